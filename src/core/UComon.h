@@ -1,0 +1,86 @@
+#pragma once
+// Program-wide state shared by the windows, and the stateless text validators.
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// ---- Program-wide state (window thread only) ----
+extern QString Project_Name;
+extern QString Project_Dir;   // empty, or Projects_Dir/Project_Name
+extern QString Projects_Dir;
+extern QString Exe_Dir;
+extern QString Master_Dir;
+extern QString Language_Dir;
+extern QString Main_Caption;
+extern QString SW_Code;
+extern QString SW_Desc;
+extern QString Device_IP;
+extern std::int32_t Update_Option;
+extern bool Read_Back;
+extern QString Language_Name;
+extern bool Enable_Internet;
+extern bool Enable_Update;
+extern bool Enable_Jump_Field_Tables;
+extern bool Double_Click_Auto_Size;
+extern QString EDE_Import_Dir;
+
+extern QString File_ParGen;
+extern QString File_TLS_Known_Cert;
+extern QString File_IEC61850_Variables;
+extern QString File_ModbusM_SetAccess;
+extern QString File_ModbusTCPM_SetAccess;
+extern QString File_BACnet_Master_Access;
+extern QString File_BACnet_Slave_SetAccess;
+extern QString File_CAN_Rec_Frames;
+extern QString File_CAN_Send_Frames;
+extern QString File_SDO_Server_CANopen;
+extern QString File_SDO_Client_CANopen;
+extern QString File_PDO_CANopen;
+extern QString File_DNETM_Net;
+extern QString File_DNETM_DefOff;
+extern QString File_J1939_Rec_Frames;
+extern QString File_J1939_Send_Frames;
+extern QString File_KNX_SetAccess;
+extern QString File_MQTT_Set_Topic;
+extern QString File_NMEA_Rec_Frames;
+extern QString File_NMEA_Send_Frames;
+extern QString File_SNMP_Manager;
+extern QString File_SNMP_Trap;
+
+// Absent until the main window's start-up creates them.
+extern std::unique_ptr<QStringList> Row_Clipboard;
+extern std::vector<bool> Row_Clipboard_Check;
+extern std::unique_ptr<QStringList> SL_MIB_Read_Desc;
+extern std::unique_ptr<QStringList> SL_MIB_Write_Desc;
+
+// The 22 project files: each path variable with its file name, in their fixed order.
+struct ProjectFile {
+    QString* path;
+    const char* name;
+};
+extern const std::array<ProjectFile, 22> Project_Files;
+
+// Sets every project file path to dir + "/" + its name.
+void Set_Project_File_Paths(const QString& dir);
+
+// Back to the values at program start (every string empty, flags false, lists absent).
+void Reset_Program_State();
+
+// ---- Text validators ----
+bool Parse_IP_Address(const QString& text, QString& ip1, QString& ip2, QString& ip3, QString& ip4);
+// True when the text is NOT a valid address.
+bool Split_IP_Address(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4);
+bool Split_IP_Port(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4,
+                   std::uint16_t& port);
+bool Has_No_Dot(const QString& text);
+int Check_KNX_Address(const QString& text, bool Group_Address, bool Allow_Zero);
+int Check_OID(const QString& text);
+int Check_SNMP_Password(const QString& text, bool Allow_Short);
+int Get_SNMP_Security_Level(const QString& text);
+QChar Get_Decimal_Separator();
+bool Str_To_Float_Dec(const QString& text, QChar separator, float& value);
+QStringList Get_COM_Port_List();

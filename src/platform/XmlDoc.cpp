@@ -1,0 +1,98 @@
+#include "platform/XmlDoc.h"
+#include "platform/SaveFile.h"
+#include <QFile>
+
+namespace Xml {
+
+LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
+{
+    doc.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return LoadResult::Missing;
+    }
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!doc.setContent(&file, &message, &line, &column)) {
+        doc.clear();
+        if (error)
+            *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
+        return LoadResult::Malformed;
+    }
+    return LoadResult::Ok;
+}
+
+QDomElement Root(const QDomDocument& doc)
+{
+    return doc.firstChild().toElement();
+}
+
+QDomElement Child(const QDomNode& parent, const QString& name)
+{
+    return parent.isNull() ? QDomElement() : parent.firstChildElement(name);
+}
+
+QString ChildText(const QDomNode& parent, const QString& name, const QString& def)
+{
+    const QDomElement e = Child(parent, name);
+    return e.isNull() ? def : e.text();
+}
+
+std::optional<QString> Attribute(const QDomNode& node, const QString& name)
+{
+    const QDomElement e = node.toElement();
+    if (e.isNull() || !e.hasAttribute(name))
+        return std::nullopt;
+    return e.attribute(name);
+}
+
+QList<QDomElement> Elements(const QDomNode& parent)
+{
+    QList<QDomElement> list;
+    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        list.append(e);
+    return list;
+}
+
+} // namespace Xml
+
+XmlWriter::XmlWriter(const QString& rootName)
+    : FWriter(std::make_unique<QXmlStreamWriter>(&FData))
+{
+    FWriter->setAutoFormatting(false);
+    FWriter->writeStartElement(rootName);
+    FDepth = 1;
+}
+
+XmlWriter::~XmlWriter() = default;
+
+void XmlWriter::StartElement(const QString& name)
+{
+    FWriter->writeStartElement(name);
+    ++FDepth;
+}
+void XmlWriter::Attribute(const QString& name, const QString& value) { FWriter->writeAttribute(name, value); }
+void XmlWriter::EndElement()
+{
+    FWriter->writeEndElement();
+    --FDepth;
+}
+void XmlWriter::TextElement(const QString& name, const QString& text) { FWriter->writeTextElement(name, text); }
+
+QByteArray XmlWriter::Finish(const QString& comment)
+{
+    // writeEndDocument would add a line break; close the open elements one by one instead.
+    for (; FDepth > 0; --FDepth)
+        FWriter->writeEndElement();
+    if (!comment.isEmpty())
+        FWriter->writeComment(comment);
+    return FData;
+}
+
+bool XmlWriter::Save(const QString& path, const QString& comment, QString* error)
+{
+    return SaveWholeFile(path, Finish(comment), error);
+}
