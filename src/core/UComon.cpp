@@ -1,5 +1,9 @@
 #include "core/UComon.h"
+#include "platform/DecimalSeparator.h"
 #include "platform/Paths.h"
+#include <QLocale>
+#include <cmath>
+#include <limits>
 
 QString Project_Name;
 QString Project_Dir;
@@ -93,4 +97,29 @@ void Reset_Program_State()
     Row_Clipboard_Check.clear();
     SL_MIB_Read_Desc.reset();
     SL_MIB_Write_Desc.reset();
+}
+
+// ---- Text validators ----
+
+QChar Get_Decimal_Separator()
+{
+    return SystemDecimalSeparator();
+}
+
+bool Str_To_Float_Dec(const QString& text, QChar /*separator*/, float& value)
+{
+    // Normalising to either separator and then reading with it accepts "," and "." alike as the decimal mark;
+    // read in the C locale so the result never depends on the process locale.
+    QString t = text;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double d = c.toDouble(t, &ok);
+    if (!ok || !std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max()) {
+        value = 1.0f;
+        return false;
+    }
+    value = static_cast<float>(d);
+    return true;
 }
