@@ -1,0 +1,136 @@
+#pragma once
+// The grid library's shared vocabulary: enumerations, small sets, errors and event signatures.
+#include "platform/Types.h"
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <stdexcept>
+
+class QObject;
+class TBaseGrid;
+class TCanvas;
+class TBrush;
+class TFont;
+class TPen;
+
+// A toolkit set: one bit per ordinal of its enumeration (at most 32 members).
+template <typename E>
+class TEnumSet {
+public:
+    constexpr TEnumSet() = default;
+    constexpr TEnumSet(std::initializer_list<E> items)
+    {
+        for (E e : items)
+            FBits |= Bit(e);
+    }
+    constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
+    constexpr TEnumSet& Include(E e) { FBits |= Bit(e); return *this; }
+    constexpr TEnumSet& Exclude(E e) { FBits &= ~Bit(e); return *this; }
+    constexpr bool IsEmpty() const { return FBits == 0; }
+    constexpr std::uint32_t Bits() const { return FBits; }
+    friend constexpr bool operator==(TEnumSet, TEnumSet) = default;
+
+private:
+    static constexpr std::uint32_t Bit(E e) { return std::uint32_t(1) << static_cast<unsigned>(e); }
+    std::uint32_t FBits = 0;
+};
+
+// The toolkit's conversion error (bad number text, a date that does not exist).
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The toolkit's list index error.
+class EListError : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+enum class TEditorType {
+    edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn, edCheckBox, edDateEdit, edDateEditUpDown,
+    edTimeEdit, edButton, edDataCheckBox, edNumeric, edPositiveNumeric, edFloat, edCapital, edMixedCase,
+    edPassword, edUnitEditBtn, edLowerCase, edUpperCase, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit,
+    edNumericEditBtn, edFloatEditBtn, edCustom, edRichEdit, edNone, edDateTimeEdit, edValidChars,
+    edTrackbarDropDown, edMemoDropDown, edCalculatorDropDown, edTimePickerDropDown, edDetailDropDown,
+    edGridDropDown, edColorPickerDropDown, edImagePickerDropDown, edVxGridDropDown, edPositiveFloat,
+    edNumericUnitEditBtn, edFloatUnitEditBtn, edMaskEditBtn
+};
+
+enum class TSortStyle {
+    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS,
+    ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox,
+    ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase
+};
+
+enum class TVAlignment { vtaTop, vtaCenter, vtaBottom };
+enum class TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
+using TCellBorders = TEnumSet<TCellBorder>;
+enum class TCellGradientDirection { GradientVertical, GradientHorizontal };
+enum class TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
+enum class TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
+enum class TVxGridButtonStyle { tasButton, tasCheck };
+enum class TSearchDirection { sdTopBottom, sdLeftRight };
+enum class THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };
+enum class TClipboardPasteAction { paReplace, paInsert };
+enum class TAdvanceDirection { adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol };
+enum class TInsertPosition { pInsertBefore, pInsertAfter };
+enum class TCursorAdvance { caDefault, caSnake, caLoop };
+enum class TGridFixedCellEdit { fceNone, fceDblClick, fceLeftClick, fceRightClick };
+enum class TGridFixedCellEditor { fceEdit, fceComboEdit, fceComboList };
+enum class TWheelAction { waMoveSelection, waScroll };
+
+// Events: the sender first, then the parameters in the published order (some pass the row first).
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+using TGetDisplTextEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
+using TFloatFormatEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
+using TOnResizeEvent = std::function<void(QObject* Sender)>;
+using TColumnSizeEvent = std::function<void(QObject* Sender, int ACol, bool& Allow)>;
+using TColumnSizingEvent = std::function<void(QObject* Sender, int ACol, int ColumnSize)>;
+using TRowSizingEvent = std::function<void(QObject* Sender, int ARow, int RowSize)>;
+using TRowSizeEvent = std::function<void(QObject* Sender, int ARow, bool& Allow)>;
+using TEndColumnSizeEvent = std::function<void(QObject* Sender, int ACol)>;
+using TUpdateColumnSizeEvent = std::function<void(QObject* Sender, int ACol, int& AWidth)>;
+using TEndRowSizeEvent = std::function<void(QObject* Sender, int ARow)>;
+using TClickCellEvent = std::function<void(QObject* Sender, int ARow, int ACol)>;
+using TDblClickCellEvent = std::function<void(QObject* Sender, int ARow, int ACol)>;
+using TCanEditCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& CanEdit)>;
+using TScrollHintEvent = std::function<void(QObject* Sender, int ARow, QString& hintstr)>;
+using TButtonClickEvent = std::function<void(QObject* Sender, int ACol, int ARow)>;
+using TExpandClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool Expanded)>;
+using TCheckBoxClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool State)>;
+using TGetEditorTypeEvent = std::function<void(QObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TAnchorClickEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
+using TAnchorHintEvent = std::function<void(QObject* Sender, int ARow, int ACol, QString& Anchor)>;
+using TAnchorEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Anchor)>;
+using TClickSortEvent = std::function<void(QObject* Sender, int ACol)>;
+using TCanSortEvent = std::function<void(QObject* Sender, int ACol, bool& DoSort)>;
+using TCustomCompareEvent = std::function<void(QObject* Sender, const QString& str1, const QString& str2, int& Res)>;
+using TRawCompareEvent = std::function<void(QObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
+using TGridFormatEvent = std::function<void(QObject* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)>;
+using TGridGradientEvent = std::function<void(QObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                                              TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TGridBorderEvent = std::function<void(QObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>;
+using TGridBorderPropEvent = std::function<void(QObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
+                                                TPen* RightPen, TPen* BottomPen)>;
+using TGridAlignEvent = std::function<void(QObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridHintEvent = std::function<void(QObject* Sender, int ARow, int ACol, QString& hintstr)>;
+using TEllipsClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& S)>;
+using TGridBalloonEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)>;
+using TCanInsertRowEvent = std::function<void(QObject* Sender, int ARow, bool& CanInsert)>;
+using TAutoInsertRowEvent = std::function<void(QObject* Sender, int ARow)>;
+using TCanAddRowEvent = std::function<void(QObject* Sender, bool& CanAdd)>;
+using TAutoAddRowEvent = std::function<void(QObject* Sender, int ARow)>;
+using TCanDeleteRowEvent = std::function<void(QObject* Sender, int ARow, bool& CanDelete)>;
+using TAutoDeleteRowEvent = std::function<void(QObject* Sender, int ARow)>;
+using TAutoInsertColEvent = std::function<void(QObject* Sender, int ACol)>;
+using TSearchEditChangeEvent = std::function<void(QObject* Sender, const QString& Value, bool& DefaultSearch)>;
+using TSpinClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
+using TImageChangeEvent = std::function<void(QObject* Sender, int Acol, int Arow)>;
+using TIsDesigningEvent = std::function<void(QObject* Sender, bool& IsDesigning)>;
+using TGetDisplWideTextEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
+using ZIveDoziVadeZiziEvent = std::function<void(QObject* Sender, TBaseGrid* Grid, int Col, int Row,
+                                                 const QString& OrigValue, const QString& NewValue)>;
