@@ -1,8 +1,14 @@
 #include "core/UComon.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/Paths.h"
+#include <QFile>
 #include <QLocale>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 QString Project_Name;
@@ -101,6 +107,234 @@ void Reset_Program_State()
 
 // ---- Text validators ----
 
+namespace {
+
+// The whole text as a decimal integer with an optional sign; false when it is not one or overflows.
+bool ReadInt64(const QString& text, qint64& value)
+{
+    bool ok = false;
+    value = text.toLongLong(&ok, 10);
+    // toLongLong would also accept blanks around the digits; the whole text must be the number.
+    return ok && !text.isEmpty() && text.front().unicode() > ' ' && text.back().unicode() > ' ';
+}
+
+// The whole text as an integer, `substitute` when it is not one.
+int AsInt(const QString& text, int substitute)
+{
+    qint64 v = 0;
+    return ReadInt64(text, v) && v >= INT32_MIN && v <= INT32_MAX ? static_cast<int>(v) : substitute;
+}
+
+bool InRange(int v, int low, int high)
+{
+    return v >= low && v <= high;
+}
+
+// Splits off the text before the first "." of `rest` (trimmed) and leaves the text after it in `rest`;
+// false when `rest` holds no ".".
+bool TakeDotted(QString& rest, QString& part)
+{
+    const qsizetype dot = rest.indexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return false;
+    part = Trim_Blanks(rest.left(dot));
+    rest = rest.mid(dot + 1);
+    return true;
+}
+
+bool IsIndividualKnxAddress(const QString& text, bool Allow_Zero)
+{
+    if (text.contains(QLatin1Char('/')))
+        return false;
+    if (!text.contains(QLatin1Char('.')))
+        return InRange(AsInt(text, -1), 1, 65535);
+    QString rest = text;
+    QString a, b;
+    // Two parts ("1.5") is no address: the area, line and device all have to be given.
+    if (!TakeDotted(rest, a) || !TakeDotted(rest, b) || rest.contains(QLatin1Char('.')))
+        return false;
+    const int va = AsInt(a, -1);
+    const int vb = AsInt(b, -1);
+    const int vc = AsInt(Trim_Blanks(rest), -1);
+    return InRange(va, 0, 15) && InRange(vb, 0, 15) && InRange(vc, 0, 255) &&
+           (Allow_Zero || va != 0 || vb != 0 || vc != 0);
+}
+
+bool IsGroupKnxAddress(const QString& text)
+{
+    if (text.contains(QLatin1Char('.')))
+        return false;
+    const QStringList levels = text.split(QLatin1Char('/'));
+    std::array<int, 3> v{};
+    for (qsizetype i = 0; i < levels.size() && i < 3; ++i)
+        v[i] = AsInt(Trim_Blanks(levels[i]), -1);
+    switch (levels.size()) {
+    case 1:
+        return InRange(AsInt(text, -1), 1, 65535);
+    case 2:
+        return InRange(v[0], 0, 31) && InRange(v[1], 0, 2047) && (v[0] != 0 || v[1] != 0);
+    case 3:
+        return InRange(v[0], 0, 31) && InRange(v[1], 0, 7) && InRange(v[2], 0, 255) &&
+               (v[0] != 0 || v[1] != 0 || v[2] != 0);
+    default:
+        return false;
+    }
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The kernel's port type of /dev/ttyS<index>: 0 (unknown) when no UART answers there.
+bool HasUart(int index)
+{
+    QFile type(QStringLiteral("/sys/class/tty/ttyS%1/type").arg(index));
+    return type.open(QIODevice::ReadOnly) && type.readAll().trimmed().toInt() > 0;
+}
+
+} // namespace
+
+QString Trim_Blanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= ' ')
+        ++first;
+    while (last > first && text[last - 1].unicode() <= ' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+bool Parse_IP_Address(const QString& text, QString& ip1, QString& ip2, QString& ip3, QString& ip4)
+{
+    QString rest = Trim_Blanks(text);
+    if (!TakeDotted(rest, ip1))
+        return false;
+    rest = Trim_Blanks(rest);
+    if (!rest.contains(QLatin1Char('.')))
+        return false;
+    TakeDotted(rest, ip2);
+    rest = Trim_Blanks(rest);
+    if (!rest.contains(QLatin1Char('.')))
+        return false;
+    TakeDotted(rest, ip3);
+    ip4 = Trim_Blanks(rest);
+    for (const QString* part : {&ip1, &ip2, &ip3, &ip4}) {
+        if (!InRange(AsInt(*part, 1000), 0, 255))
+            return false;
+    }
+    return true;
+}
+
+bool Split_IP_Address(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4)
+{
+    if (text.isEmpty())
+        return true;
+    bool error = false;
+    QString rest = text;
+    std::uint8_t* bytes[] = {&b1, &b2, &b3, &b4};
+    for (int pass = 0; pass < 4; ++pass) {
+        const qsizetype dot = rest.indexOf(QLatin1Char('.'));
+        // Parts are taken untrimmed; a missing "." gives an empty (invalid) part.
+        const int v = AsInt(pass < 3 ? rest.left(std::max<qsizetype>(dot, 0)) : rest, -1);
+        if (InRange(v, 0, 255)) {
+            *bytes[pass] = static_cast<std::uint8_t>(v);
+        } else {
+            *bytes[pass] = 0;
+            error = true;
+        }
+        if (dot >= 0)
+            rest = rest.mid(dot + 1);
+    }
+    return error;
+}
+
+bool Split_IP_Port(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4,
+                   std::uint16_t& port)
+{
+    b1 = b2 = b3 = b4 = 0;
+    port = 0;
+    std::array<int, 4> v{};
+    QString rest = text;
+    QString part;
+    for (int i = 0; i < 3; ++i) {
+        if (!TakeDotted(rest, part))
+            return false;
+        v[i] = AsInt(part, -1);
+        if (!InRange(v[i], 0, 255))
+            return false;
+    }
+    const qsizetype colon = rest.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return false;
+    v[3] = AsInt(Trim_Blanks(rest.left(colon)), -1);
+    const int p = AsInt(Trim_Blanks(rest.mid(colon + 1)), -1);
+    if (!InRange(v[3], 0, 255) || !InRange(p, 0, 65535))
+        return false;
+    b1 = static_cast<std::uint8_t>(v[0]);
+    b2 = static_cast<std::uint8_t>(v[1]);
+    b3 = static_cast<std::uint8_t>(v[2]);
+    b4 = static_cast<std::uint8_t>(v[3]);
+    port = static_cast<std::uint16_t>(p);
+    return true;
+}
+
+bool Has_No_Dot(const QString& text)
+{
+    return !text.contains(QLatin1Char('.'));
+}
+
+int Check_KNX_Address(const QString& text, bool Group_Address, bool Allow_Zero)
+{
+    const bool valid = Group_Address ? IsGroupKnxAddress(text) : IsIndividualKnxAddress(text, Allow_Zero);
+    return valid ? 0 : 1;
+}
+
+int Check_OID(const QString& text)
+{
+    if (text.size() > 61)
+        return 1;
+    // An empty identifier holds no number at all.
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return IsAsciiDigit(c) || c == QLatin1Char('.'); }))
+        return 2;
+    if (text.startsWith(QLatin1Char('.')))
+        return 3;
+    if (text.endsWith(QLatin1Char('.')))
+        return 4;
+    if (text.contains(QLatin1String("..")))
+        return 5;
+    for (const QString& component : text.split(QLatin1Char('.'))) {
+        qint64 v = 0;
+        if (!ReadInt64(component, v) || v > 0xFFFFFFFFLL)
+            return 6;
+    }
+    return 0;
+}
+
+int Check_SNMP_Password(const QString& text, bool Allow_Short)
+{
+    if (text.size() > 15)
+        return 1;
+    if (text.size() < (Allow_Short ? 1 : 8))
+        return 2;
+    const bool alnum = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return IsAsciiDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    });
+    return alnum ? 0 : 3;
+}
+
+int Get_SNMP_Security_Level(const QString& text)
+{
+    const QString t = Trim_Blanks(text.toUpper());
+    if (t == QLatin1String("AUTH NOPRIV"))
+        return 1;
+    if (t == QLatin1String("AUTH PRIV"))
+        return 3;
+    return t.isEmpty() ? -1 : 0;
+}
+
 QChar Get_Decimal_Separator()
 {
     return SystemDecimalSeparator();
@@ -122,4 +356,28 @@ bool Str_To_Float_Dec(const QString& text, QChar /*separator*/, float& value)
     }
     value = static_cast<float>(d);
     return true;
+}
+
+QStringList Get_COM_Port_List()
+{
+    return Get_COM_Port_List(QStringLiteral("/dev"));
+}
+
+QStringList Get_COM_Port_List(const QString& deviceDir)
+{
+    QStringList ports;
+    for (int n = 1; n <= 256; ++n) {
+        const QByteArray device = QFile::encodeName(JoinPath(deviceDir, QStringLiteral("ttyS%1").arg(n - 1)));
+        // Non-blocking so a port without carrier does not hang the probe. A port another program holds
+        // exclusively (EBUSY) is present too; a UART slot without hardware fails with EIO. Without the
+        // right to open the device (EACCES) the kernel's port type tells whether hardware is there.
+        const int fd = ::open(device.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+            ports.append(QString::number(n));
+        } else if (errno == EBUSY || (errno == EACCES && HasUart(n - 1))) {
+            ports.append(QString::number(n));
+        }
+    }
+    return ports;
 }

@@ -71,16 +71,36 @@ void Set_Project_File_Paths(const QString& dir);
 void Reset_Program_State();
 
 // ---- Text validators ----
+// None shows a message: each caller turns the result into its own text.
+
+// The text without the characters of code 32 or less at both ends.
+QString Trim_Blanks(const QString& text);
+
+// True when the text is a dotted address of four parts 0..255 (blanks around each part allowed);
+// the outputs receive the trimmed parts as far as the splitting got.
 bool Parse_IP_Address(const QString& text, QString& ip1, QString& ip2, QString& ip3, QString& ip4);
-// True when the text is NOT a valid address.
+// True when the text is NOT a valid address. An empty text leaves the bytes alone; otherwise every
+// byte is set, 0 where its part is out of range.
 bool Split_IP_Address(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4);
+// True when the text is "a.b.c.d:port"; every output is 0 unless it is.
 bool Split_IP_Port(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4,
                    std::uint16_t& port);
 bool Has_No_Dot(const QString& text);
+// 0 valid, 1 invalid.
 int Check_KNX_Address(const QString& text, bool Group_Address, bool Allow_Zero);
+// 0 valid, else the first rule broken: 1 too long, 2 a character other than digits and "." (also an
+// empty text), 3 leading ".", 4 trailing ".", 5 "..", 6 a component above 4294967295.
 int Check_OID(const QString& text);
+// 0 valid, 1 longer than 15, 2 too short (8, or 1 with Allow_Short), 3 not only letters and digits.
 int Check_SNMP_Password(const QString& text, bool Allow_Short);
+// 1 "AUTH NOPRIV", 3 "AUTH PRIV", -1 empty, 0 anything else (case and blanks around ignored).
 int Get_SNMP_Security_Level(const QString& text);
+// The user's decimal separator, "," or ".".
 QChar Get_Decimal_Separator();
+// Reads a decimal number with "," or "." as the decimal mark, whatever the locale; on failure (also
+// for a non-finite value or one beyond single precision) value is 1.0 and the result false.
 bool Str_To_Float_Dec(const QString& text, QChar separator, float& value);
+// Numbers ("1", "2", ...) of the serial ports present: COM<n> is /dev/ttyS<n-1>.
 QStringList Get_COM_Port_List();
+// The same probe over the ttyS<n-1> devices of another folder.
+QStringList Get_COM_Port_List(const QString& deviceDir);

@@ -7,8 +7,16 @@
 extern QStringList Lang_List;
 extern std::int32_t Lang_Num_Str;
 
+// Fills the table with the 4100 built-in entries.
 void Set_Default_Language();
-void Load_Language_File(const QString& path);
+
+// Overlays the table with the texts of one language file. A byte-order mark selects UTF-8 or UTF-16
+// (little or big endian); without one the file is Windows-1252. Lines end in CR, LF or CRLF.
+// Returns false, leaving the table as it was, when the file cannot be read.
+bool Load_Language_File(const QString& path);
+
+// Built-in texts, then <Language_Dir>/<Language_Name>.lng; without that file Language_Name becomes
+// "English" and English.lng is tried. A file name differing only in letter case is accepted.
 void Load_Language();
 
 // Text n of the table (a single blank when n is outside it).
