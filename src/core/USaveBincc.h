@@ -1,0 +1,24 @@
+#pragma once
+// The configuration compiler: the open project's files into the two device images.
+//   bank1.bin  the 2048-byte parameter image (loaded at device address 0x07000)
+//   bank2.bin  NTP server name, BACnet object table with its names, IEC 61850 section
+//              (loaded at 0xA0000; every address inside it is an absolute device address)
+#include <QString>
+#include <cstdint>
+
+constexpr std::uint32_t Bank2_Device_Address = 0xA0000;
+constexpr std::uint32_t Object_Table_Address = 0xA0400;
+constexpr std::uint32_t IEC61850_Section_Address = 0xB0C00;
+constexpr int Bank2_Size = 0x80000;
+
+// Reads ParGen.xml, BACnet_Slave_SetAccess.xml, IEC61850_Variables.xml and TLS_Known_Cert.xml
+// (missing files give defaults) and builds both images in memory. On failure returns false with
+// the message to show in `error` and keeps no image: a file that is there but unreadable or not
+// well-formed, a BACnet object file without a section or with an incomplete row, more BACnet
+// objects than the name mode allows, or an IEC 61850 section too large for the device.
+bool Compile_Bincc(QString* error = nullptr);
+
+// Writes the images of the last successful Compile_Bincc to <Project_Dir>/bin/bank1.bin and
+// bank2.bin, creating the folder when missing. Both files are replaced or, on failure, neither
+// is left half-new: false with the message in `error`.
+bool Save_Bincc(QString* error = nullptr);

@@ -1,0 +1,200 @@
+#include "core/USaveBinccBACnet.h"
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USaveBinccRead.h"
+#include "core/USaveBinccState.h"
+#include "platform/XmlDoc.h"
+#include <QDir>
+
+const std::array<TBACnet_Kind, 19> BACnet_Kinds = {{
+    {"ANALOG INPUT", 312},
+    {"ANALOG OUT", 316},
+    {"BINARY INPUT", 324},
+    {"BINARY OUT", 328},
+    {"LARGE ANALOG VALUE", 336},
+    {"DATETIME VALUE", 340},
+    {"POSITIVE INTEGER VALUE", 344},
+    {"CHARACTERSTRING VALUE", 348},
+    {"INTEGER VALUE", 352},
+    {"MULTI STATE INPUT", 356},
+    {"MULTI STATE OUTPUT", 360},
+    {"MULTI STATE VALUE", 364},
+    {"ANALOG VALUE", 320},
+    {"BINARY VALUE", 332},
+    {"LIFE SAFETY POINT", 368},
+    {"LIFE SAFETY ZONE", 372},
+    {"ACCESS DOOR", 376},
+    {"ACCUMULATOR", 380},
+    {"OCTET STRING", 1792},
+}};
+
+namespace {
+
+struct TObject_Row {
+    QString Kind;           // Data_Type upper-cased, not trimmed
+    QString Mnemonic;
+    TBACnet_Object Entry;   // all but the name address
+};
+
+bool Section_Rows(const QDomElement& root, const char* section, QList<QDomElement>& rows, QString* error)
+{
+    const QDomElement e = Xml::Child(root, QLatin1String(section));
+    if (e.isNull()) {
+        if (error)
+            *error = QStringLiteral("Error! The file %1 has no element %2")
+                         .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess), QLatin1String(section));
+        return false;
+    }
+    rows = Xml::Elements(e);
+    return true;
+}
+
+bool Read_Row(const QDomElement& row, std::uint16_t row_number, std::uint8_t direction, TObject_Row& out,
+              QString* error)
+{
+    const auto fail = [&](const char* attribute) {
+        if (error)
+            *error = QStringLiteral("Error! The file %1, %2 row %3: the attribute %4 is missing or not a number")
+                         .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess),
+                              direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"))
+                         .arg(row_number)
+                         .arg(QLatin1String(attribute));
+        return false;
+    };
+    const auto text = [&](const char* name) { return Xml::Attribute(row, QLatin1String(name)); };
+    const auto number = [&](const char* name) -> std::optional<std::int64_t> {
+        const std::optional<QString> t = text(name);
+        return t ? Read_Whole_Number(*t) : std::nullopt;
+    };
+    for (const char* name : {"Data_Type", "Bit", "Mnemonic"})
+        if (!text(name))
+            return fail(name);
+    const std::optional<std::int64_t> unit = number("Eng_Unit");
+    if (!unit)
+        return fail("Eng_Unit");
+    const std::optional<std::int64_t> position = number("Position");
+    if (!position)
+        return fail("Position");
+    const std::optional<std::int64_t> length = number("Length");
+    if (!length)
+        return fail("Length");
+
+    out.Kind = text("Data_Type")->toUpper();
+    out.Mnemonic = *text("Mnemonic");
+    TBACnet_Object& e = out.Entry;
+    e.Position = static_cast<std::uint32_t>(*position);
+    e.Eng_Unit = static_cast<std::uint16_t>(*unit);
+    e.Length = static_cast<std::uint8_t>(*length);
+    e.Direction = direction;
+    e.Row = row_number;
+    e.Bit = static_cast<std::uint8_t>(Read_Whole_Number(*text("Bit")).value_or(0));
+    return true;
+}
+
+} // namespace
+
+int Object_Capacity(bool Long_Object_Names) { return Long_Object_Names ? 1023 : 2047; }
+int Object_Limit(bool Long_Object_Names) { return Long_Object_Names ? 1000 : 2000; }
+int Object_Name_Length(bool Long_Object_Names) { return Long_Object_Names ? 32 : 16; }
+
+std::uint32_t Name_Pool_Address(std::uint32_t Table_Address, bool Long_Object_Names)
+{
+    return Table_Address + static_cast<std::uint32_t>(Object_Capacity(Long_Object_Names) * Object_Entry_Size);
+}
+
+void Clear_Object_Table(TBincc_State& state)
+{
+    state.Object_Table.clear();
+    state.Name_Pool = QByteArray(1, '\0');   // pool offset 0 is the empty name
+}
+
+bool Read_BACnet_Slave_XML(TBincc_State& state, std::uint32_t Table_Address, QString* error)
+{
+    QDomDocument doc;
+    switch (Load_Project_File(File_BACnet_Slave_SetAccess, doc, error)) {
+    case TProjectFileLoad::Missing:
+        return true;
+    case TProjectFileLoad::Failed:
+        return false;
+    case TProjectFileLoad::Loaded:
+        break;
+    }
+    const QDomElement root = Xml::Root(doc);
+    QList<QDomElement> read_rows;
+    QList<QDomElement> write_rows;
+    if (!Section_Rows(root, "BACnet_in_Read", read_rows, error) || !Section_Rows(root, "BACnet_in_Write", write_rows, error))
+        return false;
+
+    // Switching the name mode after the table was saved can leave more objects than fit.
+    const bool long_names = state.Long_Object_Names;
+    const int limit = Object_Limit(long_names);
+    if (read_rows.size() + write_rows.size() > limit) {
+        if (error)
+            *error = Lang(2359) + QString::number(limit);
+        return false;
+    }
+
+    // Row numbers run on from the read section into the write section.
+    std::vector<TObject_Row> rows;
+    rows.reserve(static_cast<std::size_t>(read_rows.size() + write_rows.size()));
+    const auto read_section = [&](const QList<QDomElement>& section, std::uint8_t direction) {
+        for (const QDomElement& row : section) {
+            TObject_Row r;
+            if (!Read_Row(row, static_cast<std::uint16_t>(rows.size() + 1), direction, r, error))
+                return false;
+            rows.push_back(r);
+        }
+        return true;
+    };
+    if (!read_section(read_rows, 0) || !read_section(write_rows, 1))
+        return false;
+
+    const std::uint32_t pool_address = Name_Pool_Address(Table_Address, long_names);
+    const int name_length = Object_Name_Length(long_names);
+    for (const TBACnet_Kind& kind : BACnet_Kinds) {
+        const QString kind_name = QLatin1String(kind.Name);
+        for (const TObject_Row& row : rows) {
+            if (row.Kind != kind_name)
+                continue;
+            TBACnet_Object entry = row.Entry;
+            const QString name = row.Mnemonic.left(name_length);
+            entry.Name_Add = pool_address;
+            if (!name.isEmpty()) {
+                entry.Name_Add += static_cast<std::uint32_t>(state.Name_Pool.size());
+                state.Name_Pool += Low_Bytes(name);
+                state.Name_Pool += '\0';
+            }
+            state.Object_Table.push_back(entry);
+            TBinImage& block = state.Parameter_Block;
+            block.Put_U32(kind.Count_Offset, block.U32(kind.Count_Offset) + 1);
+        }
+    }
+    return true;
+}
+
+int Put_NTP_Server(const QString& name, int Position, TBinImage& Buffer)
+{
+    // At most 1023 characters, so the block always ends with a zero byte.
+    return Buffer.Put_Bytes(Position, Low_Bytes(name, NTP_Block_Size - 1).leftJustified(NTP_Block_Size, '\0'));
+}
+
+int Put_Object_Table(const TBincc_State& state, int Position, TBinImage& Buffer)
+{
+    const int capacity = Object_Capacity(state.Long_Object_Names);
+    const int filled = std::min(capacity, static_cast<int>(state.Object_Table.size()));
+    int pos = Position;
+    for (int i = 0; i < filled; ++i) {
+        const TBACnet_Object& e = state.Object_Table[static_cast<std::size_t>(i)];
+        pos = Buffer.Put_U32(pos, e.Position);
+        pos = Buffer.Put_U16(pos, e.Eng_Unit);
+        pos = Buffer.Put_U8(pos, e.Length);
+        pos = Buffer.Put_U8(pos, e.Direction);
+        pos = Buffer.Put_U32(pos, e.Name_Add);
+        pos = Buffer.Put_U16(pos, e.Row);
+        pos = Buffer.Put_U8(pos, e.Bit);
+        pos = Buffer.Put_U8(pos, 0);
+    }
+    pos = Buffer.Put_Zeros(pos, (capacity - filled) * Object_Entry_Size);
+    pos = Buffer.Put_Bytes(pos, state.Name_Pool.left(Name_Pool_Size).leftJustified(Name_Pool_Size, '\0'));
+    return Buffer.Put_Zeros(pos, Position + Object_Area_Size - pos);
+}

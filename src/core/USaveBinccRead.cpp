@@ -1,0 +1,34 @@
+#include "core/USaveBinccRead.h"
+#include "platform/XmlDoc.h"
+#include <QDir>
+#include <QFileInfo>
+
+TProjectFileLoad Load_Project_File(const QString& path, QDomDocument& doc, QString* error)
+{
+    doc.clear();
+    if (!QFileInfo::exists(path))
+        return TProjectFileLoad::Missing;
+    QString reason;
+    switch (Xml::Load(doc, path, &reason)) {
+    case Xml::LoadResult::Ok:
+        return TProjectFileLoad::Loaded;
+    case Xml::LoadResult::Malformed:
+        if (error)
+            *error = QStringLiteral("Error! The file %1 is not well-formed XML: %2").arg(QDir::toNativeSeparators(path), reason);
+        break;
+    case Xml::LoadResult::Missing:
+        if (error)
+            *error = QStringLiteral("Error! The file %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), reason);
+        break;
+    }
+    return TProjectFileLoad::Failed;
+}
+
+std::optional<std::int64_t> Read_Whole_Number(const QString& text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<std::int64_t>(value);
+}

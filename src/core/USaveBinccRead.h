@@ -1,0 +1,16 @@
+#pragma once
+// What the readers of the project files share: loading a file and reading whole numbers.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QDomDocument;
+
+enum class TProjectFileLoad { Missing, Loaded, Failed };
+
+// Missing when no file is there (the reader then keeps its defaults); Failed, with the reason in
+// `error`, when the file is there but cannot be read or is not well-formed XML.
+TProjectFileLoad Load_Project_File(const QString& path, QDomDocument& doc, QString* error);
+
+// A decimal whole number (sign and surrounding blanks allowed); nothing when the text is not one.
+std::optional<std::int64_t> Read_Whole_Number(const QString& text);
