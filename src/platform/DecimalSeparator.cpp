@@ -3,6 +3,10 @@
 
 QChar SystemDecimalSeparator()
 {
-    const QString sep = QLocale::system().decimalPoint();
-    return sep == QLatin1String(".") ? QLatin1Char('.') : QLatin1Char(',');
+    return DecimalSeparatorOf(QLocale::system());
+}
+
+QChar DecimalSeparatorOf(const QLocale& locale)
+{
+    return locale.decimalPoint() == QLatin1String(".") ? QLatin1Char('.') : QLatin1Char(',');
 }

@@ -84,6 +84,10 @@ void XmlWriter::TextElement(const QString& name, const QString& text) { FWriter-
 
 QByteArray XmlWriter::Finish(const QString& comment)
 {
+    // A second call (Finish, then Save) must not append the comment again.
+    if (FFinished)
+        return FData;
+    FFinished = true;
     // writeEndDocument would add a line break; close the open elements one by one instead.
     for (; FDepth > 0; --FDepth)
         FWriter->writeEndElement();

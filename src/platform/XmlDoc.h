@@ -45,7 +45,8 @@ public:
     void EndElement();
     void TextElement(const QString& name, const QString& text);
 
-    // Closes the root and appends `comment` at document level when it is not empty.
+    // Closes the root and appends `comment` at document level when it is not empty; later calls return
+    // the same bytes.
     QByteArray Finish(const QString& comment = QString());
     // Finish, then write the file whole or not at all.
     bool Save(const QString& path, const QString& comment = QString(), QString* error = nullptr);
@@ -54,4 +55,5 @@ private:
     QByteArray FData;
     std::unique_ptr<QXmlStreamWriter> FWriter;
     int FDepth = 0;
+    bool FFinished = false;
 };

@@ -1,0 +1,125 @@
+#include "platform/XmlDoc.h"
+#include "platform/SaveFile.h"
+#include "support/QStringPrinter.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class XmlFile : public testing::Test {
+protected:
+    Xml::LoadResult LoadText(const QByteArray& content)
+    {
+        const QString path = dir.filePath(QStringLiteral("f.xml"));
+        EXPECT_TRUE(SaveWholeFile(path, content));
+        return Xml::Load(doc, path, &error);
+    }
+
+    QTemporaryDir dir;
+    QDomDocument doc;
+    QString error;
+};
+
+} // namespace
+
+TEST_F(XmlFile, ReadsChildrenTextAndAttributes)
+{
+    ASSERT_EQ(LoadText("<Par_Gen><BACnet_Type>1</BACnet_Type><Empty/><row a=\"x\" b=\"\"/><row a=\"y\"/></Par_Gen>"
+                       "<!--SW_VERSION = 1.001-->"),
+              Xml::LoadResult::Ok);
+    const QDomElement root = Xml::Root(doc);
+    ASSERT_FALSE(root.isNull());
+    EXPECT_EQ(root.tagName(), QStringLiteral("Par_Gen"));
+    EXPECT_EQ(Xml::ChildText(root, QStringLiteral("BACnet_Type"), QStringLiteral("0")), QStringLiteral("1"));
+    EXPECT_EQ(Xml::ChildText(root, QStringLiteral("Missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    EXPECT_EQ(Xml::ChildText(root, QStringLiteral("Empty"), QStringLiteral("dflt")), QString());
+    EXPECT_TRUE(Xml::Child(root, QStringLiteral("Missing")).isNull());
+    EXPECT_TRUE(Xml::Child(QDomNode(), QStringLiteral("row")).isNull());
+
+    const QList<QDomElement> all = Xml::Elements(root);
+    ASSERT_EQ(all.size(), 4);
+    EXPECT_EQ(Xml::Attribute(all[2], QStringLiteral("a")), std::optional<QString>(QStringLiteral("x")));
+    EXPECT_EQ(Xml::Attribute(all[2], QStringLiteral("b")), std::optional<QString>(QString()));  // present, empty
+    EXPECT_EQ(Xml::Attribute(all[3], QStringLiteral("b")), std::nullopt);
+    EXPECT_EQ(Xml::Attribute(QDomNode(), QStringLiteral("a")), std::nullopt);
+}
+
+TEST_F(XmlFile, TheFirstNodeIsTheRoot)
+{
+    const QByteArray starts[] = {
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Par_Gen><A>1</A></Par_Gen>",
+        "<!--note--><Par_Gen><A>1</A></Par_Gen>",
+    };
+    for (const QByteArray& content : starts) {
+        SCOPED_TRACE(content.constData());
+        ASSERT_EQ(LoadText(content), Xml::LoadResult::Ok);
+        EXPECT_TRUE(Xml::Root(doc).isNull());
+        EXPECT_EQ(Xml::ChildText(Xml::Root(doc), QStringLiteral("A"), QStringLiteral("d")), QStringLiteral("d"));
+    }
+}
+
+TEST_F(XmlFile, MissingAndMalformedFilesLeaveAnEmptyDocument)
+{
+    ASSERT_EQ(LoadText("<a><b>1</b></a>"), Xml::LoadResult::Ok);
+    EXPECT_EQ(Xml::Load(doc, dir.filePath(QStringLiteral("none.xml")), &error), Xml::LoadResult::Missing);
+    EXPECT_TRUE(doc.firstChild().isNull());
+
+    for (const QByteArray& content : {QByteArray("<a><b></a>"), QByteArray(), QByteArray("\x00\x01\x02", 3)}) {
+        ASSERT_EQ(LoadText("<a/>"), Xml::LoadResult::Ok);
+        error.clear();
+        EXPECT_EQ(LoadText(content), Xml::LoadResult::Malformed);
+        EXPECT_TRUE(doc.firstChild().isNull());
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(XmlWriter, NoDeclarationNoIndentationAttributesInOrderCommentAfterRoot)
+{
+    XmlWriter w(QStringLiteral("IEC61850_Variables"));
+    w.StartElement(QStringLiteral("row"));
+    w.Attribute(QStringLiteral("Zeta"), QStringLiteral("1"));
+    w.Attribute(QStringLiteral("Alpha"), QStringLiteral("a<b&\"c\""));
+    w.Attribute(QStringLiteral("Mid"), QString());
+    w.EndElement();
+    w.TextElement(QStringLiteral("Name"), QStringLiteral("\u00e8 & <x>"));
+    EXPECT_EQ(w.Finish(QStringLiteral("SW_VERSION = 1.001")),
+              QByteArray("<IEC61850_Variables><row Zeta=\"1\" Alpha=\"a&lt;b&amp;&quot;c&quot;\" Mid=\"\"/>"
+                         "<Name>\xC3\xA8 &amp; &lt;x&gt;</Name></IEC61850_Variables><!--SW_VERSION = 1.001-->"));
+}
+
+TEST(XmlWriter, SaveClosesOpenElementsAndReadsBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.xml"));
+    XmlWriter w(QStringLiteral("Root"));
+    w.StartElement(QStringLiteral("Open"));
+    w.TextElement(QStringLiteral("Deep"), QStringLiteral("v"));
+    ASSERT_TRUE(w.Save(path, QStringLiteral("SW_VERSION = 1.000")));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("<Root><Open><Deep>v</Deep></Open></Root><!--SW_VERSION = 1.000-->"));
+
+    QDomDocument doc;
+    ASSERT_EQ(Xml::Load(doc, path), Xml::LoadResult::Ok);
+    EXPECT_EQ(Xml::ChildText(Xml::Child(Xml::Root(doc), QStringLiteral("Open")), QStringLiteral("Deep")), QStringLiteral("v"));
+
+    XmlWriter bad(QStringLiteral("Root"));
+    EXPECT_FALSE(bad.Save(dir.filePath(QStringLiteral("no/such/t.xml"))));
+}
+
+TEST(XmlWriter, NoCommentWhenNoneIsGivenAndFinishingTwiceAddsNothing)
+{
+    XmlWriter w(QStringLiteral("Root"));
+    EXPECT_EQ(w.Finish(), QByteArray("<Root/>"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.xml"));
+    XmlWriter twice(QStringLiteral("Root"));
+    const QByteArray first = twice.Finish(QStringLiteral("SW_VERSION = 1.001"));
+    ASSERT_TRUE(twice.Save(path, QStringLiteral("SW_VERSION = 1.001")));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), first);
+    EXPECT_EQ(first, QByteArray("<Root/><!--SW_VERSION = 1.001-->"));
+}
