@@ -48,6 +48,9 @@ public:
     using std::out_of_range::out_of_range;
 };
 
+// Days since 30 December 1899, the time of day as the fraction.
+using TDateTime = double;
+
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 enum class TEditorType {

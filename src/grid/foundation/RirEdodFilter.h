@@ -1,0 +1,28 @@
+#pragma once
+// Filter conditions matched against cell values, and the date parsers of filtering, sorting and pasting.
+#include "grid/foundation/GridTypes.h"
+#include <QString>
+#include <cstdint>
+
+class QDate;
+class QDateTime;
+
+// Terms joined by "&" (and), ";" "^" "|" (or), grouped by parentheses, evaluated left to right.
+bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive);
+bool MatchFilterTermCase(const QString& Term, const QString& Value, bool CaseSensitive);
+bool MatchFilterTerm(const QString& Term, const QString& Value);
+QString StripSpacesOutsideQuotes(const QString& S);
+int MatchingParenPos(const QString& S);
+QString NormalizeNumberText(const QString& S);
+
+bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime);
+TDateTime ParseDateMDY(const QString& S);   // 0 when the text does not parse; EConvertError for no such date
+TDateTime ParseDateDMY(const QString& S);
+bool LooksLikeDate(const QString& S);
+TDateTime IncDateParts(std::uint16_t Years, std::uint16_t Months, std::uint16_t Days, TDateTime Base, TDateTime Delta);
+
+// The toolkit's date encoding; EConvertError for a date that does not exist.
+TDateTime EncodeDate(int Year, int Month, int Day);
+TDateTime ToDateTime(const QDateTime& Value);
+QDateTime FromDateTime(TDateTime Value);
+QDate DateOf(TDateTime Value);
