@@ -209,17 +209,12 @@ QString Trim_Blanks(const QString& text)
 bool Parse_IP_Address(const QString& text, QString& ip1, QString& ip2, QString& ip3, QString& ip4)
 {
     QString rest = Trim_Blanks(text);
-    if (!TakeDotted(rest, ip1))
-        return false;
-    rest = Trim_Blanks(rest);
-    if (!rest.contains(QLatin1Char('.')))
-        return false;
-    TakeDotted(rest, ip2);
-    rest = Trim_Blanks(rest);
-    if (!rest.contains(QLatin1Char('.')))
-        return false;
-    TakeDotted(rest, ip3);
-    ip4 = Trim_Blanks(rest);
+    for (QString* part : {&ip1, &ip2, &ip3}) {
+        if (!TakeDotted(rest, *part))
+            return false;
+        rest = Trim_Blanks(rest);
+    }
+    ip4 = rest;
     for (const QString* part : {&ip1, &ip2, &ip3, &ip4}) {
         if (!InRange(AsInt(*part, 1000), 0, 255))
             return false;

@@ -90,10 +90,10 @@ QString FindLanguageFile(const QString& name)
     const QString exact = JoinPath(Language_Dir, fileName);
     if (QFileInfo(exact).isFile())
         return exact;
-    const QStringList entries = QDir(PosixPath(Language_Dir)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& entry : entries) {
+    const QDir folder = QFileInfo(exact).dir();
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return JoinPath(Language_Dir, entry);
+            return folder.filePath(entry);
     }
     return QString();
 }
