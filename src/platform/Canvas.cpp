@@ -1,0 +1,621 @@
+#include "platform/Canvas.h"
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+QRect ToQRect(int x1, int y1, int x2, int y2)
+{
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+// An outline of pen width 1 covers its path's pixels inclusively, so the path is one pixel smaller.
+QRect OutlinePath(int x1, int y1, int x2, int y2)
+{
+    return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
+
+// On/off pixel runs of the platform's cosmetic pen styles.
+std::vector<int> DashPattern(TPenStyle style)
+{
+    switch (style) {
+    case TPenStyle::psDash: return {18, 6};
+    case TPenStyle::psDot: return {3, 3};
+    case TPenStyle::psDashDot: return {9, 6, 3, 6};
+    case TPenStyle::psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle style)
+{
+    switch (style) {
+    case TBrushStyle::bsSolid: return Qt::SolidPattern;
+    case TBrushStyle::bsClear: return Qt::NoBrush;
+    case TBrushStyle::bsHorizontal: return Qt::HorPattern;
+    case TBrushStyle::bsVertical: return Qt::VerPattern;
+    case TBrushStyle::bsFDiagonal: return Qt::FDiagPattern;
+    case TBrushStyle::bsBDiagonal: return Qt::BDiagPattern;
+    case TBrushStyle::bsCross: return Qt::CrossPattern;
+    case TBrushStyle::bsDiagCross: return Qt::DiagCrossPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+// The text as the platform shows it: "&&" is one "&", a single "&" marks the next character.
+QString StripPrefix(const QString& raw, unsigned format)
+{
+    if (format & DT_NOPREFIX)
+        return raw;
+    QString out;
+    out.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == QLatin1Char('&') && i + 1 < raw.size())
+            ++i;
+        else if (raw[i] == QLatin1Char('&'))
+            continue;
+        out += raw[i];
+    }
+    return out;
+}
+
+QString ExpandTabs(const QString& line)
+{
+    QString out;
+    for (QChar ch : line) {
+        if (ch == QLatin1Char('\t'))
+            out += QString(8 - out.size() % 8, QLatin1Char(' '));
+        else
+            out += ch;
+    }
+    return out;
+}
+
+struct TextLine {
+    QString raw; // with its prefix characters, as drawn
+    int width = 0;
+};
+
+// Splits the text into the lines DrawText shows, measured with the same advances as TextWidth.
+std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, unsigned format, int width)
+{
+    std::vector<TextLine> lines;
+    if (text.isEmpty())
+        return lines;
+    auto measure = [&](const QString& raw) { return fm.horizontalAdvance(StripPrefix(raw, format)); };
+    QString normalized = text;
+    normalized.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (format & DT_SINGLELINE)
+        normalized.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+    for (QString para : normalized.split(QLatin1Char('\n'))) {
+        if (format & DT_EXPANDTABS)
+            para = ExpandTabs(para);
+        if (!wrap) {
+            lines.push_back({para, measure(para)});
+            continue;
+        }
+        // Greedy breaking between words; a word wider than the line stays whole.
+        QString current;
+        qsizetype i = 0;
+        bool any = false;
+        while (i < para.size()) {
+            qsizetype j = i;
+            while (j < para.size() && para[j] != QLatin1Char(' '))
+                ++j;
+            const QString word = para.mid(i, j - i);
+            qsizetype k = j;
+            while (k < para.size() && para[k] == QLatin1Char(' '))
+                ++k;
+            const QString candidate = current + word;
+            if (any && measure(candidate) > width) {
+                const QString done = current.trimmed();
+                lines.push_back({done, measure(done)});
+                current = word + para.mid(j, k - j);
+            } else {
+                current = candidate + para.mid(j, k - j);
+            }
+            any = true;
+            i = k;
+        }
+        const QString last = current.endsWith(QLatin1Char(' ')) ? current.trimmed() : current;
+        lines.push_back({last, measure(last)});
+    }
+    return lines;
+}
+
+QImage TransparentCopy(const QImage& source, TColor key)
+{
+    QImage out = source.convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = ToQColor(key).rgb() & 0xFFFFFF;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == keyRgb)
+                line[x] = 0;
+    }
+    return out;
+}
+} // namespace
+
+// ---- TFont ------------------------------------------------------------------------------------
+
+int TFont::Size() const
+{
+    return int(std::lround(-FHeight * 72.0 / kPixelsPerInch));
+}
+
+void TFont::SetSize(int value)
+{
+    FHeight = -int(std::lround(value * double(kPixelsPerInch) / 72.0));
+}
+
+QFont TFont::toQFont() const
+{
+    QFont f(FName);
+    f.setPixelSize(std::max(1, std::abs(FHeight)));
+    f.setBold(FStyle.testFlag(TFontStyle::fsBold));
+    f.setItalic(FStyle.testFlag(TFontStyle::fsItalic));
+    f.setUnderline(FStyle.testFlag(TFontStyle::fsUnderline));
+    f.setStrikeOut(FStyle.testFlag(TFontStyle::fsStrikeOut));
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setKerning(false);
+    return f;
+}
+
+// ---- TCanvas ----------------------------------------------------------------------------------
+
+TCanvas::TCanvas() = default;
+
+TCanvas::TCanvas(QImage* image) : FImage(image) {}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::BeginPaint(QPainter* painter)
+{
+    FExternal = painter;
+    FExternal->setRenderHint(QPainter::Antialiasing, false);
+    FExternal->setRenderHint(QPainter::TextAntialiasing, false);
+    FExternal->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    FClipped = false;
+}
+
+void TCanvas::EndPaint()
+{
+    FExternal = nullptr;
+    FClipped = false;
+}
+
+void TCanvas::Release()
+{
+    FOwn.reset();
+}
+
+QPainter* TCanvas::Painter()
+{
+    if (FExternal)
+        return FExternal;
+    if (!FImage || FImage->isNull())
+        return nullptr;
+    if (!FOwn) {
+        FOwn = std::make_unique<QPainter>(FImage);
+        FOwn->setRenderHint(QPainter::Antialiasing, false);
+        FOwn->setRenderHint(QPainter::TextAntialiasing, false);
+        if (FClipped)
+            FOwn->setClipRect(FClip.toQRect());
+    }
+    return FOwn.get();
+}
+
+void TCanvas::ApplyPen()
+{
+    QPainter* p = Painter();
+    if (FPen.Style() == TPenStyle::psClear) {
+        p->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(FPen.Color()));
+    pen.setWidth(FPen.Width());
+    pen.setJoinStyle(Qt::MiterJoin);
+    p->setPen(pen);
+}
+
+void TCanvas::ApplyBrush()
+{
+    QPainter* p = Painter();
+    p->setBrush(QBrush(ToQColor(FBrush.Color()), QtBrushStyle(FBrush.Style())));
+    p->setBackgroundMode(Qt::TransparentMode);
+}
+
+// Bresenham from 'from' up to, not including, 'to', in the pen's dash pattern.
+void TCanvas::LinePixels(TPoint from, TPoint to)
+{
+    if (FPen.Style() == TPenStyle::psClear || !Painter())
+        return;
+    QPainter* p = Painter();
+    if (FPen.Width() > 1) {
+        ApplyPen();
+        QPen pen = p->pen();
+        pen.setCapStyle(Qt::RoundCap);
+        p->setPen(pen);
+        p->drawLine(from.toQPoint(), to.toQPoint());
+        return;
+    }
+    const std::vector<int> pattern = DashPattern(FPen.Style());
+    std::size_t run = 0;
+    int left = pattern.empty() ? 0 : pattern[0];
+    QPolygon points;
+    int x = from.X, y = from.Y;
+    const int dx = std::abs(to.X - x), sx = x < to.X ? 1 : -1;
+    const int dy = -std::abs(to.Y - y), sy = y < to.Y ? 1 : -1;
+    int err = dx + dy;
+    while (x != to.X || y != to.Y) {
+        if (pattern.empty() || run % 2 == 0)
+            points << QPoint(x, y);
+        if (!pattern.empty() && --left == 0) {
+            run = (run + 1) % pattern.size();
+            left = pattern[run];
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    p->setPen(QPen(ToQColor(FPen.Color()), 1));
+    p->drawPoints(points);
+}
+
+void TCanvas::LineTo(int X, int Y)
+{
+    LinePixels(FPenPos, {X, Y});
+    FPenPos = {X, Y};
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
+{
+    QPainter* p = Painter();
+    if (!p || X2 <= X1 || Y2 <= Y1)
+        return;
+    if (FPen.Style() == TPenStyle::psClear) {
+        // Without a pen the platform fills one pixel less to the right and bottom.
+        if (FBrush.Style() != TBrushStyle::bsClear) {
+            ApplyBrush();
+            p->setPen(Qt::NoPen);
+            p->drawRect(ToQRect(X1, Y1, X2 - 1, Y2 - 1));
+        }
+        return;
+    }
+    if (FBrush.Style() != TBrushStyle::bsClear) {
+        ApplyBrush();
+        p->setPen(Qt::NoPen);
+        p->drawRect(ToQRect(X1, Y1, X2, Y2));
+    }
+    if (FPen.Width() > 1) {
+        ApplyPen();
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(OutlinePath(X1, Y1, X2, Y2));
+        return;
+    }
+    const TPoint saved = FPenPos;
+    FPenPos = {X1, Y1};
+    LineTo(X2 - 1, Y1);
+    LineTo(X2 - 1, Y2 - 1);
+    LineTo(X1, Y2 - 1);
+    LineTo(X1, Y1);
+    FPenPos = saved;
+}
+
+void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight)
+{
+    QPainter* p = Painter();
+    if (!p || X2 <= X1 || Y2 <= Y1)
+        return;
+    ApplyBrush();
+    ApplyPen();
+    const bool noPen = FPen.Style() == TPenStyle::psClear;
+    const QRect box = noPen ? ToQRect(X1, Y1, X2 - 1, Y2 - 1) : OutlinePath(X1, Y1, X2, Y2);
+    p->drawRoundedRect(box, CornerWidth / 2.0, CornerHeight / 2.0);
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    QPainter* p = Painter();
+    if (!p || X2 <= X1 || Y2 <= Y1)
+        return;
+    ApplyBrush();
+    ApplyPen();
+    p->drawEllipse(FPen.Style() == TPenStyle::psClear ? ToQRect(X1, Y1, X2 - 1, Y2 - 1) : OutlinePath(X1, Y1, X2, Y2));
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    QPainter* p = Painter();
+    if (!p || r.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear)
+        return;
+    p->fillRect(r.toQRect(), QBrush(ToQColor(FBrush.Color()), QtBrushStyle(FBrush.Style())));
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+    QPainter* p = Painter();
+    if (!p || r.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear)
+        return;
+    const QColor c = ToQColor(FBrush.Color());
+    p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
+    p->fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
+    p->fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
+    p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    QPainter* p = Painter();
+    if (!p || points.empty())
+        return;
+    QPolygon poly;
+    for (const auto& pt : points)
+        poly << pt.toQPoint();
+    ApplyBrush();
+    ApplyPen();
+    p->drawPolygon(poly);
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    for (std::size_t i = 1; i < points.size(); ++i)
+        LinePixels(points[i - 1], points[i]);
+}
+
+TColor TCanvas::Pixels(int X, int Y) const
+{
+    if (!FImage || !FImage->valid(X, Y))
+        return clNone;
+    return FromQColor(FImage->pixelColor(X, Y));
+}
+
+void TCanvas::SetPixels(int X, int Y, TColor value)
+{
+    if (QPainter* p = Painter())
+        p->fillRect(QRect(X, Y, 1, 1), ToQColor(value));
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(FFont.toQFont()).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString& text) const
+{
+    Q_UNUSED(text);
+    return QFontMetrics(FFont.toQFont()).height();
+}
+
+void TCanvas::TextOut(int X, int Y, const QString& text)
+{
+    const QFontMetrics fm(FFont.toQFont());
+    const int width = fm.horizontalAdvance(text);
+    if (QPainter* p = Painter()) {
+        if (FBrush.Style() != TBrushStyle::bsClear)
+            p->fillRect(QRect(X, Y, width, fm.height()), ToQColor(FBrush.Color()));
+        p->setFont(FFont.toQFont());
+        p->setPen(ToQColor(FFont.Color()));
+        p->drawText(QPoint(X, Y + fm.ascent()), text);
+    }
+    FPenPos = {X + width, Y};
+}
+
+void TCanvas::TextRect(const TRect& r, int X, int Y, const QString& text)
+{
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    FillRect(r);
+    p->save();
+    p->setClipRect(r.toQRect(), Qt::IntersectClip);
+    const TBrushStyle style = FBrush.Style();
+    FBrush.SetStyle(TBrushStyle::bsClear);
+    TextOut(X, Y, text);
+    FBrush.SetStyle(style);
+    p->restore();
+}
+
+int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
+{
+    const QFont font = FFont.toQFont();
+    const QFontMetrics fm(font);
+    std::vector<TextLine> lines = LayoutText(text, fm, format, std::max(0, r.Width()));
+    const int lineHeight = fm.height();
+    const int height = int(lines.size()) * lineHeight;
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const auto& line : lines)
+            widest = std::max(widest, line.width);
+        r.Right = r.Left + widest;
+        r.Bottom = r.Top + height;
+        return height;
+    }
+    QPainter* p = Painter();
+    if (!p)
+        return height;
+    int y = r.Top;
+    if ((format & DT_SINGLELINE) && (format & DT_VCENTER))
+        y = r.Top + (r.Height() - height) / 2;
+    else if ((format & DT_SINGLELINE) && (format & DT_BOTTOM))
+        y = r.Bottom - height;
+    p->save();
+    if (!(format & DT_NOCLIP))
+        p->setClipRect(r.toQRect(), Qt::IntersectClip);
+    p->setFont(font);
+    p->setPen(ToQColor(FFont.Color()));
+    int mnemonic = 0;
+    if (format & DT_HIDEPREFIX)
+        mnemonic = Qt::TextHideMnemonic;
+    else if (!(format & DT_NOPREFIX))
+        mnemonic = Qt::TextShowMnemonic;
+    for (auto& line : lines) {
+        if ((format & DT_END_ELLIPSIS) && line.width > r.Width()) {
+            line.raw = fm.elidedText(StripPrefix(line.raw, format), Qt::ElideRight, std::max(0, r.Width()));
+            line.width = fm.horizontalAdvance(line.raw);
+            mnemonic = 0;
+        }
+        int x = r.Left;
+        if (format & DT_CENTER)
+            x = r.Left + (r.Width() - line.width) / 2;
+        else if (format & DT_RIGHT)
+            x = r.Right - line.width;
+        const QRect box(x, y, line.width, lineHeight);
+        if (FBrush.Style() != TBrushStyle::bsClear)
+            p->fillRect(box, ToQColor(FBrush.Color()));
+        p->drawText(box.adjusted(0, 0, lineHeight, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | mnemonic, line.raw);
+        y += lineHeight;
+    }
+    p->restore();
+    return height;
+}
+
+void TCanvas::DrawImage(const QRect& target, const TBitmap& bitmap)
+{
+    if (bitmap.Empty() || !CanDraw())
+        return;
+    // Reading the image first ends its painter; a canvas drawing its own bitmap gets a detached copy.
+    QImage source = bitmap.Image().copy();
+    if (bitmap.Transparent())
+        source = TransparentCopy(source, bitmap.TransparentColor());
+    if (QPainter* p = Painter())
+        p->drawImage(target, source);
+}
+
+void TCanvas::Draw(int X, int Y, const TBitmap& bitmap)
+{
+    DrawImage(QRect(X, Y, bitmap.Width(), bitmap.Height()), bitmap);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
+{
+    DrawImage(r.toQRect(), bitmap);
+}
+
+TRect TCanvas::ClipRect() const
+{
+    if (FClipped)
+        return FClip;
+    if (FExternal && FExternal->hasClipping())
+        return TRect::fromQRect(FExternal->clipBoundingRect().toAlignedRect());
+    if (FExternal && FExternal->device())
+        return Rect(0, 0, FExternal->device()->width(), FExternal->device()->height());
+    if (FImage)
+        return Rect(0, 0, FImage->width(), FImage->height());
+    return {};
+}
+
+void TCanvas::SetClipRect(const TRect& r)
+{
+    FClip = r;
+    FClipped = true;
+    if (FExternal)
+        FExternal->setClipRect(r.toQRect());
+    else if (FOwn)
+        FOwn->setClipRect(r.toQRect());
+}
+
+void TCanvas::ResetClipRect()
+{
+    FClipped = false;
+    if (FExternal)
+        FExternal->setClipping(false);
+    else if (FOwn)
+        FOwn->setClipping(false);
+}
+
+// ---- TBitmap ----------------------------------------------------------------------------------
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height)
+{
+    SetSize(width, height);
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Assign(const TBitmap& source)
+{
+    if (&source == this)
+        return;
+    SetImage(source.Image());
+    FTransparent = source.FTransparent;
+    FTransparentMode = source.FTransparentMode;
+    FTransparentColor = source.FTransparentColor;
+}
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width == Width() && height == Height())
+        return;
+    if (FCanvas)
+        FCanvas->Release();
+    if (width <= 0 || height <= 0) {
+        FImage = QImage();
+        return;
+    }
+    QImage resized(width, height, QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    if (!FImage.isNull()) {
+        QPainter p(&resized);
+        p.drawImage(0, 0, FImage);
+    }
+    FImage = resized;
+}
+
+TCanvas& TBitmap::Canvas()
+{
+    if (!FCanvas)
+        FCanvas = std::make_unique<TCanvas>(&FImage);
+    return *FCanvas;
+}
+
+const QImage& TBitmap::Image() const
+{
+    if (FCanvas)
+        FCanvas->Release();
+    return FImage;
+}
+
+void TBitmap::SetImage(const QImage& image)
+{
+    if (FCanvas)
+        FCanvas->Release();
+    FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+}
+
+TColor TBitmap::TransparentColor() const
+{
+    if (FTransparentMode == TTransparentMode::tmFixed && FTransparentColor != clNone)
+        return FTransparentColor;
+    const QImage& img = Image();
+    return img.isNull() ? clNone : FromQColor(img.pixelColor(0, img.height() - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor value)
+{
+    FTransparentColor = value;
+    FTransparentMode = value == clNone ? TTransparentMode::tmAuto : TTransparentMode::tmFixed;
+}
+
+bool TBitmap::LoadFromFile(const QString& path)
+{
+    QImage image(path);
+    if (image.isNull())
+        return false;
+    SetImage(image);
+    return true;
+}

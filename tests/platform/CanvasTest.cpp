@@ -1,0 +1,375 @@
+#include "platform/Canvas.h"
+#include <QFont>
+#include <gtest/gtest.h>
+
+namespace {
+// A white 20 x 20 surface with a black 1-pixel pen and a clear brush.
+struct Surface {
+    QImage image{20, 20, QImage::Format_RGB32};
+    TCanvas canvas{&image};
+    Surface()
+    {
+        image.fill(Qt::white);
+        canvas.Pen().SetColor(clBlack);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    }
+    TColor At(int x, int y)
+    {
+        canvas.Release();
+        return FromQColor(image.pixelColor(x, y));
+    }
+    int CountOf(TColor c)
+    {
+        canvas.Release();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += FromQColor(image.pixelColor(x, y)) == c;
+        return n;
+    }
+};
+} // namespace
+
+TEST(TCanvas, LineToLeavesOutItsEndPoint)
+{
+    Surface s;
+    s.canvas.MoveTo(2, 5);
+    s.canvas.LineTo(8, 5);
+    EXPECT_EQ(s.At(2, 5), clBlack);
+    EXPECT_EQ(s.At(7, 5), clBlack);
+    EXPECT_EQ(s.At(8, 5), clWhite);
+    EXPECT_EQ(s.CountOf(clBlack), 6);
+    EXPECT_EQ(s.canvas.PenPos(), Point(8, 5));
+
+    // Going on from the end point draws it as the next line's first pixel.
+    s.canvas.LineTo(8, 9);
+    EXPECT_EQ(s.At(8, 5), clBlack);
+    EXPECT_EQ(s.At(8, 8), clBlack);
+    EXPECT_EQ(s.At(8, 9), clWhite);
+
+    Surface d;
+    d.canvas.MoveTo(0, 0);
+    d.canvas.LineTo(4, 4);
+    EXPECT_EQ(d.At(3, 3), clBlack);
+    EXPECT_EQ(d.At(4, 4), clWhite);
+    EXPECT_EQ(d.CountOf(clBlack), 4);
+}
+
+TEST(TCanvas, ClearPenDrawsNoLineAndDotsFollowThePattern)
+{
+    Surface s;
+    s.canvas.Pen().SetStyle(TPenStyle::psClear);
+    s.canvas.MoveTo(0, 0);
+    s.canvas.LineTo(10, 0);
+    EXPECT_EQ(s.CountOf(clBlack), 0);
+
+    s.canvas.Pen().SetStyle(TPenStyle::psDot);
+    s.canvas.MoveTo(0, 1);
+    s.canvas.LineTo(12, 1);
+    const TColor expected[] = {clBlack, clBlack, clBlack, clWhite, clWhite, clWhite};
+    for (int x = 0; x < 12; ++x)
+        EXPECT_EQ(s.At(x, 1), expected[x % 6]) << x;
+}
+
+TEST(TCanvas, RectangleIsAFillWithAOnePixelFrameInsideTheExclusiveEdges)
+{
+    Surface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    s.canvas.Brush().SetColor(clRed);
+    s.canvas.Rectangle(2, 3, 10, 8);
+    EXPECT_EQ(s.At(2, 3), clBlack);
+    EXPECT_EQ(s.At(9, 7), clBlack);
+    EXPECT_EQ(s.At(9, 3), clBlack);
+    EXPECT_EQ(s.At(2, 7), clBlack);
+    EXPECT_EQ(s.At(10, 5), clWhite);
+    EXPECT_EQ(s.At(5, 8), clWhite);
+    EXPECT_EQ(s.At(3, 4), clRed);
+    EXPECT_EQ(s.At(8, 6), clRed);
+    EXPECT_EQ(s.CountOf(clRed), 6 * 3);
+    EXPECT_EQ(s.CountOf(clBlack), 2 * 8 + 2 * 3);
+
+    // A clear brush leaves the inside alone; a clear pen fills one pixel less to the right and bottom.
+    Surface c;
+    c.canvas.Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(c.At(2, 2), clWhite);
+    EXPECT_EQ(c.CountOf(clBlack), 16);
+    Surface n;
+    n.canvas.Pen().SetStyle(TPenStyle::psClear);
+    n.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    n.canvas.Brush().SetColor(clBlue);
+    n.canvas.Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(n.CountOf(clBlue), 16);
+    EXPECT_EQ(n.At(4, 4), clWhite);
+}
+
+TEST(TCanvas, FillRectAndFrameRectUseTheBrushUpToTheExclusiveEdges)
+{
+    Surface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    s.canvas.Brush().SetColor(clGreen);
+    s.canvas.FillRect(Rect(1, 1, 4, 3));
+    EXPECT_EQ(s.CountOf(clGreen), 6);
+    EXPECT_EQ(s.At(3, 2), clGreen);
+    EXPECT_EQ(s.At(4, 2), clWhite);
+    EXPECT_EQ(s.At(3, 3), clWhite);
+
+    s.canvas.Brush().SetColor(clBlue);
+    s.canvas.FrameRect(Rect(10, 10, 14, 14));
+    EXPECT_EQ(s.CountOf(clBlue), 12);
+    EXPECT_EQ(s.At(13, 13), clBlue);
+    EXPECT_EQ(s.At(11, 11), clWhite);
+
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.FillRect(Rect(0, 15, 20, 20));
+    EXPECT_EQ(s.CountOf(clWhite), 400 - 6 - 12);
+}
+
+TEST(TCanvas, PixelsAndClipRect)
+{
+    Surface s;
+    s.canvas.SetPixels(3, 4, clRed);
+    EXPECT_EQ(s.canvas.Pixels(3, 4), clRed);
+    EXPECT_EQ(s.canvas.Pixels(40, 4), clNone);
+
+    s.canvas.SetClipRect(Rect(5, 5, 10, 10));
+    s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    s.canvas.Brush().SetColor(clBlue);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.CountOf(clBlue), 25);
+    EXPECT_EQ(s.canvas.ClipRect(), Rect(5, 5, 10, 10));
+    // The clip survives the painter being ended and begun again.
+    s.canvas.Release();
+    s.canvas.Brush().SetColor(clGreen);
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.CountOf(clGreen), 25);
+    s.canvas.ResetClipRect();
+    s.canvas.FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(s.CountOf(clGreen), 400);
+}
+
+TEST(TCanvas, EllipseAndPolygonStayInsideTheirBox)
+{
+    Surface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    s.canvas.Brush().SetColor(clRed);
+    s.canvas.Ellipse(2, 2, 12, 12);
+    EXPECT_EQ(s.At(7, 7), clRed);
+    EXPECT_EQ(s.At(2, 2), clWhite); // corners of the box are outside the ellipse
+    EXPECT_EQ(s.At(7, 2), clBlack);
+    EXPECT_EQ(s.At(7, 11), clBlack);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(s.At(12, i), clWhite);
+        EXPECT_EQ(s.At(i, 12), clWhite);
+    }
+
+    Surface p;
+    p.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    p.canvas.Brush().SetColor(clBlue);
+    p.canvas.Polygon({Point(0, 0), Point(10, 0), Point(0, 10)});
+    EXPECT_EQ(p.At(2, 2), clBlue);
+    EXPECT_EQ(p.At(0, 0), clBlack);
+    EXPECT_EQ(p.At(9, 9), clWhite);
+}
+
+TEST(TCanvas, PolylineJoinsSegmentsWithoutTheLastPoint)
+{
+    Surface s;
+    s.canvas.Polyline({Point(1, 1), Point(5, 1), Point(5, 4)});
+    EXPECT_EQ(s.At(1, 1), clBlack);
+    EXPECT_EQ(s.At(5, 1), clBlack);
+    EXPECT_EQ(s.At(5, 3), clBlack);
+    EXPECT_EQ(s.At(5, 4), clWhite);
+    EXPECT_EQ(s.CountOf(clBlack), 7);
+}
+
+TEST(TCanvas, TextIsOpaqueUnlessTheBrushIsClearAndMeasuresWithoutASurface)
+{
+    TCanvas measuring;
+    const int w = measuring.TextWidth("Hello");
+    const int h = measuring.TextHeight("Hello");
+    EXPECT_GT(w, 10);
+    EXPECT_GT(h, 8);
+    measuring.TextOut(0, 0, "Hello"); // no surface: nothing drawn, no crash
+    EXPECT_EQ(measuring.PenPos(), Point(w, 0));
+
+    QImage image(80, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TCanvas c(&image);
+    c.Brush().SetColor(clYellow);
+    c.Font().SetColor(clBlue);
+    c.TextOut(2, 2, "Hello");
+    c.Release();
+    // The background box is exactly the text's width and height.
+    EXPECT_EQ(FromQColor(image.pixelColor(2, 2)), clYellow);
+    EXPECT_EQ(FromQColor(image.pixelColor(2 + w - 1, 2 + h - 1)), clYellow);
+    EXPECT_EQ(FromQColor(image.pixelColor(2 + w, 2)), clWhite);
+    EXPECT_EQ(FromQColor(image.pixelColor(2, 2 + h)), clWhite);
+    int blue = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const QColor px = image.pixelColor(x, y);
+            // No antialiasing: every pixel is one of the three colours.
+            EXPECT_TRUE(px == Qt::white || px == Qt::yellow || px == Qt::blue) << x << "," << y;
+            blue += px == Qt::blue;
+        }
+    EXPECT_GT(blue, 10);
+
+    image.fill(Qt::white);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.TextOut(2, 2, "Hello");
+    c.Release();
+    EXPECT_EQ(FromQColor(image.pixelColor(2, 2)), clWhite);
+}
+
+TEST(TCanvas, DrawTextAlignsClipsAndMeasures)
+{
+    QImage image(100, 40, QImage::Format_RGB32);
+    TCanvas c(&image);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    const int w = c.TextWidth("Ab");
+    auto inkColumns = [&](int& first, int& last) {
+        c.Release();
+        first = -1;
+        last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixelColor(x, y) != Qt::white) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+    };
+    struct Case {
+        unsigned format;
+        int minFirst, maxLast;
+    };
+    const Case cases[] = {
+        {DT_LEFT | DT_SINGLELINE, 10, 10 + w},
+        {DT_RIGHT | DT_SINGLELINE, 90 - w - 1, 89},
+        {DT_CENTER | DT_SINGLELINE, 50 - w / 2 - 2, 50 + w / 2 + 2},
+    };
+    for (const auto& cs : cases) {
+        SCOPED_TRACE(cs.format);
+        image.fill(Qt::white);
+        TRect r = Rect(10, 0, 90, 40);
+        c.DrawText("Ab", r, cs.format);
+        int first, last;
+        inkColumns(first, last);
+        EXPECT_GE(first, cs.minFirst);
+        EXPECT_LE(last, cs.maxLast);
+    }
+
+    // Clipped to its rectangle unless DT_NOCLIP.
+    image.fill(Qt::white);
+    TRect narrow = Rect(0, 0, 3, 40);
+    c.DrawText("WWWW", narrow, DT_LEFT | DT_SINGLELINE);
+    int first, last;
+    inkColumns(first, last);
+    EXPECT_LE(last, 2);
+    image.fill(Qt::white);
+    c.DrawText("WWWW", narrow, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    inkColumns(first, last);
+    EXPECT_GT(last, 2);
+
+    // DT_CALCRECT measures without drawing; word break wraps into more lines.
+    image.fill(Qt::white);
+    TRect one = Rect(5, 5, 5, 5);
+    const int h1 = c.DrawText("one two three", one, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(one.Left, 5);
+    EXPECT_EQ(one.Width(), c.TextWidth("one two three"));
+    EXPECT_EQ(one.Height(), h1);
+    inkColumns(first, last);
+    EXPECT_EQ(first, -1);
+    TRect wrapped = Rect(0, 0, c.TextWidth("three"), 0);
+    const int h3 = c.DrawText("one two three", wrapped, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GE(h3, 2 * h1);
+    EXPECT_LE(wrapped.Width(), c.TextWidth("three"));
+}
+
+TEST(TCanvas, PrefixCharacterIsHiddenUnlessNoPrefix)
+{
+    QImage image(100, 20, QImage::Format_RGB32);
+    TCanvas c(&image);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    TRect a = Rect(0, 0, 0, 0);
+    TRect b = a;
+    c.DrawText("&&OK", a, DT_CALCRECT | DT_SINGLELINE);
+    c.DrawText("&&OK", b, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(a.Width(), c.TextWidth("&OK"));
+    EXPECT_EQ(b.Width(), c.TextWidth("&&OK"));
+}
+
+TEST(TBitmap, DrawsTransparentlyLeavingOutTheBottomLeftColour)
+{
+    TBitmap glyph(3, 2);
+    glyph.Canvas().Brush().SetColor(clFuchsia);
+    glyph.Canvas().FillRect(Rect(0, 0, 3, 2));
+    glyph.Canvas().SetPixels(1, 0, clRed);
+    EXPECT_EQ(glyph.TransparentColor(), clFuchsia);
+
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TCanvas c(&image);
+    c.Draw(4, 4, glyph);
+    c.Release();
+    EXPECT_EQ(FromQColor(image.pixelColor(4, 4)), clFuchsia);
+
+    image.fill(Qt::white);
+    glyph.SetTransparent(true);
+    c.Draw(4, 4, glyph);
+    c.Release();
+    EXPECT_EQ(FromQColor(image.pixelColor(4, 4)), clWhite);
+    EXPECT_EQ(FromQColor(image.pixelColor(5, 4)), clRed);
+    EXPECT_EQ(FromQColor(image.pixelColor(6, 5)), clWhite);
+
+    glyph.SetTransparentColor(clRed);
+    image.fill(Qt::white);
+    c.Draw(0, 0, glyph);
+    c.Release();
+    EXPECT_EQ(FromQColor(image.pixelColor(0, 0)), clFuchsia);
+    EXPECT_EQ(FromQColor(image.pixelColor(1, 0)), clWhite);
+}
+
+TEST(TBitmap, DrawsOntoItselfAndStretches)
+{
+    TBitmap b(4, 4);
+    b.Canvas().Brush().SetColor(clWhite);
+    b.Canvas().FillRect(Rect(0, 0, 4, 4));
+    b.Canvas().SetPixels(0, 0, clBlue);
+    b.Canvas().Draw(1, 1, b);
+    EXPECT_EQ(FromQColor(b.Image().pixelColor(1, 1)), clBlue);
+    EXPECT_EQ(FromQColor(b.Image().pixelColor(0, 0)), clBlue);
+    EXPECT_EQ(FromQColor(b.Image().pixelColor(2, 2)), clWhite);
+
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    TCanvas c(&image);
+    c.StretchDraw(Rect(0, 0, 8, 8), b);
+    c.Release();
+    EXPECT_EQ(FromQColor(image.pixelColor(1, 1)), clBlue);
+    EXPECT_EQ(FromQColor(image.pixelColor(3, 3)), clBlue);
+    EXPECT_EQ(FromQColor(image.pixelColor(7, 7)), clWhite);
+
+    // Growing keeps the picture and whitens the new part.
+    b.SetSize(6, 6);
+    EXPECT_EQ(FromQColor(b.Image().pixelColor(1, 1)), clBlue);
+    EXPECT_EQ(FromQColor(b.Image().pixelColor(5, 5)), clWhite);
+    EXPECT_FALSE(b.LoadFromFile("/nonexistent.png"));
+    EXPECT_EQ(b.Width(), 6);
+}
+
+TEST(TFont, SizeAndHeightAreTwoViewsOfOneValue)
+{
+    TFont f;
+    f.SetSize(12);
+    EXPECT_EQ(f.Height(), -16);
+    EXPECT_EQ(f.Size(), 12);
+    f.SetHeight(-11);
+    EXPECT_EQ(f.Size(), 8);
+    f.SetStyle(TFontStyle::fsBold | TFontStyle::fsUnderline);
+    const QFont q = f.toQFont();
+    EXPECT_TRUE(q.bold());
+    EXPECT_TRUE(q.underline());
+    EXPECT_FALSE(q.italic());
+    EXPECT_EQ(q.pixelSize(), 11);
+}
