@@ -1,0 +1,37 @@
+#pragma once
+// The toolkit grid's in-place editor: a line edit over the current cell that writes through to the grid
+// and hands the grid its navigation keys.
+#include <QLineEdit>
+
+class TCustomGrid;
+struct TRect;
+
+class TInplaceEdit : public QLineEdit {
+    Q_OBJECT
+    friend class TCustomGrid;
+
+public:
+    explicit TInplaceEdit(TCustomGrid* grid);
+
+    TCustomGrid* Grid() const { return FGrid; }
+    // Kept for descendants that interpret it; the plain editor accepts any text.
+    QString EditMask() const { return FEditMask; }
+    void SetEditMask(const QString& value) { FEditMask = value; }
+    void Deselect();
+
+protected:
+    virtual void BoundsChanged() {}              // after the grid placed the editor over its cell
+    virtual void UpdateContents();               // loads text, length limit and mask of the current cell
+
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void UpdateLoc(const TRect& loc);
+    bool ForwardsKey(const QKeyEvent* e) const;
+
+    TCustomGrid* FGrid;
+    QString FEditMask;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The sparse cell store of the toolkit string grid: a text and an object reference per cell.
+#include <QString>
+#include <vector>
+
+// Root of the objects a grid cell may reference; the store never owns them.
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+struct TGridCell {
+    QString Text;
+    TObject* Object = nullptr;
+};
+
+// Texts and objects of one whole row or column.
+using TGridCells = std::vector<TGridCell>;
+
+// Rows are kept only as far as their last written column, so untouched rows cost one empty vector.
+// Any cell from (0, 0) may be written; negative indexes read as empty and ignore writes.
+class TGridStore {
+public:
+    const QString& Text(int c, int r) const;
+    TObject* Object(int c, int r) const;
+    void SetText(int c, int r, const QString& value);
+    void SetObject(int c, int r, TObject* value);
+
+    TGridCells Row(int r, int count) const;         // columns 0..count-1
+    TGridCells Col(int c, int count) const;         // rows 0..count-1
+    void SetRow(int r, const TGridCells& cells, int count);
+    void SetCol(int c, const TGridCells& cells, int count);
+
+    void MoveRow(int from, int to);                  // the rows between shift by one
+    void MoveCol(int from, int to);
+    void Clear();
+    std::size_t Capacity() const;                    // cell slots held, for measuring
+
+private:
+    TGridCell* Slot(int c, int r);                   // made on demand
+    const TGridCell* Find(int c, int r) const;
+
+    std::vector<std::vector<TGridCell>> FRows;
+};
