@@ -51,7 +51,7 @@ public:
 // Days since 30 December 1899, the time of day as the fraction.
 using TDateTime = double;
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TAlignment;   // the toolkit's, in platform/Canvas.h
 
 enum class TEditorType {
     edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn, edCheckBox, edDateEdit, edDateEditUpDown,
