@@ -1,6 +1,7 @@
 #pragma once
 // The grid library's shared vocabulary: enumerations, small sets, errors and event signatures.
 #include "platform/Types.h"
+#include <QFlags>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -13,6 +14,8 @@ class TCanvas;
 class TBrush;
 class TFont;
 class TPen;
+enum class TGridDrawStateItem : unsigned;   // the toolkit grid's, in platform/Grids.h
+using TGridDrawState = QFlags<TGridDrawStateItem>;
 
 // A toolkit set: one bit per ordinal of its enumeration (at most 32 members).
 template <typename E>
@@ -106,6 +109,8 @@ using TButtonClickEvent = std::function<void(QObject* Sender, int ACol, int ARow
 using TExpandClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool Expanded)>;
 using TCheckBoxClickEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool State)>;
 using TGetEditorTypeEvent = std::function<void(QObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TCustomCellDrawEvent = std::function<void(QObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
 using TAnchorClickEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
 using TAnchorHintEvent = std::function<void(QObject* Sender, int ARow, int ACol, QString& Anchor)>;
 using TAnchorEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Anchor)>;
@@ -114,6 +119,8 @@ using TCanSortEvent = std::function<void(QObject* Sender, int ACol, bool& DoSort
 using TCustomCompareEvent = std::function<void(QObject* Sender, const QString& str1, const QString& str2, int& Res)>;
 using TRawCompareEvent = std::function<void(QObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
 using TGridFormatEvent = std::function<void(QObject* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)>;
+using TGridColorEvent = std::function<void(QObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                                           TFont* AFont)>;
 using TGridGradientEvent = std::function<void(QObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
                                               TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TGridBorderEvent = std::function<void(QObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>;

@@ -1,4 +1,5 @@
 #include "grid/foundation/RirEdod.h"
+#include "platform/Grids.h"
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -239,7 +240,7 @@ QString DecodeWideCellText(const QString& S)
 
 int WidePos(const QString& Sub, const QString& S) { return Pos(Sub, S); }
 
-bool ParseRCReference(const QString& S, TPoint& Cell)
+bool ParseRCReference(const QString& S, TGridCoord& Cell)
 {
     const QString s = S.toUpper();
     if (s.size() < 4 || s.front() != QLatin1Char('R'))
@@ -254,7 +255,7 @@ bool ParseRCReference(const QString& S, TPoint& Cell)
     return true;
 }
 
-bool CellInGridRect(const TRect& Rect, int Col, int Row)
+bool CellInGridRect(const TGridRect& Rect, int Col, int Row)
 {
     return Rect.Left <= Col && Col <= Rect.Right && Rect.Top <= Row && Row <= Rect.Bottom;
 }

@@ -7,6 +7,9 @@
 
 #include <QStringList>
 
+struct TGridCoord;
+struct TGridRect;
+
 // Regional settings, read from the default locale at each call (the system's unless the program set one).
 QChar TimeSeparatorChar();
 QChar DateSeparatorChar();
@@ -32,9 +35,8 @@ QString EncodeWideCellText(const QString& W);
 QString DecodeWideCellText(const QString& S);
 int WidePos(const QString& Sub, const QString& S);
 // "R<row>C<column>", any case; Cell.X receives the column, Cell.Y the row.
-bool ParseRCReference(const QString& S, TPoint& Cell);
-// Rect holds cell coordinates, all four edges inclusive.
-bool CellInGridRect(const TRect& Rect, int Col, int Row);
+bool ParseRCReference(const QString& S, TGridCoord& Cell);
+bool CellInGridRect(const TGridRect& Rect, int Col, int Row);
 
 QString DoubleQuoteChars(const QString& S);
 int PosInUpperCase(const QString& SubUpper, const QString& S);

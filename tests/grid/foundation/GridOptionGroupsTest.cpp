@@ -1,4 +1,5 @@
 #include "grid/foundation/GridOptionGroups.h"
+#include "platform/Grids.h"
 #include <gtest/gtest.h>
 
 
@@ -144,8 +145,9 @@ TEST(TMouseActions, DisjunctSelectionsAndSideEffects)
 
 TEST(TSyncGrid, NeverSyncsWithItsOwner)
 {
-    auto* owner = reinterpret_cast<TStringGrid*>(0x1000);   // only compared, never used
-    auto* other = reinterpret_cast<TStringGrid*>(0x2000);
+    TStringGrid ownerGrid, otherGrid;
+    TStringGrid* owner = &ownerGrid;
+    TStringGrid* other = &otherGrid;
     TSyncGrid sync(owner);
     sync.SetGrid(owner);
     EXPECT_EQ(sync.Grid(), nullptr);

@@ -1,5 +1,6 @@
 #include "grid/foundation/RirEdod.h"
 #include "LocaleScope.h"
+#include "platform/Grids.h"
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -96,12 +97,12 @@ TEST(ParseRCReference, Cases)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        TPoint cell{-9, -9};
+        TGridCoord cell{-9, -9};
         EXPECT_EQ(ParseRCReference(c.text, cell), c.ok);
         if (c.ok)
-            EXPECT_EQ(cell, (TPoint{c.col, c.row}));
+            EXPECT_EQ(cell, (TGridCoord{c.col, c.row}));
         else
-            EXPECT_EQ(cell, (TPoint{-9, -9}));
+            EXPECT_EQ(cell, (TGridCoord{-9, -9}));
     }
 }
 
@@ -172,6 +173,15 @@ TEST(CapitalizeName, Cases)
         SCOPED_TRACE(in);
         EXPECT_EQ(CapitalizeName(in), out);
     }
+}
+
+TEST(CellInGridRect, EdgesAreInclusive)
+{
+    const TGridRect r{1, 2, 3, 4};
+    EXPECT_TRUE(CellInGridRect(r, 1, 2));
+    EXPECT_TRUE(CellInGridRect(r, 3, 4));
+    EXPECT_FALSE(CellInGridRect(r, 4, 4));
+    EXPECT_FALSE(CellInGridRect(r, 3, 1));
 }
 
 TEST(ClampToLimits, Cases)
