@@ -241,7 +241,7 @@ bool MatchFilterExpression(const QString& Condition, const QString& Value, bool 
 
 bool MatchFilterTerm(const QString& Term, const QString& Value)
 {
-    bool greater = true, less = true, hasGreater = false, hasLess = false, hasNot = false;
+    bool greater = true, less = true, hasGreater = false, hasLess = false;
     bool inclusive = false;
     const qsizetype gt = Term.indexOf(QLatin1Char('>'));
     const qsizetype lt = Term.indexOf(QLatin1Char('<'));
@@ -258,8 +258,7 @@ bool MatchFilterTerm(const QString& Term, const QString& Value)
         less = inclusive ? c <= 0 : c < 0;
         hasLess = true;
     }
-    if (bang >= 0) {
-        hasNot = true;
+    if (bang >= 0) {   // a negation takes part in the "^" and "&" decisions below as both bounds
         if (gt < 0)
             hasGreater = true;
         if (lt < 0)

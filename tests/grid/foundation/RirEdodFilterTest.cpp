@@ -149,8 +149,9 @@ TEST(ParseDateMDY, YearsAndSeparators)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(DateOf(ParseDateMDY(c.text)), c.mdy);
-        if (c.dmy.isValid())
+        if (c.dmy.isValid()) {
             EXPECT_EQ(DateOf(ParseDateDMY(c.text)), c.dmy);
+        }
     }
     EXPECT_EQ(ParseDateMDY("12312020"), 0);
     EXPECT_EQ(ParseDateMDY("12/31"), 0);

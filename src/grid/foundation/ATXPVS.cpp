@@ -1,0 +1,7 @@
+#include "grid/foundation/ATXPVS.h"
+
+TThemeBinding& ATXPVS()
+{
+    static TThemeBinding binding;
+    return binding;
+}
