@@ -356,6 +356,32 @@ void TCanvas::FrameRect(const TRect& r)
     p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
 }
 
+void TCanvas::DrawFocusRect(const TRect& r)
+{
+    QPainter* p = Painter();
+    if (!p || r.IsEmpty())
+        return;
+    QPolygon dots;
+    int i = 0;
+    auto walk = [&](int x, int y) {
+        if (i++ % 2 == 0)
+            dots << QPoint(x, y);
+    };
+    for (int x = r.Left; x < r.Right - 1; ++x)
+        walk(x, r.Top);
+    for (int y = r.Top; y < r.Bottom - 1; ++y)
+        walk(r.Right - 1, y);
+    for (int x = r.Right - 1; x > r.Left; --x)
+        walk(x, r.Bottom - 1);
+    for (int y = r.Bottom - 1; y > r.Top; --y)
+        walk(r.Left, y);
+    p->save();
+    p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p->setPen(QPen(Qt::white, 1));
+    p->drawPoints(dots);
+    p->restore();
+}
+
 void TCanvas::Polygon(const std::vector<TPoint>& points)
 {
     QPainter* p = Painter();
@@ -543,6 +569,15 @@ TBitmap::TBitmap() = default;
 TBitmap::TBitmap(int width, int height)
 {
     SetSize(width, height);
+}
+
+TBitmap::TBitmap(TBitmap&& other) noexcept
+    : FTransparent(other.FTransparent), FTransparentMode(other.FTransparentMode),
+      FTransparentColor(other.FTransparentColor)
+{
+    if (other.FCanvas)
+        other.FCanvas->Release();
+    FImage = std::move(other.FImage);
 }
 
 TBitmap::~TBitmap() = default;

@@ -129,6 +129,8 @@ public:
     void Ellipse(int X1, int Y1, int X2, int Y2);
     void FillRect(const TRect& r);
     void FrameRect(const TRect& r);
+    // The platform's focus rectangle: every other pixel of the frame inverted, so drawing it twice removes it.
+    void DrawFocusRect(const TRect& r);
     void Polygon(const std::vector<TPoint>& points);
     void Polyline(const std::vector<TPoint>& points);
 
@@ -178,6 +180,8 @@ public:
     ~TBitmap();
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
+    // Moves the picture and its transparency; the canvas stays with each bitmap.
+    TBitmap(TBitmap&& other) noexcept;
     void Assign(const TBitmap& source);
 
     int Width() const { return FImage.width(); }

@@ -124,6 +124,24 @@ TEST(TCanvas, FillRectAndFrameRectUseTheBrushUpToTheExclusiveEdges)
     EXPECT_EQ(s.CountOf(clWhite), 400 - 6 - 12);
 }
 
+TEST(TCanvas, FocusRectInvertsEveryOtherFramePixelAndUndoesItself)
+{
+    Surface s;
+    s.canvas.DrawFocusRect(Rect(2, 2, 8, 6));
+    EXPECT_EQ(s.At(2, 2), clBlack);
+    EXPECT_EQ(s.At(3, 2), clWhite);
+    EXPECT_EQ(s.At(4, 2), clBlack);
+    EXPECT_EQ(s.At(4, 4), clWhite);
+    EXPECT_EQ(s.CountOf(clBlack), 8);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (s.At(x, y) == clBlack) {
+                EXPECT_TRUE(x == 2 || x == 7 || y == 2 || y == 5) << x << "," << y;
+            }
+    s.canvas.DrawFocusRect(Rect(2, 2, 8, 6));
+    EXPECT_EQ(s.CountOf(clBlack), 0);
+}
+
 TEST(TCanvas, PixelsAndClipRect)
 {
     Surface s;
