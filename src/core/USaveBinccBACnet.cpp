@@ -4,7 +4,6 @@
 #include "core/USaveBinccRead.h"
 #include "core/USaveBinccState.h"
 #include "platform/XmlDoc.h"
-#include <QDir>
 
 const std::array<TBACnet_Kind, 19> BACnet_Kinds = {{
     {"ANALOG INPUT", 312},
@@ -41,8 +40,7 @@ bool Section_Rows(const QDomElement& root, const char* section, QList<QDomElemen
     const QDomElement e = Xml::Child(root, QLatin1String(section));
     if (e.isNull()) {
         if (error)
-            *error = QStringLiteral("Error! The file %1 has no element %2")
-                         .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess), QLatin1String(section));
+            *error = Missing_Element_Message(File_BACnet_Slave_SetAccess, QLatin1String(section));
         return false;
     }
     rows = Xml::Elements(e);
@@ -54,11 +52,9 @@ bool Read_Row(const QDomElement& row, std::uint16_t row_number, std::uint8_t dir
 {
     const auto fail = [&](const char* attribute) {
         if (error)
-            *error = QStringLiteral("Error! The file %1, %2 row %3: the attribute %4 is missing or not a number")
-                         .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess),
-                              direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"))
-                         .arg(row_number)
-                         .arg(QLatin1String(attribute));
+            *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess,
+                                           direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"),
+                                           row_number, QLatin1String(attribute), true);
         return false;
     };
     const auto text = [&](const char* name) { return Xml::Attribute(row, QLatin1String(name)); };
@@ -111,14 +107,9 @@ void Clear_Object_Table(TBincc_State& state)
 bool Read_BACnet_Slave_XML(TBincc_State& state, std::uint32_t Table_Address, QString* error)
 {
     QDomDocument doc;
-    switch (Load_Project_File(File_BACnet_Slave_SetAccess, doc, error)) {
-    case TProjectFileLoad::Missing:
-        return true;
-    case TProjectFileLoad::Failed:
-        return false;
-    case TProjectFileLoad::Loaded:
-        break;
-    }
+    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, doc, error);
+    if (load != TProjectFileLoad::Loaded)
+        return load == TProjectFileLoad::Missing;
     const QDomElement root = Xml::Root(doc);
     QList<QDomElement> read_rows;
     QList<QDomElement> write_rows;

@@ -53,14 +53,9 @@ TIEC61850_Var Read_Variable(const QDomElement& row, QChar separator)
 // Every enabled row of a table file; false when the file is there but unreadable.
 bool Enabled_Rows(const QString& path, QList<QDomElement>& rows, QDomDocument& doc, QString* error)
 {
-    switch (Load_Project_File(path, doc, error)) {
-    case TProjectFileLoad::Missing:
-        return true;
-    case TProjectFileLoad::Failed:
-        return false;
-    case TProjectFileLoad::Loaded:
-        break;
-    }
+    const TProjectFileLoad load = Load_Project_File(path, doc, error);
+    if (load != TProjectFileLoad::Loaded)
+        return load == TProjectFileLoad::Missing;
     for (const QDomElement& row : Xml::Elements(Xml::Root(doc)))
         if (Is_Enabled(row))
             rows.append(row);

@@ -132,14 +132,9 @@ void Reset_Parameter_Block(TBinImage& block)
 bool Read_ParGen_XML(TBincc_State& state, QString* error)
 {
     QDomDocument doc;
-    switch (Load_Project_File(File_ParGen, doc, error)) {
-    case TProjectFileLoad::Missing:
-        return true;
-    case TProjectFileLoad::Failed:
-        return false;
-    case TProjectFileLoad::Loaded:
-        break;
-    }
+    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
+    if (load != TProjectFileLoad::Loaded)
+        return load == TProjectFileLoad::Missing;
     const TParGen p(Xml::Root(doc));
     TBinImage& block = state.Parameter_Block;
     const std::int64_t type = p.Number(QStringLiteral("BACnet_Type"), 0);

@@ -32,3 +32,16 @@ std::optional<std::int64_t> Read_Whole_Number(const QString& text)
         return std::nullopt;
     return static_cast<std::int64_t>(value);
 }
+
+QString Missing_Element_Message(const QString& path, const QString& element)
+{
+    return QStringLiteral("Error! The file %1 has no element %2").arg(QDir::toNativeSeparators(path), element);
+}
+
+QString Row_Attribute_Message(const QString& path, const QString& section, int row, const QString& attribute, bool number)
+{
+    return QStringLiteral("Error! The file %1, %2 row %3: the attribute %4 is missing%5")
+        .arg(QDir::toNativeSeparators(path), section)
+        .arg(row)
+        .arg(attribute, number ? QStringLiteral(" or not a number") : QString());
+}

@@ -14,3 +14,8 @@ TProjectFileLoad Load_Project_File(const QString& path, QDomDocument& doc, QStri
 
 // A decimal whole number (sign and surrounding blanks allowed); nothing when the text is not one.
 std::optional<std::int64_t> Read_Whole_Number(const QString& text);
+
+// The messages of the object-table readers for a file written by something other than the editor.
+QString Missing_Element_Message(const QString& path, const QString& element);
+QString Row_Attribute_Message(const QString& path, const QString& section, int row, const QString& attribute,
+                              bool number);

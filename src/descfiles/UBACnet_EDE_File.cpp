@@ -4,7 +4,6 @@
 #include "descfiles/DescText.h"
 #include "platform/XmlDoc.h"
 #include <QDateTime>
-#include <QDir>
 #include <array>
 #include <map>
 #include <vector>
@@ -66,14 +65,9 @@ private:
 bool TEDE_Export::Read_EDE_Device_Data(QString* error)
 {
     QDomDocument doc;
-    switch (Load_Project_File(File_ParGen, doc, error)) {
-    case TProjectFileLoad::Missing:
-        return true;
-    case TProjectFileLoad::Failed:
-        return false;
-    case TProjectFileLoad::Loaded:
-        break;
-    }
+    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
+    if (load != TProjectFileLoad::Loaded)
+        return load == TProjectFileLoad::Missing;
     const QDomElement root = Xml::Root(doc);
     const QDomElement type = Xml::Child(root, QStringLiteral("BACnet_Type"));
     const bool mstp = !type.isNull() && Read_Whole_Number(type.text()) == 1;
@@ -92,10 +86,8 @@ bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index
         const std::optional<QString> value = Xml::Attribute(row, QLatin1String(names[i]));
         if (!value) {
             if (error)
-                *error = QStringLiteral("Error! The file %1, %2 row %3: the attribute %4 is missing")
-                             .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess), QLatin1String(section))
-                             .arg(index + 1)
-                             .arg(QLatin1String(names[i]));
+                *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess, QLatin1String(section), index + 1,
+                                              QLatin1String(names[i]), false);
             return false;
         }
         values[i] = *value;
@@ -117,22 +109,16 @@ bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index
 bool TEDE_Export::Collect_EDE_Objects(QString* error)
 {
     QDomDocument doc;
-    switch (Load_Project_File(File_BACnet_Slave_SetAccess, doc, error)) {
-    case TProjectFileLoad::Missing:
-        return true;
-    case TProjectFileLoad::Failed:
-        return false;
-    case TProjectFileLoad::Loaded:
-        break;
-    }
+    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, doc, error);
+    if (load != TProjectFileLoad::Loaded)
+        return load == TProjectFileLoad::Missing;
     const QDomElement root = Xml::Root(doc);
     // The instance counters run on from the read section into the write section.
     for (const char* section : {"BACnet_in_Read", "BACnet_in_Write"}) {
         const QDomElement e = Xml::Child(root, QLatin1String(section));
         if (e.isNull()) {
             if (error)
-                *error = QStringLiteral("Error! The file %1 has no element %2")
-                             .arg(QDir::toNativeSeparators(File_BACnet_Slave_SetAccess), QLatin1String(section));
+                *error = Missing_Element_Message(File_BACnet_Slave_SetAccess, QLatin1String(section));
             return false;
         }
         const QList<QDomElement> rows = Xml::Elements(e);
