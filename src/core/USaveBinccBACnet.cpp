@@ -58,29 +58,24 @@ bool Read_Row(const QDomElement& row, std::uint16_t row_number, std::uint8_t dir
         return false;
     };
     const auto text = [&](const char* name) { return Xml::Attribute(row, QLatin1String(name)); };
-    const auto number = [&](const char* name) -> std::optional<std::int64_t> {
-        const std::optional<QString> t = text(name);
-        return t ? Read_Whole_Number(*t) : std::nullopt;
-    };
     for (const char* name : {"Data_Type", "Bit", "Mnemonic"})
         if (!text(name))
             return fail(name);
-    const std::optional<std::int64_t> unit = number("Eng_Unit");
-    if (!unit)
-        return fail("Eng_Unit");
-    const std::optional<std::int64_t> position = number("Position");
-    if (!position)
-        return fail("Position");
-    const std::optional<std::int64_t> length = number("Length");
-    if (!length)
-        return fail("Length");
+    const std::array<const char*, 3> number_names = {"Eng_Unit", "Position", "Length"};
+    std::array<std::int64_t, 3> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const std::optional<std::int64_t> n = Read_Whole_Number(text(number_names[i]).value_or(QString()));
+        if (!n)
+            return fail(number_names[i]);
+        numbers[i] = *n;
+    }
 
     out.Kind = text("Data_Type")->toUpper();
     out.Mnemonic = *text("Mnemonic");
     TBACnet_Object& e = out.Entry;
-    e.Position = static_cast<std::uint32_t>(*position);
-    e.Eng_Unit = static_cast<std::uint16_t>(*unit);
-    e.Length = static_cast<std::uint8_t>(*length);
+    e.Eng_Unit = static_cast<std::uint16_t>(numbers[0]);
+    e.Position = static_cast<std::uint32_t>(numbers[1]);
+    e.Length = static_cast<std::uint8_t>(numbers[2]);
     e.Direction = direction;
     e.Row = row_number;
     e.Bit = static_cast<std::uint8_t>(Read_Whole_Number(*text("Bit")).value_or(0));
