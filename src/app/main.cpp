@@ -1,11 +1,27 @@
+#include "ui/UAbout.h"
+#include "ui/UNew_Project.h"
+#include "ui/UOpenConf.h"
+#include "ui/USoftOptions.h"
+#include "ui/UVostrelanteFirmWare.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vostrelant"));
-    window.show();
+    app.setApplicationName(QStringLiteral("Vostrelant"));
+
+    // The main window comes first: it sets the state and the texts every other window starts from.
+    const auto main = std::make_unique<TFVostrelanteFirmWare>(QCoreApplication::applicationDirPath());
+    auto add = [&main](const char* name, auto* form) {
+        main->Add_Window(QString::fromLatin1(name), form, [form] { form->Set_Lang(); });
+    };
+    add("FNew_Project", new TFNew_Project(main.get()));
+    add("FOpenConf", new TFOpenConf(main.get()));
+    new TFAbout(main.get());
+    add("FSoftOptions", new TFSoftOptions(main.get()));
+
+    main->show();
     return app.exec();
 }

@@ -1,0 +1,34 @@
+#pragma once
+// Creating a new configuration: a folder in PROJECTS with its bin folder.
+#include "platform/Form.h"
+
+class QLabel;
+class QLineEdit;
+class TSbButton;
+
+// True when the name stays one folder inside PROJECTS: not "." or "..", no "/" or "\", no control
+// characters. Emptiness is the caller's own test.
+bool Valid_Project_Name(const QString& Name);
+
+class TFNew_Project : public TForm {
+public:
+    explicit TFNew_Project(QWidget* parent = nullptr);
+    ~TFNew_Project() override;
+
+    void Set_Lang();
+    void Btn_OKClick();
+
+    QWidget* P_Title;
+    QLabel* L_SW_Code;
+    QLabel* L_SW_Desc;
+    QLabel* Label1;
+    QLineEdit* E_New_Proj;
+    QWidget* P_Button;
+    TSbButton* Btn_OK;
+    TSbButton* Btn_Cancel;
+
+protected:
+    void FormShow() override;
+};
+
+extern TFNew_Project* FNew_Project;

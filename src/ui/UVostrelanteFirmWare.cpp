@@ -1,0 +1,482 @@
+#include "ui/UVostrelanteFirmWare.h"
+
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "core/USaveBincc.h"
+#include "descfiles/UBACnet_EDE_File.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Process.h"
+#include "platform/XmlDoc.h"
+#include "ui/UNew_Project.h"
+#include "ui/UOpenConf.h"
+#include "ui/UAbout.h"
+#include "ui/USoftOptions.h"
+#include "ui/UProduct.h"
+#include "widgets/button/SbButton.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+TFVostrelanteFirmWare* FVostrelanteFirmWare = nullptr;
+
+namespace {
+
+const QString kSettingsFile = QStringLiteral("Vostrelant.xml");
+const QString kDefaultIP = QStringLiteral("192.168.2.205");
+const QString kDefaultLanguage = QStringLiteral("English");
+constexpr int kFirstCheckMs = 60000;
+constexpr int kNextCheckMs = 7200000;
+constexpr int kProgramWaitMs = 150000;
+
+// Change_Language's order of the windows after the main window.
+const char* const kLanguageOrder[] = {
+    "FNew_Project", "FOpenConf", "FSoftOptions", "FBoot", "FParGen", "FTLS_Server_Known_Cert",
+    "FIEC61850_Variables", "FSetAccess", "FModbus_TCP_Master_Set_Access", "FProfinetFileName", "FBACnetAccess",
+    "FImportEDEFile", "FBACnetSlaveSetAccess", "FBACnet_Eng_Unit", "FReceiveCAN", "FTransmitCAN",
+    "FSet_PDO_Access", "FSet_SDO_Client_Access", "FSet_SDO_Server_Access", "FDNet", "FDefOffset",
+    "FReceiveJ1939", "FTransmitJ1939", "FKNXAccess", "FMQTT_Set_Topic", "FTopicTemplate", "FReceiveNMEA",
+    "FTransmitNMEA", "FSNMPManagerAccess", "FSNMP_Trap_Access",
+};
+
+bool FlagOf(const QDomElement& parent, const QString& name)
+{
+    return Xml::ChildText(parent, name) == QLatin1String("1");
+}
+
+QString FlagText(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+TFVostrelanteFirmWare::TFVostrelanteFirmWare(const QString& ExeDir, QWidget* parent) : TForm(parent)
+{
+    FVostrelanteFirmWare = this;
+    Create_Controls();
+    FormCreate(ExeDir);
+}
+
+TFVostrelanteFirmWare::~TFVostrelanteFirmWare()
+{
+    if (FVostrelanteFirmWare == this)
+        FVostrelanteFirmWare = nullptr;
+}
+
+TSbButton* TFVostrelanteFirmWare::Make_Button(int left, int top, int width, int height)
+{
+    auto* b = new TSbButton(this);
+    b->setGeometry(left, top, width, height);
+    b->OnClick = [this](QObject* Sender) { Btn_Click(Sender); };
+    return b;
+}
+
+void TFVostrelanteFirmWare::Create_Controls()
+{
+    auto label = [this](int left, int top) {
+        auto* l = new QLabel(this);
+        l->move(left, top);
+        return l;
+    };
+    L_SW_Code = label(16, 8);
+    QFont big = L_SW_Code->font();
+    big.setPointSize(20);
+    big.setBold(true);
+    L_SW_Code->setFont(big);
+    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    L_SW_Desc = label(16, 42);
+    QFont bold = L_SW_Desc->font();
+    bold.setBold(true);
+    L_SW_Desc->setFont(bold);
+    L_Begin = label(16, 84);
+    Shape2 = new QFrame(this);
+    Shape2->setFrameShape(QFrame::Box);
+    Shape2->setGeometry(80, 70, 420, 34);
+    L_Name_Conf = label(87, 75);
+    L_Name_Conf_L2 = label(87, 88);
+    for (QLabel*& l : L_Step)
+        l = label(16, 0);
+    L_Velmor = label(565, 392);
+    L_Velmor->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Home_Page(), Web_Host));
+    LL_Update = label(16, 470);
+    LL_Update->hide();
+    for (QLabel* l : {L_Velmor, LL_Update})
+        connect(l, &QLabel::linkActivated, this, [](const QString& link) { Open_Link(link); });
+    Shape1 = new QFrame(this);
+    Shape1->setFrameShape(QFrame::HLine);
+    Shape1->setFrameShadow(QFrame::Plain);
+
+    Btn_Info = Make_Button(516, 8, 50, 50);
+    Btn_Opz = Make_Button(574, 8, 50, 50);
+    Btn_Close = Make_Button(632, 8, 50, 50);
+    Btn_New = Make_Button(80, 112, 170, 33);
+    Btn_Open = Make_Button(258, 112, 170, 33);
+    TSbButton** steps[] = {
+        &Btn_Prm_Gen, &Btn_IEC61850_Access, &Btn_BACnet_SetAccess, &Btn_TLS_List_Certificates, &Btn_BACnet_EDE_File,
+        &Btn_CreateBin, &Btn_Modbus_Set_Access, &Btn_PROFINET_XML, &Btn_CAN_Rec_Frame, &Btn_CAN_Send_Frame,
+        &Btn_SDO_Server_CANopen, &Btn_SDO_Client_CANopen, &Btn_PDO_CANopen, &Btn_CANopen_EDS, &Btn_DNet_Net,
+        &Btn_DNet_Offset, &Btn_KNX_Access, &Btn_MQTT_Set_Topic, &Btn_PROFIBUS_GSD, &Btn_SNMP_Manager_Access,
+        &Btn_SNMP_Trap, &Btn_SNMP_MIB,
+    };
+    for (TSbButton** b : steps)
+        *b = Make_Button(80, 0, 170, 33);
+
+    Timer_Update = new QTimer(this);
+    Timer_Update->setInterval(kFirstCheckMs);
+    connect(Timer_Update, &QTimer::timeout, this, [this] { Timer_UpdateTimer(); });
+}
+
+void TFVostrelanteFirmWare::Lay_Out_Steps()
+{
+    for (int i = 0; i < 9; ++i) {
+        L_Step[i]->move(16, 128 + 44 * i);
+        L_Step[i]->setVisible(i < 7);
+    }
+    // Everything but the built model's steps stays hidden.
+    for (TSbButton* b : {Btn_Modbus_Set_Access, Btn_PROFINET_XML, Btn_CAN_Rec_Frame, Btn_CAN_Send_Frame,
+                         Btn_SDO_Server_CANopen, Btn_SDO_Client_CANopen, Btn_PDO_CANopen, Btn_CANopen_EDS,
+                         Btn_DNet_Net, Btn_DNet_Offset, Btn_KNX_Access, Btn_MQTT_Set_Topic, Btn_PROFIBUS_GSD,
+                         Btn_SNMP_Manager_Access, Btn_SNMP_Trap, Btn_SNMP_MIB})
+        b->hide();
+    const TSbButton* rows[] = {Btn_Prm_Gen, Btn_IEC61850_Access, Btn_BACnet_SetAccess, Btn_TLS_List_Certificates,
+                               Btn_BACnet_EDE_File, Btn_CreateBin};
+    int top = 156;
+    for (const TSbButton* b : rows) {
+        const_cast<TSbButton*>(b)->move(80, top);
+        top += 44;
+    }
+    const int last = Btn_CreateBin->y();
+    Shape1->setGeometry(10, last + 51, 674, 1);
+    SetFixedClientSize(694, last + 152);
+}
+
+void TFVostrelanteFirmWare::FormCreate(const QString& ExeDir)
+{
+    Set_Default_Language();
+    Lay_Out_Steps();
+
+    Exe_Dir = QDir::cleanPath(ExeDir);
+    Master_Dir = JoinPath(Exe_Dir, QStringLiteral("MASTER"));
+    Projects_Dir = JoinPath(Exe_Dir, QStringLiteral("PROJECTS"));
+    Language_Dir = JoinPath(Exe_Dir, QStringLiteral("LANGUAGE"));
+    for (const QString& dir : {Master_Dir, Projects_Dir, Language_Dir})
+        if (!QFileInfo::exists(dir))
+            QDir().mkdir(dir);
+
+    Project_Name.clear();
+    Read_Back = true;
+    Read_Setting();
+    Update_Timer_State();
+
+    Main_Caption = Product_Main_Caption;
+    SW_Code = Product_SW_Code;
+    SW_Desc = Product_SW_Desc;
+    SetCaption(Main_Caption);
+    L_SW_Code->setText(SW_Code);
+    L_SW_Desc->setText(SW_Desc);
+    L_SW_Code->adjustSize();
+    L_SW_Desc->adjustSize();
+
+    Load_Language();
+
+    const QString last = JoinPath(Projects_Dir, Project_Name);
+    Project_Dir = !Project_Name.isEmpty() && Valid_Project_Name(Project_Name) && QFileInfo(last).isDir()
+                      ? last : QString();
+    Set_Lang();
+    Set_Files();
+    Row_Clipboard = std::make_unique<QStringList>();
+    SL_MIB_Read_Desc = std::make_unique<QStringList>();
+    SL_MIB_Write_Desc = std::make_unique<QStringList>();
+}
+
+void TFVostrelanteFirmWare::Read_Setting()
+{
+    Project_Dir.clear();
+    Device_IP = kDefaultIP;
+    Language_Name = kDefaultLanguage;
+    Enable_Internet = Enable_Update = Enable_Jump_Field_Tables = Double_Click_Auto_Size = false;
+
+    // A file that is missing or not well-formed leaves every default.
+    QDomDocument doc;
+    if (Xml::Load(doc, JoinPath(Exe_Dir, kSettingsFile)) != Xml::LoadResult::Ok)
+        return;
+    const QDomElement root = Xml::Root(doc);
+    Project_Name = Xml::ChildText(Xml::Child(root, QStringLiteral("lastproj")), QStringLiteral("projectname"));
+    Device_IP = Xml::ChildText(Xml::Child(root, QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefaultIP);
+    Language_Name =
+        Xml::ChildText(Xml::Child(root, QStringLiteral("lastlang")), QStringLiteral("language"), kDefaultLanguage);
+    const QDomElement internet = Xml::Child(root, QStringLiteral("lastinternet"));
+    Enable_Internet = FlagOf(internet, QStringLiteral("enable_internet"));
+    Enable_Update = FlagOf(internet, QStringLiteral("enable_update"));
+    Enable_Jump_Field_Tables = FlagOf(internet, QStringLiteral("enable_jump_field_tables"));
+    Double_Click_Auto_Size = FlagOf(internet, QStringLiteral("Double_Click_Auto_Size"));
+}
+
+bool TFVostrelanteFirmWare::Save_Setting(QString* error)
+{
+    XmlWriter w(QStringLiteral("Conf_Settings"));
+    auto section = [&w](const char* name, const char* child, const QString& value) {
+        w.StartElement(QString::fromLatin1(name));
+        w.TextElement(QString::fromLatin1(child), value);
+        w.EndElement();
+    };
+    section("lastproj", "projectname", Project_Name);
+    section("lastipadd", "ipaddress", Device_IP);
+    section("lastlang", "language", Language_Name);
+    w.StartElement(QStringLiteral("lastinternet"));
+    w.TextElement(QStringLiteral("enable_internet"), FlagText(Enable_Internet));
+    w.TextElement(QStringLiteral("enable_update"), FlagText(Enable_Update));
+    w.TextElement(QStringLiteral("enable_jump_field_tables"), FlagText(Enable_Jump_Field_Tables));
+    w.TextElement(QStringLiteral("Double_Click_Auto_Size"), FlagText(Double_Click_Auto_Size));
+    w.EndElement();
+    return w.Save(JoinPath(Exe_Dir, kSettingsFile), QString(), error);
+}
+
+void TFVostrelanteFirmWare::FormClose()
+{
+    // The program ends all the same; the user learns the settings were not kept.
+    QString error;
+    if (!Save_Setting(&error))
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+void TFVostrelanteFirmWare::Show_Configuration_Box()
+{
+    const bool open = !Project_Name.isEmpty() && !Project_Dir.isEmpty();
+    L_Name_Conf->setText(open ? Lang(11) : Lang(9));
+    L_Name_Conf_L2->setText(open ? Project_Name : Lang(10));
+    L_Name_Conf->adjustSize();
+    L_Name_Conf_L2->adjustSize();
+}
+
+void TFVostrelanteFirmWare::Set_Lang()
+{
+    L_Begin->setText(Lang(0));
+    L_Begin->adjustSize();
+    for (int i = 0; i < 9; ++i) {
+        L_Step[i]->setText(Lang(i < 8 ? i + 1 : 53));
+        L_Step[i]->adjustSize();
+    }
+    Btn_Info->setToolTip(Lang(12));
+    Btn_Opz->setToolTip(Lang(13));
+    Btn_Close->setToolTip(Lang(14));
+    struct Text {
+        TSbButton* Button;
+        int Caption;
+        int Hint;
+    };
+    const Text texts[] = {
+        {Btn_New, 15, 22}, {Btn_Open, 16, 23}, {Btn_CreateBin, 17, 26}, {Btn_Prm_Gen, 20, 24},
+        {Btn_IEC61850_Access, 21, 25}, {Btn_TLS_List_Certificates, 27, 28}, {Btn_Modbus_Set_Access, 29, 30},
+        {Btn_PROFINET_XML, 31, 32}, {Btn_BACnet_SetAccess, 33, 34}, {Btn_BACnet_EDE_File, 35, 36},
+        {Btn_CAN_Rec_Frame, 37, 39}, {Btn_CAN_Send_Frame, 38, 40}, {Btn_SDO_Server_CANopen, 45, 46},
+        {Btn_SDO_Client_CANopen, 47, 48}, {Btn_PDO_CANopen, 49, 50}, {Btn_CANopen_EDS, 51, 52},
+        {Btn_DNet_Net, 54, 55}, {Btn_DNet_Offset, 56, 57}, {Btn_KNX_Access, 58, 59}, {Btn_MQTT_Set_Topic, 60, 61},
+        {Btn_PROFIBUS_GSD, 62, 63}, {Btn_SNMP_Manager_Access, 64, 65}, {Btn_SNMP_Trap, 66, 67},
+        {Btn_SNMP_MIB, 68, 69},
+    };
+    for (const Text& t : texts) {
+        t.Button->SetCaption(Lang(t.Caption));
+        t.Button->setToolTip(Lang(t.Hint));
+    }
+    Show_Configuration_Box();
+}
+
+void TFVostrelanteFirmWare::Add_Window(const QString& Name, TForm* Form, std::function<void()> SetLang)
+{
+    FWindows.push_back({Name, Form, std::move(SetLang)});
+}
+
+TForm* TFVostrelanteFirmWare::Window(const QString& Name) const
+{
+    for (const WindowEntry& w : FWindows)
+        if (w.Name == Name)
+            return w.Form;
+    return nullptr;
+}
+
+void TFVostrelanteFirmWare::Change_Language()
+{
+    Set_Lang();
+    for (const char* name : kLanguageOrder)
+        for (const WindowEntry& w : FWindows)
+            if (w.Name == QLatin1String(name) && w.SetLang)
+                w.SetLang();
+}
+
+void TFVostrelanteFirmWare::Set_Files()
+{
+    Set_Project_File_Paths(Project_Dir);
+}
+
+void TFVostrelanteFirmWare::Create_New_Project()
+{
+    if (FNew_Project && FNew_Project->ShowModal() == mrOk)
+        Show_Configuration_Box();
+}
+
+void TFVostrelanteFirmWare::Open_Project()
+{
+    if (!FOpenConf || FOpenConf->ShowModal() != mrOk || !FOpenConf->Has_Selection())
+        return;
+    Project_Name = FOpenConf->Name_Conf;
+    Project_Dir = JoinPath(Projects_Dir, Project_Name);
+    Show_Configuration_Box();
+    Set_Files();
+}
+
+void TFVostrelanteFirmWare::Show_Step_Window(const QString& Name)
+{
+    // Windows whose editors have not been added to this build yet leave their step after the project test.
+    if (TForm* f = Window(Name))
+        f->ShowModal();
+}
+
+void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
+{
+    if (Sender == Btn_New)
+        return Create_New_Project();
+    if (Sender == Btn_Open)
+        return Open_Project();
+    if (Sender == Btn_Close) {
+        close();
+        return;
+    }
+    if (Sender == Btn_Info) {
+        if (FAbout)
+            FAbout->ShowModal();
+        return;
+    }
+    if (Sender == Btn_Opz) {
+        if (FSoftOptions && FSoftOptions->ShowModal() == mrOk) {
+            QString error;
+            if (!Save_Setting(&error))
+                MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+            Update_Timer_State();
+        }
+        return;
+    }
+    if (Project_Dir.isEmpty()) {
+        MessageDlg(Lang(18), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        return;
+    }
+    struct Step {
+        const TSbButton* Button;
+        const char* Window;
+    };
+    const Step windows[] = {
+        {Btn_Prm_Gen, "FParGen"}, {Btn_IEC61850_Access, "FIEC61850_Variables"},
+        {Btn_BACnet_SetAccess, "FBACnetSlaveSetAccess"}, {Btn_TLS_List_Certificates, "FTLS_Server_Known_Cert"},
+        {Btn_CAN_Rec_Frame, "FReceiveCAN"}, {Btn_CAN_Send_Frame, "FTransmitCAN"}, {Btn_PDO_CANopen, "FSet_PDO_Access"},
+        {Btn_SDO_Client_CANopen, "FSet_SDO_Client_Access"}, {Btn_SDO_Server_CANopen, "FSet_SDO_Server_Access"},
+        {Btn_DNet_Net, "FDNet"}, {Btn_DNet_Offset, "FDefOffset"}, {Btn_KNX_Access, "FKNXAccess"},
+        {Btn_MQTT_Set_Topic, "FMQTT_Set_Topic"}, {Btn_SNMP_Manager_Access, "FSNMPManagerAccess"},
+        {Btn_SNMP_Trap, "FSNMP_Trap_Access"},
+    };
+    for (const Step& s : windows)
+        if (Sender == s.Button)
+            return Show_Step_Window(QString::fromLatin1(s.Window));
+    if (Sender == Btn_BACnet_EDE_File)
+        BACnet_EDE_File();
+    else if (Sender == Btn_CreateBin)
+        Update_Device();
+    else if (Sender == Btn_CANopen_EDS)
+        Build_EDS_File();
+    else if (Sender == Btn_SNMP_MIB && OnBuildMIBFile)
+        OnBuildMIBFile();
+    else if (Sender == Btn_PROFIBUS_GSD && OnBuildGSDFile)
+        OnBuildGSDFile();
+    else if (Sender == Btn_PROFINET_XML && OnPROFINETXML)
+        OnPROFINETXML();
+    // Btn_Modbus_Set_Access: the project test only.
+}
+
+void TFVostrelanteFirmWare::Update_Device()
+{
+    QString error;
+    if (!Compile_Bincc(&error) || !Save_Bincc(&error)) {
+        // Never offer to send images that were not written anew.
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        return;
+    }
+    if (OnShowBoot)
+        OnShowBoot(static_cast<std::uint32_t>(Get_Type_BACnet()), 1);
+}
+
+std::int32_t TFVostrelanteFirmWare::Get_Type_BACnet()
+{
+    QDomDocument doc;
+    if (!QFileInfo::exists(File_ParGen) || Xml::Load(doc, File_ParGen) != Xml::LoadResult::Ok)
+        return 0;
+    bool ok = false;
+    const int value = Xml::ChildText(Xml::Root(doc), QStringLiteral("BACnet_Type")).toInt(&ok);
+    return ok ? value : 0;
+}
+
+void TFVostrelanteFirmWare::BACnet_EDE_File()
+{
+    TFileDialogRequest SD1;
+    SD1.InitialDir = Project_Dir;
+    SD1.Filter = QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv");
+    QString name;
+    if (!PromptForSaveFile(SD1, name))
+        return;
+    if (name.right(4).toUpper() != QLatin1String(".CSV"))
+        name += QStringLiteral(".csv");
+    if (QFileInfo::exists(name)) {
+        // The English table leaves the question blank: ask in words all the same.
+        const QString question = Lang(70).trimmed().isEmpty() ? Lang(1105) : Lang(70);
+        if (MessageDlg(question, TMsgDlgType::mtConfirmation,
+                       {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel}) != mrYes)
+            return;
+    }
+    QString error;
+    if (!Create_EDE_File(name, &error))
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+void TFVostrelanteFirmWare::Build_EDS_File()
+{
+    TFileDialogRequest SaveEDS;
+    SaveEDS.InitialDir = Project_Dir;
+    SaveEDS.DefaultExt = QStringLiteral("*.eds");
+    SaveEDS.Filter = QStringLiteral("Electronic Data Sheet (*.eds)|*.eds");
+    QString name;
+    if (PromptForSaveFile(SaveEDS, name) && OnWriteEDSFile)
+        OnWriteEDSFile(name);
+}
+
+void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo)
+{
+    // The update program takes no arguments and is always shown.
+    Q_UNUSED(Parameter);
+    Q_UNUSED(tipo);
+    Run_Program(NomeSW, kProgramWaitMs);
+}
+
+void TFVostrelanteFirmWare::Timer_UpdateTimer()
+{
+    Timer_Update->stop();
+    if (TFSoftOptions::Check_Version()) {
+        LL_Update->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Download_Page(), Lang(19).toHtmlEscaped()));
+        LL_Update->adjustSize();
+        LL_Update->show();
+    } else {
+        LL_Update->hide();
+    }
+    Timer_Update->setInterval(kNextCheckMs);
+    Timer_Update->start();
+}
+
+void TFVostrelanteFirmWare::Update_Timer_State()
+{
+    if (!(Enable_Internet && Enable_Update))
+        Timer_Update->stop();
+    else if (!Timer_Update->isActive())
+        Timer_Update->start();
+}
