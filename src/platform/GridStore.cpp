@@ -125,6 +125,11 @@ void TGridStore::MoveCol(int from, int to)
     }
 }
 
+int TGridStore::ColExtent(int r) const
+{
+    return r >= 0 && std::size_t(r) < FRows.size() ? int(FRows[std::size_t(r)].size()) : 0;
+}
+
 void TGridStore::Clear()
 {
     FRows.clear();

@@ -34,6 +34,8 @@ public:
     void MoveRow(int from, int to);                  // the rows between shift by one
     void MoveCol(int from, int to);
     void Clear();
+    int RowExtent() const { return int(FRows.size()); }    // rows 0..RowExtent-1 may hold cells
+    int ColExtent(int r) const;                            // columns 0..ColExtent-1 of row r may hold cells
     std::size_t Capacity() const;                    // cell slots held, for measuring
 
 private:

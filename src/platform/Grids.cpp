@@ -65,6 +65,8 @@ int TCustomGrid::DefaultColWidth() const { return FCols->DefaultSize(); }
 int TCustomGrid::DefaultRowHeight() const { return FRows->DefaultSize(); }
 int TCustomGrid::ColWidths(int ACol) const { return FCols->Size(ACol); }
 int TCustomGrid::RowHeights(int ARow) const { return FRows->Size(ARow); }
+std::int64_t TCustomGrid::ColOffset(int ACol) const { return FCols->Offset(ACol); }
+std::int64_t TCustomGrid::RowOffset(int ARow) const { return FRows->Offset(ARow); }
 int TCustomGrid::LeftCol() const { return FCols->First(); }
 int TCustomGrid::TopRow() const { return FRows->First(); }
 int TCustomGrid::ClientWidth() const { return viewport()->width(); }
@@ -467,6 +469,8 @@ void TCustomGrid::InvalidateCell(int ACol, int ARow)
 
 void TCustomGrid::InvalidateGridRect(const TGridRect& r)
 {
+    if (!viewport()->isVisible())
+        return;
     const TRect box = BoxRect(r);
     if (!box.IsEmpty())
         viewport()->update(box.toQRect());

@@ -196,6 +196,8 @@ protected:
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
     void InvalidateGridRect(const TGridRect& r);
     TRect BoxRect(const TGridRect& r) const;     // shown part of a block, in client pixels
+    std::int64_t ColOffset(int ACol) const;      // sum of the widths of columns 0..ACol-1
+    std::int64_t RowOffset(int ARow) const;
 
     // Qt events become the toolkit-style steps above.
     bool event(QEvent* e) override;
