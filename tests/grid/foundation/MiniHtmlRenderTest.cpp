@@ -1,0 +1,238 @@
+#include "grid/foundation/MiniHtmlRender.h"
+#include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/VodIDIRI.h"
+#include "platform/Canvas.h"
+#include <QBuffer>
+#include <QFontMetrics>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A white image with a canvas in the default font; measurements are compared with QFontMetrics of that font.
+struct RenderFixture : ::testing::Test {
+    QImage image{300, 200, QImage::Format_RGB32};
+    TCanvas canvas{&image};
+    TMiniHtmlParams params;
+    TMiniHtmlResult result;
+
+    void SetUp() override
+    {
+        image.fill(Qt::white);
+        canvas.Font().SetColor(clBlack);
+        canvas.Brush().SetColor(clWhite);
+        params.Rect = Rect(0, 0, 300, 200);
+    }
+    QFontMetrics Metrics(TFontStyles style = {}, int points = 0) const
+    {
+        TFont f;
+        f.SetStyle(style);
+        if (points)
+            f.SetSize(points);
+        return QFontMetrics(f.toQFont());
+    }
+    int Advance(const QString& s, TFontStyles style = {}) const { return Metrics(style).horizontalAdvance(s); }
+    int LineHeight() const { return Metrics().height(); }
+    bool Render(const QString& text)
+    {
+        const bool hit = RenderMiniHtml(canvas, text, params, result);
+        canvas.Release();
+        return hit;
+    }
+    int CountPixels(QColor c) const
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixelColor(x, y) == c;
+        return n;
+    }
+};
+
+TEST_F(RenderFixture, EmptyTextTakesOneLineAndDrawsNothing)
+{
+    EXPECT_FALSE(Render(""));
+    EXPECT_EQ(result.YSize, LineHeight());
+    EXPECT_EQ(result.XSize, 0);
+    EXPECT_EQ(result.HyperLinks, 0);
+    EXPECT_EQ(CountPixels(Qt::white), 300 * 200);
+}
+
+TEST_F(RenderFixture, LinesRunsAndFontsMeasureAsTheFontMetrics)
+{
+    Render("a<BR>bb");
+    EXPECT_EQ(result.StripVal, "a\rbb");
+    EXPECT_EQ(result.YSize, 2 * LineHeight());
+    EXPECT_EQ(result.XSize, Advance("bb"));
+
+    Render("<B>bold</B> x&amp;y");   // the doubled ampersand shows as one
+    EXPECT_EQ(result.XSize, Advance("bold", TFontStyle::fsBold) + Advance(" x&y"));
+    EXPECT_EQ(result.StripVal, "bold x&&y");
+
+    Render("<FONT size=\"3\">Hg</FONT>");
+    const QFontMetrics twelve = Metrics({}, 12);
+    EXPECT_EQ(result.XSize, twelve.horizontalAdvance("Hg"));
+    EXPECT_EQ(result.YSize, twelve.height());
+
+    Render("a<Z>hidden</Z>b");
+    EXPECT_EQ(result.XSize, Advance("a") + Advance("b"));
+    EXPECT_EQ(result.StripVal, "ahiddenb");   // hidden text stays in the plain text
+
+    Render("x<SUB>2</SUB>");
+    EXPECT_EQ(result.YSize, LineHeight() + LineHeight() / 4);
+}
+
+TEST_F(RenderFixture, WordWrapBreaksAtBlanksButNotAtNbsp)
+{
+    const int width = Advance("aaa ") + Advance("bbb ") + Advance("ccc") - 1;
+    params.Rect = Rect(0, 0, width + 1, 200);   // the working rectangle starts one pixel in
+    params.WordWrap = true;
+    Render("aaa bbb ccc");
+    EXPECT_EQ(result.YSize, 2 * LineHeight());
+    EXPECT_EQ(result.XSize, Advance("aaa ") + Advance("bbb"));
+    EXPECT_EQ(result.StripVal, "aaa bbb ccc");
+
+    Render("aaa bbb&nbsp;ccc");
+    EXPECT_EQ(result.YSize, 2 * LineHeight());
+    EXPECT_EQ(result.XSize, Advance("bbb ccc"));
+
+    // Without word wrap one line; what follows the run that does not fit is dropped.
+    params.WordWrap = false;
+    params.Rect = Rect(0, 0, Advance("first ") + 3, 200);
+    Render("first <B>xy</B> third");
+    EXPECT_EQ(result.YSize, LineHeight());
+    EXPECT_EQ(result.StripVal, "first xy");
+    Render("first<B>second</B> third");          // a word split by a tag is not broken
+    EXPECT_EQ(result.StripVal, "firstsecond third");
+}
+
+TEST_F(RenderFixture, ListItemsAndCutLines)
+{
+    Render("<UL><LI>a<LI>b</UL>");
+    EXPECT_EQ(result.YSize, 3 * LineHeight());   // the list line, then one line per item
+    EXPECT_EQ(result.StripVal, "ab");
+    EXPECT_EQ(result.XSize, 12 + Advance("a"));
+
+    const int h = LineHeight();
+    params.Rect = Rect(0, 0, 300, 2 * h + h / 2);
+    Render("a<BR>b<BR>c<BR>d");
+    EXPECT_EQ(result.YSize, 2 * h);
+    EXPECT_EQ(result.StripVal, "a\rb\r");
+    params.CheckHeight = true;
+    Render("a<BR>b<BR>c<BR>d");
+    EXPECT_EQ(result.YSize, 4 * h);
+}
+
+TEST_F(RenderFixture, LinkHitTesting)
+{
+    params.CheckHotSpot = true;
+    const int h = LineHeight();
+    params.XPos = 1 + Advance("go ") + 2;
+    params.YPos = h / 2;
+    EXPECT_TRUE(Render("go <A href=\"Target\" title=\"Tip\">link</A> on<BR>next"));
+    EXPECT_EQ(result.AnchorVal, "Target");
+    EXPECT_EQ(result.AnchorHint, "Tip");
+    EXPECT_EQ(result.MouseLink, 1);
+    EXPECT_EQ(result.HyperLinks, 1);
+    EXPECT_EQ(result.HoverRect, Rect(1 + Advance("go "), 0, 1 + Advance("go ") + Advance("link"), h));
+
+    params.YPos = h + h / 2;                     // the line below the link
+    EXPECT_FALSE(Render("go <A href=\"Target\">link</A> on<BR>next"));
+    EXPECT_EQ(result.AnchorVal, "");
+    EXPECT_EQ(result.MouseLink, -1);
+}
+
+TEST_F(RenderFixture, LinkColoursAndSelection)
+{
+    params.URLColor = clRed;
+    Render("<A href=\"x\">WWW</A>");
+    EXPECT_GT(CountPixels(QColor(255, 0, 0)), 0);
+    EXPECT_EQ(CountPixels(Qt::black), 0);
+
+    image.fill(Qt::white);
+    params.Selected = true;                      // the selection's text colour stays
+    Render("<A href=\"x\">WWW</A>");
+    EXPECT_EQ(CountPixels(QColor(255, 0, 0)), 0);
+    EXPECT_GT(CountPixels(Qt::black), 0);
+}
+
+TEST_F(RenderFixture, HighlightMarkAndParagraphBand)
+{
+    SetHtmlHighlightColors(clYellow, clBlue);
+    Render("<HI>abc</HI>");
+    EXPECT_GT(CountPixels(QColor(255, 255, 0)), 0);
+    EXPECT_GT(CountPixels(QColor(0, 0, 255)), 0);
+    SetHtmlHighlightColors(clHighlight, clHighlightText);
+
+    image.fill(Qt::white);
+    Render("<E>wrong</E>");
+    const int bottom = LineHeight();
+    EXPECT_EQ(image.pixelColor(4, bottom + 1), QColor(255, 0, 0));   // below at x divisible by 4
+    EXPECT_EQ(image.pixelColor(6, bottom - 1), QColor(255, 0, 0));   // above in between
+
+    image.fill(Qt::white);
+    Render("<P bgcolor=\"#00FF00\">x</P>y");
+    EXPECT_EQ(image.pixelColor(299, 1), QColor(0, 255, 0));          // the band spans the rectangle
+    EXPECT_EQ(image.pixelColor(299, LineHeight() + 1), QColor(Qt::white));
+}
+
+TEST_F(RenderFixture, PicturesTakeTheirRoom)
+{
+    TPictureContainer container;
+    QImage red(10, 6, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    red.save(&png, "PNG");
+    png.close();
+    png.open(QIODevice::ReadOnly);
+    TPictureItem* item = container.Items().Add();
+    item->SetName("Pic");
+    item->Picture().LoadFromStream(&png);
+    params.Container = &container;
+
+    Render("<IMG src=\"pic\">x");
+    EXPECT_EQ(result.XSize, 10 + Advance("x"));
+    EXPECT_EQ(image.pixelColor(1, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(10, 5), QColor(255, 0, 0));
+
+    Render("<IMG src=\"pic\" width=\"20\">");
+    EXPECT_EQ(result.XSize, 20);
+    EXPECT_EQ(result.YSize, std::max(12, LineHeight()));
+    Render("<IMG src=\"missing\">x");              // no picture, no room
+    EXPECT_EQ(result.XSize, Advance("x"));
+
+    // A picture that does not fit in the room left moves to the next line.
+    params.Rect = Rect(0, 0, 1 + Advance("abc") + 15, 200);
+    Render("abc<IMG src=\"pic\" width=\"16\" height=\"6\">");
+    EXPECT_EQ(result.YSize, 2 * LineHeight());
+    // One wider than the whole line stays where it stands.
+    Render("abc<IMG src=\"pic\" width=\"300\" height=\"6\">");
+    EXPECT_EQ(result.YSize, LineHeight());
+}
+
+TEST_F(RenderFixture, ControlsLayDrawAndHit)
+{
+    Render("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\">x");   // without WIDTH: no room
+    EXPECT_EQ(result.XSize, Advance("x"));
+
+    Render("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"true\" WIDTH=\"16\">");
+    EXPECT_EQ(result.XSize, 16);
+    EXPECT_EQ(result.YSize, 16);
+    const int checkedBlack = CountPixels(Qt::black);
+    EXPECT_GT(checkedBlack, 0);
+    image.fill(Qt::white);
+    Render("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"false\" WIDTH=\"16\">");
+    EXPECT_EQ(CountPixels(Qt::black), 0);
+
+    params.CheckHotSpot = true;
+    params.ControlID = "e2";
+    EXPECT_TRUE(Render("ab<CONTROL TYPE=\"edit\" ID=\"e2\" VALUE=\"&lt;v&gt;\" WIDTH=\"50\">"));
+    EXPECT_EQ(result.AnchorVal, "ctrl");
+    EXPECT_EQ(result.ControlID, "e2");
+    EXPECT_EQ(result.ControlType, "EDIT");
+    EXPECT_EQ(result.ControlValue, "<v>");
+    EXPECT_EQ(result.ControlRect, Rect(1 + Advance("ab"), 0, 1 + Advance("ab") + 50, LineHeight() + 10));
+}
+
+} // namespace
