@@ -23,8 +23,8 @@ TShiftState KeyShift(const QKeyEvent* e)
 // The largest move between two presses that still makes a double click (the platform's default).
 constexpr int kDoubleClickDistance = 4;
 
-// Keys that plain Qt widgets of a window leave unhandled reach the window; Enter, Escape and Alt+letter
-// are then offered to the window's toolkit controls, as the platform's dialog manager does.
+// Keys that plain Qt widgets of a window leave unhandled reach the window; Enter and Escape are then
+// offered to the window's toolkit controls, as the platform's dialog manager does.
 class DialogKeyFilter : public QObject {
 public:
     using QObject::QObject;
@@ -43,8 +43,6 @@ protected:
         const TShiftState shift = KeyShift(ke);
         if (key == VK_RETURN || key == VK_ESCAPE)
             return TCustomControl::DispatchDialogKey(window, key, shift);
-        if (ke->modifiers().testFlag(Qt::AltModifier) && !ke->text().isEmpty())
-            return TCustomControl::DispatchDialogChar(window, ke->text().at(0), shift);
         return false;
     }
 };

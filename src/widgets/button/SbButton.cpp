@@ -3,6 +3,7 @@
 #include "widgets/button/SbButtonGlyphs.h"
 #include <QDialog>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -49,8 +50,10 @@ bool IsAccel(QChar key, const QString& caption)
 }
 } // namespace
 
-TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner)
+TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortcut(this))
 {
+    FAccel->setContext(Qt::WindowShortcut);
+    QObject::connect(FAccel, &QShortcut::activated, this, [this] { Accelerate(); });
     resize(100, 23);
     SetTabStop(true);
     SetDoubleClicks(false); // a quick second click is a second press
@@ -69,6 +72,7 @@ void TSbButton::SetAlignment(TAlignment value)
 void TSbButton::SetCaption(const QString& value)
 {
     FCaption = value;
+    FAccel->setKey(QKeySequence::mnemonic(value));
     updateGeometry();
     Invalidate();
 }
@@ -136,7 +140,7 @@ void TSbButton::SetLightColor(TColor value)
     Repaint();
 }
 
-void TSbButton::SetModalResult(int value)
+void TSbButton::SetModalResult(TModalResult value)
 {
     FModalResult = value;
     FKind = TSbButtonKind::bkCustom;
@@ -397,9 +401,16 @@ bool TSbButton::DialogChar(QChar Key, TShiftState)
 {
     if (!IsAccel(Key, FCaption) || !Visible() || !Enabled() || !ParentShowing())
         return false;
+    Accelerate();
+    return true;
+}
+
+void TSbButton::Accelerate()
+{
+    if (!Visible() || !Enabled() || !ParentShowing())
+        return;
     bDown = true;
     Click();
-    return true;
 }
 
 bool TSbButton::DialogKey(std::uint16_t Key, TShiftState Shift)

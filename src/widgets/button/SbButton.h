@@ -2,11 +2,13 @@
 // The push button of every window: custom-painted faces, kinds with glyphs, colour presets, hot tracking
 // with an optional fade-out, keyboard and dialog keys, default and cancel buttons, modal results, pop-up menu.
 #include "platform/CustomControl.h"
+#include "platform/ModalResult.h"
 #include "widgets/button/SbButtons.h"
 #include <QPointer>
 #include <memory>
 
 class QMenu;
+class QShortcut;
 class QTimer;
 
 class TSbButton : public TCustomControl {
@@ -43,8 +45,8 @@ public:
     void SetLayout(TSbButtonLayout value);
     TColor LightColor() const { return FLightColor; }
     void SetLightColor(TColor value);
-    int ModalResult() const { return FModalResult; }
-    void SetModalResult(int value);
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult value);
     int NumGlyphs() const { return FNumGlyphs; }
     void SetNumGlyphs(int value);
     TColor ShadowColor() const { return FShadowColor; }
@@ -86,6 +88,7 @@ protected:
 
 private:
     void PerformClick();
+    void Accelerate();
     void FadeStep();
     bool ParentShowing() const;
 
@@ -100,7 +103,7 @@ private:
     TSbButtonKind FKind = TSbButtonKind::bkCustom;
     TSbButtonLayout FLayout = TSbButtonLayout::blGlyphLeft;
     TColor FLightColor = clWhite;
-    int FModalResult = 0;
+    TModalResult FModalResult = mrNone;
     int FNumGlyphs = 0;
     bool FUseHTFont = false;
     TSbButtonStyle FStyle = TSbButtonStyle::bsNormal;
@@ -116,4 +119,6 @@ private:
     int FHotTrackStep = 0;
     QString FCaption;
     QPointer<QWidget> FPopupMenu; // a QMenu, not owned
+    // Alt with the caption's accelerator, wherever the focus is in the window.
+    QShortcut* FAccel;
 };
