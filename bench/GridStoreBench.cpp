@@ -1,0 +1,231 @@
+// The toolkit string grid against Qt's item model and table view on the same work: fill 1,000,000 cells,
+// read them all, change every tenth, paint a full viewport, scroll from top to bottom.
+#include "platform/Grids.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <memory>
+
+namespace {
+
+constexpr int kRows = 10000;
+constexpr int kCols = 100;
+constexpr double kCells = double(kRows) * kCols;
+
+QString CellText(int c, int r)
+{
+    return QStringLiteral("R%1C%2").arg(r).arg(c);
+}
+
+std::size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+std::unique_ptr<TStringGrid> MakeGrid()
+{
+    auto grid = std::make_unique<TStringGrid>();
+    grid->SetColCount(kCols);
+    grid->SetRowCount(kRows);
+    grid->resize(800, 600);
+    return grid;
+}
+
+void FillGrid(TStringGrid& grid)
+{
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c)
+            grid.SetCells(c, r, CellText(c, r));
+}
+
+std::unique_ptr<QStandardItemModel> MakeModel()
+{
+    return std::make_unique<QStandardItemModel>(kRows, kCols);
+}
+
+void FillModel(QStandardItemModel& model)
+{
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c)
+            model.setItem(r, c, new QStandardItem(CellText(c, r)));
+}
+
+// ---- fill, with the heap each cell costs ----
+
+void BM_Fill_Grid(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto grid = MakeGrid();
+        const std::size_t before = HeapInUse();
+        FillGrid(*grid);
+        state.counters["bytes_per_cell"] = double(HeapInUse() - before) / kCells;
+    }
+}
+
+void BM_Fill_QStandardItemModel(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto model = MakeModel();
+        const std::size_t before = HeapInUse();
+        FillModel(*model);
+        state.counters["bytes_per_cell"] = double(HeapInUse() - before) / kCells;
+    }
+}
+
+// ---- read every cell ----
+
+void BM_ReadAll_Grid(benchmark::State& state)
+{
+    auto grid = MakeGrid();
+    FillGrid(*grid);
+    for (auto _ : state) {
+        qsizetype total = 0;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                total += grid->Cells(c, r).size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void BM_ReadAll_QStandardItemModel(benchmark::State& state)
+{
+    auto model = MakeModel();
+    FillModel(*model);
+    for (auto _ : state) {
+        qsizetype total = 0;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c)
+                total += model->data(model->index(r, c)).toString().size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+// ---- change every tenth cell ----
+
+void BM_ChangeTenth_Grid(benchmark::State& state)
+{
+    auto grid = MakeGrid();
+    FillGrid(*grid);
+    const QString text = QStringLiteral("changed");
+    for (auto _ : state)
+        for (int i = 0; i < kRows * kCols; i += 10)
+            grid->SetCells(i % kCols, i / kCols, text);
+}
+
+void BM_ChangeTenth_QStandardItemModel(benchmark::State& state)
+{
+    auto model = MakeModel();
+    FillModel(*model);
+    const QString text = QStringLiteral("changed");
+    for (auto _ : state)
+        for (int i = 0; i < kRows * kCols; i += 10)
+            model->setData(model->index(i / kCols, i % kCols), text);
+}
+
+// ---- painting ----
+
+// A string grid that draws like the table view: cell text on the cell background.
+void PaintGrid(TStringGrid& grid, QImage& image)
+{
+    grid.viewport()->render(&image);
+}
+
+void BM_PaintViewport_Grid(benchmark::State& state)
+{
+    auto grid = MakeGrid();
+    FillGrid(*grid);
+    grid->show();
+    QImage image(grid->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        PaintGrid(*grid, image);
+}
+
+std::unique_ptr<QTableView> MakeView(QStandardItemModel& model)
+{
+    auto view = std::make_unique<QTableView>();
+    view->setModel(&model);
+    view->horizontalHeader()->setDefaultSectionSize(64);
+    view->verticalHeader()->setDefaultSectionSize(24);
+    view->resize(800, 600);
+    view->show();
+    return view;
+}
+
+void BM_PaintViewport_QTableView(benchmark::State& state)
+{
+    auto model = MakeModel();
+    FillModel(*model);
+    auto view = MakeView(*model);
+    QImage image(view->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        view->viewport()->render(&image);
+}
+
+// ---- scroll from top to bottom, a page at a time, painting each page ----
+
+void BM_ScrollTopToBottom_Grid(benchmark::State& state)
+{
+    auto grid = MakeGrid();
+    FillGrid(*grid);
+    grid->show();
+    QImage image(grid->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        grid->SetTopRow(grid->FixedRows());
+        while (true) {
+            const int top = grid->TopRow();
+            PaintGrid(*grid, image);
+            grid->SetTopRow(top + grid->VisibleRowCount());
+            if (grid->TopRow() == top)
+                break;
+        }
+    }
+}
+
+void BM_ScrollTopToBottom_QTableView(benchmark::State& state)
+{
+    auto model = MakeModel();
+    FillModel(*model);
+    auto view = MakeView(*model);
+    QImage image(view->viewport()->size(), QImage::Format_RGB32);
+    QScrollBar* bar = view->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->minimum());
+        while (true) {
+            const int top = bar->value();
+            view->viewport()->render(&image);
+            bar->setValue(top + bar->pageStep());
+            if (bar->value() == top)
+                break;
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Fill_QStandardItemModel)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadAll_Grid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAll_QStandardItemModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeTenth_Grid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeTenth_QStandardItemModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintViewport_Grid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintViewport_QTableView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScrollTopToBottom_Grid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrollTopToBottom_QTableView)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
