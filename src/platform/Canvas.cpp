@@ -167,6 +167,23 @@ QFont TFont::toQFont() const
     return f;
 }
 
+TFont TFont::fromQFont(const QFont& font)
+{
+    TFont f;
+    f.SetName(font.family());
+    if (font.pixelSize() > 0)
+        f.SetHeight(-font.pixelSize());
+    else
+        f.SetSize(int(std::lround(font.pointSizeF())));
+    TFontStyles style;
+    style.setFlag(TFontStyle::fsBold, font.bold());
+    style.setFlag(TFontStyle::fsItalic, font.italic());
+    style.setFlag(TFontStyle::fsUnderline, font.underline());
+    style.setFlag(TFontStyle::fsStrikeOut, font.strikeOut());
+    f.SetStyle(style);
+    return f;
+}
+
 // ---- TCanvas ----------------------------------------------------------------------------------
 
 TCanvas::TCanvas() = default;

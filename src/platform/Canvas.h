@@ -35,6 +35,7 @@ public:
     void SetStyle(TFontStyles value) { FStyle = value; }
 
     QFont toQFont() const;
+    static TFont fromQFont(const QFont& font);
     friend bool operator==(const TFont&, const TFont&) = default;
 
 private:

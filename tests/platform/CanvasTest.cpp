@@ -304,6 +304,31 @@ TEST(TCanvas, DrawTextAlignsClipsAndMeasures)
     EXPECT_LE(wrapped.Width(), c.TextWidth("three"));
 }
 
+TEST(TCanvas, EndEllipsisShortensALineThatDoesNotFit)
+{
+    QImage image(200, 20, QImage::Format_RGB32);
+    TCanvas c(&image);
+    c.Brush().SetColor(clYellow);
+    const QString text = "A rather long line of text";
+    const int full = c.TextWidth(text);
+    auto yellowColumns = [&](unsigned format, int width) {
+        image.fill(Qt::white);
+        TRect r = Rect(0, 0, width, 20);
+        c.DrawText(text, r, format | DT_SINGLELINE | DT_NOCLIP);
+        c.Release();
+        int last = -1;
+        for (int x = 0; x < 200; ++x)
+            if (image.pixelColor(x, 0) == Qt::yellow)
+                last = x;
+        return last + 1;
+    };
+    EXPECT_EQ(yellowColumns(0, full / 2), full); // no clip: the whole line is drawn past the rectangle
+    const int elided = yellowColumns(DT_END_ELLIPSIS, full / 2);
+    EXPECT_LE(elided, full / 2);
+    EXPECT_GT(elided, 0);
+    EXPECT_EQ(yellowColumns(DT_END_ELLIPSIS, full), full); // a line that fits is left as it is
+}
+
 TEST(TCanvas, PrefixCharacterIsHiddenUnlessNoPrefix)
 {
     QImage image(100, 20, QImage::Format_RGB32);
@@ -390,4 +415,12 @@ TEST(TFont, SizeAndHeightAreTwoViewsOfOneValue)
     EXPECT_TRUE(q.underline());
     EXPECT_FALSE(q.italic());
     EXPECT_EQ(q.pixelSize(), 11);
+
+    QFont italic("DejaVu Sans");
+    italic.setPointSize(12);
+    italic.setItalic(true);
+    const TFont back = TFont::fromQFont(italic);
+    EXPECT_EQ(back.Name(), "DejaVu Sans");
+    EXPECT_EQ(back.Size(), 12);
+    EXPECT_EQ(back.Style(), TFontStyles(TFontStyle::fsItalic));
 }

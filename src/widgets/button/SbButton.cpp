@@ -54,6 +54,9 @@ TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortc
 {
     FAccel->setContext(Qt::WindowShortcut);
     QObject::connect(FAccel, &QShortcut::activated, this, [this] { Accelerate(); });
+    QObject::connect(FAccel, &QShortcut::activatedAmbiguously, this, [this] { Accelerate(); });
+    if (owner && owner->isWindow())
+        FHTFont = TFont::fromQFont(owner->font());
     resize(100, 23);
     SetTabStop(true);
     SetDoubleClicks(false); // a quick second click is a second press

@@ -63,7 +63,12 @@ void SendEnter(QWidget* w, bool enter)
 
 TEST(TSbButton, CreatedWithItsInitialLooks)
 {
-    TSbButton b;
+    QWidget form;
+    QFont font("DejaVu Sans");
+    font.setPixelSize(15);
+    form.setFont(font);
+    TSbButton b(&form);
+    EXPECT_EQ(b.HotTrackFont().Height(), -15); // the hot-track font starts as the form's
     EXPECT_EQ(b.Width(), 100);
     EXPECT_EQ(b.Height(), 23);
     EXPECT_EQ(b.Color(), clBtnFace);
@@ -348,6 +353,16 @@ TEST(TSbButton, PaintsItsFaceAndTheFocusRectangle)
     shot = d.other->grab().toImage();
     EXPECT_EQ(FromQColor(shot.pixelColor(4, 4)), RGB(0, 255, 255)); // red inverted by the focus rectangle
     EXPECT_EQ(FromQColor(shot.pixelColor(5, 4)), clRed);
+
+    // The focused classic button: a black frame around a face drawn one pixel in.
+    d.other->SetStyle(TSbButtonStyle::bsOld);
+    d.other->SetLightColor(clLime);
+    shot = d.other->grab().toImage();
+    const int w = d.other->width(), h = d.other->height();
+    EXPECT_EQ(FromQColor(shot.pixelColor(0, 0)), clBlack);
+    EXPECT_EQ(FromQColor(shot.pixelColor(w - 1, h - 1)), clBlack);
+    EXPECT_EQ(FromQColor(shot.pixelColor(1, 1)), clLime);
+    EXPECT_EQ(FromQColor(shot.pixelColor(w - 2, h - 2)), ColorToRGB(cl3DDkShadow));
 
     d.other->SetVisible(false);
     EXPECT_FALSE(d.other->Visible());
