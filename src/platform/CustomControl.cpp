@@ -273,8 +273,11 @@ void TCustomControl::keyPressEvent(QKeyEvent* e)
     if ((key == VK_RETURN || key == VK_ESCAPE) && !wants.testFlag(TDlgCode::dlgWantAllKeys) &&
         DispatchDialogKey(window(), key, shift))
         return;
-    if (key != 0)
+    if (key != 0) {
+        FKeyRepeated = e->isAutoRepeat();
         KeyDown(key, shift);
+        FKeyRepeated = false;
+    }
     const QString text = e->text();
     if (text.isEmpty())
         return;

@@ -92,6 +92,8 @@ protected:
     virtual void MouseLeave() {}
     virtual void EnabledChanged() {}
     virtual void FontChanged() { Invalidate(); }
+    // During KeyDown: the key was already down (an auto-repeated press), the platform's previous key state.
+    bool KeyRepeated() const { return FKeyRepeated; }
     // Tab, arrows, Enter and Escape go to the window's dialog handling unless the control wants them here.
     virtual TDlgCodes GetDlgCode() const { return {}; }
     // A dialog key (Enter, Escape, ...) offered to every control; true when taken.
@@ -119,6 +121,7 @@ private:
     TFont FFont;
     TColor FColor = clBtnFace;
     bool FDoubleClicks = true;
+    bool FKeyRepeated = false;
     Qt::MouseButton FLastPressButton = Qt::NoButton;
     qint64 FLastPressTime = -1;
     QPoint FLastPressPos;

@@ -362,9 +362,13 @@ void TSbButton::KeyDown(std::uint16_t& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
     if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled()) {
-        bDown = true;
-        FPressedKey = Key;
-        Repaint();
+        // A repeat of a key that went down elsewhere does not arm the button.
+        if (!KeyRepeated())
+            FPressedKey = Key;
+        if (FPressedKey == Key) {
+            bDown = true;
+            Repaint();
+        }
     }
 }
 
@@ -383,14 +387,14 @@ void TSbButton::KeyUp(std::uint16_t& Key, TShiftState Shift)
     Repaint();
 }
 
-void TSbButton::DoExit()
+void TSbButton::focusOutEvent(QFocusEvent* e)
 {
-    // A key held while the focus left can no longer be released here.
+    // A key held while the focus left (to another control or window) is no longer released here.
     if (FPressedKey != 0) {
         FPressedKey = 0;
         bDown = false;
     }
-    TCustomControl::DoExit();
+    TCustomControl::focusOutEvent(e);
 }
 
 void TSbButton::EnabledChanged()

@@ -79,7 +79,7 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
-    void DoExit() override;
+    void focusOutEvent(QFocusEvent* e) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void EnabledChanged() override;

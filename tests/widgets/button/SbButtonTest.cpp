@@ -149,6 +149,19 @@ TEST(TSbButton, AReleaseWithoutItsPressDoesNotClick)
     EXPECT_EQ(d.otherClicks, 0);
     EXPECT_EQ(d.cancelClicks, 0);
 
+    // Repeats of a key that went down before the button had the focus do not arm it.
+    Key(d.other, QEvent::KeyPress, Qt::Key_Return, true);
+    Key(d.other, QEvent::KeyPress, Qt::Key_Return, true);
+    Key(d.other, QEvent::KeyRelease, Qt::Key_Return);
+    EXPECT_EQ(d.otherClicks, 0);
+
+    // A window taking the focus while the key is held disarms the button.
+    Key(d.other, QEvent::KeyPress, Qt::Key_Space);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(d.other, &out);
+    Key(d.other, QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(d.otherClicks, 0);
+
     // A press on one key and the release of the other does not click either.
     Key(d.other, QEvent::KeyPress, Qt::Key_Space);
     Key(d.other, QEvent::KeyRelease, Qt::Key_Return);
