@@ -100,14 +100,26 @@ void DrawThemeBackground(HTHEME Theme, TCanvas& DC, int PartId, int StateId, con
     QStyle* style = AppStyle();
     if (Theme == tcNone || !style || Rect.IsEmpty())
         return;
-    QImage image(Rect.Width(), Rect.Height(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(Rect.Width(), Rect.Height(), QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
         PaintPart(style, p, Theme, PartId, StateId, QRect(0, 0, Rect.Width(), Rect.Height()));
     }
+    // The canvas draws without antialiasing: a pixel is the part's or the background's, by its coverage.
+    constexpr QRgb key = qRgb(1, 2, 3);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qAlpha(c) < 128 ? key : (qRgb(qRed(c), qGreen(c), qBlue(c)) == key ? qRgb(1, 2, 4) : c | 0xFF000000);
+        }
+    }
     TBitmap part;
     part.SetImage(image);
+    part.SetTransparent(true);
+    part.SetTransparentMode(TTransparentMode::tmFixed);
+    part.SetTransparentColor(FromQColor(QColor(key)));
     DC.Draw(Rect.Left, Rect.Top, part);
 }
 

@@ -46,6 +46,21 @@ TEST(VxXPVS, ThemedPartsDrawInsideTheirRectangleOnly)
     }
 }
 
+TEST(VxXPVS, TransparentCornersOfAPartKeepTheBackground)
+{
+    const TThemeApiTable& api = VxXPVS().ThemeApi();
+    ASSERT_TRUE(VxXPVS().ThemeApiLoaded());
+    // A push button's rounded corner leaves the corner pixel as it was.
+    QImage image(60, 30, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    TCanvas canvas(&image);
+    const HTHEME theme = api.OpenThemeData(nullptr, "button");
+    api.DrawThemeBackground(theme, canvas, 1, 1, Rect(0, 0, 60, 30));
+    canvas.Release();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::magenta));
+    EXPECT_NE(image.pixelColor(30, 15), QColor(Qt::magenta));
+}
+
 TEST(VxXPVS, UnknownClassDrawsNothing)
 {
     const TThemeApiTable& api = VxXPVS().ThemeApi();
