@@ -4,6 +4,7 @@
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
 #include "descfiles/UBACnet_EDE_File.h"
+#include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
@@ -19,7 +20,9 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 TFVostrelanteFirmWare* FVostrelanteFirmWare = nullptr;
@@ -46,6 +49,43 @@ const char* const kLanguageOrder[] = {
 bool FlagOf(const QDomElement& parent, const QString& name)
 {
     return Xml::ChildText(parent, name) == QLatin1String("1");
+}
+
+// The three caption-less buttons carry small drawings of our own: "i", a slider panel and a cross.
+void SetIconGlyph(TSbButton* button, char icon)
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));  // bottom-left pixel: the transparent colour
+    QPainter p(&image);
+    switch (icon) {
+    case 'i':
+        p.setBrush(QColor(31, 78, 150));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(3, 3, 26, 26);
+        p.setBrush(Qt::white);
+        p.drawEllipse(14, 8, 4, 4);
+        p.drawRect(14, 14, 4, 11);
+        break;
+    case 'o':
+        p.setPen(QPen(QColor(64, 64, 64), 2));
+        for (int row = 0; row < 3; ++row) {
+            const int y = 8 + row * 8;
+            p.drawLine(4, y, 28, y);
+            p.setBrush(QColor(31, 78, 150));
+            p.drawRect(QRect(row == 1 ? 18 : 8, y - 3, 6, 6));
+        }
+        break;
+    default:
+        p.setPen(QPen(QColor(190, 30, 30), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(8, 8, 24, 24);
+        p.drawLine(24, 8, 8, 24);
+        break;
+    }
+    p.end();
+    TBitmap glyph;
+    glyph.SetImage(image);
+    glyph.SetTransparent(true);
+    button->SetGlyph(&glyph);
 }
 
 QString FlagText(bool value)
@@ -114,6 +154,9 @@ void TFVostrelanteFirmWare::Create_Controls()
     Btn_Info = Make_Button(516, 8, 50, 50);
     Btn_Opz = Make_Button(574, 8, 50, 50);
     Btn_Close = Make_Button(632, 8, 50, 50);
+    SetIconGlyph(Btn_Info, 'i');
+    SetIconGlyph(Btn_Opz, 'o');
+    SetIconGlyph(Btn_Close, 'x');
     Btn_New = Make_Button(80, 112, 170, 33);
     Btn_Open = Make_Button(258, 112, 170, 33);
     TSbButton** steps[] = {
