@@ -2,7 +2,9 @@
 
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/RirEdod.h"
+#include "grid/foundation/RirEdodDraw.h"
 #include "grid/foundation/UndoRedo.h"
+#include "platform/GridEdit.h"
 #include <algorithm>
 
 TBaseGrid::TBaseGrid(QWidget* AOwner)
@@ -618,6 +620,183 @@ void TBaseGrid::TopLeftChanged()
             for (int c = LeftCol(); c <= LeftCol() + VisibleColCount(); ++c)
                 if (IsMergedCell(c, r))
                     RepaintCell(c, r);
+}
+
+// ---- painting ----
+
+void TBaseGrid::Paint()
+{
+    TStringGrid::Paint();
+    ++FPaintID;
+}
+
+void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    PaintCellCore(Canvas(), ACol, ARow, ARect, AState, true);
+}
+
+void TBaseGrid::PaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    PaintCellCore(ACanvas, ACol, ARow, ARect, AState, true);
+}
+
+void TBaseGrid::PaintCellExt(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    PaintCellCore(ACanvas, ACol, ARow, ARect, AState, false);
+}
+
+namespace {
+
+struct TSelectionBlockColors {
+    TColor Color, ColorTo, MirrorColor, MirrorColorTo, InnerTop, InnerBottom, Border, Corner;
+};
+
+const TSelectionBlockColors& SelectionBlockColors(TGridSelectionStyle style, bool focused)
+{
+    static const TSelectionBlockColors vista{0xFDF8F1, 0xFCEFD5, clNone, clNone, 0xFDFBF6, 0xFDF5E7, 0xFDDE99, 0xFCEDCB};
+    static const TSelectionBlockColors win7{0xFCEBDC, 0xFCDBC1, clNone, clNone, 0xFDF4EB, 0xFDEADB, 0xCEA27D, 0xE0C5AE};
+    static const TSelectionBlockColors office{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC, 0xF4FEFF, 0xCAF8FF, 0x8DD7D3, 0xC3D9DF};
+    static const TSelectionBlockColors unfocused{0xF8F8F8, 0xE5E5E5, clNone, clNone, 0xFBFAFA, 0xF0F0F0, 0xD9D9D9, 0xEFEFEF};
+    if (!focused)
+        return unfocused;
+    return style == TGridSelectionStyle::ssVista ? vista : style == TGridSelectionStyle::ssWin7 ? win7 : office;
+}
+
+} // namespace
+
+void TBaseGrid::PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState, bool Full)
+{
+    using S = TGridDrawStateItem;
+    if (ARow == RowCount() - 1 && FHideLastRow) {
+        ACanvas->Brush().SetColor(Color());
+        ACanvas->Pen().SetColor(Color());
+        ACanvas->FillRect(ARect);
+        return;
+    }
+    // A merged range is painted whole, once per paint pass, by the first of its cells met.
+    int b = ACol;
+    int s = ARow;
+    if (!GetBaseCellOf(ACol, ARow, b, s)) {
+        const TCellProperties* base = PropsAt(b, s);
+        if (base && base->PaintID() != FPaintID)
+            PaintCell(ACanvas, b, s, ARect, AState);   // the base cell marks the pass
+        return;
+    }
+    if (Full && IsMergedCell(ACol, ARow)) {
+        if (PropsAt(ACol, ARow)->PaintID() == FPaintID)
+            return;
+        PropsAt(ACol, ARow)->SetPaintID(FPaintID);
+    }
+    if (Full && IsFixed(ACol, ARow)) {
+        AState |= S::gdFixed;
+        AState &= ~TGridDrawState(S::gdSelected);
+    }
+    const bool fixed = AState.testFlag(S::gdFixed);
+    const bool selected = AState.testFlag(S::gdSelected);
+    const TRect R = Full ? CellRect(ACol, ARow) : ARect;
+
+    // A range scrolled partly under the fixed area must not paint over it. The reduced mode paints
+    // elsewhere (a dragged header image), where the grid's fixed area means nothing.
+    const int L = ACol >= FixedCols() ? FixedColsWidth() : 0;
+    const int T = ARow >= FixedRows() ? FixedRowsHeight() : 0;
+    const bool clip = Full && ((ACol >= FixedCols() && FixedCols() > 0 && R.Left < L) ||
+                               (ARow >= FixedRows() && FixedRows() > 0 && R.Top < T));
+    if (clip)
+        ACanvas->SetClipRect({L, T, ClientWidth(), ClientHeight()});
+
+    ACanvas->Pen().SetWidth(1);
+    ACanvas->SetFont(Font());
+    ACanvas->Brush().SetStyle(TBrushStyle::bsSolid);
+    ACanvas->Brush().SetColor(fixed ? FixedColor() : Color());
+    TColor colorTo = clNone;
+    TColor mirrorColor = clNone;
+    TColor mirrorColorTo = clNone;
+    TAlignment ha = TAlignment::taLeftJustify;
+    TVAlignment va = TVAlignment::vtaTop;
+    bool ww = FWordWrap;
+    TCellGradientDirection gd = TCellGradientDirection::GradientVertical;
+    GetVisualProperties(ACol, ARow, AState, false, true, true, ACanvas->Brush(), colorTo, mirrorColor, mirrorColorTo,
+                        ACanvas->Font(), ha, va, ww, gd);
+    ACanvas->Pen().SetColor(ACanvas->Brush().Color());
+
+    if (ARow == FHoverRowIdx && FHoverRow && !(selected && !FHoverRowCells.Contains(THoverRowCell::hcSelected)) &&
+        !(fixed && !FHoverRowCells.Contains(THoverRowCell::hcFixed))) {
+        ACanvas->Brush().SetColor(FHoverRowColor);
+        colorTo = FHoverRowColorTo;
+        mirrorColor = clNone;
+        mirrorColorTo = clNone;
+        gd = TCellGradientDirection::GradientVertical;
+    }
+    if ((FActiveRowShow && ARow == Row() && (ACol != Col() || !FShowSel) && ACol >= FixedCols()) || (!Full && selected)) {
+        ACanvas->Brush().SetColor(FActiveRowColor);
+        colorTo = FActiveRowColorTo;
+        mirrorColor = FActiveRowMirrorColor;
+        mirrorColorTo = FActiveRowMirrorColorTo;
+        ACanvas->Pen().SetColor(ACanvas->Brush().Color());
+    }
+
+    if (selected && FSelectionStyle != TGridSelectionStyle::ssDefault && FShowSel) {
+        const TGridRect sel = Selection();
+        const int lo = std::min(sel.Left, sel.Right);
+        const int hi = std::max(sel.Left, sel.Right);
+        const int part = ACol == lo && lo < hi ? 1 : ACol == hi && hi > lo ? 2 : lo < ACol && ACol < hi ? 3 : 0;
+        TRect r2 = R;
+        if (!Options().testFlag(TGridOption::goHorzLine))
+            ++r2.Bottom;
+        if (!Options().testFlag(TGridOption::goVertLine))
+            ++r2.Right;
+        if (UseRightToLeftAlignment()) {
+            ++r2.Right;
+            ++r2.Bottom;
+        }
+        const bool focused = hasFocus() || (InplaceEditor() && InplaceEditor()->hasFocus()) ||
+                             Options().testFlag(TGridOption::goDrawFocusSelected);
+        const TSelectionBlockColors& c = SelectionBlockColors(FSelectionStyle, focused);
+        DrawSelectionBlock(*ACanvas, c.Color, c.ColorTo, c.MirrorColor, c.MirrorColorTo, c.InnerTop, c.InnerBottom,
+                           c.Border, c.Corner, Color(), r2, part);
+    } else if (!(IsToolkitStyled() && (fixed || selected))) {
+        const TColor color = ACanvas->Brush().Color();
+        if (mirrorColorTo == clNone)
+            FillGradientRect(*ACanvas, color, colorTo, 64, R, gd == TCellGradientDirection::GradientHorizontal);
+        else
+            DrawMirrorGradient(*ACanvas, R, color, colorTo, mirrorColor, mirrorColorTo, true, clNone, false, true);
+    }
+
+    int lw = 1;
+    if (fixed) {
+        ACanvas->Pen().SetColor(FGridFixedLineColor);
+        ACanvas->Pen().SetWidth(1);
+    } else {
+        if (FGridLineWidth > 0)
+            ACanvas->Pen().SetColor(FGridLineColor);
+        ACanvas->Pen().SetWidth(FGridLineWidth);
+        lw = (FGridLineWidth + 1) / 2;
+    }
+    const TGridOptions options = Options();
+    if (!(ACol == 0 && HasNodes()) && ((options.testFlag(TGridOption::goHorzLine) && !fixed) ||
+                                       (options.testFlag(TGridOption::goFixedHorzLine) && fixed))) {
+        ACanvas->MoveTo(R.Left - lw + 1, R.Bottom - lw);
+        ACanvas->LineTo(R.Right - lw + 1, R.Bottom - lw);
+    }
+    if ((options.testFlag(TGridOption::goVertLine) && !fixed) || (options.testFlag(TGridOption::goFixedVertLine) && fixed)) {
+        const int x = R.Right - lw + (UseRightToLeftAlignment() ? 1 : 0);
+        ACanvas->MoveTo(x, R.Bottom - lw);
+        ACanvas->LineTo(x, R.Top - lw);
+    }
+
+    TRect r3 = R;
+    if (fixed) {
+        r3.Right -= 1;
+        r3.Bottom -= 2;
+    } else {
+        InflateRect(r3, -FGridLineWidth, -FGridLineWidth);
+    }
+    if (Full)
+        DrawCellContent(ACanvas, ACol, ARow, r3, AState);
+    if (clip)
+        ACanvas->ResetClipRect();
+    ACanvas->Brush().SetStyle(TBrushStyle::bsSolid);
+    ACanvas->Pen().SetStyle(TPenStyle::psSolid);
 }
 
 // ---- properties ----

@@ -83,6 +83,11 @@ public:
     void ClearRowSlots(int ARow);
     void ClearCellSlot(int ACol, int ARow);
 
+    // The cell painter: DrawCell paints on the grid's canvas; these on any canvas.
+    void PaintCell(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // Background, selection and lines only, in the rectangle given; a selected cell takes the active-row look.
+    void PaintCellExt(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+
     virtual int DisplColIndex(int ACol) const { return ACol; }
     virtual int TotalColCount() const { return ColCount(); }   // hidden columns included
 
@@ -143,11 +148,15 @@ protected:
                                      TCellGradientDirection& GD);
 
     // Overrides of the toolkit grid.
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool SelectCell(int ACol, int ARow) override;
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void TopLeftChanged() override;
+
+    void PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState, bool Full);
 
     bool FDefaultDrawing = false;
     int FGridLineWidth = 1;
