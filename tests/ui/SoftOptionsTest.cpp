@@ -243,12 +243,15 @@ TEST_F(Options, CheckOnDemandShowsTheLinkOrNoUpdate)
     EXPECT_EQ(options->LL_Check_Update->text(), "No Update Available");
 }
 
-TEST(About, ShowsTheFixedTexts)
+TEST_F(Options, InformationOpensTheAboutBoxWithItsFixedTexts)
 {
-    TempProgramFolder folder;
-    TFAbout about;
-    OnNextModal([&](QWidget*) { QTest::mouseClick(about.SbButton1, Qt::LeftButton); });
-    EXPECT_EQ(about.ShowModal(), mrOk);
+    TFAbout about(main.get());
+    OnNextModal([&](QWidget* modal) {
+        EXPECT_EQ(modal, &about);
+        QTest::mouseClick(about.SbButton1, Qt::LeftButton);
+    });
+    QTest::mouseClick(main->Btn_Info, Qt::LeftButton);
+    EXPECT_EQ(about.ModalResult(), mrOk);
     EXPECT_EQ(about.Label2->text(), "IEC61850 Server / BACnet Slave - Converter");
     EXPECT_EQ(about.Label9->text(), "QV48143");
     EXPECT_EQ(about.Label10->text(), "1.001");
