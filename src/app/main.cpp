@@ -1,4 +1,5 @@
 #include "ui/UAbout.h"
+#include "ui/UBoot.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/USoftOptions.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
     add("FOpenConf", new TFOpenConf(main.get()));
     new TFAbout(main.get());
     add("FSoftOptions", new TFSoftOptions(main.get()));
+    auto* boot = new TFBoot(main.get());
+    add("FBoot", boot);
+    main->OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 
     main->show();
     return app.exec();

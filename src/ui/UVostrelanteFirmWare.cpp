@@ -499,7 +499,10 @@ void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& 
     // The update program takes no arguments and is always shown.
     Q_UNUSED(Parameter);
     Q_UNUSED(tipo);
-    Run_Program(NomeSW, kProgramWaitMs);
+    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs);
+    if (run.Run == TProgramRun::prNotStarted)
+        MessageDlg(QStringLiteral("The update program \"%1\" could not be started: %2").arg(NomeSW, run.Error),
+                   TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
 }
 
 void TFVostrelanteFirmWare::Timer_UpdateTimer()

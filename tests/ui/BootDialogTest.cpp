@@ -1,0 +1,301 @@
+#include "core/UComon.h"
+#include "core/ULanguage.h"
+#include "platform/Ping.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/TempProgramFolder.h"
+#include "ui/UBoot.h"
+#include "ui/UVostrelanteFirmWare.h"
+#include "widgets/button/SbButton.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct FakeClock : TClock {
+    std::int64_t Now = 0;
+    std::int64_t Milliseconds() override { return Now; }
+};
+
+// One scripted echo: what it gives and how long it takes.
+struct Step {
+    TEchoStatus Status;
+    int Bytes;
+    int Duration;
+};
+const Step Answer{TEchoStatus::esReply, 1024, 1};
+const Step Silence{TEchoStatus::esTimedOut, 0, 400};
+const Step CannotSend{TEchoStatus::esFailed, 0, 0};
+const Step NoSocket{TEchoStatus::esNoSocket, 0, 0};
+
+// Plays the script, repeating its last echo, and advances the clock by each echo's duration.
+struct FakePinger : TPinger {
+    FakePinger(FakeClock& clock, std::vector<Step> script) : Clock(clock), Script(std::move(script)) {}
+    TEchoResult Echo(const QString& address) override
+    {
+        Addresses.push_back(address);
+        const Step e = Script[std::min(Addresses.size(), Script.size()) - 1];
+        if (During)
+            During();
+        Clock.Now += e.Duration;
+        return {e.Status, e.Bytes, e.Status == TEchoStatus::esNoSocket ? QStringLiteral("Operation not permitted")
+                                                                       : QString()};
+    }
+    FakeClock& Clock;
+    std::vector<Step> Script;
+    std::vector<QString> Addresses;
+    std::function<void()> During;
+};
+
+class BootDialog : public testing::Test {
+protected:
+    BootDialog()
+    {
+        Project_Name = "Plant";
+        Project_Dir = folder.makeProject("Plant");
+        Set_Project_File_Paths(Project_Dir);
+        Read_Back = true;
+        Device_IP = "10.0.0.7";
+    }
+
+    // The dialog as the update step shows it, echoing through the given script.
+    void Open(std::vector<Step> script)
+    {
+        auto clock = std::make_unique<FakeClock>();
+        auto pinger = std::make_unique<FakePinger>(*clock, std::move(script));
+        ping = pinger.get();
+        dialog.SetClock(std::move(clock));
+        dialog.SetPinger(std::move(pinger));
+        dialog.show();
+    }
+
+    // A stand-in update program: logs each run and keeps a copy of the job it found.
+    QString WriteUpdateProgram(const QByteArray& extra = {})
+    {
+        const QString path = folder.writeFile(
+            "Ethernet_Update", "#!/bin/sh\ncd \"$(dirname \"$0\")\"\necho run >> runs.log\n"
+                               "cp Ethernet_Update.xml job_seen.xml\n" + extra);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+    int Runs() const
+    {
+        QFile f(folder.path() + "/runs.log");
+        return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : 0;
+    }
+    QString Job() const { return folder.path() + "/Ethernet_Update.xml"; }
+
+    TempProgramFolder folder;
+    MessageBoxRecorder boxes;
+    TFVostrelanteFirmWare main{folder.path()};  // starts the update program
+    TFBoot dialog;
+    FakePinger* ping = nullptr;
+};
+
+} // namespace
+
+TEST_F(BootDialog, PingRoundsStopAfterTwoGoodEchoesOrFiveSeconds)
+{
+    const struct {
+        const char* name;
+        std::vector<Step> script;
+        bool passed;
+        int pingRes;
+        std::size_t echoes;
+    } cases[] = {
+        {"always answers", {Answer}, true, 1, 2},
+        {"never answers: 400 ms each until past 5000 ms", {Silence}, false, 2, 13},
+        {"cannot send", {CannotSend}, false, 0, 1},
+        {"no socket", {NoSocket}, false, 0, 1},
+        {"exactly 5000 ms is not yet past the limit", {{TEchoStatus::esTimedOut, 0, 500}}, false, 2, 11},
+        {"answer, silence, answer", {Answer, Silence, Answer}, true, 1, 3},
+        {"answer, then silence: the last echo decides", {Answer, Silence}, false, 2, 14},
+        {"silence, then answers", {Silence, Answer}, true, 1, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(c.script);
+        EXPECT_EQ(dialog.Send_Ping(), c.passed);
+        EXPECT_EQ(dialog.ping_res, c.pingRes);
+        EXPECT_EQ(ping->Addresses.size(), c.echoes);
+    }
+}
+
+TEST_F(BootDialog, ShowsTheRememberedAddressChoiceAndReadBack)
+{
+    Update_Option = 2;
+    Read_Back = false;
+    SW_Code = "QV48143";
+    Open({Answer});
+    EXPECT_EQ(dialog.windowTitle(), Lang(1002));
+    EXPECT_EQ(dialog.L_SW_Code->text(), "QV48143");
+    EXPECT_EQ(dialog.L_SW_Desc->text(), Lang(1003));
+    EXPECT_EQ(dialog.width(), 449);
+    ASSERT_EQ(dialog.CB_Update_Options->count(), 3);
+    EXPECT_EQ(dialog.CB_Update_Options->itemText(1), Lang(1016));
+    EXPECT_EQ(dialog.CB_Update_Options->currentIndex(), 2);
+    EXPECT_FALSE(dialog.CB_Update_Option_Read_Back->isChecked());
+    const QLineEdit* edits[] = {dialog.E_IP1, dialog.E_IP2, dialog.E_IP3, dialog.E_IP4};
+    const char* parts[] = {"10", "0", "0", "7"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(edits[i]->text(), parts[i]);
+
+    // An address that does not parse leaves the edits as they were.
+    dialog.hide();
+    Device_IP = "abc";
+    dialog.show();
+    EXPECT_EQ(dialog.E_IP4->text(), "7");
+}
+
+TEST_F(BootDialog, DotKeyMovesToTheNextAddressEditAndIsNeverTyped)
+{
+    Open({Answer});
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* edits[] = {dialog.E_IP1, dialog.E_IP2, dialog.E_IP3, dialog.E_IP4};
+    for (int i = 0; i < 4; ++i) {
+        edits[i]->setFocus();
+        edits[i]->setText("1");
+        QTest::keyClick(edits[i], '.');
+        EXPECT_EQ(edits[i]->text(), "1");
+        EXPECT_TRUE(edits[std::min(i + 1, 3)]->hasFocus()) << "after the dot in edit " << i + 1;
+    }
+}
+
+TEST_F(BootDialog, UpdateWritesTheJobRunsTheProgramAndRemembersTheChoice)
+{
+    WriteUpdateProgram();
+    Open({Answer});
+    dialog.BACnetType = 1;
+    dialog.E_IP1->setText("192");
+    dialog.E_IP2->setText("168");
+    dialog.E_IP3->setText("002");
+    dialog.E_IP4->setText("9");
+    dialog.CB_Update_Options->setCurrentIndex(1);
+    dialog.CB_Update_Option_Read_Back->setChecked(false);
+
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(ping->Addresses.front(), "192.168.002.9");
+    EXPECT_EQ(Runs(), 1);
+    QFile seen(folder.path() + "/job_seen.xml");
+    ASSERT_TRUE(seen.open(QIODevice::ReadOnly)) << "the program found no job";
+    const QByteArray job = seen.readAll();
+    EXPECT_TRUE(job.contains("<IP_Address_Dev>192.168.002.9</IP_Address_Dev>"));
+    EXPECT_TRUE(job.contains("<Protection>0x213</Protection>"));
+    EXPECT_EQ(job.count("<Operation>"), 1);
+    EXPECT_TRUE(job.contains("<Ope_Read_Back>0</Ope_Read_Back>"));
+    EXPECT_TRUE(job.contains(("<Ope_FileName>" + folder.master() + "/Sim48143.sim</Ope_FileName>").toUtf8()));
+
+    EXPECT_EQ(Device_IP, "192.168.002.9");
+    EXPECT_EQ(Update_Option, 1);
+    EXPECT_FALSE(Read_Back);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.Btn_Update->isEnabled());
+}
+
+TEST_F(BootDialog, FailedPingTellsWhyAndNeitherWritesNorStarts)
+{
+    WriteUpdateProgram();
+    const struct {
+        const char* name;
+        Step echo;
+        QString text;
+        TMsgDlgType type;
+    } cases[] = {
+        {"no answer", Silence, Lang(1036), TMsgDlgType::mtWarning},
+        {"address refused", CannotSend, Lang(1037), TMsgDlgType::mtError},
+        {"no ICMP socket", NoSocket,
+         "The device cannot be pinged: this system allows no ICMP socket (Operation not permitted).",
+         TMsgDlgType::mtError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.clear();
+        Open({c.echo});
+        QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+        ASSERT_EQ(boxes.requests().size(), 1u);
+        EXPECT_EQ(boxes.requests()[0].Text, c.text);
+        EXPECT_EQ(boxes.requests()[0].Type, c.type);
+        EXPECT_FALSE(QFileInfo::exists(Job()));
+        EXPECT_EQ(Runs(), 0);
+        EXPECT_EQ(Device_IP, "10.0.0.7");
+    }
+}
+
+TEST_F(BootDialog, AMissingUpdateProgramIsReportedWithPathAndReason)
+{
+    Open({Answer});
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo::exists(Job()));
+    EXPECT_EQ(boxes.texts(), QStringList{"The update program \"" + folder.path() +
+                                         "/Ethernet_Update\" could not be started: No such file or directory"});
+}
+
+TEST_F(BootDialog, AJobThatCannotBeWrittenIsReportedAndNothingStarts)
+{
+    WriteUpdateProgram();
+    Exe_Dir = folder.path() + "/missing";
+    Open({Answer});
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts()[0].startsWith("The update job \"" + Exe_Dir + "/Ethernet_Update.xml\" could not be written: "));
+    EXPECT_EQ(Runs(), 0);
+}
+
+TEST_F(BootDialog, CannotBePressedAgainNorClosedWhileAPressIsAtWork)
+{
+    WriteUpdateProgram();
+    Open({Answer});
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);  // the dialog's first update: waits settle
+    ASSERT_EQ(Runs(), 1);
+
+    int echoes = 0;
+    ping->Addresses.clear();
+    ping->During = [&] {
+        ++echoes;
+        EXPECT_TRUE(dialog.Busy());
+        EXPECT_FALSE(dialog.Btn_Update->isEnabled());
+        // Pressed and closed at once...
+        dialog.Btn_UpdateClick(dialog.Btn_Update);
+        dialog.close();
+        EXPECT_TRUE(dialog.isVisible());
+        // ... and by input queued while the window handles no events (the wait for the update program).
+        const QPointF centre = QRectF(dialog.Btn_Update->rect()).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(dialog.Btn_Update, new QMouseEvent(type, centre, dialog.Btn_Update->mapToGlobal(centre),
+                                                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&dialog, new QCloseEvent);
+    };
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(echoes, 2);
+    EXPECT_EQ(Runs(), 2);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Busy());
+    EXPECT_TRUE(dialog.Btn_Update->isEnabled());
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(BootDialog, ShowUpdateTakesTheBACnetTypeAndCancelCloses)
+{
+    for (std::uint32_t type : {1u, 0u}) {
+        QTimer::singleShot(0, &dialog, [this] { QTest::mouseClick(dialog.Btn_Cancel, Qt::LeftButton); });
+        EXPECT_EQ(dialog.Show_Update(type), mrCancel);
+        EXPECT_EQ(dialog.BACnetType, type);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
