@@ -117,12 +117,15 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void HandlePress(QMouseEvent* e, bool isDouble);
+
     std::unique_ptr<TCanvas> FCanvas;
     TFont FFont;
     TColor FColor = clBtnFace;
     bool FDoubleClicks = true;
     bool FKeyRepeated = false;
     Qt::MouseButton FLastPressButton = Qt::NoButton;
-    qint64 FLastPressTime = -1;
+    qint64 FLastPressTime = -1;    // the press a next one may pair with; -1 after a double click
+    quint64 FLastEventTime = 0;    // the last press handled, to know Qt's double-click event for it
     QPoint FLastPressPos;
 };

@@ -147,11 +147,27 @@ TEST(TCustomControl, SecondQuickPressIsADoubleClickFromTheTimestamps)
     SendPress(&r, Qt::RightButton, QPoint(20, 5), 1000 + 3 * interval + 2); // moved too far
     EXPECT_EQ(Log(&r), "down 0[L] 5,5 | dbl | down 0[LD] 6,5 | down 0[L] 6,5 | down 0[L] 6,5 | down 1[R] 6,5 | down 1[R] 20,5");
 
+    // Qt's own double-click event after the second press adds nothing; alone it is the double click.
+    r.log.clear();
+    SendPress(&r, Qt::LeftButton, QPoint(5, 5), 5000);
+    SendPress(&r, Qt::LeftButton, QPoint(5, 5), 5001);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPoint(5, 5), r.mapToGlobal(QPoint(5, 5)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    dbl.setTimestamp(5001);
+    QApplication::sendEvent(&r, &dbl);
+    EXPECT_EQ(Log(&r), "down 0[L] 5,5 | dbl | down 0[LD] 5,5");
+    r.log.clear();
+    QTest::mouseDClick(&r, Qt::LeftButton, {}, QPoint(3, 4));
+    QTest::mouseRelease(&r, Qt::LeftButton, {}, QPoint(3, 4));
+    EXPECT_EQ(Log(&r), "dbl | down 0[LD] 3,4 | up 0[] 3,4");
+
     r.log.clear();
     r.SetDoubleClicks(false);
     SendPress(&r, Qt::LeftButton, QPoint(5, 5), 9000);
     SendPress(&r, Qt::LeftButton, QPoint(5, 5), 9001);
-    EXPECT_EQ(Log(&r), "down 0[L] 5,5 | down 0[L] 5,5");
+    QTest::mouseDClick(&r, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&r, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Log(&r), "down 0[L] 5,5 | down 0[L] 5,5 | down 0[L] 5,5 | up 0[] 5,5");
 }
 
 TEST(TCustomControl, KeysGiveKeyDownKeyPressAndOneKeyUpPerKey)
