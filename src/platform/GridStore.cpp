@@ -21,8 +21,11 @@ TGridCell* TGridStore::Slot(int c, int r)
     if (std::size_t(r) >= FRows.size())
         FRows.resize(std::size_t(r) + 1);
     auto& row = FRows[std::size_t(r)];
-    if (std::size_t(c) >= row.size())
+    if (std::size_t(c) >= row.size()) {
+        if (std::size_t(c) >= row.capacity())
+            row.reserve(c < FRowWidthHint ? std::size_t(FRowWidthHint) : std::max(std::size_t(c) + 1, 2 * row.capacity()));
         row.resize(std::size_t(c) + 1);
+    }
     return &row[std::size_t(c)];
 }
 

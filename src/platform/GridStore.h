@@ -25,6 +25,8 @@ public:
     TObject* Object(int c, int r) const;
     void SetText(int c, int r, const QString& value);
     void SetObject(int c, int r, TObject* value);
+    // The usual row width (the grid's column count): a row that grows takes it at once instead of doubling.
+    void SetRowWidthHint(int value) { FRowWidthHint = value; }
 
     TGridCells Row(int r, int count) const;         // columns 0..count-1
     TGridCells Col(int c, int count) const;         // rows 0..count-1
@@ -43,4 +45,5 @@ private:
     const TGridCell* Find(int c, int r) const;
 
     std::vector<std::vector<TGridCell>> FRows;
+    int FRowWidthHint = 0;
 };

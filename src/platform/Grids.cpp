@@ -1093,12 +1093,14 @@ TStringGrid::TStringGrid(QWidget* parent)
 
 void TStringGrid::SetCells(int ACol, int ARow, const QString& value)
 {
+    FStore.SetRowWidthHint(ColCount());
     FStore.SetText(ACol, ARow, value);
     InvalidateCell(ACol, ARow);
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* value)
 {
+    FStore.SetRowWidthHint(ColCount());
     FStore.SetObject(ACol, ARow, value);
 }
 

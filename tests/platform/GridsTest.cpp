@@ -1,7 +1,9 @@
 #include "platform/GridEdit.h"
 #include "platform/Grids.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -443,4 +445,64 @@ TEST(GridEditor, HidingWritesTheTextAndRefusesWithoutEditing)
     grid.InplaceEditor()->setText("set by code");
     grid.SetEditorMode(false);
     EXPECT_EQ(grid.Cells(1, 1), "set by code");
+}
+
+TEST(GridView, ScrollBarsFollowTheTopLeftCellAndSetIt)
+{
+    TStringGrid grid;
+    grid.SetRowCount(40);
+    grid.setFrameShape(QFrame::NoFrame);
+    grid.resize(400, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    QScrollBar* bar = grid.verticalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());   // five columns fit
+    EXPECT_EQ(bar->minimum(), 1);
+    EXPECT_EQ(bar->maximum(), 40 - grid.VisibleRowCount());
+    grid.SetTopRow(7);
+    EXPECT_EQ(bar->value(), 7);
+    bar->setValue(12);
+    EXPECT_EQ(grid.TopRow(), 12);
+
+    EXPECT_FALSE(bar->hasTracking());
+    grid.SetOptions(grid.Options() | TGridOption::goThumbTracking);
+    EXPECT_TRUE(bar->hasTracking());
+
+    grid.SetScrollBars(TScrollStyle::ssHorizontal);
+    QApplication::processEvents();
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST(GridView, TheCanvasMeasuresOutsidePainting)
+{
+    TStringGrid grid;
+    TCanvas* canvas = grid.Canvas();
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_FALSE(canvas->CanDraw());
+    const int narrow = canvas->TextWidth("i");
+    EXPECT_GT(canvas->TextWidth("WWWW"), narrow);
+    TFont big = grid.Font();
+    big.SetSize(24);
+    grid.SetFont(big);
+    EXPECT_GT(grid.Canvas()->TextHeight("W"), 20);
+}
+
+TEST(GridMouse, DraggingExtendsTheSelection)
+{
+    TStringGrid grid;
+    ShownGrid shown(grid, 400, 200);
+    QWidget* vp = grid.viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(70, 30));          // cell (1, 1)
+    EXPECT_EQ(grid.GridState(), TGridState::gsSelecting);
+    QTest::mouseMove(vp, QPoint(200, 60));                               // cell (3, 2)
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(200, 60));
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 3, 2}));
+    EXPECT_EQ(grid.Col(), 3);
+
+    grid.SetOptions(grid.Options() & ~TGridOptions(TGridOption::goRangeSelect));
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(70, 30));
+    QTest::mouseMove(vp, QPoint(200, 60));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(200, 60));
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 3, 2}));               // without range select the cell moves
 }
