@@ -210,8 +210,11 @@ void THTMLPicture::LoadPictureData()
     }
     // Qt's reader places the frame on the whole logical screen; the picture is the frame alone, drawn at its
     // position by the renderer.
-    if (framed && FFrameXSize > 0 && FFrameYSize > 0 && image.width() == FAnimMaxX && image.height() == FAnimMaxY)
-        image = image.copy(FFrameXPos, FFrameYPos, FFrameXSize, FFrameYSize);
+    if (framed && image.width() == FAnimMaxX && image.height() == FAnimMaxY) {
+        const QRect frame = QRect(FFrameXPos, FFrameYPos, FFrameXSize, FFrameYSize).intersected(image.rect());
+        if (!frame.isEmpty())
+            image = image.copy(frame);
+    }
     if (!FPicture)
         FPicture = std::make_unique<TBitmap>();
     FPicture->SetImage(image);

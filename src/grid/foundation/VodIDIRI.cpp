@@ -2,6 +2,7 @@
 #include <QList>
 #include <array>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -247,7 +248,8 @@ TColor ColorFromHtmlHex(const QString& Text)
     const int r = HexPair(Text, 1);
     const int g = HexPair(Text, 3);
     const int b = HexPair(Text, 5);
-    return TColor(r + 256 * g + 65536 * b);
+    // Characters that are no hex digits give any value; the sum wraps as the 32-bit colour does.
+    return TColor(std::uint32_t(r) + 256u * std::uint32_t(g) + 65536u * std::uint32_t(b));
 }
 
 QString DecodeHtmlEntities(const QString& S, bool Named)
