@@ -12,6 +12,7 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* grid)
         if (FGrid->FInplaceCell.X >= 0)
             FGrid->SetEditText(FGrid->FInplaceCell.X, FGrid->FInplaceCell.Y, text);
     });
+    connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
 }
 
 void TInplaceEdit::Deselect()

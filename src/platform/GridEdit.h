@@ -21,6 +21,7 @@ public:
 
 protected:
     virtual void BoundsChanged() {}              // after the grid placed the editor over its cell
+    virtual void Change() {}                     // after every change of the text, also by code
     virtual void UpdateContents();               // loads text, length limit and mask of the current cell
 
     bool event(QEvent* e) override;

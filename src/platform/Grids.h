@@ -156,6 +156,7 @@ protected:
     virtual void Paint();
     virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
     TRect PaintRect() const { return FPaintRect; }
+    void SetGridState(TGridState value) { FGridState = value; }
 
     virtual bool SelectCell(int ACol, int ARow);
     virtual void Click();

@@ -210,6 +210,14 @@ TEST(GridView, VisibleCountsCellRectsAndMouseToCell)
     EXPECT_EQ(c, -1);
     EXPECT_EQ(r, -1);
 
+    grid.SetColWidths(2, 0);                  // a zero-width column is never hit
+    grid.MouseToCell(128, 30, c, r);
+    EXPECT_EQ(c, 3);
+    grid.MouseToCell(127, 30, c, r);
+    EXPECT_EQ(c, 1);
+    EXPECT_EQ(grid.VisibleColCount(), 3);     // columns 1, 2 and 3 end by x = 192
+    grid.SetColWidths(2, 64);
+
     grid.SetTopRow(1000);                     // clamped so that the last row is fully shown
     EXPECT_EQ(grid.TopRow(), 17);
     grid.SetTopRow(0);
