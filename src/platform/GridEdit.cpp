@@ -9,7 +9,7 @@ TInplaceEdit::TInplaceEdit(TCustomGrid* grid)
     setFrame(false);
     hide();
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (FGrid->FInplaceCell.X >= 0)
+        if (FGrid && FGrid->FInplaceCell.X >= 0)
             FGrid->SetEditText(FGrid->FInplaceCell.X, FGrid->FInplaceCell.Y, text);
     });
     connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
@@ -68,7 +68,7 @@ bool TInplaceEdit::event(QEvent* e)
     // Tab would otherwise move the focus before the key handler sees it.
     if (e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && ForwardsKey(key)) {
+        if (FGrid && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && ForwardsKey(key)) {
             keyPressEvent(key);
             return true;
         }
@@ -78,7 +78,7 @@ bool TInplaceEdit::event(QEvent* e)
 
 void TInplaceEdit::keyPressEvent(QKeyEvent* e)
 {
-    if (ForwardsKey(e)) {
+    if (FGrid && ForwardsKey(e)) {
         FGrid->keyPressEvent(e);
         return;
     }
@@ -88,11 +88,13 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e)
 void TInplaceEdit::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
-    FGrid->FocusChanged();
+    if (FGrid)
+        FGrid->FocusChanged();
 }
 
 void TInplaceEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);
-    FGrid->FocusChanged();
+    if (FGrid)
+        FGrid->FocusChanged();
 }

@@ -53,7 +53,12 @@ TCustomGrid::TCustomGrid(QWidget* parent)
     UpdateScrollRange();
 }
 
-TCustomGrid::~TCustomGrid() = default;
+TCustomGrid::~TCustomGrid()
+{
+    // The editor outlives this part of the grid as a Qt child; it must not call back while it goes.
+    if (FInplaceEdit)
+        FInplaceEdit->FGrid = nullptr;
+}
 
 // ---- dimensions ----
 

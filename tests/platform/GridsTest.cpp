@@ -514,3 +514,36 @@ TEST(GridMouse, DraggingExtendsTheSelection)
     QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(200, 60));
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 3, 2}));               // without range select the cell moves
 }
+
+TEST(GridSelection, RowSelectSpansTheScrollableColumnsAndArrowsScroll)
+{
+    TStringGrid grid;
+    grid.SetColCount(10);
+    ShownGrid shown(grid);
+    grid.SetOptions(grid.Options() | TGridOption::goRowSelect);
+    grid.SetRow(2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 9, 2}));
+    EXPECT_EQ(grid.Col(), 1);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.LeftCol(), 2);             // the view scrolls; the row stays selected
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 9, 2}));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 9, 3}));
+}
+
+TEST(GridEditor, AlwaysShownEditorFollowsTheCurrentCell)
+{
+    TStringGrid grid;
+    grid.SetCells(1, 1, "first");
+    grid.SetCells(1, 2, "second");
+    ShownGrid shown(grid, 400, 200);
+    grid.SetOptions(grid.Options() | TGridOption::goEditing | TGridOption::goAlwaysShowEditor);
+    TInplaceEdit* editor = grid.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->text(), "first");
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->text(), "second");
+    EXPECT_EQ(editor->geometry().top(), 48);
+}
