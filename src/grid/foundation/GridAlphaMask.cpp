@@ -82,7 +82,7 @@ void MakeRoundRectMask(QImage& Bitmap, int Width, int Height, int PenWidth, int 
         const int h = filled ? 0 : PenWidth / 2;
         canvas.RoundRect(2 + h, 2 + h, Width - 2 - h, Height - 2 - h, Corner, Corner);
     }
-    if (Blur > 0)
+    if (Blur > 0 && !Bitmap.isNull())
         BlurBitmap(Bitmap, Blur);
 }
 

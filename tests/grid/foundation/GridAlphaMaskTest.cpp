@@ -114,4 +114,8 @@ TEST(MakeRoundRectMask, FocusHaloMask)
     EXPECT_EQ(sharp.pixelColor(2, 30), QColor(Qt::white));     // from (2, 2) to (78, 58)
     EXPECT_EQ(sharp.pixelColor(77, 30), QColor(Qt::white));
     EXPECT_EQ(sharp.pixelColor(78, 30), QColor(Qt::black));
+
+    QImage empty;
+    EXPECT_NO_THROW(MakeRoundRectMask(empty, 0, 0, 4, 5, 3));
+    EXPECT_TRUE(empty.isNull());
 }
