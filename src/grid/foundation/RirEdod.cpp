@@ -21,6 +21,12 @@ QChar FirstSeparatorOf(const QString& format, QChar fallback)
 
 bool IsExponentChar(QChar ch) { return ch == QLatin1Char('e') || ch == QLatin1Char('E'); }
 
+// IsNumberTextChar with the separators read once by the caller.
+bool IsNumberTextCharWith(QChar ch, QChar thousand, QChar decimal)
+{
+    return ch.isNumber() || ch == thousand || ch == decimal || IsExponentChar(ch);
+}
+
 // Unicode of the high halves of code pages 437 (OEM) and 1252 (ANSI); 0 marks an unused byte.
 constexpr char16_t kCp437High[128] = {
     0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF, 0xEE, 0xEC, 0xC4, 0xC5,
@@ -97,10 +103,7 @@ QString ShortDateFormatText() { return QLocale().dateFormat(QLocale::ShortFormat
 
 bool IsNumberChar(QChar ch) { return ch.isNumber(); }
 bool IsNumberOrMinus(QChar ch) { return ch.isNumber() || ch == QLatin1Char('-'); }
-bool IsNumberTextChar(QChar ch)
-{
-    return ch.isNumber() || ch == ThousandSeparatorChar() || ch == DecimalSeparatorChar() || IsExponentChar(ch);
-}
+bool IsNumberTextChar(QChar ch) { return IsNumberTextCharWith(ch, ThousandSeparatorChar(), DecimalSeparatorChar()); }
 bool IsPlainNumberChar(QChar ch)
 {
     return ch.isNumber() || ch == QLatin1Char('-') || ch == QLatin1Char('.') || IsExponentChar(ch) || ch == QLatin1Char('+');
@@ -142,7 +145,9 @@ int ClassifyNumberText(const QString& S)
             exponentOk = false;
         if (!ch.isNumber() && ch != minus && ch != thousand && ch != decimal)
             separatorsOk = false;
-        if (!IsSignedNumberTextChar(ch) || ch == thousand)
+        const bool signedNumberTextChar =
+            IsNumberTextCharWith(ch, thousand, decimal) || ch == QLatin1Char('+') || ch == minus;
+        if (!signedNumberTextChar || ch == thousand)
             exponentOk = false;
         if (ch == thousand) {
             if (lastThousand != -1 && i - lastThousand < 4)
@@ -173,14 +178,14 @@ QString ExtractNumberText(const QString& S)
     QString s = S.trimmed();
     if (s.isEmpty())
         return QString();
+    const QChar thousand = ThousandSeparatorChar();
+    const QChar decimal = DecimalSeparatorChar();
     bool negative = s.startsWith(QLatin1Char('(')) && s.endsWith(QLatin1Char(')'));
-    while (s.size() >= 2 && !IsNumberTextChar(s.front())) {
+    while (s.size() >= 2 && !IsNumberTextCharWith(s.front(), thousand, decimal)) {
         if (s.front() == QLatin1Char('-'))
             negative = true;
         s.remove(0, 1);
     }
-    const QChar thousand = ThousandSeparatorChar();
-    const QChar decimal = DecimalSeparatorChar();
     QString out;
     for (QChar ch : s) {
         if (ch == thousand)
