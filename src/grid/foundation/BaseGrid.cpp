@@ -557,10 +557,6 @@ void TBaseGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     const TPoint b = merged ? BaseCell(Col(), Row()) : TPoint{Col(), Row()};
     const TCellProperties* base = merged ? PropsAt(b.X, b.Y) : nullptr;
     switch (Key) {
-    case VK_NEXT:
-        if (VisibleRowCount() + TopRow() - FixedRows() == RowCount() - 1 && FHideLastRow && RowCount() > 1)
-            SetRow(RowCount() - 2);
-        break;
     // Leaving a range to the left or upwards starts from its base cell, so that the step lands just outside.
     case VK_LEFT:
         if (base && b.X < Col() && Col() > FixedCols())
@@ -587,13 +583,24 @@ void TBaseGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     default:
         break;
     }
+    const bool pageDown = Key == VK_NEXT;
     TStringGrid::KeyDown(Key, Shift);
+    if (pageDown)
+        KeepOffFooterRow();
     MoveToBaseCell();
+}
+
+// The hidden footer row is painted blank under the floating footer: paging and the wheel stop above it.
+void TBaseGrid::KeepOffFooterRow()
+{
+    if (FHideLastRow && RowCount() - 1 > FixedRows() && Row() == RowCount() - 1)
+        SetRow(RowCount() - 2);
 }
 
 bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
     const bool result = TStringGrid::DoMouseWheelDown(Shift, MousePos);
+    KeepOffFooterRow();
     if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1 && FHideLastRow)
         SetTopRow(TopRow() + 1);
     MoveToBaseCell();

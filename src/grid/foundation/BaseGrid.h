@@ -188,6 +188,7 @@ private:
     void Release(TObject* object);                 // frees an object the grid owns
     void StoreCellObject(int c, int r, const std::function<void(TCellProperties*)>& store);
     void RepaintMergedCells(int c1, int r1, int c2, int r2);
+    void KeepOffFooterRow();
 
     QPointer<ZIveDoziVadeZizi> FUndoRedo;
     bool FDestroying = false;

@@ -1,7 +1,9 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/CellProperties.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -192,6 +194,27 @@ TEST(BaseGridText, FooterRowWritesAreReported)
     grid.SetCells(1, 4, "sum");
     grid.SetCells(1, 3, "not the footer");
     EXPECT_EQ(grid.footerChanges, 1);
+}
+
+TEST(BaseGridText, PagingAndTheWheelStopAboveTheHiddenFooterRow)
+{
+    class FooterGrid : public TBaseGrid {
+    public:
+        void HideLastRow() { FHideLastRow = true; }
+    } grid;
+    grid.SetRowCount(12);
+    grid.resize(400, 150);
+    grid.HideLastRow();
+    grid.SetRow(9);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    EXPECT_EQ(grid.Row(), 10);
+    QWheelEvent down(QPointF(50, 50), QPointF(50, 50), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &down);
+    EXPECT_EQ(grid.Row(), 10);
+    grid.SetRow(9);
+    QApplication::sendEvent(grid.viewport(), &down);
+    EXPECT_EQ(grid.Row(), 10);
 }
 
 TEST(CellProperties, MadeOnDemandWithTheGridsDefaults)
