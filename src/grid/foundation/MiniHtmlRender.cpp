@@ -253,6 +253,7 @@ void TRenderer::CloseLink(TPass& p)
 TTagResult TRenderer::ApplyPicture(const QString& tag, TPass& p)
 {
     ++S.PicCount;
+    // Sources keep their case: file names on this platform depend on it.
     QString source = HtmlTagValue(tag, QStringLiteral("SRC"), true);
     if (PicUnderMouse == S.PicCount) {
         const QString alt = HtmlTagValue(tag, QStringLiteral("ALT"), true);
@@ -450,7 +451,7 @@ TTagResult TRenderer::ApplyTag(const QString& tag, TPass& p)
     case THtmlTag::htBody:
         if (open && p.Draw) {
             const THtmlBodyTag body = ReadHtmlBodyTag(tag);
-            THTMLPicture* pic = Picture(HtmlTagValue(tag, QStringLiteral("BACKGROUND"), true));
+            THTMLPicture* pic = Picture(body.Background);
             if (pic && !pic->Empty() && pic->Width() > 0 && pic->Height() > 0) {
                 C.SetClipRect(P.Rect);
                 for (int y = P.Rect.Top; y < P.Rect.Bottom; y += pic->Height())

@@ -477,7 +477,7 @@ THtmlParagraphTag ReadHtmlParagraphTag(const QString& TagText)
 THtmlBodyTag ReadHtmlBodyTag(const QString& TagText)
 {
     THtmlBodyTag b;
-    b.Background = HtmlTagValue(TagText, QStringLiteral("BACKGROUND"));
+    b.Background = HtmlTagValue(TagText, QStringLiteral("BACKGROUND"), true);
     const QString v = HtmlTagValue(TagText, QStringLiteral("BGCOLOR"));
     if (v.contains(QStringLiteral("CL")))
         b.BgColor = ColorFromHtmlName(AsciiLower(v));

@@ -60,7 +60,7 @@ struct THtmlParagraphTag {
 THtmlParagraphTag ReadHtmlParagraphTag(const QString& TagText);
 
 struct THtmlBodyTag {
-    QString Background;              // picture source
+    QString Background;              // picture source, as written: file names keep their case
     std::optional<TColor> BgColor;
 };
 THtmlBodyTag ReadHtmlBodyTag(const QString& TagText);

@@ -176,19 +176,24 @@ TEST_F(RenderFixture, HighlightMarkAndParagraphBand)
     EXPECT_EQ(image.pixelColor(299, LineHeight() + 1), QColor(Qt::white));
 }
 
-TEST_F(RenderFixture, PicturesTakeTheirRoom)
+void AddPicture(TPictureContainer& container, const QString& name, QColor color)
 {
-    TPictureContainer container;
-    QImage red(10, 6, QImage::Format_RGB32);
-    red.fill(Qt::red);
+    QImage image(10, 6, QImage::Format_RGB32);
+    image.fill(color);
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    red.save(&png, "PNG");
+    image.save(&png, "PNG");
     png.close();
     png.open(QIODevice::ReadOnly);
     TPictureItem* item = container.Items().Add();
-    item->SetName("Pic");
+    item->SetName(name);
     item->Picture().LoadFromStream(&png);
+}
+
+TEST_F(RenderFixture, PicturesTakeTheirRoom)
+{
+    TPictureContainer container;
+    AddPicture(container, "Pic", Qt::red);
     params.Container = &container;
 
     Render("<IMG src=\"pic\">x");
@@ -209,6 +214,59 @@ TEST_F(RenderFixture, PicturesTakeTheirRoom)
     // One wider than the whole line stays where it stands.
     Render("abc<IMG src=\"pic\" width=\"300\" height=\"6\">");
     EXPECT_EQ(result.YSize, LineHeight());
+}
+
+TEST_F(RenderFixture, PictureInALinkShowsItsAltUnderTheMouse)
+{
+    TPictureContainer container;
+    AddPicture(container, "normal", Qt::red);
+    AddPicture(container, "hot", Qt::blue);
+    params.Container = &container;
+    const QString text = "<A href=\"go\" title=\"t\"><IMG src=\"normal\" alt=\"hot\"></A>";
+    Render(text);
+    EXPECT_EQ(image.pixelColor(3, 2), QColor(255, 0, 0));
+    EXPECT_EQ(result.AnchorVal, "");
+
+    params.XPos = 4;
+    params.YPos = 3;
+    EXPECT_TRUE(Render(text));
+    EXPECT_EQ(result.AnchorVal, "go");
+    EXPECT_EQ(result.AnchorHint, "t");
+    EXPECT_EQ(image.pixelColor(3, 2), QColor(0, 0, 255));
+}
+
+TEST_F(RenderFixture, HoverFocusAndBlink)
+{
+    params.HoverStyle = true;
+    params.HoverLink = 2;
+    params.HoverFontColor = clGreen;
+    params.URLColor = clRed;
+    Render("<A href=\"a\">WW</A> <A href=\"b\">WW</A>");
+    EXPECT_EQ(result.HyperLinks, 2);
+    EXPECT_GT(CountPixels(QColor(255, 0, 0)), 0);   // the first link in the link colour
+    EXPECT_GT(CountPixels(QColor(0, 128, 0)), 0);   // the hovered one in the hover text colour
+
+    image.fill(Qt::white);
+    params = TMiniHtmlParams();
+    params.Rect = Rect(0, 0, 300, 200);
+    params.FocusLink = 1;
+    Render("<A href=\"a\">x</A> <A href=\"b\">x</A>");
+    EXPECT_EQ(result.FocusAnchor, "b");
+    const int frameLeft = 1 + Advance("x ") - 1;
+    int frameDots = 0;
+    for (int x = frameLeft; x < frameLeft + Advance("x"); ++x)
+        frameDots += image.pixelColor(x, 0) == QColor(Qt::black);
+    EXPECT_GT(frameDots, 0);                         // the dotted frame's top edge
+
+    image.fill(Qt::white);
+    params = TMiniHtmlParams();
+    params.Rect = Rect(0, 0, 300, 200);
+    params.BlinkOn = false;                          // blinking text takes the background colour
+    Render("<BLINK>WWW</BLINK>");
+    EXPECT_EQ(CountPixels(Qt::white), 300 * 200);
+    params.BlinkOn = true;
+    Render("<BLINK>WWW</BLINK>");
+    EXPECT_GT(CountPixels(Qt::black), 0);
 }
 
 TEST_F(RenderFixture, ControlsLayDrawAndHit)

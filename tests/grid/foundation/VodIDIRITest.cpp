@@ -149,7 +149,7 @@ TEST(MiniHtmlTags, ParagraphBodyAndLetterAttributes)
     EXPECT_EQ(ReadHtmlParagraphTag("<P>").BgColor, clNone);
 
     THtmlBodyTag b = ReadHtmlBodyTag("<BODY background=\"pic1\" bgcolor=\"#00FF00 clRed\">");
-    EXPECT_EQ(b.Background, "PIC1");
+    EXPECT_EQ(b.Background, "pic1");
     EXPECT_EQ(b.BgColor, std::optional<TColor>(0x00FF00));   // the hex colour wins over the name
     EXPECT_EQ(ReadHtmlBodyTag("<BODY bgcolor=\"clYellow\">").BgColor, std::optional<TColor>(0x00FFFF));
     EXPECT_FALSE(ReadHtmlBodyTag("<BODY bgcolor=\"yellow\">").BgColor.has_value());
