@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <vector>
 
 TFBoot* FBoot = nullptr;
 
@@ -28,27 +29,30 @@ constexpr int kHeight = kTitleHeight + kAddressHeight + kOptionsHeight + kButton
 constexpr int kPingLimit = 5000;  // ms for all echo rounds together
 constexpr int kGoodEchoes = 2;
 
-// One update press: the button cannot be pressed again and the window not closed until it is over.
+// One update press: the button cannot be pressed again, the window not closed and the address and choices not
+// changed (the job must name what was pinged) until it is over.
 class BusyPress {
 public:
-    BusyPress(bool& busy, QWidget* button) : FBusy(busy), FButton(button)
+    BusyPress(bool& busy, std::initializer_list<QWidget*> locked) : FBusy(busy), FLocked(locked)
     {
         FBusy = true;
-        FButton->setEnabled(false);
+        for (QWidget* w : FLocked)
+            w->setEnabled(false);
     }
     ~BusyPress()
     {
         // Clicks and closes queued while the window was not handling events meet the busy window here.
         QCoreApplication::processEvents();
         FBusy = false;
-        FButton->setEnabled(true);
+        for (QWidget* w : FLocked)
+            w->setEnabled(true);
     }
     BusyPress(const BusyPress&) = delete;
     BusyPress& operator=(const BusyPress&) = delete;
 
 private:
     bool& FBusy;
-    QWidget* FButton;
+    std::vector<QWidget*> FLocked;
 };
 
 } // namespace
@@ -230,7 +234,7 @@ void TFBoot::Btn_UpdateClick(QObject*)
 {
     if (FBusy)
         return;
-    const BusyPress press(FBusy, Btn_Update);
+    const BusyPress press(FBusy, {Btn_Update, P_IP_Address, P_Options});
     if (Send_Ping()) {
         Device_IP = Address();
         Update_Option = CB_Update_Options->currentIndex();

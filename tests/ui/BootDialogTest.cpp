@@ -253,7 +253,7 @@ TEST_F(BootDialog, AJobThatCannotBeWrittenIsReportedAndNothingStarts)
     EXPECT_EQ(Runs(), 0);
 }
 
-TEST_F(BootDialog, CannotBePressedAgainNorClosedWhileAPressIsAtWork)
+TEST_F(BootDialog, CannotBePressedAgainClosedOrEditedWhileAPressIsAtWork)
 {
     WriteUpdateProgram();
     Open({Answer});
@@ -266,6 +266,8 @@ TEST_F(BootDialog, CannotBePressedAgainNorClosedWhileAPressIsAtWork)
         ++echoes;
         EXPECT_TRUE(dialog.Busy());
         EXPECT_FALSE(dialog.Btn_Update->isEnabled());
+        EXPECT_FALSE(dialog.E_IP1->isEnabled());
+        EXPECT_FALSE(dialog.CB_Update_Options->isEnabled());
         // Pressed and closed at once...
         dialog.Btn_UpdateClick(dialog.Btn_Update);
         dialog.close();
@@ -286,6 +288,8 @@ TEST_F(BootDialog, CannotBePressedAgainNorClosedWhileAPressIsAtWork)
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.Busy());
     EXPECT_TRUE(dialog.Btn_Update->isEnabled());
+    EXPECT_TRUE(dialog.E_IP1->isEnabled());
+    EXPECT_TRUE(dialog.CB_Update_Options->isEnabled());
     dialog.close();
     EXPECT_FALSE(dialog.isVisible());
 }
