@@ -137,8 +137,13 @@ void TVxCheckBox::DrawParentBackground()
 void TVxCheckBox::Paint()
 {
     TCanvas& c = Canvas();
-    if (FTransparent)
+    if (FTransparent) {
         DrawParentBackground();
+    } else {
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+        c.Brush().SetColor(Color());
+        c.FillRect(ClientRect());
+    }
     const bool right = FAlignment == TLeftRight::taRightJustify;
     const bool inactive = !Enabled() || FState == TCheckBoxState::cbGrayed;
     // The classic box: no visual-styles engine is offered on this platform.

@@ -114,4 +114,27 @@ TEST(VxCheckBox, BoxPlacement)
     EXPECT_EQ(img.pixelColor(98 - 13 + 5, 3 + 7), ToQColor(clWindowText));
 }
 
+TEST(VxCheckBox, TransparentShowsTheParentBehind)
+{
+    QWidget parent;
+    parent.resize(120, 40);
+    QPalette pal = parent.palette();
+    pal.setColor(QPalette::Window, Qt::green);
+    parent.setPalette(pal);
+    parent.setAutoFillBackground(true);
+    TVxCheckBox box(&parent);
+    box.move(5, 5);
+    box.SetColor(clRed);
+    box.SetTransparent(true);
+    box.SetTransparentChaching(true);
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    box.render(&image);
+    EXPECT_EQ(image.pixelColor(60, 1), QColor(0, 255, 0));   // the parent's background, not the control's colour
+    box.SetTransparent(false);
+    image.fill(Qt::white);
+    box.render(&image);
+    EXPECT_EQ(image.pixelColor(60, 1), QColor(255, 0, 0));    // erased in its own colour
+}
+
 } // namespace
