@@ -1,0 +1,316 @@
+#include "ui/UParGen.h"
+
+#include "core/UComon.h"
+#include "core/USaveBinccRead.h"
+#include "core/ULanguage.h"
+#include "platform/Dialogs.h"
+#include "platform/XmlDoc.h"
+#include "ui/CategoryPanelGroup.h"
+#include "ui/ParGenCheck.h"
+#include "ui/ParGenEdit.h"
+#include "ui/ParGenFile.h"
+#include "ui/ParGenPanels.h"
+#include "ui/ParGenRows.h"
+#include "ui/UFormParts.h"
+#include "widgets/button/SbButton.h"
+
+#include <QApplication>
+#include <QDomDocument>
+#include <QHash>
+#include <QLabel>
+#include <QWheelEvent>
+#include <stdexcept>
+#include <vector>
+
+TFParGen* FParGen = nullptr;
+
+namespace {
+
+constexpr int kWidth = 460;
+constexpr int kHeight = 700;
+constexpr int kTitleHeight = 69;
+constexpr int kBarHeight = 40;
+const QColor kFace(0xF8, 0xF7, 0xED);  // $00EDF7F8
+
+// Changes to these controls change which rows their panel shows.
+const char* const kLayoutLists[] = {"CB_BACnet_Master_Type", "CB_BACnet_Slave_Type", "CB_SNMP_Agent_SecurityLevel",
+                                    "CB_WiFi_Type", "CB_WiFi_Secure_Type"};
+const char* const kLayoutBoxes[] = {"CB_TLS_Server_Enable", "CB_SNMP_Agent_Version3", "CB_MQTT_WillFlag",
+                                    "CB_TLS_Enable", "CB_WiFi_IP_Auto", "CB_WiFi_En_DHCP", "CB_TLS_En_Client_Auth",
+                                    "CB_TLS_En_Server_Auth"};
+
+template <std::size_t N>
+bool Named(const QObject* sender, const char* const (&names)[N])
+{
+    for (const char* n : names)
+        if (sender->objectName() == QLatin1String(n))
+            return true;
+    return false;
+}
+
+const TParGenModel& Model_Of(int model)
+{
+    if (const TParGenModel* m = Find_ParGen_Model(model))
+        return *m;
+    throw std::invalid_argument("not a converter model: " + std::to_string(model));
+}
+
+void Paint_Face(QWidget* w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, kFace);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+struct TFParGen::TPanels {
+    std::vector<TCategoryPanel*> Panels;  // by TParPanelId
+    std::vector<TParPanelRows> Rows;
+    QHash<const QObject*, QWidget*> DotNext;  // octet -> the next octet of its address chain
+};
+
+TFParGen::TFParGen(QWidget* parent, int Model)
+    : TForm(parent), FModel(Model_Of(Model)), FControls(std::make_unique<TParControls>()),
+      FPanels(std::make_unique<TPanels>())
+{
+    FParGen = this;
+    setFont(QFont(QStringLiteral("Verdana")));
+    Paint_Face(this);
+    const TTitlePanel title = Make_Title_Panel(this, kWidth);
+    P_Title = title.Panel;
+    L_SW_Code = title.L_SW_Code;
+    L_SW_Desc = title.L_SW_Desc;
+    Paint_Face(P_Title);
+    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
+    CPG = new TCategoryPanelGroup(this);
+    Paint_Face(CPG->widget());
+    P_Button = new QWidget(this);
+    Paint_Face(P_Button);
+    Btn_OK = Make_Bar_Button(P_Button, 0);
+    Btn_Cancel = Make_Bar_Button(P_Button, 0);
+    for (TSbButton* b : {Btn_OK, Btn_Cancel}) {
+        b->SetStyle(TSbButtonStyle::bsEncarta);
+        b->setGeometry(0, (kBarHeight - 28) / 2, 110, 28);
+    }
+    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
+    Btn_Cancel->OnClick = [this](QObject*) { Btn_CancelClick(); };
+
+    const TParHandlers handlers{[this](QObject* s) { On_Change(s); }, [this](QObject* s) { On_Click(s); },
+                                [this](QObject* s, QChar& k) { KeyPress(s, k); }};
+    for (int id = 0; id < kParPanelCount; ++id) {
+        const TParPanelDef& def = ParGen_Panel(static_cast<TParPanelId>(id));
+        auto* panel = new TCategoryPanel(CPG);
+        panel->setObjectName(QString::fromLatin1(def.Name));
+        Paint_Face(panel->Surface());
+        FPanels->Panels.push_back(panel);
+        FPanels->Rows.push_back(Build_Panel_Rows(panel, def.Rows, def.RowCount, *FControls, handlers));
+        const TParBuiltRow* previous = nullptr;
+        for (const TParBuiltRow& row : FPanels->Rows.back().Rows()) {
+            if (!(row.Def->Flags & fDotChain))
+                continue;
+            for (std::size_t i = 0; i < row.Inputs.size(); ++i)
+                if (i > 0)
+                    FPanels->DotNext.insert(row.Inputs[i - 1], row.Inputs[i]);
+                else if (previous)
+                    FPanels->DotNext.insert(previous->Inputs.back(), row.Inputs[0]);
+            previous = &row;
+        }
+    }
+    // The wheel is the window's before it is any control's.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+    FormCreate();
+}
+
+TFParGen::~TFParGen()
+{
+    if (FParGen == this)
+        FParGen = nullptr;
+}
+
+void TFParGen::FormCreate()
+{
+    L_SW_Code->setText(SW_Code);
+    resize(kWidth, kHeight);
+    FormResize();
+    for (TCategoryPanel* p : FPanels->Panels)
+        p->hide();
+    Order_TAB_Panels();
+    Move_GroupBoxs();
+    Set_Lang();
+}
+
+TCategoryPanel* TFParGen::Panel(const QString& Name) const
+{
+    for (TCategoryPanel* p : FPanels->Panels)
+        if (p->objectName() == Name)
+            return p;
+    return nullptr;
+}
+
+const TParPanelRows& TFParGen::Rows_Of(int panel) const
+{
+    return FPanels->Rows[static_cast<std::size_t>(panel)];
+}
+
+void TFParGen::Order_TAB_Panels()
+{
+    int top = 0;
+    int number = 0;
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* w) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (const TParPanelId id : FModel.Panels) {
+        TCategoryPanel* panel = FPanels->Panels[static_cast<std::size_t>(id)];
+        panel->show();
+        panel->SetTop(top);
+        top = panel->Top() + panel->height();
+        panel->SetCaption(QStringLiteral("%1. ").arg(++number) + Lang(ParGen_Panel(id).Title));
+        for (QWidget* w : Rows_Of(static_cast<int>(id)).Tab_Chain())
+            chain(w);
+    }
+    chain(Btn_OK);
+    chain(Btn_Cancel);
+}
+
+void TFParGen::Move_GroupBoxs()
+{
+    for (const TParPanelId id : FModel.RePosition)
+        RePosition_Object(id, Rows_Of(static_cast<int>(id)), *FControls);
+}
+
+void TFParGen::Set_Lang()
+{
+    SetCaption(Lang(400));
+    L_SW_Desc->setText(Lang(401));
+    Btn_OK->SetCaption(Lang(402));
+    Btn_Cancel->SetCaption(Lang(403));
+    Btn_OK->setToolTip(Lang(404));
+    Btn_Cancel->setToolTip(Lang(405));
+    for (const TParPanelRows& rows : FPanels->Rows)
+        Apply_Row_Texts(rows);
+}
+
+void TFParGen::On_Change(QObject* Sender)
+{
+    Is_Change = true;
+    if (Named(Sender, kLayoutLists))
+        Move_GroupBoxs();
+}
+
+void TFParGen::On_Click(QObject* Sender)
+{
+    Is_Change = true;
+    if (Named(Sender, kLayoutBoxes))
+        Move_GroupBoxs();
+}
+
+void TFParGen::KeyPress(QObject* Sender, QChar& Key)
+{
+    if (Key != QLatin1Char('.'))
+        return;
+    Key = QChar();
+    QWidget* next = FPanels->DotNext.value(Sender);
+    if (next && next->isVisible() && next->isEnabled())
+        next->setFocus(Qt::TabFocusReason);
+}
+
+void TFParGen::FormMouseWheel(QObject*, Qt::KeyboardModifiers, int WheelDelta, const QPoint& MousePos, bool& Handled)
+{
+    Handled = CPG->rect().contains(CPG->mapFromGlobal(MousePos));
+    if (!Handled)
+        return;
+    const int lines = QApplication::wheelScrollLines();
+    if (lines < 1)
+        return;
+    CPG->ScrollLines(WheelDelta > 0 ? -lines : lines);
+}
+
+bool TFParGen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        bool handled = false;
+        FormMouseWheel(watched, wheel->modifiers(), wheel->angleDelta().y(), wheel->globalPosition().toPoint(),
+                       handled);
+        if (handled)
+            return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TFParGen::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    FormResize();
+}
+
+void TFParGen::FormResize()
+{
+    if (width() != kWidth) {
+        resize(kWidth, height());
+        return;
+    }
+    P_Title->setGeometry(0, 0, kWidth, kTitleHeight);
+    P_Button->setGeometry(0, height() - kBarHeight, kWidth, kBarHeight);
+    CPG->setGeometry(0, kTitleHeight, kWidth, std::max(0, height() - kTitleHeight - kBarHeight));
+    Btn_Cancel->move(kWidth - 8 - 110, Btn_Cancel->y());
+    Btn_OK->move(Btn_Cancel->x() - 8 - 110, Btn_OK->y());
+}
+
+void TFParGen::FormShow()
+{
+    QDomDocument doc;
+    QString error;
+    // A file that cannot be read or parsed is reported, and the defaults shown; OK writes a sound file.
+    if (Load_Project_File(File_ParGen, doc, &error) == TProjectFileLoad::Failed)
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    Read_ParGen(Xml::Root(doc), *FControls);
+    Is_Change = false;
+    Move_GroupBoxs();
+}
+
+void TFParGen::Btn_OKClick()
+{
+    if (!Controllo_Dati())
+        return;
+    QString error;
+    if (!Write_ParGen(*FControls, File_ParGen, &error)) {
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+        return;
+    }
+    Is_Change = false;
+    SetModalResult(mrOk);
+}
+
+bool TFParGen::Controllo_Dati()
+{
+    const int text = First_ParGen_Error(*FControls);
+    if (text != 0)
+        MessageDlg(Lang(text), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    return text == 0;
+}
+
+bool TFParGen::Confirm_Exit()
+{
+    return !Is_Change || MessageDlg(Lang(441), TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) == mrYes;
+}
+
+void TFParGen::Btn_CancelClick()
+{
+    if (!Confirm_Exit())
+        return;
+    Is_Change = false;  // the user chose to drop the changes
+    SetModalResult(mrCancel);
+}
+
+bool TFParGen::FormCloseQuery()
+{
+    // The close box drops changes only after the same question as Cancel.
+    return Confirm_Exit();
+}
