@@ -2,6 +2,7 @@
 #include "ui/UBoot.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
+#include "ui/UParGen.h"
 #include "ui/USoftOptions.h"
 #include "ui/UVostrelanteFirmWare.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     add("FOpenConf", new TFOpenConf(main.get()));
     new TFAbout(main.get());
     add("FSoftOptions", new TFSoftOptions(main.get()));
+    add("FParGen", new TFParGen(main.get()));
     auto* boot = new TFBoot(main.get());
     add("FBoot", boot);
     main->OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
