@@ -80,6 +80,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e)
 {
     if (FGrid && ForwardsKey(e)) {
         FGrid->keyPressEvent(e);
+        e->accept();   // handled once, by the grid
         return;
     }
     QLineEdit::keyPressEvent(e);

@@ -811,6 +811,8 @@ void TCustomGrid::keyPressEvent(QKeyEvent* e)
         if (key != 0)
             KeyDown(key, shift);
     }
+    // Enter and Esc go on to the window (its default and cancel buttons) unless the grid used them.
+    bool used = key != VK_RETURN && key != VK_ESCAPE;
     for (QChar ch : e->text()) {
         // A typed character or Backspace opens the editor with it when editing is on.
         if (FOptions.testFlag(TGridOption::goEditing) && !EditorHasFocus() && (ch == QChar(8) || ch >= QChar(32)) &&
@@ -823,8 +825,10 @@ void TCustomGrid::keyPressEvent(QKeyEvent* e)
             OnKeyPress(this, c);
         if (!c.isNull())
             KeyPress(c);
+        if (c.isNull())
+            used = true;
     }
-    e->accept();
+    e->setAccepted(used);
 }
 
 void TCustomGrid::keyReleaseEvent(QKeyEvent* e)
@@ -919,7 +923,8 @@ void TCustomGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TCustomGrid::KeyPress(QChar& Key)
 {
-    if (Key == QChar(13) && !FOptions.testFlag(TGridOption::goAlwaysShowEditor)) {
+    if (Key == QChar(13) && FOptions.testFlag(TGridOption::goEditing) &&
+        !FOptions.testFlag(TGridOption::goAlwaysShowEditor)) {
         if (FEditorMode)
             HideEditor();
         else

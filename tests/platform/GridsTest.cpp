@@ -2,6 +2,8 @@
 #include "platform/Grids.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
@@ -546,4 +548,24 @@ TEST(GridEditor, AlwaysShownEditorFollowsTheCurrentCell)
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->text(), "second");
     EXPECT_EQ(editor->geometry().top(), 48);
+}
+
+TEST(GridKeyboard, EnterAndEscReachTheWindowUnlessTheGridUsesThem)
+{
+    QDialog dialog;
+    QPushButton ok("OK", &dialog);
+    ok.setDefault(true);
+    int clicks = 0;
+    QObject::connect(&ok, &QPushButton::clicked, [&] { ++clicks; });
+    TStringGrid grid(&dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+
+    grid.SetOptions(grid.Options() | TGridOption::goEditing);
+    QTest::keyClick(&grid, Qt::Key_Return);      // opens the editor instead
+    EXPECT_EQ(clicks, 1);
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    EXPECT_TRUE(grid.InplaceEditor()->isVisible());
 }
