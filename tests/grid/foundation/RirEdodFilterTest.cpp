@@ -182,3 +182,25 @@ TEST(IncDateParts, SinglePartSteps)
     EXPECT_THROW(IncDateParts(0, 1, 0, base, 0), EConvertError);                    // 31 February
     EXPECT_THROW(IncDateParts(1, 0, 0, EncodeDate(2020, 2, 29), 0), EConvertError);
 }
+
+TEST(MatchFilterExpression, EveryShortConditionEnds)
+{
+    // All conditions of up to four characters over the operator alphabet: each evaluation ends, and
+    // blanks around a condition never change its result.
+    const QString alphabet = "()&|;^\"><=!*?a ";
+    QStringList conditions{""};
+    for (int length = 1; length <= 4; ++length) {
+        QStringList longer;
+        for (const QString& c : conditions)
+            if (c.size() == length - 1)
+                for (QChar ch : alphabet)
+                    longer << c + ch;
+        conditions << longer;
+    }
+    int mismatches = 0;
+    for (const QString& c : conditions)
+        for (const char* value : {"a", ""})
+            mismatches += MatchFilterExpression(c, value, true) != MatchFilterExpression("  " + c + " ", value, true);
+    EXPECT_EQ(conditions.size(), 1 + 15 + 225 + 3375 + 50625);
+    EXPECT_EQ(mismatches, 0);
+}
