@@ -326,6 +326,13 @@ TEST(GridPainting, DrawCellSeesEveryShownCellWithItsState)
     EXPECT_FALSE(state(1, 1).testFlag(S::gdFocused));
     EXPECT_EQ(state(1, 2), TGridDrawState());
 
+    grid.activateWindow();
+    grid.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    PaintNow(grid);
+    EXPECT_TRUE(state(2, 1).testFlag(S::gdFocused));
+    EXPECT_FALSE(state(1, 1).testFlag(S::gdFocused));
+
     // Only the cells meeting the dirty rectangle are drawn.
     grid.drawn.clear();
     grid.viewport()->repaint(QRect(70, 30, 10, 10));
