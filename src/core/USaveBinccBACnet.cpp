@@ -50,23 +50,23 @@ bool Section_Rows(const QDomElement& root, const char* section, QList<QDomElemen
 bool Read_Row(const QDomElement& row, std::uint16_t row_number, std::uint8_t direction, TObject_Row& out,
               QString* error)
 {
-    const auto fail = [&](const char* attribute) {
+    const auto fail = [&](const char* attribute, bool number) {
         if (error)
             *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess,
                                            direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"),
-                                           row_number, QLatin1String(attribute), true);
+                                           row_number, QLatin1String(attribute), number);
         return false;
     };
     const auto text = [&](const char* name) { return Xml::Attribute(row, QLatin1String(name)); };
     for (const char* name : {"Data_Type", "Bit", "Mnemonic"})
         if (!text(name))
-            return fail(name);
+            return fail(name, false);
     const std::array<const char*, 3> number_names = {"Eng_Unit", "Position", "Length"};
     std::array<std::int64_t, 3> numbers{};
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const std::optional<std::int64_t> n = Read_Whole_Number(text(number_names[i]).value_or(QString()));
         if (!n)
-            return fail(number_names[i]);
+            return fail(number_names[i], true);
         numbers[i] = *n;
     }
 

@@ -71,7 +71,8 @@ void Read_IEC61850_Parameters(const TParGen& p, TIEC61850& iec)
     TTLS_Bank& tls = iec.TLS_Data;
     iec.port = static_cast<std::uint16_t>(p.Number(QStringLiteral("IEC61850_Server_Port"), 102));
     iec.Password = p.Text(QStringLiteral("IEC61850_Server_Password")).value_or(QString());
-    iec.TLS_Enable = p.Flag(QStringLiteral("TLS_Server_Enable")) ? 1 : 0;
+    // Whole numbers, not "1"-only flags: the editor ticks these boxes for any text that reads as 1.
+    iec.TLS_Enable = static_cast<std::uint32_t>(p.Number(QStringLiteral("TLS_Server_Enable"), 0));
     tls.key = p.Text(QStringLiteral("TLS_Server_Key")).value_or(QString());
     tls.Key_Length = UTF8_Length(tls.key);
     tls.Key_Password = p.Text(QStringLiteral("TLS_Server_Key_Password")).value_or(QString());
@@ -79,7 +80,7 @@ void Read_IEC61850_Parameters(const TParGen& p, TIEC61850& iec)
     tls.Server_Cert.Certificate_Length = UTF8_Length(tls.Server_Cert.Certificate);
     tls.Root_Cert.Certificate = p.Text(QStringLiteral("TLS_Server_Root_Certificate")).value_or(QString());
     tls.Root_Cert.Certificate_Length = UTF8_Length(tls.Root_Cert.Certificate);
-    tls.Known_Cert_En = p.Flag(QStringLiteral("TLS_Server_Enable_Known_Cert")) ? 1 : 0;
+    tls.Known_Cert_En = static_cast<std::uint32_t>(p.Number(QStringLiteral("TLS_Server_Enable_Known_Cert"), 0));
 }
 
 void Read_BACnet_IP(const TParGen& p, TBinImage& block)

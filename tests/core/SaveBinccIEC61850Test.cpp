@@ -110,6 +110,33 @@ TEST(SaveBinccIEC61850, KnownCertificatesNeedTLSAndTheirFlag)
     }
 }
 
+TEST(SaveBinccIEC61850, TheTLSSwitchesAreWholeNumbers)
+{
+    // The editor ticks its TLS boxes for any text that reads as 1, so "01" must switch TLS on here too.
+    struct Case {
+        const char* tls;
+        const char* known;
+        std::uint32_t stored;   // header offset 2
+        bool table;             // known-certificate table present
+    };
+    const Case cases[] = {
+        {"1", "1", 1, true},    {"01", " 1 ", 1, true}, {"1", "true", 1, false}, {"2", "1", 2, false},
+        {"on", "1", 0, false},  {"0", "1", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("TLS \"") + c.tls + "\", known \"" + c.known + "\"");
+        SaveBinccProject p;
+        p.writeParGen({{"TLS_Server_Enable", c.tls}, {"TLS_Server_Enable_Known_Cert", c.known}});
+        p.writeKnownCerts({Certificate("Y", "C")});
+        ASSERT_TRUE(p.build());
+        const QByteArray s = Section_Of(p);
+        EXPECT_EQ(U32(s, 2), c.stored);
+        EXPECT_EQ(U32(s, 34), c.table ? 1u : 0u);
+        EXPECT_EQ(U32(s, 50), 0xB0C00u + 54 + (c.table ? 8 : 0));
+        EXPECT_EQ(s.size(), c.table ? 54 + 8 + 1 + 2 : 55);
+    }
+}
+
 TEST(SaveBinccIEC61850, PasswordsTakeRoomOnlyWhenGiven)
 {
     SaveBinccProject p;

@@ -1,5 +1,7 @@
 #include "SaveBinccFixture.h"
 #include "core/USaveBincc.h"
+#include "core/USaveBinccImage.h"
+#include "core/USaveBinccParams.h"
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -53,6 +55,13 @@ TEST(SaveBinccParams, AnEmptyRootGivesTheReaderDefaultsNotTheResetValues)
     Set(expected, 1420, Hex("FF FF FF FF"));                            // DNS off
     Set(expected, 2044, Hex("EC 1F 00 00"));                            // byte sum 8172
     EXPECT_EQ(FirstDifference(Build_Bank1({}), expected), -1);
+
+    // The root is the document's first node: behind a declaration no element is found.
+    SaveBinccProject p;
+    p.writeRaw(QStringLiteral("ParGen.xml"),
+               "<?xml version=\"1.0\"?><Par_Gen><BACnet_Type>1</BACnet_Type><BACnet_Ser_ID>9</BACnet_Ser_ID></Par_Gen>");
+    ASSERT_TRUE(p.build());
+    EXPECT_EQ(FirstDifference(p.bank1(), expected), -1);
 }
 
 TEST(SaveBinccParams, BACnetIPFields)
@@ -198,6 +207,15 @@ TEST(SaveBinccParams, TheByteSumFollowsEveryByte)
     EXPECT_EQ(FirstDifference(one, two), 308);
     EXPECT_EQ(U32(two, 2044), U32(one, 2044) + 1);
     EXPECT_EQ(U32(one, 2044), 8172u);   // the empty-root image with the same identifier
+}
+
+TEST(SaveBinccParams, TheByteSumIsThirtyTwoBitsOverTheFirst2044Bytes)
+{
+    TBinImage block(2048);
+    block.Put_Bytes(0, QByteArray(2048, '\xFF'));
+    EXPECT_EQ(Copy_Parameter_Block(block).mid(2044), Hex("04 F4 07 00"));   // 2044 x 255 = 521220
+    block.Put_U8(2043, 0xFE);
+    EXPECT_EQ(Copy_Parameter_Block(block).mid(2044), Hex("03 F4 07 00"));
 }
 
 TEST(SaveBinccParams, AMalformedParGenStopsTheCompileAndWritesNoImage)
