@@ -62,6 +62,7 @@ TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortc
     SetDoubleClicks(false); // a quick second click is a second press
     SetColor(clBtnFace);
     setAttribute(Qt::WA_OpaquePaintEvent, !SeeThrough(FStyle));
+    CreateFadeTimer();
 }
 
 TSbButton::~TSbButton() = default;
@@ -161,14 +162,19 @@ void TSbButton::SetShadowColor(TColor value)
     Repaint();
 }
 
+void TSbButton::CreateFadeTimer()
+{
+    FFadeTimer = std::make_unique<QTimer>();
+    FFadeTimer->setInterval(kFadeIntervalMs);
+    FFadeTimer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(FFadeTimer.get(), &QTimer::timeout, this, [this] { FadeStep(); });
+}
+
 void TSbButton::SetSlowDecease(bool value)
 {
     FSlowDecease = value;
     if (value && !FFadeTimer) {
-        FFadeTimer = std::make_unique<QTimer>();
-        FFadeTimer->setInterval(kFadeIntervalMs);
-        FFadeTimer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(FFadeTimer.get(), &QTimer::timeout, this, [this] { FadeStep(); });
+        CreateFadeTimer();
     } else if (!value && FFadeTimer) {
         FHotTrackStep = 0;
         FFadeTimer.reset();

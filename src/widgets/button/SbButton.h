@@ -89,6 +89,7 @@ protected:
 private:
     void PerformClick();
     void Accelerate();
+    void CreateFadeTimer();
     void FadeStep();
     bool ParentShowing() const;
 
@@ -114,7 +115,8 @@ private:
     bool bCursorOnButton = false;
     // Enter or Space went down on this button; only its release clicks.
     std::uint16_t FPressedKey = 0;
-    // Runs the fade while SlowDecease is on; exists exactly then.
+    // The fade's pace maker: made with the button, dropped (highlight and all) when SlowDecease is switched
+    // off, made again when it is switched on; it runs only from a pointer leave to the step that reaches 0.
     std::unique_ptr<QTimer> FFadeTimer;
     int FHotTrackStep = 0;
     QString FCaption;

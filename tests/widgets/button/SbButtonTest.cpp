@@ -339,6 +339,85 @@ TEST(TSbButton, HotTrackingAndTheFadeOut)
     EXPECT_EQ(entered, 3);
 }
 
+TEST(TSbButton, EnteringAgainDuringTheFadeRelightsButTheCountdownGoesOn)
+{
+    Dialog d;
+    d.other->SetSlowDecease(true);
+    SendEnter(d.other, true);
+    SendEnter(d.other, false);
+    QElapsedTimer clock;
+    clock.start();
+    while (d.other->HotTrackStep() > 6 && clock.elapsed() < 2000)
+        QTest::qWait(5);
+    SendEnter(d.other, true);
+    EXPECT_EQ(d.other->HotTrackStep(), 8);
+    // The pointer stays over the button, yet the highlight still fades to nothing.
+    while (d.other->HotTrackStep() > 0 && clock.elapsed() < 2000)
+        QTest::qWait(5);
+    EXPECT_EQ(d.other->HotTrackStep(), 0);
+}
+
+TEST(TSbButton, SwitchingTheFadeOffDropsTheHighlightOfAButtonThatNeverHadItOn)
+{
+    Dialog d;
+    SendEnter(d.other, true);
+    ASSERT_EQ(d.other->HotTrackStep(), 8);
+    d.other->SetSlowDecease(false);
+    EXPECT_EQ(d.other->HotTrackStep(), 0);
+}
+
+TEST(TSbButton, DisablingWhilePressedForgetsThePress)
+{
+    Dialog d;
+    QTest::mousePress(d.other, Qt::LeftButton, {}, QPoint(10, 10));
+    d.other->SetEnabled(false);
+    d.other->SetEnabled(true);
+    QTest::mouseRelease(d.other, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(d.otherClicks, 0);
+
+    d.other->SetFocus();
+    Key(d.other, QEvent::KeyPress, Qt::Key_Space);
+    d.other->SetEnabled(false);
+    d.other->SetEnabled(true);
+    d.other->SetFocus();
+    Key(d.other, QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(d.otherClicks, 0);
+}
+
+TEST(TSbButton, EscapeIsLeftToAFocusedPushButton)
+{
+    Dialog d;
+    d.other->SetFocus();
+    QTest::keyClick(d.other, Qt::Key_Escape);
+    EXPECT_EQ(d.cancelClicks, 0);
+    EXPECT_FALSE(d.Closed());
+}
+
+TEST(TSbButton, HotTrackFontIsUsedOnlyWhileHot)
+{
+    Dialog d;
+    d.other->SetCaption("Go");
+    TFont hot = d.other->Font();
+    hot.SetColor(clLime);
+    d.other->SetHotTrackFont(hot);
+    auto limePixels = [&] {
+        const QImage shot = d.other->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                n += FromQColor(shot.pixelColor(x, y)) == clLime;
+        return n;
+    };
+    SendEnter(d.other, true);
+    EXPECT_EQ(limePixels(), 0); // not in use until UseHotTrackFont is set
+    d.other->SetUseHotTrackFont(true);
+    EXPECT_GT(limePixels(), 0);
+    SendEnter(d.other, false);
+    EXPECT_EQ(limePixels(), 0);
+    d.other->SetFocus(); // focus makes it hot too
+    EXPECT_GT(limePixels(), 0);
+}
+
 TEST(TSbButton, PopupMenuOpensUnderTheButton)
 {
     Dialog d;

@@ -1,6 +1,7 @@
 #include "widgets/button/SbButtons.h"
 #include "widgets/button/SbButtonGlyphs.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace {
 constexpr int W = 60;
@@ -282,6 +283,87 @@ TEST(DrawSbButtonFace, GlyphLeftOfCaptionByAlignment)
         face.Draw();
         EXPECT_EQ(face.At(c.glyphX, (H - 4) / 2), clYellow);
     }
+}
+
+TEST(DrawSbButtonFace, GlyphRightAboveAndBelowTheCaption)
+{
+    const TBitmap glyph = MakeStrip({clYellow});
+    TCanvas measure;
+    const int span = measure.TextWidth("Go") + 4;
+    const int textH = measure.TextHeight("Go");
+    const int blockTop = (H - (textH + 4 + 4)) / 2; // caption, glyph and the gap between them, centred
+    using L = TSbButtonLayout;
+    struct Case {
+        TSbButtonLayout layout;
+        TAlignment alignment;
+        bool down;
+        int glyphX, glyphY;
+    };
+    const Case cases[] = {
+        {L::blGlyphRight, TAlignment::taLeftJustify, false, 4 + span, (H - 4) / 2},
+        {L::blGlyphRight, TAlignment::taRightJustify, false, W - 4 - 4, (H - 4) / 2},
+        {L::blGlyphRight, TAlignment::taCenter, false, (W - 4) / 2 + span / 2, (H - 4) / 2},
+        {L::blGlyphRight, TAlignment::taCenter, true, (W - 4) / 2 + 1 + span / 2, (H - 4) / 2 + 1},
+        {L::blGlyphTop, TAlignment::taLeftJustify, false, 4, blockTop},
+        {L::blGlyphTop, TAlignment::taRightJustify, false, W - 4 - 4, blockTop},
+        {L::blGlyphTop, TAlignment::taCenter, true, (W - 4) / 2 + 1, blockTop + 1},
+        {L::blGlyphBottom, TAlignment::taCenter, false, (W - 4) / 2, blockTop + textH}, // no gap under the text
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.layout) << " " << int(c.alignment) << " " << c.down);
+        Face face;
+        face.f.Glyph = &glyph;
+        face.f.NumGlyphs = 1;
+        face.f.Caption = "Go";
+        face.f.Layout = c.layout;
+        face.f.Alignment = c.alignment;
+        face.f.Down = c.down;
+        face.Draw();
+        EXPECT_EQ(face.At(c.glyphX, c.glyphY), clYellow);
+        EXPECT_EQ(face.CountOf(clYellow), 1);
+    }
+}
+
+TEST(DrawSbButtonFace, PressedEncartaCaptionTurnsBoldInPlace)
+{
+    auto captionPixels = [](TSbButtonStyle style, bool down) {
+        Face face;
+        face.f.Style = style;
+        face.f.Caption = "Wide";
+        face.f.Down = down;
+        face.Draw();
+        int leftmost = W;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                if (face.At(x, y) == clBlue)
+                    leftmost = std::min(leftmost, x);
+        return std::pair{face.CountOf(clBlue), leftmost};
+    };
+    const auto encartaUp = captionPixels(TSbButtonStyle::bsEncarta, false);
+    const auto encartaDown = captionPixels(TSbButtonStyle::bsEncarta, true);
+    EXPECT_GT(encartaDown.first, encartaUp.first);
+    const auto normalUp = captionPixels(TSbButtonStyle::bsNormal, false);
+    const auto normalDown = captionPixels(TSbButtonStyle::bsNormal, true);
+    EXPECT_EQ(normalDown.first, normalUp.first); // the same text, one pixel further right
+    EXPECT_EQ(normalDown.second, normalUp.second + 1);
+}
+
+TEST(DrawSbButtonFace, ShapeCentresItsGlyphUnmovedAndKeepsTheCaptionColourWhenDisabled)
+{
+    const TBitmap glyph = MakeStrip({clYellow});
+    Face face;
+    face.f.Style = TSbButtonStyle::bsShape;
+    face.f.Glyph = &glyph;
+    face.f.NumGlyphs = 1;
+    face.f.Down = true;
+    face.Draw();
+    EXPECT_EQ(face.At((W - 4) / 2, (H - 4) / 2), clYellow);
+
+    face.f.Caption = "Go";
+    face.f.Enabled = false;
+    face.Draw();
+    EXPECT_GT(face.CountOf(clBlue), 0);
+    EXPECT_EQ(face.CountOf(clGray), 0);
 }
 
 TEST(DrawSbButtonFace, CaptionIsCutToFitAndGreyWhenDisabled)
