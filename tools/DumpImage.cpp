@@ -4,11 +4,13 @@
 #include "core/USaveBincc.h"
 #include "core/USaveBinccBACnet.h"
 #include "core/USaveBinccIEC61850.h"
+#include "core/USaveBinccImage.h"
 #include "core/USaveBinccParams.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -16,29 +18,19 @@ namespace {
 
 QTextStream out(stdout);
 
-class TImage {
-public:
-    explicit TImage(QByteArray bytes) : FBytes(std::move(bytes)) {}
-    int Size() const { return static_cast<int>(FBytes.size()); }
-    std::uint32_t U8(int at) const { return at >= 0 && at < Size() ? static_cast<std::uint8_t>(FBytes[at]) : 0; }
-    std::uint32_t U16(int at) const { return U8(at) | U8(at + 1) << 8; }
-    std::uint32_t U32(int at) const { return U16(at) | U16(at + 2) << 16; }
-    QString Address(int at) const
-    {
-        return QStringLiteral("%1.%2.%3.%4").arg(U8(at)).arg(U8(at + 1)).arg(U8(at + 2)).arg(U8(at + 3));
-    }
-    // The zero-ended text at a file offset, at most `limit` bytes.
-    QString Text(int at, int limit = 64) const
-    {
-        QString t;
-        for (int i = at; i >= 0 && i < Size() && i < at + limit && FBytes[i] != '\0'; ++i)
-            t += QLatin1Char(FBytes[i]);
-        return t;
-    }
+QString Address(const TBinImage& b, int at)
+{
+    return QStringLiteral("%1.%2.%3.%4").arg(b.U8(at)).arg(b.U8(at + 1)).arg(b.U8(at + 2)).arg(b.U8(at + 3));
+}
 
-private:
-    QByteArray FBytes;
-};
+// The zero-ended text at a file offset, at most `limit` bytes.
+QString Text(const TBinImage& b, int at, int limit = 64)
+{
+    QString t;
+    for (int i = std::max(at, 0); i < b.Size() && i < at + limit && b.U8(i) != 0; ++i)
+        t += QLatin1Char(static_cast<char>(b.U8(i)));
+    return t;
+}
 
 QString Hex(std::uint32_t v) { return QStringLiteral("0x") + QString::number(v, 16).toUpper(); }
 
@@ -47,13 +39,13 @@ void Field(int offset, const QString& name, const QString& value)
     out << QStringLiteral("%1  %2  %3\n").arg(offset, 6).arg(name, -34).arg(value);
 }
 
-void Dump_Bank1(const TImage& b)
+void Dump_Bank1(const TBinImage& b)
 {
     out << "bank1.bin: parameter image, " << b.Size() << " bytes\n";
     const auto u32 = [&](int at, const char* name) { Field(at, QLatin1String(name), QString::number(b.U32(at))); };
     const auto u16 = [&](int at, const char* name) { Field(at, QLatin1String(name), QString::number(b.U16(at))); };
     const auto u8 = [&](int at, const char* name) { Field(at, QLatin1String(name), QString::number(b.U8(at))); };
-    const auto address = [&](int at, const char* name) { Field(at, QLatin1String(name), b.Address(at)); };
+    const auto address = [&](int at, const char* name) { Field(at, QLatin1String(name), Address(b, at)); };
     const auto hex = [&](int at, const char* name) { Field(at, QLatin1String(name), Hex(b.U32(at))); };
     u32(Par::Fixed_0, "fixed");
     u32(Par::Fixed_4, "fixed");
@@ -68,7 +60,7 @@ void Dump_Bank1(const TImage& b)
     u16(Par::BACnet_Port, "BACnet/IP UDP port");
     hex(Par::NTP_Name_Add, "NTP server name address");
     u32(Par::NTP_Poll, "NTP poll time");
-    Field(Par::Device_Name, QStringLiteral("device name"), QLatin1Char('"') + b.Text(Par::Device_Name, Par::Device_Name_Size) + QLatin1Char('"'));
+    Field(Par::Device_Name, QStringLiteral("device name"), QLatin1Char('"') + Text(b, Par::Device_Name, Par::Device_Name_Size) + QLatin1Char('"'));
     hex(Par::Object_Table_Add, "object table address");
     u8(Par::MSTP_MAC, "MS/TP MAC address");
     u8(Par::MSTP_Max_Master, "MS/TP max master");
@@ -91,20 +83,18 @@ void Dump_Bank1(const TImage& b)
     Field(Par::Fixed_436, QStringLiteral("fixed"), fixed.join(QLatin1Char(' ')));
     address(Par::DNS, "IEC 61850 DNS server");
     hex(Par::IEC61850_Section_Add, "IEC 61850 section address");
-    std::uint32_t sum = 0;
-    for (int i = 0; i < Par::Byte_Sum; ++i)
-        sum += b.U8(i);
+    const std::uint32_t sum = Parameter_Byte_Sum(b);
     Field(Par::Byte_Sum, QStringLiteral("byte sum"),
           QStringLiteral("%1 (%2)").arg(b.U32(Par::Byte_Sum)).arg(sum == b.U32(Par::Byte_Sum) ? "matches" : "DOES NOT MATCH"));
 }
 
 // The text at a device address inside bank2.
-QString Text_At(const TImage& b, std::uint32_t address, int limit = 64)
+QString Text_At(const TBinImage& b, std::uint32_t address, int limit = 64)
 {
-    return QLatin1Char('"') + b.Text(static_cast<int>(address - Bank2_Device_Address), limit) + QLatin1Char('"');
+    return QLatin1Char('"') + Text(b, static_cast<int>(address - Bank2_Device_Address), limit) + QLatin1Char('"');
 }
 
-void Dump_Objects(const TImage& b, const TImage* bank1)
+void Dump_Objects(const TBinImage& b, const TBinImage* bank1)
 {
     const int table = static_cast<int>(Object_Table_Address - Bank2_Device_Address);
     // The first entry's name address tells the name mode: the pool follows the table.
@@ -136,7 +126,7 @@ void Dump_Objects(const TImage& b, const TImage* bank1)
     }
 }
 
-void Dump_IEC61850(const TImage& b)
+void Dump_IEC61850(const TBinImage& b)
 {
     const int s = static_cast<int>(IEC61850_Section_Address - Bank2_Device_Address);
     out << "\nIEC 61850 section at " << s << "\n";
@@ -183,10 +173,10 @@ void Dump_IEC61850(const TImage& b)
     }
 }
 
-void Dump_Bank2(const TImage& b, const TImage* bank1)
+void Dump_Bank2(const TBinImage& b, const TBinImage* bank1)
 {
     out << "\nbank2.bin: table image, " << b.Size() << " bytes\n";
-    Field(0, QStringLiteral("NTP server name"), QLatin1Char('"') + b.Text(0, NTP_Block_Size) + QLatin1Char('"'));
+    Field(0, QStringLiteral("NTP server name"), QLatin1Char('"') + Text(b, 0, NTP_Block_Size) + QLatin1Char('"'));
     Dump_Objects(b, bank1);
     Dump_IEC61850(b);
 }
@@ -222,10 +212,10 @@ int main(int argc, char** argv)
             return 1;
         (bytes.size() == Parameter_Block_Size ? bank1 : bank2) = bytes;
     }
-    const TImage b1(bank1);
+    const TBinImage b1(bank1);
     if (!bank1.isEmpty())
         Dump_Bank1(b1);
     if (!bank2.isEmpty())
-        Dump_Bank2(TImage(bank2), bank1.isEmpty() ? nullptr : &b1);
+        Dump_Bank2(TBinImage(bank2), bank1.isEmpty() ? nullptr : &b1);
     return 0;
 }

@@ -7,6 +7,11 @@ TBinImage::TBinImage(int size)
 {
 }
 
+TBinImage::TBinImage(const QByteArray& bytes)
+    : FData(bytes)
+{
+}
+
 void TBinImage::Clear()
 {
     FData.fill('\0');
@@ -65,9 +70,14 @@ std::uint8_t TBinImage::U8(int pos) const
     return pos >= 0 && pos < Size() ? static_cast<std::uint8_t>(FData[pos]) : 0;
 }
 
+std::uint16_t TBinImage::U16(int pos) const
+{
+    return static_cast<std::uint16_t>(U8(pos) | U8(pos + 1) << 8);
+}
+
 std::uint32_t TBinImage::U32(int pos) const
 {
-    return U8(pos) | (U8(pos + 1) << 8) | (U8(pos + 2) << 16) | (static_cast<std::uint32_t>(U8(pos + 3)) << 24);
+    return U16(pos) | static_cast<std::uint32_t>(U16(pos + 2)) << 16;
 }
 
 QByteArray Low_Bytes(const QString& text, int limit)

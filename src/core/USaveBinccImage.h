@@ -7,6 +7,7 @@
 class TBinImage {
 public:
     explicit TBinImage(int size);   // zero-filled
+    explicit TBinImage(const QByteArray& bytes);
 
     int Size() const { return static_cast<int>(FData.size()); }
     // A write that would pass the last byte is dropped and remembered here.
@@ -21,7 +22,9 @@ public:
     int Put_Bytes(int pos, const QByteArray& bytes);
     int Put_Zeros(int pos, int count);
 
+    // Reads past the end give 0.
     std::uint8_t U8(int pos) const;
+    std::uint16_t U16(int pos) const;
     std::uint32_t U32(int pos) const;
     const QByteArray& Bytes() const { return FData; }
 

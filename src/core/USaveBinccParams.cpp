@@ -66,6 +66,21 @@ std::uint32_t Baud_Rate(std::int64_t index)
     return index >= 1 && index <= 5 ? rates[static_cast<std::size_t>(index)] : 9600;
 }
 
+// The IEC 61850 server's address, mask and gateway from `offset` (older files name them Ethernet_),
+// and its DNS server.
+void Read_IEC61850_Addresses(const TParGen& p, TBinImage& block, int offset)
+{
+    Put_Address(block, offset, p.Address(QStringLiteral("IEC61850_Server_IP"), QStringLiteral("Ethernet_IP"), {192, 168, 0, 10}));
+    Put_Address(block, offset + 4,
+                p.Address(QStringLiteral("IEC61850_Server_SM"), QStringLiteral("Ethernet_SM"), {255, 255, 255, 0}));
+    const TAddress gateway =
+        p.Address(QStringLiteral("IEC61850_Server_GAT"), QStringLiteral("Ethernet_GAT"), {192, 168, 0, 1});
+    const bool gateway_on = p.Flag(QStringLiteral("IEC61850_Server_EN_GAT"), QStringLiteral("Ethernet_EN_GAT"));
+    Put_Address(block, offset + 8, gateway_on ? gateway : No_Address);
+    const TAddress dns = p.Address(QStringLiteral("IEC61850_Server_DNS"), QString(), {192, 168, 0, 1});
+    Put_Address(block, Par::DNS, p.Flag(QStringLiteral("IEC61850_Server_EN_DNS")) ? dns : No_Address);
+}
+
 void Read_IEC61850_Parameters(const TParGen& p, TIEC61850& iec)
 {
     TTLS_Bank& tls = iec.TLS_Data;
@@ -140,17 +155,8 @@ bool Read_ParGen_XML(TBincc_State& state, QString* error)
     TBinImage& block = state.Parameter_Block;
     const std::int64_t type = p.Number(QStringLiteral("BACnet_Type"), 0);
 
-    const int iec = type == 1 ? Par::Address : Par::IEC_Address;
-    Put_Address(block, iec, p.Address(QStringLiteral("IEC61850_Server_IP"), QStringLiteral("Ethernet_IP"), {192, 168, 0, 10}));
-    Put_Address(block, iec + 4,
-                p.Address(QStringLiteral("IEC61850_Server_SM"), QStringLiteral("Ethernet_SM"), {255, 255, 255, 0}));
-    const TAddress gateway =
-        p.Address(QStringLiteral("IEC61850_Server_GAT"), QStringLiteral("Ethernet_GAT"), {192, 168, 0, 1});
-    const bool gateway_on = p.Flag(QStringLiteral("IEC61850_Server_EN_GAT"), QStringLiteral("Ethernet_EN_GAT"));
-    Put_Address(block, iec + 8, gateway_on ? gateway : No_Address);
-    const TAddress dns = p.Address(QStringLiteral("IEC61850_Server_DNS"), QString(), {192, 168, 0, 1});
-    Put_Address(block, Par::DNS, p.Flag(QStringLiteral("IEC61850_Server_EN_DNS")) ? dns : No_Address);
-
+    // MS/TP leaves the device address fields to the IEC 61850 server.
+    Read_IEC61850_Addresses(p, block, type == 1 ? Par::Address : Par::IEC_Address);
     Read_IEC61850_Parameters(p, state.IEC61850_Data);
     state.Long_Object_Names = p.Flag(QStringLiteral("BACnet_Desc_Chars_Limit"));
 
