@@ -1,4 +1,5 @@
 #include "core/UComon.h"
+#include "platform/DecimalSeparator.h"
 #include "support/QStringPrinter.h"
 #include <QFile>
 #include <QLocale>
@@ -23,6 +24,7 @@ TEST(GetDecimalSeparator, IsCommaOrDot)
 {
     const QChar sep = Get_Decimal_Separator();
     EXPECT_TRUE(sep == QLatin1Char(',') || sep == QLatin1Char('.'));
+    EXPECT_EQ(sep, SystemDecimalSeparator()); // the user's setting, not a fixed character
 }
 
 struct FloatCase {

@@ -302,14 +302,14 @@ void TSbButton::Paint()
         Canvas().DrawFocusRect(Rect(4, 4, W - 4, H - 4));
 }
 
-bool TSbButton::ParentShowing() const
+bool TSbButton::Reachable() const
 {
-    return !parentWidget() || parentWidget()->isVisible();
+    return Enabled() && Visible() && (!parentWidget() || parentWidget()->isVisible());
 }
 
 void TSbButton::MouseEnter()
 {
-    if (!Enabled() || !Visible() || !ParentShowing())
+    if (!Reachable())
         return;
     bCursorOnButton = true;
     FHotTrackStep = kFullHighlight;
@@ -328,7 +328,7 @@ void TSbButton::MouseLeave()
         FHotTrackStep = 0;
         Repaint();
     }
-    if (Enabled() && Visible() && ParentShowing() && OnMouseExit)
+    if (Reachable() && OnMouseExit)
         OnMouseExit(this);
 }
 
@@ -412,18 +412,16 @@ void TSbButton::EnabledChanged()
 
 bool TSbButton::DialogChar(QChar Key, TShiftState)
 {
-    if (!IsAccel(Key, FCaption) || !Visible() || !Enabled() || !ParentShowing())
+    if (!IsAccel(Key, FCaption) || !Reachable())
         return false;
-    Accelerate();
+    Click();
     return true;
 }
 
 void TSbButton::Accelerate()
 {
-    if (!Visible() || !Enabled() || !ParentShowing())
-        return;
-    bDown = true;
-    Click();
+    if (Reachable())
+        Click();
 }
 
 bool TSbButton::DialogKey(std::uint16_t Key, TShiftState Shift)
@@ -439,7 +437,6 @@ bool TSbButton::DialogKey(std::uint16_t Key, TShiftState Shift)
         if (cls.contains(QLatin1String("BUTTON")) && !cls.contains(QLatin1String("RADIOBUTTON")))
             return false;
     }
-    bDown = true;
     Click();
     return true;
 }

@@ -91,7 +91,8 @@ private:
     void Accelerate();
     void CreateFadeTimer();
     void FadeStep();
-    bool ParentShowing() const;
+    // Enabled, visible and on a showing parent: only then does the pointer or an accelerator reach it.
+    bool Reachable() const;
 
     TAlignment FAlignment = TAlignment::taCenter;
     TColor FShadowColor = clGray;

@@ -278,6 +278,38 @@ TEST(TSbButton, KindSetsGlyphCaptionAndResultAndOtherSettersResetIt)
     EXPECT_EQ(b.Glyph().Height(), 0);
 }
 
+TEST(TSbButton, EveryKindHasItsCaptionResultAndTwoCellGlyph)
+{
+    using K = TSbButtonKind;
+    struct Case {
+        TSbButtonKind kind;
+        const char* caption;
+        TModalResult result;
+        int glyphHeight;
+    };
+    const Case cases[] = {
+        {K::bkOK, "OK", 1, 18},          {K::bkCancel, "Abbrechen", 2, 18}, {K::bkHelp, "Hilfe", 0, 18},
+        {K::bkYes, "Ja", 6, 18},         {K::bkNo, "Nein", 7, 18},          {K::bkClose, "Schließen", 0, 18},
+        {K::bkAbort, "Abbrechen", 3, 18}, {K::bkRetry, "Wiederholen", 4, 18}, {K::bkIgnore, "Ignorieren", 5, 18},
+        {K::bkAll, "Alle", 12, 19},
+    };
+    TSbButton b;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        b.SetKind(c.kind);
+        EXPECT_EQ(b.Kind(), c.kind);
+        EXPECT_EQ(b.Caption(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(b.ModalResult(), c.result);
+        EXPECT_EQ(b.NumGlyphs(), 2);
+        EXPECT_EQ(b.Glyph().Width(), 36);
+        EXPECT_EQ(b.Glyph().Height(), c.glyphHeight);
+    }
+    // Custom keeps what the last kind set.
+    b.SetKind(K::bkCustom);
+    EXPECT_EQ(b.Caption(), QStringLiteral("Alle"));
+    EXPECT_EQ(b.ModalResult(), 12);
+}
+
 TEST(TSbButton, ColorStyleAppliesAPresetAndReadsCustom)
 {
     TSbButton b;

@@ -424,6 +424,42 @@ TEST(GetColorStyleColors, PresetsSetTheirLooks)
     EXPECT_EQ(GetColorStyleColors(TSbColorStyle::lcsGold).Style, TSbButtonStyle::bsModern);
 }
 
+TEST(GetColorStyleColors, EveryPresetRow)
+{
+    using C = TSbColorStyle;
+    using S = TSbButtonStyle;
+    struct Row {
+        TSbColorStyle preset;
+        TSbColorStyleColors colors;
+    };
+    const TColor face = 0xFF00000F;
+    const Row rows[] = {
+        {C::lcsGold, {0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF, 0x000000, false, S::bsModern}},
+        {C::lcsChrome, {0xC0C0C0, 0xFFFFFF, 0x808080, clNone, clNone, 0x000000, false, S::bsModern}},
+        {C::lcsBlue, {0xFF8000, 0xFFFF00, 0xFF0000, clNone, clNone, 0x000000, false, S::bsModern}},
+        {C::lcsRed, {0x0000FF, 0xC0C0FF, 0x0000C0, clNone, clNone, 0x000000, false, S::bsModern}},
+        {C::lcsUltraFlat1, {face, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, 0x000000, true, S::bsNormal}},
+        {C::lcsUltraFlat2, {face, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, 0x000000, true, S::bsNormal}},
+        {C::lcsUltraFlatXP, {0xD1D8DB, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, 0x000000, true, S::bsNormal}},
+        {C::lcsAqua, {0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone, 0x000000, false, S::bsModern}},
+        {C::lcsDefault, {face, 0xFFFFFF, 0x808080, clNone, clNone, 0x000000, false, S::bsNormal}},
+        {C::lcsQuicken, {0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, 0xFFFFFF, false, S::bsQuicken}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(int(r.preset));
+        const TSbColorStyleColors c = GetColorStyleColors(r.preset);
+        const TSbColorStyleColors& e = r.colors;
+        EXPECT_EQ(c.Color, e.Color);
+        EXPECT_EQ(c.LightColor, e.LightColor);
+        EXPECT_EQ(c.ShadowColor, e.ShadowColor);
+        EXPECT_EQ(c.ColorWhenDown, e.ColorWhenDown);
+        EXPECT_EQ(c.HotTrackColor, e.HotTrackColor);
+        EXPECT_EQ(c.FontColor, e.FontColor);
+        EXPECT_EQ(c.Flat, e.Flat);
+        EXPECT_EQ(c.Style, e.Style);
+    }
+}
+
 TEST(LoadSbButtonBitmap, KindGlyphsAreTwoCellStripsWithTheirBackgroundBottomLeft)
 {
     for (const char* name : {"LBOK", "LBCANCEL", "LBHELP", "LBYES", "LBNO", "LBCLOSE", "LBABORT", "LBRETRY", "LBIGNORE"}) {
