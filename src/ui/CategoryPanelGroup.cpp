@@ -39,6 +39,7 @@ protected:
         p.setBrush(Qt::gray);
         p.drawPolygon(QPolygon({QPoint(cx - 5, cy - 2 * d), QPoint(cx + 5, cy - 2 * d), QPoint(cx, cy + 3 * d)}));
     }
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

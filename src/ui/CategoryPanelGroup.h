@@ -20,13 +20,12 @@ public:
     bool Collapsed() const { return FCollapsed; }
     void SetCollapsed(bool value);
 
-    // The expanded height, header included; a collapsed panel shows only its header.
-    int FullHeight() const { return FFullHeight; }
+    // Sets the expanded height, header included; a collapsed panel shows only its header.
     void SetHeight(int value);
 
     int Top() const { return y(); }
-    // Moves the panel to `value` in the stack: it goes before the first visible panel at that top or
-    // lower, or last.
+    // Moves the panel to `value` in the stack: taken out, it goes back before the first visible panel
+    // then at that top or lower, or last.
     void SetTop(int value);
 
     // The area below the header that holds the panel's controls.

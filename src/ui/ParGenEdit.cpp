@@ -36,7 +36,6 @@ TParEdit::TParEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void TParEdit::SetTypingLimit(int value)
 {
-    FTypingLimit = value;
     delete validator();
     setValidator(value > 0 ? new TTypingLimit(this, value) : nullptr);
 }

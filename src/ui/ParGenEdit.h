@@ -1,6 +1,6 @@
 #pragma once
-// The parameter editor's single-line edit. Its length limit and lower-casing apply to what the user
-// types or pastes only: a longer or upper-case text set by the program is kept as it is.
+// The parameter editor's single-line edit. Its length limit applies to what the user types or pastes,
+// its lower-casing to what the user types: a longer or upper-case text set by the program is kept.
 #include <QLineEdit>
 #include <functional>
 
@@ -9,7 +9,6 @@ public:
     explicit TParEdit(QWidget* parent = nullptr);
 
     // 0: no limit.
-    int TypingLimit() const { return FTypingLimit; }
     void SetTypingLimit(int value);
     void SetLowerCase(bool value) { FLowerCase = value; }
 
@@ -20,6 +19,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int FTypingLimit = 0;
     bool FLowerCase = false;
 };

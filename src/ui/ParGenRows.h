@@ -172,7 +172,6 @@ class TParPanelRows {
 public:
     TParPanelRows(TCategoryPanel* panel, std::vector<TParBuiltRow> rows);
 
-    TCategoryPanel* Panel() const { return FPanel; }
     const std::vector<TParBuiltRow>& Rows() const { return FRows; }
     const TParBuiltRow& Row(const QString& key) const;
 

@@ -6,7 +6,9 @@
 #include "ui/ParGenRows.h"
 #include "widgets/button/SbButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -138,6 +140,9 @@ TEST_F(ParGenFile, ALongNameFromTheFileSurvivesLoadingAndSavingWhileTypingStaysL
     TParEdit* mstp = d.Controls().Edit("E_BACnet_MSTP_Slave_Device_Name");
     mstp->clear();
     QTest::keyClicks(mstp, "ABCdefghijklmnopqrst");
+    EXPECT_EQ(mstp->text(), "abcdefghijklmno");
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    mstp->paste();
     EXPECT_EQ(mstp->text(), "abcdefghijklmno");
     // Within a long text the user may still delete.
     name->end(false);
