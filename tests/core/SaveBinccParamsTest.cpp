@@ -128,6 +128,20 @@ TEST(SaveBinccParams, MSTPFields)
     EXPECT_EQ(U8(b, 427), 2u);
 }
 
+TEST(SaveBinccParams, MissingMSTPAndDNSElementsTakeTheCompilersOwnDefaults)
+{
+    // Not the editor's: its DNS server is 8.8.8.8, its baud rate 57600 and its device instance 1.
+    const QByteArray b = Build_Bank1({{"BACnet_Type", "1"}, {"IEC61850_Server_EN_DNS", "1"}});
+    EXPECT_EQ(b.mid(40, 12), Hex("C0 A8 00 0A  FF FF FF 00  FF FF FF FF"));
+    EXPECT_EQ(b.mid(80, 16), QByteArray("devicename1").leftJustified(16, '\0'));
+    EXPECT_EQ(b.mid(256, 3), Hex("00 01 01"));      // MAC 0, max master 1, max info frames 1
+    EXPECT_EQ(U16(b, 270), 1u);                     // network
+    EXPECT_EQ(U32(b, 300), 0u);                     // device instance
+    EXPECT_EQ(U32(b, 400), 115200u);
+    EXPECT_EQ(U8(b, 424), 0u);
+    EXPECT_EQ(b.mid(1420, 4), Hex("C0 A8 00 01"));
+}
+
 TEST(SaveBinccParams, MSTPBaudRateAndParityCodes)
 {
     struct Case {
