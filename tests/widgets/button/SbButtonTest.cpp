@@ -49,6 +49,25 @@ void Key(QWidget* w, QEvent::Type type, Qt::Key key, bool autoRepeat = false)
     QApplication::sendEvent(w, &e);
 }
 
+// What the window system delivers for a double click: press, release, press with a double-click event
+// right after it, release.
+void DoubleClick(QWidget* w, QPoint pos)
+{
+    static quint64 time = 1'000'000'000;
+    const QPointF global = w->mapToGlobal(QPointF(pos));
+    auto send = [&](QEvent::Type type, Qt::MouseButtons held, quint64 t) {
+        QMouseEvent e(type, QPointF(pos), global, Qt::LeftButton, held, Qt::NoModifier);
+        e.setTimestamp(t);
+        QApplication::sendEvent(w, &e);
+    };
+    time += 10'000;
+    send(QEvent::MouseButtonPress, Qt::LeftButton, time);
+    send(QEvent::MouseButtonRelease, Qt::NoButton, time + 50);
+    send(QEvent::MouseButtonPress, Qt::LeftButton, time + 100);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton, time + 100);
+    send(QEvent::MouseButtonRelease, Qt::NoButton, time + 150);
+}
+
 void SendEnter(QWidget* w, bool enter)
 {
     if (enter) {
@@ -104,9 +123,13 @@ TEST(TSbButton, MouseClicksOnReleaseEvenOutsideButNotWhenDisabled)
     QTest::mouseRelease(d.other, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(d.otherClicks, 3);
 
+    // A double click is two clicks: the second press is an ordinary press.
+    DoubleClick(d.other, QPoint(10, 10));
+    EXPECT_EQ(d.otherClicks, 5);
+
     d.other->SetEnabled(false);
     QTest::mouseClick(d.other, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(d.otherClicks, 3);
+    EXPECT_EQ(d.otherClicks, 5);
 }
 
 TEST(TSbButton, EnterAndSpaceClickTheFocusedButtonOncePerKeystroke)
