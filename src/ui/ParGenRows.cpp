@@ -284,6 +284,15 @@ std::vector<QWidget*> TParPanelRows::Tab_Chain() const
     return chain;
 }
 
+std::vector<QWidget*> TParPanelRows::Dot_Chain() const
+{
+    std::vector<QWidget*> chain;
+    for (const TParBuiltRow& row : FRows)
+        if (row.Def->Flags & fDotChain)
+            chain.insert(chain.end(), row.Inputs.begin(), row.Inputs.end());
+    return chain;
+}
+
 TParPanelRows Build_Panel_Rows(TCategoryPanel* panel, const TParRow* rows, int count, TParControls& controls,
                                const TParHandlers& handlers)
 {

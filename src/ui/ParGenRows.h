@@ -46,7 +46,7 @@ struct TParRow {
     int Hint;               // text of the input's hint; the first of the numbered ones; 0 for none
     const char* Box;        // the check box of a check row
     int BoxHint;
-    const char* Value;      // design value: text, dotted octets, item text, "1" for a checked box
+    const char* Value;      // design value: text, dotted octets or item text (boxes start unchecked)
     const char* Items;      // fixed list items separated by '|'
     int ItemText;           // or list items from the language table: ItemCount texts from this one
     int ItemCount;
@@ -186,6 +186,8 @@ public:
     void Hide_All() const;
     // The row controls in tab order: rows top to bottom, left to right, fTabLast rows at the end.
     std::vector<QWidget*> Tab_Chain() const;
+    // The octets of the fDotChain rows, in table order.
+    std::vector<QWidget*> Dot_Chain() const;
     // Height: the bottom of the lowest visible control, plus the header, plus 12.
     void Fit_Height() const;
 

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QWheelEvent>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 TFParGen* FParGen = nullptr;
@@ -86,14 +87,13 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
     CPG = new TCategoryPanelGroup(this);
     Paint_Face(CPG->widget());
-    P_Button = new QWidget(this);
+    P_Button = Make_Button_Bar(this, kWidth, kHeight, kBarHeight);
     Paint_Face(P_Button);
-    Btn_OK = Make_Bar_Button(P_Button, 0);
-    Btn_Cancel = Make_Bar_Button(P_Button, 0);
-    for (TSbButton* b : {Btn_OK, Btn_Cancel}) {
+    // Both keep to the right edge (FormResize): Cancel last, OK left of it.
+    Btn_OK = Make_Bar_Button(P_Button, kWidth - 2 * (110 + 8));
+    Btn_Cancel = Make_Bar_Button(P_Button, kWidth - (110 + 8));
+    for (TSbButton* b : {Btn_OK, Btn_Cancel})
         b->SetStyle(TSbButtonStyle::bsEncarta);
-        b->setGeometry(0, (kBarHeight - 28) / 2, 110, 28);
-    }
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_Cancel->OnClick = [this](QObject*) { Btn_CancelClick(); };
 
@@ -106,17 +106,9 @@ TFParGen::TFParGen(QWidget* parent, int Model)
         Paint_Face(panel->Surface());
         FPanels->Panels.push_back(panel);
         FPanels->Rows.push_back(Build_Panel_Rows(panel, def.Rows, def.RowCount, *FControls, handlers));
-        const TParBuiltRow* previous = nullptr;
-        for (const TParBuiltRow& row : FPanels->Rows.back().Rows()) {
-            if (!(row.Def->Flags & fDotChain))
-                continue;
-            for (std::size_t i = 0; i < row.Inputs.size(); ++i)
-                if (i > 0)
-                    FPanels->DotNext.insert(row.Inputs[i - 1], row.Inputs[i]);
-                else if (previous)
-                    FPanels->DotNext.insert(previous->Inputs.back(), row.Inputs[0]);
-            previous = &row;
-        }
+        const std::vector<QWidget*> chain = FPanels->Rows.back().Dot_Chain();
+        for (std::size_t i = 1; i < chain.size(); ++i)
+            FPanels->DotNext.insert(chain[i - 1], chain[i]);
     }
     // The wheel is the window's before it is any control's.
     for (QWidget* w : findChildren<QWidget*>())
@@ -259,8 +251,6 @@ void TFParGen::FormResize()
     P_Title->setGeometry(0, 0, kWidth, kTitleHeight);
     P_Button->setGeometry(0, height() - kBarHeight, kWidth, kBarHeight);
     CPG->setGeometry(0, kTitleHeight, kWidth, std::max(0, height() - kTitleHeight - kBarHeight));
-    Btn_Cancel->move(kWidth - 8 - 110, Btn_Cancel->y());
-    Btn_OK->move(Btn_Cancel->x() - 8 - 110, Btn_OK->y());
 }
 
 void TFParGen::FormShow()

@@ -167,6 +167,18 @@ TEST_F(ParGenFile, AFileThatIsNotWellFormedIsReportedThenTheDefaultsShownAndNoth
     EXPECT_EQ(ParGenBytes(), ReadTestFile(Data("pargen_defaults_with_poll_time/ParGen.xml")));
 }
 
+TEST_F(ParGenFile, AFileWhoseFirstNodeIsNotTheRootReadsAsHavingNoElements)
+{
+    for (const QByteArray& prefix : {QByteArray("<?xml version=\"1.0\"?>"), QByteArray("<!-- note -->")}) {
+        SCOPED_TRACE(prefix.toStdString());
+        WriteParGen(prefix + "<Par_Gen><IEC61850_Server_Port>2102</IEC61850_Server_Port></Par_Gen>");
+        TFParGen& d = Show();
+        EXPECT_EQ(Text(d, "E_IEC61850_Server_Port"), "102");
+        EXPECT_TRUE(boxes.texts().isEmpty());
+        d.hide();
+    }
+}
+
 TEST_F(ParGenFile, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpenWithItsEntries)
 {
     TFParGen& d = Show();
