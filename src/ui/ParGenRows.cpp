@@ -69,8 +69,7 @@ public:
         }
         switch (def.Kind) {
         case TParRowKind::Edit:
-        case TParRowKind::CheckEdit:
-        {
+        case TParRowKind::CheckEdit: {
             TParEdit* edit = Line(name, def.Value, def.InputLeft, def.InputWidth);
             edit->SetTypingLimit(def.MaxLength);
             edit->SetLowerCase(def.Lower);
