@@ -21,9 +21,16 @@ void TGridAxis::Rebuild()
 
 void TGridAxis::SetCount(int value)
 {
+    const std::size_t oldCount = FSizes.size();
     FCount = value;
     FSizes.resize(std::size_t(value), FDefaultSize);
-    Rebuild();
+    // Nodes below the new count cover only cells below it, so shrinking keeps them and growing fills in the
+    // new ones alone: adding rows one at a time stays cheap on a large grid.
+    FTree.resize(FSizes.size() + 1);
+    for (std::size_t i = oldCount + 1; i <= FSizes.size(); ++i) {
+        const std::size_t low = i & (~i + 1);
+        FTree[i] = FSizes[i - 1] + Prefix(int(i - 1)) - Prefix(int(i - low));
+    }
 }
 
 void TGridAxis::SetDefaultSize(int value)

@@ -1,3 +1,4 @@
+#include "platform/GridAxis.h"
 #include "platform/GridEdit.h"
 #include "platform/Grids.h"
 
@@ -165,6 +166,40 @@ TEST(GridDimensions, CountsKeepFixedCellsAndCurrentCellInside)
     EXPECT_EQ(grid.FixedCols(), 1);
     grid.SetFixedCols(3);
     EXPECT_EQ(grid.Col(), 3);
+}
+
+TEST(GridAxis, OffsetsStayRightWhileTheCountGrowsAndShrinks)
+{
+    TGridAxis axis(3, 1, 10);
+    axis.SetSize(0, 5);
+    axis.SetSize(1, 7);
+    axis.SetSize(2, 0);
+    axis.SetCount(9);                         // six new cells of the default size
+    EXPECT_EQ(axis.Offset(3), 12);
+    EXPECT_EQ(axis.Offset(5), 32);
+    EXPECT_EQ(axis.Offset(9), 72);
+    axis.SetSize(6, 1);
+    EXPECT_EQ(axis.Offset(9), 63);
+    axis.SetCount(4);
+    axis.SetCount(8);                         // cells 4..7 come back with the default size
+    EXPECT_EQ(axis.Offset(8), 62);
+    EXPECT_EQ(axis.CellAt(15, 1000), 3);      // cell 3 spans 12..21 with the fixed cell 0 in front
+
+    // Appending one cell at a time, as rows are added, against plain sums.
+    TGridAxis rows(1, 0, 0);
+    std::int64_t total = 0;
+    for (int n = 1; n <= 40; ++n) {
+        rows.SetSize(n - 1, n % 7);
+        total += n % 7;
+        ASSERT_EQ(rows.Offset(n), total) << n;
+        rows.SetCount(n + 1);
+    }
+    for (int i = 0; i <= 40; ++i) {
+        std::int64_t sum = 0;
+        for (int k = 0; k < i; ++k)
+            sum += (k + 1) % 7;
+        ASSERT_EQ(rows.Offset(i), sum) << i;
+    }
 }
 
 TEST(GridDimensions, WidthsAndHeightsAcceptZeroAndDefaultsResetThem)

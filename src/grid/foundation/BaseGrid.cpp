@@ -574,11 +574,7 @@ void TBaseGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
         }
         break;
     case VK_DOWN:
-        if (base) {
-            const int e = b.Y + base->CellSpanY();
-            if (e >= Row() && Row() < RowCount() - 1 && b.Y < RowCount() - 1)
-                SetRow(std::min(e, RowCount() - 1));
-        }
+        MoveToRangeBottom();
         break;
     default:
         break;
@@ -590,6 +586,20 @@ void TBaseGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     MoveToBaseCell();
 }
 
+// Stepping down out of a range starts from its last row, so that the step leaves the range.
+void TBaseGrid::MoveToRangeBottom()
+{
+    if (!HasCellProperties(Col(), Row()))
+        return;
+    const TPoint b = BaseCell(Col(), Row());
+    const TCellProperties* base = PropsAt(b.X, b.Y);
+    if (!base)
+        return;
+    const int e = b.Y + base->CellSpanY();
+    if (e >= Row() && Row() < RowCount() - 1 && b.Y < RowCount() - 1)
+        SetRow(std::min(e, RowCount() - 1));
+}
+
 // The hidden footer row is painted blank under the floating footer: paging and the wheel stop above it.
 void TBaseGrid::KeepOffFooterRow()
 {
@@ -599,6 +609,8 @@ void TBaseGrid::KeepOffFooterRow()
 
 bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
+    // Without this the wheel would step into the range's next row and back to its base cell, forever.
+    MoveToRangeBottom();
     const bool result = TStringGrid::DoMouseWheelDown(Shift, MousePos);
     KeepOffFooterRow();
     if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1 && FHideLastRow)
@@ -633,8 +645,17 @@ void TBaseGrid::TopLeftChanged()
 
 void TBaseGrid::Paint()
 {
+    FPassCanvas = Canvas();
     TStringGrid::Paint();
+    FPassCanvas = nullptr;
     ++FPaintID;
+}
+
+// Only the grid's own paint pass marks ranges: a range painted elsewhere (a print, a drag image) between
+// two passes must still be painted by the next one.
+bool TBaseGrid::PaintedInPass(const TCanvas* ACanvas, int BaseCol, int BaseRow) const
+{
+    return ACanvas == FPassCanvas && PropsAt(BaseCol, BaseRow)->PaintID() == FPaintID;
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
@@ -684,22 +705,20 @@ void TBaseGrid::PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect&
     int b = ACol;
     int s = ARow;
     if (!GetBaseCellOf(ACol, ARow, b, s)) {
-        const TCellProperties* base = PropsAt(b, s);
-        if (base && base->PaintID() != FPaintID)
+        if (PropsAt(b, s) && !PaintedInPass(ACanvas, b, s))
             PaintCell(ACanvas, b, s, ARect, AState);   // the base cell marks the pass
         return;
     }
     if (Full && IsMergedCell(ACol, ARow)) {
-        if (PropsAt(ACol, ARow)->PaintID() == FPaintID)
+        if (PaintedInPass(ACanvas, ACol, ARow))
             return;
-        PropsAt(ACol, ARow)->SetPaintID(FPaintID);
+        if (ACanvas == FPassCanvas)
+            PropsAt(ACol, ARow)->SetPaintID(FPaintID);
     }
     if (Full && IsFixed(ACol, ARow)) {
         AState |= S::gdFixed;
         AState &= ~TGridDrawState(S::gdSelected);
     }
-    const bool fixed = AState.testFlag(S::gdFixed);
-    const bool selected = AState.testFlag(S::gdSelected);
     const TRect R = Full ? CellRect(ACol, ARow) : ARect;
 
     // A range scrolled partly under the fixed area must not paint over it. The reduced mode paints
@@ -714,7 +733,7 @@ void TBaseGrid::PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect&
     ACanvas->Pen().SetWidth(1);
     ACanvas->SetFont(Font());
     ACanvas->Brush().SetStyle(TBrushStyle::bsSolid);
-    ACanvas->Brush().SetColor(fixed ? FixedColor() : Color());
+    ACanvas->Brush().SetColor(AState.testFlag(S::gdFixed) ? FixedColor() : Color());
     TColor colorTo = clNone;
     TColor mirrorColor = clNone;
     TColor mirrorColorTo = clNone;
@@ -724,6 +743,9 @@ void TBaseGrid::PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect&
     TCellGradientDirection gd = TCellGradientDirection::GradientVertical;
     GetVisualProperties(ACol, ARow, AState, false, true, true, ACanvas->Brush(), colorTo, mirrorColor, mirrorColorTo,
                         ACanvas->Font(), ha, va, ww, gd);
+    // The look may change the state (a row selection of its own, a cell shown as fixed): the rest follows it.
+    const bool fixed = AState.testFlag(S::gdFixed);
+    const bool selected = AState.testFlag(S::gdSelected);
     ACanvas->Pen().SetColor(ACanvas->Brush().Color());
 
     if (ARow == FHoverRowIdx && FHoverRow && !(selected && !FHoverRowCells.Contains(THoverRowCell::hcSelected)) &&

@@ -189,9 +189,12 @@ private:
     void StoreCellObject(int c, int r, const std::function<void(TCellProperties*)>& store);
     void RepaintMergedCells(int c1, int r1, int c2, int r2);
     void KeepOffFooterRow();
+    void MoveToRangeBottom();
+    bool PaintedInPass(const TCanvas* ACanvas, int BaseCol, int BaseRow) const;
 
     QPointer<ZIveDoziVadeZizi> FUndoRedo;
     bool FDestroying = false;
+    const TCanvas* FPassCanvas = nullptr;   // the grid's canvas while its paint pass runs
     // Every properties object and owned graphic the grid made or was given, wherever its slot went.
     std::unordered_map<const TObject*, std::unique_ptr<TObject>> FOwned;
 };

@@ -30,6 +30,7 @@ public:
         content.clear();
         return viewport()->grab().toImage();
     }
+    int ownSelectedRow = -1;                      // a row the look marks selected by itself
     void SetHoverRowIndex(int r) { FHoverRowIdx = r; }
     void HideLastRow() { FHideLastRow = true; }
     using TBaseGrid::PaintCellExt;
@@ -39,9 +40,12 @@ protected:
     {
         content[{ACol, ARow}].push_back(ARect);
     }
-    void GetVisualProperties(int, int, TGridDrawState& AState, bool, bool, bool, TBrush& ABrush, TColor&, TColor&,
-                             TColor&, TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) override
+    void GetVisualProperties(int, int ARow, TGridDrawState& AState, bool, bool, bool, TBrush& ABrush, TColor&,
+                             TColor&, TColor&, TFont&, TAlignment&, TVAlignment&, bool&,
+                             TCellGradientDirection&) override
     {
+        if (ARow == ownSelectedRow)
+            AState |= TGridDrawStateItem::gdSelected;
         if (AState.testFlag(TGridDrawStateItem::gdSelected))
             ABrush.SetColor(clBlue);
     }
@@ -101,6 +105,36 @@ TEST(BaseGridPaint, StyledSelectionEndsMiddleAndWholeBlocks)
     grid.clearFocus();
     shot = grid.Shot();
     EXPECT_EQ(Px(shot, 128, 35), ToQColor(0xD9D9D9));
+}
+
+TEST(BaseGridPaint, TheStateTheLookGivesDecidesTheSelectionBlock)
+{
+    PaintGrid grid(4, 4);
+    grid.SetSelectionStyle(TGridSelectionStyle::ssWin7);
+    grid.SetOptions(grid.Options() | TGridOption::goDrawFocusSelected);
+    grid.SetSelection({1, 1, 1, 1});
+    grid.ownSelectedRow = 2;
+    const QImage shot = grid.Shot();
+    // Cell (2, 2), x 128..191, is outside the grid's selection columns: a whole block of its own.
+    EXPECT_EQ(Px(shot, 128, 60), ToQColor(0xCEA27D));
+    EXPECT_EQ(Px(shot, 190, 60), ToQColor(0xCEA27D));
+    EXPECT_EQ(Px(shot, 160, 85), ToQColor(clWhite));    // row 3 stays unselected
+}
+
+TEST(BaseGridPaint, ARangePaintedOutsideThePassIsStillPaintedByTheNextPass)
+{
+    PaintGrid grid(5, 5);
+    grid.MergeCells(1, 1, 2, 2);
+    grid.Shot();
+    grid.content.clear();
+    TBitmap bitmap(200, 100);
+    grid.PaintCell(&bitmap.Canvas(), 1, 1, Rect(0, 0, 128, 48), TGridDrawState());   // a print or a drag image
+    grid.PaintCell(&bitmap.Canvas(), 2, 2, Rect(0, 0, 64, 24), TGridDrawState());   // from a covered cell too
+    bitmap.Canvas().Release();
+    EXPECT_EQ((grid.content[{1, 1}].size()), 2u);
+    grid.Shot();
+    ASSERT_EQ((grid.content[{1, 1}].size()), 1u);
+    EXPECT_EQ((grid.content[{1, 1}][0]), Rect(65, 25, 191, 71));
 }
 
 TEST(BaseGridPaint, MergedRangePaintedOnceAlsoWithItsBaseScrolledOut)

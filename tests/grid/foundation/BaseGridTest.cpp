@@ -135,6 +135,31 @@ TEST(BaseGridMerge, KeysLeaveARangeOnTheCellJustOutside)
     }
 }
 
+TEST(BaseGridMerge, TheWheelStepsThroughARangeAndOnPastIt)
+{
+    TBaseGrid grid;
+    grid.SetColCount(8);
+    grid.SetRowCount(8);
+    grid.resize(600, 400);
+    grid.MergeCells(2, 2, 1, 2);                  // column 2, rows 2-3
+    grid.SetCol(2);
+    grid.SetRow(1);
+    QWheelEvent down(QPointF(50, 50), QPointF(50, 50), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QWheelEvent up(QPointF(50, 50), QPointF(50, 50), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    const int expectedDown[] = {2, 4, 5};
+    for (int row : expectedDown) {
+        QApplication::sendEvent(grid.viewport(), &down);
+        EXPECT_EQ(grid.Row(), row);
+    }
+    const int expectedUp[] = {4, 2, 1};           // upwards the covered row leads to the base cell
+    for (int row : expectedUp) {
+        QApplication::sendEvent(grid.viewport(), &up);
+        EXPECT_EQ(grid.Row(), row);
+    }
+}
+
 TEST(BaseGridMerge, CellRectSpansTheRangeAlsoWhenScrolledPartlyOut)
 {
     TBaseGrid grid;
