@@ -680,10 +680,12 @@ void TRenderer::LayoutLine(QString& text, TPass& p)
             break;
         }
         const QString tag = text.left(gt + 1);
+        const int xBefore = p.X;
         const TTagResult result = ApplyTag(tag, p);
         if (result == TTagResult::trFull)
             break;
-        L.BlankWidth = 0;
+        if (p.X != xBefore)
+            L.BlankWidth = 0;   // a picture, control or indent after the blank: it is no final blank
         L.Text += tag;
         text.remove(0, gt + 1);
         if (result == TTagResult::trEndLine)

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -63,8 +64,37 @@ int CompareOperand(const QString& value, const QString& operand)
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-// Wildcard match from term index ti and value index vi; "!" anywhere flags negation.
-bool MatchPattern(const QString& t, qsizetype ti, const QString& v, qsizetype vi, bool& negated)
+// Wildcard match of a term against a value; "!" anywhere flags negation. A "*" tries every tail of the value,
+// so the tails that already failed after a "*" are remembered: without that, a term with many "*" takes
+// exponential time on a long value. Repeating a failed attempt could only set the negation flag again, so
+// skipping it changes no result.
+class TPatternMatch {
+public:
+    TPatternMatch(const QString& term, const QString& value) : t(term), v(value) {}
+    bool Match(qsizetype ti, qsizetype vi);
+    bool Negated() const { return negated; }
+
+private:
+    bool MatchTail(qsizetype ti, qsizetype vi)
+    {
+        if (failedAfterStar.empty())   // most terms hold no "*": no table for them
+            failedAfterStar.resize(std::size_t(t.size() + 1) * std::size_t(v.size() + 1), false);
+        const std::size_t key = std::size_t(ti) * std::size_t(v.size() + 1) + std::size_t(vi);
+        if (failedAfterStar[key])
+            return false;
+        const bool matched = Match(ti, vi);
+        if (!matched)
+            failedAfterStar[key] = true;
+        return matched;
+    }
+
+    const QString& t;
+    const QString& v;
+    std::vector<bool> failedAfterStar;
+    bool negated = false;
+};
+
+bool TPatternMatch::Match(qsizetype ti, qsizetype vi)
 {
     while (ti < t.size() && vi < v.size()) {
         const QChar c = t[ti];
@@ -77,7 +107,7 @@ bool MatchPattern(const QString& t, qsizetype ti, const QString& v, qsizetype vi
             while (ti < t.size() && t[ti] == QLatin1Char('*'))
                 ++ti;
             for (qsizetype k = v.size(); k >= vi; --k)
-                if (MatchPattern(t, ti, v, k, negated))
+                if (MatchTail(ti, k))
                     return true;
             return false;
         } else if (c == QLatin1Char('?')) {
@@ -272,9 +302,9 @@ bool MatchFilterTerm(const QString& Term, const QString& Value)
         return true;
     if (lt >= 0 && less)
         return true;
-    bool negated = false;
-    const bool matched = MatchPattern(Term, 0, Value, 0, negated);
-    return negated ? !matched : matched;
+    TPatternMatch pattern(Term, Value);
+    const bool matched = pattern.Match(0, 0);
+    return pattern.Negated() ? !matched : matched;
 }
 
 bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)

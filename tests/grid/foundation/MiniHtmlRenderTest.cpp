@@ -96,6 +96,12 @@ TEST_F(RenderFixture, WordWrapBreaksAtBlanksButNotAtNbsp)
     EXPECT_EQ(result.YSize, 2 * LineHeight());
     EXPECT_EQ(result.XSize, Advance("bbb ccc"));
 
+    // A tag after the last blank of a line leaves that blank final: it counts in no width.
+    params.Rect = Rect(0, 0, Advance("aaaaaa ") + 1, 200);
+    Render("aaaaaa <B>b</B>");
+    EXPECT_EQ(result.YSize, 2 * LineHeight());
+    EXPECT_EQ(result.XSize, Advance("aaaaaa ") - Advance(" "));
+
     // Without word wrap one line; what follows the run that does not fit is dropped.
     params.WordWrap = false;
     params.Rect = Rect(0, 0, Advance("first ") + 3, 200);

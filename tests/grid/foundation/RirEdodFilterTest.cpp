@@ -82,6 +82,17 @@ TEST(MatchFilterExpression, UnclosedGroupEnds)
     EXPECT_TRUE(MatchFilterExpression("x|(a", "a", false));
 }
 
+TEST(MatchFilterTerm, ManyStarsOnALongValueEnd)
+{
+    // Each "*" tries every tail of the value; once this took exponential time and hung the filter.
+    const QString term = QString("*a").repeated(15) + "*b";
+    const QString value = QString(80, QChar('a'));
+    EXPECT_FALSE(MatchFilterTerm(term, value));
+    EXPECT_TRUE(MatchFilterTerm(term, value + "b"));
+    EXPECT_TRUE(MatchFilterTerm("!" + term, value));
+    EXPECT_FALSE(MatchFilterTerm(term, QString(14, QChar('a')) + "b"));   // one "a" short
+}
+
 TEST(MatchFilterTerm, QuotedOperandKeepsItsBlanks)
 {
     EXPECT_TRUE(MatchFilterTerm(">\"b c\"", "b d"));
