@@ -1,5 +1,7 @@
 // The toolkit string grid against Qt's item model and table view on the same work: fill 1,000,000 cells,
-// read them all, change every tenth, paint a full viewport, scroll from top to bottom.
+// read them all, change every tenth, paint a full viewport, scroll from top to bottom. Then what must not grow
+// with the row count: the base grid's painted viewport, and rows added one at a time.
+#include "grid/foundation/BaseGrid.h"
 #include "platform/Grids.h"
 
 #include <QApplication>
@@ -206,6 +208,45 @@ void BM_ScrollTopToBottom_QTableView(benchmark::State& state)
     }
 }
 
+// ---- cost against the row count ----
+
+// A viewport of the base grid's own painter, with a merged range and a styled selection in view.
+void BM_PaintViewport_BaseGrid(benchmark::State& state)
+{
+    TBaseGrid grid;
+    grid.SetColCount(kCols);
+    grid.SetRowCount(int(state.range(0)));
+    grid.resize(800, 600);
+    for (int r = 0; r < 30; ++r)
+        for (int c = 0; c < 15; ++c)
+            grid.SetCells(c, r, CellText(c, r));
+    grid.MergeCells(2, 2, 2, 3);
+    grid.SetSelectionStyle(TGridSelectionStyle::ssWin7);
+    grid.SetSelection({3, 6, 5, 8});
+    grid.show();
+    QImage image(grid.viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        grid.viewport()->render(&image);
+}
+
+// Rows added one by one, as a table appends them.
+void BM_AppendRows_Grid(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    for (auto _ : state) {
+        TStringGrid grid;
+        grid.SetColCount(10);
+        grid.SetRowCount(2);
+        for (int r = 2; r < rows; ++r) {
+            grid.SetRowCount(r + 1);
+            grid.SetCells(1, r, QStringLiteral("row"));
+        }
+        benchmark::DoNotOptimize(grid.RowCount());
+    }
+    state.counters["time_per_row"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate |
+                                                                     benchmark::Counter::kInvert);
+}
+
 } // namespace
 
 BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -218,6 +259,8 @@ BENCHMARK(BM_PaintViewport_Grid)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintViewport_QTableView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollTopToBottom_Grid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollTopToBottom_QTableView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintViewport_BaseGrid)->Unit(benchmark::kMicrosecond)->Arg(1000)->Arg(1000000);
+BENCHMARK(BM_AppendRows_Grid)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(100000);
 
 int main(int argc, char** argv)
 {

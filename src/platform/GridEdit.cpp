@@ -83,6 +83,17 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e)
         e->accept();   // handled once, by the grid
         return;
     }
+    // A typed character passes the grid's key press first, which may drop it or type another one instead.
+    if (FGrid && e->text().size() == 1) {
+        QChar ch = e->text().at(0);
+        FGrid->KeyPress(ch);
+        if (ch != e->text().at(0)) {
+            if (!ch.isNull())
+                insert(QString(ch));
+            e->accept();
+            return;
+        }
+    }
     QLineEdit::keyPressEvent(e);
 }
 

@@ -821,10 +821,7 @@ void TCustomGrid::keyPressEvent(QKeyEvent* e)
             continue;
         }
         QChar c = ch;
-        if (OnKeyPress)
-            OnKeyPress(this, c);
-        if (!c.isNull())
-            KeyPress(c);
+        KeyPress(c);
         if (c.isNull())
             used = true;
     }
@@ -923,6 +920,8 @@ void TCustomGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TCustomGrid::KeyPress(QChar& Key)
 {
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
     if (Key == QChar(13) && FOptions.testFlag(TGridOption::goEditing) &&
         !FOptions.testFlag(TGridOption::goAlwaysShowEditor)) {
         if (FEditorMode)

@@ -484,6 +484,28 @@ TEST(GridEditor, OpensWritesThroughAndHandsKeysBack)
     EXPECT_TRUE(grid.EditorMode());
 }
 
+TEST(GridEditor, TypedCharactersPassTheGridsKeyPress)
+{
+    TStringGrid grid;
+    grid.SetOptions(grid.Options() | TGridOption::goEditing);
+    ShownGrid shown(grid, 400, 200);
+    QString seen;
+    grid.OnKeyPress = [&](QObject*, QChar& key) {
+        seen += key;
+        key = key == QChar('x') ? QChar() : key.toUpper();   // drops x, types capitals
+    };
+    QTest::keyClick(&grid, Qt::Key_A, {}, 0);                 // opens the editor with the character
+    TInplaceEdit* editor = grid.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "xbc");
+    EXPECT_EQ(editor->text(), "ABC");
+    EXPECT_EQ(grid.Cells(1, 1), "ABC");
+    EXPECT_EQ(seen, "axbc");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(seen, "axbc\r");
+    EXPECT_FALSE(editor->isVisible());
+}
+
 TEST(GridEditor, HidingWritesTheTextAndRefusesWithoutEditing)
 {
     TStringGrid grid;
