@@ -1,9 +1,9 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/RirEdod.h"
 #include "grid/foundation/VodIDIRI.h"
 #include "platform/Canvas.h"
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -273,10 +273,10 @@ TTagResult TRenderer::ApplyPicture(const QString& tag, TPass& p)
         itemH = h;
     } else if (w > 0) {
         itemW = w;
-        itemH = pic->Width() > 0 ? int(std::lround(double(pic->Height()) * w / pic->Width())) : 0;
+        itemH = pic->Width() > 0 ? Nearest(double(pic->Height()) * w / pic->Width()) : 0;
     } else if (h > 0) {
         itemH = h;
-        itemW = pic->Height() > 0 ? int(std::lround(double(pic->Width()) * h / pic->Height())) : 0;
+        itemW = pic->Height() > 0 ? Nearest(double(pic->Width()) * h / pic->Height()) : 0;
     }
     const int lineW = p.Line.Width();
     if (!p.Second && itemW > lineW - p.X && itemW <= lineW) {

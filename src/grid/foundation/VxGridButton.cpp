@@ -1,7 +1,7 @@
 #include "grid/foundation/VxGridButton.h"
+#include "grid/foundation/RirEdod.h"
 #include <QMenu>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -170,7 +170,7 @@ void TVxGridButton::SetGlyph(const TBitmap& value)
         for (int y = 0; y < grey.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
             for (int x = 0; x < grey.width(); ++x) {
-                const int level = int(std::lround((qRed(line[x]) + qGreen(line[x]) + qBlue(line[x])) / 3.0)) / 2 + 96;
+                const int level = Nearest((qRed(line[x]) + qGreen(line[x]) + qBlue(line[x])) / 3.0) / 2 + 96;
                 line[x] = qRgb(level, level, level);
             }
         }
@@ -253,13 +253,13 @@ void TVxGridButton::Fill(TRect r, TColor from, TColor to, TColor pen)
     const TColor a = ColorToRGB(from), b = ColorToRGB(to);
     const double h = double(r.Bottom - r.Top) / kGradientSteps;
     for (int k = 0; k < kGradientSteps; ++k) {
-        auto channel = [&](int s, int e) { return s + int(std::lround(double(k) * (e - s) / kGradientSteps)); };
+        auto channel = [&](int s, int e) { return s + Nearest(double(k) * (e - s) / kGradientSteps); };
         const TColor color = RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
                                  channel(GetBValue(a), GetBValue(b)));
-        const int top = r.Top + int(std::lround(k * h));
+        const int top = r.Top + Nearest(k * h);
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);
-        c.Rectangle(r.Left, top, r.Right, top + int(std::lround(h)) + 1);
+        c.Rectangle(r.Left, top, r.Right, top + Nearest(h) + 1);
     }
     if (pen != clNone)
         Outline(r, pen, false);

@@ -62,6 +62,19 @@ TEST(VxGridButton, FlatPaintingGradientAndRoundedBorder)
     EXPECT_NE(ri.pixelColor(0, 0), QColor(255, 0, 0));     // the 8 x 8 corner is cut
 }
 
+TEST(VxGridButton, GradientRoundsHalvesToEven)
+{
+    // 16 bands over 23 rows: band k starts at row round(k * 23 / 16) with channel round(k * 8 / 16).
+    TVxGridButton b;
+    b.SetLook(2);                          // no border: the fill covers the whole client area
+    b.SetColor(RGB(0, 0, 0));
+    b.SetColorTo(RGB(8, 8, 8));
+    const QImage img = Rendered(b);
+    EXPECT_EQ(img.pixelColor(11, 1), QColor(0, 0, 0));      // band 1: 0.5 rounds to 0
+    EXPECT_EQ(img.pixelColor(11, 4), QColor(2, 2, 2));      // band 3 from row 4: 1.5 rounds to 2
+    EXPECT_EQ(img.pixelColor(11, 7), QColor(2, 2, 2));      // band 5 from row 7: 2.5 rounds to 2
+}
+
 TEST(VxGridButton, GlyphOnlyAtTheCornerAndTheGreyCopy)
 {
     QWidget parent;
