@@ -80,7 +80,15 @@ void XmlWriter::EndElement()
     FWriter->writeEndElement();
     --FDepth;
 }
-void XmlWriter::TextElement(const QString& name, const QString& text) { FWriter->writeTextElement(name, text); }
+void XmlWriter::TextElement(const QString& name, const QString& text)
+{
+    // The reader drops a text of blanks alone, but keeps it in a CDATA section.
+    if (text.isEmpty() || !text.trimmed().isEmpty())
+        return FWriter->writeTextElement(name, text);
+    FWriter->writeStartElement(name);
+    FWriter->writeCDATA(text);
+    FWriter->writeEndElement();
+}
 
 QByteArray XmlWriter::Finish(const QString& comment)
 {

@@ -18,6 +18,7 @@
 #include <QDomDocument>
 #include <QHash>
 #include <QLabel>
+#include <QScreen>
 #include <QWheelEvent>
 #include <stdexcept>
 #include <string>
@@ -227,9 +228,11 @@ bool TFParGen::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
+        const int delta = wheel->angleDelta().y();
         bool handled = false;
-        FormMouseWheel(watched, wheel->modifiers(), wheel->angleDelta().y(), wheel->globalPosition().toPoint(),
-                       handled);
+        // A sideways wheel (or tilt) has no vertical turn: it must not scroll the group down.
+        if (delta != 0)
+            FormMouseWheel(watched, wheel->modifiers(), delta, wheel->globalPosition().toPoint(), handled);
         if (handled)
             return true;
     }
@@ -255,6 +258,9 @@ void TFParGen::FormResize()
 
 void TFParGen::FormShow()
 {
+    // On the screen's centre, not over the main window.
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - frameGeometry().center() + pos());
     QDomDocument doc;
     QString error;
     // A file that cannot be read or parsed is reported, and the defaults shown; OK writes a sound file.

@@ -205,3 +205,109 @@ TEST_F(ParGenFile, BothBACnetSidesAndUncheckedAddressesAreWrittenAsTyped)
     EXPECT_TRUE(saved.contains("<BACnet_Type>1</BACnet_Type><BACnet_IP1>300</BACnet_IP1>"));
     EXPECT_TRUE(saved.contains("<IEC61850_Server_GAT2>999</IEC61850_Server_GAT2>"));
 }
+
+namespace {
+
+// Every element of the file with its control and a value other than the control's default.
+struct ElementCase {
+    const char* element;
+    const char* control;
+    const char* value;  // text; "1" checks a box; a list's item index
+};
+const ElementCase kElements[] = {
+    {"IEC61850_Server_IP1", "E_IEC61850_Server_IP1", "11"},
+    {"IEC61850_Server_IP2", "E_IEC61850_Server_IP2", "12"},
+    {"IEC61850_Server_IP3", "E_IEC61850_Server_IP3", "13"},
+    {"IEC61850_Server_IP4", "E_IEC61850_Server_IP4", "14"},
+    {"IEC61850_Server_SM1", "E_IEC61850_Server_SM1", "21"},
+    {"IEC61850_Server_SM2", "E_IEC61850_Server_SM2", "22"},
+    {"IEC61850_Server_SM3", "E_IEC61850_Server_SM3", "23"},
+    {"IEC61850_Server_SM4", "E_IEC61850_Server_SM4", "24"},
+    {"IEC61850_Server_GAT1", "E_IEC61850_Server_GAT1", "31"},
+    {"IEC61850_Server_GAT2", "E_IEC61850_Server_GAT2", "32"},
+    {"IEC61850_Server_GAT3", "E_IEC61850_Server_GAT3", "33"},
+    {"IEC61850_Server_GAT4", "E_IEC61850_Server_GAT4", "34"},
+    {"IEC61850_Server_EN_GAT", "CB_IEC61850_Server_En_GAT", "1"},
+    {"IEC61850_Server_DNS1", "E_IEC61850_Server_DNS1", "41"},
+    {"IEC61850_Server_DNS2", "E_IEC61850_Server_DNS2", "42"},
+    {"IEC61850_Server_DNS3", "E_IEC61850_Server_DNS3", "43"},
+    {"IEC61850_Server_DNS4", "E_IEC61850_Server_DNS4", "44"},
+    {"IEC61850_Server_EN_DNS", "CB_IEC61850_Server_En_DNS", "1"},
+    {"IEC61850_Server_Port", "E_IEC61850_Server_Port", "2102"},
+    {"IEC61850_Server_Password", "E_IEC61850_Server_Password", "pw"},
+    {"TLS_Server_Enable", "CB_TLS_Server_Enable", "1"},
+    {"TLS_Server_Key", "E_TLS_Server_Key", "key"},
+    {"TLS_Server_Key_Password", "E_TLS_Server_Key_Pass", "keypass"},
+    {"TLS_Server_Server_Certificate", "E_TLS_Server_Server_Cert", "server cert"},
+    {"TLS_Server_Root_Certificate", "E_TLS_Server_Root_Cert", "root cert"},
+    {"TLS_Server_Enable_Known_Cert", "CB_TLS_Server_En_Known_Cert", "1"},
+    {"BACnet_Type", "CB_BACnet_Slave_Type", "1"},
+    {"BACnet_IP1", "E_BACnet_IP_Slave_IP1", "51"},
+    {"BACnet_IP2", "E_BACnet_IP_Slave_IP2", "52"},
+    {"BACnet_IP3", "E_BACnet_IP_Slave_IP3", "53"},
+    {"BACnet_IP4", "E_BACnet_IP_Slave_IP4", "54"},
+    {"BACnet_SM1", "E_BACnet_IP_Slave_SM1", "61"},
+    {"BACnet_SM2", "E_BACnet_IP_Slave_SM2", "62"},
+    {"BACnet_SM3", "E_BACnet_IP_Slave_SM3", "63"},
+    {"BACnet_SM4", "E_BACnet_IP_Slave_SM4", "64"},
+    {"BACnet_GAT1", "E_BACnet_IP_Slave_GAT1", "71"},
+    {"BACnet_GAT2", "E_BACnet_IP_Slave_GAT2", "72"},
+    {"BACnet_GAT3", "E_BACnet_IP_Slave_GAT3", "73"},
+    {"BACnet_GAT4", "E_BACnet_IP_Slave_GAT4", "74"},
+    {"BACnet_EN_GAT", "CB_BACnet_IP_Slave_GAT", "1"},
+    {"BACnet_PORT", "E_BACnet_IP_Slave_Port", "47809"},
+    {"BACnet_NAME_STA", "E_BACnet_IP_Slave_Device_Name", "ipname"},
+    {"BACnet_DEV_IDE", "E_BACnet_IP_Slave_Device_Identifier", "77"},
+    {"BACnet_Ser_Baudrate", "CB_BACnet_MSTP_Slave_Baudrate", "5"},
+    {"BACnet_Ser_Parity", "CB_BACnet_MSTP_Slave_Parity", "2"},
+    {"BACnet_Ser_ID", "E_BACnet_MSTP_Slave_MAC_Address", "9"},
+    {"BACnet_Ser_NAME_STA", "E_BACnet_MSTP_Slave_Device_Name", "mstpname"},
+    {"BACnet_Ser_Max_Master", "E_BACnet_MSTP_Slave_Max_Master", "17"},
+    {"BACnet_Ser_Max_Info_Frames", "E_BACnet_MSTP_Slave_Max_Info_Frame", "18"},
+    {"BACnet_Ser_DEV_IDE", "E_BACnet_MSTP_Slave_Device_Instance", "19"},
+    {"BACnet_Ser_Network", "E_BACnet_MSTP_Slave_Network", "20"},
+    {"BACnet_Desc_Chars_Limit", "CB_BACnet_Slave_Desc_32_Chars", "1"},
+    {"NTP_Server_URL", "E_NTP_Server_URL", "ntp.example"},
+    {"NTP_Poll_Time", "E_NTP_Poll_Time", "99"},
+};
+
+} // namespace
+
+TEST_F(ParGenFile, EachElementIsReadIntoItsOwnControlAndWrittenBackFromIt)
+{
+    for (const ElementCase& c : kElements) {
+        SCOPED_TRACE(c.element);
+        const QByteArray element = QByteArray("<") + c.element + ">" + c.value + "</" + c.element + ">";
+        const QByteArray pollTime = QByteArray(c.element) == "NTP_Poll_Time" ? "" : "<NTP_Poll_Time>1</NTP_Poll_Time>";
+        WriteParGen("<Par_Gen>" + pollTime + element + "</Par_Gen>");
+        TFParGen& d = Show();
+        EXPECT_EQ(Value(QString::fromLatin1(c.control)), QString::fromLatin1(c.value));
+        d.Btn_OKClick();
+        EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(" | ").toStdString();
+        EXPECT_TRUE(ParGenBytes().contains(element)) << ParGenBytes().toStdString();
+        d.hide();
+    }
+}
+
+TEST_F(ParGenFile, TextsAreKeptExactlyThroughSavingAndLoading)
+{
+    const std::pair<const char*, const char*> texts[] = {
+        {"E_IEC61850_Server_Password", "   "},  // blanks alone
+        {"E_TLS_Server_Key_Pass", " a <&> b "},
+        {"E_NTP_Server_URL", " pool.ntp.org"},
+        {"E_TLS_Server_Key", "-----BEGIN-----\n\nabc\n-----END-----\n"},
+        {"E_TLS_Server_Root_Cert", "\n"},
+    };
+    TFParGen& d = Show();
+    Set("E_NTP_Poll_Time", "60");
+    for (const auto& [name, text] : texts)
+        Set(QString::fromLatin1(name), QString::fromLatin1(text));
+    d.Btn_OKClick();
+    ASSERT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(" | ").toStdString();
+    d.hide();
+    for (const auto& [name, text] : texts)
+        Set(QString::fromLatin1(name), QStringLiteral("changed"));
+    d.show();  // reads the file again
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(Value(QString::fromLatin1(name)), QString::fromLatin1(text)) << name;
+}

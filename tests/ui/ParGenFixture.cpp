@@ -70,6 +70,20 @@ void ParGenDialog::Set(const QString& name, const QString& value) const
         list->setCurrentIndex(value.toInt());
 }
 
+QString ParGenDialog::Value(const QString& name) const
+{
+    QWidget* w = Control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w))
+        return memo->toPlainText();
+    if (auto* box = qobject_cast<QCheckBox*>(w))
+        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (auto* list = qobject_cast<QComboBox*>(w))
+        return QString::number(list->currentIndex());
+    return QStringLiteral("<no value>");
+}
+
 int ParGenDialog::Y(const QString& name) const
 {
     return Control(name)->y();

@@ -26,6 +26,8 @@ protected:
 
     // Sets a control as a program would: an edit's text, a box checked for "1", a list's item index.
     void Set(const QString& name, const QString& value) const;
+    // Read back the same way.
+    QString Value(const QString& name) const;
     QWidget* Control(const QString& name) const;
     // The y of a control inside its panel.
     int Y(const QString& name) const;

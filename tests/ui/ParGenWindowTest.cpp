@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -29,9 +30,10 @@ void Activate(QWidget* window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-void Wheel(QWidget* target, QPoint local, int delta)
+void Wheel(QWidget* target, QPoint local, int delta, Qt::Orientation turn = Qt::Vertical)
 {
-    QWheelEvent e(QPointF(local), QPointF(target->mapToGlobal(local)), QPoint(), QPoint(0, delta), Qt::NoButton,
+    const QPoint angle = turn == Qt::Vertical ? QPoint(0, delta) : QPoint(delta, 0);
+    QWheelEvent e(QPointF(local), QPointF(target->mapToGlobal(local)), QPoint(), angle, Qt::NoButton,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &e);
 }
@@ -184,6 +186,21 @@ TEST_F(ParGenWindow, ResizingKeepsTheWidthAndGivesTheHeightToThePanelGroup)
     EXPECT_LT(d.Btn_OK->x(), d.Btn_Cancel->x());
 }
 
+TEST_F(ParGenWindow, OpensInTheMiddleOfTheScreenWhereverItsOwnerIs)
+{
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 150);
+    owner.show();
+    dialog = std::make_unique<TFParGen>(&owner);
+    dialog->show();
+    // The window's border is only known once it is shown: it may shift the frame by its width.
+    const QPoint border = dialog->geometry().topLeft() - dialog->frameGeometry().topLeft();
+    const QPoint off = dialog->geometry().center() - dialog->screen()->availableGeometry().center();
+    EXPECT_LE(std::abs(off.x()), border.x()) << off.x();
+    EXPECT_LE(std::abs(off.y()), border.y()) << off.y();
+    dialog.reset();
+}
+
 TEST_F(ParGenWindow, TheWheelScrollsThePanelGroupOnlyWhenTheMouseIsOverIt)
 {
     TFParGen& d = Show();
@@ -195,6 +212,10 @@ TEST_F(ParGenWindow, TheWheelScrollsThePanelGroupOnlyWhenTheMouseIsOverIt)
 
     Wheel(d.P_Title, QPoint(10, 10), -120);
     Wheel(d.P_Button, QPoint(10, 10), -120);
+    EXPECT_EQ(bar->value(), 0);
+    // A sideways turn over the group is no vertical turn.
+    Wheel(d.CPG->viewport(), QPoint(5, 5), -120, Qt::Horizontal);
+    Wheel(d.CPG->viewport(), QPoint(5, 5), 120, Qt::Horizontal);
     EXPECT_EQ(bar->value(), 0);
 
     // Over a list inside the group the wheel scrolls the group and leaves the list's choice alone.
