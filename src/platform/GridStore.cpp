@@ -58,43 +58,46 @@ void TGridStore::SetObject(int c, int r, TObject* value)
         cell->Object = value;
 }
 
-TGridCells TGridStore::Row(int r, int count) const
+namespace {
+
+// Moves element `from` to `to`; the elements between shift by one.
+template <typename Vector>
+void MoveElement(Vector& v, int from, int to)
+{
+    auto first = v.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
+} // namespace
+
+TGridCells TGridStore::Line(bool isRow, int index, int count) const
 {
     TGridCells cells(std::size_t(std::max(0, count)));
-    for (int c = 0; c < count; ++c)
-        if (const TGridCell* cell = Find(c, r))
-            cells[std::size_t(c)] = *cell;
+    for (int i = 0; i < count; ++i)
+        if (const TGridCell* cell = isRow ? Find(i, index) : Find(index, i))
+            cells[std::size_t(i)] = *cell;
     return cells;
 }
 
-TGridCells TGridStore::Col(int c, int count) const
+void TGridStore::SetLine(bool isRow, int index, const TGridCells& cells, int count)
 {
-    TGridCells cells(std::size_t(std::max(0, count)));
-    for (int r = 0; r < count; ++r)
-        if (const TGridCell* cell = Find(c, r))
-            cells[std::size_t(r)] = *cell;
-    return cells;
-}
-
-void TGridStore::SetRow(int r, const TGridCells& cells, int count)
-{
-    for (int c = 0; c < count; ++c) {
-        const TGridCell empty;
-        const TGridCell& src = std::size_t(c) < cells.size() ? cells[std::size_t(c)] : empty;
+    const TGridCell empty;
+    for (int i = 0; i < count; ++i) {
+        const TGridCell& src = std::size_t(i) < cells.size() ? cells[std::size_t(i)] : empty;
+        const int c = isRow ? i : index;
+        const int r = isRow ? index : i;
         SetText(c, r, src.Text);
         SetObject(c, r, src.Object);
     }
 }
 
-void TGridStore::SetCol(int c, const TGridCells& cells, int count)
-{
-    for (int r = 0; r < count; ++r) {
-        const TGridCell empty;
-        const TGridCell& src = std::size_t(r) < cells.size() ? cells[std::size_t(r)] : empty;
-        SetText(c, r, src.Text);
-        SetObject(c, r, src.Object);
-    }
-}
+TGridCells TGridStore::Row(int r, int count) const { return Line(true, r, count); }
+TGridCells TGridStore::Col(int c, int count) const { return Line(false, c, count); }
+void TGridStore::SetRow(int r, const TGridCells& cells, int count) { SetLine(true, r, cells, count); }
+void TGridStore::SetCol(int c, const TGridCells& cells, int count) { SetLine(false, c, cells, count); }
 
 void TGridStore::MoveRow(int from, int to)
 {
@@ -103,11 +106,7 @@ void TGridStore::MoveRow(int from, int to)
     const std::size_t needed = std::size_t(std::max(from, to)) + 1;
     if (FRows.size() < needed)
         FRows.resize(needed);
-    auto first = FRows.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
+    MoveElement(FRows, from, to);
 }
 
 void TGridStore::MoveCol(int from, int to)
@@ -120,11 +119,7 @@ void TGridStore::MoveCol(int from, int to)
             continue;   // nothing stored in the moved span
         if (row.size() < needed)
             row.resize(needed);
-        auto first = row.begin();
-        if (from < to)
-            std::rotate(first + from, first + from + 1, first + to + 1);
-        else
-            std::rotate(first + to, first + from, first + from + 1);
+        MoveElement(row, from, to);
     }
 }
 

@@ -42,6 +42,8 @@ public:
 
 private:
     TGridCell* Slot(int c, int r);                   // made on demand
+    TGridCells Line(bool isRow, int index, int count) const;
+    void SetLine(bool isRow, int index, const TGridCells& cells, int count);
     const TGridCell* Find(int c, int r) const;
 
     std::vector<std::vector<TGridCell>> FRows;

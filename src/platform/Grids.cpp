@@ -114,24 +114,21 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount)
 
 void TCustomGrid::SetFixedCols(int value)
 {
-    if (value < 0)
-        throw EInvalidGridOperation("Grid index out of range");
-    if (value >= ColCount())
-        throw EInvalidGridOperation("Fixed column count must be less than column count");
-    FCols->SetFixed(value);
-    ClampCoords();
-    UpdateScrollRange();
-    UpdateEdit();
-    InvalidateGrid();
+    SetFixedCount(*FCols, value, "Fixed column count must be less than column count");
 }
 
 void TCustomGrid::SetFixedRows(int value)
 {
+    SetFixedCount(*FRows, value, "Fixed row count must be less than row count");
+}
+
+void TCustomGrid::SetFixedCount(TGridAxis& axis, int value, const char* tooMany)
+{
     if (value < 0)
         throw EInvalidGridOperation("Grid index out of range");
-    if (value >= RowCount())
-        throw EInvalidGridOperation("Fixed row count must be less than row count");
-    FRows->SetFixed(value);
+    if (value >= axis.Count())
+        throw EInvalidGridOperation(tooMany);
+    axis.SetFixed(value);
     ClampCoords();
     UpdateScrollRange();
     UpdateEdit();
@@ -186,6 +183,11 @@ void TCustomGrid::ClampCoords()
     FCurrent.Y = clamp(FCurrent.Y, FixedRows(), RowCount() - 1);
     FAnchor.X = clamp(FAnchor.X, FixedCols(), ColCount() - 1);
     FAnchor.Y = clamp(FAnchor.Y, FixedRows(), RowCount() - 1);
+    if (FOptions.testFlag(TGridOption::goRowSelect)) {
+        // A selected row spans every scrollable column, also the ones just added.
+        FAnchor.X = ColCount() - 1;
+        FCurrent.X = FixedCols();
+    }
     const int left = clamp(LeftCol(), FixedCols(), FCols->MaxFirst(ClientWidth()));
     const int top = clamp(TopRow(), FixedRows(), FRows->MaxFirst(ClientHeight()));
     if (left != LeftCol() || top != TopRow()) {
@@ -326,10 +328,7 @@ void TCustomGrid::SetOptions(TGridOptions value)
         FEditorMode = true;
     else if (!value.testFlag(TGridOption::goEditing))
         HideEditor();
-    if (value.testFlag(TGridOption::goRowSelect)) {
-        FAnchor.X = ColCount() - 1;
-        FCurrent.X = FixedCols();
-    }
+    ClampCoords();
     horizontalScrollBar()->setTracking(value.testFlag(TGridOption::goThumbTracking));
     verticalScrollBar()->setTracking(value.testFlag(TGridOption::goThumbTracking));
     UpdateEdit();

@@ -217,6 +217,7 @@ protected:
 
 private:
     void ChangeSize(int newColCount, int newRowCount);
+    void SetFixedCount(TGridAxis& axis, int value, const char* tooMany);
     void MoveTopLeft(int ALeft, int ATop);
     void ClampInView(TGridCoord cell);
     void ClampCoords();

@@ -425,6 +425,29 @@ TEST(GridMouse, SizingAndMovingByDraggingFixedCells)
     EXPECT_EQ(grid.Col(), 3);                 // and so does the current cell
 }
 
+TEST(GridMouse, MovingARowByDraggingItsFixedCell)
+{
+    TStringGrid grid;
+    grid.SetOptions(grid.Options() | TGridOption::goRowMoving);
+    ShownGrid shown(grid, 400, 200);
+    grid.SetRowHeights(1, 30);
+    for (int r = 1; r < 5; ++r)
+        grid.SetCells(1, r, QString::number(r));
+    grid.SetRow(1);
+    // Row 1 spans y 24..54; row 3 spans 78..102.
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, QPoint(10, 40));
+    EXPECT_EQ(grid.GridState(), TGridState::gsRowMoving);
+    QTest::mouseMove(grid.viewport(), QPoint(10, 90));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, QPoint(10, 90));
+    EXPECT_EQ(grid.GridState(), TGridState::gsNormal);
+    EXPECT_EQ(grid.Cells(1, 1), "2");
+    EXPECT_EQ(grid.Cells(1, 2), "3");
+    EXPECT_EQ(grid.Cells(1, 3), "1");
+    EXPECT_EQ(grid.RowHeights(3), 30);        // the height travels with its row
+    EXPECT_EQ(grid.RowHeights(1), 24);
+    EXPECT_EQ(grid.Row(), 3);                 // and so does the current cell
+}
+
 TEST(GridRows, MoveRowAndDeleteRowKeepTheDeletedRowPastTheCount)
 {
     TStringGrid grid;
@@ -595,6 +618,10 @@ TEST(GridSelection, RowSelectSpansTheScrollableColumnsAndArrowsScroll)
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 2, 9, 2}));
     QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 9, 3}));
+    grid.SetColCount(12);                     // a column added to the right joins the selected row
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 3, 11, 3}));
+    grid.SetFixedCols(2);
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 11, 3}));
 }
 
 TEST(GridEditor, AlwaysShownEditorFollowsTheCurrentCell)

@@ -402,43 +402,43 @@ TRect TBaseGrid::CalcCellRect(int ACol, int ARow) const
     return r;
 }
 
+bool TBaseGrid::HasMergeEncoding(int c, int r) const
+{
+    if (!HasCellProperties(c, r))
+        return false;
+    const TCellProperties* props = PropsAt(c, r);
+    return props->CellSpanX() != -1 || props->CellSpanY() != -1;
+}
+
+// From the range's base cell to its far corner. For painting, an end cell of zero width still counts one
+// pixel, so that a range ending in a hidden column keeps its edge.
+TRect TBaseGrid::RangeRect(int c, int r, bool WidenEmptyEnds) const
+{
+    const TPoint b = PropsAt(c, r)->BaseCell(c, r);
+    const TPoint span = CellSpan(c, r);
+    TRect r1 = CalcCellRect(b.X, b.Y);
+    TRect r2 = CalcCellRect(b.X + span.X, b.Y + span.Y);
+    if (WidenEmptyEnds && r1.Width() == 0)
+        ++r1.Right;
+    if (WidenEmptyEnds && r2.Width() == 0)
+        --r2.Left;
+    return {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
+            std::max(r1.Bottom, r2.Bottom)};
+}
+
 TRect TBaseGrid::CellRect(int c, int r) const
 {
-    if (HasCellProperties(c, r)) {
-        const TCellProperties* props = PropsAt(c, r);
-        if (props->CellSpanX() != -1 || props->CellSpanY() != -1) {
-            const TPoint b = props->BaseCell(c, r);
-            const TPoint span = CellSpan(c, r);
-            TRect r1 = CalcCellRect(b.X, b.Y);
-            if (r1.Width() == 0)
-                ++r1.Right;
-            TRect r2 = CalcCellRect(b.X + span.X, b.Y + span.Y);
-            if (r2.Width() == 0)
-                --r2.Left;
-            return {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
-                    std::max(r1.Bottom, r2.Bottom)};
-        }
-        if (props->Control())
-            return CalcCellRect(c, r);
-    }
+    if (HasMergeEncoding(c, r))
+        return RangeRect(c, r, true);
+    if (HasCellProperties(c, r) && PropsAt(c, r)->Control())
+        return CalcCellRect(c, r);
     const TRect shown = TStringGrid::CellRect(c, r);
     return {shown.Left, shown.Top, shown.Left + ColWidths(c), shown.Top + RowHeights(r)};
 }
 
 TPoint TBaseGrid::CellSize(int c, int r) const
 {
-    TRect rect = CalcCellRect(c, r);
-    if (HasCellProperties(c, r)) {
-        const TCellProperties* props = PropsAt(c, r);
-        if (props->CellSpanX() != -1 || props->CellSpanY() != -1) {
-            const TPoint b = props->BaseCell(c, r);
-            const TPoint span = CellSpan(c, r);
-            const TRect r1 = CalcCellRect(b.X, b.Y);
-            const TRect r2 = CalcCellRect(b.X + span.X, b.Y + span.Y);
-            rect = {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
-                    std::max(r1.Bottom, r2.Bottom)};
-        }
-    }
+    const TRect rect = HasMergeEncoding(c, r) ? RangeRect(c, r, false) : CalcCellRect(c, r);
     return {rect.Width(), rect.Height()};
 }
 

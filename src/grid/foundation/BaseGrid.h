@@ -189,6 +189,8 @@ private:
     void StoreCellObject(int c, int r, const std::function<void(TCellProperties*)>& store);
     void RepaintMergedCells(int c1, int r1, int c2, int r2);
     void KeepOffFooterRow();
+    bool HasMergeEncoding(int c, int r) const;     // spans other than "not merged", also a 1 x 1 merge
+    TRect RangeRect(int c, int r, bool WidenEmptyEnds) const;
     void MoveToRangeBottom();
     bool PaintedInPass(const TCanvas* ACanvas, int BaseCol, int BaseRow) const;
 

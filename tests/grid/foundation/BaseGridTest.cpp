@@ -178,6 +178,13 @@ TEST(BaseGridMerge, CellRectSpansTheRangeAlsoWhenScrolledPartlyOut)
     EXPECT_EQ(grid.CellSize(1, 2), Point(128, 48));
     EXPECT_EQ(grid.FixedColsWidth(), 64);
     EXPECT_EQ(grid.FixedRowsHeight(), 24);
+
+    // A range in a column of no width keeps a painted edge of one pixel on each side; its size stays 0 wide.
+    grid.SetTopRow(1);
+    grid.MergeCells(4, 1, 1, 2);
+    grid.SetColWidths(4, 0);
+    EXPECT_EQ(grid.CellRect(4, 2), Rect(255, 24, 257, 72));   // column 4 starts at 4 x 64
+    EXPECT_EQ(grid.CellSize(4, 2), Point(0, 48));
 }
 
 TEST(BaseGridText, DisplayHooksOnlyBelowTheNormalRowCount)

@@ -101,9 +101,26 @@ TEST_F(UndoFixture, MaxLevelKeepsTheNewestAndTheLevelNeverGoesBelowZero)
     EXPECT_EQ(grid.Cells(3, 1), "c");
     undo.Undo();                                 // nothing left: stays at zero
     EXPECT_EQ(undo.Level(), 0);
+    undo.Redo();                                 // the first entry is a change of its own now
+    EXPECT_EQ(undo.Level(), 1);
+    EXPECT_EQ(grid.Cells(1, 1), "p");
+    EXPECT_EQ(grid.Cells(2, 1), "b");
+}
+
+TEST_F(UndoFixture, ASequenceLeftOpenIsRedoneToItsLastEntry)
+{
+    undo.StartSequence();
+    Edit(1, "a");
+    Edit(2, "b");                                // no stop marker follows
+    for (int i = 0; i < 3; ++i)
+        undo.Undo();
+    EXPECT_EQ(undo.Level(), 0);
+    EXPECT_EQ(grid.Cells(2, 1), "");
     undo.Redo();
-    EXPECT_GE(undo.Level(), 0);
-    EXPECT_LE(undo.Level(), int(undo.Items().size()));
+    EXPECT_EQ(undo.Level(), 3);
+    EXPECT_EQ(grid.Cells(1, 1), "a");
+    EXPECT_EQ(grid.Cells(2, 1), "b");            // the level counts it applied, so it must be
+    EXPECT_FALSE(undo.CanRedo());
 }
 
 TEST(UndoRedo, NothingHappensWithoutAGridAndTheLinkClearsItself)
