@@ -64,6 +64,7 @@ private:
         int X = 0;                   // x advance from the line's left edge
         int Pen = 0;
         int FocusStart = -1;         // x where this line's part of the focus link starts
+        bool FocusContinues = false; // the focus link started on an earlier line
         TLine* L = nullptr;
         const TLine* Measured = nullptr;
     };
@@ -189,7 +190,7 @@ void TRenderer::DrawFocusFrame(TPass& p)
     if (p.FocusStart < 0)
         return;
     const int bottom = TextBottom(p);
-    const int left = p.Line.Left + p.FocusStart - (p.FocusStart > 0 ? 1 : 0);
+    const int left = p.Line.Left + p.FocusStart - (p.FocusContinues ? 0 : 1);
     const int right = p.Line.Left + p.X + 1;
     const int top = bottom - GhHeight();
     C.Pen().SetColor(clBlack);
@@ -210,8 +211,10 @@ void TRenderer::OpenLink(const QString& tag, TPass& p)
     S.LinkStartX = p.X;
     S.LinkStartTop = p.Line.Top;
     S.LinkStartLine = LineNo;
-    if (p.Draw && FocusLink())
+    if (p.Draw && FocusLink()) {
         p.FocusStart = p.X;
+        p.FocusContinues = false;
+    }
     if (p.Draw && (!P.HoverStyle || Hovered())) {
         SetStyle(TFontStyle::fsUnderline, true);
         if (P.HoverColor != clNone) {
@@ -610,6 +613,7 @@ void TRenderer::LayoutLine(QString& text, TPass& p)
     p.X = 0;
     p.Pen = p.Line.Left;
     p.FocusStart = p.Draw && FocusLink() ? 0 : -1;
+    p.FocusContinues = p.FocusStart == 0;
     if (p.Draw && S.Band) {
         C.Brush().SetStyle(TBrushStyle::bsSolid);
         C.Brush().SetColor(S.BandColor);

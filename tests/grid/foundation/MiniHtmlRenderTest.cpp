@@ -264,6 +264,19 @@ TEST_F(RenderFixture, HoverFocusAndBlink)
         frameDots += image.pixelColor(x, 0) == QColor(Qt::black);
     EXPECT_GT(frameDots, 0);                         // the dotted frame's top edge
 
+    // The frame runs from one pixel left of the link's text to one pixel right of it.
+    image.fill(Qt::white);
+    params.FocusLink = 0;
+    Render("<A href=\"a\">x</A>");
+    auto columnDots = [&](int x) {
+        int dots = 0;
+        for (int y = 0; y < LineHeight(); ++y)
+            dots += image.pixelColor(x, y) == QColor(Qt::black);
+        return dots;
+    };
+    EXPECT_GT(columnDots(0), 0);                     // the link starts at x 1
+    EXPECT_GT(columnDots(1 + Advance("x")), 0);
+
     image.fill(Qt::white);
     params = TMiniHtmlParams();
     params.Rect = Rect(0, 0, 300, 200);
