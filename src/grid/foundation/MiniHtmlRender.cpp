@@ -407,6 +407,10 @@ TTagResult TRenderer::ApplyControl(const QString& tag, TPass& p)
         itemH = 25;
     if (box)
         itemW = itemH = 16;
+    // A control that moves to the next line is hit there, never at the end of this one.
+    const int lineW = p.Line.Width();
+    if (!p.Second && itemW > lineW - p.X && itemW <= lineW)
+        return TTagResult::trFull;
     const int mx = P.XPos - p.Line.Left;
     if ((mx > p.X && mx < p.X + itemW && P.YPos > p.Line.Top && P.YPos < p.Line.Top + itemH) ||
         (P.CheckHotSpot && id == P.ControlID)) {
@@ -417,9 +421,6 @@ TTagResult TRenderer::ApplyControl(const QString& tag, TPass& p)
         R.ControlID = id;
         R.ControlType = type;
     }
-    const int lineW = p.Line.Width();
-    if (!p.Second && itemW > lineW - p.X && itemW <= lineW)
-        return TTagResult::trFull;
     p.X += itemW;
     p.Pen += itemW;
     p.L->Height = std::max(p.L->Height, itemH);

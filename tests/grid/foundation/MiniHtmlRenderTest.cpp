@@ -310,6 +310,17 @@ TEST_F(RenderFixture, ControlsLayDrawAndHit)
     EXPECT_EQ(result.ControlType, "EDIT");
     EXPECT_EQ(result.ControlValue, "<v>");
     EXPECT_EQ(result.ControlRect, Rect(1 + Advance("ab"), 0, 1 + Advance("ab") + 50, LineHeight() + 10));
+
+    // A control with no room left moves to the next line: the mouse where it did not fit hits nothing.
+    params.ControlID.clear();
+    params.Rect = Rect(0, 0, 1 + Advance("abc ") + 40, 200);
+    params.XPos = 1 + Advance("abc ") + 10;
+    params.YPos = 5;
+    EXPECT_FALSE(Render("abc <CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"50\">"));
+    EXPECT_EQ(result.AnchorVal, "");
+    EXPECT_EQ(result.ControlID, "");
+    EXPECT_EQ(result.ControlRect, TRect());
+    EXPECT_GT(result.YSize, LineHeight() + 10);       // two lines
 }
 
 } // namespace
