@@ -60,6 +60,8 @@ QMessageBox::Icon IconOf(TMsgDlgType type)
 TModalResult ShowRealBox(const TMessageRequest& r)
 {
     QMessageBox box(IconOf(r.Type), r.Caption, r.Text, QMessageBox::NoButton, QApplication::activeWindow());
+    // Texts carry names the user typed: shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     std::vector<std::pair<QAbstractButton*, TModalResult>> results;
     for (const ButtonInfo& b : kButtons) {
         if (!r.Buttons.Contains(b.Btn))

@@ -55,7 +55,7 @@ TFAbout::TFAbout(QWidget* parent) : TForm(parent)
     Label10 = label(200, 52);
     Label9 = label(200, 70);
     Label12 = label(200, 88);
-    Label4 = label(12, 118, QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Home_Page(), Web_Host));
+    Label4 = label(12, 118, Link_Html(Web_Home_Page(), Web_Host));
     connect(Label4, &QLabel::linkActivated, this, [this] { Label4Click(); });
     SbButton1 = new TSbButton(this);
     SbButton1->setGeometry(303, 110, 110, 28);

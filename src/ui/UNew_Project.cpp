@@ -84,7 +84,8 @@ void TFNew_Project::Btn_OKClick()
     if (!Valid_Project_Name(name))
         return refuse(105);
     const QString dir = JoinPath(Projects_Dir, name);
-    if (QFileInfo::exists(dir))
+    // Only a folder of that name is "already there"; a file of that name fails the creation below.
+    if (QFileInfo(dir).isDir())
         return refuse(106);
     if (!QDir().mkdir(dir))
         return refuse(105);

@@ -28,6 +28,11 @@ QString Web_Version_Check_Url()
     return QStringLiteral("http://%1/home/download/GetversionSW.asp?nomesw=%2").arg(Web_Host, Product_Version_Check_Code);
 }
 
+QString Link_Html(const QString& Url, const QString& Text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(Url.toHtmlEscaped(), Text.toHtmlEscaped());
+}
+
 void Open_Link(const QString& Link)
 {
     QDesktopServices::openUrl(QUrl(Link));

@@ -16,5 +16,7 @@ QString Web_Home_Page();
 QString Web_Download_Page();
 QString Web_Version_Check_Url();
 
+// A label's link: `Text` (shown as is) leading to `Url`.
+QString Link_Html(const QString& Url, const QString& Text);
 // Opens a web address with the desktop's default handler.
 void Open_Link(const QString& Link);

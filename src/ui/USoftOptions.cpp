@@ -226,8 +226,7 @@ void TFSoftOptions::Update_CheckBox()
 void TFSoftOptions::Btn_Check_UpdateClick()
 {
     if (Check_Version())
-        LL_Check_Update->setText(
-            QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Download_Page(), Lang(314).toHtmlEscaped()));
+        LL_Check_Update->setText(Link_Html(Web_Download_Page(), Lang(314)));
     else
         LL_Check_Update->setText(Lang(315).toHtmlEscaped());
     LL_Check_Update->show();

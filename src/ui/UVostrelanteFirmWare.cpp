@@ -120,6 +120,8 @@ void TFVostrelanteFirmWare::Create_Controls()
 {
     auto label = [this](int left, int top) {
         auto* l = new QLabel(this);
+        // Project names and language texts are shown as they are, never read as markup.
+        l->setTextFormat(Qt::PlainText);
         l->move(left, top);
         return l;
     };
@@ -142,11 +144,13 @@ void TFVostrelanteFirmWare::Create_Controls()
     for (QLabel*& l : L_Step)
         l = label(16, 0);
     L_Velmor = label(565, 392);
-    L_Velmor->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Home_Page(), Web_Host));
     LL_Update = label(16, 470);
     LL_Update->hide();
-    for (QLabel* l : {L_Velmor, LL_Update})
+    for (QLabel* l : {L_Velmor, LL_Update}) {
+        l->setTextFormat(Qt::RichText);
         connect(l, &QLabel::linkActivated, this, [](const QString& link) { Open_Link(link); });
+    }
+    L_Velmor->setText(Link_Html(Web_Home_Page(), Web_Host));
     Shape1 = new QFrame(this);
     Shape1->setFrameShape(QFrame::HLine);
     Shape1->setFrameShadow(QFrame::Plain);
@@ -186,11 +190,10 @@ void TFVostrelanteFirmWare::Lay_Out_Steps()
                          Btn_DNet_Net, Btn_DNet_Offset, Btn_KNX_Access, Btn_MQTT_Set_Topic, Btn_PROFIBUS_GSD,
                          Btn_SNMP_Manager_Access, Btn_SNMP_Trap, Btn_SNMP_MIB})
         b->hide();
-    const TSbButton* rows[] = {Btn_Prm_Gen, Btn_IEC61850_Access, Btn_BACnet_SetAccess, Btn_TLS_List_Certificates,
-                               Btn_BACnet_EDE_File, Btn_CreateBin};
     int top = 156;
-    for (const TSbButton* b : rows) {
-        const_cast<TSbButton*>(b)->move(80, top);
+    for (TSbButton* b : {Btn_Prm_Gen, Btn_IEC61850_Access, Btn_BACnet_SetAccess, Btn_TLS_List_Certificates,
+                         Btn_BACnet_EDE_File, Btn_CreateBin}) {
+        b->move(80, top);
         top += 44;
     }
     const int last = Btn_CreateBin->y();
@@ -280,12 +283,17 @@ bool TFVostrelanteFirmWare::Save_Setting(QString* error)
     return w.Save(JoinPath(Exe_Dir, kSettingsFile), QString(), error);
 }
 
-void TFVostrelanteFirmWare::FormClose()
+void TFVostrelanteFirmWare::Save_Setting_Reported()
 {
-    // The program ends all the same; the user learns the settings were not kept.
+    // The step goes on all the same (at close the program still ends); the user learns the settings were not kept.
     QString error;
     if (!Save_Setting(&error))
         MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+void TFVostrelanteFirmWare::FormClose()
+{
+    Save_Setting_Reported();
 }
 
 void TFVostrelanteFirmWare::Show_Configuration_Box()
@@ -397,9 +405,7 @@ void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
     }
     if (Sender == Btn_Opz) {
         if (FSoftOptions && FSoftOptions->ShowModal() == mrOk) {
-            QString error;
-            if (!Save_Setting(&error))
-                MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+            Save_Setting_Reported();
             Update_Timer_State();
         }
         return;
@@ -509,7 +515,7 @@ void TFVostrelanteFirmWare::Timer_UpdateTimer()
 {
     Timer_Update->stop();
     if (TFSoftOptions::Check_Version()) {
-        LL_Update->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(Web_Download_Page(), Lang(19).toHtmlEscaped()));
+        LL_Update->setText(Link_Html(Web_Download_Page(), Lang(19)));
         LL_Update->adjustSize();
         LL_Update->show();
     } else {

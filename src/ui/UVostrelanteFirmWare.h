@@ -104,6 +104,8 @@ private:
     void Lay_Out_Steps();
     void Read_Setting();
     void Show_Configuration_Box();
+    // Save_Setting, telling the user when the file could not be written.
+    void Save_Setting_Reported();
     void Show_Step_Window(const QString& Name);
     TSbButton* Make_Button(int left, int top, int width, int height);
 

@@ -74,11 +74,12 @@ TEST(Dialogs, RealBoxReportsTheClickedButton)
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(), "Really?");
+        EXPECT_EQ(box->text(), "<b>Really?</b>");
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
         EXPECT_EQ(box->buttons().size(), 2);
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_EQ(MessageDlg("Really?", TMsgDlgType::mtConfirmation, {B::mbYes, B::mbNo}), mrNo);
+    EXPECT_EQ(MessageDlg("<b>Really?</b>", TMsgDlgType::mtConfirmation, {B::mbYes, B::mbNo}), mrNo);
 }
 
 TEST(Dialogs, SaveDialogAppendsTheDefaultExtensionOnlyToANameWithout)

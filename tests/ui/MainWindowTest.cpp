@@ -3,6 +3,7 @@
 #include "platform/Http.h"
 #include "support/FileDialogRecorder.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/QStringPrinter.h"
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
 #include "ui/UVostrelanteFirmWare.h"
@@ -149,6 +150,18 @@ TEST_F(MainWindow, ADeletedProjectIsKeptInTheSettingsAndEveryStepRefuses)
     main->close();
     EXPECT_EQ(ReadAll(folder.path() + "/Vostrelant.xml"),
               Settings("Gone", "1.1.1.1", "English", Flags("1", "0", "0", "1")));
+}
+
+TEST_F(MainWindow, AProjectNameThatLooksLikeMarkupIsShownAsTyped)
+{
+    folder.makeProject("<b>Plant");
+    folder.writeFile("Vostrelant.xml", Settings("&lt;b&gt;Plant", "1.1.1.1", "English", ""));
+    Start();
+    main->show();
+    const QLabel* name = main->L_Name_Conf_L2;
+    ASSERT_EQ(name->text(), "<b>Plant");
+    // Read as markup, the label would be only as wide as a bold "Plant".
+    EXPECT_GE(name->width(), name->fontMetrics().horizontalAdvance("<b>Plant"));
 }
 
 TEST_F(MainWindow, LayoutOfTheBuiltModel)

@@ -1,6 +1,7 @@
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/QStringPrinter.h"
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
 #include "ui/UNew_Project.h"
@@ -81,6 +82,7 @@ TEST_F(Configurations, ANewProjectGetsItsFolderAndBinAndBecomesTheOpenOne)
 TEST_F(Configurations, RefusedNamesLeaveTheDialogOpenAndNothingBehind)
 {
     folder.makeProject("Taken");
+    folder.writeFile("PROJECTS/Note", "a file, not a configuration");
     main->show();
     const struct {
         const char* name;
@@ -88,6 +90,7 @@ TEST_F(Configurations, RefusedNamesLeaveTheDialogOpenAndNothingBehind)
     } cases[] = {
         {"", 107},        {"Taken", 106},  {".", 105},      {"..", 105},
         {"../escape", 105}, {"a/b", 105},  {"a\\b", 105},   {"tab\there", 105},
+        {"Note", 105},  // only a folder counts as taken; the file makes the creation fail
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,7 +101,7 @@ TEST_F(Configurations, RefusedNamesLeaveTheDialogOpenAndNothingBehind)
     }
     EXPECT_FALSE(QFileInfo::exists(folder.path() + "/escape"));
     EXPECT_EQ(QDir(folder.projects()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList{"Taken"});
+              (QStringList{"Note", "Taken"}));
     EXPECT_EQ(main->L_Name_Conf->text(), Lang(9));
 }
 
