@@ -32,6 +32,8 @@ const CheckCase kCases[] = {
     {{{"E_IEC61850_Server_Port", "10000"}}, 437},
     {{{"E_IEC61850_Server_Port", "65536"}}, 437},
     {{{"E_IEC61850_Server_Port", "abc"}}, 437},
+    {{{"E_IEC61850_Server_Port", "-1"}}, 437},
+    {{{"E_IEC61850_Server_Port", ""}}, 437},
     {{{"E_IEC61850_Server_Port", "9999"}}, 0},
     {{{"E_IEC61850_Server_Port", "10001"}}, 0},
     {{{"E_IEC61850_Server_Port", "0"}}, 0},

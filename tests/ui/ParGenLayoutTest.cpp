@@ -12,7 +12,11 @@
 #include <QLineEdit>
 #include <QRect>
 #include <QTest>
+#include <QImage>
+#include <QPoint>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -78,6 +82,30 @@ TEST_F(ParGenLayout, RowsSitAtTheirExactPlaces)
     };
     for (const auto& [name, rect] : places)
         EXPECT_EQ(Control(name)->geometry(), rect) << name;
+}
+
+TEST_F(ParGenLayout, AddressRowsHaveTheirDotsBetweenTheOctets)
+{
+    TFParGen& d = Create();
+    std::vector<QPoint> dots;
+    for (const QLabel* l : d.Panel("CP_IEC61850_Server")->Surface()->findChildren<QLabel*>())
+        if (l->text() == ".")
+            dots.push_back(l->pos());
+    std::sort(dots.begin(), dots.end(), [](QPoint a, QPoint b) { return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x()); });
+    // Level with the label; one pixel lower beside a heading box (Gateway, DNS).
+    const std::vector<QPoint> expected = {{247, 12}, {308, 12}, {369, 12}, {247, 40}, {308, 40}, {369, 40},
+                                          {247, 69}, {308, 69}, {369, 69}, {247, 97}, {308, 97}, {369, 97}};
+    EXPECT_EQ(dots, expected);
+}
+
+TEST_F(ParGenLayout, WindowPanelsAndBarsWearTheFaceColour)
+{
+    TFParGen& d = Show();
+    const QImage shot = d.grab().toImage();
+    const QColor face(0xF8, 0xF7, 0xED);  // $00EDF7F8
+    const int surfaceTop = 69 + Header();
+    for (const QPoint at : {QPoint(300, 5), QPoint(5, surfaceTop + 2), QPoint(5, 700 - 5)})
+        EXPECT_EQ(shot.pixelColor(at).name(), face.name()) << at.x() << "," << at.y();
 }
 
 TEST_F(ParGenLayout, SwitchingBACnetTypeSwapsTheRowsAndMovesThePanelsBelow)

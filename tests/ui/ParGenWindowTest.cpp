@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <functional>
 
 namespace {
 
@@ -225,6 +226,58 @@ TEST_F(ParGenWindow, TheWheelScrollsThePanelGroupOnlyWhenTheMouseIsOverIt)
     EXPECT_EQ(type->currentIndex(), 0);
     Wheel(d.CPG->viewport(), QPoint(5, 5), 120);
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ParGenWindow, CaptionsAndHintsComeFromTheirTexts)
+{
+    TFParGen& d = Create();
+    EXPECT_EQ(d.L_SW_Desc->text(), Lang(401));
+    EXPECT_EQ(d.Btn_OK->Caption(), Lang(402));
+    EXPECT_EQ(d.Btn_OK->toolTip(), Lang(404));
+    EXPECT_EQ(d.Btn_Cancel->toolTip(), Lang(405));
+    const std::pair<const char*, int> captions[] = {
+        {"L_IEC61850_Server_SM", 596}, {"CB_IEC61850_Server_En_DNS", 1922}, {"L_IEC61850_Server_Password", 409},
+        {"CB_TLS_Server_Enable", 412}, {"L_TLS_Server_Root_Cert", 420}, {"CB_TLS_Server_En_Known_Cert", 422},
+        {"L_BACnet_Slave_Type", 712}, {"CB_BACnet_IP_Slave_GAT", 724}, {"L_BACnet_IP_Slave_Device_Identifier", 734},
+        {"L_BACnet_MSTP_Slave_Baudrate", 736}, {"L_BACnet_MSTP_Slave_Network", 750},
+        {"CB_BACnet_Slave_Desc_32_Chars", 752}, {"L_NTP_Server_URL", 1917}, {"L_NTP_Poll_Time", 1919},
+    };
+    for (const auto& [name, text] : captions)
+        EXPECT_EQ(Control(name)->property("text").toString(), Lang(text)) << name;
+    const std::pair<const char*, int> hints[] = {
+        {"E_IEC61850_Server_IP4", 595}, {"E_IEC61850_Server_SM1", 597}, {"CB_IEC61850_Server_En_GAT", 602},
+        {"E_IEC61850_Server_GAT4", 606}, {"E_IEC61850_Server_DNS4", 1927}, {"E_IEC61850_Server_Port", 408},
+        {"E_TLS_Server_Key", 415}, {"CB_TLS_Server_En_Known_Cert", 423}, {"CB_BACnet_Slave_Type", 713},
+        {"E_BACnet_IP_Slave_IP3", 717}, {"E_BACnet_IP_Slave_GAT1", 726}, {"E_BACnet_IP_Slave_Port", 731},
+        {"E_BACnet_MSTP_Slave_Device_Name", 741}, {"E_BACnet_MSTP_Slave_Device_Instance", 749},
+        {"CB_BACnet_Slave_Desc_32_Chars", 753}, {"E_NTP_Poll_Time", 1920},
+    };
+    for (const auto& [name, text] : hints)
+        EXPECT_EQ(Control(name)->toolTip(), Lang(text)) << name;
+}
+
+TEST_F(ParGenWindow, EveryKindOfInputCountsAsAChange)
+{
+    TFParGen& d = Show();
+    Activate(&d);
+    d.Controls().Box("CB_TLS_Server_Enable")->click();  // shows the key
+    EXPECT_TRUE(d.Is_Change);
+    auto typed = [&d](QWidget* w, std::function<void()> act) {
+        d.Is_Change = false;
+        w->setFocus();
+        act();
+        return d.Is_Change;
+    };
+    QWidget* key = Control("E_TLS_Server_Key");
+    EXPECT_TRUE(typed(key, [key] { QTest::keyClicks(key, "k"); }));
+    QWidget* port = Control("E_IEC61850_Server_Port");
+    EXPECT_TRUE(typed(port, [port] { QTest::keyClick(port, Qt::Key_Backspace); }));
+    QWidget* parity = Control("CB_BACnet_MSTP_Slave_Parity");
+    d.Controls().List("CB_BACnet_Slave_Type")->setCurrentIndex(1);
+    d.Move_GroupBoxs();
+    EXPECT_TRUE(typed(parity, [parity] { QTest::keyClick(parity, Qt::Key_Down); }));
+    QCheckBox* desc = d.Controls().Box("CB_BACnet_Slave_Desc_32_Chars");
+    EXPECT_TRUE(typed(desc, [desc] { desc->click(); }));
 }
 
 TEST_F(ParGenWindow, ALanguageChangeReappliesTextsButNotThePanelCaptions)
