@@ -192,11 +192,7 @@ void TRenderer::DrawFocusFrame(TPass& p)
     const int bottom = TextBottom(p);
     const int left = p.Line.Left + p.FocusStart - (p.FocusContinues ? 0 : 1);
     const int right = p.Line.Left + p.X + 1;
-    const int top = bottom - GhHeight();
-    C.Pen().SetColor(clBlack);
-    C.Pen().SetStyle(TPenStyle::psDot);
-    C.Polyline({{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}});
-    C.Pen().SetStyle(TPenStyle::psSolid);
+    C.DrawFocusRect(Rect(left, bottom - GhHeight(), right, bottom));
     p.FocusStart = -1;
 }
 

@@ -183,10 +183,7 @@ void TVxCheckBox::Paint()
     if (Focused()) {
         TRect measured = text;
         c.DrawText(FCaption, measured, flags | DT_CALCRECT);
-        c.Pen().SetStyle(TPenStyle::psDot);
-        c.Pen().SetColor(clWindowText);
-        const int l = measured.Left - 2, t = measured.Top, r = measured.Right, b = measured.Bottom;
-        c.Polyline({{l, t}, {r, t}, {r, b}, {l, b}, {l, t}});
+        c.DrawFocusRect(Rect(measured.Left - 2, measured.Top, measured.Right, measured.Bottom));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "grid/foundation/vxgcheck.h"
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
@@ -58,6 +59,26 @@ TEST_F(CheckFixture, ClicksAndSpaceToggle)
     QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(500, 8));
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(CheckFixture, FocusFrameAroundTheCaption)
+{
+    // The dotted frame: from 2 pixels left of the measured caption to its right and bottom edges, exclusive.
+    box->SetCaption("Ab");
+    box->SetFocus();
+    ASSERT_TRUE(box->Focused());
+    QImage image(box->size(), QImage::Format_RGB32);
+    box->render(&image);
+    const QFontMetrics metrics(box->Font().toQFont());
+    const int left = 15 - 2, right = 15 + metrics.horizontalAdvance("Ab"), bottom = 4 + metrics.height();
+    auto rowDots = [&](int y) {
+        int dots = 0;
+        for (int x = left; x < right; ++x)
+            dots += image.pixelColor(x, y) != image.pixelColor(box->Width() - 1, y);
+        return dots;
+    };
+    EXPECT_GT(rowDots(bottom - 1), 0);
+    EXPECT_EQ(rowDots(bottom), 0);                // nothing below the frame
 }
 
 TEST_F(CheckFixture, ReadOnlyStillClicks)
