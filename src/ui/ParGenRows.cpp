@@ -300,8 +300,11 @@ TParPanelRows Build_Panel_Rows(TCategoryPanel* panel, const TParRow* rows, int c
     for (int i = 0; i < count; ++i)
         built.push_back(builder.Build(rows[i]));
     TParPanelRows result(panel, std::move(built));
-    for (const TParBuiltRow& row : result.Rows())
-        result.Place(row, kFirstRowY + static_cast<int>(&row - result.Rows().data()) * kRowStep);
+    int y = kFirstRowY;
+    for (const TParBuiltRow& row : result.Rows()) {
+        result.Place(row, y);
+        y += kRowStep;
+    }
     return result;
 }
 

@@ -90,11 +90,9 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     Paint_Face(CPG->widget());
     P_Button = Make_Button_Bar(this, kWidth, kHeight, kBarHeight);
     Paint_Face(P_Button);
-    // Both keep to the right edge (FormResize): Cancel last, OK left of it.
+    // The width never changes, so both stay at the right edge: Cancel last, OK left of it.
     Btn_OK = Make_Bar_Button(P_Button, kWidth - 2 * (110 + 8));
     Btn_Cancel = Make_Bar_Button(P_Button, kWidth - (110 + 8));
-    for (TSbButton* b : {Btn_OK, Btn_Cancel})
-        b->SetStyle(TSbButtonStyle::bsEncarta);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_Cancel->OnClick = [this](QObject*) { Btn_CancelClick(); };
 
