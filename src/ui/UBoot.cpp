@@ -234,7 +234,7 @@ void TFBoot::Btn_UpdateClick(QObject*)
 {
     if (FBusy)
         return;
-    const BusyPress press(FBusy, {Btn_Update, P_IP_Address, P_Options});
+    const BusyPress press(FBusy, {Btn_Update, Btn_Cancel, P_IP_Address, P_Options});
     if (Send_Ping()) {
         Device_IP = Address();
         Update_Option = CB_Update_Options->currentIndex();

@@ -2,6 +2,7 @@
 #include "core/ULanguage.h"
 #include "platform/Ping.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/QStringPrinter.h"
 #include "support/TempProgramFolder.h"
 #include "ui/UBoot.h"
 #include "ui/UVostrelanteFirmWare.h"
@@ -156,6 +157,38 @@ TEST_F(BootDialog, ShowsTheRememberedAddressChoiceAndReadBack)
     EXPECT_EQ(dialog.E_IP4->text(), "7");
 }
 
+TEST_F(BootDialog, EnglishTextsOfTheEthernetMode)
+{
+    Open({Answer});
+    EXPECT_EQ(dialog.windowTitle(), "Update Device by Ethernet (UDP)");
+    EXPECT_EQ(dialog.L_SW_Desc->text(), "Update Device Using the Ethernet Port");
+    EXPECT_EQ(dialog.L_IP_Address->text(), "Insert the IP Address of Device");
+    EXPECT_EQ(dialog.L_Update_Option->text(), "Select Update Options");
+    QStringList choices;
+    for (int i = 0; i < dialog.CB_Update_Options->count(); ++i)
+        choices << dialog.CB_Update_Options->itemText(i);
+    EXPECT_EQ(choices, (QStringList{"Firmware + Configuration", "Firmware", "Configuration"}));
+    EXPECT_EQ(dialog.CB_Update_Option_Read_Back->text(), "Read Back");
+    EXPECT_EQ(dialog.Btn_Cancel->Caption(), "Cancel");
+    EXPECT_EQ(dialog.Btn_Update->Caption(), "Execute Update Firmware");
+    const struct {
+        QWidget* control;
+        const char* hint;
+    } hints[] = {
+        {dialog.E_IP1, "Insert first byte of IP Address"},
+        {dialog.E_IP2, "Insert second byte of IP Address"},
+        {dialog.E_IP3, "Insert third byte of IP Address"},
+        {dialog.E_IP4, "Insert fourth byte of IP Address"},
+        {dialog.CB_Update_Options, "Select the operation to do in update"},
+        {dialog.CB_Update_Option_Read_Back,
+         "Enable or disable the possibility to read back the Firmware/Configuration"},
+        {dialog.Btn_Cancel, "Exit without to do the Update"},
+        {dialog.Btn_Update, "Start the update of Device"},
+    };
+    for (const auto& h : hints)
+        EXPECT_EQ(h.control->toolTip(), h.hint);
+}
+
 TEST_F(BootDialog, DotKeyMovesToTheNextAddressEditAndIsNeverTyped)
 {
     Open({Answer});
@@ -266,6 +299,7 @@ TEST_F(BootDialog, CannotBePressedAgainClosedOrEditedWhileAPressIsAtWork)
         ++echoes;
         EXPECT_TRUE(dialog.Busy());
         EXPECT_FALSE(dialog.Btn_Update->isEnabled());
+        EXPECT_FALSE(dialog.Btn_Cancel->isEnabled());
         EXPECT_FALSE(dialog.E_IP1->isEnabled());
         EXPECT_FALSE(dialog.CB_Update_Options->isEnabled());
         // Pressed and closed at once...
@@ -288,6 +322,7 @@ TEST_F(BootDialog, CannotBePressedAgainClosedOrEditedWhileAPressIsAtWork)
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.Busy());
     EXPECT_TRUE(dialog.Btn_Update->isEnabled());
+    EXPECT_TRUE(dialog.Btn_Cancel->isEnabled());
     EXPECT_TRUE(dialog.E_IP1->isEnabled());
     EXPECT_TRUE(dialog.CB_Update_Options->isEnabled());
     dialog.close();

@@ -203,6 +203,37 @@ TEST_F(MainWindow, LayoutOfTheBuiltModel)
     EXPECT_EQ(main->Btn_Opz->toolTip(), "Options");
 }
 
+TEST_F(MainWindow, EnglishCaptionsAndHintsOfTheShownButtons)
+{
+    Start();
+    const struct {
+        TSbButton* button;
+        const char* caption;
+        const char* hint;
+    } texts[] = {
+        {main->Btn_Info, "", "Information"},
+        {main->Btn_Opz, "", "Options"},
+        {main->Btn_Close, "", "Close Configurator"},
+        {main->Btn_New, "New Configuration", "Create a new configuration for the device"},
+        {main->Btn_Open, "Open Configuration", "Open an exists configuration"},
+        {main->Btn_Prm_Gen, "Set Communication", "Set the main parameters of Protocols"},
+        {main->Btn_IEC61850_Access, "IEC61850 Access", "Set the List of Variables for IEC61850"},
+        {main->Btn_BACnet_SetAccess, "Set BACnet Access", "Set the BACnet Slave Access Rules"},
+        {main->Btn_TLS_List_Certificates, "TLS Known Certificates",
+         "Set the List of TLS Certificate accepted from IEC61850 Server"},
+        {main->Btn_BACnet_EDE_File, "BACnet EDE File", "Create the BACnet EDE File for Actual Configuration"},
+        {main->Btn_CreateBin, "Update Device UDP", "Update the actual Firmware and/or Configuration in the device"},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.hint);
+        EXPECT_EQ(t.button->Caption(), t.caption);
+        EXPECT_EQ(t.button->toolTip(), t.hint);
+    }
+    EXPECT_EQ(main->L_Begin->text(), "Begin");
+    EXPECT_EQ(main->L_Step[7]->text(), "Step 8");
+    EXPECT_EQ(main->L_Step[8]->text(), "Step 9");
+}
+
 // Every button but New, Open, Close, Info and Options needs an open configuration.
 TEST_F(MainWindow, EveryStepTestsTheProjectFirst)
 {

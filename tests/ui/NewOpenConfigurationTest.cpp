@@ -163,6 +163,44 @@ TEST_F(Configurations, OkWithNothingToChooseChangesNothing)
     EXPECT_EQ(openConf->ListBox1->count(), 0);
 }
 
+TEST_F(Configurations, EnglishTextsOfBothDialogs)
+{
+    const struct {
+        const char* caption;
+        QLabel* code;
+        QLabel* desc;
+        QLabel* label;
+        TSbButton* ok;
+        TSbButton* cancel;
+        QWidget* input;
+        const char* texts[7];  // description, label, OK, Cancel, then the hints of input, OK, Cancel
+    } dialogs[] = {
+        {"Create New Configuration", newProject->L_SW_Code, newProject->L_SW_Desc, newProject->Label1,
+         newProject->Btn_OK, newProject->Btn_Cancel, newProject->E_New_Proj,
+         {"Create New Configuration", "Name of the new Configuration", "OK", "Cancel",
+          "Insert here the name of new configuration", "Confirm the Name of new Configuration",
+          "Cancel the New Configuration"}},
+        {"Open Configuration", openConf->L_SW_Code, openConf->L_SW_Desc, openConf->Label1, openConf->Btn_OK,
+         openConf->Btn_Cancel, openConf->ListBox1,
+         {"Open an Existing Configuration", "List of Avaliable Configurations", "OK", "Cancel",
+          "Select from this list the configuration to open", "Open the Selected Configuration",
+          "Cancel open of Configuration"}},
+    };
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.caption);
+        EXPECT_EQ(d.code->window()->windowTitle(), d.caption);
+        EXPECT_EQ(d.code->text(), "QV48143");
+        EXPECT_EQ(d.desc->text(), d.texts[0]);
+        EXPECT_EQ(d.label->text(), d.texts[1]);
+        EXPECT_EQ(d.ok->Caption(), d.texts[2]);
+        EXPECT_EQ(d.cancel->Caption(), d.texts[3]);
+        EXPECT_EQ(d.input->toolTip(), d.texts[4]);
+        EXPECT_EQ(d.ok->toolTip(), d.texts[5]);
+        EXPECT_EQ(d.cancel->toolTip(), d.texts[6]);
+    }
+    EXPECT_EQ(openConf->size(), QSize(377, 351));
+}
+
 TEST_F(Configurations, SearchComparesRegardlessOfLetterCase)
 {
     openConf->SL = {"One", "two", "TWO"};

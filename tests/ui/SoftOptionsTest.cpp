@@ -2,6 +2,7 @@
 #include "core/ULanguage.h"
 #include "platform/Http.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/QStringPrinter.h"
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
 #include "ui/UAbout.h"
@@ -61,6 +62,29 @@ protected:
     std::unique_ptr<TFVostrelanteFirmWare> main;
     TFSoftOptions* options;
 };
+
+TEST_F(Options, EnglishTextsAndTheConnectionPageFirst)
+{
+    EXPECT_EQ(options->PC_Options->currentWidget(), options->TS_Con_Options);
+    EXPECT_EQ(options->Caption(), "Software Options");
+    EXPECT_EQ(options->L_SW_Code->text(), "QV48143");
+    EXPECT_EQ(options->L_SW_Desc->text(), "Software Options");
+    QStringList tabs;
+    for (int i = 0; i < options->PC_Options->count(); ++i)
+        tabs << options->PC_Options->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{"Language", "Connection Options", "Software Settings"}));
+    EXPECT_EQ(options->L_Sel_Lang->text(), "Selected Language : ");
+    EXPECT_EQ(options->L_Page_Lang->text(), "Page 1 / 1");
+    EXPECT_EQ(options->Btn_Prev->Caption(), "Previous");
+    EXPECT_EQ(options->Btn_Next->Caption(), "Next");
+    EXPECT_EQ(options->CB_En_Con->text(), "Enable Internet Connection");
+    EXPECT_EQ(options->CB_Update->text(), "Check Software Update at Start of Program");
+    EXPECT_EQ(options->Btn_Check_Update->Caption(), "Check Available Update");
+    EXPECT_EQ(options->Btn_OK->Caption(), "OK");
+    EXPECT_EQ(options->Btn_Cancel->Caption(), "Cancel");
+    EXPECT_EQ(options->CB_Soft_Set_Jump_Table->text(), "Jump into next field in the tables by pressing the Enter Key");
+    EXPECT_EQ(options->CB_DoubleClick_Auto_Size->text(), "Enable Auto Size of Table Columns by Double Click");
+}
 
 TEST_F(Options, LanguagePagesForNoneSixAndEightFiles)
 {
