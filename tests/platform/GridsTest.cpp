@@ -461,6 +461,16 @@ TEST(GridRows, MoveRowAndDeleteRowKeepTheDeletedRowPastTheCount)
     EXPECT_EQ(grid.Cells(1, 2), "1");
     EXPECT_EQ(grid.Cells(1, 3), "4");
     EXPECT_EQ(grid.Cells(1, 4), "3");         // past the count, still stored
+
+    for (int c = 0; c < 5; ++c)
+        grid.SetCells(c, 1, QString(QChar('a' + c)));
+    grid.SetColWidths(1, 10);
+    grid.DeleteColumn(1);
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.Cells(1, 1), "c");
+    EXPECT_EQ(grid.Cells(3, 1), "e");
+    EXPECT_EQ(grid.Cells(4, 1), "b");
+    EXPECT_EQ(grid.ColWidths(1), 64);         // the width went with its column
 }
 
 TEST(GridEditor, OpensWritesThroughAndHandsKeysBack)

@@ -849,51 +849,23 @@ void TBaseGrid::SetGridFixedLineColor(TColor value)
 }
 
 namespace {
+// Stores the value and repaints the whole grid, only when it changed.
 template <typename T>
-bool Change(T& field, T value)
+void StoreAndRepaint(TCustomGrid& grid, T& field, T value)
 {
     if (field == value)
-        return false;
+        return;
     field = value;
-    return true;
+    grid.InvalidateGrid();
 }
 } // namespace
 
-void TBaseGrid::SetSelectionStyle(TGridSelectionStyle value)
-{
-    if (Change(FSelectionStyle, value))
-        InvalidateGrid();
-}
-
-void TBaseGrid::SetActiveRowShow(bool value)
-{
-    if (Change(FActiveRowShow, value))
-        InvalidateGrid();
-}
-
-void TBaseGrid::SetActiveRowColor(TColor value)
-{
-    if (Change(FActiveRowColor, value))
-        InvalidateGrid();
-}
-
-void TBaseGrid::SetActiveRowColorTo(TColor value)
-{
-    if (Change(FActiveRowColorTo, value))
-        InvalidateGrid();
-}
-
-void TBaseGrid::SetActiveRowMirrorColor(TColor value)
-{
-    if (Change(FActiveRowMirrorColor, value))
-        InvalidateGrid();
-}
-
-void TBaseGrid::SetActiveRowMirrorColorTo(TColor value)
-{
-    if (Change(FActiveRowMirrorColorTo, value))
-        InvalidateGrid();
-}
+void TBaseGrid::SetSelectionStyle(TGridSelectionStyle value) { StoreAndRepaint(*this, FSelectionStyle, value); }
+void TBaseGrid::SetActiveRowShow(bool value) { StoreAndRepaint(*this, FActiveRowShow, value); }
+void TBaseGrid::SetActiveRowColor(TColor value) { StoreAndRepaint(*this, FActiveRowColor, value); }
+void TBaseGrid::SetActiveRowColorTo(TColor value) { StoreAndRepaint(*this, FActiveRowColorTo, value); }
+void TBaseGrid::SetActiveRowMirrorColor(TColor value) { StoreAndRepaint(*this, FActiveRowMirrorColor, value); }
+void TBaseGrid::SetActiveRowMirrorColorTo(TColor value) { StoreAndRepaint(*this, FActiveRowMirrorColorTo, value); }
 
 ZIveDoziVadeZizi* TBaseGrid::UndoRedo() const
 {
