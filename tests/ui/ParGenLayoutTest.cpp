@@ -237,6 +237,40 @@ TEST_F(ParGenLayout, ModelTablePairsEveryModelWithItsPanels)
                                                            TParPanelId::NTP}));
 }
 
+TEST_F(ParGenLayout, EveryModelShowsItsOwnSideBetweenTheServersAndNTP)
+{
+    struct ModelCase {
+        int model;
+        const char* panel;
+        int title;
+    };
+    const ModelCase cases[] = {
+        {48128, "CP_Modbus_Master", 424},   {48131, "CP_Modbus_Slave", 576},    {48134, "CP_Modbus_TCP_Master", 487},
+        {48137, "CP_Modbus_TCP_Slave", 619}, {48140, "CP_BACnet_Master", 651},  {48143, "CP_BACnet_Slave", 711},
+        {48146, "CP_CAN", 774},             {48149, "CP_CANopen", 777},         {48152, "CP_DeviceNet_Master", 792},
+        {48155, "CP_DeviceNet_Slave", 1600}, {48158, "CP_EtherNetIP", 1612},    {48161, "CP_J1939", 1654},
+        {48164, "CP_KNX", 1665},            {48170, "CP_NMEA2000", 1671},       {48173, "CP_PROFIBUS", 1679},
+        {48176, "CP_PROFINET", 532},        {48179, "CP_SNMP_Manager", 1691},   {48182, "CP_SNMP_Agent", 1721},
+        {48185, "CP_Serial", 522},
+    };
+    for (const ModelCase& c : cases) {
+        SCOPED_TRACE(c.model);
+        TFParGen& d = Create(c.model);
+        std::vector<const TCategoryPanel*> shown;
+        for (const TCategoryPanel* p : d.CPG->Panels())
+            if (!p->isHidden())
+                shown.push_back(p);
+        std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->Top() < b->Top(); });
+        QStringList names, captions;
+        for (const TCategoryPanel* p : shown) {
+            names << p->objectName();
+            captions << p->Caption();
+        }
+        EXPECT_EQ(names, (QStringList{"CP_IEC61850_Server", "CP_TLS_Server", c.panel, "CP_NTP"}));
+        EXPECT_EQ(captions, (QStringList{"1. " + Lang(406), "2. " + Lang(411), "3. " + Lang(c.title), "4. " + Lang(1916)}));
+    }
+}
+
 TEST_F(ParGenLayout, MQTTWillRowsMoveTheRowsBelowThem)
 {
     Create(48167);
