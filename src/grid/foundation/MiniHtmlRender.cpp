@@ -1,6 +1,7 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
 #include "grid/foundation/RirEdod.h"
+#include "grid/foundation/RirEdodDraw.h"
 #include "grid/foundation/VodIDIRI.h"
 #include "platform/Canvas.h"
 #include <algorithm>
@@ -24,6 +25,7 @@ struct TLayoutState {
     int LinkCount = 0;
     int PicCount = 0;
     bool Sub = false, Sup = false, Shadow = false, Mark = false, Hidden = false, Band = false;
+    int Rotation = 0;                // degrees counter-clockwise, from <R>
     TColor BandColor = clNone;
     TColor FontSavedBg = clNone, ParaSavedBg = clNone;
     TColor HiSavedText = clNone, HiSavedBg = clNone;
@@ -154,12 +156,19 @@ void TRenderer::DrawRun(const QString& run, TPass& p, int width)
     const unsigned flags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | (P.WordWrap ? 0u : DT_END_ELLIPSIS);
     const int bottom = TextBottom(p);
     UseFont();
+    // Upright in the rest of the line, or turned about the top-left corner the upright run would have.
+    auto write = [&](int offset) {
+        if (S.Rotation != 0) {
+            TextOutRotated(C, p.Pen + offset, bottom - C.TextHeight(run) + offset, run, S.Rotation, true);
+            return;
+        }
+        TRect r = Rect(p.Pen + offset, p.Line.Top + offset, p.Line.Right + offset, bottom + offset);
+        C.DrawText(run, r, flags);
+    };
     if (S.Shadow) {
         C.Font().SetColor(P.ShadowColor);
         C.Brush().SetStyle(TBrushStyle::bsClear);
-        TRect shadow = Rect(p.Pen + P.ShadowOffset, p.Line.Top + P.ShadowOffset, p.Line.Right + P.ShadowOffset,
-                            bottom + P.ShadowOffset);
-        C.DrawText(run, shadow, flags);
+        write(P.ShadowOffset);
         UseFont();
     }
     if (S.Bg == clNone) {
@@ -168,8 +177,7 @@ void TRenderer::DrawRun(const QString& run, TPass& p, int width)
         C.Brush().SetStyle(TBrushStyle::bsSolid);
         C.Brush().SetColor(S.Bg);
     }
-    TRect r = Rect(p.Pen, p.Line.Top, p.Line.Right, bottom);
-    C.DrawText(run, r, flags);
+    write(0);
     C.Brush().SetStyle(TBrushStyle::bsClear);
     if (FocusLink())
         R.FocusAnchor = S.Href;
@@ -598,7 +606,7 @@ TTagResult TRenderer::ApplyTag(const QString& tag, TPass& p)
             --S.ListLevel;
         break;
     case THtmlTag::htZ: S.Hidden = open; break;
-    case THtmlTag::htR:       // rotated text is not offered by the canvas; the text is drawn upright
+    case THtmlTag::htR: S.Rotation = open ? HtmlNumber(HtmlLetterValue(tag, u'a')) : 0; break;
     case THtmlTag::htUnknown: break;
     }
     return TTagResult::trContinue;

@@ -3,6 +3,8 @@
 #include "grid/foundation/VxXPVS.h"
 #include "platform/Canvas.h"
 #include <QLocale>
+#include <QPainter>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -316,6 +318,38 @@ void DrawSpinButtons(TCanvas& Canvas, QWidget* WindowHandle, const TRect& R, int
 void DrawDropArrow(TCanvas& Canvas, int X, int Y, TColor Color)
 {
     Triangle(Canvas, {X - 3, Y}, {X + 3, Y}, {X, Y + 3}, Color);
+}
+
+void TextOutRotated(TCanvas& Canvas, int X, int Y, const QString& Text, int Angle, bool Prefix)
+{
+    const unsigned flags = DT_SINGLELINE | DT_NOCLIP | (Prefix ? 0u : DT_NOPREFIX);
+    TRect extent = Rect(0, 0, 0, 0);
+    Canvas.DrawText(Text, extent, flags | DT_CALCRECT);
+    const int w = extent.Width(), h = extent.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    // Written upright on a key colour that the text does not use, then turned and copied without the key.
+    const TColor key = Canvas.Font().Color() == RGB(1, 2, 3) ? RGB(3, 2, 1) : RGB(1, 2, 3);
+    TBitmap flat(w, h);
+    flat.Canvas().Brush().SetColor(key);
+    flat.Canvas().FillRect(Rect(0, 0, w, h));
+    flat.Canvas().SetFont(Canvas.Font());
+    flat.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+    TRect r = Rect(0, 0, w, h);
+    flat.Canvas().DrawText(Text, r, flags);
+    const QTransform turn = QTransform().rotate(-Angle);
+    const QPoint origin = QImage::trueMatrix(turn, w, h).map(QPoint(0, 0));
+    // The corners the turn uncovers take the key colour too.
+    const QImage image = flat.Image().transformed(turn);
+    QImage keyed(image.size(), QImage::Format_RGB32);
+    keyed.fill(ToQColor(key));
+    QPainter(&keyed).drawImage(0, 0, image);
+    TBitmap turned;
+    turned.SetImage(keyed);
+    turned.SetTransparent(true);
+    turned.SetTransparentMode(TTransparentMode::tmFixed);
+    turned.SetTransparentColor(key);
+    Canvas.Draw(X - origin.x(), Y - origin.y(), turned);
 }
 
 void DrawTransparentBitmap(TCanvas& Canvas, const TBitmap& Bitmap, TColor BackColor, const TRect& R)

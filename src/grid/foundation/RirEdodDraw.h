@@ -34,6 +34,9 @@ void DrawPushButton(TCanvas& Canvas, QWidget* WindowHandle, const TRect& R, int 
 void DrawSpinButtons(TCanvas& Canvas, QWidget* WindowHandle, const TRect& R, int Kind, int State, const TColorTones& Tones);
 
 void DrawDropArrow(TCanvas& Canvas, int X, int Y, TColor Color);
+// Text in the canvas font turned Angle degrees counter-clockwise about its top-left corner at (X, Y), as a font
+// with that escapement writes it; with Prefix a doubled "&" shows as one and a single one underlines.
+void TextOutRotated(TCanvas& Canvas, int X, int Y, const QString& Text, int Angle, bool Prefix = false);
 // At R's top-left, at the bitmap's size, its top-left pixel's colour replaced by BackColor.
 void DrawTransparentBitmap(TCanvas& Canvas, const TBitmap& Bitmap, TColor BackColor, const TRect& R);
 // The same for a bitmap of the program's resources (":/<ResourceName>").

@@ -1,7 +1,6 @@
 #include "grid/foundation/RirEdodProgress.h"
 #include "grid/foundation/RirEdod.h"
 #include "grid/foundation/RirEdodDraw.h"
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -37,27 +36,6 @@ void Outline(TCanvas& c, const TRect& r, const TProgressPaintParams& p)
     c.Pen().SetWidth(1);
     c.Pen().SetColor(p.ShowBorder ? p.BorderColor : p.Color);
     c.Rectangle(r);
-}
-
-// Text turned a quarter to the left, reading upward, with its start at (x, y).
-void TextOutUpward(TCanvas& c, int x, int y, const QString& text)
-{
-    const int w = c.TextWidth(text), h = c.TextHeight(text);
-    if (w <= 0 || h <= 0)
-        return;
-    const TColor key = c.Font().Color() == RGB(1, 2, 3) ? RGB(3, 2, 1) : RGB(1, 2, 3);
-    TBitmap flat(w, h);
-    flat.Canvas().Brush().SetColor(key);
-    flat.Canvas().FillRect(Rect(0, 0, w, h));
-    flat.Canvas().SetFont(c.Font());
-    flat.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
-    flat.Canvas().TextOut(0, 0, text);
-    TBitmap upward;
-    upward.SetImage(flat.Image().transformed(QTransform().rotate(-90)));
-    upward.SetTransparent(true);
-    upward.SetTransparentMode(TTransparentMode::tmFixed);
-    upward.SetTransparentColor(key);
-    c.Draw(x, y - w, upward);
 }
 
 } // namespace
@@ -135,7 +113,7 @@ void PaintProgressBar(TCanvas& Canvas, const TRect& R, int Percent, const TProgr
         const int cx = R.Left + R.Width() / 2, cy = R.Top + R.Height() / 2;
         const int w = Canvas.TextWidth(text), h = Canvas.TextHeight(text);
         if (vertical)
-            TextOutUpward(Canvas, cx - h / 2, cy + w / 2, text);
+            TextOutRotated(Canvas, cx - h / 2, cy + w / 2, text, 90);
         else
             Canvas.TextOut(cx - w / 2, cy - h / 2, text);
     }

@@ -288,6 +288,31 @@ TEST_F(RenderFixture, HoverFocusAndBlink)
     EXPECT_GT(CountPixels(Qt::black), 0);
 }
 
+TEST_F(RenderFixture, RotatedTextTurnsAboutItsStart)
+{
+    // Turned a quarter clockwise (270 counter-clockwise) the run reads downward from its top-left corner,
+    // below the one line it takes, and left of where it starts.
+    const int start = 1 + Advance("abc");
+    Render("abc<R a=\"270\">HHHHHH</R>");
+    EXPECT_EQ(result.YSize, LineHeight());
+    EXPECT_EQ(result.XSize, Advance("abc") + Advance("HHHHHH"));   // measured upright
+    int below = 0, rightOfStart = 0;
+    for (int y = LineHeight() + 1; y < 100; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (image.pixelColor(x, y) == QColor(Qt::black))
+                ++(x <= start ? below : rightOfStart);
+    EXPECT_GT(below, 0);
+    EXPECT_EQ(rightOfStart, 0);
+
+    image.fill(Qt::white);
+    Render("abc<R a=\"270\">HH</R>HHHH");                        // </R> turns it back
+    int upright = 0;
+    for (int x = start + Advance("HH"); x < 300; ++x)
+        for (int y = 0; y < LineHeight(); ++y)
+            upright += image.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_GT(upright, 0);
+}
+
 TEST_F(RenderFixture, ControlsLayDrawAndHit)
 {
     Render("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\">x");   // without WIDTH: no room
