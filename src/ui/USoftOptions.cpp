@@ -213,8 +213,8 @@ void TFSoftOptions::LangClick(int Tile)
     Language_Name = kept;
     if (FVostrelanteFirmWare)
         FVostrelanteFirmWare->Change_Language();
-    L_Sel_Lang->setText(Lang(304) + Language_In_Use);
-    L_Sel_Lang->adjustSize();
+    // Set_Lang above put back the texts of page 1 of 1; the page shown stays, in the new words.
+    Update_Lang_Page(Show_Page);
 }
 
 void TFSoftOptions::Update_CheckBox()

@@ -168,6 +168,23 @@ TEST_F(Options, SwitchingTheLanguageAsksThenAppliesEverywhereAndCancelKeepsTheSe
     EXPECT_FALSE(QFile::exists(folder.path() + "/Vostrelant.xml"));
 }
 
+TEST_F(Options, AfterASwitchThePageLabelStillNamesThePageShown)
+{
+    AddLanguages({"Dansk", "English", "Espanol", "Francais", "Italiano", "Norsk", "Polski"});
+    // Texts enclosed in "\xB6" keep their blanks at the ends.
+    folder.writeFile("LANGUAGE/Polski.lng",
+                     "STR304 = \xB6Wybrany jezyk : \xB6\r\nSTR305 = \xB6Strona \xB6\r\nSTR306 = \xB6 z \xB6\r\n");
+    Show([&] {
+        options->Btn_NextClick(options->Btn_Next);
+        ASSERT_EQ(options->L_L[0]->text(), "Polski");
+        QTest::mouseClick(options->L_L[0], Qt::LeftButton);  // Yes by default
+        EXPECT_EQ(options->L_Page_Lang->text(), "Strona 2 z 2");
+        EXPECT_EQ(options->L_Sel_Lang->text(), "Wybrany jezyk : Polski");
+        EXPECT_TRUE(options->Btn_Prev->isVisible());
+        EXPECT_FALSE(options->Btn_Next->isVisible());
+    }, false);
+}
+
 TEST_F(Options, OkStoresTheOptionsSavesTheSettingsAndArmsTheTimer)
 {
     AddLanguages({"English", "Italiano"});
