@@ -48,7 +48,7 @@ bool ToNumber(const QString& s, double& value)
         return false;   // "01.02.2020" would otherwise read as 1022020
     bool ok = false;
     value = QLocale::c().toDouble(NormalizeNumberText(s), &ok);
-    return ok;
+    return ok && std::isfinite(value);   // "nan" and "inf" are words here, not numbers
 }
 
 // -1, 0 or 1 as value compares with operand: numbers, else dates, else texts.

@@ -39,6 +39,9 @@ const FilterCase kCommonCases[] = {
     {"\"a b\"", "a b", true},          // blanks inside quotes are kept
     {"\"a&b\"", "a&b", true},          // so are operators
     {"*", "", true},
+    {">5", "nan", true},               // words, not numbers: compared as text
+    {"<=10", "Nan", false},
+    {"<10", "inf", false},
 };
 } // namespace
 
