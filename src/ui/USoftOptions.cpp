@@ -225,10 +225,14 @@ void TFSoftOptions::Update_CheckBox()
 
 void TFSoftOptions::Btn_Check_UpdateClick()
 {
-    if (Check_Version())
+    // Only the link is markup; the plain answer is shown as the language table words it.
+    if (Check_Version()) {
+        LL_Check_Update->setTextFormat(Qt::RichText);
         LL_Check_Update->setText(Link_Html(Web_Download_Page(), Lang(314)));
-    else
-        LL_Check_Update->setText(Lang(315).toHtmlEscaped());
+    } else {
+        LL_Check_Update->setTextFormat(Qt::PlainText);
+        LL_Check_Update->setText(Lang(315));
+    }
     LL_Check_Update->show();
 }
 

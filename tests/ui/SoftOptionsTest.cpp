@@ -280,8 +280,15 @@ TEST_F(Options, CheckOnDemandShowsTheLinkOrNoUpdate)
     EXPECT_TRUE(options->LL_Check_Update->text().contains("New Version Available. Click Here for more Details"));
     SetHttpHook([](const QUrl&, const THttpHeaders&) { return std::optional<QByteArray>(); });
     options->Btn_Check_UpdateClick();
-    SetHttpHook({});
     EXPECT_EQ(options->LL_Check_Update->text(), "No Update Available");
+
+    // A language's wording with markup characters is shown as written.
+    Lang_List[315] = "Nothing <new> & done";
+    options->Btn_Check_UpdateClick();
+    SetHttpHook({});
+    EXPECT_EQ(options->LL_Check_Update->text(), "Nothing <new> & done");
+    EXPECT_GE(options->LL_Check_Update->sizeHint().width(),
+              options->LL_Check_Update->fontMetrics().horizontalAdvance("Nothing <new> & done"));
 }
 
 TEST_F(Options, InformationOpensTheAboutBoxWithItsFixedTexts)
