@@ -374,6 +374,15 @@ TEST_F(MainWindow, UpdateDeviceWritesTheImagesThenOpensTheDeviceUpdate)
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].Type, TMsgDlgType::mtError);
     EXPECT_FALSE(boxes.texts()[0].trimmed().isEmpty());
+
+    // Images that cannot be written: the message, and no update.
+    QFile::remove(dir + "/ParGen.xml");
+    QDir(dir + "/bin").removeRecursively();
+    folder.writeFile("PROJECTS/P/bin", "a file where the folder belongs");
+    boxes.clear();
+    main->Btn_Click(main->Btn_CreateBin);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(boxes.texts(), QStringList{"Error! The folder " + dir + "/bin cannot be created"});
 }
 
 TEST_F(MainWindow, BacnetTypeOfTheParameterFile)
