@@ -98,6 +98,8 @@ QString FlagText(bool value)
 TFVostrelanteFirmWare::TFVostrelanteFirmWare(const QString& ExeDir, QWidget* parent) : TForm(parent)
 {
     FVostrelanteFirmWare = this;
+    // The program's own window, on the task bar, not a dialog of some other window.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     Create_Controls();
     FormCreate(ExeDir);
 }

@@ -168,6 +168,7 @@ TEST_F(MainWindow, LayoutOfTheBuiltModel)
 {
     Start();
     main->show();
+    EXPECT_EQ(main->windowType(), Qt::Window);
     EXPECT_EQ(main->size(), QSize(694, 528));
     struct At {
         QWidget* w;
