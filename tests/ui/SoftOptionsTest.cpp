@@ -304,6 +304,10 @@ TEST_F(Options, InformationOpensTheAboutBoxWithItsFixedTexts)
     EXPECT_EQ(about.Label9->text(), "QV48143");
     EXPECT_EQ(about.Label10->text(), "1.001");
     EXPECT_EQ(about.Label12->text(), "DX48143");
+    EXPECT_EQ(about.Label1->text(), "Software Vostrelant ");
+    EXPECT_EQ(about.Label3->text(), "Version :");
+    EXPECT_EQ(about.Label6->text(), "Software Code : ");
+    EXPECT_EQ(about.Label8->text(), "Document Code :");
     EXPECT_EQ(about.size(), QSize(425, 148));
 }
 
