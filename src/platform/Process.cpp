@@ -5,6 +5,7 @@
 #include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -24,8 +25,15 @@ TProgramResult Run_Program(const QString& path, int limitMs, const std::function
         const pid_t done = ::waitpid(pid, &status, WNOHANG);
         if (done == pid || (done < 0 && errno != EINTR))
             return {TProgramRun::prEnded, QString()};
-        if (clock.elapsed() >= limitMs)
+        if (clock.elapsed() >= limitMs) {
+            // Nobody waits for it any more: collect its end in the background so it leaves no zombie behind.
+            std::thread([pid] {
+                int ignored = 0;
+                while (::waitpid(pid, &ignored, 0) < 0 && errno == EINTR) {
+                }
+            }).detach();
             return {TProgramRun::prStillRunning, QString()};
+        }
         ::usleep(10000);
         if (onWait)
             onWait();

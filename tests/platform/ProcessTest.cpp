@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -53,6 +54,15 @@ TEST(RunProgram, LeavesAProgramRunningAtTheLimit)
     for (int i = 0; i < 500 && !QFileInfo::exists(marker); ++i)
         QThread::msleep(10);
     EXPECT_TRUE(QFileInfo::exists(marker));
+    // Once it has ended, it is collected: no ended child is left waiting (looked at without collecting it).
+    bool zombie = true;
+    for (int i = 0; i < 200 && zombie; ++i) {
+        siginfo_t info{};
+        zombie = ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != 0;
+        if (zombie)
+            QThread::msleep(10);
+    }
+    EXPECT_FALSE(zombie);
 }
 
 TEST(RunProgram, ReportsWhyAProgramCouldNotBeStarted)
