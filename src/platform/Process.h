@@ -11,5 +11,6 @@ struct TProgramResult {
 };
 
 // Starts `path` without arguments and polls every 10 ms for its end, at most `limitMs`. A program still running
-// at the limit is left running. Its exit code is not looked at. `onWait` is called after every poll.
+// at the limit is left running and collected in the background when it ends. Its exit code is not looked at.
+// `onWait` is called after every poll.
 TProgramResult Run_Program(const QString& path, int limitMs, const std::function<void()>& onWait = {});
