@@ -128,6 +128,22 @@ bool TPatternMatch::Match(qsizetype ti, qsizetype vi)
     return ti == t.size() && vi == v.size();
 }
 
+// The position of the ")" that closes each "(" of s, counting as MatchingParenPos counts; -1 when none does.
+std::vector<int> MatchingParens(const QString& s)
+{
+    std::vector<int> match(std::size_t(s.size()), -1);
+    std::vector<int> open;
+    for (int i = 0; i < int(s.size()); ++i) {
+        if (s[i] == QLatin1Char('(')) {
+            open.push_back(i);
+        } else if (s[i] == QLatin1Char(')') && !open.empty()) {
+            match[std::size_t(open.back())] = i;
+            open.pop_back();
+        }
+    }
+    return match;
+}
+
 bool Combine(QChar op, bool result, bool item)
 {
     if (op == QChar(0))
@@ -238,8 +254,31 @@ bool MatchFilterTermCase(const QString& Term, const QString& Value, bool CaseSen
 bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive)
 {
     QString cond = StripSpacesOutsideQuotes(Condition.trimmed());
-    if (cond.startsWith(QLatin1Char('=')))
-        cond.remove(0, 1);
+    // A condition that is one group, closed or running to the end, means what the group means. The groups are
+    // unwrapped here, in one pass, rather than by a call per level, so that deep nesting can neither exhaust the
+    // stack nor copy the text at every level. (The blanks are gone already: a group's text has the same quotes
+    // before each of its characters.)
+    const std::vector<int> match = MatchingParens(cond);
+    int lo = 0, hi = int(cond.size());
+    for (;;) {
+        while (lo < hi && cond[lo].isSpace())
+            ++lo;
+        while (hi > lo && cond[hi - 1].isSpace())
+            --hi;
+        if (lo < hi && cond[lo] == QLatin1Char('='))
+            ++lo;
+        if (lo == hi || cond[lo] != QLatin1Char('('))
+            break;
+        if (match[std::size_t(lo)] < 0 || match[std::size_t(lo)] >= hi) {
+            ++lo;   // an unclosed group runs to the end
+        } else if (match[std::size_t(lo)] == hi - 1) {
+            ++lo;
+            --hi;
+        } else {
+            break;
+        }
+    }
+    cond = cond.mid(lo, hi - lo);
     bool result = true;
     QChar previous;   // null: no operator seen yet
     for (;;) {

@@ -85,6 +85,17 @@ TEST(MatchFilterExpression, UnclosedGroupEnds)
     EXPECT_TRUE(MatchFilterExpression("x|(a", "a", false));
 }
 
+TEST(MatchFilterExpression, DeepGroupsDoNotExhaustTheStack)
+{
+    const int depth = 100000;
+    const QString open(depth, QChar('(')), close(depth, QChar(')'));
+    EXPECT_TRUE(MatchFilterExpression(open + "a|b" + close, "b", false));
+    EXPECT_FALSE(MatchFilterExpression(open + "a|b" + close, "c", false));
+    EXPECT_TRUE(MatchFilterExpression(open + "=a*", "abc", false));          // unclosed, and "=" inside
+    EXPECT_TRUE(MatchFilterExpression("x|" + open + "a" + close, "a", false));
+    EXPECT_TRUE(MatchFilterExpression("( = ( a ) )", "a", false));
+}
+
 TEST(MatchFilterTerm, ManyStarsOnALongValueEnd)
 {
     // Each "*" tries every tail of the value; once this took exponential time and hung the filter.
