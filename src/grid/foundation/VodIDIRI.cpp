@@ -224,6 +224,43 @@ QString EscapeAngles(const QString& s)
     return r;
 }
 
+// Pass after pass, the first occurrence of each fixed entity in table order, until a pass finds none. Where
+// each entity occurs first is kept from pass to pass instead of searched again from the start: a replacement
+// leaves the text before it alone and shifts what follows, and only an "&" it writes can start a new entity.
+// Without that a text with many entities took quadratic time on every paint.
+void ReplaceFixedEntities(QString& t)
+{
+    QString up = HtmlAsciiUpper(t);   // the replacement texts hold no letters, so both stay in step
+    std::array<int, kFixedEntities.size()> first{};
+    for (std::size_t i = 0; i < kFixedEntities.size(); ++i)
+        first[i] = up.indexOf(QLatin1String(kFixedEntities[i].Entity));
+    for (bool replaced = true; replaced;) {
+        replaced = false;
+        for (std::size_t i = 0; i < kFixedEntities.size(); ++i) {
+            const int p = first[i];
+            if (p < 0)
+                continue;
+            const QLatin1String entity(kFixedEntities[i].Entity);
+            const QString text = QString::fromUtf16(kFixedEntities[i].Text);
+            t.replace(p, entity.size(), text);
+            up.replace(p, entity.size(), text);
+            replaced = true;
+            for (std::size_t j = 0; j < first.size(); ++j)
+                if (j != i && first[j] > p)
+                    first[j] += int(text.size() - entity.size());
+            first[i] = up.indexOf(entity, p);
+            for (int q = p; q < p + int(text.size()); ++q) {
+                if (up[q] != u'&')
+                    continue;
+                for (std::size_t j = 0; j < first.size(); ++j)
+                    if ((first[j] < 0 || q < first[j]) &&
+                        QStringView(up).mid(q).startsWith(QLatin1String(kFixedEntities[j].Entity)))
+                        first[j] = q;
+            }
+        }
+    }
+}
+
 } // namespace
 
 void SetHtmlHighlightColors(TColor Color, TColor TextColor)
@@ -296,20 +333,8 @@ QString HtmlAsciiUpper(const QString& S)
 QString PrepareMiniHtml(const QString& Text)
 {
     QString t = Text;
-    if (t.contains(u'&')) {
-        bool replaced = true;
-        while (replaced) {
-            replaced = false;
-            for (const TFixedEntity& e : kFixedEntities) {
-                const QString entity = QLatin1String(e.Entity);
-                const int p = HtmlAsciiUpper(t).indexOf(entity);
-                if (p >= 0) {
-                    t.replace(p, entity.size(), QString::fromUtf16(e.Text));
-                    replaced = true;
-                }
-            }
-        }
-    }
+    if (t.contains(u'&'))
+        ReplaceFixedEntities(t);
     for (int p = t.indexOf(QStringLiteral("<#")); p >= 0; p = t.indexOf(QStringLiteral("<#"), p)) {
         t.remove(p, 1);
         const int gt = t.indexOf(u'>', p);

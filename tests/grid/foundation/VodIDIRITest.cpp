@@ -52,6 +52,8 @@ const PrepareCase kPrepare[] = {
     {"a&AMP;b", "a&&b"},                 // fixed entities ignore case; the doubled ampersand draws as one
     {"&quot;x&Quot;", "\"x\""},          // one occurrence per entity per pass, passes repeat
     {"a&euro;&trade;", "a\u20AC\u2122"},
+    {"&amp;quot;&amp;amp;", "&\"&&&"},     // the "&" a replacement writes can start the next entity
+    {"&reg;&amp;reg;&reg;", "\u00AE&\u00AE\u00AE"},
     {"&nbsp;&lt;", "&nbsp;&lt;"},        // left for the runs
     {"a<#3>b", "a#3b"},
     {"x<#name", "x#name"},
