@@ -300,6 +300,7 @@ TEST(Colours, Arithmetic)
     EXPECT_EQ(HalveColor(RGB(200, 101, 3)), RGB(100, 50, 1));
     EXPECT_EQ(AdjustColorPercent(RGB(200, 100, 0), 50), RGB(44, 150, 0));   // 300 wraps to 44
     EXPECT_EQ(AdjustColorPercent(RGB(200, 100, 10), -50), RGB(100, 50, 5));
+    EXPECT_EQ(AdjustColorPercent(RGB(3, 5, 1), 50), RGB(4, 8, 2));          // 4.5, 7.5, 1.5: halves to even
     EXPECT_EQ(ColorToHtmlHex(RGB(0x12, 0xAB, 0xF0)), "12ABF0");
 
     EXPECT_EQ(InterpolateColor(clRed, clNone, 0, 10, 5), clRed);
