@@ -382,9 +382,9 @@ void DrawErrorUnderline(TCanvas& Canvas, const QString& Text, const TRect& R, in
     // Client x of character i as a single-line edit box lays the text out.
     auto charX = [&](int i) { return Canvas.TextWidth(Text.left(i)); };
     const int length = int(Text.size());
-    const int lastX = charX(std::max(0, length - 1)) + 4;
-    const int startX = ErrorPos < length ? charX(ErrorPos) : lastX;
-    const int endX = ErrorPos + ErrorLength < length ? charX(ErrorPos + ErrorLength - 1) : lastX;
+    // Past the text the line starts 4 pixels after its end, and ends 4 pixels after its last character.
+    const int startX = ErrorPos < length ? charX(ErrorPos) : charX(length) + 4;
+    const int endX = ErrorPos + ErrorLength < length ? charX(ErrorPos + ErrorLength - 1) : charX(std::max(0, length - 1)) + 4;
     const int base = R.Top + YOffset;
     Canvas.Pen().SetStyle(TPenStyle::psSolid);
     Canvas.Pen().SetColor(clRed);

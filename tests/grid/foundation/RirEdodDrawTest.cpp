@@ -304,4 +304,16 @@ TEST(DrawErrorUnderline, RedZigZagUnderTheMarkedCharacters)
                 ++(x < start - 1 ? redBefore : redInside);
     EXPECT_GT(redInside, end - start);
     EXPECT_EQ(redBefore, 0);
+
+    // An error after the last character: the line starts 4 pixels past the end of the text.
+    Surface past(200, 30);
+    DrawErrorUnderline(past.canvas, "abc", Rect(0, 0, 200, 30), 10, 3, 1);
+    const int after = past.canvas.TextWidth("abc") + 4;
+    int redPast = 0, redEarlier = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (past.Pixel(x, y) == clRed)
+                ++(x < after - 1 ? redEarlier : redPast);
+    EXPECT_GT(redPast, 0);
+    EXPECT_EQ(redEarlier, 0);
 }
