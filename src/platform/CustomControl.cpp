@@ -113,6 +113,18 @@ bool TCustomControl::DispatchDialogKey(QWidget* window, std::uint16_t Key, TShif
     return OfferToControls(window, [&](TCustomControl* c) { return c->DialogKey(Key, Shift); });
 }
 
+bool IsAccel(QChar Key, const QString& Caption)
+{
+    for (qsizetype i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != u'&')
+            continue;
+        if (Caption[i + 1] != u'&')
+            return Caption[i + 1].toUpper() == Key.toUpper();
+        ++i;
+    }
+    return false;
+}
+
 bool TCustomControl::DispatchDialogChar(QWidget* window, QChar Key, TShiftState Shift)
 {
     return OfferToControls(window, [&](TCustomControl* c) { return c->DialogChar(Key, Shift); });

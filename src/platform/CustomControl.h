@@ -18,6 +18,10 @@ using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(QObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 
+// Whether Key is the caption's accelerator: the character after a single "&" ("&&" is a literal ampersand),
+// compared without case.
+bool IsAccel(QChar Key, const QString& Caption);
+
 class TCustomControl : public QWidget {
     Q_OBJECT
 public:

@@ -1,31 +1,15 @@
 #include "platform/Canvas.h"
+#include "support/PaintSurface.h"
 #include <QFont>
 #include <gtest/gtest.h>
 
 namespace {
 // A white 20 x 20 surface with a black 1-pixel pen and a clear brush.
-struct Surface {
-    QImage image{20, 20, QImage::Format_RGB32};
-    TCanvas canvas{&image};
-    Surface()
+struct Surface : PaintSurface {
+    Surface() : PaintSurface(20, 20)
     {
-        image.fill(Qt::white);
         canvas.Pen().SetColor(clBlack);
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    }
-    TColor At(int x, int y)
-    {
-        canvas.Release();
-        return FromQColor(image.pixelColor(x, y));
-    }
-    int CountOf(TColor c)
-    {
-        canvas.Release();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += FromQColor(image.pixelColor(x, y)) == c;
-        return n;
     }
 };
 } // namespace
@@ -35,24 +19,48 @@ TEST(TCanvas, LineToLeavesOutItsEndPoint)
     Surface s;
     s.canvas.MoveTo(2, 5);
     s.canvas.LineTo(8, 5);
-    EXPECT_EQ(s.At(2, 5), clBlack);
-    EXPECT_EQ(s.At(7, 5), clBlack);
-    EXPECT_EQ(s.At(8, 5), clWhite);
-    EXPECT_EQ(s.CountOf(clBlack), 6);
+    EXPECT_EQ(s.Pixel(2, 5), clBlack);
+    EXPECT_EQ(s.Pixel(7, 5), clBlack);
+    EXPECT_EQ(s.Pixel(8, 5), clWhite);
+    EXPECT_EQ(s.Count(clBlack), 6);
     EXPECT_EQ(s.canvas.PenPos(), Point(8, 5));
 
     // Going on from the end point draws it as the next line's first pixel.
     s.canvas.LineTo(8, 9);
-    EXPECT_EQ(s.At(8, 5), clBlack);
-    EXPECT_EQ(s.At(8, 8), clBlack);
-    EXPECT_EQ(s.At(8, 9), clWhite);
+    EXPECT_EQ(s.Pixel(8, 5), clBlack);
+    EXPECT_EQ(s.Pixel(8, 8), clBlack);
+    EXPECT_EQ(s.Pixel(8, 9), clWhite);
 
     Surface d;
     d.canvas.MoveTo(0, 0);
     d.canvas.LineTo(4, 4);
-    EXPECT_EQ(d.At(3, 3), clBlack);
-    EXPECT_EQ(d.At(4, 4), clWhite);
-    EXPECT_EQ(d.CountOf(clBlack), 4);
+    EXPECT_EQ(d.Pixel(3, 3), clBlack);
+    EXPECT_EQ(d.Pixel(4, 4), clWhite);
+    EXPECT_EQ(d.Count(clBlack), 4);
+}
+
+TEST(TCanvas, StraightLinesBackwardsAlsoLeaveOutTheirEndPoint)
+{
+    // Drawn from the far end: the start pixel is in, the end pixel out, whichever way the line runs.
+    const struct { TPoint from, to, firstIn, lastIn; int count; } cases[] = {
+        {Point(8, 5), Point(2, 5), Point(8, 5), Point(3, 5), 6},
+        {Point(5, 9), Point(5, 3), Point(5, 9), Point(5, 4), 6},
+        {Point(0, 0), Point(19, 0), Point(0, 0), Point(18, 0), 19},
+        {Point(4, 4), Point(4, 4), Point(4, 4), Point(4, 4), 0},     // no length: nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from.X << "," << c.from.Y << " to " << c.to.X << "," << c.to.Y);
+        Surface s;
+        s.canvas.Pen().SetColor(clRed);
+        s.canvas.MoveTo(c.from.X, c.from.Y);
+        s.canvas.LineTo(c.to.X, c.to.Y);
+        EXPECT_EQ(s.Count(clRed), c.count);
+        if (c.count > 0) {
+            EXPECT_EQ(s.Pixel(c.firstIn.X, c.firstIn.Y), clRed);
+            EXPECT_EQ(s.Pixel(c.lastIn.X, c.lastIn.Y), clRed);
+        }
+        EXPECT_EQ(s.Pixel(c.to.X, c.to.Y), clWhite);
+    }
 }
 
 TEST(TCanvas, ClearPenDrawsNoLineAndDotsFollowThePattern)
@@ -61,14 +69,14 @@ TEST(TCanvas, ClearPenDrawsNoLineAndDotsFollowThePattern)
     s.canvas.Pen().SetStyle(TPenStyle::psClear);
     s.canvas.MoveTo(0, 0);
     s.canvas.LineTo(10, 0);
-    EXPECT_EQ(s.CountOf(clBlack), 0);
+    EXPECT_EQ(s.Count(clBlack), 0);
 
     s.canvas.Pen().SetStyle(TPenStyle::psDot);
     s.canvas.MoveTo(0, 1);
     s.canvas.LineTo(12, 1);
     const TColor expected[] = {clBlack, clBlack, clBlack, clWhite, clWhite, clWhite};
     for (int x = 0; x < 12; ++x)
-        EXPECT_EQ(s.At(x, 1), expected[x % 6]) << x;
+        EXPECT_EQ(s.Pixel(x, 1), expected[x % 6]) << x;
 }
 
 TEST(TCanvas, RectangleIsAFillWithAOnePixelFrameInsideTheExclusiveEdges)
@@ -77,29 +85,29 @@ TEST(TCanvas, RectangleIsAFillWithAOnePixelFrameInsideTheExclusiveEdges)
     s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     s.canvas.Brush().SetColor(clRed);
     s.canvas.Rectangle(2, 3, 10, 8);
-    EXPECT_EQ(s.At(2, 3), clBlack);
-    EXPECT_EQ(s.At(9, 7), clBlack);
-    EXPECT_EQ(s.At(9, 3), clBlack);
-    EXPECT_EQ(s.At(2, 7), clBlack);
-    EXPECT_EQ(s.At(10, 5), clWhite);
-    EXPECT_EQ(s.At(5, 8), clWhite);
-    EXPECT_EQ(s.At(3, 4), clRed);
-    EXPECT_EQ(s.At(8, 6), clRed);
-    EXPECT_EQ(s.CountOf(clRed), 6 * 3);
-    EXPECT_EQ(s.CountOf(clBlack), 2 * 8 + 2 * 3);
+    EXPECT_EQ(s.Pixel(2, 3), clBlack);
+    EXPECT_EQ(s.Pixel(9, 7), clBlack);
+    EXPECT_EQ(s.Pixel(9, 3), clBlack);
+    EXPECT_EQ(s.Pixel(2, 7), clBlack);
+    EXPECT_EQ(s.Pixel(10, 5), clWhite);
+    EXPECT_EQ(s.Pixel(5, 8), clWhite);
+    EXPECT_EQ(s.Pixel(3, 4), clRed);
+    EXPECT_EQ(s.Pixel(8, 6), clRed);
+    EXPECT_EQ(s.Count(clRed), 6 * 3);
+    EXPECT_EQ(s.Count(clBlack), 2 * 8 + 2 * 3);
 
     // A clear brush leaves the inside alone; a clear pen fills one pixel less to the right and bottom.
     Surface c;
     c.canvas.Rectangle(0, 0, 5, 5);
-    EXPECT_EQ(c.At(2, 2), clWhite);
-    EXPECT_EQ(c.CountOf(clBlack), 16);
+    EXPECT_EQ(c.Pixel(2, 2), clWhite);
+    EXPECT_EQ(c.Count(clBlack), 16);
     Surface n;
     n.canvas.Pen().SetStyle(TPenStyle::psClear);
     n.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     n.canvas.Brush().SetColor(clBlue);
     n.canvas.Rectangle(0, 0, 5, 5);
-    EXPECT_EQ(n.CountOf(clBlue), 16);
-    EXPECT_EQ(n.At(4, 4), clWhite);
+    EXPECT_EQ(n.Count(clBlue), 16);
+    EXPECT_EQ(n.Pixel(4, 4), clWhite);
 }
 
 TEST(TCanvas, FillRectAndFrameRectUseTheBrushUpToTheExclusiveEdges)
@@ -108,38 +116,38 @@ TEST(TCanvas, FillRectAndFrameRectUseTheBrushUpToTheExclusiveEdges)
     s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     s.canvas.Brush().SetColor(clGreen);
     s.canvas.FillRect(Rect(1, 1, 4, 3));
-    EXPECT_EQ(s.CountOf(clGreen), 6);
-    EXPECT_EQ(s.At(3, 2), clGreen);
-    EXPECT_EQ(s.At(4, 2), clWhite);
-    EXPECT_EQ(s.At(3, 3), clWhite);
+    EXPECT_EQ(s.Count(clGreen), 6);
+    EXPECT_EQ(s.Pixel(3, 2), clGreen);
+    EXPECT_EQ(s.Pixel(4, 2), clWhite);
+    EXPECT_EQ(s.Pixel(3, 3), clWhite);
 
     s.canvas.Brush().SetColor(clBlue);
     s.canvas.FrameRect(Rect(10, 10, 14, 14));
-    EXPECT_EQ(s.CountOf(clBlue), 12);
-    EXPECT_EQ(s.At(13, 13), clBlue);
-    EXPECT_EQ(s.At(11, 11), clWhite);
+    EXPECT_EQ(s.Count(clBlue), 12);
+    EXPECT_EQ(s.Pixel(13, 13), clBlue);
+    EXPECT_EQ(s.Pixel(11, 11), clWhite);
 
     s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
     s.canvas.FillRect(Rect(0, 15, 20, 20));
-    EXPECT_EQ(s.CountOf(clWhite), 400 - 6 - 12);
+    EXPECT_EQ(s.Count(clWhite), 400 - 6 - 12);
 }
 
 TEST(TCanvas, FocusRectInvertsEveryOtherFramePixelAndUndoesItself)
 {
     Surface s;
     s.canvas.DrawFocusRect(Rect(2, 2, 8, 6));
-    EXPECT_EQ(s.At(2, 2), clBlack);
-    EXPECT_EQ(s.At(3, 2), clWhite);
-    EXPECT_EQ(s.At(4, 2), clBlack);
-    EXPECT_EQ(s.At(4, 4), clWhite);
-    EXPECT_EQ(s.CountOf(clBlack), 8);
+    EXPECT_EQ(s.Pixel(2, 2), clBlack);
+    EXPECT_EQ(s.Pixel(3, 2), clWhite);
+    EXPECT_EQ(s.Pixel(4, 2), clBlack);
+    EXPECT_EQ(s.Pixel(4, 4), clWhite);
+    EXPECT_EQ(s.Count(clBlack), 8);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
-            if (s.At(x, y) == clBlack) {
+            if (s.Pixel(x, y) == clBlack) {
                 EXPECT_TRUE(x == 2 || x == 7 || y == 2 || y == 5) << x << "," << y;
             }
     s.canvas.DrawFocusRect(Rect(2, 2, 8, 6));
-    EXPECT_EQ(s.CountOf(clBlack), 0);
+    EXPECT_EQ(s.Count(clBlack), 0);
 }
 
 TEST(TCanvas, PixelsAndClipRect)
@@ -153,16 +161,16 @@ TEST(TCanvas, PixelsAndClipRect)
     s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     s.canvas.Brush().SetColor(clBlue);
     s.canvas.FillRect(Rect(0, 0, 20, 20));
-    EXPECT_EQ(s.CountOf(clBlue), 25);
+    EXPECT_EQ(s.Count(clBlue), 25);
     EXPECT_EQ(s.canvas.ClipRect(), Rect(5, 5, 10, 10));
     // The clip survives the painter being ended and begun again.
     s.canvas.Release();
     s.canvas.Brush().SetColor(clGreen);
     s.canvas.FillRect(Rect(0, 0, 20, 20));
-    EXPECT_EQ(s.CountOf(clGreen), 25);
+    EXPECT_EQ(s.Count(clGreen), 25);
     s.canvas.ResetClipRect();
     s.canvas.FillRect(Rect(0, 0, 20, 20));
-    EXPECT_EQ(s.CountOf(clGreen), 400);
+    EXPECT_EQ(s.Count(clGreen), 400);
 }
 
 TEST(TCanvas, EllipseAndPolygonStayInsideTheirBox)
@@ -171,33 +179,33 @@ TEST(TCanvas, EllipseAndPolygonStayInsideTheirBox)
     s.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     s.canvas.Brush().SetColor(clRed);
     s.canvas.Ellipse(2, 2, 12, 12);
-    EXPECT_EQ(s.At(7, 7), clRed);
-    EXPECT_EQ(s.At(2, 2), clWhite); // corners of the box are outside the ellipse
-    EXPECT_EQ(s.At(7, 2), clBlack);
-    EXPECT_EQ(s.At(7, 11), clBlack);
+    EXPECT_EQ(s.Pixel(7, 7), clRed);
+    EXPECT_EQ(s.Pixel(2, 2), clWhite); // corners of the box are outside the ellipse
+    EXPECT_EQ(s.Pixel(7, 2), clBlack);
+    EXPECT_EQ(s.Pixel(7, 11), clBlack);
     for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(s.At(12, i), clWhite);
-        EXPECT_EQ(s.At(i, 12), clWhite);
+        EXPECT_EQ(s.Pixel(12, i), clWhite);
+        EXPECT_EQ(s.Pixel(i, 12), clWhite);
     }
 
     Surface p;
     p.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     p.canvas.Brush().SetColor(clBlue);
     p.canvas.Polygon({Point(0, 0), Point(10, 0), Point(0, 10)});
-    EXPECT_EQ(p.At(2, 2), clBlue);
-    EXPECT_EQ(p.At(0, 0), clBlack);
-    EXPECT_EQ(p.At(9, 9), clWhite);
+    EXPECT_EQ(p.Pixel(2, 2), clBlue);
+    EXPECT_EQ(p.Pixel(0, 0), clBlack);
+    EXPECT_EQ(p.Pixel(9, 9), clWhite);
 }
 
 TEST(TCanvas, PolylineJoinsSegmentsWithoutTheLastPoint)
 {
     Surface s;
     s.canvas.Polyline({Point(1, 1), Point(5, 1), Point(5, 4)});
-    EXPECT_EQ(s.At(1, 1), clBlack);
-    EXPECT_EQ(s.At(5, 1), clBlack);
-    EXPECT_EQ(s.At(5, 3), clBlack);
-    EXPECT_EQ(s.At(5, 4), clWhite);
-    EXPECT_EQ(s.CountOf(clBlack), 7);
+    EXPECT_EQ(s.Pixel(1, 1), clBlack);
+    EXPECT_EQ(s.Pixel(5, 1), clBlack);
+    EXPECT_EQ(s.Pixel(5, 3), clBlack);
+    EXPECT_EQ(s.Pixel(5, 4), clWhite);
+    EXPECT_EQ(s.Count(clBlack), 7);
 }
 
 TEST(TCanvas, TextIsOpaqueUnlessTheBrushIsClearAndMeasuresWithoutASurface)

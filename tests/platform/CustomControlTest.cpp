@@ -123,6 +123,19 @@ TEST(VirtualKeyFromQt, MapsToThePlatformCodes)
     EXPECT_EQ(s, TShiftStateItem::ssShift | TShiftStateItem::ssCtrl | TShiftStateItem::ssRight);
 }
 
+TEST(IsAccel, TheCharacterAfterASingleAmpersandInAnyCase)
+{
+    const struct { const char* caption; QChar key; bool accel; } cases[] = {
+        {"&Open", u'o', true},  {"&Open", u'O', true},  {"Op&en", u'e', true}, {"Op&en", u'o', false},
+        {"A&&B", u'B', false},  {"A&&&B", u'b', true},  {"Save&", u'&', false}, {"", u'a', false},
+        {"&&", u'&', false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.caption << " " << c.key.toLatin1());
+        EXPECT_EQ(IsAccel(c.key, QString::fromLatin1(c.caption)), c.accel);
+    }
+}
+
 TEST(TCustomControl, MouseEventsCarryButtonShiftAndPosition)
 {
     Recorder r;

@@ -22,19 +22,6 @@ constexpr std::array<TLookColors, 7> kLooks = {{
     {0xCAFFFF, 0xA6FFFF, 0xA8F0FD, 0x7CE9FC, 0x4DE0FB, 0x7AE9FC, 0xB5E6F2, 0x9CDDED, 0x808080, 0x808080},
 }};
 
-// The accelerator of a caption: the character after a single "&".
-QChar Accelerator(const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] != u'&')
-            return caption[i + 1].toUpper();
-        ++i;
-    }
-    return {};
-}
-
 } // namespace
 
 TVxGridButton::TVxGridButton(QWidget* AOwner)
@@ -577,8 +564,7 @@ void TVxGridButton::EnabledChanged()
 
 bool TVxGridButton::DialogChar(QChar Key, TShiftState)
 {
-    const QChar accel = Accelerator(FCaption);
-    if (accel.isNull() || Key.toUpper() != accel || !Enabled() || !isVisible() || !parentWidget() ||
+    if (!IsAccel(Key, FCaption) || !Enabled() || !isVisible() || !parentWidget() ||
         !parentWidget()->isVisible())
         return false;
     Click();

@@ -9,18 +9,6 @@ constexpr int kBoxArea = 20;
 constexpr int kClassicBox = 13;
 constexpr TColor kDisabledText = 0x808080;
 
-QChar Accelerator(const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] != u'&')
-            return caption[i + 1].toUpper();
-        ++i;
-    }
-    return {};
-}
-
 } // namespace
 
 TVxCheckBox::TVxCheckBox(QWidget* AOwner) : TCustomControl(AOwner), FBkgBmp(std::make_unique<TBitmap>())
@@ -254,8 +242,7 @@ TDlgCodes TVxCheckBox::GetDlgCode() const
 
 bool TVxCheckBox::DialogChar(QChar Key, TShiftState)
 {
-    const QChar accel = Accelerator(FCaption);
-    if (accel.isNull() || Key.toUpper() != accel || !Enabled() || !isVisible())
+    if (!IsAccel(Key, FCaption) || !Enabled() || !isVisible())
         return false;
     if (TabStop())
         SetFocus();

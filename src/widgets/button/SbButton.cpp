@@ -35,19 +35,6 @@ bool SeeThrough(TSbButtonStyle s)
 {
     return s == TSbButtonStyle::bsModern || s == TSbButtonStyle::bsShape || s == TSbButtonStyle::bsQuicken;
 }
-
-// The toolkit's accelerator rule: the character after a single "&" ("&&" is a literal ampersand).
-bool IsAccel(QChar key, const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] != QLatin1Char('&'))
-            return caption[i + 1].toUpper() == key.toUpper();
-        ++i;
-    }
-    return false;
-}
 } // namespace
 
 TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortcut(this))

@@ -2,6 +2,7 @@
 #include "grid/foundation/PictureContainer.h"
 #include "grid/foundation/VodIDIRI.h"
 #include "platform/Canvas.h"
+#include "support/PaintSurface.h"
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
@@ -39,14 +40,7 @@ struct RenderFixture : ::testing::Test {
         canvas.Release();
         return hit;
     }
-    int CountPixels(QColor c) const
-    {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == c;
-        return n;
-    }
+    int CountPixels(QColor c) const { return CountColour(image, FromQColor(c)); }
 };
 
 TEST_F(RenderFixture, EmptyTextTakesOneLineAndDrawsNothing)

@@ -1,20 +1,13 @@
 #include "grid/foundation/RirEdodDraw.h"
 #include "LocaleScope.h"
-#include "platform/Canvas.h"
+#include "support/PaintSurface.h"
 #include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
-// A white image with its canvas; Pixel reads after the canvas let go of the image.
-struct Surface {
-    QImage image;
-    TCanvas canvas;
-    explicit Surface(int w = 40, int h = 30) : image(w, h, QImage::Format_RGB32), canvas((image.fill(Qt::white), &image)) {}
-    TColor Pixel(int x, int y)
-    {
-        canvas.Release();
-        return FromQColor(image.pixelColor(x, y));
-    }
+// Most drawings here fit 40 x 30.
+struct Surface : PaintSurface {
+    explicit Surface(int w = 40, int h = 30) : PaintSurface(w, h) {}
 };
 
 TColorTones SomeTones()

@@ -1,4 +1,5 @@
 #include "grid/foundation/RirEdodProgress.h"
+#include "support/PaintSurface.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,26 +21,6 @@ TProgressPaintParams Params()
     p.Color = kBack;
     return p;
 }
-
-struct Surface {
-    QImage image;
-    TCanvas canvas;
-    Surface(int w, int h) : image(w, h, QImage::Format_RGB32), canvas((image.fill(Qt::white), &image)) {}
-    TColor Pixel(int x, int y)
-    {
-        canvas.Release();
-        return FromQColor(image.pixelColor(x, y));
-    }
-    int Count(TColor c)
-    {
-        canvas.Release();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += FromQColor(image.pixelColor(x, y)) == c;
-        return n;
-    }
-};
 } // namespace
 
 TEST(PaintProgressBar, BlocksOfSevenWithGapsOfTwo)
@@ -53,7 +34,7 @@ TEST(PaintProgressBar, BlocksOfSevenWithGapsOfTwo)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.percent);
-        Surface s(110, 12);
+        PaintSurface s(110, 12);
         TProgressPaintParams p = Params();
         p.Level1Perc = 90;
         PaintProgressBar(s.canvas, Rect(0, 0, 102, 12), c.percent, p);
@@ -77,7 +58,7 @@ TEST(PaintProgressBar, BlocksOfSevenWithGapsOfTwo)
 
 TEST(PaintProgressBar, StackedSegmentsFillTheInsideExactly)
 {
-    Surface s(110, 12);
+    PaintSurface s(110, 12);
     TProgressPaintParams p = Params();
     p.Stacked = true;
     PaintProgressBar(s.canvas, Rect(0, 0, 102, 12), 100, p);
@@ -96,7 +77,7 @@ TEST(PaintProgressBar, SmoothBarTakesTheColourOfItsLevel)
     const struct { int percent; TColor colour; } cases[] = {{50, kL0}, {80, kL1}, {95, kL2}, {100, kL3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.percent);
-        Surface s(110, 12);
+        PaintSurface s(110, 12);
         TProgressPaintParams p = Params();
         p.CompletionSmooth = true;
         PaintProgressBar(s.canvas, Rect(0, 0, 102, 12), c.percent, p);
@@ -110,7 +91,7 @@ TEST(PaintProgressBar, SmoothBarTakesTheColourOfItsLevel)
 
 TEST(PaintProgressBar, VerticalBarGrowsUpward)
 {
-    Surface s(12, 110);
+    PaintSurface s(12, 110);
     TProgressPaintParams p = Params();
     p.CompletionSmooth = true;
     p.Vertical = true;
@@ -124,7 +105,7 @@ TEST(PaintProgressBar, VerticalBarGrowsUpward)
 
 TEST(PaintProgressBar, ZeroDrawsTheBackgroundAndItsText)
 {
-    Surface s(80, 20);
+    PaintSurface s(80, 20);
     TProgressPaintParams p = Params();
     p.ShowPercentage = true;
     p.ShowBorder = false;
@@ -153,7 +134,7 @@ TEST(PaintProgressBar, ZeroDrawsTheBackgroundAndItsText)
 
 TEST(PaintProgressBar, VerticalTextReadsUpward)
 {
-    Surface s(20, 80);
+    PaintSurface s(20, 80);
     TProgressPaintParams p = Params();
     p.ShowPercentage = true;
     p.Vertical = true;
@@ -174,14 +155,14 @@ TEST(PaintCellShape, Figures)
 {
     const TColor fill = RGB(0, 0, 255), pen = RGB(255, 0, 0);
     {
-        Surface s(30, 20);
+        PaintSurface s(30, 20);
         PaintCellShape(s.canvas, 5, 5, 20, 10, TCellShape::csCircle, fill, pen);
         EXPECT_EQ(s.Pixel(10, 10), fill);         // circle of diameter 10 at the box's left
         EXPECT_EQ(s.Pixel(17, 10), clWhite);
         EXPECT_EQ(s.Pixel(5, 10), pen);
     }
     {
-        Surface s(30, 20);
+        PaintSurface s(30, 20);
         PaintCellShape(s.canvas, 0, 0, 20, 10, TCellShape::csRectangle, fill, pen);
         EXPECT_EQ(s.Pixel(0, 0), clWhite);
         EXPECT_EQ(s.Pixel(1, 1), pen);
@@ -190,7 +171,7 @@ TEST(PaintCellShape, Figures)
         EXPECT_EQ(s.Pixel(19, 9), clWhite);
     }
     {
-        Surface s(30, 20);
+        PaintSurface s(30, 20);
         PaintCellShape(s.canvas, 0, 0, 11, 11, TCellShape::csLineVert, fill, pen);
         EXPECT_EQ(s.Pixel(5, 0), pen);
         EXPECT_EQ(s.Pixel(5, 10), pen);
@@ -198,26 +179,26 @@ TEST(PaintCellShape, Figures)
         EXPECT_EQ(s.Pixel(6, 5), clWhite);
     }
     {
-        Surface s(30, 30);
+        PaintSurface s(30, 30);
         PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csTriangleUp, fill, pen);
         EXPECT_EQ(s.Pixel(10, 15), fill);
         EXPECT_EQ(s.Pixel(2, 2), clWhite);
         EXPECT_EQ(s.Pixel(18, 2), clWhite);
     }
     {
-        Surface s(30, 30);
+        PaintSurface s(30, 30);
         PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csHalfStar, fill, pen);
         EXPECT_EQ(s.Pixel(8, 10), fill);          // the left half
         EXPECT_EQ(s.Pixel(13, 10), clWhite);
     }
     {
-        Surface s(30, 30);
+        PaintSurface s(30, 30);
         PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csArrowRight, fill, pen);
         EXPECT_EQ(s.Pixel(15, 10), fill);         // the head
         EXPECT_EQ(s.Pixel(4, 10), fill);          // the shaft from P to 3P
         EXPECT_EQ(s.Pixel(4, 2), clWhite);
     }
-    Surface none(30, 30);
+    PaintSurface none(30, 30);
     PaintCellShape(none.canvas, 0, 0, 20, 20, static_cast<TCellShape>(19), fill, pen);
     EXPECT_EQ(none.Count(clWhite), 900);
 }

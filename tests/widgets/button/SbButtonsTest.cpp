@@ -1,5 +1,6 @@
 #include "widgets/button/SbButtons.h"
 #include "widgets/button/SbButtonGlyphs.h"
+#include "support/PaintSurface.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -29,14 +30,7 @@ struct Face {
         return *this;
     }
     TColor At(int x, int y) const { return FromQColor(surface.Image().pixelColor(x, y)); }
-    int CountOf(TColor c) const
-    {
-        int n = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x)
-                n += At(x, y) == c;
-        return n;
-    }
+    int CountOf(TColor c) const { return CountColour(surface.Image(), c); }
 };
 
 // A one-pixel marker at (0, 0) of each cell on an olive background (the transparent bottom-left colour).
