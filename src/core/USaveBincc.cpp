@@ -75,18 +75,13 @@ bool Write_Bank_Files(QString* error)
     }
     const QString file1 = JoinPath(bin, QStringLiteral("bank1.bin"));
     const QString file2 = JoinPath(bin, QStringLiteral("bank2.bin"));
-    QString reason;
-    const auto fail = [&](const QString& file) {
-        Set_Error(error, QStringLiteral("Error! The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), reason));
+    if (!SaveWholeFileTold(file1, Bank1, error))
         return false;
-    };
-    if (!SaveWholeFile(file1, Bank1, &reason))
-        return fail(file1);
-    if (!SaveWholeFile(file2, Bank2, &reason)) {
+    if (!SaveWholeFileTold(file2, Bank2, error)) {
         // A new bank1 beside an old bank2 would update the device with a mixed configuration.
         QFile::remove(file1);
         QFile::remove(file2);
-        return fail(file2);
+        return false;
     }
     return true;
 }

@@ -1,6 +1,5 @@
 #include "descfiles/DescText.h"
 #include "platform/SaveFile.h"
-#include <QDir>
 #include <array>
 
 namespace {
@@ -48,10 +47,5 @@ QByteArray Ansi_Lines(const QStringList& lines)
 
 bool Save_Ansi_Lines(const QString& path, const QStringList& lines, QString* error)
 {
-    QString reason;
-    if (SaveWholeFile(path, Ansi_Lines(lines), &reason))
-        return true;
-    if (error)
-        *error = QStringLiteral("Error! The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason);
-    return false;
+    return SaveWholeFileTold(path, Ansi_Lines(lines), error);
 }

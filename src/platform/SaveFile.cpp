@@ -1,4 +1,5 @@
 #include "platform/SaveFile.h"
+#include <QDir>
 #include <QSaveFile>
 
 bool SaveWholeFile(const QString& path, const QByteArray& data, QString* error)
@@ -10,4 +11,14 @@ bool SaveWholeFile(const QString& path, const QByteArray& data, QString* error)
         return false;
     }
     return true;
+}
+
+bool SaveWholeFileTold(const QString& path, const QByteArray& data, QString* message)
+{
+    QString reason;
+    if (SaveWholeFile(path, data, &reason))
+        return true;
+    if (message)
+        *message = QStringLiteral("Error! The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason);
+    return false;
 }

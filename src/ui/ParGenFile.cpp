@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QPlainTextEdit>
 
 namespace {
@@ -150,10 +149,5 @@ QByteArray ParGen_Content(const TParControls& controls)
 
 bool Write_ParGen(const TParControls& controls, const QString& path, QString* error)
 {
-    QString reason;
-    if (SaveWholeFile(path, ParGen_Content(controls), &reason))
-        return true;
-    if (error)
-        *error = QStringLiteral("Error! The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason);
-    return false;
+    return SaveWholeFileTold(path, ParGen_Content(controls), error);
 }

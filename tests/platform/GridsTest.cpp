@@ -1,6 +1,7 @@
 #include "platform/GridAxis.h"
 #include "platform/GridEdit.h"
 #include "platform/Grids.h"
+#include "support/CountedObject.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -24,15 +25,6 @@ struct ShownGrid {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&grid));
     }
     TStringGrid& grid;
-};
-
-class CountedObject : public TObject {
-public:
-    explicit CountedObject(int& alive) : FAlive(alive) { ++FAlive; }
-    ~CountedObject() override { --FAlive; }
-
-private:
-    int& FAlive;
 };
 
 // Records every DrawCell call of a paint and the hooks that descendants rely on.

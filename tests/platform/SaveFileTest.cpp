@@ -71,3 +71,21 @@ TEST(SaveWholeFile, AMissingFolderIsReported)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(SaveWholeFile(dir.path(), "x"));  // a folder is no file
 }
+
+TEST(SaveWholeFileTold, AFailureIsToldWithThePathAndTheReason)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("no/such/a.xml"));
+    QString reason;
+    ASSERT_FALSE(SaveWholeFile(path, "x", &reason));
+    QString message = QStringLiteral("untouched");
+    EXPECT_FALSE(SaveWholeFileTold(path, "x", &message));
+    EXPECT_EQ(message, QStringLiteral("Error! The file %1 cannot be written: %2").arg(path, reason));
+
+    const QString good = dir.filePath(QStringLiteral("a.xml"));
+    message = QStringLiteral("untouched");
+    EXPECT_TRUE(SaveWholeFileTold(good, "content", &message));
+    EXPECT_EQ(message, QStringLiteral("untouched"));
+    EXPECT_EQ(ReadAll(good), QByteArray("content"));
+    EXPECT_FALSE(SaveWholeFileTold(dir.path(), "x", nullptr));  // no message asked for
+}

@@ -1,5 +1,6 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/CellProperties.h"
+#include "support/CountedObject.h"
 
 #include <QApplication>
 #include <QTest>
@@ -13,15 +14,6 @@ class ProbeGrid : public TBaseGrid {
 public:
     int MergeCount() const { return FMergeCount; }
     void SetNormalRowCount(int n) { FNormalRowCount = n; }
-};
-
-class Counted : public TObject {
-public:
-    explicit Counted(int& alive) : FAlive(alive) { ++FAlive; }
-    ~Counted() override { --FAlive; }
-
-private:
-    int& FAlive;
 };
 
 } // namespace
@@ -294,10 +286,10 @@ TEST(CellProperties, FreeingTakesOwnedGraphicsOnlyAndNeverUserObjects)
 {
     int alive = 0;
     TBaseGrid grid;
-    auto user = std::make_unique<Counted>(alive);
-    auto foreign = std::make_unique<Counted>(alive);
+    auto user = std::make_unique<CountedObject>(alive);
+    auto foreign = std::make_unique<CountedObject>(alive);
     grid.SetObjects(1, 1, user.get());
-    grid.SetGraphicObjectEx(1, 1, std::make_unique<Counted>(alive));
+    grid.SetGraphicObjectEx(1, 1, std::make_unique<CountedObject>(alive));
     grid.SetGraphicObjectEx(2, 1, foreign.get());
     EXPECT_TRUE(grid.CellProperties(1, 1)->GraphicOwned());
     EXPECT_FALSE(grid.CellProperties(2, 1)->GraphicOwned());
@@ -308,7 +300,7 @@ TEST(CellProperties, FreeingTakesOwnedGraphicsOnlyAndNeverUserObjects)
     EXPECT_FALSE(grid.HasCellProperties(1, 1));
     EXPECT_EQ(grid.GetGridObject(2, 1), nullptr);
 
-    grid.SetGraphicObjectEx(3, 3, std::make_unique<Counted>(alive));
+    grid.SetGraphicObjectEx(3, 3, std::make_unique<CountedObject>(alive));
     grid.FreeCellProps(3, 3);                     // properties only
     EXPECT_EQ(alive, 3);
     EXPECT_EQ(grid.GetGridObject(3, 3), nullptr);
@@ -341,8 +333,8 @@ TEST(CellProperties, TheGridFreesEverythingItHoldsWhenDestroyed)
         grid.MergeCells(1, 1, 2, 2);
         grid.CellProperties(12, 2);                   // a hidden column past ColCount
         grid.CellProperties(1, 40);                   // past the row count
-        grid.SetGraphicObjectEx(13, 41, std::make_unique<Counted>(alive));
-        grid.SetGraphicObjectEx(2, 2, std::make_unique<Counted>(alive));
+        grid.SetGraphicObjectEx(13, 41, std::make_unique<CountedObject>(alive));
+        grid.SetGraphicObjectEx(2, 2, std::make_unique<CountedObject>(alive));
         grid.SetRowCount(2);                          // shrinking keeps them stored
         grid.SetCellProperties(3, 3, std::make_unique<TCellProperties>(&grid, 3, 3));
         grid.SetCellProperties(3, 3, std::make_unique<TCellProperties>(&grid, 3, 3));   // frees the first
