@@ -263,6 +263,17 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
         return;
     }
     const std::vector<int> pattern = DashPattern(FPen.Style());
+    if (pattern.empty() && (from.X == to.X || from.Y == to.Y)) {
+        // Grid lines: the same pixels as the walk below, filled in one go.
+        if (from.X == to.X && from.Y == to.Y)
+            return;
+        const int left = std::min(from.X, to.X + (to.X < from.X));
+        const int top = std::min(from.Y, to.Y + (to.Y < from.Y));
+        const int width = from.Y == to.Y ? std::abs(to.X - from.X) : 1;
+        const int height = from.X == to.X ? std::abs(to.Y - from.Y) : 1;
+        p->fillRect(QRect(left, top, width, height), ToQColor(FPen.Color()));
+        return;
+    }
     std::size_t run = 0;
     int left = pattern.empty() ? 0 : pattern[0];
     QPolygon points;
