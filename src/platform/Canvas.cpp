@@ -558,19 +558,6 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
     DrawImage(r.toQRect(), bitmap);
 }
 
-TRect TCanvas::ClipRect() const
-{
-    if (FClipped)
-        return FClip;
-    if (FExternal && FExternal->hasClipping())
-        return TRect::fromQRect(FExternal->clipBoundingRect().toAlignedRect());
-    if (FExternal && FExternal->device())
-        return Rect(0, 0, FExternal->device()->width(), FExternal->device()->height());
-    if (FImage)
-        return Rect(0, 0, FImage->width(), FImage->height());
-    return {};
-}
-
 void TCanvas::SetClipRect(const TRect& r)
 {
     FClip = r;

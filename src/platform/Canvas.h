@@ -150,7 +150,6 @@ public:
     void StretchDraw(const TRect& r, const TBitmap& bitmap);
 
     // The clip rectangle limits every later drawing until reset.
-    TRect ClipRect() const;
     void SetClipRect(const TRect& r);
     void ResetClipRect();
 

@@ -133,10 +133,3 @@ void TGridStore::Clear()
     FRows.clear();
 }
 
-std::size_t TGridStore::Capacity() const
-{
-    std::size_t n = 0;
-    for (const auto& row : FRows)
-        n += row.capacity();
-    return n;
-}

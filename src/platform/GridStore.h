@@ -38,7 +38,6 @@ public:
     void Clear();
     int RowExtent() const { return int(FRows.size()); }    // rows 0..RowExtent-1 may hold cells
     int ColExtent(int r) const;                            // columns 0..ColExtent-1 of row r may hold cells
-    std::size_t Capacity() const;                    // cell slots held, for measuring
 
 private:
     TGridCell* Slot(int c, int r);                   // made on demand
