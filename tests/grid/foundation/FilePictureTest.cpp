@@ -1,5 +1,5 @@
 #include "grid/foundation/FilePicture.h"
-#include "platform/Canvas.h"
+#include "support/PaintSurface.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,14 +16,11 @@ TEST(TFilePicture, SizeFromTheFileAndDrawnStretched)
     EXPECT_EQ(picture.Width(), 4);
     EXPECT_EQ(picture.Height(), 2);
 
-    QImage image(20, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    TCanvas canvas(&image);
-    picture.DrawPicture(canvas, Rect(2, 2, 12, 8));
-    canvas.Release();
-    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::red));
-    EXPECT_EQ(image.pixelColor(11, 7), QColor(Qt::red));
-    EXPECT_EQ(image.pixelColor(12, 8), QColor(Qt::white));
+    PaintSurface s(20, 20);
+    picture.DrawPicture(s.canvas, Rect(2, 2, 12, 8));
+    EXPECT_EQ(s.Pixel(2, 2), clRed);
+    EXPECT_EQ(s.Pixel(11, 7), clRed);
+    EXPECT_EQ(s.Pixel(12, 8), clWhite);
 
     // Assigning copies without loading: the copy keeps the size even when the file is gone.
     QFile::remove(path);
@@ -31,11 +28,9 @@ TEST(TFilePicture, SizeFromTheFileAndDrawnStretched)
     copy.Assign(picture);
     EXPECT_EQ(copy.Filename(), path);
     EXPECT_EQ(copy.Width(), 4);
-    TCanvas again(&image);
-    image.fill(Qt::white);
-    copy.DrawPicture(again, Rect(0, 0, 20, 20));   // the file is read at each draw: now nothing
-    again.Release();
-    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+    PaintSurface again(20, 20);
+    copy.DrawPicture(again.canvas, Rect(0, 0, 20, 20));   // the file is read at each draw: now nothing
+    EXPECT_EQ(again.Pixel(5, 5), clWhite);
 
     TFilePicture missing;
     missing.SetFilename(dir.filePath("none.png"));

@@ -1,6 +1,6 @@
 #include "grid/foundation/JpegCodec.h"
 #include "grid/foundation/PictureContainer.h"
-#include "platform/Canvas.h"
+#include "support/PaintSurface.h"
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -97,12 +97,10 @@ void LoadBytes(THTMLPicture& p, const QByteArray& bytes)
 // What the picture draws at its natural size on a white image.
 QImage Drawn(const THTMLPicture& p, int w, int h, const TRect& r)
 {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    TCanvas canvas(&image);
-    p.Draw(canvas, r);
-    canvas.Release();
-    return image;
+    PaintSurface s(w, h);
+    p.Draw(s.canvas, r);
+    s.canvas.Release();
+    return s.image;
 }
 
 const std::vector<GifFrame> kThreeFrames = {

@@ -154,49 +154,30 @@ TEST(PaintProgressBar, VerticalTextReadsUpward)
 TEST(PaintCellShape, Figures)
 {
     const TColor fill = RGB(0, 0, 255), pen = RGB(255, 0, 0);
-    {
-        PaintSurface s(30, 20);
-        PaintCellShape(s.canvas, 5, 5, 20, 10, TCellShape::csCircle, fill, pen);
-        EXPECT_EQ(s.Pixel(10, 10), fill);         // circle of diameter 10 at the box's left
-        EXPECT_EQ(s.Pixel(17, 10), clWhite);
-        EXPECT_EQ(s.Pixel(5, 10), pen);
-    }
-    {
-        PaintSurface s(30, 20);
-        PaintCellShape(s.canvas, 0, 0, 20, 10, TCellShape::csRectangle, fill, pen);
-        EXPECT_EQ(s.Pixel(0, 0), clWhite);
-        EXPECT_EQ(s.Pixel(1, 1), pen);
-        EXPECT_EQ(s.Pixel(18, 8), pen);
-        EXPECT_EQ(s.Pixel(10, 5), fill);
-        EXPECT_EQ(s.Pixel(19, 9), clWhite);
-    }
-    {
-        PaintSurface s(30, 20);
-        PaintCellShape(s.canvas, 0, 0, 11, 11, TCellShape::csLineVert, fill, pen);
-        EXPECT_EQ(s.Pixel(5, 0), pen);
-        EXPECT_EQ(s.Pixel(5, 10), pen);
-        EXPECT_EQ(s.Pixel(4, 5), clWhite);
-        EXPECT_EQ(s.Pixel(6, 5), clWhite);
-    }
-    {
-        PaintSurface s(30, 30);
-        PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csTriangleUp, fill, pen);
-        EXPECT_EQ(s.Pixel(10, 15), fill);
-        EXPECT_EQ(s.Pixel(2, 2), clWhite);
-        EXPECT_EQ(s.Pixel(18, 2), clWhite);
-    }
-    {
-        PaintSurface s(30, 30);
-        PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csHalfStar, fill, pen);
-        EXPECT_EQ(s.Pixel(8, 10), fill);          // the left half
-        EXPECT_EQ(s.Pixel(13, 10), clWhite);
-    }
-    {
-        PaintSurface s(30, 30);
-        PaintCellShape(s.canvas, 0, 0, 20, 20, TCellShape::csArrowRight, fill, pen);
-        EXPECT_EQ(s.Pixel(15, 10), fill);         // the head
-        EXPECT_EQ(s.Pixel(4, 10), fill);          // the shaft from P to 3P
-        EXPECT_EQ(s.Pixel(4, 2), clWhite);
+    struct Probe { int x, y; TColor colour; const char* what; };
+    const struct {
+        TCellShape shape;
+        int x, y, width, height;   // the box
+        int surfaceHeight;
+        std::vector<Probe> probes;
+    } cases[] = {
+        {TCellShape::csCircle, 5, 5, 20, 10, 20,
+         {{10, 10, fill, "circle of diameter 10 at the box's left"}, {17, 10, clWhite, ""}, {5, 10, pen, ""}}},
+        {TCellShape::csRectangle, 0, 0, 20, 10, 20,
+         {{0, 0, clWhite, ""}, {1, 1, pen, ""}, {18, 8, pen, ""}, {10, 5, fill, ""}, {19, 9, clWhite, ""}}},
+        {TCellShape::csLineVert, 0, 0, 11, 11, 20,
+         {{5, 0, pen, ""}, {5, 10, pen, ""}, {4, 5, clWhite, ""}, {6, 5, clWhite, ""}}},
+        {TCellShape::csTriangleUp, 0, 0, 20, 20, 30, {{10, 15, fill, ""}, {2, 2, clWhite, ""}, {18, 2, clWhite, ""}}},
+        {TCellShape::csHalfStar, 0, 0, 20, 20, 30, {{8, 10, fill, "the left half"}, {13, 10, clWhite, ""}}},
+        {TCellShape::csArrowRight, 0, 0, 20, 20, 30,
+         {{15, 10, fill, "the head"}, {4, 10, fill, "the shaft from P to 3P"}, {4, 2, clWhite, ""}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.shape));
+        PaintSurface s(30, c.surfaceHeight);
+        PaintCellShape(s.canvas, c.x, c.y, c.width, c.height, c.shape, fill, pen);
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(s.Pixel(p.x, p.y), p.colour) << p.x << "," << p.y << " " << p.what;
     }
     PaintSurface none(30, 30);
     PaintCellShape(none.canvas, 0, 0, 20, 20, static_cast<TCellShape>(19), fill, pen);
