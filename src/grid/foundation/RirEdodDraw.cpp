@@ -377,6 +377,17 @@ void DrawResourceBitmap(TCanvas& Canvas, TColor BackColor, const TRect& R, const
         DrawTransparentBitmap(Canvas, bitmap, BackColor, R);
 }
 
+void DrawDisabledText(TCanvas& Canvas, const QString& Text, const TRect& R, unsigned Format, TColor Light, TColor Dark)
+{
+    TRect r = R;
+    OffsetRect(r, 1, 1);
+    Canvas.Font().SetColor(Light);
+    Canvas.DrawText(Text, r, Format);
+    r = R;
+    Canvas.Font().SetColor(Dark);
+    Canvas.DrawText(Text, r, Format);
+}
+
 void DrawErrorUnderline(TCanvas& Canvas, const QString& Text, const TRect& R, int YOffset, int ErrorPos, int ErrorLength)
 {
     // Client x of character i as a single-line edit box lays the text out.

@@ -41,6 +41,8 @@ void TextOutRotated(TCanvas& Canvas, int X, int Y, const QString& Text, int Angl
 void DrawTransparentBitmap(TCanvas& Canvas, const TBitmap& Bitmap, TColor BackColor, const TRect& R);
 // The same for a bitmap of the program's resources (":/<ResourceName>").
 void DrawResourceBitmap(TCanvas& Canvas, TColor BackColor, const TRect& R, const QString& ResourceName);
+// Disabled text, engraved: once in Light one pixel down and to the right, then in Dark in place.
+void DrawDisabledText(TCanvas& Canvas, const QString& Text, const TRect& R, unsigned Format, TColor Light, TColor Dark);
 // A red zig-zag under ErrorLength characters from ErrorPos (from 0) of Text laid out on one line in R.
 void DrawErrorUnderline(TCanvas& Canvas, const QString& Text, const TRect& R, int YOffset, int ErrorPos, int ErrorLength);
 

@@ -1,5 +1,6 @@
 #include "grid/foundation/VxGridButton.h"
 #include "grid/foundation/RirEdod.h"
+#include "grid/foundation/RirEdodDraw.h"
 #include <QMenu>
 #include <array>
 
@@ -430,14 +431,11 @@ void TVxGridButton::DrawContent(TRect r, TPoint offset, bool hot)
         textPos = {textPos.X + 1, textPos.Y + 1};
     c.Brush().SetStyle(TBrushStyle::bsClear);
     TRect text = Rect(textPos.X, textPos.Y, textPos.X + textW, textPos.Y + textH);
-    if (!Enabled()) {
-        TRect light = text;
-        OffsetRect(light, 1, 1);
-        c.Font().SetColor(clBtnHighlight);
-        c.DrawText(FCaption, light, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        c.Font().SetColor(clBtnShadow);
-    }
-    c.DrawText(FCaption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if (Enabled())
+        c.DrawText(FCaption, text, flags);
+    else
+        DrawDisabledText(c, FCaption, text, flags, clBtnHighlight, clBtnShadow);
 }
 
 // ---- Mouse and keys ----

@@ -1,4 +1,5 @@
 #include "grid/foundation/vxgcheck.h"
+#include "grid/foundation/RirEdodDraw.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -160,14 +161,10 @@ void TVxCheckBox::Paint()
     c.SetFont(Font());
     c.Brush().SetStyle(TBrushStyle::bsClear);
     const unsigned flags = DT_LEFT | DT_SINGLELINE | (FEllipsis ? DT_END_ELLIPSIS : 0u);
-    if (!Enabled()) {
-        TRect light = text;
-        OffsetRect(light, 1, 1);
-        c.Font().SetColor(clWhite);
-        c.DrawText(FCaption, light, flags);
-        c.Font().SetColor(kDisabledText);
-    }
-    c.DrawText(FCaption, text, flags);
+    if (Enabled())
+        c.DrawText(FCaption, text, flags);
+    else
+        DrawDisabledText(c, FCaption, text, flags, clWhite, kDisabledText);
     if (Focused()) {
         TRect measured = text;
         c.DrawText(FCaption, measured, flags | DT_CALCRECT);

@@ -283,6 +283,33 @@ TEST(FormatValue, OneValueFormats)
     EXPECT_EQ(FormatValue("%.2f", 1234.5), "1234,50");
 }
 
+TEST(DrawDisabledText, TheLightCopyShowsOnlyOnePixelDownAndRightOfTheDarkText)
+{
+    const TRect r = Rect(2, 2, 60, 20);
+    Surface plain(64, 24);
+    plain.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    plain.canvas.Font().SetColor(clBlack);
+    TRect inPlace = r;
+    plain.canvas.DrawText("Wg", inPlace, DT_LEFT | DT_SINGLELINE);
+
+    Surface s(64, 24);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    DrawDisabledText(s.canvas, "Wg", r, DT_LEFT | DT_SINGLELINE, clRed, clBlue);
+    int ink = 0, light = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 64; ++x) {
+            SCOPED_TRACE(testing::Message() << x << "," << y);
+            const bool inked = plain.Pixel(x, y) == clBlack;
+            const bool shifted = x > 0 && y > 0 && plain.Pixel(x - 1, y - 1) == clBlack;
+            ink += inked;
+            light += s.Pixel(x, y) == clRed;
+            EXPECT_EQ(s.Pixel(x, y) == clBlue, inked);
+            EXPECT_EQ(s.Pixel(x, y) == clRed, shifted && !inked);
+        }
+    EXPECT_GT(ink, 0);
+    EXPECT_GT(light, 0);
+}
+
 TEST(DrawErrorUnderline, RedZigZagUnderTheMarkedCharacters)
 {
     Surface s(200, 30);
