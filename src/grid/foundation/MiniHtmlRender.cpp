@@ -298,9 +298,7 @@ TTagResult TRenderer::ApplyPicture(const QString& tag, TPass& p)
             pic->Draw(C, Rect(p.Pen, top, p.Pen + itemW, top + itemH));
             pic->SetStretch(stretch);
         } else if (pic->FrameCount() > 1) {
-            C.Brush().SetStyle(TBrushStyle::bsSolid);
-            C.Brush().SetColor(S.CallBg);
-            C.FillRect(Rect(p.Pen, top, p.Pen + pic->MaxWidth(), top + pic->MaxHeight()));
+            FillRectColor(C, Rect(p.Pen, top, p.Pen + pic->MaxWidth(), top + pic->MaxHeight()), S.CallBg);
             C.Brush().SetStyle(TBrushStyle::bsClear);
             pic->Draw(C, Rect(p.Pen + pic->FrameXPos(), top + pic->FrameYPos(), p.Pen + itemW, top + itemH));
         } else {
@@ -571,9 +569,7 @@ TTagResult TRenderer::ApplyTag(const QString& tag, TPass& p)
                 S.Bg = para.BgColor;
                 S.Band = true;
                 S.BandColor = para.BgColor;
-                C.Brush().SetStyle(TBrushStyle::bsSolid);
-                C.Brush().SetColor(para.BgColor);
-                C.FillRect(Rect(P.Rect.Left, p.Line.Top, P.Rect.Right, p.Line.Bottom));
+                FillRectColor(C, Rect(P.Rect.Left, p.Line.Top, P.Rect.Right, p.Line.Bottom), para.BgColor);
                 C.Brush().SetStyle(TBrushStyle::bsClear);
             }
         } else {
@@ -620,9 +616,7 @@ void TRenderer::LayoutLine(QString& text, TPass& p)
     p.FocusStart = p.Draw && FocusLink() ? 0 : -1;
     p.FocusContinues = p.FocusStart == 0;
     if (p.Draw && S.Band) {
-        C.Brush().SetStyle(TBrushStyle::bsSolid);
-        C.Brush().SetColor(S.BandColor);
-        C.FillRect(Rect(P.Rect.Left, p.Line.Top, P.Rect.Right, p.Line.Bottom));
+        FillRectColor(C, Rect(P.Rect.Left, p.Line.Top, P.Rect.Right, p.Line.Bottom), S.BandColor);
         C.Brush().SetStyle(TBrushStyle::bsClear);
     }
     const int lineW = p.Line.Width();

@@ -319,9 +319,7 @@ void TVxGridButton::Paint()
         InflateRect(r, -1, -1);
     } else {
         // The classic push-button frame, sunken while down.
-        c.Brush().SetStyle(TBrushStyle::bsSolid);
-        c.Brush().SetColor(Color());
-        c.FillRect(r);
+        FillRectColor(c, r, Color());
         c.Pen().SetColor(pressed ? cl3DDkShadow : clBtnHighlight);
         c.Polyline({{r.Left, r.Bottom - 1}, {r.Left, r.Top}, {r.Right - 1, r.Top}});
         c.Pen().SetColor(pressed ? clBtnHighlight : cl3DDkShadow);

@@ -129,9 +129,7 @@ void TVxCheckBox::Paint()
     if (FTransparent) {
         DrawParentBackground();
     } else {
-        c.Brush().SetStyle(TBrushStyle::bsSolid);
-        c.Brush().SetColor(Color());
-        c.FillRect(ClientRect());
+        FillRectColor(c, ClientRect(), Color());
     }
     const bool right = FAlignment == TLeftRight::taRightJustify;
     const bool inactive = !Enabled() || FState == TCheckBoxState::cbGrayed;
