@@ -1,8 +1,35 @@
 #include "platform/XmlDoc.h"
 #include "platform/SaveFile.h"
 #include <QFile>
+#include <QXmlStreamReader>
 
 namespace Xml {
+
+namespace {
+
+// The program's files nest a few levels; the DOM takes time growing faster than the square of the
+// depth to build a deeply nested file (and recursion to free it), so such a file stalls the reader.
+constexpr int kMaxDepth = 256;
+
+// The place where `bytes` nest deeper than kMaxDepth, checked with the streaming reader in linear time.
+bool TooDeep(const QByteArray& bytes, int& line, int& column)
+{
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth) {
+            line = static_cast<int>(reader.lineNumber());
+            column = static_cast<int>(reader.columnNumber());
+            return true;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false;
+}
+
+} // namespace
 
 LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
 {
@@ -13,10 +40,13 @@ LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
             *error = file.errorString();
         return LoadResult::Missing;
     }
+    const QByteArray bytes = file.readAll();
     QString message;
     int line = 0;
     int column = 0;
-    if (!doc.setContent(&file, &message, &line, &column)) {
+    if (TooDeep(bytes, line, column))
+        message = QStringLiteral("elements nested more than %1 deep").arg(kMaxDepth);
+    if (!message.isEmpty() || !doc.setContent(bytes, &message, &line, &column)) {
         doc.clear();
         if (error)
             *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);

@@ -197,6 +197,10 @@ TEST(SaveBinccBACnet, IncompleteObjectFilesStopTheCompile)
          "</BACnet_in_Read><BACnet_in_Write/></BACnet_to_Modbus>",
          "BACnet_in_Read row 2: the attribute Mnemonic is missing", true},
         {"not well-formed", "<BACnet_to_Modbus><BACnet_in_Read>", "not well-formed"},
+        {"nested too deeply",
+         "<BACnet_to_Modbus><BACnet_in_Read>" + QByteArray("<row>").repeated(100000) +
+             QByteArray("</row>").repeated(100000) + "</BACnet_in_Read><BACnet_in_Write/></BACnet_to_Modbus>",
+         "not well-formed XML: elements nested more than 256 deep"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -169,6 +169,9 @@ TEST(BACnetEDEFile, IncompleteProjectFilesWriteNoFile)
          "BACnet_in_Read row 1: the attribute Eng_Unit"},
         {"objects not well-formed", "BACnet_Slave_SetAccess.xml", "<BACnet_to_Modbus>", "not well-formed"},
         {"parameters not well-formed", "ParGen.xml", "<Par_Gen><BACnet_Type>", "not well-formed"},
+        {"parameters nested too deeply", "ParGen.xml",
+         "<Par_Gen>" + QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000) + "</Par_Gen>",
+         "not well-formed XML: elements nested more than 256 deep"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

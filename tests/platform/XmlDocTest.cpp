@@ -74,6 +74,23 @@ TEST_F(XmlFile, MissingAndMalformedFilesLeaveAnEmptyDocument)
     }
 }
 
+// Building a DOM of a deeply nested file took minutes: such a file is refused at once.
+TEST_F(XmlFile, DeeplyNestedFileIsMalformedNotAStall)
+{
+    const auto nested = [](int depth, bool closed) {
+        return QByteArray("<a>").repeated(depth) + (closed ? QByteArray("</a>").repeated(depth) : QByteArray());
+    };
+    ASSERT_EQ(LoadText(nested(256, true)), Xml::LoadResult::Ok);
+    EXPECT_EQ(doc.firstChild().nodeName(), QStringLiteral("a"));
+
+    for (const QByteArray& content : {nested(257, true), nested(300000, true), nested(300000, false)}) {
+        error.clear();
+        EXPECT_EQ(LoadText(content), Xml::LoadResult::Malformed);
+        EXPECT_TRUE(doc.firstChild().isNull());
+        EXPECT_TRUE(error.startsWith(QStringLiteral("elements nested more than 256 deep (line 1, column "))) << error.toStdString();
+    }
+}
+
 TEST(XmlWriter, NoDeclarationNoIndentationAttributesInOrderCommentAfterRoot)
 {
     XmlWriter w(QStringLiteral("IEC61850_Variables"));
