@@ -105,6 +105,15 @@ void Reset_Program_State()
     SL_MIB_Write_Desc.reset();
 }
 
+std::optional<std::int64_t> Read_Whole_Number(const QString& text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<std::int64_t>(value);
+}
+
 // ---- Text validators ----
 
 namespace {
@@ -112,10 +121,12 @@ namespace {
 // The whole text as a decimal integer with an optional sign; false when it is not one or overflows.
 bool ReadInt64(const QString& text, qint64& value)
 {
-    bool ok = false;
-    value = text.toLongLong(&ok, 10);
-    // toLongLong would also accept blanks around the digits; the whole text must be the number.
-    return ok && !text.isEmpty() && text.front().unicode() > ' ' && text.back().unicode() > ' ';
+    // Read_Whole_Number also accepts blanks around the digits; here the whole text must be the number.
+    if (text.isEmpty() || text.front().unicode() <= ' ' || text.back().unicode() <= ' ')
+        return false;
+    const std::optional<std::int64_t> n = Read_Whole_Number(text);
+    value = n.value_or(0);
+    return n.has_value();
 }
 
 // The whole text as an integer, `substitute` when it is not one.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // ---- Program-wide state (window thread only) ----
@@ -69,6 +70,9 @@ void Set_Project_File_Paths(const QString& dir);
 
 // Back to the values at program start (every string empty, flags false, lists absent).
 void Reset_Program_State();
+
+// A decimal whole number (sign and surrounding blanks allowed); nothing when the text is not one.
+std::optional<std::int64_t> Read_Whole_Number(const QString& text);
 
 // ---- Text validators ----
 // None shows a message: each caller turns the result into its own text.

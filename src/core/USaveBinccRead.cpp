@@ -24,15 +24,6 @@ TProjectFileLoad Load_Project_File(const QString& path, QDomDocument& doc, QStri
     return TProjectFileLoad::Failed;
 }
 
-std::optional<std::int64_t> Read_Whole_Number(const QString& text)
-{
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return static_cast<std::int64_t>(value);
-}
-
 QString Missing_Element_Message(const QString& path, const QString& element)
 {
     return QStringLiteral("Error! The file %1 has no element %2").arg(QDir::toNativeSeparators(path), element);
