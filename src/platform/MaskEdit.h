@@ -37,10 +37,14 @@ public:
     void SetWidth(int value) { resize(value, height()); }
     int Height() const { return height(); }
     void SetHeight(int value) { resize(width(), value); }
-    int ClientWidth() const { return contentsRect().width(); }
-    int ClientHeight() const { return contentsRect().height(); }
+    // Inside the frame.
+    int ClientWidth() const { return width() - 2 * FrameWidth(); }
+    int ClientHeight() const { return height() - 2 * FrameWidth(); }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) { setGeometry(ALeft, ATop, AWidth, AHeight); }
     void SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+    // The frame width around the client area (2 for a single border, 0 without).
+    int FrameWidth() const { return FBorderStyle == TBorderStyle::bsSingle ? 2 : 0; }
 
     // The clipboard messages; descendants decide whether they are carried out.
     virtual void WMPaste();
@@ -65,8 +69,6 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void Change();
-    // The frame width around the client area (2 for a single border, 0 without).
-    int FrameWidth() const { return FBorderStyle == TBorderStyle::bsSingle ? 2 : 0; }
 
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;

@@ -58,7 +58,7 @@ bool HoldsOutsideSelection(const QString& text, QChar ch, int selStart, int selL
 
 // ---------------------------------------------------------------- TVxTimerSpeedButton
 
-TVxTimerSpeedButton::TVxTimerSpeedButton(TVxgSpinButton* AOwner) : TCustomControl(AOwner), FOwner(AOwner) {}
+TVxTimerSpeedButton::TVxTimerSpeedButton(TVxgSpinButton* AOwner) : TSpeedButton(AOwner), FOwner(AOwner) {}
 
 TVxTimerSpeedButton::~TVxTimerSpeedButton() = default;
 
@@ -80,39 +80,9 @@ void TVxTimerSpeedButton::SetFlat(bool value)
     Invalidate();
 }
 
-void TVxTimerSpeedButton::SetTransparent(bool value)
-{
-    FTransparent = value;
-    Invalidate();
-}
-
-void TVxTimerSpeedButton::SetGlyph(const TBitmap& value)
-{
-    FGlyph.Assign(value);
-    FGlyph.SetTransparent(true);
-    Invalidate();
-}
-
-void TVxTimerSpeedButton::SetNumGlyphs(int value)
-{
-    FNumGlyphs = value < 1 ? 1 : value;
-    Invalidate();
-}
-
-void TVxTimerSpeedButton::Click()
-{
-    if (OnClick)
-        OnClick(this);
-}
-
 void TVxTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (Button == TMouseButton::mbLeft && Enabled()) {
-        FDragging = true;
-        FDown = true;
-        Invalidate();
-    }
-    TCustomControl::MouseDown(Button, Shift, X, Y);
+    TSpeedButton::MouseDown(Button, Shift, X, Y);
     if (FTimeBtnState.testFlag(TTimeBtnStateItem::tbAllowTimer)) {
         if (!FRepeatTimer) {
             FRepeatTimer = std::make_unique<QTimer>();
@@ -125,29 +95,9 @@ void TVxTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int 
         parentWidget()->update();
 }
 
-void TVxTimerSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
-{
-    TCustomControl::MouseMove(Shift, X, Y);
-    if (!FDragging)
-        return;
-    const bool inside = ClientRect().Contains(Point(X, Y));
-    if (inside != FDown) {
-        FDown = inside;
-        Invalidate();
-    }
-}
-
 void TVxTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (FDragging && Button == TMouseButton::mbLeft) {
-        FDragging = false;
-        const bool click = ClientRect().Contains(Point(X, Y));
-        FDown = false;
-        Invalidate();
-        if (click)
-            Click();
-    }
+    TSpeedButton::MouseUp(Button, Shift, X, Y);
     if (FRepeatTimer)
         FRepeatTimer->stop();
     if (parentWidget())
@@ -157,7 +107,7 @@ void TVxTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X,
 void TVxTimerSpeedButton::TimerExpired()
 {
     FRepeatTimer->setInterval(100);
-    if (FDown && FDragging) {
+    if (Down() && Dragging()) {
         try {
             Click();
         } catch (...) {
@@ -167,42 +117,12 @@ void TVxTimerSpeedButton::TimerExpired()
     }
 }
 
-void TVxTimerSpeedButton::MouseEnter()
-{
-    FHasMouse = true;
-    Invalidate();
-}
-
-void TVxTimerSpeedButton::MouseLeave()
-{
-    FHasMouse = false;
-    Invalidate();
-}
-
-void TVxTimerSpeedButton::PaintGlyphFace(TCanvas& c, const TRect& r)
-{
-    if (!FFlat || FDown || FHasMouse)
-        DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | (FDown ? DFCS_PUSHED : 0));
-    else if (!FTransparent)
-        FillRectColor(c, r, clBtnFace);
-    if (FGlyph.Empty())
-        return;
-    TBitmap face;
-    const int w = FGlyph.Width() / FNumGlyphs;
-    face.SetImage(FGlyph.Image().copy(0, 0, w, FGlyph.Height()));
-    face.SetTransparent(true);
-    const int shift = FDown ? 1 : 0;
-    const int x = w < r.Width() ? (r.Width() - w) / 2 : 0;
-    const int y = face.Height() < r.Height() ? (r.Height() - face.Height()) / 2 : 0;
-    c.Draw(r.Left + x + shift, r.Top + y + shift, face);
-}
-
 void TVxTimerSpeedButton::Paint()
 {
     TCanvas& c = Canvas();
     const TRect r = ClientRect();
     if (FOwner->ButtonColor() != clNone) {
-        const TColor color = FDown ? FOwner->ButtonColorDown() : FHasMouse ? FOwner->ButtonColorHot() : FOwner->ButtonColor();
+        const TColor color = Down() ? FOwner->ButtonColorDown() : MouseInControl() ? FOwner->ButtonColorHot() : FOwner->ButtonColor();
         c.Brush().SetStyle(TBrushStyle::bsSolid);
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);
@@ -229,15 +149,15 @@ void TVxTimerSpeedButton::Paint()
             case TButtonDirection::bdRight: part = 3; break;
             case TButtonDirection::bdLeft: part = 4; break;
             }
-            api.DrawThemeBackground(theme, c, part, FDown ? 3 : FHasMouse ? 2 : 1, r);
+            api.DrawThemeBackground(theme, c, part, Down() ? 3 : MouseInControl() ? 2 : 1, r);
             api.CloseThemeData(theme);
             return;
         }
     }
     if (FButtonDirection == TButtonDirection::bdLeft || FButtonDirection == TButtonDirection::bdRight) {
         // The classic frame control has no sideways arrow here: the face, then the arrow drawn on it.
-        DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | (FDown ? DFCS_PUSHED : 0) | (FFlat ? DFCS_FLAT : 0));
-        const int shift = FDown ? 1 : 0;
+        DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | (Down() ? DFCS_PUSHED : 0) | (FFlat ? DFCS_FLAT : 0));
+        const int shift = Down() ? 1 : 0;
         const int cx = r.Left + r.Width() / 2 + shift, cy = r.Top + r.Height() / 2 + shift;
         c.Brush().SetColor(clBtnText);
         c.Pen().SetColor(clBtnText);
@@ -247,7 +167,13 @@ void TVxTimerSpeedButton::Paint()
             c.Polygon({{cx - 1, cy - 3}, {cx + 2, cy}, {cx - 1, cy + 3}});
         return;
     }
-    PaintGlyphFace(c, r);
+    // The toolkit speed button's face with the glyph.
+    const bool down = Down();
+    if (!FFlat || down || MouseInControl())
+        DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    else if (!Transparent())
+        FillRectColor(c, r, clBtnFace);
+    DrawGlyph(c, r);
 }
 
 // ---------------------------------------------------------------- TVxgSpinButton
@@ -268,8 +194,7 @@ TVxgSpinButton::TVxgSpinButton(QWidget* AOwner) : TCustomControl(AOwner)
     FUpButton->SetButtonDirection(TButtonDirection::bdUp);
     FDownButton->SetButtonDirection(TButtonDirection::bdDown);
     FFocusedButton = FUpButton;
-    resize(15, 25);
-    AdjustSize();
+    SetBounds(0, 0, 15, 25);
 }
 
 void TVxgSpinButton::SetUpGlyph(const TBitmap* value)
@@ -298,8 +223,7 @@ void TVxgSpinButton::SetDirection(TSpinDirection value)
     const bool horizontal = value == TSpinDirection::spHorizontal;
     FUpButton->SetButtonDirection(horizontal ? TButtonDirection::bdRight : TButtonDirection::bdUp);
     FDownButton->SetButtonDirection(horizontal ? TButtonDirection::bdLeft : TButtonDirection::bdDown);
-    resize(horizontal ? 20 : 15, height());
-    AdjustSize();
+    SetBounds(x(), y(), horizontal ? 20 : 15, height());
 }
 
 void TVxgSpinButton::SetIsWinXP(bool value)
@@ -330,6 +254,12 @@ void TVxgSpinButton::AdjustSize()
         resize(w, h);
         FAdjusting = false;
     }
+}
+
+void TVxgSpinButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    setGeometry(ALeft, ATop, AWidth, AHeight);
+    AdjustSize();
 }
 
 void TVxgSpinButton::resizeEvent(QResizeEvent* e)
@@ -408,7 +338,7 @@ void TVxgSpinButton::BtnClick(TVxTimerSpeedButton* Btn)
 TVxgSpinEdit::TVxgSpinEdit(QWidget* AOwner) : TCustomMaskEdit(AOwner)
 {
     FButton = new TVxgSpinButton(this);
-    FButton->resize(15, 17);
+    FButton->SetBounds(0, 0, 15, 17);
     FButton->SetFocusControl(this);
     FButton->OnUpClick = [this](QObject* Sender) { SpinUpClick(Sender); };
     FButton->OnDownClick = [this](QObject* Sender) { SpinDownClick(Sender); };
@@ -593,7 +523,7 @@ void TVxgSpinEdit::PlaceButton()
     // Client coordinates start inside the frame.
     const int f = FrameWidth();
     const int d = BorderStyle() == TBorderStyle::bsNone ? 1 : 5;
-    FButton->setGeometry(f + width() - FButton->width() - d, f, FButton->width(), height() - d);
+    FButton->SetBounds(f + width() - FButton->width() - d, f, FButton->width(), height() - d);
 }
 
 void TVxgSpinEdit::AdjustEditRect()

@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "platform/CustomControl.h"
 #include "platform/MaskEdit.h"
+#include "platform/SpeedButton.h"
 #include <QPointer>
 #include <memory>
 
@@ -21,7 +22,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TTimeBtnState)
 class TVxgSpinButton;
 
 // One button of the pair: clicks on release over it and, with tbAllowTimer, repeats while held.
-class TVxTimerSpeedButton : public TCustomControl {
+class TVxTimerSpeedButton : public TSpeedButton {
     Q_OBJECT
 public:
     explicit TVxTimerSpeedButton(TVxgSpinButton* AOwner);
@@ -35,45 +36,23 @@ public:
     void SetIsWinXP(bool value);
     bool Flat() const { return FFlat; }
     void SetFlat(bool value);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
-    const TBitmap& Glyph() const { return FGlyph; }
-    void SetGlyph(const TBitmap& value);
-    int NumGlyphs() const { return FNumGlyphs; }
-    void SetNumGlyphs(int value);
-    // Held down by the mouse and the pointer over it.
-    bool Down() const { return FDown; }
     // The repeat timer, nullptr before the first press.
     QTimer* RepeatTimer() const { return FRepeatTimer.get(); }
     // The repeat timer's expiry: 100 ms from now on; clicks while held down over the button.
     void TimerExpired();
 
-    TNotifyEvent OnClick;
-
 protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
 
 private:
-    void Click();
-    void PaintGlyphFace(TCanvas& c, const TRect& r);
-
     TVxgSpinButton* FOwner;
     std::unique_ptr<QTimer> FRepeatTimer;
     TTimeBtnState FTimeBtnState;
     TButtonDirection FButtonDirection = TButtonDirection::bdUp;
     bool FIsWinXP = false;
-    bool FHasMouse = false;
     bool FFlat = false;
-    bool FTransparent = false;
-    bool FDragging = false;   // pressed with the left button, the mouse held by this button
-    bool FDown = false;
-    TBitmap FGlyph;
-    int FNumGlyphs = 1;
 };
 
 // The up/down button pair, a child of the edit.
@@ -82,6 +61,8 @@ class TVxgSpinButton : public TCustomControl {
 public:
     explicit TVxgSpinButton(QWidget* AOwner = nullptr);
 
+    // Places the pair and lays out its buttons (also while hidden, when Qt holds back resize events).
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     TVxTimerSpeedButton* UpButton() const { return FUpButton; }
     TVxTimerSpeedButton* DownButton() const { return FDownButton; }
     TVxTimerSpeedButton* FocusedButton() const { return FFocusedButton; }
