@@ -5,10 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-namespace {
-// The character the platform sends for a key: Ctrl with a letter gives the control characters 1 to 26;
-// keys without a character (Delete included) give none.
-QChar ToolkitChar(const QKeyEvent* e)
+QChar ToolkitCharOf(const QKeyEvent* e)
 {
     const auto mods = e->modifiers();
     if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
@@ -27,7 +24,6 @@ QChar ToolkitChar(const QKeyEvent* e)
         return {};
     return text[0];
 }
-} // namespace
 
 TCustomMaskEdit::TCustomMaskEdit(QWidget* AOwner) : QLineEdit(AOwner)
 {
@@ -131,7 +127,7 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent* e)
         if (key == 0)
             return;
     }
-    QChar ch = ToolkitChar(e);
+    QChar ch = ToolkitCharOf(e);
     if (!ch.isNull()) {
         const QChar typed = ch;
         WMChar(ch, e->modifiers().testFlag(Qt::KeypadModifier));

@@ -5,7 +5,13 @@
 #include "platform/CustomControl.h"
 #include <QLineEdit>
 
+class QKeyEvent;
+
 enum class TBorderStyle { bsNone, bsSingle };
+
+// The character the platform sends for a key: Ctrl with a letter gives the control characters 1 to 26;
+// keys without a character (Delete included) give none.
+QChar ToolkitCharOf(const QKeyEvent* e);
 
 class TCustomMaskEdit : public QLineEdit {
     Q_OBJECT
