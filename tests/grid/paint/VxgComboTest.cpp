@@ -153,6 +153,8 @@ TEST_F(ComboForm, BorderAndButtonColoursArePainted)
     combo->SetBorderColor(clRed);
     combo->SetButtonColor(clLime);
     combo->SetButtonBorderColor(clBlue);
+    // Focused, so that the button is not flattened into the button face.
+    combo->setFocus();
     const QImage image = combo->grab().toImage();
     const int W = combo->width(), H = combo->height(), bw = combo->ButtonWidth();
     // The one-pixel frame in the border colour.
@@ -163,6 +165,12 @@ TEST_F(ComboForm, BorderAndButtonColoursArePainted)
     EXPECT_EQ(FromQColor(image.pixelColor(left, 5)), clBlue);
     EXPECT_EQ(FromQColor(image.pixelColor(left + 2, 4)), clLime);
     EXPECT_EQ(FromQColor(image.pixelColor(left + 7, 2 + 8)), clBlack);   // the arrow
+
+    // Without the focus or the mouse the ring around the button turns to the button face.
+    other->setFocus();
+    const QImage flat = combo->grab().toImage();
+    EXPECT_EQ(FromQColor(flat.pixelColor(left, 5)), ColorToRGB(clBtnFace));
+    EXPECT_EQ(FromQColor(flat.pixelColor(left + 7, 2 + 8)), clBlack);
 }
 
 TEST(VxgComboBox, SelectItemAndDropUp)
