@@ -1,12 +1,9 @@
 #pragma once
 // Dates and times in the regional short-date and long-time forms, as the edit controls show and read them.
 #include "grid/foundation/GridTypes.h"
+#include "platform/LocaleFormats.h"
 #include <QString>
 
-// The locale's short date format, the year always with four digits.
-QString ShortDateFormat();
-// The locale's long time format without a time zone.
-QString LongTimeFormat();
 QString FormatShortDate(TDateTime Value);
 // Long time, or hour without leading zero and two-digit minutes when not WithSeconds.
 QString FormatTimeOfDay(TDateTime Value, bool WithSeconds);
