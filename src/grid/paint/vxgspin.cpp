@@ -19,12 +19,12 @@ namespace {
 // The built-in arrow of the vertical buttons: black on olive, olive being the transparent bottom-left pixel.
 TBitmap BuiltInArrow(bool up)
 {
-    TBitmap b(7, 4);
+    TBitmap b(9, 6);
     TCanvas& c = b.Canvas();
-    FillRectColor(c, Rect(0, 0, 7, 4), clOlive);
+    FillRectColor(c, Rect(0, 0, 9, 6), clOlive);
     for (int row = 0; row < 4; ++row) {
-        const int y = up ? row : 3 - row;
-        FillRectColor(c, Rect(3 - row, y, 4 + row, y + 1), clBlack);
+        const int y = 1 + (up ? row : 3 - row);
+        FillRectColor(c, Rect(4 - row, y, 5 + row, y + 1), clBlack);
     }
     c.Release();
     b.SetTransparent(true);
