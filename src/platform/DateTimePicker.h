@@ -50,7 +50,7 @@ public:
     bool Enabled() const { return isEnabled(); }
     void SetEnabled(bool value) { setEnabled(value); }
     TColor Color() const { return FColor; }
-    void SetColor(TColor value);
+    virtual void SetColor(TColor value);
     // The text field inside the control.
     QLineEdit* Edit() const { return lineEdit(); }
 

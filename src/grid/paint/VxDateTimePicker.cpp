@@ -171,9 +171,9 @@ void TVxDateTimePicker::SetBorderStyle(TBorderStyle value)
     LayoutTimePicker();
 }
 
-void TVxDateTimePicker::SetPickerColor(TColor value)
+void TVxDateTimePicker::SetColor(TColor value)
 {
-    SetColor(value);
+    TCustomDateTimePicker::SetColor(value);
     LayoutTimePicker();
 }
 

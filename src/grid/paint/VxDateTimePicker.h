@@ -54,7 +54,7 @@ public:
     void SetDate(TDateTime value);
     TDateTime Time() const;
     void SetTime(TDateTime value);
-    void SetPickerColor(TColor value);
+    void SetColor(TColor value) override;
 
     // nullptr unless the kind is date and time.
     TCustomDateTimePicker* TimePicker() const { return FTimePicker; }
