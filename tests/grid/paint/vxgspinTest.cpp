@@ -322,3 +322,39 @@ TEST(VxgSpinEdit, HeightIsRaisedToTheMinimum)
 }
 
 } // namespace
+
+namespace {
+
+TEST(VxgSpinEdit, ReturnIsTabMovesOnToTheNextControl)
+{
+    QWidget window;
+    auto* spin = new TVxgSpinEdit(&window);
+    auto* next = new QLineEdit(&window);
+    next->move(0, 40);
+    spin->SetReturnIsTab(true);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(next->hasFocus());
+}
+
+TEST(VxgSpinEdit, ButtonPairKeysClickTheButtons)
+{
+    TVxgSpinEdit spin;
+    spin.SetText("5");
+    TVxgSpinButton* pair = spin.Button();
+    pair->SetTabStop(true);
+    QTest::keyClick(pair, Qt::Key_Down);
+    EXPECT_EQ(spin.Text(), "4");
+    EXPECT_EQ(pair->FocusedButton(), pair->DownButton());
+    QTest::keyClick(pair, Qt::Key_Space);
+    EXPECT_EQ(spin.Text(), "3");
+    QTest::keyClick(pair, Qt::Key_Up);
+    EXPECT_EQ(spin.Text(), "4");
+    EXPECT_EQ(pair->FocusedButton(), pair->UpButton());
+}
+
+} // namespace
