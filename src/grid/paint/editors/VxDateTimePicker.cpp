@@ -1,6 +1,6 @@
-#include "grid/paint/VxDateTimePicker.h"
-#include "grid/foundation/RirEdodFilter.h"
-#include "grid/foundation/VxXPVS.h"
+#include "grid/paint/editors/VxDateTimePicker.h"
+#include "grid/foundation/GridFilter.h"
+#include "grid/foundation/ThemeBinding.h"
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "grid/paint/VxgCombo.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/paint/editors/VxgCombo.h"
+#include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
-#include "grid/foundation/VxXPVS.h"
-#include "grid/paint/FlatFrame.h"
+#include "grid/foundation/ThemeBinding.h"
+#include "grid/paint/editors/FlatFrame.h"
 #include "platform/MaskEdit.h"
 #include <QAbstractItemView>
 #include <QApplication>

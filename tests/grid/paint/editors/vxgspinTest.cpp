@@ -1,7 +1,7 @@
 #include "grid/foundation/LocaleScope.h"
-#include "grid/foundation/RirEdodFilter.h"
-#include "grid/paint/BeepCounter.h"
-#include "grid/paint/vxgspin.h"
+#include "grid/foundation/GridFilter.h"
+#include "grid/paint/editors/BeepCounter.h"
+#include "grid/paint/editors/vxgspin.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "grid/paint/FlatFrame.h"
+#include "grid/paint/editors/FlatFrame.h"
 #include "platform/Canvas.h"
 
 namespace {

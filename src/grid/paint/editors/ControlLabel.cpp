@@ -1,4 +1,4 @@
-#include "grid/paint/ControlLabel.h"
+#include "grid/paint/editors/ControlLabel.h"
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "grid/paint/LocaleDateTime.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/RirEdodFilter.h"
+#include "grid/paint/editors/LocaleDateTime.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/GridFilter.h"
 #include <QDateTime>
 #include <QLocale>
 

@@ -1,5 +1,5 @@
-#include "grid/paint/BeepCounter.h"
-#include "grid/paint/VXGEdit.h"
+#include "grid/paint/editors/BeepCounter.h"
+#include "grid/paint/editors/VXGEdit.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "grid/foundation/LocaleScope.h"
-#include "grid/foundation/RirEdodFilter.h"
-#include "grid/paint/VxDateTimePicker.h"
+#include "grid/foundation/GridFilter.h"
+#include "grid/paint/editors/VxDateTimePicker.h"
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "grid/paint/VXGEdit.h"
-#include "grid/foundation/RirEdodDraw.h"
-#include "grid/foundation/VxXPVS.h"
+#include "grid/paint/editors/VXGEdit.h"
+#include "grid/foundation/GridDraw.h"
+#include "grid/foundation/ThemeBinding.h"
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>

@@ -1,8 +1,8 @@
-#include "grid/foundation/RirEdodFilter.h"
-#include "grid/paint/VXGEdit.h"
-#include "grid/paint/VxDateTimePicker.h"
-#include "grid/paint/VxgCombo.h"
-#include "grid/paint/vxgspin.h"
+#include "grid/foundation/GridFilter.h"
+#include "grid/paint/editors/VXGEdit.h"
+#include "grid/paint/editors/VxDateTimePicker.h"
+#include "grid/paint/editors/VxgCombo.h"
+#include "grid/paint/editors/vxgspin.h"
 #include "platform/SaveFile.h"
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "grid/paint/VxgDateTimePicker.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/paint/editors/VxgDateTimePicker.h"
+#include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
-#include "grid/foundation/VxXPVS.h"
-#include "grid/paint/FlatFrame.h"
+#include "grid/foundation/ThemeBinding.h"
+#include "grid/paint/editors/FlatFrame.h"
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
