@@ -3,6 +3,7 @@
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/UParGen.h"
+#include "ui/UProfinetFileName.h"
 #include "ui/USoftOptions.h"
 #include "ui/UVostrelanteFirmWare.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     new TFAbout(main.get());
     add("FSoftOptions", new TFSoftOptions(main.get()));
     add("FParGen", new TFParGen(main.get()));
+    add("FProfinetFileName", new TFProfinetFileName(main.get()));
     auto* boot = new TFBoot(main.get());
     add("FBoot", boot);
     main->OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };

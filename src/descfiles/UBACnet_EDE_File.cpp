@@ -149,6 +149,11 @@ QString Get_EDE_Timestamp(const QDateTime& When)
     return When.toString(QStringLiteral("hh:mm:ss dd/MM/yyyy"));
 }
 
+QString EDE_File_Name(const QString& Chosen)
+{
+    return Chosen.right(4).toUpper() == QLatin1String(".CSV") ? Chosen : Chosen + QStringLiteral(".csv");
+}
+
 bool Create_EDE_File(const QString& File_Name, QString* error)
 {
     TEDE_Export e;

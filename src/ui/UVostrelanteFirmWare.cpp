@@ -4,6 +4,10 @@
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
 #include "descfiles/UBACnet_EDE_File.h"
+#include "descfiles/UEds.h"
+#include "descfiles/UProfibus_GSD.h"
+#include "descfiles/UProfinetXML.h"
+#include "descfiles/USNMP_MIB.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -14,6 +18,7 @@
 #include "ui/UAbout.h"
 #include "ui/USoftOptions.h"
 #include "ui/UProduct.h"
+#include "ui/UProfinetFileName.h"
 #include "widgets/button/SbButton.h"
 
 #include <QDir>
@@ -438,12 +443,12 @@ void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
         Update_Device();
     else if (Sender == Btn_CANopen_EDS)
         Build_EDS_File();
-    else if (Sender == Btn_SNMP_MIB && OnBuildMIBFile)
-        OnBuildMIBFile();
-    else if (Sender == Btn_PROFIBUS_GSD && OnBuildGSDFile)
-        OnBuildGSDFile();
-    else if (Sender == Btn_PROFINET_XML && OnPROFINETXML)
-        OnPROFINETXML();
+    else if (Sender == Btn_SNMP_MIB)
+        Build_MIB_File();
+    else if (Sender == Btn_PROFIBUS_GSD)
+        Build_GSD_File();
+    else if (Sender == Btn_PROFINET_XML)
+        PROFINET_XML();
     // Btn_Modbus_Set_Access: the project test only.
 }
 
@@ -474,11 +479,10 @@ void TFVostrelanteFirmWare::BACnet_EDE_File()
     TFileDialogRequest SD1;
     SD1.InitialDir = Project_Dir;
     SD1.Filter = QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv");
-    QString name;
-    if (!PromptForSaveFile(SD1, name))
+    QString chosen;
+    if (!PromptForSaveFile(SD1, chosen))
         return;
-    if (name.right(4).toUpper() != QLatin1String(".CSV"))
-        name += QStringLiteral(".csv");
+    const QString name = EDE_File_Name(chosen);
     if (QFileInfo::exists(name)) {
         // The English table leaves the question blank: ask in words all the same.
         const QString question = Lang(70).trimmed().isEmpty() ? Lang(1105) : Lang(70);
@@ -498,8 +502,15 @@ void TFVostrelanteFirmWare::Build_EDS_File()
     SaveEDS.DefaultExt = QStringLiteral("*.eds");
     SaveEDS.Filter = QStringLiteral("Electronic Data Sheet (*.eds)|*.eds");
     QString name;
-    if (PromptForSaveFile(SaveEDS, name) && OnWriteEDSFile)
-        OnWriteEDSFile(name);
+    QString error;
+    if (PromptForSaveFile(SaveEDS, name) && !Write_EDS_File(name, &error))
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+void TFVostrelanteFirmWare::PROFINET_XML()
+{
+    if (FProfinetFileName && FProfinetFileName->ShowModal() == mrOk)
+        Save_PROFINET_XML(FProfinetFileName->Name_File_XML);
 }
 
 void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo)
