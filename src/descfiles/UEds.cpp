@@ -24,6 +24,7 @@ const std::array<const char*, 60> EDS_Var_Names = {
 };
 
 constexpr int Max_PDO = 30;   // per direction; further rows of a hand-edited file are ignored
+constexpr std::int32_t Max_Entries = 255;   // mapping entries of one PDO: sub-indexes 1 to 255
 
 struct TEDS_PDO {
     std::int32_t COB_ID = 0;
@@ -122,7 +123,8 @@ bool TEDS_Sheet::Load_PDO_List(QString* error)
                 }
             }
             pdo.COB_ID = Read_Cell_Integer(row.value(QStringLiteral("COB-ID"))).value_or(0);
-            pdo.Dimension = Read_Cell_Integer(row.value(QStringLiteral("Dimension"))).value_or(8);
+            // A hand-edited length beyond what a sub-index can number would write entries nobody can address.
+            pdo.Dimension = std::clamp(Read_Cell_Integer(row.value(QStringLiteral("Dimension"))).value_or(8), 0, Max_Entries);
             list.push_back(pdo);
         }
     }

@@ -6,6 +6,7 @@
 
 class QDateTime;
 
+// At most 30 PDOs per direction are described; a PDO length outside 0 to 255 counts as its nearest end.
 // Writes the sheet of the open project to File_Name, replacing any file of that name. False, with the
 // message to show in `error`, when a project file cannot be read, lacks a section or an attribute, holds
 // an Index, SubIndex or NByte that is not a number, or the sheet cannot be written; nothing is written then.

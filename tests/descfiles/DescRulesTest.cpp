@@ -99,6 +99,23 @@ TEST(EdsWriter, ThirtyPdosPerDirectionAndValuesThatAreNoNumbers)
     EXPECT_TRUE(Section(lines, "706E").isEmpty());
 }
 
+// A hand-edited length is kept to what sub-indexes can number.
+TEST(EdsWriter, PdoLengthsOutsideTheSubIndexRange)
+{
+    DescProjectFixture p;
+    p.write("PDO_CANopen.xml", Pdo("<row COB-ID=\"1\" Dimension=\"-2\"/><row COB-ID=\"2\" Dimension=\"999999\"/>"));
+    const QString out = p.file("out.eds");
+    ASSERT_TRUE(Write_EDS_File(out));
+    const QByteArrayList lines = Lines_Of(out);
+    EXPECT_EQ(Section(lines, "1600")[0], "SubNumber=1");
+    EXPECT_EQ(Section(lines, "1600sub0")[4], "DefaultValue=0x00");
+    EXPECT_TRUE(Section(lines, "1600sub1").isEmpty());
+    EXPECT_EQ(Section(lines, "1601")[0], "SubNumber=256");
+    EXPECT_EQ(Section(lines, "1601sub0")[4], "DefaultValue=0xFF");
+    EXPECT_EQ(Section(lines, "7001subFF")[0], "ParameterName=c255");
+    EXPECT_TRUE(Section(lines, "7001sub100").isEmpty());
+}
+
 TEST(EdsWriter, SubIndexZeroAndTheSameSubIndexInBothTables)
 {
     DescProjectFixture p;
@@ -292,7 +309,7 @@ TEST(MibWriter, ABrokenObjectFileWritesNothingAndEmptiesTheLists)
 {
     DescProjectFixture p;
     p.write("SNMP_Trap.xml", "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\" Description=\"a\"/></SNMP_Trap_Read></SNMP_Trap>");
-    ASSERT_TRUE(Load_SNMP_Trap_Objects(nullptr) == false);
+    ASSERT_FALSE(Load_SNMP_Trap_Objects(nullptr));
     p.write("SNMP_Trap.xml", "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\" Description=\"a\"/></SNMP_Trap_Read>"
                              "<SNMP_Trap_Write/></SNMP_Trap>");
     ASSERT_TRUE(Load_SNMP_Trap_Objects(nullptr));
