@@ -1,6 +1,6 @@
 // Mini-HTML texts from anywhere: preparation, tag reading, controls, marking and the renderer on a small canvas.
 #include "grid/foundation/MiniHtmlRender.h"
-#include "grid/foundation/VodIDIRI.h"
+#include "grid/foundation/MiniHtml.h"
 #include "platform/Canvas.h"
 #include <QGuiApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 // and the dropped-cells block.
 #include "grid/foundation/JpegCodec.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/foundation/vxgdd.h"
+#include "grid/foundation/DragDrop.h"
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>

@@ -3,6 +3,7 @@
 // focus, pointer enter and leave, dialog keys and characters, enabled and font changes.
 #include "platform/Canvas.h"
 #include "platform/KeyCodes.h"
+#include "platform/Property.h"
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -12,7 +13,6 @@ enum class TDlgCode : unsigned { dlgWantArrows = 0x1, dlgWantTab = 0x2, dlgWantA
 Q_DECLARE_FLAGS(TDlgCodes, TDlgCode)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TDlgCodes)
 
-using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(QObject* Sender, std::uint16_t& Key, TShiftState Shift)>;

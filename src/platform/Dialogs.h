@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and file dialogs. Every box and dialog passes through a hook when one is set,
 // so windows can be driven without a screen and their questions read back.
+#include "platform/EnumSet.h"
 #include "platform/ModalResult.h"
 #include <QString>
 #include <cstdint>
@@ -14,21 +15,7 @@ enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCu
 enum class TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll,
                         mbHelp, mbClose };
 
-class TMsgDlgButtons {
-public:
-    constexpr TMsgDlgButtons() = default;
-    constexpr TMsgDlgButtons(std::initializer_list<TMsgDlgBtn> buttons)
-    {
-        for (TMsgDlgBtn b : buttons)
-            FBits |= Bit(b);
-    }
-    constexpr bool Contains(TMsgDlgBtn b) const { return (FBits & Bit(b)) != 0; }
-    constexpr bool operator==(const TMsgDlgButtons&) const = default;
-
-private:
-    static constexpr std::uint32_t Bit(TMsgDlgBtn b) { return 1u << static_cast<int>(b); }
-    std::uint32_t FBits = 0;
-};
+using TMsgDlgButtons = TEnumSet<TMsgDlgBtn>;
 
 // The platform's MessageBox flags and answers (the answers equal the modal results).
 constexpr unsigned MB_OK = 0x0;

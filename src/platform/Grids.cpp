@@ -487,14 +487,12 @@ void TCustomGrid::InvalidateGrid()
 
 void TCustomGrid::SetColor(TColor value)
 {
-    FColor = value;
-    InvalidateGrid();
+    SetPropertyAlways(FColor, value, [this] { InvalidateGrid(); });
 }
 
 void TCustomGrid::SetFixedColor(TColor value)
 {
-    FFixedColor = value;
-    InvalidateGrid();
+    SetPropertyAlways(FFixedColor, value, [this] { InvalidateGrid(); });
 }
 
 void TCustomGrid::SetFont(const TFont& value)

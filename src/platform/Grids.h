@@ -4,6 +4,7 @@
 #include "platform/Canvas.h"
 #include "platform/GridStore.h"
 #include "platform/KeyCodes.h"
+#include "platform/Property.h"
 #include "platform/Types.h"
 #include <QAbstractScrollArea>
 #include <QFlags>

@@ -132,6 +132,7 @@ TEST_F(DescFileSteps, GsdNeedsTheParameterFileAndAsksBeforeReplacing)
 TEST_F(DescFileSteps, ProfinetDialogComposesTheNameAndTheFolderComesFromTheSaveDialog)
 {
     auto* dialog = new TFProfinetFileName(main.get());
+    main->Add_Window("FProfinetFileName", dialog, [dialog] { dialog->Set_Lang(); });
     EXPECT_EQ(dialog->Caption(), "PROFINET XML File Name");
     EXPECT_EQ(dialog->ClientWidth(), 540);
     EXPECT_EQ(dialog->ClientHeight(), 205);

@@ -1,8 +1,8 @@
 #include "grid/foundation/BaseGrid.h"
 
 #include "grid/foundation/CellProperties.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/GridDraw.h"
 #include "grid/foundation/UndoRedo.h"
 #include "platform/GridEdit.h"
 #include <algorithm>
@@ -832,40 +832,25 @@ void TBaseGrid::PaintCellCore(TCanvas* ACanvas, int ACol, int ARow, const TRect&
 
 void TBaseGrid::SetGridLineWidth(int value)
 {
-    FGridLineWidth = value;
-    InvalidateGrid();
+    SetPropertyAlways(FGridLineWidth, value, [this] { InvalidateGrid(); });
 }
 
 void TBaseGrid::SetGridLineColor(TColor value)
 {
-    FGridLineColor = value;
-    InvalidateGrid();
+    SetPropertyAlways(FGridLineColor, value, [this] { InvalidateGrid(); });
 }
 
 void TBaseGrid::SetGridFixedLineColor(TColor value)
 {
-    FGridFixedLineColor = value;
-    InvalidateGrid();
+    SetPropertyAlways(FGridFixedLineColor, value, [this] { InvalidateGrid(); });
 }
 
-namespace {
-// Stores the value and repaints the whole grid, only when it changed.
-template <typename T>
-void StoreAndRepaint(TCustomGrid& grid, T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    grid.InvalidateGrid();
-}
-} // namespace
-
-void TBaseGrid::SetSelectionStyle(TGridSelectionStyle value) { StoreAndRepaint(*this, FSelectionStyle, value); }
-void TBaseGrid::SetActiveRowShow(bool value) { StoreAndRepaint(*this, FActiveRowShow, value); }
-void TBaseGrid::SetActiveRowColor(TColor value) { StoreAndRepaint(*this, FActiveRowColor, value); }
-void TBaseGrid::SetActiveRowColorTo(TColor value) { StoreAndRepaint(*this, FActiveRowColorTo, value); }
-void TBaseGrid::SetActiveRowMirrorColor(TColor value) { StoreAndRepaint(*this, FActiveRowMirrorColor, value); }
-void TBaseGrid::SetActiveRowMirrorColorTo(TColor value) { StoreAndRepaint(*this, FActiveRowMirrorColorTo, value); }
+void TBaseGrid::SetSelectionStyle(TGridSelectionStyle value) { SetProperty(FSelectionStyle, value, [this] { InvalidateGrid(); }); }
+void TBaseGrid::SetActiveRowShow(bool value) { SetProperty(FActiveRowShow, value, [this] { InvalidateGrid(); }); }
+void TBaseGrid::SetActiveRowColor(TColor value) { SetProperty(FActiveRowColor, value, [this] { InvalidateGrid(); }); }
+void TBaseGrid::SetActiveRowColorTo(TColor value) { SetProperty(FActiveRowColorTo, value, [this] { InvalidateGrid(); }); }
+void TBaseGrid::SetActiveRowMirrorColor(TColor value) { SetProperty(FActiveRowMirrorColor, value, [this] { InvalidateGrid(); }); }
+void TBaseGrid::SetActiveRowMirrorColorTo(TColor value) { SetProperty(FActiveRowMirrorColorTo, value, [this] { InvalidateGrid(); }); }
 
 ZIveDoziVadeZizi* TBaseGrid::UndoRedo() const
 {

@@ -21,37 +21,37 @@ public:
     void Assign(const QObject* Source);
 
     bool ShowFindPrev() const { return F.ShowFindPrev; }
-    void SetShowFindPrev(bool value) { SetAndNotifyWhenChanged(F.ShowFindPrev, value); }
+    void SetShowFindPrev(bool value) { SetProperty(F.ShowFindPrev, value, [this] { Changed(); }); }
     bool ShowFindNext() const { return F.ShowFindNext; }
-    void SetShowFindNext(bool value) { SetAndNotifyWhenChanged(F.ShowFindNext, value); }
+    void SetShowFindNext(bool value) { SetProperty(F.ShowFindNext, value, [this] { Changed(); }); }
     QString FindNextCaption() const { return F.FindNextCaption; }
-    void SetFindNextCaption(const QString& value) { SetAndNotify(F.FindNextCaption, value); }
+    void SetFindNextCaption(const QString& value) { SetPropertyAlways(F.FindNextCaption, value, [this] { Changed(); }); }
     QString FindPrevCaption() const { return F.FindPrevCaption; }
-    void SetFindPrevCaption(const QString& value) { SetAndNotify(F.FindPrevCaption, value); }
+    void SetFindPrevCaption(const QString& value) { SetPropertyAlways(F.FindPrevCaption, value, [this] { Changed(); }); }
     TColor ColorTo() const { return F.ColorTo; }
-    void SetColorTo(TColor value) { SetAndNotify(F.ColorTo, value); }
+    void SetColorTo(TColor value) { SetPropertyAlways(F.ColorTo, value, [this] { Changed(); }); }
     TColor Color() const { return F.Color; }
-    void SetColor(TColor value) { SetAndNotify(F.Color, value); }
+    void SetColor(TColor value) { SetPropertyAlways(F.Color, value, [this] { Changed(); }); }
     bool Visible() const { return F.Visible; }
-    void SetVisible(bool value) { SetAndNotifyWhenChanged(F.Visible, value); }
+    void SetVisible(bool value) { SetProperty(F.Visible, value, [this] { Changed(); }); }
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-    void SetAutoThemeAdapt(bool value) { SetAndNotify(FAutoThemeAdapt, value); }
+    void SetAutoThemeAdapt(bool value) { SetPropertyAlways(FAutoThemeAdapt, value, [this] { Changed(); }); }
     bool ShowClose() const { return F.ShowClose; }
-    void SetShowClose(bool value) { SetAndNotify(F.ShowClose, value); }
+    void SetShowClose(bool value) { SetPropertyAlways(F.ShowClose, value, [this] { Changed(); }); }
     bool ShowHighLight() const { return F.ShowHighLight; }
-    void SetShowHighLight(bool value) { SetAndNotifyWhenChanged(F.ShowHighLight, value); }
+    void SetShowHighLight(bool value) { SetProperty(F.ShowHighLight, value, [this] { Changed(); }); }
     bool ShowMatchCase() const { return F.ShowMatchCase; }
-    void SetShowMatchCase(bool value) { SetAndNotifyWhenChanged(F.ShowMatchCase, value); }
+    void SetShowMatchCase(bool value) { SetProperty(F.ShowMatchCase, value, [this] { Changed(); }); }
     QString MatchCaseCaption() const { return F.MatchCaseCaption; }
-    void SetMatchCaseCaption(const QString& value) { SetAndNotify(F.MatchCaseCaption, value); }
+    void SetMatchCaseCaption(const QString& value) { SetPropertyAlways(F.MatchCaseCaption, value, [this] { Changed(); }); }
     QString HintClose() const { return F.HintClose; }
-    void SetHintClose(const QString& value) { SetAndNotify(F.HintClose, value); }
+    void SetHintClose(const QString& value) { SetPropertyAlways(F.HintClose, value, [this] { Changed(); }); }
     QString HintFindPrev() const { return F.HintFindPrev; }
-    void SetHintFindPrev(const QString& value) { SetAndNotify(F.HintFindPrev, value); }
+    void SetHintFindPrev(const QString& value) { SetPropertyAlways(F.HintFindPrev, value, [this] { Changed(); }); }
     QString HintHighlight() const { return F.HintHighlight; }
-    void SetHintHighlight(const QString& value) { SetAndNotify(F.HintHighlight, value); }
+    void SetHintHighlight(const QString& value) { SetPropertyAlways(F.HintHighlight, value, [this] { Changed(); }); }
     QString HintFindNext() const { return F.HintFindNext; }
-    void SetHintFindNext(const QString& value) { SetAndNotify(F.HintFindNext, value); }
+    void SetHintFindNext(const QString& value) { SetPropertyAlways(F.HintFindNext, value, [this] { Changed(); }); }
     bool AutoSearch() const { return FAutoSearch; }
     void SetAutoSearch(bool value) { FAutoSearch = value; }
     QString LastSearch() const { return FLastSearch; }
@@ -63,27 +63,15 @@ public:
     void SetSearchFixedCells(bool value) { FSearchFixedCells = value; }
     VX_STORED_PROPERTY(bool, SearchHiddenRows)
     QString HighLightCaption() const { return F.HighLightCaption; }
-    void SetHighLightCaption(const QString& value) { SetAndNotify(F.HighLightCaption, value); }
+    void SetHighLightCaption(const QString& value) { SetPropertyAlways(F.HighLightCaption, value, [this] { Changed(); }); }
     VX_STORED_PROPERTY(bool, AlwaysHighLight)
     VX_STORED_PROPERTY(TSearchDirection, SearchDirection)
     const TFont& Font() const { return F.Font; }
-    void SetFont(const TFont& value) { SetAndNotify(F.Font, value); }
+    void SetFont(const TFont& value) { SetPropertyAlways(F.Font, value, [this] { Changed(); }); }
 
     TNotifyEvent OnChange;
 
 private:
-    template <typename T>
-    void SetAndNotify(T& field, const T& value)
-    {
-        field = value;
-        Changed();
-    }
-    template <typename T>
-    void SetAndNotifyWhenChanged(T& field, const T& value)
-    {
-        if (field != value)
-            SetAndNotify(field, value);
-    }
     void Changed();
 
     // What Assign copies.
@@ -375,11 +363,10 @@ private:
     template <typename T>
     void SetWhileActive(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        if (F.Active && OnChange)
-            OnChange(this);
+        SetProperty(field, value, [this] {
+            if (F.Active && OnChange)
+                OnChange(this);
+        });
     }
 
     struct Values {

@@ -1,5 +1,7 @@
 #pragma once
 // The grid library's shared vocabulary: enumerations, small sets, errors and event signatures.
+#include "platform/EnumSet.h"
+#include "platform/Property.h"
 #include "platform/Types.h"
 #include <QFlags>
 #include <QString>
@@ -16,28 +18,6 @@ class TFont;
 class TPen;
 enum class TGridDrawStateItem : unsigned;   // the toolkit grid's, in platform/Grids.h
 using TGridDrawState = QFlags<TGridDrawStateItem>;
-
-// A toolkit set: one bit per ordinal of its enumeration (at most 32 members).
-template <typename E>
-class TEnumSet {
-public:
-    constexpr TEnumSet() = default;
-    constexpr TEnumSet(std::initializer_list<E> items)
-    {
-        for (E e : items)
-            FBits |= Bit(e);
-    }
-    constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
-    constexpr TEnumSet& Include(E e) { FBits |= Bit(e); return *this; }
-    constexpr TEnumSet& Exclude(E e) { FBits &= ~Bit(e); return *this; }
-    constexpr bool IsEmpty() const { return FBits == 0; }
-    constexpr std::uint32_t Bits() const { return FBits; }
-    friend constexpr bool operator==(TEnumSet, TEnumSet) = default;
-
-private:
-    static constexpr std::uint32_t Bit(E e) { return std::uint32_t(1) << static_cast<unsigned>(e); }
-    std::uint32_t FBits = 0;
-};
 
 // The toolkit's conversion error (bad number text, a date that does not exist).
 class EConvertError : public std::runtime_error {
@@ -90,7 +70,6 @@ enum class TGridFixedCellEditor { fceEdit, fceComboEdit, fceComboList };
 enum class TWheelAction { waMoveSelection, waScroll };
 
 // Events: the sender first, then the parameters in the published order (some pass the row first).
-using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TGetDisplTextEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
 using TFloatFormatEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
 using TOnResizeEvent = std::function<void(QObject* Sender)>;

@@ -1,8 +1,8 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/RirEdodDraw.h"
-#include "grid/foundation/VodIDIRI.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/GridDraw.h"
+#include "grid/foundation/MiniHtml.h"
 #include "platform/Canvas.h"
 #include <algorithm>
 

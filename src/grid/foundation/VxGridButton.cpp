@@ -1,6 +1,6 @@
 #include "grid/foundation/VxGridButton.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/GridDraw.h"
 #include <QMenu>
 #include <array>
 

@@ -1,5 +1,5 @@
 #include "grid/foundation/VxStyleIF.h"
-#include "grid/foundation/VxXPVS.h"
+#include "grid/foundation/ThemeBinding.h"
 #include <QCoreApplication>
 #include <QPointer>
 

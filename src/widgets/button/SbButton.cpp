@@ -56,8 +56,7 @@ TSbButton::~TSbButton() = default;
 
 void TSbButton::SetAlignment(TAlignment value)
 {
-    FAlignment = value;
-    Repaint();
+    SetPropertyAlways(FAlignment, value, [this] { Repaint(); });
 }
 
 void TSbButton::SetCaption(const QString& value)
@@ -88,8 +87,7 @@ void TSbButton::SetColorStyle(TSbColorStyle value)
 
 void TSbButton::SetFlat(bool value)
 {
-    FFlat = value;
-    Repaint();
+    SetPropertyAlways(FFlat, value, [this] { Repaint(); });
 }
 
 void TSbButton::SetGlyph(const TBitmap* value)
@@ -121,14 +119,12 @@ void TSbButton::SetKind(TSbButtonKind value)
 
 void TSbButton::SetLayout(TSbButtonLayout value)
 {
-    FLayout = value;
-    Repaint();
+    SetPropertyAlways(FLayout, value, [this] { Repaint(); });
 }
 
 void TSbButton::SetLightColor(TColor value)
 {
-    FLightColor = value;
-    Repaint();
+    SetPropertyAlways(FLightColor, value, [this] { Repaint(); });
 }
 
 void TSbButton::SetModalResult(TModalResult value)
@@ -139,14 +135,12 @@ void TSbButton::SetModalResult(TModalResult value)
 
 void TSbButton::SetNumGlyphs(int value)
 {
-    FNumGlyphs = value;
-    Invalidate();
+    SetPropertyAlways(FNumGlyphs, value, [this] { Invalidate(); });
 }
 
 void TSbButton::SetShadowColor(TColor value)
 {
-    FShadowColor = value;
-    Repaint();
+    SetPropertyAlways(FShadowColor, value, [this] { Repaint(); });
 }
 
 void TSbButton::CreateFadeTimer()
@@ -179,8 +173,7 @@ void TSbButton::SetStyle(TSbButtonStyle value)
 
 void TSbButton::SetWordWrap(bool value)
 {
-    FWordWrap = value;
-    Repaint();
+    SetPropertyAlways(FWordWrap, value, [this] { Repaint(); });
 }
 
 QMenu* TSbButton::PopupMenu() const
@@ -190,8 +183,7 @@ QMenu* TSbButton::PopupMenu() const
 
 void TSbButton::SetPopupMenu(QMenu* value)
 {
-    FPopupMenu = value;
-    Invalidate();
+    SetPropertyAlways(FPopupMenu, value, [this] { Invalidate(); });
 }
 
 void TSbButton::Click()

@@ -1,6 +1,6 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/foundation/VodIDIRI.h"
+#include "grid/foundation/MiniHtml.h"
 #include "platform/Canvas.h"
 #include "support/PaintSurface.h"
 #include <QBuffer>

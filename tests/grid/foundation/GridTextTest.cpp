@@ -1,4 +1,4 @@
-#include "grid/foundation/RirEdod.h"
+#include "grid/foundation/GridText.h"
 #include "LocaleScope.h"
 #include "platform/Grids.h"
 #include <QStringList>

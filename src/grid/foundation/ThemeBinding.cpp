@@ -1,4 +1,4 @@
-#include "grid/foundation/VxXPVS.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "grid/foundation/VxStyleIF.h"
 #include "platform/Canvas.h"
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "grid/foundation/vxgcheck.h"
+#include "grid/foundation/VxCheckBox.h"
 #include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "grid/foundation/RirEdodFilter.h"
+#include "grid/foundation/GridFilter.h"
 #include "LocaleScope.h"
 #include <QDateTime>
 #include <gtest/gtest.h>

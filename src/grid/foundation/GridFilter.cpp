@@ -1,5 +1,5 @@
-#include "grid/foundation/RirEdodFilter.h"
-#include "grid/foundation/RirEdod.h"
+#include "grid/foundation/GridFilter.h"
+#include "grid/foundation/GridText.h"
 #include <QDateTime>
 #include <QLocale>
 #include <algorithm>

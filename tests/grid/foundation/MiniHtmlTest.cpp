@@ -1,4 +1,4 @@
-#include "grid/foundation/VodIDIRI.h"
+#include "grid/foundation/MiniHtml.h"
 #include <gtest/gtest.h>
 
 namespace {

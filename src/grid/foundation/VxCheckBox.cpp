@@ -1,5 +1,5 @@
-#include "grid/foundation/vxgcheck.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/foundation/VxCheckBox.h"
+#include "grid/foundation/GridDraw.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "grid/foundation/RirEdodProgress.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/foundation/GridProgress.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/GridDraw.h"
 #include <algorithm>
 #include <cmath>
 #include <vector>

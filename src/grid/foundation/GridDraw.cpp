@@ -1,6 +1,6 @@
-#include "grid/foundation/RirEdodDraw.h"
-#include "grid/foundation/RirEdod.h"
-#include "grid/foundation/VxXPVS.h"
+#include "grid/foundation/GridDraw.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "platform/Canvas.h"
 #include <QLocale>
 #include <QPainter>

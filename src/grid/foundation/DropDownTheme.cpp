@@ -1,4 +1,4 @@
-#include "grid/foundation/ATXPVS.h"
+#include "grid/foundation/DropDownTheme.h"
 
 TThemeBinding& ATXPVS()
 {

@@ -1,5 +1,5 @@
-#include "grid/foundation/ATXPVS.h"
-#include "grid/foundation/VxXPVS.h"
+#include "grid/foundation/DropDownTheme.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "support/PaintSurface.h"
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "grid/foundation/ZEvuZudedoZadaRudiv.h"
+#include "grid/foundation/CellChecker.h"
 #include <gtest/gtest.h>
 
 TEST(ZEvuZudedoZadaRudiv, BaseLeavesTextsAloneAndStartsSwitchedOff)

@@ -1,4 +1,4 @@
-#include "grid/foundation/ZEvuZudedoZadaRudiv.h"
+#include "grid/foundation/CellChecker.h"
 
 QString ZEvuZudedoZadaRudiv::MarkError(int, int, const QString& s) { return s; }
 

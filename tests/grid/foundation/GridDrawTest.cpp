@@ -1,4 +1,4 @@
-#include "grid/foundation/RirEdodDraw.h"
+#include "grid/foundation/GridDraw.h"
 #include "LocaleScope.h"
 #include "support/PaintSurface.h"
 #include <QSet>

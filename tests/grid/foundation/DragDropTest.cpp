@@ -1,4 +1,4 @@
-#include "grid/foundation/vxgdd.h"
+#include "grid/foundation/DragDrop.h"
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "grid/foundation/RirEdodProgress.h"
+#include "grid/foundation/GridProgress.h"
 #include "support/PaintSurface.h"
 #include <gtest/gtest.h>
 

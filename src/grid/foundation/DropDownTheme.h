@@ -1,5 +1,5 @@
 #pragma once
 // The drop-down controls' own instance of the visual-styles binding.
-#include "grid/foundation/VxXPVS.h"
+#include "grid/foundation/ThemeBinding.h"
 
 TThemeBinding& ATXPVS();
