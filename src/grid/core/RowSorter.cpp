@@ -157,11 +157,15 @@ void TRowSorter::BeginRange(int First, int Last)
     FFirst = First;
     FLast = Last;
     for (auto& column : FColumns)
-        column.second->Keys.clear();
+        column.second->Keys = {};
+    FDense = {};
+    FDenseCol = -1;
 }
 
 TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
 {
+    if (FLastColumn && FLastColumn->Col == ACol)
+        return *FLastColumn;
     auto& slot = FColumns[ACol];
     if (!slot) {
         slot = std::make_unique<TColumn>();
@@ -171,7 +175,17 @@ TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
                                                : TSortStyle::ssAlphabetic;
         FSource.SortColFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
     }
+    FLastColumn = slot.get();
     return *slot;
+}
+
+void TRowSorter::LoadTexts(int ACol)
+{
+    // In row order, before the sort visits the rows at random.
+    TColumn& column = ColumnOf(ACol);
+    TCellKey scratch;
+    for (int r = FFirst; r <= FLast; ++r)
+        KeyOf(column, r, scratch);
 }
 
 TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scratch)
@@ -191,7 +205,7 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
     return *key;
 }
 
-bool TRowSorter::IsNumber(TColumn&, TCellKey& K)
+bool TRowSorter::IsNumber(TCellKey& K)
 {
     if (!(K.Have & TCellKey::kNumberClass)) {
         K.Number = ClassifyNumberTextWith(K.Text, FThousand, FDecimal) != 2;
@@ -222,7 +236,7 @@ TSortStyle TRowSorter::Recognize(TColumn& Column, TCellKey& K1, TCellKey& K2)
     Recognition(Column, K1);
     if (K1.IsCheckBox)
         return TSortStyle::ssCheckBox;
-    if (IsNumber(Column, K1))
+    if (IsNumber(K1))
         return TSortStyle::ssNumeric;
     Recognition(Column, K2);
     if (K1.DatePosition) {
@@ -246,35 +260,103 @@ bool TRowSorter::IsBlank(const TColumn& Column, TCellKey& K)
     return K.Blank;
 }
 
-int TRowSorter::CompareNumbers(TColumn& Column, TCellKey& K1, TCellKey& K2)
+void TRowSorter::NumberOf(const TColumn& Column, TCellKey& K)
 {
-    const bool financial = Column.Style == TSortStyle::ssFinancial;
-    for (TCellKey* k : {&K1, &K2}) {
-        if (k->Have & TCellKey::kNumber)
-            continue;
-        k->Have |= TCellKey::kNumber;
-        QString s = k->Text;
-        RemoveFirst(s, Column.Prefix);
-        RemoveFirst(s, Column.Suffix);
-        if (financial)
-            s.remove(FThousand);
-        if (FDecimal != QLatin1Char('.')) {
-            const qsizetype at = s.indexOf(FDecimal);
-            if (at >= 0)
-                s[at] = QLatin1Char('.');
-        }
-        double digits = 0;
-        k->NumberOk = ParsePlainNumber(s, k->NumberValue, digits);
-        if (!k->NumberOk) {
-            const bool shownEmpty = FSettings.SortOnVirtualCells() ? k->Text.isEmpty()
-                                                                  : FSource.SortCellText(Column.Col, k->Row).isEmpty();
-            k->NumberOk = shownEmpty;
-            k->NumberValue = shownEmpty ? 0 : digits;
-        }
+    if (K.Have & TCellKey::kNumber)
+        return;
+    K.Have |= TCellKey::kNumber;
+    QString s = K.Text;
+    RemoveFirst(s, Column.Prefix);
+    RemoveFirst(s, Column.Suffix);
+    if (Column.Style == TSortStyle::ssFinancial)
+        s.remove(FThousand);
+    if (FDecimal != QLatin1Char('.')) {
+        const qsizetype at = s.indexOf(FDecimal);
+        if (at >= 0)
+            s[at] = QLatin1Char('.');
     }
+    double digits = 0;
+    K.NumberOk = ParsePlainNumber(s, K.NumberValue, digits);
+    if (!K.NumberOk) {
+        const bool shownEmpty =
+            FSettings.SortOnVirtualCells() ? K.Text.isEmpty() : FSource.SortCellText(Column.Col, K.Row).isEmpty();
+        K.NumberOk = shownEmpty;
+        K.NumberValue = shownEmpty ? 0 : digits;
+    }
+}
+
+int TRowSorter::CompareNumbers(const TColumn& Column, TCellKey& K1, TCellKey& K2)
+{
+    NumberOf(Column, K1);
+    NumberOf(Column, K2);
     if (!K1.NumberOk && !K2.NumberOk)
         return 0;
     return CompareValues(K1.NumberValue, K2.NumberValue);
+}
+
+void TRowSorter::UpperOf(TCellKey& K)
+{
+    if (!(K.Have & TCellKey::kUpper)) {
+        K.Upper = UpperAsciiLetters(K.Text);
+        K.Have |= TCellKey::kUpper;
+    }
+}
+
+// When every cell of the sort column compares the same way whatever its partner (all numbers, or all plain
+// text), its sort keys go into one compact array: the sort then reads a number or a text without the rest of
+// what is known of the cell.
+void TRowSorter::PrepareDense(int ACol)
+{
+    FDense.clear();
+    FDenseCol = -1;
+    if (FSettings.IgnoreBlanks())
+        return;
+    TColumn& column = ColumnOf(ACol);
+    bool numbers = column.Style == TSortStyle::ssNumeric || column.Style == TSortStyle::ssFinancial;
+    bool texts = column.Style == TSortStyle::ssAlphabetic || column.Style == TSortStyle::ssAlphaCase ||
+                 column.Style == TSortStyle::ssAlphaNoCase;
+    bool noCase = column.Style == TSortStyle::ssAlphaNoCase;
+    if (column.Style == TSortStyle::ssAutomatic) {
+        numbers = texts = true;
+        noCase = FSettings.IgnoreCase();
+        for (TCellKey& k : column.Keys) {
+            Recognition(column, k);
+            const bool number = !k.IsCheckBox && IsNumber(k);
+            const bool text = !k.IsCheckBox && !IsNumber(k) && !(k.DatePosition && k.DateDigits) &&
+                              !(!k.DatePosition && k.TimeDigits);
+            numbers = numbers && number;
+            texts = texts && text;
+            if (!numbers && !texts)
+                return;
+        }
+    }
+    if (!numbers && !texts)
+        return;
+    FDense.resize(column.Keys.size());
+    for (std::size_t i = 0; i < column.Keys.size(); ++i) {
+        TCellKey& k = column.Keys[i];
+        if (numbers) {
+            NumberOf(column, k);
+            if (!k.NumberOk) {   // a pair that both fail compares equal: not a plain order of numbers
+                FDense.clear();
+                return;
+            }
+            FDense[i].Number = k.NumberValue;
+        } else {
+            if (noCase)
+                UpperOf(k);
+            const QString& s = noCase ? k.Upper : k.Text;
+            // The first four code units, high first: most pairs differ there and need no look at the text.
+            std::uint64_t head = 0;
+            for (qsizetype u = 0; u < 4; ++u)
+                head = (head << 16) | (u < s.size() ? s[u].unicode() : 0u);
+            FDense[i].Head = head;
+            FDense[i].Chars = s.constData();
+            FDense[i].Length = s.size();
+        }
+    }
+    FDenseCol = ACol;
+    FDenseNumbers = numbers;
 }
 
 int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, TCellKey& K2)
@@ -288,11 +370,8 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
     case TSortStyle::ssAlphaNumericNoCase:
         return Sign(QString::compare(K1.Text, K2.Text, Qt::CaseSensitive));
     case TSortStyle::ssAlphaNoCase:
-        for (TCellKey* k : {&K1, &K2})
-            if (!(k->Have & TCellKey::kUpper)) {
-                k->Upper = UpperAsciiLetters(k->Text);
-                k->Have |= TCellKey::kUpper;
-            }
+        UpperOf(K1);
+        UpperOf(K2);
         return Sign(QString::compare(K1.Upper, K2.Upper, Qt::CaseSensitive));
     case TSortStyle::ssHTML:
         for (TCellKey* k : {&K1, &K2})
@@ -357,6 +436,15 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
 int TRowSorter::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
 {
     ++FCompares;
+    if (ACol == FDenseCol && ARow1 >= FFirst && ARow1 <= FLast && ARow2 >= FFirst && ARow2 <= FLast) {
+        const TDenseKey& d1 = FDense[std::size_t(ARow1 - FFirst)];
+        const TDenseKey& d2 = FDense[std::size_t(ARow2 - FFirst)];
+        if (FDenseNumbers)
+            return CompareValues(d1.Number, d2.Number);
+        if (d1.Head != d2.Head)
+            return CompareValues(d1.Head, d2.Head);
+        return Sign(QStringView(d1.Chars, d1.Length).compare(QStringView(d2.Chars, d2.Length), Qt::CaseSensitive));
+    }
     TColumn& column = ColumnOf(ACol);
     TCellKey scratch1, scratch2;
     TCellKey& k1 = KeyOf(column, ARow1, scratch1);
@@ -373,7 +461,7 @@ int TRowSorter::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Dire
     if (style == TSortStyle::ssAutomatic)
         style = Recognize(column, k1, k2);
     else if (style == TSortStyle::ssAlphaNumeric || style == TSortStyle::ssAlphaNumericNoCase) {
-        const bool numbers = IsNumber(column, k1) && IsNumber(column, k2);
+        const bool numbers = IsNumber(k1) && IsNumber(k2);
         style = numbers                                      ? TSortStyle::ssNumeric
                 : style == TSortStyle::ssAlphaNumeric ? TSortStyle::ssAlphabetic
                                                       : TSortStyle::ssAlphaNoCase;
@@ -452,6 +540,8 @@ std::vector<int> TRowSorter::SortByColumn(int ACol, int First, int Last)
     if (ACol < 0 || rows.size() < 2)
         return rows;
     BeginRange(First, Last);
+    LoadTexts(ACol);
+    PrepareDense(ACol);
     const int dir = FSettings.Direction() == TSortDirection::sdDescending ? -1 : 1;
     StableSort(rows, [&](int a, int b) { return dir * CompareRowsByColumn(ACol, a, b); });
     return rows;
@@ -464,6 +554,8 @@ std::vector<int> TRowSorter::SortByIndexes(const TSortIndexList& Indexes, int Fi
     if (Indexes.Count() == 0 || rows.size() < 2)
         return rows;
     BeginRange(First, Last);
+    LoadTexts(Indexes.SortColumns(0));
+    PrepareDense(Indexes.SortColumns(0));
     StableSort(rows, [&](int a, int b) { return CompareRowsByIndex(Indexes, 0, a, b); });
     return rows;
 }

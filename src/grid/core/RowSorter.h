@@ -59,11 +59,15 @@ private:
     TColumn& ColumnOf(int ACol);
     TCellKey& KeyOf(TColumn& Column, int ARow, TCellKey& Scratch);
     void BeginRange(int First, int Last);
+    void LoadTexts(int ACol);
     void Recognition(TColumn& Column, TCellKey& K);
     TSortStyle Recognize(TColumn& Column, TCellKey& K1, TCellKey& K2);
-    bool IsNumber(TColumn& Column, TCellKey& K);
+    bool IsNumber(TCellKey& K);
     bool IsBlank(const TColumn& Column, TCellKey& K);
-    int CompareNumbers(TColumn& Column, TCellKey& K1, TCellKey& K2);
+    void NumberOf(const TColumn& Column, TCellKey& K);
+    void UpperOf(TCellKey& K);
+    int CompareNumbers(const TColumn& Column, TCellKey& K1, TCellKey& K2);
+    void PrepareDense(int ACol);
     int CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, TCellKey& K2);
     template <typename Compare>
     void StableSort(std::vector<int>& Rows, Compare Cmp);
@@ -75,6 +79,16 @@ private:
     int FLast = -1;
     int FCompares = 0;
     std::unordered_map<int, std::unique_ptr<TColumn>> FColumns;
+    TColumn* FLastColumn = nullptr;
+    struct TDenseKey {
+        double Number = 0;
+        std::uint64_t Head = 0;
+        const QChar* Chars = nullptr;
+        qsizetype Length = 0;
+    };
+    std::vector<TDenseKey> FDense;   // the sort column's keys, rows FFirst..FLast, when they allow it
+    int FDenseCol = -1;
+    bool FDenseNumbers = false;
     struct TCollators;
     std::unique_ptr<TCollators> FCollators;
 };

@@ -7,8 +7,8 @@ namespace {
 const char* const kInvalidSpecifier = "Invalid sort settings specifier";
 }
 
-TSortSettings::TSortSettings(TSortSettingsHost* AOwner)
-    : FGrid(AOwner), FUpGlyph(std::make_unique<TBitmap>()), FDownGlyph(std::make_unique<TBitmap>()),
+TSortSettings::TSortSettings(TSortSettingsHost& AOwner)
+    : FGrid(&AOwner), FUpGlyph(std::make_unique<TBitmap>()), FDownGlyph(std::make_unique<TBitmap>()),
       FIndexUpGlyph(std::make_unique<TBitmap>()), FIndexDownGlyph(std::make_unique<TBitmap>())
 {
 }

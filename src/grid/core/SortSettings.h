@@ -23,7 +23,7 @@ public:
 
 class TSortSettings {
 public:
-    explicit TSortSettings(TSortSettingsHost* AOwner);
+    explicit TSortSettings(TSortSettingsHost& AOwner);   // the host outlives the settings
     ~TSortSettings();
     TSortSettings(const TSortSettings&) = delete;
     TSortSettings& operator=(const TSortSettings&) = delete;
