@@ -6,8 +6,10 @@
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
+#include <string>
 
 namespace {
 
@@ -47,8 +49,14 @@ bool ParsePlainNumber(const QString& s, double& value, double& digits)
     }
     if (!ok || i != n)
         return false;
-    value = QLocale::c().toDouble(QStringView(s).mid(numberStart), &ok);
-    return ok;
+    // The text is plain ASCII now; from_chars reads it whatever the C library's locale says.
+    std::string ascii;
+    ascii.reserve(std::size_t(n - numberStart));
+    for (qsizetype k = numberStart; k < n; ++k)
+        if (!(k == numberStart && s[k] == QLatin1Char('+')))
+            ascii += char(s[k].unicode());
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    return error == std::errc() && end == ascii.data() + ascii.size();
 }
 
 QString UpperAsciiLetters(const QString& s)

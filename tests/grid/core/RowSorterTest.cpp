@@ -85,6 +85,7 @@ TEST(RowSorterRecognition, WithDotDecimalsAndSlashDates)
         {"10a", "9", -1, "text"},
         {"10.5", "9.75", 1, "decimal numbers"},
         {"-3", "2", -1, "negative number"},
+        {"1e3", "999", 1, "exponent"},
         {"abc", "5", 1, "row 1 decides: text"},
         {"5", "abc", 1, "row 1 decides: number, abc counts 0"},
         {"1/2/2020", "3/4/2019", 1, "dates month first"},
