@@ -158,10 +158,9 @@ TRowSorter::TRowSorter(const TSortCellSource& Source, const TSortSettings& Setti
 
 TRowSorter::~TRowSorter() = default;
 
+// Every sort starts afresh: the grid may have moved its rows since the last one.
 void TRowSorter::BeginRange(int First, int Last)
 {
-    if (First == FFirst && Last == FLast)
-        return;
     FFirst = First;
     FLast = Last;
     for (auto& column : FColumns)
@@ -552,6 +551,7 @@ std::vector<int> TRowSorter::SortByColumn(int ACol, int First, int Last)
     PrepareDense(ACol);
     const int dir = FSettings.Direction() == TSortDirection::sdDescending ? -1 : 1;
     StableSort(rows, [&](int a, int b) { return dir * CompareRowsByColumn(ACol, a, b); });
+    BeginRange(0, -1);
     return rows;
 }
 
@@ -565,6 +565,7 @@ std::vector<int> TRowSorter::SortByIndexes(const TSortIndexList& Indexes, int Fi
     LoadTexts(Indexes.SortColumns(0));
     PrepareDense(Indexes.SortColumns(0));
     StableSort(rows, [&](int a, int b) { return CompareRowsByIndex(Indexes, 0, a, b); });
+    BeginRange(0, -1);
     return rows;
 }
 

@@ -31,8 +31,8 @@ public:
     virtual int SortRawCompare(int, int, int) const { return 0; }                       // OnRawCompare
 };
 
-// One sorter per sort: each cell's text is read once and what is derived from it (number, date, upper case)
-// is kept for the rows being sorted. Cells changed after the sorter read them are not seen again.
+// Each sort reads every cell's text once and keeps what is derived from it (number, date, upper case) for the
+// rows being sorted; the next sort reads afresh. Between sorts, the comparisons read cells as they stand.
 class TRowSorter {
 public:
     TRowSorter(const TSortCellSource& Source, const TSortSettings& Settings);

@@ -316,3 +316,16 @@ TEST(RowSorterSort, SameOrderAsTheCellComparison)
             EXPECT_EQ(TRowSorter(t, settings).SortByColumn(col, 0, int(rows.size()) - 1), expected);
         }
 }
+
+TEST(RowSorterSort, ASecondSortReadsTheRowsAsTheyStandAfterTheFirst)
+{
+    FakeHost host;
+    TSortSettings settings(host);
+    TableSource t({{"b", "1"}, {"a", "2"}, {"c", "0"}});
+    TRowSorter sorter(t, settings);
+    const std::vector<int> first = sorter.SortByColumn(0, 0, 2);
+    EXPECT_EQ(first, (std::vector<int>{1, 0, 2}));
+    ApplyRowPermutation(t.Rows, first, 0);
+    EXPECT_EQ(sorter.SortByColumn(0, 0, 2), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(sorter.CompareCells(0, 0, 1, TSortDirection::sdAscending), -1);   // "a" now stands first
+}
