@@ -136,6 +136,14 @@ std::optional<double> ColumnCalcValue(TColumnCalcType Kind, const TCalcSource& S
     }
 }
 
+std::optional<double> FooterCalcValue(TColumnCalcType Kind, const TCalcSource& Source, int ACol, int FixedRows,
+                                      int RowCount, int Hidden)
+{
+    if (Kind == TColumnCalcType::acCOUNT)
+        return double(Hidden + RowCount - FixedRows - 1);
+    return ColumnCalcValue(Kind, Source, ACol, FixedRows, RowCount - 2 + Hidden);
+}
+
 QString ExpandFooterTemplate(const QString& Template, int ColCount, const std::function<QString(int Col)>& Cell)
 {
     QString out;

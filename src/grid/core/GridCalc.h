@@ -34,6 +34,12 @@ TColumnCalcType GroupCalcKind(int Method);
 std::optional<double> ColumnCalcValue(TColumnCalcType Kind, const TCalcSource& Source, int ACol, int FromRow,
                                       int ToRow);
 
+// The floating footer's value for a column of calculation Kind: over the rows FixedRows .. RowCount - 2 + Hidden
+// (Hidden: the number of hidden rows when they are counted, else 0), the count being Hidden + RowCount - FixedRows - 1;
+// none for acNONE and acSPREAD, and for acCUSTOM, which the grid answers through its events.
+std::optional<double> FooterCalcValue(TColumnCalcType Kind, const TCalcSource& Source, int ACol, int FixedRows,
+                                      int RowCount, int Hidden);
+
 // "<#n>" becomes Cell(n) for 0 <= n < ColCount and empty text otherwise; a tag whose inside is no number is
 // dropped; a "<#" with no ">" after it is copied as it stands with the rest.
 QString ExpandFooterTemplate(const QString& Template, int ColCount, const std::function<QString(int Col)>& Cell);

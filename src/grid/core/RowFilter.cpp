@@ -239,3 +239,64 @@ void TRowFilter::NarrowDown(const QString& ACondition, int AColumn)
     // An empty condition leaves no filter level behind; rows hidden one by one or under contracted nodes are
     // not the filter's and stay hidden.
 }
+
+QStringList ColumnFilterList(const QStringList& Texts, const QString& ClearEntry)
+{
+    QStringList texts;
+    texts.reserve(Texts.size());
+    for (const QString& t : Texts)
+        texts << t.trimmed();
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    QStringList out{ClearEntry};
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (i > 0 && texts[i].compare(texts[i - 1], Qt::CaseInsensitive) == 0)
+            continue;
+        const QString& t = texts[i];
+        out << (t.contains(QLatin1Char(' ')) ? t + QLatin1String("=\"") + t + QLatin1Char('"') : t);
+    }
+    return out;
+}
+
+void SplitFilterEntry(const QString& Entry, QString& FriendlyName, QString& Condition)
+{
+    const qsizetype eq = Entry.indexOf(QLatin1Char('='));
+    FriendlyName = eq < 0 ? Entry : Entry.left(eq);
+    Condition = eq < 0 ? Entry : Entry.mid(eq + 1);
+}
+
+namespace {
+QString EntryCondition(int ItemIndex, const QString& Entry, const QString& ClearEntry, const TFilterEntryHook& Hook)
+{
+    QString name, condition;
+    SplitFilterEntry(Entry, name, condition);
+    if (condition == ClearEntry)
+        condition.clear();
+    if (Hook)
+        Hook(ItemIndex, name, condition);
+    return condition;
+}
+} // namespace
+
+void TRowFilter::SelectFilterEntry(int Col, int ItemIndex, const QString& Entry, const QString& ClearEntry,
+                                   const TFilterEntryHook& Hook)
+{
+    const QString condition = EntryCondition(ItemIndex, Entry, ClearEntry, Hook);
+    if (condition.isEmpty())
+        FFilter.RemoveColumnFilter(Col);
+    else
+        FFilter.GetColFilter(Col)->Condition = condition;
+}
+
+void TRowFilter::CheckFilterEntries(int Col, const std::vector<std::pair<int, QString>>& Checked,
+                                    const QString& ClearEntry, const TFilterEntryHook& Hook)
+{
+    FFilter.Clear();
+    for (const auto& [index, entry] : Checked) {
+        const QString condition = EntryCondition(index, entry, ClearEntry, Hook);
+        TFilterData* item = FFilter.Add();
+        item->Condition = condition;
+        item->Column = std::int16_t(Col);
+        item->Operation = FFilter.Count() == 1 ? TFilterOperation::foNONE : TFilterOperation::foOR;
+    }
+}

@@ -3,9 +3,11 @@
 // grid's cell texts, and the stacked filter levels with the incremental narrowing filter. The grid implements
 // TFilterHost; the filter tells it which display rows to park as a level and where to put them back.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QObject;
@@ -75,6 +77,15 @@ public:
 // that lands on row t, or -(i + 1) for the i-th parked row. Filled from the bottom, so a grid can copy in place.
 std::vector<int> FilterRestoreOrder(int Count, const std::vector<int>& Positions);
 
+// The entries a column's filter pop-up offers: the clear entry, then the distinct trimmed texts sorted with case
+// ignored; a text holding a blank becomes a name and a quoted condition (a b="a b").
+QStringList ColumnFilterList(const QStringList& Texts, const QString& ClearEntry);
+// An entry is a name alone (both parts) or a name and a condition joined by the first "=".
+void SplitFilterEntry(const QString& Entry, QString& FriendlyName, QString& Condition);
+
+// Lets the grid's OnFilterSelect or OnFilterCheck change the condition of a chosen entry.
+using TFilterEntryHook = std::function<void(int ItemIndex, const QString& FriendlyName, QString& Condition)>;
+
 class TRowFilter {
 public:
     explicit TRowFilter(TFilterHost& Host, QObject* Sender = nullptr) : FHost(Host), FSender(Sender) {}
@@ -97,6 +108,14 @@ public:
     void RemoveAllFilters();
     // AColumn -1 matches the whole row. The grid sets FixedRowAlways before calling.
     void NarrowDown(const QString& ACondition, int AColumn);
+
+    // A chosen entry of a column's filter list: its condition becomes the column's, the clear entry or an empty
+    // condition removes the column's conditions. The grid switches the filter off before and on after.
+    void SelectFilterEntry(int Col, int ItemIndex, const QString& Entry, const QString& ClearEntry,
+                           const TFilterEntryHook& Hook = {});
+    // The checked entries of a column's check list (index, entry) replace every condition, joined by "or".
+    void CheckFilterEntries(int Col, const std::vector<std::pair<int, QString>>& Checked, const QString& ClearEntry,
+                            const TFilterEntryHook& Hook = {});
 
     TCustomFilterEvent OnCustomFilter;
     TFilterProgressEvent OnFilterProgress;

@@ -136,6 +136,19 @@ TEST(GridCalc, KindsComputedHereAndThoseLeftToTheGrid)
     EXPECT_FALSE(ColumnCalcValue(TColumnCalcType::acSPREAD, s, 1, 0, 3));
 }
 
+TEST(GridCalc, FooterValueLeavesTheFooterRowOut)
+{
+    // A fixed row, three data rows and the footer row; two more rows hidden (real rows past the shown ones).
+    const Table t = Column({"h", "1", "2", "4", "F", "8", "16"});
+    const TCalcSource s = t.Source();
+    EXPECT_DOUBLE_EQ(*FooterCalcValue(TColumnCalcType::acSUM, s, 1, 1, 5, 0), 7.0);
+    EXPECT_DOUBLE_EQ(*FooterCalcValue(TColumnCalcType::acCOUNT, s, 1, 1, 5, 0), 3.0);
+    EXPECT_DOUBLE_EQ(*FooterCalcValue(TColumnCalcType::acCOUNT, s, 1, 1, 5, 2), 5.0);
+    EXPECT_DOUBLE_EQ(*FooterCalcValue(TColumnCalcType::acMAX, s, 1, 1, 5, 0), 4.0);
+    EXPECT_FALSE(FooterCalcValue(TColumnCalcType::acCUSTOM, s, 1, 1, 5, 0));
+    EXPECT_FALSE(FooterCalcValue(TColumnCalcType::acNONE, s, 1, 1, 5, 0));
+}
+
 TEST(GridCalc, FooterTemplate)
 {
     const QStringList row = {"7", "x", "3.50"};

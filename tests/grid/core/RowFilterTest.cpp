@@ -335,3 +335,46 @@ TEST(Filter, AddGetAndRemoveByColumn)
     EXPECT_EQ(filter.Items(0)->Prefix, "p");
     EXPECT_EQ(filter.Items(0)->Method, TFilterMethod::fmExpression);   // not copied
 }
+
+TEST(RowFilter, FilterListEntries)
+{
+    EXPECT_EQ(ColumnFilterList({" b", "a b", "B", "", "a"}, "(All)"),
+              (QStringList{"(All)", "", "a", "a b=\"a b\"", "b"}));
+    struct Case { const char* entry; const char* name; const char* condition; };
+    const Case cases[] = {{"plain", "plain", "plain"}, {"a b=\"a b\"", "a b", "\"a b\""}, {"x=>5=6", "x", ">5=6"},
+                          {"=", "", ""}};
+    for (const Case& c : cases) {
+        QString name, condition;
+        SplitFilterEntry(c.entry, name, condition);
+        EXPECT_EQ(name, c.name);
+        EXPECT_EQ(condition, c.condition);
+    }
+}
+
+TEST(RowFilter, ChosenEntriesSetTheColumnsConditions)
+{
+    TableHost t = NumberTable(3);
+    TRowFilter f(t);
+    f.Filter().GetColFilter(0)->Condition = "keep";
+    f.SelectFilterEntry(1, 2, "two=2", "(All)");
+    EXPECT_EQ(f.Filter().GetColFilter(1)->Condition, "2");
+    f.SelectFilterEntry(1, 3, "three", "(All)",
+                        [](int index, const QString& name, QString& condition) {
+                            EXPECT_EQ(index, 3);
+                            EXPECT_EQ(name, "three");
+                            condition = "3";
+                        });
+    EXPECT_EQ(f.Filter().GetColFilter(1)->Condition, "3");
+    EXPECT_EQ(f.Filter().Count(), 2);
+    f.SelectFilterEntry(1, 0, "(All)", "(All)");
+    EXPECT_FALSE(f.Filter().HasFilter(1));
+    EXPECT_TRUE(f.Filter().HasFilter(0));
+
+    f.CheckFilterEntries(1, {{1, "1"}, {3, "three=3"}}, "(All)");
+    ASSERT_EQ(f.Filter().Count(), 2);   // every other column's condition went
+    EXPECT_EQ(f.Filter().Items(0)->Operation, TFilterOperation::foNONE);
+    EXPECT_EQ(f.Filter().Items(1)->Operation, TFilterOperation::foOR);
+    EXPECT_EQ(f.Filter().Items(1)->Condition, "3");
+    f.ApplyFilter();
+    EXPECT_EQ(t.Column(1).join(','), "H,1,3");
+}
