@@ -76,7 +76,8 @@ public:
         const std::vector<int> order = FilterRestoreOrder(RowCount(), Positions);
         Rows.resize(order.size());
         for (std::size_t t = order.size(); t-- > 0;)   // from the bottom: a row only ever moves down
-            Rows[t] = order[t] >= 0 ? std::move(Rows[std::size_t(order[t])]) : std::move(parked[std::size_t(-order[t] - 1)]);
+            Rows[t] = order[t] >= 0 ? std::move(Rows[std::size_t(order[t])])
+                                    : std::move(parked[std::size_t(-order[t] - 1)]);
         Parked.erase(Level);
     }
 };

@@ -21,8 +21,9 @@ std::vector<TGroupRow> PlanGroup(const std::vector<QString>& Values, bool Summar
     bool anyHeader = false;
     for (std::size_t i = 0; i < Values.size(); ++i) {
         if (Values[i] != prev) {
-            // The previous run's summary goes before the new header, except at the very top.
-            if (Summary && !rows.empty())
+            // The previous run's summary goes before the new header. Rows of no value above the first header have
+            // no node, so a summary after them would outlive ungrouping as an extra row: they get none.
+            if (Summary && anyHeader)
                 summary();
             TGroupRow row;
             row.Kind = TGroupRowKind::grHeader;
@@ -43,7 +44,13 @@ std::vector<TGroupRow> PlanGroup(const std::vector<QString>& Values, bool Summar
             if (row.Kind == TGroupRowKind::grHeader)
                 ++row.Span;   // the header's own row
     } else if (!rows.empty()) {
-        rows.front().Span = int(rows.size());   // every value stood for no value: one node over all rows
+        // Every value stood for no value: one group over all rows, under a header of its own, so that ungrouping
+        // (which removes node rows) never takes a data row with it.
+        TGroupRow row;
+        row.Kind = TGroupRowKind::grHeader;
+        row.Value = NoGroupValue();
+        row.Span = int(rows.size()) + 1;
+        rows.insert(rows.begin(), row);
     }
     if (Summary && !rows.empty())
         summary();

@@ -233,12 +233,17 @@ bool TGridNodes::IsHiddenByNode(int ARow) const
 TNodeChange TGridNodes::ExpandNode(int ARow, bool ExpandOne)
 {
     TNodeChange change;
-    if (ExpandOne)
-        for (int r : NodeRows()) {
-            const bool holdsRow = r <= ARow && ARow < NodeEnd(r);
-            if (!holdsRow && !GetNodeState(r) && !IsHiddenByNode(r))
-                Merge(change, ContractNode(r));
+    if (ExpandOne) {
+        // One walk from the top, skipping the rows of each contracted node.
+        int hiddenUntil = -1;
+        for (auto& [r, node] : FNodes) {
+            if (r < hiddenUntil || (r <= ARow && ARow < NodeEnd(r)))
+                continue;
+            if (!node.Contracted)
+                Merge(change, ContractRows(r));
+            hiddenUntil = NodeEnd(r);
         }
+    }
     TNodeRecord* node = Find(ARow);
     if (!node || !node->Contracted)
         return change;
@@ -250,11 +255,16 @@ TNodeChange TGridNodes::ExpandNode(int ARow, bool ExpandOne)
 
 TNodeChange TGridNodes::ContractNode(int ARow)
 {
-    TNodeChange change;
-    TNodeRecord* node = Find(ARow);
+    const TNodeRecord* node = Node(ARow);
     if (!node || node->Contracted || IsHiddenByNode(ARow))
-        return change;
-    node->Contracted = true;
+        return {};
+    return ContractRows(ARow);
+}
+
+TNodeChange TGridNodes::ContractRows(int ARow)
+{
+    TNodeChange change;
+    Find(ARow)->Contracted = true;
     const int end = NodeEnd(ARow);
     for (int i = ARow + 1; i < end;) {
         TNodeRecord* nested = Find(i);

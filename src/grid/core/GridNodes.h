@@ -76,6 +76,7 @@ public:
 
 private:
     TNodeRecord* Find(int ARow);
+    TNodeChange ContractRows(int ARow);   // an expanded node that is not hidden
     void AddLevels(int From, int Count, int Delta);
     static void Merge(TNodeChange& Into, const TNodeChange& From);
 

@@ -229,6 +229,7 @@ void TRowFilter::NarrowDown(const QString& ACondition, int AColumn)
                && FLastFilter.startsWith(ACondition)) {
         RemoveLastFilter();
     } else {
+        // Takes off the filter's own levels only: rows hidden one by one or under contracted nodes stay hidden.
         RemoveAllFilters();
         if (!ACondition.isEmpty()) {
             SetNarrowCondition(ACondition, AColumn);
@@ -236,8 +237,6 @@ void TRowFilter::NarrowDown(const QString& ACondition, int AColumn)
         }
     }
     FLastFilter = ACondition;
-    // An empty condition leaves no filter level behind; rows hidden one by one or under contracted nodes are
-    // not the filter's and stay hidden.
 }
 
 QStringList ColumnFilterList(const QStringList& Texts, const QString& ClearEntry)

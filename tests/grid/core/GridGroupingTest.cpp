@@ -112,8 +112,26 @@ TEST(GridGrouping, TheNoValueTextContinuesTheRun)
     const QString none = NoGroupValue();
     // Only at the start: further down the text is compared with the previous value like any other.
     EXPECT_EQ(Describe(PlanGroup({"A", none, "B"}, false)), "HA:2 D0 H" + none + ":2 D1 HB:2 D2");
-    EXPECT_EQ(Describe(PlanGroup({none, "B"}, true)), "D0 S HB:2 D1 S");   // no header above the first run
-    EXPECT_EQ(Describe(PlanGroup({none, none}, false)), "D0:2 D1");      // one node over everything
+    EXPECT_EQ(Describe(PlanGroup({none, "B"}, true)), "D0 HB:2 D1 S");   // no header, no summary above the first run
+    EXPECT_EQ(Describe(PlanGroup({none, none}, true)), "H" + none + ":3 D0 D1 S");   // one group over everything
+}
+
+TEST(GridGrouping, UnGroupingRowsOfNoValueKeepsEveryRow)
+{
+    GroupedTable t;
+    const QString none = NoGroupValue();
+    t.rows = {{"", "Name", "Kind"}, {"", "n1", none}, {"", "n2", none}};
+    const std::vector<QStringList> before = t.rows;
+    t.Group(2, true);
+    t.UnGroup();
+    EXPECT_EQ(t.rows, before);
+
+    t.rows = {{"", "Name", "Kind"}, {"", "n1", none}, {"", "n2", "B"}};
+    t.Group(2, true);
+    t.UnGroup();
+    ASSERT_EQ(t.rows.size(), 3u);   // the leading row of no value is back without a summary row after it
+    EXPECT_EQ(t.rows[1][1], "n1");
+    EXPECT_EQ(t.rows[2][2], "B");
 }
 
 TEST(GridGrouping, GroupThenUnGroupGivesTheTableBack)
@@ -155,7 +173,10 @@ TEST(GridGrouping, GroupCalcWritesEachExpandedGroup)
     GroupedTable t = Sample();
     t.Group(2, true);   // Qty now in column 2
     TCalcSource source;
-    source.Floats = [&](int c, int r) { return t.rows[std::size_t(r)][c].isEmpty() ? 0.0 : t.rows[std::size_t(r)][c].toDouble(); };
+    source.Floats = [&](int c, int r) {
+        const QString& text = t.rows[std::size_t(r)][c];
+        return text.isEmpty() ? 0.0 : text.toDouble();
+    };
     const auto written = [](const std::vector<TGroupCalcResult>& results) {
         QStringList out;
         for (const TGroupCalcResult& r : results)

@@ -118,7 +118,7 @@ TEST(RowFilter, ConditionTestsTheChosenTextAfterPrefixAndSuffix)
         {TFilterCells::fcNormal, TFilterMethod::fmExpression, "$", "", "5", "5", true},     // no prefix: whole
         {TFilterCells::fcNormal, TFilterMethod::fmExpression, "$", "", "5", "#5", false},
         {TFilterCells::fcNormal, TFilterMethod::fmExpression, "", " EUR", "10", "10 EUR", true},
-        {TFilterCells::fcNormal, TFilterMethod::fmExpression, "", "ab", "ab", "abab", false},  // its first "ab" is not at the end
+        {TFilterCells::fcNormal, TFilterMethod::fmExpression, "", "ab", "ab", "abab", false},  // "ab" first ends early
         {TFilterCells::fcNormal, TFilterMethod::fmLiteral, "", "", "a*", "a*", true},
         {TFilterCells::fcNormal, TFilterMethod::fmLiteral, "", "", "a*", "abc", false},
         {TFilterCells::fcNormal, TFilterMethod::fmLiteral, "", "", "abc", "ABC", false},
