@@ -239,24 +239,6 @@ void TRowFilter::NarrowDown(const QString& ACondition, int AColumn)
     FLastFilter = ACondition;
 }
 
-QStringList ColumnFilterList(const QStringList& Texts, const QString& ClearEntry)
-{
-    QStringList texts;
-    texts.reserve(Texts.size());
-    for (const QString& t : Texts)
-        texts << t.trimmed();
-    std::stable_sort(texts.begin(), texts.end(),
-                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    QStringList out{ClearEntry};
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        if (i > 0 && texts[i].compare(texts[i - 1], Qt::CaseInsensitive) == 0)
-            continue;
-        const QString& t = texts[i];
-        out << (t.contains(QLatin1Char(' ')) ? t + QLatin1String("=\"") + t + QLatin1Char('"') : t);
-    }
-    return out;
-}
-
 void SplitFilterEntry(const QString& Entry, QString& FriendlyName, QString& Condition)
 {
     const qsizetype eq = Entry.indexOf(QLatin1Char('='));

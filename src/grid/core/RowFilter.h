@@ -3,7 +3,6 @@
 // grid's cell texts, and the stacked filter levels with the incremental narrowing filter. The grid implements
 // TFilterHost; the filter tells it which display rows to park as a level and where to put them back.
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -77,10 +76,7 @@ public:
 // that lands on row t, or -(i + 1) for the i-th parked row. Filled from the bottom, so a grid can copy in place.
 std::vector<int> FilterRestoreOrder(int Count, const std::vector<int>& Positions);
 
-// The entries a column's filter pop-up offers: the clear entry, then the distinct trimmed texts sorted with case
-// ignored; a text holding a blank becomes a name and a quoted condition (a b="a b").
-QStringList ColumnFilterList(const QStringList& Texts, const QString& ClearEntry);
-// An entry is a name alone (both parts) or a name and a condition joined by the first "=".
+// An entry of a column's filter pop-up (the grid's BuildColumnFilterList) is a name alone (both parts) or a name and a condition joined by the first "=".
 void SplitFilterEntry(const QString& Entry, QString& FriendlyName, QString& Condition);
 
 // Lets the grid's OnFilterSelect or OnFilterCheck change the condition of a chosen entry.
