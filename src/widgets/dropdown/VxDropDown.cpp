@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QToolTip>
 #include <algorithm>
@@ -49,8 +50,11 @@ TVxCustomDropDown::TVxCustomDropDown(QWidget* AOwner)
 
 TVxCustomDropDown::~TVxCustomDropDown()
 {
-    // The pop-up's panels refer to this edit; they go first.
+    // The pop-up and its panels call back into this edit while they are destroyed, so they go while it is
+    // still whole rather than with the edit's children.
     delete FDropDownForm.data();
+    if (FLabel)
+        FLabel->deleteLater();
 }
 
 void TVxCustomDropDown::AfterConstruction()
@@ -385,11 +389,14 @@ void TVxCustomDropDown::resizeEvent(QResizeEvent* e)
 {
     QLineEdit::resizeEvent(e);
     AdjustEditSize();
+    UpdateLabel();
 }
 
 void TVxCustomDropDown::changeEvent(QEvent* e)
 {
     QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange)
+        UpdateLabel();
     if (!FButton)
         return;
     if (e->type() == QEvent::EnabledChange)
@@ -686,6 +693,13 @@ void TVxCustomDropDown::DoControlKeyPress(QChar& Key)
 
 bool TVxCustomDropDown::eventFilter(QObject* watched, QEvent* event)
 {
+    if (FLabel && watched == FLabel) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            DoLabelClick();
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            DoLabelDblClick();
+        return QLineEdit::eventFilter(watched, event);
+    }
     if (watched != FControl || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QLineEdit::eventFilter(watched, event);
     auto* ke = static_cast<QKeyEvent*>(event);

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class TDropDownEditButton;
 class TFooterAppearance;
 class THeaderAppearance;
@@ -28,6 +29,10 @@ enum class TDropDownEditType {
     etAlphaNumeric, etValidChars
 };
 enum class TDropPosition { dpAuto, dpDown, dpUp };
+enum class TLabelPosition {
+    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft, lpLeftBottomLeft,
+    lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight, lpBottomRight
+};
 
 using TDropDownEvent = std::function<void(QObject* Sender, bool& acceptdrop)>;
 using TDropUpEvent = std::function<void(QObject* Sender, bool Cancelled)>;
@@ -42,6 +47,9 @@ using TGetTextEvent = std::function<void(QObject* Sender, QString& Text)>;
 // that starts at 0 or right of it). Nothing else is clamped.
 TPoint PlaceDropDown(TDropPosition Position, TPoint EditPos, int EditHeight, int PopupWidth, int PopupHeight,
                      int ScreenHeight, const TRect& WorkArea);
+
+// The top-left of an attached label of LabelWidth x LabelHeight next to an edit at Edit.
+TPoint PlaceLabel(TLabelPosition Position, const TRect& Edit, int LabelWidth, int LabelHeight, int Margin);
 
 class TVxCustomDropDown : public QLineEdit, public IZarnStyle, public IZarnTones {
 public:
@@ -101,6 +109,45 @@ public:
     void SetImages(TCustomImageList* value) { FImages = value; }
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
+    TColor FocusBorderColor() const { return FFocusBorderColor; }
+    void SetFocusBorderColor(TColor value);
+    bool DisabledBorder() const { return FDisabledBorder; }
+    void SetDisabledBorder(bool value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value) { FFlat = value; }
+    bool Etched() const { return FEtched; }
+    void SetEtched(bool value) { FEtched = value; }
+    // A focused pick-only edit draws its value highlighted.
+    bool FocusDraw() const { return FFocusDraw; }
+    void SetFocusDraw(bool value) { FFocusDraw = value; }
+    bool ForceShadow() const { return FForceShadow; }
+    void SetForceShadow(bool value) { FForceShadow = value; }
+    bool DefaultHandling() const { return FDefaultHandling; }
+    void SetDefaultHandling(bool value) { FDefaultHandling = value; }
+    QString DropDownButtonHint() const { return FButtonHint; }
+    void SetDropDownButtonHint(const QString& value);
+    QString Version() const { return QStringLiteral("1.2.1.4"); }
+    virtual int GetVersionNr() const { return 0x01020104; }
+
+    // The attached label, made by the first caption.
+    QString LabelCaption() const;
+    void SetLabelCaption(const QString& value);
+    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(TLabelPosition value);
+    int LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool value);
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool value);
+    const TFont& LabelFont() const { return FLabelFont; }
+    void SetLabelFont(const TFont& value);
+    QLabel* Label() const;
+    TNotifyEvent OnLabelClick;
+    TNotifyEvent OnLabelDblClick;
+
+    // Copies the settings of another drop-down; any other source is ignored.
+    void Assign(const QObject* Source);
     QWidget* FocusControl() const { return FFocusControl; }
     void SetFocusControl(QWidget* value) { FFocusControl = value; }
 
@@ -229,6 +276,18 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    virtual void DoLabelClick();
+    virtual void DoLabelDblClick();
+    virtual void DrawFocusedText();
+    // The custom border: in BorderColor, FocusBorderColor or grey for a disabled edit.
+    void UpdateBorder();
+    void UpdateLabel();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QPointer<TDropDownForm> FDropDownForm;
@@ -290,6 +349,21 @@ private:
     bool FDroppedDown = false;
     TZarnStyle FZarnStyle = TZarnStyle::tsOffice2007Luna;
     TColor FBorderColor = clNone;
+    TColor FFocusBorderColor = clNone;
+    bool FDisabledBorder = true;
+    bool FFlat = false;
+    bool FEtched = false;
+    bool FFocusDraw = true;
+    bool FForceShadow = false;
+    bool FDefaultHandling = true;
+    bool FMouseInControl = false;
+    QString FButtonHint;
+    QPointer<QLabel> FLabel;   // a child of the edit's parent
+    TLabelPosition FLabelPosition = TLabelPosition::lpLeftTop;
+    int FLabelMargin = 4;
+    bool FLabelTransparent = false;
+    bool FLabelAlwaysEnabled = false;
+    TFont FLabelFont;
     TDropDownEditButton* FButton = nullptr;
     QString FOldText;
 };

@@ -6,6 +6,7 @@
 #include "widgets/dropdown/DropDownButton.h"
 #include "widgets/dropdown/GradientButton.h"
 #include <QClipboard>
+#include <QLabel>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -278,4 +279,87 @@ TEST(VxCustomDropDown, LeavingRewritesFloatsAndEmptyNumbers)
     d.setText(QString());
     other.setFocus();
     EXPECT_EQ(d.Text(), QStringLiteral("0"));
+}
+
+TEST(PlaceLabel, EveryPosition)
+{
+    // An edit at (100, 50), 200 x 21; a label 40 x 13 with margin 4.
+    const TRect edit = Rect(100, 50, 300, 71);
+    const struct {
+        TLabelPosition position;
+        TPoint at;
+    } cases[] = {
+        {TLabelPosition::lpLeftTop, {56, 50}},       {TLabelPosition::lpLeftCenter, {56, 54}},
+        {TLabelPosition::lpLeftBottom, {56, 58}},    {TLabelPosition::lpTopLeft, {100, 33}},
+        {TLabelPosition::lpBottomLeft, {100, 75}},   {TLabelPosition::lpLeftTopLeft, {96, 50}},
+        {TLabelPosition::lpLeftCenterLeft, {96, 54}}, {TLabelPosition::lpLeftBottomLeft, {96, 58}},
+        {TLabelPosition::lpTopCenter, {180, 33}},    {TLabelPosition::lpBottomCenter, {180, 75}},
+        {TLabelPosition::lpRightTop, {304, 50}},     {TLabelPosition::lpRightCenter, {304, 54}},
+        {TLabelPosition::lpRighBottom, {304, 58}},   {TLabelPosition::lpTopRight, {260, 33}},
+        {TLabelPosition::lpBottomRight, {260, 75}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.position));
+        EXPECT_EQ(PlaceLabel(c.position, edit, 40, 13, 4), c.at);
+    }
+}
+
+TEST(VxCustomDropDown, AttachedLabelFollowsTheEdit)
+{
+    DropDownWindow<TVxCustomDropDown> w;
+    TVxCustomDropDown& d = *w.edit;
+    d.move(150, 60);
+    d.SetLabelPosition(TLabelPosition::lpTopLeft);
+    d.SetLabelCaption(QStringLiteral("&Name"));
+    ASSERT_NE(d.Label(), nullptr);
+    EXPECT_EQ(d.Label()->parentWidget(), &w.window);
+    EXPECT_EQ(d.Label()->pos(), QPoint(150, 60 - d.Label()->height() - 4));
+    d.move(150, 100);
+    EXPECT_EQ(d.Label()->y(), 100 - d.Label()->height() - 4);
+    d.setEnabled(false);
+    EXPECT_FALSE(d.Label()->isEnabled());
+    d.SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(d.Label()->isEnabled());
+    int clicks = 0;
+    d.OnLabelClick = [&](QObject* sender) { clicks += sender == &d; };
+    QTest::mouseClick(d.Label(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(VxCustomDropDown, CustomBorderAndFocusedPickOnlyText)
+{
+    DropDownWindow<TVxCustomDropDown> w;
+    TVxCustomDropDown& d = *w.edit;
+    d.SetBorderColor(clRed);
+    QImage shot = d.grab().toImage();
+    EXPECT_EQ(FromQColor(shot.pixelColor(0, 10)), clRed);
+    EXPECT_EQ(FromQColor(shot.pixelColor(100, 0)), clRed);
+    d.SetBorderColor(clNone);
+    d.SetEditorEnabled(false);
+    d.SetValue(QStringLiteral("x"));
+    d.setFocus();
+    ASSERT_TRUE(d.hasFocus());
+    shot = d.grab().toImage();
+    EXPECT_EQ(FromQColor(shot.pixelColor(100, 10)), ColorToRGB(clHighlight));
+    EXPECT_EQ(FromQColor(shot.pixelColor(2, 10)), clBlack);
+}
+
+TEST(VxCustomDropDown, AssignCopiesFromAnotherDropDownOnly)
+{
+    DropDownWindow<TVxCustomDropDown> a, b;
+    a.edit->SetEditType(ET::etFloat);
+    a.edit->SetPrecision(3);
+    a.edit->SetPrefix(QStringLiteral("$"));
+    a.edit->SetDropDownColor(clRed);
+    a.edit->DropDownFooter().SetCaption(QStringLiteral("foot"));
+    b.edit->Assign(a.edit);
+    EXPECT_EQ(b.edit->EditType(), ET::etFloat);
+    EXPECT_EQ(b.edit->Precision(), 3);
+    EXPECT_EQ(b.edit->Prefix(), QStringLiteral("$"));
+    EXPECT_EQ(b.edit->DropDownColor(), clRed);
+    EXPECT_EQ(b.edit->DropDownFooter().Caption(), QStringLiteral("foot"));
+    QObject other;
+    b.edit->Assign(&other);
+    EXPECT_EQ(b.edit->DropDownColor(), clRed);
+    EXPECT_EQ(b.edit->Version(), QStringLiteral("1.2.1.4"));
 }
