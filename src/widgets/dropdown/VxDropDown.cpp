@@ -622,13 +622,13 @@ void TVxCustomDropDown::DoShowDropDown()
     const TRect work = screen ? TRect::fromQRect(screen->availableGeometry()) : TRect{};
     const TPoint place = PlaceDropDown(FDropPosition, at, height(), form.width(), form.height(),
                                        full.y() + full.height(), work);
-    int w = FUserDropDownWidth != -1 ? FUserDropDownWidth : form.width();
+    const int w = FUserDropDownWidth != -1 ? FUserDropDownWidth : form.width();
     int h = FUserDropDownHeight != -1 ? FUserDropDownHeight : form.height();
-    form.setGeometry(place.X, place.Y, std::max(w, 80), std::max(h, 50));
-    form.show();
     AdjustDropDownHeight(h);
+    // Placed and sized before it shows, so it appears at once where it belongs.
+    form.setGeometry(place.X, place.Y, w, h);
+    form.show();
     FDroppedDown = true;
-    form.setGeometry(place.X, place.Y, std::max(w, 80), std::max(h, 50));
     AlignDropDownControl();
     FocusDropDownControl();
 }

@@ -71,9 +71,10 @@ public:
     TDropDownEditButton* Button() const { return FButton; }
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
     bool DroppedDown() const { return FDroppedDown; }
-    // The value: the edit text without prefix and suffix.
+    // The value: the edit text without prefix and suffix. Writing formats it by the edit type (members may
+    // override) and makes it the value a cancelled pop-up returns to.
     QString Text() const { return GetText(); }
-    void SetValue(const QString& Value) { SetText(Value); }
+    virtual void SetText(const QString& Value);
 
     TColor DropDownColor() const { return FDropDownColor; }
     void SetDropDownColor(TColor value) { FDropDownColor = value; }
@@ -246,7 +247,6 @@ protected:
     virtual void DoWheelPrevious() {}
     virtual void SetEditRect();
     virtual void AdjustEditSize();
-    virtual void SetText(const QString& Value);
     // The edit's text changed (not while the change block is set).
     virtual void Change();
     virtual void DoEnter();
@@ -334,7 +334,6 @@ private:
     std::int16_t FPrecision = 0;
     QString FPrefix;
     QString FSuffix;
-    QString FOldString;
     bool FSigned = false;
     bool FReturnIsTab = false;
     bool FBlockChange = false;

@@ -466,7 +466,6 @@ void TVxCustomDropDown::DoEnter()
         update();
         return;
     }
-    FOldString = GetText();
     if (QGuiApplication::mouseButtons() == Qt::NoButton)
         SelectAll();
 }

@@ -83,7 +83,7 @@ TEST(PopupStrips, FooterWithTwoButtonsAndTheSizeGrip)
 TEST(PopupStrips, FooterButtonsCloseByTheirModalResult)
 {
     FooterDropDown w;
-    w.edit->SetValue(QStringLiteral("kept"));
+    w.edit->SetText(QStringLiteral("kept"));
     w.edit->ShowDropDown();
     w.edit->setText(QStringLiteral("typed"));
     QTest::mouseClick(w.FooterButton(1), Qt::LeftButton);

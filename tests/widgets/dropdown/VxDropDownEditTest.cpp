@@ -87,7 +87,7 @@ TEST(VxCustomDropDown, SetTextFormatsPerTypeInBothLocales)
             DropDownWindow<TVxCustomDropDown> w;
             w.edit->SetEditType(c.type);
             w.edit->SetPrecision(c.precision);
-            w.edit->SetValue(QString::fromLatin1(c.value));
+            w.edit->SetText(QString::fromLatin1(c.value));
             EXPECT_EQ(w.edit->Text(), QString::fromLatin1(commaLocale ? c.comma : c.dot));
         }
     }
@@ -99,7 +99,7 @@ TEST(VxCustomDropDown, PrefixAndSuffixStayOutOfTheValue)
     TVxCustomDropDown& d = *w.edit;
     d.SetPrefix(QStringLiteral("$ "));
     d.SetSuffix(QStringLiteral(" kg"));
-    d.SetValue(QStringLiteral("12"));
+    d.SetText(QStringLiteral("12"));
     EXPECT_EQ(d.text(), QStringLiteral("$ 12 kg"));
     EXPECT_EQ(d.Text(), QStringLiteral("12"));
     TypeKey(&d, Qt::Key_End);
@@ -336,7 +336,7 @@ TEST(VxCustomDropDown, CustomBorderAndFocusedPickOnlyText)
     EXPECT_EQ(FromQColor(shot.pixelColor(100, 0)), clRed);
     d.SetBorderColor(clNone);
     d.SetEditorEnabled(false);
-    d.SetValue(QStringLiteral("x"));
+    d.SetText(QStringLiteral("x"));
     d.setFocus();
     ASSERT_TRUE(d.hasFocus());
     shot = d.grab().toImage();
