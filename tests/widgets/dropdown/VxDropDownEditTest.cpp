@@ -363,3 +363,31 @@ TEST(VxCustomDropDown, AssignCopiesFromAnotherDropDownOnly)
     EXPECT_EQ(b.edit->DropDownColor(), clRed);
     EXPECT_EQ(b.edit->Version(), QStringLiteral("1.2.1.4"));
 }
+
+TEST(VxCustomDropDown, LengthLimitKeypadSeparatorAndReturnAsTab)
+{
+    const auto locale = CommaDecimals();
+    DropDownWindow<TVxCustomDropDown> w;
+    TVxCustomDropDown& d = *w.edit;
+    d.SetEditType(ET::etFloat);
+    d.SetPrecision(2);
+    d.SetLengthLimit(2);
+    d.setText(QStringLiteral("12"));
+    d.setCursorPosition(2);
+    TypeChars(&d, QStringLiteral("3"));
+    EXPECT_EQ(d.Text(), QStringLiteral("12"));   // two integer digits already
+    // The keypad's "." types the locale's decimal separator where asked to.
+    TypeKey(&d, Qt::Key_Period, Qt::KeypadModifier, QStringLiteral("."));
+    EXPECT_EQ(d.Text(), QStringLiteral("12"));
+    d.SetExcelStyleDecimalSeparator(true);
+    TypeKey(&d, Qt::Key_Period, Qt::KeypadModifier, QStringLiteral("."));
+    TypeChars(&d, QStringLiteral("5"));
+    EXPECT_EQ(d.Text(), QStringLiteral("12,5"));   // behind the separator the limit does not count
+
+    QLineEdit next(&w.window);
+    next.show();
+    d.SetReturnIsTab(true);
+    d.setFocus();
+    TypeKey(&d, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    EXPECT_TRUE(next.hasFocus());
+}
