@@ -118,6 +118,7 @@ void TVxCustomDropDown::keyPressEvent(QKeyEvent* e)
     }
     std::uint16_t key = VirtualKeyFromQt(e->key(), e->modifiers());
     const TShiftState shift = ShiftStateFromQt(e->modifiers());
+    const bool popupOpen = FDroppedDown;
     if (key != 0 && !EditKeyDown(key, shift))
         return;
     QChar ch = e->text().isEmpty() ? QChar() : e->text().at(0);
@@ -127,10 +128,11 @@ void TVxCustomDropDown::keyPressEvent(QKeyEvent* e)
                                             ch == kLineFeed);
     if (character && !shift.testFlag(TShiftStateItem::ssAlt)) {
         EditKeyPress(ch, e->modifiers().testFlag(Qt::KeypadModifier));
+        // Esc goes on to the parent (a dialog closes by it), unless it was the pop-up's.
+        if (ch == kEscape && FDefaultHandling && !popupOpen)
+            e->ignore();
         return;
     }
-    if (key == VK_TAB)
-        return QLineEdit::keyPressEvent(e);
     QLineEdit::keyPressEvent(e);
     if (key == VK_DELETE && FEditType == TDropDownEditType::etMoney)
         FormatMoneyText();

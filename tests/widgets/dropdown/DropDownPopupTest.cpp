@@ -253,3 +253,30 @@ TEST(MemoDropDown, AutoDropOpensOnEnteringAndNotOnTheWayBack)
     EXPECT_FALSE(d.DroppedDown());
     EXPECT_TRUE(d.AutoDrop());
 }
+
+namespace {
+// A window that counts the Esc keys its children pass on.
+struct EscCounter : QWidget {
+    int escapes = 0;
+    void keyPressEvent(QKeyEvent* e) override { escapes += e->key() == Qt::Key_Escape; }
+};
+} // namespace
+
+TEST(DropDownPopup, EscClosesThePopupOrGoesOnToTheParent)
+{
+    EscCounter window;
+    auto* d = CreateDropDown<TVxCustomDropDown>(&window);
+    window.show();
+    d->setFocus();
+    d->SetText(QStringLiteral("abc"));
+    d->ShowDropDown();
+    QTest::keyClick(d, Qt::Key_Escape);
+    EXPECT_FALSE(d->DroppedDown());
+    EXPECT_EQ(window.escapes, 0);
+    QTest::keyClick(d, Qt::Key_Escape);
+    EXPECT_EQ(window.escapes, 1);
+    EXPECT_EQ(d->selectedText(), QStringLiteral("abc"));   // and the value is selected
+    d->SetDefaultHandling(false);
+    QTest::keyClick(d, Qt::Key_Escape);
+    EXPECT_EQ(window.escapes, 1);
+}
