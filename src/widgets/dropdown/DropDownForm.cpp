@@ -5,12 +5,10 @@
 #include "platform/Canvas.h"
 #include "widgets/dropdown/PopupPanels.h"
 #include "widgets/dropdown/VxDropDown.h"
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QVBoxLayout>
 
 TDropDownForm::TDropDownForm(TVxCustomDropDown* AOwner) : TForm(AOwner), FVxDropDown(AOwner)
 {

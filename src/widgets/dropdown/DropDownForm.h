@@ -4,7 +4,6 @@
 #include "platform/Form.h"
 #include "platform/KeyCodes.h"
 #include "platform/Property.h"
-#include <QPointer>
 #include <functional>
 
 class TVxCustomDropDown;
