@@ -19,6 +19,11 @@ constexpr int Bank2_Size = 0x80000;
 bool Compile_Bincc(QString* error = nullptr);
 
 // Writes the images of the last successful Compile_Bincc to <Project_Dir>/bin/bank1.bin and
-// bank2.bin, creating the folder when missing. Both files are replaced or, on failure, neither
-// is left half-new: false with the message in `error`.
+// bank2.bin, creating the folder when missing, and lists their digests in bin/banks.sha256, which makes
+// them a whole pair. Whatever moment the program dies at, the folder holds the old pair, the new pair or
+// no whole pair; a failed write leaves the old pair whole or no pair: false with the message in `error`.
+// A target leading outside the project folder through a symbolic link is refused and nothing is written.
 bool Save_Bincc(QString* error = nullptr);
+
+// Whether <Project_Folder>/bin holds a whole pair as Save_Bincc leaves it; false with the message.
+bool Bank_Pair_Whole(const QString& Project_Folder, QString* error = nullptr);

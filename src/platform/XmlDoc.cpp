@@ -1,6 +1,6 @@
 #include "platform/XmlDoc.h"
 #include "platform/SaveFile.h"
-#include <QFile>
+#include "platform/UserFile.h"
 #include <QXmlStreamReader>
 
 namespace Xml {
@@ -34,13 +34,9 @@ bool TooDeep(const QByteArray& bytes, int& line, int& column)
 LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
 {
     doc.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray bytes;
+    if (!Read_User_File(path, bytes, error))
         return LoadResult::Missing;
-    }
-    const QByteArray bytes = file.readAll();
     QString message;
     int line = 0;
     int column = 0;
@@ -57,7 +53,7 @@ LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
 
 QDomElement Root(const QDomDocument& doc)
 {
-    return doc.firstChild().toElement();
+    return doc.documentElement();
 }
 
 QDomElement Child(const QDomNode& parent, const QString& name)
@@ -136,5 +132,5 @@ QByteArray XmlWriter::Finish(const QString& comment)
 
 bool XmlWriter::Save(const QString& path, const QString& comment, QString* error)
 {
-    return SaveWholeFile(path, Finish(comment), error);
+    return SaveWholeFileTold(path, Finish(comment), error);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the program's XML files.
-// Readers take the document's first node as the root: a file that starts with a declaration or a
-// comment reads as having no elements. Writers put no declaration and no indentation, attributes
+// Readers take the document's root element, whatever declaration, comments or processing
+// instructions stand before it. Writers put no declaration and no indentation, attributes
 // in the order given, and the "SW_VERSION = ..." comment after the root at document level.
 #include <QByteArray>
 #include <QDomDocument>
@@ -14,11 +14,12 @@ namespace Xml {
 
 enum class LoadResult { Ok, Missing, Malformed };
 
-// Loads `path` into `doc` (replacing what it held). A missing or unreadable file is Missing,
-// a file that is not well-formed XML is Malformed; the document is then empty.
+// Loads `path` into `doc` (replacing what it held). A file that is missing, unreadable, not a regular
+// file or larger than Max_User_File_Size is Missing; a file that is not well-formed XML is Malformed; the
+// document is then empty.
 LoadResult Load(QDomDocument& doc, const QString& path, QString* error = nullptr);
 
-// The document's first node when it is an element, else a null element.
+// The document's root element; a null element for an empty document.
 QDomElement Root(const QDomDocument& doc);
 
 // First child element of `parent` with that name; null when missing.
@@ -48,7 +49,7 @@ public:
     // Closes the root and appends `comment` at document level when it is not empty; later calls return
     // the same bytes.
     QByteArray Finish(const QString& comment = QString());
-    // Finish, then write the file whole or not at all.
+    // Finish, then write the file whole or not at all; false with the message to show.
     bool Save(const QString& path, const QString& comment = QString(), QString* error = nullptr);
 
 private:

@@ -1,5 +1,6 @@
 #include "ui/ParGenFile.h"
 
+#include "core/UComon.h"
 #include "core/USaveBinccRead.h"
 #include "platform/SaveFile.h"
 #include "platform/XmlDoc.h"
@@ -149,5 +150,5 @@ QByteArray ParGen_Content(const TParControls& controls)
 
 bool Write_ParGen(const TParControls& controls, const QString& path, QString* error)
 {
-    return SaveWholeFileTold(path, ParGen_Content(controls), error);
+    return SaveWholeFileInside(Project_Dir, path, ParGen_Content(controls), error);
 }

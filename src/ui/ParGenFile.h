@@ -13,5 +13,5 @@ void Read_ParGen(const QDomElement& root, const TParControls& controls);
 
 // The whole file from the controls: root Par_Gen, its 54 elements in their order, then the comment.
 QByteArray ParGen_Content(const TParControls& controls);
-// Writes it to path, whole or not at all; false with the reason.
+// Writes it to path, whole or not at all, and only inside Project_Dir; false with the message.
 bool Write_ParGen(const TParControls& controls, const QString& path, QString* error);

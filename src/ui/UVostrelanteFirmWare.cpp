@@ -6,6 +6,7 @@
 #include "descfiles/UBACnet_EDE_File.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
+#include "platform/InputBlock.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/XmlDoc.h"
@@ -230,7 +231,11 @@ void TFVostrelanteFirmWare::FormCreate(const QString& ExeDir)
     L_SW_Code->adjustSize();
     L_SW_Desc->adjustSize();
 
-    Load_Language();
+    // A language file that is there but refused leaves English, and the user learns why.
+    QString languageError;
+    Load_Language(&languageError);
+    if (!languageError.isEmpty())
+        MessageDlg(languageError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
 
     const QString last = JoinPath(Projects_Dir, Project_Name);
     Project_Dir = !Project_Name.isEmpty() && Valid_Project_Name(Project_Name) && QFileInfo(last).isDir()
@@ -507,7 +512,14 @@ void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& 
     // The update program takes no arguments and is always shown.
     Q_UNUSED(Parameter);
     Q_UNUSED(tipo);
-    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs);
+    // No other step may run meanwhile, but the windows keep repainting: input is dropped, and the version
+    // check waits for the end.
+    const bool checking = Timer_Update->isActive();
+    Timer_Update->stop();
+    TInputBlock block;
+    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs, [&block] { block.Process_Waiting(); });
+    if (checking)
+        Timer_Update->start();
     if (run.Run == TProgramRun::prNotStarted)
         MessageDlg(QStringLiteral("The update program \"%1\" could not be started: %2").arg(NomeSW, run.Error),
                    TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
