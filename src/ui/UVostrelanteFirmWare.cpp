@@ -1,5 +1,6 @@
 #include "ui/UVostrelanteFirmWare.h"
 
+#include "core/ProgramSettings.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
@@ -9,6 +10,7 @@
 #include "platform/InputBlock.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/SaveFile.h"
 #include "platform/XmlDoc.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
@@ -30,9 +32,6 @@ TFVostrelanteFirmWare* FVostrelanteFirmWare = nullptr;
 
 namespace {
 
-const QString kSettingsFile = QStringLiteral("Vostrelant.xml");
-const QString kDefaultIP = QStringLiteral("192.168.2.205");
-const QString kDefaultLanguage = QStringLiteral("English");
 constexpr int kFirstCheckMs = 60000;
 constexpr int kNextCheckMs = 7200000;
 constexpr int kProgramWaitMs = 150000;
@@ -46,11 +45,6 @@ const char* const kLanguageOrder[] = {
     "FReceiveJ1939", "FTransmitJ1939", "FKNXAccess", "FMQTT_Set_Topic", "FTopicTemplate", "FReceiveNMEA",
     "FTransmitNMEA", "FSNMPManagerAccess", "FSNMP_Trap_Access",
 };
-
-bool FlagOf(const QDomElement& parent, const QString& name)
-{
-    return Xml::ChildText(parent, name) == QLatin1String("1");
-}
 
 // The three caption-less buttons carry small drawings of our own: "i", a slider panel and a cross.
 void SetIconGlyph(TSbButton* button, char icon)
@@ -87,11 +81,6 @@ void SetIconGlyph(TSbButton* button, char icon)
     glyph.SetImage(image);
     glyph.SetTransparent(true);
     button->SetGlyph(&glyph);
-}
-
-QString FlagText(bool value)
-{
-    return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
@@ -250,44 +239,12 @@ void TFVostrelanteFirmWare::FormCreate(const QString& ExeDir)
 void TFVostrelanteFirmWare::Read_Setting()
 {
     Project_Dir.clear();
-    Device_IP = kDefaultIP;
-    Language_Name = kDefaultLanguage;
-    Enable_Internet = Enable_Update = Enable_Jump_Field_Tables = Double_Click_Auto_Size = false;
-
-    // A file that is missing or not well-formed leaves every default.
-    QDomDocument doc;
-    if (Xml::Load(doc, JoinPath(Exe_Dir, kSettingsFile)) != Xml::LoadResult::Ok)
-        return;
-    const QDomElement root = Xml::Root(doc);
-    Project_Name = Xml::ChildText(Xml::Child(root, QStringLiteral("lastproj")), QStringLiteral("projectname"));
-    Device_IP = Xml::ChildText(Xml::Child(root, QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefaultIP);
-    Language_Name =
-        Xml::ChildText(Xml::Child(root, QStringLiteral("lastlang")), QStringLiteral("language"), kDefaultLanguage);
-    const QDomElement internet = Xml::Child(root, QStringLiteral("lastinternet"));
-    Enable_Internet = FlagOf(internet, QStringLiteral("enable_internet"));
-    Enable_Update = FlagOf(internet, QStringLiteral("enable_update"));
-    Enable_Jump_Field_Tables = FlagOf(internet, QStringLiteral("enable_jump_field_tables"));
-    Double_Click_Auto_Size = FlagOf(internet, QStringLiteral("Double_Click_Auto_Size"));
+    Read_Program_Settings(JoinPath(Exe_Dir, Program_Settings_File));
 }
 
 bool TFVostrelanteFirmWare::Save_Setting(QString* error)
 {
-    XmlWriter w(QStringLiteral("Conf_Settings"));
-    auto section = [&w](const char* name, const char* child, const QString& value) {
-        w.StartElement(QString::fromLatin1(name));
-        w.TextElement(QString::fromLatin1(child), value);
-        w.EndElement();
-    };
-    section("lastproj", "projectname", Project_Name);
-    section("lastipadd", "ipaddress", Device_IP);
-    section("lastlang", "language", Language_Name);
-    w.StartElement(QStringLiteral("lastinternet"));
-    w.TextElement(QStringLiteral("enable_internet"), FlagText(Enable_Internet));
-    w.TextElement(QStringLiteral("enable_update"), FlagText(Enable_Update));
-    w.TextElement(QStringLiteral("enable_jump_field_tables"), FlagText(Enable_Jump_Field_Tables));
-    w.TextElement(QStringLiteral("Double_Click_Auto_Size"), FlagText(Double_Click_Auto_Size));
-    w.EndElement();
-    return w.Save(JoinPath(Exe_Dir, kSettingsFile), QString(), error);
+    return SaveWholeFileTold(JoinPath(Exe_Dir, Program_Settings_File), Program_Settings_Content(), error);
 }
 
 void TFVostrelanteFirmWare::Save_Setting_Reported()
