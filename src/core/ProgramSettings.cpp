@@ -9,7 +9,7 @@ namespace {
 const QString kDefaultIP = QStringLiteral("192.168.2.205");
 const QString kDefaultLanguage = QStringLiteral("English");
 
-bool FlagOf(const QDomElement& parent, const QString& name)
+bool FlagOf(const Xml::TElement* parent, const QString& name)
 {
     return Xml::ChildText(parent, name) == QLatin1String("1");
 }
@@ -28,15 +28,15 @@ void Read_Program_Settings(const QString& path)
     Language_Name = kDefaultLanguage;
     Enable_Internet = Enable_Update = Enable_Jump_Field_Tables = Double_Click_Auto_Size = false;
 
-    QDomDocument doc;
-    if (Xml::Load(doc, path) != Xml::LoadResult::Ok)
+    Xml::TElement document;
+    if (Xml::Load(path, document) != Xml::LoadResult::Ok)
         return;
-    const QDomElement root = Xml::Root(doc);
+    const Xml::TElement* root = &document;
     Project_Name = Xml::ChildText(Xml::Child(root, QStringLiteral("lastproj")), QStringLiteral("projectname"));
     Device_IP = Xml::ChildText(Xml::Child(root, QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefaultIP);
     Language_Name =
         Xml::ChildText(Xml::Child(root, QStringLiteral("lastlang")), QStringLiteral("language"), kDefaultLanguage);
-    const QDomElement internet = Xml::Child(root, QStringLiteral("lastinternet"));
+    const Xml::TElement* internet = Xml::Child(root, QStringLiteral("lastinternet"));
     Enable_Internet = FlagOf(internet, QStringLiteral("enable_internet"));
     Enable_Update = FlagOf(internet, QStringLiteral("enable_update"));
     Enable_Jump_Field_Tables = FlagOf(internet, QStringLiteral("enable_jump_field_tables"));

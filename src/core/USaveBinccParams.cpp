@@ -1,53 +1,13 @@
 #include "core/USaveBinccParams.h"
 #include "core/UComon.h"
 #include "core/USaveBinccImage.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "core/USaveBinccState.h"
-#include "platform/XmlDoc.h"
 #include <array>
 
 namespace {
 
-using TAddress = std::array<std::int64_t, 4>;
 constexpr TAddress No_Address = {255, 255, 255, 255};
-
-// Element lookups on the root of ParGen.xml, with an older element name where one exists.
-class TParGen {
-public:
-    explicit TParGen(const QDomElement& root) : FRoot(root) {}
-
-    std::optional<QString> Text(const QString& name, const QString& older = QString()) const
-    {
-        QDomElement e = Xml::Child(FRoot, name);
-        if (e.isNull() && !older.isEmpty())
-            e = Xml::Child(FRoot, older);
-        if (e.isNull())
-            return std::nullopt;
-        return e.text();
-    }
-    std::int64_t Number(const QString& name, std::int64_t def, const QString& older = QString()) const
-    {
-        const std::optional<QString> text = Text(name, older);
-        return text ? Read_Whole_Number(*text).value_or(def) : def;
-    }
-    bool Flag(const QString& name, const QString& older = QString()) const
-    {
-        return Text(name, older) == QStringLiteral("1");
-    }
-    // The four elements prefix1 to prefix4.
-    TAddress Address(const QString& prefix, const QString& older, const TAddress& def) const
-    {
-        TAddress a{};
-        for (int i = 0; i < 4; ++i) {
-            const QString n = QString::number(i + 1);
-            a[i] = Number(prefix + n, def[i], older.isEmpty() ? QString() : older + n);
-        }
-        return a;
-    }
-
-private:
-    QDomElement FRoot;
-};
 
 void Put_Address(TBinImage& block, int offset, const TAddress& a)
 {
@@ -145,13 +105,13 @@ void Reset_Parameter_Block(TBinImage& block)
     block.Put_Bytes(Par::Fixed_436, QByteArray(8, '\x08'));
 }
 
-bool Read_ParGen_XML(TBincc_State& state, QString* error)
+bool Read_ParGen_XML(TBincc_State& state, const QString& path, QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
+    Xml::TElement root;
+    const TProjectFileLoad load = Load_Project_File(path, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    const TParGen p(Xml::Root(doc));
+    const TParGen p(&root);
     TBinImage& block = state.Parameter_Block;
     const std::int64_t type = p.Number(QStringLiteral("BACnet_Type"), 0);
 

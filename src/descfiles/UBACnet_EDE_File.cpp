@@ -1,6 +1,6 @@
 #include "descfiles/UBACnet_EDE_File.h"
 #include "core/UComon.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "descfiles/DescText.h"
 #include "platform/XmlDoc.h"
 #include <QDateTime>
@@ -54,7 +54,7 @@ public:
 
 private:
     int Next_EDE_Instance(int type) { return EDE_Instance_Counters[type]++; }
-    bool Add_Row(const QDomElement& row, const char* section, int index, QString* error);
+    bool Add_Row(const Xml::TElement& row, const char* section, int index, QString* error);
 
     QString EDE_Device_Instance;
     bool EDE_Long_Names = false;
@@ -64,21 +64,20 @@ private:
 
 bool TEDE_Export::Read_EDE_Device_Data(QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
+    Xml::TElement root;
+    const TProjectFileLoad load = Load_Project_File(File_ParGen, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    const QDomElement root = Xml::Root(doc);
-    const QDomElement type = Xml::Child(root, QStringLiteral("BACnet_Type"));
-    const bool mstp = !type.isNull() && Read_Whole_Number(type.text()) == 1;
-    const QDomElement instance = Xml::Child(root, mstp ? QStringLiteral("BACnet_Ser_DEV_IDE") : QStringLiteral("BACnet_DEV_IDE"));
-    if (!instance.isNull())
-        EDE_Device_Instance = instance.text();
-    EDE_Long_Names = Xml::ChildText(root, QStringLiteral("BACnet_Desc_Chars_Limit")) == QStringLiteral("1");
+    const TParGen p(&root);
+    const bool mstp = p.Number(QStringLiteral("BACnet_Type"), 0) == 1;
+    if (const std::optional<QString> instance =
+            p.Text(mstp ? QStringLiteral("BACnet_Ser_DEV_IDE") : QStringLiteral("BACnet_DEV_IDE")))
+        EDE_Device_Instance = *instance;
+    EDE_Long_Names = p.Flag(QStringLiteral("BACnet_Desc_Chars_Limit"));
     return true;
 }
 
-bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index, QString* error)
+bool TEDE_Export::Add_Row(const Xml::TElement& row, const char* section, int index, QString* error)
 {
     std::array<QString, 3> values;
     const std::array<const char*, 3> names = {"Data_Type", "Eng_Unit", "Mnemonic"};
@@ -108,22 +107,20 @@ bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index
 
 bool TEDE_Export::Collect_EDE_Objects(QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, doc, error);
+    Xml::TElement root;
+    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    const QDomElement root = Xml::Root(doc);
     // The instance counters run on from the read section into the write section.
     for (const char* section : {"BACnet_in_Read", "BACnet_in_Write"}) {
-        const QDomElement e = Xml::Child(root, QLatin1String(section));
-        if (e.isNull()) {
+        const Xml::TElement* e = Xml::Child(&root, QLatin1String(section));
+        if (!e) {
             if (error)
                 *error = Missing_Element_Message(File_BACnet_Slave_SetAccess, QLatin1String(section));
             return false;
         }
-        const QList<QDomElement> rows = Xml::Elements(e);
-        for (int i = 0; i < rows.size(); ++i)
-            if (!Add_Row(rows[i], section, i, error))
+        for (std::size_t i = 0; i < e->Elements.size(); ++i)
+            if (!Add_Row(e->Elements[i], section, static_cast<int>(i), error))
                 return false;
     }
     return true;

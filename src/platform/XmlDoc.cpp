@@ -7,80 +7,104 @@ namespace Xml {
 
 namespace {
 
-// The program's files nest a few levels; the DOM takes time growing faster than the square of the
-// depth to build a deeply nested file (and recursion to free it), so such a file stalls the reader.
+// The program's files nest a few levels; a file nested deeper is no file of ours, and refused before it
+// costs time and memory.
 constexpr int kMaxDepth = 256;
 
-// The place where `bytes` nest deeper than kMaxDepth, checked with the streaming reader in linear time.
-bool TooDeep(const QByteArray& bytes, int& line, int& column)
+QString Place(const QXmlStreamReader& reader)
 {
-    QXmlStreamReader reader(bytes);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth) {
-            line = static_cast<int>(reader.lineNumber());
-            column = static_cast<int>(reader.columnNumber());
-            return true;
-        }
-        if (token == QXmlStreamReader::EndElement)
-            --depth;
-    }
-    return false;
+    return QStringLiteral(" (line %1, column %2)").arg(reader.lineNumber()).arg(reader.columnNumber());
 }
 
 } // namespace
 
-LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
+LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error)
 {
-    doc.clear();
+    root = TElement();
+    QXmlStreamReader reader(bytes);
+    // Element and attribute names are taken as written, prefixes and all.
+    reader.setNamespaceProcessing(false);
+    std::vector<TElement*> open;
+    bool seen_root = false;
+    QString message;
+    while (message.isEmpty() && !reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            if (static_cast<int>(open.size()) >= kMaxDepth) {
+                message = QStringLiteral("elements nested more than %1 deep").arg(kMaxDepth) + Place(reader);
+                break;
+            }
+            TElement* e = &root;
+            if (!open.empty()) {
+                open.back()->Elements.emplace_back();
+                e = &open.back()->Elements.back();
+            }
+            seen_root = true;
+            e->Name = reader.qualifiedName().toString();
+            const QXmlStreamAttributes attributes = reader.attributes();
+            e->Attributes.reserve(static_cast<std::size_t>(attributes.size()));
+            for (const QXmlStreamAttribute& a : attributes)
+                e->Attributes.emplace_back(a.qualifiedName().toString(), a.value().toString());
+            open.push_back(e);
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            open.pop_back();
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isWhitespace() && !reader.isCDATA())
+                break;
+            [[fallthrough]];
+        case QXmlStreamReader::EntityReference:
+            for (std::size_t i = 1; i < open.size(); ++i)
+                open[i]->Text += reader.text();
+            break;
+        default:
+            break;
+        }
+    }
+    if (message.isEmpty() && reader.hasError())
+        message = reader.errorString() + Place(reader);
+    if (message.isEmpty() && !seen_root)
+        message = QStringLiteral("no root element") + Place(reader);
+    if (message.isEmpty())
+        return LoadResult::Ok;
+    root = TElement();
+    if (error)
+        *error = message;
+    return LoadResult::Malformed;
+}
+
+LoadResult Load(const QString& path, TElement& root, QString* error)
+{
+    root = TElement();
     QByteArray bytes;
     if (!Read_User_File(path, bytes, error))
         return LoadResult::Missing;
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (TooDeep(bytes, line, column))
-        message = QStringLiteral("elements nested more than %1 deep").arg(kMaxDepth);
-    if (!message.isEmpty() || !doc.setContent(bytes, &message, &line, &column)) {
-        doc.clear();
-        if (error)
-            *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
-        return LoadResult::Malformed;
-    }
-    return LoadResult::Ok;
+    return Parse(bytes, root, error);
 }
 
-QDomElement Root(const QDomDocument& doc)
+const TElement* Child(const TElement* parent, QAnyStringView name)
 {
-    return doc.documentElement();
+    if (parent)
+        for (const TElement& e : parent->Elements)
+            if (e.Name == name)
+                return &e;
+    return nullptr;
 }
 
-QDomElement Child(const QDomNode& parent, const QString& name)
+QString ChildText(const TElement* parent, QAnyStringView name, const QString& def)
 {
-    return parent.isNull() ? QDomElement() : parent.firstChildElement(name);
+    const TElement* e = Child(parent, name);
+    return e ? e->Text : def;
 }
 
-QString ChildText(const QDomNode& parent, const QString& name, const QString& def)
+std::optional<QString> Attribute(const TElement& element, QAnyStringView name)
 {
-    const QDomElement e = Child(parent, name);
-    return e.isNull() ? def : e.text();
-}
-
-std::optional<QString> Attribute(const QDomNode& node, const QString& name)
-{
-    const QDomElement e = node.toElement();
-    if (e.isNull() || !e.hasAttribute(name))
-        return std::nullopt;
-    return e.attribute(name);
-}
-
-QList<QDomElement> Elements(const QDomNode& parent)
-{
-    QList<QDomElement> list;
-    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        list.append(e);
-    return list;
+    for (const auto& [n, value] : element.Attributes)
+        if (n == name)
+            return value;
+    return std::nullopt;
 }
 
 } // namespace Xml

@@ -4,35 +4,43 @@
 // instructions stand before it. Writers put no declaration and no indentation, attributes
 // in the order given, and the "SW_VERSION = ..." comment after the root at document level.
 #include <QByteArray>
-#include <QDomDocument>
 #include <QString>
 #include <QXmlStreamWriter>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace Xml {
 
 enum class LoadResult { Ok, Missing, Malformed };
 
-// Loads `path` into `doc` (replacing what it held). A file that is missing, unreadable, not a regular
-// file or larger than Max_User_File_Size is Missing; a file that is not well-formed XML is Malformed; the
-// document is then empty.
-LoadResult Load(QDomDocument& doc, const QString& path, QString* error = nullptr);
+// An element as the program's readers see it, read in one pass.
+struct TElement {
+    QString Name;
+    // Its character data and that of the elements inside it, in order; a run of blanks alone is dropped
+    // unless it stands in a CDATA section. Not kept for the root.
+    QString Text;
+    std::vector<std::pair<QString, QString>> Attributes;   // in file order
+    std::vector<TElement> Elements;                        // its child elements, in file order
+};
 
-// The document's root element; a null element for an empty document.
-QDomElement Root(const QDomDocument& doc);
+// Reads `bytes` into the document's root element (replacing what `root` held). Not well-formed XML, or
+// elements nested more than 256 deep, is Malformed with the reason and place in `error`; `root` is then empty.
+LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error = nullptr);
 
-// First child element of `parent` with that name; null when missing.
-QDomElement Child(const QDomNode& parent, const QString& name);
+// The same from a file. A file that is missing, unreadable, not a regular file or larger than
+// Max_User_File_Size is Missing, with the reason in `error`.
+LoadResult Load(const QString& path, TElement& root, QString* error = nullptr);
+
+// First child element of `parent` with that name; null when missing or when `parent` is null.
+const TElement* Child(const TElement* parent, QAnyStringView name);
 
 // Text of the child element `name`, or `def` when the element is missing.
-QString ChildText(const QDomNode& parent, const QString& name, const QString& def = QString());
+QString ChildText(const TElement* parent, QAnyStringView name, const QString& def = QString());
 
 // An attribute only when present.
-std::optional<QString> Attribute(const QDomNode& node, const QString& name);
-
-// Child elements of `parent` in document order (all of them, whatever their name).
-QList<QDomElement> Elements(const QDomNode& parent);
+std::optional<QString> Attribute(const TElement& element, QAnyStringView name);
 
 } // namespace Xml
 

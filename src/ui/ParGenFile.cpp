@@ -1,9 +1,7 @@
 #include "ui/ParGenFile.h"
 
+#include "core/ProjectFile.h"
 #include "core/UComon.h"
-#include "core/USaveBinccRead.h"
-#include "platform/SaveFile.h"
-#include "platform/XmlDoc.h"
 #include "ui/ParGenEdit.h"
 #include "ui/ParGenRows.h"
 
@@ -130,14 +128,12 @@ QString Value(const TParControls& controls, const TParItem& item)
 
 } // namespace
 
-void Read_ParGen(const QDomElement& root, const TParControls& controls)
+void Read_ParGen(const Xml::TElement* root, const TParControls& controls)
 {
+    const TParGen values(root);
     For_Each_Item([&](const TParItem& item) {
-        QDomElement e = Xml::Child(root, item.Element);
-        if (e.isNull() && !item.Older.isEmpty())
-            e = Xml::Child(root, item.Older);
         // A design value is in the element's own form: "0" / "1" for a box, the item index for a list.
-        Set_Value(controls, item, e.isNull() ? controls.Design(item.Control) : e.text());
+        Set_Value(controls, item, values.Text(item.Element, item.Older).value_or(controls.Design(item.Control)));
     });
 }
 
@@ -145,10 +141,10 @@ QByteArray ParGen_Content(const TParControls& controls)
 {
     XmlWriter w(QStringLiteral("Par_Gen"));
     For_Each_Item([&](const TParItem& item) { w.TextElement(item.Element, Value(controls, item)); });
-    return w.Finish(QStringLiteral("SW_VERSION = 1.001"));
+    return w.Finish(Project_File_Comment);
 }
 
 bool Write_ParGen(const TParControls& controls, const QString& path, QString* error)
 {
-    return SaveWholeFileInside(Project_Dir, path, ParGen_Content(controls), error);
+    return Save_Project_File(Project_Dir, path, ParGen_Content(controls), error);
 }

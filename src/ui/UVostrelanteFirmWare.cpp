@@ -1,6 +1,7 @@
 #include "ui/UVostrelanteFirmWare.h"
 
 #include "core/ProgramSettings.h"
+#include "core/ProjectFile.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
@@ -11,7 +12,6 @@
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SaveFile.h"
-#include "platform/XmlDoc.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/UAbout.h"
@@ -423,12 +423,10 @@ void TFVostrelanteFirmWare::Update_Device()
 
 std::int32_t TFVostrelanteFirmWare::Get_Type_BACnet()
 {
-    QDomDocument doc;
-    if (!QFileInfo::exists(File_ParGen) || Xml::Load(doc, File_ParGen) != Xml::LoadResult::Ok)
+    Xml::TElement root;
+    if (Load_Project_File(File_ParGen, root, nullptr) != TProjectFileLoad::Loaded)
         return 0;
-    bool ok = false;
-    const int value = Xml::ChildText(Xml::Root(doc), QStringLiteral("BACnet_Type")).toInt(&ok);
-    return ok ? value : 0;
+    return static_cast<std::int32_t>(TParGen(&root).Number(QStringLiteral("BACnet_Type"), 0));
 }
 
 void TFVostrelanteFirmWare::BACnet_EDE_File()
