@@ -43,8 +43,11 @@ bool Read_User_File(const QString& path, QByteArray& bytes, QString* error)
         ::close(fd);
         return Refuse(bytes, error, file.errorString());
     }
-    // A file that grows while it is read is cut off at the limit, not followed.
-    bytes = file.read(Max_User_File_Size + 1);
+    // Room for the size it has (asking for the limit would allocate 16 MB each time); a file that grows while
+    // it is read is followed up to the limit only.
+    bytes = file.read(st.st_size + 1);
+    if (bytes.size() > st.st_size)
+        bytes += file.read(Max_User_File_Size + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return Refuse(bytes, error, file.errorString());
     if (bytes.size() > Max_User_File_Size)

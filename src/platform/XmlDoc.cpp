@@ -11,6 +11,23 @@ namespace {
 // costs time and memory.
 constexpr int kMaxDepth = 256;
 
+// The same few names stand on every row: share one copy of each instead of allocating it again.
+class TNames {
+public:
+    QString Get(QStringView name)
+    {
+        for (const QString& known : FNames)
+            if (known == name)
+                return known;
+        if (FNames.size() < 64)
+            FNames.push_back(name.toString());
+        return name.toString();
+    }
+
+private:
+    std::vector<QString> FNames;
+};
+
 QString Place(const QXmlStreamReader& reader)
 {
     return QStringLiteral(" (line %1, column %2)").arg(reader.lineNumber()).arg(reader.columnNumber());
@@ -26,6 +43,7 @@ LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error)
     reader.setNamespaceProcessing(false);
     std::vector<TElement*> open;
     bool seen_root = false;
+    TNames names;
     QString message;
     while (message.isEmpty() && !reader.atEnd()) {
         switch (reader.readNext()) {
@@ -40,11 +58,17 @@ LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error)
                 e = &open.back()->Elements.back();
             }
             seen_root = true;
-            e->Name = reader.qualifiedName().toString();
+            e->Name = names.Get(reader.qualifiedName());
             const QXmlStreamAttributes attributes = reader.attributes();
             e->Attributes.reserve(static_cast<std::size_t>(attributes.size()));
+            qsizetype length = 0;
             for (const QXmlStreamAttribute& a : attributes)
-                e->Attributes.emplace_back(a.qualifiedName().toString(), a.value().toString());
+                length += a.value().size();
+            e->Attribute_Values.reserve(length);
+            for (const QXmlStreamAttribute& a : attributes) {
+                e->Attributes.push_back({names.Get(a.qualifiedName()), e->Attribute_Values.size(), a.value().size()});
+                e->Attribute_Values += a.value();
+            }
             open.push_back(e);
             break;
         }
@@ -101,9 +125,9 @@ QString ChildText(const TElement* parent, QAnyStringView name, const QString& de
 
 std::optional<QString> Attribute(const TElement& element, QAnyStringView name)
 {
-    for (const auto& [n, value] : element.Attributes)
-        if (n == name)
-            return value;
+    for (const TElement::TAttribute& a : element.Attributes)
+        if (a.Name == name)
+            return element.Attribute_Values.mid(a.Start, a.Length);
     return std::nullopt;
 }
 

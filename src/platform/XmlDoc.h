@@ -8,7 +8,6 @@
 #include <QXmlStreamWriter>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace Xml {
@@ -21,8 +20,16 @@ struct TElement {
     // Its character data and that of the elements inside it, in order; a run of blanks alone is dropped
     // unless it stands in a CDATA section. Not kept for the root.
     QString Text;
-    std::vector<std::pair<QString, QString>> Attributes;   // in file order
-    std::vector<TElement> Elements;                        // its child elements, in file order
+    // Its attributes in file order: their names, and their values laid end to end in one text (a table
+    // of thousands of rows stays a few allocations a row).
+    struct TAttribute {
+        QString Name;
+        qsizetype Start = 0;
+        qsizetype Length = 0;
+    };
+    std::vector<TAttribute> Attributes;
+    QString Attribute_Values;
+    std::vector<TElement> Elements;   // its child elements, in file order
 };
 
 // Reads `bytes` into the document's root element (replacing what `root` held). Not well-formed XML, or
