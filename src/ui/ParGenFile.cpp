@@ -8,6 +8,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 
@@ -82,13 +86,26 @@ void For_Each_Item(F&& f)
         }
 }
 
+// Qt lays out a whole line at once and, without the line's cache, lays it out again for the cursor and the
+// selection: a key of one long line was laid out three times over. Here it is laid out once.
+void Show_Text(QPlainTextEdit* memo, const QString& text)
+{
+    QTextDocument* doc = memo->document();
+    doc->setUndoRedoEnabled(false);
+    memo->clear();
+    doc->firstBlock().layout()->setCacheEnabled(true);
+    QTextCursor(doc).insertText(text);
+    doc->setUndoRedoEnabled(true);
+    memo->moveCursor(QTextCursor::Start);
+}
+
 void Set_Value(const TParControls& controls, const TParItem& item, const QString& text)
 {
     QWidget* control = controls.Control(item.Control);
     switch (item.Form) {
     case TParForm::Text:
         if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
-            memo->setPlainText(text);
+            Show_Text(memo, text);
         else
             static_cast<QLineEdit*>(control)->setText(text);
         break;
