@@ -246,6 +246,20 @@ TEST(TCanvas, TextIsOpaqueUnlessTheBrushIsClearAndMeasuresWithoutASurface)
     EXPECT_EQ(FromQColor(image.pixelColor(2, 2)), clWhite);
 }
 
+TEST(TCanvas, TransparentTextMovesThePenByItsWidthInTheFontItWasWrittenIn)
+{
+    PaintSurface s(120, 30);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    const int w = s.canvas.TextWidth("Hello");
+    s.canvas.TextOut(3, 4, "Hello");
+    s.canvas.Font().SetSize(20);   // changed before anyone asked where the pen went
+    EXPECT_EQ(s.canvas.PenPos(), Point(3 + w, 4));
+    EXPECT_GT(s.canvas.TextWidth("Hello"), w);
+    s.canvas.TextOut(0, 0, "Hi");
+    s.canvas.LineTo(100, 0);       // a line starts where the text ended
+    EXPECT_EQ(s.canvas.PenPos(), Point(100, 0));
+}
+
 TEST(TCanvas, DrawTextAlignsClipsAndMeasures)
 {
     QImage image(100, 40, QImage::Format_RGB32);
