@@ -280,6 +280,22 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
     if (FPen.Style() == TPenStyle::psClear || !Painter())
         return;
     QPainter* p = Painter();
+    struct XorScope {
+        QPainter* p;
+        bool on;
+        XorScope(QPainter* painter, bool xorMode) : p(painter), on(xorMode)
+        {
+            if (on) {
+                p->save();
+                p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            }
+        }
+        ~XorScope()
+        {
+            if (on)
+                p->restore();
+        }
+    } xorScope(p, FPen.Mode() == TPenMode::pmXor);
     if (FPen.Width() > 1) {
         ApplyPen();
         QPen pen = p->pen();

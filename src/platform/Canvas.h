@@ -47,6 +47,8 @@ private:
 };
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// pmXor: lines combine their colour with the pixels by exclusive or, so a line drawn twice is gone.
+enum class TPenMode { pmCopy, pmXor };
 
 class TPen {
 public:
@@ -56,11 +58,14 @@ public:
     void SetWidth(int value) { FWidth = value < 1 ? 1 : value; }
     TPenStyle Style() const { return FStyle; }
     void SetStyle(TPenStyle value) { FStyle = value; }
+    TPenMode Mode() const { return FMode; }
+    void SetMode(TPenMode value) { FMode = value; }
 
 private:
     TColor FColor = clBlack;
     int FWidth = 1;
     TPenStyle FStyle = TPenStyle::psSolid;
+    TPenMode FMode = TPenMode::pmCopy;
 };
 
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };

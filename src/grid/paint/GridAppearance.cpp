@@ -1,0 +1,171 @@
+#include "grid/paint/GridAppearance.h"
+
+TControlLook::TControlLook(TLookHost* AOwner) : FOwner(AOwner)
+{
+    Init();
+}
+
+void TControlLook::Init()
+{
+    FColor = clBlack;
+    FCommentColor = 0x0000FF;
+    FProgressBorderColor = 0x808080;
+    FFixedGradientFrom = FFixedGradientTo = clNone;
+    FFixedGradientMirrorFrom = FFixedGradientMirrorTo = clNone;
+    FHoverFrom = 0xFFFFFF;
+    FHoverTo = 0x808080;
+    SetFixedGradientHoverMirrorFrom(clNone);
+    SetFixedGradientHoverMirrorTo(clNone);
+    FHoverBorder = 0xC0C0C0;
+    FDownFrom = 0xC0C0C0;
+    FDownTo = 0x808080;
+    SetFixedGradientDownMirrorFrom(clNone);
+    SetFixedGradientDownMirrorTo(clNone);
+    FDownBorder = 0x808080;
+}
+
+void TControlLook::Assign(const TControlLook& Source)
+{
+    if (&Source == this)
+        return;
+    FCheckSize = Source.FCheckSize;
+    FRadioSize = Source.FRadioSize;
+    FControlStyle = Source.FControlStyle;
+    FCheckedGlyph.Assign(Source.FCheckedGlyph);
+    FUnCheckedGlyph.Assign(Source.FUnCheckedGlyph);
+    FRadioOnGlyph.Assign(Source.FRadioOnGlyph);
+    FRadioOffGlyph.Assign(Source.FRadioOffGlyph);
+    FProgressMarginX = Source.FProgressMarginX;
+    FProgressMarginY = Source.FProgressMarginY;
+    FCommentColor = Source.FCommentColor;
+    FColor = Source.FColor;
+    FProgressBorderColor = Source.FProgressBorderColor;
+    FCheckAlwaysActive = Source.FCheckAlwaysActive;
+    FRadioAlwaysActive = Source.FRadioAlwaysActive;
+    FFixedGradientFrom = Source.FFixedGradientFrom;
+    FFixedGradientTo = Source.FFixedGradientTo;
+    FFixedGradientMirrorFrom = Source.FFixedGradientMirrorFrom;
+    FFixedGradientMirrorTo = Source.FFixedGradientMirrorTo;
+    FHoverFrom = Source.FHoverFrom;
+    FHoverTo = Source.FHoverTo;
+    FHoverMirrorFrom = Source.FHoverMirrorFrom;
+    FHoverMirrorTo = Source.FHoverMirrorTo;
+    FHoverBorder = Source.FHoverBorder;
+    FDownFrom = Source.FDownFrom;
+    FDownTo = Source.FDownTo;
+    FDownMirrorFrom = Source.FDownMirrorFrom;
+    FDownMirrorTo = Source.FDownMirrorTo;
+    FDownBorder = Source.FDownBorder;
+    FDropDownAlwaysVisible = Source.FDropDownAlwaysVisible;
+    FSpinButtonsAlwaysVisible = Source.FSpinButtonsAlwaysVisible;
+    FDropDownCount = Source.FDropDownCount;
+    FHintMaxWidth = Source.FHintMaxWidth;
+}
+
+void TControlLook::StoreGlyph(TBitmap& field, const TBitmap& value)
+{
+    field.Assign(value);
+    InvalidateGrid();
+}
+
+void TControlLook::InvalidateGrid()
+{
+    if (FOwner)
+        FOwner->Invalidate();
+}
+
+void TControlLook::PassOn(TColor& Field, TColor TFixedGradients::*GridField, TColor Value, bool OnlyWhenSet, bool Repaint)
+{
+    Field = Value;
+    if (!FOwner || (OnlyWhenSet && Value == clNone))
+        return;
+    FOwner->Appearance().Zarn.*GridField = Value;
+    if (Repaint)
+        FOwner->Invalidate();
+}
+
+void TControlLook::SetFixedGradientFrom(TColor value) { PassOn(FFixedGradientFrom, &TFixedGradients::From, value, true, true); }
+void TControlLook::SetFixedGradientTo(TColor value) { PassOn(FFixedGradientTo, &TFixedGradients::To, value, true, true); }
+void TControlLook::SetFixedGradientMirrorFrom(TColor value)
+{
+    PassOn(FFixedGradientMirrorFrom, &TFixedGradients::MirrorFrom, value, false, true);
+}
+void TControlLook::SetFixedGradientMirrorTo(TColor value)
+{
+    PassOn(FFixedGradientMirrorTo, &TFixedGradients::MirrorTo, value, false, true);
+}
+void TControlLook::SetFixedGradientHoverFrom(TColor value) { PassOn(FHoverFrom, &TFixedGradients::HoverFrom, value, true, false); }
+void TControlLook::SetFixedGradientHoverTo(TColor value) { PassOn(FHoverTo, &TFixedGradients::HoverTo, value, true, false); }
+void TControlLook::SetFixedGradientHoverMirrorFrom(TColor value)
+{
+    PassOn(FHoverMirrorFrom, &TFixedGradients::HoverMirrorFrom, value, false, false);
+}
+void TControlLook::SetFixedGradientHoverMirrorTo(TColor value)
+{
+    PassOn(FHoverMirrorTo, &TFixedGradients::HoverMirrorTo, value, false, false);
+}
+void TControlLook::SetFixedGradientHoverBorder(TColor value) { PassOn(FHoverBorder, &TFixedGradients::HoverBorder, value, true, false); }
+void TControlLook::SetFixedGradientDownFrom(TColor value) { PassOn(FDownFrom, &TFixedGradients::DownFrom, value, true, false); }
+void TControlLook::SetFixedGradientDownTo(TColor value) { PassOn(FDownTo, &TFixedGradients::DownTo, value, true, false); }
+void TControlLook::SetFixedGradientDownMirrorFrom(TColor value)
+{
+    PassOn(FDownMirrorFrom, &TFixedGradients::DownMirrorFrom, value, false, false);
+}
+void TControlLook::SetFixedGradientDownMirrorTo(TColor value)
+{
+    PassOn(FDownMirrorTo, &TFixedGradients::DownMirrorTo, value, false, false);
+}
+void TControlLook::SetFixedGradientDownBorder(TColor value) { PassOn(FDownBorder, &TFixedGradients::DownBorder, value, true, false); }
+
+// ---- TBackGround ------------------------------------------------------------------------------
+
+void TBackGround::SetBitmap(const TBitmap& value)
+{
+    FBitmap.Assign(value);
+    Changed();
+}
+
+bool TBackGround::Covers(bool FixedCell) const
+{
+    switch (FCells) {
+    case TBackGroundCells::bcNormal: return !FixedCell;
+    case TBackGroundCells::bcFixed: return FixedCell;
+    case TBackGroundCells::bcAll: return true;
+    }
+    return false;
+}
+
+void TBackGround::Changed()
+{
+    if (FGrid)
+        FGrid->Invalidate();
+}
+
+// ---- TShowModified ----------------------------------------------------------------------------
+
+void TShowModified::Assign(const TShowModified& Source)
+{
+    FColor = Source.FColor;
+    FEnabled = Source.FEnabled;
+}
+
+void TShowModified::SetColor(TColor value)
+{
+    FColor = value;
+    if (OnChange)
+        OnChange(this);
+}
+
+// ---- TGridProgressAppearance ------------------------------------------------------------------
+
+void TGridProgressAppearance::Assign(const TGridProgressAppearance& Source)
+{
+    F = Source.F;
+    Changed();
+}
+
+void TGridProgressAppearance::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
