@@ -218,14 +218,6 @@ TControlStyle EffectiveStyle(TControlStyle style, const TGlyphContext& ctx)
     return style == TControlStyle::csTheme && !ctx.Themed ? TControlStyle::csClassic : style;
 }
 
-void DrawGlyphAt(TCanvas& c, TGlyphId id, int x, int y)
-{
-    TBitmap glyph;
-    glyph.Assign(GlyphBitmap(id));
-    glyph.SetTransparent(true);
-    c.Draw(x, y, glyph);
-}
-
 void DrawBitmapTransparent(TCanvas& c, const TBitmap& bitmap, int x, int y)
 {
     if (bitmap.Empty())
@@ -266,6 +258,14 @@ const TBitmap& GlyphBitmap(TGlyphId Id)
         slot->SetImage(MakeGlyph(Id));
     }
     return *slot;
+}
+
+void DrawTransparentGlyph(TCanvas& Canvas, TGlyphId Id, int X, int Y)
+{
+    TBitmap glyph;
+    glyph.Assign(GlyphBitmap(Id));
+    glyph.SetTransparent(true);
+    Canvas.Draw(X, Y, glyph);
 }
 
 bool GlyphByName(const QString& Name, TGlyphId& Id)
@@ -332,7 +332,7 @@ void DrawCheckGlyph(TCanvas& Canvas, const TGlyphContext& Ctx, TRect R, bool Che
     }
     TGlyphId id;
     if (CheckGlyphFor(style, Checked, Enabled, look, id)) {
-        DrawGlyphAt(Canvas, id, R.Left, R.Top);
+        DrawTransparentGlyph(Canvas, id, R.Left, R.Top);
         return;
     }
     switch (style) {
@@ -465,7 +465,7 @@ void DrawRadioGlyph(TCanvas& Canvas, const TGlyphContext& Ctx, const TRect& R, b
             using G = TGlyphId;
             const G id = zarn ? (Disabled ? (on ? G::ZarnRadioOnDisabled : G::ZarnRadioOffDisabled) : (on ? G::ZarnRadioOn : G::ZarnRadioOff))
                               : (Disabled ? (on ? G::XPRadioOnDisabled : G::XPRadioOffDisabled) : (on ? G::XPRadioOn : G::XPRadioOff));
-            DrawGlyphAt(Canvas, id, x, y);
+            DrawTransparentGlyph(Canvas, id, x, y);
         }
         if (Horizontal)
             textOut(x + 16, copied ? y + 1 : y - 2);

@@ -20,6 +20,8 @@ enum class TGlyphId {
     Filter, LeafClose, LeafOpen, XPNodeClosed, XPNodeOpen, Close
 };
 const TBitmap& GlyphBitmap(TGlyphId Id);
+// Draws a glyph at (X, Y), its transparent colour left out.
+void DrawTransparentGlyph(TCanvas& Canvas, TGlyphId Id, int X, int Y);
 // The glyph a resource name stands for ("VXGCHK07", "metrocheckon", ...); false for an unknown name.
 bool GlyphByName(const QString& Name, TGlyphId& Id);
 
