@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-TFAbout* FAbout = nullptr;
 
 namespace {
 
@@ -32,7 +31,6 @@ QPixmap Logo()
 
 TFAbout::TFAbout(QWidget* parent) : TForm(parent)
 {
-    FAbout = this;
     SetCaption(QStringLiteral("About"));
     auto label = [this](int left, int top, const QString& text = QString()) {
         auto* l = new QLabel(text, this);
@@ -65,11 +63,7 @@ TFAbout::TFAbout(QWidget* parent) : TForm(parent)
         l->adjustSize();
 }
 
-TFAbout::~TFAbout()
-{
-    if (FAbout == this)
-        FAbout = nullptr;
-}
+TFAbout::~TFAbout() = default;
 
 void TFAbout::FormShow()
 {

@@ -28,5 +28,3 @@ protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-extern TFAbout* FAbout;

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <vector>
 
-TFBoot* FBoot = nullptr;
 
 namespace {
 
@@ -59,7 +58,6 @@ private:
 
 TFBoot::TFBoot(QWidget* parent) : TForm(parent)
 {
-    FBoot = this;
     auto icmp = std::make_unique<TIcmpPinger>();
     icmp->OnWait = [] { QCoreApplication::processEvents(); };
     FPinger = std::move(icmp);
@@ -112,11 +110,7 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent)
     Set_Lang();
 }
 
-TFBoot::~TFBoot()
-{
-    if (FBoot == this)
-        FBoot = nullptr;
-}
+TFBoot::~TFBoot() = default;
 
 void TFBoot::SetPinger(std::unique_ptr<TPinger> pinger) { FPinger = std::move(pinger); }
 void TFBoot::SetClock(std::unique_ptr<TClock> clock) { FClock = std::move(clock); }

@@ -67,5 +67,3 @@ private:
     QString FNoSocket;  // why no echo could be sent at all
     bool FBusy = false;
 };
-
-extern TFBoot* FBoot;

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-TFNew_Project* FNew_Project = nullptr;
 
 namespace {
 constexpr int kWidth = 331;
@@ -31,7 +30,6 @@ bool Valid_Project_Name(const QString& Name)
 
 TFNew_Project::TFNew_Project(QWidget* parent) : TForm(parent)
 {
-    FNew_Project = this;
     SetFixedClientSize(kWidth, kHeight);
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
@@ -50,11 +48,7 @@ TFNew_Project::TFNew_Project(QWidget* parent) : TForm(parent)
     Set_Lang();
 }
 
-TFNew_Project::~TFNew_Project()
-{
-    if (FNew_Project == this)
-        FNew_Project = nullptr;
-}
+TFNew_Project::~TFNew_Project() = default;
 
 void TFNew_Project::Set_Lang()
 {

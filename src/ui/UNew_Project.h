@@ -30,5 +30,3 @@ public:
 protected:
     void FormShow() override;
 };
-
-extern TFNew_Project* FNew_Project;

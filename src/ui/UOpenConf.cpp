@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-TFOpenConf* FOpenConf = nullptr;
 
 namespace {
 
@@ -29,7 +28,6 @@ QString AsciiUpper(const QString& s)
 
 TFOpenConf::TFOpenConf(QWidget* parent) : TForm(parent)
 {
-    FOpenConf = this;
     resize(377, 351);
     const TTitlePanel title = Make_Title_Panel(this, width());
     P_Title = title.Panel;
@@ -50,11 +48,7 @@ TFOpenConf::TFOpenConf(QWidget* parent) : TForm(parent)
     Set_Lang();
 }
 
-TFOpenConf::~TFOpenConf()
-{
-    if (FOpenConf == this)
-        FOpenConf = nullptr;
-}
+TFOpenConf::~TFOpenConf() = default;
 
 void TFOpenConf::resizeEvent(QResizeEvent* event)
 {

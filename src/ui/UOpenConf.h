@@ -36,5 +36,3 @@ protected:
     void FormShow() override;
     void resizeEvent(QResizeEvent* event) override;
 };
-
-extern TFOpenConf* FOpenConf;

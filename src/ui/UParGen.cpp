@@ -24,7 +24,6 @@
 #include <string>
 #include <vector>
 
-TFParGen* FParGen = nullptr;
 
 namespace {
 
@@ -77,7 +76,6 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     : TForm(parent), FModel(Model_Of(Model)), FControls(std::make_unique<TParControls>()),
       FPanels(std::make_unique<TPanels>())
 {
-    FParGen = this;
     setFont(QFont(QStringLiteral("Verdana")));
     Paint_Face(this);
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
@@ -115,11 +113,7 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     FormCreate();
 }
 
-TFParGen::~TFParGen()
-{
-    if (FParGen == this)
-        FParGen = nullptr;
-}
+TFParGen::~TFParGen() = default;
 
 void TFParGen::FormCreate()
 {

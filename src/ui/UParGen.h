@@ -73,5 +73,3 @@ private:
     struct TPanels;
     std::unique_ptr<TPanels> FPanels;
 };
-
-extern TFParGen* FParGen;

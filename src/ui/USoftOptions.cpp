@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QTabWidget>
 
-TFSoftOptions* FSoftOptions = nullptr;
 
 namespace {
 
@@ -35,7 +34,6 @@ QString LanguageOf(const QString& fileName)
 
 TFSoftOptions::TFSoftOptions(QWidget* parent) : TForm(parent)
 {
-    FSoftOptions = this;
     SetFixedClientSize(kWidth, kHeight);
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
@@ -68,9 +66,9 @@ TFSoftOptions::TFSoftOptions(QWidget* parent) : TForm(parent)
         }
     }
     Btn_Prev = new TSbButton(TS_Language);
-    Btn_Prev->setGeometry(16, 232, 110, 28);
+    Btn_Prev->setGeometry(16, 226, 110, 28);
     Btn_Next = new TSbButton(TS_Language);
-    Btn_Next->setGeometry(330, 232, 110, 28);
+    Btn_Next->setGeometry(330, 226, 110, 28);
     for (TSbButton* b : {Btn_Prev, Btn_Next})
         b->OnClick = [this](QObject* Sender) { Btn_NextClick(Sender); };
 
@@ -102,11 +100,7 @@ TFSoftOptions::TFSoftOptions(QWidget* parent) : TForm(parent)
     Set_Lang();
 }
 
-TFSoftOptions::~TFSoftOptions()
-{
-    if (FSoftOptions == this)
-        FSoftOptions = nullptr;
-}
+TFSoftOptions::~TFSoftOptions() = default;
 
 void TFSoftOptions::Set_Lang()
 {
@@ -195,6 +189,11 @@ void TFSoftOptions::Btn_NextClick(QObject* Sender)
     else if (Sender == Btn_Prev && Show_Page - 1 > 0)
         --Show_Page;
     Update_Lang_Page(Show_Page);
+    // A page button that hid itself would hand the focus on to OK, and the next Enter would close the dialog.
+    auto* pressed = qobject_cast<QWidget*>(Sender);
+    TSbButton* other = pressed == Btn_Next ? Btn_Prev : Btn_Next;
+    if (pressed && !pressed->isVisible() && other->isVisible())
+        other->setFocus();
 }
 
 void TFSoftOptions::LangClick(int Tile)

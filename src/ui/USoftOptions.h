@@ -63,5 +63,3 @@ protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-extern TFSoftOptions* FSoftOptions;

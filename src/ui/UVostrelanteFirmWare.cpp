@@ -11,7 +11,6 @@
 #include "platform/XmlDoc.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
-#include "ui/UAbout.h"
 #include "ui/USoftOptions.h"
 #include "ui/UProduct.h"
 #include "widgets/button/SbButton.h"
@@ -44,6 +43,29 @@ const char* const kLanguageOrder[] = {
     "FSet_PDO_Access", "FSet_SDO_Client_Access", "FSet_SDO_Server_Access", "FDNet", "FDefOffset",
     "FReceiveJ1939", "FTransmitJ1939", "FKNXAccess", "FMQTT_Set_Topic", "FTopicTemplate", "FReceiveNMEA",
     "FTransmitNMEA", "FSNMPManagerAccess", "FSNMP_Trap_Access",
+};
+
+// The windows the main window's own buttons open.
+const QString kNewProjectWindow = QStringLiteral("FNew_Project");
+const QString kOpenConfWindow = QStringLiteral("FOpenConf");
+const QString kAboutWindow = QStringLiteral("FAbout");
+const QString kOptionsWindow = QStringLiteral("FSoftOptions");
+
+// The steps that show a window, by the window's name.
+struct StepWindow {
+    TSbButton* TFVostrelanteFirmWare::*Button;
+    const char* Window;
+};
+using F = TFVostrelanteFirmWare;
+const StepWindow kStepWindows[] = {
+    {&F::Btn_Prm_Gen, "FParGen"}, {&F::Btn_IEC61850_Access, "FIEC61850_Variables"},
+    {&F::Btn_BACnet_SetAccess, "FBACnetSlaveSetAccess"}, {&F::Btn_TLS_List_Certificates, "FTLS_Server_Known_Cert"},
+    {&F::Btn_CAN_Rec_Frame, "FReceiveCAN"}, {&F::Btn_CAN_Send_Frame, "FTransmitCAN"},
+    {&F::Btn_PDO_CANopen, "FSet_PDO_Access"}, {&F::Btn_SDO_Client_CANopen, "FSet_SDO_Client_Access"},
+    {&F::Btn_SDO_Server_CANopen, "FSet_SDO_Server_Access"}, {&F::Btn_DNet_Net, "FDNet"},
+    {&F::Btn_DNet_Offset, "FDefOffset"}, {&F::Btn_KNX_Access, "FKNXAccess"},
+    {&F::Btn_MQTT_Set_Topic, "FMQTT_Set_Topic"}, {&F::Btn_SNMP_Manager_Access, "FSNMPManagerAccess"},
+    {&F::Btn_SNMP_Trap, "FSNMP_Trap_Access"},
 };
 
 bool FlagOf(const QDomElement& parent, const QString& name)
@@ -353,6 +375,27 @@ TForm* TFVostrelanteFirmWare::Window(const QString& Name) const
     return nullptr;
 }
 
+QStringList TFVostrelanteFirmWare::Language_Order()
+{
+    QStringList names;
+    for (const char* name : kLanguageOrder)
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+QStringList TFVostrelanteFirmWare::Menu_Windows()
+{
+    return {kNewProjectWindow, kOpenConfWindow, kAboutWindow, kOptionsWindow};
+}
+
+QStringList TFVostrelanteFirmWare::Step_Windows()
+{
+    QStringList names;
+    for (const StepWindow& s : kStepWindows)
+        names << QString::fromLatin1(s.Window);
+    return names;
+}
+
 void TFVostrelanteFirmWare::Change_Language()
 {
     Set_Lang();
@@ -369,15 +412,17 @@ void TFVostrelanteFirmWare::Set_Files()
 
 void TFVostrelanteFirmWare::Create_New_Project()
 {
-    if (FNew_Project && FNew_Project->ShowModal() == mrOk)
+    TForm* newProject = Window(kNewProjectWindow);
+    if (newProject && newProject->ShowModal() == mrOk)
         Show_Configuration_Box();
 }
 
 void TFVostrelanteFirmWare::Open_Project()
 {
-    if (!FOpenConf || FOpenConf->ShowModal() != mrOk || !FOpenConf->Has_Selection())
+    auto* openConf = dynamic_cast<TFOpenConf*>(Window(kOpenConfWindow));
+    if (!openConf || openConf->ShowModal() != mrOk || !openConf->Has_Selection())
         return;
-    Project_Name = FOpenConf->Name_Conf;
+    Project_Name = openConf->Name_Conf;
     Project_Dir = JoinPath(Projects_Dir, Project_Name);
     Show_Configuration_Box();
     Set_Files();
@@ -401,12 +446,13 @@ void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
         return;
     }
     if (Sender == Btn_Info) {
-        if (FAbout)
-            FAbout->ShowModal();
+        if (TForm* about = Window(kAboutWindow))
+            about->ShowModal();
         return;
     }
     if (Sender == Btn_Opz) {
-        if (FSoftOptions && FSoftOptions->ShowModal() == mrOk) {
+        TForm* options = Window(kOptionsWindow);
+        if (options && options->ShowModal() == mrOk) {
             Save_Setting_Reported();
             Update_Timer_State();
         }
@@ -416,21 +462,8 @@ void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
         MessageDlg(Lang(18), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return;
     }
-    struct Step {
-        const TSbButton* Button;
-        const char* Window;
-    };
-    const Step windows[] = {
-        {Btn_Prm_Gen, "FParGen"}, {Btn_IEC61850_Access, "FIEC61850_Variables"},
-        {Btn_BACnet_SetAccess, "FBACnetSlaveSetAccess"}, {Btn_TLS_List_Certificates, "FTLS_Server_Known_Cert"},
-        {Btn_CAN_Rec_Frame, "FReceiveCAN"}, {Btn_CAN_Send_Frame, "FTransmitCAN"}, {Btn_PDO_CANopen, "FSet_PDO_Access"},
-        {Btn_SDO_Client_CANopen, "FSet_SDO_Client_Access"}, {Btn_SDO_Server_CANopen, "FSet_SDO_Server_Access"},
-        {Btn_DNet_Net, "FDNet"}, {Btn_DNet_Offset, "FDefOffset"}, {Btn_KNX_Access, "FKNXAccess"},
-        {Btn_MQTT_Set_Topic, "FMQTT_Set_Topic"}, {Btn_SNMP_Manager_Access, "FSNMPManagerAccess"},
-        {Btn_SNMP_Trap, "FSNMP_Trap_Access"},
-    };
-    for (const Step& s : windows)
-        if (Sender == s.Button)
+    for (const StepWindow& s : kStepWindows)
+        if (Sender == this->*s.Button)
             return Show_Step_Window(QString::fromLatin1(s.Window));
     if (Sender == Btn_BACnet_EDE_File)
         BACnet_EDE_File();

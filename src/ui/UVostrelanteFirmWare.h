@@ -3,6 +3,7 @@
 // steps of the built model and the language switch of every window.
 #include "platform/Form.h"
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -45,6 +46,11 @@ public:
     // showing it finds it by that name, Change_Language calls SetLang in the fixed order.
     void Add_Window(const QString& Name, TForm* Form, std::function<void()> SetLang);
     TForm* Window(const QString& Name) const;
+    // The names Change_Language calls in its order, the names the own buttons (New, Open, About, Options)
+    // and the step buttons show.
+    static QStringList Language_Order();
+    static QStringList Menu_Windows();
+    static QStringList Step_Windows();
 
     // The device-update dialog, given the BACnet type of the project and the form type.
     std::function<void(std::uint32_t BACnetType, std::uint32_t Form_Type)> OnShowBoot;

@@ -34,6 +34,7 @@ TEST(BootRoad, FromANewProjectToTheUpdateProgram)
     MessageBoxRecorder boxes;
     const auto main = std::make_unique<TFVostrelanteFirmWare>(folder.path());
     auto* newProject = new TFNew_Project(main.get());
+    main->Add_Window("FNew_Project", newProject, {});
     auto* boot = new TFBoot(main.get());
     main->OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
     main->show();

@@ -27,6 +27,8 @@ protected:
         main = std::make_unique<TFVostrelanteFirmWare>(folder.path());
         newProject = new TFNew_Project(main.get());
         openConf = new TFOpenConf(main.get());
+        main->Add_Window("FNew_Project", newProject, {});
+        main->Add_Window("FOpenConf", openConf, {});
     }
 
     // Presses New Configuration, types `name` and presses OK; Cancel when OK leaves the dialog open.

@@ -10,6 +10,7 @@
 #include "ui/UVostrelanteFirmWare.h"
 #include "widgets/button/SbButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
@@ -291,9 +292,31 @@ TEST_F(Options, CheckOnDemandShowsTheLinkOrNoUpdate)
               options->LL_Check_Update->fontMetrics().horizontalAdvance("Nothing <new> & done"));
 }
 
+TEST_F(Options, PageButtonsFitTheLanguagePageAndFocusStaysOnThePage)
+{
+    AddLanguages({"Dansk", "deutsch", "English", "Espanol", "Francais", "Italiano", "Norsk"});
+    options->show();
+    options->PC_Options->setCurrentWidget(options->TS_Language);
+    options->Create_Lang_List();
+    QApplication::setActiveWindow(options);
+    for (TSbButton* b : {options->Btn_Prev, options->Btn_Next}) {
+        const QRect shown = b->geometry().intersected(options->TS_Language->rect());
+        EXPECT_EQ(shown, b->geometry());
+    }
+    // Next hides itself on the last page: Enter must not reach OK next.
+    options->Btn_Next->setFocus();
+    QTest::mouseClick(options->Btn_Next, Qt::LeftButton);
+    ASSERT_FALSE(options->Btn_Next->isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(options->TS_Language->isAncestorOf(focus));
+    options->hide();
+}
+
 TEST_F(Options, InformationOpensTheAboutBoxWithItsFixedTexts)
 {
     TFAbout about(main.get());
+    main->Add_Window("FAbout", &about, {});
     OnNextModal([&](QWidget* modal) {
         EXPECT_EQ(modal, &about);
         QTest::mouseClick(about.SbButton1, Qt::LeftButton);

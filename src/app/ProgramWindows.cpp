@@ -1,0 +1,34 @@
+#include "app/ProgramWindows.h"
+
+#include "ui/UAbout.h"
+#include "ui/UBoot.h"
+#include "ui/UNew_Project.h"
+#include "ui/UOpenConf.h"
+#include "ui/UParGen.h"
+#include "ui/USoftOptions.h"
+#include "ui/UVostrelanteFirmWare.h"
+
+namespace {
+
+// Registers a window that follows language changes.
+template <typename TWindow>
+TWindow* Add(TFVostrelanteFirmWare& main, const char* name)
+{
+    auto* form = new TWindow(&main);
+    main.Add_Window(QString::fromLatin1(name), form, [form] { form->Set_Lang(); });
+    return form;
+}
+
+} // namespace
+
+void Create_Program_Windows(TFVostrelanteFirmWare& main)
+{
+    // One line per window, in creation order.
+    Add<TFNew_Project>(main, "FNew_Project");
+    Add<TFOpenConf>(main, "FOpenConf");
+    main.Add_Window(QStringLiteral("FAbout"), new TFAbout(&main), {});   // fixed texts
+    Add<TFSoftOptions>(main, "FSoftOptions");
+    Add<TFParGen>(main, "FParGen");
+    auto* boot = Add<TFBoot>(main, "FBoot");
+    main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
+}
