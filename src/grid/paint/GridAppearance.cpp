@@ -3,6 +3,8 @@
 TControlLook::TControlLook(TLookHost* AOwner) : FOwner(AOwner)
 {
     Init();
+    FDropDownHeader = std::make_unique<THeaderAppearance>(this);
+    FDropDownFooter = std::make_unique<TFooterAppearance>(this);
 }
 
 void TControlLook::Init()
@@ -59,6 +61,8 @@ void TControlLook::Assign(const TControlLook& Source)
     FDropDownAlwaysVisible = Source.FDropDownAlwaysVisible;
     FSpinButtonsAlwaysVisible = Source.FSpinButtonsAlwaysVisible;
     FDropDownCount = Source.FDropDownCount;
+    FDropDownFooter->Assign(Source.FDropDownFooter.get());
+    FDropDownHeader->Assign(Source.FDropDownHeader.get());
     FHintMaxWidth = Source.FHintMaxWidth;
 }
 

@@ -2,10 +2,12 @@
 // The grid's appearance objects: the control look (check boxes, radio buttons, editor buttons, progress
 // bars, comment marks and the fixed-cell gradients), the background picture or gradient, the mark of
 // modified rows and the levelled progress bars.
+#include "grid/core/HeaderFooterAppearance.h"
 #include "grid/foundation/GridTypes.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
 #include <QObject>
+#include <memory>
 
 enum class TControlStyle { csClassic, csFlat, csWinXP, csBorland, csZarn, csGlyph, csTheme };
 
@@ -79,6 +81,11 @@ public:
     void SetControlStyle(TControlStyle value) { Store(FControlStyle, value); }
     bool DropDownAlwaysVisible() const { return FDropDownAlwaysVisible; }
     void SetDropDownAlwaysVisible(bool value) { Store(FDropDownAlwaysVisible, value); }
+    // The header and footer of the drop-down cell editors: setting copies into the owned objects.
+    THeaderAppearance& DropDownHeader() const { return *FDropDownHeader; }
+    void SetDropDownHeader(const THeaderAppearance& value) { FDropDownHeader->Assign(&value); }
+    TFooterAppearance& DropDownFooter() const { return *FDropDownFooter; }
+    void SetDropDownFooter(const TFooterAppearance& value) { FDropDownFooter->Assign(&value); }
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int value) { FDropDownCount = value; }
     bool SpinButtonsAlwaysVisible() const { return FSpinButtonsAlwaysVisible; }
@@ -136,6 +143,8 @@ private:
     TColor FProgressBorderColor = 0x808080;
     int FProgressMarginX = 2, FProgressMarginY = 2;
     bool FProgressXP = false;
+    std::unique_ptr<THeaderAppearance> FDropDownHeader;
+    std::unique_ptr<TFooterAppearance> FDropDownFooter;
 };
 
 enum class TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };

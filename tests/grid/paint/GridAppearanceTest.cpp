@@ -49,6 +49,7 @@ TEST(TControlLook, AssignCopiesGradientsButNotTheFlatAndDisabledFlags)
     a.controlLook.SetCheckSize(20);
     a.controlLook.SetFlatButton(true);
     a.controlLook.SetProgressXP(true);
+    a.controlLook.DropDownHeader().SetVisible(false);
     const TGridAppearance gridBefore = b.appearance;
     const int repaints = b.invalidates;
     b.controlLook.Assign(a.controlLook);
@@ -59,6 +60,7 @@ TEST(TControlLook, AssignCopiesGradientsButNotTheFlatAndDisabledFlags)
     EXPECT_EQ(b.controlLook.CheckSize(), 20);
     EXPECT_FALSE(b.controlLook.FlatButton());
     EXPECT_FALSE(b.controlLook.ProgressXP());
+    EXPECT_FALSE(b.controlLook.DropDownHeader().Visible());
     EXPECT_EQ(b.appearance.Zarn, gridBefore.Zarn);
     EXPECT_EQ(b.invalidates, repaints);
 }
