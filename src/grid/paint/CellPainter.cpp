@@ -163,6 +163,79 @@ void FixedEdges(TCanvas& c, TCellPaintHost& host, TRect r, TGridLook look, bool 
         break;
     }
 }
+// Steps 7 and 8 of the text step: the background picture or gradient behind a normal or fixed cell.
+void CellBackground(TCanvas& c, TCellPaintHost& host, const TPaintCell& cell)
+{
+    const TBackGround& bg = host.BackGround();
+    const TBackGroundDisplay display = bg.Display();
+    const bool gradient = display == TBackGroundDisplay::bdGradientHorz || display == TBackGroundDisplay::bdGradientVert;
+    if (bg.Bitmap().Empty() && !gradient)
+        return;
+    if (!bg.Covers(cell.State.testFlag(DS::gdFixed)) || !host.BackgroundShowsThrough(cell.RealCol, cell.Row))
+        return;
+    const int lw = host.GridLineWidth();
+    const bool selected = cell.State.testFlag(DS::gdSelected), focused = cell.State.testFlag(DS::gdFocused);
+    if (!bg.Bitmap().Empty() && !gradient) {
+        if (host.ShowSelection() && selected)
+            return;
+        TRect r = cell.Rect;
+        r.Left -= lw - 1;
+        r.Top -= lw - 1;
+        if (display == TBackGroundDisplay::bdTile) {
+            const TPoint offsets = host.CellOffsets(cell.Col, cell.Row, bg.Cells() == TBackGroundCells::bcNormal);
+            DrawTiledBitmap(c, bg.Bitmap(), r, offsets.X, offsets.Y);
+        } else {
+            c.SetClipRect(r);
+            c.Draw(bg.Left(), bg.Top(), bg.Bitmap());
+            c.ResetClipRect();
+        }
+        return;
+    }
+    const bool drawnUnselected = !host.ShowSelection() ||
+                                 ((!selected || focused) &&
+                                  (!focused || !host.Options().testFlag(TGridOption::goDrawFocusSelected)));
+    if (!drawnUnselected)
+        return;
+    const TRect band = Rect(cell.Rect.Left - 1, cell.Rect.Top - lw, cell.Rect.Right, cell.Rect.Bottom + lw - 1);
+    const bool horizontal = display == TBackGroundDisplay::bdGradientHorz;
+    const TRect client = host.ClientRect();
+    TColor from, to;
+    if (horizontal)
+        GradientBandColors(bg.Color(), bg.ColorTo(), band.Left, band.Right, client.Width(), from, to);
+    else
+        GradientBandColors(bg.Color(), bg.ColorTo(), band.Top, band.Bottom, client.Height(), from, to);
+    FillGradientRect(c, from, to, 128, band, horizontal);
+}
+
+// Step 9 of the text step: the frame around the selection block and its resize handle.
+void SelectionFrame(TCanvas& c, TCellPaintHost& host, const TPaintCell& cell)
+{
+    TRect block;
+    if (!host.SelectionRectangle() || cell.FixedLook || !host.SelectionBlock(cell.Col, cell.Row, block))
+        return;
+    const TPen saved = c.Pen();
+    c.Pen().SetColor(host.SelectionRectangleColor());
+    c.Pen().SetWidth(2);
+    const int lw = host.GridLineWidth();
+    const TRect& r = cell.Rect;
+    const bool left = cell.Col == block.Left, right = cell.Col == block.Right;
+    const bool top = cell.Row == block.Top, bottom = cell.Row == block.Bottom;
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        c.MoveTo(x1, y1);
+        c.LineTo(x2, y2);
+    };
+    if (left)
+        line(r.Left - lw + 1, r.Bottom, r.Left - lw + 1, r.Top - lw);
+    if (right)
+        line(r.Right - 1, r.Bottom, r.Right - 1, r.Top - lw);
+    if (top)
+        line(r.Left - lw, r.Top - lw + 1, right ? r.Right - 1 : r.Right, r.Top - lw + 1);
+    if (bottom)
+        line(r.Left - lw, r.Bottom, right ? r.Right - 1 : r.Right, r.Bottom);
+    c.Pen() = saved;
+    if (host.SelectionResizer() && right && bottom)
+        FillRectColor(c, Rect(r.Right - 4, r.Bottom - 4, r.Right, r.Bottom), host.SelectionRectangleColor());
+}
 } // namespace
 
 void PaintCellContent(TCanvas& Canvas, TCellPaintHost& Host, int ACol, int ARow, const TRect& ARect,
@@ -291,6 +364,8 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     if (Cell.FilterButton)
         DrawTransparentBitmap(Canvas, GlyphBitmap(TGlyphId::Filter), Host.GridFixedColor(),
                               Rect(r.Right - 16, r.Top, r.Right, r.Top + 16));
+    CellBackground(Canvas, Host, Cell);
+    SelectionFrame(Canvas, Host, Cell);
     Canvas.SetFont(look.Font);
     Cell.TextHeight = Canvas.TextHeight(QStringLiteral("hg"));
     if (!Cell.TextShown)

@@ -57,6 +57,8 @@ public:
     virtual bool NoDefaultDraw() const = 0;
     virtual bool HasCellDrawEvents() const = 0;    // OnDrawCell or OnCustomCellDraw assigned
     virtual const TShowModified& ShowModified() const = 0;
+    virtual const TBackGround& BackGround() const = 0;
+    virtual TRect ClientRect() const = 0;
 
     virtual int RealCol(int Col) const = 0;
     virtual bool IsFixed(int Col, int Row) = 0;
@@ -72,6 +74,17 @@ public:
     virtual bool CurrentCell(int Col, int Row) = 0;  // the painted cell's base cell is the current cell
     virtual bool RowSelectedUnderRowSelect(int Row) = 0;
     virtual bool HasCheckBox(int RealCol, int Row) = 0;
+    // No brush colour of its own (check-box, radio and button cells count as without one).
+    virtual bool BackgroundShowsThrough(int RealCol, int Row) = 0;
+    // The widths of the columns before Col and the heights of the rows before Row, from the first normal
+    // column and row with FromNormal, else from 0.
+    virtual TPoint CellOffsets(int Col, int Row, bool FromNormal) = 0;
+    // The selection block (cell coordinates, inclusive), or false when the cell is not in it; a merged
+    // cell's block is its own range.
+    virtual bool SelectionBlock(int Col, int Row, TRect& Block) = 0;
+    virtual bool SelectionRectangle() const = 0;
+    virtual TColor SelectionRectangleColor() const = 0;
+    virtual bool SelectionResizer() const = 0;
     virtual void VisualProperties(int Col, int Row, TGridDrawState& State, bool Select, TCellLook& Look) = 0;
     virtual void GraphicInfo(int RealCol, int Row, TPaintCell& Cell) = 0;
     virtual QString FormattedText(int RealCol, int Row) = 0;

@@ -58,6 +58,21 @@ struct FakePaintHost : TCellPaintHost {
     bool NoDefaultDraw() const override { return noDefaultDraw; }
     bool HasCellDrawEvents() const override { return drawEvents; }
     const TShowModified& ShowModified() const override { return showModified; }
+    TBackGround background{nullptr};
+    const TBackGround& BackGround() const override { return background; }
+    TRect ClientRect() const override { return Rect(0, 0, 400, 200); }
+    bool BackgroundShowsThrough(int, int) override { return true; }
+    TPoint CellOffsets(int Col, int Row, bool) override { return {Col * 50, Row * 20}; }
+    TRect selectionBlock{-1, -1, -1, -1};
+    bool SelectionBlock(int Col, int Row, TRect& Block) override
+    {
+        Block = selectionBlock;
+        return Col >= Block.Left && Col <= Block.Right && Row >= Block.Top && Row <= Block.Bottom;
+    }
+    bool selectionRectangle = false;
+    bool SelectionRectangle() const override { return selectionRectangle; }
+    TColor SelectionRectangleColor() const override { return clRed; }
+    bool SelectionResizer() const override { return true; }
     int RealCol(int Col) const override { return Col; }
     bool IsFixed(int Col, int Row) override { return Col < 1 || Row < 1; }
     bool InFixedRightCols(int) const override { return false; }
@@ -256,4 +271,42 @@ TEST(PaintCellText, PasswordCellsShowOneCharacterPerLetterAndSortedCentredTextMo
     centred.sortCol = 1;
     paintCentred(sorted);
     EXPECT_EQ(inkLeft(sorted) - inkLeft(plain), 5);   // half of the 10 pixels, as the text is centred
+}
+
+TEST(PaintCellText, BackgroundGradientContinuesAcrossTheGrid)
+{
+    FakePaintHost host;
+    host.background.SetDisplay(TBackGroundDisplay::bdGradientVert);
+    host.background.SetColor(RGB(0, 0, 0));
+    host.background.SetColorTo(RGB(200, 0, 0));
+    PaintSurface s(50, 200);
+    TPaintCell cell;
+    cell.Col = cell.RealCol = 1;
+    cell.Row = 2;
+    cell.Rect = Rect(1, 101, 50, 121);
+    PaintCellText(s.canvas, host, cell);
+    // The band starts at y = 100 (top - grid line width): half way down a gradient over 200 pixels.
+    EXPECT_EQ(s.Pixel(20, 100), RGB(100, 0, 0));
+    EXPECT_EQ(s.Pixel(20, 99), clWhite);
+}
+
+TEST(PaintCellText, SelectionRectangleFramesTheBlockNotEachCell)
+{
+    FakePaintHost host;
+    host.selectionRectangle = true;
+    host.selectionBlock = Rect(1, 1, 3, 3);
+    PaintSurface s(200, 100);
+    for (int col = 1; col <= 3; ++col)
+        for (int row = 1; row <= 3; ++row) {
+            TPaintCell cell;
+            cell.Col = cell.RealCol = col;
+            cell.Row = row;
+            cell.Rect = Rect(col * 50 - 49, row * 20 - 19, col * 50 - 1, row * 20 - 1);
+            PaintCellText(s.canvas, host, cell);
+        }
+    EXPECT_EQ(s.Pixel(75, 1), clRed);    // the block's top edge over the middle column
+    EXPECT_EQ(s.Pixel(1, 30), clRed);    // its left edge by the middle row
+    EXPECT_EQ(s.Pixel(50, 30), clWhite); // no frame between cells
+    EXPECT_EQ(s.Pixel(75, 20), clWhite);
+    EXPECT_EQ(s.Pixel(146, 56), clRed);  // the resizer square of the bottom-right cell
 }
