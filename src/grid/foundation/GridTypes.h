@@ -25,6 +25,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The toolkit's error for a typecast to a class the object is not of.
+class EInvalidCast : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // The toolkit's list index error.
 class EListError : public std::out_of_range {
 public:

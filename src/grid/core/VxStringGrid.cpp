@@ -1,0 +1,171 @@
+#include "grid/core/VxStringGrid.h"
+#include "grid/core/GridSettings.h"
+#include "grid/core/HiddenColumns.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridWindows.h"
+#include "grid/foundation/IntList.h"
+#include "grid/foundation/PictureContainer.h"
+#include "grid/paint/ControlLook.h"
+#include <QScrollBar>
+#include <QStyle>
+
+TVxStringGrid::TVxStringGrid(QWidget* AOwner)
+    : TBaseGrid(AOwner), FAllColWidths(THiddenColumns::MaxColumns + 1, 0)
+{
+    FDefaultAlignment = TAlignment::taLeftJustify;
+    CreateOwnedObjects();
+
+    SetRowCount(10);
+    resize(400, 250);
+    SetAutoSize(false);
+    SetDefaultRowHeight(22);
+    FFixedRowHeight = DefaultRowHeight();
+
+    F.ZarnGradientTo = ColorToRGB(clBtnFace);
+    F.ScrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+
+    CreateEditorControls();
+}
+
+void TVxStringGrid::CreateOwnedObjects()
+{
+    FCellFont = std::make_unique<TFont>();
+    FFocusHelper = std::make_unique<TFocusHelper>();
+    FSearchFooter = std::make_unique<TSearchFooter>(IsDesigning());
+    FPrintSettings = std::make_unique<TPrintSettings>(this);
+    FHTMLSettings = std::make_unique<THTMLSettings>();
+    FControlLook = std::make_unique<TControlLook>(this);
+    FNavigation = std::make_unique<TNavigation>();
+    FNavigation->OnChange = [this](QObject*) { NavigationChanged(); };
+    FColumnSize = std::make_unique<TColumnSize>(this);
+    FCellNode = std::make_unique<TCellNode>(this);
+    FBands = std::make_unique<TBands>();
+    FBands->OnChange = [this](QObject*) { Invalidate(); };
+    FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    FMouseActions = std::make_unique<TMouseActions>();
+    FMouseActions->OnChange = [this](QObject*) { MouseActionsChanged(); };
+    FMouseActions->OnIsDesigning = [this](QObject*, bool& designing) { designing = IsDesigning(); };
+    FMouseActions->OnInvalidate = [this](QObject*) { Invalidate(); };
+    FImageCache = std::make_unique<THTMLPictureCache>();
+    FFixedFont = std::make_unique<TFont>();
+    FFixedFont->SetStyle(TFontStyle::fsBold);
+    FActiveCellFont = std::make_unique<TFont>();
+    FActiveCellFont->SetStyle(TFontStyle::fsBold);
+    FSortIndexes = std::make_unique<TSortIndexList>();
+    FMergedColumns = std::make_unique<TIntList>(0, 0);
+    FRowIndicator = std::make_unique<TBitmap>();
+    FBackGround = std::make_unique<TBackGround>(this);
+    FControlList = std::make_unique<TControlList>();
+    FSyncGrid = std::make_unique<TSyncGrid>(this);
+    FShowModified = std::make_unique<TShowModified>();
+    FShowModified->OnChange = [this](QObject*) {
+        for (int r = 0; r < RowCount(); ++r)
+            InvalidateCell(0, r);
+    };
+    FIgnoreColumns = std::make_unique<TIntList>(0, 0);
+    FHiddenColumns = std::make_unique<THiddenColumns>();
+}
+
+// Run-time children; the editing area replaces the placeholders with the real editors.
+void TVxStringGrid::CreateEditorControls()
+{
+    if (IsDesigning())
+        return;
+    FFocusWindow = new TGridFocusWindow(this);
+    FFocusWindow->hide();
+    const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown, TArrowDirection::arrLeft,
+                                     TArrowDirection::arrRight};
+    for (int i = 0; i < 4; ++i) {
+        FArrows[i] = new TArrowWindow(this, dirs[i]);
+        FArrows[i]->hide();
+    }
+    // combo, transparent edit and combo, check box, edit button, unit edit button, push button,
+    // header drag button, cell-control edit and combo
+    for (int i = 0; i < 10; ++i) {
+        auto* editor = new QWidget(this);
+        editor->setEnabled(false);
+        editor->hide();
+        FEditorControls.push_back(editor);
+    }
+    for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
+        auto* bar = new QScrollBar(Qt::Vertical, this);
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->hide();
+        FEditorControls.push_back(bar);
+    }
+}
+
+TVxStringGrid::~TVxStringGrid()
+{
+    FDestroying = true;
+    F.ClearTextOnly = false;
+    F.SaveHiddenCells = false;
+    // Hidden columns come back first so that their cells' objects are freed with the others.
+    UnHideColumnsAll();
+    FreeAllCellObjects();
+    setCursor(FRememberedCursor);
+}
+
+void TVxStringGrid::SetFocusHelper(const TFocusHelper& value)
+{
+    FFocusHelper->Assign(&value);
+}
+
+void TVxStringGrid::SetBackGround(const TBackGround& value)
+{
+    FBackGround->Assign(&value);
+    Invalidate();
+}
+
+void TVxStringGrid::SetShowModified(const TShowModified& value)
+{
+    FShowModified->Assign(&value);
+}
+
+void TVxStringGrid::SetFixedFont(const TFont& value)
+{
+    *FFixedFont = value;
+    Invalidate();
+}
+
+void TVxStringGrid::SetActiveCellFont(const TFont& value)
+{
+    *FActiveCellFont = value;
+    Invalidate();
+}
+
+void TVxStringGrid::SetRowIndicator(const TBitmap& value)
+{
+    FRowIndicator->Assign(value);
+    InvalidateCell(0, Row());
+}
+
+void TVxStringGrid::SetColumnHeaders(const QStringList& value)
+{
+    FColumnHeaders = value;
+    ColumnHeadersChanged();
+    WriteColumnHeaders();
+}
+
+void TVxStringGrid::SetRowHeaders(const QStringList& value)
+{
+    FRowHeaders = value;
+    WriteRowHeaders();
+}
+
+void TVxStringGrid::WriteColumnHeaders()
+{
+    if (FLoading || FixedRows() == 0)
+        return;
+    for (int i = 0; i < FColumnHeaders.size() && i < AllColCount(); ++i)
+        SetCells(i, 0, FColumnHeaders[i]);
+}
+
+void TVxStringGrid::WriteRowHeaders()
+{
+    if (FLoading || FixedCols() == 0)
+        return;
+    for (int i = 0; i < FRowHeaders.size() && i < RowCount(); ++i)
+        SetCells(0, i, FRowHeaders[i]);
+}

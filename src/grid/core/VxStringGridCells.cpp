@@ -1,0 +1,346 @@
+#include "grid/core/HiddenColumns.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/CellProperties.h"
+
+// No row is hidden until the index map lands, so a real row is its display row here.
+
+QString TVxStringGrid::AllCells(int c, int r)
+{
+    if (c < 0 || r < 0)
+        return QString();
+    return Cells(c, r);
+}
+
+void TVxStringGrid::SetAllCells(int c, int r, const QString& Value)
+{
+    SetCells(c, r, Value);
+    if (DisplColIndex(c) != c)
+        RepaintDisplayCell(c, r);
+}
+
+QString TVxStringGrid::AllGridCells(int c, int r) const
+{
+    return GetGridCell(c, r);
+}
+
+void TVxStringGrid::SetAllGridCells(int c, int r, const QString& Value)
+{
+    SetGridCell(c, r, Value);
+    if (DisplColIndex(c) != c)
+        RepaintDisplayCell(c, r);
+}
+
+TObject* TVxStringGrid::AllObjects(int c, int r) const
+{
+    return Objects(c, r);
+}
+
+void TVxStringGrid::SetAllObjects(int c, int r, TObject* Value)
+{
+    SetObjects(c, r, Value);
+}
+
+int TVxStringGrid::LinesInCell(int c, int r)
+{
+    return int(Cells(c, r).count(QLatin1Char('\r'))) + 1;
+}
+
+void TVxStringGrid::RepaintDisplayCell(int RealCol, int ARow)
+{
+    if (!IsHiddenColumn(RealCol))
+        InvalidateCell(DisplColIndex(RealCol), ARow);
+}
+
+TCellProperties* TVxStringGrid::ExistingProps(int c, int r) const
+{
+    if (!HasCellProperties(c, r))
+        return nullptr;
+    return const_cast<TVxStringGrid*>(this)->GetCellProperties(c, r);
+}
+
+// Properties are made when missing; the cell is repainted unless an update is open.
+void TVxStringGrid::WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write)
+{
+    TCellProperties* props = GetCellProperties(c, r);
+    if (!props)
+        return;
+    write(*props);
+    RepaintDisplayCell(c, r);
+}
+
+TColor TVxStringGrid::Colors(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->BrushColor() : clNone;
+}
+
+void TVxStringGrid::SetColors(int c, int r, TColor Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColor(Value); });
+}
+
+TColor TVxStringGrid::ColorsTo(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->BrushColorTo() : clNone;
+}
+
+void TVxStringGrid::SetColorsTo(int c, int r, TColor Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColorTo(Value); });
+}
+
+TCellGradientDirection TVxStringGrid::Gradients(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->GradientDirection() : TCellGradientDirection::GradientVertical;
+}
+
+void TVxStringGrid::SetGradients(int c, int r, TCellGradientDirection Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetGradientDirection(Value); });
+}
+
+// One scratch font per grid: the answer is valid until the next call.
+const TFont& TVxStringGrid::GetCellFont(int i, int j)
+{
+    const TCellProperties* p = ExistingProps(i, j);
+    if (!p)
+        return Font();
+    FCellFont->SetName(p->FontName());
+    FCellFont->SetSize(p->FontSize());
+    FCellFont->SetStyle(p->FontStyle());
+    FCellFont->SetColor(p->FontColor());
+    return *FCellFont;
+}
+
+void TVxStringGrid::SetFonts(int c, int r, const TFont& Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) {
+        p.SetFontName(Value.Name());
+        p.SetFontSize(Value.Size());
+        p.SetFontStyle(Value.Style());
+        p.SetFontColor(Value.Color());
+    });
+}
+
+TColor TVxStringGrid::FontColors(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->FontColor() : clNone;
+}
+
+void TVxStringGrid::SetFontColors(int c, int r, TColor Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontColor(Value); });
+}
+
+TFontStyles TVxStringGrid::FontStyles(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->FontStyle() : TFontStyles();
+}
+
+void TVxStringGrid::SetFontStyles(int c, int r, TFontStyles Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontStyle(Value); });
+}
+
+int TVxStringGrid::FontSizes(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->FontSize() : 0;
+}
+
+void TVxStringGrid::SetFontSizes(int c, int r, int Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontSize(Value); });
+}
+
+QString TVxStringGrid::FontNames(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->FontName() : QString();
+}
+
+void TVxStringGrid::SetFontNames(int c, int r, const QString& Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontName(Value); });
+}
+
+TAlignment TVxStringGrid::Alignments(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p ? p->Alignment() : TAlignment::taLeftJustify;
+}
+
+void TVxStringGrid::SetAlignments(int c, int r, TAlignment Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetAlignment(Value); });
+}
+
+bool TVxStringGrid::ReadOnly(int c, int r) const
+{
+    const TCellProperties* p = ExistingProps(c, r);
+    return p && p->ReadOnly();
+}
+
+void TVxStringGrid::SetReadOnly(int c, int r, bool Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetReadOnly(Value); });
+}
+
+bool TVxStringGrid::WordWraps(int c, int r)
+{
+    const TCellProperties* p = GetCellProperties(c, r);
+    return p && p->WordWrap();
+}
+
+void TVxStringGrid::SetWordWraps(int c, int r, bool Value)
+{
+    WriteProps(c, r, [&](TCellProperties& p) { p.SetWordWrap(Value); });
+}
+
+void TVxStringGrid::SetRowColor(int r, TColor Value)
+{
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone)
+            GetCellProperties(c, r)->SetBrushColor(Value);
+        else if (TCellProperties* p = ExistingProps(c, r)) {
+            if (!GraphicOfProps(p))
+                SetCellProperties(c, r, nullptr);
+            else
+                p->SetBrushColor(clNone);
+        }
+    }
+    for (int c = 0; c < ColCount(); ++c)
+        InvalidateCell(c, r);
+}
+
+void TVxStringGrid::SetRowColorTo(int r, TColor Value)
+{
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone)
+            GetCellProperties(c, r)->SetBrushColorTo(Value);
+        else if (ExistingProps(c, r))
+            FreeCellObjects(c, r, c, r);
+    }
+    for (int c = 0; c < ColCount(); ++c)
+        InvalidateCell(c, r);
+}
+
+void TVxStringGrid::SetRowFontColor(int r, TColor Value)
+{
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != clNone)
+            GetCellProperties(c, r)->SetFontColor(Value);
+        else if (const TCellProperties* p = ExistingProps(c, r); p && p->BrushColor() == clNone)
+            FreeCellObjects(c, r, c, r);
+    }
+    for (int c = 0; c < ColCount(); ++c)
+        InvalidateCell(c, r);
+}
+
+// The current cell: real column and row, or the base of the merged range it lies in.
+QString TVxStringGrid::GetCurrentCell()
+{
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    return GetGridCell(b.X, b.Y);
+}
+
+QString TVxStringGrid::GetCurrentCellText()
+{
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    return Cells(b.X, b.Y);
+}
+
+void TVxStringGrid::SetCurrentCell(const QString& AValue)
+{
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    SetCells(b.X, b.Y, AValue);
+}
+
+void TVxStringGrid::SetCurrentEditText(const QString& Value)
+{
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    if (b.X == RealColIndex(Col()) && b.Y == Row())
+        SetEditText(Col(), Row(), Value);
+    else
+        SetEditText(DisplColIndex(b.X), b.Y, Value);
+}
+
+QString TVxStringGrid::GetEditText(int ACol, int ARow)
+{
+    FNoEditChange = true;
+    const TPoint b = BaseCell(RealColIndex(ACol), ARow);
+    return TBaseGrid::GetEditText(b.X, b.Y);
+}
+
+void TVxStringGrid::SetEditText(int ACol, int ARow, const QString& Value)
+{
+    const TPoint b = BaseCell(ACol, ARow);
+    TBaseGrid::SetEditText(RealColIndex(b.X), b.Y, Value);
+}
+
+// ---- hidden columns: a simple mapping the index map replaces
+
+bool TVxStringGrid::IsHiddenColumn(int ACol) const
+{
+    return FHiddenColumns->IsHidden(ACol);
+}
+
+int TVxStringGrid::NumHiddenColumns() const
+{
+    return FHiddenColumns->Count();
+}
+
+int TVxStringGrid::RealColIndex(int ACol) const
+{
+    return FHiddenColumns->RealIndex(ACol);
+}
+
+int TVxStringGrid::DisplColIndex(int ACol) const
+{
+    return FHiddenColumns->DisplayIndex(ACol);
+}
+
+void TVxStringGrid::HideColumn(int ACol)
+{
+    if (ACol < 0 || ACol >= THiddenColumns::MaxColumns || ACol >= AllColCount() || IsHiddenColumn(ACol) ||
+        ColCount() <= 1)
+        return;
+    const int displ = DisplColIndex(ACol);
+    FAllColWidths[std::size_t(ACol)] = ColWidths(displ);
+    FHiddenColumns->Hide(ACol);
+    ApplyColumnWidthsAfterHide(displ, true);
+}
+
+void TVxStringGrid::UnHideColumn(int ACol)
+{
+    if (!IsHiddenColumn(ACol))
+        return;
+    FHiddenColumns->Show(ACol);
+    ApplyColumnWidthsAfterHide(DisplColIndex(ACol), false);
+    SetColWidths(DisplColIndex(ACol), FAllColWidths[std::size_t(ACol)]);
+}
+
+void TVxStringGrid::UnHideColumnsAll()
+{
+    for (int c = THiddenColumns::MaxColumns - 1; c >= 0 && NumHiddenColumns() > 0; --c)
+        UnHideColumn(c);
+}
+
+// The toolkit keeps widths by display position: they shift with the columns that follow.
+void TVxStringGrid::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
+{
+    const int count = TBaseGrid::ColCount();
+    if (Hiding) {
+        for (int d = DisplCol; d + 1 < count; ++d)
+            SetColWidths(d, ColWidths(d + 1));
+        TBaseGrid::SetColCount(count - 1);
+    } else {
+        TBaseGrid::SetColCount(count + 1);
+        for (int d = count; d > DisplCol; --d)
+            SetColWidths(d, ColWidths(d - 1));
+    }
+}
