@@ -5,7 +5,7 @@
 // It asks its grid everything through TCellPaintHost, so that it paints any grid and can be tested alone.
 #include "grid/paint/CellLookRules.h"
 #include "grid/paint/CellTextPaint.h"
-#include "grid/paint/GridAppearance.h"
+#include "grid/paint/ControlLook.h"
 #include "platform/Grids.h"
 
 struct TMiniHtmlParams;

@@ -1,7 +1,7 @@
 #pragma once
 // Check and radio glyphs in every control style, the small bitmaps cells draw (filter button, tree nodes,
 // close mark), the focus halo around the edited cell and the dotted sizing lines.
-#include "grid/paint/GridAppearance.h"
+#include "grid/paint/ControlLook.h"
 #include "platform/Canvas.h"
 #include <QStringList>
 #include <QRegion>

@@ -1,6 +1,6 @@
 #include "grid/paint/GridLook.h"
 #include "grid/foundation/GridText.h"
-#include "grid/paint/GridAppearance.h"
+#include "grid/paint/ControlLook.h"
 #include "grid/paint/GridGlyphs.h"
 #include <array>
 #include <cmath>

@@ -41,7 +41,7 @@ struct TGridAppearance {
     TColor SelectionColor = 0xEACAB6, SelectionColorTo = clNone;
     TColor SelectionMirrorColor = clNone, SelectionMirrorColorTo = clNone;
     TColor SelectionTextColor = clBlack;
-    TColor ActiveCellColor = 0xEACAB6, ActiveCellColorTo = clNone;
+    TColor ActiveCellColor = 0x808080, ActiveCellColorTo = clNone;
     TFixedGradients Zarn;
     TColor SortHeaderColor = clNone, SortHeaderColorTo = clNone;
     TColor SortHeaderMirrorColor = clNone, SortHeaderMirrorColorTo = clNone;

@@ -1,6 +1,6 @@
 #pragma once
 // A grid stand-in for the look routines: plain fields, counts of repaints, and what editors were given.
-#include "grid/paint/GridAppearance.h"
+#include "grid/paint/ControlLook.h"
 #include "grid/paint/GridLook.h"
 #include <optional>
 

@@ -52,7 +52,7 @@ TEST(TControlLook, AssignCopiesGradientsButNotTheFlatAndDisabledFlags)
     a.controlLook.DropDownHeader().SetVisible(false);
     const TGridAppearance gridBefore = b.appearance;
     const int repaints = b.invalidates;
-    b.controlLook.Assign(a.controlLook);
+    b.controlLook.Assign(&a.controlLook);
     EXPECT_EQ(b.controlLook.FixedGradientFrom(), 0x010203u);
     EXPECT_EQ(b.controlLook.FixedGradientMirrorTo(), 0x040506u);
     EXPECT_EQ(b.controlLook.FixedGradientHoverBorder(), 0x070809u);
@@ -89,7 +89,7 @@ TEST(TShowModified, ColourNotifiesEnabledDoesNot)
     sm.SetColor(clRed);
     EXPECT_EQ(changes, 1);
     TShowModified copy;
-    copy.Assign(sm);
+    copy.Assign(&sm);
     EXPECT_TRUE(copy.Enabled());
     EXPECT_EQ(copy.Color(), clRed);
 }
@@ -107,7 +107,7 @@ TEST(TGridProgressAppearance, NotifiesOnlyRealChangesAndAssignOnce)
     TGridProgressAppearance q;
     int qChanges = 0;
     q.OnChange = [&](QObject*) { ++qChanges; };
-    q.Assign(p);
+    q.Assign(&p);
     EXPECT_EQ(qChanges, 1);
     EXPECT_EQ(q.Level1Perc(), 60);
     EXPECT_TRUE(q.Stacked());
