@@ -408,6 +408,19 @@ public:
     // A component the grid refers to is going away: the grid forgets it.
     void Notification(QObject* AComponent);
 
+    // ---- Painting (grid/paint/VxStringGridPaint.cpp)
+    // The text a cell shows: a number through OnGetFloatFormat when that is assigned. ACol is a real column.
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    VX_GRID_VALUE(bool, EnhTextSize)
+    VX_GRID_VALUE(bool, NoImageAndText)
+    VX_GRID_VALUE(bool, XYOffsetTopLeftOnly)
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
@@ -484,8 +497,14 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     // End of loading: headers written, minimum counts recorded, the grid marked loaded.
     virtual void Loaded();
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
 
 private:
+    friend class TGridPaintHost;
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);
@@ -584,6 +603,9 @@ private:
         bool SizeWithForm = false;
         bool URLShow = false;
         bool URLEdit = false;
+        bool EnhTextSize = false;
+        bool NoImageAndText = false;
+        bool XYOffsetTopLeftOnly = false;
     } F;
 
     TGridAppearance FAppearance;
