@@ -420,6 +420,7 @@ public:
     TGridBorderPropEvent OnGetCellBorderProp;
     TCustomCellDrawEvent OnCustomCellBkgDraw;
     TCustomCellDrawEvent OnCustomCellDraw;
+    TNotifyEvent OnPainted;
 
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
@@ -497,6 +498,7 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     // End of loading: headers written, minimum counts recorded, the grid marked loaded.
     virtual void Loaded();
+    void Paint() override;
     void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
@@ -505,6 +507,7 @@ protected:
 
 private:
     friend class TGridPaintHost;
+    void PaintOutsideCells(TCanvas& c);
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);

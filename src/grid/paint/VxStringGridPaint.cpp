@@ -9,6 +9,9 @@
 #include "grid/foundation/PictureContainer.h"
 #include "grid/paint/CellPainter.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/paint/GridPaintPass.h"
+#include "platform/GridEdit.h"
+#include "grid/foundation/GridDraw.h"
 
 namespace {
 int ToInt(const QString& text)
@@ -98,12 +101,11 @@ public:
     bool BackgroundShowsThrough(int RealCol, int Row) override { return G.Colors(RealCol, Row) == clNone; }
     TPoint CellOffsets(int Col, int Row, bool FromNormal) override
     {
-        TPoint p;
-        for (int c = FromNormal ? G.FixedCols() : 0; c < Col; ++c)
-            p.X += G.ColWidths(c) + G.GridLineWidth();
-        for (int r = FromNormal ? G.FixedRows() : 0; r < Row; ++r)
-            p.Y += G.RowHeights(r) + G.GridLineWidth();
-        return p;
+        // Offsets come from the axes' running sums, so a tiled background costs the same on any row.
+        const int firstCol = FromNormal ? G.FixedCols() : 0, firstRow = FromNormal ? G.FixedRows() : 0;
+        const int lw = G.GridLineWidth();
+        return {int(G.ColOffset(Col) - G.ColOffset(firstCol)) + (Col - firstCol) * lw,
+                int(G.RowOffset(Row) - G.RowOffset(firstRow)) + (Row - firstRow) * lw};
     }
     bool SelectionBlock(int Col, int Row, TRect& Block) override
     {
@@ -177,6 +179,72 @@ public:
 private:
     TVxStringGrid& G;
 };
+
+void TVxStringGrid::Paint()
+{
+    TCanvas& c = *Canvas();
+    c.Pen().SetStyle(TPenStyle::psSolid);
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    TBaseGrid::Paint();
+    const TGridOptions options = Options();
+    if (EditorMode() && InplaceEditor() && InplaceEditor()->isVisible()) {
+        // The frame of the cell under the in-place editor.
+        const bool lines = options.testFlag(TGridOption::goHorzLine) || options.testFlag(TGridOption::goVertLine);
+        c.Pen().SetColor(GridLineWidth() < 1 || !lines ? Color() : GridLineColor());
+        c.Brush().SetStyle(TBrushStyle::bsClear);
+        c.Rectangle(CellRect(Col(), Row()));
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+    }
+    c.Pen().SetColor(clBlack);
+    const TBackGround& bg = BackGround();
+    if (!bg.Bitmap().Empty() || bg.ColorTo() != clNone)
+        PaintOutsideCells(c);
+    if (OnPainted)
+        OnPainted(this);
+}
+
+void TVxStringGrid::PaintOutsideCells(TCanvas& c)
+{
+    const TBackGround& bg = BackGround();
+    if (bg.IsGradient() && bg.ColorTo() == clNone)
+        return;
+    const TRect client = TRect::fromQRect(viewport()->rect());
+    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+    const int leftCol = lastCol < FixedCols() ? lastCol : std::max(LeftCol(), FixedCols());
+    const int topRow = lastRow < FixedRows() ? lastRow : std::max(TopRow(), FixedRows());
+    const int lastColRight = int(ColOffset(ColCount()) - ColOffset(leftCol) + ColOffset(std::min(FixedCols(), leftCol)));
+    const int lastRowBottom = int(RowOffset(RowCount()) - RowOffset(topRow) + RowOffset(std::min(FixedRows(), topRow)));
+    const TOutsideArea area = OutsideCellsArea(client, lastColRight, lastColRight < client.Right, lastRowBottom,
+                                               lastRowBottom < client.Bottom, GridLineWidth());
+    if (area.IsEmpty())
+        return;
+    TRect drawing = client;
+    if (SearchFooter().Visible())
+        drawing.Bottom -= 32;
+    for (const TRect& part : {area.Right, area.Below}) {
+        if (part.IsEmpty())
+            continue;
+        c.SetClipRect(part);
+        if (bg.Bitmap().Empty())
+            FillGradientRect(c, bg.Color(), bg.ColorTo(), 128, drawing, bg.Display() == TBackGroundDisplay::bdGradientHorz);
+        else if (bg.Display() != TBackGroundDisplay::bdTile)
+            c.Draw(bg.Left(), bg.Top(), bg.Bitmap());
+        else if (bg.Cells() != TBackGroundCells::bcFixed) {
+            c.ResetClipRect();   // the tiles clip themselves
+            TRect tiles = drawing;
+            if (bg.Cells() == TBackGroundCells::bcNormal) {
+                tiles.Left = FixedColsWidth();
+                tiles.Top = FixedRowsHeight();
+            }
+            tiles.Left += XYOffset().X;
+            tiles.Top += XYOffset().Y;
+            TRect shown;
+            if (IntersectRect(shown, part, tiles))
+                DrawTiledBitmap(c, bg.Bitmap(), shown, shown.Left - tiles.Left, shown.Top - tiles.Top);
+        }
+        c.ResetClipRect();
+    }
+}
 
 void TVxStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {

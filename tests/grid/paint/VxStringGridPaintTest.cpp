@@ -113,3 +113,22 @@ TEST(VxStringGridPaint, EveryLookRendersToAPictureForAPerson)
     EXPECT_TRUE(sheet.save(path));
     EXPECT_TRUE(QFileInfo::exists(path));
 }
+
+TEST(VxStringGridPaint, BackgroundGradientRunsBehindCellsAndOutsideThem)
+{
+    ShownGrid g;
+    int painted = 0;
+    g.grid.OnPainted = [&](QObject*) { ++painted; };
+    g.grid.BackGround().SetDisplay(TBackGroundDisplay::bdGradientVert);
+    g.grid.BackGround().SetColor(RGB(255, 0, 0));
+    g.grid.BackGround().SetColorTo(RGB(0, 0, 255));
+    g.grid.SetColors(2, 2, RGB(0, 255, 0));
+    const QImage img = g.Shot();
+    EXPECT_GT(GetRValue(At(img, 290, 2)), 240);    // right of the last column, at the top
+    EXPECT_GT(GetBValue(At(img, 290, 127)), 240);  // and at the bottom
+    EXPECT_EQ(GetGValue(At(img, 100, 120)), 0);    // below the last row
+    EXPECT_EQ(At(img, 150, 60), RGB(0, 255, 0));   // a cell with a colour of its own keeps it
+    // A cell without one shows the same gradient as the area beside it.
+    EXPECT_LE(std::abs(GetRValue(At(img, 220, 60)) - GetRValue(At(img, 290, 60))), 8);
+    EXPECT_GE(painted, 1);
+}
