@@ -5,6 +5,7 @@
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/UParGen.h"
+#include "ui/UProfinetFileName.h"
 #include "ui/USoftOptions.h"
 #include "ui/UVostrelanteFirmWare.h"
 
@@ -29,6 +30,7 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     main.Add_Window(QStringLiteral("FAbout"), new TFAbout(&main), {});   // fixed texts
     Add<TFSoftOptions>(main, "FSoftOptions");
     Add<TFParGen>(main, "FParGen");
+    Add<TFProfinetFileName>(main, "FProfinetFileName");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

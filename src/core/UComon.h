@@ -73,6 +73,10 @@ void Reset_Program_State();
 
 // A decimal whole number (sign and surrounding blanks allowed); nothing when the text is not one.
 std::optional<std::int64_t> Read_Whole_Number(const QString& text);
+// A table cell's whole number: blanks and a sign before it allowed; "$", "x" or "0x" in any case
+// introduces a hexadecimal one, which may reach $FFFFFFFF and then wraps into the 32-bit range;
+// nothing when the text is not one (the empty text included).
+std::optional<std::int32_t> Read_Cell_Integer(const QString& text);
 
 // ---- Text validators ----
 // None shows a message: each caller turns the result into its own text.

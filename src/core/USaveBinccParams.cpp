@@ -8,46 +8,8 @@
 
 namespace {
 
-using TAddress = std::array<std::int64_t, 4>;
+using TAddress = TParGen::TAddress;
 constexpr TAddress No_Address = {255, 255, 255, 255};
-
-// Element lookups on the root of ParGen.xml, with an older element name where one exists.
-class TParGen {
-public:
-    explicit TParGen(const QDomElement& root) : FRoot(root) {}
-
-    std::optional<QString> Text(const QString& name, const QString& older = QString()) const
-    {
-        QDomElement e = Xml::Child(FRoot, name);
-        if (e.isNull() && !older.isEmpty())
-            e = Xml::Child(FRoot, older);
-        if (e.isNull())
-            return std::nullopt;
-        return e.text();
-    }
-    std::int64_t Number(const QString& name, std::int64_t def, const QString& older = QString()) const
-    {
-        const std::optional<QString> text = Text(name, older);
-        return text ? Read_Whole_Number(*text).value_or(def) : def;
-    }
-    bool Flag(const QString& name, const QString& older = QString()) const
-    {
-        return Text(name, older) == QStringLiteral("1");
-    }
-    // The four elements prefix1 to prefix4.
-    TAddress Address(const QString& prefix, const QString& older, const TAddress& def) const
-    {
-        TAddress a{};
-        for (int i = 0; i < 4; ++i) {
-            const QString n = QString::number(i + 1);
-            a[i] = Number(prefix + n, def[i], older.isEmpty() ? QString() : older + n);
-        }
-        return a;
-    }
-
-private:
-    QDomElement FRoot;
-};
 
 void Put_Address(TBinImage& block, int offset, const TAddress& a)
 {

@@ -36,3 +36,34 @@ QString Row_Attribute_Message(const QString& path, const QString& section, int r
         .arg(row)
         .arg(attribute, number ? QStringLiteral(" or not a number") : QString());
 }
+
+std::optional<QString> TParGen::Text(const QString& name, const QString& older) const
+{
+    QDomElement e = Xml::Child(FRoot, name);
+    if (e.isNull() && !older.isEmpty())
+        e = Xml::Child(FRoot, older);
+    if (e.isNull())
+        return std::nullopt;
+    return e.text();
+}
+
+std::int64_t TParGen::Number(const QString& name, std::int64_t def, const QString& older) const
+{
+    const std::optional<QString> text = Text(name, older);
+    return text ? Read_Whole_Number(*text).value_or(def) : def;
+}
+
+bool TParGen::Flag(const QString& name, const QString& older) const
+{
+    return Text(name, older) == QStringLiteral("1");
+}
+
+TParGen::TAddress TParGen::Address(const QString& prefix, const QString& older, const TAddress& def) const
+{
+    TAddress a{};
+    for (int i = 0; i < 4; ++i) {
+        const QString n = QString::number(i + 1);
+        a[i] = Number(prefix + n, def[i], older.isEmpty() ? QString() : older + n);
+    }
+    return a;
+}

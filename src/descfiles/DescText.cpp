@@ -21,6 +21,8 @@ char Ansi_Char(char16_t c)
     return '?';
 }
 
+QDateTime Fixed_Clock;   // invalid: the real clock
+
 } // namespace
 
 QByteArray Ansi_Text(const QString& text)
@@ -48,4 +50,32 @@ QByteArray Ansi_Lines(const QStringList& lines)
 bool Save_Ansi_Lines(const QString& path, const QStringList& lines, QString* error)
 {
     return SaveWholeFileTold(path, Ansi_Lines(lines), error);
+}
+
+QByteArray Utf8_Lines(const QStringList& lines)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+bool Save_Utf8_Lines(const QString& path, const QStringList& lines, QString* error)
+{
+    return SaveWholeFileTold(path, Utf8_Lines(lines), error);
+}
+
+QString Hex_Text(std::uint32_t value, int digits)
+{
+    return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+}
+
+QDateTime Desc_Now()
+{
+    return Fixed_Clock.isValid() ? Fixed_Clock : QDateTime::currentDateTime();
+}
+
+void Set_Desc_Clock(const QDateTime& when)
+{
+    Fixed_Clock = when;
 }

@@ -1,8 +1,7 @@
 #include "descfiles/UBACnet_EDE_File.h"
 #include "core/UComon.h"
-#include "core/USaveBinccRead.h"
+#include "descfiles/DescProject.h"
 #include "descfiles/DescText.h"
-#include "platform/XmlDoc.h"
 #include <QDateTime>
 #include <array>
 #include <map>
@@ -54,7 +53,7 @@ public:
 
 private:
     int Next_EDE_Instance(int type) { return EDE_Instance_Counters[type]++; }
-    bool Add_Row(const QDomElement& row, const char* section, int index, QString* error);
+    bool Add_Row(const TTableRow& row, const QString& section, int index, QString* error);
 
     QString EDE_Device_Instance;
     bool EDE_Long_Names = false;
@@ -64,30 +63,26 @@ private:
 
 bool TEDE_Export::Read_EDE_Device_Data(QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
-    if (load != TProjectFileLoad::Loaded)
-        return load == TProjectFileLoad::Missing;
-    const QDomElement root = Xml::Root(doc);
-    const QDomElement type = Xml::Child(root, QStringLiteral("BACnet_Type"));
-    const bool mstp = !type.isNull() && Read_Whole_Number(type.text()) == 1;
-    const QDomElement instance = Xml::Child(root, mstp ? QStringLiteral("BACnet_Ser_DEV_IDE") : QStringLiteral("BACnet_DEV_IDE"));
-    if (!instance.isNull())
-        EDE_Device_Instance = instance.text();
-    EDE_Long_Names = Xml::ChildText(root, QStringLiteral("BACnet_Desc_Chars_Limit")) == QStringLiteral("1");
-    return true;
+    const auto read = [this](const TParGen& p) {
+        const bool mstp = p.Number(QStringLiteral("BACnet_Type"), 0) == 1;
+        if (const std::optional<QString> instance =
+                p.Text(mstp ? QStringLiteral("BACnet_Ser_DEV_IDE") : QStringLiteral("BACnet_DEV_IDE")))
+            EDE_Device_Instance = *instance;
+        EDE_Long_Names = p.Flag(QStringLiteral("BACnet_Desc_Chars_Limit"));
+    };
+    return Read_ParGen(read, error) != TProjectFileLoad::Failed;
 }
 
-bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index, QString* error)
+bool TEDE_Export::Add_Row(const TTableRow& row, const QString& section, int index, QString* error)
 {
     std::array<QString, 3> values;
     const std::array<const char*, 3> names = {"Data_Type", "Eng_Unit", "Mnemonic"};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::optional<QString> value = Xml::Attribute(row, QLatin1String(names[i]));
-        if (!value) {
+        const auto value = row.constFind(QLatin1String(names[i]));
+        if (value == row.constEnd()) {
             if (error)
-                *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess, QLatin1String(section), index + 1,
-                                              QLatin1String(names[i]), false);
+                *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess, section, index + 1, QLatin1String(names[i]),
+                                              false);
             return false;
         }
         values[i] = *value;
@@ -108,24 +103,15 @@ bool TEDE_Export::Add_Row(const QDomElement& row, const char* section, int index
 
 bool TEDE_Export::Collect_EDE_Objects(QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, doc, error);
-    if (load != TProjectFileLoad::Loaded)
-        return load == TProjectFileLoad::Missing;
-    const QDomElement root = Xml::Root(doc);
+    const QStringList names = {QStringLiteral("BACnet_in_Read"), QStringLiteral("BACnet_in_Write")};
+    std::vector<TTableSection> sections;
+    if (Read_Table_Sections(File_BACnet_Slave_SetAccess, names, sections, error) == TProjectFileLoad::Failed)
+        return false;
     // The instance counters run on from the read section into the write section.
-    for (const char* section : {"BACnet_in_Read", "BACnet_in_Write"}) {
-        const QDomElement e = Xml::Child(root, QLatin1String(section));
-        if (e.isNull()) {
-            if (error)
-                *error = Missing_Element_Message(File_BACnet_Slave_SetAccess, QLatin1String(section));
-            return false;
-        }
-        const QList<QDomElement> rows = Xml::Elements(e);
-        for (int i = 0; i < rows.size(); ++i)
-            if (!Add_Row(rows[i], section, i, error))
+    for (std::size_t s = 0; s < sections.size(); ++s)
+        for (std::size_t i = 0; i < sections[s].size(); ++i)
+            if (!Add_Row(sections[s][i], names[static_cast<qsizetype>(s)], static_cast<int>(i), error))
                 return false;
-    }
     return true;
 }
 
@@ -163,9 +149,14 @@ QString Get_EDE_Timestamp(const QDateTime& When)
     return When.toString(QStringLiteral("hh:mm:ss dd/MM/yyyy"));
 }
 
+QString EDE_File_Name(const QString& Chosen)
+{
+    return Chosen.right(4).toUpper() == QLatin1String(".CSV") ? Chosen : Chosen + QStringLiteral(".csv");
+}
+
 bool Create_EDE_File(const QString& File_Name, QString* error)
 {
     TEDE_Export e;
     return e.Read_EDE_Device_Data(error) && e.Collect_EDE_Objects(error) &&
-           Save_Ansi_Lines(File_Name, e.EDE_Lines(QDateTime::currentDateTime()), error);
+           Save_Ansi_Lines(File_Name, e.EDE_Lines(Desc_Now()), error);
 }

@@ -11,6 +11,10 @@ class QDateTime;
 // or a row attribute, or the EDE file cannot be written; no EDE file is written then.
 bool Create_EDE_File(const QString& File_Name, QString* error = nullptr);
 
+// The name the EDE step writes for a name chosen in its save dialog: ".csv" appended unless the last
+// four characters are ".csv" in any case.
+QString EDE_File_Name(const QString& Chosen);
+
 // The BACnet object type number of an upper-case object kind name; 0 when it is none.
 int Get_EDE_Object_Type(const QString& Kind);
 // "hh:mm:ss dd/mm/yyyy"

@@ -99,15 +99,6 @@ QString CaptionOf(TMsgDlgType type)
     return QApplication::applicationName();
 }
 
-QString WithDefaultExt(const QString& name, QString ext)
-{
-    while (ext.startsWith(QLatin1Char('*')) || ext.startsWith(QLatin1Char('.')))
-        ext.remove(0, 1);
-    if (ext.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + QLatin1Char('.') + ext;
-}
-
 bool PromptForFile(const TFileDialogRequest& r, QString& FileName)
 {
     std::optional<QString> chosen;
@@ -131,6 +122,15 @@ bool PromptForFile(const TFileDialogRequest& r, QString& FileName)
 }
 
 } // namespace
+
+QString WithDefaultExt(const QString& name, QString ext)
+{
+    while (ext.startsWith(QLatin1Char('*')) || ext.startsWith(QLatin1Char('.')))
+        ext.remove(0, 1);
+    if (ext.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + ext;
+}
 
 TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
 {

@@ -63,6 +63,9 @@ struct TFileDialogRequest {
     QString FileName;    // proposed name
 };
 
+// The name a save dialog returns for a typed name: `ext` ("csv", ".csv" or "*.csv") appended when the
+// name has no extension.
+QString WithDefaultExt(const QString& name, QString ext);
 // True with the chosen file name, false when the user cancels.
 bool PromptForOpenFile(const TFileDialogRequest& Request, QString& FileName);
 bool PromptForSaveFile(const TFileDialogRequest& Request, QString& FileName);

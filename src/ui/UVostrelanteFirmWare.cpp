@@ -4,6 +4,10 @@
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
 #include "descfiles/UBACnet_EDE_File.h"
+#include "descfiles/UEds.h"
+#include "descfiles/UProfibus_GSD.h"
+#include "descfiles/UProfinetXML.h"
+#include "descfiles/USNMP_MIB.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -13,6 +17,7 @@
 #include "ui/UOpenConf.h"
 #include "ui/USoftOptions.h"
 #include "ui/UProduct.h"
+#include "ui/UProfinetFileName.h"
 #include "widgets/button/SbButton.h"
 
 #include <QDir>
@@ -50,6 +55,8 @@ const QString kNewProjectWindow = QStringLiteral("FNew_Project");
 const QString kOpenConfWindow = QStringLiteral("FOpenConf");
 const QString kAboutWindow = QStringLiteral("FAbout");
 const QString kOptionsWindow = QStringLiteral("FSoftOptions");
+// The file-name dialog of the PROFINET step.
+const QString kProfinetFileNameWindow = QStringLiteral("FProfinetFileName");
 
 // The steps that show a window, by the window's name.
 struct StepWindow {
@@ -393,7 +400,7 @@ QStringList TFVostrelanteFirmWare::Step_Windows()
     QStringList names;
     for (const StepWindow& s : kStepWindows)
         names << QString::fromLatin1(s.Window);
-    return names;
+    return names << kProfinetFileNameWindow;
 }
 
 void TFVostrelanteFirmWare::Change_Language()
@@ -471,12 +478,12 @@ void TFVostrelanteFirmWare::Btn_Click(QObject* Sender)
         Update_Device();
     else if (Sender == Btn_CANopen_EDS)
         Build_EDS_File();
-    else if (Sender == Btn_SNMP_MIB && OnBuildMIBFile)
-        OnBuildMIBFile();
-    else if (Sender == Btn_PROFIBUS_GSD && OnBuildGSDFile)
-        OnBuildGSDFile();
-    else if (Sender == Btn_PROFINET_XML && OnPROFINETXML)
-        OnPROFINETXML();
+    else if (Sender == Btn_SNMP_MIB)
+        Build_MIB_File();
+    else if (Sender == Btn_PROFIBUS_GSD)
+        Build_GSD_File();
+    else if (Sender == Btn_PROFINET_XML)
+        PROFINET_XML();
     // Btn_Modbus_Set_Access: the project test only.
 }
 
@@ -507,11 +514,10 @@ void TFVostrelanteFirmWare::BACnet_EDE_File()
     TFileDialogRequest SD1;
     SD1.InitialDir = Project_Dir;
     SD1.Filter = QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv");
-    QString name;
-    if (!PromptForSaveFile(SD1, name))
+    QString chosen;
+    if (!PromptForSaveFile(SD1, chosen))
         return;
-    if (name.right(4).toUpper() != QLatin1String(".CSV"))
-        name += QStringLiteral(".csv");
+    const QString name = EDE_File_Name(chosen);
     if (QFileInfo::exists(name)) {
         // The English table leaves the question blank: ask in words all the same.
         const QString question = Lang(70).trimmed().isEmpty() ? Lang(1105) : Lang(70);
@@ -531,8 +537,16 @@ void TFVostrelanteFirmWare::Build_EDS_File()
     SaveEDS.DefaultExt = QStringLiteral("*.eds");
     SaveEDS.Filter = QStringLiteral("Electronic Data Sheet (*.eds)|*.eds");
     QString name;
-    if (PromptForSaveFile(SaveEDS, name) && OnWriteEDSFile)
-        OnWriteEDSFile(name);
+    QString error;
+    if (PromptForSaveFile(SaveEDS, name) && !Write_EDS_File(name, &error))
+        MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+}
+
+void TFVostrelanteFirmWare::PROFINET_XML()
+{
+    auto* fileName = dynamic_cast<TFProfinetFileName*>(Window(kProfinetFileNameWindow));
+    if (fileName && fileName->ShowModal() == mrOk)
+        Save_PROFINET_XML(fileName->Name_File_XML);
 }
 
 void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo)

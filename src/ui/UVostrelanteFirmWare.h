@@ -36,6 +36,8 @@ public:
     std::int32_t Get_Type_BACnet();
     void BACnet_EDE_File();
     void Build_EDS_File();
+    // The file-name dialog, then the GSDML writer with the composed name.
+    void PROFINET_XML();
     // Starts a program and waits for its end, at most 150 s, without processing window messages.
     void Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo);
     void Timer_UpdateTimer();
@@ -54,12 +56,6 @@ public:
 
     // The device-update dialog, given the BACnet type of the project and the form type.
     std::function<void(std::uint32_t BACnetType, std::uint32_t Form_Type)> OnShowBoot;
-    // Writers of the description files that are not part of this build's libraries yet; unassigned, the
-    // step does nothing after the project test.
-    std::function<void(const QString& FileName)> OnWriteEDSFile;
-    std::function<void()> OnBuildMIBFile;
-    std::function<void()> OnBuildGSDFile;
-    std::function<void()> OnPROFINETXML;
 
     QLabel* L_SW_Code;
     QLabel* L_SW_Desc;

@@ -2,19 +2,23 @@
 
 void THiddenColumns::Hide(int RealCol)
 {
-    if (InRange(RealCol))
+    if (InRange(RealCol) && !FHidden.test(std::size_t(RealCol))) {
         FHidden.set(std::size_t(RealCol));
+        ++FCount;
+    }
 }
 
 void THiddenColumns::Show(int RealCol)
 {
-    if (InRange(RealCol))
+    if (IsHidden(RealCol)) {
         FHidden.reset(std::size_t(RealCol));
+        --FCount;
+    }
 }
 
 int THiddenColumns::DisplayIndex(int RealCol) const
 {
-    if (FHidden.none() || RealCol <= 0)
+    if (FCount == 0 || RealCol <= 0)
         return RealCol;
     int hiddenBefore = 0;
     for (int i = 0; i < RealCol && i < MaxColumns; ++i)
@@ -24,7 +28,7 @@ int THiddenColumns::DisplayIndex(int RealCol) const
 
 int THiddenColumns::RealIndex(int DisplCol) const
 {
-    if (FHidden.none() || DisplCol < 0)
+    if (FCount == 0 || DisplCol < 0)
         return DisplCol;
     int real = 0;
     for (int shown = -1;; ++real) {

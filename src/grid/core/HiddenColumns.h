@@ -11,8 +11,8 @@ public:
     bool IsHidden(int RealCol) const { return InRange(RealCol) && FHidden.test(std::size_t(RealCol)); }
     void Hide(int RealCol);
     void Show(int RealCol);
-    void ShowAll() { FHidden.reset(); }
-    int Count() const { return int(FHidden.count()); }
+    void ShowAll() { FHidden.reset(); FCount = 0; }
+    int Count() const { return FCount; }
     // The real index less the hidden columns before it.
     int DisplayIndex(int RealCol) const;
     // The real index of the shown column at display position DisplCol.
@@ -21,4 +21,5 @@ public:
 private:
     static bool InRange(int RealCol) { return RealCol >= 0 && RealCol < MaxColumns; }
     std::bitset<MaxColumns + 1> FHidden;
+    int FCount = 0;   // asked on every cell read
 };

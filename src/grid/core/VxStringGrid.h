@@ -667,14 +667,14 @@ private:
     // Loading and window.
     bool FLoading = false;
     bool FLoaded = false;
-    bool FEditChange = false;   // skips one repaint after an edit change
-    bool FNoEditChange = false;
+    bool FEditChange = false;     // skips one repaint after an edit change
+    bool FNoEditChange = false;   // the editor is being loaded: no OnEditChange; the editor clears it
     bool FDestroying = false;
 
     // Appearance and listeners.
     TGridRect FOldSelection;
     bool FSelHidden = false;
-    bool FSelectionChanged = false;
+    bool FSelectionChanged = false;   // for the painter: the selection moved since it last looked
     bool FShowDesignHelper = true;
     TColor FHighlightColor = clHighlight;
     TColor FHighlightTextColor = clHighlightText;

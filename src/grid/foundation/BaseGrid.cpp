@@ -209,7 +209,8 @@ void TBaseGrid::FreeAllCellObjects()
 
 TPoint TBaseGrid::BaseCell(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow))
+    // Every cell read asks this: a grid that never had cell properties answers at once.
+    if (!FHasCellProps || !HasCellProperties(ACol, ARow))
         return {ACol, ARow};
     return PropsAt(ACol, ARow)->BaseCell(ACol, ARow);
 }

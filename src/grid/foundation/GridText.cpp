@@ -118,12 +118,12 @@ bool IsWordSeparator(QChar ch)
            ch == QLatin1Char('.');
 }
 
-int ClassifyNumberText(const QString& S)
+int ClassifyNumberText(const QString& S) { return ClassifyNumberTextWith(S, ThousandSeparatorChar(), DecimalSeparatorChar()); }
+
+int ClassifyNumberTextWith(const QString& S, QChar thousand, QChar decimal)
 {
     if (S.isEmpty())
         return 2;
-    const QChar thousand = ThousandSeparatorChar();
-    const QChar decimal = DecimalSeparatorChar();
     const QChar minus = QLatin1Char('-');
     bool allDigits = true, separatorsOk = true, exponentOk = true, hasExponent = false;
     int lastThousand = -1, decimals = 0, minuses = 0;

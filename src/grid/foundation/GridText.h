@@ -26,6 +26,8 @@ bool IsWordSeparator(QChar ch);
 
 // 0 integer, 1 number with the regional separators, 5 number with exponent, 2 not a number.
 int ClassifyNumberText(const QString& S);
+// The same with the separators given, for callers that classify many texts under one setting.
+int ClassifyNumberTextWith(const QString& S, QChar Thousand, QChar Decimal);
 // The number inside a formatted text as a plain literal with "." as decimal separator.
 QString ExtractNumberText(const QString& S);
 

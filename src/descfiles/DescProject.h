@@ -1,0 +1,22 @@
+#pragma once
+// How the description writers read the open project: ParGen.xml through the compiler's TParGen,
+// and the table files as rows of attributes. Every read of a project file by a writer passes here.
+#include "core/USaveBinccRead.h"
+#include <QHash>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+// One row element: its attributes by name; an attribute the file lacks is absent.
+using TTableRow = QHash<QString, QString>;
+using TTableSection = std::vector<TTableRow>;
+
+// The sections `names` of a table file (children of the root, found by name), each holding its child
+// elements in document order, whatever their names. Missing, with no sections, when the file is not
+// there; Failed, with the message in `error`, when it cannot be read, is not well-formed XML or lacks
+// one of the sections.
+TProjectFileLoad Read_Table_Sections(const QString& path, const QStringList& names, std::vector<TTableSection>& sections,
+                                     QString* error);
+
+// Calls `read` with the values of File_ParGen when the file is there; Missing or Failed as above.
+TProjectFileLoad Read_ParGen(const std::function<void(const TParGen&)>& read, QString* error);
