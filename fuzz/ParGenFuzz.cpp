@@ -2,12 +2,11 @@
 // when shown (without showing it); what it then writes must read back to the same file.
 #include "ProjectFuzzInput.h"
 #include "core/ULanguage.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "platform/XmlDoc.h"
 #include "ui/ParGenFile.h"
 #include "ui/UParGen.h"
 #include <QApplication>
-#include <QDomDocument>
 #include <cstddef>
 #include <cstdint>
 
@@ -29,16 +28,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Write_Fuzz_File(File_ParGen, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    QDomDocument doc;
-    Load_Project_File(File_ParGen, doc, nullptr);
-    Read_ParGen(Xml::Root(doc), Dialog->Controls());
+    Xml::TElement root;
+    Load_Project_File(File_ParGen, root, nullptr);
+    Read_ParGen(&root, Dialog->Controls());
     Dialog->Move_GroupBoxs();
 
     const QByteArray written = ParGen_Content(Dialog->Controls());
-    QDomDocument again;
-    if (!again.setContent(written))
+    Xml::TElement again;
+    if (Xml::Parse(written, again) != Xml::LoadResult::Ok)
         __builtin_trap();
-    Read_ParGen(Xml::Root(again), Dialog->Controls());
+    Read_ParGen(&again, Dialog->Controls());
     if (ParGen_Content(Dialog->Controls()) != written)
         __builtin_trap();
     return 0;

@@ -74,5 +74,5 @@ QByteArray Build_Boot_Job(const TBootJob& job)
 
 bool Save_Boot_Job(const QString& exeDir, const TBootJob& job, QString* error)
 {
-    return SaveWholeFile(JoinPath(exeDir, "Ethernet_Update.xml"), Build_Boot_Job(job), error);
+    return SaveWholeFileTold(JoinPath(exeDir, "Ethernet_Update.xml"), Build_Boot_Job(job), error);
 }

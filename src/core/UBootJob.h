@@ -15,5 +15,5 @@ struct TBootJob {
 
 QByteArray Build_Boot_Job(const TBootJob& job);
 
-// Writes the job to Exe_Dir/Ethernet_Update.xml whole or not at all.
+// Writes the job to Exe_Dir/Ethernet_Update.xml whole or not at all; false with the message to show.
 bool Save_Boot_Job(const QString& exeDir, const TBootJob& job, QString* error = nullptr);

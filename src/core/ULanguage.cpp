@@ -1,8 +1,8 @@
 #include "core/ULanguage.h"
 #include "core/UComon.h"
 #include "platform/Paths.h"
+#include "platform/UserFile.h"
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -86,6 +86,10 @@ void ApplyLine(const QString& rawLine)
 // the exact one is missing; empty when there is none.
 QString FindLanguageFile(const QString& name)
 {
+    // A name that is not a plain file name would reach outside the folder (".." or a path).
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')))
+        return QString();
     const QString fileName = name + QLatin1String(".lng");
     const QString exact = JoinPath(Language_Dir, fileName);
     if (QFileInfo(exact).isFile())
@@ -109,14 +113,15 @@ void Set_Default_Language()
     Lang_Num_Str = kBuiltInCount;
 }
 
-bool Load_Language_File(const QString& path)
+bool Load_Language_File(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString reason;
+    if (!Read_User_File(path, bytes, &reason)) {
+        if (error)
+            *error = QStringLiteral("Error! The file %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), reason);
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    }
     QString text = DecodeLanguageFile(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -125,7 +130,7 @@ bool Load_Language_File(const QString& path)
     return true;
 }
 
-void Load_Language()
+void Load_Language(QString* error)
 {
     Set_Default_Language();
     QString path = FindLanguageFile(Language_Name);
@@ -134,7 +139,7 @@ void Load_Language()
         path = FindLanguageFile(Language_Name);
     }
     if (!path.isEmpty())
-        Load_Language_File(path);
+        Load_Language_File(path, error);
 }
 
 QString Lang(int n)

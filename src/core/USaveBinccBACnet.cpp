@@ -1,9 +1,8 @@
 #include "core/USaveBinccBACnet.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "core/USaveBinccState.h"
-#include "platform/XmlDoc.h"
 
 const std::array<TBACnet_Kind, 19> BACnet_Kinds = {{
     {"ANALOG INPUT", 312},
@@ -35,24 +34,24 @@ struct TObject_Row {
     TBACnet_Object Entry;   // all but the name address
 };
 
-bool Section_Rows(const QDomElement& root, const char* section, QList<QDomElement>& rows, QString* error)
+const std::vector<Xml::TElement>* Section_Rows(const Xml::TElement& root, const QString& path, const char* section,
+                                               QString* error)
 {
-    const QDomElement e = Xml::Child(root, QLatin1String(section));
-    if (e.isNull()) {
+    const Xml::TElement* e = Xml::Child(&root, QLatin1String(section));
+    if (!e) {
         if (error)
-            *error = Missing_Element_Message(File_BACnet_Slave_SetAccess, QLatin1String(section));
-        return false;
+            *error = Missing_Element_Message(path, QLatin1String(section));
+        return nullptr;
     }
-    rows = Xml::Elements(e);
-    return true;
+    return &e->Elements;
 }
 
-bool Read_Row(const QDomElement& row, std::uint16_t row_number, std::uint8_t direction, TObject_Row& out,
-              QString* error)
+bool Read_Row(const Xml::TElement& row, const QString& path, std::uint16_t row_number, std::uint8_t direction,
+              TObject_Row& out, QString* error)
 {
     const auto fail = [&](const char* attribute, bool number) {
         if (error)
-            *error = Row_Attribute_Message(File_BACnet_Slave_SetAccess,
+            *error = Row_Attribute_Message(path,
                                            direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"),
                                            row_number, QLatin1String(attribute), number);
         return false;
@@ -99,22 +98,21 @@ void Clear_Object_Table(TBincc_State& state)
     state.Name_Pool = QByteArray(1, '\0');   // pool offset 0 is the empty name
 }
 
-bool Read_BACnet_Slave_XML(TBincc_State& state, std::uint32_t Table_Address, QString* error)
+bool Read_BACnet_Slave_XML(TBincc_State& state, const QString& path, std::uint32_t Table_Address, QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_BACnet_Slave_SetAccess, doc, error);
+    Xml::TElement root;
+    const TProjectFileLoad load = Load_Project_File(path, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    const QDomElement root = Xml::Root(doc);
-    QList<QDomElement> read_rows;
-    QList<QDomElement> write_rows;
-    if (!Section_Rows(root, "BACnet_in_Read", read_rows, error) || !Section_Rows(root, "BACnet_in_Write", write_rows, error))
+    const std::vector<Xml::TElement>* read_rows = Section_Rows(root, path, "BACnet_in_Read", error);
+    const std::vector<Xml::TElement>* write_rows = read_rows ? Section_Rows(root, path, "BACnet_in_Write", error) : nullptr;
+    if (!write_rows)
         return false;
 
     // Switching the name mode after the table was saved can leave more objects than fit.
     const bool long_names = state.Long_Object_Names;
     const int limit = Object_Limit(long_names);
-    if (read_rows.size() + write_rows.size() > limit) {
+    if (read_rows->size() + write_rows->size() > static_cast<std::size_t>(limit)) {
         if (error)
             *error = Lang(2359) + QString::number(limit);
         return false;
@@ -122,17 +120,17 @@ bool Read_BACnet_Slave_XML(TBincc_State& state, std::uint32_t Table_Address, QSt
 
     // Row numbers run on from the read section into the write section.
     std::vector<TObject_Row> rows;
-    rows.reserve(static_cast<std::size_t>(read_rows.size() + write_rows.size()));
-    const auto read_section = [&](const QList<QDomElement>& section, std::uint8_t direction) {
-        for (const QDomElement& row : section) {
+    rows.reserve(read_rows->size() + write_rows->size());
+    const auto read_section = [&](const std::vector<Xml::TElement>& section, std::uint8_t direction) {
+        for (const Xml::TElement& row : section) {
             TObject_Row r;
-            if (!Read_Row(row, static_cast<std::uint16_t>(rows.size() + 1), direction, r, error))
+            if (!Read_Row(row, path, static_cast<std::uint16_t>(rows.size() + 1), direction, r, error))
                 return false;
             rows.push_back(r);
         }
         return true;
     };
-    if (!read_section(read_rows, 0) || !read_section(write_rows, 1))
+    if (!read_section(*read_rows, 0) || !read_section(*write_rows, 1))
         return false;
 
     const std::uint32_t pool_address = Name_Pool_Address(Table_Address, long_names);

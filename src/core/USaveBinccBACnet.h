@@ -36,10 +36,10 @@ int Object_Name_Length(bool Long_Object_Names);
 std::uint32_t Name_Pool_Address(std::uint32_t Table_Address, bool Long_Object_Names);
 
 void Clear_Object_Table(TBincc_State& state);
-// Builds the entries, names and counts from File_BACnet_Slave_SetAccess; a missing file gives an
+// Builds the entries, names and counts from the BACnet object file at `path`; a missing file gives an
 // empty table. False, with the reason, for an unreadable file, a missing section, a row without
 // its attributes, or more objects than the name mode allows.
-bool Read_BACnet_Slave_XML(TBincc_State& state, std::uint32_t Table_Address, QString* error);
+bool Read_BACnet_Slave_XML(TBincc_State& state, const QString& path, std::uint32_t Table_Address, QString* error);
 
 int Put_NTP_Server(const QString& name, int Position, TBinImage& Buffer);
 int Put_Object_Table(const TBincc_State& state, int Position, TBinImage& Buffer);

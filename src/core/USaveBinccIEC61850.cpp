@@ -1,27 +1,26 @@
 #include "core/USaveBinccIEC61850.h"
 #include "core/UComon.h"
 #include "core/USaveBinccImage.h"
-#include "core/USaveBinccRead.h"
-#include "platform/XmlDoc.h"
+#include "core/ProjectFile.h"
 
 namespace {
 
-QString Attr(const QDomElement& row, const char* name)
+QString Attr(const Xml::TElement& row, const char* name)
 {
     return Xml::Attribute(row, QLatin1String(name)).value_or(QString());
 }
 
-std::uint32_t Attr_Number(const QDomElement& row, const char* name)
+std::uint32_t Attr_Number(const Xml::TElement& row, const char* name)
 {
     return static_cast<std::uint32_t>(Read_Whole_Number(Attr(row, name)).value_or(0));
 }
 
-bool Is_Enabled(const QDomElement& row)
+bool Is_Enabled(const Xml::TElement& row)
 {
     return Xml::Attribute(row, QStringLiteral("Enable")) == QStringLiteral("Y");
 }
 
-float Read_Factor(const QDomElement& row, QChar separator)
+float Read_Factor(const Xml::TElement& row, QChar separator)
 {
     const std::optional<QString> text = Xml::Attribute(row, QStringLiteral("MultiplicationFactor"));
     if (!text)
@@ -33,7 +32,7 @@ float Read_Factor(const QDomElement& row, QChar separator)
     return Str_To_Float_Dec(factor, separator, value) ? value : 1.0f;
 }
 
-TIEC61850_Var Read_Variable(const QDomElement& row, QChar separator)
+TIEC61850_Var Read_Variable(const Xml::TElement& row, QChar separator)
 {
     TIEC61850_Var var;
     var.Name = Attr(row, "Name");
@@ -51,14 +50,14 @@ TIEC61850_Var Read_Variable(const QDomElement& row, QChar separator)
 }
 
 // Every enabled row of a table file; false when the file is there but unreadable.
-bool Enabled_Rows(const QString& path, QList<QDomElement>& rows, QDomDocument& doc, QString* error)
+bool Enabled_Rows(const QString& path, std::vector<const Xml::TElement*>& rows, Xml::TElement& root, QString* error)
 {
-    const TProjectFileLoad load = Load_Project_File(path, doc, error);
+    const TProjectFileLoad load = Load_Project_File(path, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    for (const QDomElement& row : Xml::Elements(Xml::Root(doc)))
+    for (const Xml::TElement& row : root.Elements)
         if (Is_Enabled(row))
-            rows.append(row);
+            rows.push_back(&row);
     return true;
 }
 
@@ -90,33 +89,33 @@ void Reset_IEC61850_Data(TIEC61850& data)
     data = TIEC61850{};
 }
 
-bool Read_IEC61850_Variables_XML(TIEC61850& data, QString* error)
+bool Read_IEC61850_Variables_XML(TIEC61850& data, const QString& path, QString* error)
 {
     const QChar separator = Get_Decimal_Separator();
     data.Variables.clear();
     data.Var_Number = 0;
-    QDomDocument doc;
-    QList<QDomElement> rows;
-    if (!Enabled_Rows(File_IEC61850_Variables, rows, doc, error))
+    Xml::TElement root;
+    std::vector<const Xml::TElement*> rows;
+    if (!Enabled_Rows(path, rows, root, error))
         return false;
-    for (const QDomElement& row : rows)
-        data.Variables.append(Read_Variable(row, separator));
+    for (const Xml::TElement* row : rows)
+        data.Variables.append(Read_Variable(*row, separator));
     data.Var_Number = static_cast<std::uint32_t>(data.Variables.size());
     return true;
 }
 
-bool Read_TLS_Known_Cert_XML(TIEC61850& data, QString* error)
+bool Read_TLS_Known_Cert_XML(TIEC61850& data, const QString& path, QString* error)
 {
     TTLS_Bank& tls = data.TLS_Data;
     tls.Known_Cert.clear();
     tls.Known_Cert_Num = 0;
-    QDomDocument doc;
-    QList<QDomElement> rows;
-    if (!Enabled_Rows(File_TLS_Known_Cert, rows, doc, error))
+    Xml::TElement root;
+    std::vector<const Xml::TElement*> rows;
+    if (!Enabled_Rows(path, rows, root, error))
         return false;
-    for (const QDomElement& row : rows) {
+    for (const Xml::TElement* row : rows) {
         TTLS_Certificate cert;
-        cert.Certificate = Attr(row, "Certificate");
+        cert.Certificate = Attr(*row, "Certificate");
         cert.Certificate_Length = UTF8_Length(cert.Certificate);
         tls.Known_Cert.append(cert);
     }

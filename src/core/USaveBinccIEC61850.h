@@ -59,10 +59,10 @@ constexpr int IEC61850_Var_Entry_Size = 32;
 std::uint32_t UTF8_Length(const QString& text);
 
 void Reset_IEC61850_Data(TIEC61850& data);
-// Each fills its list from its project file; false (with the reason) when the file is there but
-// cannot be read.
-bool Read_IEC61850_Variables_XML(TIEC61850& data, QString* error);
-bool Read_TLS_Known_Cert_XML(TIEC61850& data, QString* error);
+// Each fills its list from the project file at `path`; false (with the reason) when the file is there
+// but cannot be read.
+bool Read_IEC61850_Variables_XML(TIEC61850& data, const QString& path, QString* error);
+bool Read_TLS_Known_Cert_XML(TIEC61850& data, const QString& path, QString* error);
 
 // Computes every address from Section_Address and writes the section at Position; returns the
 // position after its last string.

@@ -1,14 +1,12 @@
 #include "core/USaveBinccParams.h"
 #include "core/UComon.h"
 #include "core/USaveBinccImage.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "core/USaveBinccState.h"
-#include "platform/XmlDoc.h"
 #include <array>
 
 namespace {
 
-using TAddress = TParGen::TAddress;
 constexpr TAddress No_Address = {255, 255, 255, 255};
 
 void Put_Address(TBinImage& block, int offset, const TAddress& a)
@@ -107,13 +105,13 @@ void Reset_Parameter_Block(TBinImage& block)
     block.Put_Bytes(Par::Fixed_436, QByteArray(8, '\x08'));
 }
 
-bool Read_ParGen_XML(TBincc_State& state, QString* error)
+bool Read_ParGen_XML(TBincc_State& state, const QString& path, QString* error)
 {
-    QDomDocument doc;
-    const TProjectFileLoad load = Load_Project_File(File_ParGen, doc, error);
+    Xml::TElement root;
+    const TProjectFileLoad load = Load_Project_File(path, root, error);
     if (load != TProjectFileLoad::Loaded)
         return load == TProjectFileLoad::Missing;
-    const TParGen p(Xml::Root(doc));
+    const TParGen p(&root);
     TBinImage& block = state.Parameter_Block;
     const std::int64_t type = p.Number(QStringLiteral("BACnet_Type"), 0);
 

@@ -48,9 +48,9 @@ constexpr int Byte_Sum = 2044;
 } // namespace Par
 
 void Reset_Parameter_Block(TBinImage& block);
-// Reads File_ParGen into the image and the compile state; a missing file keeps the defaults.
+// Reads the ParGen.xml at `path` into the image and the compile state; a missing file keeps the defaults.
 // False (with the reason) when the file is there but cannot be read.
-bool Read_ParGen_XML(TBincc_State& state, QString* error);
+bool Read_ParGen_XML(TBincc_State& state, const QString& path, QString* error);
 // The sum of bytes 0 to 2043, as stored at offset 2044.
 std::uint32_t Parameter_Byte_Sum(const TBinImage& block);
 // Seals the image with its byte sum and returns its 2048 bytes.

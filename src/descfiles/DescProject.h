@@ -1,7 +1,7 @@
 #pragma once
-// How the description writers read the open project: ParGen.xml through the compiler's TParGen,
+// How the description writers read the open project: ParGen.xml through the project-file layer,
 // and the table files as rows of attributes. Every read of a project file by a writer passes here.
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include <QHash>
 #include <QStringList>
 #include <functional>

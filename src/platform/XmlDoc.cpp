@@ -1,90 +1,134 @@
 #include "platform/XmlDoc.h"
 #include "platform/SaveFile.h"
-#include <QFile>
+#include "platform/UserFile.h"
 #include <QXmlStreamReader>
 
 namespace Xml {
 
 namespace {
 
-// The program's files nest a few levels; the DOM takes time growing faster than the square of the
-// depth to build a deeply nested file (and recursion to free it), so such a file stalls the reader.
+// The program's files nest a few levels; a file nested deeper is no file of ours, and refused before it
+// costs time and memory.
 constexpr int kMaxDepth = 256;
 
-// The place where `bytes` nest deeper than kMaxDepth, checked with the streaming reader in linear time.
-bool TooDeep(const QByteArray& bytes, int& line, int& column)
-{
-    QXmlStreamReader reader(bytes);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth) {
-            line = static_cast<int>(reader.lineNumber());
-            column = static_cast<int>(reader.columnNumber());
-            return true;
-        }
-        if (token == QXmlStreamReader::EndElement)
-            --depth;
+// The same few names stand on every row: share one copy of each instead of allocating it again.
+class TNames {
+public:
+    QString Get(QStringView name)
+    {
+        for (const QString& known : FNames)
+            if (known == name)
+                return known;
+        if (FNames.size() < 64)
+            FNames.push_back(name.toString());
+        return name.toString();
     }
-    return false;
+
+private:
+    std::vector<QString> FNames;
+};
+
+QString Place(const QXmlStreamReader& reader)
+{
+    return QStringLiteral(" (line %1, column %2)").arg(reader.lineNumber()).arg(reader.columnNumber());
 }
 
 } // namespace
 
-LoadResult Load(QDomDocument& doc, const QString& path, QString* error)
+LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error)
 {
-    doc.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return LoadResult::Missing;
-    }
-    const QByteArray bytes = file.readAll();
+    root = TElement();
+    QXmlStreamReader reader(bytes);
+    // Element and attribute names are taken as written, prefixes and all.
+    reader.setNamespaceProcessing(false);
+    std::vector<TElement*> open;
+    bool seen_root = false;
+    TNames names;
     QString message;
-    int line = 0;
-    int column = 0;
-    if (TooDeep(bytes, line, column))
-        message = QStringLiteral("elements nested more than %1 deep").arg(kMaxDepth);
-    if (!message.isEmpty() || !doc.setContent(bytes, &message, &line, &column)) {
-        doc.clear();
-        if (error)
-            *error = QStringLiteral("%1 (line %2, column %3)").arg(message).arg(line).arg(column);
-        return LoadResult::Malformed;
+    while (message.isEmpty() && !reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            if (static_cast<int>(open.size()) >= kMaxDepth) {
+                message = QStringLiteral("elements nested more than %1 deep").arg(kMaxDepth) + Place(reader);
+                break;
+            }
+            TElement* e = &root;
+            if (!open.empty()) {
+                open.back()->Elements.emplace_back();
+                e = &open.back()->Elements.back();
+            }
+            seen_root = true;
+            e->Name = names.Get(reader.qualifiedName());
+            const QXmlStreamAttributes attributes = reader.attributes();
+            e->Attributes.reserve(static_cast<std::size_t>(attributes.size()));
+            qsizetype length = 0;
+            for (const QXmlStreamAttribute& a : attributes)
+                length += a.value().size();
+            e->Attribute_Values.reserve(length);
+            for (const QXmlStreamAttribute& a : attributes) {
+                e->Attributes.push_back({names.Get(a.qualifiedName()), e->Attribute_Values.size(), a.value().size()});
+                e->Attribute_Values += a.value();
+            }
+            open.push_back(e);
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            open.pop_back();
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isWhitespace() && !reader.isCDATA())
+                break;
+            [[fallthrough]];
+        case QXmlStreamReader::EntityReference:
+            for (std::size_t i = 1; i < open.size(); ++i)
+                open[i]->Text += reader.text();
+            break;
+        default:
+            break;
+        }
     }
-    return LoadResult::Ok;
+    if (message.isEmpty() && reader.hasError())
+        message = reader.errorString() + Place(reader);
+    if (message.isEmpty() && !seen_root)
+        message = QStringLiteral("no root element") + Place(reader);
+    if (message.isEmpty())
+        return LoadResult::Ok;
+    root = TElement();
+    if (error)
+        *error = message;
+    return LoadResult::Malformed;
 }
 
-QDomElement Root(const QDomDocument& doc)
+LoadResult Load(const QString& path, TElement& root, QString* error)
 {
-    return doc.firstChild().toElement();
+    root = TElement();
+    QByteArray bytes;
+    if (!Read_User_File(path, bytes, error))
+        return LoadResult::Missing;
+    return Parse(bytes, root, error);
 }
 
-QDomElement Child(const QDomNode& parent, const QString& name)
+const TElement* Child(const TElement* parent, QAnyStringView name)
 {
-    return parent.isNull() ? QDomElement() : parent.firstChildElement(name);
+    if (parent)
+        for (const TElement& e : parent->Elements)
+            if (e.Name == name)
+                return &e;
+    return nullptr;
 }
 
-QString ChildText(const QDomNode& parent, const QString& name, const QString& def)
+QString ChildText(const TElement* parent, QAnyStringView name, const QString& def)
 {
-    const QDomElement e = Child(parent, name);
-    return e.isNull() ? def : e.text();
+    const TElement* e = Child(parent, name);
+    return e ? e->Text : def;
 }
 
-std::optional<QString> Attribute(const QDomNode& node, const QString& name)
+std::optional<QString> Attribute(const TElement& element, QAnyStringView name)
 {
-    const QDomElement e = node.toElement();
-    if (e.isNull() || !e.hasAttribute(name))
-        return std::nullopt;
-    return e.attribute(name);
-}
-
-QList<QDomElement> Elements(const QDomNode& parent)
-{
-    QList<QDomElement> list;
-    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        list.append(e);
-    return list;
+    for (const TElement::TAttribute& a : element.Attributes)
+        if (a.Name == name)
+            return element.Attribute_Values.mid(a.Start, a.Length);
+    return std::nullopt;
 }
 
 } // namespace Xml
@@ -136,5 +180,5 @@ QByteArray XmlWriter::Finish(const QString& comment)
 
 bool XmlWriter::Save(const QString& path, const QString& comment, QString* error)
 {
-    return SaveWholeFile(path, Finish(comment), error);
+    return SaveWholeFileTold(path, Finish(comment), error);
 }

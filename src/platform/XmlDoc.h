@@ -1,37 +1,53 @@
 #pragma once
 // Reading and writing the program's XML files.
-// Readers take the document's first node as the root: a file that starts with a declaration or a
-// comment reads as having no elements. Writers put no declaration and no indentation, attributes
+// Readers take the document's root element, whatever declaration, comments or processing
+// instructions stand before it. Writers put no declaration and no indentation, attributes
 // in the order given, and the "SW_VERSION = ..." comment after the root at document level.
 #include <QByteArray>
-#include <QDomDocument>
 #include <QString>
 #include <QXmlStreamWriter>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Xml {
 
 enum class LoadResult { Ok, Missing, Malformed };
 
-// Loads `path` into `doc` (replacing what it held). A missing or unreadable file is Missing,
-// a file that is not well-formed XML is Malformed; the document is then empty.
-LoadResult Load(QDomDocument& doc, const QString& path, QString* error = nullptr);
+// An element as the program's readers see it, read in one pass.
+struct TElement {
+    QString Name;
+    // Its character data and that of the elements inside it, in order; a run of blanks alone is dropped
+    // unless it stands in a CDATA section. Not kept for the root.
+    QString Text;
+    // Its attributes in file order: their names, and their values laid end to end in one text (a table
+    // of thousands of rows stays a few allocations a row).
+    struct TAttribute {
+        QString Name;
+        qsizetype Start = 0;
+        qsizetype Length = 0;
+    };
+    std::vector<TAttribute> Attributes;
+    QString Attribute_Values;
+    std::vector<TElement> Elements;   // its child elements, in file order
+};
 
-// The document's first node when it is an element, else a null element.
-QDomElement Root(const QDomDocument& doc);
+// Reads `bytes` into the document's root element (replacing what `root` held). Not well-formed XML, or
+// elements nested more than 256 deep, is Malformed with the reason and place in `error`; `root` is then empty.
+LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error = nullptr);
 
-// First child element of `parent` with that name; null when missing.
-QDomElement Child(const QDomNode& parent, const QString& name);
+// The same from a file. A file that is missing, unreadable, not a regular file or larger than
+// Max_User_File_Size is Missing, with the reason in `error`.
+LoadResult Load(const QString& path, TElement& root, QString* error = nullptr);
+
+// First child element of `parent` with that name; null when missing or when `parent` is null.
+const TElement* Child(const TElement* parent, QAnyStringView name);
 
 // Text of the child element `name`, or `def` when the element is missing.
-QString ChildText(const QDomNode& parent, const QString& name, const QString& def = QString());
+QString ChildText(const TElement* parent, QAnyStringView name, const QString& def = QString());
 
 // An attribute only when present.
-std::optional<QString> Attribute(const QDomNode& node, const QString& name);
-
-// Child elements of `parent` in document order (all of them, whatever their name).
-QList<QDomElement> Elements(const QDomNode& parent);
+std::optional<QString> Attribute(const TElement& element, QAnyStringView name);
 
 } // namespace Xml
 
@@ -48,7 +64,7 @@ public:
     // Closes the root and appends `comment` at document level when it is not empty; later calls return
     // the same bytes.
     QByteArray Finish(const QString& comment = QString());
-    // Finish, then write the file whole or not at all.
+    // Finish, then write the file whole or not at all; false with the message to show.
     bool Save(const QString& path, const QString& comment = QString(), QString* error = nullptr);
 
 private:

@@ -1,6 +1,6 @@
 #include "ui/ParGenCheck.h"
 
-#include "core/USaveBinccRead.h"
+#include "core/UComon.h"
 #include "ui/ParGenEdit.h"
 #include "ui/ParGenRows.h"
 

@@ -1,14 +1,17 @@
 #include "ui/ParGenFile.h"
 
-#include "core/USaveBinccRead.h"
-#include "platform/SaveFile.h"
-#include "platform/XmlDoc.h"
+#include "core/ProjectFile.h"
+#include "core/UComon.h"
 #include "ui/ParGenEdit.h"
 #include "ui/ParGenRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
 
@@ -83,13 +86,26 @@ void For_Each_Item(F&& f)
         }
 }
 
+// Qt lays out a whole line at once and, without the line's cache, lays it out again for the cursor and the
+// selection: a key of one long line was laid out three times over. Here it is laid out once.
+void Show_Text(QPlainTextEdit* memo, const QString& text)
+{
+    QTextDocument* doc = memo->document();
+    doc->setUndoRedoEnabled(false);
+    memo->clear();
+    doc->firstBlock().layout()->setCacheEnabled(true);
+    QTextCursor(doc).insertText(text);
+    doc->setUndoRedoEnabled(true);
+    memo->moveCursor(QTextCursor::Start);
+}
+
 void Set_Value(const TParControls& controls, const TParItem& item, const QString& text)
 {
     QWidget* control = controls.Control(item.Control);
     switch (item.Form) {
     case TParForm::Text:
         if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
-            memo->setPlainText(text);
+            Show_Text(memo, text);
         else
             static_cast<QLineEdit*>(control)->setText(text);
         break;
@@ -129,14 +145,12 @@ QString Value(const TParControls& controls, const TParItem& item)
 
 } // namespace
 
-void Read_ParGen(const QDomElement& root, const TParControls& controls)
+void Read_ParGen(const Xml::TElement* root, const TParControls& controls)
 {
+    const TParGen values(root);
     For_Each_Item([&](const TParItem& item) {
-        QDomElement e = Xml::Child(root, item.Element);
-        if (e.isNull() && !item.Older.isEmpty())
-            e = Xml::Child(root, item.Older);
         // A design value is in the element's own form: "0" / "1" for a box, the item index for a list.
-        Set_Value(controls, item, e.isNull() ? controls.Design(item.Control) : e.text());
+        Set_Value(controls, item, values.Text(item.Element, item.Older).value_or(controls.Design(item.Control)));
     });
 }
 
@@ -144,10 +158,10 @@ QByteArray ParGen_Content(const TParControls& controls)
 {
     XmlWriter w(QStringLiteral("Par_Gen"));
     For_Each_Item([&](const TParItem& item) { w.TextElement(item.Element, Value(controls, item)); });
-    return w.Finish(QStringLiteral("SW_VERSION = 1.001"));
+    return w.Finish(Project_File_Comment);
 }
 
 bool Write_ParGen(const TParControls& controls, const QString& path, QString* error)
 {
-    return SaveWholeFileTold(path, ParGen_Content(controls), error);
+    return Save_Project_File(Project_Dir, path, ParGen_Content(controls), error);
 }

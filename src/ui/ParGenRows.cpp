@@ -81,6 +81,9 @@ public:
             memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             memo->setTabChangesFocus(true);
+            // Wrapping at words breaks a word longer than the line by measuring the rest of it for every line:
+            // a key or certificate of one long line took time growing with the square of its length.
+            memo->setWordWrapMode(QTextOption::WrapAnywhere);
             Input(memo, name, def.InputLeft, def.InputWidth, QString());
             Report(memo, &QPlainTextEdit::textChanged, FHandlers.OnChange);
             row.Inputs.push_back(memo);

@@ -1,5 +1,6 @@
 #include "ui/UBoot.h"
 #include "core/UBootJob.h"
+#include "core/USaveBincc.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "platform/Dialogs.h"
@@ -216,11 +217,11 @@ bool TFBoot::Compile_XML_Parameter_New_Boot()
     job.Master_Dir = Master_Dir;
     job.Project_Dir = Project_Dir;
     QString error;
-    if (Save_Boot_Job(Exe_Dir, job, &error))
+    // The job names both images: never hand over a mixed or half-written pair.
+    const bool images_whole = job.Update_Option == 1 || Bank_Pair_Whole(Project_Dir, &error);
+    if (images_whole && Save_Boot_Job(Exe_Dir, job, &error))
         return true;
-    MessageDlg(QStringLiteral("The update job \"%1\" could not be written: %2")
-                   .arg(JoinPath(Exe_Dir, QStringLiteral("Ethernet_Update.xml")), error),
-               TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return false;
 }
 

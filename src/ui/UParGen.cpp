@@ -1,10 +1,9 @@
 #include "ui/UParGen.h"
 
 #include "core/UComon.h"
-#include "core/USaveBinccRead.h"
+#include "core/ProjectFile.h"
 #include "core/ULanguage.h"
 #include "platform/Dialogs.h"
-#include "platform/XmlDoc.h"
 #include "ui/CategoryPanelGroup.h"
 #include "ui/ParGenCheck.h"
 #include "ui/ParGenEdit.h"
@@ -15,7 +14,6 @@
 #include "widgets/button/SbButton.h"
 
 #include <QApplication>
-#include <QDomDocument>
 #include <QHash>
 #include <QLabel>
 #include <QScreen>
@@ -253,12 +251,12 @@ void TFParGen::FormShow()
     // On the screen's centre, not over the main window.
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - frameGeometry().center() + pos());
-    QDomDocument doc;
+    Xml::TElement root;
     QString error;
     // A file that cannot be read or parsed is reported, and the defaults shown; OK writes a sound file.
-    if (Load_Project_File(File_ParGen, doc, &error) == TProjectFileLoad::Failed)
+    if (Load_Project_File(File_ParGen, root, &error) == TProjectFileLoad::Failed)
         MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
-    Read_ParGen(Xml::Root(doc), *FControls);
+    Read_ParGen(&root, *FControls);
     Is_Change = false;
     Move_GroupBoxs();
 }

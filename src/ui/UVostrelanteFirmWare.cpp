@@ -1,5 +1,7 @@
 #include "ui/UVostrelanteFirmWare.h"
 
+#include "core/ProgramSettings.h"
+#include "core/ProjectFile.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "core/USaveBincc.h"
@@ -10,9 +12,10 @@
 #include "descfiles/USNMP_MIB.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
+#include "platform/InputBlock.h"
 #include "platform/Paths.h"
 #include "platform/Process.h"
-#include "platform/XmlDoc.h"
+#include "platform/SaveFile.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/USoftOptions.h"
@@ -33,9 +36,6 @@ TFVostrelanteFirmWare* FVostrelanteFirmWare = nullptr;
 
 namespace {
 
-const QString kSettingsFile = QStringLiteral("Vostrelant.xml");
-const QString kDefaultIP = QStringLiteral("192.168.2.205");
-const QString kDefaultLanguage = QStringLiteral("English");
 constexpr int kFirstCheckMs = 60000;
 constexpr int kNextCheckMs = 7200000;
 constexpr int kProgramWaitMs = 150000;
@@ -75,11 +75,6 @@ const StepWindow kStepWindows[] = {
     {&F::Btn_SNMP_Trap, "FSNMP_Trap_Access"},
 };
 
-bool FlagOf(const QDomElement& parent, const QString& name)
-{
-    return Xml::ChildText(parent, name) == QLatin1String("1");
-}
-
 // The three caption-less buttons carry small drawings of our own: "i", a slider panel and a cross.
 void SetIconGlyph(TSbButton* button, char icon)
 {
@@ -115,11 +110,6 @@ void SetIconGlyph(TSbButton* button, char icon)
     glyph.SetImage(image);
     glyph.SetTransparent(true);
     button->SetGlyph(&glyph);
-}
-
-QString FlagText(bool value)
-{
-    return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 } // namespace
@@ -259,7 +249,11 @@ void TFVostrelanteFirmWare::FormCreate(const QString& ExeDir)
     L_SW_Code->adjustSize();
     L_SW_Desc->adjustSize();
 
-    Load_Language();
+    // A language file that is there but refused leaves English, and the user learns why.
+    QString languageError;
+    Load_Language(&languageError);
+    if (!languageError.isEmpty())
+        MessageDlg(languageError, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
 
     const QString last = JoinPath(Projects_Dir, Project_Name);
     Project_Dir = !Project_Name.isEmpty() && Valid_Project_Name(Project_Name) && QFileInfo(last).isDir()
@@ -274,44 +268,12 @@ void TFVostrelanteFirmWare::FormCreate(const QString& ExeDir)
 void TFVostrelanteFirmWare::Read_Setting()
 {
     Project_Dir.clear();
-    Device_IP = kDefaultIP;
-    Language_Name = kDefaultLanguage;
-    Enable_Internet = Enable_Update = Enable_Jump_Field_Tables = Double_Click_Auto_Size = false;
-
-    // A file that is missing or not well-formed leaves every default.
-    QDomDocument doc;
-    if (Xml::Load(doc, JoinPath(Exe_Dir, kSettingsFile)) != Xml::LoadResult::Ok)
-        return;
-    const QDomElement root = Xml::Root(doc);
-    Project_Name = Xml::ChildText(Xml::Child(root, QStringLiteral("lastproj")), QStringLiteral("projectname"));
-    Device_IP = Xml::ChildText(Xml::Child(root, QStringLiteral("lastipadd")), QStringLiteral("ipaddress"), kDefaultIP);
-    Language_Name =
-        Xml::ChildText(Xml::Child(root, QStringLiteral("lastlang")), QStringLiteral("language"), kDefaultLanguage);
-    const QDomElement internet = Xml::Child(root, QStringLiteral("lastinternet"));
-    Enable_Internet = FlagOf(internet, QStringLiteral("enable_internet"));
-    Enable_Update = FlagOf(internet, QStringLiteral("enable_update"));
-    Enable_Jump_Field_Tables = FlagOf(internet, QStringLiteral("enable_jump_field_tables"));
-    Double_Click_Auto_Size = FlagOf(internet, QStringLiteral("Double_Click_Auto_Size"));
+    Read_Program_Settings(JoinPath(Exe_Dir, Program_Settings_File));
 }
 
 bool TFVostrelanteFirmWare::Save_Setting(QString* error)
 {
-    XmlWriter w(QStringLiteral("Conf_Settings"));
-    auto section = [&w](const char* name, const char* child, const QString& value) {
-        w.StartElement(QString::fromLatin1(name));
-        w.TextElement(QString::fromLatin1(child), value);
-        w.EndElement();
-    };
-    section("lastproj", "projectname", Project_Name);
-    section("lastipadd", "ipaddress", Device_IP);
-    section("lastlang", "language", Language_Name);
-    w.StartElement(QStringLiteral("lastinternet"));
-    w.TextElement(QStringLiteral("enable_internet"), FlagText(Enable_Internet));
-    w.TextElement(QStringLiteral("enable_update"), FlagText(Enable_Update));
-    w.TextElement(QStringLiteral("enable_jump_field_tables"), FlagText(Enable_Jump_Field_Tables));
-    w.TextElement(QStringLiteral("Double_Click_Auto_Size"), FlagText(Double_Click_Auto_Size));
-    w.EndElement();
-    return w.Save(JoinPath(Exe_Dir, kSettingsFile), QString(), error);
+    return SaveWholeFileTold(JoinPath(Exe_Dir, Program_Settings_File), Program_Settings_Content(), error);
 }
 
 void TFVostrelanteFirmWare::Save_Setting_Reported()
@@ -501,12 +463,10 @@ void TFVostrelanteFirmWare::Update_Device()
 
 std::int32_t TFVostrelanteFirmWare::Get_Type_BACnet()
 {
-    QDomDocument doc;
-    if (!QFileInfo::exists(File_ParGen) || Xml::Load(doc, File_ParGen) != Xml::LoadResult::Ok)
+    Xml::TElement root;
+    if (Load_Project_File(File_ParGen, root, nullptr) != TProjectFileLoad::Loaded)
         return 0;
-    bool ok = false;
-    const int value = Xml::ChildText(Xml::Root(doc), QStringLiteral("BACnet_Type")).toInt(&ok);
-    return ok ? value : 0;
+    return static_cast<std::int32_t>(TParGen(&root).Number(QStringLiteral("BACnet_Type"), 0));
 }
 
 void TFVostrelanteFirmWare::BACnet_EDE_File()
@@ -554,7 +514,14 @@ void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& 
     // The update program takes no arguments and is always shown.
     Q_UNUSED(Parameter);
     Q_UNUSED(tipo);
-    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs);
+    // No other step may run meanwhile, but the windows keep repainting: input is dropped, and the version
+    // check waits for the end.
+    const bool checking = Timer_Update->isActive();
+    Timer_Update->stop();
+    TInputBlock block;
+    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs, [&block] { block.Process_Waiting(); });
+    if (checking)
+        Timer_Update->start();
     if (run.Run == TProgramRun::prNotStarted)
         MessageDlg(QStringLiteral("The update program \"%1\" could not be started: %2").arg(NomeSW, run.Error),
                    TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});

@@ -3,10 +3,12 @@
 #include "support/QStringPrinter.h"
 #include "support/TempProgramFolder.h"
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -255,5 +257,49 @@ TEST_F(LoadLanguage, AFolderNamedLikeTheFileIsNoLanguageFile)
     Language_Name = QStringLiteral("Italiano");
     Load_Language();
     EXPECT_EQ(Lang(12), QStringLiteral("Info"));
+    EXPECT_EQ(Language_Name, QStringLiteral("English"));
+}
+
+// A settings file naming the language "../../outside/Evil" loaded a file from outside LANGUAGE.
+TEST_F(LoadLanguage, ANameThatIsNotAPlainFileNameReadsAsEnglish)
+{
+    folder.writeFile(QStringLiteral("outside/Evil.lng"), "STR12 = Evil\n");
+    folder.writeFile(QStringLiteral("LANGUAGE/sub/Evil.lng"), "STR12 = Evil\n");
+    folder.writeFile(QStringLiteral("LANGUAGE/English.lng"), "STR12 = Info\n");
+    folder.writeFile(QStringLiteral(".lng"), "STR12 = Evil\n");
+    for (const char* name : {"../outside/Evil", "sub/Evil", "..\\outside\\Evil", "..", ".", "", "/tmp/../x"}) {
+        SCOPED_TRACE(name);
+        Language_Name = QString::fromLatin1(name);
+        Load_Language();
+        EXPECT_EQ(Lang(12), QStringLiteral("Info"));
+        EXPECT_EQ(Language_Name, QStringLiteral("English"));
+    }
+}
+
+// A 200 MB language file delayed start-up by half a minute.
+TEST_F(LoadLanguage, ATooLargeFileIsRefusedWithAMessageAndAFifoIsNoLanguageFile)
+{
+    const QString huge = folder.writeFile(QStringLiteral("LANGUAGE/Huge.lng"), "STR12 = Huge\n");
+    ASSERT_TRUE(QFile::resize(huge, 16 * 1024 * 1024 + 1));
+    Language_Name = QStringLiteral("Huge");
+    QString error;
+    Load_Language(&error);
+    EXPECT_EQ(error, QStringLiteral("Error! The file %1 cannot be read: it is larger than 16 MB").arg(huge));
+    EXPECT_EQ(Lang_List, BuiltInTable());
+
+    // Just at the limit it is read.
+    ASSERT_TRUE(QFile::resize(huge, 16 * 1024 * 1024));
+    error.clear();
+    Load_Language(&error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(Lang(12), QStringLiteral("Huge"));
+
+    // A FIFO is not waited on: it reads as a missing language.
+    const QString fifo = folder.language() + QStringLiteral("/Pipe.lng");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(Load_Language_File(fifo, &error));
+    EXPECT_EQ(error, QStringLiteral("Error! The file %1 cannot be read: it is not a regular file").arg(fifo));
+    Language_Name = QStringLiteral("Pipe");
+    Load_Language();
     EXPECT_EQ(Language_Name, QStringLiteral("English"));
 }

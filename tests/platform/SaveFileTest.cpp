@@ -1,10 +1,10 @@
 #include "platform/SaveFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/QStringPrinter.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -13,28 +13,6 @@ QByteArray ReadAll(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
-
-// Caps the size of files this process may write, so a write fails half-way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &FOld);
-        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = FOld;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &FOld);
-        std::signal(SIGXFSZ, FOldHandler);
-    }
-
-private:
-    rlimit FOld{};
-    void (*FOldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -61,6 +39,37 @@ TEST(SaveWholeFile, AFailedWriteLeavesTheOldFileAndSaysWhy)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(ReadAll(path), QByteArray("old content"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.xml")});  // no temporary left
+}
+
+// A small file stays in QSaveFile's buffer, and commit renamed the temporary file even when writing that
+// buffer out failed: on a full disk every small file was emptied and reported as saved.
+TEST(SaveWholeFile, OnAFullDiskAnyFileKeepsTheOldContentAndTheSystemSaysWhy)
+{
+    const struct {
+        const char* name;
+        rlim_t limit;
+        int size;
+    } cases[] = {
+        {"small file, nothing fits", 0, 100},
+        {"small file, part fits", 16, 100},
+        {"large file, part fits", 4096, 64 * 1024},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.xml"));
+        ASSERT_TRUE(SaveWholeFile(path, "old content"));
+        QString message;
+        bool saved = true;
+        {
+            const FileSizeLimit full(c.limit);
+            saved = SaveWholeFileTold(path, QByteArray(c.size, 'x'), &message);
+        }
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(message.toStdString(), QStringLiteral("Error! The file %1 cannot be written: %2").arg(path, FileSizeLimit::Reason()).toStdString());
+        EXPECT_EQ(ReadAll(path), QByteArray("old content"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.xml")});
+    }
 }
 
 TEST(SaveWholeFile, AMissingFolderIsReported)

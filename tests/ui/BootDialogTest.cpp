@@ -1,6 +1,8 @@
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "core/USaveBincc.h"
 #include "platform/Ping.h"
+#include "support/FileSizeLimit.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QStringPrinter.h"
 #include "support/TempProgramFolder.h"
@@ -66,6 +68,8 @@ protected:
         Set_Project_File_Paths(Project_Dir);
         Read_Back = true;
         Device_IP = "10.0.0.7";
+        // The images the update step checks before it names them in the job.
+        EXPECT_TRUE(Compile_Bincc() && Save_Bincc());
     }
 
     // The dialog as the update step shows it, echoing through the given script.
@@ -282,8 +286,49 @@ TEST_F(BootDialog, AJobThatCannotBeWrittenIsReportedAndNothingStarts)
     Open({Answer});
     QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
     ASSERT_EQ(boxes.texts().size(), 1);
-    EXPECT_TRUE(boxes.texts()[0].startsWith("The update job \"" + Exe_Dir + "/Ethernet_Update.xml\" could not be written: "));
+    EXPECT_TRUE(boxes.texts()[0].startsWith("Error! The file " + Exe_Dir + "/Ethernet_Update.xml cannot be written: "));
     EXPECT_EQ(Runs(), 0);
+}
+
+// On a full disk the job file was emptied and the update program started on it all the same.
+TEST_F(BootDialog, OnAFullDiskTheOldJobStaysAndTheProgramIsNotStarted)
+{
+    WriteUpdateProgram();
+    const QString oldJob = folder.writeFile("Ethernet_Update.xml", "<Ethernet_Update>old</Ethernet_Update>");
+    Open({Answer});
+    {
+        const FileSizeLimit full(0);
+        QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    }
+    EXPECT_EQ(boxes.texts(), QStringList{"Error! The file " + Job() + " cannot be written: " + FileSizeLimit::Reason()});
+    EXPECT_EQ(Runs(), 0);
+    QFile job(oldJob);
+    ASSERT_TRUE(job.open(QIODevice::ReadOnly));
+    EXPECT_EQ(job.readAll(), QByteArray("<Ethernet_Update>old</Ethernet_Update>"));
+}
+
+// The update step never hands the program a job naming a mixed or half-written pair of images.
+TEST_F(BootDialog, ImagesThatAreNotAWholePairAreReportedAndNothingStarts)
+{
+    WriteUpdateProgram();
+    QFile bank2(Project_Dir + "/bin/bank2.bin");
+    ASSERT_TRUE(bank2.open(QIODevice::Append));
+    bank2.write("older");
+    bank2.close();
+    Open({Answer, Answer});
+    dialog.CB_Update_Options->setCurrentIndex(2);
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    EXPECT_EQ(boxes.texts(), QStringList{"Error! The device images in " + Project_Dir +
+                                         "/bin are not a whole pair: create them again"});
+    EXPECT_FALSE(QFileInfo::exists(Job()));
+    EXPECT_EQ(Runs(), 0);
+
+    // The firmware alone needs no images.
+    boxes.clear();
+    dialog.CB_Update_Options->setCurrentIndex(1);
+    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(Runs(), 1);
 }
 
 TEST_F(BootDialog, CannotBePressedAgainClosedOrEditedWhileAPressIsAtWork)

@@ -1,6 +1,7 @@
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "platform/Http.h"
+#include "support/FileSizeLimit.h"
 #include "support/FileDialogRecorder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QStringPrinter.h"
@@ -9,11 +10,16 @@
 #include "ui/UVostrelanteFirmWare.h"
 #include "widgets/button/SbButton.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -40,6 +46,14 @@ QByteArray Flags(const char* internet, const char* update, const char* jump, con
            "</enable_update><enable_jump_field_tables>" + jump + "</enable_jump_field_tables><Double_Click_Auto_Size>" +
            autoSize + "</Double_Click_Auto_Size></lastinternet>";
 }
+
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
 
 class MainWindow : public testing::Test {
 protected:
@@ -396,6 +410,7 @@ TEST_F(MainWindow, BacnetTypeOfTheParameterFile)
         {nullptr, 0},
         {"<ParGen><BACnet_Type>1</BACnet_Type></ParGen>", 1},
         {"<AnyRoot><BACnet_Type>1</BACnet_Type></AnyRoot>", 1},
+        {"<?xml version=\"1.0\"?><!--c--><ParGen><BACnet_Type>1</BACnet_Type></ParGen>", 1},
         {"<ParGen><BACnet_Type>abc</BACnet_Type></ParGen>", 0},
         {"<ParGen><Other>1</Other></ParGen>", 0},
         {"<ParGen><BACnet_Type>1", 0},
@@ -463,6 +478,55 @@ TEST_F(MainWindow, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowStillCl
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].Type, TMsgDlgType::mtError);
     EXPECT_TRUE(QFileInfo(folder.path() + "/Vostrelant.xml").isDir());
+}
+
+// For up to 150 s nothing repainted while the update program ran.
+TEST_F(MainWindow, WhileTheUpdateProgramRunsTheWindowsRepaintAndDropUserInput)
+{
+    Start();
+    const QString program = folder.writeFile("slow", "#!/bin/sh\nsleep 0.5\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    PaintCounter canvas;
+    canvas.resize(50, 50);
+    canvas.show();
+    QPushButton button("press");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    button.show();
+    QLineEdit edit;
+    edit.show();
+    QApplication::processEvents();
+    const int paintsBefore = canvas.paints;
+
+    canvas.update();
+    const QPointF at(5, 5);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(&button, new QMouseEvent(type, at, button.mapToGlobal(at), Qt::LeftButton,
+                                                             Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    main->Start_Program(program, QString(), false);
+    EXPECT_GT(canvas.paints, paintsBefore);   // painted before the program ended
+
+    QApplication::processEvents();
+    EXPECT_EQ(clicks, 0);   // dropped, not delivered after the wait
+    EXPECT_EQ(edit.text(), QString());
+    EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+// On a full disk the settings file was emptied without a word.
+TEST_F(MainWindow, OnAFullDiskTheOldSettingsStayAndTheSystemSaysWhy)
+{
+    const QByteArray old = Settings("", "1.1.1.1", "English", Flags("0", "0", "0", "0"));
+    const QString path = folder.writeFile("Vostrelant.xml", old);
+    Start();
+    Device_IP = "2.2.2.2";
+    main->show();
+    {
+        const FileSizeLimit full(0);
+        main->close();
+    }
+    EXPECT_EQ(boxes.texts(), QStringList{"Error! The file " + path + " cannot be written: " + FileSizeLimit::Reason()});
+    EXPECT_EQ(ReadAll(path), old);
 }
 
 } // namespace

@@ -491,7 +491,27 @@ public:
     TCellTextEvent OnLoadCell;
     TCellsChangedEvent OnCellsChanged;
 
+    // ---- Cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
+
+    // ---- Check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+
+    // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
+
+    // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
+
+    // ---- In-place editing
+
 protected:
+    // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
+
+    // ---- Overrides: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+
+    // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
+
+    // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
+
+    // ---- Overrides: in-place editing
+
     bool IsFixed(int ACol, int ARow) override;
     bool SelectCell(int ACol, int ARow) override;
     QString GetEditText(int ACol, int ARow) override;
@@ -517,6 +537,16 @@ private:
     void WriteColumnHeaders();
     void WriteRowHeaders();
     void ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding);
+
+    // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
+
+    // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+
+    // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
+
+    // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
+
+    // ---- State: in-place editing
 
     // Plain settings with their constructor values.
     struct Values {

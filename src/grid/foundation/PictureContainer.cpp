@@ -1,6 +1,7 @@
 #include "grid/foundation/PictureContainer.h"
 #include "grid/foundation/JpegCodec.h"
 #include "platform/Canvas.h"
+#include "platform/UserFile.h"
 #include <QFile>
 #include <QImage>
 #include <algorithm>
@@ -50,12 +51,13 @@ void THTMLPicture::Changed()
 
 void THTMLPicture::LoadFromFile(const QString& FileName)
 {
-    QFile f(FileName);
-    if (!f.open(QIODevice::ReadOnly)) {
+    // A FIFO or a file past the limit on a user's file is no picture, as a missing one.
+    QByteArray bytes;
+    if (!Read_User_File(FileName, bytes)) {
         FIsEmpty = true;
         return;
     }
-    SetData(f.readAll());
+    SetData(bytes);
     FIsEmpty = false;
     try {
         LoadPictureData();
