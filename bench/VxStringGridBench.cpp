@@ -17,16 +17,8 @@ namespace {
 
 constexpr int kCols = 10;
 
-// The string grid with the focus rectangle on its current cell, which the painting area will draw itself.
-class FocusedGrid : public TVxStringGrid {
-protected:
-    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override
-    {
-        TVxStringGrid::DrawCell(ACol, ARow, ARect, AState);
-        if (AState.testFlag(TGridDrawStateItem::gdFocused))
-            Canvas()->DrawFocusRect(ARect);
-    }
-};
+// The string grid draws the focus rectangle on its current cell itself.
+using FocusedGrid = TVxStringGrid;
 
 // Data rows 1..rows and columns 1..kCols; row 0 and column 0 are the headers, as Qt's views have them.
 std::unique_ptr<FocusedGrid> MakeGrid(int rows)

@@ -76,8 +76,8 @@ QString ExpandTabs(const QString& line)
 }
 
 struct TextLine {
-    QString raw; // with its prefix characters, as drawn
-    int width = 0;
+    QString raw;     // with its prefix characters, as drawn
+    int width = -1;  // -1 until someone needs it
 };
 
 // Splits the text into the lines DrawText shows, measured with the same advances as TextWidth.
@@ -96,7 +96,7 @@ std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, un
         if (format & DT_EXPANDTABS)
             para = ExpandTabs(para);
         if (!wrap) {
-            lines.push_back({para, measure(para)});
+            lines.push_back({para, -1});
             continue;
         }
         // Greedy breaking between words; a word wider than the line stays whole.
@@ -190,6 +190,32 @@ TCanvas::TCanvas() = default;
 
 TCanvas::TCanvas(QImage* image) : FImage(image) {}
 
+const QFont& TCanvas::CurrentQFont() const
+{
+    if (!FBuiltMetrics || !(FBuiltFor == FFont)) {
+        FBuiltFor = FFont;
+        FBuilt = FFont.toQFont();
+        FBuiltMetrics = std::make_unique<QFontMetrics>(FBuilt);
+    }
+    return FBuilt;
+}
+
+const QFontMetrics& TCanvas::Metrics() const
+{
+    CurrentQFont();
+    return *FBuiltMetrics;
+}
+
+TPoint TCanvas::PenPos() const
+{
+    if (FPenAfterText) {
+        FPenPos.X += FPenMetrics->horizontalAdvance(FPenText);
+        FPenAfterText = false;
+        FPenText.clear();
+    }
+    return FPenPos;
+}
+
 TCanvas::~TCanvas() = default;
 
 void TCanvas::BeginPaint(QPainter* painter)
@@ -254,6 +280,22 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
     if (FPen.Style() == TPenStyle::psClear || !Painter())
         return;
     QPainter* p = Painter();
+    struct XorScope {
+        QPainter* p;
+        bool on;
+        XorScope(QPainter* painter, bool xorMode) : p(painter), on(xorMode)
+        {
+            if (on) {
+                p->save();
+                p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            }
+        }
+        ~XorScope()
+        {
+            if (on)
+                p->restore();
+        }
+    } xorScope(p, FPen.Mode() == TPenMode::pmXor);
     if (FPen.Width() > 1) {
         ApplyPen();
         QPen pen = p->pen();
@@ -304,7 +346,7 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
 
 void TCanvas::LineTo(int X, int Y)
 {
-    LinePixels(FPenPos, {X, Y});
+    LinePixels(PenPos(), {X, Y});
     FPenPos = {X, Y};
 }
 
@@ -333,13 +375,10 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
         p->drawRect(OutlinePath(X1, Y1, X2, Y2));
         return;
     }
-    const TPoint saved = FPenPos;
-    FPenPos = {X1, Y1};
-    LineTo(X2 - 1, Y1);
-    LineTo(X2 - 1, Y2 - 1);
-    LineTo(X1, Y2 - 1);
-    LineTo(X1, Y1);
-    FPenPos = saved;
+    LinePixels({X1, Y1}, {X2 - 1, Y1});
+    LinePixels({X2 - 1, Y1}, {X2 - 1, Y2 - 1});
+    LinePixels({X2 - 1, Y2 - 1}, {X1, Y2 - 1});
+    LinePixels({X1, Y2 - 1}, {X1, Y1});
 }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight)
@@ -444,27 +483,40 @@ void TCanvas::SetPixels(int X, int Y, TColor value)
 
 int TCanvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(FFont.toQFont()).horizontalAdvance(text);
+    return Metrics().horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight(const QString& text) const
 {
     Q_UNUSED(text);
-    return QFontMetrics(FFont.toQFont()).height();
+    return Metrics().height();
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& text)
 {
-    const QFontMetrics fm(FFont.toQFont());
-    const int width = fm.horizontalAdvance(text);
-    if (QPainter* p = Painter()) {
-        if (FBrush.Style() != TBrushStyle::bsClear)
-            p->fillRect(QRect(X, Y, width, fm.height()), ToQColor(FBrush.Color()));
-        p->setFont(FFont.toQFont());
-        p->setPen(ToQColor(FFont.Color()));
-        p->drawText(QPoint(X, Y + fm.ascent()), text);
+    const QFontMetrics& fm = Metrics();
+    FPenPos = {X, Y};
+    FPenAfterText = true;
+    FPenText = text;
+    if (!FPenMetrics)
+        FPenMetrics = std::make_unique<QFontMetrics>(fm);
+    else
+        *FPenMetrics = fm;
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    if (FBrush.Style() != TBrushStyle::bsClear) {
+        const int width = fm.horizontalAdvance(text);
+        p->fillRect(QRect(X, Y, width, fm.height()), ToQColor(FBrush.Color()));
+        FPenPos.X += width;
+        FPenAfterText = false;
+        FPenText.clear();
     }
-    FPenPos = {X + width, Y};
+    const QFont& font = CurrentQFont();
+    if (p->font() != font)
+        p->setFont(font);
+    p->setPen(ToQColor(FFont.Color()));
+    p->drawText(QPoint(X, Y + fm.ascent()), text);
 }
 
 void TCanvas::TextRect(const TRect& r, int X, int Y, const QString& text)
@@ -484,15 +536,20 @@ void TCanvas::TextRect(const TRect& r, int X, int Y, const QString& text)
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
 {
-    const QFont font = FFont.toQFont();
-    const QFontMetrics fm(font);
+    const QFont& font = CurrentQFont();
+    const QFontMetrics& fm = Metrics();
     std::vector<TextLine> lines = LayoutText(text, fm, format, std::max(0, r.Width()));
     const int lineHeight = fm.height();
     const int height = int(lines.size()) * lineHeight;
+    auto widthOf = [&](TextLine& line) {
+        if (line.width < 0)
+            line.width = fm.horizontalAdvance(StripPrefix(line.raw, format));
+        return line.width;
+    };
     if (format & DT_CALCRECT) {
         int widest = 0;
-        for (const auto& line : lines)
-            widest = std::max(widest, line.width);
+        for (auto& line : lines)
+            widest = std::max(widest, widthOf(line));
         r.Right = r.Left + widest;
         r.Bottom = r.Top + height;
         return height;
@@ -508,28 +565,35 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
     p->save();
     if (!(format & DT_NOCLIP))
         p->setClipRect(r.toQRect(), Qt::IntersectClip);
+    const QColor textColor = ToQColor(FFont.Color());
     p->setFont(font);
-    p->setPen(ToQColor(FFont.Color()));
+    p->setPen(textColor);
     int mnemonic = 0;
     if (format & DT_HIDEPREFIX)
         mnemonic = Qt::TextHideMnemonic;
     else if (!(format & DT_NOPREFIX))
         mnemonic = Qt::TextShowMnemonic;
+    const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
     for (auto& line : lines) {
-        if ((format & DT_END_ELLIPSIS) && line.width > r.Width()) {
+        if ((format & DT_END_ELLIPSIS) && widthOf(line) > r.Width()) {
             line.raw = fm.elidedText(StripPrefix(line.raw, format), Qt::ElideRight, std::max(0, r.Width()));
             line.width = fm.horizontalAdvance(line.raw);
             mnemonic = 0;
         }
         int x = r.Left;
         if (format & DT_CENTER)
-            x = r.Left + (r.Width() - line.width) / 2;
+            x = r.Left + (r.Width() - widthOf(line)) / 2;
         else if (format & DT_RIGHT)
-            x = r.Right - line.width;
-        const QRect box(x, y, line.width, lineHeight);
-        if (FBrush.Style() != TBrushStyle::bsClear)
-            p->fillRect(box, ToQColor(FBrush.Color()));
-        p->drawText(box.adjusted(0, 0, lineHeight, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | mnemonic, line.raw);
+            x = r.Right - widthOf(line);
+        if (opaque)
+            p->fillRect(QRect(x, y, widthOf(line), lineHeight), ToQColor(FBrush.Color()));
+        if (mnemonic == 0) {
+            // Plain text needs no layout box: drawn at its baseline, as TextOut does.
+            p->drawText(QPoint(x, y + fm.ascent()), line.raw);
+        } else {
+            const QRect box(x, y, std::max(0, line.width) + 4 * lineHeight, lineHeight);
+            p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | mnemonic, line.raw);
+        }
         y += lineHeight;
     }
     p->restore();

@@ -4,11 +4,12 @@
 #include "platform/Types.h"
 #include <QFlags>
 #include <QImage>
+#include <QFont>
 #include <QString>
 #include <memory>
 #include <vector>
 
-class QFont;
+class QFontMetrics;
 class QPaintDevice;
 class QPainter;
 
@@ -46,6 +47,8 @@ private:
 };
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// pmXor: lines combine their colour with the pixels by exclusive or, so a line drawn twice is gone.
+enum class TPenMode { pmCopy, pmXor };
 
 class TPen {
 public:
@@ -55,11 +58,14 @@ public:
     void SetWidth(int value) { FWidth = value < 1 ? 1 : value; }
     TPenStyle Style() const { return FStyle; }
     void SetStyle(TPenStyle value) { FStyle = value; }
+    TPenMode Mode() const { return FMode; }
+    void SetMode(TPenMode value) { FMode = value; }
 
 private:
     TColor FColor = clBlack;
     int FWidth = 1;
     TPenStyle FStyle = TPenStyle::psSolid;
+    TPenMode FMode = TPenMode::pmCopy;
 };
 
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
@@ -119,9 +125,9 @@ public:
     TFont& Font() { return FFont; }
     void SetFont(const TFont& value) { FFont = value; }
 
-    TPoint PenPos() const { return FPenPos; }
-    void SetPenPos(TPoint value) { FPenPos = value; }
-    void MoveTo(int X, int Y) { FPenPos = {X, Y}; }
+    TPoint PenPos() const;
+    void SetPenPos(TPoint value) { FPenPos = value; FPenAfterText = false; }
+    void MoveTo(int X, int Y) { SetPenPos({X, Y}); }
     void LineTo(int X, int Y);
 
     void Rectangle(int X1, int Y1, int X2, int Y2);
@@ -159,6 +165,9 @@ private:
     void DrawImage(const QRect& target, const TBitmap& bitmap);
     void ApplyPen();
     void ApplyBrush();
+    // The font is built once per change of FFont, not per string.
+    const QFont& CurrentQFont() const;
+    const QFontMetrics& Metrics() const;
 
     QImage* FImage = nullptr;
     std::unique_ptr<QPainter> FOwn;
@@ -168,7 +177,14 @@ private:
     TPen FPen;
     TBrush FBrush;
     TFont FFont;
-    TPoint FPenPos;
+    mutable TPoint FPenPos;
+    // TextOut moves the pen past its text; the width is only measured when someone asks for the position.
+    mutable bool FPenAfterText = false;
+    mutable QString FPenText;
+    mutable std::unique_ptr<QFontMetrics> FPenMetrics;   // the font the text was written in
+    mutable TFont FBuiltFor;
+    mutable QFont FBuilt;
+    mutable std::unique_ptr<QFontMetrics> FBuiltMetrics;
 };
 
 enum class TTransparentMode { tmAuto, tmFixed };

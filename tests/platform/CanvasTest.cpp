@@ -246,6 +246,35 @@ TEST(TCanvas, TextIsOpaqueUnlessTheBrushIsClearAndMeasuresWithoutASurface)
     EXPECT_EQ(FromQColor(image.pixelColor(2, 2)), clWhite);
 }
 
+TEST(TCanvas, XorLinesDrawnTwiceLeaveNoTrace)
+{
+    PaintSurface s(20, 10, QColor(0x12, 0x34, 0x56));
+    s.canvas.Pen().SetMode(TPenMode::pmXor);
+    s.canvas.Pen().SetColor(clWhite);
+    s.canvas.Pen().SetStyle(TPenStyle::psDot);
+    s.canvas.MoveTo(0, 5);
+    s.canvas.LineTo(20, 5);
+    EXPECT_EQ(s.Pixel(0, 5), RGB(0xFF - 0x12, 0xFF - 0x34, 0xFF - 0x56));   // inverted
+    EXPECT_EQ(s.Pixel(3, 5), RGB(0x12, 0x34, 0x56));                      // a gap of the dots
+    s.canvas.MoveTo(0, 5);
+    s.canvas.LineTo(20, 5);
+    EXPECT_EQ(s.Count(RGB(0x12, 0x34, 0x56)), 200);
+}
+
+TEST(TCanvas, TransparentTextMovesThePenByItsWidthInTheFontItWasWrittenIn)
+{
+    PaintSurface s(120, 30);
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    const int w = s.canvas.TextWidth("Hello");
+    s.canvas.TextOut(3, 4, "Hello");
+    s.canvas.Font().SetSize(20);   // changed before anyone asked where the pen went
+    EXPECT_EQ(s.canvas.PenPos(), Point(3 + w, 4));
+    EXPECT_GT(s.canvas.TextWidth("Hello"), w);
+    s.canvas.TextOut(0, 0, "Hi");
+    s.canvas.LineTo(100, 0);       // a line starts where the text ended
+    EXPECT_EQ(s.canvas.PenPos(), Point(100, 0));
+}
+
 TEST(TCanvas, DrawTextAlignsClipsAndMeasures)
 {
     QImage image(100, 40, QImage::Format_RGB32);

@@ -7,6 +7,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/PictureContainer.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/paint/GridLookHost.h"
 #include <QScrollBar>
 #include <QStyle>
 
@@ -22,7 +23,7 @@ TVxStringGrid::TVxStringGrid(QWidget* AOwner)
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
 
-    F.ZarnGradientTo = ColorToRGB(clBtnFace);
+    FAppearance.Zarn.To = ColorToRGB(clBtnFace);
     F.ScrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 
     CreateEditorControls();
@@ -35,7 +36,8 @@ void TVxStringGrid::CreateOwnedObjects()
     FSearchFooter = std::make_unique<TSearchFooter>(IsDesigning());
     FPrintSettings = std::make_unique<TPrintSettings>(this);
     FHTMLSettings = std::make_unique<THTMLSettings>();
-    FControlLook = std::make_unique<TControlLook>(this);
+    FLookHost = MakeGridLookHost(*this);
+    FControlLook = std::make_unique<TControlLook>(FLookHost.get());
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](QObject*) { NavigationChanged(); };
     FColumnSize = std::make_unique<TColumnSize>(this);
@@ -55,7 +57,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FSortIndexes = std::make_unique<TSortIndexList>();
     FMergedColumns = std::make_unique<TIntList>(0, 0);
     FRowIndicator = std::make_unique<TBitmap>();
-    FBackGround = std::make_unique<TBackGround>(this);
+    FBackGround = std::make_unique<TBackGround>(FLookHost.get());
     FControlList = std::make_unique<TControlList>();
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FShowModified = std::make_unique<TShowModified>();

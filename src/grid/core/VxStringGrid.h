@@ -8,6 +8,7 @@
 //   VxStringGridAppearance.cpp  selection hiding, appearance setters, notifications and listeners
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
+#include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
 #include <QStringList>
 #include <memory>
@@ -37,8 +38,6 @@ class THiddenColumns;
 class TArrowWindow;
 class TGridFocusWindow;
 
-enum class TGridLook { glStandard, glSoft, glClassic, glZarn, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
-enum class TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum class TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
@@ -90,6 +89,10 @@ using TCellsChangedEvent = std::function<void(QObject* Sender, const TRect& R)>;
 #define VX_GRID_LOOK(Type, Name) \
     Type Name() const { return F.Name; } \
     void Set##Name(Type value) { SetProperty(F.Name, value, [this] { Invalidate(); }); }
+// An appearance value the looks set and the painter reads, kept in FAppearance.
+#define VX_GRID_APPEARANCE(Type, Name, Field) \
+    Type Name() const { return FAppearance.Field; } \
+    void Set##Name(Type value) { SetProperty(FAppearance.Field, value, [this] { Invalidate(); }); }
 
 class TVxStringGrid : public TBaseGrid {
     Q_OBJECT
@@ -236,11 +239,11 @@ public:
     TEditorType CurrentEditor() const { return FCurrentEditor; }
 
     // Selection and behaviour setters.
-    VX_GRID_LOOK(TColor, SelectionColor)
-    VX_GRID_LOOK(TColor, SelectionColorTo)
-    VX_GRID_LOOK(TColor, SelectionMirrorColor)
-    VX_GRID_LOOK(TColor, SelectionMirrorColorTo)
-    VX_GRID_LOOK(TColor, SelectionTextColor)
+    VX_GRID_APPEARANCE(TColor, SelectionColor, SelectionColor)
+    VX_GRID_APPEARANCE(TColor, SelectionColorTo, SelectionColorTo)
+    VX_GRID_APPEARANCE(TColor, SelectionMirrorColor, SelectionMirrorColor)
+    VX_GRID_APPEARANCE(TColor, SelectionMirrorColorTo, SelectionMirrorColorTo)
+    VX_GRID_APPEARANCE(TColor, SelectionTextColor, SelectionTextColor)
     VX_GRID_LOOK(bool, SelectionColorMixer)
     VX_GRID_LOOK(bool, SelectionRectangle)
     VX_GRID_LOOK(bool, SelectionResizer)
@@ -255,16 +258,24 @@ public:
     void SetSpreadSheet(bool Value);
     bool AutoSize() const { return F.AutoSize; }
     void SetAutoSize(bool Value) { F.AutoSize = Value; }   // sizing the columns to content lands with auto-sizing
-    bool Flat() const { return F.Flat; }
+    bool Flat() const { return FAppearance.Flat; }
     void SetFlat(bool Value);
-    TColor ZarnGradientFrom() const { return F.ZarnGradientFrom; }
-    void SetZarnGradientFrom(TColor Value) { SetZarnColor(F.ZarnGradientFrom, Value); }
-    TColor ZarnGradientTo() const { return F.ZarnGradientTo; }
-    void SetZarnGradientTo(TColor Value) { SetZarnColor(F.ZarnGradientTo, Value); }
-    TColor ZarnGradientMirrorFrom() const { return F.ZarnGradientMirrorFrom; }
-    void SetZarnGradientMirrorFrom(TColor Value) { SetZarnColor(F.ZarnGradientMirrorFrom, Value); }
-    TColor ZarnGradientMirrorTo() const { return F.ZarnGradientMirrorTo; }
-    void SetZarnGradientMirrorTo(TColor Value) { SetZarnColor(F.ZarnGradientMirrorTo, Value); }
+    TColor ZarnGradientFrom() const { return FAppearance.Zarn.From; }
+    void SetZarnGradientFrom(TColor Value) { SetZarnColor(FAppearance.Zarn.From, Value); }
+    TColor ZarnGradientTo() const { return FAppearance.Zarn.To; }
+    void SetZarnGradientTo(TColor Value) { SetZarnColor(FAppearance.Zarn.To, Value); }
+    TColor ZarnGradientMirrorFrom() const { return FAppearance.Zarn.MirrorFrom; }
+    void SetZarnGradientMirrorFrom(TColor Value) { SetZarnColor(FAppearance.Zarn.MirrorFrom, Value); }
+    TColor ZarnGradientMirrorTo() const { return FAppearance.Zarn.MirrorTo; }
+    void SetZarnGradientMirrorTo(TColor Value) { SetZarnColor(FAppearance.Zarn.MirrorTo, Value); }
+    // The looks, styles and tones (GridLook.h); the painter reads the appearance.
+    TGridAppearance& Appearance() { return FAppearance; }
+    const TGridAppearance& Appearance() const { return FAppearance; }
+    TLookHost& LookHost() const { return *FLookHost; }
+    void SetStyle(TVxGridStyle AStyle) { ::SetStyle(*FLookHost, AStyle); }
+    void SetComponentStyle(TZarnStyle AStyle) { ::SetComponentStyle(*FLookHost, AStyle); }
+    void SetColorTones(const TColorTones& ATones) { ::SetColorTones(*FLookHost, ATones); }
+    void SetTheme(int Scheme) { ::SetTheme(*FLookHost, Scheme); }
 
     // Plain settings, read by the areas that use them.
     VX_GRID_VALUE(QString, FloatFormat)
@@ -273,11 +284,12 @@ public:
     VX_GRID_VALUE(QChar, PasswordChar)
     VX_GRID_VALUE(QString, XMLEncoding)
     VX_GRID_VALUE(QString, FilterDropDownClear)
-    VX_GRID_VALUE(TGridLook, Look)
+    TGridLook Look() const { return FAppearance.Look; }
+    void SetLook(TGridLook Value) { ::SetLook(*FLookHost, Value); }
     VX_GRID_VALUE(TColor, HintColor)
     VX_GRID_VALUE(TColor, URLColor)
     VX_GRID_VALUE(TColor, DisabledFontColor)
-    VX_GRID_VALUE(TScrollType, ScrollType)
+    VX_GRID_APPEARANCE(TScrollType, ScrollType, ScrollType)
     VX_GRID_VALUE(TColor, ScrollColor)
     VX_GRID_VALUE(int, ScrollWidth)
     VX_GRID_VALUE(TScrollBarAlways, ScrollBarAlways)
@@ -356,7 +368,7 @@ public:
     void Assign(const QObject* Source);
     virtual void AssignCells(const QObject* Source);
     void Invalidate();
-    TColor BorderColor() const { return FBorderColor; }
+    TColor BorderColor() const { return FAppearance.BorderColor; }
     void SetBorderColor(TColor Value);
     // The first form up the parent chain, the control itself when it is one.
     static QWidget* FindParentForm(QWidget* Control);
@@ -379,10 +391,10 @@ public:
     void SetAutoThemeAdapt(bool Value);
     bool ActiveCellShow() const { return FActiveCellShow; }
     void SetActiveCellShow(bool Value) { SetPropertyAlways(FActiveCellShow, Value, [this] { Invalidate(); }); }
-    TColor ActiveCellColor() const { return FActiveCellColor; }
-    void SetActiveCellColor(TColor Value) { SetPropertyAlways(FActiveCellColor, Value, [this] { Invalidate(); }); }
-    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
-    void SetActiveCellColorTo(TColor Value) { SetPropertyAlways(FActiveCellColorTo, Value, [this] { Invalidate(); }); }
+    TColor ActiveCellColor() const { return FAppearance.ActiveCellColor; }
+    void SetActiveCellColor(TColor Value) { SetPropertyAlways(FAppearance.ActiveCellColor, Value, [this] { Invalidate(); }); }
+    TColor ActiveCellColorTo() const { return FAppearance.ActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor Value) { SetPropertyAlways(FAppearance.ActiveCellColorTo, Value, [this] { Invalidate(); }); }
     TPoint XYOffset() const { return FXYOffset; }
     void SetXYOffset(TPoint Value) { SetPropertyAlways(FXYOffset, Value, [this] { Invalidate(); }); }
     void UpdateXYOffset(int X, int Y) { FXYOffset = Point(X, Y); }
@@ -395,6 +407,20 @@ public:
     virtual void CellsChanged(const TRect& R);
     // A component the grid refers to is going away: the grid forgets it.
     void Notification(QObject* AComponent);
+
+    // ---- Painting (grid/paint/VxStringGridPaint.cpp)
+    // The text a cell shows: a number through OnGetFloatFormat when that is assigned. ACol is a real column.
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    VX_GRID_VALUE(bool, EnhTextSize)
+    VX_GRID_VALUE(bool, NoImageAndText)
+    VX_GRID_VALUE(bool, XYOffsetTopLeftOnly)
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TNotifyEvent OnPainted;
 
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
@@ -527,8 +553,16 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     // End of loading: headers written, minimum counts recorded, the grid marked loaded.
     virtual void Loaded();
+    void Paint() override;
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
 
 private:
+    friend class TGridPaintHost;
+    void PaintOutsideCells(TCanvas& c);
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);
@@ -559,12 +593,6 @@ private:
         QChar PasswordChar = QLatin1Char('*');
         QString XMLEncoding = QStringLiteral("ISO-8859-1");
         QString FilterDropDownClear = QStringLiteral("(All)");
-        TGridLook Look = TGridLook::glXP;
-        TColor SelectionColor = 0xEACAB6;
-        TColor SelectionColorTo = clNone;
-        TColor SelectionMirrorColor = clNone;
-        TColor SelectionMirrorColorTo = clNone;
-        TColor SelectionTextColor = clBlack;
         bool SelectionColorMixer = false;
         int SelectionColorMixerFactor = 50;
         TColor SelectionRectangleColor = clBlack;
@@ -574,17 +602,12 @@ private:
         TColor HintColor = clInfoBk;
         TColor URLColor = 0xFF0000;
         TColor DisabledFontColor = clSilver;
-        TScrollType ScrollType = TScrollType::ssNormal;
         TColor ScrollColor = clNone;
         int ScrollWidth = 0;
         TScrollBarAlways ScrollBarAlways = TScrollBarAlways::saNone;
         TScrollHintType ScrollHints = TScrollHintType::shNone;
         bool ScrollProportional = false;
         bool ScrollSynch = false;
-        TColor ZarnGradientFrom = clWhite;
-        TColor ZarnGradientTo = clNone;
-        TColor ZarnGradientMirrorFrom = clNone;
-        TColor ZarnGradientMirrorTo = clNone;
         TEditorType DefaultEditor = TEditorType::edNormal;
         TInvalidEntryIcon InvalidEntryIcon = TInvalidEntryIcon::ieWarning;
         QString InvalidEntryTitle;
@@ -606,7 +629,6 @@ private:
         QString ValidChars;
         bool SpreadSheet = false;
         bool AutoSize = false;
-        bool Flat = false;
         bool FitCellsInGrid = true;
         bool FilterNormalCellsOnly = true;
         bool AutoFilterUpdate = true;
@@ -651,9 +673,14 @@ private:
         bool SizeWithForm = false;
         bool URLShow = false;
         bool URLEdit = false;
+        bool EnhTextSize = false;
+        bool NoImageAndText = false;
+        bool XYOffsetTopLeftOnly = false;
     } F;
 
+    TGridAppearance FAppearance;
     // Owned objects, in the order the constructor makes them.
+    std::unique_ptr<TLookHost> FLookHost;
     std::unique_ptr<TFont> FCellFont;   // scratch font answered by GetCellFont
     std::unique_ptr<TFocusHelper> FFocusHelper;
     std::unique_ptr<TSearchFooter> FSearchFooter;
@@ -710,7 +737,6 @@ private:
     bool FEditChange = false;     // skips one repaint after an edit change
     bool FNoEditChange = false;   // the editor is being loaded: no OnEditChange; the editor clears it
     bool FDestroying = false;
-    TColor FBorderColor = 0xB99D7F;
 
     // Appearance and listeners.
     TGridRect FOldSelection;
@@ -722,8 +748,6 @@ private:
     bool FHovering = false;
     bool FAutoThemeAdapt = false;
     bool FActiveCellShow = false;
-    TColor FActiveCellColor = 0x808080;
-    TColor FActiveCellColorTo = clNone;
     TPoint FXYOffset{2, 2};
     ITVxStringGridSelect* FISelect = nullptr;
     std::vector<TGridChangeNotifier*> FNotifierList;
@@ -731,3 +755,4 @@ private:
 
 #undef VX_GRID_VALUE
 #undef VX_GRID_LOOK
+#undef VX_GRID_APPEARANCE

@@ -174,7 +174,7 @@ void TVxStringGrid::SetSpreadSheet(bool Value)
 
 void TVxStringGrid::SetFlat(bool Value)
 {
-    F.Flat = Value;
+    FAppearance.Flat = Value;
     if (!FLoading)
         Invalidate();
 }

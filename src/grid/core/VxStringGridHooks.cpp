@@ -62,7 +62,7 @@ void TVxStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBru
     const bool headerOfCurrentCol = ACol == Col() && FixedRows() > 0 && ARow == FixedRows() - 1;
     if (FActiveCellShow && (headerOfCurrentRow || headerOfCurrentCol)) {
         *AFont = *FActiveCellFont;
-        ABrush->SetColor(FActiveCellColor);
+        ABrush->SetColor(FAppearance.ActiveCellColor);
     }
     if (const TCellProperties* p = ExistingProps(ACol, ARow)) {
         // A cell showing a graphic keeps its background to the graphic's painter.
@@ -250,7 +250,7 @@ void TVxStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 
 void TVxStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
 {
-    if (F.Look == TGridLook::glVista || F.Look == TGridLook::glWin7 || F.Look == TGridLook::glOffice2007)
+    if (Look() == TGridLook::glVista || Look() == TGridLook::glWin7 || Look() == TGridLook::glOffice2007)
         InvalidateGridRect(Selection());
     FSelectionChanged = true;
     if (OnSelectionChanged)

@@ -39,8 +39,8 @@ void TVxStringGrid::Assign(const QObject* Source)
     if (!src || src == this)
         return;
     SetFont(src->Font());
-    FActiveCellColor = src->FActiveCellColor;
-    FActiveCellColorTo = src->FActiveCellColorTo;
+    FAppearance.ActiveCellColor = src->FAppearance.ActiveCellColor;
+    FAppearance.ActiveCellColorTo = src->FAppearance.ActiveCellColorTo;
     *FActiveCellFont = *src->FActiveCellFont;
     FActiveCellShow = src->FActiveCellShow;
     SetActiveRowShow(src->ActiveRowShow());
@@ -84,7 +84,7 @@ void TVxStringGrid::Assign(const QObject* Source)
     F.ScrollBarAlways = src->F.ScrollBarAlways;
     SetScrollBars(src->ScrollBars());
     F.ScrollColor = src->F.ScrollColor;
-    F.ScrollType = src->F.ScrollType;
+    FAppearance.ScrollType = src->FAppearance.ScrollType;
     F.ScrollWidth = src->F.ScrollWidth;
     AssignCells(Source);
 }
@@ -112,7 +112,7 @@ void TVxStringGrid::Invalidate()
 
 void TVxStringGrid::SetBorderColor(TColor Value)
 {
-    SetProperty(FBorderColor, Value, [this] { update(); });
+    SetProperty(FAppearance.BorderColor, Value, [this] { update(); });
 }
 
 QWidget* TVxStringGrid::FindParentForm(QWidget* Control)

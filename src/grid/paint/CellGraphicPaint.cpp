@@ -1,0 +1,70 @@
+#include "grid/paint/CellGraphicPaint.h"
+#include "grid/foundation/GridProgress.h"
+#include "grid/foundation/GridText.h"
+#include <algorithm>
+#include <cmath>
+
+bool DataImageIndex(const QString& CellText, int CellIndex, int ImageCount, int& Index)
+{
+    bool ok = false;
+    const long long value = CellText.trimmed().toLongLong(&ok);
+    if (!ok)
+        return false;
+    const long long index = value + CellIndex;
+    if (index < 0 || index >= ImageCount)
+        return false;
+    Index = int(index);
+    return true;
+}
+
+int RangePercent(double Value, double From, double To)
+{
+    if (To == From || !std::isfinite(Value))
+        return 0;
+    return std::clamp(Nearest(std::abs(Value - From) / std::abs(To - From) * 100.0), 0, 100);
+}
+
+void DrawRating(TCanvas& Canvas, int X, int Y, double Value, int Count, TColor EmptyColor, TColor FillColor)
+{
+    const double v = Nearest(Value * 2) / 2.0;
+    for (int i = 1; i <= Count; ++i) {
+        const int x = X + (i - 1) * 18;
+        PaintCellShape(Canvas, x, Y, 16, 16, TCellShape::csStar, i > v ? EmptyColor : FillColor,
+                       i > v ? EmptyColor : FillColor);
+        if (i > v && v > i - 1)
+            PaintCellShape(Canvas, x, Y, 16, 16, TCellShape::csHalfStar, FillColor, FillColor);
+    }
+}
+
+void DrawCommentMark(TCanvas& Canvas, const TRect& R, TColor Color)
+{
+    Canvas.Pen().SetColor(Color);
+    Canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    Canvas.Brush().SetColor(Color);
+    Canvas.Polygon({{R.Right - 7, R.Top}, {R.Right - 2, R.Top}, {R.Right - 2, R.Top + 5}});
+}
+
+void DrawExpandChevron(TCanvas& Canvas, int Right, int Top, bool Expanded)
+{
+    Canvas.Pen().SetColor(clBlack);
+    Canvas.Pen().SetWidth(1);
+    if (Expanded)
+        Canvas.Polyline({{Right - 10, Top + 8}, {Right - 7, Top + 5}, {Right - 3, Top + 9}});
+    else
+        Canvas.Polyline({{Right - 10, Top + 5}, {Right - 7, Top + 8}, {Right - 3, Top + 4}});
+}
+
+int CheckBoxLeft(const TRect& R, TAlignment HA, int W, int T, bool ReplacesText)
+{
+    const int width = R.Width();
+    switch (HA) {
+    case TAlignment::taRightJustify:
+        return std::max(R.Left + 1, ReplacesText ? R.Right - W - 1 : R.Right - T - W - 1);
+    case TAlignment::taCenter:
+        if (ReplacesText || T == 0)
+            return R.Left + std::max(0, width - W) / 2;
+        return std::max(R.Left + 1, R.Left + std::max(0, width - T) / 2 - W);
+    default:
+        return R.Left + 1;
+    }
+}
