@@ -172,9 +172,7 @@ TEST(GridCellGraphic, SizesBesideText)
         QString text;
         TPoint expected;
     };
-    int w16 = 16;
     Picture bmp{16, 16};
-    (void)w16;
     const int check = g.ControlLook().CheckSize();
     const Case cases[] = {
         {"bitmap left top with text", [&](TCellGraphic& c) { c.SetBitmap(&bmp, false, TCellHAlign::haLeft, TCellVAlign::vaTop); }, "t", {0, 0}},
