@@ -1,6 +1,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/HiddenColumns.h"
+#include "grid/core/HiddenIndexMap.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridWindows.h"
@@ -12,7 +13,7 @@
 #include <QStyle>
 
 TVxStringGrid::TVxStringGrid(QWidget* AOwner)
-    : TBaseGrid(AOwner), FAllColWidths(THiddenColumns::MaxColumns + 1, 0)
+    : TBaseGrid(AOwner), FAllColWidths(MaxHiddenColumns + 1, 0)
 {
     FDefaultAlignment = TAlignment::taLeftJustify;
     CreateOwnedObjects();
@@ -66,7 +67,8 @@ void TVxStringGrid::CreateOwnedObjects()
             InvalidateCell(0, r);
     };
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
-    FHiddenColumns = std::make_unique<THiddenColumns>();
+    FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
+    FHiddenRows = std::make_unique<THiddenRows>();
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.

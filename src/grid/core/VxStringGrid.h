@@ -8,6 +8,9 @@
 //   VxStringGridAppearance.cpp  selection hiding, appearance setters, notifications and listeners
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
+#include "grid/core/CellGraphic.h"
+#include "grid/core/HiddenRows.h"
+#include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
 #include <QStringList>
@@ -34,7 +37,9 @@ class TSizeWhileTyping;
 class TColumnSize;
 class THTMLSettings;
 class TPrintSettings;
-class THiddenColumns;
+class THiddenIndexMap;
+class THiddenRows;
+class TCustomImageList;
 class TArrowWindow;
 class TGridFocusWindow;
 
@@ -227,7 +232,7 @@ public:
     bool WordWrap() const { return FOwnWordWrap; }
     void SetWordWrap(bool Value);
     int AllColCount() const;
-    int AllRowCount() const { return RowCount(); }   // no row is hidden yet
+    int AllRowCount() const { return TotalRowCount(); }
     int AllColWidths(int i) const;
     void SetAllColWidths(int i, int Value);
     int LargestRowCount() const { return FLargestRowCount; }
@@ -492,6 +497,157 @@ public:
     TCellsChangedEvent OnCellsChanged;
 
     // ---- Cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
+    // Cell graphics (VxStringGridGraphics.cpp): real column, display row.
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    TCellGraphic* CellGraphics(int ACol, int ARow) { return GetCellGraphic(ACol, ARow); }
+    virtual TCellType GetCellType(int ACol, int ARow);
+    TCellType CellTypes(int ACol, int ARow) { return GetCellType(ACol, ARow); }
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+    bool HasCellTypeIn(int ACol, int ARow, TCellTypes Kinds);
+    bool HasBalloon(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    bool HasExpand(int ACol, int ARow);
+    bool HasProgress(int ACol, int ARow);
+    bool HasRating(int ACol, int ARow);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasButton(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool HasClickableGraphic(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    TIntList* CellImages(int ACol, int ARow) { return GetCellImages(ACol, ARow); }
+    // The object's address for bitmaps and icons, the image index for image-list cells, -1 otherwise.
+    std::intptr_t GetGraphicSortKey(int ACol, int ARow);
+    virtual TCustomImageList* GetImageList() { return FGridImages; }
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value) { FGridImages = Value; }
+    // Room the graphic takes beside the text, on screen (Reserve pixels kept free of a picture's height) and in print.
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+    TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicSize(ACol, ARow); }
+    virtual TPoint CalcPrintGraphicSize(int ACol, int ARow, int AvailWidth, int AvailHeight, double Scale);
+
+    // Selection flags, row flags, repainting and navigation (VxStringGridSelect.cpp).
+    bool GetRowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool RowSelect(int ARow) { return GetRowSelect(ARow); }
+    bool GetColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    bool ColSelect(int ACol) { return GetColSelect(ACol); }
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    int GetRowSelectCount();
+    int RowSelectCount() { return GetRowSelectCount(); }
+    int GetColSelectCount();
+    int ColSelectCount() { return GetColSelectCount(); }
+    const std::vector<int>& SelectedRowList() const { return FSelectedRows; }   // in the order of selection
+    bool GetRowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    bool RowModified(int ARow) const { return GetRowModified(ARow); }
+    int ModifiedRowCount() const;
+    bool GetRowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void RepaintRect(const TRect& r);
+    void RepaintCellHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+    void GotoCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+    void MoveToCell(int ACol, int ARow);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    virtual void DoCanAddRow(bool& CanAdd);
+    virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+    std::function<void(QObject* Sender, int ARow, bool Value, bool& Allow)> OnRowDisjunctSelect;
+    std::function<void(QObject* Sender, int ARow)> OnRowDisjunctSelected;
+    std::function<void(QObject* Sender, bool& CanAdd)> OnCanAddRow;
+    std::function<void(QObject* Sender, int ARow, bool& CanInsert)> OnCanInsertRow;
+
+    // Hidden columns and rows (VxStringGridHidden.cpp): columns by real index, rows by real index.
+    static constexpr int MaxHiddenColumns = 512;   // columns from here on are never hidden
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumns(int FromCol, int ToCol);
+    int RealCol() const { return RealColIndex(Col()); }
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    // Display rows, ascending, hidden together as the next filter level.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();   // lifts the newest filter level
+    int FilterLevel() const;
+    bool IsHiddenRow(int RowIndex) const;
+    int NumHiddenRows() const;
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int RealRowIndex(int ARow) const;    // display -> real
+    int DisplRowIndex(int ARow) const;   // real -> display
+    int RealRow() const { return RealRowIndex(Row()); }
+    const THiddenRows& HiddenRows() const { return *FHiddenRows; }
+
+    // Row and column operations (VxStringGridRows.cpp): display rows; columns as each names.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);      // the cell objects stay the caller's
+    virtual void RemoveRowsDirect(int RowIndex, int RCount);
+    virtual void InsertCols(int ColIndex, int CCount);        // storage columns
+    virtual void RemoveCols(int ColIndex, int CCount);        // storage columns
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);   // display columns
+    void SwapRows(int ARow1, int ARow2);
+    void SwapColumns(int ACol1, int ACol2);                   // storage columns
+    void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls);
+    void DeleteRowsCore(int RowIndex, int RCount, bool UpdateCellControls);
+
+    // Clearing, trimming, merging and cell tests (VxStringGridClear.cpp).
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    void ClearAll();   // the cells of hidden rows too
+    void ClearModifiedRows();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+    bool IsWideCell(int ACol, int ARow);
+    double CellToReal(int ACol, int ARow);
+    QString IncrSearchText;
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = TSortDirection::sdAscending;
+
 
     // ---- Check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     // Check boxes (VxStringGridCheckBoxes.cpp). Without cell graphics the only check box is the data check box
@@ -574,6 +730,26 @@ private:
     void ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding);
 
     // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
+    TGridCells StorageRow(int r) const;                     // every storage column
+    void SetStorageRow(int r, const TGridCells& cells);     // object references only, nothing freed
+    void EmptyStorageRow(int r);
+    void InsertStorageRows(int RowIndex, int RCount);       // display rows; no record or flag bookkeeping
+    void DeleteStorageRows(int RowIndex, int RCount);
+    void RestoreRecords(std::vector<TGridItem> Records);    // records taken out of the hidden rows, ascending
+    void SyncHiddenMaps() const;
+    void RemoveColumnFlag(std::vector<std::uint8_t>& flags, int ACol);
+    bool RowFlagOf(int DisplayRow);                          // the disjunct flag a bulk operation reads
+    TCustomImageList* FGridImages = nullptr;
+    std::unique_ptr<TCellGraphic> FRowCheckBox;             // shared by every row of column 0
+    std::unique_ptr<THiddenRows> FHiddenRows;
+    std::vector<std::uint8_t> FRowSelect;                   // by real row
+    std::vector<std::uint8_t> FColSelect;
+    std::vector<int> FSelectedRows;
+    std::vector<std::uint8_t> FModifiedRows;
+    std::vector<std::uint8_t> FEnabledRows;                  // 1 = disabled
+    bool FUseEnabledRows = false;
+    bool FNilObjects = false;    // clearing drops object references without freeing them
+    bool FSelChange = false;
 
     // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     bool FIsColChanging = false;   // a stretch is running
@@ -704,7 +880,7 @@ private:
     std::unique_ptr<TSyncGrid> FSyncGrid;
     std::unique_ptr<TShowModified> FShowModified;
     std::unique_ptr<TIntList> FIgnoreColumns;
-    std::unique_ptr<THiddenColumns> FHiddenColumns;
+    std::unique_ptr<THiddenIndexMap> FHiddenColumns;
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
     QStringList FLookupItems;

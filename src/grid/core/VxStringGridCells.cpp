@@ -1,4 +1,3 @@
-#include "grid/core/HiddenColumns.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 
@@ -280,67 +279,4 @@ void TVxStringGrid::SetEditText(int ACol, int ARow, const QString& Value)
 {
     const TPoint b = BaseCell(ACol, ARow);
     TBaseGrid::SetEditText(RealColIndex(b.X), b.Y, Value);
-}
-
-// ---- hidden columns: a simple mapping the index map replaces
-
-bool TVxStringGrid::IsHiddenColumn(int ACol) const
-{
-    return FHiddenColumns->IsHidden(ACol);
-}
-
-int TVxStringGrid::NumHiddenColumns() const
-{
-    return FHiddenColumns->Count();
-}
-
-int TVxStringGrid::RealColIndex(int ACol) const
-{
-    return FHiddenColumns->RealIndex(ACol);
-}
-
-int TVxStringGrid::DisplColIndex(int ACol) const
-{
-    return FHiddenColumns->DisplayIndex(ACol);
-}
-
-void TVxStringGrid::HideColumn(int ACol)
-{
-    if (ACol < 0 || ACol >= THiddenColumns::MaxColumns || ACol >= AllColCount() || IsHiddenColumn(ACol) ||
-        ColCount() <= 1)
-        return;
-    const int displ = DisplColIndex(ACol);
-    FAllColWidths[std::size_t(ACol)] = ColWidths(displ);
-    FHiddenColumns->Hide(ACol);
-    ApplyColumnWidthsAfterHide(displ, true);
-}
-
-void TVxStringGrid::UnHideColumn(int ACol)
-{
-    if (!IsHiddenColumn(ACol))
-        return;
-    FHiddenColumns->Show(ACol);
-    ApplyColumnWidthsAfterHide(DisplColIndex(ACol), false);
-    SetColWidths(DisplColIndex(ACol), FAllColWidths[std::size_t(ACol)]);
-}
-
-void TVxStringGrid::UnHideColumnsAll()
-{
-    for (int c = THiddenColumns::MaxColumns - 1; c >= 0 && NumHiddenColumns() > 0; --c)
-        UnHideColumn(c);
-}
-
-// The toolkit keeps widths by display position: they shift with the columns that follow.
-void TVxStringGrid::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
-{
-    const int count = TBaseGrid::ColCount();
-    if (Hiding) {
-        for (int d = DisplCol; d + 1 < count; ++d)
-            SetColWidths(d, ColWidths(d + 1));
-        TBaseGrid::SetColCount(count - 1);
-    } else {
-        TBaseGrid::SetColCount(count + 1);
-        for (int d = count; d > DisplCol; --d)
-            SetColWidths(d, ColWidths(d - 1));
-    }
 }

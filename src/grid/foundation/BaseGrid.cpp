@@ -158,7 +158,11 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
 {
     if (FDestroying)
         return;
-    StoreCellObject(c, r, [Value](TCellProperties* props) { props->SetGraphic(Value, false); });
+    StoreCellObject(c, r, [this, Value](TCellProperties* props) {
+        if (props->GraphicOwned() && props->GraphicObject() != Value)
+            Release(props->GraphicObject());   // a replaced graphic the grid owned goes now, not with the grid
+        props->SetGraphic(Value, false);
+    });
 }
 
 void TBaseGrid::SetGraphicObjectEx(int c, int r, std::unique_ptr<TObject> Value)
@@ -166,7 +170,11 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, std::unique_ptr<TObject> Value)
     if (FDestroying || c < 0 || r < 0)
         return;
     TObject* owned = Adopt(std::move(Value));
-    StoreCellObject(c, r, [owned](TCellProperties* props) { props->SetGraphic(owned, true); });
+    StoreCellObject(c, r, [this, owned](TCellProperties* props) {
+        if (props->GraphicOwned() && props->GraphicObject() != owned)
+            Release(props->GraphicObject());
+        props->SetGraphic(owned, true);
+    });
 }
 
 void TBaseGrid::FreeCellObjects(int ACol1, int ARow1, int ACol2, int ARow2)

@@ -1,6 +1,5 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/HeaderFooterAppearance.h"
-#include "grid/core/HiddenColumns.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/IntList.h"
 #include "grid/paint/ControlLook.h"
@@ -53,28 +52,6 @@ TEST(GridSettings, AssignCopiesWhatEachClassCopies)
     sizeTarget.Assign(&size);
     EXPECT_TRUE(sizeTarget.Stretch());
     EXPECT_EQ(sizeTarget.Key(), "k");
-}
-
-TEST(HiddenColumns, MapsBetweenRealAndDisplayIndexes)
-{
-    THiddenColumns h;
-    EXPECT_EQ(h.DisplayIndex(7), 7);
-    EXPECT_EQ(h.RealIndex(7), 7);
-    h.Hide(0);
-    h.Hide(3);
-    h.Hide(4);
-    h.Hide(512);   // outside what hiding handles
-    h.Hide(-1);
-    EXPECT_EQ(h.Count(), 3);
-    const std::pair<int, int> realToDisplay[] = {{1, 0}, {2, 1}, {5, 2}, {6, 3}, {600, 597}};
-    for (auto [real, displ] : realToDisplay) {
-        EXPECT_EQ(h.DisplayIndex(real), displ) << real;
-        EXPECT_EQ(h.RealIndex(displ), real) << displ;
-    }
-    h.Show(3);
-    EXPECT_EQ(h.RealIndex(2), 3);
-    h.ShowAll();
-    EXPECT_EQ(h.Count(), 0);
 }
 
 TEST(ControlLook, SettersRepaintAndAssignLeavesTheFlatFlags)

@@ -1,0 +1,268 @@
+#include "grid/core/HiddenIndexMap.h"
+#include "grid/core/HiddenRows.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/IntList.h"
+#include <algorithm>
+
+// ---- columns: real indexes below MaxHiddenColumns take part
+
+bool TVxStringGrid::IsHiddenColumn(int ACol) const
+{
+    return ACol >= 0 && ACol < MaxHiddenColumns && FHiddenColumns->IsHidden(ACol);
+}
+
+int TVxStringGrid::NumHiddenColumns() const
+{
+    return FHiddenColumns->HiddenCount();
+}
+
+int TVxStringGrid::RealColIndex(int ACol) const
+{
+    if (ACol >= MaxHiddenColumns || NumHiddenColumns() == 0)
+        return ACol;
+    if (ACol < 0 || ACol >= ColCount())
+        return 0;
+    return FHiddenColumns->RealOf(ACol);
+}
+
+int TVxStringGrid::DisplColIndex(int ACol) const
+{
+    if (ACol >= MaxHiddenColumns || ACol < 0 || NumHiddenColumns() == 0)
+        return ACol;
+    return FHiddenColumns->DisplayOf(ACol);
+}
+
+void TVxStringGrid::HideColumn(int ACol)
+{
+    HideColumns(ACol, ACol);
+}
+
+void TVxStringGrid::UnHideColumn(int ACol)
+{
+    UnHideColumns(ACol, ACol);
+}
+
+void TVxStringGrid::UnHideColumnsAll()
+{
+    UnHideColumns(0, ColCount() + NumHiddenColumns());
+}
+
+void TVxStringGrid::HideColumns(int FromCol, int ToCol)
+{
+    SetEditorMode(false);
+    for (int c = std::max(FromCol, 0); c <= ToCol; ++c) {
+        if (c >= MaxHiddenColumns || IsHiddenColumn(c) || c >= AllColCount() || ColCount() < 2)
+            continue;
+        const int displ = DisplColIndex(c);
+        FAllColWidths[std::size_t(c)] = ColWidths(displ);
+        FHiddenColumns->Hide(c, c);
+        ApplyColumnWidthsAfterHide(displ, true);
+    }
+    Invalidate();
+}
+
+void TVxStringGrid::UnHideColumns(int FromCol, int ToCol)
+{
+    SetEditorMode(false);
+    for (int c = std::max(FromCol, 0); c <= ToCol && c < MaxHiddenColumns; ++c) {
+        if (!IsHiddenColumn(c))
+            continue;
+        FHiddenColumns->Show(c, c);
+        ApplyColumnWidthsAfterHide(DisplColIndex(c), false);
+        SetColWidths(DisplColIndex(c), FAllColWidths[std::size_t(c)]);
+    }
+    Invalidate();
+}
+
+// The toolkit keeps widths by display position: they shift with the columns that follow.
+void TVxStringGrid::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
+{
+    const int count = TBaseGrid::ColCount();
+    if (Hiding) {
+        for (int d = DisplCol; d + 1 < count; ++d)
+            SetColWidths(d, ColWidths(d + 1));
+        TBaseGrid::SetColCount(count - 1);
+        if (Col() >= ColCount())
+            SetCol(ColCount() - 1);
+    } else {
+        TBaseGrid::SetColCount(count + 1);
+        for (int d = count; d > DisplCol; --d)
+            SetColWidths(d, ColWidths(d - 1));
+    }
+}
+
+// ---- rows: hidden rows leave the grid and are parked with their cells and heights
+
+// The grid's row count can change behind the map's back (SetRowCount): the map follows before it is asked.
+void TVxStringGrid::SyncHiddenMaps() const
+{
+    FHiddenRows->SetTotal(TBaseGrid::RowCount() + FHiddenRows->Count());
+}
+
+bool TVxStringGrid::IsHiddenRow(int RowIndex) const
+{
+    return FHiddenRows->Map().IsHidden(RowIndex);
+}
+
+int TVxStringGrid::NumHiddenRows() const
+{
+    return FHiddenRows->Count();
+}
+
+int TVxStringGrid::FilterLevel() const
+{
+    return FHiddenRows->Map().FilterLevel();
+}
+
+int TVxStringGrid::RealRowIndex(int ARow) const
+{
+    if (FHiddenRows->Count() == 0)
+        return ARow;
+    return FHiddenRows->Map().RealOf(ARow);
+}
+
+int TVxStringGrid::DisplRowIndex(int ARow) const
+{
+    if (FHiddenRows->Count() == 0)
+        return ARow;
+    return FHiddenRows->Map().DisplayOf(ARow);
+}
+
+TGridCells TVxStringGrid::StorageRow(int r) const
+{
+    return Store().Row(r, std::max(AllColCount(), Store().ColExtent(r)));
+}
+
+void TVxStringGrid::SetStorageRow(int r, const TGridCells& cells)
+{
+    const int width = std::max({int(cells.size()), AllColCount(), Store().ColExtent(r)});
+    for (int c = 0; c < width; ++c) {
+        const bool has = std::size_t(c) < cells.size();
+        const QString& text = has ? cells[std::size_t(c)].Text : QString();
+        TObject* object = has ? cells[std::size_t(c)].Object : nullptr;
+        if (GetGridCell(c, r) != text)
+            SetGridCell(c, r, text);
+        if (GetGridObject(c, r) != object)
+            SetGridObject(c, r, object);
+    }
+}
+
+void TVxStringGrid::EmptyStorageRow(int r)
+{
+    SetStorageRow(r, {});
+}
+
+void TVxStringGrid::HideRows(int FromRow, int ToRow)
+{
+    SyncHiddenMaps();
+    FromRow = std::max(FromRow, 0);
+    ToRow = std::min(ToRow, TotalRowCount() - 1);
+    if (FromRow > ToRow)
+        return;
+    SetEditorMode(false);
+    // Rows of the range still shown stand one after the other from FromRow's display index.
+    const int d = DisplRowIndex(FromRow);
+    std::vector<TGridItem> records;
+    int displ = d;
+    for (int real = FromRow; real <= ToRow; ++real) {
+        if (IsHiddenRow(real))
+            continue;
+        records.push_back({real, RowHeights(displ), StorageRow(displ), 0});
+        ++displ;
+    }
+    if (records.empty())
+        return;
+    const int n = int(records.size());
+    FHiddenRows->Park(std::move(records));
+    DeleteStorageRows(d, n);
+}
+
+void TVxStringGrid::HideRowsEx(int FromRow, int ToRow)
+{
+    SyncHiddenMaps();
+    if (IsHiddenRow(FromRow))
+        return;
+    HideRows(FromRow, ToRow);
+}
+
+void TVxStringGrid::HideRowList(const TIntList& RowList)
+{
+    SyncHiddenMaps();
+    std::vector<TGridItem> records;
+    std::vector<int> rows;
+    for (int i = 0; i < RowList.Count(); ++i) {
+        const int r = RowList.Items(i);
+        if (r < 0 || r >= RowCount() || (!rows.empty() && r <= rows.back()))
+            continue;
+        rows.push_back(r);
+        records.push_back({RealRowIndex(r), RowHeights(r), StorageRow(r), 0});
+    }
+    FHiddenRows->ParkLevel(std::move(records));
+    // One pass compacts the rows that stay; the listed ones are already parked.
+    int write = 0;
+    std::size_t next = 0;
+    const int count = RowCount();
+    for (int read = 0; read < count; ++read) {
+        if (next < rows.size() && rows[next] == read) {
+            ++next;
+            continue;
+        }
+        if (write != read) {
+            SetStorageRow(write, StorageRow(read));
+            SetRowHeights(write, RowHeights(read));
+        }
+        ++write;
+    }
+    for (int r = write; r < count; ++r)
+        EmptyStorageRow(r);
+    TVxStringGrid::SetRowCount(std::max(write, 1));
+}
+
+// Records come back in ascending real order: each lands at its display place among the rows shown.
+void TVxStringGrid::RestoreRecords(std::vector<TGridItem> Records)
+{
+    if (Records.empty())
+        return;
+    const int oldCount = RowCount();
+    const int n = int(Records.size());
+    TVxStringGrid::SetRowCount(oldCount + n);
+    // Fill from the bottom: a record lands on its display row, the shown rows move down past it.
+    int src = oldCount - 1;
+    int rec = n - 1;
+    for (int t = oldCount + n - 1; t >= 0 && rec >= 0; --t) {
+        if (DisplRowIndex(Records[std::size_t(rec)].Idx) == t) {
+            SetStorageRow(t, Records[std::size_t(rec)].Items);
+            SetRowHeights(t, Records[std::size_t(rec)].Height > 0 ? Records[std::size_t(rec)].Height
+                                                                   : DefaultRowHeight());
+            --rec;
+        } else if (src < t) {
+            SetStorageRow(t, StorageRow(src));
+            SetRowHeights(t, RowHeights(src));
+            --src;
+        } else {
+            --src;
+        }
+    }
+    Invalidate();
+}
+
+void TVxStringGrid::UnHideRows(int FromRow, int ToRow)
+{
+    SyncHiddenMaps();
+    SetEditorMode(false);
+    RestoreRecords(FHiddenRows->Take(FromRow, ToRow));
+}
+
+void TVxStringGrid::UnHideRowsAll()
+{
+    SyncHiddenMaps();
+    RestoreRecords(FHiddenRows->TakeAll());
+}
+
+void TVxStringGrid::UnHideRowList()
+{
+    SyncHiddenMaps();
+    if (Row() >= RowCount())
+        FocusCell(FixedCols(), FixedRows());
+    RestoreRecords(FHiddenRows->TakeLevel());
+}
