@@ -1,5 +1,7 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/FloatingFooter.h"
 #include "grid/core/GridSettings.h"
+#include "grid/core/GridSortHost.h"
 #include "grid/core/HiddenColumns.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/GridOptionGroups.h"
@@ -57,6 +59,11 @@ void TVxStringGrid::CreateOwnedObjects()
     FRowIndicator = std::make_unique<TBitmap>();
     FBackGround = std::make_unique<TBackGround>(this);
     FControlList = std::make_unique<TControlList>();
+    FSortHost = std::make_unique<TGridSortHost>(*this);
+    FSortSettings = std::make_unique<TSortSettings>(*FSortHost);
+    FSortRowXRef = std::make_unique<TSortXRef>();
+    FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
+    FColumnOrder = std::make_unique<TIntList>(0, 0);
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](QObject*) {
