@@ -1,5 +1,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/GridGrouping.h"
+#include "grid/core/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/GridSortHost.h"
 #include "grid/core/HiddenColumns.h"
@@ -64,6 +66,8 @@ void TVxStringGrid::CreateOwnedObjects()
     FSortRowXRef = std::make_unique<TSortXRef>();
     FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
     FColumnOrder = std::make_unique<TIntList>(0, 0);
+    FNodes = std::make_unique<TGridNodes>();
+    FGrouping = std::make_unique<TGrouping>();
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](QObject*) {

@@ -41,6 +41,8 @@ class TSortXRef;
 class TRowSorter;
 class TGridSortHost;
 class TFloatingFooter;
+class TGridNodes;
+class TGrouping;
 struct TCalcSource;
 enum class TSortDirection;
 
@@ -523,6 +525,33 @@ public:
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
 
+    // Nodes and grouping (VxStringGridGroup.cpp); rows are display rows. Contracting a node needs the grid's
+    // hidden rows, which are not here yet: every node stays expanded.
+    const TGridNodes& Nodes() const;
+    void AddNode(int ARow, int Span);
+    void MarkSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    bool GetNodeState(int ARow) const;
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    int GetSubNodeCount(int ARow) const;
+    int GetParentRow(int ARow) const;
+    TGrouping& Grouping() const { return *FGrouping; }
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex) { GroupCalcWithFooter(Colindex, 1, TColumnCalcType::acSUM); }
+    void GroupAvg(int Colindex) { GroupCalcWithFooter(Colindex, 2, TColumnCalcType::acAVG); }
+    void GroupMin(int Colindex) { GroupCalcWithFooter(Colindex, 3, TColumnCalcType::acMIN); }
+    void GroupMax(int Colindex) { GroupCalcWithFooter(Colindex, 4, TColumnCalcType::acMAX); }
+    void GroupCount(int Colindex) { GroupCalcWithFooter(Colindex, 5, TColumnCalcType::acCOUNT); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
+
     // Moving rows and columns, the column order (VxStringGridMove.cpp).
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
@@ -549,6 +578,8 @@ protected:
     virtual void SortSwapRows(int ARow1, int ARow2);
     void FooterChanged() override { UpdateFooter(); }
     void ColumnMoved(int FromIndex, int ToIndex) override;   // the column order follows
+    bool HasNodes() override;
+    int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
 
@@ -594,6 +625,13 @@ private:
     std::unique_ptr<TSortXRef> FSortRowXRef;
     std::unique_ptr<TFloatingFooter> FFloatingFooter;
     std::unique_ptr<TIntList> FColumnOrder;
+    TGridNodes& NodesInStep() const;   // the node rows follow the row count
+    void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
+    std::unique_ptr<TGridNodes> FNodes;
+    std::unique_ptr<TGrouping> FGrouping;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int FGroupWidth = 0;
     int FSortDir = 1;
     int FCompares = 0;
     int FSwaps = 0;

@@ -114,7 +114,9 @@ TCalcSource TVxStringGrid::CalcSourceFor(int)
         ExportNotification(TGridExportState::esExportNextRow, r);
         return Cells(c, r);
     };
-    s.Counted = [this](int c, int r) { return IsBaseCell(c, r); };
+    s.Counted = [this](int c, int r) {
+        return IsBaseCell(c, r) && (F.GroupColumn == -1 || (!IsNode(r) && !IsSummary(r)));
+    };
     return s;
 }
 

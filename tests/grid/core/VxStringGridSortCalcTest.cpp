@@ -1,4 +1,6 @@
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/GridGrouping.h"
+#include "grid/core/GridNodes.h"
 #include "grid/core/RowSorter.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
@@ -233,4 +235,50 @@ TEST(VxStringGridMove, ColumnOrderFollowsMovesAndGrouping)
     EXPECT_EQ(g.ColumnPosition(3), 2);
     EXPECT_EQ(g.ColumnAtPosition(2), 3);
     g.SetGroupColumn(-1);
+}
+
+TEST(VxStringGridGroup, GroupThenUnGroupGivesTheGridBack)
+{
+    auto locale = DotDecimals();
+    for (bool summary : {false, true}) {
+        SCOPED_TRACE(summary);
+        TVxStringGrid g;
+        Fill(g, {{"", "r1", "A", "1"}, {"", "r2", "A", "2"}, {"", "r3", "B", "3"}, {"", "r4", "C", "4"},
+                 {"", "r5", "C", "5"}});
+        g.SetCells(2, 0, "Kind");
+        g.SetAllColWidths(2, 77);
+        g.SetColors(3, 4, 0x00FF00);
+        g.Grouping().SetSummary(summary);
+        g.Group(2);
+        EXPECT_EQ(g.GroupColumn(), 2);
+        EXPECT_EQ(g.ColCount(), 3);
+        if (!summary) {
+            EXPECT_EQ(Column(g, 1), (QStringList{"A", "r1", "r2", "B", "r3", "C", "r4", "r5"}));
+            EXPECT_EQ(g.GetNodeSpan(1), 3);
+            EXPECT_EQ(g.GetNodeSpan(4), 2);
+            EXPECT_EQ(g.GetNodeSpan(6), 3);
+            EXPECT_EQ(g.GetParentRow(2), 1);
+            g.GroupSum(2);
+            EXPECT_EQ(Column(g, 2), (QStringList{"3.00", "1", "2", "3.00", "3", "9.00", "4", "5"}));
+            EXPECT_DOUBLE_EQ(g.ColumnSum(2, -1, -1), 15);   // the header rows' totals are left out
+        } else {
+            EXPECT_EQ(Column(g, 1), (QStringList{"A", "r1", "r2", "", "B", "r3", "", "C", "r4", "r5", ""}));
+            EXPECT_TRUE(g.IsSummary(4));
+            g.GroupCount(2);
+            EXPECT_EQ(g.Cells(2, 4), "2");
+            EXPECT_EQ(g.Cells(2, 7), "1");
+            EXPECT_EQ(g.Cells(2, 11), "2");
+        }
+        g.UnGroup();
+        EXPECT_EQ(g.GroupColumn(), -1);
+        EXPECT_EQ(g.ColCount(), 4);
+        EXPECT_EQ(g.RowCount(), 6);
+        EXPECT_EQ(Column(g, 1), (QStringList{"r1", "r2", "r3", "r4", "r5"}));
+        EXPECT_EQ(Column(g, 2), (QStringList{"A", "A", "B", "C", "C"}));
+        EXPECT_EQ(Column(g, 3), (QStringList{"1", "2", "3", "4", "5"}));
+        EXPECT_EQ(g.Cells(2, 0), "Kind");
+        EXPECT_EQ(g.AllColWidths(2), 77);
+        EXPECT_EQ(g.Colors(3, 4), TColor(0x00FF00));
+        EXPECT_FALSE(g.Nodes().HasNodes());
+    }
 }
