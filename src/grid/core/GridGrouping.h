@@ -9,6 +9,16 @@
 
 class TGridNodes;
 
+// The grid's grouping settings; the row colours, lines and merging wait for the grouped rows' painting.
+class TGrouping {
+public:
+    bool Summary() const { return FSummary; }   // a summary row after each group
+    void SetSummary(bool Value) { FSummary = Value; }
+
+private:
+    bool FSummary = false;
+};
+
 enum class TGroupRowKind { grData, grHeader, grSummary };
 
 struct TGroupRow {

@@ -1,5 +1,9 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/FloatingFooter.h"
+#include "grid/core/GridGrouping.h"
+#include "grid/core/GridNodes.h"
 #include "grid/core/GridSettings.h"
+#include "grid/core/GridSortHost.h"
 #include "grid/core/HiddenIndexMap.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/foundation/ControlList.h"
@@ -60,6 +64,13 @@ void TVxStringGrid::CreateOwnedObjects()
     FRowIndicator = std::make_unique<TBitmap>();
     FBackGround = std::make_unique<TBackGround>(FLookHost.get());
     FControlList = std::make_unique<TControlList>();
+    FSortHost = std::make_unique<TGridSortHost>(*this);
+    FSortSettings = std::make_unique<TSortSettings>(*FSortHost);
+    FSortRowXRef = std::make_unique<TSortXRef>();
+    FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
+    FColumnOrder = std::make_unique<TIntList>(0, 0);
+    FNodes = std::make_unique<TGridNodes>();
+    FGrouping = std::make_unique<TGrouping>();
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](QObject*) {

@@ -42,6 +42,15 @@ class THiddenRows;
 class TCustomImageList;
 class TArrowWindow;
 class TGridFocusWindow;
+class TSortSettings;
+class TSortXRef;
+class TRowSorter;
+class TGridSortHost;
+class TFloatingFooter;
+class TGridNodes;
+class TGrouping;
+struct TCalcSource;
+enum class TSortDirection;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -681,6 +690,91 @@ public:
     TUpdateColumnSizeEvent OnUpdateColumnSize;
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
+    // Sorting (VxStringGridSort.cpp): rows FixedRows .. RowCount - FixedFooters - 1, columns are display indexes.
+    TSortSettings& SortSettings() const { return *FSortSettings; }
+    virtual void QSort();
+    virtual void QSortIndexed();          // raises EVxGridError without sort indexes
+    virtual void QUnSort();               // back to the order of the last InitSortXRef
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    void InitSortXRef();
+    const TSortXRef& SortRowXRef() const { return *FSortRowXRef; }
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    int CompareRowsByColumn(int ACol, int ARow1, int ARow2);
+    int CompareRowsByIndex(int Index, int ARow1, int ARow2);
+    int SortDir() const { return FSortDir; }
+    int Compares() const { return FCompares; }
+    int Swaps() const { return FSwaps; }
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
+
+    // Column and row calculations, the floating footer (VxStringGridCalc.cpp). FromRow or ToRow -1: every
+    // normal row.
+    TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    int ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double DoGroupCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    virtual void CalcFooter(int ACol) { CalcFloatingFooter(ACol); }
+    void CalcFloatingFooter(int ACol);
+    void UpdateFooter();
+    TColumnCalcType ColumnCalc(int c);
+    void SetColumnCalc(int c, TColumnCalcType Value);
+    QString ExpandFooterTemplate(const QString& Template);   // over the current row
+    std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
+    std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
+
+    // Nodes and grouping (VxStringGridGroup.cpp); rows are display rows. Contracting a node needs the grid's
+    // hidden rows, which are not here yet: every node stays expanded.
+    const TGridNodes& Nodes() const;
+    void AddNode(int ARow, int Span);
+    void MarkSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    bool GetNodeState(int ARow) const;
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    int GetSubNodeCount(int ARow) const;
+    int GetParentRow(int ARow) const;
+    TGrouping& Grouping() const { return *FGrouping; }
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex) { GroupCalcWithFooter(Colindex, 1, TColumnCalcType::acSUM); }
+    void GroupAvg(int Colindex) { GroupCalcWithFooter(Colindex, 2, TColumnCalcType::acAVG); }
+    void GroupMin(int Colindex) { GroupCalcWithFooter(Colindex, 3, TColumnCalcType::acMIN); }
+    void GroupMax(int Colindex) { GroupCalcWithFooter(Colindex, 4, TColumnCalcType::acMAX); }
+    void GroupCount(int Colindex) { GroupCalcWithFooter(Colindex, 5, TColumnCalcType::acCOUNT); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
+
+    // Moving rows and columns, the column order (VxStringGridMove.cpp).
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol);
+    int ColumnAtPosition(int ACol);
+    int ColumnByHeader(const QString& AValue);
+    QString WideCells(int i, int j) { return GetCellEx(i, j); }
+    void SetWideCells(int i, int j, const QString& Value) { SetCellEx(i, j, Value); }
+
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
 
@@ -698,6 +792,11 @@ protected:
     int CellTextWidth(int ACol, int ARow);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    void FooterChanged() override { UpdateFooter(); }
+    void ColumnMoved(int FromIndex, int ToIndex) override;   // the column order follows
+    bool HasNodes() override;
+    int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
 
@@ -756,6 +855,34 @@ private:
     bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
 
     // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
+    friend class TGridSortHost;
+    friend class TFloatingFooter;
+    void SortFrame(const std::function<void()>& Body);
+    void ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort = true);
+    void SortRowRange(bool Indexed, int ACol, int First, int Last);
+    double CalcFloat(int c, int r);
+    TCalcSource CalcSourceFor(int ToRow);
+    void ResolveCalcRange(int& FromRow, int& ToRow) const;
+    void WriteCalcValue(int c, int r, double Value, bool IsInteger);
+    void FloatingFooterChanged();
+    void KeepFooterRowLast(int OldRowCount);
+    void ShiftControls(bool Rows, int FromIndex, int ToIndex);
+    std::unique_ptr<TGridSortHost> FSortHost;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TSortXRef> FSortRowXRef;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TIntList> FColumnOrder;
+    TGridNodes& NodesInStep() const;   // the node rows follow the row count
+    void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
+    std::unique_ptr<TGridNodes> FNodes;
+    std::unique_ptr<TGrouping> FGrouping;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int FGroupWidth = 0;
+    int FSortDir = 1;
+    int FCompares = 0;
+    int FSwaps = 0;
+    int FSortRow = -1;   // the current row, followed through a sort
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
 

@@ -9,7 +9,9 @@ void TVxStringGrid::SetRowCount(int Value)
     // A grid shrunk to its fixed rows hid its selection; rows coming back show it again.
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways && FSelHidden)
         UnHideSelection();
+    const int oldRowCount = TBaseGrid::RowCount();
     TBaseGrid::SetRowCount(Value);
+    KeepFooterRowLast(oldRowCount);
     if (FFixedRowAlways && FFixedRowsMin < TBaseGrid::RowCount())
         TBaseGrid::SetFixedRows(FFixedRowsMin);
     FLargestRowCount = std::max(FLargestRowCount, Value);

@@ -11,6 +11,7 @@ public:
     int X() const { return FX; }
     int Y() const { return FY; }
     QWidget* Control() const { return FObject; }
+    void MoveTo(int AX, int AY) { FX = AX; FY = AY; }   // the cell's row or column moved
 
 private:
     int FX;

@@ -1,0 +1,239 @@
+// Column and row aggregates of the string grid, the floating footer's settings and its per-column calculation.
+#include "grid/core/FloatingFooter.h"
+#include "grid/core/GridCalc.h"
+#include "grid/core/VxGridError.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/CellProperties.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/MiniHtml.h"
+
+void TFloatingFooter::Assign(const TFloatingFooter& Source)
+{
+    FCalculateHiddenRows = Source.FCalculateHiddenRows;
+    FColor = Source.FColor;
+    FColumn = Source.FColumn;
+    FCustomTemplate = Source.FCustomTemplate;
+    FFooterStyle = Source.FFooterStyle;
+    SetVisible(Source.FVisible);
+    FShowHint = Source.FShowHint;
+}
+
+void TFloatingFooter::Invalidate() { FGrid.UpdateFooter(); }
+
+void TFloatingFooter::SetVisible(bool Value)
+{
+    FVisible = Value;
+    FGrid.FloatingFooterChanged();
+}
+
+void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
+{
+    FFooterStyle = Value;
+    FGrid.FloatingFooterChanged();
+}
+
+void TFloatingFooter::SetBorderColor(TColor Value)
+{
+    if (FBorderColor == Value)
+        return;
+    FBorderColor = Value;
+    Invalidate();
+}
+
+TColumnCalcType TFloatingFooter::ColumnCalc(int c) const { return FGrid.ColumnCalc(c); }
+void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) { FGrid.SetColumnCalc(c, Value); }
+
+// The footer row is the grid's own last row while the footer shows it; the panel painter repaints from it.
+void TVxStringGrid::FloatingFooterChanged()
+{
+    const bool lastRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow;
+    if (FFloatingFooter->Visible())
+        SetFixedFooters(lastRow ? 1 : 0);
+    else
+        SetFixedFooters(0);
+    FHideLastRow = lastRow;
+    Invalidate();
+}
+
+void TVxStringGrid::UpdateFooter() { update(); }
+
+// Rows added to a grid whose footer shows the last row go before it: the footer row moves to the new end.
+void TVxStringGrid::KeepFooterRowLast(int OldRowCount)
+{
+    if (!FHideLastRow || OldRowCount < 1 || RowCount() <= OldRowCount)
+        return;
+    TStringGrid::MoveRow(OldRowCount - 1, RowCount() - 1);
+}
+
+TColumnCalcType TVxStringGrid::ColumnCalc(int c)
+{
+    const TCellProperties* p = ExistingProps(c, RowCount() - 1);
+    return p ? TColumnCalcType(int(p->CalcType()) & 0x7F) : TColumnCalcType::acNONE;
+}
+
+void TVxStringGrid::SetColumnCalc(int c, TColumnCalcType Value)
+{
+    GetCellProperties(c, RowCount() - 1)->SetCalcType(Value);
+    CalcFooter(c);
+}
+
+// The cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
+double TVxStringGrid::CalcFloat(int c, int r)
+{
+    QString s = MiniHtmlToPlainText(Cells(c, r)).trimmed();
+    s.remove(ThousandSeparatorChar());
+    if (s.isEmpty() || s == QLatin1String("-"))
+        return 0;
+    const QChar dec = DecimalSeparatorChar();
+    if (dec != QLatin1Char('.'))
+        s.replace(dec, QLatin1Char('.'));
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    if (!ok)
+        throw EVxGridError("Cell does not contain a float value");
+    return v;
+}
+
+void TVxStringGrid::ResolveCalcRange(int& FromRow, int& ToRow) const
+{
+    if (FromRow == -1 || ToRow == -1) {
+        FromRow = FixedRows();
+        ToRow = RowCount() - FixedFooters() - 1;
+    }
+}
+
+// Node and summary rows of a grouped grid, and cells inside a merged range, are left out.
+TCalcSource TVxStringGrid::CalcSourceFor(int)
+{
+    TCalcSource s;
+    s.Floats = [this](int c, int r) {
+        ExportNotification(TGridExportState::esExportNextRow, r);
+        return CalcFloat(c, r);
+    };
+    s.Cells = [this](int c, int r) {
+        ExportNotification(TGridExportState::esExportNextRow, r);
+        return Cells(c, r);
+    };
+    s.Counted = [this](int c, int r) {
+        return IsBaseCell(c, r) && (F.GroupColumn == -1 || (!IsNode(r) && !IsSummary(r)));
+    };
+    return s;
+}
+
+namespace {
+// The export hook brackets every column aggregate, also one that raises.
+template <typename F>
+auto Bracketed(TVxStringGrid& G, int FromRow, F Body)
+{
+    struct Done {
+        TVxStringGrid& G;
+        ~Done() { G.ExportNotification(TGridExportState::esExportDone, -1); }
+    } done{G};
+    G.ExportNotification(TGridExportState::esExportStart, FromRow);
+    return Body();
+}
+} // namespace
+
+double TVxStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnSum(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+double TVxStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnAvg(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+double TVxStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnMin(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+double TVxStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnMax(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+double TVxStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnStdDev(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+int TVxStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
+{
+    ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnDistinct(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+}
+
+double TVxStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
+{
+    double res = 0;
+    if (OnColumnCalc)
+        OnColumnCalc(this, ACol, FromRow, ToRow, res);
+    return res;
+}
+
+double TVxStringGrid::DoGroupCalc(int ACol, int FromRow, int ToRow)
+{
+    double res = 0;
+    if (OnGroupCalc)
+        OnGroupCalc(this, ACol, FromRow, ToRow, res);
+    return res;
+}
+
+double TVxStringGrid::RowSum(int ARow, int fromCol, int toCol) { return ::RowSum(CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowAvg(int ARow, int fromCol, int toCol) { return ::RowAvg(CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowMin(int ARow, int fromCol, int toCol) { return ::RowMin(CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol) { return ::RowMax(CalcSourceFor(ARow), ARow, fromCol, toCol); }
+
+void TVxStringGrid::WriteCalcValue(int c, int r, double Value, bool IsInteger)
+{
+    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(F.FloatFormat.toLatin1().constData(), Value);
+    if (!IsInteger && DecimalSeparatorChar() != QLatin1Char('.'))
+        s.replace(QLatin1Char('.'), DecimalSeparatorChar());
+    SetCells(c, r, s);
+}
+
+void TVxStringGrid::CalcFloatingFooter(int ACol)
+{
+    const TFloatingFooter& ff = *FFloatingFooter;
+    if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
+        return;
+    const int last = RowCount() - 1;
+    const int hidden = 0;   // no row of the grid is hidden yet: display and real rows agree
+    const int from = ACol == -1 ? 0 : ACol;
+    const int to = ACol == -1 ? AllColCount() - 1 : ACol;
+    for (int c = from; c <= to; ++c) {
+        const TColumnCalcType kind = ColumnCalc(c);
+        if (kind == TColumnCalcType::acNONE || kind == TColumnCalcType::acSPREAD)
+            continue;
+        if (kind == TColumnCalcType::acCUSTOM) {
+            QString value;
+            if (OnFooterCalc)
+                OnFooterCalc(this, c, last + hidden, value);
+            else if (ff.OnCalcFooter)
+                ff.OnCalcFooter(this, c, last + hidden, value);
+            SetCells(c, last, value);
+        } else if (kind == TColumnCalcType::acCOUNT) {
+            WriteCalcValue(c, last, hidden + RowCount() - FixedRows() - 1, true);
+        } else {
+            const int fromRow = FixedRows();
+            const int toRow = RowCount() - 2 + hidden;
+            const auto v = Bracketed(*this, fromRow, [&] {
+                return FooterCalcValue(kind, CalcSourceFor(toRow), c, FixedRows(), RowCount(), hidden);
+            });
+            if (v)
+                WriteCalcValue(c, last, *v, false);
+        }
+    }
+}
+
+QString TVxStringGrid::ExpandFooterTemplate(const QString& Template)
+{
+    return ::ExpandFooterTemplate(Template, AllColCount(), [this](int c) { return Cells(c, Row()); });
+}

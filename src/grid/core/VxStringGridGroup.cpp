@@ -1,0 +1,212 @@
+// Nodes and grouping of the string grid: the outline is kept by TGridNodes, the group and ungroup plans come from
+// PlanGroup and PlanUnGroup, and the grid lays its rows out as the plans say, each row written once.
+#include "grid/core/FloatingFooter.h"
+#include "grid/core/GridCalc.h"
+#include "grid/core/GridGrouping.h"
+#include "grid/core/GridNodes.h"
+#include "grid/core/GridSettings.h"
+#include "grid/core/SortSettings.h"
+#include "grid/core/VxStringGrid.h"
+
+TGridNodes& TVxStringGrid::NodesInStep() const
+{
+    const int rows = RowCount();
+    if (FNodes->RowCount() < rows)
+        FNodes->InsertRows(FNodes->RowCount(), rows - FNodes->RowCount());
+    else if (FNodes->RowCount() > rows)
+        FNodes->RemoveRows(rows, FNodes->RowCount() - rows);
+    return *FNodes;
+}
+
+const TGridNodes& TVxStringGrid::Nodes() const { return NodesInStep(); }
+
+void TVxStringGrid::AddNode(int ARow, int Span)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        return;
+    const bool first = !FNodes->HasNodes();
+    NodesInStep().AddNode(ARow, Span, ARow);
+    if (first)
+        for (int r = 0; r < RowCount(); ++r)
+            InvalidateCell(0, r);
+    if (Col() == 0 && ColCount() > 1)
+        SetCol(1);
+}
+
+void TVxStringGrid::MarkSummaryRow(int ARow)
+{
+    if (ARow >= 0 && ARow < RowCount())
+        NodesInStep().MarkSummaryRow(ARow);
+}
+
+void TVxStringGrid::RemoveNode(int ARow)
+{
+    NodesInStep().RemoveNode(ARow);
+    Invalidate();
+}
+
+void TVxStringGrid::RemoveAllNodes()
+{
+    NodesInStep().RemoveAllNodes();
+    Invalidate();
+}
+
+bool TVxStringGrid::IsNode(int ARow) const { return ARow >= 0 && Nodes().IsNode(ARow); }
+bool TVxStringGrid::IsSummary(int ARow) const { return ARow >= 0 && Nodes().IsSummary(ARow); }
+bool TVxStringGrid::GetNodeState(int ARow) const { return Nodes().GetNodeState(ARow); }
+int TVxStringGrid::GetNodeLevel(int ARow) const { return Nodes().GetNodeLevel(ARow); }
+int TVxStringGrid::GetNodeSpan(int ARow) const { return Nodes().GetNodeSpan(ARow); }
+int TVxStringGrid::GetSubNodeCount(int ARow) const { return Nodes().GetSubNodeCount(ARow); }
+int TVxStringGrid::GetParentRow(int ARow) const { return Nodes().GetParentRow(ARow); }
+bool TVxStringGrid::HasNodes() { return FNodes->HasNodes(); }
+
+int TVxStringGrid::GetNodeIndent(int ARow)
+{
+    if (!HasNodes() || ARow < 0)
+        return 0;
+    return Nodes().RowLevel(ARow) * CellNode().NodeIndent();
+}
+
+void TVxStringGrid::Group(int Colindex)
+{
+    if (Colindex < FixedCols())
+        return;
+    if (F.GroupColumn != -1)
+        UnGroup();
+    if (RowCount() <= FixedRows())
+        return;
+    F.GroupColumn = Colindex;
+    FGroupWidth = AllColWidths(Colindex);
+    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    if (FSortSettings->AutoSortForGrouping()) {
+        FSortSettings->SetColumn(DisplColIndex(Colindex));
+        QSort();
+    }
+
+    const int first = FixedRows();
+    const int end = RowCount() - FixedFooters();
+    std::vector<QString> values;
+    for (int r = first; r < end; ++r)
+        values.push_back(GetGridCell(Colindex, r));
+    const std::vector<TGroupRow> plan = PlanGroup(values, FGrouping->Summary());
+
+    // The new layout of the rows, the footer rows after it.
+    const int cols = AllColCount();
+    const int textCol = GroupTextColumn(Colindex);
+    std::vector<TGridCells> rows;
+    std::vector<int> heights;
+    for (const TGroupRow& p : plan) {
+        if (p.Kind == TGroupRowKind::grData) {
+            rows.push_back(Store().Row(first + p.Source, cols));
+            heights.push_back(RowHeights(first + p.Source));
+            continue;
+        }
+        TGridCells cells(static_cast<std::size_t>(cols));
+        if (p.Kind == TGroupRowKind::grHeader)
+            cells[std::size_t(textCol)].Text = p.Value;
+        rows.push_back(std::move(cells));
+        heights.push_back(DefaultRowHeight());
+    }
+    for (int r = end; r < RowCount(); ++r) {
+        rows.push_back(Store().Row(r, cols));
+        heights.push_back(RowHeights(r));
+    }
+    SetRowCount(first + int(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int r = first + int(i);
+        for (int c = 0; c < cols; ++c) {
+            SetGridCell(c, r, rows[i][std::size_t(c)].Text);
+            SetGridObject(c, r, rows[i][std::size_t(c)].Object);
+        }
+        SetRowHeights(r, heights[i]);
+    }
+
+    *FNodes = TGridNodes(RowCount());
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (plan[i].Kind == TGroupRowKind::grSummary)
+            FNodes->MarkSummaryRow(first + int(i));
+        if (plan[i].Span > 0)
+            FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
+    }
+    DeleteColumn(DisplColIndex(Colindex));
+    if (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount())
+        FocusCell(FixedCols(), FixedRows(), true);
+    if (RowCount() > FixedRows())
+        SetRow(FixedRows());
+    Invalidate();
+}
+
+void TVxStringGrid::UnGroup()
+{
+    if (F.GroupColumn <= 0)
+        return;
+    TGridNodes& nodes = NodesInStep();
+    nodes.ExpandAll();
+    const int first = FixedRows();
+    const int end = RowCount() - FixedFooters();
+    // The header texts stand in column 1 while the grouped column is out.
+    const TUnGroupPlan plan =
+        PlanUnGroup(nodes, first, end, FGrouping->Summary(), [this](int r) { return GetGridCell(1, r); });
+
+    const int groupCol = F.GroupColumn;
+    SetColCount(ColCount() + 1);
+    TBaseGrid::MoveColumn(ColCount() - 1, DisplColIndex(groupCol));
+    SetAllColWidths(groupCol, FGroupWidth);
+
+    // The rows that stay, in order, with the grouped column's text back in place; the header and summary rows go.
+    const int cols = AllColCount();
+    std::vector<TGridCells> rows;
+    std::vector<int> heights;
+    std::size_t removeAt = 0;
+    for (int r = first; r < RowCount(); ++r) {
+        if (removeAt < plan.Remove.size() && plan.Remove[removeAt] == r) {
+            ++removeAt;
+            FreeCellObjects(0, r, cols - 1, r);
+            continue;
+        }
+        rows.push_back(Store().Row(r, cols));
+        heights.push_back(RowHeights(r));
+    }
+    for (std::size_t i = 0; i < plan.Values.size() && i < rows.size(); ++i)
+        rows[i][std::size_t(groupCol)].Text = plan.Values[i];
+    *FNodes = TGridNodes();
+    // The store keeps rows past the count: the slots left behind must not point at objects that moved up.
+    for (int r = first + int(rows.size()); r < RowCount(); ++r)
+        for (int c = 0; c < cols; ++c) {
+            SetGridObject(c, r, nullptr);
+            SetGridCell(c, r, QString());
+        }
+    SetRowCount(first + int(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int r = first + int(i);
+        for (int c = 0; c < cols; ++c) {
+            SetGridCell(c, r, rows[i][std::size_t(c)].Text);
+            SetGridObject(c, r, rows[i][std::size_t(c)].Object);
+        }
+        SetRowHeights(r, heights[i]);
+    }
+    if (FixedRows() > 0)
+        SetGridCell(groupCol, 0, FGroupCaption);
+    if (FixedFooters() > 0)
+        SetGridCell(groupCol, RowCount() - 1, FGroupFooter);
+    F.GroupColumn = -1;
+    Invalidate();
+}
+
+void TVxStringGrid::GroupCalc(int Colindex, int method)
+{
+    TGridNodes& nodes = NodesInStep();
+    const auto results = ::GroupCalc(nodes, FixedRows(), RowCount(), Colindex, method, FGrouping->Summary(),
+                                     CalcSourceFor(RowCount()),
+                                     [&](int from, int to) { return DoGroupCalc(Colindex, from, to); });
+    for (const TGroupCalcResult& res : results)
+        WriteCalcValue(Colindex, res.Row, res.Value, res.IsInteger);
+}
+
+void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind)
+{
+    GroupCalc(Colindex, method);
+    if (FFloatingFooter->Visible())
+        SetColumnCalc(Colindex, Kind);
+}

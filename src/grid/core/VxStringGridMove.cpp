@@ -1,0 +1,125 @@
+// Moving rows and columns by program, and the record of the initial column order.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/ControlList.h"
+#include "grid/foundation/IntList.h"
+#include <algorithm>
+#include <numeric>
+
+// The controls embedded in cells keep to their cells when a row or column moves.
+void TVxStringGrid::ShiftControls(bool Rows, int FromIndex, int ToIndex)
+{
+    for (int i = 0; i < FControlList->Count(); ++i) {
+        TControlItem* item = FControlList->Control(i);
+        int at = Rows ? item->Y() : item->X();
+        if (at == FromIndex)
+            at = ToIndex;
+        else if (ToIndex < FromIndex && at >= ToIndex && at < FromIndex)
+            ++at;
+        else if (ToIndex > FromIndex && at > FromIndex && at <= ToIndex)
+            --at;
+        if (Rows)
+            item->MoveTo(item->X(), at);
+        else
+            item->MoveTo(at, item->Y());
+    }
+}
+
+void TVxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    if (FColumnOrder->Count() > 0 && FromIndex >= 0 && FromIndex < FColumnOrder->Count()) {
+        const int initial = FColumnOrder->Items(FromIndex);
+        FColumnOrder->Delete(FromIndex);
+        FColumnOrder->Insert(std::min(ToIndex, FColumnOrder->Count()), initial);
+    }
+    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TVxStringGrid::MoveColumn(int FromIndex, int ToIndex)
+{
+    if (FColumnOrder->Count() == 0)
+        SetColumnOrder();
+    TBaseGrid::MoveColumn(FromIndex, ToIndex);
+    ShiftControls(false, FromIndex, ToIndex);
+}
+
+void TVxStringGrid::MoveRow(int FromIndex, int ToIndex)
+{
+    TBaseGrid::MoveRow(FromIndex, ToIndex);
+    ShiftControls(true, FromIndex, ToIndex);
+}
+
+// The block is taken out and put back at ToIndex of the shortened grid (less Count when it lay after the block).
+void TVxStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
+{
+    if (FromIndex == ToIndex || Count <= 0 || FromIndex < 0 || FromIndex + Count > RowCount())
+        return;
+    if (FromIndex + Count < ToIndex)
+        ToIndex -= Count;
+    std::vector<int> order(static_cast<std::size_t>(RowCount()));
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> block(order.begin() + FromIndex, order.begin() + FromIndex + Count);
+    order.erase(order.begin() + FromIndex, order.begin() + FromIndex + Count);
+    const int at = std::clamp(ToIndex, 0, int(order.size()));
+    order.insert(order.begin() + at, block.begin(), block.end());
+    ApplyRowOrder(order, 0, false);
+    Invalidate();
+}
+
+void TVxStringGrid::SetColumnOrder()
+{
+    FColumnOrder->Clear();
+    for (int c = 0; c < ColCount(); ++c)
+        FColumnOrder->Add(c);
+}
+
+void TVxStringGrid::ResetColumnOrder()
+{
+    UnHideColumnsAll();
+    if (FColumnOrder->Count() == 0) {
+        SetColumnOrder();
+        return;
+    }
+    // Each move takes a column to its smaller initial index, so the passes reach the initial order.
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (int i = 0; i < ColCount() && i < FColumnOrder->Count(); ++i)
+            if (FColumnOrder->Items(i) < i) {
+                MoveColumn(i, FColumnOrder->Items(i));
+                moved = true;
+            }
+    }
+}
+
+int TVxStringGrid::ColumnPosition(int ACol)
+{
+    int pos = ACol;
+    const int n = std::min(FColumnOrder->Count(), ColCount() + NumHiddenColumns());
+    for (int k = 0; k < n; ++k)
+        if (FColumnOrder->Items(k) == ACol) {
+            pos = k;
+            break;
+        }
+    if (F.GroupColumn != -1 && ACol >= F.GroupColumn)
+        --pos;
+    return pos;
+}
+
+int TVxStringGrid::ColumnAtPosition(int ACol)
+{
+    if (FColumnOrder->Count() == 0)
+        SetColumnOrder();
+    if (ACol < 0 || ACol >= FColumnOrder->Count())
+        return ACol;
+    int v = FColumnOrder->Items(ACol);
+    if (F.GroupColumn != -1 && v >= F.GroupColumn)
+        ++v;
+    return v;
+}
+
+int TVxStringGrid::ColumnByHeader(const QString& AValue)
+{
+    for (int c = 0; c < TotalColCount(); ++c)
+        if (GetCellEx(c, 0) == AValue)
+            return c;
+    return -1;
+}

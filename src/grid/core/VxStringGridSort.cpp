@@ -1,0 +1,241 @@
+// Row sorting of the string grid: a stable sort over row indexes (TRowSorter) whose permutation is applied to
+// the rows in one pass, with the cross-reference that undoes it.
+#include "grid/core/GridSortHost.h"
+#include "grid/core/VxGridError.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/IntList.h"
+
+int TGridSortHost::SortHostFixedRows() const { return G.FixedRows(); }
+TSortIndexList& TGridSortHost::SortHostIndexes() { return G.SortIndexes(); }
+
+void TGridSortHost::SortHostRepaint(int Row)
+{
+    if (Row < 0)
+        G.Invalidate();
+    else
+        for (int c = 0; c < G.ColCount(); ++c)
+            G.InvalidateCell(c, Row);
+}
+
+void TGridSortHost::SortHostSort(bool Indexed)
+{
+    if (Indexed)
+        G.QSortIndexed();
+    else
+        G.QSort();
+}
+
+int TGridSortHost::SortColCount() const { return G.ColCount(); }
+
+QString TGridSortHost::SortCellText(int ACol, int ARow) const
+{
+    return G.SortSettings().SortOnVirtualCells() ? G.Cells(G.RealColIndex(ACol), ARow)
+                                                 : G.GetGridCell(G.RealColIndex(ACol), ARow);
+}
+
+QString TGridSortHost::SortRawCellText(int ACol, int ARow) const { return G.GetGridCell(G.RealColIndex(ACol), ARow); }
+
+void TGridSortHost::SortColFormat(int ACol, TSortStyle& Style, QString& Prefix, QString& Suffix) const
+{
+    G.GetColFormat(ACol, Style, Prefix, Suffix);
+}
+
+bool TGridSortHost::SortIsIgnoredColumn(int ACol) const { return G.IgnoreColumns().HasValue(ACol); }
+
+int TGridSortHost::SortCustomCompare(const QString& S1, const QString& S2) const
+{
+    int res = 0;
+    if (G.OnCustomCompare)
+        G.OnCustomCompare(&G, S1, S2, res);
+    return res;
+}
+
+int TGridSortHost::SortRawCompare(int ACol, int ARow1, int ARow2) const
+{
+    int res = 0;
+    if (G.OnRawCompare)
+        G.OnRawCompare(&G, ACol, ARow1, ARow2, res);
+    return res;
+}
+
+void TVxStringGrid::InitSortXRef() { FSortRowXRef->Init(RowCount()); }
+
+int TVxStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
+{
+    TRowSorter sorter(*FSortHost, *FSortSettings);
+    const int res = sorter.CompareCells(ACol, ARow1, ARow2, Direction);
+    FCompares += sorter.Compares();
+    return res;
+}
+
+int TVxStringGrid::CompareRowsByColumn(int ACol, int ARow1, int ARow2)
+{
+    TRowSorter sorter(*FSortHost, *FSortSettings);
+    const int res = sorter.CompareRowsByColumn(ACol, ARow1, ARow2);
+    FCompares += sorter.Compares();
+    return res;
+}
+
+int TVxStringGrid::CompareRowsByIndex(int Index, int ARow1, int ARow2)
+{
+    TRowSorter sorter(*FSortHost, *FSortSettings);
+    const int res = sorter.CompareRowsByIndex(SortIndexes(), Index, ARow1, ARow2);
+    FCompares += sorter.Compares();
+    return res;
+}
+
+// Rows First .. First + Perm.size() - 1 take the rows Perm names, each row read and written once; rows that
+// stay where they are are not touched. Heights and the current row follow their rows.
+void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort)
+{
+    const int count = int(Perm.size());
+    if (ForSort && FSortRowXRef->Count() >= First + count)
+        FSortRowXRef->Apply(Perm, First);
+    std::vector<int> moved;   // positions i whose row changes
+    for (int i = 0; i < count; ++i)
+        if (Perm[std::size_t(i)] != First + i)
+            moved.push_back(i);
+    if (ForSort)
+        FSwaps += int(moved.size());
+    if (moved.empty())
+        return;
+
+    const int cols = AllColCount();
+    if (ForSort && FSortSettings->SingleColumn()) {
+        const int c = RealColIndex(FSortSettings->Column());
+        std::vector<TGridCell> cells;
+        for (int i : moved)
+            cells.push_back({GetGridCell(c, Perm[std::size_t(i)]), GetGridObject(c, Perm[std::size_t(i)])});
+        for (std::size_t k = 0; k < moved.size(); ++k) {
+            SetGridCell(c, First + moved[k], cells[k].Text);
+            SetGridObject(c, First + moved[k], cells[k].Object);
+        }
+        return;
+    }
+
+    // Column 0 stays where it is when the sort leaves the fixed column alone.
+    const int c0 = ForSort && FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
+    std::vector<TGridCells> rows;
+    std::vector<int> heights;
+    rows.reserve(moved.size());
+    heights.reserve(moved.size());
+    for (int i : moved) {
+        rows.push_back(Store().Row(Perm[std::size_t(i)], cols));
+        heights.push_back(RowHeights(Perm[std::size_t(i)]));
+    }
+    for (std::size_t k = 0; k < moved.size(); ++k) {
+        const int r = First + moved[k];
+        if (c0 == 0 && cols == ColCount())
+            SetRows(r, rows[k]);
+        else
+            for (int c = c0; c < cols; ++c) {
+                SetGridCell(c, r, rows[k][std::size_t(c)].Text);
+                SetGridObject(c, r, rows[k][std::size_t(c)].Object);
+            }
+        if (RowHeights(r) != heights[k])
+            SetRowHeights(r, heights[k]);
+    }
+    if (FSortRow >= First && FSortRow < First + count)
+        for (int i : moved)
+            if (Perm[std::size_t(i)] == FSortRow) {
+                FSortRow = First + i;
+                break;
+            }
+}
+
+void TVxStringGrid::SortRowRange(bool Indexed, int ACol, int First, int Last)
+{
+    if (Last <= First)
+        return;
+    TRowSorter sorter(*FSortHost, *FSortSettings);
+    const std::vector<int> perm =
+        Indexed ? sorter.SortByIndexes(SortIndexes(), First, Last) : sorter.SortByColumn(ACol, First, Last);
+    FCompares += sorter.Compares();
+    ApplyRowOrder(perm, First);
+}
+
+void TVxStringGrid::SortSwapRows(int ARow1, int ARow2)
+{
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0)
+        return;
+    const int first = std::min(ARow1, ARow2);
+    const int last = std::max(ARow1, ARow2);
+    std::vector<int> perm;
+    perm.push_back(last);
+    for (int r = first + 1; r < last; ++r)
+        perm.push_back(r);
+    perm.push_back(first);
+    ApplyRowOrder(perm, first);
+}
+
+// The current row and the top row around a sort of the normal rows; the footer rows stay last.
+void TVxStringGrid::SortFrame(const std::function<void()>& Body)
+{
+    FSortRowXRef->EnsureCount(RowCount());
+    const int top = TopRow();
+    const int before = Row();
+    const bool follow = Navigation().MoveRowOnSort();
+    FSortRow = before;
+    FSortDir = FSortSettings->Direction() == TSortDirection::sdDescending ? -1 : 1;
+    struct Restore {
+        TVxStringGrid& G;
+        int Top;
+        ~Restore()
+        {
+            if (G.Navigation().KeepScrollOnSort() && G.TopRow() != Top)
+                G.SetTopRow(Top);
+            G.UpdateFooter();
+            G.Invalidate();
+        }
+    } restore{*this, top};
+    Body();
+    if (follow && FSortRow != Row())
+        SetRow(FSortRow);
+    if (!follow && OnRowUpdate)
+        OnRowUpdate(this, before, Row());
+}
+
+void TVxStringGrid::QSort()
+{
+    if (FSortSettings->Column() < 0)
+        return;
+    SortIndexes().Clear();
+    SortFrame([this] {
+        SortRowRange(false, FSortSettings->Column(), FixedRows(), RowCount() - FixedFooters() - 1);
+    });
+}
+
+void TVxStringGrid::QSortIndexed()
+{
+    FSortRowXRef->EnsureCount(RowCount());
+    if (SortIndexes().Count() == 0)
+        throw EVxGridError("No indexes specified for indexed sort");
+    SortFrame([this] { SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
+}
+
+void TVxStringGrid::Sort(int Column, TSortDirection Direction)
+{
+    FSortSettings->SetColumn(Column);
+    FSortSettings->SetDirection(Direction);
+    QSort();
+}
+
+void TVxStringGrid::SortByColumn(int Col)
+{
+    if (RowCount() <= 1)
+        return;
+    FSortSettings->SetColumn(Col);
+    QSort();
+}
+
+void TVxStringGrid::QuickSort(int Col, int Left, int Right) { SortRowRange(false, Col, Left, Right); }
+
+void TVxStringGrid::QuickSortIndexed(int Left, int Right) { SortRowRange(true, -1, Left, Right); }
+
+void TVxStringGrid::QUnSort()
+{
+    FSortRowXRef->EnsureCount(RowCount());
+    ApplyRowOrder(FSortRowXRef->UnSortPermutation(), 0);
+    Invalidate();
+}
