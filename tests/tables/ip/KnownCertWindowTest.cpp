@@ -1,6 +1,5 @@
 // The known-certificates window driven as a user would: shown on a project folder, cells written through
 // the grid, buttons pressed; and the road from a new project to the compiled image.
-#include "app/ProgramWindows.h"
 #include "core/ProjectFile.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
@@ -144,9 +143,11 @@ TEST(KnownCertRoad, ATypedCertificateReachesTheImage)
     TempProgramFolder folder;
     MessageBoxRecorder boxes;
     const auto main = std::make_unique<TFVostrelanteFirmWare>(folder.path());
-    Create_Program_Windows(*main);
+    auto* newProject = new TFNew_Project(main.get());
+    main->Add_Window("FNew_Project", newProject, {});
+    auto* certs = new TFTLS_Server_Known_Cert(main.get());
+    main->Add_Window("FTLS_Server_Known_Cert", certs, {});
     main->show();
-    auto* newProject = static_cast<TFNew_Project*>(main->Window("FNew_Project"));
     OnNextModal([&](QWidget*) {
         newProject->E_New_Proj->setText("Road");
         QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
@@ -154,7 +155,6 @@ TEST(KnownCertRoad, ATypedCertificateReachesTheImage)
     QTest::mouseClick(main->Btn_New, Qt::LeftButton);
     ASSERT_EQ(Project_Name, "Road");
 
-    auto* certs = static_cast<TFTLS_Server_Known_Cert*>(main->Window("FTLS_Server_Known_Cert"));
     bool shown = false;
     OnNextModal([&](QWidget* modal) {
         shown = modal == certs;
