@@ -115,3 +115,14 @@ void TFBACnet_Eng_Unit::Show_Unit(const QString& value)
     E_Selected_EU->setText(value);
     Label5->setText(QStringLiteral("-> ") + Desc_Unit(Cell_Int(value, -1)));
 }
+
+bool TFBACnet_Eng_Unit::Pick_Unit(int ARow, QString& value)
+{
+    if (ARow < 1)
+        return false;
+    Show_Unit(value);
+    if (ShowModal() != mrOk)
+        return false;
+    value = E_Selected_EU->text();
+    return true;
+}

@@ -19,6 +19,9 @@ public:
     void Btn_Select_Eng_UnitClick();
     // Shows `value` with its name before the picker is shown.
     void Show_Unit(const QString& value);
+    // The Eng. Unit cell of table row `ARow` double-clicked: shows the picker on the cell's text and, when
+    // it closes with OK, puts the edit's text into `value`. Never for the header row.
+    bool Pick_Unit(int ARow, QString& value);
 
     QWidget* P_Title;
     QLabel* L_SW_Code;

@@ -1,5 +1,6 @@
 // The engineering-unit table and its picker.
 #include "support/MessageBoxRecorder.h"
+#include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
 #include "tables/ip/EngUnits.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -62,4 +64,36 @@ TEST(EngUnitPicker, PicksByPositionAndShowsTheUnitsName)
     picker.Show_Unit("abc");
     EXPECT_EQ(picker.Label5->text(), "-> unknown");
     EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+TEST(EngUnitPicker, OpensOnDataRowsOnlyAndTakesTheEditOnOK)
+{
+    TempProgramFolder folder;
+    MessageBoxRecorder boxes;
+    TFBACnet_Eng_Unit picker;
+    QString header = "Eng. Unit";
+    bool shown = false;
+    QTimer::singleShot(0, &picker, [&] {
+        shown = picker.isVisible();
+        picker.SetModalResult(mrCancel);
+    });
+    EXPECT_FALSE(picker.Pick_Unit(0, header));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(header, "Eng. Unit");
+
+    QString cell = "abc";
+    OnNextModal([&](QWidget*) {
+        EXPECT_EQ(picker.Label5->text(), "-> unknown");
+        QTest::mouseClick(picker.Btn_Cancel, Qt::LeftButton);
+    });
+    EXPECT_FALSE(picker.Pick_Unit(3, cell));
+    EXPECT_EQ(cell, "abc");
+
+    OnNextModal([&](QWidget*) {
+        picker.E_Selected_EU->setText("9999");
+        QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);
+    });
+    EXPECT_TRUE(picker.Pick_Unit(3, cell));
+    EXPECT_EQ(cell, "9999");
 }
