@@ -1,5 +1,7 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/ip/UBACnet_Eng_Unit.h"
+#include "tables/ip/UTLS_Server_Known_Cert.h"
 #include "ui/UAbout.h"
 #include "ui/UBoot.h"
 #include "ui/UNew_Project.h"
@@ -31,6 +33,8 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFSoftOptions>(main, "FSoftOptions");
     Add<TFParGen>(main, "FParGen");
     Add<TFProfinetFileName>(main, "FProfinetFileName");
+    Add<TFTLS_Server_Known_Cert>(main, "FTLS_Server_Known_Cert");
+    Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

@@ -1,0 +1,48 @@
+#pragma once
+// The engineering-unit picker: the chosen unit number, its name, and a category with its units to pick
+// a new one from.
+#include "platform/Form.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class TSbButton;
+
+class TFBACnet_Eng_Unit : public TForm {
+public:
+    explicit TFBACnet_Eng_Unit(QWidget* parent = nullptr);
+    ~TFBACnet_Eng_Unit() override;
+
+    void Set_Lang();
+    void CB_Select_TypeSelect();
+    void Btn_Select_Eng_UnitClick();
+    // Shows `value` with its name before the picker is shown.
+    void Show_Unit(const QString& value);
+    // The Eng. Unit cell of table row `ARow` double-clicked: shows the picker on the cell's text and, when
+    // it closes with OK, puts the edit's text into `value`. Never for the header row.
+    bool Pick_Unit(int ARow, QString& value);
+
+    QWidget* P_Title;
+    QLabel* L_SW_Code;
+    QLabel* L_SW_Desc;
+    QLabel* Label1;
+    QLineEdit* E_Selected_EU;
+    QLabel* Label5;
+    QFrame* Shape1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QComboBox* CB_Select_Type;
+    QLabel* Label4;
+    QComboBox* CB_Select_Unit;
+    TSbButton* Btn_Select_Eng_Unit;
+    QFrame* Shape2;
+    QWidget* P_Button;
+    TSbButton* Btn_OK;
+    TSbButton* Btn_Cancel;
+
+protected:
+    void FormShow() override { CB_Select_TypeSelect(); }
+};
+
+extern TFBACnet_Eng_Unit* FBACnet_Eng_Unit;
