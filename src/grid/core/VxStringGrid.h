@@ -516,7 +516,7 @@ public:
     void AutoFitColumns(bool DoFixedCells);
     void StretchRightColumn();
     void ApplyColumnStretch(int ACol);
-    void ScrollInView(int ACol, int ARow);
+    void ScrollInView(int ColIndex, int RowIndex);
     virtual void UpdateColumnSize(int ACol, int& AWidth);
     virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
     TUpdateColumnSizeEvent OnUpdateColumnSize;

@@ -352,18 +352,28 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     EXPECT_THROW(grid->ApplyColumnStretch(grid->ColCount()), std::runtime_error);
 }
 
-TEST_F(IecVariablesForm, ScrollInViewShowsTheCellWhole)
+TEST_F(IecVariablesForm, ScrollInViewCentresACellOutsideTheView)
 {
     form.show();
     grid->resize(400, 200);
-    grid->ScrollInView(11, 40);
-    EXPECT_LE(grid->TopRow(), 40);
-    EXPECT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 40);
+    const int rows = grid->VisibleRowCount();
+    ASSERT_GT(rows, 2);
+    grid->ScrollInView(11, 30);
+    EXPECT_EQ(grid->Row(), 30);
+    EXPECT_EQ(grid->Col(), 11);
+    EXPECT_EQ(grid->TopRow(), 30 - rows / 2);
     EXPECT_LE(grid->LeftCol(), 11);
     EXPECT_GE(grid->LeftCol() + grid->VisibleColCount() - 1, 11);
-    grid->ScrollInView(2, 3);
-    EXPECT_EQ(grid->TopRow(), 3);
-    EXPECT_EQ(grid->LeftCol(), 2);
+    // A cell already shown moves nothing.
+    grid->ScrollInView(11, 30 - rows / 2 + 1);
+    EXPECT_EQ(grid->TopRow(), 30 - rows / 2);
+    EXPECT_EQ(grid->Row(), 30);
+    // Near the end the view stops at the last rows; near the start at the first normal row.
+    grid->ScrollInView(11, 50);
+    EXPECT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 50);
+    grid->ScrollInView(2, 2);
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(grid->Row(), 2);
 }
 
 TEST_F(IecVariablesForm, ColumnPositionsSavedAndLoadedFromAnIniFile)
