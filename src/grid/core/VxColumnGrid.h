@@ -3,7 +3,7 @@
 // format from one definition per real column. Every table editor of the program is one.
 //   GridColumnItem.cpp  the definitions and their collection
 //   VxColumnGrid.cpp    the grid: count synchronisation and the per-cell answers
-//   VxColumnGridIO.cpp  the definitions' stream, checked whole before use
+//   VxColumnGridIO.cpp  column positions and the definitions' stream, both checked whole before use
 #include "grid/core/VxStringGrid.h"
 #include <QStringList>
 #include <memory>
@@ -248,6 +248,10 @@ public:
     static int GetVersionNr();
     static QString GetVersionString();
 
+    // Column order in an INI file under "CP<position>" keys. A load that does not find a whole permutation of
+    // the columns changes nothing and answers false, as does a save that could not write the file.
+    bool SaveColumnPositions(const QString& Key, const QString& Section);
+    bool LoadColumnPositions(const QString& Key, const QString& Section);
     // The definitions as a self-describing record; a load of a stream that does not hold one whole record
     // for every definition changes nothing and answers false.
     bool SaveColumnsToStream(QIODevice& st) const;

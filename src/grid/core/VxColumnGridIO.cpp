@@ -1,4 +1,8 @@
 #include "grid/core/VxColumnGrid.h"
+#include "platform/SaveFile.h"
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QDataStream>
 #include <QIODevice>
 #include <QVariantMap>
@@ -140,5 +144,99 @@ bool TVxColumnGrid::LoadColumnsFromStream(QIODevice& st)
     FColumnCollection->SetNoRecursiveUpdate(false);
     SyncColumnHeaders();
     Invalidate();
+    return true;
+}
+
+namespace {
+bool IsSectionLine(const QString& Line, QString* Name = nullptr)
+{
+    const QString t = Line.trimmed();
+    if (!t.startsWith(u'[') || !t.endsWith(u']'))
+        return false;
+    if (Name)
+        *Name = t.mid(1, t.size() - 2).trimmed();
+    return true;
+}
+
+QStringList ReadIniLines(const QString& Path)
+{
+    QFile f(Path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\n")));
+}
+
+// The values of one section by key, keys compared without letter case as profile files do.
+QHash<QString, QString> ReadIniSection(const QStringList& Lines, const QString& Section)
+{
+    QHash<QString, QString> values;
+    bool inside = false;
+    for (const QString& line : Lines) {
+        QString name;
+        if (IsSectionLine(line, &name)) {
+            inside = name.compare(Section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype eq = line.indexOf(u'=');
+        if (inside && eq > 0) {
+            const QString key = line.left(eq).trimmed().toUpper();
+            if (!values.contains(key))
+                values.insert(key, line.mid(eq + 1).trimmed());
+        }
+    }
+    return values;
+}
+} // namespace
+
+bool TVxColumnGrid::SaveColumnPositions(const QString& Key, const QString& Section)
+{
+    QStringList section{QLatin1Char('[') + Section + QLatin1Char(']')};
+    for (int i = 0; i < FColumnCollection->Count(); ++i)
+        section << QStringLiteral("CP%1=%2").arg(i).arg(FColumnCollection->Items(i)->DefIdx());
+    // Other sections of the file stay as they are; this one is written anew in its place.
+    QStringList out;
+    bool inside = false;
+    bool written = false;
+    for (const QString& line : ReadIniLines(Key)) {
+        QString name;
+        if (IsSectionLine(line, &name)) {
+            inside = name.compare(Section, Qt::CaseInsensitive) == 0;
+            if (inside && !written) {
+                out << section;
+                written = true;
+            }
+        }
+        if (!inside)
+            out << line;
+    }
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    if (!written)
+        out << section;
+    return SaveWholeFile(Key, (out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+}
+
+bool TVxColumnGrid::LoadColumnPositions(const QString& Key, const QString& Section)
+{
+    const int n = FColumnCollection->Count();
+    const QHash<QString, QString> values = ReadIniSection(ReadIniLines(Key), Section);
+    std::vector<int> positions;
+    std::vector<bool> seen(static_cast<std::size_t>(n), false);
+    for (int j = 0; j < n; ++j) {
+        bool ok = false;
+        const int idx = values.value(QStringLiteral("CP%1").arg(j)).toInt(&ok);
+        if (!ok || idx < 0 || idx >= n || seen[std::size_t(idx)])
+            return false;
+        seen[std::size_t(idx)] = true;
+        positions.push_back(idx);
+    }
+    if (n == 0)
+        return false;
+    UnHideColumnsAll();
+    for (int j = 0; j < n; ++j)
+        FColumnCollection->Items(positions[std::size_t(j)])->SetDefIdx(j);
+    FColumnCollection->ResetOrganization();
+    for (int i = 0; i < n; ++i)
+        FColumnCollection->Items(i)->SetDefIdx(positions[std::size_t(i)]);
     return true;
 }

@@ -674,8 +674,31 @@ public:
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     TCheckBoxClickEvent OnCheckBoxChange;
 
-    // Header text highlighting (VxStringGridHighlight.cpp).
-    static QString UnMarkInText(const QString& Text);
+    // Search highlighting and error marks (VxStringGridHighlight.cpp): matches wrapped in the hi or e tag.
+    // Marking stores a range's cells entity-encoded; unmarking the same range gives back the texts exactly.
+    static QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnHilightText(const QString& S);
+    static QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnMarkText(const QString& S);
+    void MarkInRange(const QString& HiText, const QString& Tag, int FromCol, int FromRow, int ToCol, int ToRow,
+                     bool DoCase);
+    void UnMarkInRange(const QString& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
 
     // Sizing (VxStringGridSizing.cpp): content widths, stretching and scrolling a cell into view.
     void AutoSizeCol(int ACol, int Padding);
@@ -684,7 +707,7 @@ public:
     void AutoFitColumns(bool DoFixedCells);
     void StretchRightColumn();
     void ApplyColumnStretch(int ACol);
-    void ScrollInView(int ACol, int ARow);
+    void ScrollInView(int ColIndex, int RowIndex);
     virtual void UpdateColumnSize(int ACol, int& AWidth);
     virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
     TUpdateColumnSizeEvent OnUpdateColumnSize;

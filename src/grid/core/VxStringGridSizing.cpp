@@ -177,23 +177,27 @@ void TVxStringGrid::resizeEvent(QResizeEvent* event)
     StretchOnChange();
 }
 
-// Scrolls the least that shows the cell whole: a cell left of or above the view becomes the first shown.
-void TVxStringGrid::ScrollInView(int ACol, int ARow)
+// A cell outside the view becomes the current cell and is brought to the middle of it.
+void TVxStringGrid::ScrollInView(int ColIndex, int RowIndex)
 {
-    if (ACol >= FixedCols() && ACol < ColCount()) {
-        if (ACol < LeftCol())
-            SetLeftCol(ACol);
-        else
-            while (ACol >= LeftCol() + std::max(VisibleColCount(), 1) && LeftCol() < ACol)
-                SetLeftCol(LeftCol() + 1);
+    if (ColIndex >= ColCount() || RowIndex >= RowCount())
+        return;
+    int left = LeftCol();
+    int top = TopRow();
+    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + VisibleColCount()) {
+        SetCol(ColIndex);
+        left = std::max(ColIndex - VisibleColCount() / 2, FixedCols());
     }
-    if (ARow >= FixedRows() && ARow < RowCount()) {
-        if (ARow < TopRow())
-            SetTopRow(ARow);
-        else
-            while (ARow >= TopRow() + std::max(VisibleRowCount(), 1) && TopRow() < ARow)
-                SetTopRow(TopRow() + 1);
+    if (RowIndex < TopRow() || RowIndex >= TopRow() + VisibleRowCount()) {
+        SetRow(RowIndex);
+        top = std::max(RowIndex - VisibleRowCount() / 2, FixedRows());
     }
+    left = std::min(left, ColCount() - VisibleColCount() + 1);
+    if (FixedCols() + VisibleColCount() < ColCount())
+        SetLeftCol(left);
+    top = std::min(top, RowCount() - VisibleRowCount() + 1);
+    if (FixedRows() + VisibleRowCount() < RowCount())
+        SetTopRow(top);
 }
 
 void TVxStringGrid::UpdateColumnSize(int ACol, int& AWidth)

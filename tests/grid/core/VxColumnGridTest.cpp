@@ -5,6 +5,8 @@
 #include <QDataStream>
 #include <QVariantMap>
 #include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -350,16 +352,105 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     EXPECT_THROW(grid->ApplyColumnStretch(grid->ColCount()), std::runtime_error);
 }
 
-TEST_F(IecVariablesForm, ScrollInViewShowsTheCellWhole)
+TEST_F(IecVariablesForm, ScrollInViewCentresACellOutsideTheView)
 {
     form.show();
     grid->resize(400, 200);
-    grid->ScrollInView(11, 40);
-    EXPECT_LE(grid->TopRow(), 40);
-    EXPECT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 40);
+    const int rows = grid->VisibleRowCount();
+    ASSERT_GT(rows, 2);
+    grid->ScrollInView(11, 30);
+    EXPECT_EQ(grid->Row(), 30);
+    EXPECT_EQ(grid->Col(), 11);
+    EXPECT_EQ(grid->TopRow(), 30 - rows / 2);
     EXPECT_LE(grid->LeftCol(), 11);
     EXPECT_GE(grid->LeftCol() + grid->VisibleColCount() - 1, 11);
-    grid->ScrollInView(2, 3);
-    EXPECT_EQ(grid->TopRow(), 3);
-    EXPECT_EQ(grid->LeftCol(), 2);
+    // A cell already shown moves nothing.
+    grid->ScrollInView(11, 30 - rows / 2 + 1);
+    EXPECT_EQ(grid->TopRow(), 30 - rows / 2);
+    EXPECT_EQ(grid->Row(), 30);
+    // Near the end the view stops at the last rows; near the start at the first normal row.
+    grid->ScrollInView(11, 50);
+    EXPECT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 50);
+    grid->ScrollInView(2, 2);
+    EXPECT_EQ(grid->TopRow(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(IecVariablesForm, ColumnPositionsSavedAndLoadedFromAnIniFile)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("grid.ini");
+    grid->UnHideColumn(kHiddenKey);
+    grid->Columns().SetOrganization();
+    ASSERT_TRUE(grid->SaveColumnPositions(ini, "Columns"));
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.startsWith("[Columns]\r\nCP0=0\r\nCP1=1\r\n"));
+    f.close();
+
+    // The user moves Type first and the order is saved; a fresh grid takes it back.
+    grid->MoveColumn(3, 0);
+    ASSERT_EQ(grid->Columns().GetItem(0)->Header(), "Type");
+    ASSERT_TRUE(grid->SaveColumnPositions(ini, "Columns"));
+
+    TVxColumnGrid other;
+    other.SetColCount(13);
+    for (int c = 0; c < 13; ++c)
+        other.Columns().GetItem(c)->SetHeader(QString::fromLatin1(kIecColumns[c].header));
+    other.Columns().SetOrganization();
+    ASSERT_TRUE(other.LoadColumnPositions(ini, "Columns"));
+    for (int c = 0; c < 13; ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(other.Columns().GetItem(c)->Header(), grid->Columns().GetItem(c)->Header());
+        EXPECT_EQ(other.Columns().GetItem(c)->DefIdx(), grid->Columns().GetItem(c)->DefIdx());
+    }
+}
+
+TEST_F(IecVariablesForm, BadColumnPositionsChangeNothing)
+{
+    QTemporaryDir dir;
+    grid->UnHideColumn(kHiddenKey);
+    grid->Columns().SetOrganization();
+    auto positions = [](std::initializer_list<const char*> values) {
+        QString s = "[Columns]\r\n";
+        int i = 0;
+        for (const char* v : values)
+            s += QStringLiteral("CP%1=%2\r\n").arg(i++).arg(QString::fromLatin1(v));
+        return s;
+    };
+    struct Case {
+        const char* what;
+        QString text;
+    };
+    const Case cases[] = {
+        {"a missing position", positions({"1", "0", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"})},
+        {"a repeated position", positions({"1", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"})},
+        {"a word", positions({"1", "x", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"})},
+        {"a position past the columns", positions({"13", "0", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"})},
+        {"another section", QString(positions({"1", "0", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}))
+                                .replace("[Columns]", "[Other]")},
+        {"no file", QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString ini = dir.filePath(QString::fromLatin1(c.what) + ".ini");
+        if (!c.text.isNull()) {
+            QFile f(ini);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.text.toUtf8());
+        }
+        EXPECT_FALSE(grid->LoadColumnPositions(ini, "Columns"));
+        for (int col = 0; col < 13; ++col)
+            EXPECT_EQ(grid->Columns().GetItem(col)->Header(), QString::fromLatin1(kIecColumns[col].header));
+    }
+}
+
+TEST_F(IecVariablesForm, RepeatedInitialPositionsEndTheOrderReset)
+{
+    for (int c = 0; c < 13; ++c)
+        grid->Columns().GetItem(c)->SetDefIdx(0);
+    grid->UnHideColumn(kHiddenKey);
+    grid->Columns().ResetOrganization();   // returns: every column wants the first place
+    EXPECT_EQ(grid->Columns().Count(), 13);
 }
