@@ -386,6 +386,12 @@ bool TVxStringGrid::WMChar(QChar& Key)
         ShowEditorChar(Key);
         return true;
     }
+    // Enter on a cell that cannot be edited is only reported: the toolkit would open its editor.
+    if (code == 13 && !CellEditable(Col(), Row())) {
+        if (OnKeyPress)
+            OnKeyPress(this, Key);
+        return Key.isNull();
+    }
     KeyPress(Key);
     return Key.isNull();
 }

@@ -51,7 +51,8 @@ bool TVxStringGrid::event(QEvent* e)
 
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
-    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
+    // A second quick press comes as a press and then a double click: the press alone counts here.
+    if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
         // Any press ends panning and then counts as itself; a middle press starts it.
         if (FWheelPan)
