@@ -32,6 +32,7 @@ TVxStringGrid::TVxStringGrid(QWidget* AOwner)
     F.ScrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 
     CreateEditorControls();
+    FGridTimerID = startTimer(500);
 }
 
 void TVxStringGrid::CreateOwnedObjects()

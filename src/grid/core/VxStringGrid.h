@@ -6,6 +6,7 @@
 //   VxStringGridHooks.cpp       the per-cell questions painting, editing and export ask, with their events
 //   VxStringGridLoading.cpp     the loading bracket, Assign, window creation and repainting
 //   VxStringGridAppearance.cpp  selection hiding, appearance setters, notifications and listeners
+//   ../interaction/              keys, Tab, wheel and panning, grid timer, update lock (VxStringGrid<Area>.cpp)
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/CellGraphic.h"
@@ -801,6 +802,60 @@ public:
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
 
+    // ---- Interaction: keys, Tab and row appending, wheel and panning, grid timer, update lock (src/grid/interaction/)
+    // Painting stays off while the lock is held; every call counts, whether the grid is shown or not.
+    void BeginUpdate();
+    void EndUpdate();
+    void StartUpdate() { ++FUpdateCount; }   // counts without switching painting off
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+    int UpdateCount() const { return FUpdateCount; }
+    // One Tab step; false when the Tab went on to the next control of the window.
+    bool TabAdvance(bool Backward);
+    bool IsSelectableCell(int ACol, int ARow);
+    int FirstSelectableCol(int ARow);
+    int LastSelectableCol(int ARow);
+    int TabStartCol();
+    int VisibleFixedRightCols() const;
+    bool IsLastNormalRow() const;
+    void AutoAddRow();
+    virtual void GotoFirstRow();
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // OnEditingDone now, OnEditCellDone once the current event has been handled.
+    void PostEditingDone(int ACol, int ARow);
+    void SimulateCellClick(int ACol, int ARow);
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+    bool GridBlink() const { return FGridBlink; }
+    int TimerTicks() const { return FTimerTicks; }
+    const QString& SearchInc() const { return FSearchInc; }
+    void SetSearchInc(const QString& Value);   // a typed character restarts the forgetting
+    bool WheelPanning() const { return FWheelPan; }
+    QChar StartEditChar() const { return FStartEditChar; }   // the character that opened the editor
+
+    using TRowChangingEvent = std::function<void(QObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+    using TCellChangingEvent =
+        std::function<void(QObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+    using TColChangingEvent = std::function<void(QObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+    using TClipboardEvent = std::function<void(QObject* Sender, bool& Allow)>;
+    using TWheelEvent = std::function<void(QObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+    using TEditCellDoneEvent = std::function<void(QObject* Sender, int ACol, int ARow)>;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TRowChangingEvent OnRowChanging;
+    TCellChangingEvent OnCellChanging;
+    TColChangingEvent OnColChanging;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardPaste;
+    TWheelEvent OnMouseWheelDown;
+    TWheelEvent OnMouseWheelUp;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+
     // ---- In-place editing
 
 protected:
@@ -822,6 +877,26 @@ protected:
     int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
+
+    // ---- Overrides: interaction (src/grid/interaction/)
+    // The one way Qt's key, wheel, timer and posted events reach the grid's handlers.
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    // The grid's key-down step; true when the key was used up here.
+    virtual bool WMKeyDown(std::uint16_t& Key, TShiftState Shift);
+    // A typed character; true when it was used up here.
+    virtual bool WMChar(QChar& Key);
+    void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
+    void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
+    // The 500 ms tick: incremental-search reset, hover focus, blinking text.
+    virtual void WMTimer();
+    void WheelPanTick();
+    virtual void DoWheelScroll(int Delta, bool& Handled);
+    virtual void DoF2Key() {}
+    virtual void DoKeySelectRect(TGridRect&) {}
 
     // ---- Overrides: in-place editing
 
@@ -908,6 +983,44 @@ private:
     int FSortRow = -1;   // the current row, followed through a sort
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
+
+    // ---- State: interaction (src/grid/interaction/)
+    void StandardKeyDown(std::uint16_t& Key, TShiftState Shift);
+    bool CellEditable(int ACol, int ARow);
+    bool HomeEndKey(std::uint16_t Key, TShiftState Shift);
+    bool SkipFixedCells(std::uint16_t& Key, TShiftState Shift);
+    bool ClipboardShortCut(std::uint16_t Key, TShiftState Shift);
+    void SelectAllCells();
+    void MoveRowsWithCursor(std::uint16_t Key);
+    void WrapCursor(std::uint16_t Key);
+    void FireSelectionChanged();
+    bool TabStep(bool Backward, bool MayAppend);
+    bool EndOfGrid();
+    bool TabToCell(int ACol, int ARow, bool OtherRow);
+    bool TabLastRow(bool MayAppend);
+    int NextRowWithSelectableCol(int ARow);
+    void ClearNewLastRow();
+    void BlinkScan();
+    void HoverFocus();
+    void MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos);
+    void StartWheelPan(QPoint Pos);
+    void EndWheelPan();
+    int FUpdateCount = 0;
+    int FGridTimerID = 0;
+    int FTimerTicks = 0;
+    QString FSearchInc;
+    int FSearchTics = 0;
+    bool FGridBlink = false;
+    bool FEnableBlink = false;
+    TGridRect FMoveSelection;
+    TGridCoord FLastKeyCell;
+    QChar FStartEditChar;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    int FWheelAccumulator = 0;
+    bool FWheelPan = false;
+    QPoint FWheelPanPos;
+    int FWheelTimerID = 0;
 
     // ---- State: in-place editing
 

@@ -1,0 +1,500 @@
+// The grid's keyboard: the key-down step before the toolkit's cell movement, the typed characters, and what
+// the grid adds to the toolkit's KeyDown and KeyUp.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include "platform/Form.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <algorithm>
+
+namespace {
+
+bool IsNavigationKey(std::uint16_t Key)
+{
+    return Key >= VK_PRIOR && Key <= VK_DOWN;
+}
+
+bool IsArrowKey(std::uint16_t Key)
+{
+    return Key >= VK_LEFT && Key <= VK_DOWN;
+}
+
+} // namespace
+
+void TVxStringGrid::StandardKeyDown(std::uint16_t& Key, TShiftState Shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+    if (Key != 0)
+        KeyDown(Key, Shift);
+}
+
+// Whether a cell (display column) may be edited: editing allowed by the options, then the cell and the
+// application decide.
+bool TVxStringGrid::CellEditable(int ACol, int ARow)
+{
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    if (IsFixed(ACol, ARow))
+        return false;
+    CanEditCell(RealColIndex(ACol), ARow, canEdit);
+    return canEdit;
+}
+
+void TVxStringGrid::FireSelectionChanged()
+{
+    const TGridRect s = Selection();
+    if (s == FMoveSelection)
+        return;
+    DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    FMoveSelection = s;
+}
+
+bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
+{
+    const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
+    const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
+    const bool alt = Shift.testFlag(TShiftStateItem::ssAlt);
+    const bool editing = Options().testFlag(TGridOption::goEditing);
+    const bool rowSelect = Options().testFlag(TGridOption::goRowSelect);
+    FMoveSelection = Selection();
+    const std::uint16_t arrived = Key;
+    auto fireKeyDown = [&] {
+        std::uint16_t k = Key;
+        if (OnKeyDown)
+            OnKeyDown(this, k, Shift);
+    };
+    auto consume = [&] {
+        fireKeyDown();
+        Key = 0;
+        return true;
+    };
+
+    if (FNavigation->MoveScrollOnly() && (IsNavigationKey(Key) && Key != VK_LEFT && Key != VK_RIGHT)) {
+        const int visible = VisibleRowCount();
+        switch (Key) {
+        case VK_PRIOR:
+            SetTopRow(visible + FixedRows() < TopRow() ? TopRow() - visible : FixedRows());
+            break;
+        case VK_NEXT:
+            if (TopRow() + visible < RowCount())
+                SetTopRow(TopRow() + visible);
+            break;
+        case VK_END:
+            SetTopRow(RowCount() - visible);
+            break;
+        case VK_HOME:
+            SetTopRow(FixedRows());
+            break;
+        case VK_UP:
+            if (FixedRows() < TopRow())
+                SetTopRow(TopRow() - 1);
+            break;
+        default:   // VK_DOWN
+            if (TopRow() + visible < RowCount())
+                SetTopRow(TopRow() + 1);
+            break;
+        }
+        return true;
+    }
+
+    const bool enterOrF2 = Key == VK_RETURN || Key == VK_F2;
+    if (FMouseActions->EditOnDblClickOnly() && enterOrF2 && !editing) {
+        bool canEdit = true;
+        CanEditCell(RealColIndex(Col()), Row(), canEdit);
+        if (canEdit && !IsFixed(Col(), Row()))
+            SetOptions(Options() | TGridOption::goEditing);
+    }
+    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && enterOrF2) {
+        if (!CellEditable(Col(), Row()))
+            return consume();
+        SetOptions(Options() | TGridOption::goEditing);
+        ShowInplaceEdit();
+    }
+    const bool editable = CellEditable(Col(), Row());
+    if (enterOrF2) {
+        if (Options().testFlag(TGridOption::goEditing) && !editable)
+            return consume();
+        const QString text = GetCurrentCell();
+        if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL")))
+            return true;   // the cell's inline controls take it
+    }
+    if (Key == VK_RETURN && !editable) {
+        const auto* form = dynamic_cast<TForm*>(FindParentForm(this));
+        if (form && form->KeyPreview()) {
+            StandardKeyDown(Key, Shift);
+            return false;
+        }
+        return consume();
+    }
+
+    if ((Key == VK_HOME || Key == VK_END) && HomeEndKey(Key, Shift)) {
+        fireKeyDown();
+        return true;
+    }
+
+    if (Key == VK_TAB && Options().testFlag(TGridOption::goTabs)) {
+        TabAdvance(shift);
+        FireSelectionChanged();
+        Key = 0;
+        return true;
+    }
+    if (ctrl && (Key == VK_LEFT || Key == VK_RIGHT) && rowSelect && FNavigation->LeftRightRowSelect() &&
+        VisibleColCount() < ColCount() - FixedCols())
+        SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
+    if (!ctrl && (Key == VK_LEFT || Key == VK_RIGHT) && rowSelect && !FNavigation->LeftRightRowSelect() &&
+        VisibleColCount() < ColCount() - FixedCols()) {
+        SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
+        fireKeyDown();
+        return true;
+    }
+    if (FNavigation->SkipFixedCells() && IsArrowKey(Key) && SkipFixedCells(Key, Shift))
+        return true;
+    if (arrived == VK_DOWN && IsLastNormalRow() && FNavigation->AppendOnArrowDown())
+        AutoAddRow();
+    if (Selection() != FMoveSelection && SelectionRectangle()) {
+        InvalidateGridRect(Selection());
+        FMoveSelection = Selection();
+    }
+
+    // The toolkit's processing, keeping the left column where it was when asked to.
+    const bool keepLeft = (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN) && rowSelect &&
+                          LeftCol() != FixedCols() && FNavigation->KeepHorizScroll();
+    const int oldLeft = LeftCol();
+    if (keepLeft)
+        BeginUpdate();
+    StandardKeyDown(Key, Shift);
+    if (keepLeft) {
+        SetLeftCol(oldLeft);
+        EndUpdate();
+    }
+
+    if (FNavigation->AllowClipboardShortCuts() && ClipboardShortCut(arrived, Shift))
+        return true;
+    if (ctrl && arrived == 'A' && (rowSelect || Options().testFlag(TGridOption::goRangeSelect)))
+        SelectAllCells();
+    if (arrived == VK_F2 && !alt)
+        DoF2Key();
+    FireSelectionChanged();
+    return Key == 0;
+}
+
+// Home and End as Navigation.HomeEndKey says; false leaves the key to the toolkit.
+bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
+{
+    const bool home = Key == VK_HOME;
+    const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
+    const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
+    const bool onlyFixed = FFixedRowAlways && RowCount() == 1;
+    const int lastNormalCol = ColCount() - FFixedRightCols - 1;
+    switch (FNavigation->HomeEndKey()) {
+    case THomeEndAction::heFirstLastCell:
+        if (ctrl)
+            return false;
+        FocusCell(home ? FixedCols() : ColCount() - 1, home ? FixedRows() : RowCount() - 1, true);
+        MoveToBaseCell();
+        return true;
+    case THomeEndAction::heFirstLastRow: {
+        if (ctrl || onlyFixed)
+            return false;
+        const int startRow = Row();
+        const int oldLeft = LeftCol();
+        int row = FixedRows();
+        if (!home) {
+            row = RowCount() - FFixedFooters - 1;
+            if (FFixedFooters > 0)
+                SetTopRow(RowCount() - VisibleRowCount());
+        }
+        if (shift) {
+            SetSelection({0, std::min(startRow, row), ColCount() - 1, std::max(startRow, row)});
+        } else {
+            FocusCell(Col(), row, true);
+            MoveToBaseCell();
+        }
+        if (Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll())
+            SetLeftCol(oldLeft);
+        return true;
+    }
+    case THomeEndAction::heFirstLastColumn:
+        if (ctrl) {
+            if (!home)
+                return false;
+            const int row = FixedRows();
+            FocusCell(std::max(FixedCols(), FirstSelectableCol(row)), row, true);
+            MoveToBaseCell();
+            SetLeftCol(TabStartCol());
+            return true;
+        }
+        if (Options().testFlag(TGridOption::goRowSelect) || onlyFixed)
+            return false;
+        if (shift) {
+            SetSelection(home ? TGridRect{FixedCols(), Row(), Col(), Row()} : TGridRect{Col(), Row(), lastNormalCol, Row()});
+            return true;
+        }
+        if (home) {
+            FocusCell(std::max(FixedCols(), FirstSelectableCol(Row())), Row(), true);
+            MoveToBaseCell();
+            SetLeftCol(TabStartCol());
+        } else {
+            FocusCell(ColCount() - 1, Row(), true);
+            MoveToBaseCell();
+            SetLeftCol(ColCount() - VisibleColCount());
+        }
+        return true;
+    }
+    return false;
+}
+
+// Arrow keys walk over cells the application keeps fixed inside the normal area.
+bool TVxStringGrid::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
+{
+    int dx = 0;
+    int dy = 0;
+    const bool rtl = UseRightToLeftAlignment();
+    switch (Key) {
+    case VK_LEFT:
+        dx = rtl ? 1 : -1;
+        break;
+    case VK_RIGHT:
+        dx = rtl ? -1 : 1;
+        break;
+    case VK_UP:
+        dy = -1;
+        break;
+    default:
+        dy = 1;
+        break;
+    }
+    const int minCol = FixedCols();
+    const int maxCol = ColCount() - FFixedRightCols - 1;
+    const int minRow = FixedRows();
+    const int maxRow = RowCount() - FFixedFooters - 1;
+    int c = Col() + dx;
+    int r = Row() + dy;
+    if (c < minCol || c > maxCol || r < minRow || r > maxRow || !IsFixed(c, r))
+        return false;
+    if (dy != 0 && Options().testFlag(TGridOption::goRowSelect)) {
+        FocusCell(Col(), r, true);
+    } else {
+        while (c >= minCol && c <= maxCol && r >= minRow && r <= maxRow && IsFixed(c, r)) {
+            c += dx;
+            r += dy;
+        }
+        if (c < minCol || c > maxCol || r < minRow || r > maxRow)
+            return false;
+        FocusCell(c, r, true);
+    }
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+    Key = 0;
+    return true;
+}
+
+// Ctrl+X, Ctrl+V, Ctrl+C, Ctrl+Insert, Shift+Insert and Shift+Delete: plain text, a tab between cells and a
+// line break between rows; true when the key was one of them.
+bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
+{
+    const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
+    const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
+    enum { None, Cut, Copy, Paste } action = None;
+    if ((ctrl && Key == 'X') || (shift && Key == VK_DELETE))
+        action = Cut;
+    else if ((ctrl && Key == 'V') || (shift && Key == VK_INSERT))
+        action = Paste;
+    else if (ctrl && (Key == 'C' || Key == VK_INSERT))
+        action = Copy;
+    if (action == None)
+        return false;
+    bool allow = true;
+    const TClipboardEvent& event = action == Cut ? OnClipboardCut : action == Copy ? OnClipboardCopy : OnClipboardPaste;
+    if (event)
+        event(this, allow);
+    if (!allow)
+        return true;
+    const TGridRect s = Selection();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (action == Paste) {
+        const QStringList lines = clipboard->text().split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size() && s.Top + i < RowCount(); ++i) {
+            QString line = lines[i];
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (i == lines.size() - 1 && line.isEmpty() && i > 0)
+                break;
+            const QStringList cells = line.split(QLatin1Char('\t'));
+            for (int j = 0; j < cells.size() && s.Left + j < ColCount(); ++j)
+                SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
+        }
+        return true;
+    }
+    QStringList rows;
+    for (int r = s.Top; r <= s.Bottom; ++r) {
+        QStringList cells;
+        for (int c = s.Left; c <= s.Right; ++c)
+            cells << Cells(RealColIndex(c), r);
+        rows << cells.join(QLatin1Char('\t'));
+    }
+    clipboard->setText(rows.join(QLatin1Char('\n')));
+    if (action == Cut)
+        for (int r = s.Top; r <= s.Bottom; ++r)
+            for (int c = s.Left; c <= s.Right; ++c)
+                if (CellEditable(c, r))
+                    SetCells(RealColIndex(c), r, QString());
+    return true;
+}
+
+void TVxStringGrid::SelectAllCells()
+{
+    TGridRect r{TabStartCol(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+    if (r.Right < r.Left || r.Bottom < r.Top)
+        return;
+    DoKeySelectRect(r);
+    SetSelection(r);
+}
+
+// A character after the key-down step; true when the grid used it.
+bool TVxStringGrid::WMChar(QChar& Key)
+{
+    const QString text = GetCurrentCell();
+    if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL")))
+        return true;
+    if (FMouseActions->EditOnDblClickOnly()) {
+        bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+        CanEditCell(RealColIndex(Col()), Row(), canEdit);
+        if (canEdit)
+            SetOptions(Options() | TGridOption::goEditing);
+    }
+    const bool ctrl = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
+    const ushort code = Key.unicode();
+    if (FNavigation->AllowClipboardShortCuts() && (code == 3 || code == 22 || code == 24))
+        return true;
+    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && code != 9 &&
+        code != 27 && !ctrl && CellEditable(Col(), Row())) {
+        QChar copy = Key;
+        if (OnKeyPress)
+            OnKeyPress(this, copy);
+        FStartEditChar = Key;
+        SetOptions(Options() | TGridOption::goEditing);
+        ShowInplaceEdit();
+        ShowEditorChar(Key);
+        return true;
+    }
+    if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) &&
+        CellEditable(Col(), Row())) {
+        // The editor passes the character through KeyPress (OnKeyPress may change it) as it types it.
+        FStartEditChar = Key;
+        ShowEditorChar(Key);
+        return true;
+    }
+    // Enter on a cell that cannot be edited is only reported: the toolkit would open its editor.
+    if (code == 13 && !CellEditable(Col(), Row())) {
+        if (OnKeyPress)
+            OnKeyPress(this, Key);
+        return Key.isNull();
+    }
+    KeyPress(Key);
+    return Key.isNull();
+}
+
+void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
+{
+    // Tab walks the grid's own way; the toolkit's walk never runs.
+    if (Key == VK_TAB && Options().testFlag(TGridOption::goTabs)) {
+        TabAdvance(Shift.testFlag(TShiftStateItem::ssShift));
+        Key = 0;
+        return;
+    }
+    const std::uint16_t key = Key;
+    FLastKeyCell = {Col(), Row()};
+    if (FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) && (key == VK_UP || key == VK_DOWN)) {
+        MoveRowsWithCursor(key);
+        Key = 0;
+        return;
+    }
+    TBaseGrid::KeyDown(Key, Shift);
+    if (FNavigation->CursorAdvance() != TCursorAdvance::caDefault)
+        WrapCursor(key);
+    if (TStringGrid* other = FSyncGrid->Grid()) {
+        if (FSyncGrid->SelectionColumn())
+            other->SetCol(Col());
+        if (FSyncGrid->SelectionRow())
+            other->SetRow(Row());
+    }
+}
+
+// Ctrl+Up and Ctrl+Down carry the selected rows one row along.
+void TVxStringGrid::MoveRowsWithCursor(std::uint16_t Key)
+{
+    const TGridRect s = Selection();
+    const bool down = Key == VK_DOWN;
+    if (down ? s.Bottom >= RowCount() - 1 : s.Top <= FixedRows())
+        return;
+    if (s.Top == s.Bottom) {
+        MoveRow(s.Top, s.Top + (down ? 1 : -1));
+        return;
+    }
+    // The row next to the block goes to its other side.
+    if (down)
+        MoveRow(s.Bottom + 1, s.Top);
+    else
+        MoveRow(s.Top - 1, s.Bottom);
+    const int shift = down ? 1 : -1;
+    SetSelection({FixedCols(), s.Top + shift, ColCount() - 1, s.Bottom + shift});
+}
+
+// Navigation.CursorAdvance: arrows at an edge go round (snake: into the next or previous row or column).
+void TVxStringGrid::WrapCursor(std::uint16_t Key)
+{
+    const bool snake = FNavigation->CursorAdvance() == TCursorAdvance::caSnake;
+    const TGridCoord was = FLastKeyCell;
+    const int lastNormalCol = ColCount() - FFixedRightCols - 1;
+    const int lastNormalRow = RowCount() - FFixedFooters - 1;
+    int c = was.X;
+    int r = was.Y;
+    switch (Key) {
+    case VK_LEFT:
+        if (was.X != FixedCols())
+            return;
+        c = lastNormalCol;
+        if (snake && r > FixedRows())
+            --r;
+        break;
+    case VK_UP:
+        if (was.Y != FixedRows())
+            return;
+        r = lastNormalRow;
+        if (snake && c > FixedCols())
+            --c;
+        break;
+    case VK_RIGHT:
+        if (was.X != ColCount() - 1)
+            return;
+        c = FixedCols();
+        if (snake && r < lastNormalRow)
+            ++r;
+        break;
+    case VK_DOWN:
+        if (was.Y != RowCount() - 1)
+            return;
+        r = FixedRows();
+        if (snake && c < lastNormalCol)
+            ++c;
+        break;
+    default:
+        return;
+    }
+    FocusCell(c, r, true);
+}
+
+void TVxStringGrid::KeyUp(std::uint16_t& Key, TShiftState Shift)
+{
+    const std::uint16_t key = Key;
+    if ((IsNavigationKey(key) && key != VK_HOME) || key == VK_INSERT || key == VK_DELETE)
+        FSearchInc.clear();
+    TBaseGrid::KeyUp(Key, Shift);
+    const bool tab = key == VK_TAB && Options().testFlag(TGridOption::goTabs);
+    if (FNavigation->AlwaysEdit() && (IsArrowKey(key) || tab))
+        ShowInplaceEdit();
+    if (IsArrowKey(key) || tab)
+        FireSelectionChanged();
+}

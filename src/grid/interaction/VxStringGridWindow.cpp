@@ -1,0 +1,371 @@
+// The grid's window side: Qt's events turned into the grid's handlers, the update lock, the 500 ms grid
+// timer, the wheel with wheel panning, and the small in-place editor steps.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimerEvent>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+// The grid's own "GridEditDone" message: the end of an edit, handled after the event that ended it.
+class TGridEditDoneEvent : public QEvent {
+public:
+    TGridEditDoneEvent(int ACol, int ARow) : QEvent(Type()), Col(ACol), Row(ARow) {}
+    static QEvent::Type Type()
+    {
+        static const auto type = QEvent::Type(QEvent::registerEventType());
+        return type;
+    }
+    int Col;
+    int Row;
+};
+
+constexpr int kWheelNotch = 120;
+constexpr int kPanDeadZone = 5;
+
+} // namespace
+
+// ---- dispatch
+
+bool TVxStringGrid::event(QEvent* e)
+{
+    if (e->type() == TGridEditDoneEvent::Type()) {
+        const auto* done = static_cast<TGridEditDoneEvent*>(e);
+        if (OnEditCellDone)
+            OnEditCellDone(this, done->Col, done->Row);
+        if (FMouseActions->EditOnDblClickOnly()) {
+            HideEditor();
+            SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+        }
+        return true;
+    }
+    return TBaseGrid::event(e);
+}
+
+bool TVxStringGrid::viewportEvent(QEvent* e)
+{
+    // A second quick press comes as a press and then a double click: the press alone counts here.
+    if (e->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(e);
+        // Any press ends panning and then counts as itself; a middle press starts it.
+        if (FWheelPan)
+            EndWheelPan();
+        else if (mouse->button() == Qt::MiddleButton && F.IntelliPan != TIntelliPan::ipNone &&
+                 RowCount() > FixedRows())
+            StartWheelPan(mouse->position().toPoint());
+    }
+    return TBaseGrid::viewportEvent(e);
+}
+
+// A key press is the key-down step, then the characters it types; the toolkit grid's own handling is not run.
+void TVxStringGrid::keyPressEvent(QKeyEvent* e)
+{
+    if (FWheelPan)
+        EndWheelPan();
+    std::uint16_t key = VirtualKeyFromQt(e->key(), e->modifiers());
+    const TShiftState shift = ShiftStateFromQt(e->modifiers());
+    // Enter and Esc go on to the window (its default and cancel buttons) unless the grid used them.
+    bool used = key != VK_RETURN && key != VK_ESCAPE;
+    if (key != 0 && WMKeyDown(key, shift))
+        used = true;
+    // Like the platform's translated characters, they follow whatever the key-down step did.
+    for (QChar ch : e->text()) {
+        if (ch == QChar(127))   // Delete types nothing
+            continue;
+        QChar c = ch;
+        if (WMChar(c))
+            used = true;
+    }
+    e->setAccepted(used);
+}
+
+void TVxStringGrid::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() == FGridTimerID)
+        WMTimer();
+    else if (e->timerId() == FWheelTimerID)
+        WheelPanTick();
+    else
+        TBaseGrid::timerEvent(e);
+}
+
+// ---- update lock
+
+void TVxStringGrid::BeginUpdate()
+{
+    if (FUpdateCount++ == 0)
+        viewport()->setUpdatesEnabled(false);
+}
+
+void TVxStringGrid::EndUpdate()
+{
+    if (FUpdateCount == 0 || --FUpdateCount > 0 || FDestroying)
+        return;
+    viewport()->setUpdatesEnabled(true);
+    viewport()->update();
+    update();
+}
+
+// ---- grid timer
+
+void TVxStringGrid::SetSearchInc(const QString& Value)
+{
+    FSearchInc = Value;
+    FSearchTics = 0;
+}
+
+void TVxStringGrid::WMTimer()
+{
+    ++FTimerTicks;
+    if (FNavigation->AutoGotoIncremental() && FSearchTics++ == 3) {
+        FSearchInc.clear();
+        FSearchTics = 0;
+    }
+    if (FHovering && !IsDesigning())
+        HoverFocus();
+    if (FEnableBlink) {
+        FGridBlink = !FGridBlink;
+        BlinkScan();
+    }
+}
+
+void TVxStringGrid::HoverFocus()
+{
+    const QPoint global = QCursor::pos();
+    if (QApplication::widgetAt(global) != viewport())
+        return;
+    const QPoint p = viewport()->mapFromGlobal(global);
+    if (!viewport()->rect().contains(p))
+        return;
+    const TGridCoord cell = MouseCoord(p.x(), p.y());
+    if (cell.X < FixedCols() || cell.Y < FixedRows() || cell.X >= ColCount() || cell.Y >= RowCount())
+        return;
+    setFocus(Qt::OtherFocusReason);
+    if (cell.X != Col() || cell.Y != Row())
+        FocusCell(cell.X, cell.Y, true);
+}
+
+// Repaints every cell in view whose text blinks: the scrollable area (hidden columns skipped, never past the
+// last real column), the fixed rows across it and the fixed columns down it.
+void TVxStringGrid::BlinkScan()
+{
+    auto blinks = [this](int realCol, int row) {
+        return PosInUpperCase(QStringLiteral("<BLI"), AllGridCells(realCol, row)) > 0;
+    };
+    const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+    const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
+    const int firstReal = RealColIndex(LeftCol());
+    const int lastReal = std::min(AllColCount() - 1, firstReal + VisibleColCount() + NumHiddenColumns());
+    for (int r = TopRow(); r <= lastRow; ++r)
+        for (int c = firstReal; c <= lastReal; ++c)
+            if (!IsHiddenColumn(c) && blinks(c, r))
+                RepaintCell(DisplColIndex(c), r);
+    for (int r = 0; r < FixedRows(); ++r)
+        for (int c = LeftCol(); c <= lastCol; ++c)
+            if (blinks(RealColIndex(c), r))
+                RepaintCell(c, r);
+    for (int c = 0; c < FixedCols(); ++c)
+        for (int r = TopRow(); r <= lastRow; ++r)
+            if (blinks(RealColIndex(c), r))
+                RepaintCell(c, r);
+}
+
+// ---- wheel
+
+void TVxStringGrid::wheelEvent(QWheelEvent* e)
+{
+    e->accept();
+    if (FWheelPan)
+        return;
+    FWheelAccumulator += e->angleDelta().y();
+    const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
+    const QPoint global = e->globalPosition().toPoint();
+    while (FWheelAccumulator >= kWheelNotch) {
+        FWheelAccumulator -= kWheelNotch;
+        MouseWheelStep(false, shift, global);
+    }
+    while (FWheelAccumulator <= -kWheelNotch) {
+        FWheelAccumulator += kWheelNotch;
+        MouseWheelStep(true, shift, global);
+    }
+}
+
+void TVxStringGrid::DoWheelScroll(int, bool&) {}
+
+void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos)
+{
+    const int lines = std::max(1, QApplication::wheelScrollLines());
+    if (Shift.testFlag(TShiftStateItem::ssCtrl) && F.IntelliZoom) {
+        Zoom(Down ? lines : -lines);
+        return;
+    }
+    if (!F.EnableWheel || (FFixedRowAlways && RowCount() == 1))
+        return;
+    const int step = FMouseActions->WheelIncrement() >= 1 ? FMouseActions->WheelIncrement() : lines;
+    const bool scroll = FMouseActions->WheelAction() == TWheelAction::waScroll;
+    const TGridRect oldSel = Selection();
+    const int oldRow = Row();
+    const int oldTop = TopRow();
+    const int oldLeft = LeftCol();
+    int target = Row();
+    if (scroll) {
+        if (Down && TopRow() < RowCount() - VisibleRowCount())
+            SetTopRow(TopRow() + step);
+        else if (!Down && TopRow() > FixedRows())
+            SetTopRow(std::max(FixedRows(), TopRow() - step));
+    } else {
+        target += Down ? step : -step;
+    }
+    const int lastNormal = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
+    target = std::clamp(target, FixedRows(), lastNormal);
+    int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
+    if (!scroll && target >= 0 && target < RowCount()) {
+        BeginUpdate();
+        if (target != Row() || col != Col())
+            FocusCell(col, target, true);
+        if (Row() != target) {
+            // Refused: try half the way.
+            const int half = oldRow + int(std::lround((target - oldRow) / 2.0));
+            if (half != Row())
+                FocusCell(col, half, true);
+            if (TopRow() > FixedRows())
+                SetTopRow(TopRow() - 1);
+        }
+        if (Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll())
+            SetLeftCol(oldLeft);
+        EndUpdate();
+    }
+    bool handled = true;
+    DoWheelScroll(scroll ? TopRow() - oldTop : Row() - oldRow, handled);
+    if ((FMouseActions->WheelIncrement() != 0 || FMouseActions->DisjunctRowSelect()) && handled) {
+        bool eventHandled = false;
+        const TWheelEvent& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+        if (event)
+            event(this, Shift, Point(GlobalPos.x(), GlobalPos.y()), eventHandled);
+    }
+    if (Selection() != oldSel) {
+        const TGridRect s = Selection();
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}
+
+// ---- wheel panning: the view or the current cell follows the pointer's side of where the middle press was
+
+void TVxStringGrid::StartWheelPan(QPoint Pos)
+{
+    FWheelPan = true;
+    FWheelPanPos = Pos;
+    viewport()->setCursor(Qt::SizeAllCursor);
+    FWheelTimerID = startTimer(10);
+}
+
+void TVxStringGrid::EndWheelPan()
+{
+    FWheelPan = false;
+    if (FWheelTimerID)
+        killTimer(FWheelTimerID);
+    FWheelTimerID = 0;
+    viewport()->setCursor(FRememberedCursor);
+}
+
+void TVxStringGrid::WheelPanTick()
+{
+    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+    int dy = p.y() < FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
+    int dx = p.x() > FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
+    if (F.IntelliPan == TIntelliPan::ipHorizontal)
+        dy = 0;
+    if (F.IntelliPan == TIntelliPan::ipVertical)
+        dx = 0;
+    viewport()->setCursor(dx == 0 && dy == 0 ? Qt::SizeAllCursor
+                          : dx == 0          ? Qt::SizeVerCursor
+                          : dy == 0          ? Qt::SizeHorCursor
+                          : dx == dy         ? Qt::SizeFDiagCursor
+                                             : Qt::SizeBDiagCursor);
+    const TGridRect oldSel = Selection();
+    const int lastNormalRow = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
+    const int lastNormalCol = std::max(FixedCols(), ColCount() - FFixedRightCols - 1);
+    int row = std::clamp(Row(), FixedRows(), lastNormalRow);
+    int col = std::clamp(Col(), FixedCols(), lastNormalCol);
+    if (FMouseActions->WheelAction() == TWheelAction::waScroll) {
+        if (dx != 0)
+            SetLeftCol(std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), ColCount() - VisibleColCount())));
+        if (dy != 0)
+            SetTopRow(std::clamp(TopRow() + dy, FixedRows(), std::max(FixedRows(), RowCount() - VisibleRowCount())));
+    } else {
+        if ((dx < 0 && col > FixedCols()) || (dx > 0 && col < lastNormalCol))
+            col += dx;
+        row = std::clamp(row + dy, FixedRows(), lastNormalRow);
+    }
+    if (col != Col() || row != Row())
+        FocusCell(col, row, true);
+    if (Selection() != oldSel) {
+        const TGridRect s = Selection();
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    }
+}
+
+// ---- in-place editor steps
+
+void TVxStringGrid::ShowInplaceEdit()
+{
+    if (Row() < TopRow())
+        SetTopRow(Row());
+    if (Col() < LeftCol())
+        SetLeftCol(Col());
+    ShowEditor();
+}
+
+void TVxStringGrid::HideInplaceEdit()
+{
+    if (!EditorMode())
+        return;
+    HideEditor();
+    SelectCell(Col(), Row());
+}
+
+void TVxStringGrid::PostEditingDone(int ACol, int ARow)
+{
+    if (OnEditingDone)
+        OnEditingDone(this);
+    QCoreApplication::postEvent(this, new TGridEditDoneEvent(ACol, ARow));
+}
+
+// A left click 2 pixels inside the cell, as the mouse steps see it, without the application's mouse events.
+void TVxStringGrid::SimulateCellClick(int ACol, int ARow)
+{
+    const TRect r = CellRect(ACol, ARow);
+    if (r.IsEmpty())
+        return;
+    auto down = std::move(TBaseGrid::OnMouseDown);
+    auto up = std::move(TBaseGrid::OnMouseUp);
+    TBaseGrid::OnMouseDown = nullptr;
+    TBaseGrid::OnMouseUp = nullptr;
+    MouseDown(TMouseButton::mbLeft, {}, r.Left + 2, r.Top + 2);
+    MouseUp(TMouseButton::mbLeft, {}, r.Left + 2, r.Top + 2);
+    TBaseGrid::OnMouseDown = std::move(down);
+    TBaseGrid::OnMouseUp = std::move(up);
+}
+
+bool TVxStringGrid::IsHoverFixedCell(int ACol, int ARow) const
+{
+    const bool inRows = ARow < FixedRows();
+    const bool inCols = ACol < FixedCols();
+    switch (F.HoverFixedCells) {
+    case THoverFixedCells::hfAll:
+        return inRows || inCols;
+    case THoverFixedCells::hfFixedRows:
+        return inRows;
+    case THoverFixedCells::hfFixedColumns:
+        return inCols;
+    default:
+        return false;
+    }
+}
