@@ -524,7 +524,8 @@ public:
     bool HasScrollBar(int ACol, int ARow);
     bool HasButton(int ACol, int ARow);
     bool HasCheckBox(int ACol, int ARow);
-    bool HasDataCheckBox(int ACol, int ARow);
+    // The column grid answers for its data check-box columns too.
+    virtual bool HasDataCheckBox(int ACol, int ARow);
     bool HasClickableGraphic(int ACol, int ARow);
     TIntList* GetCellImages(int ACol, int ARow);
     TIntList* CellImages(int ACol, int ARow) { return GetCellImages(ACol, ARow); }
@@ -573,6 +574,7 @@ public:
     void RepaintCellHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
     void GotoCell(int ACol, int ARow);
     void FocusCell(int ACol, int ARow);
+    using TBaseGrid::FocusCell;   // the toolkit's form that also says whether the anchor moves
     void MoveToCell(int ACol, int ARow);
     void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
     virtual void DoCanAddRow(bool& CanAdd);
@@ -662,8 +664,6 @@ public:
     // ---- Check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     // Check boxes (VxStringGridCheckBoxes.cpp). Without cell graphics the only check box is the data check box
     // whose state is its cell text, checked exactly when the text is the cell's check-true text.
-    virtual bool HasDataCheckBox(int ACol, int ARow);
-    bool HasCheckBox(int ACol, int ARow) { return HasDataCheckBox(ACol, ARow); }
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
     bool SetCheckBoxState(int ACol, int ARow, bool State);
     bool IsChecked(int ACol, int ARow);
@@ -843,7 +843,6 @@ public:
     using TClipboardEvent = std::function<void(QObject* Sender, bool& Allow)>;
     using TWheelEvent = std::function<void(QObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
     using TEditCellDoneEvent = std::function<void(QObject* Sender, int ACol, int ARow)>;
-    TCanAddRowEvent OnCanAddRow;
     TAutoAddRowEvent OnAutoAddRow;
     TRowChangingEvent OnRowChanging;
     TCellChangingEvent OnCellChanging;

@@ -1,11 +1,5 @@
 #include "grid/core/VxStringGrid.h"
 
-// No cell graphics yet: the data check box, whose state is its text, is the one kind a cell can hold.
-bool TVxStringGrid::HasDataCheckBox(int, int)
-{
-    return false;
-}
-
 bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
     if (!HasDataCheckBox(ACol, ARow))

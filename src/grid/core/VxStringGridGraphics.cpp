@@ -114,7 +114,7 @@ bool TVxStringGrid::HasButton(int ACol, int ARow)
 
 bool TVxStringGrid::HasCheckBox(int ACol, int ARow)
 {
-    return HasCellTypeIn(ACol, ARow, {TCellType::ctCheckBox, TCellType::ctDataCheckBox, TCellType::ctVirtCheckBox,
+    return HasDataCheckBox(ACol, ARow) || HasCellTypeIn(ACol, ARow, {TCellType::ctCheckBox, TCellType::ctDataCheckBox, TCellType::ctVirtCheckBox,
                                       TCellType::ctRowCheckBox, TCellType::ctTriStateCheckBox});
 }
 
