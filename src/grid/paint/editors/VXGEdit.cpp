@@ -1,4 +1,5 @@
 #include "grid/paint/editors/VXGEdit.h"
+#include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/ThemeBinding.h"
 #include <QApplication>
@@ -23,14 +24,12 @@ TVxSpeedButton::TVxSpeedButton(TVxgEditButton* AOwner) : TSpeedButton(AOwner), F
 
 void TVxSpeedButton::SetIsWinXP(bool value)
 {
-    FIsWinXP = value;
-    Invalidate();
+    SetPropertyAlways(FIsWinXP, value, [this] { Invalidate(); });
 }
 
 void TVxSpeedButton::SetFlat(bool value)
 {
-    FFlat = value;
-    Invalidate();
+    SetPropertyAlways(FFlat, value, [this] { Invalidate(); });
 }
 
 void TVxSpeedButton::Paint()
@@ -233,8 +232,7 @@ TVxgUnitEditBtn::TVxgUnitEditBtn(QWidget* AOwner) : TVxgEditBtn(AOwner)
 
 void TVxgUnitEditBtn::SetUnitID(const QString& value)
 {
-    FUnitID = value;
-    update();
+    SetPropertyAlways(FUnitID, value, [this] { update(); });
 }
 
 void TVxgUnitEditBtn::SetUnitSpace(int value)

@@ -1,4 +1,5 @@
 #include "grid/paint/editors/VxgCombo.h"
+#include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
 #include "grid/foundation/ThemeBinding.h"
@@ -63,28 +64,22 @@ void TVxgCustomCombo::SetFlat(bool value)
 
 void TVxgCustomCombo::SetEtched(bool value)
 {
-    FEtched = value;
-    update();
+    SetPropertyAlways(FEtched, value, [this] { update(); });
 }
 
 void TVxgCustomCombo::SetFlatLineColor(TColor value)
 {
-    FFlatLineColor = value;
-    update();
+    SetPropertyAlways(FFlatLineColor, value, [this] { update(); });
 }
 
 void TVxgCustomCombo::SetFlatParentColor(bool value)
 {
-    FFlatParentColor = value;
-    update();
+    SetPropertyAlways(FFlatParentColor, value, [this] { update(); });
 }
 
 void TVxgCustomCombo::SetBorderColor(TColor value)
 {
-    if (value == FBorderColor)
-        return;
-    FBorderColor = value;
-    update();
+    SetProperty(FBorderColor, value, [this] { update(); });
 }
 
 void TVxgCustomCombo::SetDropWidth(int value)

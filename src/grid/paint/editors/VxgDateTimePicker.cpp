@@ -1,4 +1,5 @@
 #include "grid/paint/editors/VxgDateTimePicker.h"
+#include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
 #include "grid/foundation/ThemeBinding.h"
@@ -20,26 +21,17 @@ TFlatDateTimePicker::TFlatDateTimePicker(QWidget* AOwner, bool Custom)
 
 void TFlatDateTimePicker::SetBorderStyle(TBorderStyle value)
 {
-    if (value == FBorderStyle)
-        return;
-    FBorderStyle = value;
-    update();
+    SetProperty(FBorderStyle, value, [this] { update(); });
 }
 
 void TFlatDateTimePicker::SetBorderColor(TColor value)
 {
-    if (value == FBorderColor)
-        return;
-    FBorderColor = value;
-    update();
+    SetProperty(FBorderColor, value, [this] { update(); });
 }
 
 void TFlatDateTimePicker::SetMetroStyle(bool value)
 {
-    if (value == FMetroStyle)
-        return;
-    FMetroStyle = value;
-    update();
+    SetProperty(FMetroStyle, value, [this] { update(); });
 }
 
 void TFlatDateTimePicker::SetCtl3D(bool value)

@@ -1,4 +1,5 @@
 #include "grid/paint/editors/vxgspin.h"
+#include "platform/Property.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/GridFilter.h"
@@ -64,20 +65,17 @@ TVxTimerSpeedButton::~TVxTimerSpeedButton() = default;
 
 void TVxTimerSpeedButton::SetButtonDirection(TButtonDirection value)
 {
-    FButtonDirection = value;
-    Invalidate();
+    SetPropertyAlways(FButtonDirection, value, [this] { Invalidate(); });
 }
 
 void TVxTimerSpeedButton::SetIsWinXP(bool value)
 {
-    FIsWinXP = value;
-    Invalidate();
+    SetPropertyAlways(FIsWinXP, value, [this] { Invalidate(); });
 }
 
 void TVxTimerSpeedButton::SetFlat(bool value)
 {
-    FFlat = value;
-    Invalidate();
+    SetPropertyAlways(FFlat, value, [this] { Invalidate(); });
 }
 
 void TVxTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
