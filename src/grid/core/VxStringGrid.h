@@ -857,6 +857,10 @@ public:
 
     // ---- In-place editing
 
+    // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
+
+    // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
+
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
 
@@ -898,6 +902,10 @@ protected:
     virtual void DoKeySelectRect(TGridRect&) {}
 
     // ---- Overrides: in-place editing
+
+    // ---- Overrides: mouse (src/grid/interaction/)
+
+    // ---- Overrides: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
 
     bool IsFixed(int ACol, int ARow) override;
     bool SelectCell(int ACol, int ARow) override;
@@ -1022,6 +1030,10 @@ private:
     int FWheelTimerID = 0;
 
     // ---- State: in-place editing
+
+    // ---- State: mouse (src/grid/interaction/)
+
+    // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
 
     // Plain settings with their constructor values.
     struct Values {
