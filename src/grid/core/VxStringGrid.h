@@ -907,6 +907,7 @@ protected:
 
     // ---- Overrides: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
 
+    // ---- Overrides: base grid
     bool IsFixed(int ACol, int ARow) override;
     bool SelectCell(int ACol, int ARow) override;
     QString GetEditText(int ACol, int ARow) override;
@@ -1035,6 +1036,7 @@ private:
 
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
 
+    // ---- State: shared
     // Plain settings with their constructor values.
     struct Values {
         QString FloatFormat = QStringLiteral("%.2f");
