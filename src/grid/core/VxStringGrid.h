@@ -9,6 +9,8 @@
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "platform/Canvas.h"
+#include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -36,6 +38,14 @@ class TPrintSettings;
 class THiddenColumns;
 class TArrowWindow;
 class TGridFocusWindow;
+class ZEvuZudedoZadaRudiv;
+class TGridCombo;
+class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridSpin;
+class TGridDatePicker;
 
 enum class TGridLook { glStandard, glSoft, glClassic, glZarn, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum class TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
@@ -473,7 +483,82 @@ public:
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
 
-    // ---- In-place editing
+    // ---- In-place editing (src/grid/paint/GridEditing*.cpp); display columns unless named real.
+    bool IsEditable(int ACol, int ARow);
+    void HideCellEdit();   // commits the special editor of the current cell
+    void ShowCellEdit();   // as F2
+    // Validates and stores the value of the open edit; true when accepted or nothing was being edited.
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual void SetEditedCellText(int ACol, int ARow, const QString& Value);   // real column
+    virtual void CancelCellEdit();
+    virtual void ColumnValueChanged(int, int) {}   // the footer sums hook in here
+    virtual void CaptureOldCell(int ACol, int ARow);
+    virtual void CellChanging(int ACol, int ARow, bool& Allow);
+    virtual void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink);
+    bool HasCellValidation() const;
+    // Completion of typed text from LookupItems (and the combo's items).
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    ZEvuZudedoZadaRudiv* CellChecker() const;
+    void SetCellChecker(ZEvuZudedoZadaRudiv* Value);   // forgotten when it goes
+    void AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed, bool ShowEditor);
+    // Ends a text or special edit (committing it), shows the current cell's editor, or ends it by a key.
+    void HideInplaceEdit();
+    void ShowInplaceEdit();
+    void DoneInplaceEdit(std::uint16_t Key, TShiftState Shift);
+    void DoEllipsClick(int ACol, int ARow, QString& S);
+    bool EditMode() const { return FEditMode; }
+    TEditorType EditControl() const { return FEditControl; }
+    QWidget* EditCtrl() const { return FEditCtrl; }
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool Value) { FGridModified = Value; }
+    bool RowModified(int ARow) const { return FModifiedRows.contains(ARow); }
+    QString NewCellText() const { return FNewCellText; }
+    QString CellCache() const { return FCellCache; }
+    void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCheckBox* EditCheck() const { return FEditCheck; }
+    TGridEditBtn* EditBtn() const { return FEditBtn; }
+    TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
+    TGridButton* GridButton() const { return FGridButton; }
+    TGridSpin* SpinEdit();                 // made on first use
+    TGridDatePicker* DatePicker();         // made on first use
+    QWidget* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
+    // The one combo item list, filled for the cell about to be edited.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    bool RemoveComboString(const QString& S);
+    bool SetComboSelectionString(const QString& S);
+    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    int GetComboCount() const;
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);   // throws std::out_of_range for an index outside the list
+
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
+    std::function<void(QObject* Sender, int OldRow, int NewRow, bool& Allow)> OnRowChanging;
+    std::function<void(QObject* Sender, int OldCol, int NewCol, bool& Allow)> OnColChanging;
+    std::function<void(QObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)> OnCellChanging;
+    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowChanged;
+    std::function<void(QObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TCanAddRowEvent OnCanAddRow;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)> OnComboChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection,
+                       TObject* AObject)> OnComboObjectChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnEditChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
+    TEllipsClickEvent OnEllipsClick;
+    TSpinClickEvent OnSpinClick;
+    TNotifyEvent OnEditingDone;
 
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -485,6 +570,15 @@ protected:
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
 
     // ---- Overrides: in-place editing
+    bool CanEditShow() override;
+    void HideEditor() override;
+    TInplaceEdit* CreateEditor() override;
+    void KeyPress(QChar& Key) override;
+    void Click() override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return F.MaxEditLength; }
+    virtual void OpenEditControl(int ACol, int ARow);
+    virtual void CommitEditControl(int ACol, int ARow);
 
     bool IsFixed(int ACol, int ARow) override;
     bool SelectCell(int ACol, int ARow) override;
@@ -513,6 +607,57 @@ private:
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
 
     // ---- State: in-place editing
+    friend class TVxInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridSpin;
+    friend class TGridDatePicker;
+    friend class TGridButton;
+    void CreateGridEditors();
+    bool CellEditable(int ACol, int ARow);
+    void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
+    void PostStartChar(QWidget* Editor);
+    bool FAlwaysValidate = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
+    bool FEditMode = false;
+    TEditorType FEditControl = TEditorType::edNormal;
+    QWidget* FEditCtrl = nullptr;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FValidating = false;
+    bool FEntered = false;
+    QString FCellCache;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    QString FNewCellText;
+    int FComboIdx = -1;
+    QChar FStartEditChar;
+    bool FLastValidation = true;
+    bool FEditDisable = false;
+    bool FNoAutoAdvance = false;
+    bool FBlockKill = false;
+    bool FDisableChange = false;
+    bool FGridModified = false;
+    QSet<int> FModifiedRows;
+    int FAECol = 0;
+    int FAERow = 0;
+    int FLastReportedRow = -1;
+    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridSpin* FSpinEdit = nullptr;
+    TGridDatePicker* FDatePicker = nullptr;
+    std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
 
     // Plain settings with their constructor values.
     struct Values {
