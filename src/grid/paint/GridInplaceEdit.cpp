@@ -112,6 +112,7 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     switch (e->key()) {
     case Qt::Key_Escape:
         setText(FGrid->FCellCache);
+        FGrid->HideInplaceEdit();
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

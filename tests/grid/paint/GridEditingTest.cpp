@@ -95,6 +95,8 @@ TEST(GridEditing, EachKindOpensTypesCommitsAndCancels)
         }
         if (c.kind == TEditorType::edComboEdit)
             f.g->EditCombo()->lineEdit()->selectAll();
+        else if (auto* edit = qobject_cast<QLineEdit*>(f.Focused()))
+            edit->selectAll();   // F2 leaves the caret at the end
         f.Type(QString::fromLatin1(c.typed));
         for (int i = 0; i < c.pick; ++i)
             f.g->EditCombo()->WheelStep(true);

@@ -461,6 +461,16 @@ void TGridSpin::Change()
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
+// The page keys and Home and End step the value here, before the spin edit's own page step.
+bool TGridSpin::WMKeyDown(std::uint16_t Key, TShiftState Shift)
+{
+    if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_HOME || Key == VK_END) {
+        KeyDown(Key, Shift);
+        return true;
+    }
+    return TVxgSpinEdit::WMKeyDown(Key, Shift);
+}
+
 void TGridSpin::KeyDown(std::uint16_t& Key, TShiftState Shift)
 {
     const bool numeric = SpinType() == TVxgSpinType::sptNormal || SpinType() == TVxgSpinType::sptFloat;

@@ -100,6 +100,7 @@ public:
     explicit TGridSpin(TVxStringGrid* AGrid);
 
 protected:
+    bool WMKeyDown(std::uint16_t Key, TShiftState Shift) override;
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void DoExit() override;
     void Change() override;
