@@ -478,6 +478,35 @@ public:
     // ---- Cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
 
     // ---- Check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+    // Check boxes (VxStringGridCheckBoxes.cpp). Without cell graphics the only check box is the data check box
+    // whose state is its cell text, checked exactly when the text is the cell's check-true text.
+    virtual bool HasDataCheckBox(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow) { return HasDataCheckBox(ACol, ARow); }
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool IsChecked(int ACol, int ARow);
+    bool ChangeCheckBoxState(int ACol, int ARow, bool Value);   // fires the change hook when it changed
+    virtual bool ToggleCheck(int ACol, int ARow, bool ByUser);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    TCheckBoxClickEvent OnCheckBoxChange;
+
+    // Header text highlighting (VxStringGridHighlight.cpp).
+    static QString UnMarkInText(const QString& Text);
+
+    // Sizing (VxStringGridSizing.cpp): content widths, stretching and scrolling a cell into view.
+    void AutoSizeCol(int ACol, int Padding);
+    void AutoSizeColumnWidth(int ACol, bool GrowOnly);
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoFitColumns(bool DoFixedCells);
+    void StretchRightColumn();
+    void ApplyColumnStretch(int ACol);
+    void ScrollInView(int ACol, int ARow);
+    virtual void UpdateColumnSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
 
@@ -564,6 +593,12 @@ protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
 
     // ---- Overrides: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+    void resizeEvent(QResizeEvent* event) override;
+    void ColWidthsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void StretchOnChange();
+    void SetFilterListEntries(const QStringList& Entries) { FFilterList = Entries; }
+    int CellTextWidth(int ACol, int ARow);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
 
@@ -601,6 +636,8 @@ private:
     // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
 
     // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
+    bool FIsColChanging = false;   // a stretch is running
+    bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
 
     // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
 

@@ -1,0 +1,365 @@
+#include "grid/core/GridSettings.h"
+#include "grid/core/VxColumnGrid.h"
+#include "support/QStringPrinter.h"
+#include <QBuffer>
+#include <QDataStream>
+#include <QVariantMap>
+#include <QDialog>
+#include <gtest/gtest.h>
+
+namespace {
+struct ColumnDef {
+    const char* header;
+    TEditorType editor;
+    int width;
+};
+
+// The IEC 61850 variables table as its window builds it: 13 columns, a row number column, combo columns, two
+// data check-box columns and a hidden key column.
+const ColumnDef kIecColumns[] = {
+    {"N.", TEditorType::edNormal, 30},          {"Enable", TEditorType::edDataCheckBox, 50},
+    {"Name", TEditorType::edNormal, 150},       {"Type", TEditorType::edComboList, 90},
+    {"Position", TEditorType::edComboList, 70}, {"Size", TEditorType::edComboEdit, 60},
+    {"Scale", TEditorType::edNormal, 60},       {"Offset", TEditorType::edNormal, 60},
+    {"Read only", TEditorType::edDataCheckBox, 60}, {"Unit", TEditorType::edComboList, 80},
+    {"Min", TEditorType::edNormal, 50},         {"Max", TEditorType::edNormal, 50},
+    {"Key", TEditorType::edNormal, 40},
+};
+constexpr int kHiddenKey = 12;
+
+class IecVariablesForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.resize(900, 600);
+        grid = new TVxColumnGrid(&form);
+        grid->SetColCount(13);
+        grid->SetRowCount(51);
+        for (int c = 0; c < 13; ++c) {
+            TGridColumnItem* item = grid->Columns().GetItem(c);
+            item->SetHeader(QString::fromLatin1(kIecColumns[c].header));
+            item->SetEditor(kIecColumns[c].editor);
+            item->SetWidth(kIecColumns[c].width);
+        }
+        for (int p = 0; p <= 1437; ++p)
+            grid->Columns().GetItem(4)->ComboItems() << QString::number(p);
+        grid->Columns().GetItem(3)->ComboItems() << "BOOL" << "INT" << "FLOAT";
+        grid->Columns().GetItem(0)->SetReadOnly(true);
+        for (int r = 1; r < 51; ++r) {
+            grid->SetCells(0, r, QString::number(r));
+            grid->SetCells(1, r, "N");
+            grid->SetCells(kHiddenKey, r, QStringLiteral("K%1").arg(r));
+        }
+        grid->HideColumn(kHiddenKey);
+    }
+
+    QDialog form;
+    TVxColumnGrid* grid = nullptr;
+};
+} // namespace
+
+TEST_F(IecVariablesForm, KeepsOneDefinitionPerRealColumnThroughHidingAndShowing)
+{
+    EXPECT_EQ(grid->ColCount(), 12);
+    EXPECT_EQ(grid->NumHiddenColumns(), 1);
+    EXPECT_EQ(grid->Columns().Count(), 13);
+    EXPECT_EQ(grid->GetColCount() + grid->NumHiddenColumns(), grid->Columns().Count());
+    // The hidden key keeps its cells and its definition at its real index.
+    EXPECT_EQ(grid->Cells(kHiddenKey, 7), "K7");
+    EXPECT_EQ(grid->Columns().GetItem(kHiddenKey)->Header(), "Key");
+    EXPECT_EQ(grid->Columns().GetItem(kHiddenKey)->Width(), 40);
+
+    grid->HideColumn(2);
+    EXPECT_EQ(grid->ColCount(), 11);
+    EXPECT_EQ(grid->Columns().Count(), 13);
+    EXPECT_EQ(grid->RealColIndex(2), 3);
+    EXPECT_EQ(grid->RealColIndex(10), 11);
+    EXPECT_EQ(grid->ColWidths(2), 90) << "the Type column shows where Name stood";
+    grid->UnHideColumn(2);
+    EXPECT_EQ(grid->ColCount(), 12);
+    EXPECT_EQ(grid->RealColIndex(2), 2);
+    EXPECT_EQ(grid->ColWidths(2), 150);
+
+    grid->UnHideColumn(kHiddenKey);
+    EXPECT_EQ(grid->ColCount(), 13);
+    EXPECT_EQ(grid->ColWidths(kHiddenKey), 40);
+    EXPECT_EQ(grid->Cells(kHiddenKey, 50), "K50");
+
+    grid->SetColCount(15);
+    ASSERT_EQ(grid->Columns().Count(), 15);
+    EXPECT_EQ(grid->Columns().GetItem(14)->Editor(), TEditorType::edNormal) << "the look of the one before it";
+    EXPECT_EQ(grid->Columns().GetItem(14)->Header(), "");
+    grid->SetColCount(13);
+    EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+TEST_F(IecVariablesForm, HeadersGoToTheHeaderRowAndTheHeaderList)
+{
+    EXPECT_EQ(grid->Cells(2, 0), "Name");
+    EXPECT_EQ(grid->ColumnHeaders().size(), 13);
+    EXPECT_EQ(grid->ColumnHeaders().at(8), "Read only");
+    EXPECT_EQ(grid->Columns().GetItem(3)->GetDisplayName(), "Column 3");
+    grid->Columns().GetItem(3)->SetName("Type");
+    EXPECT_EQ(grid->Columns().GetItem(3)->GetDisplayName(), "Col 3: Type");
+    EXPECT_EQ(grid->GetColumnByName("Type"), grid->Columns().GetItem(3));
+    EXPECT_EQ(grid->GetColumnByName("type"), nullptr);
+}
+
+TEST_F(IecVariablesForm, DataCheckBoxColumnsReadAndWriteYAndN)
+{
+    struct Case {
+        const char* text;
+        bool checked;
+    };
+    const Case cases[] = {{"Y", true}, {"y", false}, {"Yes", false}, {"N", false}, {"", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        grid->SetCells(1, 5, QString::fromLatin1(c.text));
+        bool state = !c.checked;
+        EXPECT_TRUE(grid->GetCheckBoxState(1, 5, state));
+        EXPECT_EQ(state, c.checked);
+        EXPECT_EQ(grid->IsChecked(1, 5), c.checked);
+    }
+    EXPECT_TRUE(grid->SetCheckBoxState(8, 3, true));
+    EXPECT_EQ(grid->Cells(8, 3), "Y");
+    EXPECT_TRUE(grid->SetCheckBoxState(8, 3, false));
+    EXPECT_EQ(grid->Cells(8, 3), "N");
+
+    // The header row and a text column hold no check box.
+    bool state = true;
+    EXPECT_FALSE(grid->GetCheckBoxState(1, 0, state));
+    EXPECT_TRUE(state);
+    EXPECT_FALSE(grid->SetCheckBoxState(2, 3, true));
+    EXPECT_EQ(grid->Cells(2, 3), "");
+    EXPECT_EQ(grid->Cells(1, 0), "Enable");
+
+    // A column's own texts replace the grid's.
+    grid->Columns().GetItem(8)->SetCheckTrue("1");
+    grid->Columns().GetItem(8)->SetCheckFalse("0");
+    grid->SetCheckBoxState(8, 4, true);
+    EXPECT_EQ(grid->Cells(8, 4), "1");
+    EXPECT_TRUE(grid->IsChecked(8, 4));
+}
+
+TEST_F(IecVariablesForm, TogglingACheckBoxFiresTheClickEventWithTheNewState)
+{
+    std::vector<std::tuple<int, int, bool>> clicks;
+    grid->OnCheckBoxChange = [&](QObject*, int c, int r, bool s) { clicks.emplace_back(c, r, s); };
+    grid->SetCells(1, 2, "maybe");
+    EXPECT_TRUE(grid->ToggleCheck(1, 2, true)) << "a text that is neither check text becomes checked";
+    EXPECT_EQ(grid->Cells(1, 2), "Y");
+    EXPECT_TRUE(grid->ToggleCheckBox(1, 2));
+    EXPECT_EQ(grid->Cells(1, 2), "N");
+    EXPECT_TRUE(grid->ChangeCheckBoxState(1, 2, false)) << "no change, no event";
+    grid->Columns().GetItem(1)->SetReadOnly(true);
+    EXPECT_FALSE(grid->ToggleCheck(1, 2, true)) << "a user may not toggle a read-only column";
+    EXPECT_EQ(grid->Cells(1, 2), "N");
+    const std::vector<std::tuple<int, int, bool>> expected{{1, 2, true}, {1, 2, false}};
+    EXPECT_EQ(clicks, expected);
+}
+
+TEST_F(IecVariablesForm, EditorsComboItemsAndReadOnlyComeFromTheColumns)
+{
+    TEditorType editor = TEditorType::edNormal;
+    grid->GetCellEditor(4, 3, editor);
+    EXPECT_EQ(editor, TEditorType::edComboList);
+    ASSERT_EQ(grid->EditorComboItems().size(), 1438);
+    EXPECT_EQ(grid->EditorComboItems().last(), "1437");
+
+    EXPECT_TRUE(grid->HasComboBox(3, 1));
+    EXPECT_TRUE(grid->HasComboBox(5, 1));
+    EXPECT_FALSE(grid->HasComboBox(2, 1));
+    EXPECT_FALSE(grid->HasComboBox(3, 0)) << "header cells open no combo";
+
+    bool canEdit = true;
+    grid->CanEditCell(0, 3, canEdit);
+    EXPECT_FALSE(canEdit) << "read-only column";
+    grid->CanEditCell(2, 3, canEdit);
+    EXPECT_TRUE(canEdit);
+    grid->SetReadOnly(2, 3, true);
+    grid->CanEditCell(2, 3, canEdit);
+    EXPECT_FALSE(canEdit) << "a read-only cell in a writable column";
+    grid->SetReadOnly(0, 4, false);
+    grid->CanEditCell(0, 4, canEdit);
+    EXPECT_FALSE(canEdit) << "a writable cell in a read-only column";
+    grid->CanEditCell(2, 0, canEdit);
+    EXPECT_FALSE(canEdit) << "the header row";
+}
+
+TEST_F(IecVariablesForm, AutoSizeColFitsTheWidestTextWithinTheColumnLimits)
+{
+    grid->SetCells(2, 10, "A rather long variable name for the logical node");
+    grid->AutoSizeCol(2, 0);
+    const int fitted = grid->ColWidths(2);
+    EXPECT_GT(fitted, 150);
+    EXPECT_EQ(grid->Columns().GetItem(2)->Width(), fitted);
+    grid->AutoSizeCol(2, 10);
+    EXPECT_EQ(grid->ColWidths(2), fitted + 10);
+
+    grid->Columns().GetItem(2)->SetAutoMaxSize(120);
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), 120);
+
+    // The short header and short numbers of the first column shrink it.
+    grid->AutoSizeCol(0, 0);
+    EXPECT_LT(grid->ColWidths(0), 30);
+    EXPECT_GT(grid->ColWidths(0), 10);
+}
+
+TEST_F(IecVariablesForm, ColumnsMoveWithTheirDefinitions)
+{
+    std::pair<int, int> moved{-1, -1};
+    grid->OnAfterColumnMoved = [&](QObject*, int from, int to) { moved = {from, to}; };
+    grid->MoveColumn(3, 1);
+    EXPECT_EQ(moved, std::make_pair(3, 1));
+    EXPECT_EQ(grid->Columns().GetItem(1)->Header(), "Type");
+    EXPECT_EQ(grid->Columns().GetItem(1)->Editor(), TEditorType::edComboList);
+    EXPECT_EQ(grid->Columns().GetItem(2)->Editor(), TEditorType::edDataCheckBox);
+    EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+TEST(VxColumnGrid, VersionReadsAsFourBytesAndADate)
+{
+    EXPECT_EQ(TVxColumnGrid::GetVersionNr(), 50397953);
+    EXPECT_EQ(TVxColumnGrid::GetVersionString(), "3.1.3.1 Aug, 2012");
+}
+
+TEST(GridColumnCollection, AddCopiesTheLookButInsertDoesNot)
+{
+    TVxColumnGrid grid;
+    TGridColumnCollection& cols = grid.Columns();
+    grid.SetColCount(1);
+    ASSERT_EQ(cols.Count(), 1);
+    cols.GetItem(0)->SetEditor(TEditorType::edDataCheckBox);
+    cols.GetItem(0)->SetHeader("Flag");
+    cols.GetItem(0)->SetName("flag");
+    cols.GetItem(0)->SetColor(0x123456);
+    TGridColumnItem* added = cols.Add();
+    EXPECT_EQ(added->Editor(), TEditorType::edDataCheckBox);
+    EXPECT_EQ(added->Header(), "");
+    EXPECT_EQ(added->Name(), "");
+    EXPECT_EQ(added->Color(), grid.Color()) << "the colour is the grid's";
+    TGridColumnItem* inserted = cols.Insert(0);
+    EXPECT_EQ(inserted->Editor(), TEditorType::edNormal);
+}
+
+TEST_F(IecVariablesForm, ColumnDefinitionsComeBackFromAStream)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    ASSERT_TRUE(grid->SaveColumnsToStream(buffer));
+    const QByteArray saved = buffer.data();
+
+    TVxColumnGrid other;
+    other.SetColCount(13);
+    QBuffer in;
+    in.setData(saved);
+    in.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(other.LoadColumnsFromStream(in));
+    for (int c = 0; c < 13; ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(other.Columns().GetItem(c)->Header(), QString::fromLatin1(kIecColumns[c].header));
+        EXPECT_EQ(other.Columns().GetItem(c)->Editor(), kIecColumns[c].editor);
+        EXPECT_EQ(other.Columns().GetItem(c)->Width(), kIecColumns[c].width);
+    }
+    EXPECT_EQ(other.Columns().GetItem(4)->ComboItems().size(), 1438);
+    EXPECT_TRUE(other.Columns().GetItem(0)->ReadOnly());
+}
+
+TEST_F(IecVariablesForm, BadColumnStreamsChangeNothing)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    ASSERT_TRUE(grid->SaveColumnsToStream(buffer));
+    const QByteArray saved = buffer.data();
+
+    TVxColumnGrid fewer;
+    fewer.SetColCount(12);
+    struct Case {
+        const char* what;
+        QByteArray data;
+        TVxColumnGrid* target;
+    };
+    TVxColumnGrid same;
+    same.SetColCount(13);
+    // A record for every column, the last without its width.
+    QByteArray missing;
+    {
+        QDataStream in(saved);
+        QDataStream out(&missing, QIODevice::WriteOnly);
+        QString cls;
+        qint32 version = 0, count = 0;
+        in >> cls >> version >> count;
+        out << cls << version << count;
+        for (int i = 0; i < count; ++i) {
+            QVariantMap m;
+            in >> m;
+            if (i == count - 1)
+                m.remove("Width");
+            out << m;
+        }
+    }
+    const Case cases[] = {
+        {"empty", QByteArray(), &same},
+        {"cut short", saved.left(saved.size() - 10), &same},
+        {"another count of columns", saved, &fewer},
+        {"foreign bytes", QByteArray("TPF0 not a column stream at all"), &same},
+        {"a record without a width", missing, &same},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int widthBefore = c.target->Columns().GetItem(2)->Width();
+        const QString headerBefore = c.target->Columns().GetItem(2)->Header();
+        QBuffer in;
+        in.setData(c.data);
+        in.open(QIODevice::ReadOnly);
+        EXPECT_FALSE(c.target->LoadColumnsFromStream(in));
+        EXPECT_EQ(c.target->Columns().GetItem(2)->Width(), widthBefore);
+        EXPECT_EQ(c.target->Columns().GetItem(2)->Header(), headerBefore);
+        EXPECT_EQ(c.target->Columns().GetItem(3)->Editor(), TEditorType::edNormal);
+    }
+}
+
+TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
+{
+    form.show();
+    grid->resize(1200, 400);
+    grid->ColumnSize().SetStretch(true);
+    auto othersWidth = [&] {
+        int sum = 0;
+        for (int c = 0; c + 1 < grid->ColCount(); ++c)
+            sum += grid->ColWidths(c) + grid->GridLineWidth();
+        return sum;
+    };
+    grid->resize(1300, 400);
+    const int last = grid->ColCount() - 1;
+    EXPECT_EQ(grid->ColWidths(last), grid->ClientWidth() - othersWidth() - 1);
+    grid->resize(1000, 400);
+    EXPECT_EQ(grid->ColWidths(last), grid->ClientWidth() - othersWidth() - 1);
+    // Columns wider than the view: the stretched column falls back to the default width.
+    grid->resize(300, 400);
+    EXPECT_EQ(grid->ColWidths(last), grid->DefaultColWidth());
+
+    grid->ColumnSize().SetStretchColumn(2);
+    grid->resize(1400, 400);
+    int others = 0;
+    for (int c = 0; c < grid->ColCount(); ++c)
+        if (c != 2)
+            others += grid->ColWidths(c) + grid->GridLineWidth();
+    EXPECT_EQ(grid->ColWidths(2), grid->ClientWidth() - others - 1);
+    EXPECT_THROW(grid->ApplyColumnStretch(grid->ColCount()), std::runtime_error);
+}
+
+TEST_F(IecVariablesForm, ScrollInViewShowsTheCellWhole)
+{
+    form.show();
+    grid->resize(400, 200);
+    grid->ScrollInView(11, 40);
+    EXPECT_LE(grid->TopRow(), 40);
+    EXPECT_GE(grid->TopRow() + grid->VisibleRowCount() - 1, 40);
+    EXPECT_LE(grid->LeftCol(), 11);
+    EXPECT_GE(grid->LeftCol() + grid->VisibleColCount() - 1, 11);
+    grid->ScrollInView(2, 3);
+    EXPECT_EQ(grid->TopRow(), 3);
+    EXPECT_EQ(grid->LeftCol(), 2);
+}
