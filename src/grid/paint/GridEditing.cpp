@@ -128,8 +128,13 @@ void TVxStringGrid::DoEllipsClick(int ACol, int ARow, QString& S)
 
 bool TVxStringGrid::SelectCell(int ACol, int ARow)
 {
-    if (!parentWidget())
-        return TBaseGrid::SelectCell(ACol, ARow);
+    if (!parentWidget()) {
+        if (!TBaseGrid::SelectCell(ACol, ARow))
+            return false;
+        if (FISelect)
+            FISelect->SelectionChanged(Col(), ARow);
+        return true;
+    }
     if (ACol < 0 || ARow < 0)
         return false;
     if (IsMergedNonBaseCell(RealColIndex(ACol), ARow) && !Options().testFlag(TGridOption::goRangeSelect)) {
