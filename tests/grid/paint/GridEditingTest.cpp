@@ -1,3 +1,4 @@
+#include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/paint/editors/GridEditors.h"
@@ -399,4 +400,29 @@ TEST(GridEditing, ComboUpWithoutComboGetUpDownLeavesToTheRowAbove)
     f.Key(Qt::Key_Up);
     EXPECT_EQ(f.g->Row(), 1);
     EXPECT_FALSE(f.g->EditCombo()->isVisible());
+}
+
+TEST(GridEditing, ComboColumnOfAColumnGridOffersItsComboItems)
+{
+    QDialog dialog;
+    auto* g = new TVxColumnGrid(&dialog);
+    g->SetColCount(3);
+    g->SetOptions(g->Options() | TGridOption::goEditing);
+    g->Columns().Items(2)->SetEditor(TEditorType::edComboList);
+    g->Columns().Items(2)->SetComboItems({QStringLiteral("Read"), QStringLiteral("Write"), QStringLiteral("Both")});
+    g->SetCells(2, 1, QStringLiteral("Write"));
+    EXPECT_EQ(g->ComboIndex(2, 1), 1);
+    dialog.resize(400, 200);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    g->SetCol(2);
+    g->SetRow(1);
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_F2);
+    ASSERT_TRUE(g->EditCombo()->isVisible());
+    EXPECT_EQ(g->EditCombo()->Items(), QStringList({"Read", "Write", "Both"}));
+    EXPECT_EQ(g->EditCombo()->Text(), QStringLiteral("Write"));
+    g->EditCombo()->WheelStep(true);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(g->Cells(2, 1), QStringLiteral("Both"));
 }
