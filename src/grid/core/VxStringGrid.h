@@ -144,8 +144,9 @@ public:
     // Filled for the filter drop-down: sorted while filling, duplicates ignored.
     const QStringList& FilterList() const { return FFilterList; }
 
-    // Hidden in-place editors until the editing area lands: the combo, check box, edit button, unit edit
-    // button, push button, the two fixed-cell editors, the header drag button and the cell-control editors.
+    // The hidden editor controls: the combo, check box, edit button, unit edit button and push button
+    // editors, then placeholders for the two fixed-cell editors, the header drag button and the cell-control
+    // editors.
     const std::vector<QWidget*>& EditorControls() const { return FEditorControls; }
 
     // ---- Cell access (VxStringGridCells.cpp); c is a real column, r a display row unless named.

@@ -48,11 +48,10 @@ struct EditFixture {
         g->setFocus();
     }
     QWidget* Focused() const { return QApplication::focusWidget(); }
-    void Key(int key, const QString& text = {})
+    void Key(int key)
     {
         QWidget* w = Focused() ? Focused() : g;
         QTest::keyClick(w, Qt::Key(key), Qt::NoModifier);
-        (void)text;
     }
     void Type(const QString& s) { QTest::keyClicks(Focused(), s); }
 };

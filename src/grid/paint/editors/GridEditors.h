@@ -55,7 +55,6 @@ private:
     bool FWorkMode = true;
     int FItemIdx = -1;
     bool FItemChange = false;
-    int FLastReported = -1;
     TVxStringGrid* FGrid;
 };
 
