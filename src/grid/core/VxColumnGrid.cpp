@@ -225,6 +225,19 @@ void TVxColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
     TVxStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }
 
+// A combo column's items fill the grid's combo editor before the application's own event runs.
+void TVxColumnGrid::DoGetEditorProp(int ACol, int ARow, QObject* AEditLink)
+{
+    if (TGridColumnItem* item = Definition(ACol);
+        item && IsNormalCell(ACol, ARow) &&
+        (item->Editor() == TEditorType::edComboEdit || item->Editor() == TEditorType::edComboList)) {
+        ClearComboString();
+        for (const QString& s : item->ComboItems())
+            AddComboString(s);
+    }
+    TVxStringGrid::DoGetEditorProp(ACol, ARow, AEditLink);
+}
+
 void TVxColumnGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed)
 {
     if (IsNormalCell(ACol, ARow))

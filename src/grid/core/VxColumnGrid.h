@@ -265,6 +265,7 @@ public:
     void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
     void GetColFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) override;
     void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
+    void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink) override;
     void IsFixedCell(int ACol, int ARow, bool& IsFixed) override;
     void CanEditCell(int ACol, int ARow, bool& CanEdit) override;
     void IsPasswordCell(int ACol, int ARow, bool& IsPassword) override;

@@ -96,9 +96,9 @@ void TVxStringGrid::CreateEditorControls()
         FArrows[i] = new TArrowWindow(this, dirs[i]);
         FArrows[i]->hide();
     }
-    // combo, transparent edit and combo, check box, edit button, unit edit button, push button,
-    // header drag button, cell-control edit and combo
-    for (int i = 0; i < 10; ++i) {
+    // transparent edit and combo, header drag button, cell-control edit and combo
+    CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
+    for (int i = 0; i < 5; ++i) {
         auto* editor = new QWidget(this);
         editor->setEnabled(false);
         editor->hide();

@@ -14,6 +14,7 @@
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -52,6 +53,14 @@ class TGridNodes;
 class TGrouping;
 struct TCalcSource;
 enum class TSortDirection;
+class ZEvuZudedoZadaRudiv;
+class TGridCombo;
+class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridSpin;
+class TGridDatePicker;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -152,8 +161,9 @@ public:
     // Filled for the filter drop-down: sorted while filling, duplicates ignored.
     const QStringList& FilterList() const { return FFilterList; }
 
-    // Hidden in-place editors until the editing area lands: the combo, check box, edit button, unit edit
-    // button, push button, the two fixed-cell editors, the header drag button and the cell-control editors.
+    // The hidden editor controls: the combo, check box, edit button, unit edit button and push button
+    // editors, then placeholders for the two fixed-cell editors, the header drag button and the cell-control
+    // editors.
     const std::vector<QWidget*>& EditorControls() const { return FEditorControls; }
 
     // ---- Cell access (VxStringGridCells.cpp); c is a real column, r a display row unless named.
@@ -856,6 +866,73 @@ public:
     TEditCellDoneEvent OnEditCellDone;
 
     // ---- In-place editing
+    // In src/grid/paint/GridEditing*.cpp; display columns unless named real.
+    bool IsEditable(int ACol, int ARow);
+    void HideCellEdit();   // commits the special editor of the current cell
+    void ShowCellEdit();   // as F2
+    // Validates and stores the value of the open edit; true when accepted or nothing was being edited.
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual void SetEditedCellText(int ACol, int ARow, const QString& Value);   // real column
+    virtual void CancelCellEdit();
+    virtual void ColumnValueChanged(int, int) {}   // the footer sums hook in here
+    virtual void CaptureOldCell(int ACol, int ARow);
+    virtual void CellChanging(int ACol, int ARow, bool& Allow);
+    virtual void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink);
+    bool HasCellValidation() const;
+    // Completion of typed text from LookupItems (and the combo's items).
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    ZEvuZudedoZadaRudiv* CellChecker() const;
+    void SetCellChecker(ZEvuZudedoZadaRudiv* Value);   // forgotten when it goes
+    void AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed, bool ShowEditor);
+    // Ends a special edit by a key: commits it, then the key moves the grid.
+    void DoneInplaceEdit(std::uint16_t Key, TShiftState Shift);
+    void DoEllipsClick(int ACol, int ARow, QString& S);
+    bool EditMode() const { return FEditMode; }
+    TEditorType EditControl() const { return FEditControl; }
+    QWidget* EditCtrl() const { return FEditCtrl; }
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool Value) { FGridModified = Value; }
+    QString NewCellText() const { return FNewCellText; }
+    QString CellCache() const { return FCellCache; }
+    void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCheckBox* EditCheck() const { return FEditCheck; }
+    TGridEditBtn* EditBtn() const { return FEditBtn; }
+    TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
+    TGridButton* GridButton() const { return FGridButton; }
+    TGridSpin* SpinEdit();                 // made on first use
+    TGridDatePicker* DatePicker();         // made on first use
+    QWidget* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
+    // The one combo item list, filled for the cell about to be edited.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    bool RemoveComboString(const QString& S);
+    bool SetComboSelectionString(const QString& S);
+    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    int GetComboCount() const;
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);   // throws std::out_of_range for an index outside the list
+
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
+    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowChanged;
+    std::function<void(QObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
+    TAutoInsertColEvent OnAutoInsertCol;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)> OnComboChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection,
+                       TObject* AObject)> OnComboObjectChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnEditChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
+    TEllipsClickEvent OnEllipsClick;
+    TSpinClickEvent OnSpinClick;
 
     // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
 
@@ -902,6 +979,15 @@ protected:
     virtual void DoKeySelectRect(TGridRect&) {}
 
     // ---- Overrides: in-place editing
+    bool CanEditShow() override;
+    void HideEditor() override;
+    TInplaceEdit* CreateEditor() override;
+    void KeyPress(QChar& Key) override;
+    void Click() override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return F.MaxEditLength; }
+    virtual void OpenEditControl(int ACol, int ARow);
+    virtual void CommitEditControl(int ACol, int ARow);
 
     // ---- Overrides: mouse (src/grid/interaction/)
 
@@ -1031,6 +1117,54 @@ private:
     int FWheelTimerID = 0;
 
     // ---- State: in-place editing
+    friend class TVxInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridSpin;
+    friend class TGridDatePicker;
+    friend class TGridButton;
+    void CreateGridEditors();
+    void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
+    void PostStartChar(QWidget* Editor);
+    bool FAlwaysValidate = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
+    bool FEditMode = false;
+    TEditorType FEditControl = TEditorType::edNormal;
+    QWidget* FEditCtrl = nullptr;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FValidating = false;
+    bool FEntered = false;
+    QString FCellCache;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    QString FNewCellText;
+    int FComboIdx = -1;
+    bool FLastValidation = true;
+    bool FEditDisable = false;
+    bool FNoAutoAdvance = false;
+    bool FBlockKill = false;
+    bool FDisableChange = false;
+    bool FGridModified = false;
+    int FAECol = 0;
+    int FAERow = 0;
+    int FLastReportedRow = -1;
+    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridSpin* FSpinEdit = nullptr;
+    TGridDatePicker* FDatePicker = nullptr;
+    std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
 
     // ---- State: mouse (src/grid/interaction/)
 
