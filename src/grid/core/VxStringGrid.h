@@ -1126,6 +1126,7 @@ private:
     friend class TGridDatePicker;
     friend class TGridButton;
     void CreateGridEditors();
+    bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
     void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
     void PostStartChar(QWidget* Editor);
     bool FAlwaysValidate = false;

@@ -2,26 +2,16 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 
-void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed,
-                                    bool ShowEditor)
+// The cell an advance from (ACol, ARow) goes to; false when a row was appended that cannot be edited.
+bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r)
 {
-    if (!FNavigation->AdvanceOnEnter() && !Force)
-        return;
-    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing))
-        SetOptions(Options() | TGridOption::goEditing);
-    if (!Recursed) {
-        FAECol = ACol;
-        FAERow = ARow;
-    }
-    const TGridCoord origin{ACol, ARow};
-    FStartEditChar = QChar();
     const TPoint span = CellSpan(RealColIndex(ACol), ARow);
     const int firstTab = FixedCols();
     const int lastRow = RowCount() - 1 - FFixedFooters;
     const int lastCol = ColCount() - 1 - FFixedRightCols;
     const TAdvanceDirection dir = FNavigation->AdvanceDirection();
-    int c = ACol;
-    int r = ARow;
+    c = ACol;
+    r = ARow;
 
     if (Forward && (dir == TAdvanceDirection::adLeftRight || dir == TAdvanceDirection::adLeftRightInRow)) {
         if (ACol + span.X < lastCol) {
@@ -44,7 +34,7 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
                     for (int i = FixedCols(); i < ColCount() && !anyEditable; ++i)
                         anyEditable = IsEditable(i, r);
                     if (!anyEditable)
-                        return;
+                        return false;
                 }
             } else if (FNavigation->AdvanceOnEnterLoop()) {
                 c = firstTab;
@@ -91,8 +81,38 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
         }
     }
 
+    return true;
+}
+
+void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed,
+                                    bool ShowEditor)
+{
+    if (!FNavigation->AdvanceOnEnter() && !Force)
+        return;
+    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing))
+        SetOptions(Options() | TGridOption::goEditing);
+    if (!Recursed) {
+        FAECol = ACol;
+        FAERow = ARow;
+    }
+    FStartEditChar = QChar();
+    // Read-only cells are skipped one after the other; a walk that comes back to where it started, or
+    // cannot move on, found no cell to edit and leaves the current cell where it is.
+    TGridCoord origin{ACol, ARow};
+    int c = ACol;
+    int r = ARow;
     bool canEdit = true;
-    CanEditCell(RealColIndex(c), r, canEdit);
+    for (long steps = 0, cells = long(ColCount()) * RowCount();; ++steps) {
+        if (!AdvanceTarget(origin.X, origin.Y, Forward, c, r))
+            return;
+        canEdit = true;
+        CanEditCell(RealColIndex(c), r, canEdit);
+        if (canEdit || !FNavigation->AdvanceSkipReadOnlyCells())
+            break;
+        if ((c == FAECol && r == FAERow) || (c == origin.X && r == origin.Y) || steps > cells)
+            return;
+        origin = {c, r};
+    }
     if (canEdit) {
         bool allow = true;
         if (OnAutoAdvance)
@@ -107,12 +127,6 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
             SelectCell(origin.X, origin.Y);
         }
         FDisableChange = false;
-    } else if (FNavigation->AdvanceSkipReadOnlyCells()) {
-        // Once the walk comes back to where it started every cell was read-only: the current cell stays.
-        if (c == FAECol && r == FAERow)
-            return;
-        AdvanceEditCell(c, r, Force, AutoEdit, Forward, true, ShowEditor);
-        return;
     } else {
         SetCol(c);
         SetRow(r);

@@ -274,6 +274,14 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
             FEditCtrl = editor;
         }
     }
+    // A kind that showed no control (a data check box, a drop-down not made) leaves the grid idle, or no
+    // editor could open again.
+    if (!FEditCtrl && kind != TEditorType::edCheckBox) {
+        FEditing = false;
+        FSpecialEditor = false;
+        FEditActive = false;
+        FEditMode = false;
+    }
     FStartEditChar = QChar();
 }
 

@@ -215,6 +215,8 @@ bool TVxStringGrid::CanEditShow()
         return false;
     bool answer = TBaseGrid::CanEditShow();
     const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    if (answer && !FEditMode && HasClickableGraphic(b.X, b.Y))
+        return false;   // toggled by the mouse or Space, never typed into
     if (answer && !FEditMode) {
         FNoEditChange = true;
         FCellCache = GetCurrentCell();

@@ -2,6 +2,7 @@
 
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
 #include "platform/Beep.h"
 #include <QApplication>
 #include <QFocusEvent>
@@ -151,6 +152,14 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
         if (!FilterChar(FGrid->FEditControl, ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
                         ctrl)) {
             e->accept();
+            return;
+        }
+        if (FGrid->FEditControl == TEditorType::edMixedCase) {
+            // The whole text is re-cased after every character; the caret stays after the typed one.
+            TInplaceEdit::keyPressEvent(e);
+            const int caret = cursorPosition();
+            setText(CapitalizeName(text()));
+            setCursorPosition(caret);
             return;
         }
         if (ch != typed) {

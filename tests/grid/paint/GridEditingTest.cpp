@@ -1,6 +1,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/paint/GridInplaceEdit.h"
 #include "grid/paint/editors/GridEditors.h"
 #include "platform/GridEdit.h"
 #include "support/QStringPrinter.h"
@@ -72,6 +73,7 @@ const KindCase kKindCases[] = {
     {"text cancel", TEditorType::edNormal, "old", "new", 0, true, "old"},
     {"numeric drops letters", TEditorType::edNumeric, "", "1a2-", 0, false, "12"},
     {"upper case", TEditorType::edUpperCase, "", "abc", 0, false, "ABC"},
+    {"mixed case", TEditorType::edMixedCase, "", "jOHN o'neil-smith", 0, false, "John O'Neil-Smith"},
     {"combo edit commit", TEditorType::edComboEdit, "Beta", "Zeta", 0, false, "Zeta"},
     {"combo edit cancel", TEditorType::edComboEdit, "Beta", "Zeta", 0, true, "Beta"},
     {"combo list commit", TEditorType::edComboList, "Alpha", "", 2, false, "Gamma"},
@@ -117,6 +119,44 @@ TEST(GridEditing, DataCheckBoxCellOpensNoTextEditor)
     f.Type(QStringLiteral("x"));
     EXPECT_EQ(f.g->Cells(2, 1), QStringLiteral("Y"));
     EXPECT_FALSE(f.g->InplaceEditor() && f.g->InplaceEditor()->isVisible());
+
+    // Nothing was opened, so nothing holds the grid: the next cell's editor opens and commits.
+    f.Go(1, 1);
+    f.Key(Qt::Key_F2);
+    ASSERT_TRUE(f.g->InplaceEditor() && f.g->InplaceEditor()->isVisible());
+    f.Type(QStringLiteral("new"));
+    f.Key(Qt::Key_Return);
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("new"));
+}
+
+TEST(GridEditing, DataCheckBoxColumnOfAColumnGridIsNeverTypedInto)
+{
+    QDialog dialog;
+    auto* g = new TVxColumnGrid(&dialog);
+    g->SetColCount(3);
+    g->SetOptions(g->Options() | TGridOption::goEditing);
+    g->Columns().Items(1)->SetEditor(TEditorType::edDataCheckBox);
+    g->SetCells(1, 1, QStringLiteral("1"));
+    dialog.resize(400, 200);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    g->SetCol(1);
+    g->SetRow(1);
+    g->setFocus();
+    for (int key : {int(Qt::Key_F2), int(Qt::Key_X), int(Qt::Key_Return)}) {
+        SCOPED_TRACE(key);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        EXPECT_EQ(g->Cells(1, 1), QStringLiteral("1"));
+        EXPECT_FALSE(g->InplaceEditor() && g->InplaceEditor()->isVisible());
+        EXPECT_FALSE(g->EditMode());
+    }
+    g->SetCol(2);
+    g->SetRow(1);
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_A);   // opens the text editor, which takes the rest
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(g->Cells(2, 1), QStringLiteral("ab"));
 }
 
 TEST(GridEditing, RefusedValueRestoresTheOldTextKeepsTheEditorAndMarksNothing)
@@ -233,6 +273,39 @@ TEST(GridEditing, SkippingReadOnlyCellsStopsWhereItStarted)
     EXPECT_EQ(oldRow, 2);
 }
 
+TEST(GridEditing, SkippingReadOnlyCellsEndsWhereTheWalkCannotReachItsStart)
+{
+    // Every cell read-only; walks that stick at a row end or circle in the last row never pass the start.
+    struct Case {
+        const char* name;
+        TAdvanceDirection dir;
+        bool loop;
+        bool insert;
+        int c, r;
+    };
+    const Case cases[] = {
+        {"row end without loop", TAdvanceDirection::adLeftRightInRow, false, false, 3, 2},
+        {"last row when no row may be added", TAdvanceDirection::adLeftRight, false, true, 2, 2},
+        {"column loop", TAdvanceDirection::adTopBottomInCol, false, false, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditFixture f;
+        f.g->SetFixedCols(1);
+        f.g->Navigation().SetAdvanceOnEnter(true);
+        f.g->Navigation().SetAdvanceDirection(c.dir);
+        f.g->Navigation().SetAdvanceOnEnterLoop(c.loop);
+        f.g->Navigation().SetAdvanceInsert(c.insert);
+        f.g->OnCanAddRow = [](QObject*, bool& CanAdd) { CanAdd = false; };
+        f.Go(c.c, c.r);
+        f.g->OnCanEditCell = [](QObject*, int, int, bool& CanEdit) { CanEdit = false; };
+        f.g->AdvanceEditCell(c.c, c.r, false, false, true, false, false);
+        EXPECT_EQ(f.g->Col(), c.c);
+        EXPECT_EQ(f.g->Row(), c.r);
+        EXPECT_EQ(f.g->RowCount(), 5);
+    }
+}
+
 TEST(GridEditing, AdvanceInsertAppendsARowUnlessRefused)
 {
     for (bool canAdd : {true, false}) {
@@ -337,6 +410,51 @@ TEST(GridEditing, UnitEditKeepsATextWithoutKnownUnit)
         ASSERT_TRUE(f.g->UnitEditBtn()->isVisible());
         f.g->HideCellEdit();
         EXPECT_EQ(f.g->Cells(1, 1), QString::fromLatin1(text));
+    }
+}
+
+TEST(GridEditing, TextKindsFilterTypedCharacters)
+{
+    struct Case {
+        TEditorType kind;
+        const char* text;
+        int caret;
+        const char* selected;
+        char key;
+        bool passes;
+        char becomes;
+    };
+    const QString dec = QLocale().decimalPoint();
+    const char d = dec.at(0).toLatin1();
+    const Case cases[] = {
+        {TEditorType::edNumeric, "", 0, "", '-', true, '-'},
+        {TEditorType::edNumeric, "1", 1, "", '-', false, 0},
+        {TEditorType::edNumeric, "-1", 0, "", '-', false, 0},
+        {TEditorType::edNumeric, "1", 1, "", 'a', false, 0},
+        {TEditorType::edPositiveNumeric, "", 0, "", '-', false, 0},
+        {TEditorType::edPositiveNumeric, "1", 1, "", '7', true, '7'},
+        {TEditorType::edFloat, "1", 1, "", d, true, d},
+        {TEditorType::edFloat, dec == QLatin1String(".") ? "1.5" : "1,5", 3, "", d, false, 0},
+        {TEditorType::edFloat, dec == QLatin1String(".") ? "1.5" : "1,5", 0, dec == QLatin1String(".") ? "1.5" : "1,5",
+         d, true, d},
+        {TEditorType::edFloat, "", 0, "", '-', true, '-'},
+        {TEditorType::edFloat, "1", 1, "", '-', false, 0},
+        {TEditorType::edFloat, "1", 1, "", 'x', false, 0},
+        {TEditorType::edPositiveFloat, "", 0, "", '-', false, 0},
+        {TEditorType::edLowerCase, "", 0, "", 'Q', true, 'q'},
+        {TEditorType::edValidChars, "", 0, "", 'b', true, 'b'},
+        {TEditorType::edValidChars, "", 0, "", 'z', false, 0},
+        {TEditorType::edNormal, "", 0, "", '#', true, '#'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " + " + c.key + " kind " + std::to_string(int(c.kind)));
+        QChar key = QLatin1Char(c.key);
+        const bool passes = TVxInplaceEdit::FilterChar(c.kind, key, QString::fromLatin1(c.text), c.caret,
+                                                       QString::fromLatin1(c.selected), QStringLiteral("abc"), false);
+        EXPECT_EQ(passes, c.passes);
+        if (passes) {
+            EXPECT_EQ(key, QLatin1Char(c.becomes));
+        }
     }
 }
 
