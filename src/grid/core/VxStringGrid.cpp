@@ -12,6 +12,7 @@
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/PictureContainer.h"
 #include "grid/interaction/GridDragDrop.h"
+#include "grid/interaction/SearchPanel.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridLookHost.h"
 #include <QScrollBar>
@@ -91,6 +92,9 @@ void TVxStringGrid::CreateEditorControls()
 {
     if (IsDesigning())
         return;
+    FSearchPanel = new TSearchPanel(this);
+    FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
+    SearchFooterChanged();
     FFocusWindow = new TGridFocusWindow(this);
     FFocusWindow->hide();
     const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown, TArrowDirection::arrLeft,

@@ -53,6 +53,7 @@ class TGrouping;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TGridDropTarget;
+class TSearchPanel;
 class QListWidget;
 struct TCalcSource;
 enum class TSortDirection;
@@ -888,6 +889,9 @@ public:
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
     void StartOleDrag(int ARow, int ACol);
+    // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchFooterChanged();   // applies SearchFooter to the strip
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
@@ -1089,6 +1093,7 @@ private:
     bool FOleDropTargetAssigned = false;
     TGridRect FDropSelection{-1, -1, -1, -1};
     bool FOleDragging = false;   // a drag started here is running
+    TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
     TGridRect FOleDropBlock{-1, -1, -1, -1};   // where that drag landed, when it landed in this grid
     void RemoveDragSource();
     int FOleDragCol = -1;
