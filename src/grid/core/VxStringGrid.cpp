@@ -11,6 +11,8 @@
 #include "grid/foundation/GridWindows.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/interaction/GridDragDrop.h"
+#include "grid/interaction/SearchPanel.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridLookHost.h"
 #include <QScrollBar>
@@ -81,6 +83,8 @@ void TVxStringGrid::CreateOwnedObjects()
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
+    FDragDropSettings = std::make_unique<TDragDropSettings>(this);
+    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.
@@ -88,6 +92,9 @@ void TVxStringGrid::CreateEditorControls()
 {
     if (IsDesigning())
         return;
+    FSearchPanel = new TSearchPanel(this);
+    FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
+    SearchFooterChanged();
     FFocusWindow = new TGridFocusWindow(this);
     FFocusWindow->hide();
     const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown, TArrowDirection::arrLeft,

@@ -51,6 +51,11 @@ class TGridSortHost;
 class TFloatingFooter;
 class TGridNodes;
 class TGrouping;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TGridDropTarget;
+class TSearchPanel;
+class QListWidget;
 struct TCalcSource;
 enum class TSortDirection;
 class ZEvuZudedoZadaRudiv;
@@ -937,6 +942,52 @@ public:
     // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
 
     // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
+    // Clipboard, cell streams and file imports (VxStringGridExchange.cpp). Columns are displayed ones.
+    // Fields on the longest line (X) and line breaks (Y) of tab-separated text.
+    static TPoint MeasureTabText(const QString& Text);
+    // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
+    void PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
+    QString SelectedText();   // tab between cells, line break between rows
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    QByteArray SaveRectToBinStream(const TGridRect& ARect);
+    // False, with nothing changed, when the stream is not a whole cell block; rows are added as needed.
+    bool LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream);
+    // False with the reason in Error; the grid is only changed once the whole file has been read.
+    bool LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* Error = nullptr);
+    bool LoadFromXLS(const QString& FileName, QString* Error = nullptr);
+    // Drag and drop (src/grid/interaction/GridDragDrop.cpp).
+    TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
+    TDragScrollOptions& DragScrollOptions() const { return *FDragScrollOptions; }
+    TGridDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
+    bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
+    void SetOleDropTargetEnabled(bool Value);   // the settings' OleDropTarget setter calls this
+    // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
+    // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
+    void StartOleDrag(int ARow, int ACol);
+    // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    void SearchFooterChanged();   // applies SearchFooter to the strip
+    // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
+    void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
+    // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
+    TGridRect DropSelection() const { return FDropSelection; }
+    void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
+    using TOleDragOverEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TOleDropEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
+    using TOleDropColEvent = std::function<void(QObject* Sender, int ARow, int ACol, int DropCol)>;
+    using TOleDroppedEvent = std::function<void(QObject* Sender, const TGridRect& ARect)>;
+    using TOleDragStartEvent = std::function<void(QObject* Sender, int ARow, int ACol)>;
+    using TOleDragStopEvent = std::function<void(QObject* Sender, int OLEEffect)>;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDropEvent OnOleDrop;
+    TOleDropEvent OnOleDropFile;
+    TOleDropEvent OnOleDropURL;
+    TOleDropColEvent OnOleDropCol;
+    TOleDroppedEvent OnOleDropped;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
 
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -1170,6 +1221,19 @@ private:
     // ---- State: mouse (src/grid/interaction/)
 
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
+    friend class TGridDropTarget;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TGridDropTarget> FGridDropTarget;
+    bool FOleDropTargetAssigned = false;
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    bool FOleDragging = false;   // a drag started here is running
+    TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
+    TGridRect FOleDropBlock{-1, -1, -1, -1};   // where that drag landed, when it landed in this grid
+    void RemoveDragSource();
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    QPointer<QListWidget> FOleDragList;
 
     // ---- State: shared
     // Plain settings with their constructor values.

@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QUrl>
 #include <QWidget>
+#include <memory>
 
 const char* const CF_GRIDCELLS_NAME = "TVxStringGrid Cells";
 const char* const CF_GRIDCOLUMN_NAME = "Grid Column";
@@ -332,13 +333,27 @@ void TVXGDropSource::GiveFeedback(Qt::DropAction dwEffect)
     CurrentEffect(dwEffect);
 }
 
+namespace {
+TDragRunner* gDragRunner = nullptr;
+}
+
+void SetDragRunner(TDragRunner* Runner)
+{
+    gDragRunner = Runner;
+}
+
 long RunDrag(QWidget* owner, TVXGDropSource& source, TSourceDataObject* data, Qt::DropActions okEffects,
              Qt::DropAction& effect)
 {
-    auto* drag = new QDrag(owner);  // Qt deletes a drag when its loop ends
-    drag->setMimeData(data);
-    QObject::connect(drag, &QDrag::actionChanged, drag, [&source](Qt::DropAction a) { source.GiveFeedback(a); });
-    effect = drag->exec(okEffects);
+    if (gDragRunner) {
+        const std::unique_ptr<TSourceDataObject> owned(data);
+        effect = gDragRunner->Exec(owner, data, okEffects, [&source](Qt::DropAction a) { source.GiveFeedback(a); });
+    } else {
+        auto* drag = new QDrag(owner);  // Qt deletes a drag when its loop ends
+        drag->setMimeData(data);
+        QObject::connect(drag, &QDrag::actionChanged, drag, [&source](Qt::DropAction a) { source.GiveFeedback(a); });
+        effect = drag->exec(okEffects);
+    }
     source.FNoAccept = effect == Qt::IgnoreAction;
     source.DragStopped();
     source.QueryDrag();

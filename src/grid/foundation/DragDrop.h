@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QDragEnterEvent;
@@ -139,6 +140,17 @@ private:
     friend long RunDrag(QWidget*, TVXGDropSource&, TSourceDataObject*, Qt::DropActions, Qt::DropAction&);
     bool FNoAccept = false;
 };
+
+// The modal drag loop. A real one needs a pointer and a window system; tests put their own in its place.
+class TDragRunner {
+public:
+    virtual ~TDragRunner() = default;
+    // What the target did; Feedback hears each effect the target under the pointer offers.
+    virtual Qt::DropAction Exec(QWidget* Source, QMimeData* Data, Qt::DropActions OKEffects,
+                                const std::function<void(Qt::DropAction)>& Feedback) = 0;
+};
+// nullptr restores the system's loop. The runner is not owned.
+void SetDragRunner(TDragRunner* Runner);
 
 // Each runs the modal drag loop; Effect receives what the target did. The result is DRAGDROP_S_CANCEL when the
 // last feedback had no effect, else DRAGDROP_S_DROP.

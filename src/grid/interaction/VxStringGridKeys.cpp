@@ -4,7 +4,6 @@
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridText.h"
 #include "platform/Form.h"
-#include <QClipboard>
 #include <QGuiApplication>
 #include <algorithm>
 
@@ -290,8 +289,7 @@ bool TVxStringGrid::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
     return true;
 }
 
-// Ctrl+X, Ctrl+V, Ctrl+C, Ctrl+Insert, Shift+Insert and Shift+Delete: plain text, a tab between cells and a
-// line break between rows; true when the key was one of them.
+// Ctrl+X, Ctrl+V, Ctrl+C, Ctrl+Insert, Shift+Insert and Shift+Delete; true when the key was one of them.
 bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
 {
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
@@ -311,35 +309,12 @@ bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
         event(this, allow);
     if (!allow)
         return true;
-    const TGridRect s = Selection();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (action == Paste) {
-        const QStringList lines = clipboard->text().split(QLatin1Char('\n'));
-        for (int i = 0; i < lines.size() && s.Top + i < RowCount(); ++i) {
-            QString line = lines[i];
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-            if (i == lines.size() - 1 && line.isEmpty() && i > 0)
-                break;
-            const QStringList cells = line.split(QLatin1Char('\t'));
-            for (int j = 0; j < cells.size() && s.Left + j < ColCount(); ++j)
-                SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
-        }
-        return true;
-    }
-    QStringList rows;
-    for (int r = s.Top; r <= s.Bottom; ++r) {
-        QStringList cells;
-        for (int c = s.Left; c <= s.Right; ++c)
-            cells << Cells(RealColIndex(c), r);
-        rows << cells.join(QLatin1Char('\t'));
-    }
-    clipboard->setText(rows.join(QLatin1Char('\n')));
-    if (action == Cut)
-        for (int r = s.Top; r <= s.Bottom; ++r)
-            for (int c = s.Left; c <= s.Right; ++c)
-                if (CellEditable(c, r))
-                    SetCells(RealColIndex(c), r, QString());
+    if (action == Paste)
+        PasteSelectionFromClipboard();
+    else if (action == Cut)
+        CutSelectionToClipboard();
+    else
+        CopySelectionToClipboard();
     return true;
 }
 

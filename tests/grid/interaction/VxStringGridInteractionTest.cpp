@@ -248,6 +248,7 @@ TEST(GridKeys, ClipboardShortCuts)
 {
     TestGrid grid;
     grid.Navigation().SetAllowClipboardShortCuts(true);
+    grid.Navigation().SetAllowClipboardAlways(true);   // the grid is not editable
     grid.SetCells(1, 1, "a");
     grid.SetCells(2, 1, "b");
     grid.SetCells(1, 2, "c");

@@ -1,0 +1,271 @@
+// The grid's own exchange: tab-separated text, the binary cell block of the clipboard and of drags, and the
+// file imports a drop asks for.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/DragDrop.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/UndoRedo.h"
+#include "platform/UserFile.h"
+#include <QClipboard>
+#include <QDataStream>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr quint32 kCellStreamMagic = 0x43475856;   // "VXGC"
+constexpr quint32 kCellStreamVersion = 1;
+
+QStringList TabLines(const QString& Text)
+{
+    QString t = Text;
+    t.remove(QLatin1Char('\r'));
+    if (t.endsWith(QLatin1Char('\n')))
+        t.chop(1);   // a block copied from a spreadsheet ends with a line break that is no row
+    return t.split(QLatin1Char('\n'));
+}
+
+// RFC 4180 fields: quotes around fields, doubled quotes inside them, line breaks inside quoted fields.
+QList<QStringList> ParseCsv(const QString& Text, QChar Delimiter, int MaxRows)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false, fieldStarted = false;
+    auto endField = [&] {
+        row << field;
+        field.clear();
+        fieldStarted = false;
+    };
+    auto endRow = [&] {
+        endField();
+        rows << row;
+        row.clear();
+    };
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        if (MaxRows >= 0 && rows.size() >= MaxRows)
+            return rows;
+        const QChar ch = Text[i];
+        if (quoted) {
+            if (ch == QLatin1Char('"')) {
+                if (i + 1 < Text.size() && Text[i + 1] == QLatin1Char('"')) {
+                    field += ch;
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                field += ch;
+            }
+        } else if (ch == QLatin1Char('"') && !fieldStarted) {
+            quoted = fieldStarted = true;
+        } else if (ch == Delimiter) {
+            endField();
+        } else if (ch == QLatin1Char('\n')) {
+            endRow();
+        } else if (ch != QLatin1Char('\r')) {
+            field += ch;
+            fieldStarted = true;
+        }
+    }
+    if (fieldStarted || !field.isEmpty() || !row.isEmpty())
+        if (MaxRows < 0 || rows.size() < MaxRows)
+            endRow();
+    return rows;
+}
+
+// Without a delimiter of the grid's own, the first of comma, semicolon and tab outside quotes on the first line.
+QChar DetectDelimiter(const QString& Text)
+{
+    bool quoted = false;
+    for (const QChar ch : Text) {
+        if (ch == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && (ch == QLatin1Char(',') || ch == QLatin1Char(';') || ch == QLatin1Char('\t')))
+            return ch;
+        else if (!quoted && ch == QLatin1Char('\n'))
+            break;
+    }
+    return QLatin1Char(',');
+}
+
+} // namespace
+
+TPoint TVxStringGrid::MeasureTabText(const QString& Text)
+{
+    const QStringList lines = TabLines(Text);
+    int fields = 0;
+    for (const QString& line : lines)
+        fields = std::max(fields, int(line.count(QLatin1Char('\t'))) + 1);
+    return TPoint{fields, int(lines.size()) - 1};
+}
+
+void TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text)
+{
+    const QStringList lines = TabLines(Text);
+    Rows = int(lines.size());
+    Cols = MeasureTabText(Text).X;
+    ZIveDoziVadeZizi* undo = UndoRedo();
+    if (undo)
+        undo->StartSequence();
+    BeginUpdate();
+    for (int i = 0; i < lines.size() && ARow + i < RowCount(); ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        for (int j = 0; j < cells.size() && ACol + j < ColCount(); ++j) {
+            const int c = RealColIndex(ACol + j);
+            if (undo)
+                undo->RegisterChange(c, ARow + i, Cells(c, ARow + i), cells[j]);
+            SetCells(c, ARow + i, cells[j]);
+        }
+    }
+    EndUpdate();
+    if (undo)
+        undo->StopSequence();
+}
+
+QString TVxStringGrid::SelectedText()
+{
+    const TGridRect s = Selection();
+    QStringList rows;
+    for (int r = s.Top; r <= s.Bottom; ++r) {
+        QStringList cells;
+        for (int c = s.Left; c <= s.Right; ++c)
+            cells << Cells(RealColIndex(c), r);
+        rows << cells.join(QLatin1Char('\t'));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+void TVxStringGrid::CopySelectionToClipboard()
+{
+    auto* data = new QMimeData;
+    data->setText(SelectedText());
+    if (FNavigation->AllowFmtClipboard())
+        data->setData(DragFormatMimeType(CF_GRIDCELLS_NAME), MakeGridCellsBlock(SaveRectToBinStream(Selection())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TVxStringGrid::CutSelectionToClipboard()
+{
+    CopySelectionToClipboard();
+    const TGridRect s = Selection();
+    BeginUpdate();
+    for (int r = s.Top; r <= s.Bottom; ++r)
+        for (int c = s.Left; c <= s.Right; ++c)
+            if (FNavigation->AllowClipboardAlways() || CellEditable(c, r))
+                SetCells(RealColIndex(c), r, QString());
+    EndUpdate();
+}
+
+void TVxStringGrid::PasteSelectionFromClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const TGridRect s = Selection();
+    const QString cellsType = DragFormatMimeType(CF_GRIDCELLS_NAME);
+    if (FNavigation->AllowFmtClipboard() && data->hasFormat(cellsType))
+        if (const auto stream = ReadGridCellsBlock(data->data(cellsType)))
+            if (LoadAtPointFromBinStream(TPoint{s.Left, s.Top}, *stream))
+                return;
+    const QStringList lines = TabLines(data->text());
+    BeginUpdate();
+    for (int i = 0; i < lines.size() && s.Top + i < RowCount(); ++i) {
+        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        for (int j = 0; j < cells.size() && s.Left + j < ColCount(); ++j)
+            if (FNavigation->AllowClipboardAlways() || CellEditable(s.Left + j, s.Top + i))
+                SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
+    }
+    EndUpdate();
+}
+
+// Magic, version, columns, rows, then each row's cells as UTF-8 with their byte length, all little-endian.
+QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const int cols = std::max(0, ARect.Right - ARect.Left + 1), rows = std::max(0, ARect.Bottom - ARect.Top + 1);
+    out << kCellStreamMagic << kCellStreamVersion << quint32(cols) << quint32(rows);
+    for (int r = ARect.Top; r <= ARect.Bottom; ++r)
+        for (int c = ARect.Left; c <= ARect.Right; ++c) {
+            const QByteArray utf8 = Cells(RealColIndex(c), r).toUtf8();
+            out << quint32(utf8.size());
+            out.writeRawData(utf8.constData(), int(utf8.size()));
+        }
+    return bytes;
+}
+
+bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream)
+{
+    QDataStream in(Stream);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint32 magic = 0, version = 0, cols = 0, rows = 0;
+    in >> magic >> version >> cols >> rows;
+    if (in.status() != QDataStream::Ok || magic != kCellStreamMagic || version != kCellStreamVersion)
+        return false;
+    // Every cell takes at least its length field: a count beyond that is a damaged block.
+    const quint64 remaining = quint64(Stream.size()) - 16;
+    if (quint64(cols) * rows > remaining / 4 || ACell.X < 0 || ACell.Y < 0)
+        return false;
+    QList<QStringList> block;
+    for (quint32 r = 0; r < rows; ++r) {
+        QStringList line;
+        for (quint32 c = 0; c < cols; ++c) {
+            quint32 size = 0;
+            in >> size;
+            if (in.status() != QDataStream::Ok || size > quint64(Stream.size()) - in.device()->pos())
+                return false;
+            QByteArray utf8(qsizetype(size), Qt::Uninitialized);
+            if (in.readRawData(utf8.data(), int(size)) != int(size))
+                return false;
+            line << QString::fromUtf8(utf8);
+        }
+        block << line;
+    }
+    BeginUpdate();
+    if (ACell.Y + int(rows) > RowCount())
+        SetRowCount(ACell.Y + int(rows));
+    for (int r = 0; r < block.size(); ++r)
+        for (int c = 0; c < block[r].size() && ACell.X + c < ColCount(); ++c)
+            SetCells(RealColIndex(ACell.X + c), ACell.Y + r, block[r][c]);
+    EndUpdate();
+    return true;
+}
+
+bool TVxStringGrid::LoadFromCSV(const QString& FileName, int MaxRows, QString* Error)
+{
+    QByteArray bytes;
+    if (!Read_User_File(FileName, bytes, Error))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);   // older spreadsheet exports are not UTF-8
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QChar delimiter = Delimiter().isNull() ? DetectDelimiter(text) : Delimiter();
+    const QList<QStringList> rows = ParseCsv(text, delimiter, MaxRows);
+    int cols = 0;
+    for (const QStringList& row : rows)
+        cols = std::max(cols, int(row.size()));
+    BeginUpdate();
+    SetRowCount(std::max(FixedRows() + int(rows.size()), FixedRows() + 1));
+    if (ColCount() < FixedCols() + cols)
+        SetColCount(FixedCols() + cols);
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c)
+            SetCells(RealColIndex(FixedCols() + c), FixedRows() + r, rows[r][c]);
+    EndUpdate();
+    return true;
+}
+
+bool TVxStringGrid::LoadFromXLS(const QString& FileName, QString* Error)
+{
+    if (Error)
+        *Error = tr("\"%1\" is a spreadsheet in the old .xls format, which is not read; save it as .csv and drop "
+                    "that file.")
+                     .arg(QFileInfo(FileName).fileName());
+    return false;
+}

@@ -1,0 +1,448 @@
+#include "grid/interaction/GridDragDrop.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridWindows.h"
+#include "grid/foundation/IntList.h"
+#include "platform/Dialogs.h"
+#include <QListWidget>
+
+// ---- Settings ----
+
+void TDragDropSettings::Assign(const TDragDropSettings& Source)
+{
+    const bool target = F.OleDropTarget;
+    F = Source.F;
+    F.OleDropTarget = target;
+    SetOleDropTarget(Source.F.OleDropTarget);
+    SetOleDropRTF(Source.F.OleDropRTF);
+    AcceptChanged();
+}
+
+void TDragDropSettings::SetOleAcceptFiles(bool v)
+{
+    F.OleAcceptFiles = v;
+    AcceptChanged();
+}
+
+void TDragDropSettings::SetOleAcceptText(bool v)
+{
+    F.OleAcceptText = v;
+    AcceptChanged();
+}
+
+void TDragDropSettings::SetOleAcceptURLs(bool v)
+{
+    F.OleAcceptURLs = v;
+    AcceptChanged();
+}
+
+void TDragDropSettings::SetOleDropTarget(bool v)
+{
+    F.OleDropTarget = v;
+    if (FOwner)
+        FOwner->SetOleDropTargetEnabled(v);
+    AcceptChanged();
+}
+
+void TDragDropSettings::SetOleDropRTF(bool v)
+{
+    F.OleDropRTF = v;
+    SetRTFDropEnabled(v);
+}
+
+void TDragDropSettings::AcceptChanged()
+{
+    if (TGridDropTarget* target = FOwner ? FOwner->GridDropTarget() : nullptr) {
+        target->SetAcceptText(F.OleAcceptText);
+        target->SetAcceptFiles(F.OleAcceptFiles);
+        target->SetAcceptURLs(F.OleAcceptURLs);
+        target->SetAcceptCols(true);
+    }
+}
+
+void TDragScrollOptions::Assign(const TDragScrollOptions& Source)
+{
+    Active = Source.Active;
+    Delays = Source.Delays;
+    Margins = Source.Margins;
+}
+
+// ---- The grid's side ----
+
+void TVxStringGrid::SetOleDropTargetEnabled(bool Value)
+{
+    if (IsDesigning())
+        return;
+    if (Value && !FGridDropTarget) {
+        FGridDropTarget = std::make_unique<TGridDropTarget>(this);
+        FGridDropTarget->Register(viewport());
+        FOleDropTargetAssigned = true;
+    } else if (!Value && FGridDropTarget) {
+        // Dropping the filter object revokes the registration at once.
+        FGridDropTarget.reset();
+        viewport()->setAcceptDrops(false);
+        FOleDropTargetAssigned = false;
+    }
+}
+
+void TVxStringGrid::OleColumnDragStart(int ACol, int AIndex, QListWidget* AList)
+{
+    FOleDragCol = ACol;
+    FOleDragIndex = AIndex;
+    FOleDragList = AList;
+}
+
+// ---- Drop target ----
+
+TGridDropTarget::TGridDropTarget(TVxStringGrid* AGrid) : TVXGDropTarget(nullptr), FGrid(AGrid)
+{
+    const TDragDropSettings& s = AGrid->DragDropSettings();
+    SetAcceptText(s.OleAcceptText());
+    SetAcceptFiles(s.OleAcceptFiles());
+    SetAcceptURLs(s.OleAcceptURLs());
+    SetAcceptCols(true);
+}
+
+TGridDropTarget::TTarget TGridDropTarget::TargetAt(QPoint pt, bool Column) const
+{
+    TTarget t;
+    t.Client = FGrid->viewport()->mapFromGlobal(pt);
+    FGrid->MouseToCell(t.Client.x(), t.Client.y(), t.Col, t.Row);
+    const TDragDropSettings& s = FGrid->DragDropSettings();
+    if (t.Row < 0 && !Column && s.OleEntireRows() && s.OleAppendRows() && FGrid->RowCount() > 0) {
+        const int left = FGrid->LeftCol();
+        const TRect last = FGrid->CalcCellRect(left, FGrid->RowCount() - 1);
+        if (t.Client.y() >= last.Bottom) {
+            t.Row = FGrid->RowCount() - 1;
+            t.Col = FGrid->FixedCols();
+            t.Append = true;
+        }
+    }
+    return t;
+}
+
+void TGridDropTarget::HideArrows()
+{
+    for (TArrowWindow* arrow : FGrid->FArrows)
+        if (arrow)
+            arrow->hide();
+}
+
+void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFormats)
+{
+    TVxStringGrid& g = *FGrid;
+    const bool column = DropFormats.Contains(TDropFormat::dfCol);
+    TTarget t = TargetAt(pt, column);
+    Allow = t.Row >= 0 && t.Col >= 0;
+    if (Allow && !column) {
+        if ((t.Row == 0 && g.TopRow() > g.FixedRows()) ||
+            (t.Client.y() < 8 && g.FixedRows() == 0 && g.TopRow() > 0))
+            g.SetTopRow(g.TopRow() - 1);
+        else if (t.Row == g.TopRow() + g.VisibleRowCount())
+            g.SetTopRow(g.TopRow() + 1);
+        // Horizontal steps at most once per grid-timer tick: the step makes the count odd.
+        if (g.FTimerTicks % 2 == 0) {
+            if (t.Col == 0 && g.LeftCol() > g.FixedCols()) {
+                g.SetLeftCol(g.LeftCol() - 1);
+                ++g.FTimerTicks;
+            } else if (t.Col == g.LeftCol() + g.VisibleColCount()) {
+                g.SetLeftCol(g.LeftCol() + 1);
+                ++g.FTimerTicks;
+            }
+        }
+    }
+    if (column) {
+        if (t.Col < 0 && t.Client.x() >= 0) {
+            t.Col = g.ColCount();
+            t.Row = 0;
+            Allow = true;
+        } else {
+            Allow = Allow && t.Row < g.FixedRows() && t.Col >= g.FixedCols();
+        }
+    } else if (Allow && t.Row < g.FixedRows() && !(g.FixedRowAlways() && g.RowCount() == 1)) {
+        Allow = false;
+    }
+    if (DropFormats.Contains(TDropFormat::dfFile) || DropFormats.Contains(TDropFormat::dfGridCells))
+        Allow = true;
+    if (g.OnOleDragOver)
+        g.OnOleDragOver(&g, t.Row, t.Col, Allow);
+    Allow = Allow && ((t.Row >= 0 && t.Col >= 0) || DropFormats.Contains(TDropFormat::dfFile));
+
+    HideArrows();
+    if (!Allow)
+        return;
+    TArrowWindow* arwL = g.FArrows[2];
+    TArrowWindow* arwD = g.FArrows[1];
+    TArrowWindow* arwU = g.FArrows[0];
+    if (column && arwD && arwU) {
+        const int c = std::min(t.Col, g.ColCount() - 1);
+        TRect r = g.CalcCellRect(c, 0);
+        const int x = t.Col >= g.ColCount() ? r.Right : r.Left;
+        arwD->move(g.viewport()->mapToGlobal(QPoint(x - arwD->width() / 2, r.Top - 8)));
+        arwU->move(g.viewport()->mapToGlobal(QPoint(x - arwU->width() / 2, r.Bottom)));
+        arwD->show();
+        arwU->show();
+    } else if (!column && arwL && t.Row >= 0) {
+        int row = t.Row;
+        bool append = t.Append;
+        if (row == 0 && g.FixedRowAlways()) {
+            row = 1;
+            append = false;
+        }
+        const int col = g.DragDropSettings().OleEntireRows() ? g.FixedCols() : std::max(t.Col, 0);
+        const TRect r = g.CalcCellRect(col, std::min(row, g.RowCount() - 1));
+        const int y = append ? r.Bottom : r.Top;
+        arwL->move(g.viewport()->mapToGlobal(QPoint(r.Left - 10, y)));
+        arwL->show();
+    }
+}
+
+void TGridDropTarget::DragMouseLeave()
+{
+    HideArrows();
+}
+
+void TGridDropTarget::DropText(QPoint pt, const QString& s)
+{
+    TVxStringGrid& g = *FGrid;
+    const TDragDropSettings& dd = g.DragDropSettings();
+    TTarget t = TargetAt(pt, false);
+    if (t.Append) {
+        t.Col = g.FixedCols();
+        t.Row = g.RowCount() - 1;
+    }
+    const TPoint size = TVxStringGrid::MeasureTabText(s);   // fields, line breaks
+    const bool rowSelect = g.Options().testFlag(TGridOption::goRowSelect);
+    if (rowSelect)
+        t.Col = dd.OleEntireRows() ? 0 : g.FixedCols();
+    bool allow = true;
+    if (g.OnOleDrop)
+        g.OnOleDrop(&g, t.Row, t.Col, s, allow);
+    TGridRect pasted{-1, -1, -1, -1};
+    if (allow && t.Row >= 0 && t.Col >= 0) {
+        const int inserted = size.Y + 1;
+        if (t.Row == 0 && g.FixedRowAlways() && g.RowCount() == 1)
+            t.Row = 1;
+        if (dd.OleInsertRows()) {
+            const int oldTop = g.TopRow();
+            if (t.Append) {
+                g.SetRowCount(g.RowCount() + inserted);
+                ++t.Row;
+            } else {
+                // The row-selection flags move with the inserted rows. The source rectangle of a drag out of
+                // this very grid follows only rows really inserted at or above it.
+                g.InsertRows(t.Row, inserted);
+                if (g.FOleDragging && dd.OleRemoveRows() && g.FDropSelection.Top >= t.Row) {
+                    g.FDropSelection.Top += inserted;
+                    g.FDropSelection.Bottom += inserted;
+                }
+            }
+            if (oldTop > g.FixedRows())
+                g.SetTopRow(oldTop + 1);
+        }
+        if (t.Col < g.FixedCols())
+            t.Col = g.FixedCols();
+        int rows = 0, cols = 0;
+        g.PasteTextBlock(t.Col, t.Row, rows, cols, s);
+        pasted = {t.Col, t.Row, rowSelect ? t.Col + size.X - g.FixedCols() : t.Col + size.X - 1, t.Row + size.Y};
+        pasted.Right = std::min(pasted.Right, g.ColCount() - 1);
+        pasted.Bottom = std::min(pasted.Bottom, g.RowCount() - 1);
+        g.SetSelection(pasted);
+        if (g.FOleDragging)
+            g.FOleDropBlock = pasted;
+    }
+    HideArrows();
+    if (g.OnOleDropped)
+        g.OnOleDropped(&g, allow ? pasted : TGridRect{});
+}
+
+void TGridDropTarget::DropStream(QPoint pt, const QByteArray& Stream)
+{
+    TVxStringGrid& g = *FGrid;
+    const TTarget t = TargetAt(pt, false);
+    // A block on a fixed row is refused, as dropped text is.
+    if (t.Row >= g.FixedRows() && t.Col >= 0) {
+        const int col = std::max(t.Col, g.FixedCols());
+        if (g.LoadAtPointFromBinStream(TPoint{col, t.Row}, Stream) && g.FOleDragging) {
+            const TGridRect& s = g.FDropSelection;
+            g.FOleDropBlock = TGridRect{col, t.Row, col + s.Right - s.Left, t.Row + s.Bottom - s.Top};
+        }
+    }
+    HideArrows();
+    if (g.OnOleDropped)
+        g.OnOleDropped(&g, g.Selection());
+}
+
+void TGridDropTarget::DropRTF(QPoint pt, const QString& s)
+{
+    TVxStringGrid& g = *FGrid;
+    const TTarget t = TargetAt(pt, false);
+    bool allow = true;
+    if (g.OnOleDrop)
+        g.OnOleDrop(&g, t.Row, t.Col, s, allow);
+    if (allow && t.Row >= 0 && t.Col >= 0)
+        g.SetCells(g.RealColIndex(t.Col), t.Row, s);
+    HideArrows();
+}
+
+void TGridDropTarget::DropURL(QPoint pt, const QString& s)
+{
+    TVxStringGrid& g = *FGrid;
+    const TTarget t = TargetAt(pt, false);
+    bool allow = true;
+    if (g.OnOleDropURL)
+        g.OnOleDropURL(&g, t.Row, t.Col, s, allow);
+    if (allow && t.Row >= 0 && t.Col >= 0)
+        g.SetCells(g.RealColIndex(t.Col), t.Row, s);
+    HideArrows();
+}
+
+void TGridDropTarget::DropFiles(QPoint pt, const QStringList& Files)
+{
+    HideArrows();
+    if (Files.size() != 1)
+        return;
+    TVxStringGrid& g = *FGrid;
+    const TTarget t = TargetAt(pt, false);
+    const QString& name = Files.first();
+    bool allow = true;
+    if (g.OnOleDropFile)
+        g.OnOleDropFile(&g, t.Row, t.Col, name, allow);
+    if (!allow)
+        return;
+    const QString upper = name.toUpper();
+    const bool csv = upper.contains(QLatin1String(".CSV"));
+    // A name holding both is a CSV file that merely mentions a spreadsheet; it is read once.
+    if (!csv && !upper.contains(QLatin1String(".XLS")))
+        return;
+    if (g.OnOleDrop)
+        g.OnOleDrop(&g, -1, -1, name, allow);
+    if (!allow)
+        return;
+    QString error;
+    const bool loaded = csv ? g.LoadFromCSV(name, -1, &error) : g.LoadFromXLS(name, &error);
+    if (!loaded)
+        ShowMessage(error);
+}
+
+void TGridDropTarget::DropCol(QPoint pt, int Col)
+{
+    TVxStringGrid& g = *FGrid;
+    TTarget t = TargetAt(pt, true);
+    if (t.Col < 0)
+        t.Col = g.ColCount();
+    HideArrows();
+    auto moveTo = [&g](int from, int to) {
+        const bool enh = g.EnhRowColMove();
+        g.SetEnhRowColMove(true);
+        g.MoveColumn(from, to);
+        g.SetEnhRowColMove(enh);
+    };
+    if (g.FOleDragCol != -1) {
+        if (g.FOleDragList && g.FOleDragIndex >= 0 && g.FOleDragIndex < g.FOleDragList->count())
+            delete g.FOleDragList->takeItem(g.FOleDragIndex);
+        // The list names the column as it stood before any move; it is found through the column order.
+        int real = g.FOleDragCol;
+        if (g.FColumnOrder->Count() > 0)
+            real = std::max(0, g.FColumnOrder->IndexOf(g.FOleDragCol));
+        g.UnHideColumn(real);
+        if (t.Col < g.ColCount())
+            moveTo(g.DisplColIndex(real), t.Col);
+        g.FOleDragCol = -1;
+        g.FOleDragIndex = -1;
+        g.FOleDragList = nullptr;
+    } else if (g.DragDropSettings().OleColumnReorder()) {
+        const int to = std::min(t.Col, g.ColCount() - 1);
+        const int from = g.DisplColIndex(Col);
+        if (from != to && from >= 0)
+            moveTo(from, to);
+    }
+    if (g.OnOleDropCol)
+        g.OnOleDropCol(&g, t.Row, Col, t.Col);
+}
+
+// ---- Drop source ----
+
+void TGridDropSource::CurrentEffect(Qt::DropAction dwEffect)
+{
+    if (dwEffect == Qt::CopyAction)
+        FLastEffect = 1;
+    else if (dwEffect == Qt::MoveAction)
+        FLastEffect = 2;
+}
+
+
+// ---- Starting a drag ----
+
+namespace {
+
+int EffectCode(Qt::DropAction Effect)
+{
+    return Effect == Qt::MoveAction ? 2 : Effect == Qt::CopyAction ? 1 : 0;
+}
+
+bool InBlock(const TGridRect& Block, int ACol, int ARow)
+{
+    return Block.Top >= 0 && Block.Contains(ACol, ARow);
+}
+
+} // namespace
+
+void TVxStringGrid::StartOleDrag(int ARow, int ACol)
+{
+    TGridDropSource source(this);
+    if (OnOleDragStart)
+        OnOleDragStart(this, ARow, ACol);
+    Qt::DropAction effect = Qt::IgnoreAction;
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    FOleDropBlock = TGridRect{-1, -1, -1, -1};
+    FOleDragging = true;
+    if (ARow < FixedRows() && FDragDropSettings->OleColumnDragDrop()) {
+        const long result = BeginColumnDrag(this, source, ACol, offered, effect);
+        FOleDragging = false;
+        if (result != DRAGDROP_S_CANCEL && OnOleDragStop)
+            OnOleDragStop(this, EffectCode(effect));
+        for (TArrowWindow* arrow : FArrows)
+            if (arrow)
+                arrow->hide();
+        return;
+    }
+    FDropSelection = Selection();
+    QByteArray stream;
+    if (FNavigation->AllowFmtClipboard())
+        stream = SaveRectToBinStream(FDropSelection);
+    const long result = BeginTextDrag(this, source, SelectedText(), Cells(ACol, ARow), effect, offered,
+                                      FNavigation->AllowFmtClipboard() ? &stream : nullptr);
+    FOleDragging = false;
+    if (result == DRAGDROP_S_CANCEL)
+        return;
+    if (effect == Qt::MoveAction && !FDragDropSettings->OleCopyAlways())
+        RemoveDragSource();
+    if (OnOleDragStop)
+        OnOleDragStop(this, EffectCode(effect));
+}
+
+// Cells or rows the drop wrote over are the moved data itself and stay.
+void TVxStringGrid::RemoveDragSource()
+{
+    const TGridRect source = FDropSelection;
+    const TGridRect landed = FOleDropBlock;
+    BeginUpdate();
+    if (FDragDropSettings->OleRemoveRows() && Options().testFlag(TGridOption::goRowSelect)) {
+        if (MouseActions().DisjunctRowSelect() && landed.Top < 0) {
+            RemoveSelectedRows();
+        } else {
+            for (int r = source.Bottom; r >= source.Top; --r)
+                if (!(landed.Top >= 0 && r >= landed.Top && r <= landed.Bottom) && r < RowCount())
+                    RemoveRowsDirect(r, 1);
+        }
+    } else if (MouseActions().DisjunctRowSelect() && landed.Top < 0) {
+        ClearSelection();
+    } else {
+        for (int r = source.Top; r <= source.Bottom && r < RowCount(); ++r)
+            for (int c = source.Left; c <= source.Right && c < ColCount(); ++c)
+                if (!InBlock(landed, c, r))
+                    SetCells(RealColIndex(c), r, QString());
+    }
+    EndUpdate();
+}

@@ -1,0 +1,265 @@
+#include "grid/interaction/SearchPanel.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/VxCheckBox.h"
+#include "grid/foundation/VxGridButton.h"
+#include "grid/paint/ControlLook.h"
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+enum class TGlyph { Down, Up, Close, CloseHot, CloseDown, Highlight };
+
+// The footer's glyphs, drawn here rather than shipped as pictures; disabled ones are grey.
+TBitmap Glyph(TGlyph Kind, bool Disabled)
+{
+    const int size = Kind == TGlyph::Close || Kind == TGlyph::CloseHot || Kind == TGlyph::CloseDown ? 14 : 16;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = Disabled ? QColor(160, 160, 160) : QColor(30, 90, 170);
+    QPainterPath arrow;
+    switch (Kind) {
+    case TGlyph::Down:
+        arrow.moveTo(3, 5), arrow.lineTo(13, 5), arrow.lineTo(8, 12), arrow.closeSubpath();
+        p.fillPath(arrow, ink);
+        break;
+    case TGlyph::Up:
+        arrow.moveTo(3, 11), arrow.lineTo(13, 11), arrow.lineTo(8, 4), arrow.closeSubpath();
+        p.fillPath(arrow, ink);
+        break;
+    case TGlyph::Close:
+    case TGlyph::CloseHot:
+    case TGlyph::CloseDown: {
+        if (Kind != TGlyph::Close)
+            p.fillRect(image.rect(), Kind == TGlyph::CloseHot ? QColor(255, 220, 200) : QColor(230, 160, 130));
+        p.setPen(QPen(QColor(90, 90, 90), 2));
+        p.drawLine(3, 3, 11, 11);
+        p.drawLine(11, 3, 3, 11);
+        break;
+    }
+    case TGlyph::Highlight:
+        p.fillRect(QRect(2, 9, 12, 5), Disabled ? ink : QColor(255, 230, 0));
+        p.setPen(QPen(ink, 2));
+        p.drawLine(5, 10, 11, 3);
+        break;
+    }
+    p.end();
+    TBitmap bitmap;
+    bitmap.SetImage(image);
+    return bitmap;
+}
+
+void SetGlyphs(TVxGridButton* Button, TGlyph Kind)
+{
+    Button->SetGlyph(Glyph(Kind, false));
+    Button->SetGlyphDisabled(Glyph(Kind, true));
+}
+
+} // namespace
+
+// ---- TRetEdit ----
+
+TRetEdit::TRetEdit(QWidget* AOwner) : QLineEdit(AOwner) {}
+
+void TRetEdit::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    QChar ch(13);
+    if (OnKeyPress)
+        OnKeyPress(this, ch);
+    const TNotifyEvent& event = e->modifiers().testFlag(Qt::ControlModifier) ? OnCtrlReturn : OnReturn;
+    if (event)
+        event(this);
+    e->accept();
+}
+
+// ---- TSearchPanel ----
+
+TSearchPanel::TSearchPanel(TVxStringGrid* AOwner)
+    : TCustomControl(AOwner), FGrid(AOwner), FEdit(new TRetEdit(this)), FForwardButton(new TVxGridButton(this)),
+      FBackwardButton(new TVxGridButton(this)), FExitButton(new TVxGridButton(this)),
+      FHiliteButton(new TVxGridButton(this)), FMatchCase(new TVxCheckBox(this))
+{
+    FEdit->setFixedWidth(110);
+    QObject::connect(FEdit, &QLineEdit::textChanged, this, [this] { EditChanged(); });
+    FEdit->OnReturn = [this](QObject*) {
+        if (OnForwardClick)
+            OnForwardClick(this);
+    };
+    FEdit->OnCtrlReturn = [this](QObject*) {
+        if (OnBackwardClick)
+            OnBackwardClick(this);
+    };
+    SetGlyphs(FForwardButton, TGlyph::Down);
+    SetGlyphs(FBackwardButton, TGlyph::Up);
+    SetGlyphs(FHiliteButton, TGlyph::Highlight);
+    FExitButton->SetGlyph(Glyph(TGlyph::Close, false));
+    FExitButton->SetGlyphHot(Glyph(TGlyph::CloseHot, false));
+    FExitButton->SetGlyphDown(Glyph(TGlyph::CloseDown, false));
+    FExitButton->SetShowCaption(false);
+    FHiliteButton->SetStyle(TVxGridButtonStyle::tasCheck);
+    for (TVxGridButton* b : {FForwardButton, FBackwardButton, FHiliteButton})
+        b->SetEnabled(false);   // nothing to find yet
+    FForwardButton->OnClick = [this](QObject*) {
+        if (OnForwardClick)
+            OnForwardClick(this);
+    };
+    FBackwardButton->OnClick = [this](QObject*) {
+        if (OnBackwardClick)
+            OnBackwardClick(this);
+    };
+    FExitButton->OnClick = [this](QObject*) {
+        if (OnExitClick)
+            OnExitClick(this);
+    };
+    FHiliteButton->OnClick = [this](QObject*) {
+        if (OnHighlightClick)
+            OnHighlightClick(this);
+    };
+    FMatchCase->SetTransparent(true);
+    LayoutChildren();
+    hide();
+    AOwner->installEventFilter(this);
+    FViewport = AOwner->viewport();
+    FViewport->installEventFilter(this);
+}
+
+void TSearchPanel::SetColorTo(TColor Value)
+{
+    SetProperty(FColorTo, Value, [this] { Invalidate(); });
+}
+
+void TSearchPanel::SetCaptions(const QString& FindNext, const QString& FindPrev, const QString& MatchCase,
+                               const QString& HighLight)
+{
+    FForwardButton->SetCaption(FindNext);
+    FBackwardButton->SetCaption(FindPrev);
+    FMatchCase->SetCaption(MatchCase);
+    FHiliteButton->SetCaption(HighLight);
+}
+
+void TSearchPanel::SetHints(const QString& FindNext, const QString& FindPrev, const QString& Close,
+                            const QString& Highlight)
+{
+    FForwardButton->SetHint(FindNext);
+    FBackwardButton->SetHint(FindPrev);
+    FExitButton->SetHint(Close);
+    FHiliteButton->SetHint(Highlight);
+}
+
+void TSearchPanel::Place(QWidget* Child, int Left, int Top, int Width, int Height)
+{
+    const int left = layoutDirection() == Qt::RightToLeft ? width() - Width - Left : Left;
+    Child->setGeometry(left, Top, Width, Height);
+}
+
+// Hidden buttons keep their places and only lose their height; the match-case box moves up to the
+// highlight button's place when that is hidden.
+void TSearchPanel::LayoutChildren()
+{
+    const auto height = [](QWidget* w, int shown) { return w->isVisibleTo(w->parentWidget()) ? shown : 0; };
+    Place(FEdit, 25, 6, 110, FEdit->sizeHint().height());
+    Place(FForwardButton, 140, 5, 90, height(FForwardButton, 23));
+    Place(FBackwardButton, 235, 5, 90, height(FBackwardButton, 23));
+    Place(FExitButton, 5, 7, 14, height(FExitButton, 14));
+    Place(FHiliteButton, 330, 5, 90, height(FHiliteButton, 23));
+    const bool hilite = FHiliteButton->isVisibleTo(this);
+    Place(FMatchCase, hilite ? 425 : 330, 8, std::max(FMatchCase->sizeHint().width(), 120), height(FMatchCase, 18));
+}
+
+void TSearchPanel::FollowGrid()
+{
+    const int h = isVisibleTo(FGrid) ? PanelHeight : 0;
+    setGeometry(0, FGrid->viewport()->geometry().bottom() + 1, FGrid->width(), h);
+}
+
+bool TSearchPanel::eventFilter(QObject* watched, QEvent* e)
+{
+    // The viewport settles after the grid's own resize handling; both are followed.
+    if (e->type() == QEvent::Resize && (watched == FGrid || watched == FViewport))
+        FollowGrid();
+    return false;
+}
+
+void TSearchPanel::resizeEvent(QResizeEvent* e)
+{
+    TCustomControl::resizeEvent(e);
+    if (layoutDirection() == Qt::RightToLeft)
+        LayoutChildren();
+}
+
+void TSearchPanel::EditChanged()
+{
+    const bool any = !FEdit->text().isEmpty();
+    for (TVxGridButton* b : {FForwardButton, FBackwardButton, FHiliteButton})
+        b->SetEnabled(any);
+    if (OnEditChange)
+        OnEditChange(this);
+}
+
+void TSearchPanel::Paint()
+{
+    TCanvas& c = Canvas();
+    const TRect r = ClientRect();
+    if (FColorTo == clNone) {
+        c.Brush().SetColor(Color());
+        c.Pen().SetColor(Color());
+        c.FillRect(r);
+    } else {
+        // 32 bands from the panel colour down to ColorTo.
+        const QColor from = ToQColor(Color()), to = ToQColor(FColorTo);
+        for (int i = 0; i < 32; ++i) {
+            const double t = i / 31.0;
+            const QColor band = QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                                                 float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                                                 float(from.blueF() + (to.blueF() - from.blueF()) * t));
+            c.Brush().SetColor(FromQColor(band));
+            c.FillRect(TRect{r.Left, r.Top + r.Height() * i / 32, r.Right, r.Top + r.Height() * (i + 1) / 32});
+        }
+    }
+    c.Pen().SetColor(FGrid->GridLineColor());
+    c.MoveTo(0, 0);
+    c.LineTo(Width(), 0);
+}
+
+// ---- The grid's side ----
+
+void TVxStringGrid::SearchFooterChanged()
+{
+    if (FLoading || !FSearchPanel)
+        return;
+    TSearchFooter& sf = *FSearchFooter;
+    TSearchPanel& p = *FSearchPanel;
+    const bool hiliteDown = p.HiliteButton()->Down();
+    if ((hiliteDown && p.isVisibleTo(this) && !sf.Visible()) || sf.AlwaysHighLight())
+        UnHilightInGrid(false);
+    p.SetColor(sf.Color());
+    p.SetColorTo(sf.ColorTo());
+    p.SetFont(sf.Font());
+    p.SetCaptions(sf.FindNextCaption(), sf.FindPrevCaption(), sf.MatchCaseCaption(), sf.HighLightCaption());
+    p.SetHints(sf.HintFindNext(), sf.HintFindPrev(), sf.HintClose(), sf.HintHighlight());
+    const TControlStyle style = FControlLook->ControlStyle();
+    const bool themed = !sf.AutoThemeAdapt() && (style == TControlStyle::csWinXP || style == TControlStyle::csTheme);
+    for (TVxGridButton* b : {p.ForwardButton(), p.BackwardButton(), p.HiliteButton()}) {
+        b->SetAutoXPStyle(themed);
+        b->SetFlat(sf.AutoThemeAdapt() || style == TControlStyle::csFlat);
+        b->SetAutoThemeAdapt(sf.AutoThemeAdapt());
+    }
+    p.HiliteButton()->setVisible(sf.ShowHighLight());
+    p.ExitButton()->setVisible(sf.ShowClose());
+    p.MatchCase()->setVisible(sf.ShowMatchCase());
+    p.BackwardButton()->setVisible(sf.ShowFindPrev());
+    p.ForwardButton()->setVisible(sf.ShowFindNext());
+    p.LayoutChildren();
+    p.setVisible(sf.Visible());
+    // The strip takes its room below the cells, so the last row is never behind it.
+    setViewportMargins(0, 0, 0, sf.Visible() ? TSearchPanel::PanelHeight : 0);
+    p.FollowGrid();
+}
