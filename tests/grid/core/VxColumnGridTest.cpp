@@ -1,5 +1,6 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxColumnGrid.h"
+#include "grid/paint/ControlLook.h"
 #include "support/QStringPrinter.h"
 #include <QBuffer>
 #include <QDataStream>
@@ -163,10 +164,12 @@ TEST_F(IecVariablesForm, TogglingACheckBoxFiresTheClickEventWithTheNewState)
 TEST_F(IecVariablesForm, EditorsComboItemsAndReadOnlyComeFromTheColumns)
 {
     TEditorType editor = TEditorType::edNormal;
+    grid->Columns().GetItem(4)->SetDropDownCount(12);
     grid->GetCellEditor(4, 3, editor);
     EXPECT_EQ(editor, TEditorType::edComboList);
-    ASSERT_EQ(grid->EditorComboItems().size(), 1438);
-    EXPECT_EQ(grid->EditorComboItems().last(), "1437");
+    EXPECT_EQ(grid->ControlLook().DropDownCount(), 12);
+    ASSERT_EQ(grid->Columns().GetItem(4)->ComboItems().size(), 1438);
+    EXPECT_EQ(grid->Columns().GetItem(4)->ComboItems().last(), "1437");
 
     EXPECT_TRUE(grid->HasComboBox(3, 1));
     EXPECT_TRUE(grid->HasComboBox(5, 1));
@@ -222,8 +225,12 @@ TEST_F(IecVariablesForm, ColumnsMoveWithTheirDefinitions)
 
 TEST(VxColumnGrid, VersionReadsAsFourBytesAndADate)
 {
-    EXPECT_EQ(TVxColumnGrid::GetVersionNr(), 50397953);
-    EXPECT_EQ(TVxColumnGrid::GetVersionString(), "3.1.3.1 Aug, 2012");
+    TVxColumnGrid grid;
+    EXPECT_EQ(grid.GetVersionNr(), 50397953);
+    EXPECT_EQ(grid.GetVersionString(), "3.1.3.1 Aug, 2012");
+    EXPECT_EQ(grid.Version(), "3.1.3.1");
+    TVxStringGrid plain;
+    EXPECT_EQ(plain.Version(), "6.2.1.3");
 }
 
 TEST(GridColumnCollection, AddCopiesTheLookButInsertDoesNot)
@@ -330,7 +337,7 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     auto othersWidth = [&] {
         int sum = 0;
         for (int c = 0; c + 1 < grid->ColCount(); ++c)
-            sum += grid->ColWidths(c) + grid->GridLineWidth();
+            sum += grid->ColWidths(c);
         return sum;
     };
     grid->resize(1300, 400);
@@ -347,7 +354,7 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     int others = 0;
     for (int c = 0; c < grid->ColCount(); ++c)
         if (c != 2)
-            others += grid->ColWidths(c) + grid->GridLineWidth();
+            others += grid->ColWidths(c);
     EXPECT_EQ(grid->ColWidths(2), grid->ClientWidth() - others - 1);
     EXPECT_THROW(grid->ApplyColumnStretch(grid->ColCount()), std::runtime_error);
 }
