@@ -114,18 +114,27 @@ void TVxColumnGrid::RemoveCols(int ColIndex, int CCount)
         FColumnCollection->Delete(ColIndex);
 }
 
-// The grouped column's definition waits in the save slot until the column comes back.
+// The grouped column's definition waits in the save slot until the column comes back; the column leaves and
+// comes back at the end of the grid, so its definition travels there and back with the column moves.
 void TVxColumnGrid::Group(int Colindex)
 {
     if (TGridColumnItem* item = Definition(Colindex))
         FSaveCol->Assign(*item);
     TVxStringGrid::Group(Colindex);
+    SyncColumnCountQuietly();
 }
 
 void TVxColumnGrid::UnGroup()
 {
     const int column = GroupColumn();
+    if (column > 0) {
+        const bool held = FColumnCollection->NoRecursiveUpdate();
+        FColumnCollection->SetNoRecursiveUpdate(true);
+        FColumnCollection->Add();
+        FColumnCollection->SetNoRecursiveUpdate(held);
+    }
     TVxStringGrid::UnGroup();
+    SyncColumnCountQuietly();
     if (column != -1)
         if (TGridColumnItem* item = Definition(column))
             item->Assign(*FSaveCol);
@@ -321,13 +330,6 @@ void TVxColumnGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
     TVxStringGrid::GetCheckFalse(ACol, ARow, Value);
     if (TGridColumnItem* item = Definition(ACol); item && IsNormalCell(ACol, ARow))
         Value = item->CheckFalse();
-}
-
-bool TVxColumnGrid::HasDataCheckBox(int ACol, int ARow)
-{
-    if (TGridColumnItem* item = Definition(ACol); item && IsNormalCell(ACol, ARow))
-        return item->Editor() == TEditorType::edDataCheckBox;
-    return TVxStringGrid::HasDataCheckBox(ACol, ARow);
 }
 
 bool TVxColumnGrid::BuildColumnFilterList(int ACol)

@@ -290,7 +290,6 @@ public:
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool BuildColumnFilterList(int ACol) override;
     void ColumnHeadersChanged() override;
-    bool HasDataCheckBox(int ACol, int ARow) override;
     void UpdateColumnSize(int ACol, int& AWidth) override;
     void UpdateAutoColumnSize(int ACol, int& AWidth) override;
     QString GetCellFloatFormat(int ACol, int ARow) override;
