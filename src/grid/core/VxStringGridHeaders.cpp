@@ -38,7 +38,7 @@ bool TVxStringGrid::CheckCell(int Col, int Row)
 {
     if (!FCellChecker)
         return true;
-    const QString s = UnMarkText(Cells(Col, Row));
+    const QString s = UnMarkText(GetGridCell(Col, Row));
     if (FCellChecker->GotoCell()) {
         FocusCell(Col, Row);
         ScrollInView(Col, Row);

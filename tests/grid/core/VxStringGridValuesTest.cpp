@@ -123,6 +123,13 @@ TEST(VxStringGridValues, DisplayTextShowsLinksAndGroupCountsWithoutStoringThem)
     g.Grouping().SetGroupCountFormat(" [%d rows]");
     EXPECT_EQ(g.Cells(1, 2), "Group [3 rows]");
     EXPECT_EQ(g.AllGridCells(1, 2), "Group");
+
+    // Highlighting stores the cells' own texts, not the links and counts shown.
+    g.HilightInGrid(false, false, "now");
+    EXPECT_EQ(g.AllGridCells(2, 1), "see www.example.com <hi>now</hi>");
+    EXPECT_EQ(g.AllGridCells(1, 2), "Group");
+    g.UnHilightInGrid(false);
+    EXPECT_EQ(g.AllGridCells(2, 1), "see www.example.com now");
 }
 
 TEST(VxStringGridHeaders, HeaderListsFillTheFirstRowAndColumn)
