@@ -64,6 +64,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FActiveCellFont->SetStyle(TFontStyle::fsBold);
     FSortIndexes = std::make_unique<TSortIndexList>();
     FMergedColumns = std::make_unique<TIntList>(0, 0);
+    FMergedColumns->OnChange = [this](QObject*, int, int) { MergedColumnsChanged(); };
     FRowIndicator = std::make_unique<TBitmap>();
     FBackGround = std::make_unique<TBackGround>(FLookHost.get());
     FControlList = std::make_unique<TControlList>();
@@ -167,28 +168,14 @@ void TVxStringGrid::SetRowIndicator(const TBitmap& value)
 void TVxStringGrid::SetColumnHeaders(const QStringList& value)
 {
     FColumnHeaders = value;
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
     ColumnHeadersChanged();
-    WriteColumnHeaders();
+    ShowColumnHeaders();
 }
 
 void TVxStringGrid::SetRowHeaders(const QStringList& value)
 {
     FRowHeaders = value;
-    WriteRowHeaders();
-}
-
-void TVxStringGrid::WriteColumnHeaders()
-{
-    if (FLoading || FixedRows() == 0)
-        return;
-    for (int i = 0; i < FColumnHeaders.size() && i < AllColCount(); ++i)
-        SetCells(i, 0, FColumnHeaders[i]);
-}
-
-void TVxStringGrid::WriteRowHeaders()
-{
-    if (FLoading || FixedCols() == 0)
-        return;
-    for (int i = 0; i < FRowHeaders.size() && i < RowCount(); ++i)
-        SetCells(0, i, FRowHeaders[i]);
+    ShowRowHeaders();
 }

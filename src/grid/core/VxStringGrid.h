@@ -10,6 +10,7 @@
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/CellGraphic.h"
+#include "grid/core/DragScroll.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
@@ -56,6 +57,7 @@ class TDragScrollOptions;
 class TGridDropTarget;
 class TSearchPanel;
 class QListWidget;
+class QTimer;
 struct TCalcSource;
 enum class TSortDirection;
 class ZEvuZudedoZadaRudiv;
@@ -317,14 +319,11 @@ public:
     TGridLook Look() const { return FAppearance.Look; }
     void SetLook(TGridLook Value) { ::SetLook(*FLookHost, Value); }
     VX_GRID_VALUE(TColor, HintColor)
-    VX_GRID_VALUE(TColor, URLColor)
     VX_GRID_VALUE(TColor, DisabledFontColor)
     VX_GRID_APPEARANCE(TScrollType, ScrollType, ScrollType)
     VX_GRID_VALUE(TColor, ScrollColor)
     VX_GRID_VALUE(int, ScrollWidth)
-    VX_GRID_VALUE(TScrollBarAlways, ScrollBarAlways)
     VX_GRID_VALUE(TScrollHintType, ScrollHints)
-    VX_GRID_VALUE(bool, ScrollProportional)
     VX_GRID_VALUE(bool, ScrollSynch)
     VX_GRID_VALUE(TEditorType, DefaultEditor)
     VX_GRID_VALUE(TInvalidEntryIcon, InvalidEntryIcon)
@@ -386,8 +385,6 @@ public:
     VX_GRID_VALUE(bool, IntegralHeight)
     VX_GRID_VALUE(bool, Multilinecells)
     VX_GRID_VALUE(bool, SizeWithForm)
-    VX_GRID_VALUE(bool, URLShow)
-    VX_GRID_VALUE(bool, URLEdit)
 
     // ---- Loading, copying, window (VxStringGridLoading.cpp)
     // A grid built in code brackets its set-up with these so that the end-of-loading steps run.
@@ -716,17 +713,151 @@ public:
     void UnMarkInRow(bool DoFixed, int Row);
     void UnMarkInGrid(bool DoFixed);
 
-    // Sizing (VxStringGridSizing.cpp): content widths, stretching and scrolling a cell into view.
+    // Typed values (VxStringGridValues.cpp): c a real column, r a display row; the All forms take real rows.
+    // A text that is no number raises EVxGridError, one that is no date or time EConvertError.
+    int Ints(int c, int r) { return GetInts(c, r); }
+    int GetInts(int c, int r);
+    void SetInts(int c, int r, int Value);
+    int AllInts(int c, int r) { return GetAllInts(c, r); }
+    int GetAllInts(int c, int r);
+    void SetAllInts(int c, int r, int Value);
+    double Floats(int c, int r) { return GetFloats(c, r); }
+    double GetFloats(int c, int r);
+    void SetFloats(int c, int r, double Value);
+    double AllFloats(int c, int r) { return GetAllFloats(c, r); }
+    double GetAllFloats(int c, int r);
+    void SetAllFloats(int c, int r, double Value);
+    TDateTime Dates(int c, int r) { return GetDates(c, r); }
+    TDateTime GetDates(int c, int r);
+    void SetDates(int c, int r, TDateTime Value);
+    TDateTime Times(int c, int r) { return GetTimes(c, r); }
+    TDateTime GetTimes(int c, int r);
+    void SetTimes(int c, int r, TDateTime Value);
+    // The value of the form control ID inside the cell's text; empty, and nothing written, without one.
+    QString ControlValues(int c, int r, const QString& ID) { return GetCtrlVal(c, r, ID); }
+    QString GetCtrlVal(int c, int r, const QString& ID);
+    void SetCtrlVal(int c, int r, const QString& ID, const QString& Value);
+    virtual QString GetCellFloatFormat(int ACol, int ARow);
+    // A printf float format with the regional decimal separator; EConvertError for a format of other values.
+    static QString FormatFloat(const QString& Format, double Value);
+    virtual int GetVersionNr();
+    virtual QString GetVersionString();
+    QString Version() { return GetVersion(); }
+    QString GetVersion();
+    bool URLShow() const { return F.URLShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    TColor URLColor() const { return F.URLColor; }
+    void SetURLColor(TColor Value);
+    VX_GRID_VALUE(bool, URLEdit)
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    // Bulk fills of the normal cells, or of every cell with DoFixed; CellsLoaded runs once afterwards.
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);   // a printf format of the column, then the row
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    virtual void CellsLoaded() {}
+
+    // Header lists (VxStringGridHeaders.cpp): "\\n" in an entry is a line break in the cell.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+    // The cell checker: each cell passes through Correct and MarkError; true when no cell changed.
+    ZEvuZudedoZadaRudiv* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(ZEvuZudedoZadaRudiv* Value) { FCellChecker = Value; }
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // The print layout's width and indent of a column below 512; EVxGridError for others.
+    int PrintColWidth(int ACol) const { return GetPrintColWidth(ACol); }
+    int GetPrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const { return GetPrintColOffset(ACol); }
+    int GetPrintColOffset(int ACol) const;
+    void SetPrintColMetrics(int ACol, int Width, int Indent);
+    void SplitAllColumnCells();
+    void MergeListedColumns();
+    void MergedColumnsChanged();   // the listed columns merged anew
+    void SetLookupItems(const QStringList* Value);   // none keeps the items
+    void RichEditSelChanged(QObject* Sender);
+    TNotifyEvent OnRichEditSelectionChange;
+
+    // Scrolling (VxStringGridScroll.cpp): display indexes.
+    void ScrollInView(int ColIndex, int RowIndex);
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    bool IsOnSizingEdge(int X, int Y);
+    TScrollBarAlways ScrollBarAlways() const { return F.ScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    bool ScrollProportional() const { return F.ScrollProportional; }
+    void SetScrollProportional(bool Value);
+    void UpdateHScrollProportional();
+    void UpdateVScrollProportional();
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    QString ScrollHintText() const { return FScrollHintText; }
+    TDragScrollOptions& DragScrollOptions() { return FDragScrollOptions; }
+    TDragScrollDirections DragScrollDirection() const { return FDragScrollDirection; }
+    bool DragScrollTimerActive() const;
+    // A drag hovers over the grid at client point (X, Y): scrolls near an edge.
+    void DragScrollOver(int X, int Y, TDragState State);
+    void DragScrollTick();
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    std::function<void(QObject* Sender, int ARow, QString& hintstr)> OnScrollHint;
+    std::function<void(QObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
+        OnScrollCell;
+    std::function<void(QObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
+                       bool& CanScroll)>
+        OnDragScroll;
+
+    // Size changes and stretching (VxStringGridSizing.cpp).
+    void StretchRightColumn();
+    void ApplyColumnStretch(int ACol);
+    virtual void UpdateColumnSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    // The mouse handling tells of the end of a user resize of one column or row, with its size at the start.
+    void ColumnSized(int ACol, int StartWidth);
+    void RowSized(int ARow, int StartHeight);
+    bool ColSizeFlg() const { return FColSizeFlg; }
+    void SetColSizeFlg(bool Value) { FColSizeFlg = Value; }
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    std::function<void(QObject* Sender, int ACol)> OnEndColumnSize;
+    std::function<void(QObject* Sender, int ARow)> OnEndRowSize;
+
+    // Auto-sizing (VxStringGridAutoSize.cpp).
     void AutoSizeCol(int ACol, int Padding);
     void AutoSizeColumnWidth(int ACol, bool GrowOnly);
     void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeRow(int ARow, int Padding);
+    void AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
     void AutoFitColumns(bool DoFixedCells);
-    void StretchRightColumn();
-    void ApplyColumnStretch(int ACol);
-    void ScrollInView(int ColIndex, int RowIndex);
-    virtual void UpdateColumnSize(int ACol, int& AWidth);
-    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
-    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    int TotalXOffset() const { return F.XYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int TotalYOffset() const { return F.XYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+
+    // Selection queries (VxStringGridSelectedCells.cpp): display indexes.
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    QString SelectedText();
+    bool IsSelected(int ACol, int ARow);
+    bool GetSelectedCells(int i, int j);
+    void SetSelectedCells(int i, int j, bool Value);
+    TGridCoord GetSelectedCell(int i) const;
+    TGridCoord SelectedCell(int i) const { return GetSelectedCell(i); }
+    int SelectedCellsCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int GetSelectedRow(int i);
+    int SelectedRow(int i) { return GetSelectedRow(i); }
+    void ClearSelectedCells();
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
     // Sorting (VxStringGridSort.cpp): rows FixedRows .. RowCount - FixedFooters - 1, columns are display indexes.
@@ -995,10 +1126,17 @@ protected:
     // ---- Overrides: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     void resizeEvent(QResizeEvent* event) override;
     void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void StretchOnChange();
+    void GetDisplText(int ACol, int ARow, QString& Value) override;
+    void WMHScroll(TScrollCode Code, int Pos) override;
+    void WMVScroll(TScrollCode Code, int Pos) override;
+    void ScrollRangeUpdated() override;
     void SetFilterListEntries(const QStringList& Entries) { FFilterList = Entries; }
-    int CellTextWidth(int ACol, int ARow);
+    // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
+    // WrapWidth when it is positive). ACol is a real column.
+    TPoint GetCellTextSize(int ACol, int ARow, int WrapWidth = 0);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
     virtual void SortSwapRows(int ARow1, int ARow2);
@@ -1067,8 +1205,6 @@ private:
     void RepaintDisplayCell(int RealCol, int ARow);
     TCellProperties* ExistingProps(int c, int r) const;   // none without properties
     void WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write);
-    void WriteColumnHeaders();
-    void WriteRowHeaders();
     void ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding);
 
     // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -1096,6 +1232,32 @@ private:
     // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     bool FIsColChanging = false;   // a stretch is running
     bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
+    bool FColSizeFlg = false;      // a width changed; the mouse handling reads and clears it
+    bool FColSized = false;        // the user finished resizing FColclicked
+    bool FRowsized = false;
+    int FColclicked = -1;
+    int FRowclicked = -1;
+    int FColclickedsize = 0;
+    int FRowclickedsize = 0;
+    bool FURLShowInText = false;
+    bool FURLFull = false;
+    bool FURLUnderlineOnHover = false;
+    ZEvuZudedoZadaRudiv* FCellChecker = nullptr;   // not owned
+    std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
+    std::vector<int> FIndents = std::vector<int>(512);
+    std::vector<int> FSelectedCells;   // (row << 16) | column, in the order of selection
+    bool FScrollLock = false;
+    bool FScrollHintShow = false;
+    QString FScrollHintText;
+    TDragScrollOptions FDragScrollOptions;
+    TDragScrollDirections FDragScrollDirection;
+    QTimer* FDragTmr = nullptr;   // child of the grid's parent while a drag hovers near an edge
+    void ScrollHint(bool Horizontal, TScrollCode Code, int Pos);
+    void ReleaseScrollHint();
+    int ThumbToIndex(bool Horizontal, int Pos) const;
+    void ApplyScrollBarAlways();
+    TFont CellMeasureFont(int ACol, int ARow, bool Zoom);
+    QString ReadForMark(int c, int r);
 
     // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
     friend class TGridSortHost;
