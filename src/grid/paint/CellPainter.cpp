@@ -1,4 +1,5 @@
 #include "grid/paint/CellPainter.h"
+#include "grid/core/DropDownDraw.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
@@ -204,7 +205,7 @@ void CellBackground(TCanvas& c, TCellPaintHost& host, const TPaintCell& cell)
         GradientBandColors(bg.Color(), bg.ColorTo(), band.Left, band.Right, client.Width(), from, to);
     else
         GradientBandColors(bg.Color(), bg.ColorTo(), band.Top, band.Bottom, client.Height(), from, to);
-    FillGradientRect(c, from, to, 128, band, horizontal);
+    DrawGradient(c, from, to, 128, band, horizontal);
 }
 
 // Step 9 of the text step: the frame around the selection block and its resize handle.

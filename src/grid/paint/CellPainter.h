@@ -3,6 +3,7 @@
 // paints the fixed-cell backgrounds of the looks, the modified-row mark, the text with its selection
 // colours, sort mark and filter button, the graphic, the border lines, the 3D edges and the focus frame.
 // It asks its grid everything through TCellPaintHost, so that it paints any grid and can be tested alone.
+#include "grid/core/CellGraphic.h"
 #include "grid/paint/CellLookRules.h"
 #include "grid/paint/CellTextPaint.h"
 #include "grid/paint/ControlLook.h"
@@ -21,6 +22,9 @@ struct TPaintCell {
     TCellLook Look;
     bool FixedLook = false;
     bool HasGraphic = false;
+    TCellGraphic* Graphic = nullptr;  // what the graphic step draws; none for a painter-only graphic
+    TCellHAlign CellHAlign = TCellHAlign::haLeft;
+    TCellVAlign CellVAlign = TCellVAlign::vaTop;
     int GraphicWidth = 0, GraphicHeight = 0;
     TGraphicRoom Room = TGraphicRoom::None;
     bool GraphicLeads = false;       // haLeft, or haBeforeText: the sort mark moves right by its width
