@@ -29,6 +29,7 @@ struct TPaintCell {
     TGraphicRoom Room = TGraphicRoom::None;
     bool GraphicLeads = false;       // haLeft, or haBeforeText: the sort mark moves right by its width
     bool TextShown = true;
+    int TextIndent = 0;              // a child row's text in the node column
     bool FilterButton = false;
     int TextWidth = 0;               // drawn text width + 2 when the cell also has a graphic
     int TextHeight = 0;              // height of "hg" in the cell font
@@ -103,6 +104,15 @@ public:
     // OnCustomCellBkgDraw, OnDrawCell and OnCustomCellDraw.
     virtual void CustomBackground(TCanvas& Canvas, const TPaintCell& Cell) = 0;
     virtual void DrawCellEvents(TCanvas& Canvas, const TPaintCell& Cell) = 0;
+    // Plain texts holding a URL scheme are shown as links, without their scheme.
+    virtual bool URLShow() const { return false; }
+    virtual TColor URLColor() const { return clBlue; }
+    // The row indicator of the current row; the width it took, 0 when none.
+    virtual int DrawRowIndicator(TCanvas&, const TPaintCell&) { return 0; }
+    // The always-visible combo and spin buttons of a normal cell; each moves the cell's right side in by 16.
+    virtual void DrawEditorButtons(TCanvas&, TPaintCell&) {}
+    // The tree lines of column 0 in a grid with nodes.
+    virtual void DrawTreeLines(TCanvas&, TPaintCell&) {}
 };
 
 // DrawCellContent: ARect is the cell's inside as the base painter leaves it.

@@ -150,7 +150,14 @@ public:
             G.OnCustomCellDraw(&G, &Canvas, Cell.RealCol, Cell.Row, Cell.State, Cell.Rect, false);
     }
 
+    bool URLShow() const override { return G.URLShow(); }
+    TColor URLColor() const override { return G.URLColor(); }
+    int DrawRowIndicator(TCanvas& Canvas, const TPaintCell& Cell) override;
+    void DrawEditorButtons(TCanvas& Canvas, TPaintCell& Cell) override;
+    void DrawTreeLines(TCanvas& Canvas, TPaintCell& Cell) override;
+
 private:
+    int ButtonFace() const;
     void DrawButtonKind(TCanvas& Canvas, const TPaintCell& Cell, TCellGraphic& g, TRect box, bool Enabled);
     void DrawNodeGlyph(TCanvas& Canvas, const TPaintCell& Cell, TRect r);
     void DrawProgressKind(TCanvas& Canvas, const TCellGraphic& g, TRect r, double Value);

@@ -96,7 +96,10 @@ TGlyphContext TGridPaintHost::GlyphContext() const
 void TGridPaintHost::GraphicInfo(int RealCol, int Row, TPaintCell& Cell)
 {
     TCellGraphic* g = G.GetCellGraphic(RealCol, Row);
-    if (!g && RealCol == 0 && G.HasNodes() && G.IsNode(Row)) {
+    const bool nodeColumn = RealCol == 0 && G.HasNodes();
+    if (nodeColumn && !G.IsNode(Row))
+        Cell.TextIndent = G.GetNodeIndent(Row);
+    if (!g && nodeColumn && G.IsNode(Row)) {
         FNode.SetCellType(CT::ctNode);
         FNode.SetCellHAlign(TCellHAlign::haBeforeText);
         FNode.SetCellVAlign(TCellVAlign::vaCenter);
@@ -394,9 +397,7 @@ void TGridPaintHost::DrawButtonKind(TCanvas& Canvas, const TPaintCell& Cell, TCe
     if (look.NoDisabledButtonLook())
         Enabled = true;
     const TColorTones& tones = G.Appearance().Tones;
-    int face = look.FlatButton() ? bkFlat : VxXPVS().ThemedDrawing() ? bkTheme : bkClassic;
-    if (G.Flat() && tones.Background.BrushColor != clNone)
-        face = bkTones;
+    const int face = ButtonFace();
     QPoint at;
     const bool hot = PointerIn(G.viewport(), at) && box.Contains(TPoint{at.x(), at.y()});
     int state = g.CellBoolean() ? bsDown : hot ? bsHot : bsNormal;
@@ -546,4 +547,88 @@ bool TGridPaintHost::SortedHeaderCell(int RealCol, int Row, TSortMark& Mark)
     Mark.IndexDownGlyph = s.IndexDownGlyph();
     Mark.ClientWidth = G.viewport()->width();
     return true;
+}
+
+int TGridPaintHost::ButtonFace() const
+{
+    if (G.Flat() && G.Appearance().Tones.Background.BrushColor != clNone)
+        return bkTones;
+    return G.ControlLook().FlatButton() ? bkFlat : VxXPVS().ThemedDrawing() ? bkTheme : bkClassic;
+}
+
+int TGridPaintHost::DrawRowIndicator(TCanvas& Canvas, const TPaintCell& Cell)
+{
+    const TBitmap& bitmap = G.RowIndicator();
+    if (Cell.RealCol != 0 || Cell.Row != G.Row() || G.FixedCols() == 0 || bitmap.Empty() ||
+        (G.FixedRowAlways() && G.RowCount() == G.FixedRows()))
+        return 0;
+    const TRect& r = Cell.Rect;
+    const int y = G.VAlignment() == TVAlignment::vtaCenter ? r.Top + (r.Height() - bitmap.Height()) / 2
+                  : G.VAlignment() == TVAlignment::vtaBottom ? r.Bottom - bitmap.Height()
+                                                             : r.Top;
+    TBitmap copy;
+    copy.Assign(bitmap);
+    copy.SetTransparent(true);
+    Canvas.Draw(r.Left + 2, y, copy);
+    return bitmap.Width();
+}
+
+void TGridPaintHost::DrawEditorButtons(TCanvas& Canvas, TPaintCell& Cell)
+{
+    const TControlLook& look = G.ControlLook();
+    const bool combo = look.DropDownAlwaysVisible() && G.HasComboBox(Cell.Col, Cell.Row);
+    const bool spin = look.SpinButtonsAlwaysVisible() && G.HasSpinEdit(Cell.Col, Cell.Row);
+    if (!combo && !spin)
+        return;
+    bool canEdit = true;
+    G.CanEditCell(Cell.RealCol, Cell.Row, canEdit);
+    const int state = canEdit ? bsNormal : bsDisabled;
+    const TColorTones& tones = G.Appearance().Tones;
+    if (combo) {
+        const TRect r = Rect(Cell.Rect.Left - 2, Cell.Rect.Top - 1, Cell.Rect.Right + 1, Cell.Rect.Bottom);
+        DrawComboButton(Canvas, &G, r, ButtonFace(), state, tones);
+        Cell.Rect.Right -= 16;
+    }
+    if (spin) {
+        DrawSpinButtons(Canvas, &G, Cell.Rect, ButtonFace(), state, tones);
+        Cell.Rect.Right -= 16;
+    }
+}
+
+void TGridPaintHost::DrawTreeLines(TCanvas& Canvas, TPaintCell& Cell)
+{
+    const TCellNode& node = G.CellNode();
+    const int row = Cell.Row;
+    if (Cell.RealCol != 0 || !G.HasNodes() || row < G.FixedRows() || !node.ShowTree())
+        return;
+    const TGridNodes& nodes = G.Nodes();
+    const int L = nodes.RowLevel(row), I = node.NodeIndent();
+    TRect& r = Cell.Rect;
+    r.Left = G.GetNodeIndent(row);
+    const int x = r.Left + I / 2 - I + 2, middle = (r.Top + r.Bottom) / 2;
+    Canvas.Pen().SetColor(node.TreeColor());
+    Canvas.Pen().SetWidth(1);
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        Canvas.MoveTo(x1, y1);
+        Canvas.LineTo(x2, y2);
+    };
+    if (L > 0)
+        line(x, middle, node.ShowTreeFull() ? r.Right : r.Left + 4, middle);
+    // 0 a node row, 1 the last row of a node's span, 2 a row further up in it.
+    const int parent = nodes.GetParentRow(row);
+    const int spanType = nodes.IsNode(row) || parent < 0 ? 0 : row == nodes.NodeEnd(parent) - 1 ? 1 : 2;
+    if (spanType == 1)
+        line(x, r.Top, x, middle);
+    else if (spanType == 2)
+        line(x, r.Top, x, r.Bottom + 4);
+    const bool lastRow = row == G.RowCount() - 1;
+    const int nextLevel = lastRow ? 0 : nodes.RowLevel(row + 1);
+    for (int i = 1; i <= L; ++i) {
+        const int xi = x - I * i;
+        line(xi, r.Top, xi, middle);
+        if (!lastRow && nextLevel != 0)
+            line(xi, middle, xi, r.Bottom + 4);
+        else if (i < L)
+            line(xi, middle, x + I - I * i, middle);
+    }
 }

@@ -367,3 +367,37 @@ TEST(CellGraphicDraw, RendersEveryLookAndCellKindToAPicture)
     ASSERT_TRUE(sheet.save(path));
     EXPECT_TRUE(QFileInfo::exists(path));
 }
+
+TEST(CellPainterSteps, RowIndicatorEditorButtonsTreeLinesAndLinks)
+{
+    GraphicGrid g(3, 6);
+    TBitmap indicator(6, 6);
+    indicator.Canvas().Brush().SetColor(RGB(255, 0, 0));
+    indicator.Canvas().FillRect(Rect(0, 0, 6, 6));
+    indicator.Canvas().SetPixels(0, 5, RGB(0, 255, 255));   // the transparent corner
+    g.grid.SetRowIndicator(indicator);
+    g.grid.OnHasComboBox = [](QObject*, int ACol, int ARow, bool& Has) { Has = ACol == 1 && ARow == 1; };
+    g.grid.SetCells(2, 2, QStringLiteral("http://example.org"));
+    const TColor link = RGB(0, 128, 255);
+    g.grid.SetURLColor(link);
+    QImage img = g.Shot();
+    const TRect current = g.Cell(0, 5), combo = g.Cell(1, 1), url = g.Cell(2, 2);
+    EXPECT_GT(Count(img, current, RGB(255, 0, 0)), 20);
+    EXPECT_EQ(Count(img, Rect(combo.Right - 18, combo.Top, combo.Right - 1, combo.Bottom - 1), clWhite),
+              17 * (combo.Height() - 1));
+    EXPECT_EQ(Count(img, url, link), 0);
+
+    g.grid.ControlLook().SetDropDownAlwaysVisible(true);
+    g.grid.SetURLShow(true);
+    g.grid.CellNode().SetTreeColor(RGB(255, 0, 255));
+    g.grid.AddNode(1, 3);
+    img = g.Shot();
+    EXPECT_LT(Count(img, Rect(combo.Right - 18, combo.Top, combo.Right - 1, combo.Bottom - 1), clWhite),
+              17 * (combo.Height() - 1) / 2);
+    EXPECT_GT(Count(img, url, link), 10);
+    EXPECT_GT(Count(img, g.Cell(0, 2), g.grid.CellNode().TreeColor()), 5);   // a child row under the node
+
+    g.grid.CellNode().SetShowTree(false);
+    img = g.Shot();
+    EXPECT_EQ(Count(img, g.Cell(0, 2), g.grid.CellNode().TreeColor()), 0);
+}
