@@ -66,7 +66,9 @@ const TBitmap* BitmapOf(const TGraphicSlot& Slot)
 int TVxStringGrid::FixedCellHotState(int ACol, int ARow, bool& ButtonPressed)
 {
     ButtonPressed = false;
-    if (IsDesigning() || !InHoverArea(HoverFixedCells(), ACol, ARow, FixedCols(), FixedRows()))
+    // The list-view look follows the pointer over every fixed cell; the gradient looks only where asked.
+    const bool listView = Look() == TGridLook::glListView && (ACol < FixedCols() || ARow < FixedRows());
+    if (IsDesigning() || (!listView && !InHoverArea(HoverFixedCells(), ACol, ARow, FixedCols(), FixedRows())))
         return 0;
     QPoint at;
     if (!PointerIn(viewport(), at))
