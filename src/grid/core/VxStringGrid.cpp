@@ -81,6 +81,8 @@ void TVxStringGrid::CreateOwnedObjects()
         for (int r = 0; r < RowCount(); ++r)
             InvalidateCell(0, r);
     };
+    FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    FProgressAppearance->OnChange = [this](QObject*) { Invalidate(); };
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();

@@ -35,6 +35,7 @@ class TFocusHelper;
 class TControlLook;
 class TBackGround;
 class TShowModified;
+class TGridProgressAppearance;
 class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
@@ -448,6 +449,14 @@ public:
     TCustomCellDrawEvent OnCustomCellBkgDraw;
     TCustomCellDrawEvent OnCustomCellDraw;
     TNotifyEvent OnPainted;
+    // The levelled progress bars of the progress cells.
+    TGridProgressAppearance& ProgressAppearance() const { return *FProgressAppearance; }
+    // The size a cell's text needs (ACol a real column), turned cells by their angle.
+    TPoint GetCellTextSize(int ACol, int ARow);
+    void CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow);
+    // The padding of a cell's text on both sides, once with XYOffsetTopLeftOnly.
+    int TotalXOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.X : 2 * FXYOffset.X; }
+    int TotalYOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
@@ -1195,10 +1204,14 @@ protected:
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                              TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                              TCellGradientDirection& GD) override;
+    // How a fixed cell is drawn for the mouse: 0 normal, 1 hot, 2 pressed (ButtonPressed: on its drop-down
+    // button). Read from the pointer and the left button while the mouse state lives elsewhere.
+    virtual int FixedCellHotState(int ACol, int ARow, bool& ButtonPressed);
 
 private:
     friend class TGridPaintHost;
     void PaintOutsideCells(TCanvas& c);
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);
