@@ -87,7 +87,6 @@ void TVxStringGrid::CreateOwnedObjects()
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
-    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.

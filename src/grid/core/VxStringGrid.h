@@ -54,7 +54,6 @@ class TFloatingFooter;
 class TGridNodes;
 class TGrouping;
 class TDragDropSettings;
-class TDragScrollOptions;
 class TGridDropTarget;
 class TSearchPanel;
 class QListWidget;
@@ -1099,7 +1098,6 @@ public:
     bool LoadFromXLS(const QString& FileName, QString* Error = nullptr);
     // Drag and drop (src/grid/interaction/GridDragDrop.cpp).
     TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
-    TDragScrollOptions& DragScrollOptions() const { return *FDragScrollOptions; }
     TGridDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
     bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
     void SetOleDropTargetEnabled(bool Value);   // the settings' OleDropTarget setter calls this
@@ -1398,7 +1396,6 @@ private:
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
     friend class TGridDropTarget;
     std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
     std::unique_ptr<TGridDropTarget> FGridDropTarget;
     bool FOleDropTargetAssigned = false;
     TGridRect FDropSelection{-1, -1, -1, -1};
