@@ -776,8 +776,6 @@ public:
     void ClearRowHeaders();
     void ShowRowHeaders();
     // The cell checker: each cell passes through Correct and MarkError; true when no cell changed.
-    ZEvuZudedoZadaRudiv* CellChecker() const { return FCellChecker; }
-    void SetCellChecker(ZEvuZudedoZadaRudiv* Value) { FCellChecker = Value; }
     bool CheckCell(int Col, int Row);
     bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
     bool CheckCol(bool DoFixed, int Col);
@@ -849,8 +847,6 @@ public:
     void SizeToCols();
     void SizeToRows();
     void SizeToCells();
-    int TotalXOffset() const { return F.XYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
-    int TotalYOffset() const { return F.XYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
     // Selection queries (VxStringGridSelectedCells.cpp): display indexes.
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
@@ -1086,7 +1082,6 @@ public:
     static TPoint MeasureTabText(const QString& Text);
     // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
     void PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
-    QString SelectedText();   // tab between cells, line break between rows
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteSelectionFromClipboard();
@@ -1253,7 +1248,6 @@ private:
     bool FURLShowInText = false;
     bool FURLFull = false;
     bool FURLUnderlineOnHover = false;
-    ZEvuZudedoZadaRudiv* FCellChecker = nullptr;   // not owned
     std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
     std::vector<int> FIndents = std::vector<int>(512);
     std::vector<int> FSelectedCells;   // (row << 16) | column, in the order of selection
