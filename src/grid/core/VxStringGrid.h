@@ -1138,7 +1138,7 @@ protected:
     void SetFilterListEntries(const QStringList& Entries) { FFilterList = Entries; }
     // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
     // WrapWidth when it is positive). ACol is a real column.
-    TPoint GetCellTextSize(int ACol, int ARow, int WrapWidth = 0);
+    TPoint CellTextExtent(int ACol, int ARow, int WrapWidth = 0);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
     virtual void SortSwapRows(int ARow1, int ARow2);

@@ -23,7 +23,7 @@ TFont TVxStringGrid::CellMeasureFont(int ACol, int ARow, bool Zoom)
     return font;
 }
 
-TPoint TVxStringGrid::GetCellTextSize(int ACol, int ARow, int WrapWidth)
+TPoint TVxStringGrid::CellTextExtent(int ACol, int ARow, int WrapWidth)
 {
     QString text = GetFormattedCell(ACol, ARow);
     if (text.isEmpty())
@@ -75,7 +75,7 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
         if (b.X != rc || CellSpan(rc, r).X > 0)
             continue;   // part of a range merged across columns
         const TPoint graphic = GetCellGraphicSize(rc, r);
-        int c = graphic.X + GetCellTextSize(rc, r).X;
+        int c = graphic.X + CellTextExtent(rc, r).X;
         if (FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r))
             c += 16;
         if (filterList && r == F.FilterDropDownRow)
@@ -120,7 +120,7 @@ void TVxStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding)
         const TPoint b = BaseCell(rc, ARow);
         if (CellSpan(b.X, b.Y).Y > 0 && b.Y != ARow)
             continue;   // covered by a range merged across rows
-        int th = GetCellTextSize(rc, ARow, WordWrap() ? ColWidths(c) - TotalXOffset() : 0).Y;
+        int th = CellTextExtent(rc, ARow, WordWrap() ? ColWidths(c) - TotalXOffset() : 0).Y;
         int gh = CalcCellGraphicSize(rc, ARow, Padding).Y;
         int h = 0;
         if (TCellGraphic* g = GetCellGraphic(rc, ARow)) {
@@ -195,7 +195,7 @@ void TVxStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
         int w = F.SizeGrowOnly ? ColWidths(c) : 0;
         for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
             const TPoint g = GetCellGraphicSize(rc, r);
-            const TPoint t = GetCellTextSize(rc, r);
+            const TPoint t = CellTextExtent(rc, r);
             int cw = t.X + g.X + PaddingX + FXYOffset.X;
             int ch = t.Y + g.Y + PaddingY + FXYOffset.Y;
             const TPoint span = CellSpan(rc, r);
