@@ -410,8 +410,7 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
         setFocus(Qt::OtherFocusReason);
     if (kind != TEditorType::edNormal && FEditActive) {
         FEditActive = false;
-        if (OnEditingDone)
-            OnEditingDone(this);
+        PostEditingDone(rc, ARow);
     }
     FBlockKill = false;
     FEditActive = false;

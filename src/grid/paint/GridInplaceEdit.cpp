@@ -73,6 +73,8 @@ void TVxInplaceEdit::UpdateContents()
     TInplaceEdit::UpdateContents();
     const bool password = FGrid->FEditControl == TEditorType::edPassword;
     setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    FColE = FGrid->Col();
+    FRowE = FGrid->Row();
     FGrid->FNoEditChange = false;
 }
 
@@ -173,6 +175,12 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     TInplaceEdit::keyPressEvent(e);
 }
 
+void TVxInplaceEdit::focusInEvent(QFocusEvent* e)
+{
+    TInplaceEdit::focusInEvent(e);
+    FGotFocus = true;
+}
+
 void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
 {
     FGrid->FStartEditChar = QChar();
@@ -184,4 +192,8 @@ void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
         }
     }
     TInplaceEdit::focusOutEvent(e);
+    if (FGotFocus) {
+        FGotFocus = false;
+        FGrid->PostEditingDone(FGrid->RealColIndex(FColE), FRowE);
+    }
 }

@@ -109,6 +109,29 @@ TEST(GridEditing, EachKindOpensTypesCommitsAndCancels)
     }
 }
 
+TEST(GridEditing, EndOfAnEditIsReportedNowAndAfterTheEvent)
+{
+    for (TEditorType kind : {TEditorType::edNormal, TEditorType::edComboList, TEditorType::edComboEdit}) {
+        SCOPED_TRACE(int(kind));
+        EditFixture f;
+        f.kinds[1] = kind;
+        f.g->SetCells(1, 2, QStringLiteral("Beta"));
+        int done = 0;
+        std::vector<std::pair<int, int>> cellDone;
+        f.g->OnEditingDone = [&](QObject*) { ++done; };
+        f.g->OnEditCellDone = [&](QObject*, int ACol, int ARow) { cellDone.emplace_back(ACol, ARow); };
+        f.Go(1, 2);
+        f.Key(Qt::Key_F2);
+        ASSERT_TRUE(f.g->EditMode());
+        EXPECT_EQ(done, 0);
+        f.Key(Qt::Key_Return);
+        EXPECT_EQ(done, 1);
+        EXPECT_TRUE(cellDone.empty()) << "reported once the key has been handled";
+        QApplication::processEvents();
+        EXPECT_EQ(cellDone, (std::vector<std::pair<int, int>>{{1, 2}}));
+    }
+}
+
 TEST(GridEditing, DataCheckBoxCellOpensNoTextEditor)
 {
     EditFixture f;
