@@ -1,4 +1,5 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/GridFilterHost.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/HiddenColumns.h"
 #include "grid/foundation/ControlList.h"
@@ -65,6 +66,9 @@ void TVxStringGrid::CreateOwnedObjects()
     };
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
     FHiddenColumns = std::make_unique<THiddenColumns>();
+    FFilterHost = std::make_unique<TGridFilterHost>(*this);
+    FRowFilter = std::make_unique<TRowFilter>(*FFilterHost, this);
+    FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { InvalidateCell(Col, 0); };
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.

@@ -8,6 +8,7 @@
 //   VxStringGridAppearance.cpp  selection hiding, appearance setters, notifications and listeners
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
+#include "grid/core/GridFind.h"
 #include "platform/Canvas.h"
 #include <QStringList>
 #include <memory>
@@ -35,6 +36,9 @@ class THTMLSettings;
 class TPrintSettings;
 class THiddenColumns;
 class TArrowWindow;
+class TRowFilter;
+class TFilter;
+class TGridFilterHost;
 class TGridFocusWindow;
 
 enum class TGridLook { glStandard, glSoft, glClassic, glZarn, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -334,7 +338,6 @@ public:
     VX_GRID_VALUE(bool, AnchorHint)
     VX_GRID_VALUE(bool, AutoNumAlign)
     VX_GRID_VALUE(bool, EditWithTags)
-    VX_GRID_VALUE(bool, FilterActive)
     VX_GRID_VALUE(bool, FilterDropDownAuto)
     VX_GRID_VALUE(bool, FilterDropDownCheck)
     VX_GRID_VALUE(bool, HintShowCells)
@@ -472,6 +475,55 @@ public:
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
+    // Filtering (VxStringGridFilter.cpp): conditions per column, applied as stacked filter levels.
+    TFilter& Filter() const;
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    int FilterLevel() const;
+    virtual bool MatchFilterRow(int ARow);
+    void ApplyFilter();
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // AColumn -1 matches the text anywhere in the row. An empty condition takes off the filter levels only.
+    void NarrowDown(const QString& ACondition, int AColumn = -1);
+    // The filter pop-up sets the column before telling the chosen entry or the checked entries.
+    int FilterCol() const { return FFilterCol; }
+    void SetFilterCol(int Value) { FFilterCol = Value; }
+    virtual void FilterSelected(int ItemIndex);
+    virtual void FilterChecked(const std::vector<int>& CheckedItems);
+    std::function<void(QObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(QObject* Sender, int progress)> OnFilterProgress;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterSelect;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterCheck;
+
+    // Find and replace (VxStringGridFind.cpp). Cells are (column, row); (-1, -1) when none.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    int Search(const QString& s);
+    TPoint SearchCell() const { return FSearchCell; }
+    QString SearchCache() const { return FSearchCache; }
+    int FindCol() const { return FFindCol; }
+    void SetFindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void SetFindRow(int Value) { FFindRow = Value; }
+
+    // Layout and settings persistence (VxStringGridLayout.cpp). Bad input raises EConvertError before
+    // anything changes.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    // For each display position, the column it showed when the order was recorded; empty when never moved.
+    const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
 
     // ---- In-place editing
 
@@ -483,6 +535,8 @@ protected:
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
+    void FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams);
+    bool MatchFindCell(int ACol, int ARow);
 
     // ---- Overrides: in-place editing
 
@@ -511,6 +565,18 @@ private:
     // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
+    friend class TGridFilterHost;
+    void FilterEntryChosen();
+    std::unique_ptr<TGridFilterHost> FFilterHost;
+    std::unique_ptr<TRowFilter> FRowFilter;
+    int FFilterCol = -1;
+    TPoint FSearchCell{-1, -1};
+    QString FSearchCache;
+    TFindParams FFindParams;
+    int FFindCol = 0;
+    int FFindRow = 0;
+    std::vector<int> FColumnOrder;
+    void ResetColumnsTo(const std::vector<int>& Order);
 
     // ---- State: in-place editing
 
@@ -602,7 +668,6 @@ private:
         bool AnchorHint = false;
         bool AutoNumAlign = false;
         bool EditWithTags = false;
-        bool FilterActive = false;
         bool FilterDropDownAuto = false;
         bool FilterDropDownCheck = false;
         bool HintShowCells = false;
