@@ -42,8 +42,9 @@ void TGridIniFile::UpdateFile() const
         if (!scratch.isValid() || ini.status() != QSettings::NoError)
             throw EInOutError(("Cannot write " + FFileName).toStdString());
     }
-    QFile file(temp);
+    QFile file(temp);   // QSettings writes no file for no values
     QString error;
-    if (!file.open(QIODevice::ReadOnly) || !SaveWholeFile(FFileName, file.readAll(), &error))
+    const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!SaveWholeFile(FFileName, text, &error))
         throw EInOutError(("Cannot write " + FFileName + ": " + error).toStdString());
 }

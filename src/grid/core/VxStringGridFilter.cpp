@@ -75,9 +75,10 @@ void TGridFilterHost::HideFilterLevel(const std::vector<int>& Rows, int)
     for (int r : Rows)
         heights.push_back(FGrid.RowHeights(r));
     FParkedHeights.push_back(std::move(heights));
+    const bool none = count - int(Rows.size()) <= FGrid.FixedRows();
     PermuteRows(order);
     FGrid.SetRowCount(count - int(Rows.size()));
-    if (FGrid.RowCount() <= FGrid.FixedRows() && !FGrid.SelectionHidden())
+    if (none && !FGrid.SelectionHidden())
         FGrid.HideSelection();
 }
 
@@ -144,7 +145,6 @@ void TVxStringGrid::SetFilterActive(bool Value)
             FRowFilter->OnFilterProgress = OnFilterProgress;
             FRowFilter->SetFilterNormalCellsOnly(F.FilterNormalCellsOnly);
             FRowFilter->SetFilterActive(true);
-            FSelHidden = RowCount() <= FixedRows();
         } else {
             FRowFilter->SetFilterActive(false);
             if (FSelHidden && RowCount() > FixedRows())

@@ -41,6 +41,16 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
     if (FindParams.Contains(fn::fnIncludeHiddenRows))
         rg.Bottom += hiddenRows;
 
+    // A restricted axis holds one row or column; a step off it goes on with the next line.
+    if (FindParams.Contains(fn::fnFindInCurrentRow))
+        rg.Top = rg.Bottom = Row();
+    if (FindParams.Contains(fn::fnFindInPresetRow))
+        rg.Top = rg.Bottom = FFindRow;
+    if (FindParams.Contains(fn::fnFindInCurrentCol))
+        rg.Left = rg.Right = Col();
+    if (FindParams.Contains(fn::fnFindInPresetCol))
+        rg.Left = rg.Right = FFindCol;
+
     const bool back = FindParams.Contains(fn::fnBackward);
     const bool byRow = FindParams.Contains(fn::fnDirectionLeftRight);
     const int step = back ? -1 : 1;
@@ -65,14 +75,6 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
             y = back ? rg.Bottom : rg.Top;
         }
     }
-    if (FindParams.Contains(fn::fnFindInCurrentRow))
-        y = rg.Top = rg.Bottom = Row();
-    if (FindParams.Contains(fn::fnFindInPresetRow))
-        y = rg.Top = rg.Bottom = FFindRow;
-    if (FindParams.Contains(fn::fnFindInCurrentCol))
-        x = rg.Left = rg.Right = Col();
-    if (FindParams.Contains(fn::fnFindInPresetCol))
-        x = rg.Left = rg.Right = FFindCol;
 
     const int colRestart = back ? rg.Right : rg.Left;
     const int rowRestart = back ? rg.Bottom : rg.Top;
