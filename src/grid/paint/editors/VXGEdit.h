@@ -1,6 +1,7 @@
 #pragma once
 // An edit with a push button at its right edge (the button or F4 raises OnClickBtn), and the unit edit: a value
 // with a unit drawn between the text and the button, whose button pops up the list of units.
+#include "grid/paint/editors/EditButtonColors.h"
 #include "platform/MaskEdit.h"
 #include "platform/SpeedButton.h"
 #include <QPointer>
@@ -30,7 +31,7 @@ private:
 };
 
 // The button container, a child of the edit.
-class TVxgEditButton : public TCustomControl {
+class TVxgEditButton : public TCustomControl, public TEditButtonColors {
     Q_OBJECT
 public:
     explicit TVxgEditButton(QWidget* AOwner = nullptr);
@@ -49,20 +50,6 @@ public:
     int NumGlyphs() const { return FButton->NumGlyphs(); }
     void SetNumGlyphs(int value) { FButton->SetNumGlyphs(value); }
 
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { FButtonColor = value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor value) { FButtonColorHot = value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor value) { FButtonColorDown = value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor value) { FButtonBorderColor = value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor value) { FButtonTextColor = value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor value) { FButtonTextColorHot = value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor value) { FButtonTextColorDown = value; }
 
     TNotifyEvent OnClick;
 
@@ -75,13 +62,6 @@ private:
     TVxSpeedButton* FButton;
     QPointer<QWidget> FFocusControl;
     bool FFlat = false;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
 };
 
 class TVxgEditBtn : public TCustomMaskEdit {

@@ -2,13 +2,14 @@
 // The flat combo box: the toolkit's combo box with its own flat border, single-colour borders for the normal
 // and the focused state, a coloured or themed drop-down button with hot tracking, a focus colour and an
 // attached caption label.
+#include "grid/paint/editors/EditButtonColors.h"
 #include "grid/paint/editors/ControlLabel.h"
 #include "platform/CustomControl.h"
 #include <QComboBox>
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
-class TVxgCustomCombo : public QComboBox {
+class TVxgCustomCombo : public QComboBox, public TEditButtonColors {
     Q_OBJECT
 public:
     explicit TVxgCustomCombo(QWidget* AOwner = nullptr);
@@ -86,20 +87,6 @@ public:
     void SetFocusBorder(bool value) { FFocusBorder = value; }
     bool DisabledBorder() const { return FDisabledBorder; }
     void SetDisabledBorder(bool value) { FDisabledBorder = value; }
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { FButtonColor = value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor value) { FButtonColorHot = value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor value) { FButtonColorDown = value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor value) { FButtonTextColor = value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor value) { FButtonTextColorHot = value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor value) { FButtonTextColorDown = value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor value) { FButtonBorderColor = value; }
 
     bool DroppedDown() const { return FDroppedDown; }
     bool ButtonHover() const { return FButtonHover; }
@@ -167,13 +154,6 @@ private:
     TColor FBorderColor = clNone;
     bool FFocusBorder = false;
     bool FDisabledBorder = true;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
     TColor FLoadedColor = clWindow;
     TColor FOldColor = clWindow;
     bool FOldParentColor = false;

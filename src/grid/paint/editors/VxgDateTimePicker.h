@@ -2,12 +2,13 @@
 // Date-time pickers with an optional flat, Metro-style look: their own drop-down button (coloured, themed or
 // classic), single-colour borders for the normal, focused and disabled states, hot tracking.
 // TFlatDateTimePicker holds the paint and border code that TVxgDateTimePicker and TCustomDateTimePicker share.
+#include "grid/paint/editors/EditButtonColors.h"
 #include "platform/DateTimePicker.h"
 #include "platform/MaskEdit.h"
 
 class TCanvas;
 
-class TFlatDateTimePicker : public TDateTimePicker {
+class TFlatDateTimePicker : public TDateTimePicker, public TEditButtonColors {
     Q_OBJECT
 public:
     TBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -27,20 +28,6 @@ public:
     int ButtonWidth() const { return FButtonWidth; }
     bool IsWinXP() const { return FIsWinXP; }
 
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { FButtonColor = value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor value) { FButtonColorHot = value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor value) { FButtonColorDown = value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor value) { FButtonBorderColor = value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor value) { FButtonTextColor = value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor value) { FButtonTextColorHot = value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor value) { FButtonTextColorDown = value; }
 
     bool ButtonHover() const { return FButtonHover; }
     bool MouseInControl() const { return FMouseInControl; }
@@ -69,13 +56,6 @@ private:
     TBorderStyle FBorderStyle = TBorderStyle::bsNone;
     TColor FBorderColor;
     bool FIsThemed;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
     int FButtonWidth;
     bool FButtonHover = false;
     bool FMouseInControl = false;

@@ -1,6 +1,7 @@
 #pragma once
 // A single-line edit with a pair of up/down buttons that steps an integer, a float, a date or a time of day,
 // filters typed characters by the kind of value and brings the value back into its range on exit.
+#include "grid/paint/editors/EditButtonColors.h"
 #include "grid/foundation/GridTypes.h"
 #include "platform/Canvas.h"
 #include "platform/CustomControl.h"
@@ -56,7 +57,7 @@ private:
 };
 
 // The up/down button pair, a child of the edit.
-class TVxgSpinButton : public TCustomControl {
+class TVxgSpinButton : public TCustomControl, public TEditButtonColors {
     Q_OBJECT
 public:
     explicit TVxgSpinButton(QWidget* AOwner = nullptr);
@@ -73,20 +74,6 @@ public:
     bool IsWinXP() const { return FIsWinXP; }
     void SetIsWinXP(bool value);
 
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor value) { FButtonColor = value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor value) { FButtonColorHot = value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor value) { FButtonColorDown = value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor value) { FButtonBorderColor = value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor value) { FButtonTextColor = value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor value) { FButtonTextColorHot = value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor value) { FButtonTextColorDown = value; }
 
     const TBitmap& UpGlyph() const { return FUpButton->Glyph(); }
     // A null bitmap puts the built-in arrow back.
@@ -121,13 +108,6 @@ private:
     TSpinDirection FDirection = TSpinDirection::spVertical;
     bool FIsWinXP = false;
     bool FAdjusting = false;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
 };
 
 class TVxgSpinEdit : public TCustomMaskEdit {
