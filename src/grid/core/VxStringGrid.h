@@ -10,6 +10,7 @@
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/CellGraphic.h"
+#include "grid/core/GridFind.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
@@ -43,6 +44,9 @@ class THiddenRows;
 class TCustomImageList;
 class TArrowWindow;
 class TGridFocusWindow;
+class TRowFilter;
+class TFilter;
+class TGridFilterHost;
 class TSortSettings;
 class TSortXRef;
 class TRowSorter;
@@ -361,7 +365,6 @@ public:
     VX_GRID_VALUE(bool, AnchorHint)
     VX_GRID_VALUE(bool, AutoNumAlign)
     VX_GRID_VALUE(bool, EditWithTags)
-    VX_GRID_VALUE(bool, FilterActive)
     VX_GRID_VALUE(bool, FilterDropDownAuto)
     VX_GRID_VALUE(bool, FilterDropDownCheck)
     VX_GRID_VALUE(bool, HintShowCells)
@@ -801,6 +804,54 @@ public:
 
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
+    // Filtering (VxStringGridFilter.cpp): conditions per column, applied as stacked filter levels of hidden rows.
+    TFilter& Filter() const;
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    virtual bool MatchFilterRow(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // AColumn -1 matches the text anywhere in the row. An empty condition takes off the filter levels only.
+    void NarrowDown(const QString& ACondition, int AColumn = -1);
+    // The filter pop-up sets the column before telling the chosen entry or the checked entries.
+    int FilterCol() const { return FFilterCol; }
+    void SetFilterCol(int Value) { FFilterCol = Value; }
+    virtual void FilterSelected(int ItemIndex);
+    virtual void FilterChecked(const std::vector<int>& CheckedItems);
+    std::function<void(QObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(QObject* Sender, int progress)> OnFilterProgress;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterSelect;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterCheck;
+
+    // Find and replace (VxStringGridFind.cpp). Cells are (column, row); (-1, -1) when none.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    int Search(const QString& s);
+    TPoint SearchCell() const { return FSearchCell; }
+    QString SearchCache() const { return FSearchCache; }
+    int FindCol() const { return FFindCol; }
+    void SetFindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void SetFindRow(int Value) { FFindRow = Value; }
+
+    // Layout and settings persistence (VxStringGridLayout.cpp, VxStringGridPrintSettings.cpp). Stored input is
+    // checked whole first: bad input raises EConvertError and changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
 
     // ---- Interaction: keys, Tab and row appending, wheel and panning, grid timer, update lock (src/grid/interaction/)
     // Painting stays off while the lock is held; every call counts, whether the grid is shown or not.
@@ -880,6 +931,8 @@ protected:
     int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
+    void FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams);
+    bool MatchFindCell(int ACol, int ARow);
 
     // ---- Overrides: interaction (src/grid/interaction/)
     // The one way Qt's key, wheel, timer and posted events reach the grid's handlers.
@@ -991,6 +1044,18 @@ private:
     int FSortRow = -1;   // the current row, followed through a sort
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
+    friend class TGridFilterHost;
+    void FilterEntryChosen();
+    void WireRowFilter();
+    void ResetColumnsTo(const std::vector<int>& Order);
+    std::unique_ptr<TGridFilterHost> FFilterHost;
+    std::unique_ptr<TRowFilter> FRowFilter;
+    int FFilterCol = -1;
+    TPoint FSearchCell{-1, -1};
+    QString FSearchCache;
+    TFindParams FFindParams;
+    int FFindCol = 0;
+    int FFindRow = 0;
 
     // ---- State: interaction (src/grid/interaction/)
     void StandardKeyDown(std::uint16_t& Key, TShiftState Shift);
@@ -1113,7 +1178,6 @@ private:
         bool AnchorHint = false;
         bool AutoNumAlign = false;
         bool EditWithTags = false;
-        bool FilterActive = false;
         bool FilterDropDownAuto = false;
         bool FilterDropDownCheck = false;
         bool HintShowCells = false;
