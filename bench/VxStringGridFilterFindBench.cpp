@@ -46,6 +46,31 @@ void GridFilter(benchmark::State& state, bool words, const char* condition)
 void BM_Numeric_StringGrid(benchmark::State& state) { GridFilter(state, false, ">500"); }
 void BM_Text_StringGrid(benchmark::State& state) { GridFilter(state, true, "*ab*"); }
 
+// Applying and clearing a level timed apart, over growing row counts: both should grow with the rows alone.
+void FilterPhase(benchmark::State& state, bool Clear)
+{
+    TVxStringGrid g;
+    Fill(g, int(state.range(0)), false);
+    g.Filter().GetColFilter(1)->Condition = QStringLiteral(">500");
+    for (auto _ : state) {
+        if (Clear) {
+            state.PauseTiming();
+            g.ApplyFilter();
+            state.ResumeTiming();
+            g.RemoveLastFilter();
+        } else {
+            g.ApplyFilter();
+            state.PauseTiming();
+            g.RemoveLastFilter();
+            state.ResumeTiming();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_ApplyLevel_StringGrid(benchmark::State& state) { FilterPhase(state, false); }
+void BM_ClearLevel_StringGrid(benchmark::State& state) { FilterPhase(state, true); }
+
 void BM_FindNearEnd_StringGrid(benchmark::State& state)
 {
     TVxStringGrid g;
@@ -65,6 +90,8 @@ void BM_FindNearEnd_StringGrid(benchmark::State& state)
 
 BENCHMARK(BM_Numeric_StringGrid)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_Text_StringGrid)->Unit(benchmark::kMillisecond)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_ApplyLevel_StringGrid)->Unit(benchmark::kMillisecond)->Arg(50000)->Arg(100000)->Arg(200000);
+BENCHMARK(BM_ClearLevel_StringGrid)->Unit(benchmark::kMillisecond)->Arg(50000)->Arg(100000)->Arg(200000);
 BENCHMARK(BM_FindNearEnd_StringGrid)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

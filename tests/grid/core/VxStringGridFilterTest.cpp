@@ -115,3 +115,38 @@ TEST(VxStringGridFilter, ChoosingTheClearEntryRemovesTheColumnCondition)
     EXPECT_FALSE(t.g.Filter().HasFilter(1));
     EXPECT_EQ(t.Shown(1), NumberGrid::Range(1, 3));
 }
+
+TEST(VxStringGridFilter, NarrowingToNothingKeepsRowsHiddenOtherwise)
+{
+    NumberGrid t(6);
+    t.g.HideRow(2);   // real row 2 holds 2
+    t.g.NarrowDown("1", 1);
+    t.g.NarrowDown("", 1);
+    EXPECT_EQ(t.g.FilterLevel(), 0);
+    EXPECT_TRUE(t.g.IsHiddenRow(2));
+    EXPECT_EQ(t.Shown(1), (QStringList{"1", "3", "4", "5", "6"}));
+    EXPECT_EQ(t.Shown(2), (QStringList{"t1", "t3", "t4", "t5", "t6"}));
+}
+
+TEST(VxStringGridFilter, ConditionsJoinByTheirOperations)
+{
+    struct Case {
+        TFilterOperation second;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {TFilterOperation::foAND, {"2"}},
+        {TFilterOperation::foOR, {"1", "2", "3", "4"}},
+        {TFilterOperation::foXOR, {"1", "3", "4"}},
+    };
+    for (const Case& c : cases) {
+        NumberGrid t(5);
+        t.AddCondition("<3");             // 1, 2
+        TFilterData* tag = t.g.Filter().Add();
+        tag->Column = 2;
+        tag->Condition = "t2|t3|t4";      // 2, 3, 4 (an or-term of the condition language)
+        tag->Operation = c.second;
+        t.g.ApplyFilter();
+        EXPECT_EQ(t.Shown(1), c.shown) << int(c.second);
+    }
+}
