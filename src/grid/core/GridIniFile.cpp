@@ -10,8 +10,11 @@ TGridIniFile::TGridIniFile(const QString& FileName) : FFileName(FileName)
     if (!QFile::exists(FileName))
         return;
     const QSettings ini(FileName, QSettings::IniFormat);
-    for (const QString& key : ini.allKeys())
-        FValues.insert(key, ini.value(key).toString());
+    // QSettings reads an unquoted value holding commas as a list; the file meant the text as it stands.
+    for (const QString& key : ini.allKeys()) {
+        const QVariant v = ini.value(key);
+        FValues.insert(key, v.typeId() == QMetaType::QStringList ? v.toStringList().join(QLatin1Char(',')) : v.toString());
+    }
 }
 
 bool TGridIniFile::ValueExists(const QString& Section, const QString& Name) const

@@ -1039,6 +1039,8 @@ protected:
     void FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams);
     bool MatchFindCell(int ACol, int ARow);
     void CellTextChanged(int ACol, int ARow) override;   // an auto-range cell scroll bar follows its text
+    // After a chosen filter entry: with AutoFilterUpdate the filter goes on again and the filter-done event fires.
+    void FilterEntryChosen();
 
     // ---- Overrides: interaction (src/grid/interaction/)
     // The one way Qt's key, wheel, timer and posted events reach the grid's handlers.
@@ -1151,7 +1153,6 @@ private:
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
     friend class TGridFilterHost;
-    void FilterEntryChosen();
     void WireRowFilter();
     TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType Kind);   // nil for another kind
     TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);

@@ -5,6 +5,8 @@
 #include "grid/foundation/IntList.h"
 
 #include "platform/Paths.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <numeric>
@@ -46,8 +48,10 @@ QString StorageFile(const TColumnSize& Size)
 {
     if (Size.Location() == TColumnSizeLocation::clIniFile)
         return Size.Key();
-    return JoinPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), Size.Key()) +
-           QStringLiteral(".ini");
+    const QString file = JoinPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), Size.Key()) +
+                         QStringLiteral(".ini");
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return file;
 }
 
 QString JoinInts(const std::vector<int>& Values)

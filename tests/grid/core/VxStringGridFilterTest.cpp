@@ -1,4 +1,5 @@
 #include "grid/core/RowFilter.h"
+#include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>
@@ -149,4 +150,30 @@ TEST(VxStringGridFilter, ConditionsJoinByTheirOperations)
         t.g.ApplyFilter();
         EXPECT_EQ(t.Shown(1), c.shown) << int(c.second);
     }
+}
+
+TEST(VxStringGridFilter, ColumnGridEntryNamesTheHeaderAndFilters)
+{
+    TVxColumnGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(5);
+    g.SetFixedRows(1);
+    for (int r = 1; r < 5; ++r)
+        g.SetCells(1, r, QString::number(r * 50));
+    TGridColumnItem* item = g.Columns().GetItem(1);
+    item->SetFilter({"High=>100", "50"});
+    item->SetFilterCaseSensitive(true);
+    g.SetAutoFilterDisplay(true);
+    g.SetFilterCol(1);
+    g.FilterSelected(0);
+    EXPECT_EQ(item->Header(), "High");
+    EXPECT_EQ(g.Filter().GetColFilter(1)->Condition, ">100");
+    EXPECT_TRUE(g.Filter().GetColFilter(1)->CaseSensitive);
+    EXPECT_EQ(g.RowCount(), 3);   // 150 and 200 left
+    EXPECT_EQ(g.FilterCol(), -1);
+
+    g.SetFilterCol(1);
+    g.FilterSelected(1);   // no "=": the whole entry is name and condition
+    EXPECT_EQ(item->Header(), "50");
+    EXPECT_EQ(g.Filter().GetColFilter(1)->Condition, "50");
 }

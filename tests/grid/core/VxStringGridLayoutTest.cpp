@@ -1,5 +1,7 @@
 #include "grid/core/GridSettings.h"
+#include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
+#include <QStandardPaths>
 #include "grid/foundation/GridTypes.h"
 #include "support/QStringPrinter.h"
 #include <QFile>
@@ -163,4 +165,48 @@ TEST(VxStringGridLayout, PrintSettingsRoundTripAndDefaultsAndExactFontStyle)
     EXPECT_EQ(back.PrintSettings().Font().Style(), TFontStyles(TFontStyle::fsItalic));   // set, not added
     EXPECT_EQ(back.PrintSettings().TitleLines(), (QStringList{"A", "B"}));
     EXPECT_EQ(back.PrintSettings().BorderColor(), clBtnFace);
+
+    // A file written by hand: an unquoted text with a comma is read as the text, not dropped.
+    const QString hand = dir.filePath("hand.ini");
+    QFile f(hand);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Print]\nTitleText=Plant,Hall 2\n");
+    f.close();
+    back.LoadPrintSettings(hand, "Print");
+    EXPECT_EQ(back.PrintSettings().TitleText(), "Plant,Hall 2");
+}
+
+TEST(VxStringGridLayout, RegistryLocationKeepsSizesInTheUsersSettings)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    LayoutGrid t;
+    t.g.ColumnSize().SetKey("Vx/LayoutTest");
+    t.g.ColumnSize().SetSection("Grid");
+    t.g.SetColWidths(1, 91);
+    t.g.SaveColSizes();
+    LayoutGrid back;
+    back.g.ColumnSize().SetKey("Vx/LayoutTest");
+    back.g.ColumnSize().SetSection("Grid");
+    back.g.LoadColSizes();
+    EXPECT_EQ(back.g.ColWidths(1), 91);
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/Vx/LayoutTest.ini");
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// The column grid keeps positions in its own keys when the location is an INI file.
+TEST(VxStringGridLayout, ColumnGridPositionsUseItsOwnKeys)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("columns.ini");
+    TVxColumnGrid g;
+    g.SetColCount(3);
+    g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+    g.ColumnSize().SetKey(ini);
+    g.ColumnSize().SetSection("Cols");
+    g.SaveColPositions();
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains("CP2=")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Pos"));
 }
