@@ -53,6 +53,8 @@ void TCellGraphic::Assign(const TCellGraphic& Source)
     FCellBoolean = Source.FCellBoolean;
     FCellErrFrom = Source.FCellErrFrom;
     FCellErrLen = Source.FCellErrLen;
+    FCellMarkerFrom = Source.FCellMarkerFrom;
+    FCellMarkerLen = Source.FCellMarkerLen;
     FCellText = Source.FCellText;
     FCellCreated = Source.FCellCreated;
 }

@@ -104,6 +104,12 @@ public:
     void SetCellErrFrom(int Value) { FCellErrFrom = Value; }
     int CellErrLen() const { return FCellErrLen; }
     void SetCellErrLen(int Value) { FCellErrLen = Value; }
+    // The error marker under part of the text; apart from CellErrFrom and CellErrLen, which some kinds use for
+    // a range or a count.
+    int CellMarkerFrom() const { return FCellMarkerFrom; }
+    void SetCellMarkerFrom(int Value) { FCellMarkerFrom = Value; }
+    int CellMarkerLen() const { return FCellMarkerLen; }
+    void SetCellMarkerLen(int Value) { FCellMarkerLen = Value; }
     QString CellText() const { return FCellText; }
     void SetCellText(const QString& Value) { FCellText = Value; }
     QVariant CellVar() const { return FCellVar; }
@@ -178,6 +184,8 @@ private:
     double FCellValue = 0;
     int FCellErrFrom = 0;
     int FCellErrLen = 0;
+    int FCellMarkerFrom = 0;
+    int FCellMarkerLen = 0;
     QString FCellText;
     QVariant FCellVar;
     TCheckBoxState FCellCheckBoxState = TCheckBoxState::cbUnchecked;

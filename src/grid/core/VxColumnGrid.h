@@ -290,6 +290,11 @@ public:
     void GetCheckTrue(int ACol, int ARow, QString& Value) override;
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool BuildColumnFilterList(int ACol) override;
+    // The definition's filter entries; its name becomes the header with AutoFilterDisplay.
+    void FilterSelected(int ItemIndex) override;
+    // With an INI file location the column grid's own "CP" keys, else the string grid's.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
     void ColumnHeadersChanged() override;
     void UpdateColumnSize(int ACol, int& AWidth) override;
     void UpdateAutoColumnSize(int ACol, int& AWidth) override;

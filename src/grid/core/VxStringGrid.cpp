@@ -1,5 +1,6 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/GridFilterHost.h"
 #include "grid/core/GridGrouping.h"
 #include "grid/core/GridNodes.h"
 #include "grid/core/GridSettings.h"
@@ -87,6 +88,9 @@ void TVxStringGrid::CreateOwnedObjects()
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
+    FFilterHost = std::make_unique<TGridFilterHost>(*this);
+    FRowFilter = std::make_unique<TRowFilter>(*FFilterHost, this);
+    FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { InvalidateCell(Col, 0); };
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.

@@ -11,6 +11,8 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/DragScroll.h"
+#include "grid/core/GridCellObjects.h"
+#include "grid/core/GridFind.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
@@ -22,6 +24,7 @@
 
 class QWidget;
 class TBitmap;
+class TFilePicture;
 class TIntList;
 class TSortIndexList;
 class THTMLPictureCache;
@@ -46,6 +49,9 @@ class THiddenRows;
 class TCustomImageList;
 class TArrowWindow;
 class TGridFocusWindow;
+class TRowFilter;
+class TFilter;
+class TGridFilterHost;
 class TSortSettings;
 class TSortXRef;
 class TRowSorter;
@@ -375,7 +381,6 @@ public:
     VX_GRID_VALUE(bool, AnchorHint)
     VX_GRID_VALUE(bool, AutoNumAlign)
     VX_GRID_VALUE(bool, EditWithTags)
-    VX_GRID_VALUE(bool, FilterActive)
     VX_GRID_VALUE(bool, FilterDropDownAuto)
     VX_GRID_VALUE(bool, FilterDropDownCheck)
     VX_GRID_VALUE(bool, HintShowCells)
@@ -951,6 +956,157 @@ public:
 
 
     // ---- Filtering, find and replace, layout and settings persistence, picture and marker cells
+    // Filtering (VxStringGridFilter.cpp): conditions per column, applied as stacked filter levels of hidden rows.
+    TFilter& Filter() const;
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    virtual bool MatchFilterRow(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // AColumn -1 matches the text anywhere in the row. An empty condition takes off the filter levels only.
+    void NarrowDown(const QString& ACondition, int AColumn = -1);
+    // The filter pop-up sets the column before telling the chosen entry or the checked entries.
+    int FilterCol() const { return FFilterCol; }
+    void SetFilterCol(int Value) { FFilterCol = Value; }
+    virtual void FilterSelected(int ItemIndex);
+    virtual void FilterChecked(const std::vector<int>& CheckedItems);
+    std::function<void(QObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(QObject* Sender, int progress)> OnFilterProgress;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterSelect;
+    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                       QString& FilterCondition)> OnFilterCheck;
+
+    // Find and replace (VxStringGridFind.cpp). Cells are (column, row); (-1, -1) when none.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    int Search(const QString& s);
+    TPoint SearchCell() const { return FSearchCell; }
+    QString SearchCache() const { return FSearchCache; }
+    int FindCol() const { return FFindCol; }
+    void SetFindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void SetFindRow(int Value) { FFindRow = Value; }
+
+    // Layout and settings persistence (VxStringGridLayout.cpp, VxStringGridPrintSettings.cpp). Stored input is
+    // checked whole first: bad input raises EConvertError and changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
+    // Picture, indicator and marker cells (VxStringGridCellObjects.cpp): real column, display row unless named.
+    // Each Add... or Create... replaces the cell's graphic; objects passed in stay the caller's, objects made by a
+    // Create... belong to the graphic. Pictures and icons are bitmaps here.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctBitmap); }
+    void AddPicture(int ACol, int ARow, TBitmap* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                           TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctFilePicture); }
+    void AddIcon(int ACol, int ARow, TBitmap* AIcon, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctIcon); }
+    // The image-list cells need GridImages.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctImageList); }
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow) { return HasCellTypeIn(ACol, ARow, {TCellType::ctDataImage}); }
+    void RemoveDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctImages); }
+    void AddInterfacedCell(int ACol, int ARow, ICellGraphic* AObject);
+    ICellGraphic* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctInterface); }
+
+    // Indicators. A progress bar, range indicator and rating show the cell text's value.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctProgress); }
+    void AddVxProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveVxProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow)
+    {
+        RemoveCellGraphicOfType(ACol, ARow, TCellType::ctRangeIndicator);
+    }
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctShape); }
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctRating); }
+    virtual bool DoRatingChange(int ACol, int ARow, int& NewRate);
+    TRatingChangeEvent OnRatingChange;
+    // With AutoRange the page size follows the row height and the range the height of the cell text.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctScrollbar); }
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+
+    // Comments, error markers, balloons and buttons.
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, QString& Comment);
+    QString GetComment(int ACol, int ARow);
+    QString CellComment(int ACol, int ARow) { return GetComment(ACol, ARow); }
+    void SetComment(int ACol, int ARow, const QString& Value);
+    void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctComment); }
+    void RemoveAllComments();
+    // A marker keeps the cell's graphic: it lives in fields of its own.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    // On a check box or radio button the balloon is attached to it; on another graphic nothing happens.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    // These three and GetCellGraphicRect take a display column.
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    QString GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool Push);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctBitButton); }
+    void RemoveAllButtons();
+    TRect GetCellGraphicRect(int ACol, int ARow);
 
     // ---- Interaction: keys, Tab and row appending, wheel and panning, grid timer, update lock (src/grid/interaction/)
     // Painting stays off while the lock is held; every call counts, whether the grid is shown or not.
@@ -1148,6 +1304,11 @@ protected:
     int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
+    void FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams);
+    bool MatchFindCell(int ACol, int ARow);
+    void CellTextChanged(int ACol, int ARow) override;   // an auto-range cell scroll bar follows its text
+    // After a chosen filter entry: with AutoFilterUpdate the filter goes on again and the filter-done event fires.
+    void FilterEntryChosen();
 
     // ---- Overrides: interaction (src/grid/interaction/)
     // The one way Qt's key, wheel, timer and posted events reach the grid's handlers.
@@ -1295,6 +1456,20 @@ private:
     int FSortRow = -1;   // the current row, followed through a sort
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
+    friend class TGridFilterHost;
+    void WireRowFilter();
+    TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType Kind);   // nil for another kind
+    TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);
+    void ForEachNormalCell(const std::function<void(int, int)>& Body);
+    void ResetColumnsTo(const std::vector<int>& Order);
+    std::unique_ptr<TGridFilterHost> FFilterHost;
+    std::unique_ptr<TRowFilter> FRowFilter;
+    int FFilterCol = -1;
+    TPoint FSearchCell{-1, -1};
+    QString FSearchCache;
+    TFindParams FFindParams;
+    int FFindCol = 0;
+    int FFindRow = 0;
 
     // ---- State: interaction (src/grid/interaction/)
     void StandardKeyDown(std::uint16_t& Key, TShiftState Shift);
@@ -1478,7 +1653,6 @@ private:
         bool AnchorHint = false;
         bool AutoNumAlign = false;
         bool EditWithTags = false;
-        bool FilterActive = false;
         bool FilterDropDownAuto = false;
         bool FilterDropDownCheck = false;
         bool HintShowCells = false;

@@ -1,0 +1,184 @@
+#include "grid/core/GridFilterHost.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/IntList.h"
+#include "grid/foundation/MiniHtml.h"
+
+#include <algorithm>
+
+int TGridFilterHost::FixedRows() const { return FGrid.FixedRows(); }
+void TGridFilterHost::SetFixedRows(int Value)
+{
+    if (Value < FGrid.RowCount())
+        FGrid.SetFixedRows(Value);
+}
+int TGridFilterHost::RowCount() const { return FGrid.RowCount(); }
+int TGridFilterHost::FixedFooters() const { return FGrid.FixedFooters(); }
+int TGridFilterHost::ColCount() const { return FGrid.ColCount(); }
+
+QString TGridFilterHost::FilterCellText(TFilterCells Data, int Col, int Row) const
+{
+    switch (Data) {
+    case TFilterCells::fcNormal:
+        return FGrid.GetGridCell(Col, Row);
+    case TFilterCells::fcStripHTML:
+        return MiniHtmlToPlainText(FGrid.Cells(Col, Row));
+    case TFilterCells::fcCalculated: {
+        QString value;
+        FGrid.CalcFormulaCell(Col, Row, value);
+        return value;
+    }
+    default:
+        return FGrid.Cells(Col, Row);
+    }
+}
+
+bool TGridFilterHost::IsNodeOrSummaryRow(int Row) const
+{
+    return FGrid.IsNode(Row) || FGrid.IsSummary(Row);
+}
+
+// A level is one filter level of the grid's hidden rows, so rows hidden one by one or under contracted nodes
+// are never taken for it.
+void TGridFilterHost::HideFilterLevel(const std::vector<int>& Rows, int)
+{
+    // Judged before hiding: a grid left with its fixed rows only may lower its fixed-row count.
+    const bool none = FGrid.RowCount() - int(Rows.size()) <= FGrid.FixedRows();
+    TIntList list(0, 0);
+    for (int r : Rows)
+        list.Add(r);
+    FGrid.HideRowList(list);
+    if (none && !FGrid.SelectionHidden())
+        FGrid.HideSelection();
+}
+
+void TGridFilterHost::UnHideFilterLevel(const std::vector<int>&, int)
+{
+    FGrid.UnHideRowList();
+}
+
+TFilter& TVxStringGrid::Filter() const { return FRowFilter->Filter(); }
+bool TVxStringGrid::FilterActive() const { return FRowFilter->FilterActive(); }
+
+// The events and the option are the grid's; the filter reads them as they stand when it runs.
+void TVxStringGrid::WireRowFilter()
+{
+    FRowFilter->OnCustomFilter = OnCustomFilter;
+    FRowFilter->OnFilterProgress = OnFilterProgress;
+    FRowFilter->SetFilterNormalCellsOnly(F.FilterNormalCellsOnly);
+}
+
+bool TVxStringGrid::MatchFilterRow(int ARow)
+{
+    WireRowFilter();
+    return FRowFilter->MatchFilterRow(ARow);
+}
+
+void TVxStringGrid::ApplyFilter()
+{
+    WireRowFilter();
+    FRowFilter->ApplyFilter();
+}
+
+void TVxStringGrid::FilterRow(int ARow)
+{
+    if (!MatchFilterRow(ARow))
+        HideRow(RealRowIndex(ARow));
+}
+
+bool TVxStringGrid::RemoveLastFilter()
+{
+    if (FRowFilter->FilterLevel() == 0)
+        return false;
+    const bool more = FRowFilter->RemoveLastFilter();
+    if (FSelHidden && RowCount() > FixedRows())
+        UnHideSelection();
+    CalcFooter(-1);
+    return more;
+}
+
+void TVxStringGrid::RemoveAllFilters()
+{
+    if (FRowFilter->FilterLevel() == 0) {
+        FRowFilter->RemoveAllFilters();
+        return;
+    }
+    while (FRowFilter->FilterLevel() > 0)
+        RemoveLastFilter();
+}
+
+void TVxStringGrid::SetFilterActive(bool Value)
+{
+    if (Value != FilterActive()) {
+        if (Value) {
+            if (Col() >= ColCount() || Row() >= RowCount())
+                FocusCell(FixedCols(), FixedRows(), true);
+            WireRowFilter();
+            FRowFilter->SetFilterActive(true);
+        } else {
+            FRowFilter->SetFilterActive(false);
+            if (FSelHidden && RowCount() > FixedRows())
+                UnHideSelection();
+        }
+        SetTopRow(std::min(FixedRows(), RowCount() - 1));
+    }
+    CalcFooter(-1);
+}
+
+void TVxStringGrid::NarrowDown(const QString& ACondition, int AColumn)
+{
+    SetFixedRowAlways(true);
+    WireRowFilter();
+    FRowFilter->NarrowDown(ACondition, AColumn);
+    if (FSelHidden && RowCount() > FixedRows())
+        UnHideSelection();
+}
+
+void TVxStringGrid::FilterEntryChosen()
+{
+    if (F.AutoFilterUpdate) {
+        SetFixedRowAlways(true);
+        SetFilterActive(true);
+        if (RowCount() != FixedRows() && RowCount() != 1)
+            SetRow(FixedRows());
+        DoFilterDone();
+    }
+}
+
+void TVxStringGrid::FilterSelected(int ItemIndex)
+{
+    if (isVisible())
+        setFocus();
+    if (FFilterCol >= 0 && FFilterCol < AllColCount()) {
+        BuildColumnFilterList(FFilterCol);
+        if (ItemIndex >= 0 && ItemIndex < FFilterList.size()) {
+            if (F.AutoFilterUpdate)
+                SetFilterActive(false);
+            FRowFilter->SelectFilterEntry(FFilterCol, ItemIndex, FFilterList[ItemIndex], F.FilterDropDownClear,
+                                          [this](int Index, const QString& Name, QString& Condition) {
+                                              if (OnFilterSelect)
+                                                  OnFilterSelect(this, FFilterCol, Index, Name, Condition);
+                                          });
+            FilterEntryChosen();
+        }
+    }
+    FFilterCol = -1;
+}
+
+void TVxStringGrid::FilterChecked(const std::vector<int>& CheckedItems)
+{
+    if (FFilterCol < 0 || FFilterCol >= AllColCount())
+        return;
+    BuildColumnFilterList(FFilterCol);
+    if (F.AutoFilterUpdate)
+        SetFilterActive(false);
+    std::vector<std::pair<int, QString>> checked;
+    for (int i : CheckedItems)
+        if (i >= 0 && i < FFilterList.size())
+            checked.emplace_back(i, FFilterList[i]);
+    FRowFilter->CheckFilterEntries(FFilterCol, checked, F.FilterDropDownClear,
+                                   [this](int Index, const QString& Name, QString& Condition) {
+                                       if (OnFilterCheck)
+                                           OnFilterCheck(this, FFilterCol, Index, Name, Condition);
+                                   });
+    SetFilterActive(true);
+}
