@@ -1,11 +1,13 @@
 // Column and row aggregates of the string grid, the floating footer's settings and its per-column calculation.
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridCalc.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/MiniHtml.h"
+#include <algorithm>
 
 void TFloatingFooter::Assign(const TFloatingFooter& Source)
 {
@@ -77,10 +79,10 @@ void TVxStringGrid::SetColumnCalc(int c, TColumnCalcType Value)
     CalcFooter(c);
 }
 
-// The cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
-double TVxStringGrid::CalcFloat(int c, int r)
+// A cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
+double TVxStringGrid::CalcFloat(const QString& Text)
 {
-    QString s = MiniHtmlToPlainText(Cells(c, r)).trimmed();
+    QString s = MiniHtmlToPlainText(Text).trimmed();
     s.remove(ThousandSeparatorChar());
     if (s.isEmpty() || s == QLatin1String("-"))
         return 0;
@@ -102,20 +104,43 @@ void TVxStringGrid::ResolveCalcRange(int& FromRow, int& ToRow) const
     }
 }
 
-// Node and summary rows of a grouped grid, and cells inside a merged range, are left out.
-TCalcSource TVxStringGrid::CalcSourceFor(int)
+// A hidden row's text is read from where it is parked.
+QString TVxStringGrid::RealRowCell(int c, int r)
+{
+    if (!IsHiddenRow(r))
+        return Cells(c, DisplRowIndex(r));
+    const std::vector<TGridItem>& items = FHiddenRows->Items();
+    const auto it = std::lower_bound(items.begin(), items.end(), r,
+                                     [](const TGridItem& Item, int Row) { return Item.Idx < Row; });
+    if (it == items.end() || it->Idx != r || c < 0 || c >= int(it->Items.size()))
+        return QString();
+    return it->Items[std::size_t(c)].Text;
+}
+
+// A range past the shown rows counts real rows (the footer passes one extended by the hidden rows).
+TCalcSource TVxStringGrid::CalcSourceFor(int ToRow)
+{
+    return CalcSource(ToRow > RowCount() - (FFloatingFooter->Visible() ? 1 : 0));
+}
+
+// Node and summary rows of a grouped grid, and cells inside a merged range, are left out; a hidden row counts.
+TCalcSource TVxStringGrid::CalcSource(bool RealRows)
 {
     TCalcSource s;
-    s.Floats = [this](int c, int r) {
+    const auto text = [this, RealRows](int c, int r) { return RealRows ? RealRowCell(c, r) : Cells(c, r); };
+    s.Floats = [this, text](int c, int r) {
         ExportNotification(TGridExportState::esExportNextRow, r);
-        return CalcFloat(c, r);
+        return CalcFloat(text(c, r));
     };
-    s.Cells = [this](int c, int r) {
+    s.Cells = [this, text](int c, int r) {
         ExportNotification(TGridExportState::esExportNextRow, r);
-        return Cells(c, r);
+        return text(c, r);
     };
-    s.Counted = [this](int c, int r) {
-        return IsBaseCell(c, r) && (F.GroupColumn == -1 || (!IsNode(r) && !IsSummary(r)));
+    s.Counted = [this, RealRows](int c, int r) {
+        if (RealRows && IsHiddenRow(r))
+            return true;
+        const int d = RealRows ? DisplRowIndex(r) : r;
+        return IsBaseCell(c, d) && (F.GroupColumn == -1 || (!IsNode(d) && !IsSummary(d)));
     };
     return s;
 }
@@ -205,7 +230,7 @@ void TVxStringGrid::CalcFloatingFooter(int ACol)
     if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
         return;
     const int last = RowCount() - 1;
-    const int hidden = 0;   // no row of the grid is hidden yet: display and real rows agree
+    const int hidden = ff.CalculateHiddenRows() ? NumHiddenRows() : 0;
     const int from = ACol == -1 ? 0 : ACol;
     const int to = ACol == -1 ? AllColCount() - 1 : ACol;
     for (int c = from; c <= to; ++c) {
@@ -222,10 +247,11 @@ void TVxStringGrid::CalcFloatingFooter(int ACol)
         } else if (kind == TColumnCalcType::acCOUNT) {
             WriteCalcValue(c, last, hidden + RowCount() - FixedRows() - 1, true);
         } else {
+            // With hidden rows counted the range is real rows, also with one hidden row, whose range ends on
+            // the shown footer row's display index.
             const int fromRow = FixedRows();
-            const int toRow = RowCount() - 2 + hidden;
             const auto v = Bracketed(*this, fromRow, [&] {
-                return FooterCalcValue(kind, CalcSourceFor(toRow), c, FixedRows(), RowCount(), hidden);
+                return FooterCalcValue(kind, CalcSource(hidden > 0), c, FixedRows(), RowCount(), hidden);
             });
             if (v)
                 WriteCalcValue(c, last, *v, false);
