@@ -48,6 +48,7 @@ class TSortXRef;
 class TRowSorter;
 class TGridSortHost;
 class TFloatingFooter;
+class TFooterPanel;
 class TGridNodes;
 struct TNodeChange;
 class TGrouping;
@@ -760,6 +761,9 @@ public:
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }   // made when the footer is first shown
+    std::function<void(QObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
+    TNotifyEvent OnCreatedFloatingFooter;
 
     // Nodes (VxStringGridNodes.cpp). The operations that change the outline take real rows; the queries,
     // SetNodeState, GetParentRow and RemoveNormalRow display rows. Contracted children are hidden rows.
@@ -1007,7 +1011,9 @@ private:
     QString RealRowCell(int c, int r);   // real column and row, hidden rows included
     void ResolveCalcRange(int& FromRow, int& ToRow) const;
     void WriteCalcValue(int c, int r, double Value, bool IsInteger);
-    void FloatingFooterChanged();
+    void FloatingFooterChanged(bool VisibilityChanged);
+    friend class TFooterPanel;
+    TFooterPanel* FFooterPanel = nullptr;   // a child widget, the grid's
     void KeepFooterRowLast(int OldRowCount);
     void ShiftControls(bool Rows, int FromIndex, int ToIndex);
     std::unique_ptr<TGridSortHost> FSortHost;

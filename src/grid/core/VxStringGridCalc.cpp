@@ -1,5 +1,6 @@
 // Column and row aggregates of the string grid, the floating footer's settings and its per-column calculation.
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/FloatingFooterPanel.h"
 #include "grid/core/GridCalc.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/VxGridError.h"
@@ -25,13 +26,20 @@ void TFloatingFooter::Invalidate() { FGrid.UpdateFooter(); }
 void TFloatingFooter::SetVisible(bool Value)
 {
     FVisible = Value;
-    FGrid.FloatingFooterChanged();
+    FGrid.FloatingFooterChanged(true);
 }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
     FFooterStyle = Value;
-    FGrid.FloatingFooterChanged();
+    FGrid.FloatingFooterChanged(false);
+}
+
+void TFloatingFooter::SetHeight(int Value)
+{
+    FHeight = Value;
+    if (Value > 0)
+        FGrid.FloatingFooterChanged(false);
 }
 
 void TFloatingFooter::SetBorderColor(TColor Value)
@@ -45,19 +53,36 @@ void TFloatingFooter::SetBorderColor(TColor Value)
 TColumnCalcType TFloatingFooter::ColumnCalc(int c) const { return FGrid.ColumnCalc(c); }
 void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) { FGrid.SetColumnCalc(c, Value); }
 
-// The footer row is the grid's own last row while the footer shows it; the panel painter repaints from it.
-void TVxStringGrid::FloatingFooterChanged()
+// The footer row is the grid's own last row while the footer shows it; the panel paints it under the cells.
+// Only showing or hiding the footer changes the fixed footer rows.
+void TVxStringGrid::FloatingFooterChanged(bool VisibilityChanged)
 {
-    const bool lastRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow;
-    if (FFloatingFooter->Visible())
+    const TFloatingFooter& ff = *FFloatingFooter;
+    const bool lastRow = ff.Visible() && ff.FooterStyle() == TFooterStyle::fsFixedLastRow;
+    if (VisibilityChanged)
         SetFixedFooters(lastRow ? 1 : 0);
-    else
-        SetFixedFooters(0);
     FHideLastRow = lastRow;
+    if (ff.Visible() && !FFooterPanel) {
+        FFooterPanel = new TFooterPanel(*this);
+        if (OnCreatedFloatingFooter)
+            OnCreatedFloatingFooter(this);
+    }
+    if (FFooterPanel) {
+        const int h = ff.Visible() ? std::max((ff.Height() > 0 ? ff.Height() : DefaultRowHeight()) - 1, 0) : 0;
+        setViewportMargins(0, 0, 0, h);
+        FFooterPanel->resize(FFooterPanel->width(), h);
+        FFooterPanel->Place();
+        FFooterPanel->setVisible(ff.Visible());
+    }
     Invalidate();
+    UpdateFooter();
 }
 
-void TVxStringGrid::UpdateFooter() { update(); }
+void TVxStringGrid::UpdateFooter()
+{
+    if (FFooterPanel)
+        FFooterPanel->update();
+}
 
 // Rows added to a grid whose footer shows the last row go before it: the footer row moves to the new end.
 void TVxStringGrid::KeepFooterRowLast(int OldRowCount)
