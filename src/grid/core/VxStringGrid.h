@@ -797,6 +797,7 @@ public:
     int GetNodeIndent(int ARow) override;   // the row's level times CellNode.NodeIndent
     int GetNodeSpanType(int ARow) const;   // 0 node row, 2 the tree line goes on below, 1 it closes
     bool IsInNodeGlyph(int ARow, int X);
+    void PaintNodeGlyph(TCanvas& C, int ARow, const TRect& R);   // column 0, over the cell's content
     // Expand buttons: a cell that switches its row between two heights.
     void AddExpand(int ACol, int ARow, int ExpandedHeight);
     void RemoveExpand(int ACol, int ARow);

@@ -347,3 +347,34 @@ TRect TVxStringGrid::GetExpandButtonRect(int ACol, int ARow)
     const TRect r = CellRect(DisplColIndex(ACol), ARow);
     return TRect{r.Right - 13, r.Top + 2, r.Right - 2, r.Top + 13};
 }
+
+// Column 0 of a node row shows a 9-pixel button at the row's level, minus when expanded, plus when contracted;
+// with ShowTree, the rows of a node show the line joining them, closed at the last one.
+void TVxStringGrid::PaintNodeGlyph(TCanvas& C, int ARow, const TRect& R)
+{
+    const int indent = CellNode().NodeIndent();
+    const int midY = (R.Top + R.Bottom) / 2;
+    if (IsNode(ARow)) {
+        const int left = R.Left + (GetNodeLevel(ARow) - 1) * indent + 4;
+        C.Brush().SetStyle(TBrushStyle::bsSolid);
+        C.Brush().SetColor(clWhite);
+        C.Pen().SetColor(CellNode().NodeColor());
+        C.Rectangle(left, midY - 4, left + 9, midY + 5);
+        C.MoveTo(left + 2, midY);
+        C.LineTo(left + 7, midY);
+        if (GetNodeState(ARow)) {
+            C.MoveTo(left + 4, midY - 2);
+            C.LineTo(left + 4, midY + 3);
+        }
+        return;
+    }
+    const int level = ARow >= 0 && ARow < RowCount() ? Nodes().RowLevel(RealRowIndex(ARow)) : 0;
+    if (!CellNode().ShowTree() || level <= 0)
+        return;
+    const int x = R.Left + (level - 1) * indent + 8;
+    C.Pen().SetColor(CellNode().TreeColor());
+    C.MoveTo(x, R.Top);
+    C.LineTo(x, GetNodeSpanType(ARow) == 2 ? R.Bottom : midY + 1);
+    C.MoveTo(x, midY);
+    C.LineTo(x + indent / 2, midY);
+}

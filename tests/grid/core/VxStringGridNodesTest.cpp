@@ -7,6 +7,7 @@
 #include "grid/foundation/LocaleScope.h"
 #include "grid/paint/ControlLook.h"
 #include "support/QStringPrinter.h"
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -346,4 +347,32 @@ TEST(VxStringGridMove, RotatedCells)
     g.AddExpand(2, 1, 40);
     g.RemoveRotated(2, 1);   // another kind stays
     EXPECT_TRUE(g.HasExpand(2, 1));
+}
+
+TEST(VxStringGridNodes, ButtonAndTreeLinesInColumnZero)
+{
+    TVxStringGrid g;
+    Fill(g, 4);
+    g.AddNode(1, 3);
+    g.CellNode().SetNodeIndent(12);
+    const auto paint = [&g](int Row) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        TCanvas canvas{&image};
+        g.PaintNodeGlyph(canvas, Row, TRect{0, 0, 40, 20});
+        return image;
+    };
+    const QColor node = ToQColor(g.CellNode().NodeColor());
+    const QColor tree = ToQColor(g.CellNode().TreeColor());
+    QImage expanded = paint(1);
+    EXPECT_EQ(expanded.pixelColor(4, 6), node);     // the button's frame
+    EXPECT_EQ(expanded.pixelColor(6, 10), node);    // minus
+    EXPECT_EQ(expanded.pixelColor(8, 8), QColor(Qt::white));
+    g.ContractNode(1);
+    EXPECT_EQ(paint(1).pixelColor(8, 8), node);     // plus
+    g.ExpandNode(1);
+    EXPECT_EQ(paint(2).pixelColor(8, 18), tree);    // the line goes on to the next child
+    EXPECT_EQ(paint(3).pixelColor(8, 18), QColor(Qt::white));   // and closes at the last
+    EXPECT_EQ(paint(3).pixelColor(12, 10), tree);
+    EXPECT_EQ(paint(4).pixelColor(8, 10), QColor(Qt::white));   // outside the node
 }
