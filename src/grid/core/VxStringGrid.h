@@ -721,6 +721,10 @@ public:
     virtual void QSort();
     virtual void QSortIndexed();          // raises EVxGridError without sort indexes
     virtual void QUnSort();               // back to the order of the last InitSortXRef
+    // The children of each expanded node of the deepest level, each node's rows among themselves.
+    virtual void QSortGroup() { SortGroups(false); }
+    virtual void QSortGroupIndexed() { SortGroups(true); }
+    void SortGroups(bool Indexed);
     void Sort(int Column, TSortDirection Direction);
     void SortByColumn(int Col);
     void QuickSort(int Col, int Left, int Right);

@@ -264,6 +264,26 @@ void TVxStringGrid::QSortIndexed()
     SortFrame([this] { SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
 }
 
+void TVxStringGrid::SortGroups(bool Indexed)
+{
+    if (!Indexed && FSortSettings->Column() < 0)
+        return;
+    SortFrame([this, Indexed] {
+        const int last = RowCount() - FixedFooters() - 1;
+        int deepest = 0;
+        for (int r = FixedRows(); r <= last; ++r)
+            if (IsNode(r))
+                deepest = std::max(deepest, GetNodeLevel(r));
+        for (int r = FixedRows(); r <= last; ++r) {
+            if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r))
+                continue;
+            const int span = GetNodeSpan(r);
+            if (span > 2)
+                SortRowRange(Indexed, FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
+        }
+    });
+}
+
 void TVxStringGrid::Sort(int Column, TSortDirection Direction)
 {
     FSortSettings->SetColumn(Column);

@@ -376,3 +376,22 @@ TEST(VxStringGridNodes, ButtonAndTreeLinesInColumnZero)
     EXPECT_EQ(paint(3).pixelColor(12, 10), tree);
     EXPECT_EQ(paint(4).pixelColor(8, 10), QColor(Qt::white));   // outside the node
 }
+
+TEST(VxStringGridNodes, SortGroupsSortsInsideEachExpandedGroup)
+{
+    auto locale = DotDecimals();
+    TVxStringGrid g;
+    Fill(g, 6, {"A", "A", "A", "B", "B", "C"});
+    g.SetColCount(4);
+    const QStringList values{"3", "1", "2", "9", "4", "7"};
+    for (int r = 1; r <= 6; ++r)
+        g.SetCells(3, r, values[r - 1]);
+    g.SortSettings().SetAutoSortForGrouping(false);
+    g.Group(2);   // A: r1 r2 r3, B: r4 r5, C: r6
+    g.ContractNode(g.RealRowIndex(5));   // B stays as it is
+    g.SortSettings().SetColumn(2);
+    g.QSortGroup();
+    EXPECT_EQ(Column(g, 2), (QStringList{"", "1", "2", "3", "", "", "7"}));
+    g.ExpandAll();
+    EXPECT_EQ(Column(g, 1), (QStringList{"A", "r2", "r3", "r1", "B", "r4", "r5", "C", "r6"}));
+}
