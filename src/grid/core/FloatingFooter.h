@@ -37,7 +37,7 @@ public:
     bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
     void SetCalculateHiddenRows(bool Value) { FCalculateHiddenRows = Value; }
     int Height() const { return FHeight; }
-    void SetHeight(int Value) { FHeight = Value; }
+    void SetHeight(int Value);   // 0: the grid's default row height
     bool EnableCalculation() const { return FEnableCalculation; }
     void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
     // Kept in the cell properties of the grid's last row; writing recalculates that column.

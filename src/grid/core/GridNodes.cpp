@@ -310,7 +310,7 @@ TNodeChange TGridNodes::ContractAll()
     return net;
 }
 
-TGridNodes::TChildInsert TGridNodes::InsertChildRow(int ARow, int InsertAt)
+TGridNodes::TChildInsert TGridNodes::PrepareChildRow(int ARow, int InsertAt)
 {
     TChildInsert result;
     const int parent = GetParentRow(ARow);
@@ -319,7 +319,8 @@ TGridNodes::TChildInsert TGridNodes::InsertChildRow(int ARow, int InsertAt)
         Merge(result.Change, ExpandNode(parent));
         UpdateNodeSpan(parent, 1);
         UpdateSubNodeCount(parent, 1);
-        int reached = RowLevel(parent);
+        result.Level = RowLevel(parent);
+        int reached = result.Level;
         int current = parent;
         while (reached > 1) {
             const int ancestor = GetParentRow(current);
@@ -334,41 +335,82 @@ TGridNodes::TChildInsert TGridNodes::InsertChildRow(int ARow, int InsertAt)
     }
     result.MoveNodeRowCells = IsNode(ARow) && InsertAt == 0;
     result.At = result.MoveNodeRowCells ? ARow + 1 : ARow + InsertAt;
-    InsertRows(result.At, 1);
-    if (parent != -1)
-        SetRowLevel(result.At, RowLevel(parent));
-    ShiftRows(result.Change.Show, result.At, 1);
     Sorted(result.Change.Show);
     return result;
 }
 
-TNodeChange TGridNodes::RemoveChildRow(int ARow)
+TGridNodes::TChildInsert TGridNodes::InsertChildRow(int ARow, int InsertAt)
+{
+    TChildInsert result = PrepareChildRow(ARow, InsertAt);
+    InsertRows(result.At, 1);
+    SetRowLevel(result.At, result.Level);
+    ShiftRows(result.Change.Show, result.At, 1);
+    return result;
+}
+
+TNodeChange TGridNodes::ShrinkParentChain(int ARow)
 {
     TNodeChange change;
     int parent = GetParentRow(ARow);
-    if (parent != -1) {
-        const int level = RowLevel(parent);
-        const auto shrink = [this](int Row) {
-            if (GetNodeSpan(Row) > 1) {
-                UpdateNodeSpan(Row, -1);
-                UpdateSubNodeCount(Row, -1);
-            }
-        };
-        // Each node is expanded before it shrinks, so that every row it hid comes back.
-        for (;;) {
-            Merge(change, ExpandNode(parent));
-            shrink(parent);
-            if (RowLevel(parent) <= 1)
-                break;
-            const int up = GetParentRow(parent);
-            if (up == -1 || up == parent || RowLevel(up) >= level)
-                break;
-            parent = up;
+    if (parent == -1)
+        return change;
+    const int level = RowLevel(parent);
+    const auto shrink = [this](int Row) {
+        if (GetNodeSpan(Row) > 1) {
+            UpdateNodeSpan(Row, -1);
+            UpdateSubNodeCount(Row, -1);
         }
+    };
+    // Each node is expanded before it shrinks, so that every row it hid comes back.
+    for (;;) {
+        Merge(change, ExpandNode(parent));
+        shrink(parent);
+        if (RowLevel(parent) <= 1)
+            break;
+        const int up = GetParentRow(parent);
+        if (up == -1 || up == parent || RowLevel(up) >= level)
+            break;
+        parent = up;
     }
-    RemoveRows(ARow, 1);
     Sorted(change.Show);
+    return change;
+}
+
+TNodeChange TGridNodes::RemoveChildRow(int ARow)
+{
+    TNodeChange change = ShrinkParentChain(ARow);
+    RemoveRows(ARow, 1);
     std::erase(change.Show, ARow);
     ShiftRows(change.Show, ARow + 1, -1);
     return change;
+}
+
+void TGridNodes::MoveRows(const std::vector<TRowMove>& Moves)
+{
+    struct Taken {
+        int To;
+        bool HasNode;
+        TNodeRecord Node;
+        bool Summary;
+        int Level;
+    };
+    std::vector<Taken> taken;
+    taken.reserve(Moves.size());
+    for (const TRowMove& m : Moves) {
+        if (m.From < 0 || m.From >= RowCount() || m.To < 0 || m.To >= RowCount())
+            continue;
+        const TNodeRecord* node = Node(m.From);
+        taken.push_back({m.To, node != nullptr, node ? *node : TNodeRecord{}, IsSummary(m.From), RowLevel(m.From)});
+    }
+    for (const TRowMove& m : Moves) {
+        FNodes.erase(m.From);
+        FSummaries.erase(m.From);
+    }
+    for (const Taken& t : taken) {
+        if (t.HasNode)
+            FNodes[t.To] = t.Node;
+        if (t.Summary)
+            FSummaries.insert(t.To);
+        FLevels[std::size_t(t.To)] = t.Level;
+    }
 }

@@ -69,10 +69,22 @@ public:
     struct TChildInsert {
         int At = 0;
         bool MoveNodeRowCells = false;
+        int Level = 0;         // the new row's level: its parent's, 0 outside every node
         TNodeChange Change;
     };
     TChildInsert InsertChildRow(int ARow, int InsertAt);
     TNodeChange RemoveChildRow(int ARow);   // the parent chain shrinks and is expanded; the row is removed
+    // The two halves for a caller that inserts or removes the row itself (and tells InsertRows or RemoveRows):
+    // the parent chain only, rows as they stand before the row comes or goes.
+    TChildInsert PrepareChildRow(int ARow, int InsertAt);
+    TNodeChange ShrinkParentChain(int ARow);
+
+    // Rows moved as a whole, all at once: the node, summary mark and level of each From row go to its To row.
+    struct TRowMove {
+        int From;
+        int To;
+    };
+    void MoveRows(const std::vector<TRowMove>& Moves);
 
 private:
     TNodeRecord* Find(int ARow);

@@ -57,7 +57,9 @@ class TSortXRef;
 class TRowSorter;
 class TGridSortHost;
 class TFloatingFooter;
+class TFooterPanel;
 class TGridNodes;
+struct TNodeChange;
 class TGrouping;
 class TDragDropSettings;
 class TGridDropTarget;
@@ -874,6 +876,10 @@ public:
     virtual void QSort();
     virtual void QSortIndexed();          // raises EVxGridError without sort indexes
     virtual void QUnSort();               // back to the order of the last InitSortXRef
+    // The children of each expanded node of the deepest level, each node's rows among themselves.
+    virtual void QSortGroup() { SortGroups(false); }
+    virtual void QSortGroupIndexed() { SortGroups(true); }
+    void SortGroups(bool Indexed);
     void Sort(int Column, TSortDirection Direction);
     void SortByColumn(int Col);
     void QuickSort(int Col, int Left, int Right);
@@ -914,24 +920,58 @@ public:
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }   // made when the footer is first shown
+    std::function<void(QObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
+    TNotifyEvent OnCreatedFloatingFooter;
 
-    // Nodes and grouping (VxStringGridGroup.cpp); rows are display rows. Contracting a node needs the grid's
-    // hidden rows, which are not here yet: every node stays expanded.
-    const TGridNodes& Nodes() const;
+    // Nodes (VxStringGridNodes.cpp). The operations that change the outline take real rows; the queries,
+    // SetNodeState, GetParentRow and RemoveNormalRow display rows. Contracted children are hidden rows.
+    const TGridNodes& Nodes() const;   // by real row
     void AddNode(int ARow, int Span);
     void MarkSummaryRow(int ARow);
     void RemoveNode(int ARow);
     void RemoveAllNodes();
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    // InsertAt 0 at a node row: the new row comes just below it and takes the node row's cells.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
     bool IsNode(int ARow) const;
     bool IsSummary(int ARow) const;
-    bool GetNodeState(int ARow) const;
+    bool GetNodeState(int ARow) const;   // contracted
+    bool NodeState(int ARow) const { return GetNodeState(ARow); }
+    void SetNodeState(int ARow, bool Value);
     int GetNodeLevel(int ARow) const;
     int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
     int GetSubNodeCount(int ARow) const;
-    int GetParentRow(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    int GetParentRow(int ARow) const;   // a top-level node row is its own parent
+    bool HasNodes() override;
+    int GetNodeIndent(int ARow) override;   // the row's level times CellNode.NodeIndent
+    int GetNodeSpanType(int ARow) const;   // 0 node row, 2 the tree line goes on below, 1 it closes
+    bool IsInNodeGlyph(int ARow, int X);
+    void PaintNodeGlyph(TCanvas& C, int ARow, const TRect& R);   // column 0, over the cell's content
+    // Expand buttons: a cell that switches its row between two heights.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    TRect GetExpandButtonRect(int ACol, int ARow);
+
+    // Grouping (VxStringGridGroup.cpp).
     TGrouping& Grouping() const { return *FGrouping; }
     virtual void Group(int Colindex);
     virtual void UnGroup();
+    // A second level inside the groups of a grouped grid, by another column.
+    void SubGroup(int Colindex);
+    void SubUnGroup(int Colindex);
     void GroupCalc(int Colindex, int method);
     void GroupSum(int Colindex) { GroupCalcWithFooter(Colindex, 1, TColumnCalcType::acSUM); }
     void GroupAvg(int Colindex) { GroupCalcWithFooter(Colindex, 2, TColumnCalcType::acAVG); }
@@ -951,6 +991,10 @@ public:
     int ColumnPosition(int ACol);
     int ColumnAtPosition(int ACol);
     int ColumnByHeader(const QString& AValue);
+    void AddRotated(int ACol, int ARow, std::int16_t AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, std::int16_t AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& aAngle);   // aAngle is left alone for any other cell
     QString WideCells(int i, int j) { return GetCellEx(i, j); }
     void SetWideCells(int i, int j, const QString& Value) { SetCellEx(i, j, Value); }
 
@@ -1300,8 +1344,6 @@ protected:
     virtual void SortSwapRows(int ARow1, int ARow2);
     void FooterChanged() override { UpdateFooter(); }
     void ColumnMoved(int FromIndex, int ToIndex) override;   // the column order follows
-    bool HasNodes() override;
-    int GetNodeIndent(int ARow) override;
 
     // ---- Overrides: filtering, find and replace, layout and settings persistence, picture and marker cells
     void FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams);
@@ -1430,12 +1472,18 @@ private:
     friend class TFloatingFooter;
     void SortFrame(const std::function<void()>& Body);
     void ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort = true);
+    void MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved, bool ForSort,
+                      bool WithColumn0);
     void SortRowRange(bool Indexed, int ACol, int First, int Last);
-    double CalcFloat(int c, int r);
-    TCalcSource CalcSourceFor(int ToRow);
+    double CalcFloat(const QString& Text);
+    TCalcSource CalcSourceFor(int ToRow);   // real rows when ToRow lies past the shown rows
+    TCalcSource CalcSource(bool RealRows);
+    QString RealRowCell(int c, int r);   // real column and row, hidden rows included
     void ResolveCalcRange(int& FromRow, int& ToRow) const;
     void WriteCalcValue(int c, int r, double Value, bool IsInteger);
-    void FloatingFooterChanged();
+    void FloatingFooterChanged(bool VisibilityChanged);
+    friend class TFooterPanel;
+    TFooterPanel* FFooterPanel = nullptr;   // a child widget, the grid's
     void KeepFooterRowLast(int OldRowCount);
     void ShiftControls(bool Rows, int FromIndex, int ToIndex);
     std::unique_ptr<TGridSortHost> FSortHost;
@@ -1443,7 +1491,10 @@ private:
     std::unique_ptr<TSortXRef> FSortRowXRef;
     std::unique_ptr<TFloatingFooter> FFloatingFooter;
     std::unique_ptr<TIntList> FColumnOrder;
-    TGridNodes& NodesInStep() const;   // the node rows follow the row count
+    TGridNodes& NodesInStep() const;   // the node rows follow the real row count
+    void NodeRowsInserted(int Real, int Count);
+    void NodeRowsRemoved(int DisplRow, int Count);
+    void ApplyNodeChange(const TNodeChange& Change);
     void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
     std::unique_ptr<TGridNodes> FNodes;
     std::unique_ptr<TGrouping> FGrouping;

@@ -1,11 +1,14 @@
 // Column and row aggregates of the string grid, the floating footer's settings and its per-column calculation.
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/FloatingFooterPanel.h"
 #include "grid/core/GridCalc.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/MiniHtml.h"
+#include <algorithm>
 
 void TFloatingFooter::Assign(const TFloatingFooter& Source)
 {
@@ -23,13 +26,20 @@ void TFloatingFooter::Invalidate() { FGrid.UpdateFooter(); }
 void TFloatingFooter::SetVisible(bool Value)
 {
     FVisible = Value;
-    FGrid.FloatingFooterChanged();
+    FGrid.FloatingFooterChanged(true);
 }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
     FFooterStyle = Value;
-    FGrid.FloatingFooterChanged();
+    FGrid.FloatingFooterChanged(false);
+}
+
+void TFloatingFooter::SetHeight(int Value)
+{
+    FHeight = Value;
+    if (Value > 0)
+        FGrid.FloatingFooterChanged(false);
 }
 
 void TFloatingFooter::SetBorderColor(TColor Value)
@@ -43,19 +53,36 @@ void TFloatingFooter::SetBorderColor(TColor Value)
 TColumnCalcType TFloatingFooter::ColumnCalc(int c) const { return FGrid.ColumnCalc(c); }
 void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) { FGrid.SetColumnCalc(c, Value); }
 
-// The footer row is the grid's own last row while the footer shows it; the panel painter repaints from it.
-void TVxStringGrid::FloatingFooterChanged()
+// The footer row is the grid's own last row while the footer shows it; the panel paints it under the cells.
+// Only showing or hiding the footer changes the fixed footer rows.
+void TVxStringGrid::FloatingFooterChanged(bool VisibilityChanged)
 {
-    const bool lastRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow;
-    if (FFloatingFooter->Visible())
+    const TFloatingFooter& ff = *FFloatingFooter;
+    const bool lastRow = ff.Visible() && ff.FooterStyle() == TFooterStyle::fsFixedLastRow;
+    if (VisibilityChanged)
         SetFixedFooters(lastRow ? 1 : 0);
-    else
-        SetFixedFooters(0);
     FHideLastRow = lastRow;
+    if (ff.Visible() && !FFooterPanel) {
+        FFooterPanel = new TFooterPanel(*this);
+        if (OnCreatedFloatingFooter)
+            OnCreatedFloatingFooter(this);
+    }
+    if (FFooterPanel) {
+        const int h = ff.Visible() ? std::max((ff.Height() > 0 ? ff.Height() : DefaultRowHeight()) - 1, 0) : 0;
+        setViewportMargins(0, 0, 0, h);
+        FFooterPanel->resize(FFooterPanel->width(), h);
+        FFooterPanel->Place();
+        FFooterPanel->setVisible(ff.Visible());
+    }
     Invalidate();
+    UpdateFooter();
 }
 
-void TVxStringGrid::UpdateFooter() { update(); }
+void TVxStringGrid::UpdateFooter()
+{
+    if (FFooterPanel)
+        FFooterPanel->update();
+}
 
 // Rows added to a grid whose footer shows the last row go before it: the footer row moves to the new end.
 void TVxStringGrid::KeepFooterRowLast(int OldRowCount)
@@ -77,10 +104,10 @@ void TVxStringGrid::SetColumnCalc(int c, TColumnCalcType Value)
     CalcFooter(c);
 }
 
-// The cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
-double TVxStringGrid::CalcFloat(int c, int r)
+// A cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
+double TVxStringGrid::CalcFloat(const QString& Text)
 {
-    QString s = MiniHtmlToPlainText(Cells(c, r)).trimmed();
+    QString s = MiniHtmlToPlainText(Text).trimmed();
     s.remove(ThousandSeparatorChar());
     if (s.isEmpty() || s == QLatin1String("-"))
         return 0;
@@ -102,20 +129,43 @@ void TVxStringGrid::ResolveCalcRange(int& FromRow, int& ToRow) const
     }
 }
 
-// Node and summary rows of a grouped grid, and cells inside a merged range, are left out.
-TCalcSource TVxStringGrid::CalcSourceFor(int)
+// A hidden row's text is read from where it is parked.
+QString TVxStringGrid::RealRowCell(int c, int r)
+{
+    if (!IsHiddenRow(r))
+        return Cells(c, DisplRowIndex(r));
+    const std::vector<TGridItem>& items = FHiddenRows->Items();
+    const auto it = std::lower_bound(items.begin(), items.end(), r,
+                                     [](const TGridItem& Item, int Row) { return Item.Idx < Row; });
+    if (it == items.end() || it->Idx != r || c < 0 || c >= int(it->Items.size()))
+        return QString();
+    return it->Items[std::size_t(c)].Text;
+}
+
+// A range past the shown rows counts real rows (the footer passes one extended by the hidden rows).
+TCalcSource TVxStringGrid::CalcSourceFor(int ToRow)
+{
+    return CalcSource(ToRow > RowCount() - (FFloatingFooter->Visible() ? 1 : 0));
+}
+
+// Node and summary rows of a grouped grid, and cells inside a merged range, are left out; a hidden row counts.
+TCalcSource TVxStringGrid::CalcSource(bool RealRows)
 {
     TCalcSource s;
-    s.Floats = [this](int c, int r) {
+    const auto text = [this, RealRows](int c, int r) { return RealRows ? RealRowCell(c, r) : Cells(c, r); };
+    s.Floats = [this, text](int c, int r) {
         ExportNotification(TGridExportState::esExportNextRow, r);
-        return CalcFloat(c, r);
+        return CalcFloat(text(c, r));
     };
-    s.Cells = [this](int c, int r) {
+    s.Cells = [this, text](int c, int r) {
         ExportNotification(TGridExportState::esExportNextRow, r);
-        return Cells(c, r);
+        return text(c, r);
     };
-    s.Counted = [this](int c, int r) {
-        return IsBaseCell(c, r) && (F.GroupColumn == -1 || (!IsNode(r) && !IsSummary(r)));
+    s.Counted = [this, RealRows](int c, int r) {
+        if (RealRows && IsHiddenRow(r))
+            return true;
+        const int d = RealRows ? DisplRowIndex(r) : r;
+        return IsBaseCell(c, d) && (F.GroupColumn == -1 || (!IsNode(d) && !IsSummary(d)));
     };
     return s;
 }
@@ -205,7 +255,7 @@ void TVxStringGrid::CalcFloatingFooter(int ACol)
     if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
         return;
     const int last = RowCount() - 1;
-    const int hidden = 0;   // no row of the grid is hidden yet: display and real rows agree
+    const int hidden = ff.CalculateHiddenRows() ? NumHiddenRows() : 0;
     const int from = ACol == -1 ? 0 : ACol;
     const int to = ACol == -1 ? AllColCount() - 1 : ACol;
     for (int c = from; c <= to; ++c) {
@@ -222,10 +272,11 @@ void TVxStringGrid::CalcFloatingFooter(int ACol)
         } else if (kind == TColumnCalcType::acCOUNT) {
             WriteCalcValue(c, last, hidden + RowCount() - FixedRows() - 1, true);
         } else {
+            // With hidden rows counted the range is real rows, also with one hidden row, whose range ends on
+            // the shown footer row's display index.
             const int fromRow = FixedRows();
-            const int toRow = RowCount() - 2 + hidden;
             const auto v = Bracketed(*this, fromRow, [&] {
-                return FooterCalcValue(kind, CalcSourceFor(toRow), c, FixedRows(), RowCount(), hidden);
+                return FooterCalcValue(kind, CalcSource(hidden > 0), c, FixedRows(), RowCount(), hidden);
             });
             if (v)
                 WriteCalcValue(c, last, *v, false);

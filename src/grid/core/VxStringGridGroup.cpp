@@ -8,65 +8,6 @@
 #include "grid/core/SortSettings.h"
 #include "grid/core/VxStringGrid.h"
 
-TGridNodes& TVxStringGrid::NodesInStep() const
-{
-    const int rows = RowCount();
-    if (FNodes->RowCount() < rows)
-        FNodes->InsertRows(FNodes->RowCount(), rows - FNodes->RowCount());
-    else if (FNodes->RowCount() > rows)
-        FNodes->RemoveRows(rows, FNodes->RowCount() - rows);
-    return *FNodes;
-}
-
-const TGridNodes& TVxStringGrid::Nodes() const { return NodesInStep(); }
-
-void TVxStringGrid::AddNode(int ARow, int Span)
-{
-    if (ARow < 0 || ARow >= RowCount())
-        return;
-    const bool first = !FNodes->HasNodes();
-    NodesInStep().AddNode(ARow, Span, ARow);
-    if (first)
-        for (int r = 0; r < RowCount(); ++r)
-            InvalidateCell(0, r);
-    if (Col() == 0 && ColCount() > 1)
-        SetCol(1);
-}
-
-void TVxStringGrid::MarkSummaryRow(int ARow)
-{
-    if (ARow >= 0 && ARow < RowCount())
-        NodesInStep().MarkSummaryRow(ARow);
-}
-
-void TVxStringGrid::RemoveNode(int ARow)
-{
-    NodesInStep().RemoveNode(ARow);
-    Invalidate();
-}
-
-void TVxStringGrid::RemoveAllNodes()
-{
-    NodesInStep().RemoveAllNodes();
-    Invalidate();
-}
-
-bool TVxStringGrid::IsNode(int ARow) const { return ARow >= 0 && Nodes().IsNode(ARow); }
-bool TVxStringGrid::IsSummary(int ARow) const { return ARow >= 0 && Nodes().IsSummary(ARow); }
-bool TVxStringGrid::GetNodeState(int ARow) const { return Nodes().GetNodeState(ARow); }
-int TVxStringGrid::GetNodeLevel(int ARow) const { return Nodes().GetNodeLevel(ARow); }
-int TVxStringGrid::GetNodeSpan(int ARow) const { return Nodes().GetNodeSpan(ARow); }
-int TVxStringGrid::GetSubNodeCount(int ARow) const { return Nodes().GetSubNodeCount(ARow); }
-int TVxStringGrid::GetParentRow(int ARow) const { return Nodes().GetParentRow(ARow); }
-bool TVxStringGrid::HasNodes() { return FNodes->HasNodes(); }
-
-int TVxStringGrid::GetNodeIndent(int ARow)
-{
-    if (!HasNodes() || ARow < 0)
-        return 0;
-    return Nodes().RowLevel(ARow) * CellNode().NodeIndent();
-}
-
 void TVxStringGrid::Group(int Colindex)
 {
     if (Colindex < FixedCols())
@@ -122,7 +63,7 @@ void TVxStringGrid::Group(int Colindex)
         SetRowHeights(r, heights[i]);
     }
 
-    *FNodes = TGridNodes(RowCount());
+    *FNodes = TGridNodes(TotalRowCount());
     for (std::size_t i = 0; i < plan.size(); ++i) {
         if (plan[i].Kind == TGroupRowKind::grSummary)
             FNodes->MarkSummaryRow(first + int(i));
@@ -141,8 +82,8 @@ void TVxStringGrid::UnGroup()
 {
     if (F.GroupColumn <= 0)
         return;
+    ExpandAll();
     TGridNodes& nodes = NodesInStep();
-    nodes.ExpandAll();
     const int first = FixedRows();
     const int end = RowCount() - FixedFooters();
     // The header texts stand in column 1 while the grouped column is out.
@@ -196,12 +137,16 @@ void TVxStringGrid::UnGroup()
 
 void TVxStringGrid::GroupCalc(int Colindex, int method)
 {
+    // Over real rows: a contracted group's rows are hidden and the groups below it keep their real places.
     TGridNodes& nodes = NodesInStep();
-    const auto results = ::GroupCalc(nodes, FixedRows(), RowCount(), Colindex, method, FGrouping->Summary(),
-                                     CalcSourceFor(RowCount()),
-                                     [&](int from, int to) { return DoGroupCalc(Colindex, from, to); });
+    const auto results =
+        ::GroupCalc(nodes, RealRowIndex(FixedRows()), TotalRowCount(), Colindex, method, FGrouping->Summary(),
+                    CalcSource(true), [&](int from, int to) {
+                        return DoGroupCalc(Colindex, DisplRowIndex(from), DisplRowIndex(to));
+                    });
     for (const TGroupCalcResult& res : results)
-        WriteCalcValue(Colindex, res.Row, res.Value, res.IsInteger);
+        if (!IsHiddenRow(res.Row))
+            WriteCalcValue(Colindex, DisplRowIndex(res.Row), res.Value, res.IsInteger);
 }
 
 void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind)
@@ -209,4 +154,92 @@ void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcTyp
     GroupCalc(Colindex, method);
     if (FFloatingFooter->Visible())
         SetColumnCalc(Colindex, Kind);
+}
+
+// Inside the groups, a sub-header child row before every run of equal values of Colindex; the run's cells of
+// Colindex are emptied, their value stands in the sub-header's next column. Rows are display rows here.
+void TVxStringGrid::SubGroup(int Colindex)
+{
+    if (Colindex < FixedCols())
+        return;
+    BeginUpdate();
+    struct End {
+        TVxStringGrid& G;
+        ~End() { G.EndUpdate(); }
+    } end{*this};
+    F.GroupColumn = Colindex;
+    FGroupWidth = AllColWidths(Colindex);
+    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+
+    const int textCol = Colindex + 1;
+    const auto plain = [this](int r) { return !IsNode(r) && !IsSummary(r); };
+    const auto makeNode = [this, Colindex](int h, int span) {
+        const int real = RealRowIndex(h);
+        AddNode(real, span);
+        NodesInStep().SetNodeValue(real, Colindex);
+    };
+    const auto subHeader = [this, textCol](int r, const QString& v) {
+        InsertChildRow(RealRowIndex(r), 0);
+        SetCells(textCol, r, v);
+    };
+    QString prev = NoGroupValue();
+    int h = -1;
+    int r = FixedRows() + 1;
+    while (r < RowCount() - FixedFooters()) {
+        const QString v = Cells(Colindex, r);
+        if (v != prev || !plain(r)) {
+            if (h != -1 && plain(h))
+                makeNode(h, r - h);
+            if (plain(r))
+                subHeader(r, v);
+            h = r;
+            ++r;
+        }
+        if (r < RowCount() && plain(r - 1)) {
+            prev = Cells(Colindex, r);
+            SetCells(Colindex, r, QString());
+            ++r;
+        } else {
+            prev = NoGroupValue();
+        }
+    }
+    if (h != -1 && IsSummary(h))
+        return;
+    if (h == -1) {
+        subHeader(r, Cells(Colindex, r + 1));
+        makeNode(r, 2);
+        SetCells(Colindex, r + 1, QString());
+        ++r;
+    } else {
+        makeNode(h, r - h);
+    }
+    if (r <= RowCount() - 1 && plain(r - 1)) {
+        SetCells(Colindex, r, QString());
+        ++r;
+    }
+    if (FGrouping->Summary()) {
+        InsertRows(r, 1, true);
+        MarkSummaryRow(RealRowIndex(r));
+    }
+    SetRow(std::min(FixedRows(), RowCount() - 1));
+}
+
+void TVxStringGrid::SubUnGroup(int Colindex)
+{
+    ExpandAll();
+    QString v;
+    for (int r = FixedRows(); r <= RowCount() - 1 - FixedFooters();) {
+        if (!IsNode(r)) {
+            SetCells(Colindex, r, v);
+            ++r;
+        } else if (NodesInStep().GetNodeValue(RealRowIndex(r)) == Colindex) {
+            v = Cells(Colindex + 1, r);
+            const int real = RealRowIndex(r);
+            RemoveNode(real);
+            RemoveChildRow(real);
+        } else {
+            ++r;
+        }
+    }
 }

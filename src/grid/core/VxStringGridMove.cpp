@@ -44,6 +44,19 @@ void TVxStringGrid::MoveColumn(int FromIndex, int ToIndex)
 
 void TVxStringGrid::MoveRow(int FromIndex, int ToIndex)
 {
+    if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0 && FromIndex < RowCount() && ToIndex < RowCount()) {
+        // The rows between shift by one towards FromIndex; their marks go with them.
+        const int first = std::min(FromIndex, ToIndex);
+        std::vector<int> perm(std::size_t(std::abs(ToIndex - FromIndex) + 1));
+        std::iota(perm.begin(), perm.end(), first);
+        if (FromIndex < ToIndex)
+            std::rotate(perm.begin(), perm.begin() + 1, perm.end());
+        else
+            std::rotate(perm.rbegin(), perm.rbegin() + 1, perm.rend());
+        std::vector<int> moved(perm.size());
+        std::iota(moved.begin(), moved.end(), 0);
+        MoveRowMarks(perm, first, moved, false, true);
+    }
     TBaseGrid::MoveRow(FromIndex, ToIndex);
     ShiftControls(true, FromIndex, ToIndex);
 }
@@ -122,4 +135,35 @@ int TVxStringGrid::ColumnByHeader(const QString& AValue)
         if (GetCellEx(c, 0) == AValue)
             return c;
     return -1;
+}
+
+void TVxStringGrid::AddRotated(int ACol, int ARow, std::int16_t AAngle, const QString& s)
+{
+    TCellGraphic* g = CreateCellGraphic(ACol, ARow);
+    if (!g)
+        return;
+    g->SetAngle(AAngle);
+    SetCells(ACol, ARow, s);
+}
+
+void TVxStringGrid::SetRotated(int ACol, int ARow, std::int16_t AAngle)
+{
+    TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (!g)
+        g = CreateCellGraphic(ACol, ARow);
+    if (!g)
+        return;
+    g->SetAngle(AAngle);
+    RepaintDisplayCell(ACol, ARow);
+}
+
+void TVxStringGrid::RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctRotated); }
+
+bool TVxStringGrid::IsRotated(int ACol, int ARow, int& aAngle)
+{
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (!g || g->CellType() != TCellType::ctRotated)
+        return false;
+    aAngle = g->CellAngle();
+    return true;
 }

@@ -67,6 +67,7 @@ void TVxStringGrid::InsertRowsCore(int RowIndex, int RCount, bool)
         UnHideSelection();
     SyncHiddenMaps();
     const int real = RowIndex < RowCount() ? RealRowIndex(RowIndex) : TotalRowCount();
+    NodeRowsInserted(real, RCount);
     InsertStorageRows(RowIndex, RCount);
     FHiddenRows->InsertRows(real, RCount);
     InsertEntries(FModifiedRows, RowIndex, RCount);
@@ -84,6 +85,7 @@ void TVxStringGrid::DeleteRowsCore(int RowIndex, int RCount, bool)
     RCount = std::min(RCount, RowCount() - RowIndex);
     SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
+    NodeRowsRemoved(RowIndex, RCount);
     FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
     FSelHidden = false;
@@ -118,6 +120,7 @@ void TVxStringGrid::RemoveRows(int RowIndex, int RCount)
             if (s > r)
                 --s;
     }
+    NodeRowsRemoved(RowIndex, RCount);
     FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
     if (RowCount() <= FixedRows())
@@ -135,6 +138,7 @@ void TVxStringGrid::RemoveRowsEx(int RowIndex, int RCount)
     RCount = std::min(RCount, RowCount() - RowIndex);
     SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
+    NodeRowsRemoved(RowIndex, RCount);
     FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
     CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});

@@ -1,10 +1,13 @@
 // Row sorting of the string grid: a stable sort over row indexes (TRowSorter) whose permutation is applied to
 // the rows in one pass, with the cross-reference that undoes it.
+#include "grid/core/GridNodes.h"
 #include "grid/core/GridSortHost.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/IntList.h"
+#include "grid/paint/ControlLook.h"
+#include <unordered_map>
 
 int TGridSortHost::SortHostFixedRows() const { return G.FixedRows(); }
 TSortIndexList& TGridSortHost::SortHostIndexes() { return G.SortIndexes(); }
@@ -102,7 +105,12 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
         return;
 
     const int cols = AllColCount();
-    if (ForSort && FSortSettings->SingleColumn()) {
+    const bool single = ForSort && FSortSettings->SingleColumn();
+    // Column 0 stays where it is when the sort leaves the fixed column alone.
+    const int c0 = ForSort && FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
+    MoveRowMarks(Perm, First, moved, ForSort,
+                 single ? RealColIndex(FSortSettings->Column()) == 0 : c0 == 0);
+    if (single) {
         const int c = RealColIndex(FSortSettings->Column());
         std::vector<TGridCell> cells;
         for (int i : moved)
@@ -114,8 +122,6 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
         return;
     }
 
-    // Column 0 stays where it is when the sort leaves the fixed column alone.
-    const int c0 = ForSort && FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
     std::vector<TGridCells> rows;
     std::vector<int> heights;
     rows.reserve(moved.size());
@@ -142,6 +148,50 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
                 FSortRow = First + i;
                 break;
             }
+}
+
+// The marks kept by row follow the rows that moved: node marks with column 0 (where the node's cell is), the
+// modified flags and the selection flags; a sort moves the last two only when the grid asks for it.
+void TVxStringGrid::MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved,
+                                 bool ForSort, bool WithColumn0)
+{
+    std::vector<TGridNodes::TRowMove> real;
+    real.reserve(Moved.size());
+    for (int i : Moved)
+        real.push_back({RealRowIndex(Perm[std::size_t(i)]), RealRowIndex(First + i)});
+    if (WithColumn0 && FNodes->HasNodes())
+        NodesInStep().MoveRows(real);
+
+    const auto carry = [](std::vector<std::uint8_t>& Flags, const std::vector<TGridNodes::TRowMove>& Moves) {
+        std::vector<std::uint8_t> values;
+        values.reserve(Moves.size());
+        for (const auto& m : Moves)
+            values.push_back(m.From < int(Flags.size()) ? Flags[std::size_t(m.From)] : 0);
+        for (std::size_t k = 0; k < Moves.size(); ++k) {
+            const int to = Moves[k].To;
+            if (to >= int(Flags.size())) {
+                if (!values[k])
+                    continue;
+                Flags.resize(std::size_t(to) + 1, 0);
+            }
+            Flags[std::size_t(to)] = values[k];
+        }
+    };
+    if (!ForSort || ShowModified().Enabled()) {
+        std::vector<TGridNodes::TRowMove> displ;
+        for (int i : Moved)
+            displ.push_back({Perm[std::size_t(i)], First + i});
+        carry(FModifiedRows, displ);
+    }
+    if (!ForSort || (MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort())) {
+        carry(FRowSelect, real);
+        std::unordered_map<int, int> to;
+        for (const auto& m : real)
+            to[m.From] = m.To;
+        for (int& r : FSelectedRows)
+            if (const auto it = to.find(r); it != to.end())
+                r = it->second;
+    }
 }
 
 void TVxStringGrid::SortRowRange(bool Indexed, int ACol, int First, int Last)
@@ -212,6 +262,26 @@ void TVxStringGrid::QSortIndexed()
     if (SortIndexes().Count() == 0)
         throw EVxGridError("No indexes specified for indexed sort");
     SortFrame([this] { SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
+}
+
+void TVxStringGrid::SortGroups(bool Indexed)
+{
+    if (!Indexed && FSortSettings->Column() < 0)
+        return;
+    SortFrame([this, Indexed] {
+        const int last = RowCount() - FixedFooters() - 1;
+        int deepest = 0;
+        for (int r = FixedRows(); r <= last; ++r)
+            if (IsNode(r))
+                deepest = std::max(deepest, GetNodeLevel(r));
+        for (int r = FixedRows(); r <= last; ++r) {
+            if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r))
+                continue;
+            const int span = GetNodeSpan(r);
+            if (span > 2)
+                SortRowRange(Indexed, FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
+        }
+    });
 }
 
 void TVxStringGrid::Sort(int Column, TSortDirection Direction)

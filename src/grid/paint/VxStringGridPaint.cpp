@@ -106,6 +106,8 @@ void TVxStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const 
 {
     TGridPaintHost host(*this);
     PaintCellContent(*ACanvas, host, ACol, ARow, ARect, AState);
+    if (ACol == 0 && HasNodes())
+        PaintNodeGlyph(*ACanvas, ARow, ARect);
 }
 
 void TVxStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
