@@ -854,6 +854,29 @@ public:
     TWheelEvent OnMouseWheelUp;
     TNotifyEvent OnEditingDone;
     TEditCellDoneEvent OnEditCellDone;
+    // What the hint window shows for the cell under the pointer, filled by BuildCellHint.
+    struct THintInfo {
+        QPoint CursorPos;        // viewport coordinates
+        QPoint HintPos;          // screen coordinates on return
+        int HintMaxWidth = 0;
+        TColor HintColor = clInfoBk;
+        bool HtmlHint = false;   // mini-HTML or wide text, for the HTML hint window
+    };
+    void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
+    // The owning window was resized: with SizeWithForm the grid follows its change in size.
+    void OwnerFormResize(QWidget* Sender);
+    // The column widths and the grid width that column synchronisation scales from.
+    void InitOrigColSizes();
+    TNotifyEvent OnGridResize;
+    TAnchorHintEvent OnAnchorHint;
+    // Insert and Delete with Navigation.AllowInsertRow and AllowDeleteRow; display rows.
+    void AutoInsertRow(int ARow);
+    void AutoDeleteRow(int ARow);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TCheckBoxClickEvent OnCheckBoxClick;
 
     // ---- In-place editing
 
@@ -888,6 +911,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
     // The grid's key-down step; true when the key was used up here.
     virtual bool WMKeyDown(std::uint16_t& Key, TShiftState Shift);
     // A typed character; true when it was used up here.
@@ -1002,6 +1027,13 @@ private:
     void MoveRowsWithCursor(std::uint16_t Key);
     void WrapCursor(std::uint16_t Key);
     void FireSelectionChanged();
+    void ClickGraphicByKey(std::uint16_t Key);
+    int RowFlagIndex(int ARow) const;
+    void DisjunctSelectByKey(TShiftState Shift);
+    void ToggleDisjunctByKey();
+    void InsertRowByKey();
+    void DeleteRowByKey();
+    void SkipDisabledRow(bool Down);
     bool TabStep(bool Backward, bool MayAppend);
     bool EndOfGrid();
     bool TabToCell(int ACol, int ARow, bool OtherRow);
@@ -1029,6 +1061,18 @@ private:
     bool FWheelPan = false;
     QPoint FWheelPanPos;
     int FWheelTimerID = 0;
+    bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
+    void SynchColumnSizes(int NewWidth);
+    void AfterResize();
+    void ChainOwnerForm();
+    TPoint FLastHintPos{-1, -1};   // base cell whose hint shows
+    QString FLastAnchorHint;
+    int FOldSize = 0;               // grid width the recorded column widths belong to
+    std::vector<int> FOrigColSizes;
+    QPointer<QWidget> FOwnerForm;   // the window whose resizes the grid follows
+    QObject* FOwnerFilter = nullptr;
+    int FPrevSizeX = 0;
+    int FPrevSizeY = 0;
 
     // ---- State: in-place editing
 

@@ -46,11 +46,21 @@ bool TVxStringGrid::event(QEvent* e)
         }
         return true;
     }
+    if (e->type() == QEvent::Show)
+        ChainOwnerForm();
     return TBaseGrid::event(e);
 }
 
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
+    if (e->type() == QEvent::ToolTip)
+        return ShowCellHint(e);
+    if (e->type() == QEvent::Resize) {
+        SynchColumnSizes(width());
+        const bool result = TBaseGrid::viewportEvent(e);
+        AfterResize();
+        return result;
+    }
     // A second quick press comes as a press and then a double click: the press alone counts here.
     if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
