@@ -65,7 +65,7 @@ void TVxStringGrid::InitOrigColSizes()
 // ColumnSize.SynchWithGrid: every recorded column keeps its share of the grid's width.
 void TVxStringGrid::SynchColumnSizes(int NewWidth)
 {
-    if (!FColumnSize || !FColumnSize->SynchWithGrid() || FOldSize <= 0 || NewWidth == FOldSize)
+    if (!FColumnSize || !FColumnSize->SynchWithGrid() || FOldSize <= 0)
         return;
     HideInplaceEdit();
     const double factor = double(NewWidth) / FOldSize;

@@ -168,6 +168,9 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     if (keepLeft)
         BeginUpdate();
     StandardKeyDown(Key, Shift);
+    // The floating footer's row is never current.
+    if (arrived == VK_DOWN && FHideLastRow && Row() == RowCount() - 1 && RowCount() - 2 >= FixedRows())
+        FocusCell(Col(), RowCount() - 2, true);
     if (keepLeft) {
         SetLeftCol(oldLeft);
         EndUpdate();
