@@ -913,6 +913,10 @@ protected:
     void timerEvent(QTimerEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void DoEnter() override;
+    void DoExit() override;
     // The grid's key-down step; true when the key was used up here.
     virtual bool WMKeyDown(std::uint16_t& Key, TShiftState Shift);
     // A typed character; true when it was used up here.
@@ -1065,6 +1069,8 @@ private:
     void SynchColumnSizes(int NewWidth);
     void AfterResize();
     void ChainOwnerForm();
+    bool FBlockFocus = false;           // no enter step while set
+    bool FInvokedFocusChange = false;   // the grid moves the focus itself: no focus-gain handling
     TPoint FLastHintPos{-1, -1};   // base cell whose hint shows
     QString FLastAnchorHint;
     int FOldSize = 0;               // grid width the recorded column widths belong to

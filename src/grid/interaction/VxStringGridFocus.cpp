@@ -1,10 +1,13 @@
-// The grid's window notifications: painting under the update lock, enabled, colour and style changes,
-// sizing with column synchronisation, and following the owning window's size.
+// The grid's window notifications: focus gain and loss with the enter and exit steps, painting under the
+// update lock, enabled, colour and style changes, sizing with column synchronisation, and following the
+// owning window's size.
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridSettings.h"
+#include "grid/foundation/GridOptionGroups.h"
 #include "grid/paint/GridLook.h"
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPaintEvent>
 
 namespace {
@@ -25,6 +28,48 @@ private:
 };
 
 } // namespace
+
+void TVxStringGrid::focusInEvent(QFocusEvent* e)
+{
+    if (FInvokedFocusChange)
+        return;
+    TBaseGrid::focusInEvent(e);
+    if (HasCheckBox(RealColIndex(Col()), Row()))
+        return;
+    // Navigation.AlwaysEdit: the editor opens as the focus arrives, unless it comes back from the editor.
+    const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
+                        Row() < TopRow() + VisibleRowCount();
+    if (FNavigation->AlwaysEdit() && !EditorMode() && GridState() == TGridState::gsNormal && inView &&
+        CellEditable(Col(), Row()))
+        ShowInplaceEdit();
+    if (IsMergedCell(Col(), Row()))
+        RepaintCell(Col(), Row());
+}
+
+void TVxStringGrid::focusOutEvent(QFocusEvent* e)
+{
+    TBaseGrid::focusOutEvent(e);
+    if (IsMergedCell(Col(), Row()))
+        RepaintCell(Col(), Row());
+}
+
+void TVxStringGrid::DoEnter()
+{
+    if (FBlockFocus)
+        return;
+    TBaseGrid::DoEnter();
+    if (Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit())
+        SelectCell(Col(), Row());
+}
+
+// Leaving the grid: a selection made since the last exit becomes the disjunct row marks.
+void TVxStringGrid::DoExit()
+{
+    if (FSelChange && FMouseActions->DisjunctRowSelect())
+        SelectionToRowSelect(false);
+    FSelChange = false;
+    TBaseGrid::DoExit();
+}
 
 // Nothing is painted while the update lock is held; EndUpdate repaints once.
 void TVxStringGrid::paintEvent(QPaintEvent* e)

@@ -3,6 +3,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridText.h"
+#include "platform/GridEdit.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
@@ -337,6 +338,12 @@ void TVxStringGrid::HideInplaceEdit()
 {
     if (!EditorMode())
         return;
+    // The focus comes back to the grid before the editor goes, so that it never passes to another control.
+    if (InplaceEditor() && InplaceEditor()->hasFocus()) {
+        FInvokedFocusChange = true;
+        setFocus(Qt::OtherFocusReason);
+        FInvokedFocusChange = false;
+    }
     HideEditor();
     SelectCell(Col(), Row());
 }

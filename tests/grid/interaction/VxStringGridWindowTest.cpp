@@ -154,3 +154,39 @@ TEST(GridWindow, SizeWithFormFollowsTheWindow)
     QApplication::processEvents();
     EXPECT_EQ(grid->size(), QSize(360, 230));
 }
+
+TEST(GridFocus, AlwaysEditOpensTheEditorAsTheFocusArrives)
+{
+    QWidget window;
+    auto* before = new QWidget(&window);
+    before->setFocusPolicy(Qt::StrongFocus);
+    auto* grid = new TestGrid;
+    grid->setParent(&window);
+    grid->move(0, 30);
+    grid->SetOptions(grid->Options() | TGridOption::goEditing);
+    grid->Navigation().SetAlwaysEdit(true);
+    grid->SetCol(2);
+    grid->SetRow(3);
+    int entered = 0;
+    grid->OnEnter = [&](QObject*) { ++entered; };
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    grid->setFocus();
+    EXPECT_TRUE(grid->EditorShown());
+    EXPECT_EQ(entered, 1);
+
+    // Closing the editor keeps the focus in the grid and does not open it again.
+    grid->HideInplaceEdit();
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_FALSE(grid->EditorShown());
+    EXPECT_EQ(entered, 1);
+
+    // A read-only current cell: the focus arrives, no editor opens.
+    before->setFocus();
+    grid->SetReadOnly(2, 3, true);
+    grid->setFocus();
+    EXPECT_FALSE(grid->EditorShown());
+    EXPECT_EQ(entered, 2);
+}
