@@ -869,6 +869,9 @@ public:
     void InitOrigColSizes();
     TNotifyEvent OnGridResize;
     TAnchorHintEvent OnAnchorHint;
+    // The keypad's decimal key types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
     // Insert and Delete with Navigation.AllowInsertRow and AllowDeleteRow; display rows.
     void AutoInsertRow(int ARow);
     void AutoDeleteRow(int ARow);
@@ -1069,6 +1072,7 @@ private:
     void SynchColumnSizes(int NewWidth);
     void AfterResize();
     void ChainOwnerForm();
+    bool FExcelStyleDecimalSeparator = false;
     bool FBlockFocus = false;           // no enter step while set
     bool FInvokedFocusChange = false;   // the grid moves the focus itself: no focus-gain handling
     TPoint FLastHintPos{-1, -1};   // base cell whose hint shows

@@ -91,6 +91,8 @@ void TVxStringGrid::keyPressEvent(QKeyEvent* e)
         if (ch == QChar(127))   // Delete types nothing
             continue;
         QChar c = ch;
+        if (c == QLatin1Char('.') && FExcelStyleDecimalSeparator && e->modifiers().testFlag(Qt::KeypadModifier))
+            c = DecimalSeparatorChar();
         if (WMChar(c))
             used = true;
     }

@@ -235,3 +235,29 @@ TEST(GridRowKeys, AppendedRowGoesBeforeTheFloatingFooter)
     EXPECT_EQ(grid.Cells(1, 3), "r3");
     EXPECT_EQ(grid.Row(), 4);
 }
+
+TEST(GridRowKeys, KeypadDecimalKeyTypesTheLocaleSeparator)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    struct Case {
+        bool excelStyle;
+        Qt::KeyboardModifiers mods;
+        QString typed;
+    };
+    const Case cases[] = {
+        {true, Qt::KeypadModifier, ","},
+        {true, Qt::NoModifier, "."},
+        {false, Qt::KeypadModifier, "."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.excelStyle << " " << int(c.mods));
+        TestGrid grid;
+        grid.SetOptions(grid.Options() | TGridOption::goEditing);
+        grid.SetExcelStyleDecimalSeparator(c.excelStyle);
+        QTest::keyClick(grid.viewport(), Qt::Key_Period, c.mods);
+        ASSERT_TRUE(grid.EditorShown());
+        EXPECT_EQ(grid.InplaceEditor()->text(), c.typed);
+    }
+    QLocale::setDefault(saved);
+}
