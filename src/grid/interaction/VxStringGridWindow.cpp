@@ -56,6 +56,17 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip)
         return ShowCellHint(e);
+    // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
+    if (e->type() == QEvent::MouseMove && !FWheelPan) {
+        const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
+        const bool result = TBaseGrid::viewportEvent(e);
+        const Qt::CursorShape shown = viewport()->cursor().shape();
+        const bool onBorder = shown == Qt::SplitHCursor || shown == Qt::SplitVCursor;
+        const TGridCoord cell = MouseCoord(p.x(), p.y());
+        if (cell.X >= 0 && cell.Y >= 0 && GridState() == TGridState::gsNormal && !onBorder)
+            DoGetCellCursor(cell.X, cell.Y, p.x(), p.y());
+        return result;
+    }
     if (e->type() == QEvent::Resize) {
         SynchColumnSizes(width());
         const bool result = TBaseGrid::viewportEvent(e);

@@ -190,3 +190,24 @@ TEST(GridFocus, AlwaysEditOpensTheEditorAsTheFocusArrives)
     EXPECT_FALSE(grid->EditorShown());
     EXPECT_EQ(entered, 2);
 }
+
+TEST(GridWindow, TheApplicationChoosesTheCursorOverACell)
+{
+    TestGrid grid;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.OnGetCellCursor = [](QObject*, int col, int, int, int, int& cursor) {
+        if (col == 2)
+            cursor = int(Qt::PointingHandCursor);
+    };
+    auto moveTo = [&](int col) {
+        const TRect r = grid.CellRect(col, 3);
+        const QPointF p(r.Left + 4, r.Top + 4);
+        QMouseEvent move(QEvent::MouseMove, p, grid.viewport()->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(grid.viewport(), &move);
+    };
+    moveTo(2);
+    EXPECT_EQ(grid.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    moveTo(3);
+    EXPECT_EQ(grid.viewport()->cursor().shape(), Qt::ArrowCursor);
+}
