@@ -1204,6 +1204,32 @@ public:
     TWheelEvent OnMouseWheelUp;
     TNotifyEvent OnEditingDone;
     TEditCellDoneEvent OnEditCellDone;
+    // What the hint window shows for the cell under the pointer, filled by BuildCellHint.
+    struct THintInfo {
+        QPoint CursorPos;        // viewport coordinates
+        QPoint HintPos;          // screen coordinates on return
+        int HintMaxWidth = 0;
+        TColor HintColor = clInfoBk;
+        bool HtmlHint = false;   // mini-HTML or wide text, for the HTML hint window
+    };
+    void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
+    // The owning window was resized: with SizeWithForm the grid follows its change in size.
+    void OwnerFormResize(QWidget* Sender);
+    // The column widths and the grid width that column synchronisation scales from.
+    void InitOrigColSizes();
+    TNotifyEvent OnGridResize;
+    TAnchorHintEvent OnAnchorHint;
+    // The keypad's decimal key types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    // Insert and Delete with Navigation.AllowInsertRow and AllowDeleteRow; display rows.
+    void AutoInsertRow(int ARow);
+    void AutoDeleteRow(int ARow);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TCheckBoxClickEvent OnCheckBoxClick;
 
     // ---- In-place editing
     // In src/grid/paint/GridEditing*.cpp; display columns unless named real.
@@ -1359,6 +1385,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void DoEnter() override;
+    void DoExit() override;
     // The grid's key-down step; true when the key was used up here.
     virtual bool WMKeyDown(std::uint16_t& Key, TShiftState Shift);
     // A typed character; true when it was used up here.
@@ -1532,6 +1564,13 @@ private:
     void MoveRowsWithCursor(std::uint16_t Key);
     void WrapCursor(std::uint16_t Key);
     void FireSelectionChanged();
+    void ClickGraphicByKey(std::uint16_t Key);
+    int RowFlagIndex(int ARow) const;
+    void DisjunctSelectByKey(TShiftState Shift);
+    void ToggleDisjunctByKey();
+    void InsertRowByKey();
+    void DeleteRowByKey();
+    void SkipDisabledRow(bool Down);
     bool TabStep(bool Backward, bool MayAppend);
     bool EndOfGrid();
     bool TabToCell(int ACol, int ARow, bool OtherRow);
@@ -1559,6 +1598,21 @@ private:
     bool FWheelPan = false;
     QPoint FWheelPanPos;
     int FWheelTimerID = 0;
+    bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
+    void SynchColumnSizes(int NewWidth);
+    void AfterResize();
+    void ChainOwnerForm();
+    bool FExcelStyleDecimalSeparator = false;
+    bool FBlockFocus = false;           // no enter step while set
+    bool FInvokedFocusChange = false;   // the grid moves the focus itself: no focus-gain handling
+    TPoint FLastHintPos{-1, -1};   // base cell whose hint shows
+    QString FLastAnchorHint;
+    int FOldSize = 0;               // grid width the recorded column widths belong to
+    std::vector<int> FOrigColSizes;
+    QPointer<QWidget> FOwnerForm;   // the window whose resizes the grid follows
+    QObject* FOwnerFilter = nullptr;
+    int FPrevSizeX = 0;
+    int FPrevSizeY = 0;
 
     // ---- State: in-place editing
     friend class TVxInplaceEdit;

@@ -3,6 +3,8 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridText.h"
+#include "grid/core/FloatingFooter.h"
+#include "grid/paint/ControlLook.h"
 #include "platform/Form.h"
 #include <QGuiApplication>
 #include <algorithm>
@@ -126,6 +128,8 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         }
         return consume();
     }
+    if ((Key == VK_RETURN || Key == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row()))
+        ClickGraphicByKey(Key);
 
     if ((Key == VK_HOME || Key == VK_END) && HomeEndKey(Key, Shift)) {
         fireKeyDown();
@@ -163,6 +167,9 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     if (keepLeft)
         BeginUpdate();
     StandardKeyDown(Key, Shift);
+    // The floating footer's row is never current.
+    if (arrived == VK_DOWN && FHideLastRow && Row() == RowCount() - 1 && RowCount() - 2 >= FixedRows())
+        FocusCell(Col(), RowCount() - 2, true);
     if (keepLeft) {
         SetLeftCol(oldLeft);
         EndUpdate();
@@ -170,12 +177,162 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
 
     if (FNavigation->AllowClipboardShortCuts() && ClipboardShortCut(arrived, Shift))
         return true;
-    if (ctrl && arrived == 'A' && (rowSelect || Options().testFlag(TGridOption::goRangeSelect)))
+    if (arrived == VK_INSERT && !ctrl && !shift && !alt && FNavigation->AllowInsertRow())
+        InsertRowByKey();
+    else if (ctrl && arrived == 'A' && (rowSelect || Options().testFlag(TGridOption::goRangeSelect)))
         SelectAllCells();
+    else if (IsNavigationKey(arrived))
+        DisjunctSelectByKey(Shift);
+    else if (arrived == VK_SPACE)
+        ToggleDisjunctByKey();
+    else if (arrived == VK_DELETE && !alt && FNavigation->AllowDeleteRow())
+        DeleteRowByKey();
     if (arrived == VK_F2 && !alt)
         DoF2Key();
     FireSelectionChanged();
     return Key == 0;
+}
+
+// Enter or Space on a check box or button cell: Space toggles the check box, both press the button.
+void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
+{
+    const int rc = RealColIndex(Col());
+    const int r = Row();
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    CanEditCell(rc, r, canEdit);
+    if (Key == VK_SPACE && (canEdit || FControlLook->CheckAlwaysActive()) && ToggleCheck(rc, r, false)) {
+        SetRowModified(r, true);
+        if (FShowModified->Enabled())
+            RepaintCell(0, r);
+        bool state = false;
+        GetCheckBoxState(rc, r, state);
+        DoCheckBoxClick(rc, r, state);
+    }
+    if (canEdit && HasButton(rc, r))
+        DoButtonClick(rc, r);
+    RepaintCell(Col(), Row());
+}
+
+void TVxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxClick)
+        OnCheckBoxClick(this, ACol, ARow, State);
+}
+
+// The row flag a key marks: the real row when the marks stay with the rows, the display row otherwise.
+int TVxStringGrid::RowFlagIndex(int ARow) const
+{
+    return FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+}
+
+// Navigation under disjunct row or column selection: a plain key leaves only the new current row (column)
+// marked, Shift marks the rows of the selection, Ctrl adds the current one.
+void TVxStringGrid::DisjunctSelectByKey(TShiftState Shift)
+{
+    const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
+    const bool plain = !shift && !Shift.testFlag(TShiftStateItem::ssCtrl);
+    const TGridRect s = Selection();
+    if (FMouseActions->DisjunctRowSelect()) {
+        if (plain || shift)
+            ClearRowSelect();
+        if (shift)
+            for (int r = s.Top; r <= s.Bottom; ++r)
+                SetRowSelect(RowFlagIndex(r), true);
+        else
+            SetRowSelect(RowFlagIndex(Row()), true);
+        Invalidate();
+    }
+    if (FMouseActions->DisjunctColSelect()) {
+        if (plain || shift)
+            ClearColSelect();
+        if (shift)
+            for (int c = s.Left; c <= s.Right; ++c)
+                SetColSelect(c, true);
+        else
+            SetColSelect(Col(), true);
+        Invalidate();
+    }
+}
+
+void TVxStringGrid::ToggleDisjunctByKey()
+{
+    if (FMouseActions->DisjunctRowSelect()) {
+        const int flag = RowFlagIndex(Row());
+        SetRowSelect(flag, !GetRowSelect(flag));
+        RepaintRow(Row());
+    }
+    if (FMouseActions->DisjunctColSelect()) {
+        SetColSelect(Col(), !GetColSelect(Col()));
+        RepaintCol(Col());
+    }
+}
+
+// Insert adds an empty row before or after the current one, as Navigation.InsertPosition says; the filter
+// is lifted meanwhile so that the row lands among all rows.
+void TVxStringGrid::InsertRowByKey()
+{
+    bool canInsert = true;
+    DoCanInsertRow(Row(), canInsert);
+    if (!canInsert)
+        return;
+    const int real = RealRowIndex(Row());
+    const bool filter = F.FilterActive;
+    SetFilterActive(false);
+    if (real < RowCount())
+        SetRow(real);
+    int inserted = Row();
+    int target = Row();
+    if (FNavigation->InsertPosition() == TInsertPosition::pInsertAfter) {
+        if (FFixedRowAlways && RowCount() - FFixedFooters <= FixedRows()) {
+            // Only the header is left: the new row goes below it, never above.
+            inserted = std::max(Row(), FixedRows());
+            target = FixedRows();
+        } else {
+            inserted = Row() + 1;
+            target = inserted;
+        }
+    }
+    inserted = std::max(inserted, FixedRows());
+    AutoInsertRow(inserted);
+    if (OnAutoInsertRow)
+        OnAutoInsertRow(this, inserted);
+    SetFilterActive(filter);
+    if (target < RowCount())
+        SetRow(target);
+    CalcFooter(-1);
+}
+
+void TVxStringGrid::AutoInsertRow(int ARow)
+{
+    InsertRows(ARow, 1);
+}
+
+// Delete removes the current row when the application agrees; a refusal leaves everything as it was.
+void TVxStringGrid::DeleteRowByKey()
+{
+    if (RowCount() - FFixedFooters - FixedRows() <= 0)
+        return;
+    const int real = RealRowIndex(Row());
+    const bool filter = F.FilterActive;
+    SetFilterActive(false);
+    bool canDelete = true;
+    if (OnCanDeleteRow)
+        OnCanDeleteRow(this, real, canDelete);
+    if (canDelete)
+        AutoDeleteRow(real);
+    SetFilterActive(filter);
+    if (!canDelete)
+        return;
+    if (FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() > 1)
+        SetRow(RowCount() - 2);
+    CalcFooter(-1);
+}
+
+void TVxStringGrid::AutoDeleteRow(int ARow)
+{
+    RemoveRows(ARow, 1);
+    if (OnAutoDeleteRow)
+        OnAutoDeleteRow(this, ARow);
 }
 
 // Home and End as Navigation.HomeEndKey says; false leaves the key to the toolkit.
@@ -198,10 +355,11 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
             return false;
         const int startRow = Row();
         const int oldLeft = LeftCol();
+        const bool footer = FFloatingFooter->Visible();
         int row = FixedRows();
         if (!home) {
-            row = RowCount() - FFixedFooters - 1;
-            if (FFixedFooters > 0)
+            row = footer && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1;
+            if (FFixedFooters > 0 && !footer)
                 SetTopRow(RowCount() - VisibleRowCount());
         }
         if (shift) {
@@ -209,6 +367,13 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
         } else {
             FocusCell(Col(), row, true);
             MoveToBaseCell();
+        }
+        if (!home && footer)
+            SetTopRow(RowCount() - VisibleRowCount());
+        if (FMouseActions->DisjunctRowSelect()) {
+            if (!shift)
+                ClearRowSelect();
+            SelectionToRowSelect(false);
         }
         if (Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll())
             SetLeftCol(oldLeft);
@@ -354,7 +519,12 @@ bool TVxStringGrid::WMChar(QChar& Key)
         ShowEditorChar(Key);
         return true;
     }
-    if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) &&
+    const bool graphic = HasClickableGraphic(RealColIndex(Col()), Row());
+    if (code == 13 && graphic && FNavigation->AdvanceOnEnter()) {
+        KeyPress(Key);
+        return Key.isNull();
+    }
+    if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) && !graphic &&
         CellEditable(Col(), Row())) {
         // The editor passes the character through KeyPress (OnKeyPress may change it) as it types it.
         FStartEditChar = Key;
@@ -389,12 +559,29 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     TBaseGrid::KeyDown(Key, Shift);
     if (FNavigation->CursorAdvance() != TCursorAdvance::caDefault)
         WrapCursor(key);
+    if (FUseEnabledRows && FNavigation->SkipDisabledRows() && (key == VK_UP || key == VK_DOWN))
+        SkipDisabledRow(key == VK_DOWN);
     if (TStringGrid* other = FSyncGrid->Grid()) {
         if (FSyncGrid->SelectionColumn())
             other->SetCol(Col());
         if (FSyncGrid->SelectionRow())
             other->SetRow(Row());
     }
+}
+
+// Up and Down go on to the next enabled row when the row they reached, or stayed on, is disabled.
+void TVxStringGrid::SkipDisabledRow(bool Down)
+{
+    if (Row() != FLastKeyCell.Y && GetRowEnabled(Row()))
+        return;
+    const int step = Down ? 1 : -1;
+    for (int r = FLastKeyCell.Y + step; r >= FixedRows() && r < RowCount(); r += step)
+        if (GetRowEnabled(r)) {
+            FocusCell(Col(), r, true);
+            return;
+        }
+    if (!GetRowEnabled(Row()))
+        FocusCell(Col(), FLastKeyCell.Y, true);
 }
 
 // Ctrl+Up and Ctrl+Down carry the selected rows one row along.

@@ -1,5 +1,6 @@
 // Tab navigation over the selectable cells, and the row appended when a Tab or Down leaves the last row.
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/FloatingFooter.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -45,7 +46,7 @@ int TVxStringGrid::VisibleFixedRightCols() const
 
 bool TVxStringGrid::IsLastNormalRow() const
 {
-    return Row() == RowCount() - FFixedFooters - 1;
+    return Row() == RowCount() - FFixedFooters - 1 || (FFloatingFooter->Visible() && Row() == RowCount() - 2);
 }
 
 void TVxStringGrid::GotoFirstRow()
@@ -60,10 +61,27 @@ void TVxStringGrid::AutoAddRow()
         OnCanAddRow(this, canAdd);
     if (!canAdd)
         return;
-    AppendRow();
-    ClearNewLastRow();
-    if (FFixedFooters > 0)
+    const bool footer = FFloatingFooter->Visible();
+    if (footer) {
+        // The footer row stays last: its texts move down, the row it leaves becomes the new one.
+        const int last = RowCount() - 1;
+        std::vector<QString> texts;
+        for (int c = 0; c < AllColCount(); ++c)
+            texts.push_back(GetGridCell(c, last));
+        AppendRow();
+        for (int c = 0; c < AllColCount(); ++c)
+            SetGridCell(c, last, QString());
+        FreeCellObjects(0, last, AllColCount() - 1, last);
+        for (int c = 0; c < AllColCount(); ++c)
+            SetGridCell(c, last + 1, texts[std::size_t(c)]);
+    } else {
+        AppendRow();
+        ClearNewLastRow();
+    }
+    if (footer || FFixedFooters > 0)
         SetRow(Row() + 1);
+    if (footer)
+        CalcFooter(-1);
     if (OnAutoAddRow)
         OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
 }

@@ -3,6 +3,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridText.h"
+#include "platform/GridEdit.h"
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
@@ -46,11 +47,32 @@ bool TVxStringGrid::event(QEvent* e)
         }
         return true;
     }
+    if (e->type() == QEvent::Show)
+        ChainOwnerForm();
     return TBaseGrid::event(e);
 }
 
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
+    if (e->type() == QEvent::ToolTip)
+        return ShowCellHint(e);
+    // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
+    if (e->type() == QEvent::MouseMove && !FWheelPan) {
+        const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
+        const bool result = TBaseGrid::viewportEvent(e);
+        const Qt::CursorShape shown = viewport()->cursor().shape();
+        const bool onBorder = shown == Qt::SplitHCursor || shown == Qt::SplitVCursor;
+        const TGridCoord cell = MouseCoord(p.x(), p.y());
+        if (cell.X >= 0 && cell.Y >= 0 && GridState() == TGridState::gsNormal && !onBorder)
+            DoGetCellCursor(cell.X, cell.Y, p.x(), p.y());
+        return result;
+    }
+    if (e->type() == QEvent::Resize) {
+        SynchColumnSizes(width());
+        const bool result = TBaseGrid::viewportEvent(e);
+        AfterResize();
+        return result;
+    }
     // A second quick press comes as a press and then a double click: the press alone counts here.
     if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
@@ -80,6 +102,8 @@ void TVxStringGrid::keyPressEvent(QKeyEvent* e)
         if (ch == QChar(127))   // Delete types nothing
             continue;
         QChar c = ch;
+        if (c == QLatin1Char('.') && FExcelStyleDecimalSeparator && e->modifiers().testFlag(Qt::KeypadModifier))
+            c = DecimalSeparatorChar();
         if (WMChar(c))
             used = true;
     }
@@ -327,6 +351,12 @@ void TVxStringGrid::HideInplaceEdit()
 {
     if (!EditorMode() && !EditMode())
         return;
+    // The focus comes back to the grid before the editor goes, so that it never passes to another control.
+    if (InplaceEditor() && InplaceEditor()->hasFocus()) {
+        FInvokedFocusChange = true;
+        setFocus(Qt::OtherFocusReason);
+        FInvokedFocusChange = false;
+    }
     HideEditor();
     HideCellEdit();
     SelectCell(Col(), Row());

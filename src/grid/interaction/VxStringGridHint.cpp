@@ -1,0 +1,130 @@
+// The cell hint: what the hint window shows for the cell under the pointer, from the cell's text, its
+// anchors and the application's hint event.
+#include "grid/core/VxStringGrid.h"
+#include "grid/core/FloatingFooter.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/MiniHtml.h"
+#include "grid/foundation/MiniHtmlRender.h"
+#include "grid/paint/ControlLook.h"
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QTextDocument>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kHintBelowCell = 6;
+const QPoint kAnchorHintOffset(8, -16);
+
+} // namespace
+
+void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
+{
+    const QPoint cursor = HintInfo.CursorPos;
+    const TGridCoord cell = MouseCoord(cursor.x(), cursor.y());
+    if (FControlLook->HintMaxWidth() > 0)
+        HintInfo.HintMaxWidth = FControlLook->HintMaxWidth();
+    HintInfo.HintColor = F.HintColor;
+    QPoint pos = cursor;
+    if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) {
+        HintInfo.HintPos = viewport()->mapToGlobal(pos);
+        return;
+    }
+    const TPoint base = BaseCell(cell.X, cell.Y);
+    const int ACol = base.X;
+    const int ARow = base.Y;
+    FLastHintPos = base;
+    const TRect R = CellRect(ACol, ARow);
+    const int RC = RealColIndex(ACol);
+    pos = QPoint(cursor.x(), R.Bottom + kHintBelowCell);
+
+    const QString text = AllGridCells(RC, ARow);
+    const bool html = ClassifyCellText(text, F.EnableHTML) == 1;
+    const bool wide = IsWideCell(RC, ARow);
+    // The text as the hint shows it: wide text unchanged, tags kept for the HTML hint, stripped otherwise.
+    auto hintText = [&] {
+        if (wide || !html || F.HTMLHint)
+            return text;
+        return MiniHtmlToPlainText(text);
+    };
+
+    if (F.AnchorHint && html) {
+        TMiniHtmlParams params;
+        params.Rect = R;
+        params.XPos = cursor.x();
+        params.YPos = cursor.y();
+        params.CheckHotSpot = true;
+        params.Cache = FImageCache.get();
+        TMiniHtmlResult hit;
+        if (RenderMiniHtml(*Canvas(), text, params, hit) && !hit.AnchorVal.isEmpty() && hit.AnchorVal != "ctrl") {
+            QString anchor = hit.AnchorHint.isEmpty() ? hit.AnchorVal : hit.AnchorHint;
+            if (OnAnchorHint)
+                OnAnchorHint(this, ARow, RC, anchor);
+            FLastAnchorHint = anchor;
+            HintStr = anchor;
+            pos = cursor + kAnchorHintOffset;
+        }
+    }
+
+    const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && ACol < ColCount() - FFixedRightCols &&
+                        ARow < RowCount() - FFixedFooters;
+    if (F.HintShowCells && normal) {
+        pos.setY(R.Top);
+        HintStr = hintText();
+    }
+
+    if (F.HintShowLargeText) {
+        QSize size;
+        if (html) {
+            TMiniHtmlParams params;
+            params.Rect = {0, 0, 0x3FFF, 0x3FFF};
+            params.CheckHeight = true;
+            params.Cache = FImageCache.get();
+            TMiniHtmlResult measured;
+            RenderMiniHtml(*Canvas(), text, params, measured);
+            size = QSize(measured.XSize, measured.YSize);
+        } else {
+            const QFontMetrics metrics(GetCellFont(RC, ARow).toQFont());
+            size = metrics.size(0, wide ? DecodeWideCellText(text) : text);
+        }
+        if (size.width() > R.Width() || size.height() > R.Height()) {
+            HintStr = hintText();
+            if (F.HintShowLargeTextPos == THintPos::hpCell)
+                pos = QPoint(R.Left, R.Top);
+        }
+    }
+
+    // The floating footer's row has no hint of the application's.
+    if (!(FFloatingFooter->Visible() && ARow == RowCount() - 1)) {
+        QString wideHint;
+        GetCellHint(ACol, ARow, HintStr, wideHint);
+    }
+    HintInfo.HtmlHint = F.UseInternalHintClass &&
+                        (ClassifyCellText(HintStr, true) == 1 || HintStr.startsWith(QStringLiteral("|\\")));
+    HintInfo.HintPos = viewport()->mapToGlobal(pos);
+}
+
+bool TVxStringGrid::ShowCellHint(QEvent* e)
+{
+    auto* help = static_cast<QHelpEvent*>(e);
+    QString hint;
+    THintInfo info;
+    info.CursorPos = help->pos();
+    BuildCellHint(hint, info);
+    if (hint.startsWith(QStringLiteral("|\\")))
+        hint = DecodeWideCellText(hint);
+    if (hint.isEmpty()) {
+        QToolTip::hideText();
+        e->ignore();
+        return true;
+    }
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, ToQColor(ColorToRGB(info.HintColor)));
+    QToolTip::setPalette(palette);
+    if (info.HtmlHint && !hint.startsWith(QStringLiteral("<qt>")))
+        hint = QStringLiteral("<qt>") + PrepareMiniHtml(hint) + QStringLiteral("</qt>");
+    else if (!info.HtmlHint && Qt::mightBeRichText(hint))
+        hint = QStringLiteral("<qt>") + hint.toHtmlEscaped() + QStringLiteral("</qt>");
+    QToolTip::showText(info.HintPos, hint, viewport());
+    return true;
+}
