@@ -114,6 +114,22 @@ TEST(GridMouse, ClicksOnCellsFixedCellsAndCheckBoxes)
     }
 }
 
+TEST(GridMouse, HeaderCheckBoxChecksTheWholeColumn)
+{
+    MouseGrid g;
+    g.SetOptions(g.Options() | TGridOption::goEditing);
+    g.MouseActions().SetCheckAllCheck(true);
+    for (int r = 0; r < g.RowCount(); ++r)
+        g.AddDataCheckBox(3, r);
+    g.SetCheckBoxState(3, 4, true);
+    g.Click(g.At(3, 0));
+    for (int r = 0; r < g.RowCount(); ++r)
+        EXPECT_TRUE(g.IsChecked(3, r)) << r;
+    g.Click(g.At(3, 0));
+    for (int r = 0; r < g.RowCount(); ++r)
+        EXPECT_FALSE(g.IsChecked(3, r)) << r;
+}
+
 // A right click with select-on-right-click moves the current cell through the mouse steps alone: the check box
 // under it is not the left press's business.
 TEST(GridMouse, RightClickSelectsWithoutToggling)
