@@ -130,6 +130,34 @@ TEST(GridMouse, HeaderCheckBoxChecksTheWholeColumn)
         EXPECT_FALSE(g.IsChecked(3, r)) << r;
 }
 
+// The pointer resting on a header decides what the press there selects.
+TEST(GridMouse, HeaderPressesSelectRowsColumnsOrAll)
+{
+    struct Case {
+        const char* name;
+        bool rowSelect, colSelect, allSelect;
+        TGridCoord at;
+        TGridRect selection;
+    };
+    const Case cases[] = {
+        {"row header", true, false, false, {0, 4}, {1, 4, 7, 4}},
+        {"column header", false, true, false, {3, 0}, {3, 1, 3, 11}},
+        {"top-left cell", false, false, true, {0, 0}, {1, 1, 7, 11}},
+        {"column header without column select", false, false, false, {3, 0}, {1, 1, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MouseGrid g;
+        g.SetOptions(g.Options() | TGridOption::goRangeSelect);
+        g.MouseActions().SetRowSelect(c.rowSelect);
+        g.MouseActions().SetColSelect(c.colSelect);
+        g.MouseActions().SetAllSelect(c.allSelect);
+        g.Hover(g.At(c.at.X, c.at.Y));
+        g.Click(g.At(c.at.X, c.at.Y));
+        EXPECT_EQ(g.Selection(), c.selection);
+    }
+}
+
 // A right click with select-on-right-click moves the current cell through the mouse steps alone: the check box
 // under it is not the left press's business.
 TEST(GridMouse, RightClickSelectsWithoutToggling)
