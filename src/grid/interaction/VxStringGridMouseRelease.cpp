@@ -307,6 +307,7 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     const int X = Message.XPos;
     const int Y = Message.YPos;
     TGridCoord hit = MouseCoord(X, Y);
+    FPressRow = hit.Y;   // the double click stands for the second press
     auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys | TShiftStateItem::ssDouble, X, Y); };
     if (hit.X == -1) {
         if (FFixedRowAlways) {

@@ -295,6 +295,26 @@ TEST(GridMouse, FixedColumnSizingKeepsWidthAtLeastZero)
     }
 }
 
+TEST(GridMouse, DoubleClickOnHeaderBorderSizesColumnAndSkipsOneSort)
+{
+    MouseGrid g;
+    g.SetRowCount(6);
+    g.SetOptions(g.Options() | TGridOption::goColSizing);
+    g.MouseActions().SetAutoSizeColOnDblClick(true);
+    g.SortSettings().SetShow(true);
+    g.SetCells(2, 3, "a text far wider than sixty-four pixels");
+    std::vector<int> ended;
+    g.OnEndColumnSize = [&](QObject*, int ACol) { ended.push_back(ACol); };
+    const QPoint border(g.RightEdge(2) - 2, 5);
+    QTest::mouseDClick(g.View(), Qt::LeftButton, {}, border);
+    g.Release(g.At(2, 0));   // away from the border, where a release would sort
+    EXPECT_GT(g.ColWidths(2), 64);
+    EXPECT_EQ(ended, std::vector<int>{2});
+    EXPECT_EQ(g.SortSettings().Column(), -1);
+    g.Click(g.At(2, 0));   // the next header click sorts again
+    EXPECT_EQ(g.SortSettings().Column(), 2);
+}
+
 namespace {
 
 void FillSortRows(MouseGrid& g, int rows)
