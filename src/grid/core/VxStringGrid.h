@@ -1103,27 +1103,14 @@ private:
     bool FDoOnClick = false;
     bool FMouseKeepDown = false;
     bool FMouseDownMove = false;
-    bool FMouseDown = false;
     bool FDeselectState = false;
-    bool FSelectionClick = false;
     bool FMouseResize = false;
     TGridRect FDropSelection;
     std::vector<QStringList> FResizerBlock;   // the block the resizer copied, pasted at the release
-    bool FSpinUpClick = false;
-    bool FSpinDnClick = false;
     TPoint FPushedCellButton{-1, -1};
     bool FFixedCellPushed = false;
     int Colclicked = -1;
     int Rowclicked = -1;
-    int Colclickedsize = 0;
-    int Rowclickedsize = 0;
-    int Clickposx = 0;
-    int Clickposy = 0;
-    int Clickposdx = 0;
-    int Clickposdy = 0;
-    int Movecell = -1;
-    int MoveOfsX = 0;
-    int MoveOfsY = 0;
     int FMouseSelectStart = -1;
     bool FSizeFixed = false;
     bool FSizeFixedR = false;
@@ -1143,7 +1130,6 @@ private:
     std::vector<TGridCoord> FSelectedCells;
     QString FSizingHint;
     int FPressRow = -1;                 // the row under the last press, for the header sort
-    TGridRect FPressSelection;          // the selection before the last press
     qint64 FLastPressTime = -1;         // for telling the second press of a double click
     QPoint FLastPressPos;
     Qt::MouseButton FLastPressButton = Qt::NoButton;

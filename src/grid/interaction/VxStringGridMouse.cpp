@@ -428,13 +428,11 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     const int X = Message.XPos;
     const int Y = Message.YPos;
     FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
-    FSpinUpClick = FSpinDnClick = false;
     bool selectAfter = false;
     TGridCoord hit = MouseCoord(X, Y);
     int ACol = hit.X;
     int ARow = hit.Y;
     const TGridRect oldSel = Selection();
-    FPressSelection = oldSel;
     FPressRow = ARow;
     auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys, X, Y); };
 
@@ -463,7 +461,6 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         Invalidate();
     }
     SetSearchInc(QString());
-    FSelectionClick = false;
     FPushedCellButton = Point(-1, -1);
     FOldTopRow = TopRow();
     FOldKeepLeftCol = LeftCol();
@@ -471,12 +468,6 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     const TGridCoord clicked = MouseCoord(ACol != 0 || ARow == 0 ? X - 5 : X, ARow != 0 ? Y - 4 : Y);
     Colclicked = clicked.X;
     Rowclicked = clicked.Y;
-    if (Colclicked >= 0 && Rowclicked >= 0) {
-        Colclickedsize = ColWidths(Colclicked);
-        Rowclickedsize = RowHeights(Rowclicked);
-    }
-    Clickposx = X;
-    Clickposy = Y;
     if (ACol < 0 || ARow < 0) {
         HideInplaceEdit();
         if (!FFixedRowAlways)
@@ -499,14 +490,6 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     }
     const int realCol = RealColIndex(ACol);
     if (!IsDesigning()) {
-        if (FControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(realCol, ARow)) {
-            const TRect r = CellRect(ACol, ARow);
-            if (X >= r.Right - 18) {
-                const bool lower = Y > r.Top + (r.Bottom - r.Top) / 2;
-                FSpinDnClick = lower;
-                FSpinUpClick = !lower;
-            }
-        }
         if (HasButton(realCol, ARow) || HasExpand(realCol, ARow)) {
             HideInplaceEdit();
             if (!IsFixed(ACol, ARow))
@@ -521,10 +504,6 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         inherited();
         return;
     }
-    const TRect clickedRect = Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked) : TRect{};
-    Clickposdx = Clickposx - clickedRect.Right;
-    Clickposdy = Clickposy - clickedRect.Bottom;
-
     const bool normalRow = ARow >= FixedRows();
     if (FMouseActions->DisjunctRowSelect() && normalRow && (ACol != 0 || !FMouseActions->HotmailRowSelect())) {
         if (modifier.testFlag(TShiftStateItem::ssShift)) {
@@ -536,10 +515,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
             if (GetRowSelect(ARow))
                 FDeselectState = true;
-        } else {
-            FMouseDown = true;
-            if (!modifier.testFlag(TShiftStateItem::ssAlt))
-                ClearRowSelect();
+        } else if (!modifier.testFlag(TShiftStateItem::ssAlt)) {
+            ClearRowSelect();
         }
     }
     if (FMouseActions->DisjunctColSelect() && ACol >= FixedCols()) {
@@ -547,21 +524,13 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
             if (GetColSelect(ACol))
                 FDeselectState = true;
         } else {
-            FMouseDown = true;
             ClearColSelect();
         }
     }
     if (LinkPress(ACol, ARow, realCol, X, Y))
         return;
-    Movecell = -1;
     HeaderSelectPress(ACol, ARow, modifier, oldSel);
-    if (ARow < FixedRows() && ACol >= FixedCols())
-        Movecell = ACol;
-    else if (ACol < FixedCols() && ARow >= FixedRows())
-        Movecell = ARow;
     const TRect cellRect = CellRect(ACol, ARow);
-    MoveOfsX = X - cellRect.Left;
-    MoveOfsY = Y - cellRect.Top;
 
     bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
     CanEditCell(realCol, ARow, canEdit);

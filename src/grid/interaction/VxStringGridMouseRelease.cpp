@@ -6,6 +6,7 @@
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/IntList.h"
+#include "grid/paint/ControlLook.h"
 #include <QElapsedTimer>
 #include <QToolTip>
 #include <algorithm>
@@ -144,7 +145,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     const int Y = Message.YPos;
     ColMoveFlg = false;
     ColSizeFlg = GridState() == TGridState::gsColSizing;
-    FMouseDown = FMouseKeepDown = FMouseDownMove = false;
+    FMouseKeepDown = FMouseDownMove = false;
     FMouseSelectMode = TMouseSelectMode::msNormal;
     FMouseSelectStart = -1;
     FinishFixedSizing(X, Y);
@@ -160,11 +161,13 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     bool onButton = false;
     if (FPushedCellButton.X >= 0) {
         const TPoint pushed = FPushedCellButton;
-        const int pushedReal = RealColIndex(pushed.X);
-        const bool inFixed = pushed.X < FixedCols() || pushed.Y < FixedRows();
-        if (valid && TPoint{BaseCell(ACol, ARow)} == pushed && !inFixed) {
-            onButton = true;
-            if (HasButton(pushedReal, pushed.Y))
+        const bool fixedCol = pushed.X < FixedCols();
+        const bool fixedRow = pushed.Y < FixedRows();
+        const bool enabled = Options().testFlag(TGridOption::goEditing) ||
+                             (valid && !FControlLook->NoDisabledButtonLook() && CellEditable(ACol, ARow));
+        if (valid && (enabled || FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
+            onButton = !fixedCol && !fixedRow && TPoint{BaseCell(ACol, ARow)} == pushed;
+            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (F.FixedAsButtons && fixedCol) || fixedRow)
                 DoButtonClick(pushed.X, pushed.Y);
         }
         FPushedCellButton = Point(-1, -1);

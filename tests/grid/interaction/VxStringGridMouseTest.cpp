@@ -158,6 +158,22 @@ TEST(GridMouse, HeaderPressesSelectRowsColumnsOrAll)
     }
 }
 
+TEST(GridMouse, ButtonCellClicksOnlyWhenEnabled)
+{
+    for (bool editing : {true, false}) {
+        SCOPED_TRACE(editing ? "editable grid" : "read-only grid");
+        MouseGrid g;
+        if (editing)
+            g.SetOptions(g.Options() | TGridOption::goEditing);
+        g.CreateCellGraphic(4, 3)->SetButton(30, 16, "", TCellHAlign::haLeft, TCellVAlign::vaTop);
+        std::vector<TGridCoord> buttons;
+        g.OnButtonClick = [&](QObject*, int ACol, int ARow) { buttons.push_back({ACol, ARow}); };
+        g.Click(g.At(4, 3));
+        EXPECT_EQ(buttons, (editing ? std::vector<TGridCoord>{{4, 3}} : std::vector<TGridCoord>{}));
+        EXPECT_EQ(g.Cell(), (TGridCoord{4, 3}));
+    }
+}
+
 // A right click with select-on-right-click moves the current cell through the mouse steps alone: the check box
 // under it is not the left press's business.
 TEST(GridMouse, RightClickSelectsWithoutToggling)
