@@ -1301,6 +1301,47 @@ public:
     TSpinClickEvent OnSpinClick;
 
     // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
+    // What a press in the fixed area selects, decided by the pointer's movement.
+    enum class TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    // A mouse message as its handler takes it: the client position, the keys and buttons held, an answer.
+    struct TWMMouse {
+        int XPos = 0;
+        int YPos = 0;
+        TShiftState Keys;
+        int Result = 0;
+    };
+    using TCanClickCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
+    using TSelectionResizeEvent =
+        std::function<void(QObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    std::uint32_t SortTime() const { return FSortTime; }   // milliseconds the last header-click sort took
+    // Cells picked one by one under disjunct cell selection; any row and column.
+    bool GetSelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedCellsCount();
+    void ClearSelectedCells();
+    // The text of the sizing hint while a column or row is sized with the hint on; empty otherwise.
+    const QString& SizingHint() const { return FSizingHint; }
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoClickSort(int ACol);
+    // Called with the whole normal area just before a click on the top-left cell selects it.
+    virtual void SelectAllRect(TGridRect&) {}
+    TCanClickCellEvent OnCanClickCell;
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TAnchorClickEvent OnAnchorClick;
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
+    TColumnSizeEvent OnColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
 
     // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
     // Clipboard, cell streams and file imports (VxStringGridExchange.cpp). Columns are displayed ones.
@@ -1416,6 +1457,17 @@ protected:
     virtual void CommitEditControl(int ACol, int ARow);
 
     // ---- Overrides: mouse (src/grid/interaction/)
+    // Qt's mouse events on the viewport become the handlers below; true when the event was one of them.
+    bool MouseEvent(QEvent* e);
+    virtual void WMLButtonDown(TWMMouse& Message);
+    virtual void WMLButtonUp(TWMMouse& Message);
+    virtual void WMLButtonDblClk(TWMMouse& Message);
+    virtual void WMRButtonDown(TWMMouse& Message);
+    virtual void WMRButtonUp(TWMMouse& Message);
+    virtual void CMMouseLeave();
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
 
     // ---- Overrides: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
 
@@ -1666,6 +1718,54 @@ private:
     std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
 
     // ---- State: mouse (src/grid/interaction/)
+    bool OnSelectionResizer(int X, int Y);
+    void GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack);
+    void PasteResizerBlock();
+    bool FixedSizingPress(int X, int Y);
+    bool LinkPress(int ACol, int ARow, int RealCol, int X, int Y);
+    bool CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y);
+    void HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel);
+    void DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo);
+    void FinishFixedSizing(int X, int Y);
+    void ReleaseSort(int ACol, int ARow, int X, TShiftState Shift);
+    void DisjunctCellRelease(int ACol, int ARow, TShiftState Shift);
+    int FixedBorderAt(bool Cols, int Pos) const;   // the fixed column or row whose far edge is under Pos, or -1
+    void UpdateSizingFeedback();
+    void UpdateSelectMode(int ACol, int ARow, int X, int Y);
+    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FMouseDownMove = false;
+    bool FDeselectState = false;
+    bool FMouseResize = false;
+    TGridRect FDropSelection;
+    std::vector<QStringList> FResizerBlock;   // the block the resizer copied, pasted at the release
+    TPoint FPushedCellButton{-1, -1};
+    bool FFixedCellPushed = false;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int FMouseSelectStart = -1;
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixed = false;
+    bool FSizingFixedR = false;
+    int FSizingFixedCol = -1;
+    int FSizingFixedRow = -1;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int FOldTopRow = 0;
+    int FOldKeepLeftCol = 0;
+    bool ColMoveFlg = false;
+    bool ColSizeFlg = false;
+    bool FDblClk = false;
+    bool FOnResizer = false;
+    std::uint32_t FSortTime = 0;
+    std::vector<TGridCoord> FSelectedCells;
+    QString FSizingHint;
+    int FPressRow = -1;                 // the row under the last press, for the header sort
+    qint64 FLastPressTime = -1;         // for telling the second press of a double click
+    QPoint FLastPressPos;
+    Qt::MouseButton FLastPressButton = Qt::NoButton;
 
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
     friend class TGridDropTarget;

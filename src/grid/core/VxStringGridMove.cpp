@@ -1,5 +1,6 @@
 // Moving rows and columns by program, and the record of the initial column order.
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/SortSettings.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
 #include <algorithm>
@@ -32,6 +33,21 @@ void TVxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
         FColumnOrder->Insert(std::min(ToIndex, FColumnOrder->Count()), initial);
     }
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    // The sort columns stay on their data. The current column was carried by the move itself, once.
+    auto follow = [FromIndex, ToIndex](int c) {
+        if (c == FromIndex)
+            return ToIndex;
+        if (FromIndex < ToIndex && c > FromIndex && c <= ToIndex)
+            return c - 1;
+        if (ToIndex < FromIndex && c >= ToIndex && c < FromIndex)
+            return c + 1;
+        return c;
+    };
+    FSortSettings->SetColumn(follow(FSortSettings->Column()));
+    for (int i = 0; i < SortIndexes().Count(); ++i)
+        SortIndexes().SetSortColumns(i, follow(SortIndexes().SortColumns(i)));
+    if (F.EnhRowColMove)
+        ColMoveFlg = true;
 }
 
 void TVxStringGrid::MoveColumn(int FromIndex, int ToIndex)

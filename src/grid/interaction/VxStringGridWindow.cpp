@@ -83,6 +83,8 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
                  RowCount() > FixedRows())
             StartWheelPan(mouse->position().toPoint());
     }
+    if (MouseEvent(e))
+        return true;
     return TBaseGrid::viewportEvent(e);
 }
 

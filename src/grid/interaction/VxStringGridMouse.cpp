@@ -1,0 +1,588 @@
+// The left-button press: a chain of hit tests in a fixed order, the first that claims the press ends it; what no
+// test claims reaches the toolkit grid's own handling (current cell, range selection, sizing, moving). Also the
+// one place Qt's mouse events on the viewport are turned into the grid's mouse handlers.
+#include "grid/core/VxStringGrid.h"
+#include "grid/core/FloatingFooter.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/MiniHtmlRender.h"
+#include "grid/paint/ControlLook.h"
+#include "platform/LinkOpener.h"
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <algorithm>
+
+namespace {
+
+constexpr int kResizerSquare = 6;
+constexpr int kFixedBorderReach = 3;
+
+TShiftState KeysOf(const QMouseEvent* e)
+{
+    return ShiftStateFromQt(e->modifiers(), e->buttons());
+}
+
+// One modifier stands for the press: Alt before Shift before Ctrl.
+TShiftState PressModifier(TShiftState Keys)
+{
+    for (TShiftStateItem k : {TShiftStateItem::ssAlt, TShiftStateItem::ssShift, TShiftStateItem::ssCtrl})
+        if (Keys.testFlag(k))
+            return k;
+    return {};
+}
+
+} // namespace
+
+// ---- dispatch
+
+bool TVxStringGrid::MouseEvent(QEvent* e)
+{
+    const QEvent::Type type = e->type();
+    if (type == QEvent::Leave) {
+        CMMouseLeave();
+        return false;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(e);
+    const QPoint p = mouse->position().toPoint();
+    TWMMouse message{p.x(), p.y(), KeysOf(mouse), 0};
+    const Qt::MouseButton button = mouse->button();
+    switch (type) {
+    case QEvent::MouseMove:
+        MouseMove(message.Keys, p.x(), p.y());
+        break;
+    case QEvent::MouseButtonPress: {
+        // The second press of a double click comes just before the double click itself, which stands for it.
+        const qint64 t = qint64(mouse->timestamp());
+        const QPoint d = p - FLastPressPos;
+        const bool secondOfDouble = button == FLastPressButton && FLastPressTime >= 0 &&
+                                    t - FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+                                    d.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
+        FLastPressTime = secondOfDouble ? -1 : t;
+        FLastPressPos = p;
+        FLastPressButton = button;
+        if (secondOfDouble)
+            break;
+        if (button == Qt::LeftButton)
+            WMLButtonDown(message);
+        else if (button == Qt::RightButton)
+            WMRButtonDown(message);
+        else
+            MouseDown(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        FLastPressTime = -1;
+        if (button == Qt::LeftButton)
+            WMLButtonDblClk(message);
+        else if (button == Qt::RightButton)
+            WMRButtonDown(message);
+        break;
+    default:
+        if (button == Qt::LeftButton)
+            WMLButtonUp(message);
+        else if (button == Qt::RightButton)
+            WMRButtonUp(message);
+        else
+            MouseUp(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
+        break;
+    }
+    return true;
+}
+
+// ---- disjunct cell selection
+
+bool TVxStringGrid::GetSelectedCells(int ACol, int ARow) const
+{
+    if (FMouseActions->DisjunctCellSelect())
+        return std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow}) != FSelectedCells.end();
+    const TGridRect s = Selection();
+    return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) &&
+           ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
+}
+
+void TVxStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
+{
+    const auto at = std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow});
+    if (Value == (at != FSelectedCells.end()))
+        return;
+    if (Value)
+        FSelectedCells.push_back({ACol, ARow});
+    else
+        FSelectedCells.erase(at);
+    RepaintCell(ACol, ARow);
+}
+
+int TVxStringGrid::SelectedCellsCount()
+{
+    if (!FMouseActions->DisjunctCellSelect()) {
+        FSelectedCells.clear();
+        const TGridRect s = Selection();
+        if (s.Left == s.Right && s.Top == s.Bottom)
+            FSelectedCells.push_back({Col(), Row()});
+        else
+            for (int c = s.Left; c <= s.Right; ++c)
+                for (int r = s.Top; r <= s.Bottom; ++r)
+                    FSelectedCells.push_back({c, r});
+    }
+    return int(FSelectedCells.size());
+}
+
+void TVxStringGrid::ClearSelectedCells()
+{
+    SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
+    FSelectedCells.clear();
+    Invalidate();
+}
+
+// ---- hooks of the press
+
+void TVxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxClick)
+        OnCheckBoxClick(this, ACol, ARow, State);
+}
+
+void TVxStringGrid::DoClickSort(int ACol)
+{
+    if (OnClickSort)
+        OnClickSort(this, ACol);
+}
+
+// ---- selection resizer: the small square at the selection's bottom-right corner
+
+bool TVxStringGrid::OnSelectionResizer(int X, int Y)
+{
+    if (!F.SelectionResizer || !F.SelectionRectangle)
+        return false;
+    const TGridRect s = Selection();
+    const TRect r = CellRect(s.Right, s.Bottom);
+    if (r.IsEmpty())
+        return false;
+    const int left = UseRightToLeftAlignment() ? r.Left : r.Right - kResizerSquare;
+    return X >= left && X < left + kResizerSquare && Y >= r.Bottom - kResizerSquare && Y < r.Bottom;
+}
+
+// The block is kept in the grid itself for the paste at the release: the clipboard may change meanwhile.
+void TVxStringGrid::GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack)
+{
+    SetGridState(TGridState::gsSelecting);
+    FDropSelection = Selection();
+    FResizerBlock.clear();
+    QStringList lines;
+    for (int r = FDropSelection.Top; r <= FDropSelection.Bottom; ++r) {
+        QStringList cells;
+        for (int c = FDropSelection.Left; c <= FDropSelection.Right; ++c)
+            cells << Cells(RealColIndex(c), r);
+        lines << cells.join(QLatin1Char('\t'));
+        FResizerBlock.push_back(cells);
+    }
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    FMouseResize = true;
+    if (!HeldBack) {
+        const TGridRect sel = Selection();
+        TBaseGrid::MouseDown(TMouseButton::mbLeft, Shift, X, Y);
+        TBaseGrid::SetSelection(sel);
+        SetGridState(TGridState::gsSelecting);
+    }
+    MouseMove({}, X, Y);
+}
+
+// Fills the new selection with the grabbed block, repeated; the grabbed cells keep their texts.
+void TVxStringGrid::PasteResizerBlock()
+{
+    if (FResizerBlock.empty() || FResizerBlock.front().isEmpty())
+        return;
+    const TGridRect s = Selection();
+    const int h = int(FResizerBlock.size());
+    const int w = int(FResizerBlock.front().size());
+    for (int r = s.Top; r <= s.Bottom; ++r)
+        for (int c = s.Left; c <= s.Right; ++c) {
+            if (FDropSelection.Contains(c, r) || IsFixed(c, r) || ReadOnly(RealColIndex(c), r))
+                continue;
+            const int br = ((r - FDropSelection.Top) % h + h) % h;
+            const int bc = ((c - FDropSelection.Left) % w + w) % w;
+            SetCells(RealColIndex(c), r, FResizerBlock[std::size_t(br)][bc]);
+        }
+    CellsChanged(Rect(RealColIndex(s.Left), s.Top, RealColIndex(s.Right), s.Bottom));
+}
+
+// ---- the press
+
+int TVxStringGrid::FixedBorderAt(bool Cols, int Pos) const
+{
+    const int n = Cols ? FixedCols() : FixedRows();
+    int edge = 0;
+    int found = -1;
+    for (int i = 0; i < n; ++i) {
+        edge += Cols ? ColWidths(i) : RowHeights(i);
+        if (std::abs(edge - Pos) < kFixedBorderReach)
+            found = i;
+    }
+    return found;
+}
+
+// Fixed columns and rows are sized here: the toolkit sizes only the scrolling ones.
+bool TVxStringGrid::FixedSizingPress(int X, int Y)
+{
+    if (FSizeFixed) {
+        FSizingFixed = true;
+        FSizeFixedX = X;
+        FSizingFixedCol = IsDesigning() ? -1 : FixedBorderAt(true, X);
+        viewport()->update();
+        return true;
+    }
+    if (FSizeFixedR) {
+        FSizingFixedR = true;
+        FSizeFixedY = Y;
+        FSizingFixedRow = IsDesigning() ? -1 : FixedBorderAt(false, Y);
+        viewport()->update();
+        return true;
+    }
+    return false;
+}
+
+bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
+{
+    const QString s = GetCellEx(RealCol, ARow);
+    const bool html = ClassifyCellText(s, F.EnableHTML) == 1;
+    if (!F.URLShow && !html)
+        return false;
+    QString anchor;
+    if (!html) {
+        if (HasUrlScheme(s))
+            anchor = s;
+    } else {
+        TRect r = CellRect(ACol, ARow);
+        r.Left += FXYOffset.X + 1;
+        if (HasCheckBox(RealCol, ARow))
+            r.Left += FControlLook->CheckSize();
+        r.Top += FXYOffset.Y + 1;
+        r.Right -= FXYOffset.X;
+        TMiniHtmlParams params;
+        params.Rect = r;
+        params.Cache = FImageCache.get();
+        params.XPos = X;
+        params.YPos = Y;
+        params.URLColor = F.URLColor;
+        params.CheckHotSpot = true;
+        TMiniHtmlResult result;
+        TCanvas& canvas = *Canvas();
+        canvas.Font() = IsFixed(ACol, ARow) ? *FFixedFont : Font();
+        if (RenderMiniHtml(canvas, s, params, result))
+            anchor = result.AnchorVal;
+    }
+    if (anchor.isEmpty())
+        return false;
+    bool autoHandle = true;
+    if (OnAnchorClick)
+        OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
+    if (!autoHandle)
+        return true;
+    if (!anchor.toUpper().contains(QLatin1String("CELL://"))) {
+        OpenLink(anchor);
+        return true;
+    }
+    TGridCoord cell;
+    if (ParseRCReference(anchor.mid(7), cell) && cell.X >= 0 && cell.X < ColCount() && cell.Y >= 0 &&
+        cell.Y < RowCount()) {
+        FocusCell(cell.X, cell.Y, true);
+        ScrollInView(cell.X, cell.Y);
+    }
+    return true;
+}
+
+bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y)
+{
+    const bool active = CanEdit || FControlLook->CheckAlwaysActive() || (ACol == 0 && FMouseActions->HotmailRowSelect());
+    if (ACol >= ColCount() || ARow >= RowCount() || !active || !HasCheckBox(RealCol, ARow))
+        return false;
+    HideInplaceEdit();
+    setFocus(Qt::MouseFocusReason);
+    const int realRow = RealRowIndex(ARow);
+    // Whether the box may change was decided above, CheckAlwaysActive included.
+    ToggleCheck(RealCol, ARow, false);
+    if (FShowModified->Enabled()) {
+        SetRowModified(ARow, true);
+        RepaintCell(0, ARow);
+    }
+    if (ACol == 0 && FMouseActions->HotmailRowSelect()) {
+        SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
+        SetRowSelect(ARow, !GetRowSelect(ARow));
+        if (realRow != ARow)
+            RepaintCell(0, ARow);
+        if (Row() == ARow && !GetRowSelect(ARow)) {
+            HideSelection();
+            FSelHidden = false;
+        }
+    }
+    bool state = false;
+    GetCheckBoxState(RealCol, ARow, state);
+    const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
+    if (!FNavigation->AlwaysEdit() && normal)
+        MoveCurrent(ACol, ARow, true, true);
+    DoCheckBoxClick(ACol, ARow, state);
+    if (F.HideFocusRect)
+        RepaintCell(ACol, ARow);
+    if (ARow < FixedRows() && FMouseActions->CheckAllCheck()) {
+        for (int r = FixedRows(); r < RowCount(); ++r) {
+            if (FMouseActions->HotmailRowSelect())
+                SetRowSelect(r, state);
+            else
+                SetCheckBoxState(RealColIndex(ACol), r, state);
+        }
+        Invalidate();
+    }
+    if (TBaseGrid::OnMouseDown)
+        TBaseGrid::OnMouseDown(this, TMouseButton::mbLeft, ShiftStateFromQt(QApplication::keyboardModifiers()), X, Y);
+    Click();
+    return true;
+}
+
+void TVxStringGrid::HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel)
+{
+    const bool shift = Modifier.testFlag(TShiftStateItem::ssShift);
+    const bool rangeSelect = Options().testFlag(TGridOption::goRangeSelect);
+    const TGridRect oldSel = Selection();
+    auto finish = [&](int start) {
+        FSelHidden = false;
+        DoExit();
+        FMouseSelectStart = start;
+        if (FActiveCellShow)
+            RepaintCellHeaders(oldSel.Left, oldSel.Top, Col(), Row());
+    };
+    if (ACol < FixedCols() && ARow < FixedRows() && FMouseActions->AllSelect() && rangeSelect &&
+        FMouseSelectMode == TMouseSelectMode::msAll) {
+        setFocus(Qt::MouseFocusReason);
+        HideSelection();
+        TGridRect r{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
+        SelectAllRect(r);
+        SetSelection(r);
+        finish(FMouseSelectStart);
+    } else if (ACol < FixedCols() && ARow >= FixedRows() && FMouseActions->RowSelect() &&
+               FMouseSelectMode == TMouseSelectMode::msRow) {
+        if (EditorMode())
+            setFocus(Qt::MouseFocusReason);
+        HideSelection();
+        if (FMouseActions->DisjunctCellSelect())
+            FSelectedCells.clear();
+        const int top = shift ? std::min(ARow, OldSel.Top) : ARow;
+        const int bottom = shift ? std::max(ARow, OldSel.Top) : ARow;
+        SetSelection({FixedCols(), top, ColCount() - 1, bottom});
+        finish(ARow);
+        if (RowIndicator().Empty())
+            RepaintCol(0);
+    } else if (ARow < FixedRows() && ACol >= FixedCols() && FMouseActions->ColSelect() && rangeSelect &&
+               FMouseSelectMode == TMouseSelectMode::msColumn) {
+        setFocus(Qt::MouseFocusReason);
+        HideSelection();
+        if (FMouseActions->DisjunctCellSelect())
+            FSelectedCells.clear();
+        int left = ACol;
+        int right = ACol;
+        if (shift) {
+            if (ACol < OldSel.Left)
+                right = OldSel.Right;
+            else
+                left = OldSel.Left;
+        }
+        SetSelection({left, FixedRows(), right, RowCount() - 1});
+        finish(ACol);
+    }
+}
+
+// A press that opens the editor at once (direct editing), after the toolkit has moved the current cell.
+void TVxStringGrid::DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo)
+{
+    const TRect r = CellRect(ACol, ARow);
+    const bool inside = X >= r.Left + 4 && X <= r.Right - 4;
+    const bool editOnDbl = FMouseActions->EditOnDblClickOnly() && Combo;
+    const bool direct = FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && Combo);
+    const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
+    if (!inside || !normal || !(CanEdit || editOnDbl) || !direct || HasClickableGraphic(RealColIndex(ACol), ARow))
+        return;
+    if (editOnDbl && !Options().testFlag(TGridOption::goEditing)) {
+        SetOptions(Options() | TGridOption::goEditing);
+        setFocus(Qt::MouseFocusReason);
+    }
+    bool allow = true;
+    if (ARow != Row() && OnRowChanging)
+        OnRowChanging(this, Row(), ARow, allow);
+    if (ACol != Col() && OnColChanging)
+        OnColChanging(this, Col(), ACol, allow);
+    if ((ARow != Row() || ACol != Col()) && OnCellChanging)
+        OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
+    if (!allow)
+        return;
+    const TPoint b = BaseCell(ACol, ARow);
+    FocusCell(b.X, b.Y);
+    ShowInplaceEdit();
+}
+
+void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
+{
+    const int X = Message.XPos;
+    const int Y = Message.YPos;
+    FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
+    bool selectAfter = false;
+    TGridCoord hit = MouseCoord(X, Y);
+    int ACol = hit.X;
+    int ARow = hit.Y;
+    const TGridRect oldSel = Selection();
+    FPressRow = ARow;
+    auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys, X, Y); };
+
+    if (OnSelectionResizer(X, Y)) {
+        GrabResizer(X, Y, Message.Keys,
+                    Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit());
+        Message.Result = 1;
+        return;
+    }
+    if (Options().testFlag(TGridOption::goEditing) && FMouseActions->RangeSelectAndEdit() && !oldSel.Contains(ACol, ARow))
+        SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+    bool allow = true;
+    if (OnCanClickCell)
+        OnCanClickCell(this, ARow, ACol, allow);
+    if (!allow)
+        return;
+    if (FMouseSelectMode == TMouseSelectMode::msResize) {
+        GrabResizer(X, Y, Message.Keys, Options().testFlag(TGridOption::goEditing));
+        return;
+    }
+
+    const TShiftState modifier = PressModifier(Message.Keys);
+    const bool ctrl = modifier.testFlag(TShiftStateItem::ssCtrl);
+    if (FMouseActions->DisjunctCellSelect() && !ctrl && !IsFixed(ACol, ARow)) {
+        FSelectedCells.clear();
+        Invalidate();
+    }
+    SetSearchInc(QString());
+    FPushedCellButton = Point(-1, -1);
+    FOldTopRow = TopRow();
+    FOldKeepLeftCol = LeftCol();
+    // A press just right of or below a border belongs to the cell before it, for sizing.
+    const TGridCoord clicked = MouseCoord(ACol != 0 || ARow == 0 ? X - 5 : X, ARow != 0 ? Y - 4 : Y);
+    Colclicked = clicked.X;
+    Rowclicked = clicked.Y;
+    if (ACol < 0 || ARow < 0) {
+        HideInplaceEdit();
+        if (!FFixedRowAlways)
+            inherited();
+        return;
+    }
+    const bool inFixedArea = ACol < FixedCols() || ARow < FixedRows();
+    const TPoint base = BaseCell(ACol, ARow);
+    ACol = base.X;
+    ARow = base.Y;
+    if (FixedSizingPress(X, Y))
+        return;
+    if (inFixedArea || IsFixed(ACol, ARow))
+        HideInplaceEdit();
+    const bool declaredFixed = !inFixedArea && IsFixed(ACol, ARow);
+    if ((inFixedArea || declaredFixed) && F.FixedAsButtons) {
+        FPushedCellButton = Point(ACol, ARow);
+        FFixedCellPushed = true;
+        RepaintCell(ACol, ARow);
+    }
+    const int realCol = RealColIndex(ACol);
+    if (!IsDesigning()) {
+        if (HasButton(realCol, ARow) || HasExpand(realCol, ARow)) {
+            HideInplaceEdit();
+            if (!IsFixed(ACol, ARow))
+                MoveCurrent(ACol, ARow, true, true);
+            FPushedCellButton = Point(ACol, ARow);
+            if (OnClickCell)
+                OnClickCell(this, ARow, ACol);
+            return;
+        }
+    }
+    if (ACol >= ColCount() || ARow >= RowCount()) {
+        inherited();
+        return;
+    }
+    const bool normalRow = ARow >= FixedRows();
+    if (FMouseActions->DisjunctRowSelect() && normalRow && (ACol != 0 || !FMouseActions->HotmailRowSelect())) {
+        if (modifier.testFlag(TShiftStateItem::ssShift)) {
+            inherited();
+            SetSelection({std::min(ACol, oldSel.Left), std::min(ARow, oldSel.Top), std::max(ACol, oldSel.Left),
+                          std::max(ARow, oldSel.Top)});
+            return;
+        }
+        if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
+            if (GetRowSelect(ARow))
+                FDeselectState = true;
+        } else if (!modifier.testFlag(TShiftStateItem::ssAlt)) {
+            ClearRowSelect();
+        }
+    }
+    if (FMouseActions->DisjunctColSelect() && ACol >= FixedCols()) {
+        if (ctrl) {
+            if (GetColSelect(ACol))
+                FDeselectState = true;
+        } else {
+            ClearColSelect();
+        }
+    }
+    if (LinkPress(ACol, ARow, realCol, X, Y))
+        return;
+    HeaderSelectPress(ACol, ARow, modifier, oldSel);
+    const TRect cellRect = CellRect(ACol, ARow);
+
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    CanEditCell(realCol, ARow, canEdit);
+    if (CheckBoxPress(ACol, ARow, realCol, canEdit, X, Y))
+        return;
+    const bool normal = ACol >= FixedCols() && normalRow;
+    const bool combo = normal && FControlLook->DropDownAlwaysVisible() && HasComboBox(realCol, ARow);
+    if (normal && (canEdit || (FMouseActions->EditOnDblClickOnly() && combo)) &&
+        (FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && combo))) {
+        HideInplaceEdit();
+        setFocus(Qt::MouseFocusReason);
+    }
+    const TGridRect single{ACol, ARow, ACol, ARow};
+    const bool sameCell = oldSel == single;
+    if (!sameCell && FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !CellEditable(ACol, ARow)) {
+        SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+        selectAfter = true;
+    }
+    if (declaredFixed) {
+        const bool footerRow = FFloatingFooter->Visible() &&
+                               FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow && ARow == RowCount() - 1;
+        if (OnClickCell && !footerRow)
+            OnClickCell(this, ARow, ACol);
+        return;
+    }
+
+    const bool edge = ARow == TopRow() + VisibleRowCount() || ACol == LeftCol() + VisibleColCount() ||
+                      (ACol == LeftCol() && LeftCol() > FixedCols());
+    const bool keepLeft = Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll();
+    const int left = LeftCol();
+    if (keepLeft)
+        BeginUpdate();
+    if (!FSelHidden) {
+        const bool alwaysEdit = FNavigation->AlwaysEdit();
+        FNavigation->SetAlwaysEdit(false);
+        inherited();
+        FNavigation->SetAlwaysEdit(alwaysEdit);
+    }
+    if (keepLeft) {
+        SetLeftCol(left);
+        EndUpdate();
+    }
+    if (GridState() == TGridState::gsSelecting && edge && FMouseActions->NoAutoRangeScroll())
+        SetGridState(TGridState::gsNormal);
+    if (TopRow() != FOldTopRow && FMouseActions->NoScrollOnPartialRow())
+        SetTopRow(FOldTopRow);
+    const bool nearSide = X < cellRect.Left + 4 || X > cellRect.Right - 4;
+    if (OnClickCell && !(ARow < FixedRows() && nearSide && Options().testFlag(TGridOption::goColSizing)))
+        OnClickCell(this, ARow, ACol);
+    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit && (sameCell || FMouseActions->DirectEdit()))
+        ShowInplaceEdit();
+    DirectEditPress(ACol, ARow, X, canEdit, combo);
+    if (!nearSide && selectAfter)
+        SetGridState(TGridState::gsSelecting);
+}

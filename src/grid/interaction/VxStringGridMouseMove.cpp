@@ -1,0 +1,148 @@
+// Mouse movement and leave: the hover row, what a press in the fixed area will select, whole-row and whole-column
+// drag selection, the sizing of fixed columns and rows, link cursors and the sizing events and hint.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include <QToolTip>
+#include <algorithm>
+
+namespace {
+
+constexpr int kSizingEdge = 4;
+
+} // namespace
+
+void TVxStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
+{
+    FMouseSelectMode = FOnResizer ? TMouseSelectMode::msResize : TMouseSelectMode::msNormal;
+    if (ACol < 0 || ARow < 0)
+        return;
+    auto nearEdge = [](int pos, const TRect& r, bool cols) {
+        const int from = cols ? r.Left : r.Top;
+        const int to = cols ? r.Right : r.Bottom;
+        return pos < from + kSizingEdge || pos > to - kSizingEdge;
+    };
+    const TRect r = CellRect(ACol, ARow);
+    const bool fixedRow = ARow < FixedRows();
+    const bool fixedCol = ACol < FixedCols();
+    if (fixedRow && fixedCol && FMouseActions->AllSelect())
+        FMouseSelectMode = TMouseSelectMode::msAll;
+    else if (fixedRow && !fixedCol && FMouseActions->ColSelect() &&
+             !(Options().testFlag(TGridOption::goColSizing) && nearEdge(X, r, true)))
+        FMouseSelectMode = TMouseSelectMode::msColumn;
+    else if (fixedCol && !fixedRow && ARow < RowCount() && FMouseActions->RowSelect() &&
+             !(Options().testFlag(TGridOption::goRowSizing) && nearEdge(Y, r, false)))
+        FMouseSelectMode = TMouseSelectMode::msRow;
+}
+
+// The sizing events and hint follow the column or row the press took hold of.
+void TVxStringGrid::UpdateSizingFeedback()
+{
+    const bool cols = GridState() == TGridState::gsColSizing || FSizingFixed;
+    const bool rows = GridState() == TGridState::gsRowSizing || FSizingFixedR;
+    if (!cols && !rows)
+        return;
+    int index = 0;
+    int size = 0;
+    TPoint at = Point(0, 0);
+    if (cols) {
+        if (FSizingFixed) {
+            size = FSizeFixedX;
+        } else {
+            index = Colclicked >= 0 ? Colclicked : ColCount() - 1;
+            size = ColWidths(index);
+            at = Point(index, 0);
+        }
+        if (OnColumnSizing)
+            OnColumnSizing(this, index, size);
+    } else {
+        if (FSizingFixedR) {
+            size = FSizeFixedY;
+        } else {
+            index = Rowclicked >= 0 ? Rowclicked : RowCount() - 1;
+            size = RowHeights(index);
+            at = Point(0, index);
+        }
+        if (OnRowSizing)
+            OnRowSizing(this, index, size);
+    }
+    if (!F.HintShowSizing && !IsDesigning())
+        return;
+    FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
+    const TRect r = CalcCellRect(at.X, at.Y);
+    QToolTip::showText(viewport()->mapToGlobal(QPoint(r.Left, r.Top)), FSizingHint, viewport());
+}
+
+void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
+        !EditorMode())
+        SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+    const TGridRect oldSel = Selection();
+    const TGridCoord hit = MouseCoord(X, Y);
+    const bool valid = hit.X >= 0 && hit.Y >= 0;
+    const bool leftDown = Shift.testFlag(TShiftStateItem::ssLeft);
+    if (valid && !IsDesigning() && HoverRow() && hit.Y != FHoverRowIdx) {
+        const int old = FHoverRowIdx;
+        FHoverRowIdx = hit.Y;
+        RepaintRow(hit.Y);
+        if (old >= 0 && old < RowCount())
+            RepaintRow(old);
+    }
+    if (FMouseSelectStart >= 0 && leftDown && FMouseActions->RowSelect() &&
+        FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
+        const int to = std::max(FixedRows(), hit.Y);
+        SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1, std::max(FMouseSelectStart, to)});
+        if (Y > height() - 4)
+            SetTopRow(std::min(TopRow() + 1, std::max(FixedRows(), RowCount() - VisibleRowCount())));
+        else if (FixedRows() > 0 && Y < RowHeights(0) && TopRow() > FixedRows())
+            SetTopRow(TopRow() - 1);
+    }
+    if (FMouseSelectStart >= 0 && leftDown && FMouseActions->ColSelect() &&
+        FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
+        const int to = std::max(FixedCols(), hit.X);
+        SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
+    }
+    FSizeFixed = valid && !IsDesigning() && FMouseActions->SizeFixedCol() && FixedBorderAt(true, X) >= 0;
+    FSizeFixedR = valid && !IsDesigning() && FMouseActions->SizeFixedRow() && FixedBorderAt(false, Y) >= 0;
+    if (FSizingFixed)
+        FSizeFixedX = X;
+    if (FSizingFixedR)
+        FSizeFixedY = Y;
+    FOnResizer = OnSelectionResizer(X, Y);
+    if (!IsDesigning())
+        UpdateSelectMode(hit.X, hit.Y, X, Y);
+    TBaseGrid::MouseMove(Shift, X, Y);
+    if (FNavigation->KeepHorizScroll() && FMouseKeepDown && GridState() != TGridState::gsColMoving &&
+        LeftCol() != FOldKeepLeftCol) {
+        StartUpdate();
+        SetLeftCol(FOldKeepLeftCol);
+        ResetUpdate();
+    }
+    if (GridState() == TGridState::gsNormal && valid && !FSizeFixed && !FSizeFixedR) {
+        const QString s = GetCellEx(RealColIndex(hit.X), hit.Y);
+        if (F.URLShow && ClassifyCellText(s, F.EnableHTML) != 1 && HasUrlScheme(s))
+            viewport()->setCursor(Qt::PointingHandCursor);
+    }
+    if (FSizeFixed)
+        viewport()->setCursor(Qt::SplitHCursor);
+    else if (FSizeFixedR)
+        viewport()->setCursor(Qt::SplitVCursor);
+    if (leftDown)
+        UpdateSizingFeedback();
+    const TGridRect s = Selection();
+    if (s != oldSel)
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+}
+
+void TVxStringGrid::CMMouseLeave()
+{
+    FMouseSelectMode = TMouseSelectMode::msNormal;
+    FSizeFixed = FSizeFixedR = false;
+    if (HoverRow() && FHoverRowIdx >= 0) {
+        const int old = FHoverRowIdx;
+        FHoverRowIdx = -1;
+        if (old < RowCount())
+            RepaintRow(old);
+    }
+}

@@ -1,0 +1,437 @@
+// The release of the left button (end of fixed sizing, pushed buttons, the resizer's paste, the header sort), the
+// grid's mouse-down and mouse-up steps over the toolkit's, the double click and the right button.
+#include "grid/core/RowSorter.h"
+#include "grid/core/SortSettings.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/IntList.h"
+#include "grid/paint/ControlLook.h"
+#include <QElapsedTimer>
+#include <QToolTip>
+#include <algorithm>
+
+namespace {
+
+constexpr int kBorderReach = 4;
+
+} // namespace
+
+// ---- release of the left button
+
+// The width or height is where the line was let go less what lies before it, never below 0: the events are told
+// the size the column or row really takes.
+void TVxStringGrid::FinishFixedSizing(int X, int Y)
+{
+    if (FSizingFixed) {
+        FSizeFixed = FSizingFixed = false;
+        if (FSizingFixedCol >= 0) {
+            int before = 0;
+            for (int c = 0; c < FSizingFixedCol; ++c)
+                before += ColWidths(c);
+            int width = std::max(0, X - before);
+            SetColWidths(FSizingFixedCol, width);
+            if (OnEndColumnSize)
+                OnEndColumnSize(this, FSizingFixedCol);
+            if (OnUpdateColumnSize) {
+                const int asked = width;
+                OnUpdateColumnSize(this, FSizingFixedCol, width);
+                if (width != asked)
+                    SetColWidths(FSizingFixedCol, std::max(0, width));
+            }
+        }
+        viewport()->update();
+    }
+    if (FSizingFixedR) {
+        FSizeFixedR = FSizingFixedR = false;
+        if (FSizingFixedRow >= 0) {
+            int before = 0;
+            for (int r = 0; r < FSizingFixedRow; ++r)
+                before += RowHeights(r);
+            SetRowHeights(FSizingFixedRow, std::max(0, Y - before));
+            if (OnEndRowSize)
+                OnEndRowSize(this, FSizingFixedRow);
+        }
+        viewport()->update();
+    }
+}
+
+void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
+{
+    const int realCol = RealColIndex(ACol);
+    bool state = false;
+    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, ARow, state))
+        OnCheckBoxMouseUp(this, realCol, ARow, state);
+    if (FDblClk) {
+        FDblClk = false;
+        return;
+    }
+    const TRect r = CellRect(ACol, ARow);
+    if (ARow == 0 && Options().testFlag(TGridOption::goColSizing) &&
+        (X < r.Left + kBorderReach || X > r.Right - kBorderReach))
+        return;
+    TSortSettings& sort = *FSortSettings;
+    const bool byPosition = sort.Row() == ARow && FPressRow == ARow && FixedRows() > 0 && sort.Show() &&
+                            !HasCheckBox(realCol, ARow) && !ColMoveFlg && RowCount() > 2;
+    bool wanted = byPosition && FIgnoreColumns->IndexOf(ACol) < 0;
+    if (wanted && OnCanSort)
+        OnCanSort(this, ACol, wanted);
+    if (!wanted) {
+        if (byPosition)
+            RepaintCell(ACol, sort.Row());
+        return;
+    }
+    HideInplaceEdit();
+    if (SortRowXRef().Count() != RowCount())
+        InitSortXRef();
+    const bool keepLeft = FNavigation->KeepHorizScroll() && Options().testFlag(TGridOption::goRowSelect);
+    const int left = LeftCol();
+    if (keepLeft)
+        BeginUpdate();
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        const bool ascending = sort.InitSortDirection() == TSortDirection::sdAscending;
+        if (sort.IndexShow()) {
+            TSortIndexList& indexes = SortIndexes();
+            const bool key = sort.IndexSortKey() == TIndexSortKey::ikCtrl ? Shift.testFlag(TShiftStateItem::ssCtrl)
+                                                                           : Shift.testFlag(TShiftStateItem::ssShift);
+            if (key) {
+                if (indexes.FindIndex(ACol) < 0)
+                    indexes.AddIndex(ACol, ascending);
+                else
+                    indexes.ToggleIndex(ACol);
+            } else if (indexes.Count() == 1 && indexes.FindIndex(ACol) == 0) {
+                indexes.ToggleIndex(ACol);
+            } else {
+                indexes.Clear();
+                indexes.AddIndex(ACol, ascending);
+            }
+            QSortIndexed();
+            sort.SetColumn(indexes.Count() > 0 ? indexes.SortColumns(0) : -1);
+        } else if (ACol == sort.Column()) {
+            const TSortDirection before = sort.Direction();
+            sort.SetDirection(before == TSortDirection::sdAscending ? TSortDirection::sdDescending
+                                                                     : TSortDirection::sdAscending);
+            if (before != sort.InitSortDirection() && sort.UndoSort()) {
+                QUnSort();
+                sort.SetColumn(-1);
+            } else {
+                QSort();
+            }
+        } else {
+            sort.SetDirection(sort.InitSortDirection());
+            sort.SetColumn(ACol);
+            QSort();
+        }
+    } catch (...) {
+        if (keepLeft) {
+            SetLeftCol(left);
+            EndUpdate();
+        }
+        throw;
+    }
+    if (keepLeft) {
+        SetLeftCol(left);
+        EndUpdate();
+    }
+    FSortTime = std::uint32_t(timer.elapsed());
+    DoClickSort(sort.Column());
+}
+
+void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
+{
+    const int X = Message.XPos;
+    const int Y = Message.YPos;
+    ColMoveFlg = false;
+    ColSizeFlg = GridState() == TGridState::gsColSizing;
+    FMouseKeepDown = FMouseDownMove = false;
+    FMouseSelectMode = TMouseSelectMode::msNormal;
+    FMouseSelectStart = -1;
+    FinishFixedSizing(X, Y);
+    if (FFixedCellPushed) {
+        FFixedCellPushed = false;
+        if (FPushedCellButton.X >= 0)
+            RepaintCell(FPushedCellButton.X, FPushedCellButton.Y);
+    }
+    const TGridCoord hit = MouseCoord(X, Y);
+    const int ACol = hit.X;
+    const int ARow = hit.Y;
+    const bool valid = ACol >= 0 && ARow >= 0;
+    bool onButton = false;
+    if (FPushedCellButton.X >= 0) {
+        const TPoint pushed = FPushedCellButton;
+        const bool fixedCol = pushed.X < FixedCols();
+        const bool fixedRow = pushed.Y < FixedRows();
+        const bool enabled = Options().testFlag(TGridOption::goEditing) ||
+                             (valid && !FControlLook->NoDisabledButtonLook() && CellEditable(ACol, ARow));
+        if (valid && (enabled || FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
+            onButton = !fixedCol && !fixedRow && TPoint{BaseCell(ACol, ARow)} == pushed;
+            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (F.FixedAsButtons && fixedCol) || fixedRow)
+                DoButtonClick(pushed.X, pushed.Y);
+        }
+        FPushedCellButton = Point(-1, -1);
+    }
+    if (!FSizingHint.isEmpty()) {
+        FSizingHint.clear();
+        QToolTip::hideText();
+    }
+    if (onButton)
+        return;
+    if (FDoOnClick && OnClick && valid && (ARow < FixedRows() || ACol < FixedCols()) &&
+        !(ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) &&
+          viewport()->cursor().shape() == Qt::SplitHCursor))
+        OnClick(this);
+    FDoOnClick = false;
+
+    bool deselected = false;
+    if (FMouseActions->DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {
+        if (!(ACol == 0 && FMouseActions->HotmailRowSelect()))
+            SelectionToRowSelect(false);
+        if (FDeselectState && ARow >= FixedRows() && ARow < RowCount() - FixedFooters()) {
+            SetRowSelect(FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow, false);
+            deselected = true;
+        }
+        FDeselectState = false;
+    }
+    if (FMouseActions->DisjunctColSelect()) {
+        SelectionToColSelect(false);
+        if (FDeselectState && ACol >= FixedCols() && ACol < ColCount() - FixedRightCols())
+            SetColSelect(ACol, false);
+        FDeselectState = false;
+    }
+    MouseUp(TMouseButton::mbLeft, Message.Keys, X, Y);
+    if (deselected)
+        FSelChange = false;
+    if (GridState() == TGridState::gsSelecting)
+        SetGridState(TGridState::gsNormal);
+    if (FMouseResize) {
+        const TGridRect now = Selection();
+        if (OnSelectionResize)
+            OnSelectionResize(this, FDropSelection, now);
+        PasteResizerBlock();
+        FMouseResize = false;
+        FResizerBlock.clear();
+        if (OnSelectionResized)
+            OnSelectionResized(this, FDropSelection, Selection());
+    }
+    if (ColMoveFlg || ColSizeFlg || !valid || (ACol < FixedCols() && !FSortSettings->FixedCols()))
+        return;
+    ReleaseSort(ACol, ARow, X, Message.Keys);
+}
+
+// ---- the grid's mouse-down and mouse-up steps
+
+void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    const TGridCoord hit = MouseCoord(X, Y);
+    const bool left = Button == TMouseButton::mbLeft;
+    if (FMouseActions->RangeSelectAndEdit() && left && !FMouseActions->EditOnDblClickOnly() &&
+        !Shift.testFlag(TShiftStateItem::ssDouble)) {
+        const bool editing = Options().testFlag(TGridOption::goEditing);
+        const bool current = hit.X == Col() && hit.Y == Row();
+        if (current && !editing && CellEditable(hit.X, hit.Y)) {
+            SetOptions(Options() | TGridOption::goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            ShowInplaceEdit();
+            return;
+        }
+        if (!current && Shift.testFlag(TShiftStateItem::ssShift) && editing) {
+            SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            return;
+        }
+    }
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if (Shift.testFlag(TShiftStateItem::ssShift) && F.SelectionRectangle)
+        InvalidateGridRect(Selection());
+}
+
+// Cells picked one by one; false when the cell may not be selected, which ends the release.
+void TVxStringGrid::DisjunctCellRelease(int ACol, int ARow, TShiftState Shift)
+{
+    const TPoint c = BaseCell(ACol, ARow);
+    const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
+    if (!IsFixed(c.X, c.Y)) {
+        if (Shift.testFlag(TShiftStateItem::ssShift)) {
+            SetSelectedCells(ACol, ARow, true);
+        } else if (ctrl) {
+            SetSelectedCells(c.X, c.Y, !GetSelectedCells(c.X, c.Y));
+        } else {
+            for (const TGridCoord& cell : FSelectedCells)
+                RepaintCell(cell.X, cell.Y);
+            FSelectedCells.clear();
+            SetSelectedCells(c.X, c.Y, true);
+        }
+    } else if (!ctrl && !IsFixed(ACol, ARow)) {
+        FSelectedCells.clear();
+        Invalidate();
+    }
+    const TGridRect s = Selection();
+    if (s.Left != s.Right || s.Top != s.Bottom)
+        for (int col = s.Left; col <= s.Right; ++col)
+            for (int row = s.Top; row <= s.Bottom; ++row)
+                if (TGridCoord{col, row} != TGridCoord{c.X, c.Y})
+                    SetSelectedCells(col, row, true);
+    RepaintCell(ACol, ARow);
+}
+
+void TVxStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    const TGridRect before = Selection();
+    const TGridCoord hit = MouseCoord(X, Y);
+    // Let go beyond the grid, a sizing is dropped.
+    if ((GridState() == TGridState::gsColSizing && X > ClientWidth()) ||
+        (GridState() == TGridState::gsRowSizing && Y > ClientHeight())) {
+        SetGridState(TGridState::gsNormal);
+        return;
+    }
+    if (FMouseActions->DisjunctCellSelect() && Button == TMouseButton::mbLeft && hit.X >= 0 && hit.Y >= 0) {
+        const TPoint c = BaseCell(hit.X, hit.Y);
+        bool canSelect = true;
+        if (!IsFixed(c.X, c.Y) && OnSelectCell)
+            OnSelectCell(this, c.X, c.Y, canSelect);
+        if (!canSelect)
+            return;
+        DisjunctCellRelease(hit.X, hit.Y, Shift);
+    }
+    if (GridState() == TGridState::gsColMoving && Button == TMouseButton::mbRight)
+        return;
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    const TGridRect s = Selection();
+    if (s != before)
+        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+}
+
+// ---- double click
+
+void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
+{
+    const int X = Message.XPos;
+    const int Y = Message.YPos;
+    TGridCoord hit = MouseCoord(X, Y);
+    FPressRow = hit.Y;   // the double click stands for the second press
+    auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys | TShiftStateItem::ssDouble, X, Y); };
+    if (hit.X == -1) {
+        if (FFixedRowAlways) {
+            inherited();
+            return;
+        }
+        hit = {ColCount() - 1, 0};
+    }
+    const int ACol = hit.X;
+    const int ARow = hit.Y;
+    if (ARow < 0)
+        return;
+    if (ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) && FMouseActions->AutoSizeColOnDblClick()) {
+        const TRect r = CellRect(ACol, ARow);
+        auto autoSize = [this](int c) {
+            bool allow = true;
+            if (OnColumnSize)
+                OnColumnSize(this, c, allow);
+            if (allow) {
+                AutoSizeCol(c, 0);
+                if (OnEndColumnSize)
+                    OnEndColumnSize(this, c);
+            }
+        };
+        if (X - r.Left <= 3) {
+            FDblClk = true;
+            if (ACol - 1 >= FixedCols()) {
+                autoSize(ACol - 1);
+                inherited();
+                return;
+            }
+        } else if (r.Right - X <= 3 && ACol >= FixedCols()) {
+            FDblClk = true;
+            autoSize(ACol);
+            return;
+        }
+    }
+    const int realCol = RealColIndex(ACol);
+    if (HasButton(realCol, ARow) || HasExpand(realCol, ARow))
+        return;
+    if (HasClickableGraphic(realCol, ARow)) {
+        inherited();
+        return;
+    }
+    inherited();
+    if (OnDblClickCell)
+        OnDblClickCell(this, ARow, ACol);
+    if (FMouseActions->EditOnDblClickOnly()) {
+        const bool range = FMouseActions->RangeSelectAndEdit();
+        FMouseActions->SetRangeSelectAndEdit(true);
+        if (CellEditable(ACol, ARow)) {
+            SetOptions(Options() | TGridOption::goEditing);
+            ShowInplaceEdit();
+        }
+        FMouseActions->SetRangeSelectAndEdit(range);
+    } else if (FMouseActions->RangeSelectAndEdit() && ACol < ColCount() && ARow < RowCount() &&
+               CellEditable(ACol, ARow)) {
+        SetOptions(Options() | TGridOption::goEditing);
+        const TPoint b = BaseCell(ACol, ARow);
+        const TRect r = CellRect(b.X, b.Y);
+        MouseDown(TMouseButton::mbLeft, {}, r.Left + 4, r.Top + 4);
+    }
+}
+
+// ---- right button
+
+void TVxStringGrid::WMRButtonDown(TWMMouse& Message)
+{
+    const int X = Message.XPos;
+    const int Y = Message.YPos;
+    MouseDown(TMouseButton::mbRight, Message.Keys, X, Y);
+    const TGridCoord hit = MouseCoord(X, Y);
+    if (hit.X < 0 || hit.Y < 0)
+        return;
+    const int ACol = hit.X;
+    const int ARow = hit.Y;
+    if (FMouseActions->SelectOnRightClick() && !IsFixed(ACol, ARow) &&
+        !(FMouseActions->DisjunctCellSelect() && GetSelectedCells(ACol, ARow))) {
+        if (!HasClickableGraphic(RealColIndex(ACol), ARow)) {
+            if (OnRightClickCell) {
+                FocusCell(ACol, ARow);
+            } else {
+                MouseDown(TMouseButton::mbLeft, {}, X, Y);
+                MouseUp(TMouseButton::mbLeft, {}, X, Y);
+            }
+        }
+        if (Selection().Contains(ACol, ARow)) {
+            bool canSelect = true;
+            if (OnSelectCell)
+                OnSelectCell(this, ACol, ARow, canSelect);
+        } else {
+            const TPoint b = BaseCell(ACol, ARow);
+            const int left = LeftCol();
+            const bool keepLeft = FNavigation->KeepHorizScroll();
+            if (keepLeft)
+                BeginUpdate();
+            FocusCell(b.X, b.Y);
+            if (keepLeft) {
+                SetLeftCol(left);
+                EndUpdate();
+            }
+        }
+        if (FMouseActions->DisjunctRowSelect()) {
+            const bool ctrl = Message.Keys.testFlag(TShiftStateItem::ssCtrl);
+            if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
+                SetRowSelect(ARow, !GetRowSelect(ARow));
+            } else if (!(GetRowSelectCount() > 1 && contextMenuPolicy() != Qt::NoContextMenu && GetRowSelect(ARow))) {
+                ClearRowSelect();
+                SetRowSelect(ARow, true);
+            }
+        }
+    }
+    if (OnRightClickCell)
+        OnRightClickCell(this, ARow, ACol);
+    if (F.URLShow && F.URLEdit && HasUrlScheme(GetCellEx(RealColIndex(ACol), ARow))) {
+        FocusCell(ACol, ARow);
+        ShowInplaceEdit();
+    }
+}
+
+void TVxStringGrid::WMRButtonUp(TWMMouse& Message)
+{
+    MouseUp(TMouseButton::mbRight, Message.Keys, Message.XPos, Message.YPos);
+}
