@@ -1,6 +1,8 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
+#include "tables/ip/UIEC61850_Variables.h"
 #include "tables/ip/UTLS_Server_Known_Cert.h"
 #include "ui/UAbout.h"
 #include "ui/UBoot.h"
@@ -34,7 +36,9 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFParGen>(main, "FParGen");
     Add<TFProfinetFileName>(main, "FProfinetFileName");
     Add<TFTLS_Server_Known_Cert>(main, "FTLS_Server_Known_Cert");
+    Add<TFIEC61850_Variables>(main, "FIEC61850_Variables");
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
+    Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

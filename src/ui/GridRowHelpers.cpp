@@ -2,10 +2,11 @@
 
 #include "core/UComon.h"
 #include "core/ULanguage.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxColumnGrid.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -49,17 +50,17 @@ TCellMove Text_Move(TVxStringGrid& Grid, bool Set_Enable)
     };
 }
 
-TCellMove Check_Move(TVxStringGrid& Grid, TGridCheckBoxes& Checks, bool Set_Enable)
+TCellMove Check_Move(TVxStringGrid& Grid, bool Set_Enable)
 {
-    return [&Grid, &Checks, Set_Enable](int c, int from, int to) {
+    return [&Grid, Set_Enable](int c, int from, int to) {
         bool state = false;
         if (from < 0) {
-            if (Checks.GetCheckBoxState(c, to, state))
-                Checks.SetCheckBoxState(c, to, c == 1 && Set_Enable);
+            if (Grid.GetCheckBoxState(c, to, state))
+                Grid.SetCheckBoxState(c, to, c == 1 && Set_Enable);
             else
                 Grid.SetCells(c, to, QString());
-        } else if (Checks.GetCheckBoxState(c, from, state)) {
-            Checks.SetCheckBoxState(c, to, state);
+        } else if (Grid.GetCheckBoxState(c, from, state)) {
+            Grid.SetCheckBoxState(c, to, state);
         } else {
             Grid.SetCells(c, to, Grid.Cells(c, from));
         }
@@ -88,69 +89,58 @@ bool Overwrite_Allowed(bool inUse)
 
 } // namespace
 
-void Grid_Delete_Row(int Row, TVxStringGrid& Grid)
+void Grid_Delete_Row(int Row, TVxColumnGrid& Grid)
 {
     Move_Rows_Up(Grid, Row, Text_Move(Grid, false));
 }
 
-void Grid_Insert_Row(int Row, TVxStringGrid& Grid, bool Set_Enable)
+void Grid_Insert_Row(int Row, TVxColumnGrid& Grid, bool Set_Enable)
 {
     Move_Rows_Down(Grid, Row, Text_Move(Grid, Set_Enable));
 }
 
-void Grid_Copy_Row(TVxStringGrid& Grid, int Row)
+void Grid_Copy_Row(TVxColumnGrid& Grid, int Row)
 {
     Row_Clipboard->clear();
     for (int c = 1; c < Columns(Grid); ++c)
         Row_Clipboard->append(Grid.Cells(c, Row));
 }
 
-void Grid_Paste_Row(TVxStringGrid& Grid, int Row, bool Do_Copy, const TDataCheckColumn& Is_Data_Check)
+void Grid_Paste_Row(TVxColumnGrid& Grid, int Row, bool Do_Copy)
 {
     if (!Paste_Allowed(Grid, Do_Copy))
         return;
     const int n = Columns(Grid);
+    const auto dataCheck = [&Grid](int c) {
+        return c < Grid.Columns().Count() && Grid.Columns().Items(c)->Editor() == TEditorType::edDataCheckBox;
+    };
     bool inUse = false;
     for (int c = 1; c < n && !inUse; ++c)
-        inUse = !(Is_Data_Check && Is_Data_Check(c)) && !Grid.Cells(c, Row).trimmed().isEmpty();
+        inUse = !dataCheck(c) && !Grid.Cells(c, Row).trimmed().isEmpty();
     if (!Overwrite_Allowed(inUse))
         return;
     for (int c = 1; c < n; ++c)
         Grid.SetCells(c, Row, Row_Clipboard->at(c - 1));
 }
 
-bool TCellCheckBoxes::GetCheckBoxState(int ACol, int ARow, bool& State) const
+void Grid_Delete_Row_Check(int Row, TVxStringGrid& Grid, bool Set_Enable)
 {
-    const auto it = FStates.find({ACol, ARow});
-    if (it == FStates.end())
-        return false;
-    State = it->second;
-    return true;
+    Move_Rows_Up(Grid, Row, Check_Move(Grid, Set_Enable));
 }
 
-void TCellCheckBoxes::SetCheckBoxState(int ACol, int ARow, bool State)
+void Grid_Insert_Row_Check(int Row, TVxStringGrid& Grid, bool Set_Enable)
 {
-    FStates[{ACol, ARow}] = State;
+    Move_Rows_Down(Grid, Row, Check_Move(Grid, Set_Enable));
 }
 
-void Grid_Delete_Row_Check(int Row, TVxStringGrid& Grid, TGridCheckBoxes& Checks, bool Set_Enable)
-{
-    Move_Rows_Up(Grid, Row, Check_Move(Grid, Checks, Set_Enable));
-}
-
-void Grid_Insert_Row_Check(int Row, TVxStringGrid& Grid, TGridCheckBoxes& Checks, bool Set_Enable)
-{
-    Move_Rows_Down(Grid, Row, Check_Move(Grid, Checks, Set_Enable));
-}
-
-void Grid_Copy_Row_Check(TVxStringGrid& Grid, const TGridCheckBoxes& Checks, int Row)
+void Grid_Copy_Row_Check(TVxStringGrid& Grid, int Row)
 {
     Row_Clipboard->clear();
     const int n = Columns(Grid);
     Row_Clipboard_Check.assign(std::max(n - 1, 0), false);
     for (int c = 1; c < n; ++c) {
         bool state = false;
-        if (Checks.GetCheckBoxState(c, Row, state)) {
+        if (Grid.GetCheckBoxState(c, Row, state)) {
             Row_Clipboard->append(state ? QStringLiteral("Y") : QStringLiteral("N"));
             Row_Clipboard_Check[c - 1] = true;
         } else {
@@ -159,7 +149,7 @@ void Grid_Copy_Row_Check(TVxStringGrid& Grid, const TGridCheckBoxes& Checks, int
     }
 }
 
-void Grid_Paste_Row_Check(TVxStringGrid& Grid, TGridCheckBoxes& Checks, int Row, bool Do_Copy)
+void Grid_Paste_Row_Check(TVxStringGrid& Grid, int Row, bool Do_Copy)
 {
     if (!Paste_Allowed(Grid, Do_Copy))
         return;
@@ -167,14 +157,14 @@ void Grid_Paste_Row_Check(TVxStringGrid& Grid, TGridCheckBoxes& Checks, int Row,
     bool inUse = false;
     for (int c = 1; c < n && !inUse; ++c) {
         bool state = false;
-        inUse = !Checks.GetCheckBoxState(c, Row, state) && !Grid.Cells(c, Row).isEmpty();
+        inUse = !Grid.GetCheckBoxState(c, Row, state) && !Grid.Cells(c, Row).isEmpty();
     }
     if (!Overwrite_Allowed(inUse))
         return;
     for (int c = 1; c < n; ++c) {
         const QString& value = Row_Clipboard->at(c - 1);
         if (c - 1 < static_cast<int>(Row_Clipboard_Check.size()) && Row_Clipboard_Check[c - 1])
-            Checks.SetCheckBoxState(c, Row, value == QLatin1String("Y"));
+            Grid.SetCheckBoxState(c, Row, value == QLatin1String("Y"));
         else
             Grid.SetCells(c, Row, value);
     }
@@ -198,12 +188,6 @@ void Grid_Key_Press(TVxStringGrid& Grid, QChar& Key)
 
 void Grid_DblClick_Cell(TVxStringGrid& Grid, int ARow, int ACol)
 {
-    if (!Double_Click_Auto_Size || ARow != 0 || ACol < 0 || ACol >= Grid.ColCount())
-        return;
-    // The widest text of the column, header included, with the cell's text margins.
-    const int real = Grid.RealColIndex(ACol);
-    int width = 0;
-    for (int r = 0; r < Grid.RowCount(); ++r)
-        width = std::max(width, Grid.Canvas()->TextWidth(Grid.Cells(real, r)));
-    Grid.SetColWidths(ACol, width + 4);
+    if (Double_Click_Auto_Size && ARow == 0)
+        Grid.AutoSizeCol(ACol, 0);
 }

@@ -12,8 +12,8 @@ namespace {
 // Windows whose editors have not landed in this build yet. A name leaves this list in the change that
 // adds its window, or the test below fails.
 const QSet<QString> kNotBuiltYet = {
-    "FIEC61850_Variables", "FSetAccess", "FModbus_TCP_Master_Set_Access",
-    "FBACnetAccess", "FImportEDEFile", "FBACnetSlaveSetAccess",
+    "FSetAccess", "FModbus_TCP_Master_Set_Access",
+    "FBACnetAccess", "FImportEDEFile",
     "FReceiveCAN", "FTransmitCAN", "FSet_PDO_Access", "FSet_SDO_Client_Access", "FSet_SDO_Server_Access",
     "FDNet", "FDefOffset", "FReceiveJ1939", "FTransmitJ1939", "FKNXAccess", "FMQTT_Set_Topic", "FTopicTemplate",
     "FReceiveNMEA", "FTransmitNMEA", "FSNMPManagerAccess", "FSNMP_Trap_Access",

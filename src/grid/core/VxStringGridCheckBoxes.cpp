@@ -1,7 +1,19 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/CellGraphic.h"
+
+namespace {
+// A plain check box keeps its state in its graphic, apart from the cell text.
+TCellGraphic* PlainCheckBox(TVxStringGrid& Grid, int ACol, int ARow)
+{
+    TCellGraphic* g = Grid.GetCellGraphic(ACol, ARow);
+    return g && g->CellType() == TCellType::ctCheckBox ? g : nullptr;
+}
+} // namespace
 
 bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
+    if (const TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
+        return State = g->CellBoolean(), true;
     if (!HasDataCheckBox(ACol, ARow))
         return false;
     QString checkTrue;
@@ -12,6 +24,8 @@ bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 
 bool TVxStringGrid::SetCheckBoxState(int ACol, int ARow, bool State)
 {
+    if (TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
+        return g->SetCellBoolean(State), RepaintDisplayCell(ACol, ARow), true;
     if (!HasDataCheckBox(ACol, ARow))
         return false;
     QString text;
@@ -42,7 +56,7 @@ bool TVxStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool Value)
 
 bool TVxStringGrid::ToggleCheck(int ACol, int ARow, bool ByUser)
 {
-    if (!HasDataCheckBox(ACol, ARow))
+    if (!HasDataCheckBox(ACol, ARow) && !PlainCheckBox(*this, ACol, ARow))
         return false;
     if (ByUser) {
         bool allow = true;

@@ -2,9 +2,12 @@
 
 #include "core/UComon.h"
 #include "core/ULanguage.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/VxStringGrid.h"
 #include "platform/Dialogs.h"
 #include "tables/ip/TLSKnownCertFile.h"
+#include "tables/ip/TableGrid.h"
+#include "ui/GridRowHelpers.h"
 #include "ui/UFormParts.h"
 #include "widgets/button/SbButton.h"
 
@@ -29,21 +32,24 @@ TFTLS_Server_Known_Cert::TFTLS_Server_Known_Cert(QWidget* parent) : TForm(parent
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
     P_Button = Make_Button_Bar(this, kWidth, kHeight, kBar);
-    Btn_OK = Make_Bar_Button(P_Button, 10);
+    const TTableButtons buttons = Make_Table_Buttons(P_Button);
+    Btn_OK = buttons.OK;
+    Btn_Cancel = buttons.Cancel;
+    Btn_DelRow = buttons.DelRow;
+    Btn_InsRow = buttons.InsRow;
+    Btn_CopyRow = buttons.CopyRow;
+    Btn_PasteRow = buttons.PasteRow;
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
-    Btn_Cancel = Make_Bar_Button(P_Button, 125);
-    Btn_Cancel->SetModalResult(mrCancel);
-    Btn_DelRow = Make_Bar_Button(P_Button, 330);
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
-    Btn_InsRow = Make_Bar_Button(P_Button, 445);
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
-    Btn_CopyRow = Make_Bar_Button(P_Button, 560);
     Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
-    Btn_PasteRow = Make_Bar_Button(P_Button, 675);
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
     VXG = new TVxStringGrid(this);
     VXG->setGeometry(0, kTitle, kWidth, kHeight - kTitle - kBar);
     VXG->OnKeyPress = [this](QObject*, QChar& Key) { Grid_Key_Press(*VXG, Key); };
+    Bind_Cell_Clicks(
+        *VXG, [this](int ARow, int ACol) { Select_Row_On_Number(*VXG, ARow, ACol); },
+        [this](int ARow, int ACol) { Grid_DblClick_Cell(*VXG, ARow, ACol); });
     VXG->OnGridHint = [this](QObject*, int ARow, int ACol, QString& hint) {
         hint = ARow == 0 && ACol > 0 ? Hint_List.value(VXG->RealColIndex(ACol) - 1) : QString();
     };
@@ -72,7 +78,7 @@ void TFTLS_Server_Known_Cert::Init_Table()
     for (int r = 1; r <= Known_Cert_Rows; ++r) {
         VXG->SetRowHeights(r, 60);
         VXG->SetCells(0, r, QString::number(r));
-        FChecks.AddCheckBox(1, r, false);
+        VXG->CreateCellGraphic(1, r)->SetCheckBox(false, false, true, TCellHAlign::haBeforeText, TCellVAlign::vaCenter);
         VXG->SetColors(1, r, 0xB0D8FF);
         VXG->SetAlignments(1, r, TAlignment::taCenter);
         VXG->SetColors(2, r, 0xFEFAE0);
@@ -84,14 +90,14 @@ void TFTLS_Server_Known_Cert::FormShow()
 {
     for (int r = 1; r <= Known_Cert_Rows; ++r) {
         VXG->SetCells(0, r, QString::number(r));
-        FChecks.SetCheckBoxState(1, r, true);
+        VXG->SetCheckBoxState(1, r, true);
         for (int c = 2; c < VXG->ColCount() + VXG->NumHiddenColumns(); ++c)
             VXG->SetCells(c, r, QString());
     }
     const TTableLoad load = Load_Known_Cert(File_TLS_Known_Cert);
     for (int i = 0; i < static_cast<int>(load.Rows.size()); ++i) {
         const QStringList& row = load.Rows[i];
-        FChecks.SetCheckBoxState(1, i + 1, row[0] != QLatin1String("N"));
+        VXG->SetCheckBoxState(1, i + 1, row[0] != QLatin1String("N"));
         VXG->SetCells(2, i + 1, row[1]);
         VXG->SetCells(3, i + 1, row[2]);
     }
@@ -107,7 +113,7 @@ void TFTLS_Server_Known_Cert::Btn_OKClick()
     TTableRows rows;
     for (int r = 1; r <= Known_Cert_Rows; ++r) {
         bool checked = false;
-        const bool has = FChecks.GetCheckBoxState(1, r, checked);
+        const bool has = VXG->GetCheckBoxState(1, r, checked);
         rows.push_back({has && checked ? QStringLiteral("Y") : QStringLiteral("N"), VXG->Cells(2, r), VXG->Cells(3, r)});
     }
     if (Save_Table_File(File_TLS_Known_Cert, Known_Cert_XML(rows), FPartial))
@@ -119,23 +125,23 @@ void TFTLS_Server_Known_Cert::Btn_DelRowClick()
     const int row = VXG->Row();
     if (MessageDlg(Lang(821) + QString::number(row), TMsgDlgType::mtConfirmation,
                    {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) == mrYes)
-        Grid_Delete_Row_Check(row, *VXG, FChecks, true);
+        Grid_Delete_Row_Check(row, *VXG, true);
 }
 
 void TFTLS_Server_Known_Cert::Btn_InsRowClick()
 {
-    Grid_Insert_Row_Check(VXG->Row(), *VXG, FChecks, true);
+    Grid_Insert_Row_Check(VXG->Row(), *VXG, true);
 }
 
 void TFTLS_Server_Known_Cert::Btn_CopyRowClick()
 {
-    Grid_Copy_Row_Check(*VXG, FChecks, VXG->Row());
+    Grid_Copy_Row_Check(*VXG, VXG->Row());
     Do_Copy = true;
 }
 
 void TFTLS_Server_Known_Cert::Btn_PasteRowClick()
 {
-    Grid_Paste_Row_Check(*VXG, FChecks, VXG->Row(), Do_Copy);
+    Grid_Paste_Row_Check(*VXG, VXG->Row(), Do_Copy);
 }
 
 void TFTLS_Server_Known_Cert::Set_Lang()

@@ -2,7 +2,6 @@
 // The known TLS certificates table: up to ten certificates, each with an enable check box and a
 // description, kept in TLS_Known_Cert.xml.
 #include "platform/Form.h"
-#include "ui/GridRowHelpers.h"
 #include <QStringList>
 
 class QLabel;
@@ -23,9 +22,6 @@ public:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
 
-    // The column 1 check boxes, their state apart from the cell text.
-    TGridCheckBoxes& Checks() { return FChecks; }
-
     QStringList Hint_List;
     bool Do_Copy = false;
 
@@ -45,7 +41,6 @@ protected:
     void FormShow() override;
 
 private:
-    TCellCheckBoxes FChecks;
     bool FPartial = false;   // the file was loaded only in part
 };
 

@@ -55,7 +55,7 @@ struct KnownCertFixture : ::testing::Test {
     bool Checked(int row)
     {
         bool state = false;
-        EXPECT_TRUE(window.Checks().GetCheckBoxState(1, row, state));
+        EXPECT_TRUE(window.VXG->GetCheckBoxState(1, row, state));
         return state;
     }
 };
@@ -115,7 +115,7 @@ TEST_F(KnownCertFixture, RowButtonsCarryCheckBoxStates)
     Show([&] {
         for (int r = 1; r <= 10; ++r)
             window.VXG->SetCells(2, r, QString("C%1").arg(r));
-        window.Checks().SetCheckBoxState(1, 5, false);
+        window.VXG->SetCheckBoxState(1, 5, false);
         window.VXG->SetRow(4);
         boxes.answerNext({mrYes});
         QTest::mouseClick(window.Btn_DelRow, Qt::LeftButton);
