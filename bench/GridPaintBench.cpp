@@ -1,8 +1,9 @@
 // Painting a full 1920 x 1080 viewport of the string grid: plain text cells, mixed cells (own colours,
-// fonts, alignments and mini-HTML), and mini-HTML cells, at the top and at the bottom of 1,000,000 rows;
-// against QTableView over a QStandardItemModel of the same texts. Only the rows in view hold texts: the
+// fonts, alignments, mini-HTML, data check boxes and progress bars), and mini-HTML cells, at the top and at
+// the bottom of 1,000,000 rows; against QTableView over a QStandardItemModel of the same texts. Only the rows in view hold texts: the
 // cost of a paint must not depend on the rows out of view.
 #include "FairTable.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/VxStringGrid.h"
 
 #include <QImage>
@@ -39,6 +40,18 @@ void FillShown(TVxStringGrid& grid, Kind kind, int first)
             }
             if (kind == Mixed && c % 3 == 2)
                 grid.SetFontStyles(c, r, TFontStyle::fsBold);
+            if (kind == Mixed && c % 10 == 4) {
+                grid.CreateCellGraphic(c, r)->SetCheckBox(false, true, false, TCellHAlign::haLeft, TCellVAlign::vaTop);
+                grid.SetCells(c, r, r % 2 ? QStringLiteral("Y") : QStringLiteral("N"));
+            }
+            if (kind == Mixed && c % 10 == 7) {
+                TCellGraphic* bar = grid.CreateCellGraphic(c, r);
+                bar->SetCellType(TCellType::ctProgress);
+                bar->SetCellErrLen(100);
+                bar->CellBitmap().Value = clLime;
+                bar->CellIcon().Value = clWhite;
+                grid.SetCells(c, r, QString::number(r % 101));
+            }
         }
 }
 

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -47,8 +48,8 @@ TCustomGrid::TCustomGrid(QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(true);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { SetLeftCol(v); });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { SetTopRow(v); });
+    ConnectScrollBar(Qt::Horizontal);
+    ConnectScrollBar(Qt::Vertical);
     SetOptions(FOptions);
     UpdateScrollRange();
 }
@@ -264,16 +265,119 @@ void TCustomGrid::SetScrollBars(TScrollStyle value)
     setVerticalScrollBarPolicy(v ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
+int MulDiv(int A, int B, int C)
+{
+    if (C == 0)
+        return 0;
+    const std::int64_t p = std::int64_t(A) * B;
+    const std::int64_t q = (std::abs(p) * 2 + std::abs(C)) / (std::int64_t(std::abs(C)) * 2);
+    return int((p < 0) != (C < 0) ? -q : q);
+}
+
+// A bar's reports reach the grid as toolkit scroll messages; the bar never moves the view by itself, so after
+// each report its thumb shows where the grid stands.
+void TCustomGrid::ConnectScrollBar(Qt::Orientation Bar)
+{
+    QScrollBar* bar = Bar == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, Bar](int action) {
+        TScrollCode code;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: code = TScrollCode::scLineDown; break;
+        case QAbstractSlider::SliderSingleStepSub: code = TScrollCode::scLineUp; break;
+        case QAbstractSlider::SliderPageStepAdd: code = TScrollCode::scPageDown; break;
+        case QAbstractSlider::SliderPageStepSub: code = TScrollCode::scPageUp; break;
+        case QAbstractSlider::SliderToMinimum: code = TScrollCode::scTop; break;
+        case QAbstractSlider::SliderToMaximum: code = TScrollCode::scBottom; break;
+        case QAbstractSlider::SliderMove:
+            if (bar->isSliderDown())
+                return;   // a drag: tracking reports come from sliderMoved
+            code = TScrollCode::scPosition;
+            break;
+        default:
+            return;
+        }
+        const int pos = bar->sliderPosition();
+        ScrollMessage(Bar, code, pos);
+        ScrollMessage(Bar, TScrollCode::scEndScroll, 0);
+        const QSignalBlocker quiet(bar);   // the action's own result is where the grid now stands
+        bar->setSliderPosition(bar->value());
+    });
+    connect(bar, &QAbstractSlider::sliderMoved, this,
+            [this, Bar](int pos) { ScrollMessage(Bar, TScrollCode::scTrack, pos); });
+    connect(bar, &QAbstractSlider::sliderReleased, this, [this, bar, Bar] {
+        ScrollMessage(Bar, TScrollCode::scPosition, bar->sliderPosition());
+        ScrollMessage(Bar, TScrollCode::scEndScroll, 0);
+    });
+}
+
+void TCustomGrid::ScrollMessage(Qt::Orientation Bar, TScrollCode Code, int Pos)
+{
+    if (Bar == Qt::Horizontal)
+        WMHScroll(Code, Pos);
+    else
+        WMVScroll(Code, Pos);
+}
+
+namespace {
+// The first scrollable index a bar report asks for, or -1 when it asks for nothing.
+int ScrollTargetOf(TScrollCode Code, int Pos, int First, int Fixed, int MaxFirst, int Page, bool Tracking)
+{
+    switch (Code) {
+    case TScrollCode::scLineUp: return First - 1;
+    case TScrollCode::scLineDown: return First + 1;
+    case TScrollCode::scPageUp: return First - std::max(1, Page);
+    case TScrollCode::scPageDown: return First + std::max(1, Page);
+    case TScrollCode::scTop: return Fixed;
+    case TScrollCode::scBottom: return MaxFirst;
+    case TScrollCode::scTrack:
+        if (!Tracking)
+            return -1;
+        [[fallthrough]];
+    case TScrollCode::scPosition: return Fixed + MulDiv(Pos, MaxFirst - Fixed, kScrollBarMax);
+    case TScrollCode::scEndScroll: return -1;
+    }
+    return -1;
+}
+} // namespace
+
+void TCustomGrid::WMHScroll(TScrollCode Code, int Pos)
+{
+    const int left = ScrollTargetOf(Code, Pos, LeftCol(), FixedCols(), FCols->MaxFirst(ClientWidth()),
+                                    VisibleColCount(), FOptions.testFlag(TGridOption::goThumbTracking));
+    if (left >= 0)
+        MoveTopLeft(left, TopRow());
+}
+
+void TCustomGrid::WMVScroll(TScrollCode Code, int Pos)
+{
+    const int top = ScrollTargetOf(Code, Pos, TopRow(), FixedRows(), FRows->MaxFirst(ClientHeight()),
+                                   VisibleRowCount(), FOptions.testFlag(TGridOption::goThumbTracking));
+    if (top >= 0)
+        MoveTopLeft(LeftCol(), top);
+}
+
+void TCustomGrid::SetScrollThumb(Qt::Orientation Bar, int Pos, int Page)
+{
+    QScrollBar* bar = Bar == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    (Bar == Qt::Horizontal ? FHorzPage : FVertPage) = std::max(0, Page);
+    bar->setPageStep(std::max(0, Page));
+    if (!bar->isSliderDown())
+        bar->setValue(std::clamp(Pos, 0, bar->maximum()));
+}
+
+// Positions 0 .. kScrollBarMax stand for the first scrollable index up to the last useful one.
 void TCustomGrid::UpdateScrollRange()
 {
-    QScrollBar* h = horizontalScrollBar();
-    QScrollBar* v = verticalScrollBar();
-    h->setRange(FixedCols(), FCols->MaxFirst(ClientWidth()));
-    h->setPageStep(std::max(1, VisibleColCount()));
-    h->setValue(LeftCol());
-    v->setRange(FixedRows(), FRows->MaxFirst(ClientHeight()));
-    v->setPageStep(std::max(1, VisibleRowCount()));
-    v->setValue(TopRow());
+    const auto update = [](QScrollBar* bar, int first, int fixed, int maxFirst, int page) {
+        const int range = maxFirst - fixed;
+        bar->setRange(0, range > 0 ? kScrollBarMax : 0);
+        bar->setPageStep(page);
+        if (!bar->isSliderDown())
+            bar->setValue(range > 0 ? MulDiv(first - fixed, kScrollBarMax, range) : 0);
+    };
+    update(horizontalScrollBar(), LeftCol(), FixedCols(), FCols->MaxFirst(ClientWidth()), FHorzPage);
+    update(verticalScrollBar(), TopRow(), FixedRows(), FRows->MaxFirst(ClientHeight()), FVertPage);
+    ScrollRangeUpdated();
 }
 
 void TCustomGrid::scrollContentsBy(int, int)

@@ -41,6 +41,13 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
 
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// What a scroll bar reports: a step, a page, the thumb dragged (tracking) or dropped (position), an end.
+enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
+// The thumb runs over this many positions, however many rows or columns scroll.
+constexpr int kScrollBarMax = 127;
+// A * B / C rounded to the nearest integer; 0 for C = 0.
+int MulDiv(int A, int B, int C);
 
 struct TGridCoord {
     int X = 0;
@@ -102,6 +109,9 @@ public:
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle value);
+    // The thumb of a bar: a position from 0 to kScrollBarMax and a page (the thumb's share of the bar, 0 for the
+    // smallest thumb) that stays until it is set again.
+    void SetScrollThumb(Qt::Orientation Bar, int Pos, int Page);
 
     int Col() const { return FCurrent.X; }
     void SetCol(int value);
@@ -168,6 +178,11 @@ protected:
     virtual void RowHeightsChanged();
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
+    // A bar's report; the toolkit's step moves the left column or top row. Pos counts thumb positions.
+    virtual void WMHScroll(TScrollCode Code, int Pos);
+    virtual void WMVScroll(TScrollCode Code, int Pos);
+    // The bars' ranges and thumbs were set anew from the top-left cell.
+    virtual void ScrollRangeUpdated() {}
 
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -223,6 +238,8 @@ private:
     void ClampInView(TGridCoord cell);
     void ClampCoords();
     void UpdateScrollRange();
+    void ConnectScrollBar(Qt::Orientation Bar);
+    void ScrollMessage(Qt::Orientation Bar, TScrollCode Code, int Pos);
     void UpdateEdit();                           // shows, reloads or places the editor as the state asks
     void HideEdit();
     void PlaceEditor();
@@ -251,6 +268,8 @@ private:
     int FMovePos = -1;                           // where the moved column or row would land
     int FWheelAccumulator = 0;
     bool FFocusInside = false;
+    int FHorzPage = 0;                           // thumb pages given by SetScrollThumb
+    int FVertPage = 0;
 };
 
 // The toolkit string grid: the grid over a sparse store of texts and object references.

@@ -557,12 +557,23 @@ TEST(GridView, ScrollBarsFollowTheTopLeftCellAndSetIt)
     QScrollBar* bar = grid.verticalScrollBar();
     EXPECT_TRUE(bar->isVisible());
     EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());   // five columns fit
-    EXPECT_EQ(bar->minimum(), 1);
-    EXPECT_EQ(bar->maximum(), 40 - grid.VisibleRowCount());
+    // The thumb runs over 0 .. 127 whatever the number of rows; the range is rows 1 .. 40 - visible.
+    const int range = 40 - grid.VisibleRowCount() - 1;
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), kScrollBarMax);
     grid.SetTopRow(7);
-    EXPECT_EQ(bar->value(), 7);
-    bar->setValue(12);
-    EXPECT_EQ(grid.TopRow(), 12);
+    EXPECT_EQ(bar->value(), MulDiv(6, kScrollBarMax, range));
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);   // one row, not one thumb position
+    EXPECT_EQ(grid.TopRow(), 8);
+    EXPECT_EQ(bar->value(), MulDiv(7, kScrollBarMax, range));
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(grid.TopRow(), 8 + grid.VisibleRowCount());
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(grid.TopRow(), 40 - grid.VisibleRowCount());
+    EXPECT_EQ(bar->value(), kScrollBarMax);
+    bar->setSliderPosition(64);                                  // a thumb dropped half-way
+    bar->triggerAction(QAbstractSlider::SliderMove);
+    EXPECT_EQ(grid.TopRow(), 1 + MulDiv(64, range, kScrollBarMax));
 
     EXPECT_FALSE(bar->hasTracking());
     grid.SetOptions(grid.Options() | TGridOption::goThumbTracking);

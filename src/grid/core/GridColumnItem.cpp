@@ -111,6 +111,54 @@ void TGridColumnItem::SetRows(int idx, const QString& Value)
         grid->SetCells(Index(), idx, Value);
 }
 
+int TGridColumnItem::Ints(int idx) const
+{
+    TVxColumnGrid* grid = Grid();
+    return grid ? grid->GetInts(Index(), idx) : 0;
+}
+
+void TGridColumnItem::SetInts(int idx, int Value)
+{
+    if (TVxColumnGrid* grid = Grid())
+        grid->SetInts(Index(), idx, Value);
+}
+
+double TGridColumnItem::Floats(int idx) const
+{
+    TVxColumnGrid* grid = Grid();
+    return grid ? grid->GetFloats(Index(), idx) : 0;
+}
+
+void TGridColumnItem::SetFloats(int idx, double Value)
+{
+    if (TVxColumnGrid* grid = Grid())
+        grid->SetFloats(Index(), idx, Value);
+}
+
+TDateTime TGridColumnItem::Dates(int idx) const
+{
+    TVxColumnGrid* grid = Grid();
+    return grid ? grid->GetDates(Index(), idx) : 0;
+}
+
+void TGridColumnItem::SetDates(int idx, TDateTime Value)
+{
+    if (TVxColumnGrid* grid = Grid())
+        grid->SetDates(Index(), idx, Value);
+}
+
+TDateTime TGridColumnItem::Times(int idx) const
+{
+    TVxColumnGrid* grid = Grid();
+    return grid ? grid->GetTimes(Index(), idx) : 0;
+}
+
+void TGridColumnItem::SetTimes(int idx, TDateTime Value)
+{
+    if (TVxColumnGrid* grid = Grid())
+        grid->SetTimes(Index(), idx, Value);
+}
+
 void TGridColumnItem::AssignVisuals(const TGridColumnItem& Source)
 {
     FAlignment = Source.FAlignment;
@@ -145,6 +193,7 @@ void TGridColumnItem::AssignVisuals(const TGridColumnItem& Source)
     FFilterCaseSensitive = Source.FFilterCaseSensitive;
     FDefIdx = Source.FDefIdx;
     FFloatFormat = Source.FFloatFormat;
+    FColumnPopup = Source.FColumnPopup;
     if (TVxColumnGrid* grid = Grid()) {
         FColor = grid->Color();
         FFont = grid->Font();

@@ -14,9 +14,15 @@ class TGrouping {
 public:
     bool Summary() const { return FSummary; }   // a summary row after each group
     void SetSummary(bool Value) { FSummary = Value; }
+    bool ShowGroupCount() const { return FShowGroupCount; }   // node rows show their group's row count
+    void SetShowGroupCount(bool Value) { FShowGroupCount = Value; }
+    QString GroupCountFormat() const { return FGroupCountFormat; }   // a printf format of the count
+    void SetGroupCountFormat(const QString& Value) { FGroupCountFormat = Value; }
 
 private:
     bool FSummary = false;
+    bool FShowGroupCount = false;
+    QString FGroupCountFormat;
 };
 
 enum class TGroupRowKind { grData, grHeader, grSummary };

@@ -25,6 +25,14 @@ void TCellNode::Assign(const QObject* Source)
     FContractGlyph->Assign(*other->FContractGlyph);
 }
 
+void TColumnSize::SetStretch(bool value)
+{
+    const bool on = value && !F.Stretch;
+    F.Stretch = value;
+    if (on && FOwner && F.StretchColumn < FOwner->ColCount())
+        FOwner->ApplyColumnStretch(F.StretchColumn);
+}
+
 void TColumnSize::Assign(const QObject* Source)
 {
     if (const auto* other = dynamic_cast<const TColumnSize*>(Source))

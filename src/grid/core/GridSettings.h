@@ -87,7 +87,8 @@ public:
     VX_SETTING(bool, Save)
     VX_SETTING(QString, Key)
     VX_SETTING(QString, Section)
-    VX_SETTING(bool, Stretch)
+    bool Stretch() const { return F.Stretch; }
+    void SetStretch(bool value);     // switching it on stretches at once
     VX_SETTING(int, StretchColumn)   // -1: the last column
     VX_SETTING(bool, SynchWithGrid)
     VX_SETTING(bool, SynchNormalCellsOnly)

@@ -1,11 +1,13 @@
 #include "grid/core/VxColumnGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
 #include "grid/paint/ControlLook.h"
+#include <QMenu>
 
 TVxColumnGrid::TVxColumnGrid(QWidget* AOwner)
     : TVxStringGrid(AOwner), FColumnCollection(std::make_unique<TGridColumnCollection>(this)),
-      FSaveCol(std::make_unique<TGridColumnItem>())
+      FSaveCol(std::make_unique<TGridColumnItem>()), FCellGraphic(std::make_unique<TCellGraphic>())
 {
     SyncColumnCountQuietly();
 }
@@ -75,12 +77,67 @@ int TVxColumnGrid::GetVersionNr()
 
 QString TVxColumnGrid::GetVersionString()
 {
-    const int v = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 Aug, 2012")
-        .arg((v >> 24) & 0xFF)
-        .arg((v >> 16) & 0xFF)
-        .arg((v >> 8) & 0xFF)
-        .arg(v & 0xFF);
+    return GetVersion() + QStringLiteral(" Aug, 2012");
+}
+
+void TVxColumnGrid::ChangeScale(int M, int D)
+{
+    if (IsDesigning() || M == D || D == 0)
+        return;
+    for (int i = 0; i < ColCount() && i < FColumnCollection->Count(); ++i) {
+        TGridColumnItem* item = FColumnCollection->Items(i);
+        item->FFont.SetSize(MulDiv(item->FFont.Size(), M, D));
+        item->FHeaderFont.SetSize(MulDiv(item->FHeaderFont.Size(), M, D));
+    }
+}
+
+void TVxColumnGrid::CellsLoaded()
+{
+    TVxStringGrid::CellsLoaded();
+    SyncColumnCountQuietly();
+}
+
+void TVxColumnGrid::InsertCols(int ColIndex, int CCount)
+{
+    TVxStringGrid::InsertCols(ColIndex, CCount);
+    const bool held = FColumnCollection->NoRecursiveUpdate();
+    FColumnCollection->SetNoRecursiveUpdate(true);
+    for (int i = 0; i < CCount; ++i)
+        FColumnCollection->Insert(ColIndex);
+    FColumnCollection->SetNoRecursiveUpdate(held);
+}
+
+void TVxColumnGrid::RemoveCols(int ColIndex, int CCount)
+{
+    TVxStringGrid::RemoveCols(ColIndex, CCount);
+    for (int i = 0; i < CCount; ++i)
+        FColumnCollection->Delete(ColIndex);
+}
+
+// The grouped column's definition waits in the save slot until the column comes back; the column leaves and
+// comes back at the end of the grid, so its definition travels there and back with the column moves.
+void TVxColumnGrid::Group(int Colindex)
+{
+    if (TGridColumnItem* item = Definition(Colindex))
+        FSaveCol->Assign(*item);
+    TVxStringGrid::Group(Colindex);
+    SyncColumnCountQuietly();
+}
+
+void TVxColumnGrid::UnGroup()
+{
+    const int column = GroupColumn();
+    if (column > 0) {
+        const bool held = FColumnCollection->NoRecursiveUpdate();
+        FColumnCollection->SetNoRecursiveUpdate(true);
+        FColumnCollection->Add();
+        FColumnCollection->SetNoRecursiveUpdate(held);
+    }
+    TVxStringGrid::UnGroup();
+    SyncColumnCountQuietly();
+    if (column != -1)
+        if (TGridColumnItem* item = Definition(column))
+            item->Assign(*FSaveCol);
 }
 
 void TVxColumnGrid::Loaded()
@@ -215,14 +272,25 @@ void TVxColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
     if (TGridColumnItem* item = Definition(ACol)) {
         if (IsNormalCell(ACol, ARow)) {
             AEditor = item->Editor();
-            FEditorComboItems = item->ComboItems();
-            FEditorDropDownCount = item->DropDownCount();
             ControlLook().SetDropDownCount(item->DropDownCount());
         }
         if (!item->FloatFormat().isEmpty())
             SetFloatFormat(item->FloatFormat());
     }
     TVxStringGrid::GetCellEditor(ACol, ARow, AEditor);
+}
+
+// A combo column's items fill the grid's combo editor before the application's own event runs.
+void TVxColumnGrid::DoGetEditorProp(int ACol, int ARow, QObject* AEditLink)
+{
+    if (TGridColumnItem* item = Definition(ACol);
+        item && IsNormalCell(ACol, ARow) &&
+        (item->Editor() == TEditorType::edComboEdit || item->Editor() == TEditorType::edComboList)) {
+        ClearComboString();
+        for (const QString& s : item->ComboItems())
+            AddComboString(s);
+    }
+    TVxStringGrid::DoGetEditorProp(ACol, ARow, AEditLink);
 }
 
 void TVxColumnGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed)
@@ -277,13 +345,6 @@ void TVxColumnGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
         Value = item->CheckFalse();
 }
 
-bool TVxColumnGrid::HasDataCheckBox(int ACol, int ARow)
-{
-    if (TGridColumnItem* item = Definition(ACol); item && IsNormalCell(ACol, ARow))
-        return item->Editor() == TEditorType::edDataCheckBox;
-    return TVxStringGrid::HasDataCheckBox(ACol, ARow);
-}
-
 bool TVxColumnGrid::BuildColumnFilterList(int ACol)
 {
     TVxStringGrid::BuildColumnFilterList(ACol);
@@ -324,4 +385,112 @@ void TVxColumnGrid::UpdateAutoColumnSize(int ACol, int& AWidth)
             AWidth = item->AutoMaxSize();
     }
     TVxStringGrid::UpdateAutoColumnSize(ACol, AWidth);
+}
+
+QString TVxColumnGrid::GetCellFloatFormat(int ACol, int ARow)
+{
+    if (TGridColumnItem* item = Definition(ACol); item && !item->FloatFormat().isEmpty())
+        return item->FloatFormat();
+    return TVxStringGrid::GetCellFloatFormat(ACol, ARow);
+}
+
+// Integers and plain decimal numbers show through the column's float format.
+QString TVxColumnGrid::GetFormattedCell(int ACol, int ARow)
+{
+    TGridColumnItem* item = Definition(ACol);
+    if (!item)
+        return TVxStringGrid::GetFormattedCell(ACol, ARow);
+    QString format = item->FloatFormat();
+    const QString text = Cells(ACol, ARow);
+    const int kind = ClassifyNumberText(text);
+    bool isFloat = !text.isEmpty() && (kind == 0 || kind == 1);
+    if (OnGetFloatFormat)
+        OnGetFloatFormat(this, ACol, ARow, isFloat, format);
+    if (format.isEmpty() || !isFloat)
+        return text;
+    try {
+        return FormatFloat(format, GetFloats(ACol, ARow));
+    } catch (const std::exception&) {
+        return text;
+    }
+}
+
+bool TVxColumnGrid::IsDataCheckBoxColumn(int ACol, int ARow) const
+{
+    TGridColumnItem* item = Definition(ACol);
+    return item && IsNormalCell(ACol, ARow) && item->Editor() == TEditorType::edDataCheckBox;
+}
+
+TCellType TVxColumnGrid::GetCellType(int ACol, int ARow)
+{
+    const TCellType own = TVxStringGrid::GetCellType(ACol, ARow);
+    if (own == TCellType::ctVirtCheckBox && TVxStringGrid::GetCellGraphic(ACol, ARow) == nullptr)
+        return TCellType::ctDataCheckBox;   // the shared graphic of a data check-box column
+    if (own == TCellType::ctEmpty && IsDataCheckBoxColumn(ACol, ARow))
+        return TCellType::ctDataCheckBox;
+    return own;
+}
+
+// Cells of a data check-box column without a graphic of their own share one virtual check box.
+TCellGraphic* TVxColumnGrid::GetCellGraphic(int ACol, int ARow)
+{
+    TCellGraphic* own = TVxStringGrid::GetCellGraphic(ACol, ARow);
+    if (own || !IsDataCheckBoxColumn(ACol, ARow))
+        return own;
+    FCellGraphic->SetCellType(TCellType::ctVirtCheckBox);
+    FCellGraphic->SetCellTransparent(ControlLook().ControlStyle() == TControlStyle::csFlat);
+    return FCellGraphic.get();
+}
+
+void TVxColumnGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
+                                             TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA,
+                                             TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
+{
+    TGridColumnItem* item = Definition(ACol);
+    if (!item) {
+        TVxStringGrid::GetDefaultCellProperties(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA,
+                                                VA, WW, GD);
+        return;
+    }
+    AFont = item->Font();
+    ABrush.SetColor(item->Color());
+    AColorTo = clNone;
+    HA = ARow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
+    VA = VAlignment();
+    WW = WordWrap();
+    GD = TCellGradientDirection::GradientVertical;
+    if (IsFixed(DisplColIndex(ACol), ARow) || (Bands().Active() && item->ShowBands())) {
+        ABrush.SetColor(clNone);
+        AColorTo = clNone;
+    }
+}
+
+// A click of the configured button on the configured cells opens the column's menu below the cell.
+void TVxColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TVxStringGrid::MouseDown(Button, Shift, X, Y);
+    int c = -1;
+    int r = -1;
+    MouseToCell(X, Y, c, r);
+    TGridColumnItem* item = c >= 0 && r >= 0 ? Definition(c) : nullptr;
+    if (!item || !item->ColumnPopup())
+        return;
+    const TRect rc = CellRect(c, r);
+    const QPoint at = viewport()->mapToGlobal(QPoint(rc.Left, rc.Bottom));
+    using P = TColumnPopupType;
+    const P type = item->ColumnPopupType();
+    const bool left = Button == TMouseButton::mbLeft;
+    if (!left && Button != TMouseButton::mbRight)
+        return;
+    const P fixedKind = left ? P::cpFixedCellsLClick : P::cpFixedCellsRClick;
+    const P normalKind = left ? P::cpNormalCellsLClick : P::cpNormalCellsRClick;
+    const P allKind = left ? P::cpAllCellsLClick : P::cpAllCellsRClick;
+    if (type != fixedKind && type != normalKind && type != allKind)
+        return;
+    QMenu* menu = item->ColumnPopup();
+    if (OnColumnPopup)
+        OnColumnPopup(this, c, r, menu);
+    const bool opens = r < FixedRows() ? type == fixedKind || type == allKind : type == normalKind || type == allKind;
+    if (opens && menu)
+        menu->popup(at);
 }

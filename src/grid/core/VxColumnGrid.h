@@ -5,6 +5,8 @@
 //   VxColumnGrid.cpp    the grid: count synchronisation and the per-cell answers
 //   VxColumnGridIO.cpp  column positions and the definitions' stream, both checked whole before use
 #include "grid/core/VxStringGrid.h"
+#include <QMenu>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -118,9 +120,21 @@ public:
     int DefIdx() const { return FDefIdx; }
     void SetDefIdx(int Value) { FDefIdx = Value; }
 
-    // The cell of row idx in this definition's real column.
+    // The column's pop-up menu, not owned: forgotten when the menu goes.
+    QMenu* ColumnPopup() const { return FColumnPopup; }
+    void SetColumnPopup(QMenu* Value) { FColumnPopup = Value; }
+
+    // The cell of row idx in this definition's real column, as text and typed.
     QString Rows(int idx) const;
     void SetRows(int idx, const QString& Value);
+    int Ints(int idx) const;
+    void SetInts(int idx, int Value);
+    double Floats(int idx) const;
+    void SetFloats(int idx, double Value);
+    TDateTime Dates(int idx) const;
+    void SetDates(int idx, TDateTime Value);
+    TDateTime Times(int idx) const;
+    void SetTimes(int idx, TDateTime Value);
 
     // Field copies without side effects; the look alone takes the owning grid's colour and font.
     void Assign(const TGridColumnItem& Source);
@@ -178,6 +192,7 @@ private:
     TFont FHeaderFont;
     bool FPrintBorderCustom = true;
     bool FPrintFontCustom = true;
+    QPointer<QMenu> FColumnPopup;
 };
 
 // The definitions by real column index; the grid owns it.
@@ -221,7 +236,7 @@ private:
     bool FNoRecursiveUpdate = false;
 };
 
-using TColumnPopupEvent = std::function<void(QObject* Sender, int ACol, int ARow, QObject* PopupMenu)>;
+using TColumnPopupEvent = std::function<void(QObject* Sender, int ACol, int ARow, QMenu* PopupMenu)>;
 using TAfterColumnMoved = std::function<void(QObject* Sender, int FromIndex, int ToIndex)>;
 
 class TVxColumnGrid : public TVxStringGrid {
@@ -245,8 +260,10 @@ public:
 
     void SyncColumnCount();
     void SyncColumnHeaders();
-    static int GetVersionNr();
-    static QString GetVersionString();
+    int GetVersionNr() override;
+    QString GetVersionString() override;
+    // The fonts of the definitions follow a change of the form's scale from D to M.
+    void ChangeScale(int M, int D);
 
     // Column order in an INI file under "CP<position>" keys. A load that does not find a whole permutation of
     // the columns changes nothing and answers false, as does a save that could not write the file.
@@ -265,6 +282,7 @@ public:
     void DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
     void GetColFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix) override;
     void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
+    void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink) override;
     void IsFixedCell(int ACol, int ARow, bool& IsFixed) override;
     void CanEditCell(int ACol, int ARow, bool& CanEdit) override;
     void IsPasswordCell(int ACol, int ARow, bool& IsPassword) override;
@@ -273,13 +291,17 @@ public:
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
     bool BuildColumnFilterList(int ACol) override;
     void ColumnHeadersChanged() override;
-    bool HasDataCheckBox(int ACol, int ARow) override;
     void UpdateColumnSize(int ACol, int& AWidth) override;
     void UpdateAutoColumnSize(int ACol, int& AWidth) override;
-
-    // The combo items the grid's combo editor last received, with its drop-down count.
-    const QStringList& EditorComboItems() const { return FEditorComboItems; }
-    int EditorDropDownCount() const { return FEditorDropDownCount; }
+    QString GetCellFloatFormat(int ACol, int ARow) override;
+    QString GetFormattedCell(int ACol, int ARow) override;
+    TCellType GetCellType(int ACol, int ARow) override;
+    TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
+    void CellsLoaded() override;
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+    void Group(int Colindex) override;
+    void UnGroup() override;
 
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;
@@ -290,17 +312,21 @@ protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
     QString GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
+                                  TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                                  bool& WW, TCellGradientDirection& GD) override;
 
 private:
     // The definition of real column ACol, none past the collection.
     TGridColumnItem* Definition(int ACol) const;
     bool IsNormalCell(int ACol, int ARow) const;
+    bool IsDataCheckBoxColumn(int ACol, int ARow) const;
     void SyncColumnCountQuietly();
 
     std::unique_ptr<TGridColumnCollection> FColumnCollection;
     std::unique_ptr<TGridColumnItem> FSaveCol;
     bool FColMoving = false;
     bool FAutoFilterDisplay = false;
-    QStringList FEditorComboItems;
-    int FEditorDropDownCount = 8;
+    std::unique_ptr<TCellGraphic> FCellGraphic;   // shared by every data check-box cell
 };

@@ -64,6 +64,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FActiveCellFont->SetStyle(TFontStyle::fsBold);
     FSortIndexes = std::make_unique<TSortIndexList>();
     FMergedColumns = std::make_unique<TIntList>(0, 0);
+    FMergedColumns->OnChange = [this](QObject*, int, int) { MergedColumnsChanged(); };
     FRowIndicator = std::make_unique<TBitmap>();
     FBackGround = std::make_unique<TBackGround>(FLookHost.get());
     FControlList = std::make_unique<TControlList>();
@@ -80,11 +81,12 @@ void TVxStringGrid::CreateOwnedObjects()
         for (int r = 0; r < RowCount(); ++r)
             InvalidateCell(0, r);
     };
+    FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    FProgressAppearance->OnChange = [this](QObject*) { Invalidate(); };
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
-    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.
@@ -103,9 +105,9 @@ void TVxStringGrid::CreateEditorControls()
         FArrows[i] = new TArrowWindow(this, dirs[i]);
         FArrows[i]->hide();
     }
-    // combo, transparent edit and combo, check box, edit button, unit edit button, push button,
-    // header drag button, cell-control edit and combo
-    for (int i = 0; i < 10; ++i) {
+    // transparent edit and combo, header drag button, cell-control edit and combo
+    CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
+    for (int i = 0; i < 5; ++i) {
         auto* editor = new QWidget(this);
         editor->setEnabled(false);
         editor->hide();
@@ -167,28 +169,14 @@ void TVxStringGrid::SetRowIndicator(const TBitmap& value)
 void TVxStringGrid::SetColumnHeaders(const QStringList& value)
 {
     FColumnHeaders = value;
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
     ColumnHeadersChanged();
-    WriteColumnHeaders();
+    ShowColumnHeaders();
 }
 
 void TVxStringGrid::SetRowHeaders(const QStringList& value)
 {
     FRowHeaders = value;
-    WriteRowHeaders();
-}
-
-void TVxStringGrid::WriteColumnHeaders()
-{
-    if (FLoading || FixedRows() == 0)
-        return;
-    for (int i = 0; i < FColumnHeaders.size() && i < AllColCount(); ++i)
-        SetCells(i, 0, FColumnHeaders[i]);
-}
-
-void TVxStringGrid::WriteRowHeaders()
-{
-    if (FLoading || FixedCols() == 0)
-        return;
-    for (int i = 0; i < FRowHeaders.size() && i < RowCount(); ++i)
-        SetCells(0, i, FRowHeaders[i]);
+    ShowRowHeaders();
 }

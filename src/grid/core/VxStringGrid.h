@@ -10,10 +10,12 @@
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/CellGraphic.h"
+#include "grid/core/DragScroll.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -33,6 +35,7 @@ class TFocusHelper;
 class TControlLook;
 class TBackGround;
 class TShowModified;
+class TGridProgressAppearance;
 class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
@@ -51,12 +54,20 @@ class TFloatingFooter;
 class TGridNodes;
 class TGrouping;
 class TDragDropSettings;
-class TDragScrollOptions;
 class TGridDropTarget;
 class TSearchPanel;
 class QListWidget;
+class QTimer;
 struct TCalcSource;
 enum class TSortDirection;
+class ZEvuZudedoZadaRudiv;
+class TGridCombo;
+class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridSpin;
+class TGridDatePicker;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -157,8 +168,9 @@ public:
     // Filled for the filter drop-down: sorted while filling, duplicates ignored.
     const QStringList& FilterList() const { return FFilterList; }
 
-    // Hidden in-place editors until the editing area lands: the combo, check box, edit button, unit edit
-    // button, push button, the two fixed-cell editors, the header drag button and the cell-control editors.
+    // The hidden editor controls: the combo, check box, edit button, unit edit button and push button
+    // editors, then placeholders for the two fixed-cell editors, the header drag button and the cell-control
+    // editors.
     const std::vector<QWidget*>& EditorControls() const { return FEditorControls; }
 
     // ---- Cell access (VxStringGridCells.cpp); c is a real column, r a display row unless named.
@@ -307,14 +319,11 @@ public:
     TGridLook Look() const { return FAppearance.Look; }
     void SetLook(TGridLook Value) { ::SetLook(*FLookHost, Value); }
     VX_GRID_VALUE(TColor, HintColor)
-    VX_GRID_VALUE(TColor, URLColor)
     VX_GRID_VALUE(TColor, DisabledFontColor)
     VX_GRID_APPEARANCE(TScrollType, ScrollType, ScrollType)
     VX_GRID_VALUE(TColor, ScrollColor)
     VX_GRID_VALUE(int, ScrollWidth)
-    VX_GRID_VALUE(TScrollBarAlways, ScrollBarAlways)
     VX_GRID_VALUE(TScrollHintType, ScrollHints)
-    VX_GRID_VALUE(bool, ScrollProportional)
     VX_GRID_VALUE(bool, ScrollSynch)
     VX_GRID_VALUE(TEditorType, DefaultEditor)
     VX_GRID_VALUE(TInvalidEntryIcon, InvalidEntryIcon)
@@ -376,8 +385,6 @@ public:
     VX_GRID_VALUE(bool, IntegralHeight)
     VX_GRID_VALUE(bool, Multilinecells)
     VX_GRID_VALUE(bool, SizeWithForm)
-    VX_GRID_VALUE(bool, URLShow)
-    VX_GRID_VALUE(bool, URLEdit)
 
     // ---- Loading, copying, window (VxStringGridLoading.cpp)
     // A grid built in code brackets its set-up with these so that the end-of-loading steps run.
@@ -441,6 +448,14 @@ public:
     TCustomCellDrawEvent OnCustomCellBkgDraw;
     TCustomCellDrawEvent OnCustomCellDraw;
     TNotifyEvent OnPainted;
+    // The levelled progress bars of the progress cells.
+    TGridProgressAppearance& ProgressAppearance() const { return *FProgressAppearance; }
+    // The size a cell's text needs (ACol a real column), turned cells by their angle.
+    TPoint GetCellTextSize(int ACol, int ARow);
+    void CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow);
+    // The padding of a cell's text on both sides, once with XYOffsetTopLeftOnly.
+    int TotalXOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.X : 2 * FXYOffset.X; }
+    int TotalYOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
@@ -706,17 +721,147 @@ public:
     void UnMarkInRow(bool DoFixed, int Row);
     void UnMarkInGrid(bool DoFixed);
 
-    // Sizing (VxStringGridSizing.cpp): content widths, stretching and scrolling a cell into view.
+    // Typed values (VxStringGridValues.cpp): c a real column, r a display row; the All forms take real rows.
+    // A text that is no number raises EVxGridError, one that is no date or time EConvertError.
+    int Ints(int c, int r) { return GetInts(c, r); }
+    int GetInts(int c, int r);
+    void SetInts(int c, int r, int Value);
+    int AllInts(int c, int r) { return GetAllInts(c, r); }
+    int GetAllInts(int c, int r);
+    void SetAllInts(int c, int r, int Value);
+    double Floats(int c, int r) { return GetFloats(c, r); }
+    double GetFloats(int c, int r);
+    void SetFloats(int c, int r, double Value);
+    double AllFloats(int c, int r) { return GetAllFloats(c, r); }
+    double GetAllFloats(int c, int r);
+    void SetAllFloats(int c, int r, double Value);
+    TDateTime Dates(int c, int r) { return GetDates(c, r); }
+    TDateTime GetDates(int c, int r);
+    void SetDates(int c, int r, TDateTime Value);
+    TDateTime Times(int c, int r) { return GetTimes(c, r); }
+    TDateTime GetTimes(int c, int r);
+    void SetTimes(int c, int r, TDateTime Value);
+    // The value of the form control ID inside the cell's text; empty, and nothing written, without one.
+    QString ControlValues(int c, int r, const QString& ID) { return GetCtrlVal(c, r, ID); }
+    QString GetCtrlVal(int c, int r, const QString& ID);
+    void SetCtrlVal(int c, int r, const QString& ID, const QString& Value);
+    virtual QString GetCellFloatFormat(int ACol, int ARow);
+    // A printf float format with the regional decimal separator; EConvertError for a format of other values.
+    static QString FormatFloat(const QString& Format, double Value);
+    virtual int GetVersionNr();
+    virtual QString GetVersionString();
+    QString Version() { return GetVersion(); }
+    QString GetVersion();
+    bool URLShow() const { return F.URLShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    TColor URLColor() const { return F.URLColor; }
+    void SetURLColor(TColor Value);
+    VX_GRID_VALUE(bool, URLEdit)
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    // Bulk fills of the normal cells, or of every cell with DoFixed; CellsLoaded runs once afterwards.
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);   // a printf format of the column, then the row
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    virtual void CellsLoaded() {}
+
+    // Header lists (VxStringGridHeaders.cpp): "\\n" in an entry is a line break in the cell.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+    // The cell checker: each cell passes through Correct and MarkError; true when no cell changed.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // The print layout's width and indent of a column below 512; EVxGridError for others.
+    int PrintColWidth(int ACol) const { return GetPrintColWidth(ACol); }
+    int GetPrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const { return GetPrintColOffset(ACol); }
+    int GetPrintColOffset(int ACol) const;
+    void SetPrintColMetrics(int ACol, int Width, int Indent);
+    void SplitAllColumnCells();
+    void MergeListedColumns();
+    void MergedColumnsChanged();   // the listed columns merged anew
+    void SetLookupItems(const QStringList* Value);   // none keeps the items
+    void RichEditSelChanged(QObject* Sender);
+    TNotifyEvent OnRichEditSelectionChange;
+
+    // Scrolling (VxStringGridScroll.cpp): display indexes.
+    void ScrollInView(int ColIndex, int RowIndex);
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    bool IsOnSizingEdge(int X, int Y);
+    TScrollBarAlways ScrollBarAlways() const { return F.ScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    bool ScrollProportional() const { return F.ScrollProportional; }
+    void SetScrollProportional(bool Value);
+    void UpdateHScrollProportional();
+    void UpdateVScrollProportional();
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    QString ScrollHintText() const { return FScrollHintText; }
+    TDragScrollOptions& DragScrollOptions() { return FDragScrollOptions; }
+    TDragScrollDirections DragScrollDirection() const { return FDragScrollDirection; }
+    bool DragScrollTimerActive() const;
+    // A drag hovers over the grid at client point (X, Y): scrolls near an edge.
+    void DragScrollOver(int X, int Y, TDragState State);
+    void DragScrollTick();
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    std::function<void(QObject* Sender, int ARow, QString& hintstr)> OnScrollHint;
+    std::function<void(QObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
+        OnScrollCell;
+    std::function<void(QObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
+                       bool& CanScroll)>
+        OnDragScroll;
+
+    // Size changes and stretching (VxStringGridSizing.cpp).
+    void StretchRightColumn();
+    void ApplyColumnStretch(int ACol);
+    virtual void UpdateColumnSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
+    // The mouse handling tells of the end of a user resize of one column or row, with its size at the start.
+    void ColumnSized(int ACol, int StartWidth);
+    void RowSized(int ARow, int StartHeight);
+    bool ColSizeFlg() const { return FColSizeFlg; }
+    void SetColSizeFlg(bool Value) { FColSizeFlg = Value; }
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    std::function<void(QObject* Sender, int ACol)> OnEndColumnSize;
+    std::function<void(QObject* Sender, int ARow)> OnEndRowSize;
+
+    // Auto-sizing (VxStringGridAutoSize.cpp).
     void AutoSizeCol(int ACol, int Padding);
     void AutoSizeColumnWidth(int ACol, bool GrowOnly);
     void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeRow(int ARow, int Padding);
+    void AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
     void AutoFitColumns(bool DoFixedCells);
-    void StretchRightColumn();
-    void ApplyColumnStretch(int ACol);
-    void ScrollInView(int ColIndex, int RowIndex);
-    virtual void UpdateColumnSize(int ACol, int& AWidth);
-    virtual void UpdateAutoColumnSize(int ACol, int& AWidth);
-    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+
+    // Selection queries (VxStringGridSelectedCells.cpp): display indexes.
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    QString SelectedText();
+    bool IsSelected(int ACol, int ARow);
+    bool GetSelectedCells(int i, int j);
+    void SetSelectedCells(int i, int j, bool Value);
+    TGridCoord GetSelectedCell(int i) const;
+    TGridCoord SelectedCell(int i) const { return GetSelectedCell(i); }
+    int SelectedCellsCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int GetSelectedRow(int i);
+    int SelectedRow(int i) { return GetSelectedRow(i); }
+    void ClearSelectedCells();
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
     // Sorting (VxStringGridSort.cpp): rows FixedRows .. RowCount - FixedFooters - 1, columns are display indexes.
@@ -861,6 +1006,73 @@ public:
     TEditCellDoneEvent OnEditCellDone;
 
     // ---- In-place editing
+    // In src/grid/paint/GridEditing*.cpp; display columns unless named real.
+    bool IsEditable(int ACol, int ARow);
+    void HideCellEdit();   // commits the special editor of the current cell
+    void ShowCellEdit();   // as F2
+    // Validates and stores the value of the open edit; true when accepted or nothing was being edited.
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual void SetEditedCellText(int ACol, int ARow, const QString& Value);   // real column
+    virtual void CancelCellEdit();
+    virtual void ColumnValueChanged(int, int) {}   // the footer sums hook in here
+    virtual void CaptureOldCell(int ACol, int ARow);
+    virtual void CellChanging(int ACol, int ARow, bool& Allow);
+    virtual void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink);
+    bool HasCellValidation() const;
+    // Completion of typed text from LookupItems (and the combo's items).
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    ZEvuZudedoZadaRudiv* CellChecker() const;
+    void SetCellChecker(ZEvuZudedoZadaRudiv* Value);   // forgotten when it goes
+    void AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed, bool ShowEditor);
+    // Ends a special edit by a key: commits it, then the key moves the grid.
+    void DoneInplaceEdit(std::uint16_t Key, TShiftState Shift);
+    void DoEllipsClick(int ACol, int ARow, QString& S);
+    bool EditMode() const { return FEditMode; }
+    TEditorType EditControl() const { return FEditControl; }
+    QWidget* EditCtrl() const { return FEditCtrl; }
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool Value) { FGridModified = Value; }
+    QString NewCellText() const { return FNewCellText; }
+    QString CellCache() const { return FCellCache; }
+    void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCheckBox* EditCheck() const { return FEditCheck; }
+    TGridEditBtn* EditBtn() const { return FEditBtn; }
+    TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
+    TGridButton* GridButton() const { return FGridButton; }
+    TGridSpin* SpinEdit();                 // made on first use
+    TGridDatePicker* DatePicker();         // made on first use
+    QWidget* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
+    // The one combo item list, filled for the cell about to be edited.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    bool RemoveComboString(const QString& S);
+    bool SetComboSelectionString(const QString& S);
+    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    int GetComboCount() const;
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);   // throws std::out_of_range for an index outside the list
+
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
+    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowChanged;
+    std::function<void(QObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
+    TAutoInsertColEvent OnAutoInsertCol;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)> OnComboChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection,
+                       TObject* AObject)> OnComboObjectChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnEditChange;
+    std::function<void(QObject* Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
+    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
+    TEllipsClickEvent OnEllipsClick;
+    TSpinClickEvent OnSpinClick;
 
     // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
 
@@ -870,7 +1082,6 @@ public:
     static TPoint MeasureTabText(const QString& Text);
     // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
     void PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
-    QString SelectedText();   // tab between cells, line break between rows
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteSelectionFromClipboard();
@@ -882,7 +1093,6 @@ public:
     bool LoadFromXLS(const QString& FileName, QString* Error = nullptr);
     // Drag and drop (src/grid/interaction/GridDragDrop.cpp).
     TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
-    TDragScrollOptions& DragScrollOptions() const { return *FDragScrollOptions; }
     TGridDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
     bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
     void SetOleDropTargetEnabled(bool Value);   // the settings' OleDropTarget setter calls this
@@ -918,10 +1128,17 @@ protected:
     // ---- Overrides: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     void resizeEvent(QResizeEvent* event) override;
     void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void StretchOnChange();
+    void GetDisplText(int ACol, int ARow, QString& Value) override;
+    void WMHScroll(TScrollCode Code, int Pos) override;
+    void WMVScroll(TScrollCode Code, int Pos) override;
+    void ScrollRangeUpdated() override;
     void SetFilterListEntries(const QStringList& Entries) { FFilterList = Entries; }
-    int CellTextWidth(int ACol, int ARow);
+    // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
+    // WrapWidth when it is positive). ACol is a real column.
+    TPoint CellTextExtent(int ACol, int ARow, int WrapWidth = 0);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
     virtual void SortSwapRows(int ARow1, int ARow2);
@@ -953,6 +1170,15 @@ protected:
     virtual void DoKeySelectRect(TGridRect&) {}
 
     // ---- Overrides: in-place editing
+    bool CanEditShow() override;
+    void HideEditor() override;
+    TInplaceEdit* CreateEditor() override;
+    void KeyPress(QChar& Key) override;
+    void Click() override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return F.MaxEditLength; }
+    virtual void OpenEditControl(int ACol, int ARow);
+    virtual void CommitEditControl(int ACol, int ARow);
 
     // ---- Overrides: mouse (src/grid/interaction/)
 
@@ -971,18 +1197,20 @@ protected:
                              TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                              TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                              TCellGradientDirection& GD) override;
+    // How a fixed cell is drawn for the mouse: 0 normal, 1 hot, 2 pressed (ButtonPressed: on its drop-down
+    // button). Read from the pointer and the left button while the mouse state lives elsewhere.
+    virtual int FixedCellHotState(int ACol, int ARow, bool& ButtonPressed);
 
 private:
     friend class TGridPaintHost;
     void PaintOutsideCells(TCanvas& c);
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);
     void RepaintDisplayCell(int RealCol, int ARow);
     TCellProperties* ExistingProps(int c, int r) const;   // none without properties
     void WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write);
-    void WriteColumnHeaders();
-    void WriteRowHeaders();
     void ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding);
 
     // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -1010,6 +1238,31 @@ private:
     // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     bool FIsColChanging = false;   // a stretch is running
     bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
+    bool FColSizeFlg = false;      // a width changed; the mouse handling reads and clears it
+    bool FColSized = false;        // the user finished resizing FColclicked
+    bool FRowsized = false;
+    int FColclicked = -1;
+    int FRowclicked = -1;
+    int FColclickedsize = 0;
+    int FRowclickedsize = 0;
+    bool FURLShowInText = false;
+    bool FURLFull = false;
+    bool FURLUnderlineOnHover = false;
+    std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
+    std::vector<int> FIndents = std::vector<int>(512);
+    std::vector<int> FSelectedCells;   // (row << 16) | column, in the order of selection
+    bool FScrollLock = false;
+    bool FScrollHintShow = false;
+    QString FScrollHintText;
+    TDragScrollOptions FDragScrollOptions;
+    TDragScrollDirections FDragScrollDirection;
+    QTimer* FDragTmr = nullptr;   // child of the grid's parent while a drag hovers near an edge
+    void ScrollHint(bool Horizontal, TScrollCode Code, int Pos);
+    void ReleaseScrollHint();
+    int ThumbToIndex(bool Horizontal, int Pos) const;
+    void ApplyScrollBarAlways();
+    TFont CellMeasureFont(int ACol, int ARow, bool Zoom);
+    QString ReadForMark(int c, int r);
 
     // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
     friend class TGridSortHost;
@@ -1082,13 +1335,61 @@ private:
     int FWheelTimerID = 0;
 
     // ---- State: in-place editing
+    friend class TVxInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridSpin;
+    friend class TGridDatePicker;
+    friend class TGridButton;
+    void CreateGridEditors();
+    bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
+    void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
+    void PostStartChar(QWidget* Editor);
+    bool FAlwaysValidate = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
+    bool FEditMode = false;
+    TEditorType FEditControl = TEditorType::edNormal;
+    QWidget* FEditCtrl = nullptr;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FValidating = false;
+    bool FEntered = false;
+    QString FCellCache;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    QString FNewCellText;
+    int FComboIdx = -1;
+    bool FLastValidation = true;
+    bool FEditDisable = false;
+    bool FNoAutoAdvance = false;
+    bool FBlockKill = false;
+    bool FDisableChange = false;
+    bool FGridModified = false;
+    int FAECol = 0;
+    int FAERow = 0;
+    int FLastReportedRow = -1;
+    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridSpin* FSpinEdit = nullptr;
+    TGridDatePicker* FDatePicker = nullptr;
+    std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
 
     // ---- State: mouse (src/grid/interaction/)
 
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
     friend class TGridDropTarget;
     std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
     std::unique_ptr<TGridDropTarget> FGridDropTarget;
     bool FOleDropTargetAssigned = false;
     TGridRect FDropSelection{-1, -1, -1, -1};

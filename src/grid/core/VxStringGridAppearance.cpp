@@ -84,12 +84,3 @@ void TVxStringGrid::Notification(QObject* AComponent)
     if (!FDestroying && AComponent && AComponent == FSyncGrid->Grid())
         FSyncGrid->SetGrid(nullptr);
 }
-
-bool TVxStringGrid::SelectCell(int ACol, int ARow)
-{
-    if (!TBaseGrid::SelectCell(ACol, ARow))
-        return false;
-    if (FISelect)
-        FISelect->SelectionChanged(Col(), ARow);
-    return true;
-}

@@ -124,19 +124,6 @@ void TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, con
         undo->StopSequence();
 }
 
-QString TVxStringGrid::SelectedText()
-{
-    const TGridRect s = Selection();
-    QStringList rows;
-    for (int r = s.Top; r <= s.Bottom; ++r) {
-        QStringList cells;
-        for (int c = s.Left; c <= s.Right; ++c)
-            cells << Cells(RealColIndex(c), r);
-        rows << cells.join(QLatin1Char('\t'));
-    }
-    return rows.join(QLatin1Char('\n'));
-}
-
 void TVxStringGrid::CopySelectionToClipboard()
 {
     auto* data = new QMimeData;

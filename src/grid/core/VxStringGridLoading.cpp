@@ -17,8 +17,8 @@ void TVxStringGrid::EndLoading()
 void TVxStringGrid::Loaded()
 {
     FRememberedCursor = Cursor();
-    WriteColumnHeaders();
-    WriteRowHeaders();
+    ShowColumnHeaders();
+    ShowRowHeaders();
     FFixedRowsMin = TBaseGrid::FixedRows();
     FFixedColsMin = TBaseGrid::FixedCols();
     F.MinRowHeight = DefaultRowHeight();

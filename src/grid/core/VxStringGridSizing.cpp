@@ -1,121 +1,9 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/MiniHtml.h"
-#include "grid/paint/ControlLook.h"
-#include <QFontMetrics>
-#include <QRegularExpression>
+#include "grid/foundation/GridOptionGroups.h"
 #include <QResizeEvent>
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
-
-namespace {
-int ClampToLimits(int Value, int Min, int Max)
-{
-    if (Min == Max)
-        return Value;
-    if (Min > 0 && Value < Min)
-        Value = Min;
-    if (Max > 0 && Value > Max)
-        Value = Max;
-    return Value;
-}
-} // namespace
-
-// The widest line of the cell as shown, in the font the cell is painted with.
-int TVxStringGrid::CellTextWidth(int ACol, int ARow)
-{
-    TFont font = ARow < FixedRows() || ACol < FixedCols() ? FixedFont() : Font();
-    TBrush brush;
-    GetCellColor(ACol, ARow, TGridDrawState(), &brush, &font);
-    QString text = Cells(RealColIndex(ACol), ARow);
-    if (F.EnableHTML && text.contains(QLatin1Char('<'))) {
-        static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-        text = DecodeHtmlEntities(text.remove(tags), true);
-    }
-    const QFontMetrics fm(font.toQFont());
-    int widest = 0;
-    for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))))
-        widest = std::max(widest, fm.horizontalAdvance(line));
-    return widest;
-}
-
-void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
-{
-    if (ACol < 0 || ACol >= ColCount())
-        return;
-    int first = 0;
-    int last = RowCount() - 1;
-    switch (FColumnSize->Rows()) {
-    case TAutoSizeRows::arAll:
-        break;
-    case TAutoSizeRows::arNormal:
-        first = FixedRows();
-        last = RowCount() - FFixedFooters - 1;
-        break;
-    case TAutoSizeRows::arFixed:
-        last = FixedRows() - 1;
-        break;
-    }
-    int widest = 0;
-    for (int r = first; r <= last; ++r) {
-        const TPoint b = BaseCell(ACol, r);
-        if (b.X != ACol || CellSpan(ACol, r).X > 0)
-            continue;   // part of a range merged across columns
-        int c = CellTextWidth(ACol, r);
-        if (FControlLook->DropDownAlwaysVisible() && HasComboBox(ACol, r))
-            c += 16;
-        widest = std::max(widest, c);
-    }
-    const int totalXOffset = FXYOffset.X * 2;
-    int w = widest + totalXOffset + 2 * GridLineWidth() + 2;
-    if (GrowOnly && ColWidths(ACol) >= w)
-        return;
-    UpdateAutoColumnSize(RealColIndex(ACol), w);
-    SetColWidths(ACol, ClampToLimits(w, F.MinColWidth, F.MaxColWidth));
-}
-
-void TVxStringGrid::AutoSizeCol(int ACol, int Padding)
-{
-    AutoSizeColumnWidth(ACol, F.SizeGrowOnly);
-    if (Padding != 0 && ACol >= 0 && ACol < ColCount())
-        SetColWidths(ACol, ClampToLimits(ColWidths(ACol) + Padding, F.MinColWidth, F.MaxColWidth));
-}
-
-void TVxStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
-{
-    const int first = DoFixedCols ? 0 : FixedCols();
-    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
-    for (int c = first; c <= last; ++c)
-        AutoSizeCol(c, Padding);
-}
-
-// Scales the columns to fill the client width; columns that all have no width share it equally.
-void TVxStringGrid::AutoFitColumns(bool DoFixedCells)
-{
-    const int first = DoFixedCells ? 0 : FixedCols();
-    if (first >= ColCount())
-        return;
-    int fixedWidth = 0;
-    for (int c = 0; c < first; ++c)
-        fixedWidth += ColWidths(c) + GridLineWidth();
-    int sum = 0;
-    for (int c = first; c < ColCount(); ++c)
-        sum += ColWidths(c);
-    const int columns = ColCount() - first;
-    const int room = ClientWidth() - fixedWidth - columns * GridLineWidth();
-    if (room <= 0)
-        return;
-    int given = 0;
-    for (int c = first; c < ColCount(); ++c) {
-        const bool lastCol = c == ColCount() - 1;
-        const int w = lastCol ? room - given
-                      : sum > 0 ? int(std::lround(double(ColWidths(c)) * room / sum))
-                                : room / columns;
-        SetColWidths(c, std::max(w, 0));
-        given += std::max(w, 0);
-    }
-}
 
 void TVxStringGrid::StretchRightColumn()
 {
@@ -140,7 +28,7 @@ void TVxStringGrid::ApplyColumnStretch(int ACol)
         int others = 0;
         for (int c = 0; c < ColCount(); ++c)
             if (c != ACol)
-                others += ColWidths(c) + GridLineWidth();
+                others += ColWidths(c);
         if (others < ClientWidth())
             SetColWidths(ACol, ClientWidth() - others - 1);
         else if (LeftCol() == FixedCols())
@@ -158,11 +46,84 @@ void TVxStringGrid::StretchOnChange()
         ApplyColumnStretch(FColumnSize->StretchColumn());
 }
 
+namespace {
+// Every scrollable index but one scaled by the factor, rounded to the nearest (halves to even).
+void ScaleOthers(int First, int Count, int Except, double Factor, const std::function<int(int)>& Size,
+                 const std::function<void(int, int)>& SetSize)
+{
+    for (int i = First; i < Count; ++i)
+        if (i != Except)
+            SetSize(i, int(std::nearbyint(Size(i) * Factor)));
+}
+} // namespace
+
+void TVxStringGrid::ColumnSized(int ACol, int StartWidth)
+{
+    FColclicked = ACol;
+    FColclickedsize = StartWidth;
+    FColSized = true;
+    ColWidthsChanged();
+}
+
+void TVxStringGrid::RowSized(int ARow, int StartHeight)
+{
+    FRowclicked = ARow;
+    FRowclickedsize = StartHeight;
+    FRowsized = true;
+    RowHeightsChanged();
+}
+
 void TVxStringGrid::ColWidthsChanged()
 {
     if (FColchgFlg)
         StretchOnChange();
     TBaseGrid::ColWidthsChanged();
+    FColSizeFlg = true;
+    if (FColSized && FMouseActions->AllColumnSize() && FColclickedsize > 0) {
+        FColSized = false;
+        ScaleOthers(FixedCols(), ColCount(), FColclicked, double(ColWidths(FColclicked)) / FColclickedsize,
+                    [this](int c) { return ColWidths(c); }, [this](int c, int w) { SetColWidths(c, w); });
+        FColSized = true;
+    }
+    if (FColSized && OnEndColumnSize)
+        OnEndColumnSize(this, FColclicked);
+    if (FColSized) {
+        int w = ColWidths(FColclicked);
+        UpdateColumnSize(RealColIndex(FColclicked), w);
+        if (w != ColWidths(FColclicked)) {
+            FColSized = false;
+            SetColWidths(FColclicked, w);
+        }
+    }
+    if (FColSized) {
+        FColclicked = -1;
+        FRowclicked = -1;
+    }
+    FColSized = false;
+    if (HasCheckBox(RealColIndex(Col()), Row()))
+        HideEditor();
+    if (FColumnSize && FColumnSize->Stretch() && F.ScrollProportional)
+        UpdateVScrollProportional();
+}
+
+void TVxStringGrid::RowHeightsChanged()
+{
+    TBaseGrid::RowHeightsChanged();
+    if (FRowsized && FMouseActions->AllRowSize() && FRowclickedsize > 0) {
+        FRowsized = false;
+        ScaleOthers(FixedRows(), RowCount(), FRowclicked, double(RowHeights(FRowclicked)) / FRowclickedsize,
+                    [this](int r) { return RowHeights(r); }, [this](int r, int h) { SetRowHeights(r, h); });
+        FRowsized = true;
+    }
+    if (FRowsized) {
+        if (OnEndRowSize)
+            OnEndRowSize(this, FRowclicked);
+        FColclicked = -1;
+        FRowclicked = -1;
+    }
+    FRowsized = false;
+    if (HasCheckBox(RealColIndex(Col()), Row()))
+        HideEditor();
 }
 
 void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
@@ -175,29 +136,6 @@ void TVxStringGrid::resizeEvent(QResizeEvent* event)
 {
     TBaseGrid::resizeEvent(event);
     StretchOnChange();
-}
-
-// A cell outside the view becomes the current cell and is brought to the middle of it.
-void TVxStringGrid::ScrollInView(int ColIndex, int RowIndex)
-{
-    if (ColIndex >= ColCount() || RowIndex >= RowCount())
-        return;
-    int left = LeftCol();
-    int top = TopRow();
-    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + VisibleColCount()) {
-        SetCol(ColIndex);
-        left = std::max(ColIndex - VisibleColCount() / 2, FixedCols());
-    }
-    if (RowIndex < TopRow() || RowIndex >= TopRow() + VisibleRowCount()) {
-        SetRow(RowIndex);
-        top = std::max(RowIndex - VisibleRowCount() / 2, FixedRows());
-    }
-    left = std::min(left, ColCount() - VisibleColCount() + 1);
-    if (FixedCols() + VisibleColCount() < ColCount())
-        SetLeftCol(left);
-    top = std::min(top, RowCount() - VisibleRowCount() + 1);
-    if (FixedRows() + VisibleRowCount() < RowCount())
-        SetTopRow(top);
 }
 
 void TVxStringGrid::UpdateColumnSize(int ACol, int& AWidth)

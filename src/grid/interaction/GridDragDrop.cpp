@@ -60,13 +60,6 @@ void TDragDropSettings::AcceptChanged()
     }
 }
 
-void TDragScrollOptions::Assign(const TDragScrollOptions& Source)
-{
-    Active = Source.Active;
-    Delays = Source.Delays;
-    Margins = Source.Margins;
-}
-
 // ---- The grid's side ----
 
 void TVxStringGrid::SetOleDropTargetEnabled(bool Value)
@@ -133,6 +126,7 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
     TVxStringGrid& g = *FGrid;
     const bool column = DropFormats.Contains(TDropFormat::dfCol);
     TTarget t = TargetAt(pt, column);
+    g.DragScrollOver(t.Client.x(), t.Client.y(), TDragState::dsDragMove);
     Allow = t.Row >= 0 && t.Col >= 0;
     if (Allow && !column) {
         if ((t.Row == 0 && g.TopRow() > g.FixedRows()) ||
@@ -199,6 +193,7 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
 
 void TGridDropTarget::DragMouseLeave()
 {
+    FGrid->DragScrollOver(-1, -1, TDragState::dsDragLeave);
     HideArrows();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The grid as a drop target and a drop source: where dropped data lands, the indicator arrows, scrolling while
-// something is dragged over the grid, and the settings that rule both.
+// The grid as a drop target and a drop source: where dropped data lands, the indicator arrows, and the
+// settings that rule both.
 #include "grid/foundation/DragDrop.h"
 #include "platform/Property.h"
 
@@ -51,23 +51,6 @@ private:
         bool OleCopyAlways = false, OleDropTarget = false, OleDropSource = false, OleEntireRows = false;
         bool OleInsertRows = false, OleRemoveRows = false, OleDropRTF = false;
     } F;
-};
-
-struct TDragScrollDelays {
-    int InitialDelay = 1000;
-    int RepeatDelay = 250;
-};
-
-struct TDragScrollMargins {
-    int TopMargin = 50, BottomMargin = 50, LeftMargin = 50, RightMargin = 50;
-};
-
-class TDragScrollOptions : public QObject {
-public:
-    void Assign(const TDragScrollOptions& Source);
-    bool Active = false;
-    TDragScrollDelays Delays;
-    TDragScrollMargins Margins;
 };
 
 class TGridDropTarget : public TVXGDropTarget {

@@ -325,9 +325,10 @@ void TVxStringGrid::ShowInplaceEdit()
 
 void TVxStringGrid::HideInplaceEdit()
 {
-    if (!EditorMode())
+    if (!EditorMode() && !EditMode())
         return;
     HideEditor();
+    HideCellEdit();
     SelectCell(Col(), Row());
 }
 

@@ -68,3 +68,39 @@ int CheckBoxLeft(const TRect& R, TAlignment HA, int W, int T, bool ReplacesText)
         return R.Left + 1;
     }
 }
+
+TRect PlaceGraphic(const TRect& R, TCellHAlign H, TCellVAlign V, TAlignment HA, int W, int Hgt, int T)
+{
+    const int width = R.Width(), height = R.Height();
+    int gl = R.Left + 1;
+    switch (H) {
+    case TCellHAlign::haLeft: break;
+    case TCellHAlign::haRight: gl = R.Right - 1 - W; break;
+    case TCellHAlign::haCenter: gl = W < width ? R.Left + (width - W) / 2 : R.Left + 1; break;
+    case TCellHAlign::haBeforeText:
+        gl = HA == TAlignment::taRightJustify ? R.Right - T - W
+             : HA == TAlignment::taCenter     ? R.Left + (width - T - W) / 2
+                                              : R.Left + 1;
+        gl = std::max(gl, R.Left + 1);
+        break;
+    case TCellHAlign::haAfterText:
+        gl = HA == TAlignment::taRightJustify ? R.Right - 1 - W
+             : HA == TAlignment::taCenter     ? T + R.Left + (width - T - W) / 2
+                                              : R.Left + T;
+        gl = std::max(gl, R.Left + 1);
+        break;
+    case TCellHAlign::haFull: gl = R.Left; break;
+    }
+    const int gr = H == TCellHAlign::haFull ? R.Right : gl + W;
+    int gt = R.Top + 1;
+    switch (V) {
+    case TCellVAlign::vaTop:
+    case TCellVAlign::vaAboveText: break;
+    case TCellVAlign::vaBottom: gt = R.Bottom - 1 - Hgt; break;
+    case TCellVAlign::vaCenter: gt = Hgt < height ? R.Top + (height - Hgt) / 2 : R.Top + 1; break;
+    case TCellVAlign::vaUnderText: gt = R.Bottom - Hgt; break;
+    case TCellVAlign::vaFull: gt = R.Top; break;
+    }
+    const int gb = V == TCellVAlign::vaFull ? R.Bottom : gt + Hgt;
+    return Rect(gl, gt, gr, gb);
+}

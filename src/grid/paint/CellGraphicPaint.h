@@ -1,6 +1,7 @@
 #pragma once
 // Drawing routines of the cell graphics that take the graphic's fields: data images, progress values,
 // ratings, the comment triangle, the expand chevron and the check box's place beside its text.
+#include "grid/core/CellGraphic.h"
 #include "platform/Canvas.h"
 #include <QString>
 
@@ -26,3 +27,7 @@ int CheckBoxLeft(const TRect& R, TAlignment HA, int W, int T, bool ReplacesText)
 
 // A button's place inside its cell, kept for hit testing: x in the low 16 bits, y above.
 inline int PackButtonOffset(int DX, int DY) { return (DX & 0xFFFF) | (DY << 16); }
+
+// The box of a W x H graphic in R (already inset) by the graphic's own alignment; T is the width the text
+// took (0 without text), for the placements beside the text, which never start left of R.Left + 1.
+TRect PlaceGraphic(const TRect& R, TCellHAlign H, TCellVAlign V, TAlignment HA, int W, int Hgt, int T);

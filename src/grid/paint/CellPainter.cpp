@@ -1,4 +1,5 @@
 #include "grid/paint/CellPainter.h"
+#include "grid/core/DropDownDraw.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
@@ -204,7 +205,7 @@ void CellBackground(TCanvas& c, TCellPaintHost& host, const TPaintCell& cell)
         GradientBandColors(bg.Color(), bg.ColorTo(), band.Left, band.Right, client.Width(), from, to);
     else
         GradientBandColors(bg.Color(), bg.ColorTo(), band.Top, band.Bottom, client.Height(), from, to);
-    FillGradientRect(c, from, to, 128, band, horizontal);
+    DrawGradient(c, from, to, 128, band, horizontal);
 }
 
 // Step 9 of the text step: the frame around the selection block and its resize handle.
@@ -265,17 +266,22 @@ void PaintCellContent(TCanvas& Canvas, TCellPaintHost& Host, int ACol, int ARow,
     if (cell.FixedLook && A.Look == TGL::glListView && !A.Flat)
         ListViewHeader(Canvas, Host, cell);
 
+    const int indicator = Host.DrawRowIndicator(Canvas, cell);
+    cell.Rect.Left += indicator > 0 ? indicator + 2 : 0;
+
     const TShowModified& modified = Host.ShowModified();
     if (ACol == 0 && modified.Enabled() && Host.RowModified(ARow))
         FillRectColor(Canvas, Rect(cell.Rect.Right - 4, cell.Rect.Top, cell.Rect.Right, cell.Rect.Bottom), modified.Color());
 
     Host.CustomBackground(Canvas, cell);
+    const int right = cell.Rect.Right;
+    if (!cell.FixedLook)
+        Host.DrawEditorButtons(Canvas, cell);
     if (cell.HasGraphic) {
         TPaintCell grown = cell;
         InflateRect(grown.Rect, 1, 1);
         Host.DrawGraphic(Canvas, grown, true);
     }
-    const int right = cell.Rect.Right;
     if (!(cell.HasGraphic && Host.NoImageAndText()) && !(Host.HasCellDrawEvents() && Host.NoDefaultDraw()))
         PaintCellText(Canvas, Host, cell);
     cell.Rect.Right = right;
@@ -296,6 +302,7 @@ void PaintCellContent(TCanvas& Canvas, TCellPaintHost& Host, int ACol, int ARow,
                             options.testFlag(TGridOption::goVertLine), options.testFlag(TGridOption::goHorzLine));
         Canvas.Pen() = saved;
     }
+    cell.Rect.Left -= indicator;
 
     if (cell.FixedLook && ctl3D)
         FixedEdges(Canvas, Host, cell.Rect, A.Look, ctl3D);
@@ -309,6 +316,7 @@ void PaintCellContent(TCanvas& Canvas, TCellPaintHost& Host, int ACol, int ARow,
         Line(Canvas, edge, r.Right, r.Top - 1, r.Right, r.Bottom + 1);
     }
 
+    Host.DrawTreeLines(Canvas, cell);
     if (cell.HasGraphic) {
         if (cell.FixedLook)
             cell.Rect.Top += 1;
@@ -332,6 +340,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     const TGridAppearance& A = Host.Appearance();
     const TGridOptions options = Host.Options();
     TCellLook& look = Cell.Look;
+    TColor urlColor = Host.URLColor();
     // 2. Selected text colours.
     const bool rowSelected = options.testFlag(TGridOption::goRowSelect) && Host.RowSelectedUnderRowSelect(Cell.Row) &&
                              Cell.Col >= Host.FixedCols() && !Host.InFixedRightCols(Cell.RealCol);
@@ -341,6 +350,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
                 look.Brush.SetColor(A.SelectionColor);
             if (A.SelectionTextColor != clNone && Host.GridEnabled())
                 look.Font.SetColor(A.SelectionTextColor);
+            urlColor = A.SelectionTextColor;
         } else if (!Host.HasFocus() || Host.HasCheckBox(Cell.RealCol, Cell.Row)) {
             look.Brush.SetColor(Cell.SavedBrush);
             look.Font.SetColor(Cell.SavedFontColor);
@@ -376,6 +386,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     r.Top += offset.Y;
     if (!Host.XYOffsetTopLeftOnly())
         r.Right -= offset.X;
+    r.Left += Cell.TextIndent;
     switch (Cell.Room) {
     case TGraphicRoom::BeforeText: r.Left += Cell.GraphicWidth; break;
     case TGraphicRoom::AfterText: r.Right -= Cell.GraphicWidth; break;
@@ -404,6 +415,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
         params.WordWrap = look.WW;
         params.Selected = Cell.State.testFlag(DS::gdSelected);
         Host.HtmlParams(Cell.RealCol, Cell.Row, params);
+        params.URLColor = urlColor;
         TMiniHtmlResult result;
         Canvas.Brush().SetStyle(TBrushStyle::bsClear);
         RenderMiniHtml(Canvas, text, params, result);
@@ -419,6 +431,12 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     // 13. Plain text (rich text has no renderer on this platform and shows as its source).
     if (sorted && look.HA == TAlignment::taCenter)
         r.Left += 10;
+    const TFont plainFont = Canvas.Font();
+    if (Host.URLShow() && kind == 0 && HasUrlScheme(text)) {
+        StripUrlScheme(text);
+        Canvas.Font().SetStyle(Canvas.Font().Style() | TFontStyle::fsUnderline);
+        Canvas.Font().SetColor(urlColor);
+    }
     const TPlainTextLayout layout = PlainTextLayout(text, Host.MultilineCells(), look.WW, Host.EnhTextSize(), look.HA, look.VA);
     Canvas.Brush().SetStyle(TBrushStyle::bsClear);
     if (Cell.FilterButton)
@@ -444,4 +462,5 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
         const TPoint at = SortMarkPosition(markRect, look.HA, look.VA, width, sortOffset);
         DrawSortIndicator(Canvas, mark, at.Y, at.X);
     }
+    Canvas.SetFont(plainFont);
 }

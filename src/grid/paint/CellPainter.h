@@ -3,6 +3,7 @@
 // paints the fixed-cell backgrounds of the looks, the modified-row mark, the text with its selection
 // colours, sort mark and filter button, the graphic, the border lines, the 3D edges and the focus frame.
 // It asks its grid everything through TCellPaintHost, so that it paints any grid and can be tested alone.
+#include "grid/core/CellGraphic.h"
 #include "grid/paint/CellLookRules.h"
 #include "grid/paint/CellTextPaint.h"
 #include "grid/paint/ControlLook.h"
@@ -21,10 +22,14 @@ struct TPaintCell {
     TCellLook Look;
     bool FixedLook = false;
     bool HasGraphic = false;
+    TCellGraphic* Graphic = nullptr;  // what the graphic step draws; none for a painter-only graphic
+    TCellHAlign CellHAlign = TCellHAlign::haLeft;
+    TCellVAlign CellVAlign = TCellVAlign::vaTop;
     int GraphicWidth = 0, GraphicHeight = 0;
     TGraphicRoom Room = TGraphicRoom::None;
     bool GraphicLeads = false;       // haLeft, or haBeforeText: the sort mark moves right by its width
     bool TextShown = true;
+    int TextIndent = 0;              // a child row's text in the node column
     bool FilterButton = false;
     int TextWidth = 0;               // drawn text width + 2 when the cell also has a graphic
     int TextHeight = 0;              // height of "hg" in the cell font
@@ -99,6 +104,15 @@ public:
     // OnCustomCellBkgDraw, OnDrawCell and OnCustomCellDraw.
     virtual void CustomBackground(TCanvas& Canvas, const TPaintCell& Cell) = 0;
     virtual void DrawCellEvents(TCanvas& Canvas, const TPaintCell& Cell) = 0;
+    // Plain texts holding a URL scheme are shown as links, without their scheme.
+    virtual bool URLShow() const { return false; }
+    virtual TColor URLColor() const { return clBlue; }
+    // The row indicator of the current row; the width it took, 0 when none.
+    virtual int DrawRowIndicator(TCanvas&, const TPaintCell&) { return 0; }
+    // The always-visible combo and spin buttons of a normal cell; each moves the cell's right side in by 16.
+    virtual void DrawEditorButtons(TCanvas&, TPaintCell&) {}
+    // The tree lines of column 0 in a grid with nodes.
+    virtual void DrawTreeLines(TCanvas&, TPaintCell&) {}
 };
 
 // DrawCellContent: ARect is the cell's inside as the base painter leaves it.

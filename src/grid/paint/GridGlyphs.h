@@ -1,6 +1,7 @@
 #pragma once
 // Check and radio glyphs in every control style, the small bitmaps cells draw (filter button, tree nodes,
 // close mark), the focus halo around the edited cell and the dotted sizing lines.
+#include "grid/foundation/VxCheckBox.h"
 #include "grid/paint/ControlLook.h"
 #include "platform/Canvas.h"
 #include <QStringList>
@@ -24,8 +25,6 @@ const TBitmap& GlyphBitmap(TGlyphId Id);
 void DrawTransparentGlyph(TCanvas& Canvas, TGlyphId Id, int X, int Y);
 // The glyph a resource name stands for ("VXGCHK07", "metrocheckon", ...); false for an unknown name.
 bool GlyphByName(const QString& Name, TGlyphId& Id);
-
-enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // What the glyph routines need of their grid.
 struct TGlyphContext {

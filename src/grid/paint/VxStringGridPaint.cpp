@@ -7,10 +7,13 @@
 #include "grid/foundation/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/paint/CellPainter.h"
+#include "grid/paint/GridPaintHost.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/paint/CellTextPaint.h"
 #include "grid/paint/GridPaintPass.h"
+#include <QRegularExpression>
 #include "platform/GridEdit.h"
+#include "grid/core/DropDownDraw.h"
 #include "grid/foundation/GridDraw.h"
 
 namespace {
@@ -32,153 +35,6 @@ double ToFloat(const QString& text)
     return value;
 }
 } // namespace
-
-// The grid as the cell painter sees it; ACol arguments are display columns unless named RealCol.
-class TGridPaintHost : public TCellPaintHost {
-public:
-    explicit TGridPaintHost(TVxStringGrid& Grid) : G(Grid) {}
-
-    const TGridAppearance& Appearance() const override { return G.Appearance(); }
-    const TControlLook& ControlLook() const override { return G.ControlLook(); }
-    TGridOptions Options() const override { return G.Options(); }
-    int FixedCols() const override { return G.FixedCols(); }
-    int FixedRows() const override { return G.FixedRows(); }
-    int GridLineWidth() const override { return G.GridLineWidth(); }
-    TColor GridColor() const override { return G.Color(); }
-    TColor GridFixedColor() const override { return G.FixedColor(); }
-    bool ShowSelection() const override { return G.ShowSelection(); }
-    bool HasFocus() const override { return G.hasFocus(); }
-    bool GridEnabled() const override { return G.isEnabled(); }
-    int ZoomFactor() const override { return G.ZoomFactor(); }
-    TPoint XYOffset() const override { return G.XYOffset(); }
-    bool XYOffsetTopLeftOnly() const override { return G.XYOffsetTopLeftOnly(); }
-    bool MultilineCells() const override { return G.Multilinecells(); }
-    bool EnhTextSize() const override { return G.EnhTextSize(); }
-    bool EnableHTML() const override { return G.EnableHTML(); }
-    bool HideFocusRect() const override { return G.HideFocusRect(); }
-    bool NoImageAndText() const override { return G.NoImageAndText(); }
-    bool NoDefaultDraw() const override { return G.NoDefaultDraw(); }
-    bool HasCellDrawEvents() const override { return bool(G.OnDrawCell) || bool(G.OnCustomCellDraw); }
-    const TShowModified& ShowModified() const override { return G.ShowModified(); }
-    const TBackGround& BackGround() const override { return G.BackGround(); }
-    TRect ClientRect() const override { return TRect::fromQRect(G.viewport()->rect()); }
-
-    int RealCol(int Col) const override { return G.RealColIndex(Col); }
-    bool IsFixed(int Col, int Row) override { return G.IsFixed(Col, Row); }
-    bool InFixedRightCols(int RealCol) const override
-    {
-        return G.FixedRightCols() > 0 && RealCol >= G.AllColCount() - G.FixedRightCols();
-    }
-    // Hot and pressed headers follow the mouse, which the interaction area tracks.
-    int FixedCellHotState(int, int, bool& ButtonPressed) override
-    {
-        ButtonPressed = false;
-        return 0;
-    }
-    bool FixedDropDownAllowed(int) override { return true; }
-    bool ActiveCellHeader(int Col, int Row) override
-    {
-        if (!G.ActiveCellShow())
-            return false;
-        return (Row == G.Row() && G.FixedCols() > 0 && Col == G.FixedCols() - 1) ||
-               (Col == G.Col() && G.FixedRows() > 0 && Row == G.FixedRows() - 1);
-    }
-    bool SortHeaderGradientCell(int, int) override { return false; }
-    bool FilterButtonCell(int, int) override { return false; }
-    bool FilterActive(int) override { return false; }
-    bool RowModified(int) override { return false; }
-    bool CurrentCell(int Col, int Row) override
-    {
-        const TPoint base = G.BaseCell(Col, Row);
-        return base.X == G.Col() && base.Y == G.Row();
-    }
-    bool RowSelectedUnderRowSelect(int Row) override
-    {
-        const TGridRect sel = G.Selection();
-        return Row >= sel.Top && Row <= sel.Bottom;
-    }
-    bool HasCheckBox(int, int) override { return false; }
-    bool BackgroundShowsThrough(int RealCol, int Row) override { return G.Colors(RealCol, Row) == clNone; }
-    TPoint CellOffsets(int Col, int Row, bool FromNormal) override
-    {
-        // Offsets come from the axes' running sums, so a tiled background costs the same on any row.
-        const int firstCol = FromNormal ? G.FixedCols() : 0, firstRow = FromNormal ? G.FixedRows() : 0;
-        const int lw = G.GridLineWidth();
-        return {int(G.ColOffset(Col) - G.ColOffset(firstCol)) + (Col - firstCol) * lw,
-                int(G.RowOffset(Row) - G.RowOffset(firstRow)) + (Row - firstRow) * lw};
-    }
-    bool SelectionBlock(int Col, int Row, TRect& Block) override
-    {
-        const TGridRect sel = G.Selection();
-        if (!sel.Contains(Col, Row))
-            return false;
-        Block = Rect(sel.Left, sel.Top, sel.Right, sel.Bottom);
-        if (G.IsMergedCell(Col, Row)) {
-            const TPoint base = G.BaseCell(Col, Row);
-            const TPoint span = G.CellSpan(base.X, base.Y);
-            Block = Rect(base.X, base.Y, base.X + span.X, base.Y + span.Y);
-        }
-        return true;
-    }
-    bool SelectionRectangle() const override { return G.SelectionRectangle(); }
-    TColor SelectionRectangleColor() const override { return G.SelectionRectangleColor(); }
-    bool SelectionResizer() const override { return G.SelectionResizer(); }
-
-    void VisualProperties(int Col, int Row, TGridDrawState& State, bool Select, TCellLook& Look) override
-    {
-        TBrush brush;
-        Look.WW = G.WordWrap();
-        G.GetVisualProperties(Col, Row, State, false, Select, true, brush, Look.ColorTo, Look.MirrorColor,
-                              Look.MirrorColorTo, Look.Font, Look.HA, Look.VA, Look.WW, Look.GD);
-        Look.Brush = brush;
-    }
-    // Cell graphics arrive with the cell kinds of the core; until then no cell has one.
-    void GraphicInfo(int, int, TPaintCell&) override {}
-    QString FormattedText(int RealCol, int Row) override { return G.GetFormattedCell(RealCol, Row); }
-    bool PasswordCell(int RealCol, int Row, QChar& PasswordChar) override
-    {
-        bool password = false;
-        G.IsPasswordCell(RealCol, Row, password);
-        PasswordChar = G.PasswordChar();
-        return password;
-    }
-    void ErrorMarker(int, int, int& Pos, int& Length) override { Pos = Length = 0; }
-    bool SortedHeaderCell(int, int, TSortMark&) override { return false; }
-    void HtmlParams(int, int, TMiniHtmlParams& Params) override
-    {
-        Params.Cache = &G.ImageCache();
-        Params.URLColor = G.URLColor();
-    }
-    void CellBorders(int RealCol, int Row, TPen& Pen, TCellBorders& Borders, TCellBorderPens& Pens) override
-    {
-        G.GetCellBorder(RealCol, Row, &Pen, Borders);
-        Pens = {Pen, Pen, Pen, Pen};
-        if (G.OnGetCellBorderProp)
-            G.OnGetCellBorderProp(&G, Row, RealCol, &Pens.Left, &Pens.Top, &Pens.Right, &Pens.Bottom);
-    }
-    void DrawGraphic(TCanvas&, TPaintCell&, bool) override {}
-    void CustomBackground(TCanvas& Canvas, const TPaintCell& Cell) override
-    {
-        if (G.OnCustomCellBkgDraw)
-            G.OnCustomCellBkgDraw(&G, &Canvas, Cell.RealCol, Cell.Row, Cell.State, Cell.Rect, false);
-    }
-    void DrawCellEvents(TCanvas& Canvas, const TPaintCell& Cell) override
-    {
-        if (G.OnDrawCell) {
-            TRect r = Cell.Rect;
-            r.Top += 1;
-            r.Left += 1;
-            r.Right -= G.GridLineWidth();
-            r.Bottom -= G.GridLineWidth();
-            G.OnDrawCell(&G, Cell.RealCol, Cell.Row, r, Cell.State);
-        }
-        if (G.OnCustomCellDraw)
-            G.OnCustomCellDraw(&G, &Canvas, Cell.RealCol, Cell.Row, Cell.State, Cell.Rect, false);
-    }
-
-private:
-    TVxStringGrid& G;
-};
 
 void TVxStringGrid::Paint()
 {
@@ -226,7 +82,7 @@ void TVxStringGrid::PaintOutsideCells(TCanvas& c)
             continue;
         c.SetClipRect(part);
         if (bg.Bitmap().Empty())
-            FillGradientRect(c, bg.Color(), bg.ColorTo(), 128, drawing, bg.Display() == TBackGroundDisplay::bdGradientHorz);
+            DrawGradient(c, bg.Color(), bg.ColorTo(), 128, drawing, bg.Display() == TBackGroundDisplay::bdGradientHorz);
         else if (bg.Display() != TBackGroundDisplay::bdTile)
             c.Draw(bg.Left(), bg.Top(), bg.Bitmap());
         else if (bg.Cells() != TBackGroundCells::bcFixed) {
@@ -290,7 +146,8 @@ void TVxStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     c.FixedRightOrFooter = (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols) ||
                            (FFixedFooters > 0 && ARow >= RowCount() - FFixedFooters);
     c.Props = HasCellProperties(realCol, ARow) ? GetCellProperties(realCol, ARow) : nullptr;
-    c.PlainKind = !c.Props || !GraphicOfProps(c.Props);
+    const TCellType kind = GetCellType(realCol, ARow);
+    c.PlainKind = kind == TCellType::ctNone || kind == TCellType::ctRotated || kind == TCellType::ctEmpty;
     c.InSelection = Selection().Contains(ACol, ARow);
     c.CurrentRow = ARow == Row();
     c.CurrentCol = ACol == Col();
@@ -351,4 +208,88 @@ QString TVxStringGrid::GetFormattedCell(int ACol, int ARow)
         text, FloatFormat(),
         [&](bool& isFloat, QString& format) { OnGetFloatFormat(this, ACol, ARow, isFloat, format); },
         [&] { return ToInt(text); }, [&] { return ToFloat(text); });
+}
+
+TPoint TVxStringGrid::GetCellTextSize(int ACol, int ARow)
+{
+    TPoint size{0, 0};
+    CalcCellTextSize(DisplColIndex(ACol), ACol, size, false, false, ARow);
+    return size;
+}
+
+void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow)
+{
+    QString text = GetFormattedCell(RCol, ARow);
+    int kind = ClassifyCellText(text, EnableHTML());
+    if (kind == 3) {
+        CalcFormulaCell(RCol, ARow, text);
+        kind = ClassifyCellText(text, EnableHTML());
+    }
+    const bool fixedLook = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    TCanvas measure;
+    TFont font = fixedLook ? FixedFont() : Font();
+    if (const TCellProperties* p = ExistingProps(RCol, ARow)) {
+        if (p->FontColor() != clNone)
+            font.SetColor(p->FontColor());
+        if (p->FontStyle() != TFontStyles())
+            font.SetStyle(p->FontStyle());
+        if (p->FontSize() != 0)
+            font.SetSize(p->FontSize());
+        if (!p->FontName().isEmpty())
+            font.SetName(p->FontName());
+    }
+    TBrush brush;
+    GetCellColor(RCol, ARow, TGridDrawState(), &brush, &font);
+    // The active header is drawn bold: it must fit bold too.
+    if (fixedLook && ActiveCellShow() && ActiveCellFont().Style().testFlag(TFontStyle::fsBold))
+        font.SetStyle(font.Style() | TFontStyle::fsBold);
+    font.SetSize(font.Size() + ZoomFactor());
+    measure.SetFont(font);
+
+    TRect r = CalcCellRect(ACol, ARow);
+    r.Left += FXYOffset.X;
+    r.Top += FXYOffset.Y;
+    if (!XYOffsetTopLeftOnly()) {
+        r.Right -= FXYOffset.X;
+        r.Bottom -= FXYOffset.Y;
+    }
+    if (Extra)
+        r.Right -= 17;
+    if (kind == 1) {
+        TMiniHtmlParams params;
+        params.Rect = r;
+        if (!Wrapped)
+            params.Rect.Right = 65535;
+        params.Rect.Bottom = 65535;
+        params.WordWrap = Wrapped;
+        params.CheckHeight = true;
+        params.Cache = &ImageCache();
+        TMiniHtmlResult result;
+        RenderMiniHtml(measure, text, params, result);
+        Size = {result.XSize + 2, result.YSize + 2};
+        return;
+    }
+    const TCellGraphic* graphic = GetCellGraphic(RCol, ARow);
+    const bool rotated = graphic && graphic->CellType() == TCellType::ctRotated;
+    if (Wrapped) {
+        InflateRect(r, -2, -2);
+        if (EditorMode() && Col() == ACol && Row() == ARow && text.endsWith(QLatin1Char('\n')))
+            text += QLatin1Char('w');   // the new empty line counts
+        TRect calc = r;
+        const unsigned breaks = rotated ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL;
+        measure.DrawText(text, calc, breaks | DT_EXPANDTABS | DT_NOPREFIX | DT_CALCRECT);
+        Size = {r.Width(), calc.Height()};
+    } else {
+        const QStringList lines =
+            Multilinecells() ? text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))) : QStringList{text};
+        int widest = 0;
+        for (QString line : lines) {
+            if (URLShow() && kind == 0 && HasUrlScheme(line))
+                StripUrlScheme(line);
+            widest = std::max(widest, measure.TextWidth(line));
+        }
+        Size = {widest, measure.TextHeight(QStringLiteral("gh")) * int(lines.size())};
+    }
+    if (rotated)
+        Size = RotatedCellSize(Size.X, Size.Y, graphic->CellAngle());
 }

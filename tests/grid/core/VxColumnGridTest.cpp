@@ -1,12 +1,16 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxColumnGrid.h"
+#include "grid/paint/ControlLook.h"
 #include "support/QStringPrinter.h"
 #include <QBuffer>
 #include <QDataStream>
 #include <QVariantMap>
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
+#include "grid/foundation/GridText.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,10 +167,12 @@ TEST_F(IecVariablesForm, TogglingACheckBoxFiresTheClickEventWithTheNewState)
 TEST_F(IecVariablesForm, EditorsComboItemsAndReadOnlyComeFromTheColumns)
 {
     TEditorType editor = TEditorType::edNormal;
+    grid->Columns().GetItem(4)->SetDropDownCount(12);
     grid->GetCellEditor(4, 3, editor);
     EXPECT_EQ(editor, TEditorType::edComboList);
-    ASSERT_EQ(grid->EditorComboItems().size(), 1438);
-    EXPECT_EQ(grid->EditorComboItems().last(), "1437");
+    EXPECT_EQ(grid->ControlLook().DropDownCount(), 12);
+    ASSERT_EQ(grid->Columns().GetItem(4)->ComboItems().size(), 1438);
+    EXPECT_EQ(grid->Columns().GetItem(4)->ComboItems().last(), "1437");
 
     EXPECT_TRUE(grid->HasComboBox(3, 1));
     EXPECT_TRUE(grid->HasComboBox(5, 1));
@@ -222,8 +228,12 @@ TEST_F(IecVariablesForm, ColumnsMoveWithTheirDefinitions)
 
 TEST(VxColumnGrid, VersionReadsAsFourBytesAndADate)
 {
-    EXPECT_EQ(TVxColumnGrid::GetVersionNr(), 50397953);
-    EXPECT_EQ(TVxColumnGrid::GetVersionString(), "3.1.3.1 Aug, 2012");
+    TVxColumnGrid grid;
+    EXPECT_EQ(grid.GetVersionNr(), 50397953);
+    EXPECT_EQ(grid.GetVersionString(), "3.1.3.1 Aug, 2012");
+    EXPECT_EQ(grid.Version(), "3.1.3.1");
+    TVxStringGrid plain;
+    EXPECT_EQ(plain.Version(), "6.2.1.3");
 }
 
 TEST(GridColumnCollection, AddCopiesTheLookButInsertDoesNot)
@@ -330,7 +340,7 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     auto othersWidth = [&] {
         int sum = 0;
         for (int c = 0; c + 1 < grid->ColCount(); ++c)
-            sum += grid->ColWidths(c) + grid->GridLineWidth();
+            sum += grid->ColWidths(c);
         return sum;
     };
     grid->resize(1300, 400);
@@ -347,7 +357,7 @@ TEST_F(IecVariablesForm, StretchingFillsTheClientWidthOnResize)
     int others = 0;
     for (int c = 0; c < grid->ColCount(); ++c)
         if (c != 2)
-            others += grid->ColWidths(c) + grid->GridLineWidth();
+            others += grid->ColWidths(c);
     EXPECT_EQ(grid->ColWidths(2), grid->ClientWidth() - others - 1);
     EXPECT_THROW(grid->ApplyColumnStretch(grid->ColCount()), std::runtime_error);
 }
@@ -453,4 +463,134 @@ TEST_F(IecVariablesForm, RepeatedInitialPositionsEndTheOrderReset)
     grid->UnHideColumn(kHiddenKey);
     grid->Columns().ResetOrganization();   // returns: every column wants the first place
     EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+TEST_F(IecVariablesForm, DataCheckBoxCellsShareOneGraphicUnlessTheyHoldTheirOwn)
+{
+    EXPECT_EQ(grid->GetCellType(1, 3), TCellType::ctDataCheckBox);
+    TCellGraphic* shared = grid->GetCellGraphic(1, 3);
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared->CellType(), TCellType::ctVirtCheckBox);
+    EXPECT_EQ(grid->GetCellGraphic(8, 7), shared);
+    EXPECT_EQ(grid->GetCellType(1, 0), TCellType::ctEmpty) << "the header row shows text";
+    EXPECT_EQ(grid->GetCellGraphic(2, 3), nullptr);
+
+    TCellGraphic* own = grid->CreateCellGraphic(1, 4);
+    own->SetCellType(TCellType::ctProgress);
+    EXPECT_EQ(grid->GetCellType(1, 4), TCellType::ctProgress);
+    EXPECT_FALSE(grid->HasCheckBox(1, 4)) << "its own graphic stays";
+    EXPECT_TRUE(grid->HasCheckBox(1, 5));
+
+    grid->ControlLook().SetControlStyle(TControlStyle::csFlat);
+    EXPECT_TRUE(grid->GetCellGraphic(1, 3)->CellTransparent());
+}
+
+TEST_F(IecVariablesForm, FloatFormatsAndTypedValuesComeFromTheColumn)
+{
+    TGridColumnItem* scale = grid->Columns().GetItem(6);
+    scale->SetFloatFormat("%.1f");
+    const QString sep = DecimalSeparatorChar();
+    scale->SetFloats(3, 2.24);
+    EXPECT_EQ(grid->Cells(6, 3), "2" + sep + "2");
+    EXPECT_DOUBLE_EQ(scale->Floats(3), 2.2);
+    grid->SetCells(6, 4, "7");
+    EXPECT_EQ(grid->GetFormattedCell(6, 4), "7" + sep + "0");
+    grid->SetCells(6, 4, "1e5");
+    EXPECT_EQ(grid->GetFormattedCell(6, 4), "1e5") << "an exponent form is shown as it stands";
+    grid->SetCells(6, 4, "n/a");
+    EXPECT_EQ(grid->GetFormattedCell(6, 4), "n/a");
+    grid->OnGetFloatFormat = [](QObject*, int, int, bool& isFloat, QString& format) {
+        isFloat = true;
+        format = "%s";
+    };
+    grid->SetCells(6, 4, "5");
+    EXPECT_EQ(grid->GetFormattedCell(6, 4), "5") << "a format of other values shows the text";
+    grid->OnGetFloatFormat = nullptr;
+
+    TGridColumnItem* offset = grid->Columns().GetItem(7);
+    offset->SetInts(5, 42);
+    EXPECT_EQ(offset->Ints(5), 42);
+    EXPECT_EQ(grid->GetCellFloatFormat(7, 5), grid->FloatFormat());
+    EXPECT_EQ(grid->GetCellFloatFormat(6, 5), "%.1f");
+}
+
+TEST_F(IecVariablesForm, InsertedRemovedAndGroupedColumnsKeepTheirDefinitions)
+{
+    grid->InsertCols(2, 2);
+    EXPECT_EQ(grid->Columns().Count(), 15);
+    EXPECT_EQ(grid->ColCount(), 14);
+    EXPECT_EQ(grid->Columns().GetItem(4)->Header(), "Name");
+    EXPECT_EQ(grid->Columns().GetItem(2)->Editor(), TEditorType::edNormal);
+    grid->RemoveCols(2, 2);
+    EXPECT_EQ(grid->Columns().Count(), 13);
+    EXPECT_EQ(grid->Columns().GetItem(3)->Header(), "Type");
+
+    grid->UnHideColumnsAll();
+    grid->Columns().GetItem(3)->SetAlignment(TAlignment::taRightJustify);
+    for (int r = 1; r < 51; ++r)
+        grid->SetCells(3, r, r % 2 ? "INT" : "BOOL");
+    grid->Group(3);
+    EXPECT_EQ(grid->Columns().Count(), 12);
+    EXPECT_EQ(grid->Columns().Count(), grid->ColCount());
+    grid->UnGroup();
+    ASSERT_EQ(grid->Columns().Count(), 13);
+    EXPECT_EQ(grid->Columns().GetItem(3)->Header(), "Type");
+    EXPECT_EQ(grid->Columns().GetItem(3)->Alignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(grid->Columns().GetItem(3)->Editor(), TEditorType::edComboList);
+}
+
+TEST_F(IecVariablesForm, ColumnPopupOpensOnTheConfiguredClick)
+{
+    form.show();
+    grid->resize(800, 400);
+    QMenu menu;
+    TGridColumnItem* type = grid->Columns().GetItem(3);
+    type->SetColumnPopup(&menu);
+    std::vector<std::pair<int, int>> fired;
+    grid->OnColumnPopup = [&](QObject*, int c, int r, QMenu* m) {
+        EXPECT_EQ(m, &menu);
+        fired.emplace_back(c, r);
+    };
+    int shown = 0;
+    QObject::connect(&menu, &QMenu::aboutToShow, [&] { ++shown; });
+    const TRect header = grid->CellRect(3, 0);
+    const TRect normal = grid->CellRect(3, 2);
+    const auto click = [&](Qt::MouseButton b, const TRect& rc) {
+        QTest::mouseClick(grid->viewport(), b, {}, QPoint(rc.Left + 5, rc.Top + 5));
+        menu.hide();
+    };
+    // The default is a right click on the header: a right click elsewhere is told but opens nothing.
+    click(Qt::LeftButton, header);
+    EXPECT_TRUE(fired.empty());
+    click(Qt::RightButton, normal);
+    EXPECT_EQ(fired, (std::vector<std::pair<int, int>>{{3, 2}}));
+    EXPECT_EQ(shown, 0);
+    click(Qt::RightButton, header);
+    EXPECT_EQ(fired.back(), std::make_pair(3, 0));
+    EXPECT_EQ(shown, 1);
+    type->SetColumnPopupType(TColumnPopupType::cpAllCellsLClick);
+    click(Qt::LeftButton, normal);
+    EXPECT_EQ(fired.back(), std::make_pair(3, 2));
+    EXPECT_EQ(shown, 2);
+    click(Qt::RightButton, normal);
+    EXPECT_EQ(fired.size(), 3u);
+    {
+        QMenu gone;
+        type->SetColumnPopup(&gone);
+    }
+    EXPECT_EQ(type->ColumnPopup(), nullptr) << "a menu that went is forgotten";
+}
+
+TEST_F(IecVariablesForm, ScaleChangesTheDefinitionsFonts)
+{
+    TGridColumnItem* name = grid->Columns().GetItem(2);
+    TFont f = name->Font();
+    f.SetSize(10);
+    name->SetFont(f);
+    name->SetHeaderFont(f);
+    grid->ChangeScale(3, 2);
+    EXPECT_EQ(name->Font().Size(), 15);
+    EXPECT_EQ(name->HeaderFont().Size(), 15);
+    grid->ChangeScale(2, 2);
+    EXPECT_EQ(name->Font().Size(), 15);
 }

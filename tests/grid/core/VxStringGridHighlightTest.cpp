@@ -71,7 +71,7 @@ TEST(VxStringGridSizing, AutoFitColumnsFillsTheWidthEvenFromZeroWidths)
     auto sum = [&] {
         int s = 0;
         for (int c = 0; c < g->ColCount(); ++c)
-            s += g->ColWidths(c) + g->GridLineWidth();
+            s += g->ColWidths(c);
         return s;
     };
     g->SetColWidths(1, 10);

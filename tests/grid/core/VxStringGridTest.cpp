@@ -444,7 +444,7 @@ TEST(VxStringGrid, AssignCopiesLayoutSettingsAndCells)
     EXPECT_EQ(target.ColWidths(0), 40);
     EXPECT_EQ(target.ColWidths(1), 50);
     // The copied stretch fills the client width with the last column once the widths are set.
-    EXPECT_EQ(target.ColWidths(2), target.ClientWidth() - (40 + 1) - (50 + 1) - 1);
+    EXPECT_EQ(target.ColWidths(2), target.ClientWidth() - 40 - 50 - 1);
     EXPECT_EQ(target.RowHeights(2), 33);
     EXPECT_EQ(target.Cells(1, 1), "one");
     EXPECT_EQ(target.Cells(2, 3), "last");

@@ -1,0 +1,145 @@
+#include "grid/core/VxGridError.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/CellChecker.h"
+#include "grid/foundation/GridText.h"
+#include "grid/foundation/IntList.h"
+
+void TVxStringGrid::ClearColumnHeaders()
+{
+    for (int c = 0; c < ColCount(); ++c)
+        SetCells(c, 0, QString());
+}
+
+// Entries past the columns are kept for later; columns past the entries keep their text.
+void TVxStringGrid::ShowColumnHeaders()
+{
+    if (FLoading || FixedRows() == 0)
+        return;
+    for (int i = 0; i < FColumnHeaders.size() && i < TotalColCount(); ++i)
+        SetCells(i, 0, ExpandNewlineEscapes(FColumnHeaders[i]));
+}
+
+void TVxStringGrid::ClearRowHeaders()
+{
+    for (int r = 0; r < RowCount(); ++r)
+        SetCells(0, r, QString());
+}
+
+void TVxStringGrid::ShowRowHeaders()
+{
+    if (FLoading || FixedCols() == 0)
+        return;
+    for (int i = 0; i < FRowHeaders.size() && i < RowCount(); ++i)
+        SetCells(0, i, ExpandNewlineEscapes(FRowHeaders[i]));
+}
+
+// Correct and MarkError both see the text without error marks; with both on, the marked text stays.
+bool TVxStringGrid::CheckCell(int Col, int Row)
+{
+    if (!FCellChecker)
+        return true;
+    const QString s = UnMarkText(GetGridCell(Col, Row));
+    if (FCellChecker->GotoCell()) {
+        FocusCell(Col, Row);
+        ScrollInView(Col, Row);
+    }
+    QString t = s;
+    if (FCellChecker->UseCorrect())
+        t = FCellChecker->Correct(Col, Row, s);
+    if (FCellChecker->UseMarkError())
+        t = FCellChecker->MarkError(Col, Row, s);
+    SetCells(Col, Row, t);
+    return t == s;
+}
+
+// Every cell is checked, also after one failed.
+bool TVxStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    if (!FCellChecker)
+        return true;
+    FCellChecker->StartCheck();
+    const int row = Row();
+    const int col = Col();
+    bool passed = true;
+    for (int r = FromRow; r <= ToRow; ++r)
+        for (int c = FromCol; c <= ToCol; ++c)
+            passed = CheckCell(c, r) && passed;
+    FCellChecker->StopCheck();
+    if (FCellChecker->GotoCell())
+        FocusCell(col, row);
+    return passed;
+}
+
+bool TVxStringGrid::CheckCol(bool DoFixed, int Col)
+{
+    return CheckCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1);
+}
+
+bool TVxStringGrid::CheckRow(bool DoFixed, int Row)
+{
+    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row);
+}
+
+bool TVxStringGrid::CheckGrid(bool DoFixed)
+{
+    if (DoFixed)
+        return CheckCells(0, 0, ColCount() - 1, RowCount() - 1);
+    return CheckCells(FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
+}
+
+namespace {
+void CheckPrintCol(int ACol)
+{
+    if (ACol < 0 || ACol >= 512)
+        throw EVxGridError("Columns is not in valid range");
+}
+} // namespace
+
+int TVxStringGrid::GetPrintColWidth(int ACol) const
+{
+    CheckPrintCol(ACol);
+    return FMaxWidths[std::size_t(ACol)];
+}
+
+int TVxStringGrid::GetPrintColOffset(int ACol) const
+{
+    CheckPrintCol(ACol);
+    return FIndents[std::size_t(ACol)];
+}
+
+void TVxStringGrid::SetPrintColMetrics(int ACol, int Width, int Indent)
+{
+    CheckPrintCol(ACol);
+    FMaxWidths[std::size_t(ACol)] = Width;
+    FIndents[std::size_t(ACol)] = Indent;
+}
+
+void TVxStringGrid::SplitAllColumnCells()
+{
+    for (int c = 0; c < ColCount(); ++c)
+        SplitColumnCells(c);
+}
+
+void TVxStringGrid::MergeListedColumns()
+{
+    for (int i = 0; i < FMergedColumns->Count(); ++i)
+        MergeColumnCells(FMergedColumns->Items(i), i == 0);
+}
+
+void TVxStringGrid::MergedColumnsChanged()
+{
+    SplitAllColumnCells();
+    MergeListedColumns();
+}
+
+void TVxStringGrid::SetLookupItems(const QStringList* Value)
+{
+    if (Value)
+        FLookupItems = *Value;
+}
+
+void TVxStringGrid::RichEditSelChanged(QObject* Sender)
+{
+    if (OnRichEditSelectionChange)
+        OnRichEditSelectionChange(Sender);
+}

@@ -1,0 +1,143 @@
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include <algorithm>
+
+namespace {
+int CellKey(int ACol, int ARow)
+{
+    return (ARow << 16) | (ACol & 0xFFFF);
+}
+} // namespace
+
+void TVxStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    SetSelection(TGridRect{FromCol, FromRow, ToCol, ToRow});
+}
+
+// Cells joined by tabs, rows by CR LF; a multi-line cell is quoted for spreadsheets when asked.
+QString TVxStringGrid::SelectedText()
+{
+    const TGridRect s = Selection();
+    std::vector<int> rows;
+    if (FMouseActions->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if (RowFlagOf(r))
+                rows.push_back(r);
+    } else {
+        for (int r = s.Top; r <= s.Bottom; ++r)
+            rows.push_back(r);
+    }
+    QStringList lines;
+    for (int r : rows) {
+        QStringList cells;
+        for (int c = s.Left; c <= s.Right; ++c) {
+            QString text = Cells(RealColIndex(c), r);
+            if (F.ExcelClipboardFormat && CountLines(text, F.Multilinecells) > 1)
+                QuoteMultilineText(text);
+            cells << text;
+        }
+        lines << cells.join(u'\t');
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// Fixed rows and columns are never selected; footers and right fixed columns may be.
+bool TVxStringGrid::IsSelected(int ACol, int ARow)
+{
+    if (ARow < FixedRows() || ACol < FixedCols())
+        return false;
+    if (FMouseActions->DisjunctCellSelect())
+        return std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(ACol, ARow)) != FSelectedCells.end();
+    if (FMouseActions->DisjunctRowSelect())
+        return RowFlagOf(ARow);
+    if (FMouseActions->DisjunctColSelect())
+        return GetColSelect(ACol);
+    return Selection().Contains(ACol, ARow);
+}
+
+bool TVxStringGrid::GetSelectedCells(int i, int j)
+{
+    if (FMouseActions->DisjunctCellSelect())
+        return std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(i, j)) != FSelectedCells.end();
+    const TGridRect s = Selection();
+    return i >= std::min(s.Left, s.Right) && i <= std::max(s.Left, s.Right) && j >= std::min(s.Top, s.Bottom) &&
+           j <= std::max(s.Top, s.Bottom);
+}
+
+void TVxStringGrid::SetSelectedCells(int i, int j, bool Value)
+{
+    const auto it = std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(i, j));
+    const bool present = it != FSelectedCells.end();
+    if (Value == present)
+        return;
+    if (Value)
+        FSelectedCells.push_back(CellKey(i, j));
+    else
+        FSelectedCells.erase(it);
+    InvalidateCell(i, j);
+}
+
+TGridCoord TVxStringGrid::GetSelectedCell(int i) const
+{
+    if (i < 0 || i >= int(FSelectedCells.size()))
+        return {-1, -1};
+    const int key = FSelectedCells[std::size_t(i)];
+    return {key & 0xFFFF, key >> 16};
+}
+
+// Without disjunct cell selection the list is rebuilt from the selection, columns outer and rows inner.
+int TVxStringGrid::SelectedCellsCount()
+{
+    if (FMouseActions->DisjunctCellSelect())
+        return int(FSelectedCells.size());
+    FSelectedCells.clear();
+    const TGridRect s = Selection();
+    if (s.Left == s.Right && s.Top == s.Bottom) {
+        FSelectedCells.push_back(CellKey(Col(), Row()));
+    } else {
+        for (int c = s.Left; c <= s.Right; ++c)
+            for (int r = s.Top; r <= s.Bottom; ++r)
+                FSelectedCells.push_back(CellKey(c, r));
+    }
+    return int(FSelectedCells.size());
+}
+
+int TVxStringGrid::SelectedRowCount()
+{
+    if (FMouseActions->DisjunctRowSelect())
+        return int(FSelectedRows.size());
+    const TGridRect s = Selection();
+    const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
+    const TPoint topSpan = CellSpan(s.Left, s.Top);
+    if (IsMergedCell(s.Left, s.Top))
+        return s.Top + topSpan.Y > bottom ? topSpan.Y + 1 : std::abs(s.Top - bottom) + 1;
+    return std::abs(s.Top - bottom) + 1 + (IsMergedCell(s.Left, bottom) ? CellSpan(s.Left, bottom).Y : 0);
+}
+
+int TVxStringGrid::SelectedColCount()
+{
+    if (FMouseActions->DisjunctColSelect())
+        return GetColSelectCount();
+    const TGridRect s = Selection();
+    const TPoint leftSpan = CellSpan(s.Left, s.Top);
+    if (IsMergedCell(s.Left, s.Top))
+        return s.Left + leftSpan.X > s.Right ? leftSpan.X + 1 : std::abs(s.Left - s.Right) + 1;
+    return std::abs(s.Left - s.Right) + 1 + (IsMergedCell(s.Right, s.Top) ? CellSpan(s.Right, s.Top).X : 0);
+}
+
+int TVxStringGrid::GetSelectedRow(int i)
+{
+    if (FMouseActions->DisjunctRowSelect())
+        return i >= 0 && i < int(FSelectedRows.size()) ? FSelectedRows[std::size_t(i)] : -1;
+    const TGridRect s = Selection();
+    const int r = std::min(s.Top, s.Bottom) + i;
+    return r <= std::max(s.Top, s.Bottom) ? r : -1;
+}
+
+void TVxStringGrid::ClearSelectedCells()
+{
+    SetSelection(TGridRect{FixedCols(), FixedRows(), FixedCols(), FixedRows()});
+    FSelectedCells.clear();
+    Invalidate();
+}

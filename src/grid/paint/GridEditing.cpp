@@ -1,0 +1,339 @@
+// The grid's side of in-place editing: whether a cell may be edited, moving the current cell, opening an
+// edit, and validating and storing an edited value.
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/CellChecker.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/UndoRedo.h"
+#include "grid/paint/ControlLook.h"
+#include "grid/paint/GridInplaceEdit.h"
+#include "grid/paint/editors/GridEditors.h"
+
+namespace {
+
+bool IsTextKind(TEditorType k)
+{
+    switch (k) {
+    case TEditorType::edNormal:
+    case TEditorType::edNumeric:
+    case TEditorType::edPositiveNumeric:
+    case TEditorType::edFloat:
+    case TEditorType::edCapital:
+    case TEditorType::edMixedCase:
+    case TEditorType::edPassword:
+    case TEditorType::edLowerCase:
+    case TEditorType::edUpperCase:
+    case TEditorType::edValidChars:
+    case TEditorType::edPositiveFloat:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+// Editing allowed by the options (or switched off only for the moment), then the cell's own answer: a
+// covered cell answers as its base cell, and a cell the application keeps fixed is never edited.
+bool TVxStringGrid::IsEditable(int ACol, int ARow)
+{
+    if (!Options().testFlag(TGridOption::goEditing) && !FMouseActions->RangeSelectAndEdit() && !FEditDisable)
+        return false;
+    const TPoint b = BaseCell(RealColIndex(ACol), ARow);
+    bool canEdit = true;
+    CanEditCell(b.X, b.Y, canEdit);
+    bool fixed = false;
+    IsFixedCell(b.X, b.Y, fixed);
+    return canEdit && !fixed;
+}
+
+ZEvuZudedoZadaRudiv* TVxStringGrid::CellChecker() const
+{
+    return FCellChecker.data();
+}
+
+void TVxStringGrid::SetCellChecker(ZEvuZudedoZadaRudiv* Value)
+{
+    FCellChecker = Value;
+}
+
+bool TVxStringGrid::HasCellValidation() const
+{
+    return Options().testFlag(TGridOption::goTabs) || bool(OnCellValidate);
+}
+
+void TVxStringGrid::HideCellEdit()
+{
+    if (FSpecialEditor)
+        CommitEditControl(Col(), Row());
+}
+
+void TVxStringGrid::ShowCellEdit()
+{
+    std::uint16_t key = VK_F2;
+    KeyDown(key, {});
+}
+
+void TVxStringGrid::CellChanging(int ACol, int ARow, bool& Allow)
+{
+    if (ARow != Row() && OnRowChanging)
+        OnRowChanging(this, Row(), ARow, Allow);
+    if (ACol != Col() && OnColChanging)
+        OnColChanging(this, Col(), ACol, Allow);
+    if ((ACol != Col() || ARow != Row()) && OnCellChanging && !FDisableChange)
+        OnCellChanging(this, Row(), Col(), ARow, ACol, Allow);
+}
+
+void TVxStringGrid::CaptureOldCell(int ACol, int ARow)
+{
+    FOldCol = ACol;
+    FOldRow = ARow;
+    FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
+    FOldModifiedValue = FGridModified;
+}
+
+void TVxStringGrid::Click()
+{
+    TBaseGrid::Click();
+    FEntered = false;
+    CaptureOldCell(Col(), Row());
+}
+
+QString TVxStringGrid::GetEditMask(int ACol, int ARow)
+{
+    QString value;   // the grid-wide edit mask arrives with the masked editors
+    if (OnGetEditMask)
+        OnGetEditMask(this, ACol, ARow, value);
+    return value;
+}
+
+TInplaceEdit* TVxStringGrid::CreateEditor()
+{
+    return new TVxInplaceEdit(this);
+}
+
+void TVxStringGrid::DoGetEditorProp(int ACol, int ARow, QObject* AEditLink)
+{
+    if (OnGetEditorProp)
+        OnGetEditorProp(this, ACol, ARow, AEditLink);
+}
+
+void TVxStringGrid::DoEllipsClick(int ACol, int ARow, QString& S)
+{
+    if (OnEllipsClick)
+        OnEllipsClick(this, ACol, ARow, S);
+}
+
+bool TVxStringGrid::SelectCell(int ACol, int ARow)
+{
+    if (!parentWidget()) {
+        if (!TBaseGrid::SelectCell(ACol, ARow))
+            return false;
+        if (FISelect)
+            FISelect->SelectionChanged(Col(), ARow);
+        return true;
+    }
+    if (ACol < 0 || ARow < 0)
+        return false;
+    if (IsMergedNonBaseCell(RealColIndex(ACol), ARow) && !Options().testFlag(TGridOption::goRangeSelect)) {
+        const TPoint b = BaseCell(RealColIndex(ACol), ARow);
+        MoveColRow(DisplColIndex(b.X), b.Y, true, true);
+        RepaintCell(b.X, b.Y);
+        if (FMouseActions->DirectEdit())
+            ShowEditor();
+        return false;
+    }
+    const int rc = RealColIndex(ACol);
+    QString text = GetCellEx(rc, ARow);
+    const bool editorFocused = InplaceEditor() && InplaceEditor()->hasFocus();
+
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || FEditDisable;
+    CanEditCell(rc, ARow, canEdit);
+    if (FMouseActions->DirectEdit()) {
+        FEditControl = F.DefaultEditor;
+        if (IsEditorNone(rc, ARow))
+            canEdit = false;
+    }
+    if (FMouseActions->EditOnDblClickOnly())
+        canEdit = false;
+    if (canEdit) {
+        FEditDisable = false;
+        if (!Options().testFlag(TGridOption::goEditing)) {
+            if (!FEditing)
+                CaptureOldCell(ACol, ARow);
+            SetOptions(Options() | TGridOption::goEditing);
+            FEditChange = true;
+        }
+    } else if (Options().testFlag(TGridOption::goEditing)) {
+        if (FEditing && editorFocused)
+            text = GetCellEx(rc, ARow);
+        FEditMode = false;
+        FEditDisable = true;
+        FEditChange = true;
+        // The move itself must not validate here: a special editor still open validates below.
+        const bool wasEditing = FEditing;
+        FEditing = wasEditing && !editorFocused;
+        SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+        FEditing = wasEditing;
+    }
+
+    bool answer = false;
+    bool allow = true;
+    if (!FEditing || editorFocused) {
+        CellChanging(ACol, ARow, allow);
+        if (IsFixed(ACol, ARow) || !allow)
+            answer = (allow && Options().testFlag(TGridOption::goRowSelect)) ||
+                     (FFixedRowAlways && RowCount() == TBaseGrid::FixedRows());
+        else
+            answer = TBaseGrid::SelectCell(ACol, ARow);
+    } else {
+        const QString cache = FCellCache;
+        answer = ValidateCell(GetCurrentCell());
+        CellChanging(ACol, ARow, allow);
+        if (!allow)
+            answer = false;
+        if (answer)
+            answer = TBaseGrid::SelectCell(ACol, ARow);
+        if (!answer)
+            text = cache;
+    }
+    if (!answer)
+        return false;
+
+    if (FISelect)
+        FISelect->SelectionChanged(Col(), ARow);
+    if (!FLoading && ARow != FLastReportedRow && OnRowChanged) {
+        OnRowChanged(this, FLastReportedRow, ARow);
+        FLastReportedRow = ARow;
+    }
+    FCellCache = text;
+    return true;
+}
+
+bool TVxStringGrid::CanEditShow()
+{
+    if (FValidating || FSpecialEditor)
+        return false;
+    bool answer = TBaseGrid::CanEditShow();
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    if (answer && !FEditMode && HasClickableGraphic(b.X, b.Y))
+        return false;   // toggled by the mouse or Space, never typed into
+    if (answer && !FEditMode) {
+        FNoEditChange = true;
+        FCellCache = GetCurrentCell();
+        FEditControl = F.DefaultEditor;
+        GetCellEditor(b.X, b.Y, FEditControl);
+        if (FEditControl == TEditorType::edNone)
+            return false;
+        // The value a validation compares against is always that of the cell being opened.
+        CaptureOldCell(Col(), Row());
+        FEditMode = true;
+        if (!IsTextKind(FEditControl)) {
+            OpenEditControl(DisplColIndex(b.X), b.Y);
+            FEntered = true;
+            return false;
+        }
+    }
+    if (answer) {
+        FEntered = true;
+        FEditing = true;
+    }
+    return answer;
+}
+
+bool TVxStringGrid::ValidateCell(const QString& NewValue)
+{
+    if (!FEditing || FValidating)
+        return true;
+    FEditing = false;
+    FValidating = true;
+    bool valid = true;
+    const int c = RealColIndex(FOldCol);
+    const int r = FOldRow;
+    FNewCellText = NewValue;
+    struct Finally {
+        TVxStringGrid* g;
+        ~Finally()
+        {
+            g->CaptureOldCell(g->Col(), g->Row());
+            g->FValidating = false;
+        }
+    } finally{this};
+
+    if (NewValue == FOldCellText && !FAlwaysValidate)
+        return true;
+    const bool changed = NewValue != FOldCellText;
+    const bool advance = FNavigation->AdvanceOnEnter();
+    FNavigation->SetAdvanceOnEnter(false);
+    QString v = NewValue;
+    ZEvuZudedoZadaRudiv* checker = FCellChecker.data();
+    if (checker && checker->AutoCorrect())
+        v = checker->Correct(c, r, v);
+    if (OnCellValidate)
+        OnCellValidate(this, c, r, v, valid);
+    // A refused value marks nothing: the row and the grid keep their modified state.
+    if (valid && v != FOldCellText) {
+        FGridModified = true;
+        if (FixedCols() > 0)
+            SetRowModified(RealRowIndex(Row()), true);
+    }
+    if (valid)
+        ColumnValueChanged(c, r);
+    if (checker && checker->AutoMarkError())
+        v = checker->MarkError(c, r, v);
+    if (valid && UndoRedo())
+        UndoRedo()->RegisterChange(c, r, FOldCellText, v);
+    if (valid && changed)
+        CellsChanged(TRect{c, r, c, r});
+    FNavigation->SetAdvanceOnEnter(advance);
+    FNewCellText = v;
+    if (valid) {
+        SetCellEx(c, r, v);
+        const TPoint b = BaseCell(c, r);
+        if (b.X != c || b.Y != r)
+            SetCellEx(b.X, b.Y, v);
+    } else {
+        FLastValidation = false;
+        SetCellEx(c, r, v != NewValue ? v : FOldCellText);
+        if (FOldCol != Col() || FOldRow != Row())
+            MoveColRow(FOldCol, FOldRow, true, true);
+        FGridModified = FOldModifiedValue;
+        // The editor stays open on the edited cell.
+        FValidating = false;
+        FEditing = true;
+        if (!FSpecialEditor) {
+            TBaseGrid::ShowEditor();
+            InvalidateEditor();
+        }
+    }
+    FOldCellText = GetGridCell(c, r);
+    return valid;
+}
+
+void TVxStringGrid::SetEditedCellText(int ACol, int ARow, const QString& Value)
+{
+    TBaseGrid::SetEditText(DisplColIndex(ACol), ARow, Value);
+    SetCellEx(ACol, ARow, Value);
+}
+
+void TVxStringGrid::CancelCellEdit()
+{
+    const TPoint b = BaseCell(RealColIndex(Col()), Row());
+    SetCellEx(b.X, b.Y, FCellCache);
+}
+
+void TVxStringGrid::HideEditor()
+{
+    TBaseGrid::HideEditor();
+    if (!FSpecialEditor)
+        FEditMode = false;
+}
+
+void TVxStringGrid::DoneInplaceEdit(std::uint16_t Key, TShiftState Shift)
+{
+    HideInplaceEdit();
+    setFocus(Qt::OtherFocusReason);
+    if (Key == VK_RETURN)
+        AdvanceEditCell(Col(), Row(), false, false, true, false, false);
+    else if (Key != VK_ESCAPE && Key != VK_TAB && Key != 0)
+        KeyDown(Key, Shift);
+}

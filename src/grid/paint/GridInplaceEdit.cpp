@@ -1,0 +1,187 @@
+#include "grid/paint/GridInplaceEdit.h"
+
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridText.h"
+#include "platform/Beep.h"
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLocale>
+
+TVxInplaceEdit::TVxInplaceEdit(TVxStringGrid* AGrid)
+    : TInplaceEdit(AGrid), FGrid(AGrid)
+{
+}
+
+bool TVxInplaceEdit::FilterChar(TEditorType Kind, QChar& Key, const QString& Text, int Caret, const QString& Selected,
+                                const QString& ValidChars, bool Ctrl)
+{
+    const bool control = Key == QChar(8) || Key == QChar(9) || Key == QChar(13) || Key == QChar(27);
+    const QChar minus(QLatin1Char('-'));
+    switch (Kind) {
+    case TEditorType::edNumeric:
+        if (control || Key.isDigit() || (Key == minus && !Text.contains(minus) && Caret == 0))
+            return true;
+        MessageBeep(0);
+        return false;
+    case TEditorType::edPositiveNumeric:
+        if (control || Key.isDigit())
+            return true;
+        MessageBeep(0);
+        return false;
+    case TEditorType::edFloat:
+    case TEditorType::edPositiveFloat: {
+        const QLocale locale;
+        const QString dec = locale.decimalPoint();
+        const QString group = locale.groupSeparator();
+        if (control || Key.isDigit())
+            return true;
+        if (QString(Key) == dec)
+            return !Text.contains(dec) || Selected.contains(dec);
+        if (QString(Key) == group)
+            return false;
+        if (Key == QLatin1Char(',') || Key == QLatin1Char('.'))
+            return true;
+        if (Key == minus && Kind == TEditorType::edFloat) {
+            if (Selected.contains(minus) || (Caret == 0 && !Text.contains(minus)))
+                return true;
+            MessageBeep(0);
+            return false;
+        }
+        return Ctrl;
+    }
+    case TEditorType::edCapital:
+    case TEditorType::edUpperCase:
+        Key = QLocale().toUpper(QString(Key)).at(0);
+        return true;
+    case TEditorType::edLowerCase:
+        Key = QLocale().toLower(QString(Key)).at(0);
+        return true;
+    case TEditorType::edValidChars:
+        if (Key == QChar(8) || Key == QChar(13) || ValidChars.contains(Key))
+            return true;
+        MessageBeep(0);
+        return false;
+    default:
+        return true;
+    }
+}
+
+void TVxInplaceEdit::UpdateContents()
+{
+    TInplaceEdit::UpdateContents();
+    const bool password = FGrid->FEditControl == TEditorType::edPassword;
+    setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    FGrid->FNoEditChange = false;
+}
+
+bool TVxInplaceEdit::ValidateOrRestore()
+{
+    const QString oldText = FGrid->FOldCellText;
+    if (FGrid->ValidateCell(text())) {
+        setText(FGrid->FNewCellText);
+        return true;
+    }
+    setText(FGrid->FNewCellText);
+    if (FGrid->Navigation().EditSelectAll())
+        selectAll();
+    else
+        Deselect();
+    FGrid->FOldCellText = oldText;
+    return false;
+}
+
+bool TVxInplaceEdit::event(QEvent* e)
+{
+    // Tab is claimed before the focus chain sees it when the grid validates on it.
+    if (e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && FGrid->HasCellValidation()) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return TInplaceEdit::event(e);
+}
+
+void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
+{
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    const bool atStart = !hasSelectedText() && cursorPosition() == 0;
+    const bool atEnd = !hasSelectedText() && cursorPosition() == int(text().size());
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        setText(FGrid->FCellCache);
+        FGrid->HideInplaceEdit();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (FGrid->Navigation().LineFeedOnEnter() || ctrl)
+            break;
+        [[fallthrough]];
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (!ValidateOrRestore()) {
+            FGrid->FNoAutoAdvance = true;
+            e->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if ((e->key() == Qt::Key_Left ? atStart : atEnd) && !ValidateOrRestore()) {
+            e->accept();
+            return;
+        }
+        break;
+    default: {
+        if (e->text().size() != 1 || ctrl)
+            break;
+        QChar ch = e->text().at(0);
+        const int limit = FGrid->MaxEditLength();
+        if (limit > 0 && text().size() >= limit && !hasSelectedText() && ch != QChar(8) && ch != QChar(27)) {
+            e->accept();
+            return;
+        }
+        const QChar typed = ch;
+        if (!FilterChar(FGrid->FEditControl, ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
+                        ctrl)) {
+            e->accept();
+            return;
+        }
+        if (FGrid->FEditControl == TEditorType::edMixedCase) {
+            // The whole text is re-cased after every character; the caret stays after the typed one.
+            TInplaceEdit::keyPressEvent(e);
+            const int caret = cursorPosition();
+            setText(CapitalizeName(text()));
+            setCursorPosition(caret);
+            return;
+        }
+        if (ch != typed) {
+            QKeyEvent changed(e->type(), e->key(), e->modifiers(), QString(ch));
+            TInplaceEdit::keyPressEvent(&changed);
+            return;
+        }
+        break;
+    }
+    }
+    TInplaceEdit::keyPressEvent(e);
+}
+
+void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
+{
+    FGrid->FStartEditChar = QChar();
+    QWidget* to = QApplication::focusWidget();
+    const bool toGrid = to == FGrid || to == FGrid->viewport();
+    if (!toGrid && FGrid->FEditing && isVisible()) {
+        if (FGrid->ValidateCell(text())) {
+            FGrid->HideInplaceEdit();
+        }
+    }
+    TInplaceEdit::focusOutEvent(e);
+}

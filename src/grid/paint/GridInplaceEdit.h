@@ -1,0 +1,28 @@
+#pragma once
+// The grid's text editor: the toolkit's in-place editor with a character filter per editor kind, and
+// validation on Enter, Tab, the vertical keys and loss of focus.
+#include "grid/foundation/GridTypes.h"
+#include "platform/GridEdit.h"
+
+class TVxStringGrid;
+
+class TVxInplaceEdit : public TInplaceEdit {
+    Q_OBJECT
+public:
+    explicit TVxInplaceEdit(TVxStringGrid* AGrid);
+
+    // Whether the kind lets the character through; Text, caret and selection as they stand before it.
+    // A character the kind changes (upper or lower case) comes back changed.
+    static bool FilterChar(TEditorType Kind, QChar& Key, const QString& Text, int Caret, const QString& Selected,
+                           const QString& ValidChars, bool Ctrl);
+
+protected:
+    void UpdateContents() override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    bool ValidateOrRestore();   // false: the value was refused and the editor shows the grid's value again
+    TVxStringGrid* FGrid;
+};
