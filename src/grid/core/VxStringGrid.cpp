@@ -14,6 +14,8 @@
 #include "grid/foundation/PictureContainer.h"
 #include "grid/interaction/GridDragDrop.h"
 #include "grid/interaction/SearchPanel.h"
+#include "grid/interaction/GridAuxWindows.h"
+#include "grid/interaction/GridFormControls.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridLookHost.h"
 #include <QScrollBar>
@@ -109,14 +111,14 @@ void TVxStringGrid::CreateEditorControls()
         FArrows[i] = new TArrowWindow(this, dirs[i]);
         FArrows[i]->hide();
     }
-    // transparent edit and combo, header drag button, cell-control edit and combo
     CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
-    for (int i = 0; i < 5; ++i) {
-        auto* editor = new QWidget(this);
-        editor->setEnabled(false);
-        editor->hide();
-        FEditorControls.push_back(editor);
-    }
+    FEditTrans = new TGridTransEdit(this);
+    FComboTrans = new TGridTransCombo(this);
+    FControlEdit = new TControlEdit(this);
+    FControlCombo = new TControlCombo(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{FEditTrans, FComboTrans, new THeaderDragButton(this),
+                                                     FControlEdit, FControlCombo})
+        FEditorControls.push_back(w);
     for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
         auto* bar = new QScrollBar(Qt::Vertical, this);
         bar->setFocusPolicy(Qt::NoFocus);

@@ -64,6 +64,10 @@ class TGrouping;
 class TDragDropSettings;
 class TGridDropTarget;
 class TSearchPanel;
+class TControlEdit;
+class TControlCombo;
+class TGridTransEdit;
+class TGridTransCombo;
 class QListWidget;
 class QTimer;
 struct TCalcSource;
@@ -1369,6 +1373,27 @@ public:
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     void SearchFooterChanged();   // applies SearchFooter to the strip
+    // Form controls inside mini-HTML cells and header editing (src/grid/interaction/GridFormControls.cpp).
+    // CtrlRect is the control's rectangle in client pixels, as the renderer reported it.
+    void ShowHTMLControlEditor(const QString& S, const QString& CtrlType, int ARow, int RealCol, int ACol,
+                               const TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID);
+    void EndHTMLControlEdit();   // writes the value back into the control's tag
+    void ControlComboSelect();
+    void EditFixedCell(int ACol, int ARow);
+    bool ControlEditing() const { return FCtrlEditing; }
+    TControlEdit* ControlEdit() const { return FControlEdit; }
+    TControlCombo* ControlCombo() const { return FControlCombo; }
+    TGridTransEdit* TransEdit() const { return FEditTrans; }
+    TGridTransCombo* TransCombo() const { return FComboTrans; }
+    std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal, QStringList& Values, bool& Edit, int& DropCount)>
+        OnControlComboList;
+    std::function<void(QObject* Sender, int ARow, int ACol, int ItemIndex, const QString& CtrlID,
+                       const QString& CtrlValue)>
+        OnControlComboSelect;
+    std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal)>
+        OnControlEditDone;
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
@@ -1775,6 +1800,18 @@ private:
     TGridRect FDropSelection{-1, -1, -1, -1};
     bool FOleDragging = false;   // a drag started here is running
     TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    TControlEdit* FControlEdit = nullptr;
+    TControlCombo* FControlCombo = nullptr;
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY{-1, -1};   // real column, display row
+    QString FCtrlID;
+    QString FCtrlType;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
     TGridRect FOleDropBlock{-1, -1, -1, -1};   // where that drag landed, when it landed in this grid
     void RemoveDragSource();
     int FOleDragCol = -1;

@@ -1,0 +1,308 @@
+#include "grid/interaction/GridFormControls.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/MiniHtml.h"
+#include <QAbstractItemView>
+#include <QKeyEvent>
+
+QString ToolkitMaskToInputMask(const QString& Mask)
+{
+    const QString pattern = Mask.section(QLatin1Char(';'), 0, 0);
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar ch = pattern[i];
+        switch (ch.unicode()) {
+        case '\\':   // a literal, in both spellings
+            out += ch;
+            if (i + 1 < pattern.size())
+                out += pattern[++i];
+            break;
+        case '0': out += u'9'; break;   // required digit
+        case '9': out += u'0'; break;   // optional digit
+        case 'L': out += u'A'; break;   // required letter
+        case 'l': out += u'a'; break;
+        case 'A': out += u'N'; break;   // required letter or digit
+        case 'a': out += u'n'; break;
+        case 'C': out += u'X'; break;   // required character
+        case 'c': out += u'x'; break;
+        case '!': break;                // blanks leading or trailing: no counterpart
+        case 'N': case 'n': case 'X': case 'x': case 'H': case 'h': case 'B': case 'b': case 'D': case 'd':
+            out += u'\\';   // meaningful to Qt, plain to the toolkit
+            out += ch;
+            break;
+        default: out += ch;
+        }
+    }
+    return out;
+}
+
+// ---- Header editors ----
+
+namespace {
+
+// The grid's validation, then the text into the cell; false keeps the editor open.
+bool StopHeaderEdit(TVxStringGrid* Grid, QWidget* Editor, int Col, int Row, QString Text)
+{
+    if (!Grid || Col < 0 || Row < 0) {
+        Editor->hide();
+        return true;
+    }
+    bool valid = true;
+    if (Grid->OnCellValidate)
+        Grid->OnCellValidate(Grid, Col, Row, Text, valid);
+    if (!valid) {
+        Editor->setFocus();
+        return false;
+    }
+    if (Grid->OnEditingDone)
+        Grid->OnEditingDone(Grid);
+    Grid->SetCells(Col, Row, Text);
+    Editor->hide();
+    return true;
+}
+
+bool IsEnter(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+TGridTransEdit::TGridTransEdit(TVxStringGrid* AOwner) : QLineEdit(AOwner), FGrid(AOwner)
+{
+    setFrame(false);
+    hide();
+}
+
+bool TGridTransEdit::StopEdit()
+{
+    return StopHeaderEdit(FGrid, this, FCol, FRow, text());
+}
+
+void TGridTransEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    if (isVisible())
+        StopEdit();
+}
+
+void TGridTransEdit::keyPressEvent(QKeyEvent* e)
+{
+    if (IsEnter(e)) {
+        e->accept();   // typed into a header, Enter inserts nothing and leaves nothing
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+TGridTransCombo::TGridTransCombo(TVxStringGrid* AOwner) : QComboBox(AOwner), FGrid(AOwner)
+{
+    hide();
+}
+
+bool TGridTransCombo::StopEdit()
+{
+    return StopHeaderEdit(FGrid, this, FCol, FRow, currentText());
+}
+
+void TGridTransCombo::focusOutEvent(QFocusEvent* e)
+{
+    QComboBox::focusOutEvent(e);
+    // The list taking the focus is still this editor.
+    if (isVisible() && !view()->isVisible())
+        StopEdit();
+}
+
+void TGridTransCombo::keyPressEvent(QKeyEvent* e)
+{
+    if (IsEnter(e)) {
+        e->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+// ---- Inline control editors ----
+
+namespace {
+
+// Enter and Tab end the edit and give the grid the focus; Tab with AdvanceAuto moves on to the next cell.
+bool ControlKey(TVxStringGrid* Grid, QKeyEvent* e)
+{
+    const bool tab = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
+    if (!IsEnter(e) && !tab)
+        return false;
+    e->accept();
+    Grid->EndHTMLControlEdit();
+    Grid->setFocus();
+    if (tab && Grid->Navigation().AdvanceAuto())
+        Grid->AdvanceEditCell(Grid->Col(), Grid->Row(), false, false, e->key() == Qt::Key_Tab, false, false);
+    return true;
+}
+
+} // namespace
+
+TControlEdit::TControlEdit(TVxStringGrid* AOwner) : TCustomMaskEdit(AOwner), FGrid(AOwner)
+{
+    hide();
+}
+
+void TControlEdit::keyPressEvent(QKeyEvent* e)
+{
+    if (!ControlKey(FGrid, e))
+        TCustomMaskEdit::keyPressEvent(e);
+}
+
+void TControlEdit::focusOutEvent(QFocusEvent* e)
+{
+    TCustomMaskEdit::focusOutEvent(e);
+    FGrid->EndHTMLControlEdit();
+}
+
+TControlCombo::TControlCombo(TVxStringGrid* AOwner) : QComboBox(AOwner), FGrid(AOwner)
+{
+    hide();
+    connect(this, &QComboBox::activated, this, [this] { FGrid->ControlComboSelect(); });
+}
+
+void TControlCombo::keyPressEvent(QKeyEvent* e)
+{
+    if (!ControlKey(FGrid, e))
+        QComboBox::keyPressEvent(e);
+}
+
+void TControlCombo::focusOutEvent(QFocusEvent* e)
+{
+    QComboBox::focusOutEvent(e);
+    if (!view()->isVisible())
+        FGrid->EndHTMLControlEdit();
+}
+
+// ---- The grid's side ----
+
+void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlType, int ARow, int RealCol, int ACol,
+                                          const TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID)
+{
+    const bool edit = CtrlType == QLatin1String("EDIT") || CtrlType == QLatin1String("PASSWORD") ||
+                      CtrlType == QLatin1String("MASK");
+    if (!edit && CtrlType != QLatin1String("COMBO"))
+        return;
+    // Another control still open writes its value back first.
+    EndHTMLControlEdit();
+    FCtrlXY = TPoint{RealCol, ARow};
+    FCtrlID = CtrlID;
+    FCtrlType = CtrlType;
+    FCtrlEditing = true;
+    const int maxLen = GetHtmlControlMaxLen(S, CtrlID);
+    if (edit) {
+        TControlEdit* e = FControlEdit;
+        e->setEchoMode(CtrlType == QLatin1String("PASSWORD") ? QLineEdit::Password : QLineEdit::Normal);
+        const QString mask = CtrlType == QLatin1String("MASK") ? GetHtmlControlProp(S, CtrlID) : QString();
+        e->setInputMask(ToolkitMaskToInputMask(mask));
+        e->SetText(CtrlValue);
+        e->SetBorderStyle(TBorderStyle::bsNone);
+        e->SetMaxLength(maxLen);
+        e->setGeometry(CtrlRect.Left + 1, CtrlRect.Top + 8, CtrlRect.Width() - 4, 14);
+        e->show();
+        e->raise();
+        e->setFocus();
+        e->selectAll();   // typing replaces the value, as it fills a mask from its start
+        return;
+    }
+    TControlCombo* c = FControlCombo;
+    c->clear();
+    QStringList values;
+    bool editable = true;
+    int dropCount = 8;
+    if (OnControlComboList)
+        OnControlComboList(this, ARow, ACol, CtrlID, CtrlType, CtrlValue, values, editable, dropCount);
+    c->setEditable(editable);
+    c->addItems(values);
+    c->setCurrentIndex(int(values.indexOf(CtrlValue)));
+    if (editable)
+        c->setEditText(CtrlValue);
+    c->setMaxVisibleItems(std::max(1, dropCount));
+    if (editable && maxLen > 0)
+        c->lineEdit()->setMaxLength(maxLen);
+    const int itemHeight = c->fontMetrics().height() + 2;
+    c->setGeometry(CtrlRect.Left - 1, CtrlRect.Top + 4, CtrlRect.Width(), itemHeight * (dropCount + 2));
+    c->show();
+    c->raise();
+    c->setFocus();
+    c->showPopup();
+}
+
+void TVxStringGrid::EndHTMLControlEdit()
+{
+    if (!FCtrlEditing)
+        return;
+    FCtrlEditing = false;
+    const bool combo = FCtrlType == QLatin1String("COMBO");
+    const QString value = combo ? FControlCombo->currentText() : FControlEdit->Text();
+    QString s = Cells(FCtrlXY.X, FCtrlXY.Y);
+    // An ID gone from the text meanwhile leaves the text alone; the event still tells.
+    if (SetHtmlControlValue(s, FCtrlID, value))
+        SetCells(FCtrlXY.X, FCtrlXY.Y, s);
+    if (combo)
+        FControlCombo->hide();
+    else
+        FControlEdit->hide();
+    if (OnControlEditDone)
+        OnControlEditDone(this, FCtrlXY.Y, FCtrlXY.X, FCtrlID, FCtrlType, value);
+    FCtrlType.clear();
+}
+
+void TVxStringGrid::ControlComboSelect()
+{
+    if (OnControlComboSelect)
+        OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, FControlCombo->currentIndex(), FCtrlID,
+                             FControlCombo->currentText());
+}
+
+void TVxStringGrid::EditFixedCell(int ACol, int ARow)
+{
+    if (FEditTrans->isVisible() && !FEditTrans->StopEdit())
+        return;
+    if (FComboTrans->isVisible() && !FComboTrans->StopEdit())
+        return;
+    bool canEdit = true;
+    if (OnCanEditCell)
+        OnCanEditCell(this, ARow, ACol, canEdit);
+    if (!canEdit)
+        return;
+    FFixedColEdit = ACol;
+    FFixedRowEdit = ARow;
+    TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor() : FMouseActions->FixedRowsEditor();
+    QStringList values = FMouseActions->FixedComboValues();
+    DoFixedEdit(ACol, ARow, kind, values);
+    TRect r = CalcCellRect(ACol, ARow);
+    r = TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    const int real = RealColIndex(ACol);
+    const QString text = Cells(real, ARow);
+    auto relay = [this, ACol, ARow](const QString& value) {
+        if (OnEditChange)
+            OnEditChange(this, ACol, ARow, value);
+    };
+    QObject::disconnect(FEditTrans, &QLineEdit::textEdited, nullptr, nullptr);
+    QObject::disconnect(FComboTrans, &QComboBox::currentTextChanged, nullptr, nullptr);
+    if (kind == TGridFixedCellEditor::fceEdit) {
+        FEditTrans->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+        FEditTrans->setText(text);
+        FEditTrans->SetCell(real, ARow);
+        QObject::connect(FEditTrans, &QLineEdit::textEdited, FEditTrans, relay);
+        FEditTrans->show();
+        FEditTrans->setFocus();
+        return;
+    }
+    FComboTrans->clear();
+    FComboTrans->setEditable(kind == TGridFixedCellEditor::fceComboEdit);
+    FComboTrans->addItems(values);
+    FComboTrans->setCurrentIndex(int(values.indexOf(text)));
+    if (FComboTrans->isEditable())
+        FComboTrans->setEditText(text);
+    FComboTrans->setGeometry(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
+    FComboTrans->SetCell(real, ARow);
+    QObject::connect(FComboTrans, &QComboBox::currentTextChanged, FComboTrans, relay);
+    FComboTrans->show();
+    FComboTrans->setFocus();
+}
