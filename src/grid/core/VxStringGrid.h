@@ -1229,11 +1229,9 @@ public:
     // Insert and Delete with Navigation.AllowInsertRow and AllowDeleteRow; display rows.
     void AutoInsertRow(int ARow);
     void AutoDeleteRow(int ARow);
-    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoInsertRowEvent OnAutoInsertRow;
     TAutoDeleteRowEvent OnAutoDeleteRow;
-    TCheckBoxClickEvent OnCheckBoxClick;
 
     // ---- In-place editing
     // In src/grid/paint/GridEditing*.cpp; display columns unless named real.
@@ -1763,7 +1761,6 @@ private:
     bool FMouseDownMove = false;
     bool FDeselectState = false;
     bool FMouseResize = false;
-    TGridRect FDropSelection;
     std::vector<QStringList> FResizerBlock;   // the block the resizer copied, pasted at the release
     TPoint FPushedCellButton{-1, -1};
     bool FFixedCellPushed = false;

@@ -213,12 +213,6 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
     RepaintCell(Col(), Row());
 }
 
-void TVxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
-{
-    if (OnCheckBoxClick)
-        OnCheckBoxClick(this, ACol, ARow, State);
-}
-
 // The row flag a key marks: the real row when the marks stay with the rows, the display row otherwise.
 int TVxStringGrid::RowFlagIndex(int ARow) const
 {

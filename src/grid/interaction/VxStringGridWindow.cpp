@@ -59,7 +59,7 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
     // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
     if (e->type() == QEvent::MouseMove && !FWheelPan) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
-        const bool result = TBaseGrid::viewportEvent(e);
+        const bool result = MouseEvent(e) || TBaseGrid::viewportEvent(e);
         const Qt::CursorShape shown = viewport()->cursor().shape();
         const bool onBorder = shown == Qt::SplitHCursor || shown == Qt::SplitVCursor;
         const TGridCoord cell = MouseCoord(p.x(), p.y());

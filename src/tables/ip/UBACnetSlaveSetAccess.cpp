@@ -108,6 +108,9 @@ TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent) : TForm(parent)
     };
     TS_BACnet_in_Read = page(VCG_BACnet_in_Read, BACnet_Read_Types);
     TS_BACnet_in_Write = page(VCG_BACnet_in_Write, BACnet_Write_Types);
+    VCG_BACnet_in_Write->OnComboChange = [this](QObject*, int ACol, int ARow, int AItemIndex, const QString& ASelection) {
+        VCG_BACnet_in_WriteComboChange(ACol, ARow, AItemIndex, ASelection);
+    };
     Set_Lang();
 }
 
