@@ -842,8 +842,6 @@ public:
     bool ColSizeFlg() const { return FColSizeFlg; }
     void SetColSizeFlg(bool Value) { FColSizeFlg = Value; }
     TUpdateColumnSizeEvent OnUpdateColumnSize;
-    std::function<void(QObject* Sender, int ACol)> OnEndColumnSize;
-    std::function<void(QObject* Sender, int ARow)> OnEndRowSize;
 
     // Auto-sizing (VxStringGridAutoSize.cpp).
     void AutoSizeCol(int ACol, int Padding);
@@ -863,16 +861,12 @@ public:
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
     QString SelectedText();
     bool IsSelected(int ACol, int ARow);
-    bool GetSelectedCells(int i, int j);
-    void SetSelectedCells(int i, int j, bool Value);
     TGridCoord GetSelectedCell(int i) const;
     TGridCoord SelectedCell(int i) const { return GetSelectedCell(i); }
-    int SelectedCellsCount();
     int SelectedRowCount();
     int SelectedColCount();
     int GetSelectedRow(int i);
     int SelectedRow(int i) { return GetSelectedRow(i); }
-    void ClearSelectedCells();
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
     // Sorting (VxStringGridSort.cpp): rows FixedRows .. RowCount - FixedFooters - 1, columns are display indexes.
@@ -1560,7 +1554,6 @@ private:
     bool FURLUnderlineOnHover = false;
     std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
     std::vector<int> FIndents = std::vector<int>(512);
-    std::vector<int> FSelectedCells;   // (row << 16) | column, in the order of selection
     bool FScrollLock = false;
     bool FScrollHintShow = false;
     QString FScrollHintText;
@@ -1778,7 +1771,6 @@ private:
     int FOldTopRow = 0;
     int FOldKeepLeftCol = 0;
     bool ColMoveFlg = false;
-    bool ColSizeFlg = false;
     bool FDblClk = false;
     bool FOnResizer = false;
     std::uint32_t FSortTime = 0;

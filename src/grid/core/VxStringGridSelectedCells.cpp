@@ -3,13 +3,6 @@
 #include "grid/foundation/GridText.h"
 #include <algorithm>
 
-namespace {
-int CellKey(int ACol, int ARow)
-{
-    return (ARow << 16) | (ACol & 0xFFFF);
-}
-} // namespace
-
 void TVxStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
 {
     SetSelection(TGridRect{FromCol, FromRow, ToCol, ToRow});
@@ -48,7 +41,7 @@ bool TVxStringGrid::IsSelected(int ACol, int ARow)
     if (ARow < FixedRows() || ACol < FixedCols())
         return false;
     if (FMouseActions->DisjunctCellSelect())
-        return std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(ACol, ARow)) != FSelectedCells.end();
+        return std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow}) != FSelectedCells.end();
     if (FMouseActions->DisjunctRowSelect())
         return RowFlagOf(ARow);
     if (FMouseActions->DisjunctColSelect())
@@ -56,51 +49,11 @@ bool TVxStringGrid::IsSelected(int ACol, int ARow)
     return Selection().Contains(ACol, ARow);
 }
 
-bool TVxStringGrid::GetSelectedCells(int i, int j)
-{
-    if (FMouseActions->DisjunctCellSelect())
-        return std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(i, j)) != FSelectedCells.end();
-    const TGridRect s = Selection();
-    return i >= std::min(s.Left, s.Right) && i <= std::max(s.Left, s.Right) && j >= std::min(s.Top, s.Bottom) &&
-           j <= std::max(s.Top, s.Bottom);
-}
-
-void TVxStringGrid::SetSelectedCells(int i, int j, bool Value)
-{
-    const auto it = std::find(FSelectedCells.begin(), FSelectedCells.end(), CellKey(i, j));
-    const bool present = it != FSelectedCells.end();
-    if (Value == present)
-        return;
-    if (Value)
-        FSelectedCells.push_back(CellKey(i, j));
-    else
-        FSelectedCells.erase(it);
-    InvalidateCell(i, j);
-}
-
 TGridCoord TVxStringGrid::GetSelectedCell(int i) const
 {
     if (i < 0 || i >= int(FSelectedCells.size()))
         return {-1, -1};
-    const int key = FSelectedCells[std::size_t(i)];
-    return {key & 0xFFFF, key >> 16};
-}
-
-// Without disjunct cell selection the list is rebuilt from the selection, columns outer and rows inner.
-int TVxStringGrid::SelectedCellsCount()
-{
-    if (FMouseActions->DisjunctCellSelect())
-        return int(FSelectedCells.size());
-    FSelectedCells.clear();
-    const TGridRect s = Selection();
-    if (s.Left == s.Right && s.Top == s.Bottom) {
-        FSelectedCells.push_back(CellKey(Col(), Row()));
-    } else {
-        for (int c = s.Left; c <= s.Right; ++c)
-            for (int r = s.Top; r <= s.Bottom; ++r)
-                FSelectedCells.push_back(CellKey(c, r));
-    }
-    return int(FSelectedCells.size());
+    return FSelectedCells[std::size_t(i)];
 }
 
 int TVxStringGrid::SelectedRowCount()
@@ -135,9 +88,3 @@ int TVxStringGrid::GetSelectedRow(int i)
     return r <= std::max(s.Top, s.Bottom) ? r : -1;
 }
 
-void TVxStringGrid::ClearSelectedCells()
-{
-    SetSelection(TGridRect{FixedCols(), FixedRows(), FixedCols(), FixedRows()});
-    FSelectedCells.clear();
-    Invalidate();
-}

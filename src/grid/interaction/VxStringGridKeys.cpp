@@ -270,7 +270,7 @@ void TVxStringGrid::InsertRowByKey()
     if (!canInsert)
         return;
     const int real = RealRowIndex(Row());
-    const bool filter = F.FilterActive;
+    const bool filter = FilterActive();
     SetFilterActive(false);
     if (real < RowCount())
         SetRow(real);
@@ -307,7 +307,7 @@ void TVxStringGrid::DeleteRowByKey()
     if (RowCount() - FFixedFooters - FixedRows() <= 0)
         return;
     const int real = RealRowIndex(Row());
-    const bool filter = F.FilterActive;
+    const bool filter = FilterActive();
     SetFilterActive(false);
     bool canDelete = true;
     if (OnCanDeleteRow)

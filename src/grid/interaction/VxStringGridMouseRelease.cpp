@@ -144,7 +144,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     const int X = Message.XPos;
     const int Y = Message.YPos;
     ColMoveFlg = false;
-    ColSizeFlg = GridState() == TGridState::gsColSizing;
+    FColSizeFlg = GridState() == TGridState::gsColSizing;
     FMouseKeepDown = FMouseDownMove = false;
     FMouseSelectMode = TMouseSelectMode::msNormal;
     FMouseSelectStart = -1;
@@ -215,7 +215,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
         if (OnSelectionResized)
             OnSelectionResized(this, FDropSelection, Selection());
     }
-    if (ColMoveFlg || ColSizeFlg || !valid || (ACol < FixedCols() && !FSortSettings->FixedCols()))
+    if (ColMoveFlg || FColSizeFlg || !valid || (ACol < FixedCols() && !FSortSettings->FixedCols()))
         return;
     ReleaseSort(ACol, ARow, X, Message.Keys);
 }
