@@ -129,7 +129,7 @@ TEST(GridWindow, StretchedGridReportsItsResize)
     grid.resize(grid.width() + 80, grid.height());
     QApplication::processEvents();
     EXPECT_GE(resized, 1);
-    EXPECT_EQ(grid.ColWidths(0) + grid.ColWidths(1) + grid.ColWidths(2) + 3, grid.ClientWidth());
+    EXPECT_EQ(grid.ColWidths(0) + grid.ColWidths(1) + grid.ColWidths(2) + 1, grid.ClientWidth());   // the stretch leaves one pixel
 }
 
 TEST(GridWindow, SizeWithFormFollowsTheWindow)
