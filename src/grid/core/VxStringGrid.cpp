@@ -101,6 +101,11 @@ void TVxStringGrid::CreateEditorControls()
     if (IsDesigning())
         return;
     FSearchPanel = new TSearchPanel(this);
+    FSearchPanel->OnEditChange = [this](QObject*) { SearchEditChange(); };
+    FSearchPanel->OnForwardClick = [this](QObject*) { SearchFindNext(); };
+    FSearchPanel->OnBackwardClick = [this](QObject*) { SearchFindPrevious(); };
+    FSearchPanel->OnHighlightClick = [this](QObject*) { SearchHighlightClick(); };
+    FSearchPanel->OnExitClick = [this](QObject*) { SearchFooterClose(); };
     FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
     SearchFooterChanged();
     FFocusWindow = new TGridFocusWindow(this);

@@ -1365,6 +1365,14 @@ public:
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     void SearchFooterChanged();   // applies SearchFooter to the strip
+    // The strip's reactions: search as typed, next, previous, highlight toggled, close.
+    void SearchEditChange();
+    void SearchFindNext();
+    void SearchFindPrevious();
+    void SearchHighlightClick();
+    void SearchFooterClose();
+    std::function<void(QObject* Sender, const QString& Value, bool& DefaultSearch)> OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
     // Form controls inside mini-HTML cells and header editing (src/grid/interaction/GridFormControls.cpp).
     // CtrlRect is the control's rectangle in client pixels, as the renderer reported it.
     void ShowHTMLControlEditor(const QString& S, const QString& CtrlType, int ARow, int RealCol, int ACol,
@@ -1405,6 +1413,8 @@ public:
     TOleDroppedEvent OnOleDropped;
     TOleDragStartEvent OnOleDragStart;
     TOleDragStopEvent OnOleDragStop;
+    using TOleDragEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
+    TOleDragEvent OnOleDrag;
 
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -1789,6 +1799,13 @@ private:
     TGridRect FDropSelection{-1, -1, -1, -1};
     bool FOleDragging = false;   // a drag started here is running
     TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
+    bool FSelectionClick = false;   // a press on the selection of a drag source: moving may start a drag
+    QPoint FClickPos;
+    bool ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect);
+    bool OleDragMove(TShiftState Shift, int X, int Y);
+    bool OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y);
+    TFindParams SearchFooterParams(bool ForEditChange);
+    void SearchFooterStep(bool Backward);
     friend class TGridTransEdit;
     friend class TGridTransCombo;
     TControlEdit* FControlEdit = nullptr;

@@ -441,3 +441,71 @@ void TVxStringGrid::RemoveDragSource()
     }
     EndUpdate();
 }
+
+// ---- The mouse's part: arming on a press, starting on a move, a click when nothing moved ----
+
+bool TVxStringGrid::ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect)
+{
+    const bool fixedRow = ARow < FixedRows();
+    const bool nearSide = X < CellRect.Left + 4 || X > CellRect.Right - 4;
+    if (!FDragDropSettings->OleDropSource() || Options().testFlag(TGridOption::goEditing) ||
+        !(IsSelected(ACol, ARow) || (fixedRow && !F.EnhRowColMove)) || HasCheckBox(RealColIndex(ACol), ARow) ||
+        ((FMouseActions->ColSelect() || FMouseActions->AllSelect()) && fixedRow) || ACol < FixedCols() ||
+        (nearSide && Options().testFlag(TGridOption::goColSizing)))
+        return false;
+    setFocus(Qt::MouseFocusReason);
+    FSelectionClick = true;
+    FClickPos = QPoint(X, Y);
+    if (OnClickCell)
+        OnClickCell(this, ARow, ACol);
+    return true;
+}
+
+bool TVxStringGrid::OleDragMove(TShiftState Shift, int X, int Y)
+{
+    if (!FSelectionClick || !Shift.testFlag(TShiftStateItem::ssLeft) || !FDragDropSettings->OleDropSource() ||
+        GridState() == TGridState::gsColSizing)
+        return false;
+    if (std::abs(X - FClickPos.x()) <= 3 && std::abs(Y - FClickPos.y()) <= 3)
+        return false;
+    const TGridCoord hit = MouseCoord(X, Y);
+    if (hit.X < 0 || hit.Y < 0)
+        return false;
+    FSelectionClick = false;
+    const int realCol = RealColIndex(hit.X);
+    bool allow = !(FDragDropSettings->OleColumnsOnly() && hit.Y >= FixedRows());
+    if (allow && OnOleDrag)
+        OnOleDrag(this, hit.Y, realCol, Cells(realCol, hit.Y), allow);
+    if (!allow) {
+        if (GridState() == TGridState::gsNormal)
+            SetGridState(TGridState::gsSelecting);   // the drag turns into a range selection
+        return false;
+    }
+    StartOleDrag(hit.Y, realCol);
+    return true;
+}
+
+bool TVxStringGrid::OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y)
+{
+    if (!FSelectionClick)
+        return false;
+    FSelectionClick = false;
+    if (ARow < FixedRows() || ACol < FixedCols())
+        return false;
+    const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
+    if (MouseActions().DisjunctRowSelect()) {
+        if (ctrl || MouseActions().DisjunctRowSelectNoCtrl()) {
+            SetRowSelect(ARow, !GetRowSelect(ARow));
+            MouseUp(TMouseButton::mbLeft, Shift, X, Y);
+            return true;
+        }
+        ClearRowSelect();
+    }
+    RepaintCell(0, Row());
+    if (Options().testFlag(TGridOption::goRowSelect))
+        SetSelection(TGridRect{FixedCols(), ARow, ColCount() - 1, ARow});
+    else
+        SetSelection(TGridRect{ACol, ARow, ACol, ARow});
+    RepaintCell(0, Row());
+    return false;
+}

@@ -3,6 +3,7 @@
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/VxCheckBox.h"
 #include "grid/foundation/VxGridButton.h"
+#include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
 #include <QKeyEvent>
 #include <QPainter>
@@ -262,4 +263,149 @@ void TVxStringGrid::SearchFooterChanged()
     // The strip takes its room below the cells, so the last row is never behind it.
     setViewportMargins(0, 0, 0, sf.Visible() ? TSearchPanel::PanelHeight : 0);
     p.FollowGrid();
+}
+
+// ---- Searching from the strip ----
+
+TFindParams TVxStringGrid::SearchFooterParams(bool ForEditChange)
+{
+    const TSearchFooter& sf = *FSearchFooter;
+    TFindParams p{TFindParameters::fnAutoGoto};
+    if (FSearchPanel->HiliteButton()->Down())
+        p.Include(TFindParameters::fnIgnoreHTMLTags);
+    if (FSearchPanel->MatchCase()->Checked())
+        p.Include(TFindParameters::fnMatchCase);
+    if (sf.SearchActiveColumnOnly())
+        p.Include(TFindParameters::fnFindInCurrentCol);
+    if (sf.SearchMatchStart())
+        p.Include(TFindParameters::fnMatchStart);
+    if (ForEditChange && sf.SearchFixedCells())
+        p.Include(TFindParameters::fnIncludeFixed);
+    if (ForEditChange && sf.SearchHiddenRows())
+        p.Include(TFindParameters::fnIncludeHiddenRows);
+    if (sf.SearchDirection() == TSearchDirection::sdLeftRight)
+        p.Include(TFindParameters::fnDirectionLeftRight);
+    if (sf.SearchColumn() >= 0 && sf.SearchColumn() < ColCount()) {
+        SetFindCol(sf.SearchColumn());
+        p.Include(TFindParameters::fnFindInPresetCol);
+    }
+    return p;
+}
+
+namespace {
+
+// The edit repaints its colour only when its size changes.
+void ColorEdit(QLineEdit* Edit, const QColor& Color)
+{
+    QPalette pal = Edit->palette();
+    pal.setColor(QPalette::Base, Color);
+    Edit->setPalette(pal);
+    Edit->resize(Edit->width() + 1, Edit->height());
+    Edit->resize(Edit->width() - 1, Edit->height());
+}
+
+} // namespace
+
+void TVxStringGrid::SearchEditChange()
+{
+    const TSearchFooter& sf = *FSearchFooter;
+    const QString text = FSearchPanel->Edit()->text();
+    bool defaultSearch = true;
+    if (OnSearchEditChange)
+        OnSearchEditChange(this, text, defaultSearch);
+    if (!defaultSearch || !sf.AutoSearch())
+        return;
+    const TFindParams params = SearchFooterParams(true);
+    const bool hilite = FSearchPanel->HiliteButton()->Down() || sf.AlwaysHighLight();
+    const bool matchCase = FSearchPanel->MatchCase()->Checked();
+    auto unhilite = [&] {
+        if (sf.SearchColumn() != -1)
+            UnHilightInCol(false, sf.SearchColumn());
+        else
+            UnHilightInGrid(false);
+    };
+    if (hilite)
+        unhilite();
+    const QColor window = FSearchPanel->palette().color(QPalette::Active, QPalette::Base);
+    if (text.isEmpty()) {
+        ColorEdit(FSearchPanel->Edit(), window);
+        return;
+    }
+    FSearchCell = Find(TPoint{-1, -1}, text, params);
+    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindFirst);
+    if (FSearchCell.X < 0) {
+        ColorEdit(FSearchPanel->Edit(), ToQColor(clRed));
+        return;
+    }
+    ColorEdit(FSearchPanel->Edit(), window);
+    ScrollInView(FSearchCell.X, FSearchCell.Y);
+    if (hilite) {
+        if (sf.SearchColumn() != -1)
+            HilightInCol(false, matchCase, sf.SearchColumn(), text);
+        else
+            HilightInGrid(false, matchCase, text);
+    }
+}
+
+void TVxStringGrid::SearchFooterStep(bool Backward)
+{
+    TSearchFooter& sf = *FSearchFooter;
+    const QString text = FSearchPanel->Edit()->text();
+    if (!sf.AutoSearch() && text != sf.LastSearch()) {
+        FSearchCell = TPoint{-1, -1};
+        sf.SetLastSearch(text);
+    }
+    TFindParams params = SearchFooterParams(false);
+    if (Backward)
+        params.Include(TFindParameters::fnBackward);
+    // Keeps the found row clear of the strip and a floating footer.
+    auto keepClear = [&] {
+        const int a = FFloatingFooter->Visible() ? 1 : 0;
+        if (TopRow() + VisibleRowCount() - 2 - a < Row() && VisibleRowCount() + FixedRows() + a < RowCount())
+            SetTopRow(TopRow() + 2);
+    };
+    FSearchCell = Find(FSearchCell, text, params);
+    if (Backward)
+        keepClear();
+    if (FSearchCell.X >= 0)
+        ScrollInView(FSearchCell.X, FSearchCell.Y);
+    if (!Backward)
+        keepClear();
+    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y,
+                         Backward ? TSearchAction::saFindPrevious : TSearchAction::saFindNext);
+    FSearchPanel->Invalidate();
+}
+
+void TVxStringGrid::SearchFindNext()
+{
+    SearchFooterStep(false);
+}
+
+void TVxStringGrid::SearchFindPrevious()
+{
+    SearchFooterStep(true);
+}
+
+void TVxStringGrid::SearchHighlightClick()
+{
+    const TSearchFooter& sf = *FSearchFooter;
+    const QString text = FSearchPanel->Edit()->text();
+    const bool matchCase = FSearchPanel->MatchCase()->Checked();
+    if (FSearchPanel->HiliteButton()->Down()) {
+        if (sf.SearchColumn() != -1)
+            HilightInCol(false, matchCase, sf.SearchColumn(), text);
+        else
+            HilightInGrid(false, matchCase, text);
+    } else if (sf.SearchColumn() != -1) {
+        UnHilightInCol(false, sf.SearchColumn());
+    } else {
+        UnHilightInGrid(false);
+    }
+}
+
+void TVxStringGrid::SearchFooterClose()
+{
+    if (OnSearchFooterClose)
+        OnSearchFooterClose(this);
+    FSearchFooter->SetVisible(false);
 }

@@ -461,6 +461,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         Invalidate();
     }
     SetSearchInc(QString());
+    FSelectionClick = false;
     FPushedCellButton = Point(-1, -1);
     FOldTopRow = TopRow();
     FOldKeepLeftCol = LeftCol();
@@ -556,6 +557,9 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
             OnClickCell(this, ARow, ACol);
         return;
     }
+
+    if (ArmOleDrag(ACol, ARow, X, Y, cellRect))
+        return;
 
     const bool edge = ARow == TopRow() + VisibleRowCount() || ACol == LeftCol() + VisibleColCount() ||
                       (ACol == LeftCol() && LeftCol() > FixedCols());

@@ -78,6 +78,8 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
         !EditorMode())
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
+    if (OleDragMove(Shift, X, Y))
+        return;
     const TGridRect oldSel = Selection();
     const TGridCoord hit = MouseCoord(X, Y);
     const bool valid = hit.X >= 0 && hit.Y >= 0;

@@ -183,6 +183,8 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
           viewport()->cursor().shape() == Qt::SplitHCursor))
         OnClick(this);
     FDoOnClick = false;
+    if (valid && OleDragNotStarted(ACol, ARow, Message.Keys, X, Y))
+        return;
 
     bool deselected = false;
     if (FMouseActions->DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {

@@ -5,6 +5,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/QStringPrinter.h"
 #include <QFile>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -295,4 +296,31 @@ TEST(GridExchange, MeasureTabText)
     EXPECT_EQ(TVxStringGrid::MeasureTabText("a\tb\nc"), (TPoint{2, 1}));
     EXPECT_EQ(TVxStringGrid::MeasureTabText("a"), (TPoint{1, 0}));
     EXPECT_EQ(TVxStringGrid::MeasureTabText("a\t\t\r\nb\r\n"), (TPoint{3, 1}));
+}
+
+TEST(GridDragDrop, APressOnTheSelectionThenAMoveOfFourPixelsStartsTheDrag)
+{
+    DropGrid a, b;
+    a.DragDropSettings().SetOleDropSource(true);
+    a.SetSelection(TGridRect{1, 1, 2, 2});
+    EventDropRunner runner(b.viewport(), b.At(1, 5));
+    const QPoint press = a.At(1, 1);
+    QTest::mousePress(a.viewport(), Qt::LeftButton, {}, press);
+    EXPECT_EQ(a.Selection(), (TGridRect{1, 1, 2, 2}));   // the press keeps the selection for the drag
+    QTest::mouseMove(a.viewport(), press + QPoint(3, 0));
+    EXPECT_EQ(runner.Drags(), 0);
+    QTest::mouseMove(a.viewport(), press + QPoint(4, 0));
+    EXPECT_EQ(runner.Drags(), 1);
+    QTest::mouseRelease(a.viewport(), Qt::LeftButton, {}, press + QPoint(4, 0));
+    EXPECT_EQ(b.Row(5), (QStringList{"05", "11", "21", "35", "45"}));
+    EXPECT_EQ(a.Cells(1, 1), "");
+}
+
+TEST(GridDragDrop, AClickOnTheSelectionWithoutAMoveSelectsTheCell)
+{
+    DropGrid a;
+    a.DragDropSettings().SetOleDropSource(true);
+    a.SetSelection(TGridRect{1, 1, 2, 2});
+    QTest::mouseClick(a.viewport(), Qt::LeftButton, {}, a.At(2, 2));
+    EXPECT_EQ(a.Selection(), (TGridRect{2, 2, 2, 2}));
 }

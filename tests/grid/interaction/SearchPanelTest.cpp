@@ -101,3 +101,38 @@ TEST(SearchPanel, HidingTheFooterWithHighlightDownRemovesTheHighlights)
     g.SearchFooter().SetVisible(false);
     EXPECT_EQ(g.Cells(1, 1), "abc");
 }
+
+TEST(SearchPanel, TypingFindsEnterGoesOnCtrlEnterGoesBack)
+{
+    FooterGrid g;
+    g.SetCells(1, 2, "apple");
+    g.SetCells(2, 5, "pineapple");
+    g.SetCells(3, 9, "grape");
+    std::vector<TSearchAction> actions;
+    g.OnSearchFooterAction = [&](QObject*, const QString&, int, int, TSearchAction a) { actions.push_back(a); };
+    TSearchPanel& p = g.Panel();
+    QTest::keyClicks(p.Edit(), "apple");
+    EXPECT_EQ(g.SearchCell(), (TPoint{1, 2}));
+    EXPECT_EQ(g.Row(), 2);
+    QTest::keyClick(p.Edit(), Qt::Key_Return);
+    EXPECT_EQ(g.SearchCell(), (TPoint{2, 5}));
+    EXPECT_EQ(g.Row(), 5);
+    QTest::keyClick(p.Edit(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(g.SearchCell(), (TPoint{1, 2}));
+    EXPECT_EQ(actions.back(), TSearchAction::saFindPrevious);
+    EXPECT_NE(p.Edit()->palette().color(QPalette::Base), ToQColor(clRed));
+    QTest::keyClicks(p.Edit(), "zz");
+    EXPECT_EQ(g.SearchCell(), (TPoint{-1, -1}));
+    EXPECT_EQ(p.Edit()->palette().color(QPalette::Base), ToQColor(clRed));
+}
+
+TEST(SearchPanel, CloseTellsAndHidesTheFooter)
+{
+    FooterGrid g;
+    int closes = 0;
+    g.OnSearchFooterClose = [&](QObject*) { ++closes; };
+    g.Panel().ExitButton()->OnClick(g.Panel().ExitButton());
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(g.SearchFooter().Visible());
+    EXPECT_FALSE(g.Panel().isVisible());
+}
