@@ -109,7 +109,7 @@ TEST(VxStringGridPaint, EveryLookRendersToAPictureForAPerson)
         y += 130;
     }
     p.end();
-    const QString path = QDir::current().filePath("grid_looks.png");
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("grid_looks.png");
     EXPECT_TRUE(sheet.save(path));
     EXPECT_TRUE(QFileInfo::exists(path));
 }
