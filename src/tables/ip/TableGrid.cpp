@@ -4,13 +4,22 @@
 #include "ui/UFormParts.h"
 #include "widgets/button/SbButton.h"
 
-TTableButtons Make_Table_Buttons(QWidget* bar)
+void Make_Table_Buttons(QWidget* bar, TTableButtons& Buttons, const TTableButtonClicks& Clicks)
 {
     const int right = bar->width() - 4 * 115;
-    TTableButtons b{Make_Bar_Button(bar, 10),        Make_Bar_Button(bar, 125),       Make_Bar_Button(bar, right),
-                    Make_Bar_Button(bar, right + 115), Make_Bar_Button(bar, right + 230), Make_Bar_Button(bar, right + 345)};
-    b.Cancel->SetModalResult(mrCancel);
-    return b;
+    TTableButtons& b = Buttons;
+    b.Btn_OK = Make_Bar_Button(bar, 10);
+    b.Btn_Cancel = Make_Bar_Button(bar, 125);
+    b.Btn_DelRow = Make_Bar_Button(bar, right);
+    b.Btn_InsRow = Make_Bar_Button(bar, right + 115);
+    b.Btn_CopyRow = Make_Bar_Button(bar, right + 230);
+    b.Btn_PasteRow = Make_Bar_Button(bar, right + 345);
+    b.Btn_Cancel->SetModalResult(mrCancel);
+    const std::pair<TSbButton*, std::function<void()>> bound[] = {
+        {b.Btn_OK, Clicks.OK},         {b.Btn_DelRow, Clicks.DelRow},   {b.Btn_InsRow, Clicks.InsRow},
+        {b.Btn_CopyRow, Clicks.CopyRow}, {b.Btn_PasteRow, Clicks.PasteRow}};
+    for (const auto& [button, click] : bound)
+        button->OnClick = [click](QObject*) { click(); };
 }
 
 void Shape_Table_Grid(TVxColumnGrid& Grid, const std::vector<TTableColumn>& columns)

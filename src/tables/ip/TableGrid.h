@@ -14,16 +14,20 @@ class TVxColumnGrid;
 class TVxStringGrid;
 
 // The six buttons of a table window's bar: OK and Cancel on the left, the row buttons on the right.
+// The windows take them as their own members.
 struct TTableButtons {
-    TSbButton* OK;
-    TSbButton* Cancel;
-    TSbButton* DelRow;
-    TSbButton* InsRow;
-    TSbButton* CopyRow;
-    TSbButton* PasteRow;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
+    TSbButton* Btn_DelRow = nullptr;
+    TSbButton* Btn_InsRow = nullptr;
+    TSbButton* Btn_CopyRow = nullptr;
+    TSbButton* Btn_PasteRow = nullptr;
 };
-// Cancel closes with Cancel; the others are the caller's to bind.
-TTableButtons Make_Table_Buttons(QWidget* bar);
+// What the buttons but Cancel do; Cancel closes with Cancel.
+struct TTableButtonClicks {
+    std::function<void()> OK, DelRow, InsRow, CopyRow, PasteRow;
+};
+void Make_Table_Buttons(QWidget* bar, TTableButtons& Buttons, const TTableButtonClicks& Clicks);
 
 // A column definition of a table: editor kind, list items, width and tint. Headers come from Set_Lang.
 struct TTableColumn {

@@ -75,18 +75,9 @@ TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent) : TForm(parent)
     layout->addWidget(PageControl1, 1);
     layout->addWidget(P_Button);
 
-    const TTableButtons buttons = Make_Table_Buttons(P_Button);
-    Btn_OK = buttons.OK;
-    Btn_Cancel = buttons.Cancel;
-    Btn_DelRow = buttons.DelRow;
-    Btn_InsRow = buttons.InsRow;
-    Btn_CopyRow = buttons.CopyRow;
-    Btn_PasteRow = buttons.PasteRow;
-    Btn_OK->OnClick = [this](QObject*) { bitbtn1Click(); };
-    Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRow_Click(); };
-    Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
-    Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
-    Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+    Make_Table_Buttons(P_Button, *this,
+                       {[this] { bitbtn1Click(); }, [this] { Btn_DelRow_Click(); }, [this] { Btn_InsRowClick(); }, [this] { Btn_CopyRowClick(); },
+                        [this] { Btn_PasteRowClick(); }});
 
     const auto page = [this](TVxColumnGrid*& grid, const QStringList& types) {
         auto* sheet = new QWidget;

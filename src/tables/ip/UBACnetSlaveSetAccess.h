@@ -1,6 +1,7 @@
 #pragma once
 // The BACnet server object table: the objects BACnet reads from the internal data area and those BACnet
 // clients write into it, one table each, kept in BACnet_Slave_SetAccess.xml.
+#include "tables/ip/TableGrid.h"
 #include "platform/Form.h"
 
 class QLabel;
@@ -8,7 +9,7 @@ class QTabWidget;
 class TSbButton;
 class TVxColumnGrid;
 
-class TFBACnetSlaveSetAccess : public TForm {
+class TFBACnetSlaveSetAccess : public TForm, public TTableButtons {
 public:
     explicit TFBACnetSlaveSetAccess(QWidget* parent = nullptr);
     ~TFBACnetSlaveSetAccess() override;
@@ -44,12 +45,6 @@ public:
     TVxColumnGrid* VCG_BACnet_in_Read;
     TVxColumnGrid* VCG_BACnet_in_Write;
     QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
-    TSbButton* Btn_DelRow;
-    TSbButton* Btn_InsRow;
-    TSbButton* Btn_CopyRow;
-    TSbButton* Btn_PasteRow;
 
 protected:
     void FormShow() override;

@@ -53,18 +53,9 @@ TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TForm(parent)
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
     P_Button = Make_Button_Bar(this, kWidth, kHeight, kBar);
-    const TTableButtons buttons = Make_Table_Buttons(P_Button);
-    Btn_OK = buttons.OK;
-    Btn_Cancel = buttons.Cancel;
-    Btn_DelRow = buttons.DelRow;
-    Btn_InsRow = buttons.InsRow;
-    Btn_CopyRow = buttons.CopyRow;
-    Btn_PasteRow = buttons.PasteRow;
-    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
-    Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
-    Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
-    Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
-    Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+    Make_Table_Buttons(P_Button, *this,
+                       {[this] { Btn_OKClick(); }, [this] { Btn_DelRowClick(); }, [this] { Btn_InsRowClick(); }, [this] { Btn_CopyRowClick(); },
+                        [this] { Btn_PasteRowClick(); }});
 
     VCG = new TVxColumnGrid(this);
     VCG->setGeometry(0, kTitle, kWidth, kHeight - kTitle - kBar);

@@ -1,6 +1,7 @@
 #pragma once
 // The IEC 61850 variables table: the variables the converter's IEC 61850 server publishes, each with
 // its type, place in the internal data area and conversion, kept in IEC61850_Variables.xml.
+#include "tables/ip/TableGrid.h"
 #include "platform/Form.h"
 #include <QStringList>
 
@@ -8,7 +9,7 @@ class QLabel;
 class TSbButton;
 class TVxColumnGrid;
 
-class TFIEC61850_Variables : public TForm {
+class TFIEC61850_Variables : public TForm, public TTableButtons {
 public:
     explicit TFIEC61850_Variables(QWidget* parent = nullptr);
     ~TFIEC61850_Variables() override;
@@ -30,12 +31,6 @@ public:
     QLabel* L_SW_Code;
     QLabel* L_SW_Desc;
     QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
-    TSbButton* Btn_DelRow;
-    TSbButton* Btn_InsRow;
-    TSbButton* Btn_CopyRow;
-    TSbButton* Btn_PasteRow;
     TVxColumnGrid* VCG;
 
 protected:

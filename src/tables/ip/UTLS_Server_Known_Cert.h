@@ -1,6 +1,7 @@
 #pragma once
 // The known TLS certificates table: up to ten certificates, each with an enable check box and a
 // description, kept in TLS_Known_Cert.xml.
+#include "tables/ip/TableGrid.h"
 #include "platform/Form.h"
 #include <QStringList>
 
@@ -8,7 +9,7 @@ class QLabel;
 class TSbButton;
 class TVxStringGrid;
 
-class TFTLS_Server_Known_Cert : public TForm {
+class TFTLS_Server_Known_Cert : public TForm, public TTableButtons {
 public:
     explicit TFTLS_Server_Known_Cert(QWidget* parent = nullptr);
     ~TFTLS_Server_Known_Cert() override;
@@ -29,12 +30,6 @@ public:
     QLabel* L_SW_Code;
     QLabel* L_SW_Desc;
     QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
-    TSbButton* Btn_DelRow;
-    TSbButton* Btn_InsRow;
-    TSbButton* Btn_CopyRow;
-    TSbButton* Btn_PasteRow;
     TVxStringGrid* VXG;
 
 protected:
