@@ -37,6 +37,17 @@ bool ClaimsTab(QEvent* e, bool claimed)
     return k == Qt::Key_Tab || k == Qt::Key_Backtab;
 }
 
+// Tab in a grid with goTabs: the editor goes and the grid takes the key's place.
+bool TabLeavesEditor(TVxStringGrid* g, std::uint16_t& Key)
+{
+    if (Key != VK_TAB || !g->Options().testFlag(TGridOption::goTabs))
+        return false;
+    g->HideInplaceEdit();
+    g->setFocus(Qt::OtherFocusReason);
+    Key = 0;
+    return true;
+}
+
 bool EndingKey(std::uint16_t Key)
 {
     return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_UP || Key == VK_DOWN;
@@ -148,12 +159,8 @@ void TGridCombo::KeyDown(std::uint16_t& Key, TShiftState Shift)
             return;
         }
         SetText(FGrid->GetCurrentCell());
-        if (Key == VK_TAB && FGrid->Options().testFlag(TGridOption::goTabs)) {
-            FGrid->HideInplaceEdit();
-            FGrid->setFocus(Qt::OtherFocusReason);
-            Key = 0;
+        if (TabLeavesEditor(FGrid, Key))
             return;
-        }
     }
     if (!listLike && Key == VK_END) {
         TVxgComboBox::KeyDown(Key, Shift);
@@ -342,12 +349,8 @@ void TGridEditBtn::KeyDown(std::uint16_t& Key, TShiftState Shift)
             Key = 0;
             return;
         }
-        if (Key == VK_TAB && FGrid->Options().testFlag(TGridOption::goTabs)) {
-            FGrid->HideInplaceEdit();
-            FGrid->setFocus(Qt::OtherFocusReason);
-            Key = 0;
+        if (TabLeavesEditor(FGrid, Key))
             return;
-        }
     }
     EndByKey(FGrid, Key, Shift);
 }
@@ -510,12 +513,8 @@ void TGridSpin::KeyDown(std::uint16_t& Key, TShiftState Shift)
             Key = 0;
             return;
         }
-        if (Key == VK_TAB && FGrid->Options().testFlag(TGridOption::goTabs)) {
-            FGrid->HideInplaceEdit();
-            FGrid->setFocus(Qt::OtherFocusReason);
-            Key = 0;
+        if (TabLeavesEditor(FGrid, Key))
             return;
-        }
     }
     EndByKey(FGrid, Key, Shift);
 }
