@@ -14,6 +14,7 @@
 #include "grid/foundation/PictureContainer.h"
 #include "grid/interaction/GridDragDrop.h"
 #include "grid/interaction/SearchPanel.h"
+#include "grid/interaction/FilterDropDown.h"
 #include "grid/interaction/GridAuxWindows.h"
 #include "grid/interaction/GridFormControls.h"
 #include "grid/paint/ControlLook.h"
@@ -90,6 +91,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
+    FFilterDropDown = std::make_unique<TFilterDropDown>();
     FFilterHost = std::make_unique<TGridFilterHost>(*this);
     FRowFilter = std::make_unique<TRowFilter>(*FFilterHost, this);
     FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { InvalidateCell(Col, 0); };
@@ -100,6 +102,7 @@ void TVxStringGrid::CreateEditorControls()
 {
     if (IsDesigning())
         return;
+    CreateFilterLists();
     FSearchPanel = new TSearchPanel(this);
     FSearchPanel->OnEditChange = [this](QObject*) { SearchEditChange(); };
     FSearchPanel->OnForwardClick = [this](QObject*) { SearchFindNext(); };

@@ -64,6 +64,9 @@ class TGrouping;
 class TDragDropSettings;
 class TGridDropTarget;
 class TSearchPanel;
+class TFilterDropDown;
+class TDropList;
+class TDropCheckList;
 class TControlEdit;
 class TControlCombo;
 class TGridTransEdit;
@@ -1394,6 +1397,14 @@ public:
     std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
                        const QString& CtrlVal)>
         OnControlEditDone;
+    // The filter drop-down of a header (src/grid/interaction/VxStringGridFilterDropDown.cpp).
+    TFilterDropDown& FilterDropDown() const { return *FFilterDropDown; }
+    TDropList* DropList() const { return FDropList; }
+    TDropCheckList* DropCheckList() const { return FDropCheckList; }
+    // A release on a filter button of the filter row opens that column's list; false for any other release,
+    // which closes an open plain list.
+    bool FilterDropDownRelease(int X, int Y);
+    void CreateFilterLists();
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
@@ -1799,6 +1810,9 @@ private:
     TGridRect FDropSelection{-1, -1, -1, -1};
     bool FOleDragging = false;   // a drag started here is running
     TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
     bool FSelectionClick = false;   // a press on the selection of a drag source: moving may start a drag
     QPoint FClickPos;
     bool ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect);

@@ -107,3 +107,35 @@ TEST(FilterDropDown, TheNoActiveFormLeavesTheFocusWhereItIs)
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(QApplication::activeWindow(), &window);
 }
+
+#include "grid/core/VxStringGrid.h"
+
+TEST(FilterDropDown, TheHeaderButtonOpensTheColumnsValuesAndEnterFilters)
+{
+    TVxStringGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(6);
+    g.SetFilterDropDownAuto(true);
+    g.resize(400, 300);
+    g.show();
+    const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
+    for (int r = 1; r < 6; ++r)
+        g.SetCells(1, r, fruit[r - 1]);
+    const TRect header = g.CellRect(1, 0);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Left + 5, header.Top + 5));   // not the button
+    EXPECT_FALSE(g.DropList()->isVisible());
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Right - 8, header.Top + 5));
+    ASSERT_TRUE(g.DropList()->isVisible());
+    EXPECT_EQ(g.FilterCol(), 1);
+    QStringList shown;
+    for (int i = 0; i < g.DropList()->count(); ++i)
+        shown << g.DropList()->item(i)->text();
+    EXPECT_EQ(shown, (QStringList{"(All)", "apple", "fig", "pear"}));
+    EXPECT_EQ(g.DropList()->geometry().topLeft(), QPoint(header.Right - 16, header.Top + 16));
+    g.DropList()->setCurrentRow(3);
+    QTest::keyClick(g.DropList(), Qt::Key_Return);
+    EXPECT_FALSE(g.DropList()->isVisible());
+    EXPECT_EQ(g.RowCount(), 3);   // the header and the two pears
+    EXPECT_EQ(g.Cells(1, 1), "pear");
+    EXPECT_EQ(g.Cells(1, 2), "pear");
+}

@@ -1,0 +1,85 @@
+// The header's filter drop-down: the list of a column's values that opens under its filter button.
+#include "grid/core/RowFilter.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/interaction/FilterDropDown.h"
+#include <QSignalBlocker>
+#include <QStyle>
+
+void TVxStringGrid::CreateFilterLists()
+{
+    FDropList = new TDropList(this);
+    FDropCheckList = new TDropCheckList(this);
+    FDropList->OnSelect = [this](QObject*, int ItemIndex) { FilterSelected(ItemIndex); };
+    FDropCheckList->OnSelect = [this](QObject*, int) { FilterChecked(FDropCheckList->CheckedItems()); };
+    const TNotifyEvent closed = [this](QObject*) { FFilterCol = -1; };
+    FDropList->OnCancel = closed;
+    FDropCheckList->OnCancel = closed;
+}
+
+namespace {
+
+QString ShownEntry(const QString& Entry)
+{
+    const qsizetype eq = Entry.indexOf(QLatin1Char('='));
+    return eq < 0 ? Entry : Entry.left(eq);
+}
+
+} // namespace
+
+bool TVxStringGrid::FilterDropDownRelease(int X, int Y)
+{
+    const TGridCoord hit = MouseCoord(X, Y);
+    const int rc = hit.X >= 0 ? RealColIndex(hit.X) : -1;
+    const TRect cell = hit.X >= 0 && hit.Y >= 0 ? CellRect(hit.X, hit.Y) : TRect{};
+    const bool onButton = hit.Y == F.FilterDropDownRow && hit.X >= 0 && rc != FFilterCol &&
+                          X >= cell.Right - 16 && X < cell.Right - 3 && Y < cell.Top + 19;
+    if (!onButton || !BuildColumnFilterList(rc)) {
+        FDropList->hide();
+        FFilterCol = -1;
+        return false;
+    }
+    FFilterCol = rc;
+    const bool check = F.FilterDropDownCheck;
+    TDropListBase* list = check ? static_cast<TDropListBase*>(FDropCheckList) : FDropList;
+    const QSignalBlocker quiet(list);   // filling is not choosing
+    list->clear();
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, ToQColor(FFilterDropDown->Color()));
+    list->setPalette(pal);
+    list->setFont(FFilterDropDown->Font().toQFont());
+    int widest = 0;
+    for (const QString& entry : FFilterList) {
+        const QString shown = ShownEntry(entry);
+        auto* item = new QListWidgetItem(shown, list);
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(shown));
+        if (!check)
+            continue;
+        const QString quoted = shown.contains(QLatin1Char(' ')) ? QLatin1Char('"') + shown + QLatin1Char('"') : shown;
+        bool checked = false;
+        const TFilter& filter = FRowFilter->Filter();
+        for (int i = 0; i < filter.Count() && !checked; ++i)
+            checked = filter.Items(i)->Column == rc && filter.Items(i)->Condition == quoted;
+        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    }
+    if (!check)
+        list->setCurrentRow(0);
+    int w = FFilterDropDown->Width(), h = FFilterDropDown->Height();
+    if (FFilterDropDown->AutoSize()) {
+        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        h = list->count() * list->sizeHintForRow(0) + 2 * edge;
+        w = widest + 8 + 2 * edge;
+    }
+    int left = cell.Right - 16;
+    if (FFilterDropDown->ColumnWidth()) {
+        left = cell.Left;
+        w = cell.Width();
+    }
+    if (left + w > viewport()->width())
+        left = std::max(0, CalcCellRect(hit.X, 0).Right - w);
+    list->setParent(viewport());
+    list->setGeometry(left, cell.Top + 16, w, h);
+    list->show();
+    list->raise();
+    list->setFocus();
+    return true;
+}
