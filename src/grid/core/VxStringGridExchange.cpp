@@ -170,6 +170,7 @@ void TVxStringGrid::PasteSelectionFromClipboard()
 // Magic, version, columns, rows, then each row's cells as UTF-8 with their byte length, all little-endian.
 QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
 {
+    // Written into memory only, for the clipboard and a drag; no file is involved, so the save routine has no part.
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
