@@ -408,10 +408,11 @@ void TVxCalculatorDropdown::CreateDropDownForm()
         return;
     FVxButtonPanel = new TCustomButtonPanel(DropDownForm());
     FVxButtonPanel->SetVxDropDown(this);
+    SetControl(FVxButtonPanel);
+    // Sized after it is placed on the still empty pop-up, whose size follows the pad's at the opening.
     FVxButtonPanel->SetHeight(150);
     FVxButtonPanel->InitButtons();
     FVxButtonPanel->show();
-    SetControl(FVxButtonPanel);
     FVxButtonPanel->OnButtonClick = [this](QObject*, int Index) { CalcButtonClick(Index); };
 }
 

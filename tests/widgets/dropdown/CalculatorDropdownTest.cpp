@@ -156,13 +156,13 @@ TEST(CalculatorDropdown, MaxLengthStopsDigitsSignAndPointNotOperators)
 {
     const auto locale = DotDecimals();
     Calculator calc;
-    calc.d.setMaxLength(5);
-    calc.Keys("5 6");
-    ASSERT_EQ(calc.d.Text(), QStringLiteral("56.00"));
-    calc.Keys("7 +/- .");
-    EXPECT_EQ(calc.d.Text(), QStringLiteral("56.00"));
-    calc.Keys("+ 3 =");
-    EXPECT_EQ(calc.d.Text(), QStringLiteral("59.00"));
+    calc.d.setMaxLength(6);
+    calc.Keys("5 6 7");
+    ASSERT_EQ(calc.d.Text(), QStringLiteral("567.00"));
+    calc.Keys("8 +/- .");
+    EXPECT_EQ(calc.d.Text(), QStringLiteral("567.00"));
+    calc.Keys("/ =");
+    EXPECT_EQ(calc.d.Text(), QStringLiteral("1.00"));
 }
 
 TEST(CalculatorDropdown, KeyboardInTheEditThenInThePopup)
