@@ -270,7 +270,7 @@ TEST(VxWatch, PaintsFaceHubAndHands)
     auto at = [&](int x, int y) { return FromQColor(shot.pixelColor(x, y)); };
     EXPECT_EQ(at(90, 90), clBlack);    // the hub
     EXPECT_EQ(at(10, 90), clBlack);    // the border, 4 wide on the dial's edge
-    EXPECT_EQ(at(12, 60), clWhite);
+    EXPECT_EQ(at(60, 120), clWhite);
     EXPECT_EQ(at(60, 60), clWhite);    // the face
     EXPECT_EQ(at(90, 45), clBlack);    // the minute hand, straight up
     EXPECT_EQ(at(120, 90), clBlack);   // the hour hand, at 3
