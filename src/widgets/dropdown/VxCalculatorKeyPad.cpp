@@ -282,22 +282,23 @@ void TCustomButtonPanel::InvalidateButton(int Index)
     update(r.toQRect());
 }
 
+void TCustomButtonPanel::MoveKeyState(int& Field, int Index)
+{
+    if (Index == Field || (Index >= 0 && Index < FButtons->Count() && !FButtons->Items(Index).Enabled()))
+        return;
+    InvalidateButton(Field);
+    Field = Index;
+    InvalidateButton(Field);
+}
+
 void TCustomButtonPanel::SetButtonHot(int Index)
 {
-    if (Index == FButtonHot || (Index >= 0 && Index < FButtons->Count() && !FButtons->Items(Index).Enabled()))
-        return;
-    InvalidateButton(FButtonHot);
-    FButtonHot = Index;
-    InvalidateButton(FButtonHot);
+    MoveKeyState(FButtonHot, Index);
 }
 
 void TCustomButtonPanel::SetButtonDown(int Index)
 {
-    if (Index == FButtonDown || (Index >= 0 && Index < FButtons->Count() && !FButtons->Items(Index).Enabled()))
-        return;
-    InvalidateButton(FButtonDown);
-    FButtonDown = Index;
-    InvalidateButton(FButtonDown);
+    MoveKeyState(FButtonDown, Index);
 }
 
 void TCustomButtonPanel::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

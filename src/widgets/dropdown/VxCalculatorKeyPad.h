@@ -202,6 +202,8 @@ private:
     // What a key shows as its image: width and height 0 when none.
     TTextSize KeyImageSize(const TButtonItem& Item) const;
     void DrawKeyImage(TCanvas& Canvas, const TButtonItem& Item, int X, int Y) const;
+    // The hot or pressed key moves to Index, unless that key is disabled.
+    void MoveKeyState(int& Field, int Index);
     // Repaints a stand-alone panel after a change of its keys or their look.
     void StandAloneChanged();
 

@@ -42,6 +42,12 @@ bool HeldBack(std::uint16_t Key)
     return Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
 }
 
+// PageUp, PageDown, Up and Down of the pop-up reach the edit only with Alt.
+bool ReachesEdit(std::uint16_t Key, TShiftState Shift)
+{
+    return !HeldBack(Key) || Shift.testFlag(TShiftStateItem::ssAlt);
+}
+
 QTime ToQTime(TDateTime T)
 {
     int h, m, s, ms;
@@ -223,27 +229,27 @@ void TVxTimePickerDropDown::ClockKey(std::uint16_t Key)
 
 void TVxTimePickerDropDown::DoFormKeyDown(std::uint16_t& Key, TShiftState Shift)
 {
-    if (!HeldBack(Key) || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (ReachesEdit(Key, Shift))
         TVxCustomDropDown::DoFormKeyDown(Key, Shift);
     ClockKey(Key);
 }
 
 void TVxTimePickerDropDown::DoFormKeyUp(std::uint16_t& Key, TShiftState Shift)
 {
-    if (!HeldBack(Key) || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (ReachesEdit(Key, Shift))
         TVxCustomDropDown::DoFormKeyUp(Key, Shift);
 }
 
 void TVxTimePickerDropDown::DoControlKeyDown(std::uint16_t& Key, TShiftState Shift)
 {
-    if (!HeldBack(Key) || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (ReachesEdit(Key, Shift))
         TVxCustomDropDown::DoControlKeyDown(Key, Shift);
     ClockKey(Key);
 }
 
 void TVxTimePickerDropDown::DoControlKeyUp(std::uint16_t& Key, TShiftState Shift)
 {
-    if (!HeldBack(Key) || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (ReachesEdit(Key, Shift))
         TVxCustomDropDown::DoControlKeyUp(Key, Shift);
 }
 
