@@ -5,7 +5,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "platform/Dialogs.h"
 #include "tables/ip/IEC61850VariablesFile.h"
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "ui/GridRowHelpers.h"
 #include "ui/UFormParts.h"
 #include "widgets/button/SbButton.h"

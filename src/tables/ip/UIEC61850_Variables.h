@@ -1,7 +1,7 @@
 #pragma once
 // The IEC 61850 variables table: the variables the converter's IEC 61850 server publishes, each with
 // its type, place in the internal data area and conversion, kept in IEC61850_Variables.xml.
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "platform/Form.h"
 #include <QStringList>
 
