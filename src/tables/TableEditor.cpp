@@ -12,7 +12,8 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
     for (std::size_t t = 0; t < file.Sections.size() && t < tables.size() && error.isEmpty(); ++t) {
         const TTableSection_Read& section = file.Sections[t];
         const TTableEditorGrid& grid = editor.Grids[t];
-        const QString name = schema.Sections.value(static_cast<qsizetype>(t));
+        const TSchemaSection& schemaSection = schema.Sections[t];
+        const QString& name = schemaSection.Name;
         if (!section.Present && editor.Sections_Required) {
             error = Missing_Element_Message(path, name);
             break;
@@ -26,10 +27,10 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
                 const TTableEditorColumn& column = grid.Columns[a + 1];
                 if (!row[a] && column.Read == TReadMode::rmRequired) {
                     error = Row_Attribute_Message(path, name.isEmpty() ? schema.Root : name, r + 1,
-                                                  schema.Attributes[a].Name, false);
+                                                  schemaSection.Attributes[a].Name, false);
                     break;
                 }
-                cells << row[a].value_or(schema.Attributes[a].Default);
+                cells << row[a].value_or(schemaSection.Attributes[a].Default);
             }
             tables[t].Rows.push_back(std::move(cells));
         }

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -39,7 +40,9 @@ struct TTableEditor {
     int Width = 0, Height = 0;      // client size
     bool Resizable = false;
     int Caption = 0;                // window caption; then Caption + 1 the title, Caption + 2 ... + 7 the buttons
-    int Button_Hints = 0;           // first of the six buttons' hints; 0: none
+    std::array<int, 6> Button_Hints{};   // hints of OK, Cancel, Delete, Insert, Copy and Paste Row; 0: none
+    int Bar_Height = 40;
+    bool Row_Buttons_Right = false; // the four row buttons stand at the bar's right end
     int Row_Error = 0;              // "Error row "
     int Delete_Question = 0;        // "Are you sure to delete the Row number "
     const QString* File = nullptr;  // the path global

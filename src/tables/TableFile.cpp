@@ -6,17 +6,16 @@
 #include "platform/Dialogs.h"
 
 #include <QDir>
-#include <algorithm>
 
 std::vector<TTableLoad> Load_Table_File(const QString& path, const TTableSchema& schema, int maxRows)
 {
     const TTableFile_Read file = Read_Table_File(path, schema, maxRows);
-    std::vector<TTableLoad> tables(std::max<std::size_t>(1, static_cast<std::size_t>(schema.Sections.size())));
+    std::vector<TTableLoad> tables(schema.Sections.size());
     tables.front().Error = file.Error;
     for (std::size_t t = 0; t < file.Sections.size(); ++t) {
         tables[t].Left_Out = file.Sections[t].Left_Out;
         for (const TTableRow_Read& row : file.Sections[t].Rows)
-            tables[t].Rows.push_back(With_Defaults(row, schema));
+            tables[t].Rows.push_back(With_Defaults(row, schema.Sections[t]));
     }
     return tables;
 }

@@ -9,12 +9,12 @@
 
 #include <QLabel>
 #include <QTabWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kBar = 40;
 constexpr int kFirstButton = 16;
-constexpr int kButtonStep = 110 + 8;
+constexpr int kButtonGap = 8;
 
 std::vector<TTableColumn> Grid_Columns(const TTableEditorGrid& grid)
 {
@@ -37,12 +37,22 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
-    P_Button = Make_Button_Bar(this, editor.Width, editor.Height, kBar);
-    // The buttons stand from the left edge, so a wider window leaves them where they are.
+    P_Button = Make_Button_Bar(this, editor.Width, editor.Height, editor.Bar_Height);
+    // The bar's layout keeps the buttons at their edge whatever the window's width.
+    auto* bar = new QHBoxLayout(P_Button);
+    bar->setContentsMargins(kFirstButton, 0, kFirstButton, 0);
+    bar->setSpacing(kButtonGap);
     TTableButtons& b = *this;
     TSbButton** const buttons[] = {&b.Btn_OK, &b.Btn_Cancel, &b.Btn_DelRow, &b.Btn_InsRow, &b.Btn_CopyRow, &b.Btn_PasteRow};
-    for (int i = 0; i < 6; ++i)
-        *buttons[i] = Make_Bar_Button(P_Button, kFirstButton + i * kButtonStep);
+    for (int i = 0; i < 6; ++i) {
+        if (i == 2 && editor.Row_Buttons_Right)
+            bar->addStretch(1);
+        *buttons[i] = Make_Bar_Button(P_Button, 0);
+        (*buttons[i])->setFixedSize((*buttons[i])->size());
+        bar->addWidget(*buttons[i]);
+    }
+    if (!editor.Row_Buttons_Right)
+        bar->addStretch(1);
     Btn_Cancel->SetModalResult(mrCancel);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
@@ -54,7 +64,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     P_Title->setFixedHeight(P_Title->height());
-    P_Button->setFixedHeight(kBar);
+    P_Button->setFixedHeight(editor.Bar_Height);
     layout->addWidget(P_Title);
     if (editor.Grids.size() > 1)
         PageControl1 = new QTabWidget(this);
@@ -116,8 +126,8 @@ void TTableWindow::Set_Lang()
     TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
         buttons[i]->SetCaption(Lang(e.Caption + 2 + i));
-        if (e.Button_Hints)
-            buttons[i]->setToolTip(Lang(e.Button_Hints + i));
+        if (e.Button_Hints[static_cast<std::size_t>(i)])
+            buttons[i]->setToolTip(Lang(e.Button_Hints[static_cast<std::size_t>(i)]));
     }
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         const TTableEditorGrid& grid = e.Grids[g];

@@ -1,6 +1,6 @@
 #include "core/tables/TableSchema.h"
 
-QStringList TTableSchema::Names() const
+QStringList TSchemaSection::Names() const
 {
     QStringList names;
     names.reserve(static_cast<qsizetype>(Attributes.size()));
@@ -9,16 +9,7 @@ QStringList TTableSchema::Names() const
     return names;
 }
 
-QStringList TTableSchema::Defaults() const
-{
-    QStringList defaults;
-    defaults.reserve(static_cast<qsizetype>(Attributes.size()));
-    for (const TTableAttribute& a : Attributes)
-        defaults << a.Default;
-    return defaults;
-}
-
-int TTableSchema::Index(const QString& name) const
+int TSchemaSection::Index(const QString& name) const
 {
     for (std::size_t i = 0; i < Attributes.size(); ++i)
         if (Attributes[i].Name == name)
@@ -28,7 +19,7 @@ int TTableSchema::Index(const QString& name) const
 
 namespace {
 
-void Read_Section(const Xml::TElement* element, const TTableSchema& schema, int maxRows, TTableSection_Read& section)
+void Read_Section(const Xml::TElement* element, const TSchemaSection& schema, int maxRows, TTableSection_Read& section)
 {
     section.Present = element != nullptr;
     if (!element)
@@ -56,12 +47,9 @@ TTableFile_Read Read_Table_File(const QString& path, const TTableSchema& schema,
     file.Load = Load_Project_File(path, root, &file.Error);
     if (file.Load != TProjectFileLoad::Loaded)
         return file;
-    if (schema.Sections.isEmpty()) {
-        Read_Section(&root, schema, maxRows, file.Sections.emplace_back());
-        return file;
-    }
-    for (const QString& name : schema.Sections)
-        Read_Section(Xml::Child(&root, name), schema, maxRows, file.Sections.emplace_back());
+    for (const TSchemaSection& section : schema.Sections)
+        Read_Section(section.Name.isEmpty() ? &root : Xml::Child(&root, section.Name), section, maxRows,
+                     file.Sections.emplace_back());
     return file;
 }
 
@@ -73,25 +61,26 @@ int First_Missing(const TTableRow_Read& row)
     return -1;
 }
 
-QStringList With_Defaults(const TTableRow_Read& row, const TTableSchema& schema)
+QStringList With_Defaults(const TTableRow_Read& row, const TSchemaSection& section)
 {
     QStringList cells;
     cells.reserve(static_cast<qsizetype>(row.size()));
     for (std::size_t i = 0; i < row.size(); ++i)
-        cells << row[i].value_or(schema.Attributes[i].Default);
+        cells << row[i].value_or(section.Attributes[i].Default);
     return cells;
 }
 
 QByteArray Write_Table_File(const TTableSchema& schema, const std::vector<TTableRows>& tables)
 {
-    TTableWriter writer(schema.Root, schema.Names());
-    for (std::size_t t = 0; t < tables.size(); ++t) {
-        const bool section = t < static_cast<std::size_t>(schema.Sections.size());
-        if (section)
-            writer.Start_Section(schema.Sections[static_cast<qsizetype>(t)]);
+    TTableWriter writer(schema.Root, {});
+    for (std::size_t t = 0; t < tables.size() && t < schema.Sections.size(); ++t) {
+        const TSchemaSection& section = schema.Sections[t];
+        writer.Set_Attributes(section.Names());
+        if (!section.Name.isEmpty())
+            writer.Start_Section(section.Name);
         for (const QStringList& row : tables[t])
             writer.Add_Row(row);
-        if (section)
+        if (!section.Name.isEmpty())
             writer.End_Section();
     }
     return writer.Finish();

@@ -19,15 +19,19 @@ struct TTableAttribute {
     TValueKind Kind = TValueKind::vkText;
 };
 
-struct TTableSchema {
-    QString Root;                              // written; readers take the root whatever its name
-    QStringList Sections;                      // empty: the rows stand directly under the root
-    std::vector<TTableAttribute> Attributes;   // in the file's order
+// A section of a table file: its element under the root and its rows' attributes in the file's order.
+struct TSchemaSection {
+    QString Name;                              // empty: the rows stand directly under the root
+    std::vector<TTableAttribute> Attributes;
 
     QStringList Names() const;
-    QStringList Defaults() const;
-    // The attribute's place in the order, -1 when the table has none of that name.
+    // The attribute's place in the order, -1 when the section has none of that name.
     int Index(const QString& name) const;
+};
+
+struct TTableSchema {
+    QString Root;                              // written; readers take the root whatever its name
+    std::vector<TSchemaSection> Sections;      // one, unnamed, for a table whose rows stand under the root
 };
 
 // One table row's cells, one per attribute: the value, or nothing where the file lacks the attribute.
@@ -36,7 +40,7 @@ using TTableRow_Read = std::vector<std::optional<QString>>;
 using TTableRows = std::vector<QStringList>;
 
 struct TTableSection_Read {
-    bool Present = false;               // the section element is there (always, for a table without sections)
+    bool Present = false;               // the section element is there (always, for an unnamed section)
     std::vector<TTableRow_Read> Rows;   // every child element, whatever its name, in file order, up to the bound
     int Left_Out = 0;                   // child elements beyond the bound
 };
@@ -44,7 +48,7 @@ struct TTableSection_Read {
 struct TTableFile_Read {
     TProjectFileLoad Load = TProjectFileLoad::Missing;
     QString Error;                               // Failed: the message to show
-    std::vector<TTableSection_Read> Sections;    // one per schema section (one for a table without); empty unless Loaded
+    std::vector<TTableSection_Read> Sections;    // one per schema section; empty unless Loaded
 };
 
 // Reads the table file `path` in one pass; at most `maxRows` rows of each section are kept (-1: all).
@@ -53,8 +57,8 @@ TTableFile_Read Read_Table_File(const QString& path, const TTableSchema& schema,
 // The index of the row's first missing attribute, -1 when it has them all.
 int First_Missing(const TTableRow_Read& row);
 // The row with every missing attribute given its default.
-QStringList With_Defaults(const TTableRow_Read& row, const TTableSchema& schema);
+QStringList With_Defaults(const TTableRow_Read& row, const TSchemaSection& section);
 
-// The file of `tables` (one per section, or one for a table without sections), each row written as it
-// stands: callers pass the rows up to their table's end.
+// The file of `tables`, one per section, each row written as it stands: callers pass the rows up to their
+// table's end.
 QByteArray Write_Table_File(const TTableSchema& schema, const std::vector<TTableRows>& tables);

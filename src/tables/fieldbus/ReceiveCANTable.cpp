@@ -62,7 +62,7 @@ TTableEditor Make_Editor()
     e.Width = 1010;
     e.Height = 337;
     e.Caption = 2500;
-    e.Button_Hints = 2523;
+    e.Button_Hints = {2523, 2524, 2525, 2526, 2527, 2528};
     e.Row_Error = 2544;
     e.Delete_Question = 2558;
     e.File = &File_CAN_Rec_Frames;
