@@ -2,6 +2,8 @@
 
 #include "core/ULanguage.h"
 
+#include <algorithm>
+
 std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path)
 {
     const TTableSchema& schema = *editor.Schema;

@@ -11,12 +11,21 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // How the load meets a missing attribute: the column's schema default, or the load stops there.
 enum class TReadMode { rmGuarded, rmRequired };
 
 struct TTableEditorColumn {
+    TTableEditorColumn() = default;
+    TTableEditorColumn(int header, int hint, TEditorType kind, int width, TColor tint, QStringList items = {},
+                       bool positions = false, TReadMode read = TReadMode::rmGuarded)
+        : Header(header), Hint(hint), Kind(kind), Width(width), Tint(tint), Items(std::move(items)), Positions(positions),
+          Read(read)
+    {
+    }
+
     int Header = 0;                 // language text of the header
     int Hint = 0;                   // language text of the header hint; 0 for column 0
     TEditorType Kind = TEditorType::edNormal;
