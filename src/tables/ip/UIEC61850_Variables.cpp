@@ -52,7 +52,7 @@ TTableEditor Make_Editor()
     return e;
 }
 
-const TTableEditor& Editor()
+const TTableEditor& IEC61850_Editor()
 {
     static const TTableEditor editor = Make_Editor();
     return editor;
@@ -60,7 +60,7 @@ const TTableEditor& Editor()
 
 } // namespace
 
-TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(Editor(), parent), VCG(Grids.front())
+TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(IEC61850_Editor(), parent), VCG(Grids.front())
 {
     FIEC61850_Variables = this;
 }
