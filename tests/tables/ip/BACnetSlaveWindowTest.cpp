@@ -214,9 +214,7 @@ TEST_F(BACnetSlaveWindow, ChoosingAWriteTypeSetsItsLength)
         EXPECT_EQ(write.Cells(1, 1), "Large Analog Value");
         EXPECT_EQ(write.Cells(5, 1), "8");
 
-        ASSERT_EQ(Open_Combo(write), combo);
-        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
-        ASSERT_TRUE(combo->view()->isVisible());
+        ASSERT_EQ(Drop_List(write), combo);
         for (int i = 0; i < 2; ++i)
             QTest::keyClick(combo->view(), Qt::Key_Up);   // Binary Value
         QTest::keyClick(combo->view(), Qt::Key_Return);
@@ -228,9 +226,8 @@ TEST_F(BACnetSlaveWindow, ChoosingAWriteTypeSetsItsLength)
         TVxColumnGrid& read = *window.VCG_BACnet_in_Read;
         read.SetCells(5, 1, "2");
         Click_Cell(read, 1, 1);
-        TGridCombo* readCombo = Open_Combo(read);
+        TGridCombo* readCombo = Drop_List(read);
         ASSERT_NE(readCombo, nullptr);
-        QTest::keyClick(readCombo, Qt::Key_Down, Qt::AltModifier);
         QTest::keyClick(readCombo->view(), Qt::Key_Return);
         EXPECT_EQ(read.Cells(1, 1), "Analog Input");
         EXPECT_EQ(read.Cells(5, 1), "2");

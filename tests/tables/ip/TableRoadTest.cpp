@@ -47,10 +47,8 @@ void Choose_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& item)
 {
     Click_Cell(grid, ACol, ARow);
     ASSERT_EQ(grid.Col(), ACol);
-    TGridCombo* combo = Open_Combo(grid);
+    TGridCombo* combo = Drop_List(grid);
     ASSERT_NE(combo, nullptr);
-    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
-    ASSERT_TRUE(combo->view()->isVisible());
     Click_List_Item(combo, combo->findText(item));
     ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), item);
 }

@@ -67,6 +67,15 @@ inline TGridCombo* Open_Combo(TVxStringGrid& grid)
     return grid.EditCombo()->isVisible() ? grid.EditCombo() : nullptr;
 }
 
+// The current cell's combo editor with its list dropped down by Alt+Down.
+inline TGridCombo* Drop_List(TVxStringGrid& grid)
+{
+    TGridCombo* combo = Open_Combo(grid);
+    if (combo)
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    return combo && combo->view()->isVisible() ? combo : nullptr;
+}
+
 // A press on the arrow of a combo editor.
 inline void Press_Arrow(QComboBox* combo)
 {
