@@ -402,6 +402,7 @@ TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
     QAbstractItemView* list = combo->view();
     QTest::qWait(QApplication::doubleClickInterval() + 50);   // the list ignores a release this soon after
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    QCoreApplication::processEvents();   // taken once the list has closed
     EXPECT_FALSE(combo->isVisible());
     EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("Gamma"));
     EXPECT_EQ(reports, (std::vector<std::pair<int, QString>>{{0, "Alpha"}, {2, "Gamma"}}));   // opening, choice

@@ -218,6 +218,7 @@ TEST_F(BACnetSlaveWindow, ChoosingAWriteTypeSetsItsLength)
         for (int i = 0; i < 2; ++i)
             QTest::keyClick(combo->view(), Qt::Key_Up);   // Binary Value
         QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCoreApplication::processEvents();
         EXPECT_EQ(write.Cells(1, 1), "Binary Value");
         EXPECT_EQ(write.Cells(5, 1), "1");
 
@@ -229,6 +230,7 @@ TEST_F(BACnetSlaveWindow, ChoosingAWriteTypeSetsItsLength)
         TGridCombo* readCombo = Drop_List(read);
         ASSERT_NE(readCombo, nullptr);
         QTest::keyClick(readCombo->view(), Qt::Key_Return);
+        QCoreApplication::processEvents();
         EXPECT_EQ(read.Cells(1, 1), "Analog Input");
         EXPECT_EQ(read.Cells(5, 1), "2");
         EXPECT_EQ(read.Columns().Items(3)->ComboItems().size(), 1440);

@@ -76,7 +76,7 @@ inline TGridCombo* Drop_List(TVxStringGrid& grid)
     return combo && combo->view()->isVisible() ? combo : nullptr;
 }
 
-// A press on the arrow of a combo editor.
+// A click on the arrow of a combo editor.
 inline void Press_Arrow(QComboBox* combo)
 {
     QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
@@ -91,4 +91,5 @@ inline void Click_List_Item(QComboBox* combo, int index)
     list->scrollTo(item);
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QCoreApplication::processEvents();   // the choice is taken once the list has closed
 }

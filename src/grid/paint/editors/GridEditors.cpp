@@ -117,8 +117,9 @@ TGridCombo::TGridCombo(TVxStringGrid* AGrid)
         if (!isVisible())
             return;
         ReportChange();
+        // Taken once the list has closed and given the focus back.
         if (fromList)
-            TakeListChoice();
+            QMetaObject::invokeMethod(this, [this] { TakeListChoice(); }, Qt::QueuedConnection);
     };
 }
 
@@ -133,6 +134,8 @@ void TGridCombo::hidePopup()
 
 void TGridCombo::TakeListChoice()
 {
+    if (!isVisible())
+        return;
     if (!ValidateByKey(FGrid, Text())) {
         SetText(FGrid->NewCellText());
         return;
@@ -289,6 +292,9 @@ void TGridCombo::wheelEvent(QWheelEvent* e)
 
 void TGridCombo::DoExit()
 {
+    // Its own list taking the focus (a window manager may activate it) does not end the edit.
+    if (view() && view()->window()->isVisible())
+        return;
     if (FGrid->LookupHistory() && !Text().isEmpty() && findText(Text()) < 0)
         addItem(Text());
     if (isVisible() && !FGrid->FBlockKill)
