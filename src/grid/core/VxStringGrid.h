@@ -83,6 +83,7 @@ class TGridUnitEditBtn;
 class TGridButton;
 class TGridSpin;
 class TGridDatePicker;
+class TDropDownCellEditor;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -1274,7 +1275,7 @@ public:
     TGridButton* GridButton() const { return FGridButton; }
     TGridSpin* SpinEdit();                 // made on first use
     TGridDatePicker* DatePicker();         // made on first use
-    QWidget* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
+    TDropDownCellEditor* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
     // The one combo item list, filled for the cell about to be edited.
     void ClearComboString();
     void AddComboString(const QString& S);
@@ -1485,6 +1486,7 @@ protected:
 
     // ---- Overrides: in-place editing
     bool CanEditShow() override;
+    void ShowFocusHaloOnCell();   // with FocusHelper.Enabled, around the cell being edited
     void HideEditor() override;
     TInplaceEdit* CreateEditor() override;
     void KeyPress(QChar& Key) override;
@@ -1683,6 +1685,7 @@ private:
     QChar FStartEditChar;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
+    bool FTabAskedChanging = false;   // a Tab to another row asked the changing events; the move must not again
     int FWheelAccumulator = 0;
     bool FWheelPan = false;
     QPoint FWheelPanPos;
@@ -1752,7 +1755,7 @@ private:
     TGridButton* FGridButton = nullptr;
     TGridSpin* FSpinEdit = nullptr;
     TGridDatePicker* FDatePicker = nullptr;
-    std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
+    std::vector<std::pair<TEditorType, TDropDownCellEditor*>> FDropDownEditors;   // widgets owned by the grid
 
     // ---- State: mouse (src/grid/interaction/)
     bool OnSelectionResizer(int X, int Y);
