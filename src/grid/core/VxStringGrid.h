@@ -1039,8 +1039,8 @@ public:
     int FindRow() const { return FFindRow; }
     void SetFindRow(int Value) { FFindRow = Value; }
 
-    // Layout and settings persistence (VxStringGridLayout.cpp, VxStringGridPrintSettings.cpp). Stored input is
-    // checked whole first: bad input raises EConvertError and changes nothing.
+    // Layout and settings persistence (io/VxStringGridLayout.cpp, io/VxStringGridPrintSettings.cpp). Stored
+    // input is checked whole first: bad input raises EConvertError and changes nothing.
     QString ColumnStatesToString();
     void StringToColumnStates(const QString& Value);
     void SaveColSizes();
@@ -1344,7 +1344,7 @@ public:
     TSelectionResizeEvent OnSelectionResized;
 
     // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
-    // Clipboard, cell streams and file imports (VxStringGridExchange.cpp). Columns are displayed ones.
+    // Clipboard, cell streams and file imports (io/VxStringGridExchange.cpp). Columns are displayed ones.
     // Fields on the longest line (X) and line breaks (Y) of tab-separated text.
     static TPoint MeasureTabText(const QString& Text);
     // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
