@@ -13,7 +13,7 @@
 #include "grid/core/DragScroll.h"
 #include "grid/core/GridCellObjects.h"
 #include "grid/core/GridFind.h"
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"

@@ -2,7 +2,7 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridTypes.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 
 #include "platform/Paths.h"
 #include <QDir>
