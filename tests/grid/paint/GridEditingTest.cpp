@@ -1,6 +1,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridWindows.h"
 #include "grid/paint/GridInplaceEdit.h"
 #include "grid/paint/editors/GridEditors.h"
 #include "platform/GridEdit.h"
@@ -596,4 +597,75 @@ TEST(GridEditing, ComboColumnOfAColumnGridOffersItsComboItems)
     g->EditCombo()->WheelStep(true);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(g->Cells(2, 1), QStringLiteral("Both"));
+}
+
+TEST(GridEditing, FocusHaloShowsWhileEditingAndGoesWithAnAcceptedValue)
+{
+    for (TEditorType kind : {TEditorType::edNormal, TEditorType::edComboEdit}) {
+        SCOPED_TRACE(int(kind));
+        EditFixture f;
+        f.kinds[1] = kind;
+        f.g->OnCellValidate = [](QObject*, int, int, QString& value, bool& valid) { valid = value != "bad"; };
+        TGridFocusWindow* halo = nullptr;   // a plain widget class: findChild cannot tell it
+        for (QObject* child : f.g->children())
+            if (auto* w = dynamic_cast<TGridFocusWindow*>(child))
+                halo = w;
+        ASSERT_NE(halo, nullptr);
+        f.Go(1, 1);
+        f.Key(Qt::Key_F2);
+        ASSERT_TRUE(f.g->EditMode());
+        EXPECT_FALSE(halo->isVisible()) << "no halo without the focus helper";
+        f.Key(Qt::Key_Escape);
+
+        f.g->FocusHelper().SetEnabled(true);
+        f.Go(1, 1);
+        f.Key(Qt::Key_F2);
+        ASSERT_TRUE(f.g->EditMode());
+        EXPECT_TRUE(halo->isVisible());
+        // Around the cell: 4 pixels out at the left and top, 5 at the right and bottom.
+        const TRect cell = f.g->CellRect(1, 1);
+        const QPoint topLeft = f.g->viewport()->mapToGlobal(QPoint(cell.Left - 4, cell.Top - 4));
+        EXPECT_EQ(halo->geometry(), QRect(topLeft, QSize(cell.Width() + 9, cell.Height() + 9)));
+
+        if (auto* edit = qobject_cast<QLineEdit*>(f.Focused()))
+            edit->selectAll();
+        if (kind == TEditorType::edComboEdit)
+            f.g->EditCombo()->lineEdit()->selectAll();
+        f.Type(QStringLiteral("bad"));
+        f.Key(Qt::Key_Return);
+        EXPECT_TRUE(halo->isVisible()) << "a refused value keeps the edit and its halo";
+        if (auto* edit = qobject_cast<QLineEdit*>(f.Focused()))
+            edit->selectAll();
+        if (kind == TEditorType::edComboEdit)
+            f.g->EditCombo()->lineEdit()->selectAll();
+        f.Type(QStringLiteral("good"));
+        f.Key(Qt::Key_Return);
+        EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("good"));
+        EXPECT_FALSE(halo->isVisible());
+    }
+}
+
+TEST(GridEditing, TabAsksEachChangingEventOnce)
+{
+    EditFixture f;
+    f.g->SetOptions(f.g->Options() | TGridOption::goTabs);
+    std::vector<std::string> asked;
+    f.g->OnRowChanging = [&](QObject*, int from, int to, bool&) {
+        asked.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    f.g->OnColChanging = [&](QObject*, int from, int to, bool&) {
+        asked.push_back("col " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    f.g->OnCellChanging = [&](QObject*, int, int, int r, int c, bool&) {
+        asked.push_back("cell " + std::to_string(c) + "," + std::to_string(r));
+    };
+    f.Go(2, 1);
+    asked.clear();
+    QTest::keyClick(f.g, Qt::Key_Tab);   // within the row
+    EXPECT_EQ(asked, (std::vector<std::string>{"col 2>3", "cell 3,1"}));
+    asked.clear();
+    QTest::keyClick(f.g, Qt::Key_Tab);   // from the last column to the next row
+    EXPECT_EQ(f.g->Col(), 1);
+    EXPECT_EQ(f.g->Row(), 2);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 1>2", "cell 1,2", "col 3>1"}));
 }

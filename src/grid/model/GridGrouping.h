@@ -2,7 +2,7 @@
 // Grouping of the string grid as a plan: which header and summary rows go where around the runs of equal values
 // of the grouped column, which rows each header's node spans, and how ungrouping gives the rows back; and the
 // group calculations over the nodes. The grid applies the plans to its cells, colours and column.
-#include "grid/core/GridCalc.h"
+#include "grid/model/GridCalc.h"
 #include <QString>
 #include <functional>
 #include <vector>

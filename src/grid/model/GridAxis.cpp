@@ -1,4 +1,4 @@
-#include "platform/GridAxis.h"
+#include "grid/model/GridAxis.h"
 
 #include <algorithm>
 

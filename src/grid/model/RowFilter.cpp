@@ -1,6 +1,6 @@
-#include "grid/core/RowFilter.h"
-#include "grid/foundation/GridFilter.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/RowFilter.h"
+#include "grid/model/GridFilter.h"
+#include "grid/model/GridText.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 #include <gtest/gtest.h>
 
 using Rows = std::vector<int>;

@@ -1,4 +1,4 @@
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include <QStringList>
 #include <algorithm>
 

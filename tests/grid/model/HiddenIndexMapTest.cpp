@@ -1,4 +1,4 @@
-#include "grid/core/HiddenIndexMap.h"
+#include "grid/model/HiddenIndexMap.h"
 #include <gtest/gtest.h>
 #include <random>
 

@@ -1,5 +1,5 @@
-#include "grid/foundation/GridFilter.h"
-#include "LocaleScope.h"
+#include "grid/model/GridFilter.h"
+#include "support/LocaleScope.h"
 #include <QDateTime>
 #include <gtest/gtest.h>
 

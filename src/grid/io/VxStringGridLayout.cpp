@@ -1,8 +1,8 @@
-#include "grid/core/GridIniFile.h"
+#include "grid/io/GridIniFile.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridTypes.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 
 #include "platform/Paths.h"
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "grid/core/GridCalc.h"
+#include "grid/model/GridCalc.h"
 #include <QStringList>
 #include <cmath>
 #include <gtest/gtest.h>

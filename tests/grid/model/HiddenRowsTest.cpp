@@ -1,4 +1,4 @@
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenRows.h"
 #include <gtest/gtest.h>
 
 namespace {

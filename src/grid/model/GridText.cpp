@@ -1,5 +1,5 @@
-#include "grid/foundation/GridText.h"
-#include "platform/Grids.h"
+#include "grid/model/GridText.h"
+#include "platform/GridCoord.h"
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
@@ -565,19 +565,6 @@ void WrapClipboardHtml(QString& S)
         S + QStringLiteral("<!--EndFragment--></body></html>");
 }
 
-TColor HalveColor(TColor Color)
-{
-    const TColor c = ColorToRGB(Color);
-    return RGB(GetRValue(c) >> 1, GetGValue(c) >> 1, GetBValue(c) >> 1);
-}
-
-TColor AdjustColorPercent(TColor Color, int Percent)
-{
-    const TColor c = ColorToRGB(Color);
-    auto adjust = [Percent](int v) { return Nearest(v + Percent * v / 100.0) & 0xFF; };
-    return RGB(adjust(GetRValue(c)), adjust(GetGValue(c)), adjust(GetBValue(c)));
-}
-
 QString ColorToHtmlHex(TColor Color)
 {
     return QStringLiteral("%1%2%3")
@@ -587,15 +574,3 @@ QString ColorToHtmlHex(TColor Color)
         .toUpper();
 }
 
-TColor InterpolateColor(TColor FromColor, TColor ToColor, int Min, int Max, int Step)
-{
-    if (ToColor == clNone)
-        return FromColor;
-    const TColor from = ColorToRGB(FromColor);
-    if (Max == Min)
-        return from;   // an empty range has no slope: stay at the start colour
-    const TColor to = ColorToRGB(ToColor);
-    auto channel = [&](int f, int t) { return f + Nearest(double(t - f) / (Max - Min) * Step); };
-    return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
-               channel(GetBValue(from), GetBValue(to)));
-}

@@ -1,4 +1,4 @@
-#include "platform/GridStore.h"
+#include "grid/model/GridStore.h"
 
 #include <algorithm>
 

@@ -83,10 +83,7 @@ bool UrlToAnchor(const QString& S, const QString& Scheme, QString& Dest);
 // The header and page frame of the "HTML Format" clipboard data around a fragment.
 void WrapClipboardHtml(QString& S);
 
-TColor HalveColor(TColor Color);
-TColor AdjustColorPercent(TColor Color, int Percent);
 QString ColorToHtmlHex(TColor Color);
-TColor InterpolateColor(TColor FromColor, TColor ToColor, int Min, int Max, int Step);
 
 // Round to the nearest integer, ties to even as the toolkit rounds.
 int Nearest(double x);

@@ -1,5 +1,5 @@
-#include "grid/core/RowFilter.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/RowFilter.h"
+#include "grid/model/GridText.h"
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <map>

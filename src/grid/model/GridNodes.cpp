@@ -1,4 +1,4 @@
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 
 #include <algorithm>
 #include <iterator>

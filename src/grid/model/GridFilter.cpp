@@ -1,5 +1,5 @@
-#include "grid/foundation/GridFilter.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridFilter.h"
+#include "grid/model/GridText.h"
 #include <QDateTime>
 #include <QLocale>
 #include <algorithm>

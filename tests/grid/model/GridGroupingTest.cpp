@@ -1,5 +1,5 @@
-#include "grid/core/GridGrouping.h"
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridGrouping.h"
+#include "grid/model/GridNodes.h"
 #include <QStringList>
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // The rows a grid has taken out of display: one record per hidden row (its cells with their objects, its height,
 // the filter level that hid it), kept in ascending real order beside the index map that maps display and real
 // rows both ways. Parking or restoring k records among h is O(h + k log k).
-#include "grid/core/HiddenIndexMap.h"
-#include "platform/GridStore.h"
+#include "grid/model/HiddenIndexMap.h"
+#include "grid/model/GridStore.h"
 #include <vector>
 
 struct TGridItem {
