@@ -1,6 +1,6 @@
 #include "widgets/dropdown/VxTimePickerDropDown.h"
 #include "grid/core/HeaderFooterAppearance.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "platform/DateTimePicker.h"
 #include "widgets/dropdown/DropDownForm.h"
 #include <QGuiApplication>

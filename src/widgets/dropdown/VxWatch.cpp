@@ -1,6 +1,6 @@
 #include "widgets/dropdown/VxWatch.h"
 #include "grid/core/DropDownDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QThread>

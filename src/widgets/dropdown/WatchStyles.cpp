@@ -1,5 +1,5 @@
 // The clock's preset looks and its colours per library style.
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "widgets/dropdown/VxWatch.h"
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "DropDownFixture.h"
 #include "ManualWatchTime.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "platform/DateTimePicker.h"
 #include "support/QStringPrinter.h"
 #include "widgets/dropdown/DropDownForm.h"
