@@ -1,6 +1,6 @@
 #include "DropDownFixture.h"
 #include "grid/core/DropDownDraw.h"
-#include "grid/foundation/LocaleScope.h"
+#include "support/LocaleScope.h"
 #include "support/QStringPrinter.h"
 #include "widgets/dropdown/DropDownForm.h"
 #include "widgets/dropdown/GradientButton.h"
