@@ -193,9 +193,12 @@ bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Str
     in >> magic >> version >> cols >> rows;
     if (in.status() != QDataStream::Ok || magic != kCellStreamMagic || version != kCellStreamVersion)
         return false;
-    // Every cell takes at least its length field: a count beyond that is a damaged block.
+    // Every cell takes at least its length field: a count beyond that, or rows without columns, is a damaged
+    // block. Nor may it grow the grid past what a grid takes.
     const quint64 remaining = quint64(Stream.size()) - 16;
-    if (quint64(cols) * rows > remaining / 4 || ACell.X < 0 || ACell.Y < 0)
+    if (quint64(cols) * rows > remaining / 4 || (cols == 0 && rows != 0) || ACell.X < 0 || ACell.Y < 0)
+        return false;
+    if (cols > quint32(Max_Exchange_Cols) || ACell.Y + quint64(rows) > quint64(std::max(RowCount(), Max_Exchange_Rows)))
         return false;
     QList<QStringList> block;
     for (quint32 r = 0; r < rows; ++r) {

@@ -267,8 +267,20 @@ TEST(GridExchange, CellStreamRoundTripsAndDamagedStreamsChangeNothing)
     hugeCount[8] = char(0xff), hugeCount[9] = char(0xff), hugeCount[10] = char(0xff);
     QByteArray cellTooLong = stream;
     cellTooLong[16] = char(0xff), cellTooLong[17] = char(0xff);
+    // Sixteen bytes claiming two million rows of no columns grew the grid to them; one column of empty cells
+    // past what a grid takes is refused as well.
+    const auto header = [&](quint32 cols, quint32 rows) {
+        QByteArray h = stream.left(8);
+        for (const quint32 v : {cols, rows})
+            for (int i = 0; i < 4; ++i)
+                h += char((v >> (8 * i)) & 0xff);
+        return h;
+    };
+    const QByteArray noColumns = header(0, 2000000);
+    const QByteArray pastTheGrid = header(1, Max_Exchange_Rows) + QByteArray(4 * Max_Exchange_Rows, '\0');
+    const QByteArray tooWide = header(Max_Exchange_Cols + 1, 1) + QByteArray(4 * (Max_Exchange_Cols + 1), '\0');
     for (const QByteArray& bad : {stream.left(stream.size() - 1), stream.left(10), badMagic, hugeCount, cellTooLong,
-                                  QByteArray()}) {
+                                  QByteArray(), noColumns, pastTheGrid, tooWide}) {
         DropGrid c;
         EXPECT_FALSE(c.LoadAtPointFromBinStream(TPoint{1, 1}, bad));
         EXPECT_EQ(c.RowCount(), 8);
