@@ -36,6 +36,20 @@ QStringList TabLines(const QString& Text, int MaxLines)
     return lines;
 }
 
+// The first MaxFields fields of a line: a line of millions of tabs is not split when a few columns take it.
+QStringList TabFields(const QString& Line, int MaxFields)
+{
+    QStringList fields;
+    for (qsizetype start = 0; fields.size() < MaxFields;) {
+        const qsizetype end = Line.indexOf(QLatin1Char('\t'), start);
+        fields << Line.mid(start, end < 0 ? -1 : end - start);
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return fields;
+}
+
 // RFC 4180 fields: quotes around fields, doubled quotes inside them, line breaks inside quoted fields.
 struct TCsvLeftOut {
     bool Rows = false, Cols = false;
@@ -145,7 +159,7 @@ void TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, con
         undo->StartSequence();
     BeginUpdate();
     for (int i = 0; i < lines.size() && ARow + i < RowCount(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        const QStringList cells = TabFields(lines[i], ColCount() - ACol);
         for (int j = 0; j < cells.size() && ACol + j < ColCount(); ++j) {
             const int c = RealColIndex(ACol + j);
             if (undo)
@@ -193,7 +207,7 @@ void TVxStringGrid::PasteSelectionFromClipboard()
     const QStringList lines = TabLines(data->text(), std::max(0, RowCount() - s.Top));
     BeginUpdate();
     for (int i = 0; i < lines.size() && s.Top + i < RowCount(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        const QStringList cells = TabFields(lines[i], ColCount() - s.Left);
         for (int j = 0; j < cells.size() && s.Left + j < ColCount(); ++j)
             if (FNavigation->AllowClipboardAlways() || CellEditable(s.Left + j, s.Top + i))
                 SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
