@@ -383,10 +383,10 @@ TEST(GridEditing, ComboListOpenedOnItsEditTextReportsTheSelectedItemAndDoesNotCo
 // writes nothing, so a text the list does not hold stays.
 TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
 {
+    std::vector<std::pair<int, QString>> reports;   // before the fixture, which closes an open editor at its end
     EditFixture f;
     f.kinds[1] = TEditorType::edComboList;
     f.g->SetCells(1, 1, QStringLiteral("Omega"));
-    std::vector<std::pair<int, QString>> reports;
     f.g->OnComboChange = [&](QObject*, int, int, int Index, const QString& S) { reports.emplace_back(Index, S); };
     f.Go(1, 1);
     f.Key(Qt::Key_F2);
