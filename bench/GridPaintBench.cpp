@@ -109,8 +109,29 @@ void BM_PaintQTableView(benchmark::State& state)
     PaintLoop(state, view);
 }
 
+// One pasted cell of 50 MB in a small grid (left or right aligned, wrapped or not): a paint lays out only
+// what the cell shows.
+void BM_PaintHugeCell(benchmark::State& state)
+{
+    TVxStringGrid grid;
+    grid.SetColCount(4);
+    grid.SetRowCount(4);
+    grid.resize(400, 200);
+    QString text;
+    text.reserve(50'000'000);
+    while (text.size() < 50'000'000)
+        text += QStringLiteral("word%1 ").arg(text.size() % 1000);
+    grid.SetCells(1, 1, text);
+    if (state.range(0))
+        grid.SetAlignments(1, 1, TAlignment::taRightJustify);
+    grid.SetWordWrap(state.range(1) != 0);
+    ShowFocused(grid);
+    PaintLoop(state, grid);
+}
+
 } // namespace
 
+BENCHMARK(BM_PaintHugeCell)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 // Arguments: cell kind (0 text, 1 mixed, 2 mini-HTML), 0 top / 1 bottom.
 BENCHMARK(BM_PaintGrid)->ArgsProduct({{Text, Mixed, Html}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintQTableView)->ArgsProduct({{Text}, {0, 1}})->Unit(benchmark::kMillisecond);

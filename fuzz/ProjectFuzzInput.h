@@ -3,6 +3,7 @@
 // ParGen.xml, BACnet_Slave_SetAccess.xml, IEC61850_Variables.xml and TLS_Known_Cert.xml.
 // A file without its part (fewer separators) is not there at all, as in a new project.
 #include "core/UComon.h"
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -17,6 +18,16 @@ inline void Open_Fuzz_Project()
     Project_Name = QStringLiteral("Fuzz");
     Project_Dir = folder.path();
     Set_Project_File_Paths(folder.path());
+}
+
+// Once, before the first input, for a target of the grids: the widgets application on the offscreen platform
+// and the path of a file in a scratch folder that lasts as long as the target.
+inline QString Start_Grid_Fuzzing(int* argc, char*** argv, const QString& file)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    static QTemporaryDir folder;
+    return folder.filePath(file);
 }
 
 // A plain write, not the program's whole-or-nothing one: its sync to disk would slow every run.

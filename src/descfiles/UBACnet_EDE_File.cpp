@@ -44,6 +44,18 @@ const std::array<std::pair<const char*, int>, 19> EDE_Object_Types = {{
 
 const char* const Get_EDE_Model_Code = "RZ48122";   // fixed, whatever model is built
 
+// A field as the file holds it: a separator or a line break inside it would split its row, so each becomes a
+// comma or a blank, the same in every field and keeping the field's length.
+QString EDE_Field(QString Value)
+{
+    for (QChar& ch : Value)
+        if (ch == QLatin1Char(';'))
+            ch = QLatin1Char(',');
+        else if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n'))
+            ch = QLatin1Char(' ');
+    return Value;
+}
+
 // One export. Every export starts from an empty device instance and 16-character names, so a
 // project without a parameter file never carries the device instance of another project.
 class TEDE_Export {
@@ -119,7 +131,7 @@ bool TEDE_Export::Collect_EDE_Objects(QString* error)
 QStringList TEDE_Export::EDE_Lines(const QDateTime& now) const
 {
     QStringList lines = {
-        QStringLiteral("PROJECT_NAME; Velmor-%1-%2;;;;;;").arg(QLatin1String(Get_EDE_Model_Code), Project_Name),
+        QStringLiteral("PROJECT_NAME; Velmor-%1-%2;;;;;;").arg(QLatin1String(Get_EDE_Model_Code), EDE_Field(Project_Name)),
         QStringLiteral("VERSION_OF_REFERENCEFILE;1.0;;;;;;"),
         QStringLiteral("TIMESTAMP_OF_LAST_CHANGE;%1;;;;;;").arg(Get_EDE_Timestamp(now)),
         QStringLiteral("AUTHOR_OF_LAST_CHANGE;Velmor;;;;;;"),
@@ -127,11 +139,13 @@ QStringList TEDE_Export::EDE_Lines(const QDateTime& now) const
         QStringLiteral("# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;"),
         QStringLiteral("# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;"),
     };
-    for (const TBACnet_EDE_Obj& o : EDE_Object_List)
-        lines.append(QStringList{o.Keyname, o.DevObjInstance, o.ObjectName, o.ObjectType, o.ObjectInstance, o.Description,
-                                 o.UnitCode}
-                         .join(QLatin1Char(';')) +
-                     QLatin1Char(';'));
+    for (const TBACnet_EDE_Obj& o : EDE_Object_List) {
+        QString line;
+        for (const QString& field : {o.Keyname, o.DevObjInstance, o.ObjectName, o.ObjectType, o.ObjectInstance,
+                                     o.Description, o.UnitCode})
+            line += EDE_Field(field) + QLatin1Char(';');
+        lines.append(line);
+    }
     return lines;
 }
 

@@ -1,4 +1,5 @@
 #include "descfiles/UProfibus_GSD.h"
+#include <algorithm>
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "descfiles/DescProject.h"
@@ -156,9 +157,12 @@ void Modules(QStringList& L, const TGSD_Counts& c)
 
 std::int32_t Count_Of(const TParGen& p, const char* name)
 {
+    // The converter's data area holds 1438 bytes each way (the parameter editor allows 0 to 1438); a
+    // hand-edited count past that would list millions of modules.
+    constexpr std::int64_t kDataAreaBytes = 1438;
     const std::int64_t value = p.Number(QLatin1String(name), 0);
     // A hand-edited negative count means no bytes; one beyond 32 bits is no number.
-    return value < 0 || value > INT32_MAX ? 0 : static_cast<std::int32_t>(value);
+    return value < 0 || value > INT32_MAX ? 0 : static_cast<std::int32_t>(std::min(value, kDataAreaBytes));
 }
 
 } // namespace

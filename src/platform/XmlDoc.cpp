@@ -1,6 +1,7 @@
 #include "platform/XmlDoc.h"
 #include "platform/SaveFile.h"
 #include "platform/UserFile.h"
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 
 namespace Xml {
@@ -33,11 +34,101 @@ QString Place(const QXmlStreamReader& reader)
     return QStringLiteral(" (line %1, column %2)").arg(reader.lineNumber()).arg(reader.columnNumber());
 }
 
+// The parser checks each attribute against all before it, so a tag with tens of thousands of them takes
+// seconds. No file of the program holds a tag of more than a few dozen attributes or a few kilobytes (a
+// certificate), so a tag far past that is refused before the parser sees it.
+constexpr qsizetype kMaxAttributes = 256;
+constexpr qsizetype kMaxStartTag = 1024 * 1024;
+
+char16_t Code(char c) { return static_cast<unsigned char>(c); }
+char16_t Code(QChar c) { return c.unicode(); }
+
+// Where the first start tag beyond those limits begins, or -1. Comments, CDATA sections, instructions and
+// declarations are passed over; a '<' cannot stand anywhere else outside a tag, so one pass is enough.
+template <typename View>
+qsizetype Oversized_Start_Tag(View text)
+{
+    const qsizetype n = text.size();
+    const auto at = [&](qsizetype k) { return k < n ? Code(text[k]) : char16_t(0); };
+    const auto starts = [&](qsizetype k, const char* word) {
+        for (; *word; ++word, ++k)
+            if (at(k) != char16_t(*word))
+                return false;
+        return true;
+    };
+    const auto skip_to = [&](qsizetype k, const char* end) {
+        while (k < n && !starts(k, end))
+            ++k;
+        return k;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        if (at(i) != u'<')
+            continue;
+        if (starts(i, "<!--")) {
+            i = skip_to(i + 4, "-->");
+        } else if (starts(i, "<![CDATA[")) {
+            i = skip_to(i + 9, "]]>");
+        } else if (starts(i, "<?")) {
+            i = skip_to(i + 2, "?>");
+        } else if (at(i + 1) != u'!' && at(i + 1) != u'/') {
+            qsizetype attributes = 0, k = i + 1;
+            char16_t quote = 0;
+            for (; k < n && (quote || at(k) != u'>'); ++k) {
+                const char16_t c = at(k);
+                if (quote)
+                    quote = c == quote ? 0 : quote;
+                else if (c == u'"' || c == u'\'')
+                    quote = c;
+                else if (c == u'=' && ++attributes > kMaxAttributes)
+                    return i;
+                if (k - i > kMaxStartTag)
+                    return i;
+            }
+            i = k;
+        }
+    }
+    return -1;
+}
+
+// The refusal, placed as the parser places its errors.
+template <typename View>
+QString Oversized_Start_Tag_Message(View text, qsizetype at)
+{
+    qsizetype line = 1, column = 1;
+    for (qsizetype k = 0; k < at; ++k, ++column)
+        if (Code(text[k]) == u'\n')
+            ++line, column = 0;
+    return QStringLiteral("a start tag with more than %1 attributes or longer than %2 characters (line %3, column %4)")
+        .arg(kMaxAttributes)
+        .arg(kMaxStartTag)
+        .arg(line)
+        .arg(column);
+}
+
+QString Check_Start_Tags(const QByteArray& bytes)
+{
+    // UTF-16 and UTF-32 files are looked at as text; every other encoding the parser takes keeps ASCII as it is.
+    const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes, '<');
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        QStringDecoder decode(*encoding);
+        const QString text = decode(bytes);
+        const qsizetype at = Oversized_Start_Tag(QStringView(text));
+        return at < 0 ? QString() : Oversized_Start_Tag_Message(QStringView(text), at);
+    }
+    const qsizetype at = Oversized_Start_Tag(QByteArrayView(bytes));
+    return at < 0 ? QString() : Oversized_Start_Tag_Message(QByteArrayView(bytes), at);
+}
+
 } // namespace
 
 LoadResult Parse(const QByteArray& bytes, TElement& root, QString* error)
 {
     root = TElement();
+    if (QString refused = Check_Start_Tags(bytes); !refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return LoadResult::Malformed;
+    }
     QXmlStreamReader reader(bytes);
     // Element and attribute names are taken as written, prefixes and all.
     reader.setNamespaceProcessing(false);

@@ -31,8 +31,9 @@ void Make_Table_Buttons(QWidget* bar, TTableButtons& Buttons, const TTableButton
     const std::pair<TSbButton*, std::function<void()>> bound[] = {
         {b.Btn_OK, Clicks.OK},         {b.Btn_DelRow, Clicks.DelRow},   {b.Btn_InsRow, Clicks.InsRow},
         {b.Btn_CopyRow, Clicks.CopyRow}, {b.Btn_PasteRow, Clicks.PasteRow}};
-    for (const auto& [button, click] : bound)
-        button->OnClick = [click](QObject*) { click(); };
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const auto& entry : bound)
+        entry.first->OnClick = [click = entry.second](QObject*) { click(); };
 }
 
 void Shape_Table_Grid(TVxColumnGrid& Grid, const std::vector<TTableColumn>& columns)

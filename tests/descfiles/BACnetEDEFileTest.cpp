@@ -147,6 +147,20 @@ TEST(BACnetEDEFile, AProjectWithoutParametersDoesNotTakeTheLastExportsInstance)
     EXPECT_EQ(p.objectLines(), QList<QByteArray>{"_Fan_0;;Fan;4;0;Fan;95;\r"});
 }
 
+// A ";" or a line break in a field split its row: every field, the project name included, has them replaced
+// the same way, and each row stays one line of eight fields.
+TEST(BACnetEDEFile, SeparatorsAndLineBreaksInAnyFieldAreReplaced)
+{
+    EdeProject p;
+    Project_Name = QStringLiteral("Plant;A\r\nB");
+    p.write("ParGen.xml", "<Par_Gen><BACnet_DEV_IDE>7;x&#10;y</BACnet_DEV_IDE></Par_Gen>");
+    p.write("BACnet_Slave_SetAccess.xml",
+            Objects("<row Data_Type=\"Binary Out\" Eng_Unit=\"9;5&#13;&#10;\" Mnemonic=\"Fan;1&#10;\"/>"));
+    const QByteArray text = p.exportFile();
+    EXPECT_TRUE(text.startsWith("PROJECT_NAME; Velmor-RZ48122-Plant,A  B;;;;;;\r\n")) << text.toStdString();
+    EXPECT_EQ(p.objectLines(), QList<QByteArray>{"7,x y_Fan,1 _0;7,x y;Fan,1 ;4;0;Fan,1 ;9,5  ;\r"});
+}
+
 TEST(BACnetEDEFile, ExportingTwiceNumbersTheSame)
 {
     EdeProject p;

@@ -185,6 +185,10 @@ TEST(GsdWriter, ModulesFromTheByteCounts)
          {"Max_Module=0", "Max_Input_Len=0", "Max_Output_Len=0", "Max_Data_Len=0"}},
         {"<PROFINET_NB_IN>12x</PROFINET_NB_IN><PROFINET_NB_OUT>65</PROFINET_NB_OUT>",
          {"Module=\"DI  (PORT2)    \" 0x42,0x00,0x00,0x02", "Max_Module=2", "Max_Output_Len=0", "Max_Data_Len=65"}},
+        // A hand-edited count near 2^31 listed 33 million modules: counts stop at the 1438 bytes of the data area.
+        {"<PROFINET_NB_IN>2147483647</PROFINET_NB_IN><PROFINET_NB_OUT>1439</PROFINET_NB_OUT>",
+         {"Module=\"DO  (PORT46)    \" 0x82,0x1D,0x00,0x2E", "Max_Module=46", "Max_Input_Len=1438",
+          "Max_Output_Len=1438"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.elements.toStdString());

@@ -109,6 +109,38 @@ TEST_F(XmlFile, DeeplyNestedFileIsMalformedNotAStall)
     }
 }
 
+// The parser is quadratic in the attributes of one tag (80,000 took ten seconds): a tag past what any file
+// of the program holds is refused before it is parsed, wherever it stands; markup inside comments and CDATA
+// sections is no tag.
+TEST_F(XmlFile, AStartTagWithTooManyAttributesOrTooLongIsMalformed)
+{
+    const auto tag = [](int attributes, const QByteArray& value = "v") {
+        QByteArray t = "<row";
+        for (int i = 0; i < attributes; ++i)
+            t += " a" + QByteArray::number(i) + "=\"" + value + "\"";
+        return t + "/>";
+    };
+    const QByteArray many = tag(257), quoted = tag(300, "'>");
+    for (const QByteArray& content :
+         {"<R>" + tag(256) + "<!--" + many + "--><![CDATA[" + many + "]]><?p " + many + "?></R>",
+          "<R a='>=' b=\"'\">" + tag(1, QByteArray(900000, 'x')) + "</R>"}) {
+        EXPECT_EQ(LoadText(content), Xml::LoadResult::Ok) << error.toStdString();
+        EXPECT_EQ(doc.Elements.size(), 1u);
+    }
+    const QString utf16 = QStringLiteral("<R>\n") + QString::fromLatin1(many) + QStringLiteral("</R>");
+    QByteArray utf16Bytes("\xff\xfe");
+    utf16Bytes += QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2);
+    for (const QByteArray& content : {"<R>\n" + many + "</R>", "<R>\n" + quoted + "</R>", many,
+                                      "<R>\n" + tag(1, QByteArray(1100000, 'x')) + "</R>", utf16Bytes}) {
+        error.clear();
+        EXPECT_EQ(LoadText(content), Xml::LoadResult::Malformed);
+        EXPECT_TRUE(doc.Name.isEmpty());
+        EXPECT_TRUE(error.startsWith(QStringLiteral("a start tag with more than 256 attributes or longer than "
+                                                    "1048576 characters (line ")))
+            << error.toStdString();
+    }
+}
+
 TEST(XmlWriter, NoDeclarationNoIndentationAttributesInOrderCommentAfterRoot)
 {
     XmlWriter w(QStringLiteral("IEC61850_Variables"));

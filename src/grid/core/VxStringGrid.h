@@ -1355,7 +1355,8 @@ public:
     QByteArray SaveRectToBinStream(const TGridRect& ARect);
     // False, with nothing changed, when the stream is not a whole cell block; rows are added as needed.
     bool LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream);
-    // False with the reason in Error; the grid is only changed once the whole file has been read.
+    // False with the reason in Error; the grid is only changed once the whole file has been read. Rows and
+    // columns past what a grid takes are left out: true, with that said in Error.
     bool LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* Error = nullptr);
     bool LoadFromXLS(const QString& FileName, QString* Error = nullptr);
     // Drag and drop (src/grid/interaction/GridDragDrop.cpp).

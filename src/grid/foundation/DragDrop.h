@@ -26,6 +26,11 @@ QString DragFormatMimeType(const char* FormatName);
 void SetRTFDropEnabled(bool Value);
 bool RTFDropEnabled();
 
+// The most rows and columns a paste, a drop or a read file may grow a grid to (what a spreadsheet holds):
+// past that, time and memory run away while nothing more could be worked with.
+constexpr int Max_Exchange_Rows = 1048576;
+constexpr int Max_Exchange_Cols = 16384;
+
 // "TVxStringGrid Cells": n (unsigned 32-bit little-endian), four zero bytes, then the n bytes of the cell stream.
 QByteArray MakeGridCellsBlock(const QByteArray& Stream);
 // None when the block is shorter than its header or claims more bytes than it holds.

@@ -214,8 +214,18 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
     if (g.OnOleDrop)
         g.OnOleDrop(&g, t.Row, t.Col, s, allow);
     TGridRect pasted{-1, -1, -1, -1};
+    QString leftOut;
     if (allow && t.Row >= 0 && t.Col >= 0) {
-        const int inserted = size.Y + 1;
+        // Inserted rows stay within what a grid takes; the user is told of the rows left out.
+        const qint64 lines = qint64(size.Y) + 1;
+        int inserted = int(std::min<qint64>(lines, Max_Exchange_Rows));
+        if (dd.OleInsertRows() && g.RowCount() + qint64(inserted) > Max_Exchange_Rows) {
+            inserted = std::max(0, Max_Exchange_Rows - g.RowCount());
+            leftOut = TVxStringGrid::tr("Only %1 of the %2 dropped rows were added: a grid holds at most %3 rows.")
+                          .arg(inserted)
+                          .arg(lines)
+                          .arg(Max_Exchange_Rows);
+        }
         if (t.Row == 0 && g.FixedRowAlways() && g.RowCount() == 1)
             t.Row = 1;
         if (dd.OleInsertRows()) {
@@ -237,9 +247,19 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
         }
         if (t.Col < g.FixedCols())
             t.Col = g.FixedCols();
+        // Only the lines that got rows are pasted: the rest would overwrite the rows after them.
+        QString kept = s;
+        if (!leftOut.isEmpty()) {
+            qsizetype end = 0;   // the text has more line breaks than rows were inserted
+            for (int i = 0; i < inserted; ++i)
+                end = s.indexOf(QLatin1Char('\n'), end) + 1;
+            kept = s.left(end);
+        }
         int rows = 0, cols = 0;
-        g.PasteTextBlock(t.Col, t.Row, rows, cols, s);
-        pasted = {t.Col, t.Row, rowSelect ? t.Col + size.X - g.FixedCols() : t.Col + size.X - 1, t.Row + size.Y};
+        if (leftOut.isEmpty() || inserted > 0)
+            g.PasteTextBlock(t.Col, t.Row, rows, cols, kept);
+        pasted = {t.Col, t.Row, rowSelect ? t.Col + size.X - g.FixedCols() : t.Col + size.X - 1,
+                  leftOut.isEmpty() ? t.Row + size.Y : t.Row + std::max(0, inserted - 1)};
         pasted.Right = std::min(pasted.Right, g.ColCount() - 1);
         pasted.Bottom = std::min(pasted.Bottom, g.RowCount() - 1);
         g.SetSelection(pasted);
@@ -247,6 +267,8 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
             g.FOleDropBlock = pasted;
     }
     HideArrows();
+    if (!leftOut.isEmpty())
+        ShowMessage(leftOut);
     if (g.OnOleDropped)
         g.OnOleDropped(&g, allow ? pasted : TGridRect{});
 }
@@ -315,8 +337,9 @@ void TGridDropTarget::DropFiles(QPoint pt, const QStringList& Files)
     if (!allow)
         return;
     QString error;
+    // A CSV file read in part is loaded, and what was left out is told.
     const bool loaded = csv ? g.LoadFromCSV(name, -1, &error) : g.LoadFromXLS(name, &error);
-    if (!loaded)
+    if (!loaded || !error.isEmpty())
         ShowMessage(error);
 }
 

@@ -1,15 +1,43 @@
 #include "grid/io/GridIniFile.h"
 #include "platform/SaveFile.h"
+#include "platform/UserFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
+bool Read_Ini_File(const QString& FileName, QByteArray& Bytes, QString* Error)
+{
+    Bytes.clear();
+    const QFileInfo info(FileName);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    return Read_User_File(FileName, Bytes, Error);
+}
+
+bool Save_Ini_File(const QString& FileName, const QByteArray& Bytes, QString* Error)
+{
+    const QFileInfo info(FileName);
+    if (info.isSymLink() || (info.exists() && !info.isFile())) {
+        if (Error)
+            *Error = QStringLiteral("it is not a regular file");
+        return false;
+    }
+    return SaveWholeFile(FileName, Bytes, Error);
+}
+
 TGridIniFile::TGridIniFile(const QString& FileName) : FFileName(FileName)
 {
-    if (!QFile::exists(FileName))
+    QByteArray bytes;
+    if (!Read_Ini_File(FileName, bytes, &FReadError) || bytes.isEmpty())
         return;
-    const QSettings ini(FileName, QSettings::IniFormat);
+    // QSettings parses files only: the bytes read go to a private copy, never the user's file itself.
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("grid.ini"));
+    if (!scratch.isValid() || !SaveWholeFile(copy, bytes, &FReadError))
+        return;
+    const QSettings ini(copy, QSettings::IniFormat);
     // QSettings reads an unquoted value holding commas as a list; the file meant the text as it stands.
     for (const QString& key : ini.allKeys()) {
         const QVariant v = ini.value(key);
@@ -34,6 +62,8 @@ void TGridIniFile::WriteString(const QString& Section, const QString& Name, cons
 
 void TGridIniFile::UpdateFile() const
 {
+    if (!FReadError.isEmpty())
+        throw EInOutError(("Cannot write " + FFileName + ": it could not be read: " + FReadError).toStdString());
     // QSettings writes the INI text into a scratch folder; the target is then replaced whole.
     QTemporaryDir scratch;
     const QString temp = scratch.filePath(QStringLiteral("grid.ini"));
@@ -48,6 +78,6 @@ void TGridIniFile::UpdateFile() const
     QFile file(temp);   // QSettings writes no file for no values
     QString error;
     const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!SaveWholeFile(FFileName, text, &error))
+    if (!Save_Ini_File(FFileName, text, &error))
         throw EInOutError(("Cannot write " + FFileName + ": " + error).toStdString());
 }

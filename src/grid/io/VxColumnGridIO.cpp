@@ -1,4 +1,5 @@
 #include "grid/core/VxColumnGrid.h"
+#include "grid/core/GridIniFile.h"
 #include "platform/SaveFile.h"
 #include <QFile>
 #include <QHash>
@@ -6,6 +7,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QVariantMap>
+#include <optional>
 
 namespace {
 const QString kStreamClass = QStringLiteral("TVxColumnGridIO");
@@ -158,12 +160,13 @@ bool IsSectionLine(const QString& Line, QString* Name = nullptr)
     return true;
 }
 
-QStringList ReadIniLines(const QString& Path)
+// None when a file is there that cannot be read.
+std::optional<QStringList> ReadIniLines(const QString& Path)
 {
-    QFile f(Path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\n")));
+    QByteArray bytes;
+    if (!Read_Ini_File(Path, bytes))
+        return std::nullopt;
+    return QString::fromUtf8(bytes).split(QRegularExpression(QStringLiteral("\r\n|\n")));
 }
 
 // The values of one section by key, keys compared without letter case as profile files do.
@@ -197,7 +200,11 @@ bool TVxColumnGrid::SaveColumnPositions(const QString& Key, const QString& Secti
     QStringList out;
     bool inside = false;
     bool written = false;
-    for (const QString& line : ReadIniLines(Key)) {
+    // A file that cannot be read is left as it is: writing this section alone would lose the others.
+    const std::optional<QStringList> lines = ReadIniLines(Key);
+    if (!lines)
+        return false;
+    for (const QString& line : *lines) {
         QString name;
         if (IsSectionLine(line, &name)) {
             inside = name.compare(Section, Qt::CaseInsensitive) == 0;
@@ -213,13 +220,13 @@ bool TVxColumnGrid::SaveColumnPositions(const QString& Key, const QString& Secti
         out.removeLast();
     if (!written)
         out << section;
-    return SaveWholeFile(Key, (out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    return Save_Ini_File(Key, (out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
 }
 
 bool TVxColumnGrid::LoadColumnPositions(const QString& Key, const QString& Section)
 {
     const int n = FColumnCollection->Count();
-    const QHash<QString, QString> values = ReadIniSection(ReadIniLines(Key), Section);
+    const QHash<QString, QString> values = ReadIniSection(ReadIniLines(Key).value_or(QStringList()), Section);
     std::vector<int> positions;
     std::vector<bool> seen(static_cast<std::size_t>(n), false);
     for (int j = 0; j < n; ++j) {

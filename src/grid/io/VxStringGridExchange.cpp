@@ -17,24 +17,56 @@ namespace {
 constexpr quint32 kCellStreamMagic = 0x43475856;   // "VXGC"
 constexpr quint32 kCellStreamVersion = 1;
 
-QStringList TabLines(const QString& Text)
+// The first MaxLines lines only: ten million line breaks are not split when ten rows take them.
+QStringList TabLines(const QString& Text, int MaxLines)
 {
-    QString t = Text;
-    t.remove(QLatin1Char('\r'));
-    if (t.endsWith(QLatin1Char('\n')))
-        t.chop(1);   // a block copied from a spreadsheet ends with a line break that is no row
-    return t.split(QLatin1Char('\n'));
+    QStringList lines;
+    qsizetype start = 0;
+    while (lines.size() < MaxLines) {
+        const qsizetype end = Text.indexOf(QLatin1Char('\n'), start);
+        QString line = Text.mid(start, end < 0 ? -1 : end - start).remove(QLatin1Char('\r'));
+        // A block copied from a spreadsheet ends with a line break that is no row.
+        if (end < 0 && start > 0 && line.isEmpty())
+            break;
+        lines << line;
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The first MaxFields fields of a line: a line of millions of tabs is not split when a few columns take it.
+QStringList TabFields(const QString& Line, int MaxFields)
+{
+    QStringList fields;
+    for (qsizetype start = 0; fields.size() < MaxFields;) {
+        const qsizetype end = Line.indexOf(QLatin1Char('\t'), start);
+        fields << Line.mid(start, end < 0 ? -1 : end - start);
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return fields;
 }
 
 // RFC 4180 fields: quotes around fields, doubled quotes inside them, line breaks inside quoted fields.
-QList<QStringList> ParseCsv(const QString& Text, QChar Delimiter, int MaxRows)
+struct TCsvLeftOut {
+    bool Rows = false, Cols = false;
+};
+
+// Rows past MaxRows (-1: none) and fields past MaxCols are left out, and said so in LeftOut.
+QList<QStringList> ParseCsv(const QString& Text, QChar Delimiter, int MaxRows, int MaxCols, TCsvLeftOut& LeftOut)
 {
     QList<QStringList> rows;
     QStringList row;
     QString field;
     bool quoted = false, fieldStarted = false;
     auto endField = [&] {
-        row << field;
+        if (row.size() < MaxCols)
+            row << field;
+        else
+            LeftOut.Cols = true;
         field.clear();
         fieldStarted = false;
     };
@@ -44,8 +76,10 @@ QList<QStringList> ParseCsv(const QString& Text, QChar Delimiter, int MaxRows)
         row.clear();
     };
     for (qsizetype i = 0; i < Text.size(); ++i) {
-        if (MaxRows >= 0 && rows.size() >= MaxRows)
+        if (MaxRows >= 0 && rows.size() >= MaxRows) {
+            LeftOut.Rows = true;
             return rows;
+        }
         const QChar ch = Text[i];
         if (quoted) {
             if (ch == QLatin1Char('"')) {
@@ -69,9 +103,12 @@ QList<QStringList> ParseCsv(const QString& Text, QChar Delimiter, int MaxRows)
             fieldStarted = true;
         }
     }
-    if (fieldStarted || !field.isEmpty() || !row.isEmpty())
+    if (fieldStarted || !field.isEmpty() || !row.isEmpty()) {
         if (MaxRows < 0 || rows.size() < MaxRows)
             endRow();
+        else
+            LeftOut.Rows = true;
+    }
     return rows;
 }
 
@@ -94,16 +131,27 @@ QChar DetectDelimiter(const QString& Text)
 
 TPoint TVxStringGrid::MeasureTabText(const QString& Text)
 {
-    const QStringList lines = TabLines(Text);
-    int fields = 0;
-    for (const QString& line : lines)
-        fields = std::max(fields, int(line.count(QLatin1Char('\t'))) + 1);
-    return TPoint{fields, int(lines.size()) - 1};
+    // Counted in place: a measured text is not split into lines.
+    qsizetype breaks = 0, fields = 1, lineFields = 1;
+    for (const QChar ch : Text) {
+        if (ch == QLatin1Char('\t')) {
+            fields = std::max(fields, ++lineFields);
+        } else if (ch == QLatin1Char('\n')) {
+            ++breaks;
+            lineFields = 1;
+        }
+    }
+    // A last line break followed by nothing but carriage returns ends the last row.
+    const qsizetype last = Text.lastIndexOf(QLatin1Char('\n'));
+    if (last >= 0 && QStringView(Text).sliced(last + 1).count(QLatin1Char('\r')) == Text.size() - last - 1)
+        --breaks;
+    const auto clamp = [](qsizetype v) { return int(std::min<qsizetype>(v, std::numeric_limits<int>::max())); };
+    return TPoint{clamp(fields), clamp(breaks)};
 }
 
 void TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text)
 {
-    const QStringList lines = TabLines(Text);
+    const QStringList lines = TabLines(Text, std::max(0, RowCount() - ARow));
     Rows = int(lines.size());
     Cols = MeasureTabText(Text).X;
     ZIveDoziVadeZizi* undo = UndoRedo();
@@ -111,7 +159,7 @@ void TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, con
         undo->StartSequence();
     BeginUpdate();
     for (int i = 0; i < lines.size() && ARow + i < RowCount(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        const QStringList cells = TabFields(lines[i], ColCount() - ACol);
         for (int j = 0; j < cells.size() && ACol + j < ColCount(); ++j) {
             const int c = RealColIndex(ACol + j);
             if (undo)
@@ -156,10 +204,10 @@ void TVxStringGrid::PasteSelectionFromClipboard()
         if (const auto stream = ReadGridCellsBlock(data->data(cellsType)))
             if (LoadAtPointFromBinStream(TPoint{s.Left, s.Top}, *stream))
                 return;
-    const QStringList lines = TabLines(data->text());
+    const QStringList lines = TabLines(data->text(), std::max(0, RowCount() - s.Top));
     BeginUpdate();
     for (int i = 0; i < lines.size() && s.Top + i < RowCount(); ++i) {
-        const QStringList cells = lines[i].split(QLatin1Char('\t'));
+        const QStringList cells = TabFields(lines[i], ColCount() - s.Left);
         for (int j = 0; j < cells.size() && s.Left + j < ColCount(); ++j)
             if (FNavigation->AllowClipboardAlways() || CellEditable(s.Left + j, s.Top + i))
                 SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
@@ -193,9 +241,12 @@ bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Str
     in >> magic >> version >> cols >> rows;
     if (in.status() != QDataStream::Ok || magic != kCellStreamMagic || version != kCellStreamVersion)
         return false;
-    // Every cell takes at least its length field: a count beyond that is a damaged block.
+    // Every cell takes at least its length field: a count beyond that, or rows without columns, is a damaged
+    // block. Nor may it grow the grid past what a grid takes.
     const quint64 remaining = quint64(Stream.size()) - 16;
-    if (quint64(cols) * rows > remaining / 4 || ACell.X < 0 || ACell.Y < 0)
+    if (quint64(cols) * rows > remaining / 4 || (cols == 0 && rows != 0) || ACell.X < 0 || ACell.Y < 0)
+        return false;
+    if (cols > quint32(Max_Exchange_Cols) || ACell.Y + quint64(rows) > quint64(std::max(RowCount(), Max_Exchange_Rows)))
         return false;
     QList<QStringList> block;
     for (quint32 r = 0; r < rows; ++r) {
@@ -234,7 +285,17 @@ bool TVxStringGrid::LoadFromCSV(const QString& FileName, int MaxRows, QString* E
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QChar delimiter = Delimiter().isNull() ? DetectDelimiter(text) : Delimiter();
-    const QList<QStringList> rows = ParseCsv(text, delimiter, MaxRows);
+    // The rows and columns stay within what a grid takes; what is left out is told in Error.
+    const int maxRows = std::max(0, Max_Exchange_Rows - FixedRows());
+    const bool gridBound = MaxRows < 0 || MaxRows > maxRows;
+    TCsvLeftOut leftOut;
+    const QList<QStringList> rows = ParseCsv(text, delimiter, gridBound ? maxRows : MaxRows,
+                                             std::max(0, Max_Exchange_Cols - FixedCols()), leftOut);
+    if (Error && ((gridBound && leftOut.Rows) || leftOut.Cols))
+        *Error = tr("\"%1\" holds more than a grid takes: only its first %2 rows and %3 columns were read.")
+                     .arg(QFileInfo(FileName).fileName())
+                     .arg(maxRows)
+                     .arg(Max_Exchange_Cols - FixedCols());
     int cols = 0;
     for (const QStringList& row : rows)
         cols = std::max(cols, int(row.size()));

@@ -181,7 +181,6 @@ void TVxStringGrid::LoadColSizes()
     for (int i = 0; i < ColCount(); ++i)
         if (ColWidths(i) != widths[std::size_t(i)])
             SetColWidths(i, widths[std::size_t(i)]);
-    ini.UpdateFile();
 }
 
 void TVxStringGrid::SaveColPositions()
@@ -221,5 +220,4 @@ void TVxStringGrid::LoadColPositions()
     ResetColumnsTo(order);
     for (auto it = hidden.rbegin(); it != hidden.rend(); ++it)
         HideColumn(*it);
-    ini.UpdateFile();
 }

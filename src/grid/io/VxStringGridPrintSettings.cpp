@@ -159,5 +159,4 @@ void TVxStringGrid::LoadPrintSettings(const QString& Key, const QString& Section
     const QString lines = ini.Str("TitleLines", {});
     ps.SetTitleLines(lines.isEmpty() ? QStringList() : lines.split(QLatin1String("\\n")));
     ps.SetPrintGraphics(ini.Flag("PrintGraphics", false));
-    ini.Update();
 }

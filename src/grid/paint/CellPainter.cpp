@@ -438,10 +438,14 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
         Canvas.Font().SetStyle(Canvas.Font().Style() | TFontStyle::fsUnderline);
         Canvas.Font().SetColor(urlColor);
     }
-    const TPlainTextLayout layout = PlainTextLayout(text, Host.MultilineCells(), look.WW, Host.EnhTextSize(), look.HA, look.VA);
+    TPlainTextLayout layout = PlainTextLayout(text, Host.MultilineCells(), look.WW, Host.EnhTextSize(), look.HA, look.VA);
     Canvas.Brush().SetStyle(TBrushStyle::bsClear);
     if (Cell.FilterButton)
         r.Right -= 16;
+    // A pasted cell of millions of characters is measured and drawn only as far as the cell shows it.
+    qsizetype dropped = 0;
+    layout.Text = VisibleCellText(layout.Text, layout.Format, r, Cell.TextHeight, dropped);
+    errorPos = int(std::max<qsizetype>(0, errorPos - dropped));
     if (Cell.HasGraphic && !layout.Text.isEmpty()) {
         TRect measured = r;
         Canvas.DrawText(layout.Text, measured, layout.Format | DT_CALCRECT);

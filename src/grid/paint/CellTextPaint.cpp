@@ -30,6 +30,44 @@ TPlainTextLayout PlainTextLayout(const QString& Text, bool MultilineCells, bool 
     return out;
 }
 
+QString VisibleCellText(const QString& Text, unsigned Format, const TRect& R, int LineHeight, qsizetype& Dropped)
+{
+    Dropped = 0;
+    const qsizetype width = std::max(0, R.Width()) + 2;
+    if (Format & DT_SINGLELINE) {
+        if (Text.size() <= width)
+            return Text;
+        Dropped = Format & DT_RIGHT ? Text.size() - width : Format & DT_CENTER ? (Text.size() - width) / 2 : 0;
+        return Text.mid(Dropped, width);
+    }
+    // Lines are broken from the start and shown from the top. A line holds words within its width, or one
+    // word wider than it, and the blanks after them: a run of blanks or of other characters cut to `width`
+    // still fills or overflows its line as the whole run did, so the lines shown stay as they were.
+    const qsizetype lines = std::max(0, R.Height()) / std::max(1, LineHeight) + 2;
+    const qsizetype budget = lines * (3 * width + 2);
+    if (Text.size() <= budget)
+        return Text;
+    QString out;
+    out.reserve(budget);
+    qsizetype run = 0;
+    bool blanks = false;
+    for (qsizetype i = 0; i < Text.size() && out.size() < budget; ++i) {
+        const QChar ch = Text[i];
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) {
+            run = 0;
+            out += ch;
+            continue;
+        }
+        if ((ch == QLatin1Char(' ')) != blanks) {
+            blanks = !blanks;
+            run = 0;
+        }
+        if (++run <= width)
+            out += ch;
+    }
+    return out;
+}
+
 TRotatedExtent RotatedExtent(int cx, int cy, int Angle)
 {
     const double a = Angle * std::numbers::pi / 180.0;

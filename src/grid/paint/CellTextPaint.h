@@ -13,6 +13,13 @@ struct TPlainTextLayout {
 TPlainTextLayout PlainTextLayout(const QString& Text, bool MultilineCells, bool WordWrap, bool EnhTextSize,
                                  TAlignment HA, TVAlignment VA);
 
+// The part of Text (laid out as Format says) that R can show, so that a text of millions of characters is not
+// measured and drawn whole. No glyph is narrower than a pixel: a single line shows at most R's width in
+// characters, and R at most its height in lines. A text within that is kept whole. Beyond it, a single line
+// keeps its start, end or middle as it is aligned (Dropped: the characters cut from the front); wrapped text
+// keeps the lines R shows.
+QString VisibleCellText(const QString& Text, unsigned Format, const TRect& R, int LineHeight, qsizetype& Dropped);
+
 // Padding of a cell's text: the offset once with XYOffsetTopLeftOnly, otherwise on both sides.
 inline int TotalOffset(int XYOffset, bool TopLeftOnly) { return TopLeftOnly ? XYOffset : 2 * XYOffset; }
 

@@ -57,7 +57,8 @@ QString Check_Row(const QStringList& row, const TTableRules& t)
     if (position < 0 || position > BACnet_Slave_NByte - 1)
         return Lang(t.Position) + QString::number(BACnet_Slave_NByte - 1);
     const QString& type = row[cType];
-    int end = position;
+    // In 64 bits: a hand-edited length of a type without a length rule may be near the int range's end.
+    qint64 end = position;
     if (type == QLatin1String(t.Binary1) || type == QLatin1String(t.Binary2)) {
         if (row.value(cBit).isEmpty())
             return Lang(t.Bit);
@@ -68,7 +69,7 @@ QString Check_Row(const QStringList& row, const TTableRules& t)
             if (type == QLatin1String(rule.Type) && (length < rule.Min || length > rule.Max))
                 return Lang(rule.Text);
         }
-        end = position + length - 1;
+        end = qint64(position) + length - 1;
     }
     if (end >= BACnet_Slave_NByte)
         return Lang(t.End);

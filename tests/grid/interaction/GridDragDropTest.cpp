@@ -144,6 +144,48 @@ TEST(GridDragDrop, OneCsvFileIsLoadedOnceTwoFilesNothing)
     EXPECT_EQ(g.Cells(2, 2), "u");
 }
 
+// A 15 MB file of empty lines gave 15 million rows, and dropped line breaks inserted as many: what a drop adds
+// stops at what a grid takes, and the user is told what was left out.
+TEST(GridDragDrop, DropsAddRowsAndColumnsOnlyUpToWhatAGridTakes)
+{
+    QTemporaryDir dir;
+    const QString lines = WriteFile(dir, "lines.csv", QByteArray(Max_Exchange_Rows + 5, '\n'));
+    const QString wide = WriteFile(dir, "wide.csv", "a" + QByteArray(Max_Exchange_Cols + 5, ',') + "z\nb\n");
+    {
+        DropGrid g;
+        MessageBoxRecorder boxes;
+        DropFiles(g, {lines});
+        EXPECT_EQ(g.RowCount(), Max_Exchange_Rows);
+        ASSERT_EQ(boxes.texts().size(), 1);
+        EXPECT_TRUE(boxes.texts()[0].contains("lines.csv")) << boxes.texts()[0].toStdString();
+    }
+    {
+        DropGrid g;
+        MessageBoxRecorder boxes;
+        DropFiles(g, {wide});
+        EXPECT_EQ(g.RowCount(), 3);
+        EXPECT_EQ(g.ColCount(), Max_Exchange_Cols);
+        EXPECT_EQ(g.Row(2).mid(0, 2), (QStringList{"02", "b"}));
+        EXPECT_EQ(boxes.texts().size(), 1);
+    }
+    {
+        DropGrid g;
+        g.DragDropSettings().SetOleInsertRows(true);
+        MessageBoxRecorder boxes;
+        EXPECT_NE(DropText(g, g.At(2, 3), "x\t" + QString(Max_Exchange_Rows, '\n') + "y"), Qt::IgnoreAction);
+        EXPECT_EQ(g.RowCount(), Max_Exchange_Rows);
+        EXPECT_EQ(g.Cells(2, 3), "x");
+        // The lines without a row of their own are left out, not pasted over the rows after them.
+        EXPECT_EQ(g.Row(Max_Exchange_Rows - 5), (QStringList{"03", "13", "23", "33", "43"}));
+        EXPECT_EQ(g.Row(Max_Exchange_Rows - 1), (QStringList{"07", "17", "27", "37", "47"}));
+        ASSERT_EQ(boxes.texts().size(), 1);
+        EXPECT_EQ(boxes.texts()[0], QString("Only %1 of the %2 dropped rows were added: a grid holds at most %3 rows.")
+                                        .arg(Max_Exchange_Rows - 8)
+                                        .arg(Max_Exchange_Rows + 1)
+                                        .arg(Max_Exchange_Rows));
+    }
+}
+
 TEST(GridDragDrop, AnXlsFileFiresTheDropThenSaysItIsNotRead)
 {
     QTemporaryDir dir;
@@ -267,8 +309,20 @@ TEST(GridExchange, CellStreamRoundTripsAndDamagedStreamsChangeNothing)
     hugeCount[8] = char(0xff), hugeCount[9] = char(0xff), hugeCount[10] = char(0xff);
     QByteArray cellTooLong = stream;
     cellTooLong[16] = char(0xff), cellTooLong[17] = char(0xff);
+    // Sixteen bytes claiming two million rows of no columns grew the grid to them; one column of empty cells
+    // past what a grid takes is refused as well.
+    const auto header = [&](quint32 cols, quint32 rows) {
+        QByteArray h = stream.left(8);
+        for (const quint32 v : {cols, rows})
+            for (int i = 0; i < 4; ++i)
+                h += char((v >> (8 * i)) & 0xff);
+        return h;
+    };
+    const QByteArray noColumns = header(0, 2000000);
+    const QByteArray pastTheGrid = header(1, Max_Exchange_Rows) + QByteArray(4 * Max_Exchange_Rows, '\0');
+    const QByteArray tooWide = header(Max_Exchange_Cols + 1, 1) + QByteArray(4 * (Max_Exchange_Cols + 1), '\0');
     for (const QByteArray& bad : {stream.left(stream.size() - 1), stream.left(10), badMagic, hugeCount, cellTooLong,
-                                  QByteArray()}) {
+                                  QByteArray(), noColumns, pastTheGrid, tooWide}) {
         DropGrid c;
         EXPECT_FALSE(c.LoadAtPointFromBinStream(TPoint{1, 1}, bad));
         EXPECT_EQ(c.RowCount(), 8);

@@ -1,3 +1,4 @@
+#include "grid/core/GridIniFile.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
@@ -5,8 +6,10 @@
 #include "grid/foundation/GridTypes.h"
 #include "support/QStringPrinter.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 struct LayoutGrid {
@@ -174,6 +177,62 @@ TEST(VxStringGridLayout, PrintSettingsRoundTripAndDefaultsAndExactFontStyle)
     f.close();
     back.LoadPrintSettings(hand, "Print");
     EXPECT_EQ(back.PrintSettings().TitleText(), "Plant,Hall 2");
+}
+
+// Loading a layout or print settings once wrote the INI file back, through a symbolic link too, and a file
+// the reader could not read came back empty. A load never writes, a FIFO or an oversized file reads as no
+// file, and a save replaces a regular file only, never one it could not read.
+TEST(VxStringGridLayout, LayoutFilesAreNeverWrittenByALoadNorThroughALink)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("target.ini"), link = dir.filePath("link.ini"),
+                  fifo = dir.filePath("fifo.ini"), huge = dir.filePath("huge.ini");
+    const QByteArray text = "; kept as written\r\n[Grid]\r\nCol0=70\r\nPos0=0\r\nPos1=1\r\nPos2=2\r\n"
+                            "[Cols]\r\nCP0=0\r\n[Print]\r\nColumnSpacing=7\r\n";
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    const auto read = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+    };
+    write(target, text);
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    write(huge, text + QByteArray(16 * 1024 * 1024, '\n'));
+    const QByteArray hugeBytes = read(huge);
+
+    for (const QString& path : {target, link, fifo, huge}) {
+        SCOPED_TRACE(path.toStdString());
+        LayoutGrid t;
+        t.g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+        t.g.ColumnSize().SetKey(path);
+        t.g.ColumnSize().SetSection("Grid");
+        t.g.LoadColSizes();
+        t.g.LoadColPositions();
+        t.g.LoadPrintSettings(path, "Print");
+        const bool readable = path == target || path == link;
+        EXPECT_EQ(t.g.ColWidths(0), readable ? 70 : 64);
+        EXPECT_EQ(t.g.PrintSettings().ColumnSpacing(), readable ? 7 : 20);
+        TVxColumnGrid columns;
+        columns.SetColCount(1);
+        columns.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+        columns.ColumnSize().SetKey(path);
+        columns.ColumnSize().SetSection("Cols");
+        columns.LoadColPositions();
+        EXPECT_EQ(read(target), text);
+        if (path == target)
+            continue;
+        EXPECT_THROW(t.g.SaveColSizes(), EInOutError);
+        EXPECT_THROW(t.g.SavePrintSettings(path, "Print"), EInOutError);
+        EXPECT_THROW(columns.SaveColPositions(), EInOutError);
+        EXPECT_EQ(read(target), text);
+    }
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    EXPECT_EQ(read(huge), hugeBytes);
 }
 
 TEST(VxStringGridLayout, RegistryLocationKeepsSizesInTheUsersSettings)

@@ -2,6 +2,7 @@
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/paint/CellPainter.h"
+#include "grid/paint/CellTextPaint.h"
 #include "support/PaintSurface.h"
 #include <QHash>
 #include <gtest/gtest.h>
@@ -271,6 +272,59 @@ TEST(PaintCellText, PasswordCellsShowOneCharacterPerLetterAndSortedCentredTextMo
     centred.sortCol = 1;
     paintCentred(sorted);
     EXPECT_EQ(inkLeft(sorted) - inkLeft(plain), 5);   // half of the 10 pixels, as the text is centred
+}
+
+// A pasted cell of 50 MB kept the next paint busy for minutes: only what the cell can show is measured and
+// drawn, and the cell looks as it did with the whole text drawn (the overflowing runs are of a letter whose
+// advance is a whole pixel: with a fractional one a right-aligned cut may sit a pixel apart).
+TEST(PaintCellText, ALongTextIsDrawnOnlyAsFarAsTheCellShowsIt)
+{
+    QString words;
+    for (int i = 0; words.size() < 20000; ++i)
+        words += QStringLiteral("w%1 iii ").arg(i) + (i == 3 ? QString(3000, 'x') + QString(2000, ' ') : QString());
+    const QString same(20000, 'x');
+    struct Case {
+        QString text;
+        TAlignment ha;
+        bool wrap;
+    };
+    const Case cases[] = {
+        {words, TAlignment::taLeftJustify, false}, {same, TAlignment::taRightJustify, false},
+        {same, TAlignment::taCenter, false},       {words, TAlignment::taLeftJustify, true},
+        {words, TAlignment::taRightJustify, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.ha) * 2 + c.wrap);
+        FakePaintHost host;
+        host.A().Look = TGridLook::glStandard;
+        TPaintCell cell;
+        cell.Col = cell.RealCol = cell.Row = 1;
+        cell.Rect = Rect(0, 0, 90, 60);
+        cell.Look.HA = c.ha;
+        cell.Look.WW = c.wrap;
+        cell.Look.Font.SetColor(clBlack);
+        // What the cell looked like with the whole text laid out: the cell without text, the text over it.
+        PaintSurface got(90, 60), expected(90, 60);
+        PaintCellText(expected.canvas, host, cell);
+        const TPlainTextLayout layout = PlainTextLayout(c.text, false, c.wrap, false, c.ha, cell.Look.VA);
+        expected.canvas.SetFont(cell.Look.Font);
+        expected.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        TRect r = Rect(2, 2, 88, 60);
+        expected.canvas.DrawText(layout.Text, r, layout.Format);
+
+        host.texts[{1, 1}] = c.text;
+        PaintCellText(got.canvas, host, cell);
+        EXPECT_EQ(got.image, (expected.Pixel(0, 0), expected.image));
+        EXPECT_GT(got.Count(clBlack), 50);
+    }
+
+    // 50 MB laid out in a cell of 90 x 60 pixels: a few hundred characters are looked at.
+    const QString huge(50'000'000, 'w');
+    qsizetype dropped = 0;
+    for (const unsigned format : {DT_SINGLELINE | DT_LEFT, DT_SINGLELINE | DT_RIGHT, DT_WORDBREAK | DT_LEFT}) {
+        EXPECT_LT(VisibleCellText(huge, format, Rect(0, 0, 90, 60), 16, dropped).size(), 2000);
+        EXPECT_EQ(dropped, format & DT_RIGHT ? huge.size() - 92 : 0);
+    }
 }
 
 TEST(PaintCellText, BackgroundGradientContinuesAcrossTheGrid)

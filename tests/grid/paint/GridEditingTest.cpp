@@ -188,11 +188,11 @@ TEST(GridEditing, RefusedValueRestoresTheOldTextKeepsTheEditorAndMarksNothing)
 {
     for (TEditorType kind : {TEditorType::edNormal, TEditorType::edComboEdit}) {
         SCOPED_TRACE(int(kind));
+        int calls = 0;   // before the fixture: closing the open editor at its end still validates
         EditFixture f;
         f.kinds[1] = kind;
         f.g->SetFixedCols(1);
         f.g->SetCells(1, 1, QStringLiteral("old"));
-        int calls = 0;
         f.g->OnCellValidate = [&](QObject*, int, int, QString&, bool& Valid) {
             ++calls;
             Valid = false;
@@ -353,12 +353,13 @@ TEST(GridEditing, AdvanceInsertAppendsARowUnlessRefused)
 
 TEST(GridEditing, ComboListOpenedOnItsEditTextReportsTheSelectedItemAndDoesNotCommit)
 {
+    // Before the fixture: closing the open editor at its end still reports to the handlers.
+    std::vector<std::pair<int, QString>> reports;
+    int changes = 0;
     EditFixture f;
     f.kinds[1] = TEditorType::edComboList;
     f.g->SetCells(1, 1, QStringLiteral("Omega"));   // not in the list: the first item is chosen and reported
-    std::vector<std::pair<int, QString>> reports;
     f.g->OnComboChange = [&](QObject*, int, int, int Index, const QString& S) { reports.emplace_back(Index, S); };
-    int changes = 0;
     f.g->OnCellsChanged = [&](QObject*, const TRect&) { ++changes; };
     f.Go(1, 1);
     f.Key(Qt::Key_F2);
@@ -383,10 +384,10 @@ TEST(GridEditing, ComboListOpenedOnItsEditTextReportsTheSelectedItemAndDoesNotCo
 // writes nothing, so a text the list does not hold stays.
 TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
 {
+    std::vector<std::pair<int, QString>> reports;   // before the fixture, which closes an open editor at its end
     EditFixture f;
     f.kinds[1] = TEditorType::edComboList;
     f.g->SetCells(1, 1, QStringLiteral("Omega"));
-    std::vector<std::pair<int, QString>> reports;
     f.g->OnComboChange = [&](QObject*, int, int, int Index, const QString& S) { reports.emplace_back(Index, S); };
     f.Go(1, 1);
     f.Key(Qt::Key_F2);
@@ -411,9 +412,9 @@ TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
 
 TEST(GridEditing, PreselectedComboItemIsTakenWithoutReport)
 {
+    int reports = 0;   // before the fixture: closing the open editor at its end still reports
     EditFixture f;
     f.kinds[1] = TEditorType::edComboList;
-    int reports = 0;
     f.g->OnComboChange = [&](QObject*, int, int, int, const QString&) { ++reports; };
     f.g->SetCells(1, 1, QStringLiteral("Omega"));
     f.g->OnGetEditorProp = [&f](QObject*, int, int, QObject*) {
@@ -542,10 +543,10 @@ TEST(GridEditing, DateCellOpenedAndClosedKeepsItsDate)
 
 TEST(GridEditing, SpinPageKeysReportTheirDirection)
 {
+    std::vector<bool> ups;   // before the fixture, which closes the open editor at its end
     EditFixture f;
     f.kinds[1] = TEditorType::edSpinEdit;
     f.g->SetCells(1, 1, QStringLiteral("98"));
-    std::vector<bool> ups;
     f.g->OnSpinClick = [&](QObject*, int, int, int, bool UpDown) { ups.push_back(UpDown); };
     f.Go(1, 1);
     f.Key(Qt::Key_F2);

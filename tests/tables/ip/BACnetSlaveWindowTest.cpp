@@ -113,6 +113,8 @@ TEST_F(BACnetSlaveWindow, OKShowsTheFirstErrorOfEitherTableAndWritesNothing)
         {{"Analog Input", "62", "0", "", "9"}, {}, Lang(2332) + "1" + Lang(2335)},
         {{"Analog Input", "62", "0", "", "2"}, {"Analog Out", "abc", "0", "", "2"}, Lang(2332) + "1" + Lang(2347)},
         {{"Binary Value", "62", "1439", "", ""}, {}, Lang(2332) + "1" + Lang(2345)},
+        // A type of no length rule with a length at the end of the int range: the end is past the data area.
+        {{"Octet Text", "62", "10", "", "2147483647"}, {}, Lang(2332) + "1" + Lang(2346)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
