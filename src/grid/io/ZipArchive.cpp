@@ -1,5 +1,7 @@
 #include "grid/io/ZipArchive.h"
 #include <zip.h>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -32,13 +34,22 @@ std::optional<QByteArray> SourceBytes(zip_source_t* Source)
 // Opens Archive (or a new, empty one), puts Entries in and writes the result back into memory.
 std::optional<QByteArray> WriteArchive(const QByteArray* Archive, const TZipEntries& Entries)
 {
+    // libzip gets a copy of its own to free: writing into a buffer source frees the buffer it was made from.
+    void* copy = nullptr;
+    if (Archive && !Archive->isEmpty()) {
+        copy = std::malloc(size_t(Archive->size()));
+        if (!copy)
+            return std::nullopt;
+        std::memcpy(copy, Archive->constData(), size_t(Archive->size()));
+    }
     zip_error_t error;
     zip_error_init(&error);
-    TSource source(zip_source_buffer_create(Archive ? Archive->constData() : nullptr,
-                                            Archive ? zip_uint64_t(Archive->size()) : 0, 0, &error));
+    TSource source(zip_source_buffer_create(copy, copy ? zip_uint64_t(Archive->size()) : 0, 1, &error));
     zip_error_fini(&error);
-    if (!source)
+    if (!source) {
+        std::free(copy);
         return std::nullopt;
+    }
     zip_source_keep(source.get());   // zip_close must leave it to us, to read the result from
     zip_error_init(&error);
     zip_t* z = zip_open_from_source(source.get(), Archive ? ZIP_CHECKCONS : ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -50,7 +61,8 @@ std::optional<QByteArray> WriteArchive(const QByteArray* Archive, const TZipEntr
     for (const auto& [name, data] : Entries) {
         zip_source_t* part = zip_source_buffer(z, data.constData(), zip_uint64_t(data.size()), 0);
         const QByteArray entryName = EntryName(name);
-        zip_int64_t index = part ? zip_name_locate(z, entryName.constData(), ZIP_FL_NOCASE) : -1;
+        // A new archive has nothing to replace, and looking every name up would take quadratic time.
+        zip_int64_t index = part && Archive ? zip_name_locate(z, entryName.constData(), ZIP_FL_NOCASE) : -1;
         bool done = false;
         if (part && index >= 0)
             done = zip_file_replace(z, zip_uint64_t(index), part, 0) == 0;
@@ -61,7 +73,7 @@ std::optional<QByteArray> WriteArchive(const QByteArray* Archive, const TZipEntr
             zip_discard(z);
             return std::nullopt;
         }
-        zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_DEFLATE, 0);
+        zip_set_file_compression(z, zip_uint64_t(index), data.isEmpty() ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
     }
     if (zip_close(z) < 0) {
         zip_discard(z);

@@ -199,8 +199,8 @@ QStringList DocumentBody(const QByteArray& Docx)
     TZipReader zip(Docx);
     QXmlStreamReader xml(*zip.Read("word/document.xml"));
     QStringList body;
-    QString row, text;
-    int inTable = 0;
+    QString row, text, align;
+    int inTable = 0, cellsInRow = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         const auto name = xml.name();
@@ -208,20 +208,20 @@ QStringList DocumentBody(const QByteArray& Docx)
             if (name == QLatin1String("tbl"))
                 ++inTable;
             else if (name == QLatin1String("p"))
-                text.clear();
+                text.clear(), align.clear();
             else if (name == QLatin1String("t"))
                 text += xml.readElementText();
             else if (name == QLatin1String("br"))
                 text += "\n";
             else if (name == QLatin1String("jc"))
-                text += "@" + xml.attributes().value("w:val").toString();
+                align = "@" + xml.attributes().value("w:val").toString();
         } else if (xml.isEndElement()) {
             if (name == QLatin1String("tbl"))
                 --inTable;
             else if (name == QLatin1String("tc"))
-                row += (row.isEmpty() ? "" : "|") + text;
+                row += (cellsInRow++ ? "|" : "") + text + align;
             else if (name == QLatin1String("tr"))
-                body << row, row.clear();
+                body << row, row.clear(), cellsInRow = 0;
             else if (name == QLatin1String("p") && !inTable)
                 body << "p:" + text;
         }
@@ -235,7 +235,7 @@ TEST_F(GridOffice, DocumentsGetTheGridAsATable)
 {
     TVxStringGrid g;
     Fill(g);
-    g.OnGetAlignment = [](QObject*, int ACol, int, TAlignment& HA, TVAlignment&) {
+    g.OnGetAlignment = [](QObject*, int, int ACol, TAlignment& HA, TVAlignment&) {
         if (ACol == 2)
             HA = TAlignment::taRightJustify;
         if (ACol == 3)
