@@ -66,36 +66,17 @@ QString TableXml(const QString& P, const TDocTable& Table)
     return xml + QStringLiteral("</%1tbl>").arg(P);
 }
 
-QByteArray FixedXml(const QString& Body)
-{
-    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Body.toUtf8();
-}
-
 } // namespace
 
 QByteArray NewDocxDocument(const TDocTable& Table, const QString& Text)
 {
     const QString p = QStringLiteral("w:");
-    const TZipEntries entries{
-        {QStringLiteral("[Content_Types].xml"),
-         FixedXml(QStringLiteral(
-             "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-             "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-             "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-             "<Override PartName=\"/word/document.xml\" "
-             "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-             "</Types>"))},
-        {QStringLiteral("_rels/.rels"),
-         FixedXml(QStringLiteral(
-             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-             "<Relationship Id=\"rId1\" "
-             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-             "Target=\"word/document.xml\"/></Relationships>"))},
-        {QStringLiteral("word/document.xml"),
-         FixedXml(QStringLiteral("<w:document xmlns:w=\"%1\"><w:body>%2%3</w:body></w:document>")
-                      .arg(Main_Namespace, TableXml(p, Table), Paragraph(p, Text, TAlignment::taLeftJustify)))},
-    };
-    const std::optional<QByteArray> bytes = NewZipArchive(entries);
+    const std::optional<QByteArray> bytes = NewOfficePackage(
+        QStringLiteral("word/document.xml"),
+        {{QStringLiteral("word/document.xml"),
+          QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"),
+          XmlPart(QStringLiteral("<w:document xmlns:w=\"%1\"><w:body>%2%3</w:body></w:document>")
+                      .arg(Main_Namespace, TableXml(p, Table), Paragraph(p, Text, TAlignment::taLeftJustify)))}});
     if (!bytes)
         throw std::runtime_error("The document cannot be put together");
     return *bytes;
@@ -110,7 +91,7 @@ QByteArray InsertDocxTable(const QByteArray& Document, const TDocTable& Table, c
     const std::optional<QByteArray> bytes = zip.Read(part);
     if (!bytes)
         Incorrect();
-    QString xml = QString::fromUtf8(bytes->startsWith("\xEF\xBB\xBF") ? bytes->mid(3) : *bytes);
+    QString xml = XmlPartText(*bytes);
     QXmlStreamReader reader(xml);
     QString prefix;
     qsizetype bodyEnd = -1, atBookmark = -1;

@@ -134,3 +134,34 @@ void WriteOfficeFile(const QString& FileName, const QByteArray& Bytes)
     if (!SaveWholeFileTold(FileName, Bytes, &message))
         throw EVxGridError(message.toStdString());
 }
+
+QByteArray XmlPart(const QString& Body)
+{
+    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Body.toUtf8();
+}
+
+QString XmlPartText(const QByteArray& Bytes)
+{
+    return QString::fromUtf8(Bytes.startsWith("\xEF\xBB\xBF") ? Bytes.mid(3) : Bytes);
+}
+
+std::optional<QByteArray> NewOfficePackage(const QString& MainPart, const QList<TNewPart>& Parts)
+{
+    QString types = QStringLiteral(
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>");
+    for (const TNewPart& part : Parts)
+        if (!part.ContentType.isEmpty())
+            types += QStringLiteral("<Override PartName=\"/%1\" ContentType=\"%2\"/>").arg(part.Name, part.ContentType);
+    TZipEntries entries{
+        {QStringLiteral("[Content_Types].xml"), XmlPart(types + QStringLiteral("</Types>"))},
+        {QStringLiteral("_rels/.rels"),
+         XmlPart(QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                                "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/"
+                                "2006/relationships/officeDocument\" Target=\"%1\"/></Relationships>").arg(MainPart))},
+    };
+    for (const TNewPart& part : Parts)
+        entries << qMakePair(part.Name, part.Bytes);
+    return NewZipArchive(entries);
+}

@@ -38,6 +38,19 @@ bool IsXmlChar(char32_t Ch);
 // well-formed document.
 std::optional<QString> InsertBeforeRootEnd(const QString& Xml, const QString& Fragment);
 
+// An XML part: the declaration, then Body in UTF-8.
+QByteArray XmlPart(const QString& Body);
+// The text of an XML part, without a byte-order mark.
+QString XmlPartText(const QByteArray& Bytes);
+
+struct TNewPart {
+    QString Name;          // "xl/workbook.xml"
+    QString ContentType;   // empty for relationship parts
+    QByteArray Bytes;
+};
+// A new package of Parts, MainPart its office document; nothing when the archive cannot be put together.
+std::optional<QByteArray> NewOfficePackage(const QString& MainPart, const QList<TNewPart>& Parts);
+
 // The whole file, for the office readers; a file that cannot be read raises its reason, naming the file.
 QByteArray ReadOfficeFile(const QString& FileName);
 // Writes through the save routine; a failure raises EVxGridError naming the file.

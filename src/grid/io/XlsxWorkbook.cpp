@@ -157,16 +157,6 @@ QByteArray SheetXml(const TTextTable& Cells, const QLocale& Locale)
     return bytes;
 }
 
-QByteArray FixedXml(const QString& Body)
-{
-    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") + Body.toUtf8();
-}
-
-QString Utf8(const QByteArray& Bytes)
-{
-    return QString::fromUtf8(Bytes.startsWith("\xEF\xBB\xBF") ? Bytes.mid(3) : Bytes);
-}
-
 } // namespace
 
 QString ColumnLetters(int Column)
@@ -345,32 +335,18 @@ TSheetCells TXlsxWorkbook::ReadSheet(int Index, const QLocale& Locale)
 
 QByteArray NewXlsxWorkbook(const QString& SheetName, const TTextTable& Cells, const QLocale& Locale)
 {
-    const TZipEntries entries{
-        {QStringLiteral("[Content_Types].xml"),
-         FixedXml(QStringLiteral(
-             "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-             "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-             "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-             "<Override PartName=\"/xl/workbook.xml\" "
-             "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-             "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"%1\"/></Types>").arg(Worksheet_Content_Type))},
-        {QStringLiteral("_rels/.rels"),
-         FixedXml(QStringLiteral(
-             "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-             "<Relationship Id=\"rId1\" "
-             "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-             "Target=\"xl/workbook.xml\"/></Relationships>"))},
-        {QStringLiteral("xl/workbook.xml"),
-         FixedXml(QStringLiteral("<workbook xmlns=\"%1\" xmlns:r=\"%2\"><bookViews><workbookView activeTab=\"0\"/>"
+    const std::optional<QByteArray> bytes = NewOfficePackage(
+        QStringLiteral("xl/workbook.xml"),
+        {{QStringLiteral("xl/workbook.xml"),
+          QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"),
+          XmlPart(QStringLiteral("<workbook xmlns=\"%1\" xmlns:r=\"%2\"><bookViews><workbookView activeTab=\"0\"/>"
                                  "</bookViews><sheets><sheet name=\"%3\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>")
                       .arg(Main_Namespace, Relationships_Namespace, XmlEscaped(SheetName)))},
-        {QStringLiteral("xl/_rels/workbook.xml.rels"),
-         FixedXml(QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+         {QStringLiteral("xl/_rels/workbook.xml.rels"), QString(),
+          XmlPart(QStringLiteral("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                                  "<Relationship Id=\"rId1\" Type=\"%1\" Target=\"worksheets/sheet1.xml\"/>"
                                  "</Relationships>").arg(Worksheet_Type))},
-        {QStringLiteral("xl/worksheets/sheet1.xml"), SheetXml(Cells, Locale)},
-    };
-    const std::optional<QByteArray> bytes = NewZipArchive(entries);
+         {QStringLiteral("xl/worksheets/sheet1.xml"), Worksheet_Content_Type, SheetXml(Cells, Locale)}});
     if (!bytes)
         throw std::runtime_error("The workbook cannot be put together");
     return *bytes;
@@ -404,7 +380,7 @@ QByteArray PutXlsxSheet(const QByteArray& Workbook, const QString& SheetName, co
             ++id;
         const QString relId = QStringLiteral("rId%1").arg(id);
 
-        QString workbookXml = Utf8(Need(book.FZip->Read(book.FWorkbookPart)));
+        QString workbookXml = XmlPartText(Need(book.FZip->Read(book.FWorkbookPart)));
         QXmlStreamReader xml(workbookXml);
         int sheetId = 0;
         qsizetype sheetsEnd = -1;
@@ -430,10 +406,10 @@ QByteArray PutXlsxSheet(const QByteArray& Workbook, const QString& SheetName, co
         const QString folder = book.FWorkbookPart.left(book.FWorkbookPart.lastIndexOf(QLatin1Char('/')) + 1);
         const QString target = part.startsWith(folder) ? part.mid(folder.size()) : QLatin1Char('/') + part;
         const std::optional<QString> relsXml = InsertBeforeRootEnd(
-            Utf8(Need(book.FZip->Read(relsPart))),
+            XmlPartText(Need(book.FZip->Read(relsPart))),
             QStringLiteral("<Relationship Id=\"%1\" Type=\"%2\" Target=\"%3\"/>").arg(relId, Worksheet_Type, target));
         const std::optional<QString> typesXml = InsertBeforeRootEnd(
-            Utf8(Need(book.FZip->Read(QStringLiteral("[Content_Types].xml")))),
+            XmlPartText(Need(book.FZip->Read(QStringLiteral("[Content_Types].xml")))),
             QStringLiteral("<Override PartName=\"/%1\" ContentType=\"%2\"/>").arg(part, Worksheet_Content_Type));
         if (!relsXml || !typesXml)
             Incorrect();
