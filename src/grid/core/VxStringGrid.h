@@ -1358,7 +1358,26 @@ public:
     // False with the reason in Error; the grid is only changed once the whole file has been read. Rows and
     // columns past what a grid takes are left out: true, with that said in Error.
     bool LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* Error = nullptr);
-    bool LoadFromXLS(const QString& FileName, QString* Error = nullptr);
+    // Spreadsheets (.xlsx), documents (.docx) and SQLite databases (src/grid/io/VxStringGridOffice.cpp), all
+    // over the save range and the export text of its cells (src/grid/io/VxStringGridSaveRange.cpp). Failures
+    // raise EVxGridError or std::runtime_error with the text a user is shown; the cursor is an hourglass
+    // meanwhile. No office program runs beside the grid, so there is no open workbook or document to write
+    // into: CreateNewSheet and CreateNewDocument make no difference.
+    QStringList GetXLSSheets(const QString& FileName);
+    void LoadFromXLS(const QString& FileName);   // the active sheet
+    void LoadFromXLSSheet(const QString& FileName, const QString& SheetName);
+    void SaveToXLS(const QString& FileName, bool CreateNewSheet);
+    void SaveToXLSSheet(const QString& FileName, const QString& SheetName);   // other sheets are kept
+    void SaveToDOC(const QString& FileName, bool CreateNewDocument);
+    void AppendToDoc(const QString& FileName, const QString& Bookmark);
+    void LoadFromMDBTable(const QString& FileName, const QString& Table);
+    void LoadFromMDBSQL(const QString& FileName, const QString& SQL);
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    virtual void SaveCellText(int ACol, int ARow, QString& Value);   // ACol: a real column
+    TCellTextEvent OnSaveCell;
     // Drag and drop (src/grid/interaction/GridDragDrop.cpp).
     TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
     TGridDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
