@@ -19,7 +19,7 @@
 
 namespace {
 
-QString Run(const QString& program, const QStringList& args)
+QString RunTool(const QString& program, const QStringList& args)
 {
     QProcess p;
     p.start(program, args);
@@ -30,12 +30,12 @@ QString Run(const QString& program, const QStringList& args)
 
 QString PageText(const QString& pdf, int page)
 {
-    return Run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
+    return RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
 }
 
 int PageCount(const QString& pdf)
 {
-    const QRegularExpressionMatch m = QRegularExpression(R"(Pages:\s+(\d+))").match(Run("pdfinfo", {pdf}));
+    const QRegularExpressionMatch m = QRegularExpression(R"(Pages:\s+(\d+))").match(RunTool("pdfinfo", {pdf}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -82,15 +82,15 @@ TEST(GridPrint, ThreeColumnStripsGoToAPdfPageEachWithTheirPageNumbers)
         const QString text = PageText(pdf, page);
         for (int c = 0; c < 3; ++c)
             for (int r = 0; r < 6; ++r)
-                EXPECT_EQ(text.contains(QStringLiteral("C%1R%2").arg(c).arg(r)), c == page - 1) << text;
+                EXPECT_EQ(text.contains(QStringLiteral("C%1R%2").arg(c).arg(r)), c == page - 1) << text.toStdString();
         // The page within its strip, "-", the strip.
-        EXPECT_TRUE(text.contains(QStringLiteral("Page 1-%1").arg(page))) << text;
+        EXPECT_TRUE(text.contains(QStringLiteral("Page 1-%1").arg(page))) << text.toStdString();
     }
 
     // The first page as a picture beside the test binary, for a person to look at.
     const QString picture = QDir(QCoreApplication::applicationDirPath()).filePath("grid_print_page");
     QFile::remove(picture + "-1.png");
-    Run("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", pdf, picture});
+    RunTool("pdftoppm", {"-png", "-r", "60", "-f", "1", "-l", "1", pdf, picture});
     EXPECT_GT(QFileInfo(picture + "-1.png").size(), 0);
 }
 
