@@ -8,6 +8,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
+#include "tables/ip/TableWindowFixture.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -21,28 +22,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
-
-// Clicks the cell and types the text into the editor it opens, closing it with Enter.
-void Type_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& text)
-{
-    const TRect r = grid.CellRect(ACol, ARow);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
-    ASSERT_EQ(grid.Col(), ACol);
-    ASSERT_EQ(grid.Row(), ARow);
-    QTest::keyClick(&grid, text[0].toLatin1(), {}, 0);
-    // Whichever editor the column has (text, spin, ...) is the one edit showing on the grid now.
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* e : grid.findChildren<QLineEdit*>())
-        if (e->isVisible())
-            editor = e;
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), text);
-}
-
-} // namespace
 
 TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
 {

@@ -2,16 +2,9 @@
 // What loading a table file gives its window: the rows' cell texts, how many file rows did not fit, and
 // what went wrong reading it. A file that cannot be read or does not fit is "loaded in part": its window
 // says so when it loads and asks before writing the table over it.
-#include <QString>
-#include <QStringList>
-#include <vector>
+#include "core/tables/TableSchema.h"
 
-namespace Xml {
-struct TElement;
-}
-
-// One entry per table row, from row 1 on; cells from column 1 on.
-using TTableRows = std::vector<QStringList>;
+// Table rows are TTableRows: one entry per table row, from row 1 on; cells from column 1 on.
 
 struct TTableLoad {
     TTableRows Rows;    // the file's rows that fit, in file order
@@ -20,19 +13,19 @@ struct TTableLoad {
     bool Partial() const { return Left_Out > 0 || !Error.isEmpty(); }
 };
 
-// Reads the file's root; false when there is none to read (missing file, or Error set).
-bool Load_Table_Root(const QString& path, Xml::TElement& root, TTableLoad& load);
+// The tables of a file read through its schema, each bounded by `maxRows`, every missing attribute given
+// its default and a missing section read as an empty table. A missing file gives empty tables; one that
+// cannot be read sets Error on the first.
+std::vector<TTableLoad> Load_Table_File(const QString& path, const TTableSchema& schema, int maxRows);
 
-// Every child of `section` (whatever its name) is a row, up to `maxRows`; one cell per attribute, a
-// missing attribute gives its entry of `defaults`. A null section is an empty table.
-void Read_Table_Section(const Xml::TElement* section, const QStringList& attributes, const QStringList& defaults,
-                        int maxRows, TTableRows& rows, int& leftOut);
+// Number of rows up to the first whose cell `keyCell` is empty: trimmed, or as stored.
+int Table_End(const TTableRows& rows, int keyCell, bool asStored = false);
+// The rows up to the table's end.
+TTableRows Table_Head(const TTableRows& rows, int keyCell, bool asStored = false);
 
-// Number of rows up to the first whose cell `keyCell`, trimmed, is empty.
-int Table_End(const TTableRows& rows, int keyCell);
-
-// A cell read as a whole number; `def` when it is none.
-int Cell_Int(const QString& text, int def);
+// A cell read as a whole number: leading blanks and a sign allowed, "$", "x" or "0x" in any case for
+// hexadecimal, nothing may follow; -1 when it is none (so it fails every range from 0 up).
+int Cell_Int(const QString& text);
 
 // What a table window does at load with a file that is not wholly there: says so.
 void Report_Table_Load(const QString& path, const TTableLoad& load, int tableRows);

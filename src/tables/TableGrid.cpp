@@ -1,4 +1,4 @@
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 
 #include "grid/core/VxColumnGrid.h"
 #include "ui/UFormParts.h"

@@ -3,7 +3,7 @@
 // the reset, fill and read-back of the table rows, and the cell clicks bound to the window's handlers.
 #include "grid/foundation/GridTypes.h"
 #include "platform/Types.h"
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 
 #include <functional>
 #include <vector>

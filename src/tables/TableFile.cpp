@@ -1,59 +1,45 @@
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 
 #include "core/ProjectFile.h"
+#include "core/tables/TableSchema.h"
 #include "core/UComon.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>
 
-bool Load_Table_Root(const QString& path, Xml::TElement& root, TTableLoad& load)
+std::vector<TTableLoad> Load_Table_File(const QString& path, const TTableSchema& schema, int maxRows)
 {
-    QString error;
-    switch (Load_Project_File(path, root, &error)) {
-    case TProjectFileLoad::Loaded:
-        return true;
-    case TProjectFileLoad::Failed:
-        load.Error = error;
-        return false;
-    case TProjectFileLoad::Missing:
-        break;
+    const TTableFile_Read file = Read_Table_File(path, schema, maxRows);
+    std::vector<TTableLoad> tables(schema.Sections.size());
+    tables.front().Error = file.Error;
+    for (std::size_t t = 0; t < file.Sections.size(); ++t) {
+        tables[t].Left_Out = file.Sections[t].Left_Out;
+        for (const TTableRow_Read& row : file.Sections[t].Rows)
+            tables[t].Rows.push_back(With_Defaults(row, schema.Sections[t]));
     }
-    return false;
+    return tables;
 }
 
-void Read_Table_Section(const Xml::TElement* section, const QStringList& attributes, const QStringList& defaults,
-                        int maxRows, TTableRows& rows, int& leftOut)
-{
-    rows.clear();
-    leftOut = 0;
-    if (!section)
-        return;
-    for (const Xml::TElement& element : section->Elements) {
-        if (static_cast<int>(rows.size()) == maxRows) {
-            ++leftOut;
-            continue;
-        }
-        QStringList cells;
-        cells.reserve(attributes.size());
-        for (qsizetype i = 0; i < attributes.size(); ++i)
-            cells.append(Xml::Attribute(element, attributes[i]).value_or(defaults.value(i)));
-        rows.push_back(std::move(cells));
-    }
-}
-
-int Table_End(const TTableRows& rows, int keyCell)
+int Table_End(const TTableRows& rows, int keyCell, bool asStored)
 {
     int n = 0;
-    while (n < static_cast<int>(rows.size()) && !rows[n].value(keyCell).trimmed().isEmpty())
+    while (n < static_cast<int>(rows.size())) {
+        const QString key = rows[n].value(keyCell);
+        if ((asStored ? key : key.trimmed()).isEmpty())
+            break;
         ++n;
+    }
     return n;
 }
 
-int Cell_Int(const QString& text, int def)
+TTableRows Table_Head(const TTableRows& rows, int keyCell, bool asStored)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : def;
+    return TTableRows(rows.begin(), rows.begin() + Table_End(rows, keyCell, asStored));
+}
+
+int Cell_Int(const QString& text)
+{
+    return Read_Cell_Integer(text).value_or(-1);
 }
 
 QString Left_Out_Message(const QString& path, int leftOut, int tableRows)
