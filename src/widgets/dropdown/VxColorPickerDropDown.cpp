@@ -73,9 +73,8 @@ void TColorItem::SetColor(TColor Value)
 
 TVxColorPickerDropDown::TVxColorPickerDropDown(QWidget* AOwner)
     : TVxCustomDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this))
+      FItemAppearance(std::make_unique<TItemAppearance>())
 {
-    FColors->OnChange = [](QObject*) {};
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetDropDownHeight(200);

@@ -105,7 +105,6 @@ public:
     TColor InnerBorderColorHot = 0x94E2FF;
     TColor OuterBorderColorSelected = 0x0000FF;
     TColor InnerBorderColorSelected = 0x94E2FF;
-    TNotifyEvent OnChange;
 };
 
 class TColorBoxItem {

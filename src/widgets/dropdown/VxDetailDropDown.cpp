@@ -42,10 +42,9 @@ int TDetailItems::IndexOf(const QString& AValue) const
 
 TVxDetailDropDown::TVxDetailDropDown(QWidget* AOwner)
     : TVxCustomDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this)), FCaptionFont(TFont::fromQFont(font())),
+      FItemAppearance(std::make_unique<TItemAppearance>()), FCaptionFont(TFont::fromQFont(font())),
       FNotesFont(FCaptionFont)
 {
-    FItems->OnChange = [](QObject*) {};
     SetEditorEnabled(true);
     SetDropDownEnabled(true);
 }
@@ -349,6 +348,13 @@ void TVxDetailDropDown::DoControlKeyUp(std::uint16_t& Key, TShiftState Shift)
 {
     TVxCustomDropDown::DoControlKeyUp(Key, Shift);
     KeyUp();
+}
+
+void TVxDetailDropDown::DoControlKeyPress(QChar& Key)
+{
+    // Letters typed into the open list are its search, not the edit's text, which names the item found.
+    if (Key == QChar(27) || Key == QChar(13))
+        TVxCustomDropDown::DoControlKeyPress(Key);
 }
 
 // ---- completion ----

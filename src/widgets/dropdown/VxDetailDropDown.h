@@ -100,6 +100,7 @@ protected:
     bool EditKeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void DoFormKeyUp(std::uint16_t& Key, TShiftState Shift) override;
     void DoControlKeyUp(std::uint16_t& Key, TShiftState Shift) override;
+    void DoControlKeyPress(QChar& Key) override;
     void Change() override;
     void keyReleaseEvent(QKeyEvent* e) override;
 

@@ -28,9 +28,8 @@ void TImageItem::SetImageIndex(int Value)
 
 TVxImagePickerDropDown::TVxImagePickerDropDown(QWidget* AOwner)
     : TVxCustomDropDown(AOwner), FItems(std::make_unique<TImageItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this))
+      FItemAppearance(std::make_unique<TItemAppearance>())
 {
-    FItems->OnChange = [](QObject*) {};
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     setCursor(Qt::ArrowCursor);

@@ -35,7 +35,7 @@ const TItemPreset* ItemPreset(TSelectionColorStyle Style)
 }
 } // namespace
 
-TItemAppearance::TItemAppearance(QObject* AOwner) : FOwner(AOwner)
+TItemAppearance::TItemAppearance()
 {
     Font.SetName(QStringLiteral("Tahoma"));
     SetColorStyle(TSelectionColorStyle::scOffice2007);
@@ -503,11 +503,9 @@ void TCustomItemSelector::MouseLeave()
 
 TVxCustomItemSelector::TVxCustomItemSelector(QWidget* AOwner)
     : QScrollArea(AOwner), FItems(std::make_unique<TSelectorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this))
+      FItemAppearance(std::make_unique<TItemAppearance>())
 {
     FItems->OnChange = [this](QObject*) { UpdateSelectorPanel(); };
-    FItemAppearance->OnChange = [](QObject*) {};
-    FItemAppearance->SetColorStyle(TSelectionColorStyle::scOffice2007);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -716,9 +714,10 @@ void TVxCustomItemSelector::wheelEvent(QWheelEvent* e)
     e->ignore();
 }
 
-void TVxCustomItemSelector::resizeEvent(QResizeEvent* e)
+bool TVxCustomItemSelector::viewportEvent(QEvent* e)
 {
-    QScrollArea::resizeEvent(e);
-    if (OnResize)
+    const bool result = QScrollArea::viewportEvent(e);
+    if (e->type() == QEvent::Resize && OnResize)
         OnResize(this);
+    return result;
 }

@@ -28,7 +28,7 @@ using TOnDrawSelectedItem = std::function<void(QObject* Sender, TCanvas& Canvas,
 // The colours of hot and selected items.
 class TItemAppearance {
 public:
-    explicit TItemAppearance(QObject* AOwner = nullptr);
+    TItemAppearance();
     // Copies from another item appearance only.
     void Assign(const TItemAppearance& Source);
     // Loads the style's preset when the style changes; scCustom keeps the colours.
@@ -52,10 +52,8 @@ public:
     TColor ColorSelectedText = clBlack;
     TColor EdgeColor = 0;
     TFont Font;
-    TNotifyEvent OnChange;
 
 private:
-    QObject* FOwner;
     TSelectionColorStyle FColorStyle = TSelectionColorStyle::scCustom;
 };
 
@@ -204,7 +202,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    // The viewport changes with the host and when a scroll bar comes or goes.
+    bool viewportEvent(QEvent* e) override;
 
 private:
     std::unique_ptr<TSelectorItems> FItems;
