@@ -158,9 +158,6 @@ TEST(DetailDropDown, PageKeysMoveByTheVisibleRows)
     for (int i = 0; i < 10; ++i)
         captions << QStringLiteral("Item %1").arg(i);
     DetailWindow w(captions);
-    w.d.ShowDropDown();
-    ASSERT_TRUE(w.d.DroppedDown());
-    ASSERT_EQ(w.d.ItemSelector()->GetVisibleItemCount(), 4);   // 100 pixels of 22-pixel rows
     const struct {
         int from;
         Qt::Key key;
@@ -170,10 +167,14 @@ TEST(DetailDropDown, PageKeysMoveByTheVisibleRows)
     };
     for (const auto& m : moves) {
         SCOPED_TRACE(m.from);
-        w.d.ItemSelector()->SetItemIndex(m.from);
+        w.d.SetItemIndex(m.from);
+        w.d.ShowDropDown();
+        ASSERT_TRUE(w.d.DroppedDown());
+        ASSERT_EQ(w.d.ItemSelector()->GetVisibleItemCount(), 4);   // 100 pixels of 22-pixel rows
         TypeKey(w.List(), m.key);
         EXPECT_EQ(w.d.ItemIndex(), m.to);
         EXPECT_TRUE(w.d.DroppedDown());
+        w.d.HideDropDown(false);
     }
 }
 
