@@ -235,26 +235,15 @@ void TVxColorPickerDropDown::CreateDropDownForm()
 void TVxColorPickerDropDown::LoadItemSelector()
 {
     TVxCustomItemSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(FColumns);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    const TNotifyEvent relayout = std::exchange(s.Items().OnChange, nullptr);
-    s.Items().Clear();
-    for (int i = 0; i < FColors->Count(); ++i) {
-        const TColorItem& own = (*FColors)[i];
-        TSelectorItem* item = s.Items().Add();
-        item->SetCaption(own.Caption());
-        item->SetColor(own.Color());
-        item->SetHint(own.Hint());
-    }
-    s.Items().OnChange = relayout;
     s.SetColorBoxHeight(FColorBoxHeight);
     s.SetColorBoxWidth(FColorBoxWidth);
-    s.SetItemAppearance(*FItemAppearance);
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
+    auto fill = [this](int i, TSelectorItem& item) {
+        const TColorItem& own = (*FColors)[i];
+        item.SetCaption(own.Caption());
+        item.SetColor(own.Color());
+        item.SetHint(own.Hint());
+    };
+    s.LoadItems(FColumns, Images(), FLayout, DropDownColor(), *FItemAppearance, FColors->Count(), fill, FItemIndex);
     s.OnItemSelect = [this](QObject*) {
         GuardEvent([this] {
             SetItemIndex(FItemSelector->ItemIndex());

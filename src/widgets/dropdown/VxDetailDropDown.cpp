@@ -120,27 +120,15 @@ void TVxDetailDropDown::CreateDropDownForm()
 
 void TVxDetailDropDown::FillSelector()
 {
-    TVxCustomItemSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(1);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    s.SetItemAppearance(*FItemAppearance);
-    // One layout for the whole list, not one per item.
-    const TNotifyEvent relayout = std::exchange(s.Items().OnChange, nullptr);
-    s.Items().Clear();
-    for (int i = 0; i < FItems->Count(); ++i) {
+    auto fill = [this](int i, TSelectorItem& item) {
         const TDetailItem& d = (*FItems)[i];
-        TSelectorItem* item = s.Items().Add();
-        item->SetCaption(d.Caption());
-        item->SetImage(d.Image());
-        item->SetImageIndex(d.ImageIndex());
-    }
-    s.Items().OnChange = relayout;
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
-    s.OnItemSelect = [this](QObject*) { GuardEvent([this] { SelectorItemSelect(); }); };
+        item.SetCaption(d.Caption());
+        item.SetImage(d.Image());
+        item.SetImageIndex(d.ImageIndex());
+    };
+    FItemSelector->LoadItems(1, Images(), FLayout, DropDownColor(), *FItemAppearance, FItems->Count(), fill,
+                             FItemIndex);
+    FItemSelector->OnItemSelect = [this](QObject*) { GuardEvent([this] { SelectorItemSelect(); }); };
 }
 
 void TVxDetailDropDown::DoBeforeDropDown()

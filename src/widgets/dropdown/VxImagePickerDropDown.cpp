@@ -151,25 +151,14 @@ void TVxImagePickerDropDown::CreateDropDownForm()
 void TVxImagePickerDropDown::FillSelector()
 {
     TVxCustomItemSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(FColumns);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    s.SetItemAppearance(*FItemAppearance);
-    const TNotifyEvent relayout = std::exchange(s.Items().OnChange, nullptr);
-    s.Items().Clear();
-    for (int i = 0; i < FItems->Count(); ++i) {
+    auto fill = [this](int i, TSelectorItem& item) {
         const TImageItem& own = (*FItems)[i];
-        TSelectorItem* item = s.Items().Add();
-        item->SetCaption(own.Caption());
-        item->SetImage(own.Image());
-        item->SetImageIndex(own.ImageIndex());
-        item->SetHint(own.Hint());
-    }
-    s.Items().OnChange = relayout;
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
+        item.SetCaption(own.Caption());
+        item.SetImage(own.Image());
+        item.SetImageIndex(own.ImageIndex());
+        item.SetHint(own.Hint());
+    };
+    s.LoadItems(FColumns, Images(), FLayout, DropDownColor(), *FItemAppearance, FItems->Count(), fill, FItemIndex);
     s.OnItemSelect = [this](QObject*) { GuardEvent([this] { SelectorItemSelect(); }); };
     if (OnDrawItem)
         s.OnDrawItem = [this](QObject*, TCanvas& Canvas, const TRect& R, int Index) {

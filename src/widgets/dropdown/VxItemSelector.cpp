@@ -704,6 +704,25 @@ void TVxCustomItemSelector::SelectPage(bool Down)
         SetItemIndex(target);
 }
 
+void TVxCustomItemSelector::LoadItems(int AColumns, TCustomImageList* AImages, TItemLayout ALayout, TColor AColor,
+                                      const TItemAppearance& Appearance, int Count,
+                                      const std::function<void(int, TSelectorItem&)>& Fill, int AItemIndex)
+{
+    OnItemSelect = nullptr;
+    SetColumns(AColumns);
+    SetImages(AImages);
+    SetItemLayout(ALayout);
+    SetColor(AColor);
+    SetItemAppearance(Appearance);
+    const TNotifyEvent relayout = std::exchange(FItems->OnChange, nullptr);
+    FItems->Clear();
+    for (int i = 0; i < Count; ++i)
+        Fill(i, *FItems->Add());
+    FItems->OnChange = relayout;
+    UpdateSelectorPanel();
+    SetItemIndex(AItemIndex);
+}
+
 void TVxCustomItemSelector::keyPressEvent(QKeyEvent* e)
 {
     e->accept();

@@ -193,6 +193,11 @@ public:
     // the items; a page of visible items up or down, clamped to the items. Both select and scroll.
     void SelectBy(int Delta);
     void SelectPage(bool Down);
+    // A picker loads its settings and items before an opening: OnItemSelect is unbound (the picker binds it
+    // again), Fill makes item i of Count, the items are laid out once and ItemIndex selects one of them.
+    void LoadItems(int AColumns, TCustomImageList* AImages, TItemLayout ALayout, TColor AColor,
+                   const TItemAppearance& Appearance, int Count, const std::function<void(int, TSelectorItem&)>& Fill,
+                   int AItemIndex);
 
     TNotifyEvent OnItemSelect;
     TDrawItemEvent OnDrawItem;
