@@ -2,7 +2,7 @@
 // a numeric comparison and a wildcard text pattern, each applied and then taken off again; then taking a level off
 // alone. Both sides end with the shown rows in order; the grid side also moves the texts of the rows it parks, as
 // the grid does.
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 
 #include <QAbstractListModel>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // hide every other row as one list and map every display row to its real row through the grid;
 // insert 1,000 rows in the middle and remove them again.
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

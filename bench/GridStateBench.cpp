@@ -3,10 +3,10 @@
 // n rows by a text column and by a numeric column, the permutation applied to the rows, against
 // QStandardItemModel::sort and QSortFilterProxyModel on the same data; and the string grid's own sort (QSort),
 // which also moves the rows' cells, heights and marks.
-#include "grid/core/HiddenIndexMap.h"
+#include "grid/model/HiddenIndexMap.h"
 #include "grid/core/RowSorter.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 
 #include <QApplication>
 #include <QSortFilterProxyModel>

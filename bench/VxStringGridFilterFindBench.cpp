@@ -1,7 +1,7 @@
 // The string grid itself filtering 100,000 rows of one column by a numeric condition and by a text pattern (each
 // level applied, then taken off: the parked rows' cells move both ways), and finding a text near the end of
 // 1,000,000 cells. The same rules over a bare column against QSortFilterProxyModel are in GridFilterBench.
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 #include "grid/core/VxStringGrid.h"
 
 #include <QApplication>

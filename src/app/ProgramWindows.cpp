@@ -1,5 +1,6 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/fieldbus/UReceiveCAN.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -39,6 +40,7 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFIEC61850_Variables>(main, "FIEC61850_Variables");
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
+    Add<TFReceiveCAN>(main, "FReceiveCAN");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

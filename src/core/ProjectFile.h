@@ -73,6 +73,8 @@ class TTableWriter {
 public:
     TTableWriter(const QString& root, const QStringList& attributes);
     void Start_Section(const QString& name);
+    // The attributes of the rows that follow, for a file whose sections differ.
+    void Set_Attributes(const QStringList& attributes) { FAttributes = attributes; }
     void End_Section();
     // One value per attribute, in the table's order; missing values are written empty.
     void Add_Row(const QStringList& values);

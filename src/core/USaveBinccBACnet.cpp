@@ -2,6 +2,7 @@
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 #include "core/ProjectFile.h"
+#include "core/tables/TableSchemas.h"
 #include "core/USaveBinccState.h"
 
 const std::array<TBACnet_Kind, 19> BACnet_Kinds = {{
@@ -34,29 +35,16 @@ struct TObject_Row {
     TBACnet_Object Entry;   // all but the name address
 };
 
-const std::vector<Xml::TElement>* Section_Rows(const Xml::TElement& root, const QString& path, const char* section,
-                                               QString* error)
-{
-    const Xml::TElement* e = Xml::Child(&root, QLatin1String(section));
-    if (!e) {
-        if (error)
-            *error = Missing_Element_Message(path, QLatin1String(section));
-        return nullptr;
-    }
-    return &e->Elements;
-}
-
-bool Read_Row(const Xml::TElement& row, const QString& path, std::uint16_t row_number, std::uint8_t direction,
+bool Read_Row(const TTableRow_Read& row, const QString& path, std::uint16_t row_number, std::uint8_t direction,
               TObject_Row& out, QString* error)
 {
+    const TSchemaSection& schema = BACnet_Slave_Schema.Sections[direction];
     const auto fail = [&](const char* attribute, bool number) {
         if (error)
-            *error = Row_Attribute_Message(path,
-                                           direction == 0 ? QStringLiteral("BACnet_in_Read") : QStringLiteral("BACnet_in_Write"),
-                                           row_number, QLatin1String(attribute), number);
+            *error = Row_Attribute_Message(path, schema.Name, row_number, QLatin1String(attribute), number);
         return false;
     };
-    const auto text = [&](const char* name) { return Xml::Attribute(row, QLatin1String(name)); };
+    const auto text = [&](const char* name) { return row[static_cast<std::size_t>(schema.Index(QLatin1String(name)))]; };
     for (const char* name : {"Data_Type", "Bit", "Mnemonic"})
         if (!text(name))
             return fail(name, false);
@@ -100,19 +88,25 @@ void Clear_Object_Table(TBincc_State& state)
 
 bool Read_BACnet_Slave_XML(TBincc_State& state, const QString& path, std::uint32_t Table_Address, QString* error)
 {
-    Xml::TElement root;
-    const TProjectFileLoad load = Load_Project_File(path, root, error);
-    if (load != TProjectFileLoad::Loaded)
-        return load == TProjectFileLoad::Missing;
-    const std::vector<Xml::TElement>* read_rows = Section_Rows(root, path, "BACnet_in_Read", error);
-    const std::vector<Xml::TElement>* write_rows = read_rows ? Section_Rows(root, path, "BACnet_in_Write", error) : nullptr;
-    if (!write_rows)
-        return false;
+    const TTableFile_Read file = Read_Table_File(path, BACnet_Slave_Schema);
+    if (file.Load != TProjectFileLoad::Loaded) {
+        if (error && file.Load == TProjectFileLoad::Failed)
+            *error = file.Error;
+        return file.Load == TProjectFileLoad::Missing;
+    }
+    for (std::size_t s = 0; s < file.Sections.size(); ++s)
+        if (!file.Sections[s].Present) {
+            if (error)
+                *error = Missing_Element_Message(path, BACnet_Slave_Schema.Sections[s].Name);
+            return false;
+        }
+    const std::vector<TTableRow_Read>& read_rows = file.Sections[0].Rows;
+    const std::vector<TTableRow_Read>& write_rows = file.Sections[1].Rows;
 
     // Switching the name mode after the table was saved can leave more objects than fit.
     const bool long_names = state.Long_Object_Names;
     const int limit = Object_Limit(long_names);
-    if (read_rows->size() + write_rows->size() > static_cast<std::size_t>(limit)) {
+    if (read_rows.size() + write_rows.size() > static_cast<std::size_t>(limit)) {
         if (error)
             *error = Lang(2359) + QString::number(limit);
         return false;
@@ -120,9 +114,9 @@ bool Read_BACnet_Slave_XML(TBincc_State& state, const QString& path, std::uint32
 
     // Row numbers run on from the read section into the write section.
     std::vector<TObject_Row> rows;
-    rows.reserve(read_rows->size() + write_rows->size());
-    const auto read_section = [&](const std::vector<Xml::TElement>& section, std::uint8_t direction) {
-        for (const Xml::TElement& row : section) {
+    rows.reserve(read_rows.size() + write_rows.size());
+    const auto read_section = [&](const std::vector<TTableRow_Read>& section, std::uint8_t direction) {
+        for (const TTableRow_Read& row : section) {
             TObject_Row r;
             if (!Read_Row(row, path, static_cast<std::uint16_t>(rows.size() + 1), direction, r, error))
                 return false;
@@ -130,7 +124,7 @@ bool Read_BACnet_Slave_XML(TBincc_State& state, const QString& path, std::uint32
         }
         return true;
     };
-    if (!read_section(*read_rows, 0) || !read_section(*write_rows, 1))
+    if (!read_section(read_rows, 0) || !read_section(write_rows, 1))
         return false;
 
     const std::uint32_t pool_address = Name_Pool_Address(Table_Address, long_names);

@@ -2,27 +2,30 @@
 #include "core/UComon.h"
 #include "core/USaveBinccImage.h"
 #include "core/ProjectFile.h"
+#include "core/tables/TableSchemas.h"
+
+#include <functional>
 
 namespace {
 
-QString Attr(const Xml::TElement& row, const char* name)
-{
-    return Xml::Attribute(row, QLatin1String(name)).value_or(QString());
-}
+// One enabled row of a table file read through its schema; the compiler reads a missing attribute as empty.
+struct TRow {
+    const TSchemaSection& Schema;
+    const TTableRow_Read& Cells;
+    std::optional<QString> Value(const char* name) const
+    {
+        return Cells[static_cast<std::size_t>(Schema.Index(QLatin1String(name)))];
+    }
+    QString Text(const char* name) const { return Value(name).value_or(QString()); }
+    std::uint32_t Number(const char* name) const
+    {
+        return static_cast<std::uint32_t>(Read_Whole_Number(Text(name)).value_or(0));
+    }
+};
 
-std::uint32_t Attr_Number(const Xml::TElement& row, const char* name)
+float Read_Factor(const TRow& row, QChar separator)
 {
-    return static_cast<std::uint32_t>(Read_Whole_Number(Attr(row, name)).value_or(0));
-}
-
-bool Is_Enabled(const Xml::TElement& row)
-{
-    return Xml::Attribute(row, QStringLiteral("Enable")) == QStringLiteral("Y");
-}
-
-float Read_Factor(const Xml::TElement& row, QChar separator)
-{
-    const std::optional<QString> text = Xml::Attribute(row, QStringLiteral("MultiplicationFactor"));
+    const std::optional<QString> text = row.Value("MultiplicationFactor");
     if (!text)
         return 1.0f;
     const QString factor = text->trimmed().toUpper();
@@ -32,32 +35,38 @@ float Read_Factor(const Xml::TElement& row, QChar separator)
     return Str_To_Float_Dec(factor, separator, value) ? value : 1.0f;
 }
 
-TIEC61850_Var Read_Variable(const Xml::TElement& row, QChar separator)
+TIEC61850_Var Read_Variable(const TRow& row, QChar separator)
 {
     TIEC61850_Var var;
-    var.Name = Attr(row, "Name");
-    const QString type = Xml::Attribute(row, QStringLiteral("Type")).value_or(QStringLiteral("INT")).trimmed().toUpper();
+    var.Name = row.Text("Name");
+    const QString type = row.Value("Type").value_or(QStringLiteral("INT")).trimmed().toUpper();
     var.Data_Type = type == QStringLiteral("FLOAT") ? 6 : type == QStringLiteral("DIGITAL (BIT)") ? 2 : 4;
-    var.Length = var.Data_Type == 2 ? 1 : Attr_Number(row, "Length");
-    var.Read_Only = Attr(row, "ReadOnly").trimmed().toUpper() == QStringLiteral("Y") ? 1 : 0;
-    var.Position = Attr_Number(row, "Position");
-    var.Start_Bit = Attr_Number(row, "StartBit");
-    const QString conversion = Attr(row, "Conversion").trimmed().toUpper();
+    var.Length = var.Data_Type == 2 ? 1 : row.Number("Length");
+    var.Read_Only = row.Text("ReadOnly").trimmed().toUpper() == QStringLiteral("Y") ? 1 : 0;
+    var.Position = row.Number("Position");
+    var.Start_Bit = row.Number("StartBit");
+    const QString conversion = row.Text("Conversion").trimmed().toUpper();
     var.Operation = conversion == QStringLiteral("INT TO FLOAT") ? 1 : conversion == QStringLiteral("FLOAT TO INT") ? 2 : 0;
     var.Multiplication_Factor = Read_Factor(row, separator);
-    var.Options = (Attr(row, "Swap") == QStringLiteral("Y") ? 1 : 0) | (Attr(row, "SwapWord") == QStringLiteral("Y") ? 2 : 0);
+    var.Options = (row.Text("Swap") == QStringLiteral("Y") ? 1 : 0) | (row.Text("SwapWord") == QStringLiteral("Y") ? 2 : 0);
     return var;
 }
 
-// Every enabled row of a table file; false when the file is there but unreadable.
-bool Enabled_Rows(const QString& path, std::vector<const Xml::TElement*>& rows, Xml::TElement& root, QString* error)
+// Calls `read` with every enabled row of a table file; false when the file is there but unreadable.
+bool Enabled_Rows(const QString& path, const TTableSchema& schema, const std::function<void(const TRow&)>& read,
+                  QString* error)
 {
-    const TProjectFileLoad load = Load_Project_File(path, root, error);
-    if (load != TProjectFileLoad::Loaded)
-        return load == TProjectFileLoad::Missing;
-    for (const Xml::TElement& row : root.Elements)
-        if (Is_Enabled(row))
-            rows.push_back(&row);
+    const TTableFile_Read file = Read_Table_File(path, schema);
+    if (file.Load != TProjectFileLoad::Loaded) {
+        if (error && file.Load == TProjectFileLoad::Failed)
+            *error = file.Error;
+        return file.Load == TProjectFileLoad::Missing;
+    }
+    const TSchemaSection& section = schema.Sections.front();
+    const int enable = section.Index(QStringLiteral("Enable"));
+    for (const TTableRow_Read& cells : file.Sections.front().Rows)
+        if (cells[static_cast<std::size_t>(enable)] == QStringLiteral("Y"))
+            read(TRow{section, cells});
     return true;
 }
 
@@ -94,12 +103,10 @@ bool Read_IEC61850_Variables_XML(TIEC61850& data, const QString& path, QString* 
     const QChar separator = Get_Decimal_Separator();
     data.Variables.clear();
     data.Var_Number = 0;
-    Xml::TElement root;
-    std::vector<const Xml::TElement*> rows;
-    if (!Enabled_Rows(path, rows, root, error))
+    if (!Enabled_Rows(
+            path, IEC61850_Variables_Schema, [&](const TRow& row) { data.Variables.append(Read_Variable(row, separator)); },
+            error))
         return false;
-    for (const Xml::TElement* row : rows)
-        data.Variables.append(Read_Variable(*row, separator));
     data.Var_Number = static_cast<std::uint32_t>(data.Variables.size());
     return true;
 }
@@ -109,16 +116,14 @@ bool Read_TLS_Known_Cert_XML(TIEC61850& data, const QString& path, QString* erro
     TTLS_Bank& tls = data.TLS_Data;
     tls.Known_Cert.clear();
     tls.Known_Cert_Num = 0;
-    Xml::TElement root;
-    std::vector<const Xml::TElement*> rows;
-    if (!Enabled_Rows(path, rows, root, error))
-        return false;
-    for (const Xml::TElement* row : rows) {
+    const auto read = [&](const TRow& row) {
         TTLS_Certificate cert;
-        cert.Certificate = Attr(*row, "Certificate");
+        cert.Certificate = row.Text("Certificate");
         cert.Certificate_Length = UTF8_Length(cert.Certificate);
         tls.Known_Cert.append(cert);
-    }
+    };
+    if (!Enabled_Rows(path, Known_Cert_Schema, read, error))
+        return false;
     tls.Known_Cert_Num = static_cast<std::uint32_t>(tls.Known_Cert.size());
     return true;
 }

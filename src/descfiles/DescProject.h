@@ -2,6 +2,7 @@
 // How the description writers read the open project: ParGen.xml through the project-file layer,
 // and the table files as rows of attributes. Every read of a project file by a writer passes here.
 #include "core/ProjectFile.h"
+#include "core/tables/TableSchema.h"
 #include <QHash>
 #include <QStringList>
 #include <functional>
@@ -11,11 +12,11 @@
 using TTableRow = QHash<QString, QString>;
 using TTableSection = std::vector<TTableRow>;
 
-// The sections `names` of a table file (children of the root, found by name), each holding its child
-// elements in document order, whatever their names. Missing, with no sections, when the file is not
-// there; Failed, with the message in `error`, when it cannot be read, is not well-formed XML or lacks
-// one of the sections.
-TProjectFileLoad Read_Table_Sections(const QString& path, const QStringList& names, std::vector<TTableSection>& sections,
+// The sections of a table file as its schema names them, each holding its child elements in document order,
+// whatever their names, with the schema's attributes that the row has. Missing, with no sections, when the
+// file is not there; Failed, with the message in `error`, when it cannot be read, is not well-formed XML or
+// lacks one of the sections.
+TProjectFileLoad Read_Table_Sections(const QString& path, const TTableSchema& schema, std::vector<TTableSection>& sections,
                                      QString* error);
 
 // Calls `read` with the values of File_ParGen when the file is there; Missing or Failed as above.

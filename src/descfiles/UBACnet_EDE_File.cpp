@@ -1,5 +1,6 @@
 #include "descfiles/UBACnet_EDE_File.h"
 #include "core/UComon.h"
+#include "core/tables/TableSchemas.h"
 #include "descfiles/DescProject.h"
 #include "descfiles/DescText.h"
 #include <QDateTime>
@@ -103,14 +104,14 @@ bool TEDE_Export::Add_Row(const TTableRow& row, const QString& section, int inde
 
 bool TEDE_Export::Collect_EDE_Objects(QString* error)
 {
-    const QStringList names = {QStringLiteral("BACnet_in_Read"), QStringLiteral("BACnet_in_Write")};
     std::vector<TTableSection> sections;
-    if (Read_Table_Sections(File_BACnet_Slave_SetAccess, names, sections, error) == TProjectFileLoad::Failed)
+    if (Read_Table_Sections(File_BACnet_Slave_SetAccess, BACnet_Slave_Schema, sections, error) ==
+        TProjectFileLoad::Failed)
         return false;
     // The instance counters run on from the read section into the write section.
     for (std::size_t s = 0; s < sections.size(); ++s)
         for (std::size_t i = 0; i < sections[s].size(); ++i)
-            if (!Add_Row(sections[s][i], names[static_cast<qsizetype>(s)], static_cast<int>(i), error))
+            if (!Add_Row(sections[s][i], BACnet_Slave_Schema.Sections[s].Name, static_cast<int>(i), error))
                 return false;
     return true;
 }

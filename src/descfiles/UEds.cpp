@@ -1,5 +1,6 @@
 #include "descfiles/UEds.h"
 #include "core/UComon.h"
+#include "core/tables/TableSchemas.h"
 #include "descfiles/DescProject.h"
 #include "descfiles/DescText.h"
 #include <QDateTime>
@@ -103,9 +104,9 @@ private:
 
 bool TEDS_Sheet::Load_PDO_List(QString* error)
 {
-    const QStringList names = {QStringLiteral("Receive_PDO"), QStringLiteral("Transmit_PDO")};
+    const TTableSchema& schema = PDO_CANopen_Schema;
     std::vector<TTableSection> sections;
-    if (Read_Table_Sections(File_PDO_CANopen, names, sections, error) == TProjectFileLoad::Failed)
+    if (Read_Table_Sections(File_PDO_CANopen, schema, sections, error) == TProjectFileLoad::Failed)
         return false;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         std::vector<TEDS_PDO>& list = s == 0 ? RX : TX;
@@ -117,7 +118,7 @@ bool TEDS_Sheet::Load_PDO_List(QString* error)
                 const auto value = row.constFind(QLatin1String(attribute));
                 if (value == row.constEnd()) {
                     if (error)
-                        *error = Row_Attribute_Message(File_PDO_CANopen, names[static_cast<qsizetype>(s)],
+                        *error = Row_Attribute_Message(File_PDO_CANopen, schema.Sections[s].Name,
                                                       static_cast<int>(i) + 1, QLatin1String(attribute), false);
                     return false;
                 }
@@ -154,9 +155,9 @@ void TEDS_Sheet::Add_SDO(std::uint16_t Index, const SDO_Sub_Type& entry)
 
 bool TEDS_Sheet::Load_SDO_Index_List(QString* error)
 {
-    const QStringList names = {QStringLiteral("SDO_Read"), QStringLiteral("SDO_Write")};
+    const TTableSchema& schema = SDO_Server_CANopen_Schema;
     std::vector<TTableSection> sections;
-    if (Read_Table_Sections(File_SDO_Server_CANopen, names, sections, error) == TProjectFileLoad::Failed)
+    if (Read_Table_Sections(File_SDO_Server_CANopen, schema, sections, error) == TProjectFileLoad::Failed)
         return false;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         for (std::size_t i = 0; i < sections[s].size(); ++i) {
@@ -169,7 +170,7 @@ bool TEDS_Sheet::Load_SDO_Index_List(QString* error)
                     text == row.constEnd() ? std::nullopt : Read_Cell_Integer(*text);
                 if (!value) {
                     if (error)
-                        *error = Row_Attribute_Message(File_SDO_Server_CANopen, names[static_cast<qsizetype>(s)],
+                        *error = Row_Attribute_Message(File_SDO_Server_CANopen, schema.Sections[s].Name,
                                                       static_cast<int>(i) + 1, QLatin1String(attributes[a]), true);
                     return false;
                 }

@@ -1,5 +1,6 @@
 #include "descfiles/USNMP_MIB.h"
 #include "core/UComon.h"
+#include "core/tables/TableSchemas.h"
 #include "core/ULanguage.h"
 #include "descfiles/DescProject.h"
 #include "descfiles/DescText.h"
@@ -104,8 +105,7 @@ bool Load_SNMP_Trap_Objects(QString* error)
     read.clear();
     write.clear();
     std::vector<TTableSection> sections;
-    if (Read_Table_Sections(File_SNMP_Trap, {QStringLiteral("SNMP_Trap_Read"), QStringLiteral("SNMP_Trap_Write")},
-                            sections, error) == TProjectFileLoad::Failed)
+    if (Read_Table_Sections(File_SNMP_Trap, SNMP_Trap_Schema, sections, error) == TProjectFileLoad::Failed)
         return false;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         QStringList& list = s == 0 ? read : write;

@@ -1,6 +1,6 @@
 #include "platform/Grids.h"
 
-#include "platform/GridAxis.h"
+#include "grid/model/GridAxis.h"
 #include "platform/GridEdit.h"
 #include <QApplication>
 #include <QKeyEvent>

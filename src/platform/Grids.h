@@ -2,7 +2,8 @@
 // The toolkit grid: a scrolling window of cells with fixed rows and columns, a current cell and selection,
 // standard mouse and keyboard handling and an in-place editor, each step behind a virtual operation.
 #include "platform/Canvas.h"
-#include "platform/GridStore.h"
+#include "platform/GridCoord.h"
+#include "grid/model/GridStore.h"
 #include "platform/KeyCodes.h"
 #include "platform/Property.h"
 #include "platform/Types.h"
@@ -48,22 +49,6 @@ enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition,
 constexpr int kScrollBarMax = 127;
 // A * B / C rounded to the nearest integer; 0 for C = 0.
 int MulDiv(int A, int B, int C);
-
-struct TGridCoord {
-    int X = 0;
-    int Y = 0;
-    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
-};
-
-// A block of cells; all four edges are inclusive.
-struct TGridRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    bool Contains(int ACol, int ARow) const { return ACol >= Left && ACol <= Right && ARow >= Top && ARow <= Bottom; }
-    friend bool operator==(const TGridRect&, const TGridRect&) = default;
-};
 
 // Misuse of the grid's counts.
 class EInvalidGridOperation : public std::runtime_error {

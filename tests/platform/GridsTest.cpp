@@ -1,4 +1,4 @@
-#include "platform/GridAxis.h"
+#include "grid/model/GridAxis.h"
 #include "platform/GridEdit.h"
 #include "platform/Grids.h"
 #include "support/CountedObject.h"

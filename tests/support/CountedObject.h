@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/GridStore.h"
+#include "grid/model/GridStore.h"
 
 // A cell object that keeps a count of how many of its kind are alive, to see who frees it and when.
 class CountedObject : public TObject {

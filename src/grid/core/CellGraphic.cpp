@@ -1,5 +1,5 @@
 #include "grid/core/CellGraphic.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include <QStringList>
 #include <cmath>
 

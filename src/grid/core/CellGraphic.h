@@ -2,7 +2,7 @@
 // The one graphic object a cell may carry (check box, radio group, node, picture, progress bar, button, ...),
 // kept in the graphic slot of the cell's properties. Which fields a kind uses is listed with TCellType.
 #include "grid/foundation/VxCheckBox.h"
-#include "platform/GridStore.h"
+#include "grid/model/GridStore.h"
 #include "platform/Types.h"
 #include "grid/foundation/GridTypes.h"
 #include <initializer_list>

@@ -1,7 +1,7 @@
 #include "grid/core/DropDownDraw.h"
 #include "grid/core/HeaderFooterAppearance.h"
 #include "grid/foundation/GridDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include "platform/Canvas.h"
 #include "platform/DecimalSeparator.h"

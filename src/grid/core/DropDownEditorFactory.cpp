@@ -13,7 +13,7 @@ void RegisterDropDownEditorFactory(std::unique_ptr<TDropDownEditorFactory> facto
     Registered() = std::move(factory);
 }
 
-QWidget* CreateDropDownEditor(TEditorType kind, QWidget* grid)
+TDropDownCellEditor* CreateDropDownEditor(TEditorType kind, QWidget* grid)
 {
     const auto& factory = Registered();
     return factory ? factory->CreateEditor(kind, grid) : nullptr;

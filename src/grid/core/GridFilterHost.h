@@ -1,6 +1,6 @@
 #pragma once
 // The string grid as the row filter's host: cell texts, row kinds, and the grid's hidden rows for the levels.
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 
 class TVxStringGrid;
 

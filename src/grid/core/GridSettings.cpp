@@ -1,6 +1,6 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 
 TCellNode::TCellNode(TVxStringGrid* AOwner)
     : FOwner(AOwner), FExpandGlyph(std::make_unique<TBitmap>()), FContractGlyph(std::make_unique<TBitmap>())

@@ -1,7 +1,7 @@
 #include "grid/core/RowSorter.h"
-#include "grid/foundation/IntList.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/GridFilter.h"
+#include "grid/model/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/GridFilter.h"
 #include "platform/DecimalSeparator.h"
 #include <QCollator>
 #include <QLocale>

@@ -1,5 +1,5 @@
 #include "grid/core/SortSettings.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "platform/Canvas.h"
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
 #include <QMenu>
 

@@ -3,7 +3,7 @@
 // format from one definition per real column. Every table editor of the program is one.
 //   GridColumnItem.cpp  the definitions and their collection
 //   VxColumnGrid.cpp    the grid: count synchronisation and the per-cell answers
-//   VxColumnGridIO.cpp  column positions and the definitions' stream, both checked whole before use
+//   ../io/VxColumnGridIO.cpp  column positions and the definitions' stream, both checked whole before use
 #include "grid/core/VxStringGrid.h"
 #include <QMenu>
 #include <QPointer>

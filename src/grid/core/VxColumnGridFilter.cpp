@@ -1,8 +1,8 @@
 // The column grid's answers to a chosen filter entry and to saving and loading column positions.
-#include "grid/core/GridIniFile.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 #include "grid/core/VxColumnGrid.h"
+#include "grid/io/GridIniFile.h"
 
 void TVxColumnGrid::FilterSelected(int ItemIndex)
 {

@@ -13,7 +13,7 @@
 #include "grid/core/DragScroll.h"
 #include "grid/core/GridCellObjects.h"
 #include "grid/core/GridFind.h"
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
 #include "platform/Canvas.h"
@@ -83,6 +83,7 @@ class TGridUnitEditBtn;
 class TGridButton;
 class TGridSpin;
 class TGridDatePicker;
+class TDropDownCellEditor;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -1038,8 +1039,8 @@ public:
     int FindRow() const { return FFindRow; }
     void SetFindRow(int Value) { FFindRow = Value; }
 
-    // Layout and settings persistence (VxStringGridLayout.cpp, VxStringGridPrintSettings.cpp). Stored input is
-    // checked whole first: bad input raises EConvertError and changes nothing.
+    // Layout and settings persistence (io/VxStringGridLayout.cpp, io/VxStringGridPrintSettings.cpp). Stored
+    // input is checked whole first: bad input raises EConvertError and changes nothing.
     QString ColumnStatesToString();
     void StringToColumnStates(const QString& Value);
     void SaveColSizes();
@@ -1274,7 +1275,7 @@ public:
     TGridButton* GridButton() const { return FGridButton; }
     TGridSpin* SpinEdit();                 // made on first use
     TGridDatePicker* DatePicker();         // made on first use
-    QWidget* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
+    TDropDownCellEditor* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
     // The one combo item list, filled for the cell about to be edited.
     void ClearComboString();
     void AddComboString(const QString& S);
@@ -1343,7 +1344,7 @@ public:
     TSelectionResizeEvent OnSelectionResized;
 
     // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
-    // Clipboard, cell streams and file imports (VxStringGridExchange.cpp). Columns are displayed ones.
+    // Clipboard, cell streams and file imports (io/VxStringGridExchange.cpp). Columns are displayed ones.
     // Fields on the longest line (X) and line breaks (Y) of tab-separated text.
     static TPoint MeasureTabText(const QString& Text);
     // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
@@ -1485,6 +1486,7 @@ protected:
 
     // ---- Overrides: in-place editing
     bool CanEditShow() override;
+    void ShowFocusHaloOnCell();   // with FocusHelper.Enabled, around the cell being edited
     void HideEditor() override;
     TInplaceEdit* CreateEditor() override;
     void KeyPress(QChar& Key) override;
@@ -1683,6 +1685,7 @@ private:
     QChar FStartEditChar;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
+    bool FTabAskedChanging = false;   // a Tab to another row asked the changing events; the move must not again
     int FWheelAccumulator = 0;
     bool FWheelPan = false;
     QPoint FWheelPanPos;
@@ -1752,7 +1755,7 @@ private:
     TGridButton* FGridButton = nullptr;
     TGridSpin* FSpinEdit = nullptr;
     TGridDatePicker* FDatePicker = nullptr;
-    std::vector<std::pair<TEditorType, QWidget*>> FDropDownEditors;
+    std::vector<std::pair<TEditorType, TDropDownCellEditor*>> FDropDownEditors;   // widgets owned by the grid
 
     // ---- State: mouse (src/grid/interaction/)
     bool OnSelectionResizer(int X, int Y);

@@ -1,7 +1,7 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/IntList.h"
 #include "grid/foundation/MiniHtml.h"
 #include "grid/paint/ControlLook.h"
 #include <QFontMetrics>

@@ -1,12 +1,12 @@
 // Column and row aggregates of the string grid, the floating footer's settings and its per-column calculation.
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/FloatingFooterPanel.h"
-#include "grid/core/GridCalc.h"
-#include "grid/core/HiddenRows.h"
+#include "grid/model/GridCalc.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Picture, indicator, comment, marker, balloon and button cells: each is one kind of cell graphic.
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/FilePicture.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include "platform/Canvas.h"
 #include <QFontMetrics>

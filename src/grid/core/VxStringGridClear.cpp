@@ -1,9 +1,9 @@
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <algorithm>
 
 void TVxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)

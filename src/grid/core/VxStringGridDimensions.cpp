@@ -1,4 +1,4 @@
-#include "grid/core/HiddenIndexMap.h"
+#include "grid/model/HiddenIndexMap.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "platform/GridEdit.h"

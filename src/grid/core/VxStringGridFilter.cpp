@@ -1,6 +1,6 @@
 #include "grid/core/GridFilterHost.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/foundation/MiniHtml.h"
 
 #include <algorithm>

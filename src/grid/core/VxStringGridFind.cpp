@@ -1,9 +1,9 @@
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridFilter.h"
+#include "grid/model/GridFilter.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/foundation/MiniHtml.h"
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include "platform/ImageList.h"
 #include <QStringList>

@@ -1,9 +1,9 @@
 // Nodes and grouping of the string grid: the outline is kept by TGridNodes, the group and ungroup plans come from
 // PlanGroup and PlanUnGroup, and the grid lays its rows out as the plans say, each row written once.
 #include "grid/core/FloatingFooter.h"
-#include "grid/core/GridCalc.h"
-#include "grid/core/GridGrouping.h"
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridCalc.h"
+#include "grid/model/GridGrouping.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/SortSettings.h"
 #include "grid/core/VxStringGrid.h"

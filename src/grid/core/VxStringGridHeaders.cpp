@@ -1,8 +1,8 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellChecker.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/IntList.h"
 
 void TVxStringGrid::ClearColumnHeaders()
 {

@@ -1,7 +1,7 @@
-#include "grid/core/HiddenIndexMap.h"
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenIndexMap.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include <algorithm>
 
 // ---- columns: real indexes below MaxHiddenColumns take part

@@ -1,7 +1,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
 
 // Each hook applies the grid's own rule first, then lets the application decide through its event.

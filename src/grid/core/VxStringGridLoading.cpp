@@ -1,5 +1,5 @@
 #include "grid/core/GridSettings.h"
-#include "grid/core/HiddenIndexMap.h"
+#include "grid/model/HiddenIndexMap.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/paint/ControlLook.h"

@@ -2,7 +2,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ControlList.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include <algorithm>
 #include <numeric>
 

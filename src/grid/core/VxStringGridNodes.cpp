@@ -1,6 +1,6 @@
 // Nodes of the string grid: the outline is kept by TGridNodes over real rows; contracted children are hidden rows
 // of the grid, so expanding and contracting hide and show what the outline answers.
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/ControlList.h"

@@ -1,4 +1,4 @@
-#include "grid/core/HiddenRows.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"

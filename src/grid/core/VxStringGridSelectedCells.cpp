@@ -1,6 +1,6 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <algorithm>
 
 void TVxStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)

@@ -1,11 +1,11 @@
 // Row sorting of the string grid: a stable sort over row indexes (TRowSorter) whose permutation is applied to
 // the rows in one pass, with the cross-reference that undoes it.
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/GridSortHost.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include <unordered_map>
 

@@ -1,8 +1,8 @@
-#include "grid/core/GridGrouping.h"
+#include "grid/model/GridGrouping.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridFilter.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridFilter.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
 #include "platform/LocaleFormats.h"
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "grid/foundation/BaseGrid.h"
 
 #include "grid/foundation/CellProperties.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/UndoRedo.h"
 #include "platform/GridEdit.h"

@@ -2,7 +2,7 @@
 // The per-cell property object of a base grid: look, merge encoding, editor kind, and two object references.
 #include "grid/foundation/GridTypes.h"
 #include "platform/Canvas.h"
-#include "platform/GridStore.h"
+#include "grid/model/GridStore.h"
 
 class QWidget;
 

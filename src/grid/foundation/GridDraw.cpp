@@ -1,5 +1,5 @@
 #include "grid/foundation/GridDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/ThemeBinding.h"
 #include "platform/Canvas.h"
 #include <QLocale>

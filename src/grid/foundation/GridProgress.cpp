@@ -1,5 +1,5 @@
 #include "grid/foundation/GridProgress.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/GridDraw.h"
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/MiniHtml.h"
 #include "platform/Canvas.h"

@@ -1,6 +1,6 @@
 #include "grid/interaction/GridAuxWindows.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include <QGuiApplication>
 #include <QPainter>

@@ -2,7 +2,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridWindows.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "platform/Dialogs.h"
 #include <QListWidget>
 

@@ -1,5 +1,5 @@
 // The header's filter drop-down: the list of a column's values that opens under its filter button.
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/interaction/FilterDropDown.h"
 #include <QSignalBlocker>

@@ -2,7 +2,7 @@
 // anchors and the application's hint event.
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/FloatingFooter.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/paint/ControlLook.h"

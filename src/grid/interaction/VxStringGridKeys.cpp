@@ -2,7 +2,7 @@
 // the grid adds to the toolkit's KeyDown and KeyUp.
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
 #include "platform/Form.h"

@@ -2,7 +2,7 @@
 // drag selection, the sizing of fixed columns and rows, link cursors and the sizing events and hint.
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <QToolTip>
 #include <algorithm>
 

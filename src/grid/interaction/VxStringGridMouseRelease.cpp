@@ -4,8 +4,8 @@
 #include "grid/core/SortSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include <QElapsedTimer>
 #include <QToolTip>

@@ -277,6 +277,8 @@ bool TVxStringGrid::TabToCell(int ACol, int ARow, bool OtherRow)
         if (!allow)
             return false;
     }
+    FTabAskedChanging = OtherRow;
     FocusCell(ACol, ARow, true);
+    FTabAskedChanging = false;
     return Col() == ACol && Row() == ARow;
 }

@@ -2,7 +2,7 @@
 // timer, the wheel with wheel panning, and the small in-place editor steps.
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "platform/GridEdit.h"
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "grid/paint/CellGraphicPaint.h"
 #include "grid/foundation/GridProgress.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <algorithm>
 #include <cmath>
 

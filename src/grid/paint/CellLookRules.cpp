@@ -1,7 +1,8 @@
 #include "grid/paint/CellLookRules.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
+#include "grid/paint/GridColors.h"
 #include <algorithm>
 #include <exception>
 

@@ -1,10 +1,11 @@
 #include "grid/paint/CellPainter.h"
 #include "grid/core/DropDownDraw.h"
 #include "grid/foundation/GridDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/ThemeBinding.h"
 #include "grid/paint/GridGlyphs.h"
+#include "grid/paint/GridColors.h"
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "grid/paint/CellTextPaint.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
+#include "grid/paint/GridColors.h"
 #include <algorithm>
 #include <cmath>
 #include <QRegularExpression>

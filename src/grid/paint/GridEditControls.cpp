@@ -128,14 +128,14 @@ TGridDatePicker* TVxStringGrid::DatePicker()
     return FDatePicker;
 }
 
-QWidget* TVxStringGrid::DropDownEditor(TEditorType Kind)
+TDropDownCellEditor* TVxStringGrid::DropDownEditor(TEditorType Kind)
 {
     for (const auto& [kind, editor] : FDropDownEditors)
         if (kind == Kind)
             return editor;
-    QWidget* editor = CreateDropDownEditor(Kind, this);
+    TDropDownCellEditor* editor = CreateDropDownEditor(Kind, this);
     if (editor) {
-        Close(editor);
+        Close(editor->Widget());
         FDropDownEditors.emplace_back(Kind, editor);
     }
     return editor;
@@ -263,15 +263,14 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         FGridButton->setFocus(Qt::OtherFocusReason);
         FEditCtrl = FGridButton;
     } else if (IsDropDownKind(kind)) {
-        // Until a drop-down library registers its editors, these cells open nothing.
-        if (QWidget* editor = DropDownEditor(kind)) {
+        // Without a registered drop-down library these cells open nothing.
+        if (TDropDownCellEditor* editor = DropDownEditor(kind)) {
             FEditMode = true;
             DoGetEditorProp(rc, ARow, nullptr);
-            if (auto* edit = editor->findChild<QLineEdit*>())
-                edit->setText(T);
-            Place(editor, R, K);
-            PostStartChar(editor);
-            FEditCtrl = editor;
+            editor->LoadValue(T);
+            Place(editor->Widget(), R, K);
+            PostStartChar(editor->Widget());
+            FEditCtrl = editor->Widget();
         }
     }
     // A kind that showed no control (a data check box, a drop-down not made) leaves the grid idle, or no
@@ -375,7 +374,8 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
         if (FEditMode) {
             FEditMode = false;
-            SetEditedCellText(rc, ARow, FEditCombo->Text());
+            if (!FEditCombo->Cancelled())
+                SetEditedCellText(rc, ARow, FEditCombo->Text());
             FEditCombo->hidePopup();
             Close(FEditCombo);
         }
@@ -402,8 +402,8 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
         Close(FDatePicker);
     } else if (IsDropDownKind(kind) && FEditMode && FEditCtrl) {
         FEditMode = false;
-        if (auto* edit = FEditCtrl->findChild<QLineEdit*>())
-            SetEditedCellText(rc, ARow, edit->text());
+        if (TDropDownCellEditor* editor = DropDownEditor(kind))
+            SetEditedCellText(rc, ARow, editor->Value());
         Close(FEditCtrl);
     }
     if (editorHadFocus)

@@ -4,7 +4,9 @@
 #include "grid/foundation/CellChecker.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/UndoRedo.h"
+#include "grid/foundation/GridWindows.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/paint/GridGlyphs.h"
 #include "grid/paint/GridInplaceEdit.h"
 #include "grid/paint/editors/GridEditors.h"
 
@@ -75,6 +77,8 @@ void TVxStringGrid::ShowCellEdit()
 
 void TVxStringGrid::CellChanging(int ACol, int ARow, bool& Allow)
 {
+    if (FTabAskedChanging)
+        return;
     if (ARow != Row() && OnRowChanging)
         OnRowChanging(this, Row(), ARow, Allow);
     if (ACol != Col() && OnColChanging)
@@ -230,14 +234,22 @@ bool TVxStringGrid::CanEditShow()
         if (!IsTextKind(FEditControl)) {
             OpenEditControl(DisplColIndex(b.X), b.Y);
             FEntered = true;
+            ShowFocusHaloOnCell();
             return false;
         }
     }
     if (answer) {
         FEntered = true;
         FEditing = true;
+        ShowFocusHaloOnCell();
     }
     return answer;
+}
+
+void TVxStringGrid::ShowFocusHaloOnCell()
+{
+    if (FFocusHelper->Enabled() && FFocusWindow)
+        ShowFocusHalo(*FFocusWindow, viewport(), CellRect(Col(), Row()));
 }
 
 bool TVxStringGrid::ValidateCell(const QString& NewValue)
@@ -252,12 +264,15 @@ bool TVxStringGrid::ValidateCell(const QString& NewValue)
     FNewCellText = NewValue;
     struct Finally {
         TVxStringGrid* g;
+        const bool& valid;
         ~Finally()
         {
             g->CaptureOldCell(g->Col(), g->Row());
             g->FValidating = false;
+            if (valid && g->FFocusWindow)
+                HideFocusHalo(*g->FFocusWindow);
         }
-    } finally{this};
+    } finally{this, valid};
 
     if (NewValue == FOldCellText && !FAlwaysValidate)
         return true;

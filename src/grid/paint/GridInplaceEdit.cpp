@@ -2,7 +2,7 @@
 
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "platform/Beep.h"
 #include <QApplication>
 #include <QFocusEvent>

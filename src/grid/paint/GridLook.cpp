@@ -1,7 +1,8 @@
 #include "grid/paint/GridLook.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridGlyphs.h"
+#include "grid/paint/GridColors.h"
 #include <array>
 #include <cmath>
 #include <optional>

@@ -1,12 +1,12 @@
 // The graphic step of the string grid's cell painter: each kind of cell graphic measured and drawn, the
 // node glyphs of column 0, the sort marks and the hot state of fixed cells.
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/FilePicture.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/GridProgress.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/IntList.h"
 #include "grid/foundation/ThemeBinding.h"
 #include "grid/paint/CellGraphicPaint.h"
 #include "grid/paint/CellTextPaint.h"

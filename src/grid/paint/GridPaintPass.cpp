@@ -1,5 +1,5 @@
 #include "grid/paint/GridPaintPass.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
 #include "grid/paint/GridGlyphs.h"
 

@@ -1,6 +1,6 @@
 #include "tables/ip/BACnetSlaveFile.h"
 
-#include "core/ProjectFile.h"
+#include "core/tables/TableSchemas.h"
 #include "core/ULanguage.h"
 
 #include <utility>
@@ -15,9 +15,6 @@ const QStringList BACnet_Write_Types = {
     "Octet String",       "CharacterString Value"};
 
 namespace {
-
-const QStringList kAttributes = {"Data_Type", "Eng_Unit", "Position", "Bit", "Length", "Swap", "Mnemonic"};
-const QStringList kDefaults = {"", "", "", "", "", "N", ""};
 
 enum Cell { cType, cUnit, cPosition, cBit, cLength };
 
@@ -53,10 +50,10 @@ const TTableRules kWrite = {2347, 2348, 2357, 2358, "Binary Out", "Binary Value"
 
 QString Check_Row(const QStringList& row, const TTableRules& t)
 {
-    const int unit = Cell_Int(row.value(cUnit), -1);
+    const int unit = Cell_Int(row.value(cUnit));
     if (unit < 0 || unit > 65535)
         return Lang(t.Unit);
-    const int position = Cell_Int(row.value(cPosition), -1);
+    const int position = Cell_Int(row.value(cPosition));
     if (position < 0 || position > BACnet_Slave_NByte - 1)
         return Lang(t.Position) + QString::number(BACnet_Slave_NByte - 1);
     const QString& type = row[cType];
@@ -65,7 +62,7 @@ QString Check_Row(const QStringList& row, const TTableRules& t)
         if (row.value(cBit).isEmpty())
             return Lang(t.Bit);
     } else {
-        const int length = Cell_Int(row.value(cLength), 0);
+        const int length = Cell_Int(row.value(cLength));
         for (std::size_t i = 0; i < t.Count; ++i) {
             const TLengthRule& rule = t.Rules[i];
             if (type == QLatin1String(rule.Type) && (length < rule.Min || length > rule.Max))
@@ -97,28 +94,13 @@ int BACnet_Slave_Rows(bool Desc_Lenght)
 
 TBACnetSlaveLoad Load_BACnet_Slave(const QString& path, int maxRows)
 {
-    TBACnetSlaveLoad load;
-    Xml::TElement root;
-    if (!Load_Table_Root(path, root, load.Read))
-        return load;
-    Read_Table_Section(Xml::Child(&root, "BACnet_in_Read"), kAttributes, kDefaults, maxRows, load.Read.Rows,
-                       load.Read.Left_Out);
-    Read_Table_Section(Xml::Child(&root, "BACnet_in_Write"), kAttributes, kDefaults, maxRows, load.Write.Rows,
-                       load.Write.Left_Out);
-    return load;
+    std::vector<TTableLoad> tables = Load_Table_File(path, BACnet_Slave_Schema, maxRows);
+    return {std::move(tables[0]), std::move(tables[1])};
 }
 
 QByteArray BACnet_Slave_XML(const TTableRows& read, const TTableRows& write)
 {
-    TTableWriter writer(QStringLiteral("BACnet_to_Modbus"), kAttributes);
-    for (const auto& [section, rows] : {std::pair{"BACnet_in_Read", &read}, std::pair{"BACnet_in_Write", &write}}) {
-        writer.Start_Section(QString::fromLatin1(section));
-        const int end = Table_End(*rows, cType);
-        for (int r = 0; r < end; ++r)
-            writer.Add_Row((*rows)[r]);
-        writer.End_Section();
-    }
-    return writer.Finish();
+    return Write_Table_File(BACnet_Slave_Schema, {Table_Head(read, cType), Table_Head(write, cType)});
 }
 
 QString Check_BACnet_Slave(const TTableRows& read, const TTableRows& write, bool Desc_Lenght)

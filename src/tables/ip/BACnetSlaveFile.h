@@ -1,7 +1,7 @@
 #pragma once
 // BACnet_Slave_SetAccess.xml: the BACnet server objects in two tables, the objects BACnet reads and those
 // it writes, and the checks OK makes before writing them.
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 
 constexpr int BACnet_Slave_NByte = 1440;
 

@@ -1,26 +1,20 @@
 #include "tables/ip/IEC61850VariablesFile.h"
 
-#include "core/ProjectFile.h"
+#include "core/tables/TableSchemas.h"
 #include "core/UComon.h"
 #include "core/ULanguage.h"
 
 namespace {
-
-const QStringList kAttributes = {"Enable",     "Name",       "Type",
-                                 "Length",     "ReadOnly",   "Position",
-                                 "StartBit",   "Conversion", "MultiplicationFactor",
-                                 "Swap",       "SwapWord",   "Mnemonic"};
-const QStringList kDefaults = {"Y", "", "", "", "N", "", "", "", "", "N", "N", ""};
 
 enum Cell { cEnable, cName, cType, cLength, cReadOnly, cPosition, cStartBit, cConversion, cFactor };
 
 // The text of the row's first failing check, empty when it passes.
 QString Check_Row(const QStringList& row, QChar separator)
 {
-    const int length = Cell_Int(row.value(cLength), -1);
+    const int length = Cell_Int(row.value(cLength));
     if (length < 1 || length > 4)
         return Lang(941);
-    const int position = Cell_Int(row.value(cPosition), -1);
+    const int position = Cell_Int(row.value(cPosition));
     if (position < 0 || position > IEC61850_NByte_IN - 1)
         return Lang(930) + QString::number(IEC61850_NByte_IN - 1);
     if (row.value(cType) == QLatin1String("Digital (Bit)") && row.value(cStartBit).trimmed().isEmpty())
@@ -38,20 +32,12 @@ QString Check_Row(const QStringList& row, QChar separator)
 
 TTableLoad Load_IEC61850_Variables(const QString& path)
 {
-    TTableLoad load;
-    Xml::TElement root;
-    if (Load_Table_Root(path, root, load))
-        Read_Table_Section(&root, kAttributes, kDefaults, IEC61850_Variable_Rows, load.Rows, load.Left_Out);
-    return load;
+    return Load_Table_File(path, IEC61850_Variables_Schema, IEC61850_Variable_Rows).front();
 }
 
 QByteArray IEC61850_Variables_XML(const TTableRows& rows)
 {
-    TTableWriter writer(QStringLiteral("IEC61850_Variables"), kAttributes);
-    const int end = Table_End(rows, cName);
-    for (int r = 0; r < end; ++r)
-        writer.Add_Row(rows[r]);
-    return writer.Finish();
+    return Write_Table_File(IEC61850_Variables_Schema, {Table_Head(rows, cName)});
 }
 
 QString Check_IEC61850_Variables(const TTableRows& rows, QChar separator)

@@ -1,6 +1,6 @@
 #pragma once
 // IEC61850_Variables.xml: the IEC 61850 variables table, and the checks OK makes before writing it.
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 
 constexpr int IEC61850_Variable_Rows = 50;
 constexpr int IEC61850_NByte_IN = 1438;

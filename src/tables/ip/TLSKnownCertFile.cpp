@@ -1,17 +1,10 @@
 #include "tables/ip/TLSKnownCertFile.h"
 
-#include "core/ProjectFile.h"
-
-namespace {
-const QStringList kAttributes = {"Enable", "Certificate", "Mnemonic"};
-}
+#include "core/tables/TableSchemas.h"
 
 TTableLoad Load_Known_Cert(const QString& path)
 {
-    TTableLoad load;
-    Xml::TElement root;
-    if (Load_Table_Root(path, root, load))
-        Read_Table_Section(&root, kAttributes, {"Y", "", ""}, Known_Cert_Rows, load.Rows, load.Left_Out);
+    TTableLoad load = Load_Table_File(path, Known_Cert_Schema, Known_Cert_Rows).front();
     for (QStringList& row : load.Rows)
         row[0] = row[0] == QLatin1String("N") ? QStringLiteral("N") : QStringLiteral("Y");
     return load;
@@ -19,9 +12,5 @@ TTableLoad Load_Known_Cert(const QString& path)
 
 QByteArray Known_Cert_XML(const TTableRows& rows)
 {
-    TTableWriter writer(QStringLiteral("TLS_Server_Known_Cert"), kAttributes);
-    const int end = Table_End(rows, 1);
-    for (int r = 0; r < end; ++r)
-        writer.Add_Row(rows[r]);
-    return writer.Finish();
+    return Write_Table_File(Known_Cert_Schema, {Table_Head(rows, 1)});
 }

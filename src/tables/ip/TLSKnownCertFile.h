@@ -1,6 +1,6 @@
 #pragma once
 // TLS_Known_Cert.xml: the known certificates table, rows of Enable ("Y"/"N"), Certificate, Mnemonic.
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 
 constexpr int Known_Cert_Rows = 10;
 

@@ -6,7 +6,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "platform/Dialogs.h"
 #include "tables/ip/BACnetSlaveFile.h"
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "ui/GridRowHelpers.h"
 #include "ui/UFormParts.h"

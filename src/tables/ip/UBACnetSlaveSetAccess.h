@@ -1,7 +1,7 @@
 #pragma once
 // The BACnet server object table: the objects BACnet reads from the internal data area and those BACnet
 // clients write into it, one table each, kept in BACnet_Slave_SetAccess.xml.
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "platform/Form.h"
 
 class QLabel;

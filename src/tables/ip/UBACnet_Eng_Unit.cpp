@@ -2,7 +2,7 @@
 
 #include "core/ULanguage.h"
 #include "tables/ip/EngUnits.h"
-#include "tables/ip/TableFile.h"
+#include "tables/TableFile.h"
 #include "ui/UFormParts.h"
 #include "widgets/button/SbButton.h"
 
@@ -113,7 +113,7 @@ void TFBACnet_Eng_Unit::Btn_Select_Eng_UnitClick()
 void TFBACnet_Eng_Unit::Show_Unit(const QString& value)
 {
     E_Selected_EU->setText(value);
-    Label5->setText(QStringLiteral("-> ") + Desc_Unit(Cell_Int(value, -1)));
+    Label5->setText(QStringLiteral("-> ") + Desc_Unit(Cell_Int(value)));
 }
 
 bool TFBACnet_Eng_Unit::Pick_Unit(int ARow, QString& value)

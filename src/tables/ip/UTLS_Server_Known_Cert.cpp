@@ -6,7 +6,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "platform/Dialogs.h"
 #include "tables/ip/TLSKnownCertFile.h"
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "ui/GridRowHelpers.h"
 #include "ui/UFormParts.h"
 #include "widgets/button/SbButton.h"

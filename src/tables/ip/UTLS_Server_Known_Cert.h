@@ -1,7 +1,7 @@
 #pragma once
 // The known TLS certificates table: up to ten certificates, each with an enable check box and a
 // description, kept in TLS_Known_Cert.xml.
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "platform/Form.h"
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The drop-down edit's keyboard, mouse, focus and clipboard handling: what each edit type lets through.
 #include "grid/core/DropDownDraw.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "widgets/dropdown/DropDownForm.h"
 #include "widgets/dropdown/VxDropDown.h"
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include "support/CountedObject.h"
 #include <gtest/gtest.h>

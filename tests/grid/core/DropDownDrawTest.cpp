@@ -1,6 +1,6 @@
 #include "grid/core/DropDownDraw.h"
 #include "grid/core/HeaderFooterAppearance.h"
-#include "grid/foundation/LocaleScope.h"
+#include "support/LocaleScope.h"
 #include "platform/ImageList.h"
 #include "support/PaintSurface.h"
 #include <gtest/gtest.h>

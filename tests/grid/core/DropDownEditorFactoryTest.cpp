@@ -4,12 +4,20 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Makes a line edit for the memo kind only, so a test can tell which kind was asked for.
+class LineEditor : public QLineEdit, public TDropDownCellEditor {
+public:
+    using QLineEdit::QLineEdit;
+    QWidget* Widget() override { return this; }
+    void LoadValue(const QString& Text) override { setText(Text); }
+    QString Value() const override { return text(); }
+};
+
+// Makes an editor for the memo kind only, so a test can tell which kind was asked for.
 class MemoOnlyFactory : public TDropDownEditorFactory {
 public:
-    QWidget* CreateEditor(TEditorType kind, QWidget* grid) const override
+    TDropDownCellEditor* CreateEditor(TEditorType kind, QWidget* grid) const override
     {
-        return kind == TEditorType::edMemoDropDown ? new QLineEdit(grid) : nullptr;
+        return kind == TEditorType::edMemoDropDown ? new LineEditor(grid) : nullptr;
     }
 };
 } // namespace
@@ -20,9 +28,9 @@ TEST(DropDownEditorFactory, GridGetsEditorsOnlyFromTheRegisteredFactory)
     EXPECT_EQ(CreateDropDownEditor(TEditorType::edMemoDropDown, &grid), nullptr);   // nothing registered
 
     RegisterDropDownEditorFactory(std::make_unique<MemoOnlyFactory>());
-    QWidget* editor = CreateDropDownEditor(TEditorType::edMemoDropDown, &grid);
+    TDropDownCellEditor* editor = CreateDropDownEditor(TEditorType::edMemoDropDown, &grid);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->parent(), &grid);
+    EXPECT_EQ(editor->Widget()->parent(), &grid);
     EXPECT_EQ(CreateDropDownEditor(TEditorType::edCalculatorDropDown, &grid), nullptr);
 
     RegisterDropDownEditorFactory(nullptr);

@@ -1,7 +1,7 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/HeaderFooterAppearance.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "grid/core/RowSorter.h"
-#include "grid/foundation/IntList.h"
-#include "grid/foundation/LocaleScope.h"
+#include "grid/model/IntList.h"
+#include "support/LocaleScope.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <random>

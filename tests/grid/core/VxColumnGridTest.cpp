@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "grid/core/RowFilter.h"
+#include "grid/model/RowFilter.h"
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "support/QStringPrinter.h"

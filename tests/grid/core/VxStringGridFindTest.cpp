@@ -1,5 +1,5 @@
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>
 

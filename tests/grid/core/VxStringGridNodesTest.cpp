@@ -1,10 +1,10 @@
 #include "grid/core/FloatingFooter.h"
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/LocaleScope.h"
+#include "support/LocaleScope.h"
 #include "grid/paint/ControlLook.h"
 #include "support/QStringPrinter.h"
 #include <QImage>

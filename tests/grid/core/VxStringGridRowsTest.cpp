@@ -1,7 +1,7 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #include "grid/core/FloatingFooter.h"
-#include "grid/core/GridGrouping.h"
-#include "grid/core/GridNodes.h"
+#include "grid/model/GridGrouping.h"
+#include "grid/model/GridNodes.h"
 #include "grid/core/RowSorter.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/IntList.h"
-#include "grid/foundation/LocaleScope.h"
+#include "grid/model/IntList.h"
+#include "support/LocaleScope.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>
 

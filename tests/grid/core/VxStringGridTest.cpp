@@ -3,7 +3,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
 #include "support/CountedObject.h"
 #include "support/QStringPrinter.h"

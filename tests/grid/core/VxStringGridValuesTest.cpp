@@ -1,9 +1,9 @@
-#include "grid/core/GridGrouping.h"
+#include "grid/model/GridGrouping.h"
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellChecker.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/GridText.h"
+#include "grid/model/IntList.h"
 #include "support/QStringPrinter.h"
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "grid/foundation/GridDraw.h"
-#include "LocaleScope.h"
+#include "support/LocaleScope.h"
 #include "support/PaintSurface.h"
 #include <QSet>
 #include <gtest/gtest.h>

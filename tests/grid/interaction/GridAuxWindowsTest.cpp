@@ -1,5 +1,5 @@
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/interaction/GridAuxWindows.h"
 #include <QGuiApplication>
 #include <QScreen>

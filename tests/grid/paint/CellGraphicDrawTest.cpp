@@ -6,7 +6,7 @@
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridGlyphs.h"
 #include "grid/foundation/GridProgress.h"
-#include "grid/foundation/IntList.h"
+#include "grid/model/IntList.h"
 #include "platform/ImageList.h"
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "grid/foundation/CellProperties.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/CellLookRules.h"
+#include "grid/paint/GridColors.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
 

@@ -1,10 +1,12 @@
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridWindows.h"
 #include "grid/paint/GridInplaceEdit.h"
 #include "grid/paint/editors/GridEditors.h"
 #include "platform/GridEdit.h"
 #include "support/QStringPrinter.h"
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -377,6 +379,36 @@ TEST(GridEditing, ComboListOpenedOnItsEditTextReportsTheSelectedItemAndDoesNotCo
     EXPECT_EQ(f.g->EditCombo()->Text(), QStringLiteral("Gamma"));
 }
 
+// A press on the arrow drops the list; the item clicked in it is reported and is the cell's at once. Escape
+// writes nothing, so a text the list does not hold stays.
+TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
+{
+    EditFixture f;
+    f.kinds[1] = TEditorType::edComboList;
+    f.g->SetCells(1, 1, QStringLiteral("Omega"));
+    std::vector<std::pair<int, QString>> reports;
+    f.g->OnComboChange = [&](QObject*, int, int, int Index, const QString& S) { reports.emplace_back(Index, S); };
+    f.Go(1, 1);
+    f.Key(Qt::Key_F2);
+    f.Key(Qt::Key_Escape);
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("Omega"));
+    EXPECT_FALSE(f.g->EditMode());
+
+    reports.clear();
+    f.Key(Qt::Key_F2);
+    TGridCombo* combo = f.g->EditCombo();
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_TRUE(combo->isVisible());
+    QAbstractItemView* list = combo->view();
+    QTest::qWait(QApplication::doubleClickInterval() + 50);   // the list ignores a release this soon after
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    QCoreApplication::processEvents();   // taken once the list has closed
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("Gamma"));
+    EXPECT_EQ(reports, (std::vector<std::pair<int, QString>>{{0, "Alpha"}, {2, "Gamma"}}));   // opening, choice
+}
+
 TEST(GridEditing, PreselectedComboItemIsTakenWithoutReport)
 {
     EditFixture f;
@@ -565,4 +597,75 @@ TEST(GridEditing, ComboColumnOfAColumnGridOffersItsComboItems)
     g->EditCombo()->WheelStep(true);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(g->Cells(2, 1), QStringLiteral("Both"));
+}
+
+TEST(GridEditing, FocusHaloShowsWhileEditingAndGoesWithAnAcceptedValue)
+{
+    for (TEditorType kind : {TEditorType::edNormal, TEditorType::edComboEdit}) {
+        SCOPED_TRACE(int(kind));
+        EditFixture f;
+        f.kinds[1] = kind;
+        f.g->OnCellValidate = [](QObject*, int, int, QString& value, bool& valid) { valid = value != "bad"; };
+        TGridFocusWindow* halo = nullptr;   // a plain widget class: findChild cannot tell it
+        for (QObject* child : f.g->children())
+            if (auto* w = dynamic_cast<TGridFocusWindow*>(child))
+                halo = w;
+        ASSERT_NE(halo, nullptr);
+        f.Go(1, 1);
+        f.Key(Qt::Key_F2);
+        ASSERT_TRUE(f.g->EditMode());
+        EXPECT_FALSE(halo->isVisible()) << "no halo without the focus helper";
+        f.Key(Qt::Key_Escape);
+
+        f.g->FocusHelper().SetEnabled(true);
+        f.Go(1, 1);
+        f.Key(Qt::Key_F2);
+        ASSERT_TRUE(f.g->EditMode());
+        EXPECT_TRUE(halo->isVisible());
+        // Around the cell: 4 pixels out at the left and top, 5 at the right and bottom.
+        const TRect cell = f.g->CellRect(1, 1);
+        const QPoint topLeft = f.g->viewport()->mapToGlobal(QPoint(cell.Left - 4, cell.Top - 4));
+        EXPECT_EQ(halo->geometry(), QRect(topLeft, QSize(cell.Width() + 9, cell.Height() + 9)));
+
+        if (auto* edit = qobject_cast<QLineEdit*>(f.Focused()))
+            edit->selectAll();
+        if (kind == TEditorType::edComboEdit)
+            f.g->EditCombo()->lineEdit()->selectAll();
+        f.Type(QStringLiteral("bad"));
+        f.Key(Qt::Key_Return);
+        EXPECT_TRUE(halo->isVisible()) << "a refused value keeps the edit and its halo";
+        if (auto* edit = qobject_cast<QLineEdit*>(f.Focused()))
+            edit->selectAll();
+        if (kind == TEditorType::edComboEdit)
+            f.g->EditCombo()->lineEdit()->selectAll();
+        f.Type(QStringLiteral("good"));
+        f.Key(Qt::Key_Return);
+        EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("good"));
+        EXPECT_FALSE(halo->isVisible());
+    }
+}
+
+TEST(GridEditing, TabAsksEachChangingEventOnce)
+{
+    EditFixture f;
+    f.g->SetOptions(f.g->Options() | TGridOption::goTabs);
+    std::vector<std::string> asked;
+    f.g->OnRowChanging = [&](QObject*, int from, int to, bool&) {
+        asked.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    f.g->OnColChanging = [&](QObject*, int from, int to, bool&) {
+        asked.push_back("col " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    f.g->OnCellChanging = [&](QObject*, int, int, int r, int c, bool&) {
+        asked.push_back("cell " + std::to_string(c) + "," + std::to_string(r));
+    };
+    f.Go(2, 1);
+    asked.clear();
+    QTest::keyClick(f.g, Qt::Key_Tab);   // within the row
+    EXPECT_EQ(asked, (std::vector<std::string>{"col 2>3", "cell 3,1"}));
+    asked.clear();
+    QTest::keyClick(f.g, Qt::Key_Tab);   // from the last column to the next row
+    EXPECT_EQ(f.g->Col(), 1);
+    EXPECT_EQ(f.g->Row(), 2);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 1>2", "cell 1,2", "col 3>1"}));
 }

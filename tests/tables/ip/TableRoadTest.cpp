@@ -8,6 +8,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
+#include "tables/ip/TableWindowFixture.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -16,30 +17,21 @@
 #include "widgets/button/SbButton.h"
 
 #include <QLineEdit>
-#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-// Clicks the cell and types the text into the editor it opens, closing it with Enter.
-void Type_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& text)
+// Clicks the cell, opens its list with Alt+Down and clicks the item.
+void Choose_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& item)
 {
-    const TRect r = grid.CellRect(ACol, ARow);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
+    Click_Cell(grid, ACol, ARow);
     ASSERT_EQ(grid.Col(), ACol);
-    ASSERT_EQ(grid.Row(), ARow);
-    QTest::keyClick(&grid, text[0].toLatin1(), {}, 0);
-    // Whichever editor the column has (text, spin, ...) is the one edit showing on the grid now.
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* e : grid.findChildren<QLineEdit*>())
-        if (e->isVisible())
-            editor = e;
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), text);
+    TGridCombo* combo = Drop_List(grid);
+    ASSERT_NE(combo, nullptr);
+    Click_List_Item(combo, combo->findText(item));
+    ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), item);
 }
 
 } // namespace
@@ -58,7 +50,7 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
     main->Add_Window("FBACnetSlaveSetAccess", objects, {});
     main->show();
     OnNextModal([&](QWidget*) {
-        newProject->E_New_Proj->setText("Road");
+        QTest::keyClicks(newProject->E_New_Proj, "Road");
         QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
     });
     QTest::mouseClick(main->Btn_New, Qt::LeftButton);
@@ -71,8 +63,9 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
         Type_Cell(grid, 2, 1, "RoadVariable");
         Type_Cell(grid, 4, 1, "4");
         Type_Cell(grid, 6, 1, "16");
-        grid.SetCells(8, 1, "None");
-        grid.SetCells(9, 1, "None");
+        Choose_Cell(grid, 3, 1, "Float");
+        Choose_Cell(grid, 8, 1, "None");
+        Choose_Cell(grid, 9, 1, "None");
         QTest::mouseClick(variables->Btn_OK, Qt::LeftButton);
         if (variables->isVisible())
             variables->close();   // refused: the failure shows below instead of a hang
@@ -84,9 +77,9 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
     OnNextModal([&](QWidget* modal) {
         shown = modal;
         TVxColumnGrid& grid = *objects->VCG_BACnet_in_Read;
-        grid.SetCells(1, 1, "Analog Input");
+        Choose_Cell(grid, 1, 1, "Analog Input");
         Type_Cell(grid, 2, 1, "62");
-        grid.SetCells(3, 1, "20");   // a list column: chosen, not typed
+        Choose_Cell(grid, 3, 1, "20");
         Type_Cell(grid, 5, 1, "2");
         Type_Cell(grid, 6, 1, "RoadObject");   // display column 6 is the name: Swap is hidden
         QTest::mouseClick(objects->Btn_OK, Qt::LeftButton);

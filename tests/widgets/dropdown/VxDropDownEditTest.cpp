@@ -1,7 +1,7 @@
 #include "DropDownFixture.h"
 #include "grid/core/DropDownDraw.h"
 #include "grid/core/HeaderFooterAppearance.h"
-#include "grid/foundation/LocaleScope.h"
+#include "support/LocaleScope.h"
 #include "support/QStringPrinter.h"
 #include "widgets/dropdown/DropDownButton.h"
 #include "widgets/dropdown/GradientButton.h"

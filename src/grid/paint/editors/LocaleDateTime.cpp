@@ -1,6 +1,6 @@
 #include "grid/paint/editors/LocaleDateTime.h"
-#include "grid/foundation/GridText.h"
-#include "grid/foundation/GridFilter.h"
+#include "grid/model/GridText.h"
+#include "grid/model/GridFilter.h"
 #include <QDateTime>
 #include <QLocale>
 

@@ -1,5 +1,5 @@
 #include "grid/paint/editors/VxDateTimePicker.h"
-#include "grid/foundation/GridFilter.h"
+#include "grid/model/GridFilter.h"
 #include "grid/foundation/ThemeBinding.h"
 #include <QCheckBox>
 #include <QEvent>

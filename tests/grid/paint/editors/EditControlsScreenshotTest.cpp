@@ -1,4 +1,4 @@
-#include "grid/foundation/GridFilter.h"
+#include "grid/model/GridFilter.h"
 #include "grid/paint/editors/VXGEdit.h"
 #include "grid/paint/editors/VxDateTimePicker.h"
 #include "grid/paint/editors/VxgCombo.h"

@@ -1,5 +1,5 @@
-#include "grid/foundation/LocaleScope.h"
-#include "grid/foundation/GridFilter.h"
+#include "support/LocaleScope.h"
+#include "grid/model/GridFilter.h"
 #include "grid/paint/editors/BeepCounter.h"
 #include "grid/paint/editors/vxgspin.h"
 #include <QApplication>

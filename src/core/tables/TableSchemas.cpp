@@ -1,0 +1,117 @@
+#include "core/tables/TableSchemas.h"
+
+namespace {
+
+constexpr TValueKind T = TValueKind::vkText;
+constexpr TValueKind N = TValueKind::vkNumber;
+constexpr TValueKind F = TValueKind::vkFlag;
+constexpr TValueKind C = TValueKind::vkChoice;
+constexpr TValueKind P = TValueKind::vkPosition;
+
+// `prefix`1 to `prefix``count`, byte positions without a default.
+std::vector<TTableAttribute> Positions(const char* prefix, int count)
+{
+    std::vector<TTableAttribute> list;
+    for (int n = 1; n <= count; ++n)
+        list.push_back({QLatin1String(prefix) + QString::number(n), QString(), P});
+    return list;
+}
+
+std::vector<TTableAttribute> Join(std::initializer_list<std::vector<TTableAttribute>> parts)
+{
+    std::vector<TTableAttribute> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+} // namespace
+
+const TTableSchema IEC61850_Variables_Schema = {
+    "IEC61850_Variables",
+    {{"",
+      {{"Enable", "Y", F},
+       {"Name", "", T},
+       {"Type", "", C},
+       {"Length", "", N},
+       {"ReadOnly", "N", F},
+       {"Position", "", N},
+       {"StartBit", "", C},
+       {"Conversion", "", C},
+       {"MultiplicationFactor", "", T},
+       {"Swap", "N", F},
+       {"SwapWord", "N", F},
+       {"Mnemonic", "", T}}}},
+};
+
+const TTableSchema Known_Cert_Schema = {
+    "TLS_Server_Known_Cert",
+    {{"", {{"Enable", "Y", F}, {"Certificate", "", T}, {"Mnemonic", "", T}}}},
+};
+
+namespace {
+const std::vector<TTableAttribute> kBACnetObject = {{"Data_Type", "", C}, {"Eng_Unit", "", N}, {"Position", "", P},
+                                                    {"Bit", "", C},       {"Length", "", N},   {"Swap", "N", F},
+                                                    {"Mnemonic", "", T}};
+} // namespace
+
+const TTableSchema BACnet_Slave_Schema = {
+    "BACnet_to_Modbus",
+    {{"BACnet_in_Read", kBACnetObject}, {"BACnet_in_Write", kBACnetObject}},
+};
+
+const TTableSchema CAN_Rec_Frames_Schema = {
+    "Receive_Frames",
+    {{"",
+      Join({{{"Enable", "Y", F}, {"COBID", "", N}, {"CAN_Type", "", C}, {"Dim", "", N}, {"TimeOut", "0", N}},
+            Positions("Byte", 8),
+            {{"Mnemonic", "", T}}})}},
+};
+
+const TTableSchema PDO_CANopen_Schema = {
+    "PDO_CANopen",
+    {{"Receive_PDO",
+      Join({{{"COB-ID", "", N}, {"Dimension", "", N}}, Positions("Address_B", 8), {{"TimeOut", "", N}, {"Mnemonic", "", T}}})},
+     {"Transmit_PDO", Join({{{"COB-ID", "", N}, {"Dimension", "", N}},
+                            Positions("Address_B", 8),
+                            {{"Send_Time", "", N}, {"On_Change", "", F}, {"Mnemonic", "", T}}})}},
+};
+
+namespace {
+const std::vector<TTableAttribute> kSDOObject =
+    Join({{{"Index", "", N}, {"SubIndex", "", N}, {"NByte", "", C}}, Positions("Address_B", 4), {{"Mnemonic", "", T}}});
+} // namespace
+
+const TTableSchema SDO_Server_CANopen_Schema = {
+    "SDO_Server_CANopen",
+    {{"SDO_Read", kSDOObject}, {"SDO_Write", kSDOObject}},
+};
+
+const TTableSchema SNMP_Trap_Schema = {
+    "SNMP_Trap",
+    {{"SNMP_Trap_Read",
+      {{"Enable", "Y", F},
+       {"Community_Name", "", T},
+       {"Type", "", C},
+       {"On_Change", "", F},
+       {"On_Command", "", F},
+       {"On_Timer", "", F},
+       {"Time", "", N},
+       {"Position", "", P},
+       {"Bit", "", C},
+       {"NumBits", "", N},
+       {"Description", "", T},
+       {"IP_Address", "", T},
+       {"Conversion", "", C},
+       {"Mnemonic", "", T}}},
+     {"SNMP_Trap_Write",
+      {{"Enable", "Y", F},
+       {"Community_Name", "", T},
+       {"Type", "", C},
+       {"Position", "", P},
+       {"Bit", "", C},
+       {"NumBits", "", N},
+       {"Description", "", T},
+       {"Conversion", "", C},
+       {"Mnemonic", "", T}}}},
+};

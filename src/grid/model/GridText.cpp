@@ -1,0 +1,576 @@
+#include "grid/model/GridText.h"
+#include "platform/GridCoord.h"
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+constexpr QChar CR = QLatin1Char('\r');
+constexpr QChar LF = QLatin1Char('\n');
+const QString CRLF = QStringLiteral("\r\n");
+
+// The first character of a locale text that is not a letter: the separator of a date or time format.
+QChar FirstSeparatorOf(const QString& format, QChar fallback)
+{
+    for (QChar c : format)
+        if (!c.isLetter())
+            return c;
+    return fallback;
+}
+
+bool IsExponentChar(QChar ch) { return ch == QLatin1Char('e') || ch == QLatin1Char('E'); }
+
+// IsNumberTextChar with the separators read once by the caller.
+bool IsNumberTextCharWith(QChar ch, QChar thousand, QChar decimal)
+{
+    return ch.isNumber() || ch == thousand || ch == decimal || IsExponentChar(ch);
+}
+
+// Unicode of the high halves of code pages 437 (OEM) and 1252 (ANSI); 0 marks an unused byte.
+constexpr char16_t kCp437High[128] = {
+    0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF, 0xEE, 0xEC, 0xC4, 0xC5,
+    0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9, 0xFF, 0xD6, 0xDC, 0xA2, 0xA3, 0xA5, 0x20A7, 0x192,
+    0xE1, 0xED, 0xF3, 0xFA, 0xF1, 0xD1, 0xAA, 0xBA, 0xBF, 0x2310, 0xAC, 0xBD, 0xBC, 0xA1, 0xAB, 0xBB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    0x3B1, 0xDF, 0x393, 0x3C0, 0x3A3, 0x3C3, 0xB5, 0x3C4, 0x3A6, 0x398, 0x3A9, 0x3B4, 0x221E, 0x3C6, 0x3B5, 0x2229,
+    0x2261, 0xB1, 0x2265, 0x2264, 0x2320, 0x2321, 0xF7, 0x2248, 0xB0, 0x2219, 0xB7, 0x221A, 0x207F, 0xB2, 0x25A0, 0xA0,
+};
+constexpr char16_t kCp1252Low[32] = {
+    0x20AC, 0, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021, 0x2C6, 0x2030, 0x160, 0x2039, 0x152, 0, 0x17D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0, 0x17E, 0x178,
+};
+
+char16_t Cp1252ToUnicode(int byte)
+{
+    if (byte >= 0x80 && byte < 0xA0)
+        return kCp1252Low[byte - 0x80] ? kCp1252Low[byte - 0x80] : char16_t(byte);
+    return char16_t(byte);
+}
+
+char16_t Cp437ToUnicode(int byte) { return byte < 0x80 ? char16_t(byte) : kCp437High[byte - 0x80]; }
+
+// The byte of a code page that shows the character; '?' when it has none.
+int ByteOf(char16_t ch, char16_t (*decode)(int))
+{
+    for (int b = 0; b < 256; ++b)
+        if (decode(b) == ch)
+            return b;
+    return '?';
+}
+
+QString Recode(const QString& s, char16_t (*from)(int), char16_t (*to)(int))
+{
+    QString out;
+    out.reserve(s.size());
+    for (QChar c : s)
+        out += QChar(to(ByteOf(c.unicode(), from)));
+    return out;
+}
+
+// Toolkit's Pos: 0 for an empty part.
+int Pos(const QString& sub, const QString& s) { return sub.isEmpty() ? 0 : int(s.indexOf(sub)) + 1; }
+
+// A whole decimal number, optionally signed, nothing else.
+bool ToWholeNumber(const QString& s, int& value)
+{
+    if (s.isEmpty() || s.front().isSpace() || s.back().isSpace())
+        return false;
+    bool ok = false;
+    value = s.toInt(&ok, 10);
+    return ok;
+}
+
+} // namespace
+
+int Nearest(double x) { return int(std::nearbyint(x)); }
+
+QChar TimeSeparatorChar() { return FirstSeparatorOf(QLocale().timeFormat(QLocale::ShortFormat), QLatin1Char(':')); }
+QChar DateSeparatorChar() { return FirstSeparatorOf(QLocale().dateFormat(QLocale::ShortFormat), QLatin1Char('/')); }
+QChar ThousandSeparatorChar()
+{
+    const QString s = QLocale().groupSeparator();
+    return s.isEmpty() ? QLatin1Char(',') : s.front();
+}
+QChar DecimalSeparatorChar()
+{
+    const QString s = QLocale().decimalPoint();
+    return s.isEmpty() ? QLatin1Char('.') : s.front();
+}
+QString ShortDateFormatText() { return QLocale().dateFormat(QLocale::ShortFormat); }
+
+bool IsNumberChar(QChar ch) { return ch.isNumber(); }
+bool IsNumberOrMinus(QChar ch) { return ch.isNumber() || ch == QLatin1Char('-'); }
+bool IsNumberTextChar(QChar ch) { return IsNumberTextCharWith(ch, ThousandSeparatorChar(), DecimalSeparatorChar()); }
+bool IsPlainNumberChar(QChar ch)
+{
+    return ch.isNumber() || ch == QLatin1Char('-') || ch == QLatin1Char('.') || IsExponentChar(ch) || ch == QLatin1Char('+');
+}
+bool IsSignedNumberTextChar(QChar ch)
+{
+    return IsNumberTextChar(ch) || ch == QLatin1Char('+') || ch == QLatin1Char('-');
+}
+bool IsWordSeparator(QChar ch)
+{
+    return ch == QLatin1Char(' ') || ch == QLatin1Char('\'') || ch == QLatin1Char(',') || ch == QLatin1Char('-') ||
+           ch == QLatin1Char('.');
+}
+
+int ClassifyNumberText(const QString& S) { return ClassifyNumberTextWith(S, ThousandSeparatorChar(), DecimalSeparatorChar()); }
+
+int ClassifyNumberTextWith(const QString& S, QChar thousand, QChar decimal)
+{
+    if (S.isEmpty())
+        return 2;
+    const QChar minus = QLatin1Char('-');
+    bool allDigits = true, separatorsOk = true, exponentOk = true, hasExponent = false;
+    int lastThousand = -1, decimals = 0, minuses = 0;
+    const int n = int(S.size());
+    for (int i = 1; i <= n; ++i) {
+        const QChar ch = S[i - 1];
+        if (!ch.isNumber() && ch != minus)
+            allDigits = false;
+        if (IsExponentChar(ch)) {
+            if (hasExponent)
+                exponentOk = false;
+            hasExponent = true;
+        }
+        if (i > 1 && ch == minus)
+            allDigits = separatorsOk = false;
+        if (i == 1 && IsExponentChar(ch))
+            exponentOk = false;
+        if (i == n && (IsExponentChar(ch) || ch == QLatin1Char('+') || ch == minus))
+            exponentOk = false;
+        if (!ch.isNumber() && ch != minus && ch != thousand && ch != decimal)
+            separatorsOk = false;
+        const bool signedNumberTextChar =
+            IsNumberTextCharWith(ch, thousand, decimal) || ch == QLatin1Char('+') || ch == minus;
+        if (!signedNumberTextChar || ch == thousand)
+            exponentOk = false;
+        if (ch == thousand) {
+            if (lastThousand != -1 && i - lastThousand < 4)
+                separatorsOk = false;
+            lastThousand = i;
+        }
+        if (ch == decimal)
+            ++decimals;
+        if (ch == minus)
+            ++minuses;
+    }
+    int result;
+    if (allDigits)
+        result = 0;
+    else {
+        result = separatorsOk && !hasExponent ? 1 : 2;
+        if (exponentOk && hasExponent)
+            result = 5;
+    }
+    const int allowedMinuses = result == 5 ? 2 : 1;   // mantissa and exponent may both be negative
+    if (minuses > allowedMinuses || decimals > 1)
+        return 2;
+    return result;
+}
+
+QString ExtractNumberText(const QString& S)
+{
+    QString s = S.trimmed();
+    if (s.isEmpty())
+        return QString();
+    const QChar thousand = ThousandSeparatorChar();
+    const QChar decimal = DecimalSeparatorChar();
+    bool negative = s.startsWith(QLatin1Char('(')) && s.endsWith(QLatin1Char(')'));
+    while (s.size() >= 2 && !IsNumberTextCharWith(s.front(), thousand, decimal)) {
+        if (s.front() == QLatin1Char('-'))
+            negative = true;
+        s.remove(0, 1);
+    }
+    QString out;
+    for (QChar ch : s) {
+        if (ch == thousand)
+            continue;
+        if (ch == decimal)
+            out += QLatin1Char('.');
+        else if (IsPlainNumberChar(ch))
+            out += ch;
+        else
+            break;
+    }
+    return negative ? QLatin1Char('-') + out : out;
+}
+
+int ClassifyCellText(const QString& S, bool AllowHtml)
+{
+    const QString s = S + QLatin1Char(' ');
+    if (s.size() < 2)
+        return 0;
+    if (s.front() == QLatin1Char('='))
+        return 3;
+    if (s.startsWith(QLatin1String("|\\"))) {
+        if (s.size() > 4 && s[3] == QLatin1Char('=') && s[4].unicode() == 0)
+            return 3;
+        return 5;
+    }
+    if (s.startsWith(QLatin1String("{\\")))
+        return 2;
+    if (!AllowHtml)
+        return 0;
+    for (const char* tag : {"</", "<B", "<I", "<C"})
+        if (s.contains(QLatin1String(tag)))
+            return 1;
+    return 0;
+}
+
+QString EncodeWideCellText(const QString& W)
+{
+    QString out = QStringLiteral("|\\");
+    out.reserve(2 + 2 * W.size());
+    for (QChar c : W) {
+        out += QChar(c.unicode() >> 8);
+        out += QChar(c.unicode() & 0xFF);
+    }
+    return out;
+}
+
+QString DecodeWideCellText(const QString& S)
+{
+    if (!S.startsWith(QLatin1String("|\\")))
+        return S;
+    QString out;
+    for (qsizetype i = 2; i + 1 < S.size(); i += 2)
+        out += QChar(char16_t(((S[i].unicode() & 0xFF) << 8) | (S[i + 1].unicode() & 0xFF)));
+    return out;
+}
+
+int WidePos(const QString& Sub, const QString& S) { return Pos(Sub, S); }
+
+bool ParseRCReference(const QString& S, TGridCoord& Cell)
+{
+    const QString s = S.toUpper();
+    if (s.size() < 4 || s.front() != QLatin1Char('R'))
+        return false;
+    const int c = Pos(QStringLiteral("C"), s);
+    if (c == 0)
+        return false;
+    int row = 0, col = 0;
+    if (!ToWholeNumber(s.mid(1, c - 2), row) || !ToWholeNumber(s.mid(c), col))
+        return false;
+    Cell = {col, row};
+    return true;
+}
+
+bool CellInGridRect(const TGridRect& Rect, int Col, int Row)
+{
+    return Rect.Left <= Col && Col <= Rect.Right && Rect.Top <= Row && Row <= Rect.Bottom;
+}
+
+QString DoubleQuoteChars(const QString& S)
+{
+    QString s = S;
+    return s.replace(QLatin1Char('"'), QLatin1String("\"\""));
+}
+
+int PosInUpperCase(const QString& SubUpper, const QString& S) { return Pos(SubUpper, S.toUpper()); }
+
+int FindCharPos(QChar Ch, const QString& S, int& P)
+{
+    const int p = CharPos(Ch, S);
+    if (p > 0)
+        P = p;
+    return p;
+}
+
+int CharPos(QChar Ch, const QString& S) { return int(S.indexOf(Ch)) + 1; }
+
+int VarPos(const QString& Sub, const QString& S, int& P)
+{
+    P = Pos(Sub, S);
+    return P;
+}
+
+QString SplitOffToken(QString& S, const QString& Delim)
+{
+    const int p = Pos(Delim, S);
+    if (p == 0)
+        return QString();
+    const QString token = S.left(p - 1);
+    S.remove(0, p);
+    return token;
+}
+
+QString ConcatStrings(const QStringList& List) { return List.join(QString()); }
+
+QChar FindFirstOfOutsideQuotes(const QString& Chars, const QString& S, int& P)
+{
+    int quotes = 0;
+    for (int i = 0; i < S.size(); ++i) {
+        if (S[i] == QLatin1Char('"'))
+            ++quotes;
+        if (quotes % 2 == 0 && Chars.contains(S[i])) {
+            P = i + 1;
+            return S[i];
+        }
+    }
+    P = -1;
+    return QChar(0);
+}
+
+QString CollapseDoubledChar(QChar Ch, const QString& S)
+{
+    QString out;
+    for (qsizetype i = 0; i < S.size(); ++i) {
+        out += S[i];
+        if (S[i] == Ch && i + 1 < S.size() && S[i + 1] == Ch)
+            ++i;
+    }
+    return out;
+}
+
+void FillWithChar(QString& S, QChar Ch) { S.fill(Ch); }
+
+int CountChar(QChar Ch, const QString& S) { return int(S.count(Ch)); }
+
+int PosOfUndoubledChar(QChar Ch, const QString& S, int& P)
+{
+    const int n = int(S.size());
+    int i = 0;
+    P = 0;
+    while (i < n) {
+        if (S[i] != Ch) {
+            ++i;
+            continue;
+        }
+        const int start = i;
+        while (i < n && S[i] == Ch)
+            ++i;
+        if (i == n || (i - start) % 2 == 1) {
+            P = i;   // 1-based position of the run's last character
+            break;
+        }
+    }
+    return P;
+}
+
+int CountUndoubledChar(QChar Ch, const QString& S)
+{
+    QString rest = S;
+    int count = 0;
+    int p = 0;
+    while (PosOfUndoubledChar(Ch, rest, p) > 0) {
+        ++count;
+        rest.remove(0, p);
+    }
+    return count;
+}
+
+QString CapitalizeName(const QString& S)
+{
+    QString out;
+    out.reserve(S.size());
+    const int n = int(S.size());
+    bool armed = true;
+    for (int i = 1; i <= n; ++i) {
+        const QChar ch = S[i - 1];
+        if (IsWordSeparator(ch)) {
+            out += ch;
+            armed = true;
+        } else if (armed) {
+            out += ch.toUpper();
+            armed = false;
+        } else
+            out += ch.toLower();
+        if (out == QLatin1String("Mc"))
+            armed = true;
+        if (i > 2) {
+            const int mc = Pos(QStringLiteral(" Mc"), out);
+            if (mc > 0 && mc + 2 == i)
+                armed = true;
+        }
+        if (i >= n - 2 && (out.endsWith(QLatin1String(" I")) || out.endsWith(QLatin1String(" II"))))
+            armed = true;   // roman numerals II and III
+    }
+    return out;
+}
+
+int MaxOf(int A, int B) { return A > B ? A : B; }
+int MinOf(int A, int B) { return A < B ? A : B; }
+
+int ClampToLimits(int Value, int Min, int Max)
+{
+    if (Min == Max)
+        return Value;
+    int r = Value;
+    if (Min > 0 && Value < Min)
+        r = Min;
+    if (Max > 0 && Value > Max)
+        r = Max;
+    return r;
+}
+
+QString CRToHtmlBreaks(const QString& S)
+{
+    QString s = S;
+    return s.replace(CR, QLatin1String("<br>"));
+}
+
+QString ExpandNewlineEscapes(const QString& S)
+{
+    QString s = S;
+    return s.replace(QLatin1String("\\n"), QString(CR));
+}
+
+QString EscapeNewlines(const QString& S)
+{
+    QString s = S;
+    s.remove(LF);
+    return s.replace(CR, QLatin1String("\\n"));
+}
+
+void QuoteMultilineText(QString& S)
+{
+    S.replace(CRLF, QString(QChar(11)));
+    S = QLatin1Char('"') + S + QLatin1Char('"');
+}
+
+void StripCRFromCRLF(QString& S) { S.replace(CRLF, QString(LF)); }
+
+void ExpandVTLineBreaks(QString& S) { S.replace(QChar(11), CRLF); }
+
+void LineBreaksToTilde(QString& S)
+{
+    S.remove(LF);
+    S.replace(CR, QLatin1Char('~'));
+}
+
+void TildeToLineBreaks(QString& S)
+{
+    S.replace(QLatin1Char('~'), CRLF);
+    if (S == QLatin1String("^"))
+        S.clear();
+}
+
+QString MaskLineBreaks(const QString& S)
+{
+    if (!S.contains(CR))
+        return S;
+    QString s = S;
+    s.replace(CR, QChar(9)).replace(LF, QChar(8)).replace(QChar(0), QChar(1));
+    return s;
+}
+
+QString UnmaskLineBreaks(const QString& S, bool AllLines)
+{
+    QString s = S;
+    if (s.contains(QChar(8)))
+        s.replace(QChar(9), CR).replace(QChar(8), LF).replace(QChar(1), QChar(0));
+    if (!AllLines) {
+        QString line;
+        TakeFirstLine(s, false, line);
+        return line;
+    }
+    return s;
+}
+
+void TakeFirstLine(QString& S, bool KeepRest, QString& Line)
+{
+    const qsizetype p = S.indexOf(CR);
+    if (p < 0) {
+        Line = S;
+        S.clear();
+        return;
+    }
+    Line = S.left(p);
+    if (!KeepRest) {
+        S.clear();
+        return;
+    }
+    S.remove(0, p + 1);
+    if (S.startsWith(LF))
+        S.remove(0, 1);
+}
+
+int CountLines(const QString& S, bool MultiLine) { return MultiLine ? 1 + int(S.count(CR)) : 1; }
+
+QString StripCR(const QString& S)
+{
+    QString s = S;
+    return s.remove(CR);
+}
+
+QString CRToLF(const QString& S)
+{
+    QString s = S;
+    return s.replace(CR, LF);
+}
+
+void StringToOem(QString& S) { S = Recode(S, Cp437ToUnicode, Cp1252ToUnicode); }
+
+void OemToString(QString& S) { S = Recode(S, Cp1252ToUnicode, Cp437ToUnicode); }
+
+bool HasUrlScheme(const QString& S)
+{
+    return S.contains(QLatin1String("://")) || S.contains(QLatin1String("mailto:"));
+}
+
+void StripUrlScheme(QString& S)
+{
+    qsizetype p = S.indexOf(QLatin1String("://"));
+    if (p >= 0) {
+        S.remove(0, p + 3);
+        return;
+    }
+    p = S.indexOf(QLatin1String("mailto:"));
+    if (p >= 0)
+        S.remove(0, p + 7);
+}
+
+namespace {
+bool IsUrlChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == '%' || u == '(' || u == ')' || (u >= '-' && u <= ':') || u == '@' || (u >= 'A' && u <= 'Z') ||
+           u == '\\' || u == '_' || (u >= 'a' && u <= '{') || u == '}';
+}
+} // namespace
+
+bool UrlToAnchor(const QString& S, const QString& Scheme, QString& Dest)
+{
+    const QString scheme = Scheme.toUpper();
+    if (Pos(scheme, S.toUpper()) == 0)
+        return false;
+    QString d = S;
+    d.replace(QLatin1Char('<'), QLatin1String("&lt;")).replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    const qsizetype start = d.toUpper().indexOf(scheme);
+    qsizetype end = start;
+    while (end < d.size() && IsUrlChar(d[end]))
+        ++end;
+    const QString url = d.mid(start, end - start);
+    d.insert(end, QLatin1String("</a>"));
+    d.insert(start, QStringLiteral("<a href=\"%1\">").arg(url));
+    Dest = d;
+    return true;
+}
+
+void WrapClipboardHtml(QString& S)
+{
+    const qsizetype len = S.size();
+    auto num = [](qsizetype v) { return QStringLiteral("%1").arg(v, 8, 10, QLatin1Char('0')); };
+    S = QStringLiteral("Version:1.0\r\n") + QStringLiteral("StartHTML:") + num(97) + CRLF +
+        QStringLiteral("EndHTML:") + num(len + 306) + CRLF + QStringLiteral("StartFragment:") + num(274) + CRLF +
+        QStringLiteral("EndFragment:") + num(len + 274) + CRLF +
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">") +
+        QStringLiteral("<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">"
+                       "</head><body><!--StartFragment-->") +
+        S + QStringLiteral("<!--EndFragment--></body></html>");
+}
+
+QString ColorToHtmlHex(TColor Color)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(GetRValue(Color), 2, 16, QLatin1Char('0'))
+        .arg(GetGValue(Color), 2, 16, QLatin1Char('0'))
+        .arg(GetBValue(Color), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+

@@ -1,0 +1,86 @@
+#include "tables/TableEditor.h"
+
+#include "core/ULanguage.h"
+
+#include <algorithm>
+
+std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path)
+{
+    const TTableSchema& schema = *editor.Schema;
+    std::vector<TTableLoad> tables(editor.Grids.size());
+    const TTableFile_Read file = Read_Table_File(path, schema, -1);
+    QString& error = tables.front().Error;
+    error = file.Error;
+    for (std::size_t t = 0; t < file.Sections.size() && t < tables.size() && error.isEmpty(); ++t) {
+        const TTableSection_Read& section = file.Sections[t];
+        const TTableEditorGrid& grid = editor.Grids[t];
+        const TSchemaSection& schemaSection = schema.Sections[t];
+        const QString& name = schemaSection.Name;
+        if (!section.Present && editor.Sections_Required) {
+            error = Missing_Element_Message(path, name);
+            break;
+        }
+        const int rows = static_cast<int>(section.Rows.size());
+        tables[t].Left_Out = std::max(0, rows - grid.Capacity);
+        for (int r = 0; r < rows - tables[t].Left_Out && error.isEmpty(); ++r) {
+            const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
+            QStringList cells;
+            for (std::size_t a = 0; a < row.size(); ++a) {
+                const TTableEditorColumn& column = grid.Columns[a + 1];
+                if (!row[a] && column.Read == TReadMode::rmRequired) {
+                    error = Row_Attribute_Message(path, name.isEmpty() ? schema.Root : name, r + 1,
+                                                  schemaSection.Attributes[a].Name, false);
+                    break;
+                }
+                cells << row[a].value_or(schemaSection.Attributes[a].Default);
+            }
+            tables[t].Rows.push_back(std::move(cells));
+        }
+    }
+    return tables;
+}
+
+int Table_Editor_End(const TTableEditor& editor, int grid, const TTableRows& rows)
+{
+    const TTableEditorGrid& g = editor.Grids[static_cast<std::size_t>(grid)];
+    return Table_End(rows, g.Key_Column - 1, g.Key_As_Stored);
+}
+
+QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableRows>& tables)
+{
+    std::vector<TTableRows> heads;
+    for (std::size_t g = 0; g < tables.size(); ++g) {
+        const TTableRows& rows = tables[g];
+        const int end = Table_Editor_End(editor, static_cast<int>(g), rows);
+        heads.emplace_back(rows.begin(), rows.begin() + end);
+        if (!editor.Check_Row)
+            continue;
+        for (int r = 0; r < end; ++r) {
+            const QStringList& cells = rows[static_cast<std::size_t>(r)];
+            if (editor.Enable_Column && cells.value(0).trimmed().toUpper() != QLatin1String("Y"))
+                continue;
+            const QString rule = editor.Check_Row(editor, static_cast<int>(g), cells);
+            if (!rule.isEmpty())
+                return Lang(editor.Row_Error) + QString::number(r + 1) + rule;
+        }
+    }
+    return editor.Check_Tables ? editor.Check_Tables(editor, heads) : QString();
+}
+
+QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTableRows>& tables)
+{
+    std::vector<TTableRows> heads;
+    for (std::size_t g = 0; g < tables.size(); ++g)
+        heads.emplace_back(tables[g].begin(), tables[g].begin() + Table_Editor_End(editor, static_cast<int>(g), tables[g]));
+    return Write_Table_File(*editor.Schema, heads);
+}
+
+QStringList Position_Items(int count)
+{
+    QStringList items;
+    items.reserve(count + 1);
+    items << QStringLiteral("None");
+    for (int p = 0; p < count; ++p)
+        items << QString::number(p);
+    return items;
+}

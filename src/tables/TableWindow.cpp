@@ -1,0 +1,216 @@
+#include "tables/TableWindow.h"
+
+#include "core/ULanguage.h"
+#include "grid/core/VxColumnGrid.h"
+#include "platform/Dialogs.h"
+#include "ui/GridRowHelpers.h"
+#include "ui/UFormParts.h"
+#include "widgets/button/SbButton.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kFirstButton = 16;
+constexpr int kButtonGap = 8;
+
+std::vector<TTableColumn> Grid_Columns(const TTableEditorGrid& grid)
+{
+    std::vector<TTableColumn> columns;
+    for (const TTableEditorColumn& c : grid.Columns)
+        columns.push_back({c.Kind, c.Items, c.Width, c.Tint});
+    return columns;
+}
+} // namespace
+
+TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(parent), FEditor(editor)
+{
+    if (editor.Resizable) {
+        setWindowFlag(Qt::WindowMaximizeButtonHint);
+        resize(editor.Width, editor.Height);
+    } else {
+        SetFixedClientSize(editor.Width, editor.Height);
+    }
+    const TTitlePanel title = Make_Title_Panel(this, editor.Width);
+    P_Title = title.Panel;
+    L_SW_Code = title.L_SW_Code;
+    L_SW_Desc = title.L_SW_Desc;
+    P_Button = Make_Button_Bar(this, editor.Width, editor.Height, editor.Bar_Height);
+    // The bar's layout keeps the buttons at their edge whatever the window's width.
+    auto* bar = new QHBoxLayout(P_Button);
+    bar->setContentsMargins(kFirstButton, 0, kFirstButton, 0);
+    bar->setSpacing(kButtonGap);
+    TTableButtons& b = *this;
+    TSbButton** const buttons[] = {&b.Btn_OK, &b.Btn_Cancel, &b.Btn_DelRow, &b.Btn_InsRow, &b.Btn_CopyRow, &b.Btn_PasteRow};
+    for (int i = 0; i < 6; ++i) {
+        if (i == 2 && editor.Row_Buttons_Right)
+            bar->addStretch(1);
+        *buttons[i] = Make_Bar_Button(P_Button, 0);
+        (*buttons[i])->setFixedSize((*buttons[i])->size());
+        bar->addWidget(*buttons[i]);
+    }
+    if (!editor.Row_Buttons_Right)
+        bar->addStretch(1);
+    Btn_Cancel->SetModalResult(mrCancel);
+    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
+    Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
+    Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
+    Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
+    Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    P_Title->setFixedHeight(P_Title->height());
+    P_Button->setFixedHeight(editor.Bar_Height);
+    layout->addWidget(P_Title);
+    if (editor.Grids.size() > 1)
+        PageControl1 = new QTabWidget(this);
+    for (const TTableEditorGrid& g : editor.Grids) {
+        auto* grid = new TVxColumnGrid(PageControl1 ? nullptr : this);
+        Shape_Table_Grid(*grid, Grid_Columns(g));
+        grid->SetDefaultRowHeight(22);
+        grid->SetRowHeights(0, 22);
+        grid->SetRowCount(g.Capacity + 1);
+        grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
+        grid->OnGridHint = [this, grid](QObject*, int ARow, int ACol, QString& hint) {
+            hint = ARow == 0 && ACol > 0
+                       ? Hint_Lists[static_cast<std::size_t>(Grid_Index(*grid))].value(grid->RealColIndex(ACol) - 1)
+                       : QString();
+        };
+        Bind_Cell_Clicks(
+            *grid, [grid](int ARow, int ACol) { Select_Row_On_Number(*grid, ARow, ACol); },
+            [grid](int ARow, int ACol) { Grid_DblClick_Cell(*grid, ARow, ACol); });
+        if (PageControl1)
+            PageControl1->addTab(grid, QString());
+        else
+            layout->addWidget(grid, 1);
+        Grids.push_back(grid);
+    }
+    if (PageControl1)
+        layout->addWidget(PageControl1, 1);
+    layout->addWidget(P_Button);
+    Hint_Lists.resize(Grids.size());
+    Do_Copy.resize(Grids.size());
+    Set_Lang();
+}
+
+int TTableWindow::Grid_Index(const TVxColumnGrid& grid) const
+{
+    for (std::size_t g = 0; g < Grids.size(); ++g)
+        if (Grids[g] == &grid)
+            return static_cast<int>(g);
+    return 0;
+}
+
+TVxColumnGrid& TTableWindow::Active_Grid() const
+{
+    return PageControl1 ? *Grids[static_cast<std::size_t>(std::max(0, PageControl1->currentIndex()))] : *Grids.front();
+}
+
+std::vector<TTableRows> TTableWindow::Tables() const
+{
+    std::vector<TTableRows> tables;
+    for (std::size_t g = 0; g < Grids.size(); ++g)
+        tables.push_back(Table_Rows(*Grids[g], FEditor.Grids[g].Capacity));
+    return tables;
+}
+
+void TTableWindow::Set_Lang()
+{
+    const TTableEditor& e = FEditor;
+    SetCaption(Lang(e.Caption));
+    L_SW_Desc->setText(Lang(e.Caption + 1));
+    TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    for (int i = 0; i < 6; ++i) {
+        buttons[i]->SetCaption(Lang(e.Caption + 2 + i));
+        if (e.Button_Hints[static_cast<std::size_t>(i)])
+            buttons[i]->setToolTip(Lang(e.Button_Hints[static_cast<std::size_t>(i)]));
+    }
+    for (std::size_t g = 0; g < Grids.size(); ++g) {
+        const TTableEditorGrid& grid = e.Grids[g];
+        QStringList& hints = Hint_Lists[g];
+        hints.clear();
+        for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
+            Grids[g]->Columns().Items(static_cast<int>(c))->SetHeader(Lang(grid.Columns[c].Header));
+            if (c > 0)
+                hints << Lang(grid.Columns[c].Hint);
+        }
+        if (PageControl1)
+            PageControl1->setTabText(static_cast<int>(g), Lang(grid.Tab_Text));
+    }
+}
+
+void TTableWindow::FormShow()
+{
+    const QString& path = *FEditor.File;
+    for (std::size_t g = 0; g < Grids.size(); ++g) {
+        TVxColumnGrid& grid = *Grids[g];
+        const TTableEditorGrid& desc = FEditor.Grids[g];
+        Reset_Table_Rows(grid, desc.Capacity, FEditor.Enable_Column ? QStringLiteral("Y") : QString());
+        for (std::size_t c = 0; c < desc.Columns.size(); ++c)
+            if (desc.Columns[c].Positions)
+                grid.Columns().Items(static_cast<int>(c))->SetComboItems(Position_Items(FEditor.Data_Area));
+    }
+    if (PageControl1)
+        PageControl1->setCurrentIndex(0);
+    const std::vector<TTableLoad> load = Load_Table_Editor(FEditor, path);
+    FPartial = false;
+    for (std::size_t g = 0; g < Grids.size(); ++g) {
+        Fill_Table_Rows(*Grids[g], load[g].Rows);
+        FPartial = FPartial || load[g].Partial();
+        Report_Table_Load(path, load[g], FEditor.Grids[g].Capacity);
+    }
+    std::fill(Do_Copy.begin(), Do_Copy.end(), false);
+    Active_Grid().setFocus();
+}
+
+bool TTableWindow::Controllo_dati()
+{
+    const QString error = Check_Table_Editor(FEditor, Tables());
+    if (error.isEmpty())
+        return true;
+    MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+    return false;
+}
+
+void TTableWindow::Btn_OKClick()
+{
+    if (!Controllo_dati())
+        return;
+    if (Save_Table_File(*FEditor.File, Table_Editor_XML(FEditor, Tables()), FPartial))
+        SetModalResult(mrOk);
+}
+
+void TTableWindow::Btn_DelRowClick()
+{
+    TVxColumnGrid& grid = Active_Grid();
+    const int row = grid.Row();
+    const int question = FEditor.Grids[static_cast<std::size_t>(Grid_Index(grid))].Delete_Question;
+    if (MessageDlg(Lang(question ? question : FEditor.Delete_Question) + QString::number(row),
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) == mrYes)
+        Grid_Delete_Row(row, grid);
+}
+
+void TTableWindow::Btn_InsRowClick()
+{
+    TVxColumnGrid& grid = Active_Grid();
+    Grid_Insert_Row(grid.Row(), grid, FEditor.Insert_Enable);
+}
+
+void TTableWindow::Btn_CopyRowClick()
+{
+    TVxColumnGrid& grid = Active_Grid();
+    Grid_Copy_Row(grid, grid.Row());
+    const int index = Grid_Index(grid);
+    for (std::size_t g = 0; g < Do_Copy.size(); ++g)
+        Do_Copy[g] = static_cast<int>(g) == index;
+}
+
+void TTableWindow::Btn_PasteRowClick()
+{
+    TVxColumnGrid& grid = Active_Grid();
+    Grid_Paste_Row(grid, grid.Row(), Do_Copy[static_cast<std::size_t>(Grid_Index(grid))]);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The one frame of every table window: title panel, one grid or two tabs, the six buttons, header hints, the
+// file loaded at each showing, and OK that checks, then writes the whole file. What differs between the
+// windows stands in their TTableEditor.
+#include "platform/Form.h"
+#include "tables/TableEditor.h"
+#include "tables/TableGrid.h"
+
+#include <QStringList>
+#include <vector>
+
+class QLabel;
+class QTabWidget;
+class TVxColumnGrid;
+
+class TTableWindow : public TForm, public TTableButtons {
+public:
+    TTableWindow(const TTableEditor& editor, QWidget* parent = nullptr);
+
+    const TTableEditor& Editor() const { return FEditor; }
+
+    void Set_Lang();
+    // Checks the tables; shows the first error. True when they may be written.
+    bool Controllo_dati();
+    void Btn_OKClick();
+    void Btn_DelRowClick();
+    void Btn_InsRowClick();
+    void Btn_CopyRowClick();
+    void Btn_PasteRowClick();
+
+    // The grid on the active tab sheet (the one grid of a one-grid window).
+    TVxColumnGrid& Active_Grid() const;
+    // The cells of each grid's data rows, from column 1 on.
+    std::vector<TTableRows> Tables() const;
+
+    QWidget* P_Title;
+    QLabel* L_SW_Code;
+    QLabel* L_SW_Desc;
+    QWidget* P_Button;
+    QTabWidget* PageControl1 = nullptr;      // two-grid windows
+    std::vector<TVxColumnGrid*> Grids;
+    std::vector<QStringList> Hint_Lists;     // per grid: entry k is the hint of column k + 1
+    std::vector<bool> Do_Copy;               // per grid: a row was copied since the showing
+
+protected:
+    void FormShow() override;
+
+private:
+    int Grid_Index(const TVxColumnGrid& grid) const;
+
+    const TTableEditor& FEditor;
+    bool FPartial = false;   // the file was loaded only in part
+};
