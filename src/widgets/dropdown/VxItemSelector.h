@@ -7,12 +7,12 @@
 #include "platform/ImageList.h"
 #include "widgets/dropdown/DropDownStyles.h"
 #include "widgets/dropdown/ItemCollection.h"
+#include "widgets/dropdown/ItemLayout.h"
 #include <QPointer>
 #include <QScrollArea>
 #include <functional>
 
 enum class TSelectorType { stImage, stColor };
-enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 struct TSize {
     int cx = 0;
