@@ -7,7 +7,7 @@
 
 namespace {
 
-enum Cell { cDevice, cIndex, cSubIndex, cNByte, cPollTime, cOnChange };
+enum Cell { cDevice, cIndex, cPollTime = cIndex + 3, cOnChange };
 enum Grid { gRead, gWrite };
 
 // Each table's texts run in rule order from its first: Device ID, Index, SubIndex, N Byte, Poll Time, Address
@@ -20,15 +20,10 @@ QString Check_Row(const TTableEditor& editor, int grid, const QStringList& cells
     const int device = Cell_Int(cells.value(cDevice));
     if (device < 1 || device > 127)
         return Lang(text);
-    const int index = Cell_Int(cells.value(cIndex));
-    if (index < 0x1000 || index > 0xFFFF)
-        return Lang(text + 1);
-    const int subIndex = Cell_Int(cells.value(cSubIndex));
-    if (subIndex < 0 || subIndex > 0xFF)
-        return Lang(text + 2);
-    const int nByte = SDO_NByte(cells.value(cNByte));
-    if (nByte < 0)
-        return Lang(text + 3);
+    int nByte = 0;
+    const QString object = Check_SDO_Object(cells, cIndex, 0x1000, 0xFFFF, text + 1, nByte);
+    if (!object.isEmpty())
+        return object;
     // A write request may go without polling: it is sent on change.
     const int pollTime = Cell_Int(cells.value(cPollTime));
     if (pollTime < (grid == gRead ? 1 : 0) || pollTime > 100000000)
@@ -85,10 +80,18 @@ TTableEditor Make_Editor()
 
 } // namespace
 
-int SDO_NByte(const QString& cell)
+QString Check_SDO_Object(const QStringList& cells, int first, int minIndex, int maxIndex, int text, int& nByte)
 {
-    const int n = Cell_Int(cell);
-    return n == 1 || n == 2 || n == 4 ? n : -1;
+    const int index = Cell_Int(cells.value(first));
+    if (index < minIndex || index > maxIndex)
+        return Lang(text);
+    const int subIndex = Cell_Int(cells.value(first + 1));
+    if (subIndex < 0 || subIndex > 0xFF)
+        return Lang(text + 1);
+    nByte = Cell_Int(cells.value(first + 2));
+    if (nByte != 1 && nByte != 2 && nByte != 4)
+        return Lang(text + 2);
+    return {};
 }
 
 const TTableEditor& SDO_Client_Editor()

@@ -8,7 +8,7 @@
 
 namespace {
 
-enum Cell { cIndex, cSubIndex, cNByte, cAddB1 };
+enum Cell { cIndex, cAddB1 = cIndex + 3 };
 
 // Each table's texts run in rule order from its first: Index, SubIndex, N Byte, Address Byte1 to Byte4.
 constexpr int kFirstText[] = {2951, 2958};
@@ -17,15 +17,10 @@ constexpr int kFirstText[] = {2951, 2958};
 QString Check_Row(const TTableEditor& editor, int grid, const QStringList& cells)
 {
     const int text = kFirstText[grid];
-    const int index = Cell_Int(cells.value(cIndex));
-    if (index < 0x2000 || index > 0x5FFF)
-        return Lang(text);
-    const int subIndex = Cell_Int(cells.value(cSubIndex));
-    if (subIndex < 0 || subIndex > 0xFF)
-        return Lang(text + 1);
-    const int nByte = SDO_NByte(cells.value(cNByte));
-    if (nByte < 0)
-        return Lang(text + 2);
+    int nByte = 0;
+    const QString object = Check_SDO_Object(cells, cIndex, 0x2000, 0x5FFF, text, nByte);
+    if (!object.isEmpty())
+        return object;
     return Check_Positions(editor, cells, cAddB1, nByte, [text](int n) { return text + 2 + n; });
 }
 
