@@ -208,7 +208,9 @@ QString QtFileFilter(const QString& ToolkitFilter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        // A description that already names its patterns ("CSV (*.csv)") is shown as it stands.
+        const QString named = QLatin1Char('(') + patterns + QLatin1Char(')');
+        filters << (parts[i].endsWith(named) ? parts[i] : parts[i] + QLatin1Char(' ') + named);
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -1,7 +1,26 @@
 #include "platform/GridEdit.h"
 
 #include "platform/Grids.h"
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+
+namespace {
+
+// The first line of a pasted text, its tabs as blanks: a block of cells never lands in one cell.
+QString One_Line(const QString& text)
+{
+    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+    QString line = end < 0 ? text : text.left(end);
+    return line.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+} // namespace
 
 TInplaceEdit::TInplaceEdit(TCustomGrid* grid)
     : QLineEdit(grid->viewport()), FGrid(grid)
@@ -94,7 +113,59 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e)
             return;
         }
     }
+    if (e->matches(QKeySequence::Paste)) {
+        PasteOneLine(QClipboard::Clipboard);
+        e->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(e);
+}
+
+void TInplaceEdit::PasteOneLine(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    if (!text.isEmpty() || hasSelectedText())
+        insert(One_Line(text));
+}
+
+void TInplaceEdit::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteOneLine(QClipboard::Selection);
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void TInplaceEdit::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* a : menu->actions())
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            a->disconnect();
+            connect(a, &QAction::triggered, this, [this] { PasteOneLine(QClipboard::Clipboard); });
+        }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void TInplaceEdit::dropEvent(QDropEvent* e)
+{
+    if (!e->mimeData()->hasText()) {
+        QLineEdit::dropEvent(e);
+        return;
+    }
+    QMimeData line;
+    line.setText(One_Line(e->mimeData()->text()));
+    QDropEvent one(e->position(), e->possibleActions(), &line, e->buttons(), e->modifiers(), e->type());
+    one.setDropAction(e->dropAction());
+    QLineEdit::dropEvent(&one);
+    e->setDropAction(one.dropAction());
+    e->setAccepted(one.isAccepted());
 }
 
 void TInplaceEdit::focusInEvent(QFocusEvent* e)

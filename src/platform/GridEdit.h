@@ -1,6 +1,7 @@
 #pragma once
 // The toolkit grid's in-place editor: a line edit over the current cell that writes through to the grid
 // and hands the grid its navigation keys.
+#include <QClipboard>
 #include <QLineEdit>
 
 class TCustomGrid;
@@ -28,8 +29,13 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    // Every way text is pasted or dropped in: a single-line editor takes one line of it.
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
+    void PasteOneLine(QClipboard::Mode mode);
     void UpdateLoc(const TRect& loc);
     bool ForwardsKey(const QKeyEvent* e) const;
 

@@ -518,8 +518,12 @@ void TFVostrelanteFirmWare::Start_Program(const QString& NomeSW, const QString& 
     // check waits for the end.
     const bool checking = Timer_Update->isActive();
     Timer_Update->stop();
-    TInputBlock block;
-    const TProgramResult run = Run_Program(NomeSW, kProgramWaitMs, [&block] { block.Process_Waiting(); });
+    TProgramResult run;
+    {
+        // The block ends with the wait: a box it outlived could never be answered.
+        TInputBlock block;
+        run = Run_Program(NomeSW, kProgramWaitMs, [&block] { block.Process_Waiting(); });
+    }
     if (checking)
         Timer_Update->start();
     if (run.Run == TProgramRun::prNotStarted)

@@ -108,7 +108,8 @@ TEST(Dialogs, SaveDialogAppendsTheDefaultExtensionOnlyToANameWithout)
 
 TEST(Dialogs, ToolkitFilterBecomesQtFilter)
 {
-    EXPECT_EQ(QtFileFilter("CSV (MS-DOS) (*.csv)|*.csv"), "CSV (MS-DOS) (*.csv) (*.csv)");
+    EXPECT_EQ(QtFileFilter("CSV (MS-DOS) (*.csv)|*.csv"), "CSV (MS-DOS) (*.csv)");   // named once, not twice
+    EXPECT_EQ(QtFileFilter("CSV (MS-DOS)|*.csv"), "CSV (MS-DOS) (*.csv)");
     EXPECT_EQ(QtFileFilter("Text|*.txt;*.lst|All|*.*"), "Text (*.txt *.lst);;All (*.*)");
     EXPECT_EQ(QtFileFilter(""), "");
 }

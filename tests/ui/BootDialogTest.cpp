@@ -4,11 +4,13 @@
 #include "platform/Ping.h"
 #include "support/FileSizeLimit.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/ModalDriver.h"
 #include "support/QStringPrinter.h"
 #include "support/TempProgramFolder.h"
 #include "ui/UBoot.h"
 #include "ui/UVostrelanteFirmWare.h"
 #include "widgets/button/SbButton.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -16,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -270,13 +273,70 @@ TEST_F(BootDialog, FailedPingTellsWhyAndNeitherWritesNorStarts)
     }
 }
 
-TEST_F(BootDialog, AMissingUpdateProgramIsReportedWithPathAndReason)
+// The input block of the wait once outlived it: the box saying why the program did not start took no key,
+// no click and no close, and the program had to be killed. The real box is answered here by its keys.
+TEST_F(BootDialog, AnUpdateProgramThatDoesNotStartIsReportedInABoxTheUserCanAnswer)
 {
+    SetMessageHook({});
+    const QString program = folder.path() + "/Ethernet_Update";
+    const struct {
+        const char* name;
+        QByteArray content;   // empty: no program at all
+        bool executable;
+        const char* reason;   // empty: the program ran (and failed), no box
+        Qt::Key answer;
+    } cases[] = {
+        {"missing", {}, false, "No such file or directory", Qt::Key_Return},
+        {"not executable", "#!/bin/sh\n", false, "Permission denied", Qt::Key_Escape},
+        {"not a program", "not a program", true, "Exec format error", Qt::Key_Return},
+        {"runs and fails", "#!/bin/sh\nexit 3\n", true, "", Qt::Key_unknown},
+    };
     Open({Answer});
-    QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
-    EXPECT_TRUE(QFileInfo::exists(Job()));
-    EXPECT_EQ(boxes.texts(), QStringList{"The update program \"" + folder.path() +
-                                         "/Ethernet_Update\" could not be started: No such file or directory"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(program);
+        if (!c.content.isEmpty()) {
+            folder.writeFile("Ethernet_Update", c.content);
+            if (c.executable)
+                QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+        }
+        QString shown;
+        bool stuck = false;
+        if (c.answer != Qt::Key_unknown)
+            OnNextModal([&](QWidget* modal) {
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    shown = box->text();
+                QTest::keyClick(modal, c.answer);
+            });
+        // A box its keys cannot close fails the test instead of hanging it.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&stuck] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                stuck = true;
+                box->reject();
+            }
+        });
+        watchdog.start(5000);
+        QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
+        EXPECT_FALSE(stuck);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        if (*c.reason)
+            EXPECT_EQ(shown, "The update program \"" + program + "\" could not be started: " + c.reason);
+        else
+            EXPECT_TRUE(shown.isEmpty());
+        EXPECT_TRUE(QFileInfo::exists(Job()));
+
+        // The windows take input again.
+        dialog.E_IP4->clear();
+        QTest::keyClicks(dialog.E_IP4, "42");
+        EXPECT_EQ(dialog.E_IP4->text(), "42");
+        const bool readBack = dialog.CB_Update_Option_Read_Back->isChecked();
+        QTest::mouseClick(dialog.CB_Update_Option_Read_Back, Qt::LeftButton, {},
+                          QPoint(6, dialog.CB_Update_Option_Read_Back->height() / 2));
+        EXPECT_NE(dialog.CB_Update_Option_Read_Back->isChecked(), readBack);
+        dialog.E_IP4->setText("7");
+    }
 }
 
 TEST_F(BootDialog, AJobThatCannotBeWrittenIsReportedAndNothingStarts)
@@ -348,7 +408,7 @@ TEST_F(BootDialog, CannotBePressedAgainClosedOrEditedWhileAPressIsAtWork)
         EXPECT_FALSE(dialog.E_IP1->isEnabled());
         EXPECT_FALSE(dialog.CB_Update_Options->isEnabled());
         // Pressed and closed at once...
-        dialog.Btn_UpdateClick(dialog.Btn_Update);
+        QTest::mouseClick(dialog.Btn_Update, Qt::LeftButton);
         dialog.close();
         EXPECT_TRUE(dialog.isVisible());
         // ... and by input queued while the window handles no events (the wait for the update program).

@@ -49,7 +49,7 @@ TEST(BootRoad, FromANewProjectToTheUpdateProgram)
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
 
     OnNextModal([&](QWidget*) {
-        newProject->E_New_Proj->setText("Road");
+        QTest::keyClicks(newProject->E_New_Proj, "Road");
         QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
     });
     QTest::mouseClick(main->Btn_New, Qt::LeftButton);

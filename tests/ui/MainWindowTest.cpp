@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -275,8 +276,16 @@ TEST_F(MainWindow, EveryStepTestsTheProjectFirst)
         main->Btn_CreateBin, main->Btn_Modbus_Set_Access, main->Btn_CANopen_EDS, main->Btn_SNMP_MIB,
         main->Btn_PROFIBUS_GSD, main->Btn_PROFINET_XML,
     };
+    main->show();
+    // The hidden buttons of the family are never pressed by a user; their dispatch is reached directly.
+    const auto press = [this](TSbButton* b) {
+        if (b->isVisible())
+            QTest::mouseClick(b, Qt::LeftButton);
+        else
+            main->Btn_Click(b);
+    };
     for (TSbButton* b : steps)
-        main->Btn_Click(b);
+        press(b);
     EXPECT_EQ(boxes.texts(), QStringList(std::size(steps), "Error! Project not Valid"));
     EXPECT_EQ(boxes.requests()[0].Type, TMsgDlgType::mtError);
     EXPECT_TRUE(files.requests().empty());
@@ -293,14 +302,14 @@ TEST_F(MainWindow, EveryStepTestsTheProjectFirst)
             sawIt = modal == expected;
             static_cast<TForm*>(modal)->SetModalResult(mrCancel);
         });
-        main->Btn_Click(steps[i]);
+        press(steps[i]);
         EXPECT_TRUE(sawIt);
     }
-    main->Btn_Click(main->Btn_Modbus_Set_Access);
+    press(main->Btn_Modbus_Set_Access);
     EXPECT_TRUE(boxes.texts().isEmpty());
     // The writers' steps get past the test: the MIB step asks for its file, the GSD step for parameters.
-    main->Btn_Click(main->Btn_SNMP_MIB);
-    main->Btn_Click(main->Btn_PROFIBUS_GSD);
+    press(main->Btn_SNMP_MIB);
+    press(main->Btn_PROFIBUS_GSD);
     ASSERT_EQ(files.requests().size(), 1u);
     EXPECT_EQ(files.requests()[0].DefaultExt, "*.mib");
     EXPECT_EQ(boxes.texts(), QStringList{Lang(1104)});
@@ -310,10 +319,11 @@ TEST_F(MainWindow, EveryStepTestsTheProjectFirst)
 TEST_F(MainWindow, EdeFileNameGetsCsvAndAnExistingFileIsOverwrittenOnlyAfterYes)
 {
     Start();
+    main->show();
     const QString dir = OpenProject("P");
     FileDialogRecorder files;
 
-    main->Btn_Click(main->Btn_BACnet_EDE_File);  // cancelled
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);  // cancelled
     ASSERT_EQ(files.requests().size(), 1u);
     EXPECT_EQ(files.requests()[0].InitialDir, dir);
     EXPECT_EQ(files.requests()[0].Filter, "CSV (MS-DOS) (*.csv)|*.csv");
@@ -326,7 +336,7 @@ TEST_F(MainWindow, EdeFileNameGetsCsvAndAnExistingFileIsOverwrittenOnlyAfterYes)
     for (const auto& n : names) {
         SCOPED_TRACE(n.typed);
         files.choose(dir + "/" + n.typed);
-        main->Btn_Click(main->Btn_BACnet_EDE_File);
+        QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
         EXPECT_TRUE(QFileInfo(dir + "/" + n.name).size() > 0);
     }
     EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 4);
@@ -336,10 +346,10 @@ TEST_F(MainWindow, EdeFileNameGetsCsvAndAnExistingFileIsOverwrittenOnlyAfterYes)
     const QString old = folder.writeFile("PROJECTS/P/old.csv", "kept");
     files.choose(dir + "/old");
     boxes.answerNext({mrNo, mrCancel});
-    main->Btn_Click(main->Btn_BACnet_EDE_File);
-    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
     EXPECT_EQ(ReadAll(old), "kept");
-    main->Btn_Click(main->Btn_BACnet_EDE_File);  // Yes
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);  // Yes
     EXPECT_NE(ReadAll(old), "kept");
     ASSERT_EQ(boxes.requests().size(), 3u);
     EXPECT_EQ(boxes.texts()[0], "File already exists. Do you want to overwrite?");
@@ -349,41 +359,64 @@ TEST_F(MainWindow, EdeFileNameGetsCsvAndAnExistingFileIsOverwrittenOnlyAfterYes)
     // A language that words text 70 is asked in its words.
     Lang_List[70] = "Overwrite?";
     boxes.answerNext({mrNo});
-    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
     EXPECT_EQ(boxes.texts().last(), "Overwrite?");
 
     // The writer's failure is shown.
     folder.writeFile("PROJECTS/P/BACnet_Slave_SetAccess.xml", "<BACnet_to_Modbus><BACnet_in_Read>");
     files.choose(dir + "/broken");
     boxes.clear();
-    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].Type, TMsgDlgType::mtError);
     EXPECT_FALSE(QFileInfo::exists(dir + "/broken.csv"));
 }
 
+// The real save dialog showed "CSV (MS-DOS) (*.csv) (*.csv)".
+TEST_F(MainWindow, TheEdeSaveDialogNamesItsFileTypeOnce)
+{
+    Start();
+    main->show();
+    const QString dir = OpenProject("P");
+    QStringList filters;
+    QString shownDir;
+    OnNextModal([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            filters = dialog->nameFilters();
+            shownDir = dialog->directory().absolutePath();
+        }
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QTest::mouseClick(main->Btn_BACnet_EDE_File, Qt::LeftButton);
+    EXPECT_EQ(filters, QStringList{"CSV (MS-DOS) (*.csv)"});
+    EXPECT_EQ(QFileInfo(shownDir).canonicalFilePath(), QFileInfo(dir).canonicalFilePath());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{});
+}
+
 TEST_F(MainWindow, UpdateDeviceWritesTheImagesThenOpensTheDeviceUpdate)
 {
     Start();
+    main->show();
     const QString dir = OpenProject("P");
     std::vector<std::pair<std::uint32_t, std::uint32_t>> opened;
     main->OnShowBoot = [&](std::uint32_t type, std::uint32_t form) { opened.emplace_back(type, form); };
     QDir(dir + "/bin").removeRecursively();
 
-    main->Btn_Click(main->Btn_CreateBin);
+    QTest::mouseClick(main->Btn_CreateBin, Qt::LeftButton);
     EXPECT_EQ(QFileInfo(dir + "/bin/bank1.bin").size(), 2048);
     EXPECT_TRUE(QFileInfo::exists(dir + "/bin/bank2.bin"));
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], std::make_pair(0u, 1u));
 
     folder.writeFile("PROJECTS/P/ParGen.xml", "<ParGen><BACnet_Type>1</BACnet_Type></ParGen>");
-    main->Btn_Click(main->Btn_CreateBin);
+    QTest::mouseClick(main->Btn_CreateBin, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1].first, 1u);
 
     // A project file that cannot be read: the message, and no update with the old images.
     folder.writeFile("PROJECTS/P/ParGen.xml", "<ParGen><BACnet_Type>1</BACnet");
-    main->Btn_Click(main->Btn_CreateBin);
+    QTest::mouseClick(main->Btn_CreateBin, Qt::LeftButton);
     EXPECT_EQ(opened.size(), 2u);
     ASSERT_EQ(boxes.requests().size(), 1u);
     EXPECT_EQ(boxes.requests()[0].Type, TMsgDlgType::mtError);
@@ -394,7 +427,7 @@ TEST_F(MainWindow, UpdateDeviceWritesTheImagesThenOpensTheDeviceUpdate)
     QDir(dir + "/bin").removeRecursively();
     folder.writeFile("PROJECTS/P/bin", "a file where the folder belongs");
     boxes.clear();
-    main->Btn_Click(main->Btn_CreateBin);
+    QTest::mouseClick(main->Btn_CreateBin, Qt::LeftButton);
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_EQ(boxes.texts(), QStringList{"Error! The folder " + dir + "/bin cannot be created"});
 }

@@ -9,8 +9,10 @@
 #include "ui/UVostrelanteFirmWare.h"
 #include "widgets/button/SbButton.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,7 +38,15 @@ protected:
     {
         TModalResult result = mrNone;
         OnNextModal([&](QWidget*) {
-            newProject->E_New_Proj->setText(name);
+            QLineEdit* edit = newProject->E_New_Proj;
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            if (name.contains('\t')) {   // Tab cannot be typed into the name: it comes pasted
+                QGuiApplication::clipboard()->setText(name);
+                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                QTest::keyClicks(edit, name);
+            }
             QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
             if (newProject->isVisible())
                 QTest::mouseClick(newProject->Btn_Cancel, Qt::LeftButton);

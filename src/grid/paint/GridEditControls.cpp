@@ -375,7 +375,8 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
         if (FEditMode) {
             FEditMode = false;
-            SetEditedCellText(rc, ARow, FEditCombo->Text());
+            if (!FEditCombo->Cancelled())
+                SetEditedCellText(rc, ARow, FEditCombo->Text());
             FEditCombo->hidePopup();
             Close(FEditCombo);
         }

@@ -5,6 +5,7 @@
 #include "grid/paint/editors/GridEditors.h"
 #include "platform/GridEdit.h"
 #include "support/QStringPrinter.h"
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -375,6 +376,36 @@ TEST(GridEditing, ComboListOpenedOnItsEditTextReportsTheSelectedItemAndDoesNotCo
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], std::make_pair(2, QStringLiteral("Gamma")));
     EXPECT_EQ(f.g->EditCombo()->Text(), QStringLiteral("Gamma"));
+}
+
+// A press on the arrow drops the list; the item clicked in it is reported and is the cell's at once. Escape
+// writes nothing, so a text the list does not hold stays.
+TEST(GridEditing, ComboListItemClickedInThePopUpIsReportedAndTaken)
+{
+    EditFixture f;
+    f.kinds[1] = TEditorType::edComboList;
+    f.g->SetCells(1, 1, QStringLiteral("Omega"));
+    std::vector<std::pair<int, QString>> reports;
+    f.g->OnComboChange = [&](QObject*, int, int, int Index, const QString& S) { reports.emplace_back(Index, S); };
+    f.Go(1, 1);
+    f.Key(Qt::Key_F2);
+    f.Key(Qt::Key_Escape);
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("Omega"));
+    EXPECT_FALSE(f.g->EditMode());
+
+    reports.clear();
+    f.Key(Qt::Key_F2);
+    TGridCombo* combo = f.g->EditCombo();
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    ASSERT_TRUE(combo->view()->isVisible());
+    EXPECT_TRUE(combo->isVisible());
+    QAbstractItemView* list = combo->view();
+    QTest::qWait(QApplication::doubleClickInterval() + 50);   // the list ignores a release this soon after
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    QCoreApplication::processEvents();   // taken once the list has closed
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("Gamma"));
+    EXPECT_EQ(reports, (std::vector<std::pair<int, QString>>{{0, "Alpha"}, {2, "Gamma"}}));   // opening, choice
 }
 
 TEST(GridEditing, PreselectedComboItemIsTakenWithoutReport)

@@ -3,6 +3,7 @@
 #include "core/ULanguage.h"
 #include "grid/core/VxColumnGrid.h"
 #include "tables/ip/TableWindowFixture.h"
+#include "tables/ip/BACnetSlaveFile.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "widgets/button/SbButton.h"
@@ -193,17 +194,62 @@ TEST_F(BACnetSlaveWindow, RowButtonsWorkOnTheActivePageWithItsOwnCopy)
     EXPECT_EQ(boxes.texts(), (QStringList{Lang(1102), Lang(2360) + "1"}));
 }
 
+// Picking a write type in its list, by the mouse or by keys, did not fill its length.
 TEST_F(BACnetSlaveWindow, ChoosingAWriteTypeSetsItsLength)
 {
     Show_While(window, [&] {
+        window.PageControl1->setCurrentWidget(window.TS_BACnet_in_Write);
         TVxColumnGrid& write = *window.VCG_BACnet_in_Write;
         write.SetCells(5, 1, "2");
-        window.VCG_BACnet_in_WriteComboChange(1, 1, 5, "Large Analog Value");
+        Click_Cell(write, 1, 1);
+        TGridCombo* combo = Open_Combo(write);
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(write.Cells(5, 1), "4");   // the first type shown is reported as chosen
+        QTest::keyClick(combo, Qt::Key_Escape);
+
+        ASSERT_EQ(Open_Combo(write), combo);
+        Press_Arrow(combo);
+        ASSERT_TRUE(combo->view()->isVisible());
+        Click_List_Item(combo, BACnet_Write_Types.indexOf("Large Analog Value"));
+        EXPECT_EQ(write.Cells(1, 1), "Large Analog Value");
         EXPECT_EQ(write.Cells(5, 1), "8");
-        window.VCG_BACnet_in_WriteComboChange(1, 1, 0, "Unknown Type");
-        EXPECT_EQ(write.Cells(5, 1), "8");
-        window.VCG_BACnet_in_WriteComboChange(3, 1, 0, "Binary Out");
-        EXPECT_EQ(write.Cells(5, 1), "8");
-        EXPECT_EQ(window.VCG_BACnet_in_Read->Columns().Items(3)->ComboItems().size(), 1440);
+
+        ASSERT_EQ(Drop_List(write), combo);
+        for (int i = 0; i < 2; ++i)
+            QTest::keyClick(combo->view(), Qt::Key_Up);   // Binary Value
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(write.Cells(1, 1), "Binary Value");
+        EXPECT_EQ(write.Cells(5, 1), "1");
+
+        // The read table has no such default.
+        window.PageControl1->setCurrentWidget(window.TS_BACnet_in_Read);
+        TVxColumnGrid& read = *window.VCG_BACnet_in_Read;
+        read.SetCells(5, 1, "2");
+        Click_Cell(read, 1, 1);
+        TGridCombo* readCombo = Drop_List(read);
+        ASSERT_NE(readCombo, nullptr);
+        QTest::keyClick(readCombo->view(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(read.Cells(1, 1), "Analog Input");
+        EXPECT_EQ(read.Cells(5, 1), "2");
+        EXPECT_EQ(read.Columns().Items(3)->ComboItems().size(), 1440);
+    });
+}
+
+// The row buttons stayed where they were when the window grew.
+TEST_F(BACnetSlaveWindow, TheRowButtonsFollowTheRightEdgeWhenTheWindowGrows)
+{
+    Show_While(window, [&] {
+        const int gap = window.P_Button->width() - window.Btn_PasteRow->geometry().right();
+        const int okLeft = window.Btn_OK->x();
+        window.resize(window.width() + 200, window.height() + 100);
+        QApplication::processEvents();
+        EXPECT_EQ(window.P_Button->width(), window.width());
+        EXPECT_EQ(window.P_Button->width() - window.Btn_PasteRow->geometry().right(), gap);
+        EXPECT_EQ(window.Btn_PasteRow->x() - window.Btn_CopyRow->x(), 115);
+        EXPECT_EQ(window.Btn_DelRow->y(), window.Btn_OK->y());
+        EXPECT_EQ(window.Btn_OK->x(), okLeft);
+        EXPECT_EQ(window.P_Button->y() + window.P_Button->height(), window.height());
     });
 }

@@ -6,6 +6,9 @@
 #include "tables/ip/UIEC61850_Variables.h"
 #include "widgets/button/SbButton.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,6 +78,103 @@ TEST_F(IEC61850Window, OKShowsTheFirstErrorAndKeepsTheWindowOpenWithoutWriting)
         EXPECT_EQ(boxes.texts(), QStringList{c.message});
         EXPECT_FALSE(QFile::exists(File_IEC61850_Variables));
     }
+}
+
+// The combo cells closed their editor and wrote the first item on a press on the arrow, Alt+Down and F4, and F2
+// wrote the first item that Escape did not take back.
+TEST_F(IEC61850Window, ComboCellsDropTheirListsAndTakeTheItemChosenInIt)
+{
+    Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.VCG;
+        for (int c : {3, 7, 8}) {
+            SCOPED_TRACE(c);
+            const QStringList items = grid.Columns().Items(c)->ComboItems();
+            Click_Cell(grid, c, 1);
+            ASSERT_EQ(grid.Col(), c);
+            TGridCombo* combo = Open_Combo(grid);
+            ASSERT_NE(combo, nullptr);
+            EXPECT_EQ(grid.Cells(c, 1), "");   // shown, not written
+            QTest::keyClick(combo, Qt::Key_Escape);
+            EXPECT_FALSE(combo->isVisible());
+            EXPECT_EQ(grid.Cells(c, 1), "");
+
+            // The mouse: the arrow drops the list down, a click on an item takes it.
+            ASSERT_EQ(Open_Combo(grid), combo);
+            Press_Arrow(combo);
+            ASSERT_TRUE(combo->view()->isVisible());
+            EXPECT_TRUE(combo->isVisible());
+            if (c == 7) {
+                // FIXME: on the headless screen (narrower than this window) the click misses the Start Bit
+                // list's item; the key choice below covers the column.
+                QTest::keyClick(combo->view(), Qt::Key_Down);
+                QTest::keyClick(combo->view(), Qt::Key_Return);
+                QCoreApplication::processEvents();
+            } else {
+                Click_List_Item(combo, 1);
+            }
+            EXPECT_FALSE(combo->view()->isVisible());
+            EXPECT_FALSE(combo->isVisible());
+            EXPECT_EQ(grid.Cells(c, 1), items[1]);
+
+            // The keys: Alt+Down drops it, Down and Return take the next item.
+            ASSERT_EQ(Open_Combo(grid), combo);
+            QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+            ASSERT_TRUE(combo->view()->isVisible());
+            QTest::keyClick(combo->view(), Qt::Key_Down);
+            QTest::keyClick(combo->view(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(combo->isVisible());
+            EXPECT_EQ(grid.Cells(c, 1), items[2]);
+
+            // F4 drops it too; Escape closes the list, a second Escape the editor, and nothing changed.
+            ASSERT_EQ(Open_Combo(grid), combo);
+            QTest::keyClick(combo, Qt::Key_F4);
+            ASSERT_TRUE(combo->view()->isVisible());
+            QTest::keyClick(combo->view(), Qt::Key_Down);
+            QTest::keyClick(combo->view(), Qt::Key_Escape);
+            EXPECT_FALSE(combo->view()->isVisible());
+            EXPECT_TRUE(combo->isVisible());
+            QTest::keyClick(combo, Qt::Key_Escape);
+            EXPECT_FALSE(combo->isVisible());
+            EXPECT_EQ(grid.Cells(c, 1), items[2]);
+        }
+    });
+}
+
+// Escape gives a cell back what it held, also a text that is not in the list.
+TEST_F(IEC61850Window, EscapeInAComboCellKeepsATextTheListDoesNotHold)
+{
+    Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.VCG;
+        grid.SetCells(3, 2, "Double");
+        Click_Cell(grid, 3, 2);
+        TGridCombo* combo = Open_Combo(grid);
+        ASSERT_NE(combo, nullptr);
+        QTest::keyClick(combo, Qt::Key_Escape);
+        EXPECT_EQ(grid.Cells(3, 2), "Double");
+        // Return takes the item shown.
+        ASSERT_EQ(Open_Combo(grid), combo);
+        QTest::keyClick(combo, Qt::Key_Return);
+        EXPECT_EQ(grid.Cells(3, 2), "Int");
+    });
+}
+
+// Three pasted lines of tab-separated text went whole into one name cell.
+TEST_F(IEC61850Window, APasteIntoAnOpenCellTakesOneLine)
+{
+    Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.VCG;
+        Click_Cell(grid, 2, 1);
+        QTest::keyClick(&grid, 'x');
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        QGuiApplication::clipboard()->setText("Pump\t4\tInt\nFan\t2\tInt\r\nValve\t1\tInt");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(editor->text(), "xPump 4 Int");
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(grid.Cells(2, 1), "xPump 4 Int");
+        EXPECT_EQ(grid.Cells(2, 2), "");
+    });
 }
 
 TEST_F(IEC61850Window, RowsBeyondTheFiftyAreNamedAtLoadAndOnlyTheFiftyAreWritten)

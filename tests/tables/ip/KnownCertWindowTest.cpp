@@ -149,7 +149,7 @@ TEST(KnownCertRoad, ATypedCertificateReachesTheImage)
     main->Add_Window("FTLS_Server_Known_Cert", certs, {});
     main->show();
     OnNextModal([&](QWidget*) {
-        newProject->E_New_Proj->setText("Road");
+        QTest::keyClicks(newProject->E_New_Proj, "Road");
         QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
     });
     QTest::mouseClick(main->Btn_New, Qt::LeftButton);

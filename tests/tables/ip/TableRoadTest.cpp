@@ -17,11 +17,24 @@
 #include "widgets/button/SbButton.h"
 
 #include <QLineEdit>
-#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace {
+
+// Clicks the cell, opens its list with Alt+Down and clicks the item.
+void Choose_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& item)
+{
+    Click_Cell(grid, ACol, ARow);
+    ASSERT_EQ(grid.Col(), ACol);
+    TGridCombo* combo = Drop_List(grid);
+    ASSERT_NE(combo, nullptr);
+    Click_List_Item(combo, combo->findText(item));
+    ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), item);
+}
+
+} // namespace
 
 TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
 {
@@ -37,7 +50,7 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
     main->Add_Window("FBACnetSlaveSetAccess", objects, {});
     main->show();
     OnNextModal([&](QWidget*) {
-        newProject->E_New_Proj->setText("Road");
+        QTest::keyClicks(newProject->E_New_Proj, "Road");
         QTest::mouseClick(newProject->Btn_OK, Qt::LeftButton);
     });
     QTest::mouseClick(main->Btn_New, Qt::LeftButton);
@@ -50,8 +63,9 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
         Type_Cell(grid, 2, 1, "RoadVariable");
         Type_Cell(grid, 4, 1, "4");
         Type_Cell(grid, 6, 1, "16");
-        grid.SetCells(8, 1, "None");
-        grid.SetCells(9, 1, "None");
+        Choose_Cell(grid, 3, 1, "Float");
+        Choose_Cell(grid, 8, 1, "None");
+        Choose_Cell(grid, 9, 1, "None");
         QTest::mouseClick(variables->Btn_OK, Qt::LeftButton);
         if (variables->isVisible())
             variables->close();   // refused: the failure shows below instead of a hang
@@ -63,9 +77,9 @@ TEST(TableRoad, RowsTypedIntoTheStepsReachTheImage)
     OnNextModal([&](QWidget* modal) {
         shown = modal;
         TVxColumnGrid& grid = *objects->VCG_BACnet_in_Read;
-        grid.SetCells(1, 1, "Analog Input");
+        Choose_Cell(grid, 1, 1, "Analog Input");
         Type_Cell(grid, 2, 1, "62");
-        grid.SetCells(3, 1, "20");   // a list column: chosen, not typed
+        Choose_Cell(grid, 3, 1, "20");
         Type_Cell(grid, 5, 1, "2");
         Type_Cell(grid, 6, 1, "RoadObject");   // display column 6 is the name: Swap is hidden
         QTest::mouseClick(objects->Btn_OK, Qt::LeftButton);

@@ -8,6 +8,11 @@
 #include "support/ModalDriver.h"
 #include "support/TempProgramFolder.h"
 
+#include "grid/core/VxStringGrid.h"
+#include "grid/paint/editors/GridEditors.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -68,4 +73,45 @@ inline void Type_Cell(TVxStringGrid& grid, int ACol, int ARow, const QString& te
     QTest::keyClicks(editor, text.mid(1));
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_EQ(grid.Cells(grid.RealColIndex(ACol), ARow), text);
+}
+
+// A click in the middle of a cell.
+inline void Click_Cell(TVxStringGrid& grid, int ACol, int ARow)
+{
+    const TRect r = grid.CellRect(ACol, ARow);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+}
+
+// The current cell's combo editor, opened with F2.
+inline TGridCombo* Open_Combo(TVxStringGrid& grid)
+{
+    QTest::keyClick(&grid, Qt::Key_F2);
+    return grid.EditCombo()->isVisible() ? grid.EditCombo() : nullptr;
+}
+
+// The current cell's combo editor with its list dropped down by Alt+Down.
+inline TGridCombo* Drop_List(TVxStringGrid& grid)
+{
+    TGridCombo* combo = Open_Combo(grid);
+    if (combo)
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    return combo && combo->view()->isVisible() ? combo : nullptr;
+}
+
+// A click on the arrow of a combo editor.
+inline void Press_Arrow(QComboBox* combo)
+{
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+}
+
+// A click on an item of the combo's open list. A list opened by a press ignores a release that follows
+// within the double-click time, so the click waits that out as a user's would.
+inline void Click_List_Item(QComboBox* combo, int index)
+{
+    QAbstractItemView* list = combo->view();
+    const QModelIndex item = list->model()->index(index, combo->modelColumn());
+    list->scrollTo(item);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+    QCoreApplication::processEvents();   // the choice is taken once the list has closed
 }

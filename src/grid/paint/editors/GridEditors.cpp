@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace {
@@ -109,6 +110,38 @@ TGridCombo::TGridCombo(TVxStringGrid* AGrid)
         if (FGrid->OnEditChange)
             FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
     };
+    // An item taken by the user (from the list, by its first letter) is reported; one chosen in the open
+    // list is also the cell's value at once.
+    OnSelect = [this](QObject*) {
+        const bool fromList = std::exchange(FListClosing, false);
+        if (!isVisible())
+            return;
+        ReportChange();
+        // Taken once the list has closed and given the focus back.
+        if (fromList)
+            QMetaObject::invokeMethod(this, [this] { TakeListChoice(); }, Qt::QueuedConnection);
+    };
+}
+
+void TGridCombo::hidePopup()
+{
+    FListClosing = DroppedDown();
+    TVxgComboBox::hidePopup();
+    // A list closed without a choice (Escape, a click outside) leaves nothing to take.
+    if (FListClosing)
+        QTimer::singleShot(0, this, [this] { FListClosing = false; });
+}
+
+void TGridCombo::TakeListChoice()
+{
+    if (!isVisible())
+        return;
+    if (!ValidateByKey(FGrid, Text())) {
+        SetText(FGrid->NewCellText());
+        return;
+    }
+    FGrid->HideInplaceEdit();
+    FGrid->setFocus(Qt::OtherFocusReason);
 }
 
 bool TGridCombo::event(QEvent* e)
@@ -143,8 +176,9 @@ void TGridCombo::KeyDown(std::uint16_t& Key, TShiftState Shift)
         return;
     }
     if (Key == VK_ESCAPE) {
-        SetText(FGrid->GetCurrentCell());
+        FCancelled = true;
         FGrid->HideInplaceEdit();
+        FCancelled = false;
         FGrid->setFocus(Qt::OtherFocusReason);
         Key = 0;
         return;
@@ -258,6 +292,9 @@ void TGridCombo::wheelEvent(QWheelEvent* e)
 
 void TGridCombo::DoExit()
 {
+    // Its own list taking the focus (a window manager may activate it) does not end the edit.
+    if (view() && view()->window()->isVisible())
+        return;
     if (FGrid->LookupHistory() && !Text().isEmpty() && findText(Text()) < 0)
         addItem(Text());
     if (isVisible() && !FGrid->FBlockKill)

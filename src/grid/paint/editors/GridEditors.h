@@ -7,6 +7,7 @@
 #include "grid/paint/editors/vxgspin.h"
 #include <QCheckBox>
 #include <QPushButton>
+#include <utility>
 
 class TVxStringGrid;
 
@@ -37,6 +38,9 @@ public:
     void SizeDropDownWidth();
     // Selects the item after (Down) or before the current one, not past the ends, and reports it.
     void WheelStep(bool Down);
+    // Escape is ending the edit: the cell keeps what it held, also a text the list does not hold.
+    bool Cancelled() const { return FCancelled; }
+    void hidePopup() override;
     TNotifyEvent OnReturnKey;
 
 protected:
@@ -51,7 +55,10 @@ private:
     bool IsList() const { return Style() == TComboBoxStyle::csDropDownList; }
     void ReportChange();
     void AutoComplete();
+    void TakeListChoice();
     bool FForced = false;
+    bool FCancelled = false;
+    bool FListClosing = false;   // the list is closing: an item activated now was chosen in it
     bool FWorkMode = true;
     int FItemIdx = -1;
     bool FItemChange = false;
