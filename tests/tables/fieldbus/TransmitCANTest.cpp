@@ -6,6 +6,7 @@
 #include "tables/fieldbus/TransmitCANTable.h"
 #include "tables/fieldbus/UTransmitCAN.h"
 #include "tables/ip/TableWindowFixture.h"
+#include "widgets/button/SbButton.h"
 
 #include <gtest/gtest.h>
 
