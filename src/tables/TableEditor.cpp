@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path)
+std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path, const std::vector<int>& rows)
 {
     const TTableSchema& schema = *editor.Schema;
     std::vector<TTableLoad> tables(editor.Grids.size());
@@ -20,9 +20,9 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
             error = Missing_Element_Message(path, name);
             break;
         }
-        const int rows = static_cast<int>(section.Rows.size());
-        tables[t].Left_Out = std::max(0, rows - grid.Capacity);
-        for (int r = 0; r < rows - tables[t].Left_Out && error.isEmpty(); ++r) {
+        const int read = static_cast<int>(section.Rows.size());
+        tables[t].Left_Out = std::max(0, read - (t < rows.size() ? rows[t] : grid.Capacity));
+        for (int r = 0; r < read - tables[t].Left_Out && error.isEmpty(); ++r) {
             const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
             QStringList cells;
             for (std::size_t a = 0; a < row.size(); ++a) {

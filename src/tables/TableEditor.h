@@ -34,6 +34,7 @@ struct TTableEditorColumn {
     QStringList Items;              // a choice column's items
     bool Positions = false;         // items rebuilt at each showing: "None", "0" ... data area - 1
     TReadMode Read = TReadMode::rmGuarded;
+    bool Hidden = false;            // kept, read and written, never shown
 };
 
 struct TTableEditorGrid {
@@ -61,6 +62,10 @@ struct TTableEditor {
     bool Insert_Enable = false;     // Insert Row puts "Y" into column 1
     bool Sections_Required = true;  // a missing section stops the load; else it reads as an empty table
     int Data_Area = 0;              // byte positions a position column offers
+    // Column 1 holds check boxes kept apart from the cell text (the check-box family of row helpers): a row
+    // the file says "N" is unchecked, any other checked; written "Y" or "N".
+    bool Check_Boxes = false;
+    int Row_Height = 22;            // data rows; taller rows may be resized and centre their text
 
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;
@@ -70,8 +75,9 @@ struct TTableEditor {
 
 // The tables of the editor's file: Missing file: empty tables; a file that cannot be read, a missing section
 // (when required) or a missing attribute of a required column ends the load with Error set on the first
-// table, keeping what was read. Rows bounded by each grid's capacity.
-std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path);
+// table, keeping what was read. Rows bounded by `rows` (one entry per grid), else by each grid's capacity.
+std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path,
+                                          const std::vector<int>& rows = {});
 // The message of the first error (row-error prefix, row number, rule text), empty when the tables pass.
 QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableRows>& tables);
 // The file of the tables, each up to its end.
