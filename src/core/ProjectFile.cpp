@@ -122,9 +122,9 @@ void TTableWriter::Add_Row(const QStringList& values)
     FWriter.EndElement();
 }
 
-QByteArray TTableWriter::Finish()
+QByteArray TTableWriter::Finish(const QString& comment)
 {
-    return FWriter.Finish(Project_File_Comment);
+    return FWriter.Finish(comment);
 }
 
 bool Save_Project_File(const QString& projectDir, const QString& path, const QByteArray& content, QString* error)

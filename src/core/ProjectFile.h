@@ -78,7 +78,7 @@ public:
     void End_Section();
     // One value per attribute, in the table's order; missing values are written empty.
     void Add_Row(const QStringList& values);
-    QByteArray Finish();
+    QByteArray Finish(const QString& comment = Project_File_Comment);
 
 private:
     XmlWriter FWriter;

@@ -34,6 +34,8 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
                 }
                 cells << row[a].value_or(schemaSection.Attributes[a].Default);
             }
+            if (editor.From_File && error.isEmpty())
+                editor.From_File(editor, static_cast<int>(t), cells);
             tables[t].Rows.push_back(std::move(cells));
         }
     }
@@ -70,8 +72,12 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
 QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTableRows>& tables)
 {
     std::vector<TTableRows> heads;
-    for (std::size_t g = 0; g < tables.size(); ++g)
+    for (std::size_t g = 0; g < tables.size(); ++g) {
         heads.emplace_back(tables[g].begin(), tables[g].begin() + Table_Editor_End(editor, static_cast<int>(g), tables[g]));
+        if (editor.To_File)
+            for (QStringList& cells : heads.back())
+                editor.To_File(editor, static_cast<int>(g), cells);
+    }
     return Write_Table_File(*editor.Schema, heads);
 }
 

@@ -43,6 +43,7 @@ struct TTableEditorGrid {
     bool Key_As_Stored = false;     // the key is tested untrimmed
     int Tab_Text = 0;               // two-grid editors: the tab sheet's caption
     int Delete_Question = 0;        // 0: the editor's
+    bool Enter_Jump = true;         // Enter may jump to the next cell (the program's option); else the grid's own
     std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; column c is attribute c - 1
 };
 
@@ -51,8 +52,10 @@ struct TTableEditor {
     bool Resizable = false;
     int Caption = 0;                // window caption; then Caption + 1 the title, Caption + 2 ... + 7 the buttons
     std::array<int, 6> Button_Hints{};   // hints of OK, Cancel, Delete, Insert, Copy and Paste Row; 0: none
+    std::array<QString, 6> Button_Texts{};   // a caption that stands in every language; empty: Caption + 2 + i
     int Bar_Height = 40;
     bool Row_Buttons_Right = false; // the four row buttons stand at the bar's right end
+    int Button_Gap = 8;             // between two buttons of the bar
     int Row_Error = 0;              // "Error row "
     int Delete_Question = 0;        // "Are you sure to delete the Row number "
     const QString* File = nullptr;  // the path global
@@ -69,6 +72,9 @@ struct TTableEditor {
 
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;
+    // Cells whose file value is not their text (an index into the list the cell names): the row as read,
+    // defaults given, becomes cells; cells become the row written.
+    std::function<void(const TTableEditor& editor, int grid, QStringList& cells)> From_File, To_File;
     // Checks over the whole tables (each up to its end), with messages of their own; empty when they pass.
     std::function<QString(const TTableEditor& editor, const std::vector<TTableRows>& tables)> Check_Tables;
 };

@@ -15,7 +15,6 @@
 
 namespace {
 constexpr int kFirstButton = 16;
-constexpr int kButtonGap = 8;
 
 std::vector<TTableColumn> Grid_Columns(const TTableEditorGrid& grid)
 {
@@ -42,7 +41,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     // The bar's layout keeps the buttons at their edge whatever the window's width.
     auto* bar = new QHBoxLayout(P_Button);
     bar->setContentsMargins(kFirstButton, 0, kFirstButton, 0);
-    bar->setSpacing(kButtonGap);
+    bar->setSpacing(editor.Button_Gap);
     TTableButtons& b = *this;
     TSbButton** const buttons[] = {&b.Btn_OK, &b.Btn_Cancel, &b.Btn_DelRow, &b.Btn_InsRow, &b.Btn_CopyRow, &b.Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
@@ -88,7 +87,8 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
                                                            TCellVAlign::vaCenter);
                 grid->SetAlignments(1, r, TAlignment::taCenter);
             }
-        grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
+        if (g.Enter_Jump)
+            grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
         grid->OnComboChange = [this, grid](QObject*, int ACol, int ARow, int AItemIndex, const QString& ASelection) {
             Combo_Change(*grid, ACol, ARow, AItemIndex, ASelection);
         };
@@ -159,7 +159,8 @@ void TTableWindow::Set_Lang()
     L_SW_Desc->setText(Lang(e.Caption + 1));
     TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
-        buttons[i]->SetCaption(Lang(e.Caption + 2 + i));
+        const QString& fixed = e.Button_Texts[static_cast<std::size_t>(i)];
+        buttons[i]->SetCaption(fixed.isEmpty() ? Lang(e.Caption + 2 + i) : fixed);
         if (e.Button_Hints[static_cast<std::size_t>(i)])
             buttons[i]->setToolTip(Lang(e.Button_Hints[static_cast<std::size_t>(i)]));
     }

@@ -83,5 +83,5 @@ QByteArray Write_Table_File(const TTableSchema& schema, const std::vector<TTable
         if (!section.Name.isEmpty())
             writer.End_Section();
     }
-    return writer.Finish();
+    return writer.Finish(schema.Comment.isEmpty() ? Project_File_Comment : schema.Comment);
 }

@@ -48,6 +48,7 @@ TTableEditor Make_Editor()
     e.Resizable = true;
     e.Bar_Height = 48;
     e.Row_Buttons_Right = true;
+    e.Button_Gap = 5;
     e.Caption = 2300;
     e.Button_Hints = {0, 0, 0, 0, 2314, 2315};   // only the copy and paste buttons show their hints
     e.Row_Error = 2332;

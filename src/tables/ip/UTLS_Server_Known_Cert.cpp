@@ -27,6 +27,7 @@ TTableEditor Make_Editor()
     e.Height = 337;
     e.Bar_Height = 48;
     e.Row_Buttons_Right = true;
+    e.Button_Gap = 5;
     e.Caption = 800;
     e.Button_Hints = {808, 809, 810, 811, 812, 813};
     e.Delete_Question = 821;
