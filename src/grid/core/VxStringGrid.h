@@ -1366,11 +1366,6 @@ public:
     bool LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream);
     bool LoadFromBinStream(const QByteArray& Stream);
     void LoadFromBinFile(const QString& FileName);
-    // The rectangle the writers export, by SaveFixedCells, SaveFixedCols and SaveFixedRows.
-    int SaveStartCol() const;
-    int SaveStartRow() const;
-    int SaveEndCol() const;
-    int SaveEndRow() const;
     // Whole percentages of a file or stream written or read; fired only when the value changes.
     std::function<void(QObject* Sender, int Progress)> OnFileProgress;
     // False with the reason in Error; the grid is only changed once the whole file has been read. Rows and

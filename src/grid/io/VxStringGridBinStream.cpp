@@ -348,17 +348,6 @@ void ApplyGraphic(const TComponentImage& Image, TCellGraphic& g)
 
 } // namespace
 
-int TVxStringGrid::SaveStartCol() const { return SaveFixedCells() || SaveFixedCols() ? 0 : FixedCols(); }
-int TVxStringGrid::SaveStartRow() const { return SaveFixedCells() || SaveFixedRows() ? 0 : FixedRows(); }
-int TVxStringGrid::SaveEndCol() const
-{
-    return SaveFixedCells() || SaveFixedCols() ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
-}
-int TVxStringGrid::SaveEndRow() const
-{
-    return SaveFixedCells() || SaveFixedRows() ? RowCount() - 1 : RowCount() - FixedFooters() - 1;
-}
-
 QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
 {
     QByteArray out;
