@@ -6,9 +6,9 @@
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/DragDrop.h"
 #include "grid/io/ComponentStream.h"
+#include "grid/io/GridFile.h"
 #include "grid/io/GridFileProgress.h"
 #include "platform/UserFile.h"
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -413,9 +413,7 @@ QByteArray TVxStringGrid::SaveToBinStream()
 
 void TVxStringGrid::SaveToBinFile(const QString& FileName)
 {
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SaveToBinStream()) < 0 || !file.commit())
-        throw EVxGridError(QStringLiteral("Cannot create file \"%1\".").arg(FileName).toStdString());
+    WriteGridFile(FileName, SaveToBinStream());
 }
 
 bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream)
