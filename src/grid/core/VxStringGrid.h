@@ -1175,6 +1175,7 @@ public:
     int TabStartCol();
     int VisibleFixedRightCols() const;
     bool IsLastNormalRow() const;
+    int LastTabRow() const;
     void AutoAddRow();
     virtual void GotoFirstRow();
     void ShowInplaceEdit();
