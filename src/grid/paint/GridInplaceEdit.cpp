@@ -187,9 +187,10 @@ void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
     QWidget* to = QApplication::focusWidget();
     const bool toGrid = to == FGrid || to == FGrid->viewport();
     if (!toGrid && FGrid->FEditing && isVisible()) {
-        if (FGrid->ValidateCell(text())) {
-            FGrid->HideInplaceEdit();
-        }
+        // Accepted or refused, the edit ends here: the editor shows what the cell kept, then goes.
+        FGrid->ValidateCell(text());
+        setText(FGrid->GetCurrentCellText());
+        FGrid->HideInplaceEdit();
     }
     TInplaceEdit::focusOutEvent(e);
     if (FGotFocus) {
