@@ -70,6 +70,8 @@ TEST(VxStringGridLayout, BadColumnStatesAreRefusedWithNothingChanged)
         "3#64,80,50#0,1,2#0,0,0",      // nothing left to show
         "x#64#0#1",                    // junk count
         "3#64,80,50#0,1,2#1,1,1#9",    // a fifth field
+        "3#2000000000,2000000000,50#0,1,2#1,1,1",   // widths no column can have
+        "3#64,80,-1#0,1,2#1,1,1",      // a negative width
     };
     for (const char* value : bad) {
         SCOPED_TRACE(value);
@@ -81,6 +83,16 @@ TEST(VxStringGridLayout, BadColumnStatesAreRefusedWithNothingChanged)
     LayoutGrid t;
     t.g.StringToColumnStates("no separator");
     EXPECT_EQ(t.g.ColumnStatesToString(), "3#64,80,50#0,1,2#1,1,1");
+}
+
+// Widths an application sets can add up past the integer range: stretching still works.
+TEST(VxStringGridLayout, StretchingOverHugeWidthsDoesNotOverflow)
+{
+    LayoutGrid t;
+    t.g.SetColWidths(0, 2000000000);
+    t.g.SetColWidths(1, 2000000000);
+    t.g.ColumnSize().SetStretch(true);
+    EXPECT_EQ(t.g.ColWidths(2), t.g.DefaultColWidth()) << "the others need more than the client width";
 }
 
 TEST(VxStringGridLayout, ColumnSizesAndPositionsRoundTripThroughAnIniFile)
@@ -121,6 +133,7 @@ TEST(VxStringGridLayout, BadIniEntriesAreRefusedWithNothingChanged)
     };
     const Case cases[] = {
         {"[Grid]\nCol0=10\nCol1=junk\n", false},
+        {"[Grid]\nCol0=2147483000\nCol1=2147483000\n", false},
         {"[Grid]\nPos0=0\nPos1=0\nPos2=1\n", true},
         {"[Grid]\nPos0=0\nPos1=1\n", true},
     };
