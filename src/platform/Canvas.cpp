@@ -149,8 +149,11 @@ int TFont::Size() const
     return int(std::lround(-FHeight * 72.0 / kPixelsPerInch));
 }
 
+// Point sizes are clamped to what a 16-bit size holds, so the pixel height stays far inside the integer range.
 void TFont::SetSize(int value)
 {
+    constexpr int MaxPoints = 32767;
+    value = std::clamp(value, -MaxPoints, MaxPoints);
     FHeight = -int(std::lround(value * double(kPixelsPerInch) / 72.0));
 }
 

@@ -192,6 +192,52 @@ TEST(VxStringGridLayout, PrintSettingsRoundTripAndDefaultsAndExactFontStyle)
     EXPECT_EQ(back.PrintSettings().TitleText(), "Plant,Hall 2");
 }
 
+// A font size no page could hold, up to the integer limit, falls back to the default instead of breaking the font.
+TEST(VxStringGridLayout, PrintFontSizesOutOfRangeFallBackToTheDefault)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("sizes.ini");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Print]\nFontSize=2147483647\nHeaderFontSize=-2147483648\nFooterFontSize=12\n");
+    f.close();
+    TVxStringGrid g;
+    g.LoadPrintSettings(ini, "Print");
+    EXPECT_EQ(g.PrintSettings().Font().Size(), 10);
+    EXPECT_EQ(g.PrintSettings().HeaderFont().Size(), 10);
+    EXPECT_EQ(g.PrintSettings().FooterFont().Size(), 12);
+    TFont huge;
+    huge.SetSize(2147483647);
+    EXPECT_GT(huge.toQFont().pixelSize(), 0) << "the font clamps what it is given";
+}
+
+// Title lines stand in the file as one line with a backslash and an n between them, written and read so.
+TEST(VxStringGridLayout, TitleLinesUseTheBackslashNFileForm)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("title.ini");
+    TVxStringGrid g;
+    g.PrintSettings().SetTitleLines({"Plant", "Hall 2"});
+    g.PrintSettings().SetTitleText("C:\\data\\new");
+    g.SavePrintSettings(ini, "Print");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    f.close();
+    EXPECT_TRUE(text.contains("TitleLines=Plant\\nHall 2\n")) << text.constData();
+    EXPECT_TRUE(text.contains("TitleText=C:\\data\\new\n")) << "a path's backslashes stand as they are";
+
+    const QString hand = dir.filePath("hand.ini");
+    QFile h(hand);
+    ASSERT_TRUE(h.open(QIODevice::WriteOnly));
+    h.write("[Print]\r\nTitleLines=First\\nSecond\\nThird\r\nTitleText=C:\\data\\new\r\n");
+    h.close();
+    TVxStringGrid back;
+    back.LoadPrintSettings(hand, "Print");
+    EXPECT_EQ(back.PrintSettings().TitleLines(), (QStringList{"First", "Second", "Third"}));
+    EXPECT_EQ(back.PrintSettings().TitleText(), "C:\\data\\new");
+}
+
 // Loading a layout or print settings once wrote the INI file back, through a symbolic link too, and a file
 // the reader could not read came back empty. A load never writes, a FIFO or an oversized file reads as no
 // file, and a save replaces a regular file only, never one it could not read.
