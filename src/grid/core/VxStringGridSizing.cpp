@@ -130,7 +130,9 @@ void TVxStringGrid::RowHeightsChanged()
 
 void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
-    StretchOnChange();
+    // A grid not placed in a window has no width of its own to fill yet.
+    if (parentWidget())
+        StretchOnChange();
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -93,6 +94,23 @@ TEST(VxStringGridLayout, StretchingOverHugeWidthsDoesNotOverflow)
     t.g.SetColWidths(1, 2000000000);
     t.g.ColumnSize().SetStretch(true);
     EXPECT_EQ(t.g.ColWidths(2), t.g.DefaultColWidth()) << "the others need more than the client width";
+}
+
+// A count change stretches only a grid that stands in a window.
+TEST(VxStringGridLayout, ACountChangeStretchesOnlyAPlacedGrid)
+{
+    QWidget window;
+    for (const bool placed : {false, true}) {
+        SCOPED_TRACE(placed);
+        auto* g = new TVxStringGrid(placed ? &window : nullptr);
+        std::unique_ptr<TVxStringGrid> owned(placed ? nullptr : g);
+        g->resize(400, 200);
+        g->SetColCount(3);
+        g->ColumnSize().SetStretch(true);
+        g->SetColCount(4);
+        const int others = g->ColWidths(0) + g->ColWidths(1) + g->ColWidths(2);
+        EXPECT_EQ(g->ColWidths(3), placed ? g->ClientWidth() - others - 1 : g->DefaultColWidth());
+    }
 }
 
 TEST(VxStringGridLayout, ColumnSizesAndPositionsRoundTripThroughAnIniFile)
