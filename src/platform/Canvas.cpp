@@ -578,6 +578,9 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         mnemonic = Qt::TextShowMnemonic;
     const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
     for (auto& line : lines) {
+        // As a multiline edit control shows it: a later line that does not fit whole is not drawn at all.
+        if ((format & DT_EDITCONTROL) && !(format & DT_SINGLELINE) && y > r.Top && y + lineHeight > r.Bottom)
+            break;
         if ((format & DT_END_ELLIPSIS) && widthOf(line) > r.Width()) {
             line.raw = fm.elidedText(StripPrefix(line.raw, format), Qt::ElideRight, std::max(0, r.Width()));
             line.width = fm.horizontalAdvance(line.raw);
