@@ -1794,6 +1794,7 @@ private:
     bool FSpecialEditor = false;
     bool FEditActive = false;
     bool FValidating = false;
+    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
     bool FEntered = false;
     QString FCellCache;
     int FOldCol = 0;

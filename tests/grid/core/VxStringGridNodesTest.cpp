@@ -426,5 +426,5 @@ TEST(VxStringGridNodes, GroupAndUnGroupWithAHiddenColumn)
     QStringList rows;
     for (int r = 1; r < g.RowCount(); ++r)
         rows << g.AllCells(1, r) + g.AllCells(2, r) + g.AllCells(3, r);
-    EXPECT_EQ(rows, (QStringList{"h1r1A", "h3r3A", "h2r2B", "h4r4C"}));
+    EXPECT_EQ(rows, (QStringList{"h1r1A", "h2r2B", "h3r3A", "h4r4C"}));
 }
