@@ -83,9 +83,10 @@ bool ReadRecord(QDataStream& in, QVariantMap& m)
         return false;
     for (quint32 i = 0; i < n; ++i) {
         QString key;
-        quint32 type = 0;
+        quint32 stored = 0;
         qint8 isNull = 0;
-        in >> key >> type >> isNull;
+        in >> key >> stored >> isNull;
+        const int type = int(stored);
         QVariant v;
         if (type == QMetaType::Bool) {
             bool b = false;

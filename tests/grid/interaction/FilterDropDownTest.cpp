@@ -110,17 +110,26 @@ TEST(FilterDropDown, TheNoActiveFormLeavesTheFocusWhereItIs)
 
 #include "grid/core/VxStringGrid.h"
 
+namespace {
+// A shown grid whose column 1 holds five fruits, with the filter drop-down on.
+struct FruitGrid : TVxStringGrid {
+    FruitGrid()
+    {
+        SetColCount(3);
+        SetRowCount(6);
+        SetFilterDropDownAuto(true);
+        resize(400, 300);
+        show();
+        const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
+        for (int r = 1; r < 6; ++r)
+            SetCells(1, r, fruit[r - 1]);
+    }
+};
+} // namespace
+
 TEST(FilterDropDown, TheHeaderButtonOpensTheColumnsValuesAndEnterFilters)
 {
-    TVxStringGrid g;
-    g.SetColCount(3);
-    g.SetRowCount(6);
-    g.SetFilterDropDownAuto(true);
-    g.resize(400, 300);
-    g.show();
-    const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
-    for (int r = 1; r < 6; ++r)
-        g.SetCells(1, r, fruit[r - 1]);
+    FruitGrid g;
     const TRect header = g.CellRect(1, 0);
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Left + 5, header.Top + 5));   // not the button
     EXPECT_FALSE(g.DropList()->isVisible());
@@ -144,16 +153,8 @@ TEST(FilterDropDown, TheHeaderButtonOpensTheColumnsValuesAndEnterFilters)
 TEST(FilterDropDown, TheListOffersTheValuesOfFilteredOutRows)
 {
     for (const bool incremental : {false, true}) {
-        TVxStringGrid g;
-        g.SetColCount(3);
-        g.SetRowCount(6);
-        g.SetFilterDropDownAuto(true);
+        FruitGrid g;
         g.SetFilterIncremental(incremental);
-        g.resize(400, 300);
-        g.show();
-        const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
-        for (int r = 1; r < 6; ++r)
-            g.SetCells(1, r, fruit[r - 1]);
         const TRect header = g.CellRect(1, 0);
         const auto open = [&] {
             QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Right - 8, header.Top + 5));

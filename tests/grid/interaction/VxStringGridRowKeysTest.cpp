@@ -275,7 +275,8 @@ TEST(GridRowKeys, TabPastTheLastRowLeavesTheFloatingFooterLast)
         grid.FloatingFooter().SetVisible(true);
         grid.SetOptions(grid.Options() | TGridOption::goTabs);
         grid.Navigation().SetAdvanceInsert(insert);
-        grid.FocusCell(4, 3, true);
+        grid.SetCol(4);
+        grid.SetRow(3);
         grid.Key(Qt::Key_Tab);
         EXPECT_EQ(grid.Cell(), (TGridCoord{5, 3}));
         grid.Key(Qt::Key_Tab);

@@ -33,6 +33,12 @@ struct LayoutGrid {
         return s;
     }
 };
+// A file as a user or another program left it.
+bool WriteFile(const QString& Path, const QByteArray& Bytes)
+{
+    QFile f(Path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(Bytes) == Bytes.size();
+}
 } // namespace
 
 TEST(VxStringGridLayout, ColumnStateStringRoundTrips)
@@ -215,10 +221,7 @@ TEST(VxStringGridLayout, PrintFontSizesOutOfRangeFallBackToTheDefault)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath("sizes.ini");
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Print]\nFontSize=2147483647\nHeaderFontSize=-2147483648\nFooterFontSize=12\n");
-    f.close();
+    ASSERT_TRUE(WriteFile(ini, "[Print]\nFontSize=2147483647\nHeaderFontSize=-2147483648\nFooterFontSize=12\n"));
     TVxStringGrid g;
     g.LoadPrintSettings(ini, "Print");
     EXPECT_EQ(g.PrintSettings().Font().Size(), 10);
@@ -246,10 +249,7 @@ TEST(VxStringGridLayout, TitleLinesUseTheBackslashNFileForm)
     EXPECT_TRUE(text.contains("TitleText=C:\\data\\new\n")) << "a path's backslashes stand as they are";
 
     const QString hand = dir.filePath("hand.ini");
-    QFile h(hand);
-    ASSERT_TRUE(h.open(QIODevice::WriteOnly));
-    h.write("[Print]\r\nTitleLines=First\\nSecond\\nThird\r\nTitleText=C:\\data\\new\r\n");
-    h.close();
+    ASSERT_TRUE(WriteFile(hand, "[Print]\r\nTitleLines=First\\nSecond\\nThird\r\nTitleText=C:\\data\\new\r\n"));
     TVxStringGrid back;
     back.LoadPrintSettings(hand, "Print");
     EXPECT_EQ(back.PrintSettings().TitleLines(), (QStringList{"First", "Second", "Third"}));
