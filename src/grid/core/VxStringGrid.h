@@ -1175,6 +1175,7 @@ public:
     int TabStartCol();
     int VisibleFixedRightCols() const;
     bool IsLastNormalRow() const;
+    int LastTabRow() const;
     void AutoAddRow();
     virtual void GotoFirstRow();
     void ShowInplaceEdit();
@@ -1802,6 +1803,7 @@ private:
     bool FSpecialEditor = false;
     bool FEditActive = false;
     bool FValidating = false;
+    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
     bool FEntered = false;
     QString FCellCache;
     int FOldCol = 0;

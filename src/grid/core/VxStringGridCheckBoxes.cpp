@@ -1,5 +1,6 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/CellGraphic.h"
+#include <algorithm>
 
 namespace {
 // A plain check box keeps its state in its graphic, apart from the cell text.
@@ -10,45 +11,51 @@ TCellGraphic* PlainCheckBox(TVxStringGrid& Grid, int ACol, int ARow)
 }
 } // namespace
 
+// ARow is a real row, so that a filtered table still reads and writes the row asked for. A check box of its own
+// stands on a shown row; the text of a data or virtual check box is read and written wherever its row is parked.
 bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
-    if (const TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
-        return State = g->CellBoolean(), true;
-    if (!HasDataCheckBox(ACol, ARow))
+    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    if (!IsHiddenRow(ARow))
+        if (const TCellGraphic* g = PlainCheckBox(*this, ACol, d))
+            return State = g->CellBoolean(), true;
+    if (!HasDataCheckBox(ACol, d))
         return false;
     QString checkTrue;
-    GetCheckTrue(ACol, ARow, checkTrue);
-    State = Cells(ACol, ARow) == checkTrue;
+    GetCheckTrue(ACol, d, checkTrue);
+    State = AllCells(ACol, ARow) == checkTrue;
     return true;
 }
 
 bool TVxStringGrid::SetCheckBoxState(int ACol, int ARow, bool State)
 {
-    if (TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
-        return g->SetCellBoolean(State), RepaintDisplayCell(ACol, ARow), true;
-    if (!HasDataCheckBox(ACol, ARow))
+    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    if (!IsHiddenRow(ARow))
+        if (TCellGraphic* g = PlainCheckBox(*this, ACol, d))
+            return g->SetCellBoolean(State), RepaintDisplayCell(ACol, d), true;
+    if (!HasDataCheckBox(ACol, d))
         return false;
     QString text;
     if (State)
-        GetCheckTrue(ACol, ARow, text);
+        GetCheckTrue(ACol, d, text);
     else
-        GetCheckFalse(ACol, ARow, text);
-    SetCells(ACol, ARow, text);
+        GetCheckFalse(ACol, d, text);
+    SetAllCells(ACol, ARow, text);
     return true;
 }
 
 bool TVxStringGrid::IsChecked(int ACol, int ARow)
 {
     bool state = false;
-    return GetCheckBoxState(ACol, ARow, state) && state;
+    return GetCheckBoxState(ACol, RealRowIndex(ARow), state) && state;
 }
 
 bool TVxStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool Value)
 {
     bool was = false;
-    if (!GetCheckBoxState(ACol, ARow, was))
+    if (!GetCheckBoxState(ACol, RealRowIndex(ARow), was))
         return false;
-    SetCheckBoxState(ACol, ARow, Value);
+    SetCheckBoxState(ACol, RealRowIndex(ARow), Value);
     if (was != Value)
         DoCheckBoxChange(ACol, ARow, Value);
     return true;
@@ -65,9 +72,9 @@ bool TVxStringGrid::ToggleCheck(int ACol, int ARow, bool ByUser)
             return false;
     }
     bool checked = false;
-    GetCheckBoxState(ACol, ARow, checked);
+    GetCheckBoxState(ACol, RealRowIndex(ARow), checked);
     // Any text other than the check-true text counts as unchecked, so the toggle checks it.
-    SetCheckBoxState(ACol, ARow, !checked);
+    SetCheckBoxState(ACol, RealRowIndex(ARow), !checked);
     RepaintDisplayCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, !checked);
     return true;

@@ -3,6 +3,7 @@
 #include "grid/foundation/GridOptionGroups.h"
 #include <QResizeEvent>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 void TVxStringGrid::StretchRightColumn()
@@ -25,12 +26,13 @@ void TVxStringGrid::ApplyColumnStretch(int ACol)
     if (ColCount() == 1) {
         SetColWidths(0, ClientWidth());
     } else {
-        int others = 0;
+        // Summed in 64 bits: widths set by the application can add up past the integer range.
+        std::int64_t others = 0;
         for (int c = 0; c < ColCount(); ++c)
             if (c != ACol)
                 others += ColWidths(c);
         if (others < ClientWidth())
-            SetColWidths(ACol, ClientWidth() - others - 1);
+            SetColWidths(ACol, int(ClientWidth() - others - 1));
         else if (LeftCol() == FixedCols())
             SetColWidths(ACol, DefaultColWidth());
     }
@@ -128,7 +130,9 @@ void TVxStringGrid::RowHeightsChanged()
 
 void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
-    StretchOnChange();
+    // A grid not placed in a window has no width of its own to fill yet.
+    if (parentWidget())
+        StretchOnChange();
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
 

@@ -205,7 +205,7 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
         if (FShowModified->Enabled())
             RepaintCell(0, r);
         bool state = false;
-        GetCheckBoxState(rc, r, state);
+        GetCheckBoxState(rc, RealRowIndex(r), state);
         DoCheckBoxClick(rc, r, state);
     }
     if (canEdit && HasButton(rc, r))

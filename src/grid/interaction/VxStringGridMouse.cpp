@@ -321,7 +321,7 @@ bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit,
         }
     }
     bool state = false;
-    GetCheckBoxState(RealCol, ARow, state);
+    GetCheckBoxState(RealCol, RealRowIndex(ARow), state);
     const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
     if (!FNavigation->AlwaysEdit() && normal)
         MoveCurrent(ACol, ARow, true, true);
@@ -333,7 +333,7 @@ bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit,
             if (FMouseActions->HotmailRowSelect())
                 SetRowSelect(r, state);
             else
-                SetCheckBoxState(RealColIndex(ACol), r, state);
+                SetCheckBoxState(RealColIndex(ACol), RealRowIndex(r), state);
         }
         Invalidate();
     }

@@ -60,7 +60,7 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
 {
     const int realCol = RealColIndex(ACol);
     bool state = false;
-    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, ARow, state))
+    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, RealRowIndex(ARow), state))
         OnCheckBoxMouseUp(this, realCol, ARow, state);
     if (FDblClk) {
         FDblClk = false;

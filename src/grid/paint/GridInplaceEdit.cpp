@@ -187,9 +187,14 @@ void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
     QWidget* to = QApplication::focusWidget();
     const bool toGrid = to == FGrid || to == FGrid->viewport();
     if (!toGrid && FGrid->FEditing && isVisible()) {
-        if (FGrid->ValidateCell(text())) {
-            FGrid->HideInplaceEdit();
-        }
+        // Accepted or refused, the edit ends here: the editor shows what the cell kept, then goes, and the focus
+        // stays where the user put it.
+        FGrid->FEditorLeaving = true;
+        FGrid->ValidateCell(text());
+        FGrid->FEditorLeaving = false;
+        setText(FGrid->GetCurrentCellText());
+        FGrid->HideInplaceEdit();
+        FGrid->FEditing = false;
     }
     TInplaceEdit::focusOutEvent(e);
     if (FGotFocus) {

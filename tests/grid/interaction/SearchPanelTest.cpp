@@ -28,10 +28,11 @@ TEST(SearchPanel, ShownBelowTheCellsOnlyWhenTheFooterIsVisible)
     FooterGrid g;
     EXPECT_TRUE(g.Panel().isVisible());
     EXPECT_EQ(g.Panel().height(), TSearchPanel::PanelHeight);
-    EXPECT_EQ(g.Panel().geometry().top(), g.viewport()->geometry().bottom() + 1);
+    EXPECT_EQ(g.Panel().geometry().top(), g.height() - TSearchPanel::PanelHeight);
+    EXPECT_GT(g.Panel().geometry().top(), g.viewport()->geometry().bottom()) << "it covers no cell";
     const int cellsHeight = g.viewport()->height();
     g.resize(600, 400);
-    EXPECT_EQ(g.Panel().geometry().top(), g.viewport()->geometry().bottom() + 1);
+    EXPECT_EQ(g.Panel().geometry().top(), g.height() - TSearchPanel::PanelHeight);
     g.SearchFooter().SetVisible(false);
     EXPECT_FALSE(g.Panel().isVisible());
     EXPECT_EQ(g.viewport()->height(), cellsHeight + 100 + TSearchPanel::PanelHeight);
