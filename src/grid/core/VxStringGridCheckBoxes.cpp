@@ -1,5 +1,6 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/CellGraphic.h"
+#include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/VxCheckBox.h"
 #include <stdexcept>
 

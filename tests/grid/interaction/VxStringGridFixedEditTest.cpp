@@ -44,8 +44,9 @@ TEST(GridFixedEdit, TheNamedClickOpensTheHeaderEditor)
         else
             QTest::mouseClick(g.viewport(), c.button, {}, p);
         EXPECT_EQ(EditorOpen(g), c.opens);
-        if (c.opens)
+        if (c.opens) {
             EXPECT_EQ(g.TransEdit()->text(), "Head");
+        }
     }
 }
 
