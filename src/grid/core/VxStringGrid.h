@@ -1069,9 +1069,6 @@ public:
     virtual void LoadColPositions();
     void SavePrintSettings(const QString& Key, const QString& Section);
     void LoadPrintSettings(const QString& Key, const QString& Section);
-    // The colours, fonts and look as name=value lines (io/VxStringGridVisualProps.cpp).
-    void SaveVisualProps(const QString& FileName);
-    void LoadVisualProps(const QString& FileName);
 
     // Picture, indicator and marker cells (VxStringGridCellObjects.cpp): real column, display row unless named.
     // Each Add... or Create... replaces the cell's graphic; objects passed in stay the caller's, objects made by a
