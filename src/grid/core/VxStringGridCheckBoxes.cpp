@@ -1,6 +1,9 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/CellGraphic.h"
 #include <algorithm>
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/VxCheckBox.h"
+#include <stdexcept>
 
 namespace {
 // A plain check box keeps its state in its graphic, apart from the cell text.
@@ -98,4 +101,71 @@ void TVxStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State)
 {
     if (OnCheckBoxChange)
         OnCheckBoxChange(this, ACol, ARow, State);
+}
+
+namespace {
+TCellVAlign CheckBoxVAlign(TVAlignment Grid)
+{
+    return Grid == TVAlignment::vtaTop      ? TCellVAlign::vaTop
+           : Grid == TVAlignment::vtaCenter ? TCellVAlign::vaCenter
+                                            : TCellVAlign::vaBottom;
+}
+} // namespace
+
+TCellGraphic* TVxStringGrid::CreateCheckBoxGraphic(int ACol, int ARow)
+{
+    if (ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows())
+        throw std::runtime_error("Invalid cell");
+    return CreateCellGraphic(ACol, ARow);
+}
+
+void TVxStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
+{
+    TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow);
+    if (!g)
+        return;
+    g->SetCheckBox(State, Data, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
+    // A data check box's state is its text: a text that is neither check text takes State's.
+    if (Data && Cells(ACol, ARow) != CheckTrue() && Cells(ACol, ARow) != CheckFalse())
+        SetCells(ACol, ARow, State ? CheckTrue() : CheckFalse());
+}
+
+void TVxStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
+{
+    if (TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow))
+        g->SetCheckBox(State, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
+}
+
+void TVxStringGrid::ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit)
+{
+    for (int r = FMouseActions->CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
+        Visit(r);
+}
+
+void TVxStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
+{
+    ForEachCheckBoxRow([&](int r) {
+        if (IsSummary(r))
+            return;
+        if (IsNode(r))
+            AddCheckBox(ACol, r, TCheckBoxState::cbUnchecked);
+        else
+            AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    });
+}
+
+void TVxStringGrid::RemoveCheckBox(int ACol, int ARow)
+{
+    const TCellType kind = GetCellType(ACol, ARow);
+    if ((kind == TCellType::ctCheckBox || kind == TCellType::ctDataCheckBox || kind == TCellType::ctTriStateCheckBox)
+        && RemoveCellGraphic(ACol, ARow))
+        RepaintDisplayCell(ACol, ARow);
+}
+
+void TVxStringGrid::RemoveCheckBoxColumn(int ACol)
+{
+    ForEachCheckBoxRow([&](int r) {
+        if (HasCheckBox(ACol, r))
+            RemoveCheckBox(ACol, r);
+    });
 }

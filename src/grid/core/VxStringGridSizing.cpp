@@ -2,9 +2,11 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QResizeEvent>
+#include <QStyle>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 void TVxStringGrid::StretchRightColumn()
 {
@@ -139,7 +141,35 @@ void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 void TVxStringGrid::resizeEvent(QResizeEvent* event)
 {
     TBaseGrid::resizeEvent(event);
+    // Layouts and window managers resize without SetBounds; their heights are corrected too.
+    const int corrected = IntegralHeightFor(height());
+    if (corrected != height() && !FIntegralSizing) {
+        SetBounds(x(), y(), width(), height());
+        return;
+    }
     StretchOnChange();
+}
+
+int TVxStringGrid::IntegralHeightFor(int AHeight) const
+{
+    if (!F.IntegralHeight || LockUpdate() || DefaultRowHeight() <= 0)
+        return AHeight;
+    const int s = VisibleColCount() + FixedCols() < ColCount() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int b = frameShape() != QFrame::NoFrame ? 2 : 0;
+    return AHeight + b - (AHeight - s - b) % DefaultRowHeight();
+}
+
+void TVxStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    const bool was = std::exchange(FIntegralSizing, true);
+    setGeometry(ALeft, ATop, AWidth, IntegralHeightFor(AHeight));
+    FIntegralSizing = was;
+}
+
+void TVxStringGrid::SetIntegralHeight(bool value)
+{
+    F.IntegralHeight = value;
+    SetBounds(x(), y(), width(), height());
 }
 
 void TVxStringGrid::UpdateColumnSize(int ACol, int& AWidth)

@@ -5,6 +5,7 @@
 #include "grid/model/GridText.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/interaction/SearchPanel.h"
 #include "platform/Form.h"
 #include <QGuiApplication>
 #include <algorithm>
@@ -112,6 +113,8 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
     }
+    if (ctrl && Key == 'F' && FSearchFooter->Visible())
+        FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
     const bool editable = CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)

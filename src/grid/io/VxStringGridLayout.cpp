@@ -191,6 +191,16 @@ void TVxStringGrid::LoadColSizes()
             SetColWidths(i, widths[std::size_t(i)]);
 }
 
+void TVxStringGrid::LoadSavedColSizes()
+{
+    if (!ColumnSize().Save())
+        return;
+    try {
+        LoadColSizes();
+    } catch (const std::exception&) {
+    }
+}
+
 void TVxStringGrid::SaveColPositions()
 {
     const QString key = ColumnSize().Key(), section = ColumnSize().Section();

@@ -137,3 +137,17 @@ TEST(SearchPanel, CloseTellsAndHidesTheFooter)
     EXPECT_FALSE(g.SearchFooter().Visible());
     EXPECT_FALSE(g.Panel().isVisible());
 }
+
+TEST(SearchPanel, CtrlFInTheGridFocusesTheSearchEditOnlyWhenTheFooterShows)
+{
+    FooterGrid g;
+    g.setFocus();
+    QTest::keyClick(g.viewport(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(g.focusWidget(), g.Panel().Edit());
+
+    FooterGrid hidden;
+    hidden.SearchFooter().SetVisible(false);
+    hidden.setFocus();
+    QTest::keyClick(hidden.viewport(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_NE(hidden.focusWidget(), hidden.Panel().Edit());
+}

@@ -346,3 +346,55 @@ TEST(VxStringGridLayout, ColumnGridPositionsUseItsOwnKeys)
     EXPECT_TRUE(text.contains("CP2=")) << text.toStdString();
     EXPECT_FALSE(text.contains("Pos"));
 }
+
+TEST(VxStringGridLayout, ColumnSizesAreSavedOnDestructionAndLoadedWhenShown)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("sizes.ini");
+    auto configure = [&](TVxStringGrid& g, bool save) {
+        g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+        g.ColumnSize().SetKey(ini);
+        g.ColumnSize().SetSection("Grid");
+        g.ColumnSize().SetSave(save);
+    };
+    {
+        LayoutGrid t;
+        configure(t.g, true);
+        t.g.SetColWidths(1, 91);
+    }
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains("Col1=91"));
+
+    LayoutGrid off;
+    configure(off.g, false);
+    off.g.show();
+    EXPECT_EQ(off.g.ColWidths(1), 80);
+
+    LayoutGrid on;
+    configure(on.g, true);
+    EXPECT_EQ(on.g.ColWidths(1), 80);   // nothing before the window exists
+    on.g.show();
+    EXPECT_EQ(on.g.ColWidths(1), 91);
+    on.g.SetColWidths(1, 40);
+    on.g.hide();
+    on.g.show();   // a second show is no new window
+    EXPECT_EQ(on.g.ColWidths(1), 40);
+}
+
+TEST(VxStringGridLayout, UnreadableStoredSizesKeepTheWidthsWhenShown)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("bad.ini");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Grid]\r\nCol0=wide\r\nCol1=12\r\n");
+    f.close();
+    LayoutGrid t;
+    t.g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+    t.g.ColumnSize().SetKey(ini);
+    t.g.ColumnSize().SetSection("Grid");
+    t.g.ColumnSize().SetSave(true);
+    t.g.show();
+    EXPECT_EQ(t.g.ColumnStatesToString(), "3#64,80,50#0,1,2#1,1,1");
+}
