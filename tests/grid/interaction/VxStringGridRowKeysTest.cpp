@@ -284,7 +284,8 @@ TEST(GridRowKeys, TabPastTheLastRowLeavesTheFloatingFooterLast)
         EXPECT_EQ(grid.Row(), insert ? 4 : 1);
         EXPECT_EQ(grid.Cells(1, grid.RowCount() - 1), "footer");
         EXPECT_EQ(grid.Cells(1, 3), "r3");
-        if (insert)
+        if (insert) {
             EXPECT_EQ(grid.Cells(1, 4), "");
+        }
     }
 }
