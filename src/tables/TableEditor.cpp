@@ -25,7 +25,7 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
         for (int r = 0; r < rows - tables[t].Left_Out && error.isEmpty(); ++r) {
             const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
             QStringList cells;
-            for (std::size_t a = 0; a < row.size(); ++a) {
+            for (std::size_t a = 0; a < schemaSection.Attributes.size(); ++a) {
                 const TTableEditorColumn& column = grid.Columns[a + 1];
                 if (!row[a] && column.Read == TReadMode::rmRequired) {
                     error = Row_Attribute_Message(path, name.isEmpty() ? schema.Root : name, r + 1,
@@ -34,6 +34,8 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
                 }
                 cells << row[a].value_or(schemaSection.Attributes[a].Default);
             }
+            if (error.isEmpty() && editor.Load_Row)
+                editor.Load_Row(static_cast<int>(t), row, cells);
             tables[t].Rows.push_back(std::move(cells));
         }
     }

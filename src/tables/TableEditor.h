@@ -64,6 +64,9 @@ struct TTableEditor {
 
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;
+    // Mends a loaded row's cells (defaults of the schema given): `row` is the row as read, legacy attributes
+    // after the schema's own.
+    std::function<void(int grid, const TTableRow_Read& row, QStringList& cells)> Load_Row;
     // Checks over the whole tables (each up to its end), with messages of their own; empty when they pass.
     std::function<QString(const TTableEditor& editor, const std::vector<TTableRows>& tables)> Check_Tables;
 };

@@ -23,6 +23,7 @@ struct TTableAttribute {
 struct TSchemaSection {
     QString Name;                              // empty: the rows stand directly under the root
     std::vector<TTableAttribute> Attributes;
+    QStringList Legacy;                        // older attributes: read after the others, never written
 
     QStringList Names() const;
     // The attribute's place in the order, -1 when the section has none of that name.
@@ -34,7 +35,8 @@ struct TTableSchema {
     std::vector<TSchemaSection> Sections;      // one, unnamed, for a table whose rows stand under the root
 };
 
-// One table row's cells, one per attribute: the value, or nothing where the file lacks the attribute.
+// One table row's cells, one per attribute and then one per legacy attribute: the value, or nothing where
+// the file lacks the attribute.
 using TTableRow_Read = std::vector<std::optional<QString>>;
 // One entry per table row; cells in attribute order. What windows and writers pass around.
 using TTableRows = std::vector<QStringList>;
