@@ -1,6 +1,11 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/fieldbus/UDNet.h"
 #include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/UReceiveJ1939.h"
+#include "tables/fieldbus/UReceiveNMEA.h"
+#include "tables/fieldbus/UTransmitJ1939.h"
+#include "tables/fieldbus/UTransmitNMEA.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -41,6 +46,11 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
+    Add<TFDNet>(main, "FDNet");
+    Add<TFReceiveJ1939>(main, "FReceiveJ1939");
+    Add<TFTransmitJ1939>(main, "FTransmitJ1939");
+    Add<TFReceiveNMEA>(main, "FReceiveNMEA");
+    Add<TFTransmitNMEA>(main, "FTransmitNMEA");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

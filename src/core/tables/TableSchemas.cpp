@@ -68,6 +68,71 @@ const TTableSchema CAN_Rec_Frames_Schema = {
             {{"Mnemonic", "", T}}})}},
 };
 
+const TTableSchema DNETM_Net_Schema = {
+    "DNET_Net",
+    {{"", {{"ID", "", N}, {"NB_IN", "", N}, {"NB_OUT", "", N}, {"Mnemonic", "", T}}}},
+};
+
+const TTableSchema J1939_Rec_Frames_Schema = {
+    "Receive_J1939",
+    {{"",
+      {{"DP", "", C},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"TP", "N", F},
+       {"TP_Start", "", N},
+       {"TP_NByte", "", N},
+       {"Delete", "N", F},
+       {"OnRequest", "N", F},
+       {"OnReq_Time", "1000", N},
+       {"Mnemonic", "", T}}}},
+};
+
+const TTableSchema J1939_Send_Frames_Schema = {
+    "Transmit_J1939",
+    {{"",
+      {{"Priority", "", N},
+       {"DP", "", C},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"TP_NByte", "8", N},
+       {"On_Request", "N", F},
+       {"On_Data_Change", "N", F},
+       {"On_Timer", "N", F},
+       {"SendTimer", "", N},
+       {"Mnemonic", "", T}},
+      {"T_Type"}}},   // files of earlier versions name their one trigger here
+};
+
+const TTableSchema NMEA_Rec_Frames_Schema = {
+    "Receive_NMEA_2000",
+    {{"",
+      {{"PGN", "", N},
+       {"SA", "", N},
+       {"TP", "N", F},
+       {"FP", "N", F},
+       {"TP_Start", "", N},
+       {"TP_NByte", "", N},
+       {"Delete", "N", F},
+       {"Mnemonic", "", T}}}},
+};
+
+// The send file keeps the receive file's root name: its readers tell the two apart by the file name.
+const TTableSchema NMEA_Send_Frames_Schema = {
+    "Receive_NMEA_2000",
+    {{"",
+      {{"Priority", "", N},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"FP", "N", F},
+       {"TP_NByte", "", N},
+       {"On_Request", "N", F},
+       {"On_Data_Change", "N", F},
+       {"On_Timer", "N", F},
+       {"SendTimer", "", N},
+       {"Mnemonic", "", T}}}},
+};
+
 const TTableSchema PDO_CANopen_Schema = {
     "PDO_CANopen",
     {{"Receive_PDO",

@@ -6,6 +6,11 @@ extern const TTableSchema IEC61850_Variables_Schema;   // IEC61850_Variables.xml
 extern const TTableSchema Known_Cert_Schema;           // TLS_Known_Cert.xml
 extern const TTableSchema BACnet_Slave_Schema;         // BACnet_Slave_SetAccess.xml
 extern const TTableSchema CAN_Rec_Frames_Schema;       // CAN_Rec_Frames.xml
+extern const TTableSchema DNETM_Net_Schema;           // DNETM_Net.xml
+extern const TTableSchema J1939_Rec_Frames_Schema;    // J1939_Rec_Frames.xml
+extern const TTableSchema J1939_Send_Frames_Schema;   // J1939_Send_Frames.xml
+extern const TTableSchema NMEA_Rec_Frames_Schema;     // NMEA_Rec_Frames.xml
+extern const TTableSchema NMEA_Send_Frames_Schema;    // NMEA_Send_Frames.xml
 extern const TTableSchema PDO_CANopen_Schema;          // PDO_CANopen.xml
 extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
