@@ -6,6 +6,10 @@
 #include "tables/fieldbus/UReceiveNMEA.h"
 #include "tables/fieldbus/UTransmitJ1939.h"
 #include "tables/fieldbus/UTransmitNMEA.h"
+#include "tables/fieldbus/USet_PDO_Access.h"
+#include "tables/fieldbus/USet_SDO_Client_Access.h"
+#include "tables/fieldbus/USet_SDO_Server_Access.h"
+#include "tables/fieldbus/UTransmitCAN.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -51,6 +55,10 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFTransmitJ1939>(main, "FTransmitJ1939");
     Add<TFReceiveNMEA>(main, "FReceiveNMEA");
     Add<TFTransmitNMEA>(main, "FTransmitNMEA");
+    Add<TFTransmitCAN>(main, "FTransmitCAN");
+    Add<TFSet_PDO_Access>(main, "FSet_PDO_Access");
+    Add<TFSet_SDO_Client_Access>(main, "FSet_SDO_Client_Access");
+    Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

@@ -25,7 +25,7 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
         for (int r = 0; r < rows - tables[t].Left_Out && error.isEmpty(); ++r) {
             const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
             QStringList cells;
-            for (std::size_t a = 0; a < schemaSection.Attributes.size(); ++a) {
+            for (std::size_t a = 0; a < row.size(); ++a) {
                 const TTableEditorColumn& column = grid.Columns[a + 1];
                 if (!row[a] && column.Read == TReadMode::rmRequired) {
                     error = Row_Attribute_Message(path, name.isEmpty() ? schema.Root : name, r + 1,
@@ -34,7 +34,7 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
                 }
                 cells << row[a].value_or(schemaSection.Attributes[a].Default);
             }
-            if (error.isEmpty() && editor.Load_Row)
+            if (editor.Load_Row && error.isEmpty())
                 editor.Load_Row(static_cast<int>(t), row, cells);
             tables[t].Rows.push_back(std::move(cells));
         }
@@ -75,6 +75,23 @@ QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTable
     for (std::size_t g = 0; g < tables.size(); ++g)
         heads.emplace_back(tables[g].begin(), tables[g].begin() + Table_Editor_End(editor, static_cast<int>(g), tables[g]));
     return Write_Table_File(*editor.Schema, heads);
+}
+
+QString Check_Positions(const TTableEditor& editor, const QStringList& cells, int first, int count,
+                        const std::function<int(int n)>& text, int orNone)
+{
+    for (int n = 1; n <= count; ++n) {
+        QString cell = cells.value(first + n - 1);
+        if (orNone) {
+            cell = cell.trimmed();
+            if (cell.isEmpty() || cell == QLatin1String("None"))
+                continue;
+        }
+        const int position = Cell_Int(cell);
+        if (position < 0 || position > editor.Data_Area - 1)
+            return Lang(text(n)) + QString::number(editor.Data_Area - 1) + (orNone ? Lang(orNone) : QString());
+    }
+    return {};
 }
 
 QStringList Position_Items(int count)

@@ -62,11 +62,11 @@ struct TTableEditor {
     bool Sections_Required = true;  // a missing section stops the load; else it reads as an empty table
     int Data_Area = 0;              // byte positions a position column offers
 
+    // A row read from the file, after the schema's defaults: for a default that depends on the row's other
+    // cells, or a legacy attribute (after the schema's own in `read`).
+    std::function<void(int grid, const TTableRow_Read& read, QStringList& cells)> Load_Row;
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;
-    // Mends a loaded row's cells (defaults of the schema given): `row` is the row as read, legacy attributes
-    // after the schema's own.
-    std::function<void(int grid, const TTableRow_Read& row, QStringList& cells)> Load_Row;
     // Checks over the whole tables (each up to its end), with messages of their own; empty when they pass.
     std::function<QString(const TTableEditor& editor, const std::vector<TTableRows>& tables)> Check_Tables;
 };
@@ -81,5 +81,10 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
 QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTableRows>& tables);
 // Rows the table ends at; the rows before are checked and written.
 int Table_Editor_End(const TTableEditor& editor, int grid, const TTableRows& rows);
+// The rule text of the first of byte positions 1 to `count` (cells `first` on) that names no place of the data
+// area: text `text(n)`, then the largest position, then text `orNone`. With `orNone` (not 0) a cell that is empty
+// or "None" after trimming passes. Empty when all pass.
+QString Check_Positions(const TTableEditor& editor, const QStringList& cells, int first, int count,
+                        const std::function<int(int n)>& text, int orNone = 0);
 // "None", then "0" to count - 1.
 QStringList Position_Items(int count);

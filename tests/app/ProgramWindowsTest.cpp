@@ -14,7 +14,6 @@ namespace {
 const QSet<QString> kNotBuiltYet = {
     "FSetAccess", "FModbus_TCP_Master_Set_Access",
     "FBACnetAccess", "FImportEDEFile",
-    "FTransmitCAN", "FSet_PDO_Access", "FSet_SDO_Client_Access", "FSet_SDO_Server_Access",
     "FDefOffset", "FKNXAccess", "FMQTT_Set_Topic", "FTopicTemplate", "FSNMPManagerAccess", "FSNMP_Trap_Access",
 };
 

@@ -11,6 +11,8 @@ extern const TTableSchema J1939_Rec_Frames_Schema;    // J1939_Rec_Frames.xml
 extern const TTableSchema J1939_Send_Frames_Schema;   // J1939_Send_Frames.xml
 extern const TTableSchema NMEA_Rec_Frames_Schema;     // NMEA_Rec_Frames.xml
 extern const TTableSchema NMEA_Send_Frames_Schema;    // NMEA_Send_Frames.xml
+extern const TTableSchema CAN_Send_Frames_Schema;      // CAN_Send_Frames.xml
 extern const TTableSchema PDO_CANopen_Schema;          // PDO_CANopen.xml
+extern const TTableSchema SDO_Client_CANopen_Schema;   // SDO_Client_CANopen.xml
 extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml

@@ -4,6 +4,7 @@
 #include "grid/foundation/GridWindows.h"
 #include "grid/model/IntList.h"
 #include "platform/Dialogs.h"
+#include <QFileInfo>
 #include <QListWidget>
 
 // ---- Settings ----
@@ -337,10 +338,22 @@ void TGridDropTarget::DropFiles(QPoint pt, const QStringList& Files)
     if (!allow)
         return;
     QString error;
-    // A CSV file read in part is loaded, and what was left out is told.
-    const bool loaded = csv ? g.LoadFromCSV(name, -1, &error) : g.LoadFromXLS(name, &error);
-    if (!loaded || !error.isEmpty())
-        ShowMessage(error);
+    if (csv) {
+        // A CSV file read in part is loaded, and what was left out is told.
+        if (g.LoadFromCSV(name, -1, &error) && error.isEmpty())
+            return;
+    } else if (!upper.endsWith(QLatin1String(".XLSX"))) {
+        error = QStringLiteral("\"%1\" is a spreadsheet in the old .xls format, which is not read; save it as .xlsx "
+                               "or .csv and drop that file.").arg(QFileInfo(name).fileName());
+    } else {
+        try {
+            g.LoadFromXLS(name);
+            return;
+        } catch (const std::exception& e) {   // none may reach the event loop
+            error = QStringLiteral("\"%1\": %2").arg(QFileInfo(name).fileName(), QString::fromUtf8(e.what()));
+        }
+    }
+    ShowMessage(error);
 }
 
 void TGridDropTarget::DropCol(QPoint pt, int Col)

@@ -309,12 +309,3 @@ bool TVxStringGrid::LoadFromCSV(const QString& FileName, int MaxRows, QString* E
     EndUpdate();
     return true;
 }
-
-bool TVxStringGrid::LoadFromXLS(const QString& FileName, QString* Error)
-{
-    if (Error)
-        *Error = tr("\"%1\" is a spreadsheet in the old .xls format, which is not read; save it as .csv and drop "
-                    "that file.")
-                     .arg(QFileInfo(FileName).fileName());
-    return false;
-}

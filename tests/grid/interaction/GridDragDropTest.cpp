@@ -204,6 +204,29 @@ TEST(GridDragDrop, AnXlsFileFiresTheDropThenSaysItIsNotRead)
     EXPECT_EQ(g.Cells(1, 1), "11");
 }
 
+TEST(GridDragDrop, AnXlsxFileIsLoadedABrokenOneSaysWhy)
+{
+    QTemporaryDir dir;
+    TVxStringGrid book;
+    book.SetColCount(2);
+    book.SetRowCount(1);
+    book.SetCells(0, 0, "x");
+    book.SetCells(1, 0, "y");
+    book.SaveToXLS(dir.filePath("book.xlsx"), true);
+    const QString broken = WriteFile(dir, "broken.xlsx", "PK not a workbook");
+    DropGrid g;
+    MessageBoxRecorder boxes;
+    DropFiles(g, {dir.filePath("book.xlsx")});
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(g.ColCount(), 2);
+    EXPECT_EQ(g.Cells(0, 0), "x");
+    EXPECT_EQ(g.Cells(1, 0), "y");
+
+    DropFiles(g, {broken});
+    EXPECT_EQ(boxes.texts(), QStringList{"\"broken.xlsx\": Incorrect XLS file"});
+    EXPECT_EQ(g.Cells(1, 0), "y");
+}
+
 TEST(GridDragDrop, ACellBlockDraggedToAnotherGridMovesOrCopies)
 {
     for (const bool copyAlways : {false, true}) {
