@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // What a cell of the column holds; the writer stores every kind as the cell text unchanged.
@@ -21,6 +22,12 @@ struct TTableAttribute {
 
 // A section of a table file: its element under the root and its rows' attributes in the file's order.
 struct TSchemaSection {
+    TSchemaSection() = default;
+    TSchemaSection(QString name, std::vector<TTableAttribute> attributes, QStringList legacy = {})
+        : Name(std::move(name)), Attributes(std::move(attributes)), Legacy(std::move(legacy))
+    {
+    }
+
     QString Name;                              // empty: the rows stand directly under the root
     std::vector<TTableAttribute> Attributes;
     QStringList Legacy;                        // older attributes: read after the others, never written
