@@ -84,8 +84,9 @@ QString Load_Offset_Slave_DN(const QString& path, std::vector<TSlave_DN>& slaves
 {
     Xml::TElement root;
     QString error;
-    if (Load_Project_File(path, root, &error) != TProjectFileLoad::Loaded)
-        return error;
+    const TProjectFileLoad file = Load_Project_File(path, root, &error);
+    if (file != TProjectFileLoad::Loaded)
+        return file == TProjectFileLoad::Failed ? error : QString();
     const std::size_t blocks = std::min(slaves.size(), root.Elements.size());
     for (std::size_t k = 0; k < blocks; ++k)
         for (const TBytes* bytes : {&kIn, &kOut}) {

@@ -56,9 +56,20 @@ TEST(DefOffset, AnOutputPositionUsedTwiceNamesBothSlavesAndBytes)
     EXPECT_NE(Check_Data(slaves), "");
 }
 
-TEST(DefOffset, ASlaveFileWithAnIDThatIsNoNumberEndsTheList)
+TEST(DefOffset, ASlaveWithoutAByteCountEndsTheList)
 {
     const TSlaves_DN_Load load = Load_Slave_DN(VX_TEST_DATA "/dnet_net_missing_attribute/DNETM_Net.xml");
     EXPECT_EQ(load.Slaves.size(), 1u);
     EXPECT_FALSE(load.Error.isEmpty());
+}
+
+TEST(DefOffset, NoFilesGiveNoSlavesAndEveryByteNone)
+{
+    TSlaves_DN_Load load = Load_Slave_DN(kDir + "none.xml");
+    EXPECT_TRUE(load.Slaves.empty());
+    EXPECT_TRUE(load.Error.isEmpty());
+    load = Load_Slave_DN(kDir + "DNETM_Net.xml");
+    EXPECT_EQ(Load_Offset_Slave_DN(kDir + "none.xml", load.Slaves), "");
+    EXPECT_EQ(load.Slaves[1].SL_ByteOUT, (QStringList{"None", "None", "None"}));
+    EXPECT_EQ(Offset_File_XML({}), "<Define_Offset/><!--SW_VERSION = 1.000-->");
 }
