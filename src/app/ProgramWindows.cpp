@@ -13,6 +13,8 @@
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
+#include "tables/ip/UModbus_TCP_Master_Set_Access.h"
+#include "tables/ip/USetAccess.h"
 #include "tables/ip/UTLS_Server_Known_Cert.h"
 #include "ui/UAbout.h"
 #include "ui/UBoot.h"
@@ -59,6 +61,8 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFSet_PDO_Access>(main, "FSet_PDO_Access");
     Add<TFSet_SDO_Client_Access>(main, "FSet_SDO_Client_Access");
     Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
+    Add<TFSetAccess>(main, "FSetAccess");
+    Add<TFModbus_TCP_Master_Set_Access>(main, "FModbus_TCP_Master_Set_Access");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

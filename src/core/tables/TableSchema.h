@@ -38,9 +38,14 @@ struct TSchemaSection {
 };
 
 struct TTableSchema {
+    TTableSchema(QString root, std::vector<TSchemaSection> sections, QString version = QStringLiteral("1.001"))
+        : Root(std::move(root)), Sections(std::move(sections)), Version(std::move(version))
+    {
+    }
+
     QString Root;                              // written; readers take the root whatever its name
     std::vector<TSchemaSection> Sections;      // one, unnamed, for a table whose rows stand under the root
-    const char* Version = "1.001";             // the "SW_VERSION = ..." comment written after the root
+    QString Version;                           // of the "SW_VERSION = ..." comment written after the root
 };
 
 // One table row's cells, one per attribute and then one per legacy attribute: the value, or nothing where

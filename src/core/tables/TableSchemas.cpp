@@ -222,3 +222,35 @@ const TTableSchema SNMP_Trap_Schema = {
        {"Conversion", "", C},
        {"Mnemonic", "", T}}}},
 };
+
+namespace {
+// The Modbus master rules; the TCP master's begin with the slave's address and port.
+std::vector<TTableAttribute> Modbus_Read(std::vector<TTableAttribute> head)
+{
+    return Join({{{"Enable", "Y", F}},
+                 head,
+                 {{"Slave_ID", "", N}, {"Type", "", C}, {"Address", "", N}, {"NPoint", "", N}, {"PollTime", "", N},
+                  {"MaxError", "", N}, {"Position", "", P}, {"Bit", "", C}, {"Swap", "N", F}, {"SwapWord", "N", F},
+                  {"Index_Topic", "", N}, {"Mnemonic", "", T}}});
+}
+std::vector<TTableAttribute> Modbus_Write(std::vector<TTableAttribute> head)
+{
+    return Join({{{"Enable", "Y", F}},
+                 head,
+                 {{"Slave_ID", "", N}, {"Type", "", C}, {"Address", "", N}, {"NPoint", "", N}, {"PollTime", "", N},
+                  {"OnChange", "", F}, {"OnCMD", "N", F}, {"MaxError", "", N}, {"Position", "", P}, {"Bit", "", C},
+                  {"Swap", "N", F}, {"SwapWord", "N", F}, {"Mnemonic", "", T}}});
+}
+const std::vector<TTableAttribute> kSlaveAddress = {{"IP_Address", "", T}, {"Port", "", N}};
+} // namespace
+
+const TTableSchema ModbusM_Schema = {
+    "EtherNetIP_to_Modbus",
+    {{"Modbus_Read", Modbus_Read({})}, {"Modbus_Write", Modbus_Write({})}},
+    "1.003",
+};
+
+const TTableSchema ModbusTCPM_Schema = {
+    "PROFINET_Master_to_Modbus_TCP_Master",
+    {{"Modbus_Read", Modbus_Read(kSlaveAddress)}, {"Modbus_Write", Modbus_Write(kSlaveAddress)}},
+};

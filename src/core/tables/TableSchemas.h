@@ -16,3 +16,5 @@ extern const TTableSchema PDO_CANopen_Schema;          // PDO_CANopen.xml
 extern const TTableSchema SDO_Client_CANopen_Schema;   // SDO_Client_CANopen.xml
 extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
+extern const TTableSchema ModbusM_Schema;              // ModbusM_SetAccess.xml
+extern const TTableSchema ModbusTCPM_Schema;           // ModbusTCPM_SetAccess.xml
