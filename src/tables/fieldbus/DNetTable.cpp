@@ -36,16 +36,7 @@ TTableEditor Make_Editor()
         {3017, 3021, E::edNormal, 100, 0xD5FFFF, {}, false, required},
         {3018, 3022, E::edNormal, 375, clWindow, {}, false, required},
     };
-    TTableEditor e;
-    e.Width = 745;
-    e.Height = 337;
-    e.Caption = 3000;
-    e.Button_Hints = {3008, 3009, 3010, 3011, 3012, 3013};
-    e.Row_Error = 3023;
-    e.Delete_Question = 3027;
-    e.File = &File_DNETM_Net;
-    e.Schema = &DNETM_Net_Schema;
-    e.Grids = {grid};
+    TTableEditor e = Fieldbus_Editor(745, 3000, 3023, 3027, &File_DNETM_Net, &DNETM_Net_Schema, grid);
     e.Check_Row = Check_Row;
     return e;
 }

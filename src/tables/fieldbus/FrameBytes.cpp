@@ -62,3 +62,20 @@ bool Cell_In(const QString& cell, int low, int high)
     const int v = Cell_Int(cell);
     return v >= low && v <= high;
 }
+
+TTableEditor Fieldbus_Editor(int width, int caption, int rowError, int deleteQuestion, const QString* file,
+                             const TTableSchema* schema, TTableEditorGrid grid)
+{
+    TTableEditor e;
+    e.Width = width;
+    e.Height = 337;
+    e.Caption = caption;
+    for (int i = 0; i < 6; ++i)
+        e.Button_Hints[static_cast<std::size_t>(i)] = caption + 8 + i;
+    e.Row_Error = rowError;
+    e.Delete_Question = deleteQuestion;
+    e.File = file;
+    e.Schema = schema;
+    e.Grids = {std::move(grid)};
+    return e;
+}

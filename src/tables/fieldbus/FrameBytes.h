@@ -24,6 +24,11 @@ TRowBytes Packet_Capture(const QString& start, const QString& count, int max, in
 // frame adds the bytes it captures, as a multi-packet capture does.
 TRowBytes Frame_Capture(const QString& start, const QString& count, int firstText);
 
+// A one-grid fieldbus editor, 337 high, whose text block holds the caption, the title and the six button
+// captions from `caption` on and the button hints from `caption` + 8 on.
+TTableEditor Fieldbus_Editor(int width, int caption, int rowError, int deleteQuestion, const QString* file,
+                             const TTableSchema* schema, TTableEditorGrid grid);
+
 // True when the cell is a whole number from `low` to `high`.
 bool Cell_In(const QString& cell, int low, int high);
 

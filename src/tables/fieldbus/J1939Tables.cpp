@@ -87,16 +87,7 @@ TTableEditor Make_Receive()
         {3223, 3233, E::edNormal, 65, 0xB0D8FF},
         {3224, 3234, E::edNormal, 120, clWhite},
     };
-    TTableEditor e;
-    e.Width = 876;
-    e.Height = 337;
-    e.Caption = 3200;
-    e.Button_Hints = {3208, 3209, 3210, 3211, 3212, 3213};
-    e.Row_Error = 3235;
-    e.Delete_Question = 3247;
-    e.File = &File_J1939_Rec_Frames;
-    e.Schema = &J1939_Rec_Frames_Schema;
-    e.Grids = {grid};
+    TTableEditor e = Fieldbus_Editor(876, 3200, 3235, 3247, &File_J1939_Rec_Frames, &J1939_Rec_Frames_Schema, grid);
     e.Check_Tables = [](const TTableEditor& editor, const std::vector<TTableRows>& tables) {
         return Check_Byte_Total(editor, tables.front(), J1939_NUM_BYTE_IN, 3245, Receive_Head, Receive_Tail);
     };
@@ -122,16 +113,7 @@ TTableEditor Make_Send()
         {3323, 3333, E::edNormal, 70, 0xCAFFCA},
         {3324, 3334, E::edNormal, 115, clWhite},
     };
-    TTableEditor e;
-    e.Width = 800;
-    e.Height = 337;
-    e.Caption = 3300;
-    e.Button_Hints = {3308, 3309, 3310, 3311, 3312, 3313};
-    e.Row_Error = 3335;
-    e.Delete_Question = 3343;
-    e.File = &File_J1939_Send_Frames;
-    e.Schema = &J1939_Send_Frames_Schema;
-    e.Grids = {grid};
+    TTableEditor e = Fieldbus_Editor(800, 3300, 3335, 3343, &File_J1939_Send_Frames, &J1939_Send_Frames_Schema, grid);
     e.Load_Row = Load_Send_Row;
     e.Check_Tables = [](const TTableEditor& editor, const std::vector<TTableRows>& tables) {
         return Check_Byte_Total(editor, tables.front(), J1939_NUM_BYTE_OUT, 3341, Send_Head, Send_Tail);

@@ -61,16 +61,7 @@ TTableEditor Make_Receive()
         {3721, 3729, E::edDataCheckBox, 74, 0xF4D6FC},
         {3722, 3730, E::edNormal, 195, clWhite},
     };
-    TTableEditor e;
-    e.Width = 810;
-    e.Height = 337;
-    e.Caption = 3700;
-    e.Button_Hints = {3708, 3709, 3710, 3711, 3712, 3713};
-    e.Row_Error = 3731;
-    e.Delete_Question = 3743;
-    e.File = &File_NMEA_Rec_Frames;
-    e.Schema = &NMEA_Rec_Frames_Schema;
-    e.Grids = {grid};
+    TTableEditor e = Fieldbus_Editor(810, 3700, 3731, 3743, &File_NMEA_Rec_Frames, &NMEA_Rec_Frames_Schema, grid);
     e.Check_Tables = [](const TTableEditor& editor, const std::vector<TTableRows>& tables) {
         return Check_Byte_Total(editor, tables.front(), NMEA_NUM_BYTE_IN, 3742, Receive_Head);
     };
@@ -96,16 +87,7 @@ TTableEditor Make_Send()
         {3823, 3833, E::edNormal, 75, 0xCAFFCA},
         {3824, 3834, E::edNormal, 116, clWhite},
     };
-    TTableEditor e;
-    e.Width = 810;
-    e.Height = 337;
-    e.Caption = 3800;
-    e.Button_Hints = {3808, 3809, 3810, 3811, 3812, 3813};
-    e.Row_Error = 3835;
-    e.Delete_Question = 3842;
-    e.File = &File_NMEA_Send_Frames;
-    e.Schema = &NMEA_Send_Frames_Schema;
-    e.Grids = {grid};
+    TTableEditor e = Fieldbus_Editor(810, 3800, 3835, 3842, &File_NMEA_Send_Frames, &NMEA_Send_Frames_Schema, grid);
     e.Check_Tables = [](const TTableEditor& editor, const std::vector<TTableRows>& tables) {
         return Check_Byte_Total(editor, tables.front(), NMEA_NUM_BYTE_OUT, 3840, Send_Head, Send_Tail);
     };
