@@ -34,6 +34,10 @@ struct TTableEditorColumn {
     QStringList Items;              // a choice column's items
     bool Positions = false;         // items rebuilt at each showing: "None", "0" ... data area - 1
     TReadMode Read = TReadMode::rmGuarded;
+    bool Hidden = false;            // kept, read and written, never shown
+    bool Stored = true;             // false: no attribute; a loaded row gets Load_Text
+    QString Load_Text;
+    int Edit_Length = 0;            // characters a user may type; 0: any
 };
 
 struct TTableEditorGrid {
@@ -42,7 +46,7 @@ struct TTableEditorGrid {
     bool Key_As_Stored = false;     // the key is tested untrimmed
     int Tab_Text = 0;               // two-grid editors: the tab sheet's caption
     int Delete_Question = 0;        // 0: the editor's
-    std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; column c is attribute c - 1
+    std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; then one per stored attribute, in order
 };
 
 struct TTableEditor {
@@ -62,6 +66,8 @@ struct TTableEditor {
     bool Sections_Required = true;  // a missing section stops the load; else it reads as an empty table
     int Data_Area = 0;              // byte positions a position column offers
 
+    // A row read from the file, after the schema's defaults: for a default that depends on the row's other cells.
+    std::function<void(int grid, const TTableRow_Read& read, QStringList& cells)> Load_Row;
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;
     // Checks over the whole tables (each up to its end), with messages of their own; empty when they pass.

@@ -74,6 +74,12 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
         grid->SetDefaultRowHeight(22);
         grid->SetRowHeights(0, 22);
         grid->SetRowCount(g.Capacity + 1);
+        for (std::size_t c = 0; c < g.Columns.size(); ++c)
+            if (g.Columns[c].Edit_Length)
+                grid->Columns().Items(static_cast<int>(c))->SetEditLength(g.Columns[c].Edit_Length);
+        for (std::size_t c = 0; c < g.Columns.size(); ++c)
+            if (g.Columns[c].Hidden)
+                grid->HideColumn(static_cast<int>(c));
         grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
         grid->OnGridHint = [this, grid](QObject*, int ARow, int ACol, QString& hint) {
             hint = ARow == 0 && ACol > 0
@@ -82,7 +88,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
         };
         Bind_Cell_Clicks(
             *grid, [grid](int ARow, int ACol) { Select_Row_On_Number(*grid, ARow, ACol); },
-            [grid](int ARow, int ACol) { Grid_DblClick_Cell(*grid, ARow, ACol); });
+            [this, grid](int ARow, int ACol) { Dbl_Click_Cell(*grid, ARow, ACol); });
         if (PageControl1)
             PageControl1->addTab(grid, QString());
         else
@@ -95,6 +101,11 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     Hint_Lists.resize(Grids.size());
     Do_Copy.resize(Grids.size());
     Set_Lang();
+}
+
+void TTableWindow::Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol)
+{
+    Grid_DblClick_Cell(Grid, ARow, ACol);
 }
 
 int TTableWindow::Grid_Index(const TVxColumnGrid& grid) const

@@ -44,6 +44,8 @@ public:
 
 protected:
     void FormShow() override;
+    // A double click on a cell; the header's auto-size.
+    virtual void Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol);
 
 private:
     int Grid_Index(const TVxColumnGrid& grid) const;
