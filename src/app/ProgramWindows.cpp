@@ -1,6 +1,11 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/fieldbus/UKNXAccess.h"
+#include "tables/fieldbus/UMQTT_Set_Topic.h"
 #include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/USNMPManagerAccess.h"
+#include "tables/fieldbus/USNMP_Trap_Access.h"
+#include "tables/fieldbus/UTopicTemplate.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -41,6 +46,11 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
+    Add<TFKNXAccess>(main, "FKNXAccess");
+    Add<TFMQTT_Set_Topic>(main, "FMQTT_Set_Topic");
+    Add<TFTopicTemplate>(main, "FTopicTemplate");
+    Add<TFSNMPManagerAccess>(main, "FSNMPManagerAccess");
+    Add<TFSNMP_Trap_Access>(main, "FSNMP_Trap_Access");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

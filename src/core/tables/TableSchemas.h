@@ -8,4 +8,7 @@ extern const TTableSchema BACnet_Slave_Schema;         // BACnet_Slave_SetAccess
 extern const TTableSchema CAN_Rec_Frames_Schema;       // CAN_Rec_Frames.xml
 extern const TTableSchema PDO_CANopen_Schema;          // PDO_CANopen.xml
 extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
+extern const TTableSchema KNX_SetAccess_Schema;        // KNX_SetAccess.xml
+extern const TTableSchema MQTT_Set_Topic_Schema;       // MQTT_Set_Topic.xml
+extern const TTableSchema SNMP_Manager_Schema;         // SNMP_Manager.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
