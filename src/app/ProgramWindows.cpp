@@ -5,7 +5,11 @@
 #include "tables/fieldbus/UReceiveCAN.h"
 #include "tables/fieldbus/USNMPManagerAccess.h"
 #include "tables/fieldbus/USNMP_Trap_Access.h"
+#include "tables/fieldbus/USet_PDO_Access.h"
+#include "tables/fieldbus/USet_SDO_Client_Access.h"
+#include "tables/fieldbus/USet_SDO_Server_Access.h"
 #include "tables/fieldbus/UTopicTemplate.h"
+#include "tables/fieldbus/UTransmitCAN.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -46,6 +50,10 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
+    Add<TFTransmitCAN>(main, "FTransmitCAN");
+    Add<TFSet_PDO_Access>(main, "FSet_PDO_Access");
+    Add<TFSet_SDO_Client_Access>(main, "FSet_SDO_Client_Access");
+    Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
     Add<TFKNXAccess>(main, "FKNXAccess");
     Add<TFMQTT_Set_Topic>(main, "FMQTT_Set_Topic");
     Add<TFTopicTemplate>(main, "FTopicTemplate");

@@ -94,6 +94,23 @@ QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTable
     return Write_Table_File(*editor.Schema, heads);
 }
 
+QString Check_Positions(const TTableEditor& editor, const QStringList& cells, int first, int count,
+                        const std::function<int(int n)>& text, int orNone)
+{
+    for (int n = 1; n <= count; ++n) {
+        QString cell = cells.value(first + n - 1);
+        if (orNone) {
+            cell = cell.trimmed();
+            if (cell.isEmpty() || cell == QLatin1String("None"))
+                continue;
+        }
+        const int position = Cell_Int(cell);
+        if (position < 0 || position > editor.Data_Area - 1)
+            return Lang(text(n)) + QString::number(editor.Data_Area - 1) + (orNone ? Lang(orNone) : QString());
+    }
+    return {};
+}
+
 QStringList Position_Items(int count)
 {
     QStringList items;

@@ -84,5 +84,10 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
 QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTableRows>& tables);
 // Rows the table ends at; the rows before are checked and written.
 int Table_Editor_End(const TTableEditor& editor, int grid, const TTableRows& rows);
+// The rule text of the first of byte positions 1 to `count` (cells `first` on) that names no place of the data
+// area: text `text(n)`, then the largest position, then text `orNone`. With `orNone` (not 0) a cell that is empty
+// or "None" after trimming passes. Empty when all pass.
+QString Check_Positions(const TTableEditor& editor, const QStringList& cells, int first, int count,
+                        const std::function<int(int n)>& text, int orNone = 0);
 // "None", then "0" to count - 1.
 QStringList Position_Items(int count);

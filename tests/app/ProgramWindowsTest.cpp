@@ -14,7 +14,6 @@ namespace {
 const QSet<QString> kNotBuiltYet = {
     "FSetAccess", "FModbus_TCP_Master_Set_Access",
     "FBACnetAccess", "FImportEDEFile",
-    "FTransmitCAN", "FSet_PDO_Access", "FSet_SDO_Client_Access", "FSet_SDO_Server_Access",
     "FDNet", "FDefOffset", "FReceiveJ1939", "FTransmitJ1939",
     "FReceiveNMEA", "FTransmitNMEA",
 };

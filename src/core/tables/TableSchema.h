@@ -32,6 +32,7 @@ struct TSchemaSection {
 struct TTableSchema {
     QString Root;                              // written; readers take the root whatever its name
     std::vector<TSchemaSection> Sections;      // one, unnamed, for a table whose rows stand under the root
+    const char* Version = "1.001";             // the "SW_VERSION = ..." comment written after the root
 };
 
 // One table row's cells, one per attribute: the value, or nothing where the file lacks the attribute.

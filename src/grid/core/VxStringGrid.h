@@ -16,12 +16,15 @@
 #include "grid/model/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 #include "grid/paint/GridLook.h"
+#include "grid/io/PrintTypes.h"
 #include "platform/Canvas.h"
 #include <QPointer>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 class TBitmap;
 class TFilePicture;
@@ -796,7 +799,8 @@ public:
     bool CheckCol(bool DoFixed, int Col);
     bool CheckRow(bool DoFixed, int Row);
     bool CheckGrid(bool DoFixed);
-    // The print layout's width and indent of a column below 512; EVxGridError for others.
+    // The print layout's width and indent of a column: below 512, or of a wider grid once printed; EVxGridError
+    // for others.
     int PrintColWidth(int ACol) const { return GetPrintColWidth(ACol); }
     int GetPrintColWidth(int ACol) const;
     int PrintColOffset(int ACol) const { return GetPrintColOffset(ACol); }
@@ -1447,6 +1451,44 @@ public:
     TOleDragStopEvent OnOleDragStop;
     using TOleDragEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
     TOleDragEvent OnOleDrag;
+
+    // ---- Printing and print preview (grid/io/VxStringGridPrint.cpp, the page engine in grid/io/PrintPageEngine)
+    // Rectangles in display columns and rows; a canvas is a painter, its page drawn in 0.1 mm. Without a printer
+    // set up, printing asks for a PDF file to print into.
+    void Print();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    void PrintPreview(QPainter* Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(QPainter* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(QPainter* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(QPainter* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(QPainter* Canvas, const TRect& Displayrect);
+    void PrintDraw(QPainter* Canvas, const TRect& DrawRect);
+    void PrintDrawRect(QPainter* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    void PrintGridRect(QPagedPaintDevice& Device, const TGridRect& Gridrect, bool OnlySelected);
+    int PrintPages(TPrintCanvas& Canvas, TPrintMode Mode, bool OnlySelected, int PageCount);
+    int PrintNrOfPages() { return PrintState().PageNum; }
+    int MapFontHeight(int PointSize);
+    static int MapFontSize(int Height);
+    bool FastPrint() { return PrintState().FastPrint; }
+    void SetFastPrint(bool Value) { PrintState().FastPrint = Value; }
+    bool IsPrintPreview() { return PrintState().IsPrintPreview; }
+    TGridPrintState& PrintState();
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    TPrintStartEvent OnPrintStart;
+    TPrintPageEvent OnPrintPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintCancelEvent OnPrintCancel;
+    TFitToPageEvent OnFitToPage;
+    TPrintColumnWidthEvent OnPrintSetColumnWidth;
+    TPrintRowHeightEvent OnPrintSetRowHeight;
+    TPrintPageNumEvent OnPrintGetPageNum;
+private:
+    friend class TPrintPageEngine;
+    std::shared_ptr<TGridPrintState> FPrintState;   // made at the first print
 
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging

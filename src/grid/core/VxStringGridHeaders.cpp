@@ -88,28 +88,29 @@ bool TVxStringGrid::CheckGrid(bool DoFixed)
 }
 
 namespace {
-void CheckPrintCol(int ACol)
+// The tables hold 512 columns and grow with the columns of a print.
+void CheckPrintCol(int ACol, const std::vector<int>& Table)
 {
-    if (ACol < 0 || ACol >= 512)
+    if (ACol < 0 || std::size_t(ACol) >= Table.size())
         throw EVxGridError("Columns is not in valid range");
 }
 } // namespace
 
 int TVxStringGrid::GetPrintColWidth(int ACol) const
 {
-    CheckPrintCol(ACol);
+    CheckPrintCol(ACol, FMaxWidths);
     return FMaxWidths[std::size_t(ACol)];
 }
 
 int TVxStringGrid::GetPrintColOffset(int ACol) const
 {
-    CheckPrintCol(ACol);
+    CheckPrintCol(ACol, FIndents);
     return FIndents[std::size_t(ACol)];
 }
 
 void TVxStringGrid::SetPrintColMetrics(int ACol, int Width, int Indent)
 {
-    CheckPrintCol(ACol);
+    CheckPrintCol(ACol, FMaxWidths);
     FMaxWidths[std::size_t(ACol)] = Width;
     FIndents[std::size_t(ACol)] = Indent;
 }

@@ -98,7 +98,7 @@ TEST(MQTTTopicRules, TheColumnsTheFileDoesNotHoldAreLeftOutAndReadBackAsDefaults
     EXPECT_EQ(xml, R"(<MQTT_Set_Topic><MQTT_Publish><row Topic="t/1" Retained="N" QoS="0" DataType="Int" )"
                    R"(Dimension="2" Position="0" IPAddress="" InputTemplate="" Template="$VALUE$" OnChange="N" )"
                    R"(OnTimer="N" Time="" Mnemonic="m"/></MQTT_Publish><MQTT_Subscribe/></MQTT_Set_Topic>)"
-                   R"(<!--SW_VERSION = 1.001-->)");
+                   R"(<!--SW_VERSION = 1.000-->)");
     TempProgramFolder folder;
     const QString path = folder.writeFile("MQTT_Set_Topic.xml", xml);
     const std::vector<TTableLoad> load = Load_Table_Editor(MQTT_Set_Topic_Editor(), path);

@@ -167,7 +167,7 @@ TEST_F(SNMPManagerWindow, AnEmptyOIDIsRefusedThenTheRequestIsWrittenWithItsDefau
               R"(Priv_Mode="" Mnemonic=""/><row Enable="Y" IP_Address="10.0.0.2" Version="2" Community_String="" )"
               R"(OID="1.3" Type="" Mode="" On_Change="" On_Command="" On_Timer="" Time="" Position="" Number_Bytes="8" )"
               R"(ConvertFrom="Float" Cancel="" User="" Auth_Pass="" Priv_Pass="" Security_Level="" Auth_Mode="" )"
-              R"(Priv_Mode="" Mnemonic=""/></SNMP_Manager_Access><!--SW_VERSION = 1.001-->)");
+              R"(Priv_Mode="" Mnemonic=""/></SNMP_Manager_Access><!--SW_VERSION = 1.000-->)");
 }
 
 TEST_F(SNMPManagerWindow, AFailedSaveShowsItsErrorAndKeepsTheWindowOpen)
