@@ -15,6 +15,9 @@ extern const TTableSchema CAN_Send_Frames_Schema;      // CAN_Send_Frames.xml
 extern const TTableSchema PDO_CANopen_Schema;          // PDO_CANopen.xml
 extern const TTableSchema SDO_Client_CANopen_Schema;   // SDO_Client_CANopen.xml
 extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
+extern const TTableSchema KNX_SetAccess_Schema;        // KNX_SetAccess.xml
+extern const TTableSchema MQTT_Set_Topic_Schema;       // MQTT_Set_Topic.xml
+extern const TTableSchema SNMP_Manager_Schema;         // SNMP_Manager.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
 extern const TTableSchema ModbusM_Schema;              // ModbusM_SetAccess.xml
 extern const TTableSchema ModbusTCPM_Schema;           // ModbusTCPM_SetAccess.xml
