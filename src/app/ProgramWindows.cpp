@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "tables/fieldbus/UDNet.h"
+#include "tables/fieldbus/UDefOffset.h"
 #include "tables/fieldbus/UKNXAccess.h"
 #include "tables/fieldbus/UMQTT_Set_Topic.h"
 #include "tables/fieldbus/UReceiveCAN.h"
@@ -58,6 +59,7 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
     Add<TFDNet>(main, "FDNet");
+    Add<TFDefOffset>(main, "FDefOffset");
     Add<TFReceiveJ1939>(main, "FReceiveJ1939");
     Add<TFTransmitJ1939>(main, "FTransmitJ1939");
     Add<TFReceiveNMEA>(main, "FReceiveNMEA");

@@ -88,13 +88,13 @@ QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTable
         TTableRows& head = heads.emplace_back();
         const int end = Table_Editor_End(editor, static_cast<int>(g), tables[g]);
         for (int r = 0; r < end; ++r) {
-            const QStringList& cells = tables[g][static_cast<std::size_t>(r)];
+            QStringList cells = tables[g][static_cast<std::size_t>(r)];
+            if (editor.To_File)
+                editor.To_File(editor, static_cast<int>(g), cells);
             QStringList stored;
             for (std::size_t c = 1; c < columns.size(); ++c)
                 if (columns[c].Stored)
                     stored << cells.value(static_cast<qsizetype>(c) - 1);
-            if (editor.To_File)
-                editor.To_File(editor, static_cast<int>(g), stored);
             head.push_back(std::move(stored));
         }
     }

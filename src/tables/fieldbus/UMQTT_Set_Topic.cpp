@@ -23,9 +23,9 @@ TFMQTT_Set_Topic::~TFMQTT_Set_Topic()
 void TFMQTT_Set_Topic::Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol)
 {
     TTableWindow::Dbl_Click_Cell(Grid, ARow, ACol);
-    const int col = Grid.RealColIndex(Grid.Col());
-    if (col == (&Grid == VCG_Pub ? MQTT_Pub_Template_Col : MQTT_Sub_Template_Col))
-        Show_Form_Topic(Grid, Grid.Row(), col);
+    const int col = Grid.RealColIndex(ACol);
+    if (ARow > 0 && col == (&Grid == VCG_Pub ? MQTT_Pub_Template_Col : MQTT_Sub_Template_Col))
+        Show_Form_Topic(Grid, ARow, col);
 }
 
 void TFMQTT_Set_Topic::Show_Form_Topic(TVxColumnGrid& Grid, int ARow, int ACol)

@@ -1,10 +1,16 @@
 // The DeviceNet offsets: slaves from the network file, their blocks from the offsets file by place, the
-// repeated output position and the file written back.
+// repeated output position and the file written back; the window's slave switching.
 #include "core/ULanguage.h"
+#include "grid/core/VxColumnGrid.h"
 #include "support/QStringPrinter.h"
 #include "tables/fieldbus/DefOffset.h"
+#include "tables/fieldbus/UDefOffset.h"
+#include "tables/ip/TableWindowFixture.h"
+#include "widgets/button/SbButton.h"
 
 #include <QFile>
+#include <QTabBar>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,4 +78,91 @@ TEST(DefOffset, NoFilesGiveNoSlavesAndEveryByteNone)
     EXPECT_EQ(Load_Offset_Slave_DN(kDir + "none.xml", load.Slaves), "");
     EXPECT_EQ(load.Slaves[1].SL_ByteOUT, (QStringList{"None", "None", "None"}));
     EXPECT_EQ(Offset_File_XML({}), "<Define_Offset/><!--SW_VERSION = 1.000-->");
+}
+
+namespace {
+
+struct DefOffsetWindow : ::testing::Test, TableProject {
+    TFDefOffset window;
+
+    static QStringList Bytes_Shown(TVxColumnGrid& grid)
+    {
+        QStringList cells;
+        for (int r = 1; r < grid.RowCount(); ++r)
+            cells << grid.Cells(0, r) + '|' + grid.Cells(1, r) + '|' + grid.Cells(2, r);
+        return cells;
+    }
+    void Show_Page(int index)
+    {
+        QTabBar* tabs = window.PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        ASSERT_EQ(window.PageControl1->currentIndex(), index);
+    }
+    // Picks the list's entry `item` ("None" is 0, position p is p + 1) in the offset cell of `row`.
+    static void Pick_Offset(TVxColumnGrid& grid, int row, int item)
+    {
+        Click_Cell(grid, 1, row);
+        TGridCombo* combo = Drop_List(grid);
+        ASSERT_NE(combo, nullptr);
+        Click_List_Item(combo, item);
+    }
+};
+
+} // namespace
+
+TEST_F(DefOffsetWindow, SwitchingSlavesKeepsTheEditsAndARepeatedOutputPositionIsRefused)
+{
+    const QString dir = VX_TEST_DATA "/dnet_offsets_window/";
+    Put("DNETM_Net.xml", File_Bytes(dir + "DNETM_Net.xml"));
+    const QByteArray offsets = File_Bytes(dir + "DNETM_DefOff.xml");
+    Put("DNETM_DefOff.xml", offsets);
+    const TModalResult result = Show_While(window, [&] {
+        TVxColumnGrid& slaves = *window.VCG_DN_Slaves;
+        TVxColumnGrid& in = *window.VCG_ByteIN;
+        TVxColumnGrid& out = *window.VCG_ByteOUT;
+        ASSERT_EQ(slaves.RowCount(), 3);
+        EXPECT_EQ(slaves.Cells(3, 2), "pump");
+        // A position past the data area in the file is shown as no position.
+        EXPECT_EQ(Bytes_Shown(in), QStringList{"0|None|hand-edited"});
+        EXPECT_EQ(Bytes_Shown(out), (QStringList{"0|3|open", "1|None|close"}));
+
+        Click_Cell(slaves, 1, 2);
+        EXPECT_EQ(in.RowCount(), 1);   // no input byte: the header alone
+        Show_Page(1);
+        Pick_Offset(out, 1, 4);        // position 3, already slave 5's byte 0
+        Type_Cell(out, 2, 1, "speed");
+        Click_Cell(slaves, 1, 1);
+        EXPECT_EQ(Bytes_Shown(out), (QStringList{"0|3|open", "1|None|close"}));
+        Click_Cell(slaves, 1, 2);
+        EXPECT_EQ(Bytes_Shown(out), QStringList{"0|3|speed"});
+
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(boxes.texts(), QStringList{Lang(3121) + "\n\r( " + Lang(3122) + "5" + Lang(3123) + "0" + Lang(3124) +
+                                             "6" + Lang(3125) + "0)"});
+        EXPECT_EQ(File_Bytes(File_DNETM_DefOff), offsets);
+
+        Pick_Offset(out, 1, 5);
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+    });
+    EXPECT_EQ(result, mrOk) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(File_Bytes(File_DNETM_DefOff), File_Bytes(dir + "expected.xml"));
+}
+
+TEST_F(DefOffsetWindow, WithoutSlavesOKWritesTheRootAloneAndAFailedSaveKeepsTheWindowOpen)
+{
+    const QString inside = File_DNETM_DefOff;
+    File_DNETM_DefOff = folder.path() + "/outside.xml";   // not inside the project folder
+    Show_While(window, [&] {
+        EXPECT_EQ(window.VCG_DN_Slaves->RowCount(), 1);
+        EXPECT_EQ(window.VCG_ByteOUT->RowCount(), 1);
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(boxes.texts().size(), 1);
+        File_DNETM_DefOff = inside;
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible());
+    });
+    EXPECT_FALSE(QFile::exists(folder.path() + "/outside.xml"));
+    EXPECT_EQ(File_Bytes(inside), "<Define_Offset/><!--SW_VERSION = 1.000-->");
 }
