@@ -17,12 +17,6 @@ namespace {
 
 const QString kDir = VX_TEST_DATA "/dnet_offsets_cut_to_slaves/";
 
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 TEST(DefOffset, BlocksGoToTheSlavesByPlaceCutToTheirByteCounts)
@@ -40,7 +34,7 @@ TEST(DefOffset, BlocksGoToTheSlavesByPlaceCutToTheirByteCounts)
     EXPECT_EQ(load.Slaves[1].SL_ByteOUT, (QStringList{"None", "11", "None"}));   // grown: new bytes "None"
     EXPECT_EQ(load.Slaves[2].SL_ByteIN, (QStringList{"None"}));   // beyond the blocks
     EXPECT_EQ(Check_Data(load.Slaves), "");
-    EXPECT_EQ(Offset_File_XML(load.Slaves), Bytes(kDir + "expected.xml"));
+    EXPECT_EQ(Offset_File_XML(load.Slaves), File_Bytes(kDir + "expected.xml"));
 }
 
 TEST(DefOffset, AnOutputPositionUsedTwiceNamesBothSlavesAndBytes)

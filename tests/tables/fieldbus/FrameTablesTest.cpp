@@ -1,10 +1,14 @@
 // The J1939 and NMEA 2000 frame tables and the DeviceNet network table: their rules over rows, the byte
-// totals at their limits, and older files written back in today's form.
+// totals at their limits, and older files written back in today's form, also through the send window.
 #include "core/ULanguage.h"
+#include "grid/core/VxColumnGrid.h"
 #include "support/QStringPrinter.h"
 #include "tables/fieldbus/DNetTable.h"
 #include "tables/fieldbus/J1939Tables.h"
 #include "tables/fieldbus/NMEATables.h"
+#include "tables/fieldbus/UTransmitJ1939.h"
+#include "tables/ip/TableWindowFixture.h"
+#include "widgets/button/SbButton.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -189,19 +193,13 @@ TEST(DNetRules, IDAndByteCounts)
 
 namespace {
 
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Loads the case's input and writes it back: today's form, as written by hand in expected.xml.
 void Expect_Written_Back(const TTableEditor& editor, const char* folder, const char* file)
 {
     const QString dir = QStringLiteral(VX_TEST_DATA "/") + QLatin1String(folder) + '/';
     const std::vector<TTableLoad> load = Load_Table_Editor(editor, dir + QLatin1String(file));
     ASSERT_TRUE(load.front().Error.isEmpty()) << load.front().Error.toStdString();
-    EXPECT_EQ(Table_Editor_XML(editor, {load.front().Rows}), Bytes(dir + "expected.xml"));
+    EXPECT_EQ(Table_Editor_XML(editor, {load.front().Rows}), File_Bytes(dir + "expected.xml"));
 }
 
 } // namespace
@@ -236,4 +234,34 @@ TEST(DNetFiles, ASlaveWithoutAllFourAttributesStopsTheLoad)
     EXPECT_FALSE(load.front().Error.isEmpty());
     ASSERT_GE(load.front().Rows.size(), 1u);
     EXPECT_EQ(load.front().Rows[0], (QStringList{"063", "2", "3", " pump "}));
+}
+
+namespace {
+
+struct TransmitJ1939Window : ::testing::Test, TableProject {
+    TFTransmitJ1939 window;
+};
+
+} // namespace
+
+TEST_F(TransmitJ1939Window, AnOlderFileIsShownWithItsTriggerAndTheByteTotalIsHeldAtItsLimit)
+{
+    const QString dir = VX_TEST_DATA "/j1939_send_legacy_trigger/";
+    Put("J1939_Send_Frames.xml", File_Bytes(dir + "J1939_Send_Frames.xml"));
+    const TModalResult result = Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.sga;
+        // Row 1's "on timer": On Timer checked, Request and Data Change not.
+        EXPECT_EQ(grid.Cells(6, 1) + grid.Cells(7, 1) + grid.Cells(8, 1), "NNY");
+        // 8 + 489 + 8 + 8 bytes: one past the limit.
+        Type_Cell(grid, 5, 2, "489");
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(boxes.texts(), QStringList{Lang(3341) + "512"});
+        Type_Cell(grid, 5, 2, "488");
+        QTest::mouseClick(window.Btn_OK, Qt::LeftButton);
+    });
+    ASSERT_EQ(result, mrOk) << boxes.texts().join('|').toStdString();
+    QByteArray expected = File_Bytes(dir + "expected.xml");
+    expected.replace(R"(TP_NByte="16")", R"(TP_NByte="488")");
+    EXPECT_EQ(File_Bytes(File_J1939_Send_Frames), expected);
 }

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,34 +108,10 @@ TEST(MQTTTopicRules, TheColumnsTheFileDoesNotHoldAreLeftOutAndReadBackAsDefaults
 
 namespace {
 
-// Acts on the topic template editor each time it shows.
-class TemplateDriver {
-public:
-    TemplateDriver(TFTopicTemplate& editor, std::function<void()> act)
-    {
-        QObject::connect(&FTimer, &QTimer::timeout, [this, &editor, act = std::move(act)] {
-            if (!editor.isVisible())
-                return;
-            ++Shown;
-            act();
-        });
-        FTimer.start(5);
-    }
-    int Shown = 0;
-
-private:
-    QTimer FTimer;
-};
-
 struct MQTTWindow : ::testing::Test, TableProject {
     TFTopicTemplate templates;
     TFMQTT_Set_Topic window;
 
-    static void Double_Click(TVxColumnGrid& grid, int ACol, int ARow)
-    {
-        const TRect r = grid.CellRect(ACol, ARow);
-        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
-    }
     // The display column of a real one.
     static int Shown_Col(TVxColumnGrid& grid, int real)
     {
@@ -168,7 +143,7 @@ TEST_F(MQTTWindow, ADoubleClickOnATemplateCellEditsItInTheTemplateEditor)
         pub.SetCells(1, 1, "t/1");
         pub.SetCells(9, 1, "A");
         {
-            TemplateDriver cancel(templates, [&] {
+            DialogDriver cancel(templates, [&] {
                 EXPECT_EQ(templates.windowTitle(), Lang(3601));
                 EXPECT_EQ(templates.RE_TopicTemplate->toPlainText(), "A");
                 EXPECT_EQ(templates.VXG_Keywords->RowCount(), 2);
@@ -187,7 +162,7 @@ TEST_F(MQTTWindow, ADoubleClickOnATemplateCellEditsItInTheTemplateEditor)
         TVxColumnGrid& sub = *window.VCG_Sub;
         sub.SetCells(1, 1, "s/1");
         sub.SetCells(11, 1, "{");
-        TemplateDriver edit(templates, [&] {
+        DialogDriver edit(templates, [&] {
             EXPECT_EQ(templates.Pub_Sub, 1);
             QPlainTextEdit& text = *templates.RE_TopicTemplate;
             text.moveCursor(QTextCursor::End);
