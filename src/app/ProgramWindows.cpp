@@ -1,10 +1,21 @@
 #include "app/ProgramWindows.h"
 
+#include "tables/fieldbus/UDNet.h"
+#include "tables/fieldbus/UDefOffset.h"
+#include "tables/fieldbus/UKNXAccess.h"
+#include "tables/fieldbus/UMQTT_Set_Topic.h"
 #include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/UReceiveJ1939.h"
+#include "tables/fieldbus/UReceiveNMEA.h"
+#include "tables/fieldbus/USNMPManagerAccess.h"
+#include "tables/fieldbus/USNMP_Trap_Access.h"
 #include "tables/fieldbus/USet_PDO_Access.h"
 #include "tables/fieldbus/USet_SDO_Client_Access.h"
 #include "tables/fieldbus/USet_SDO_Server_Access.h"
+#include "tables/fieldbus/UTopicTemplate.h"
 #include "tables/fieldbus/UTransmitCAN.h"
+#include "tables/fieldbus/UTransmitJ1939.h"
+#include "tables/fieldbus/UTransmitNMEA.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
@@ -47,12 +58,23 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
+    Add<TFDNet>(main, "FDNet");
+    Add<TFDefOffset>(main, "FDefOffset");
+    Add<TFReceiveJ1939>(main, "FReceiveJ1939");
+    Add<TFTransmitJ1939>(main, "FTransmitJ1939");
+    Add<TFReceiveNMEA>(main, "FReceiveNMEA");
+    Add<TFTransmitNMEA>(main, "FTransmitNMEA");
     Add<TFTransmitCAN>(main, "FTransmitCAN");
     Add<TFSet_PDO_Access>(main, "FSet_PDO_Access");
     Add<TFSet_SDO_Client_Access>(main, "FSet_SDO_Client_Access");
     Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
     Add<TFSetAccess>(main, "FSetAccess");
     Add<TFModbus_TCP_Master_Set_Access>(main, "FModbus_TCP_Master_Set_Access");
+    Add<TFKNXAccess>(main, "FKNXAccess");
+    Add<TFMQTT_Set_Topic>(main, "FMQTT_Set_Topic");
+    Add<TFTopicTemplate>(main, "FTopicTemplate");
+    Add<TFSNMPManagerAccess>(main, "FSNMPManagerAccess");
+    Add<TFSNMP_Trap_Access>(main, "FSNMP_Trap_Access");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

@@ -25,14 +25,23 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
         for (int r = 0; r < read - tables[t].Left_Out && error.isEmpty(); ++r) {
             const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
             QStringList cells;
-            for (std::size_t a = 0; a < row.size(); ++a) {
-                const TTableEditorColumn& column = grid.Columns[a + 1];
+            std::size_t a = 0;
+            // The row holds the legacy attributes after the schema's own: those are Load_Row's.
+            for (std::size_t c = 1; c < grid.Columns.size(); ++c) {
+                const TTableEditorColumn& column = grid.Columns[c];
+                if (!column.Stored) {
+                    cells << column.Load_Text;
+                    continue;
+                }
+                if (a >= schemaSection.Attributes.size())
+                    break;
                 if (!row[a] && column.Read == TReadMode::rmRequired) {
                     error = Row_Attribute_Message(path, name.isEmpty() ? schema.Root : name, r + 1,
                                                   schemaSection.Attributes[a].Name, false);
                     break;
                 }
                 cells << row[a].value_or(schemaSection.Attributes[a].Default);
+                ++a;
             }
             if (editor.Load_Row && error.isEmpty())
                 editor.Load_Row(static_cast<int>(t), row, cells);
@@ -75,10 +84,19 @@ QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTable
 {
     std::vector<TTableRows> heads;
     for (std::size_t g = 0; g < tables.size(); ++g) {
-        heads.emplace_back(tables[g].begin(), tables[g].begin() + Table_Editor_End(editor, static_cast<int>(g), tables[g]));
-        if (editor.To_File)
-            for (QStringList& cells : heads.back())
+        const std::vector<TTableEditorColumn>& columns = editor.Grids[g].Columns;
+        TTableRows& head = heads.emplace_back();
+        const int end = Table_Editor_End(editor, static_cast<int>(g), tables[g]);
+        for (int r = 0; r < end; ++r) {
+            QStringList cells = tables[g][static_cast<std::size_t>(r)];
+            if (editor.To_File)
                 editor.To_File(editor, static_cast<int>(g), cells);
+            QStringList stored;
+            for (std::size_t c = 1; c < columns.size(); ++c)
+                if (columns[c].Stored)
+                    stored << cells.value(static_cast<qsizetype>(c) - 1);
+            head.push_back(std::move(stored));
+        }
     }
     return Write_Table_File(*editor.Schema, heads);
 }

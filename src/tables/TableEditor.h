@@ -35,6 +35,9 @@ struct TTableEditorColumn {
     bool Positions = false;         // items rebuilt at each showing: "None", "0" ... data area - 1
     TReadMode Read = TReadMode::rmGuarded;
     bool Hidden = false;            // kept, read and written, never shown
+    bool Stored = true;             // false: no attribute; a loaded row gets Load_Text
+    QString Load_Text;
+    int Edit_Length = 0;            // characters a user may type; 0: any
 };
 
 struct TTableEditorGrid {
@@ -44,7 +47,7 @@ struct TTableEditorGrid {
     int Tab_Text = 0;               // two-grid editors: the tab sheet's caption
     int Delete_Question = 0;        // 0: the editor's
     bool Enter_Jump = true;         // Enter may jump to the next cell (the program's option); else the grid's own
-    std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; column c is attribute c - 1
+    std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; then one per stored attribute, in order
 };
 
 struct TTableEditor {
@@ -70,7 +73,8 @@ struct TTableEditor {
     bool Check_Boxes = false;
     int Row_Height = 22;            // data rows; taller rows may be resized and centre their text
 
-    // A row read from the file, after the schema's defaults: for a default that depends on the row's other cells.
+    // A row read from the file, after the schema's defaults: for a default that depends on the row's other
+    // cells, or a legacy attribute (after the schema's own in `read`).
     std::function<void(int grid, const TTableRow_Read& read, QStringList& cells)> Load_Row;
     // The rule text of the row's first failing rule, empty when it passes; `cells` from column 1 on.
     std::function<QString(const TTableEditor& editor, int grid, const QStringList& cells)> Check_Row;

@@ -78,9 +78,12 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
             grid->SetOptions(grid->Options() | TGridOption::goRowSizing);
             grid->SetVAlignment(TVAlignment::vtaCenter);
         }
-        for (std::size_t c = 0; c < g.Columns.size(); ++c)
+        for (std::size_t c = 0; c < g.Columns.size(); ++c) {
+            if (g.Columns[c].Edit_Length)
+                grid->Columns().Items(static_cast<int>(c))->SetEditLength(g.Columns[c].Edit_Length);
             if (g.Columns[c].Hidden)
                 grid->HideColumn(static_cast<int>(c));
+        }
         if (editor.Check_Boxes)
             for (int r = 1; r <= g.Capacity; ++r) {
                 grid->CreateCellGraphic(1, r)->SetCheckBox(false, false, true, TCellHAlign::haBeforeText,

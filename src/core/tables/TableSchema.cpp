@@ -29,9 +29,11 @@ void Read_Section(const Xml::TElement* element, const TSchemaSection& schema, in
             ++section.Left_Out;
             continue;
         }
-        TTableRow_Read& row = section.Rows.emplace_back(schema.Attributes.size());
+        TTableRow_Read& row = section.Rows.emplace_back(schema.Attributes.size() + schema.Legacy.size());
         for (const Xml::TElement::TAttribute& a : e.Attributes) {
-            const int i = schema.Index(a.Name);
+            int i = schema.Index(a.Name);
+            if (i < 0 && schema.Legacy.contains(a.Name))
+                i = static_cast<int>(schema.Attributes.size() + schema.Legacy.indexOf(a.Name));
             if (i >= 0)
                 row[static_cast<std::size_t>(i)] = e.Attribute_Values.mid(a.Start, a.Length);
         }
@@ -64,8 +66,8 @@ int First_Missing(const TTableRow_Read& row)
 QStringList With_Defaults(const TTableRow_Read& row, const TSchemaSection& section)
 {
     QStringList cells;
-    cells.reserve(static_cast<qsizetype>(row.size()));
-    for (std::size_t i = 0; i < row.size(); ++i)
+    cells.reserve(static_cast<qsizetype>(section.Attributes.size()));
+    for (std::size_t i = 0; i < section.Attributes.size() && i < row.size(); ++i)
         cells << row[i].value_or(section.Attributes[i].Default);
     return cells;
 }

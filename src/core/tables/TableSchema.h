@@ -22,8 +22,15 @@ struct TTableAttribute {
 
 // A section of a table file: its element under the root and its rows' attributes in the file's order.
 struct TSchemaSection {
+    TSchemaSection() = default;
+    TSchemaSection(QString name, std::vector<TTableAttribute> attributes, QStringList legacy = {})
+        : Name(std::move(name)), Attributes(std::move(attributes)), Legacy(std::move(legacy))
+    {
+    }
+
     QString Name;                              // empty: the rows stand directly under the root
     std::vector<TTableAttribute> Attributes;
+    QStringList Legacy;                        // older attributes: read after the others, never written
 
     QStringList Names() const;
     // The attribute's place in the order, -1 when the section has none of that name.
@@ -41,7 +48,8 @@ struct TTableSchema {
     QString Version;                           // of the "SW_VERSION = ..." comment written after the root
 };
 
-// One table row's cells, one per attribute: the value, or nothing where the file lacks the attribute.
+// One table row's cells, one per attribute and then one per legacy attribute: the value, or nothing where
+// the file lacks the attribute.
 using TTableRow_Read = std::vector<std::optional<QString>>;
 // One entry per table row; cells in attribute order. What windows and writers pass around.
 using TTableRows = std::vector<QStringList>;

@@ -70,6 +70,76 @@ const TTableSchema CAN_Rec_Frames_Schema = {
     "1.000",
 };
 
+const TTableSchema DNETM_Net_Schema = {
+    "DNET_Net",
+    {{"", {{"ID", "", N}, {"NB_IN", "", N}, {"NB_OUT", "", N}, {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
+const TTableSchema J1939_Rec_Frames_Schema = {
+    "Receive_J1939",
+    {{"",
+      {{"DP", "", C},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"TP", "N", F},
+       {"TP_Start", "", N},
+       {"TP_NByte", "", N},
+       {"Delete", "N", F},
+       {"OnRequest", "N", F},
+       {"OnReq_Time", "1000", N},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
+const TTableSchema J1939_Send_Frames_Schema = {
+    "Transmit_J1939",
+    {{"",
+      {{"Priority", "", N},
+       {"DP", "", C},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"TP_NByte", "8", N},
+       {"On_Request", "N", F},
+       {"On_Data_Change", "N", F},
+       {"On_Timer", "N", F},
+       {"SendTimer", "", N},
+       {"Mnemonic", "", T}},
+      {"T_Type"}}},   // files of earlier versions name their one trigger here
+    "1.000",
+};
+
+const TTableSchema NMEA_Rec_Frames_Schema = {
+    "Receive_NMEA_2000",
+    {{"",
+      {{"PGN", "", N},
+       {"SA", "", N},
+       {"TP", "N", F},
+       {"FP", "N", F},
+       {"TP_Start", "", N},
+       {"TP_NByte", "", N},
+       {"Delete", "N", F},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
+// The send file keeps the receive file's root name: its readers tell the two apart by the file name.
+const TTableSchema NMEA_Send_Frames_Schema = {
+    "Receive_NMEA_2000",
+    {{"",
+      {{"Priority", "", N},
+       {"PGN", "", N},
+       {"SA", "", N},
+       {"FP", "N", F},
+       {"TP_NByte", "", N},
+       {"On_Request", "N", F},
+       {"On_Data_Change", "N", F},
+       {"On_Timer", "N", F},
+       {"SendTimer", "", N},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
 // A row without send options is sent on change with the 11-bit format; Time's default depends on OnTimer
 // (the editor's).
 const TTableSchema CAN_Send_Frames_Schema = {
@@ -124,22 +194,104 @@ const TTableSchema SDO_Server_CANopen_Schema = {
     "1.000",
 };
 
+const TTableSchema KNX_SetAccess_Schema = {
+    "BACnet_to_KNX",
+    {{"KNX_in_Write",
+      {{"Enable", "Y", F},
+       {"Source_Address", "", T},
+       {"Destination_Address", "", T},
+       {"APCI", "", C},
+       {"Priority", "Normal", C},
+       {"Format", "None", C},
+       {"Extended", "", F},
+       {"ReTest", "", F},
+       {"On_Command", "N", F},
+       {"On_Change", "", F},
+       {"On_Timer", "N", F},
+       {"Poll_Time", "", N},
+       {"Position", "", P},
+       {"Bit_Mode", "", C},
+       {"Length", "", N},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
+const TTableSchema MQTT_Set_Topic_Schema = {
+    "MQTT_Set_Topic",
+    {{"MQTT_Publish",
+      {{"Topic", "", T},
+       {"Retained", "", F},
+       {"QoS", "", C},
+       {"DataType", "", C},
+       {"Dimension", "", N},
+       {"Position", "", N},
+       {"IPAddress", "", T},
+       {"InputTemplate", "", T},
+       {"Template", "", T},
+       {"OnChange", "N", F},
+       {"OnTimer", "N", F},
+       {"Time", "", N},
+       {"Mnemonic", "", T}}},
+     {"MQTT_Subscribe",
+      {{"Topic", "", T},
+       {"Retained", "", F},
+       {"QoS", "", C},
+       {"DataType", "", C},
+       {"Dimension", "", N},
+       {"Position", "", N},
+       {"IPAddress", "", T},
+       {"Port", "", N},
+       {"EthType", "", C},
+       {"InputTemplate", "", T},
+       {"Template", "", T},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
+const TTableSchema SNMP_Manager_Schema = {
+    "SNMP_Manager_Access",
+    {{"",
+      {{"Enable", "Y", F},
+       {"IP_Address", "", T},
+       {"Version", "", C},
+       {"Community_String", "", C},
+       {"OID", "", T},
+       {"Type", "", C},
+       {"Mode", "", C},
+       {"On_Change", "N", F},
+       {"On_Command", "N", F},
+       {"On_Timer", "N", F},
+       {"Time", "", N},
+       {"Position", "", P},
+       {"Number_Bytes", "", N},
+       {"ConvertFrom", "None", C},
+       {"Cancel", "N", F},
+       {"User", "", T},
+       {"Auth_Pass", "", T},
+       {"Priv_Pass", "", T},
+       {"Security_Level", "", C},
+       {"Auth_Mode", "", C},
+       {"Priv_Mode", "", C},
+       {"Mnemonic", "", T}}}},
+    "1.000",
+};
+
 const TTableSchema SNMP_Trap_Schema = {
     "SNMP_Trap",
     {{"SNMP_Trap_Read",
       {{"Enable", "Y", F},
        {"Community_Name", "", T},
        {"Type", "", C},
-       {"On_Change", "", F},
-       {"On_Command", "", F},
-       {"On_Timer", "", F},
+       {"On_Change", "N", F},
+       {"On_Command", "N", F},
+       {"On_Timer", "N", F},
        {"Time", "", N},
        {"Position", "", P},
        {"Bit", "", C},
        {"NumBits", "", N},
        {"Description", "", T},
        {"IP_Address", "", T},
-       {"Conversion", "", C},
+       {"Conversion", "None", C},
        {"Mnemonic", "", T}}},
      {"SNMP_Trap_Write",
       {{"Enable", "Y", F},
@@ -149,8 +301,9 @@ const TTableSchema SNMP_Trap_Schema = {
        {"Bit", "", C},
        {"NumBits", "", N},
        {"Description", "", T},
-       {"Conversion", "", C},
+       {"Conversion", "None", C},
        {"Mnemonic", "", T}}}},
+    "1.000",
 };
 
 namespace {

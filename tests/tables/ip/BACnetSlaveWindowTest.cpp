@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,30 +25,6 @@ struct BACnetSlaveWindow : ::testing::Test, TableProject {
         for (int c = 1; c <= cells.size(); ++c)
             grid.SetCells(c, r, cells[c - 1]);
     }
-    void Double_Click(TVxColumnGrid& grid, int ACol, int ARow)
-    {
-        const TRect r = grid.CellRect(ACol, ARow);
-        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
-    }
-};
-
-// Acts on the unit picker once it shows, for as long as it lives.
-class PickerDriver {
-public:
-    PickerDriver(TFBACnet_Eng_Unit& picker, std::function<void()> act)
-    {
-        QObject::connect(&FTimer, &QTimer::timeout, [this, &picker, act = std::move(act)] {
-            if (!picker.isVisible())
-                return;
-            ++Shown;
-            act();
-        });
-        FTimer.start(5);
-    }
-    int Shown = 0;
-
-private:
-    QTimer FTimer;
 };
 
 } // namespace
@@ -137,7 +112,7 @@ TEST_F(BACnetSlaveWindow, TheUnitPickerOpensOnDataRowsOfTheEngUnitColumnOnly)
         TVxColumnGrid& read = *window.VCG_BACnet_in_Read;
         read.SetCells(2, 1, "abc");
         {
-            PickerDriver cancel(picker, [&] {
+            DialogDriver cancel(picker, [&] {
                 EXPECT_EQ(picker.Label5->text(), "-> unknown");
                 picker.SetModalResult(mrCancel);
             });
@@ -152,7 +127,7 @@ TEST_F(BACnetSlaveWindow, TheUnitPickerOpensOnDataRowsOfTheEngUnitColumnOnly)
         window.PageControl1->setCurrentWidget(window.TS_BACnet_in_Write);
         TVxColumnGrid& write = *window.VCG_BACnet_in_Write;
         write.SetCells(2, 4, "62");
-        PickerDriver pick(picker, [&] {
+        DialogDriver pick(picker, [&] {
             EXPECT_EQ(picker.Label5->text(), "-> degrees-Celsius");
             picker.E_Selected_EU->setText("9999");
             QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);

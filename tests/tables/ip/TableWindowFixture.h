@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
@@ -37,6 +38,25 @@ inline TModalResult Show_While(TForm& window, const std::function<void()>& act)
     });
     return window.ShowModal();
 }
+
+// Acts on a dialog each time it shows, for as long as the driver lives.
+class DialogDriver {
+public:
+    DialogDriver(QWidget& dialog, std::function<void()> act)
+    {
+        QObject::connect(&FTimer, &QTimer::timeout, [this, &dialog, act = std::move(act)] {
+            if (!dialog.isVisible())
+                return;
+            ++Shown;
+            act();
+        });
+        FTimer.start(5);
+    }
+    int Shown = 0;
+
+private:
+    QTimer FTimer;
+};
 
 struct TableProject {
     TempProgramFolder folder;
@@ -80,6 +100,13 @@ inline void Click_Cell(TVxStringGrid& grid, int ACol, int ARow)
 {
     const TRect r = grid.CellRect(ACol, ARow);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+}
+
+// A double click near the top left of a cell.
+inline void Double_Click(TVxStringGrid& grid, int ACol, int ARow)
+{
+    const TRect r = grid.CellRect(ACol, ARow);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
 }
 
 // The current cell's combo editor, opened with F2.

@@ -1,0 +1,16 @@
+#include "tables/fieldbus/UKNXAccess.h"
+
+#include "tables/fieldbus/KNXAccessTable.h"
+
+TFKNXAccess* FKNXAccess = nullptr;
+
+TFKNXAccess::TFKNXAccess(QWidget* parent) : TTableWindow(KNXAccess_Editor(), parent), VCG_KNX_in_Write(Grids.front())
+{
+    FKNXAccess = this;
+}
+
+TFKNXAccess::~TFKNXAccess()
+{
+    if (FKNXAccess == this)
+        FKNXAccess = nullptr;
+}

@@ -1,0 +1,16 @@
+#include "tables/fieldbus/UTransmitJ1939.h"
+
+#include "tables/fieldbus/J1939Tables.h"
+
+TFTransmitJ1939* FTransmitJ1939 = nullptr;
+
+TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TTableWindow(TransmitJ1939_Editor(), parent), sga(Grids.front())
+{
+    FTransmitJ1939 = this;
+}
+
+TFTransmitJ1939::~TFTransmitJ1939()
+{
+    if (FTransmitJ1939 == this)
+        FTransmitJ1939 = nullptr;
+}
