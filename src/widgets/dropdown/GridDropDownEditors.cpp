@@ -1,21 +1,10 @@
 #include "widgets/dropdown/GridDropDownEditors.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridTypes.h"
+#include "grid/model/GridText.h"
 
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
-
-// The leading whole number of a text, 0 when none.
-int LeadingInt(const QString& T)
-{
-    const QString t = T.trimmed();
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        ++i;
-    while (i < t.size() && t[i].isDigit())
-        ++i;
-    return t.left(i).toInt();
-}
 
 class TGridDropDownEditorFactory : public TDropDownEditorFactory {
 public:
