@@ -5,9 +5,11 @@
 #include "tables/fieldbus/USet_SDO_Client_Access.h"
 #include "tables/fieldbus/USet_SDO_Server_Access.h"
 #include "tables/fieldbus/UTransmitCAN.h"
+#include "tables/ip/UBACnetAccess.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
+#include "tables/ip/UImportEDEFile.h"
 #include "tables/ip/UModbus_TCP_Master_Set_Access.h"
 #include "tables/ip/USetAccess.h"
 #include "tables/ip/UTLS_Server_Known_Cert.h"
@@ -53,6 +55,8 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
     Add<TFSetAccess>(main, "FSetAccess");
     Add<TFModbus_TCP_Master_Set_Access>(main, "FModbus_TCP_Master_Set_Access");
+    Add<TFBACnetAccess>(main, "FBACnetAccess");
+    Add<TFImportEDEFile>(main, "FImportEDEFile");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

@@ -64,8 +64,9 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
             if (editor.Enable_Column && cells.value(0).trimmed().toUpper() != QLatin1String("Y"))
                 continue;
             const QString rule = editor.Check_Row(editor, static_cast<int>(g), cells);
+            const int prefix = editor.Grids[g].Row_Error;
             if (!rule.isEmpty())
-                return Lang(editor.Row_Error) + QString::number(r + 1) + rule;
+                return Lang(prefix ? prefix : editor.Row_Error) + QString::number(r + 1) + rule;
         }
     }
     return editor.Check_Tables ? editor.Check_Tables(editor, heads) : QString();

@@ -13,3 +13,4 @@ extern const TTableSchema SDO_Server_CANopen_Schema;   // SDO_Server_CANopen.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
 extern const TTableSchema ModbusM_Schema;              // ModbusM_SetAccess.xml
 extern const TTableSchema ModbusTCPM_Schema;           // ModbusTCPM_SetAccess.xml
+extern const TTableSchema BACnet_Master_Schema;        // BACnet_Master_Access.xml

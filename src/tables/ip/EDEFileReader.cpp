@@ -103,12 +103,12 @@ TBACnet_Var Parse_EDE_Line(const QString& line)
 
 } // namespace
 
-TEDE_Objects Read_EDE_Lines(const QStringList& lines, int maxObjects)
+std::vector<TBACnet_Var> Read_EDE_Lines(const QStringList& lines)
 {
-    TEDE_Objects result;
+    std::vector<TBACnet_Var> objects;
     const int start = EDE_Data_Start(lines);
     if (start < 0)
-        return result;
+        return objects;
     for (qsizetype i = start; i < lines.size(); ++i) {
         const QString line = Trim_Blanks(lines[i]);
         if (line.isEmpty())
@@ -116,25 +116,22 @@ TEDE_Objects Read_EDE_Lines(const QStringList& lines, int maxObjects)
         TBACnet_Var v = Parse_EDE_Line(line);
         if (!Find_EDE_Type(v.object_type))
             continue;
-        if (static_cast<int>(result.Objects.size()) >= maxObjects) {
-            ++result.Left_Out;
-            continue;
-        }
         v.import = true;
         v.read = true;
         v.write = v.commandable;
-        result.Objects.push_back(std::move(v));
+        objects.push_back(std::move(v));
     }
-    return result;
+    return objects;
 }
 
-bool Read_EDE_File(const QString& path, int maxObjects, TEDE_Objects& objects, QString* error)
+bool Read_EDE_File(const QString& path, std::vector<TBACnet_Var>& objects, QString* error)
 {
     QByteArray bytes;
+    objects.clear();
     if (!Read_User_File(path, bytes, error))
         return false;
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    objects = Read_EDE_Lines(Decode_Text_File(bytes).split(lineBreak), maxObjects);
+    objects = Read_EDE_Lines(Decode_Text_File(bytes).split(lineBreak));
     return true;
 }
 

@@ -29,18 +29,13 @@ struct TBACnet_Var {
     bool write = false;
 };
 
-struct TEDE_Objects {
-    std::vector<TBACnet_Var> Objects;   // of the kept types, in file order, at most the limit asked for
-    int Left_Out = 0;                   // kept objects past the limit
-};
-
 // The objects of the file's lines. The data starts two lines after the header line ("#" then "mandatory"):
 // the seventh line's when it is one, else the last one found; without one, or when the file ends before its
-// data, there are none. Only objects of a kept type are listed, each to be imported, read, and written
-// when commandable.
-TEDE_Objects Read_EDE_Lines(const QStringList& lines, int maxObjects);
+// data, there are none. Only objects of a kept type are listed, in file order, each to be imported, read, and
+// written when commandable.
+std::vector<TBACnet_Var> Read_EDE_Lines(const QStringList& lines);
 // The same from a file; false, with the reason in `error`, when it cannot be read.
-bool Read_EDE_File(const QString& path, int maxObjects, TEDE_Objects& objects, QString* error = nullptr);
+bool Read_EDE_File(const QString& path, std::vector<TBACnet_Var>& objects, QString* error = nullptr);
 
 // The client tables' name of a kept object type; empty for any other number.
 QString Get_ObjType_EDE(int type);

@@ -17,10 +17,10 @@ QStringList EDE_Head()
             QStringLiteral("# keyname;device obj.-instance;object-name;object-type;object-instance;description")};
 }
 
-QString Names(const TEDE_Objects& read)
+QString Names(const std::vector<TBACnet_Var>& read)
 {
     QStringList names;
-    for (const TBACnet_Var& v : read.Objects)
+    for (const TBACnet_Var& v : read)
         names.append(v.object_name);
     return names.join(QLatin1Char(','));
 }
@@ -28,55 +28,45 @@ QString Names(const TEDE_Objects& read)
 struct ReaderCase {
     const char* What;
     QStringList Lines;
-    int Max;
     const char* Names;
-    int Left_Out;
 };
 
-TEST(EDEReader, HeaderTypesAndLimit)
+TEST(EDEReader, HeaderAndKeptTypes)
 {
     const QStringList head = EDE_Head();
     const ReaderCase cases[] = {
         {"header on the seventh line: data from the ninth",
-         head + QStringList{QStringLiteral("k;1;Temp;0;3;Room;;"), QStringLiteral("k;1;Pump;4;0;;")}, 512, "Temp,Pump", 0},
+         head + QStringList{QStringLiteral("k;1;Temp;0;3;Room;;"), QStringLiteral("k;1;Pump;4;0;;")}, "Temp,Pump"},
         {"two extra lines on top: the scan finds the header",
          QStringList{QStringLiteral("extra"), QStringLiteral("extra")} + head +
              QStringList{QStringLiteral("k;1;Temp;0;3;Room;;")},
-         512, "Temp", 0},
+         "Temp"},
         {"the last header found decides",
          QStringList{QStringLiteral("#mandatory"), QStringLiteral("skipped"), QStringLiteral("k;1;Early;0;1"),
                      QStringLiteral("# mandatory;x"), QStringLiteral("titles"), QStringLiteral("k;1;Late;0;2")},
-         512, "Late", 0},
+         "Late"},
         {"Device, other types, comments and blank lines are dropped",
          head + QStringList{QStringLiteral("k;1;Dev;8;1"), QStringLiteral(""), QStringLiteral("k;1;Big;46;1"),
                             QStringLiteral("# comment;;"), QStringLiteral("k;1;File;10;1"),
                             QStringLiteral("k;1;Pos;48;1")},
-         512, "Big,Pos", 0},
-        {"no header: no objects", {QStringLiteral("k;1;Temp;0;3"), QStringLiteral("k;1;Pump;4;0")}, 512, "", 0},
-        {"a file ending at its header has no objects", head.mid(0, 7), 512, "", 0},
-        {"a file shorter than seven lines", {QStringLiteral("#mandatory")}, 512, "", 0},
-        {"an empty file", {}, 512, "", 0},
-        {"stops at the limit and counts what was left out",
-         head + QStringList{QStringLiteral("k;1;A;0;1"), QStringLiteral("k;1;Dev;8;1"), QStringLiteral("k;1;B;1;1"),
-                            QStringLiteral("k;1;C;2;1"), QStringLiteral("k;1;D;3;1")},
-         2, "A,B", 2},
+         "Big,Pos"},
+        {"no header: no objects", {QStringLiteral("k;1;Temp;0;3"), QStringLiteral("k;1;Pump;4;0")}, ""},
+        {"a file ending at its header has no objects", head.mid(0, 7), ""},
+        {"a file shorter than seven lines", {QStringLiteral("#mandatory")}, ""},
+        {"an empty file", {}, ""},
     };
-    for (const ReaderCase& c : cases) {
-        const TEDE_Objects read = Read_EDE_Lines(c.Lines, c.Max);
-        EXPECT_EQ(Names(read), QLatin1String(c.Names)) << c.What;
-        EXPECT_EQ(read.Left_Out, c.Left_Out) << c.What;
-    }
+    for (const ReaderCase& c : cases)
+        EXPECT_EQ(Names(Read_EDE_Lines(c.Lines)), QLatin1String(c.Names)) << c.What;
 }
 
 TEST(EDEReader, Fields)
 {
-    const TEDE_Objects read = Read_EDE_Lines(
+    const std::vector<TBACnet_Var> read = Read_EDE_Lines(
         EDE_Head() + QStringList{QStringLiteral(" key ; 77 ; Fan ; 4 ; $10 ; Hall fan ; 0 ; 1 ; 2 ; y ; N ; hi ; lo ; "
                                                 "st ; 95 ; vendor;extra ; "),
-                                 QStringLiteral("k;x;Short;3;two")},
-        512);
-    ASSERT_EQ(read.Objects.size(), 2u);
-    const TBACnet_Var& v = read.Objects[0];
+                                 QStringLiteral("k;x;Short;3;two")});
+    ASSERT_EQ(read.size(), 2u);
+    const TBACnet_Var& v = read[0];
     EXPECT_EQ(v.keyname, QLatin1String("key"));
     EXPECT_EQ(v.device_obj_instance, 77);
     EXPECT_EQ(v.object_type, 4);
@@ -90,7 +80,7 @@ TEST(EDEReader, Fields)
     EXPECT_EQ(v.vendor_specific_address, QLatin1String("vendor;extra "));
     EXPECT_TRUE(v.import && v.read && v.write);
 
-    const TBACnet_Var& s = read.Objects[1];   // too few fields: empty or -1
+    const TBACnet_Var& s = read[1];   // too few fields: empty or -1
     EXPECT_EQ(s.device_obj_instance, -1);
     EXPECT_EQ(s.object_instance, -1);
     EXPECT_TRUE(s.description.isEmpty() && s.vendor_specific_address.isEmpty());
@@ -133,22 +123,21 @@ TEST(EDEReader, ReadsTheProjectsOwnEDEFile)
     QString error;
     ASSERT_TRUE(Create_EDE_File(path, &error)) << error.toStdString();
 
-    TEDE_Objects read;
-    ASSERT_TRUE(Read_EDE_File(path, 512, read, &error)) << error.toStdString();
+    std::vector<TBACnet_Var> read;
+    ASSERT_TRUE(Read_EDE_File(path, read, &error)) << error.toStdString();
     EXPECT_EQ(Names(read), QLatin1String("Room temperature,Hall,Fan"));
-    ASSERT_EQ(read.Objects.size(), 3u);
-    EXPECT_EQ(read.Objects[1].object_type, 0);
-    EXPECT_EQ(read.Objects[1].object_instance, 1);
-    EXPECT_EQ(read.Objects[2].object_type, 4);
-    EXPECT_EQ(read.Objects[2].device_obj_instance, 77);
-    EXPECT_EQ(read.Left_Out, 0);
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[1].object_type, 0);
+    EXPECT_EQ(read[1].object_instance, 1);
+    EXPECT_EQ(read[2].object_type, 4);
+    EXPECT_EQ(read[2].device_obj_instance, 77);
 }
 
 TEST(EDEReader, MissingFileIsAnError)
 {
-    TEDE_Objects read;
+    std::vector<TBACnet_Var> read;
     QString error;
-    EXPECT_FALSE(Read_EDE_File(QStringLiteral("/nonexistent/x.csv"), 512, read, &error));
+    EXPECT_FALSE(Read_EDE_File(QStringLiteral("/nonexistent/x.csv"), read, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
