@@ -1,6 +1,7 @@
 #include "core/UComon.h"
 #include "descfiles/UBACnet_EDE_File.h"
 #include "support/TempProgramFolder.h"
+#include "tables/ip/BACnetMasterTable.h"
 #include "tables/ip/EDEFileReader.h"
 #include <QFile>
 #include <gtest/gtest.h>
@@ -106,7 +107,7 @@ QByteArray Data_File(const char* name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The server table's objects come back through the project's own EDE file.
+// The server table's objects come back through the project's own EDE file, and into the client table.
 TEST(EDEReader, ReadsTheProjectsOwnEDEFile)
 {
     TempProgramFolder folder;
@@ -131,6 +132,12 @@ TEST(EDEReader, ReadsTheProjectsOwnEDEFile)
     EXPECT_EQ(read[1].object_instance, 1);
     EXPECT_EQ(read[2].object_type, 4);
     EXPECT_EQ(read[2].device_obj_instance, 77);
+
+    std::vector<TTableRows> tables = {TTableRows(BACnet_Master_Rows, QStringList(17, QString())),
+                                      TTableRows(BACnet_Master_Rows, QStringList(21, QString()))};
+    Fill_EDE_Rows(BACnet_Master_Editor(0), tables, read, QStringLiteral("192.168.0.30"));
+    EXPECT_EQ(Check_Table_Editor(BACnet_Master_Editor(0), tables), QString());
+    EXPECT_EQ(Table_Editor_XML(BACnet_Master_Editor(0), tables), Data_File("expected_client.xml"));
 }
 
 TEST(EDEReader, MissingFileIsAnError)
