@@ -103,10 +103,14 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
 
 QStringList Position_Items(int count)
 {
+    return QStringList{QStringLiteral("None")} + Number_Items(count);
+}
+
+QStringList Number_Items(int count)
+{
     QStringList items;
-    items.reserve(count + 1);
-    items << QStringLiteral("None");
-    for (int p = 0; p < count; ++p)
-        items << QString::number(p);
+    items.reserve(count);
+    for (int n = 0; n < count; ++n)
+        items << QString::number(n);
     return items;
 }

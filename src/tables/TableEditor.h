@@ -102,3 +102,5 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
                         const std::function<int(int n)>& text, int orNone = 0);
 // "None", then "0" to count - 1.
 QStringList Position_Items(int count);
+// "0" to count - 1.
+QStringList Number_Items(int count);

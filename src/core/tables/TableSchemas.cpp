@@ -186,8 +186,7 @@ const TTableSchema ModbusTCPM_Schema = {
 };
 
 namespace {
-// The BACnet client's device address and, behind a router, its destination.
-const std::vector<TTableAttribute> kBACnetDevice = {{"IP_Address_Slave_ID", "", T}};
+// A BACnet client request's destination behind a router.
 const std::vector<TTableAttribute> kBACnetDestination = {{"Enable_Destination", "N", F},
                                                          {"Destination_Network", "", N},
                                                          {"Destination_Length", "", C},
@@ -197,16 +196,19 @@ const std::vector<TTableAttribute> kBACnetDestination = {{"Enable_Destination", 
 const TTableSchema BACnet_Master_Schema = {
     "BACnet_Master_Access",
     {{"BACnet_Read",
-      Join({{{"Enable", "Y", F}},
-            kBACnetDevice,
-            {{"Object_Type", "", C}, {"Instance", "", N}, {"Property", "", C}, {"NumByte", "", N}},
+      Join({{{"Enable", "Y", F},
+             {"IP_Address_Slave_ID", "", T},
+             {"Object_Type", "", C},
+             {"Instance", "", N},
+             {"Property", "", C},
+             {"NumByte", "", N}},
             kBACnetDestination,
             {{"PollTime", "", N}, {"MaxError", "", N}, {"Position", "", P}, {"StartBit", "", C}, {"Swap", "N", F},
              {"Mnemonic", "", T}}})},
      {"BACnet_Write",
-      Join({{{"Enable", "Y", F}},
-            kBACnetDevice,
-            {{"Object_Type", "", C},
+      Join({{{"Enable", "Y", F},
+             {"IP_Address_Slave_ID", "", T},
+             {"Object_Type", "", C},
              {"Data_Type", "", C},
              {"Instance", "", N},
              {"Property", "", C},

@@ -193,15 +193,6 @@ QString Check_Write_Row(int type, const QStringList& c)
     return {};
 }
 
-QStringList Numbers(int count)
-{
-    QStringList items;
-    items.reserve(count);
-    for (int n = 0; n < count; ++n)
-        items << QString::number(n);
-    return items;
-}
-
 // The Convertion column is kept apart from the file: its cell is the one before Mnemonic.
 constexpr int kReadConvertion = 15;
 constexpr int kWriteConvertion = 19;
@@ -212,15 +203,31 @@ TTableEditor Make_Editor(int type)
     const TColor object = 0xFEFAE0, destination = 0xFFD5D5, time = 0xA8FFA8, error = 0xA8FFFF, place = 0xF4D6FC,
                  flags = 0xB0D8FF;
     const QStringList lengths = {"1", "2", "6", "M1", "M2", "M3", "M4", "M5", "M6", "M7", "M8"};
-    const QStringList positions = Numbers(BACnet_Master_NByte);
-    const QStringList bits = Numbers(8);
+    const QStringList positions = Number_Items(BACnet_Master_NByte);
+    const QStringList bits = Number_Items(8);
     const bool slave = type == 1;
+    // The four destination columns and the two data-area columns, headers in a row from `header`.
+    const auto destinationColumns = [&](int header) -> std::vector<TTableEditorColumn> {
+        return {{header, 0, E::edDataCheckBox, 50, destination},
+                {header + 1, 0, E::edNormal, 45, destination},
+                {header + 2, 0, E::edComboList, 45, destination, lengths},
+                {header + 3, 0, E::edNormal, 60, destination}};
+    };
+    const auto placeColumns = [&](int header) -> std::vector<TTableEditorColumn> {
+        return {{header, 0, E::edComboList, 56, place, positions}, {header + 1, 0, E::edComboList, 56, place, bits}};
+    };
+    const auto join = [](std::vector<TTableEditorColumn> columns,
+                         std::initializer_list<std::vector<TTableEditorColumn>> more) {
+        for (const auto& part : more)
+            columns.insert(columns.end(), part.begin(), part.end());
+        return columns;
+    };
 
     TTableEditorGrid read;
     read.Capacity = BACnet_Master_Rows;
     read.Tab_Text = 2106;
     read.Row_Error = 2137;
-    read.Columns = {
+    read.Columns = join({
         {2108, 0, E::edNormal, 32, clWhite},
         {2190, 0, E::edDataCheckBox, 45, flags},
         {slave ? 2110 : 2109, 0, E::edNormal, 90, object},
@@ -232,26 +239,20 @@ TTableEditor Make_Editor(int type)
         {2113, 0, E::edComboEdit, 115, object,
          {"Present Value (85)", "Object Identifier (75)", "Units (117)", "Scale (187)", "PreScale (185)",
           "Polarity (84)", "Event State (36)", "Status Flags (111)", "Object Type (79)", "Number of States (74)"}},
-        {2114, 0, E::edNormal, 45, object},
-        {2162, 0, E::edDataCheckBox, 50, destination},
-        {2163, 0, E::edNormal, 45, destination},
-        {2164, 0, E::edComboList, 45, destination, lengths},
-        {2165, 0, E::edNormal, 60, destination},
-        {2115, 0, E::edNormal, 58, time},
-        {2116, 0, E::edNormal, 50, error},
-        {2117, 0, E::edComboList, 56, place, positions},
-        {2118, 0, E::edComboList, 56, place, bits},
-        {2160, 0, E::edDataCheckBox, 38, flags},
-        {2180, 0, E::edComboList, 115, flags, {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"}},
-        {2119, 0, E::edNormal, 307, clWhite},
-    };
+        {2114, 0, E::edNormal, 45, object}},
+        {destinationColumns(2162),
+         {{2115, 0, E::edNormal, 58, time}, {2116, 0, E::edNormal, 50, error}},
+         placeColumns(2117),
+         {{2160, 0, E::edDataCheckBox, 38, flags},
+          {2180, 0, E::edComboList, 115, flags, {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"}},
+          {2119, 0, E::edNormal, 307, clWhite}}});
     read.Columns[15].Hidden = read.Columns[16].Hidden = true;
 
     TTableEditorGrid write;
     write.Capacity = BACnet_Master_Rows;
     write.Tab_Text = 2107;
     write.Row_Error = 2146;
-    write.Columns = {
+    write.Columns = join({
         {2120, 0, E::edNormal, 32, clWhite},
         {2191, 0, E::edDataCheckBox, 45, flags},
         {slave ? 2122 : 2121, 0, E::edNormal, 90, object},
@@ -264,21 +265,16 @@ TTableEditor Make_Editor(int type)
         {2125, 0, E::edNormal, 56, object},
         {2126, 0, E::edComboEdit, 100, object, {"Present Value (85)"}},
         {2127, 0, E::edNormal, 56, object},
-        {2128, 0, E::edNormal, 45, object},
-        {2166, 0, E::edDataCheckBox, 50, destination},
-        {2167, 0, E::edNormal, 45, destination},
-        {2168, 0, E::edComboList, 45, destination, lengths},
-        {2169, 0, E::edNormal, 60, destination},
-        {2129, 0, E::edDataCheckBox, 55, time},
-        {2130, 0, E::edDataCheckBox, 45, time},
-        {2131, 0, E::edNormal, 58, time},
-        {2132, 0, E::edNormal, 50, error},
-        {2133, 0, E::edComboList, 56, place, positions},
-        {2134, 0, E::edComboList, 56, place, bits},
-        {2161, 0, E::edDataCheckBox, 38, flags},
-        {2181, 0, E::edComboList, 115, flags, {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"}},
-        {2135, 0, E::edNormal, 66, clWhite},
-    };
+        {2128, 0, E::edNormal, 45, object}},
+        {destinationColumns(2166),
+         {{2129, 0, E::edDataCheckBox, 55, time},
+          {2130, 0, E::edDataCheckBox, 45, time},
+          {2131, 0, E::edNormal, 58, time},
+          {2132, 0, E::edNormal, 50, error}},
+         placeColumns(2133),
+         {{2161, 0, E::edDataCheckBox, 38, flags},
+          {2181, 0, E::edComboList, 115, flags, {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"}},
+          {2135, 0, E::edNormal, 66, clWhite}}});
     write.Columns[19].Hidden = write.Columns[20].Hidden = true;
 
     const bool addressed = type == 0 || type == 1;

@@ -124,14 +124,19 @@ std::vector<TBACnet_Var> Read_EDE_Lines(const QStringList& lines)
     return objects;
 }
 
+std::vector<TBACnet_Var> Read_EDE_Bytes(const QByteArray& bytes)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return Read_EDE_Lines(Decode_Text_File(bytes).split(lineBreak));
+}
+
 bool Read_EDE_File(const QString& path, std::vector<TBACnet_Var>& objects, QString* error)
 {
     QByteArray bytes;
     objects.clear();
     if (!Read_User_File(path, bytes, error))
         return false;
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    objects = Read_EDE_Lines(Decode_Text_File(bytes).split(lineBreak));
+    objects = Read_EDE_Bytes(bytes);
     return true;
 }
 

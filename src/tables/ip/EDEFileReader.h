@@ -1,6 +1,7 @@
 #pragma once
 // Reading the EDE file (Engineering Data Exchange: the semicolon-separated object list) of a BACnet device
 // to be polled, and the object types the client tables can take from it.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -34,6 +35,9 @@ struct TBACnet_Var {
 // data, there are none. Only objects of a kept type are listed, in file order, each to be imported, read, and
 // written when commandable.
 std::vector<TBACnet_Var> Read_EDE_Lines(const QStringList& lines);
+// The same from a file's bytes (a byte-order mark selects UTF-8 or UTF-16, else Windows-1252; lines end in
+// CR, LF or CR LF).
+std::vector<TBACnet_Var> Read_EDE_Bytes(const QByteArray& bytes);
 // The same from a file; false, with the reason in `error`, when it cannot be read.
 bool Read_EDE_File(const QString& path, std::vector<TBACnet_Var>& objects, QString* error = nullptr);
 

@@ -10,11 +10,9 @@
 #include "widgets/button/SbButton.h"
 
 #include <QDir>
-#include <QHelpEvent>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,16 +159,8 @@ TEST_F(BACnetAccessWindow, TextsButtonsAndThePropertyHint)
         TVxColumnGrid& grid = *window.VCG1;
         grid.SetCells(3, 1, "Binary Input");
         grid.SetCells(5, 1, "Present Value (85)");
-        const auto hintAt = [&](int ACol, int ARow) {
-            const TRect r = grid.CellRect(ACol, ARow);
-            const QPoint p((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-            QHelpEvent help(QEvent::ToolTip, p, grid.viewport()->mapToGlobal(p));
-            QApplication::sendEvent(grid.viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        // A shown tip fades out late, so the cell without a hint is asked first.
-        EXPECT_EQ(hintAt(4, 1), QString());
-        EXPECT_EQ(hintAt(5, 1), "1");
+        EXPECT_EQ(Hint_At(grid, 4, 1), QString());
+        EXPECT_EQ(Hint_At(grid, 5, 1), "1");
     });
 }
 
