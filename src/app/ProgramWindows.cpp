@@ -16,9 +16,11 @@
 #include "tables/fieldbus/UTransmitCAN.h"
 #include "tables/fieldbus/UTransmitJ1939.h"
 #include "tables/fieldbus/UTransmitNMEA.h"
+#include "tables/ip/UBACnetAccess.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
+#include "tables/ip/UImportEDEFile.h"
 #include "tables/ip/UModbus_TCP_Master_Set_Access.h"
 #include "tables/ip/USetAccess.h"
 #include "tables/ip/UTLS_Server_Known_Cert.h"
@@ -75,6 +77,8 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFTopicTemplate>(main, "FTopicTemplate");
     Add<TFSNMPManagerAccess>(main, "FSNMPManagerAccess");
     Add<TFSNMP_Trap_Access>(main, "FSNMP_Trap_Access");
+    Add<TFBACnetAccess>(main, "FBACnetAccess");
+    Add<TFImportEDEFile>(main, "FImportEDEFile");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

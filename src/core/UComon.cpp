@@ -114,7 +114,11 @@ std::optional<std::int64_t> Read_Whole_Number(const QString& text)
     return static_cast<std::int64_t>(value);
 }
 
-std::optional<std::int32_t> Read_Cell_Integer(const QString& text)
+namespace {
+
+// The bits of a cell's whole number: blanks and a sign before it, "$", "x" or "0x" for hexadecimal, nothing
+// after it. A decimal one reaches `decimalMax` (one more when negative), a hexadecimal one `hexMax`.
+std::optional<std::uint64_t> Read_Cell_Bits(const QString& text, std::uint64_t decimalMax, std::uint64_t hexMax)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -133,7 +137,7 @@ std::optional<std::int32_t> Read_Cell_Integer(const QString& text)
     }
     if (i == n)
         return std::nullopt;
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFu : negative ? 0x80000000u : 0x7FFFFFFFu;
+    const std::uint64_t limit = base == 16 ? hexMax : negative ? decimalMax + 1 : decimalMax;
     std::uint64_t value = 0;
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
@@ -146,12 +150,30 @@ std::optional<std::int32_t> Read_Cell_Integer(const QString& text)
             digit = c - u'A' + 10;
         if (digit < 0)
             return std::nullopt;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-        if (value > limit)
+        const auto d = static_cast<std::uint64_t>(digit);
+        if (value > (limit - d) / static_cast<std::uint64_t>(base))
             return std::nullopt;
+        value = value * static_cast<std::uint64_t>(base) + d;
     }
-    const auto bits = static_cast<std::uint32_t>(negative ? 0u - value : value);
-    return static_cast<std::int32_t>(bits);
+    return negative ? 0u - value : value;
+}
+
+} // namespace
+
+std::optional<std::int32_t> Read_Cell_Integer(const QString& text)
+{
+    const std::optional<std::uint64_t> bits = Read_Cell_Bits(text, 0x7FFFFFFFu, 0xFFFFFFFFu);
+    if (!bits)
+        return std::nullopt;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(*bits));
+}
+
+std::optional<std::int64_t> Read_Cell_Int64(const QString& text)
+{
+    const std::optional<std::uint64_t> bits = Read_Cell_Bits(text, 0x7FFFFFFFFFFFFFFFu, 0xFFFFFFFFFFFFFFFFu);
+    if (!bits)
+        return std::nullopt;
+    return static_cast<std::int64_t>(*bits);
 }
 
 // ---- Text validators ----

@@ -77,6 +77,8 @@ std::optional<std::int64_t> Read_Whole_Number(const QString& text);
 // introduces a hexadecimal one, which may reach $FFFFFFFF and then wraps into the 32-bit range;
 // nothing when the text is not one (the empty text included).
 std::optional<std::int32_t> Read_Cell_Integer(const QString& text);
+// The same in 64 bits; a hexadecimal one may reach $FFFFFFFFFFFFFFFF and wraps likewise.
+std::optional<std::int64_t> Read_Cell_Int64(const QString& text);
 
 // ---- Text validators ----
 // None shows a message: each caller turns the result into its own text.

@@ -31,7 +31,9 @@ QString DecodeCp1252(const QByteArray& bytes)
     return s;
 }
 
-QString DecodeLanguageFile(const QByteArray& bytes)
+} // namespace
+
+QString Decode_Text_File(const QByteArray& bytes)
 {
     struct Bom {
         const char* mark;
@@ -50,6 +52,8 @@ QString DecodeLanguageFile(const QByteArray& bytes)
     }
     return DecodeCp1252(bytes);
 }
+
+namespace {
 
 // One "STR<n> = <text>" line applied to the table; anything else leaves it alone.
 void ApplyLine(const QString& rawLine)
@@ -122,7 +126,7 @@ bool Load_Language_File(const QString& path, QString* error)
             *error = QStringLiteral("Error! The file %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
-    QString text = DecodeLanguageFile(bytes);
+    QString text = Decode_Text_File(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString& line : text.split(QLatin1Char('\n')))

@@ -16,6 +16,10 @@ void Set_Default_Language();
 // not a regular file or is larger than Max_User_File_Size.
 bool Load_Language_File(const QString& path, QString* error = nullptr);
 
+// The text of a file's bytes: a byte-order mark selects UTF-8 or UTF-16 (little or big endian), without one
+// the bytes are Windows-1252.
+QString Decode_Text_File(const QByteArray& bytes);
+
 // Built-in texts, then <Language_Dir>/<Language_Name>.lng; without that file, or when Language_Name is not
 // a plain file name, Language_Name becomes "English" and English.lng is tried. A file name differing only
 // in letter case is accepted. A file that is there but refused leaves the built-in texts, and says why.

@@ -73,8 +73,9 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
             if (editor.Enable_Column && cells.value(0).trimmed().toUpper() != QLatin1String("Y"))
                 continue;
             const QString rule = editor.Check_Row(editor, static_cast<int>(g), cells);
+            const int prefix = editor.Grids[g].Row_Error;
             if (!rule.isEmpty())
-                return Lang(editor.Row_Error) + QString::number(r + 1) + rule;
+                return Lang(prefix ? prefix : editor.Row_Error) + QString::number(r + 1) + rule;
         }
     }
     return editor.Check_Tables ? editor.Check_Tables(editor, heads) : QString();
@@ -120,10 +121,14 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
 
 QStringList Position_Items(int count)
 {
+    return QStringList{QStringLiteral("None")} + Number_Items(count);
+}
+
+QStringList Number_Items(int count)
+{
     QStringList items;
-    items.reserve(count + 1);
-    items << QStringLiteral("None");
-    for (int p = 0; p < count; ++p)
-        items << QString::number(p);
+    items.reserve(count);
+    for (int n = 0; n < count; ++n)
+        items << QString::number(n);
     return items;
 }

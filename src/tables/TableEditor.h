@@ -46,6 +46,7 @@ struct TTableEditorGrid {
     bool Key_As_Stored = false;     // the key is tested untrimmed
     int Tab_Text = 0;               // two-grid editors: the tab sheet's caption
     int Delete_Question = 0;        // 0: the editor's
+    int Row_Error = 0;              // 0: the editor's
     bool Enter_Jump = true;         // Enter may jump to the next cell (the program's option); else the grid's own
     std::vector<TTableEditorColumn> Columns;   // column 0 (the row number) first; then one per stored attribute, in order
 };
@@ -56,6 +57,8 @@ struct TTableEditor {
     int Caption = 0;                // window caption; then Caption + 1 the title, Caption + 2 ... + 7 the buttons
     std::array<int, 6> Button_Hints{};   // hints of OK, Cancel, Delete, Insert, Copy and Paste Row; 0: none
     std::array<QString, 6> Button_Texts{};   // a caption that stands in every language; empty: Caption + 2 + i
+    int Bar_Buttons = 6;            // how many of those six, from OK on, stand in the bar: 4 to 6
+    std::vector<int> More_Buttons;  // captions of the window's own buttons, after the row buttons
     int Bar_Height = 40;
     bool Row_Buttons_Right = false; // the four row buttons stand at the bar's right end
     int Button_Gap = 8;             // between two buttons of the bar
@@ -103,3 +106,5 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
                         const std::function<int(int n)>& text, int orNone = 0);
 // "None", then "0" to count - 1.
 QStringList Position_Items(int count);
+// "0" to count - 1.
+QStringList Number_Items(int count);

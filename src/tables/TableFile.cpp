@@ -42,6 +42,11 @@ int Cell_Int(const QString& text)
     return Read_Cell_Integer(text).value_or(-1);
 }
 
+qint64 Cell_Int64(const QString& text)
+{
+    return Read_Cell_Int64(text).value_or(-1);
+}
+
 QString Left_Out_Message(const QString& path, int leftOut, int tableRows)
 {
     return QStringLiteral("The file %1 holds %2 rows more than the %3 of the table: they are not shown, and "

@@ -26,6 +26,8 @@ TTableRows Table_Head(const TTableRows& rows, int keyCell, bool asStored = false
 // A cell read as a whole number: leading blanks and a sign allowed, "$", "x" or "0x" in any case for
 // hexadecimal, nothing may follow; -1 when it is none (so it fails every range from 0 up).
 int Cell_Int(const QString& text);
+// The same in 64 bits.
+qint64 Cell_Int64(const QString& text);
 
 // What a table window does at load with a file that is not wholly there: says so.
 void Report_Table_Load(const QString& path, const TTableLoad& load, int tableRows);

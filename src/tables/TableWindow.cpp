@@ -25,7 +25,7 @@ std::vector<TTableColumn> Grid_Columns(const TTableEditorGrid& grid)
 }
 } // namespace
 
-TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(parent), FEditor(editor)
+TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(parent), FEditor(&editor)
 {
     if (editor.Resizable) {
         setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -44,21 +44,29 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     bar->setSpacing(editor.Button_Gap);
     TTableButtons& b = *this;
     TSbButton** const buttons[] = {&b.Btn_OK, &b.Btn_Cancel, &b.Btn_DelRow, &b.Btn_InsRow, &b.Btn_CopyRow, &b.Btn_PasteRow};
-    for (int i = 0; i < 6; ++i) {
+    const auto add = [this, bar] {
+        TSbButton* button = Make_Bar_Button(P_Button, 0);
+        button->setFixedSize(button->size());
+        bar->addWidget(button);
+        return button;
+    };
+    for (int i = 0; i < editor.Bar_Buttons; ++i) {
         if (i == 2 && editor.Row_Buttons_Right)
             bar->addStretch(1);
-        *buttons[i] = Make_Bar_Button(P_Button, 0);
-        (*buttons[i])->setFixedSize((*buttons[i])->size());
-        bar->addWidget(*buttons[i]);
+        *buttons[i] = add();
     }
+    for (std::size_t i = 0; i < editor.More_Buttons.size(); ++i)
+        More_Buttons.push_back(add());
     if (!editor.Row_Buttons_Right)
         bar->addStretch(1);
     Btn_Cancel->SetModalResult(mrCancel);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
-    Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
-    Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+    if (Btn_CopyRow)
+        Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
+    if (Btn_PasteRow)
+        Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -96,9 +104,11 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
             Combo_Change(*grid, ACol, ARow, AItemIndex, ASelection);
         };
         grid->OnGridHint = [this, grid](QObject*, int ARow, int ACol, QString& hint) {
-            hint = ARow == 0 && ACol > 0
-                       ? Hint_Lists[static_cast<std::size_t>(Grid_Index(*grid))].value(grid->RealColIndex(ACol) - 1)
-                       : QString();
+            const int real = grid->RealColIndex(ACol);
+            if (ARow > 0)
+                hint = Cell_Hint(*grid, ARow, real);
+            else
+                hint = ACol > 0 ? Hint_Lists[static_cast<std::size_t>(Grid_Index(*grid))].value(real - 1) : QString();
         };
         Bind_Cell_Clicks(
             *grid, [grid](int ARow, int ACol) { Select_Row_On_Number(*grid, ARow, ACol); },
@@ -120,6 +130,27 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
 }
 
 void TTableWindow::Combo_Change(TVxColumnGrid&, int, int, int, const QString&) {}
+
+QString TTableWindow::Cell_Hint(TVxColumnGrid&, int, int)
+{
+    return {};
+}
+
+void TTableWindow::Use_Editor(const TTableEditor& editor)
+{
+    FEditor = &editor;
+    for (std::size_t g = 0; g < Grids.size(); ++g) {
+        const std::vector<TTableEditorColumn>& columns = editor.Grids[g].Columns;
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const int column = static_cast<int>(c);
+            if (columns[c].Hidden && !Grids[g]->IsHiddenColumn(column))
+                Grids[g]->HideColumn(column);
+            else if (!columns[c].Hidden && Grids[g]->IsHiddenColumn(column))
+                Grids[g]->UnHideColumn(column);
+        }
+    }
+    Set_Lang();
+}
 
 void TTableWindow::Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol)
 {
@@ -144,7 +175,7 @@ std::vector<TTableRows> TTableWindow::Tables() const
     std::vector<TTableRows> tables;
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         TTableRows rows = Table_Rows(*Grids[g], Rows[g]);
-        if (FEditor.Check_Boxes)
+        if (FEditor->Check_Boxes)
             for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
                 bool checked = false;
                 const bool has = Grids[g]->GetCheckBoxState(1, r + 1, checked);
@@ -157,16 +188,18 @@ std::vector<TTableRows> TTableWindow::Tables() const
 
 void TTableWindow::Set_Lang()
 {
-    const TTableEditor& e = FEditor;
+    const TTableEditor& e = *FEditor;
     SetCaption(Lang(e.Caption));
     L_SW_Desc->setText(Lang(e.Caption + 1));
     TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < e.Bar_Buttons; ++i) {
         const QString& fixed = e.Button_Texts[static_cast<std::size_t>(i)];
         buttons[i]->SetCaption(fixed.isEmpty() ? Lang(e.Caption + 2 + i) : fixed);
         if (e.Button_Hints[static_cast<std::size_t>(i)])
             buttons[i]->setToolTip(Lang(e.Button_Hints[static_cast<std::size_t>(i)]));
     }
+    for (std::size_t i = 0; i < More_Buttons.size(); ++i)
+        More_Buttons[i]->SetCaption(Lang(e.More_Buttons[i]));
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         const TTableEditorGrid& grid = e.Grids[g];
         QStringList& hints = Hint_Lists[g];
@@ -183,30 +216,30 @@ void TTableWindow::Set_Lang()
 
 void TTableWindow::FormShow()
 {
-    const QString& path = *FEditor.File;
     for (std::size_t g = 0; g < Grids.size(); ++g)
-        Rows[g] = FEditor.Grids[g].Capacity;
+        Rows[g] = FEditor->Grids[g].Capacity;
     On_Show();
+    const QString& path = *FEditor->File;
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         TVxColumnGrid& grid = *Grids[g];
-        const TTableEditorGrid& desc = FEditor.Grids[g];
+        const TTableEditorGrid& desc = FEditor->Grids[g];
         // Every row the grid can have, so that rows beyond a shorter table hold nothing from an earlier showing.
-        Reset_Table_Rows(grid, desc.Capacity, FEditor.Enable_Column ? QStringLiteral("Y") : QString());
-        if (FEditor.Check_Boxes)
+        Reset_Table_Rows(grid, desc.Capacity, FEditor->Enable_Column ? QStringLiteral("Y") : QString());
+        if (FEditor->Check_Boxes)
             for (int r = 1; r <= desc.Capacity; ++r)
                 grid.SetCheckBoxState(1, r, true);
         grid.SetRowCount(Rows[g] + 1);
         for (std::size_t c = 0; c < desc.Columns.size(); ++c)
             if (desc.Columns[c].Positions)
-                grid.Columns().Items(static_cast<int>(c))->SetComboItems(Position_Items(FEditor.Data_Area));
+                grid.Columns().Items(static_cast<int>(c))->SetComboItems(Position_Items(FEditor->Data_Area));
     }
     if (PageControl1)
         PageControl1->setCurrentIndex(0);
-    std::vector<TTableLoad> load = Load_Table_Editor(FEditor, path, Rows);
+    std::vector<TTableLoad> load = Load_Table_Editor(*FEditor, path, Rows);
     FPartial = false;
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         TTableRows& rows = load[g].Rows;
-        if (FEditor.Check_Boxes)
+        if (FEditor->Check_Boxes)
             for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
                 QString& enable = rows[static_cast<std::size_t>(r)][0];
                 Grids[g]->SetCheckBoxState(1, r + 1, enable != QLatin1String("N"));
@@ -222,7 +255,7 @@ void TTableWindow::FormShow()
 
 bool TTableWindow::Controllo_dati()
 {
-    const QString error = Check_Table_Editor(FEditor, Tables());
+    const QString error = Check_Table_Editor(*FEditor, Tables());
     if (error.isEmpty())
         return true;
     MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
@@ -233,7 +266,7 @@ void TTableWindow::Btn_OKClick()
 {
     if (!Controllo_dati())
         return;
-    if (Save_Table_File(*FEditor.File, Table_Editor_XML(FEditor, Tables()), FPartial))
+    if (Save_Table_File(*FEditor->File, Table_Editor_XML(*FEditor, Tables()), FPartial))
         SetModalResult(mrOk);
 }
 
@@ -241,12 +274,12 @@ void TTableWindow::Btn_DelRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
     const int row = grid.Row();
-    const int question = FEditor.Grids[static_cast<std::size_t>(Grid_Index(grid))].Delete_Question;
-    if (MessageDlg(Lang(question ? question : FEditor.Delete_Question) + QString::number(row),
+    const int question = FEditor->Grids[static_cast<std::size_t>(Grid_Index(grid))].Delete_Question;
+    if (MessageDlg(Lang(question ? question : FEditor->Delete_Question) + QString::number(row),
                    TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
         return;
-    if (FEditor.Check_Boxes)
-        Grid_Delete_Row_Check(row, grid, FEditor.Insert_Enable);
+    if (FEditor->Check_Boxes)
+        Grid_Delete_Row_Check(row, grid, FEditor->Insert_Enable);
     else
         Grid_Delete_Row(row, grid);
 }
@@ -254,16 +287,16 @@ void TTableWindow::Btn_DelRowClick()
 void TTableWindow::Btn_InsRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
-    if (FEditor.Check_Boxes)
-        Grid_Insert_Row_Check(grid.Row(), grid, FEditor.Insert_Enable);
+    if (FEditor->Check_Boxes)
+        Grid_Insert_Row_Check(grid.Row(), grid, FEditor->Insert_Enable);
     else
-        Grid_Insert_Row(grid.Row(), grid, FEditor.Insert_Enable);
+        Grid_Insert_Row(grid.Row(), grid, FEditor->Insert_Enable);
 }
 
 void TTableWindow::Btn_CopyRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
-    if (FEditor.Check_Boxes)
+    if (FEditor->Check_Boxes)
         Grid_Copy_Row_Check(grid, grid.Row());
     else
         Grid_Copy_Row(grid, grid.Row());
@@ -276,7 +309,7 @@ void TTableWindow::Btn_PasteRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
     const bool copied = Do_Copy[static_cast<std::size_t>(Grid_Index(grid))];
-    if (FEditor.Check_Boxes)
+    if (FEditor->Check_Boxes)
         Grid_Paste_Row_Check(grid, grid.Row(), copied);
     else
         Grid_Paste_Row(grid, grid.Row(), copied);

@@ -11,13 +11,14 @@
 
 class QLabel;
 class QTabWidget;
+class TSbButton;
 class TVxColumnGrid;
 
 class TTableWindow : public TForm, public TTableButtons {
 public:
     TTableWindow(const TTableEditor& editor, QWidget* parent = nullptr);
 
-    const TTableEditor& Editor() const { return FEditor; }
+    const TTableEditor& Editor() const { return *FEditor; }
 
     void Set_Lang();
     // Checks the tables; shows the first error. True when they may be written.
@@ -39,6 +40,7 @@ public:
     QWidget* P_Button;
     QTabWidget* PageControl1 = nullptr;      // two-grid windows
     std::vector<TVxColumnGrid*> Grids;
+    std::vector<TSbButton*> More_Buttons;    // the window's own, after the row buttons
     std::vector<QStringList> Hint_Lists;     // per grid: entry k is the hint of column k + 1
     std::vector<bool> Do_Copy;               // per grid: a row was copied since the showing
     std::vector<int> Rows;                   // per grid: the data rows of this showing (its capacity at most)
@@ -51,10 +53,15 @@ protected:
     virtual void Combo_Change(TVxColumnGrid& Grid, int ACol, int ARow, int AItemIndex, const QString& ASelection);
     // A double click on a cell; the header's auto-size.
     virtual void Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol);
+    // The hint of a data cell (real column); none by default.
+    virtual QString Cell_Hint(TVxColumnGrid& Grid, int ARow, int ACol);
+    // An editor of the same grids and columns whose rules depend on the project, chosen at the showing
+    // (in On_Show): its headers and hidden columns take effect.
+    void Use_Editor(const TTableEditor& editor);
 
 private:
     int Grid_Index(const TVxColumnGrid& grid) const;
 
-    const TTableEditor& FEditor;
+    const TTableEditor* FEditor;
     bool FPartial = false;   // the file was loaded only in part
 };

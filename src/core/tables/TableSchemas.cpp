@@ -337,3 +337,38 @@ const TTableSchema ModbusTCPM_Schema = {
     "PROFINET_Master_to_Modbus_TCP_Master",
     {{"Modbus_Read", Modbus_Read(kSlaveAddress)}, {"Modbus_Write", Modbus_Write(kSlaveAddress)}},
 };
+
+namespace {
+// A BACnet client request's destination behind a router.
+const std::vector<TTableAttribute> kBACnetDestination = {{"Enable_Destination", "N", F},
+                                                         {"Destination_Network", "", N},
+                                                         {"Destination_Length", "", C},
+                                                         {"Destination_Address", "", T}};
+} // namespace
+
+const TTableSchema BACnet_Master_Schema = {
+    "BACnet_Master_Access",
+    {{"BACnet_Read",
+      Join({{{"Enable", "Y", F},
+             {"IP_Address_Slave_ID", "", T},
+             {"Object_Type", "", C},
+             {"Instance", "", N},
+             {"Property", "", C},
+             {"NumByte", "", N}},
+            kBACnetDestination,
+            {{"PollTime", "", N}, {"MaxError", "", N}, {"Position", "", P}, {"StartBit", "", C}, {"Swap", "N", F},
+             {"Mnemonic", "", T}}})},
+     {"BACnet_Write",
+      Join({{{"Enable", "Y", F},
+             {"IP_Address_Slave_ID", "", T},
+             {"Object_Type", "", C},
+             {"Data_Type", "", C},
+             {"Instance", "", N},
+             {"Property", "", C},
+             {"Priority", "", N},
+             {"NumByte", "", N}},
+            kBACnetDestination,
+            {{"OnChange", "N", F}, {"OnTimer", "N", F}, {"PollTime", "", N}, {"MaxError", "", N}, {"Position", "", P},
+             {"StartBit", "", C}, {"Swap", "N", F}, {"Mnemonic", "", T}}})}},
+    "1.000",
+};

@@ -21,3 +21,4 @@ extern const TTableSchema SNMP_Manager_Schema;         // SNMP_Manager.xml
 extern const TTableSchema SNMP_Trap_Schema;            // SNMP_Trap.xml
 extern const TTableSchema ModbusM_Schema;              // ModbusM_SetAccess.xml
 extern const TTableSchema ModbusTCPM_Schema;           // ModbusTCPM_SetAccess.xml
+extern const TTableSchema BACnet_Master_Schema;        // BACnet_Master_Access.xml

@@ -72,14 +72,6 @@ QString Check_Rule(const TModbusRules& t, const QStringList& cells)
     return {};
 }
 
-QStringList Numbers(int count)
-{
-    QStringList items;
-    for (int n = 0; n < count; ++n)
-        items << QString::number(n);
-    return items;
-}
-
 struct TModbusTexts {
     int Caption, Row_Error, Delete_Question, Tab_Read;
     std::vector<int> Read_Headers, Read_Hints, Write_Headers, Write_Hints;
@@ -89,8 +81,8 @@ struct TModbusTexts {
 TTableEditor Make_Modbus_Editor(bool tcp, const TModbusTexts& x)
 {
     using E = TEditorType;
-    const QStringList positions = Numbers(tcp ? ModbusTCPM_NByte : ModbusM_NByte);
-    const QStringList bits = Numbers(8);
+    const QStringList positions = Number_Items(tcp ? ModbusTCPM_NByte : ModbusM_NByte);
+    const QStringList bits = Number_Items(8);
     const TColor key = 0xFEFAE0, time = 0xA8FFA8, place = 0xF4D6FC, swap = 0xA8FFFF;
     const auto columns = [&](const std::vector<int>& headers, const std::vector<int>& hints,
                              std::vector<std::tuple<E, int, TColor, QStringList>> kinds) {

@@ -8,8 +8,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -241,16 +239,8 @@ TEST_F(IEC61850Window, HeadersHintsAndTheMouseOnTheGrid)
     EXPECT_EQ(grid.Columns().Items(9)->Editor(), TEditorType::edComboEdit);
     Show_While(window, [&] {
         // The tool tip a pause of the mouse over the cell asks for.
-        const auto hintAt = [&](int ACol, int ARow) {
-            const TRect r = grid.CellRect(ACol, ARow);
-            const QPoint p((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-            QHelpEvent help(QEvent::ToolTip, p, grid.viewport()->mapToGlobal(p));
-            QApplication::sendEvent(grid.viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        // A shown tip fades out late, so the cell without a hint is asked first.
-        EXPECT_EQ(hintAt(7, 1), QString());
-        EXPECT_EQ(hintAt(7, 0), Lang(935));
+        EXPECT_EQ(Hint_At(grid, 7, 1), QString());
+        EXPECT_EQ(Hint_At(grid, 7, 0), Lang(935));
     });
 
     Double_Click_Auto_Size = true;

@@ -14,6 +14,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +109,17 @@ inline void Double_Click(TVxStringGrid& grid, int ACol, int ARow)
 {
     const TRect r = grid.CellRect(ACol, ARow);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, QPoint(r.Left + 5, r.Top + 5));
+}
+
+// The tip a tool-tip event over the middle of the cell shows; empty when none shows. A shown tip fades out
+// late, so ask a cell without a hint before one with.
+inline QString Hint_At(TVxStringGrid& grid, int ACol, int ARow)
+{
+    const TRect r = grid.CellRect(ACol, ARow);
+    const QPoint p((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    QHelpEvent help(QEvent::ToolTip, p, grid.viewport()->mapToGlobal(p));
+    QApplication::sendEvent(grid.viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 // The current cell's combo editor, opened with F2.
