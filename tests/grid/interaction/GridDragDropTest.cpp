@@ -332,7 +332,7 @@ TEST(GridExchange, ClipboardCopyAndPasteOnlyIntoEditableCells)
     DropGrid g;
     g.SetSelection(TGridRect{1, 1, 2, 2});
     g.CopySelectionToClipboard();
-    EXPECT_EQ(g.SelectedText(), "11\t21\r\n12\t22");
+    EXPECT_EQ(g.SelectedText(), "11\t21\r\n12\t22\r\n");   // every row ends, as spreadsheets write it
     g.SetSelection(TGridRect{3, 5, 3, 5});
     g.PasteSelectionFromClipboard();   // not editable: nothing pasted
     EXPECT_EQ(g.Cells(3, 5), "35");
