@@ -9,6 +9,7 @@
 #include "grid/io/WaitCursor.h"
 #include "grid/model/CodePage.h"
 #include "grid/model/GridText.h"
+#include <QFileInfo>
 #include <QIODevice>
 #include <stdexcept>
 
@@ -69,7 +70,8 @@ qsizetype FirstLinesLength(const QString& Text, int Count)
 }
 
 // Reads the text's lines into the grid from the save range's first row, or after the last row.
-void LoadCsvText(TVxStringGrid& G, const QString& Text, int MaxRows, bool Insert, QString* LeftOut)
+void LoadCsvText(TVxStringGrid& G, const QString& Text, int MaxRows, bool Insert, const QString& Name,
+                 QString* LeftOut)
 {
     if (Text.isEmpty())
         throw std::runtime_error("File is empty");
@@ -112,8 +114,8 @@ void LoadCsvText(TVxStringGrid& G, const QString& Text, int MaxRows, bool Insert
     }
     G.EndUpdate();
     if (cut && LeftOut)
-        *LeftOut = TVxStringGrid::tr("The file holds more than a grid takes: only its first %1 rows and %2 columns "
-                                     "were read.").arg(roomRows).arg(roomCols);
+        *LeftOut = TVxStringGrid::tr("\"%1\" holds more than a grid takes: only its first %2 rows and %3 columns "
+                                     "were read.").arg(Name).arg(roomRows).arg(roomCols);
     G.CellsChanged(TRect{0, 0, G.ColCount(), G.RowCount()});
     G.CellsLoaded();
 }
@@ -122,7 +124,7 @@ void LoadCsvFile(TVxStringGrid& G, const QString& FileName, int MaxRows, bool In
 {
     const QByteArray bytes = ReadGridFile(FileName);
     if (!bytes.isEmpty())
-        LoadCsvText(G, DecodeTextFile(bytes), MaxRows, Insert, LeftOut);
+        LoadCsvText(G, DecodeTextFile(bytes), MaxRows, Insert, QFileInfo(FileName).fileName(), LeftOut);
 }
 
 } // namespace
@@ -152,5 +154,5 @@ void TVxStringGrid::InsertFromCSV(const QString& FileName, int MaxRows, QString*
 
 void TVxStringGrid::LoadFromCSVStream(QIODevice& AStream, int MaxRows)
 {
-    LoadCsvText(*this, DecodeTextFile(AStream.readAll()), MaxRows, false, nullptr);
+    LoadCsvText(*this, DecodeTextFile(AStream.readAll()), MaxRows, false, QString(), nullptr);
 }

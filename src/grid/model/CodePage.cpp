@@ -1,4 +1,5 @@
 #include "grid/model/CodePage.h"
+#include <QStringDecoder>
 
 namespace {
 
@@ -127,6 +128,12 @@ QString DecodeTextFile(const QByteArray& Bytes, TCodePage Page)
         return QString::fromUtf8(Bytes.constData() + 3, Bytes.size() - 3);
     if (Bytes.startsWith("\xFF\xFE"))
         return QString::fromUtf16(reinterpret_cast<const char16_t*>(Bytes.constData() + 2), (Bytes.size() - 2) / 2);
+    // Without a mark, text that is valid UTF-8 (as today's spreadsheets write it) is read as such; 8-bit text
+    // with accented letters is hardly ever valid UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(Bytes);
+    if (!utf8.hasError())
+        return text;
     return DecodeCodePage(Bytes, Page);
 }
 

@@ -19,7 +19,7 @@ QByteArray EncodeCodePageWithReferences(const QString& Text, TCodePage Page);
 // The page an XML or HTML encoding name stands for; UTF-8 (none) for a name not known here.
 bool CodePageOfName(const QString& Name, TCodePage& Page);
 
-// Text after a byte-order mark of UTF-8 or UTF-16LE, else in the given page.
+// Text after a byte-order mark of UTF-8 or UTF-16LE; else UTF-8 when the bytes are valid UTF-8, else the page.
 QString DecodeTextFile(const QByteArray& Bytes, TCodePage Page = TCodePage::cpAnsi1252);
 // UTF-16LE after its byte-order mark.
 QByteArray Utf16LeWithBom(const QString& Text);

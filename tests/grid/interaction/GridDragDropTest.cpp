@@ -128,6 +128,7 @@ TEST(GridDragDrop, OneCsvFileIsLoadedOnceTwoFilesNothing)
     QTemporaryDir dir;
     const QString csv = WriteFile(dir, "table.xls.csv", "p;\"q;r\"\n\"s\"\"t\";u\n");
     DropGrid g;
+    g.SetSaveFixedCells(false);   // the file's rows go below the header, its columns right of the fixed one
     QStringList drops;
     g.OnOleDrop = [&](QObject*, int r, int c, const QString& data, bool&) {
         drops << QStringLiteral("%1,%2,%3").arg(r).arg(c).arg(QFileInfo(data).fileName());
@@ -153,6 +154,7 @@ TEST(GridDragDrop, DropsAddRowsAndColumnsOnlyUpToWhatAGridTakes)
     const QString wide = WriteFile(dir, "wide.csv", "a" + QByteArray(Max_Exchange_Cols + 5, ',') + "z\nb\n");
     {
         DropGrid g;
+        g.SetSaveFixedCells(false);
         MessageBoxRecorder boxes;
         DropFiles(g, {lines});
         EXPECT_EQ(g.RowCount(), Max_Exchange_Rows);
@@ -161,6 +163,7 @@ TEST(GridDragDrop, DropsAddRowsAndColumnsOnlyUpToWhatAGridTakes)
     }
     {
         DropGrid g;
+        g.SetSaveFixedCells(false);
         MessageBoxRecorder boxes;
         DropFiles(g, {wide});
         EXPECT_EQ(g.RowCount(), 3);

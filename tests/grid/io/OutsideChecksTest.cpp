@@ -101,6 +101,7 @@ TEST(OutsideChecks, LibreOfficeReadsTheCsvAndHtmlExportsBack)
         TVxStringGrid back;
         back.SetFixedCols(0);
         back.SetFixedRows(0);
+        back.SetColCount(1);
         back.SetDelimiter(',');
         back.LoadFromCSV(dir.filePath(name));
         return AllCells(back);

@@ -102,6 +102,7 @@ TEST(VxStringGridCsv, ReadingCases)
         {"a vertical tab is a line break", "\"a\x0b" "b\",c", {{"a\r\nb", "c"}}},
         {"byte-order mark and UTF-8", "\xef\xbb\xbf\xc3\xa4,\xe2\x82\xac", {{"ä", "€"}}},
         {"system code page without a mark", "\xe4,\x80", {{"ä", "€"}}},
+        {"UTF-8 without a mark", "\xc3\xa4,\xe2\x82\xac", {{"ä", "€"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
