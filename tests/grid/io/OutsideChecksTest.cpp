@@ -2,6 +2,7 @@
 // the CSV and HTML pages back to the cells they came from.
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
+#include "GridCells.h"
 #include "support/QStringPrinter.h"
 #include <QFile>
 #include <QProcess>
@@ -27,25 +28,7 @@ const QList<QStringList> PageCells = {
 
 void Fill(TVxStringGrid& G, const QList<QStringList>& Rows)
 {
-    G.SetFixedCols(0);
-    G.SetFixedRows(0);
-    G.SetColCount(int(Rows.front().size()));
-    G.SetRowCount(int(Rows.size()));
-    for (int r = 0; r < Rows.size(); ++r)
-        for (int c = 0; c < Rows[r].size(); ++c)
-            G.SetCells(c, r, Rows[r][c]);
-}
-
-QList<QStringList> AllCells(TVxStringGrid& G)
-{
-    QList<QStringList> rows;
-    for (int r = 0; r < G.RowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < G.ColCount(); ++c)
-            row << G.Cells(c, r);
-        rows << row;
-    }
-    return rows;
+    FillWithoutFixedCells(G, int(Rows.front().size()), Rows);
 }
 
 } // namespace

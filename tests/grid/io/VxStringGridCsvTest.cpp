@@ -1,5 +1,6 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
+#include "GridCells.h"
 #include "GridFileBytes.h"
 #include "support/QStringPrinter.h"
 #include <QBuffer>
@@ -12,25 +13,9 @@ namespace {
 struct CsvGrid : TVxStringGrid {
     explicit CsvGrid(const QList<QStringList>& Rows = {{QString()}})
     {
-        SetFixedCols(0);
-        SetFixedRows(0);
-        SetColCount(int(Rows.front().size()));
-        SetRowCount(int(Rows.size()));
-        for (int r = 0; r < Rows.size(); ++r)
-            for (int c = 0; c < Rows[r].size(); ++c)
-                SetCells(c, r, Rows[r][c]);
+        FillWithoutFixedCells(*this, int(Rows.front().size()), Rows);
     }
-    QList<QStringList> All()
-    {
-        QList<QStringList> rows;
-        for (int r = 0; r < RowCount(); ++r) {
-            QStringList row;
-            for (int c = 0; c < ColCount(); ++c)
-                row << Cells(c, r);
-            rows << row;
-        }
-        return rows;
-    }
+    QList<QStringList> All() { return ::AllCells(*this); }
     void Read(const QByteArray& Bytes, int MaxRows = -1)
     {
         QBuffer b;

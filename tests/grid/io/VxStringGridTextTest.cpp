@@ -1,6 +1,7 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/model/IntList.h"
+#include "GridCells.h"
 #include "GridFileBytes.h"
 #include "support/QStringPrinter.h"
 #include <QBuffer>
@@ -13,25 +14,10 @@ namespace {
 struct TextGrid : TVxStringGrid {
     TextGrid(int Cols, int Rows, const QList<QStringList>& Cells = {})
     {
-        SetFixedCols(0);
-        SetFixedRows(0);
-        SetColCount(Cols);
+        FillWithoutFixedCells(*this, Cols, Cells);
         SetRowCount(Rows);
-        for (int r = 0; r < Cells.size(); ++r)
-            for (int c = 0; c < Cells[r].size(); ++c)
-                SetCells(c, r, Cells[r][c]);
     }
-    QList<QStringList> All()
-    {
-        QList<QStringList> rows;
-        for (int r = 0; r < RowCount(); ++r) {
-            QStringList row;
-            for (int c = 0; c < ColCount(); ++c)
-                row << Cells(c, r);
-            rows << row;
-        }
-        return rows;
-    }
+    QList<QStringList> All() { return ::AllCells(*this); }
 };
 
 } // namespace

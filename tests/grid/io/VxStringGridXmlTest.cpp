@@ -1,23 +1,12 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
+#include "GridCells.h"
 #include "GridFileBytes.h"
 #include "support/QStringPrinter.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QList<QStringList> AllCells(TVxStringGrid& G)
-{
-    QList<QStringList> rows;
-    for (int r = 0; r < G.RowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < G.ColCount(); ++c)
-            row << G.Cells(c, r);
-        rows << row;
-    }
-    return rows;
-}
 
 void NoFixedCells(TVxStringGrid& G)
 {
@@ -31,12 +20,7 @@ TEST(VxStringGridXml, GoldenFileRoundTrip)
 {
     const QList<QStringList> cells = {{"a&b", "x>y", ""}, {"q\"t", "€ 5 ü", "<tag> &amp;"}};
     TVxStringGrid g;
-    NoFixedCells(g);
-    g.SetColCount(3);
-    g.SetRowCount(2);
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 3; ++c)
-            g.SetCells(c, r, cells[r][c]);
+    FillWithoutFixedCells(g, 3, cells);
     QTemporaryDir dir;
     const QString path = dir.filePath("grid.xml");
     const QStringList names{"name", "value"};
