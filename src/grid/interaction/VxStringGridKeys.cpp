@@ -5,6 +5,7 @@
 #include "grid/model/GridText.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/interaction/SearchPanel.h"
 #include "platform/Form.h"
 #include <QGuiApplication>
 #include <algorithm>
@@ -112,6 +113,8 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
     }
+    if (ctrl && Key == 'F' && FSearchFooter->Visible())
+        FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
     const bool editable = CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)
@@ -205,7 +208,7 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
         if (FShowModified->Enabled())
             RepaintCell(0, r);
         bool state = false;
-        GetCheckBoxState(rc, r, state);
+        GetCheckBoxState(rc, RealRowIndex(r), state);
         DoCheckBoxClick(rc, r, state);
     }
     if (canEdit && HasButton(rc, r))

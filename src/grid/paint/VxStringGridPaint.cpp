@@ -81,9 +81,12 @@ void TVxStringGrid::PaintOutsideCells(TCanvas& c)
         if (part.IsEmpty())
             continue;
         c.SetClipRect(part);
-        if (bg.Bitmap().Empty())
-            DrawGradient(c, bg.Color(), bg.ColorTo(), 128, drawing, bg.Display() == TBackGroundDisplay::bdGradientHorz);
-        else if (bg.Display() != TBackGroundDisplay::bdTile)
+        if (bg.Bitmap().Empty()) {
+            // Only a gradient background draws here; any other leaves the grid's colour the cells' paint put there.
+            if (bg.IsGradient())
+                DrawGradient(c, bg.Color(), bg.ColorTo(), 128, drawing,
+                             bg.Display() == TBackGroundDisplay::bdGradientHorz);
+        } else if (bg.Display() != TBackGroundDisplay::bdTile)
             c.Draw(bg.Left(), bg.Top(), bg.Bitmap());
         else if (bg.Cells() != TBackGroundCells::bcFixed) {
             c.ResetClipRect();   // the tiles clip themselves
