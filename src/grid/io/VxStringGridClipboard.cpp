@@ -170,7 +170,8 @@ void TVxStringGrid::CopySelectionToClipboard()
 {
     const bool fmt = FNavigation->AllowFmtClipboard();
     if (FMouseActions->DisjunctRowSelect() && !fmt)
-        CopyRectToClipboard(TGridRect{FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
+        CopyRectToClipboard(
+            TGridRect{FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
     else if (FMouseActions->DisjunctColSelect() && !fmt)
         CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, true);
     else

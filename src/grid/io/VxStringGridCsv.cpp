@@ -96,7 +96,7 @@ void LoadCsvText(TVxStringGrid& G, const QString& Text, int MaxRows, bool Insert
     count = std::min<qsizetype>(count, roomRows);
     TFileProgress progress(G.OnFileProgress, &G);
     G.BeginUpdate();
-    G.SetRowCount(startRow + int(count) + G.FixedFooters());
+    G.SetRowCount(std::max(G.FixedRows() + 1, startRow + int(count) + G.FixedFooters()));   // never below one row
     for (int i = 0; i < count; ++i) {
         QString line = lines[i];
         if (G.OemConvert())

@@ -108,7 +108,8 @@ QString TVxStringGrid::SaveToHTMLString(const QString& Dir)
             TAlignment ha = TAlignment::taLeftJustify;
             TVAlignment va = TVAlignment::vtaTop;
             bool wrap = false;
-            GetVisualProperties(c, r, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, wrap, gd);
+            GetVisualProperties(c, r, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, wrap,
+                                gd);
             if (isHeader || (IsFixed(c, r)))
                 brush.SetColor(FixedColor());
             QStringList style;

@@ -205,7 +205,8 @@ void TVxStringGrid::LoadFromFile(const QString& FileName)
 
 void TVxStringGrid::SaveToStream(QIODevice& Stream)
 {
-    QString text = QStringLiteral("%1,%2").arg(SaveEndCol() - SaveStartCol() + 1).arg(SaveEndRow() - SaveStartRow() + 1) + CRLF;
+    QString text =
+        QStringLiteral("%1,%2").arg(SaveEndCol() - SaveStartCol() + 1).arg(SaveEndRow() - SaveStartRow() + 1) + CRLF;
     for (int c = 0; c < ColCount(); ++c)
         text += QStringLiteral("cw %1,%2").arg(c).arg(ColWidths(c)) + CRLF;
     ExportNotification(TGridExportState::esExportStart, SaveStartRow());

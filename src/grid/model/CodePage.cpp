@@ -64,31 +64,36 @@ int CodePageByte(char16_t Ch, TCodePage Page)
     return -1;
 }
 
-QByteArray EncodeCodePage(const QString& Text, TCodePage Page)
+namespace {
+
+// What the page lacks becomes "?", or a decimal character reference.
+QByteArray Encode(const QString& Text, TCodePage Page, bool References)
 {
     QByteArray bytes;
     bytes.reserve(Text.size());
     for (qsizetype i = 0; i < Text.size();) {
         const char32_t ch = NextChar(Text, i);
         const int b = ch > 0xFFFF ? -1 : CodePageByte(char16_t(ch), Page);
-        bytes.append(b < 0 ? '?' : char(b));
+        if (b >= 0)
+            bytes.append(char(b));
+        else if (References)
+            bytes += "&#" + QByteArray::number(quint32(ch)) + ';';
+        else
+            bytes.append('?');
     }
     return bytes;
 }
 
+} // namespace
+
+QByteArray EncodeCodePage(const QString& Text, TCodePage Page)
+{
+    return Encode(Text, Page, false);
+}
+
 QByteArray EncodeCodePageWithReferences(const QString& Text, TCodePage Page)
 {
-    QByteArray bytes;
-    bytes.reserve(Text.size());
-    for (qsizetype i = 0; i < Text.size();) {
-        const char32_t ch = NextChar(Text, i);
-        const int b = ch > 0xFFFF ? -1 : CodePageByte(char16_t(ch), Page);
-        if (b < 0)
-            bytes += "&#" + QByteArray::number(quint32(ch)) + ';';
-        else
-            bytes.append(char(b));
-    }
-    return bytes;
+    return Encode(Text, Page, true);
 }
 
 QString DecodeCodePage(const QByteArray& Bytes, TCodePage Page)
