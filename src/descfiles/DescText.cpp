@@ -1,25 +1,8 @@
 #include "descfiles/DescText.h"
+#include "grid/model/CodePage.h"
 #include "platform/SaveFile.h"
-#include <array>
 
 namespace {
-
-// Windows-1252 bytes 0x80 to 0x9F; 0 where the code page has no character (the C1 control
-// of that number stands there).
-constexpr std::array<char16_t, 32> High_Page = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
-};
-
-char Ansi_Char(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < High_Page.size(); ++i)
-        if (High_Page[i] == c || (High_Page[i] == 0 && c == 0x80 + i))
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
 
 QDateTime Fixed_Clock;   // invalid: the real clock
 
@@ -27,16 +10,7 @@ QDateTime Fixed_Clock;   // invalid: the real clock
 
 QByteArray Ansi_Text(const QString& text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        // A character outside the 16-bit range is one character, not two.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        bytes.append(Ansi_Char(c.unicode()));
-    }
-    return bytes;
+    return EncodeCodePage(text, TCodePage::cpAnsi1252);
 }
 
 QByteArray Ansi_Lines(const QStringList& lines)

@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 class QWidget;
@@ -98,6 +99,7 @@ enum class TFilterDropDownColumns { fdNormal, fdAll };
 enum class TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum class TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 enum class TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
+enum class TClipOperation { coCut, coCopy };
 enum class TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 
 // One object following the grid's selection.
@@ -391,6 +393,7 @@ public:
     VX_GRID_VALUE(bool, SaveFixedCols)
     VX_GRID_VALUE(bool, SaveHiddenCells)
     VX_GRID_VALUE(bool, JavaCSV)
+    VX_GRID_VALUE(bool, OemConvert)
     VX_GRID_VALUE(bool, NoDefaultDraw)
     VX_GRID_VALUE(bool, ClearTextOnly)
     VX_GRID_VALUE(bool, FilterIncremental)
@@ -1365,14 +1368,38 @@ public:
     TSelectionResizeEvent OnSelectionResized;
 
     // ---- Drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
-    // Clipboard, cell streams and file imports (io/VxStringGridExchange.cpp). Columns are displayed ones.
+    // Clipboard and tab-separated text (io/VxStringGridClipboard.cpp). Columns are displayed ones. The text
+    // is a spreadsheet's: tabs between cells, CR LF after rows, a cell with a line break, tab or leading
+    // quote in quotes (inner quotes doubled, line breaks as LF).
     // Fields on the longest line (X) and line breaks (Y) of tab-separated text.
     static TPoint MeasureTabText(const QString& Text);
-    // Pastes from (ACol, ARow) on, inside the grid, as one undo sequence; Rows and Cols get the block's size.
-    void PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
+    // Pastes from (ACol, ARow) on as one undo sequence, growing the grid as Navigation allows; Rows and Cols
+    // get the lines and the most fields of a line; the result counts the fields pasted. A drop (Dropped)
+    // writes into any cell it lands on and never grows the grid: the drop has made room already.
+    int PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text, bool Dropped = false);
+    QString RectAsText(const TGridRect& R, bool OnlySelected);
     void CopySelectionToClipboard();
+    void CopyToClipBoard();   // the save range
+    void CutToClipboard();    // the save range
     void CutSelectionToClipboard();
+    void CopyToClipBoardAsHTML();
+    void PasteFromClipboard();   // at the save range's top-left cell
     void PasteSelectionFromClipboard();
+    QString GetSelectionAsText() { return RectAsText(Selection(), false); }
+    void SetSelectionAsText(const QString& Value);   // raw: no events, no undo, no editability check
+    // One pasted value: undo, check-box state or text.
+    virtual void PasteCellText(int ACol, int ARow, const QString& Value);
+    virtual void PasteStarting() {}
+    virtual void PasteFinished() {}
+    // Marks the pasted rows modified; TopLeft is the copy's own top-left when it came from this grid.
+    virtual void CellsPasted(TPoint TopLeft, const TGridRect& R, TClipOperation LastOp);
+    virtual bool AllowFormattedClipboard();
+    using TClipboardPasteCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+    TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnClipboardAfterPasteCell;
+    // The counts and the writer's ID of a cell stream's head; false when it has none.
+    static bool BinStreamHead(const QByteArray& Stream, int& Cols, int& Rows, std::int32_t& ID);
+    std::int32_t BinStreamID() const;   // what this grid writes as its ID
     // The binary cell stream (io/VxStringGridBinStream.cpp): text, properties and graphics of a rectangle.
     // Files throw EVxGridError with the toolkit's file and stream texts.
     QByteArray SaveRectToBinStream(const TGridRect& ARect);
@@ -1385,9 +1412,47 @@ public:
     void LoadFromBinFile(const QString& FileName);
     // Whole percentages of a file or stream written or read; fired only when the value changes.
     std::function<void(QObject* Sender, int Progress)> OnFileProgress;
-    // False with the reason in Error; the grid is only changed once the whole file has been read. Rows and
-    // columns past what a grid takes are left out: true, with that said in Error.
-    bool LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* Error = nullptr);
+    // CSV in the grid's dialect (src/grid/io/VxStringGridCsv.cpp): Delimiter (none: "," written, guessed on
+    // reading), quotes, multi-line cells. Unicode writes UTF-8 after a byte-order mark, else the system code
+    // page. Failures raise EVxGridError, or std::runtime_error "File is empty"; nothing changes before the
+    // file is read whole. Rows and columns past what a grid takes are left out, and said so in LeftOut.
+    // MaxRows of 0 or less loads every line. A file of 0 bytes changes nothing.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    void AppendToCSV(const QString& FileName, bool Unicode = false);   // the file must exist
+    void LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* LeftOut = nullptr);
+    void InsertFromCSV(const QString& FileName, int MaxRows = -1, QString* LeftOut = nullptr);   // after the last row
+    void LoadFromCSVStream(QIODevice& AStream, int MaxRows = -1);   // from the stream's position to its end
+    // The grid's own text forms (src/grid/io/VxStringGridText.cpp). The native format: "<cols>,<rows>", a
+    // "cw <col>,<width>" line per column and a "<col>,<row>,<text>" line per non-empty cell; line breaks in a
+    // cell are masked. Files: the system code page or, with Unicode, UTF-16LE after a byte-order mark; cells
+    // outside the grid a file declares are skipped. Failures raise EVxGridError; a failed load keeps the cells
+    // read so far. No user input is served while a file loads.
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    // At the stream's position, UTF-16LE without a mark, coordinates relative to the save range. Loading stops
+    // at the first line that is no native line and leaves the stream there.
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+    // Fixed-width columns: Widths in characters (columns past its end get their longest text plus 1, added
+    // to the list); Positions are 1-based field starts, the last one the end of the last field (sorted here).
+    void SaveToFixed(const QString& FileName, TIntList& Widths);
+    void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    // A column-aligned table for people, aligned as the cells are.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // HTML (src/grid/io/VxStringGridHtml.cpp) by HTMLSettings: one table, a CSS class per look, merged cells
+    // as spans, pictures as JPEG files Dir + "images/img<n>.jpg" (an empty Dir: the current folder).
+    QString SaveToHTMLString(const QString& Dir);
+    // Without Unicode the file is 7-bit ASCII, other characters as numeric references; with it UTF-16LE.
+    // Show (or AutoPreview) opens the file afterwards.
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // XML (src/grid/io/VxStringGridXml.cpp): one element per row, one per written cell, in XMLEncoding with
+    // characters it lacks as numeric references. FieldDescr names the cell elements ("FIELD<n>" past its end).
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   const QStringList* FieldDescr, bool ExportEmptyCells);
+    // Any document: the root's children are the rows, their attributes and leaf elements the cells.
+    void LoadFromXML(const QString& FileName, bool LevelToRow, bool LoadFieldDescr);
     // Spreadsheets (.xlsx), documents (.docx) and SQLite databases (src/grid/io/VxStringGridOffice.cpp), all
     // over the save range and the export text of its cells (src/grid/io/VxStringGridSaveRange.cpp). Failures
     // raise EVxGridError or std::runtime_error with the text a user is shown; the cursor is an hourglass
@@ -2006,6 +2071,7 @@ private:
         bool SaveFixedCols = false;
         bool SaveHiddenCells = false;
         bool JavaCSV = false;
+        bool OemConvert = false;
         bool NoDefaultDraw = false;
         bool ClearTextOnly = false;
         bool FilterIncremental = false;
@@ -2030,6 +2096,14 @@ private:
         bool NoImageAndText = false;
         bool XYOffsetTopLeftOnly = false;
     } F;
+
+    // Clipboard state: the last copy's top-left cell and operation, and whether a paste fills the whole grid.
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = TClipOperation::coCopy;
+    bool FPasteAll = false;
+    int PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
+    void CopyRectToClipboard(const TGridRect& R, bool OnlySelected);
+    void SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols);
 
     TGridAppearance FAppearance;
     // Owned objects, in the order the constructor makes them.

@@ -90,7 +90,8 @@ void TVxStringGrid::Assign(const QObject* Source)
     AssignCells(Source);
 }
 
-// Until the grid's own stream format lands, the cells are copied text by text, hidden columns included.
+// Raw texts, hidden columns included: the native text stream would pass them through the export hooks and
+// the save range.
 void TVxStringGrid::AssignCells(const QObject* Source)
 {
     const auto* src = dynamic_cast<const TVxStringGrid*>(Source);

@@ -8,33 +8,6 @@ void TVxStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
     SetSelection(TGridRect{FromCol, FromRow, ToCol, ToRow});
 }
 
-// Cells joined by tabs, rows by CR LF; a multi-line cell is quoted for spreadsheets when asked.
-QString TVxStringGrid::SelectedText()
-{
-    const TGridRect s = Selection();
-    std::vector<int> rows;
-    if (FMouseActions->DisjunctRowSelect()) {
-        for (int r = FixedRows(); r < RowCount(); ++r)
-            if (RowFlagOf(r))
-                rows.push_back(r);
-    } else {
-        for (int r = s.Top; r <= s.Bottom; ++r)
-            rows.push_back(r);
-    }
-    QStringList lines;
-    for (int r : rows) {
-        QStringList cells;
-        for (int c = s.Left; c <= s.Right; ++c) {
-            QString text = Cells(RealColIndex(c), r);
-            if (F.ExcelClipboardFormat && CountLines(text, F.Multilinecells) > 1)
-                QuoteMultilineText(text);
-            cells << text;
-        }
-        lines << cells.join(u'\t');
-    }
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 // Fixed rows and columns are never selected; footers and right fixed columns may be.
 bool TVxStringGrid::IsSelected(int ACol, int ARow)
 {

@@ -258,7 +258,7 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
         }
         int rows = 0, cols = 0;
         if (leftOut.isEmpty() || inserted > 0)
-            g.PasteTextBlock(t.Col, t.Row, rows, cols, kept);
+            g.PasteTextBlock(t.Col, t.Row, rows, cols, kept, true);
         pasted = {t.Col, t.Row, rowSelect ? t.Col + size.X - g.FixedCols() : t.Col + size.X - 1,
                   leftOut.isEmpty() ? t.Row + size.Y : t.Row + std::max(0, inserted - 1)};
         pasted.Right = std::min(pasted.Right, g.ColCount() - 1);
@@ -338,17 +338,18 @@ void TGridDropTarget::DropFiles(QPoint pt, const QStringList& Files)
     if (!allow)
         return;
     QString error;
-    if (csv) {
-        // A CSV file read in part is loaded, and what was left out is told.
-        if (g.LoadFromCSV(name, -1, &error) && error.isEmpty())
-            return;
-    } else if (!upper.endsWith(QLatin1String(".XLSX"))) {
+    if (!csv && !upper.endsWith(QLatin1String(".XLSX"))) {
         error = QStringLiteral("\"%1\" is a spreadsheet in the old .xls format, which is not read; save it as .xlsx "
                                "or .csv and drop that file.").arg(QFileInfo(name).fileName());
     } else {
         try {
-            g.LoadFromXLS(name);
-            return;
+            // A CSV file read in part is loaded, and what was left out is told.
+            if (csv)
+                g.LoadFromCSV(name, -1, &error);
+            else
+                g.LoadFromXLS(name);
+            if (error.isEmpty())
+                return;
         } catch (const std::exception& e) {   // none may reach the event loop
             error = QStringLiteral("\"%1\": %2").arg(QFileInfo(name).fileName(), QString::fromUtf8(e.what()));
         }

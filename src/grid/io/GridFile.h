@@ -6,3 +6,5 @@
 // Writes the whole file through the save routine, or nothing; a failure raises EVxGridError with the message
 // a user is shown, naming the file.
 void WriteGridFile(const QString& FileName, const QByteArray& Bytes);
+// The whole file a user handed the grid; EVxGridError with the toolkit's file-open text when it cannot be read.
+QByteArray ReadGridFile(const QString& FileName);

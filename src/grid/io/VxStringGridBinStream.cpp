@@ -8,7 +8,6 @@
 #include "grid/io/ComponentStream.h"
 #include "grid/io/GridFile.h"
 #include "grid/io/GridFileProgress.h"
-#include "platform/UserFile.h"
 #include <cmath>
 
 namespace {
@@ -160,6 +159,7 @@ struct TBinBlock {
     qint64 ColCount = 0, RowCount = 0;
     QList<int> ColWidths, RowHeights;
     bool FullGrid = false;
+    std::int32_t ID = 0;
     std::vector<TBinCell> Cells;
 };
 
@@ -192,6 +192,7 @@ bool ParseBinBlock(const QByteArray& Stream, TBinBlock& Block)
     Block.ColCount = g.Int("ColCount").value_or(0);
     Block.RowCount = g.Int("RowCount").value_or(0);
     Block.FullGrid = g.Bool("FullGrid").value_or(false);
+    Block.ID = std::int32_t(g.Int("ID").value_or(0));
     if (!g.Ok || Block.ColCount < 0 || Block.RowCount < 0 || Block.ColCount > Max_Exchange_Cols ||
         Block.RowCount > Max_Exchange_Rows || (Block.ColCount == 0) != (Block.RowCount == 0) ||
         Block.ColCount * Block.RowCount > in.Remaining() / kMinCellImage)
@@ -367,7 +368,7 @@ QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
     w.WriteText("RowHeights", heights.join(QLatin1Char(',')));
     w.WriteBoolean("FullGrid", full);
     // Stands for the window handle: a reader compares it with its own; always four bytes wide.
-    w.WriteInteger("ID", qint32(0x40000000 | ((quint64(quintptr(this)) ^ (quint64(quintptr(this)) >> 32)) & 0x3fffffff)));
+    w.WriteInteger("ID", BinStreamID());
     w.EndImage();
 
     TFileProgress progress(OnFileProgress, this);
@@ -414,6 +415,24 @@ QByteArray TVxStringGrid::SaveToBinStream()
 void TVxStringGrid::SaveToBinFile(const QString& FileName)
 {
     WriteGridFile(FileName, SaveToBinStream());
+}
+
+std::int32_t TVxStringGrid::BinStreamID() const
+{
+    // No window handles here: the grid's address stands in, kept positive and unlike any other live grid's.
+    const quint64 a = quint64(quintptr(this));
+    return std::int32_t(0x40000000 | ((a ^ (a >> 32)) & 0x3fffffff));
+}
+
+bool TVxStringGrid::BinStreamHead(const QByteArray& Stream, int& Cols, int& Rows, std::int32_t& ID)
+{
+    TBinBlock block;
+    if (!ParseBinBlock(Stream, block))
+        return false;
+    Cols = int(block.ColCount);
+    Rows = int(block.RowCount);
+    ID = block.ID;
+    return true;
 }
 
 bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream)
@@ -465,10 +484,6 @@ bool TVxStringGrid::LoadFromBinStream(const QByteArray& Stream)
 
 void TVxStringGrid::LoadFromBinFile(const QString& FileName)
 {
-    QByteArray bytes;
-    QString error;
-    if (!Read_User_File(FileName, bytes, &error))
-        throw EVxGridError(QStringLiteral("Cannot open file \"%1\". %2").arg(FileName, error).toStdString());
-    if (!LoadFromBinStream(bytes))
+    if (!LoadFromBinStream(ReadGridFile(FileName)))
         throw EVxGridError("Stream read error");
 }

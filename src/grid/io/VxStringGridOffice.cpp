@@ -6,21 +6,13 @@
 #include "grid/io/GridDatabase.h"
 #include "grid/io/GridFile.h"
 #include "grid/io/OfficePackage.h"
+#include "grid/io/WaitCursor.h"
 #include "grid/io/XlsxWorkbook.h"
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 
 namespace {
-
-// The hourglass while a file is read or written; the previous cursor comes back however that ends.
-class TWaitCursor {
-public:
-    TWaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 // The save range's export texts, row by row, with the export notifications around them.
 template <typename TCell, typename MakeCell>

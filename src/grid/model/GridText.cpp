@@ -1,4 +1,5 @@
 #include "grid/model/GridText.h"
+#include "grid/model/CodePage.h"
 #include "platform/GridCoord.h"
 #include <QLocale>
 #include <QStringList>
@@ -27,46 +28,15 @@ bool IsNumberTextCharWith(QChar ch, QChar thousand, QChar decimal)
     return ch.isNumber() || ch == thousand || ch == decimal || IsExponentChar(ch);
 }
 
-// Unicode of the high halves of code pages 437 (OEM) and 1252 (ANSI); 0 marks an unused byte.
-constexpr char16_t kCp437High[128] = {
-    0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF, 0xEE, 0xEC, 0xC4, 0xC5,
-    0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9, 0xFF, 0xD6, 0xDC, 0xA2, 0xA3, 0xA5, 0x20A7, 0x192,
-    0xE1, 0xED, 0xF3, 0xFA, 0xF1, 0xD1, 0xAA, 0xBA, 0xBF, 0x2310, 0xAC, 0xBD, 0xBC, 0xA1, 0xAB, 0xBB,
-    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
-    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
-    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
-    0x3B1, 0xDF, 0x393, 0x3C0, 0x3A3, 0x3C3, 0xB5, 0x3C4, 0x3A6, 0x398, 0x3A9, 0x3B4, 0x221E, 0x3C6, 0x3B5, 0x2229,
-    0x2261, 0xB1, 0x2265, 0x2264, 0x2320, 0x2321, 0xF7, 0x2248, 0xB0, 0x2219, 0xB7, 0x221A, 0x207F, 0xB2, 0x25A0, 0xA0,
-};
-constexpr char16_t kCp1252Low[32] = {
-    0x20AC, 0, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021, 0x2C6, 0x2030, 0x160, 0x2039, 0x152, 0, 0x17D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0, 0x17E, 0x178,
-};
-
-char16_t Cp1252ToUnicode(int byte)
-{
-    if (byte >= 0x80 && byte < 0xA0)
-        return kCp1252Low[byte - 0x80] ? kCp1252Low[byte - 0x80] : char16_t(byte);
-    return char16_t(byte);
-}
-
-char16_t Cp437ToUnicode(int byte) { return byte < 0x80 ? char16_t(byte) : kCp437High[byte - 0x80]; }
-
-// The byte of a code page that shows the character; '?' when it has none.
-int ByteOf(char16_t ch, char16_t (*decode)(int))
-{
-    for (int b = 0; b < 256; ++b)
-        if (decode(b) == ch)
-            return b;
-    return '?';
-}
-
-QString Recode(const QString& s, char16_t (*from)(int), char16_t (*to)(int))
+// The character of page To whose byte shows C in page From ("?" when From lacks it).
+QString Recode(const QString& s, TCodePage from, TCodePage to)
 {
     QString out;
     out.reserve(s.size());
-    for (QChar c : s)
-        out += QChar(to(ByteOf(c.unicode(), from)));
+    for (QChar c : s) {
+        const int b = CodePageByte(c.unicode(), from);
+        out += QChar(CodePageChar(static_cast<unsigned char>(b < 0 ? '?' : b), to));
+    }
     return out;
 }
 
@@ -519,9 +489,9 @@ QString CRToLF(const QString& S)
     return s.replace(CR, LF);
 }
 
-void StringToOem(QString& S) { S = Recode(S, Cp437ToUnicode, Cp1252ToUnicode); }
+void StringToOem(QString& S) { S = Recode(S, TCodePage::cpOem437, TCodePage::cpAnsi1252); }
 
-void OemToString(QString& S) { S = Recode(S, Cp1252ToUnicode, Cp437ToUnicode); }
+void OemToString(QString& S) { S = Recode(S, TCodePage::cpAnsi1252, TCodePage::cpOem437); }
 
 bool HasUrlScheme(const QString& S)
 {

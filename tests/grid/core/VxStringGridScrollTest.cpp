@@ -244,7 +244,7 @@ TEST(VxStringGridSelection, QueriesOverTheRectangleAndTheDisjunctLists)
     g.SetCells(1, 2, "c");
     g.SetCells(2, 2, "d");
     g.SelectCells(1, 1, 2, 2);
-    EXPECT_EQ(g.SelectedText(), "a\tb\r\nc\td");
+    EXPECT_EQ(g.SelectedText(), "a\tb\r\nc\td\r\n");
     EXPECT_TRUE(g.IsSelected(2, 2));
     EXPECT_FALSE(g.IsSelected(0, 1)) << "a fixed cell";
     EXPECT_EQ(g.SelectedCellsCount(), 4);
@@ -257,7 +257,7 @@ TEST(VxStringGridSelection, QueriesOverTheRectangleAndTheDisjunctLists)
     g.SetExcelClipboardFormat(true);
     g.SetMultilinecells(true);
     g.SetCells(2, 2, "two\r\nlines");
-    EXPECT_EQ(g.SelectedText(), "a\tb\r\nc\t\"two\vlines\"");
+    EXPECT_EQ(g.SelectedText(), "a\tb\r\nc\t\"two\vlines\"\r\n");
 
     g.MouseActions().SetDisjunctColSelect(true);
     g.SetColSelect(2, true);

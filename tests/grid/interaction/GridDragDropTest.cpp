@@ -128,6 +128,7 @@ TEST(GridDragDrop, OneCsvFileIsLoadedOnceTwoFilesNothing)
     QTemporaryDir dir;
     const QString csv = WriteFile(dir, "table.xls.csv", "p;\"q;r\"\n\"s\"\"t\";u\n");
     DropGrid g;
+    g.SetSaveFixedCells(false);   // the file's rows go below the header, its columns right of the fixed one
     QStringList drops;
     g.OnOleDrop = [&](QObject*, int r, int c, const QString& data, bool&) {
         drops << QStringLiteral("%1,%2,%3").arg(r).arg(c).arg(QFileInfo(data).fileName());
@@ -153,6 +154,7 @@ TEST(GridDragDrop, DropsAddRowsAndColumnsOnlyUpToWhatAGridTakes)
     const QString wide = WriteFile(dir, "wide.csv", "a" + QByteArray(Max_Exchange_Cols + 5, ',') + "z\nb\n");
     {
         DropGrid g;
+        g.SetSaveFixedCells(false);
         MessageBoxRecorder boxes;
         DropFiles(g, {lines});
         EXPECT_EQ(g.RowCount(), Max_Exchange_Rows);
@@ -161,6 +163,7 @@ TEST(GridDragDrop, DropsAddRowsAndColumnsOnlyUpToWhatAGridTakes)
     }
     {
         DropGrid g;
+        g.SetSaveFixedCells(false);
         MessageBoxRecorder boxes;
         DropFiles(g, {wide});
         EXPECT_EQ(g.RowCount(), 3);
@@ -332,7 +335,7 @@ TEST(GridExchange, ClipboardCopyAndPasteOnlyIntoEditableCells)
     DropGrid g;
     g.SetSelection(TGridRect{1, 1, 2, 2});
     g.CopySelectionToClipboard();
-    EXPECT_EQ(g.SelectedText(), "11\t21\r\n12\t22");
+    EXPECT_EQ(g.SelectedText(), "11\t21\r\n12\t22\r\n");   // every row ends, as spreadsheets write it
     g.SetSelection(TGridRect{3, 5, 3, 5});
     g.PasteSelectionFromClipboard();   // not editable: nothing pasted
     EXPECT_EQ(g.Cells(3, 5), "35");

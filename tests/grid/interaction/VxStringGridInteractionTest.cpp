@@ -219,7 +219,7 @@ TEST(GridKeys, ClipboardShortCuts)
     };
     grid.OnClipboardPaste = [&](QObject*, bool&) { events << "paste"; };
     grid.Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "a\tb\r\nc\td");
+    EXPECT_EQ(QApplication::clipboard()->text(), "a\tb\r\nc\td\r\n");
     grid.Key(Qt::Key_X, Qt::ControlModifier);   // refused
     EXPECT_EQ(grid.Cells(1, 1), "a");
     grid.SetSelection({3, 4, 3, 4});
