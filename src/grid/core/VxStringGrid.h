@@ -46,6 +46,7 @@ class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
 class TBalloonSettings;
+struct TGroupRow;
 class THTMLSettings;
 class TPrintSettings;
 class THiddenIndexMap;
@@ -1069,6 +1070,10 @@ public:
     virtual void LoadColPositions();
     void SavePrintSettings(const QString& Key, const QString& Section);
     void LoadPrintSettings(const QString& Key, const QString& Section);
+    // The colours, fonts and look as name=value lines (io/VxStringGridVisualProps.cpp). Saving writes the file
+    // whole or not at all; a load stops at the first bad value, keeping what it applied before it.
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
 
     // Picture, indicator and marker cells (VxStringGridCellObjects.cpp): real column, display row unless named.
     // Each Add... or Create... replaces the cell's graphic; objects passed in stay the caller's, objects made by a
@@ -1707,6 +1712,7 @@ private:
     void NodeRowsRemoved(int DisplRow, int Count);
     void ApplyNodeChange(const TNodeChange& Change);
     void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
+    void ColorGroupRows(int First, const std::vector<TGroupRow>& Plan);
     std::unique_ptr<TGridNodes> FNodes;
     std::unique_ptr<TGrouping> FGrouping;
     QString FGroupCaption;
