@@ -1421,6 +1421,8 @@ public:
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
     void StartOleDrag(int ARow, int ACol);
+    // The picture of ARect's cells that follows the pointer while they are dragged (interaction/GridDragDrop.cpp).
+    QImage SelectionToImage(const TGridRect& ARect);
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     void SearchFooterChanged();   // applies SearchFooter to the strip
@@ -1784,7 +1786,10 @@ private:
     int FWheelAccumulator = 0;
     bool FWheelPan = false;
     QPoint FWheelPanPos;
+    QPoint FWheelPanDirection;   // the direction whose cursor is shown
     int FWheelTimerID = 0;
+    void SetWheelPanCursor(QPoint Direction);
+    void InvalidateWheelPanMarker();
     bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
     bool ShowCellBalloon(QEvent* e);
     TPoint FLastBalloonPos{-1, -1};
