@@ -200,6 +200,11 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     // A click on an open group's header takes the whole group.
     if (valid && ACol > 0 && FGrouping->AutoSelectGroup() && IsNode(ARow) && !GetNodeState(ARow)) {
         const int span = GetNodeSpan(ARow);
+        // Done selecting: the toolkit's release must not stretch the selection back to the pointer.
+        if (GridState() == TGridState::gsSelecting) {
+            SetGridState(TGridState::gsNormal);
+            Click();
+        }
         if (FMouseActions->DisjunctRowSelect()) {
             for (int r = ARow + 1; r < ARow + span; ++r)
                 SetRowSelect(RealRowIndex(r), true);

@@ -286,7 +286,8 @@ TEST(PrintPageEngine, ARectangleBeyondTheGridPrintsTheCellsThatExist)
 
 TEST(PrintPageEngine, TurnedCellsArePrintedTurnedAndMeasuredByTheirTurnedBox)
 {
-    // "Turned" is 105 by 35 on the recording canvas: turned by 90 degrees it stands 105 high.
+    // Cells print in the grid's 8-point font, 28 high on the recording canvas: "Turned" is 84 by 28, and turned
+    // by 90 degrees it stands 84 high.
     PrintGrid p(2, 3);
     p.g.AddRotated(1, 1, 90, QStringLiteral("Turned"));
     p.Run(TPrintMode::pmPreview, 2000, 3000);
@@ -298,7 +299,7 @@ TEST(PrintPageEngine, TurnedCellsArePrintedTurnedAndMeasuredByTheirTurnedBox)
     const RecordedText* above = p.canvas.Find("C1R0");
     ASSERT_NE(above, nullptr);
     EXPECT_EQ(t.Origin.X, above->Box.Left);
-    EXPECT_EQ(t.Origin.Y, above->Box.Top - 108 - 105);
+    EXPECT_EQ(t.Origin.Y, above->Box.Top - 108 - 84);
 
     // Measured rows: the turned cell makes its row as high as the text is long (plus an eighth).
     const auto rowPitch = [](PrintGrid& q) { return q.canvas.Find("C0R1")->Box.Top - q.canvas.Find("C0R2")->Box.Top; };
@@ -310,5 +311,5 @@ TEST(PrintPageEngine, TurnedCellsArePrintedTurnedAndMeasuredByTheirTurnedBox)
         q->g.PrintSettings().SetNoAutoSize(false);
         q->Run(TPrintMode::pmPreview, 2000, 3000);
     }
-    EXPECT_EQ(rowPitch(turned) - rowPitch(plain), (105 + 105 / 8) - (35 + 35 / 8));
+    EXPECT_EQ(rowPitch(turned) - rowPitch(plain), (84 + 84 / 8) - (28 + 28 / 8));
 }
