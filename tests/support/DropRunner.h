@@ -1,6 +1,7 @@
 #pragma once
 // Drags without a pointer: the events a window system sends a drop target, delivered in order.
 #include "grid/foundation/DragDrop.h"
+#include <QImage>
 #include <QPoint>
 
 class QMimeData;
@@ -18,11 +19,21 @@ public:
     ~EventDropRunner() override;
     Qt::DropAction Exec(QWidget* Source, QMimeData* Data, Qt::DropActions OKEffects,
                         const std::function<void(Qt::DropAction)>& Feedback) override;
+    void DragImage(const QPixmap& Image, QPoint HotSpot) override
+    {
+        FImage = Image.toImage();
+        FHotSpot = HotSpot;
+    }
     int Drags() const { return FDrags; }
+    // The picture the last drag showed, and where the pointer sat on it.
+    const QImage& Image() const { return FImage; }
+    QPoint HotSpot() const { return FHotSpot; }
 
 private:
     QWidget* FTarget;
     QPoint FPos;
     Qt::KeyboardModifiers FModifiers;
     int FDrags = 0;
+    QImage FImage;
+    QPoint FHotSpot;
 };

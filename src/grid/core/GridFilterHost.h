@@ -14,6 +14,7 @@ public:
     int ColCount() const override;
     QString FilterCellText(TFilterCells Data, int Col, int Row) const override;
     bool IsNodeOrSummaryRow(int Row) const override;
+    bool MatchFilterRow(const TRowFilter& Filter, int Row) override;   // the grid's virtual MatchFilterRow
     void HideFilterLevel(const std::vector<int>& Rows, int Level) override;
     void UnHideFilterLevel(const std::vector<int>& Rows, int Level) override;
 

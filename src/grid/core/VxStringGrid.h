@@ -47,6 +47,7 @@ class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
 class TBalloonSettings;
+struct TGroupRow;
 class THTMLSettings;
 class TPrintSettings;
 class THiddenIndexMap;
@@ -1072,6 +1073,10 @@ public:
     virtual void LoadColPositions();
     void SavePrintSettings(const QString& Key, const QString& Section);
     void LoadPrintSettings(const QString& Key, const QString& Section);
+    // The colours, fonts and look as name=value lines (io/VxStringGridVisualProps.cpp). Saving writes the file
+    // whole or not at all; a load stops at the first bad value, keeping what it applied before it.
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
 
     // Picture, indicator and marker cells (VxStringGridCellObjects.cpp): real column, display row unless named.
     // Each Add... or Create... replaces the cell's graphic; objects passed in stay the caller's, objects made by a
@@ -1481,6 +1486,8 @@ public:
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
     void StartOleDrag(int ARow, int ACol);
+    // The picture of ARect's cells that follows the pointer while they are dragged (interaction/GridDragDrop.cpp).
+    QImage SelectionToImage(const TGridRect& ARect);
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
     TSearchPanel* SearchPanel() const { return FSearchPanel; }
     void SearchFooterChanged();   // applies SearchFooter to the strip
@@ -1772,6 +1779,7 @@ private:
     void NodeRowsRemoved(int DisplRow, int Count);
     void ApplyNodeChange(const TNodeChange& Change);
     void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
+    void ColorGroupRows(int First, const std::vector<TGroupRow>& Plan);
     std::unique_ptr<TGridNodes> FNodes;
     std::unique_ptr<TGrouping> FGrouping;
     QString FGroupCaption;
@@ -1843,7 +1851,10 @@ private:
     int FWheelAccumulator = 0;
     bool FWheelPan = false;
     QPoint FWheelPanPos;
+    QPoint FWheelPanDirection;   // the direction whose cursor is shown
     int FWheelTimerID = 0;
+    void SetWheelPanCursor(QPoint Direction);
+    void InvalidateWheelPanMarker();
     bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
     bool ShowCellBalloon(QEvent* e);
     TPoint FLastBalloonPos{-1, -1};

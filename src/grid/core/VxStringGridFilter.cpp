@@ -37,6 +37,8 @@ bool TGridFilterHost::IsNodeOrSummaryRow(int Row) const
     return FGrid.IsNode(Row) || FGrid.IsSummary(Row);
 }
 
+bool TGridFilterHost::MatchFilterRow(const TRowFilter&, int Row) { return FGrid.MatchFilterRow(Row); }
+
 // A level is one filter level of the grid's hidden rows, so rows hidden one by one or under contracted nodes
 // are never taken for it.
 void TGridFilterHost::HideFilterLevel(const std::vector<int>& Rows, int)

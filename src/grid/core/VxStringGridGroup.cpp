@@ -7,6 +7,7 @@
 #include "grid/core/GridSettings.h"
 #include "grid/core/SortSettings.h"
 #include "grid/core/VxStringGrid.h"
+#include "grid/foundation/CellProperties.h"
 
 void TVxStringGrid::Group(int Colindex)
 {
@@ -71,11 +72,46 @@ void TVxStringGrid::Group(int Colindex)
             FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
     }
     RemoveCols(Colindex, 1);
+    ColorGroupRows(first, plan);
     if (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows(), true);
     if (RowCount() > FixedRows())
         SetRow(FixedRows());
     Invalidate();
+}
+
+// Header and summary rows get the grouping's colours, each only when set: as a row, or with merging as the one
+// cell that spans the row from column 1.
+void TVxStringGrid::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan)
+{
+    const TGrouping& gr = *FGrouping;
+    const bool mergeSummary = gr.MergeSummary() && gr.Summary();
+    const auto paint = [this](int r, bool merge, TColor color, TColor colorTo, TColor textColor) {
+        if (merge) {
+            MergeCells(1, r, ColCount() - 1, 1);
+            TCellProperties* p = GetCellProperties(1, r);
+            if (color != clNone)
+                p->SetBrushColor(color);
+            if (colorTo != clNone)
+                p->SetBrushColorTo(colorTo);
+            if (textColor != clNone)
+                p->SetFontColor(textColor);
+            return;
+        }
+        if (color != clNone)
+            SetRowColor(r, color);
+        if (colorTo != clNone)
+            SetRowColorTo(r, colorTo);
+        if (textColor != clNone)
+            SetRowFontColor(r, textColor);
+    };
+    for (std::size_t i = 0; i < Plan.size(); ++i) {
+        const int r = First + int(i);
+        if (Plan[i].Kind == TGroupRowKind::grHeader)
+            paint(r, gr.MergeHeader(), gr.HeaderColor(), gr.HeaderColorTo(), gr.HeaderTextColor());
+        else if (Plan[i].Kind == TGroupRowKind::grSummary)
+            paint(r, mergeSummary, gr.SummaryColor(), gr.SummaryColorTo(), gr.SummaryTextColor());
+    }
 }
 
 void TVxStringGrid::UnGroup()

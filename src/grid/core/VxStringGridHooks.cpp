@@ -1,4 +1,5 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/model/GridGrouping.h"
 #include "grid/model/HiddenRows.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
@@ -90,6 +91,18 @@ void TVxStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState,
 
 void TVxStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
+    const TGrouping& gr = *FGrouping;
+    const auto line = [&](TCellBorder Side, TColor Color, int Width) {
+        Borders = TCellBorders{Side};
+        if (APen) {
+            APen->SetColor(Color);
+            APen->SetWidth(Width);
+        }
+    };
+    if (ACol > 0 && gr.HeaderUnderline() && IsNode(ARow))
+        line(TCellBorder::cbBottom, gr.HeaderLineColor(), gr.HeaderLineWidth());
+    if (ACol > 0 && gr.SummaryLine() && IsSummary(ARow))
+        line(TCellBorder::cbTop, gr.SummaryLineColor(), gr.SummaryLineWidth());
     if (OnGetCellBorder)
         OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }

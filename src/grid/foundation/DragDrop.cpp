@@ -347,10 +347,16 @@ long RunDrag(QWidget* owner, TVXGDropSource& source, TSourceDataObject* data, Qt
 {
     if (gDragRunner) {
         const std::unique_ptr<TSourceDataObject> owned(data);
+        if (!source.FDragImage.isNull())
+            gDragRunner->DragImage(source.FDragImage, source.FDragImageHotSpot);
         effect = gDragRunner->Exec(owner, data, okEffects, [&source](Qt::DropAction a) { source.GiveFeedback(a); });
     } else {
         auto* drag = new QDrag(owner);  // Qt deletes a drag when its loop ends
         drag->setMimeData(data);
+        if (!source.FDragImage.isNull()) {
+            drag->setPixmap(source.FDragImage);
+            drag->setHotSpot(source.FDragImageHotSpot);
+        }
         QObject::connect(drag, &QDrag::actionChanged, drag, [&source](Qt::DropAction a) { source.GiveFeedback(a); });
         effect = drag->exec(okEffects);
     }

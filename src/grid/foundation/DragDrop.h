@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QMimeData>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QStringList>
 #include <functional>
@@ -135,6 +136,13 @@ public:
     // The effect the target under the mouse offers now; none leaves the drag to be cancelled.
     void GiveFeedback(Qt::DropAction dwEffect);
     bool NoAccept() const { return FNoAccept; }
+    // The picture that follows the pointer while dragging, HotSpot being the pointer's place on it; none: the
+    // system's.
+    void SetDragImage(const QPixmap& Image, QPoint HotSpot)
+    {
+        FDragImage = Image;
+        FDragImageHotSpot = HotSpot;
+    }
 
 protected:
     virtual void DragStopped() {}
@@ -144,6 +152,8 @@ protected:
 private:
     friend long RunDrag(QWidget*, TVXGDropSource&, TSourceDataObject*, Qt::DropActions, Qt::DropAction&);
     bool FNoAccept = false;
+    QPixmap FDragImage;
+    QPoint FDragImageHotSpot;
 };
 
 // The modal drag loop. A real one needs a pointer and a window system; tests put their own in its place.
@@ -153,6 +163,8 @@ public:
     // What the target did; Feedback hears each effect the target under the pointer offers.
     virtual Qt::DropAction Exec(QWidget* Source, QMimeData* Data, Qt::DropActions OKEffects,
                                 const std::function<void(Qt::DropAction)>& Feedback) = 0;
+    // The drag's picture, told before Exec when the source has one.
+    virtual void DragImage(const QPixmap&, QPoint) {}
 };
 // nullptr restores the system's loop. The runner is not owned.
 void SetDragRunner(TDragRunner* Runner);

@@ -6,6 +6,11 @@
 #include "platform/Dialogs.h"
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPixmap>
+
+namespace {
+constexpr int kDragImageAlpha = 192;
+} // namespace
 
 // ---- Settings ----
 
@@ -429,7 +434,19 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
     FOleDropBlock = TGridRect{-1, -1, -1, -1};
     FOleDragging = true;
-    if (ARow < FixedRows() && FDragDropSettings->OleColumnDragDrop()) {
+    const bool columnDrag = ARow < FixedRows() && FDragDropSettings->OleColumnDragDrop();
+    if (FDragDropSettings->ShowCells()) {
+        const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount() - 1);
+        const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount() - 1);
+        const TGridRect s = Selection();
+        const TGridRect shown = columnDrag ? TGridRect{ACol, 0, ACol, lastRow}
+                                           : TGridRect{std::max(s.Left, LeftCol()), std::max(s.Top, TopRow()),
+                                                       std::min(s.Right, lastCol), std::min(s.Bottom, lastRow)};
+        // The picture sits 4 pixels right of and below the pointer.
+        if (shown.Left <= shown.Right && shown.Top <= shown.Bottom)
+            source.SetDragImage(QPixmap::fromImage(SelectionToImage(shown)), QPoint(-4, -4));
+    }
+    if (columnDrag) {
         const long result = BeginColumnDrag(this, source, ACol, offered, effect);
         FOleDragging = false;
         if (result != DRAGDROP_S_CANCEL && OnOleDragStop)
@@ -452,6 +469,31 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
         RemoveDragSource();
     if (OnOleDragStop)
         OnOleDragStop(this, EffectCode(effect));
+}
+
+// The cells as painted, half see-through, with the fixed line along an edge the grid's fixed cells give them.
+QImage TVxStringGrid::SelectionToImage(const TGridRect& ARect)
+{
+    const TRect a = CellRect(ARect.Left, ARect.Top);
+    const TRect b = CellRect(ARect.Right, ARect.Bottom);
+    const QRect area(a.Left + 1, a.Top + 1, b.Right + 1 - a.Left, b.Bottom + 1 - a.Top);
+    QImage img = viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor line = ToQColor(GridFixedLineColor());
+    const TGridOptions options = Options();
+    for (int y = 0; ARect.Left == 0 && FixedCols() > 0 && options.testFlag(TGridOption::goFixedHorzLine) &&
+                    y < img.height();
+         ++y)
+        img.setPixelColor(0, y, line);
+    for (int x = 0; ARect.Top == 0 && FixedRows() > 0 && options.testFlag(TGridOption::goFixedVertLine) &&
+                    x < img.width();
+         ++x)
+        img.setPixelColor(x, 0, line);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), kDragImageAlpha);
+    }
+    return img;
 }
 
 // Cells or rows the drop wrote over are the moved data itself and stay.

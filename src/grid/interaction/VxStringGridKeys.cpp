@@ -145,10 +145,15 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         Key = 0;
         return true;
     }
-    if (ctrl && (Key == VK_LEFT || Key == VK_RIGHT) && rowSelect && FNavigation->LeftRightRowSelect() &&
+    const bool leftRight = Key == VK_LEFT || Key == VK_RIGHT;
+    const bool nodeRow = IsNode(Row());
+    // On a group header (a node whose text spans the row) Right opens the group and Left closes it.
+    if (leftRight && nodeRow && IsMergedCell(RealColIndex(Col()), Row()))
+        SetNodeState(Row(), Key == VK_LEFT);
+    if (ctrl && leftRight && rowSelect && !nodeRow && FNavigation->LeftRightRowSelect() &&
         VisibleColCount() < ColCount() - FixedCols())
         SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
-    if (!ctrl && (Key == VK_LEFT || Key == VK_RIGHT) && rowSelect && !FNavigation->LeftRightRowSelect() &&
+    if (!ctrl && leftRight && rowSelect && !nodeRow && !FNavigation->LeftRightRowSelect() &&
         VisibleColCount() < ColCount() - FixedCols()) {
         SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
         fireKeyDown();

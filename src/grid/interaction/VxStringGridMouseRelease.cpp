@@ -4,6 +4,7 @@
 #include "grid/core/SortSettings.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/model/GridGrouping.h"
 #include "grid/model/GridText.h"
 #include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
@@ -195,6 +196,22 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
             deselected = true;
         }
         FDeselectState = false;
+    }
+    // A click on an open group's header takes the whole group.
+    if (valid && ACol > 0 && FGrouping->AutoSelectGroup() && IsNode(ARow) && !GetNodeState(ARow)) {
+        const int span = GetNodeSpan(ARow);
+        // Done selecting: the toolkit's release must not stretch the selection back to the pointer.
+        if (GridState() == TGridState::gsSelecting) {
+            SetGridState(TGridState::gsNormal);
+            Click();
+        }
+        if (FMouseActions->DisjunctRowSelect()) {
+            for (int r = ARow + 1; r < ARow + span; ++r)
+                SetRowSelect(RealRowIndex(r), true);
+        } else {
+            SetSelection(TGridRect{FixedCols(), ARow, ColCount() - FixedRightCols() - 1,
+                                   std::min(ARow + span - 1, RowCount() - 1)});
+        }
     }
     if (FMouseActions->DisjunctColSelect()) {
         SelectionToColSelect(false);

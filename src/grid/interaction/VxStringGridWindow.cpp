@@ -3,6 +3,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/GridSettings.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/interaction/WheelPanPictures.h"
 #include "grid/model/GridText.h"
 #include "platform/GridEdit.h"
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTimerEvent>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -302,8 +304,11 @@ void TVxStringGrid::StartWheelPan(QPoint Pos)
 {
     FWheelPan = true;
     FWheelPanPos = Pos;
-    viewport()->setCursor(Qt::SizeAllCursor);
+    SetWheelPanCursor({0, 0});
     FWheelTimerID = startTimer(10);
+    // The pointer keeps steering when it leaves the grid.
+    viewport()->grabMouse();
+    InvalidateWheelPanMarker();
 }
 
 void TVxStringGrid::EndWheelPan()
@@ -312,7 +317,24 @@ void TVxStringGrid::EndWheelPan()
     if (FWheelTimerID)
         killTimer(FWheelTimerID);
     FWheelTimerID = 0;
+    viewport()->releaseMouse();
     viewport()->setCursor(FRememberedCursor);
+    InvalidateWheelPanMarker();
+}
+
+void TVxStringGrid::SetWheelPanCursor(QPoint Direction)
+{
+    if (viewport()->cursor().shape() == Qt::BitmapCursor && Direction == FWheelPanDirection)
+        return;
+    FWheelPanDirection = Direction;
+    viewport()->setCursor(QCursor(QPixmap::fromImage(PanCursorImage(Direction.x(), Direction.y())),
+                                  kPanCursorSize / 2, kPanCursorSize / 2));
+}
+
+// The marker's square is repainted without erasing; painting draws the marker while panning.
+void TVxStringGrid::InvalidateWheelPanMarker()
+{
+    viewport()->update(QRect(FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
 }
 
 void TVxStringGrid::WheelPanTick()
@@ -324,11 +346,7 @@ void TVxStringGrid::WheelPanTick()
         dy = 0;
     if (F.IntelliPan == TIntelliPan::ipVertical)
         dx = 0;
-    viewport()->setCursor(dx == 0 && dy == 0 ? Qt::SizeAllCursor
-                          : dx == 0          ? Qt::SizeVerCursor
-                          : dy == 0          ? Qt::SizeHorCursor
-                          : dx == dy         ? Qt::SizeFDiagCursor
-                                             : Qt::SizeBDiagCursor);
+    SetWheelPanCursor({dx, dy});
     const TGridRect oldSel = Selection();
     const int lastNormalRow = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
     const int lastNormalCol = std::max(FixedCols(), ColCount() - FFixedRightCols - 1);

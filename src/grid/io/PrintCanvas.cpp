@@ -92,6 +92,20 @@ void TPainterPrintCanvas::DrawText(const TRect& R, const QString& Text, const TF
     FPainter.restore();
 }
 
+void TPainterPrintCanvas::DrawRotatedText(TPoint Origin, const TRect& Clip, const QString& Text, const TFont& Font,
+                                          int Angle)
+{
+    const QFont font = DeviceFont(Font);
+    FPainter.save();
+    FPainter.setClipRect(ToDevice(Clip));
+    FPainter.setFont(font);
+    FPainter.setPen(ToQColor(Font.Color()));
+    FPainter.translate(ToDevice(Origin));
+    FPainter.rotate(-Angle);
+    FPainter.drawText(QPointF(0, QFontMetricsF(font, FPainter.device()).ascent()), Text);
+    FPainter.restore();
+}
+
 void TPainterPrintCanvas::NewPage()
 {
     if (FDevice)

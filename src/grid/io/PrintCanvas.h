@@ -21,6 +21,10 @@ public:
     // The text inside R (clipped to it), placed by the DT_* flags: DT_CENTER, DT_RIGHT, DT_VCENTER, DT_BOTTOM,
     // DT_WORDBREAK, DT_END_ELLIPSIS.
     virtual void DrawText(const TRect& R, const QString& Text, const TFont& Font, unsigned Format) = 0;
+    // One line turned Angle degrees counter-clockwise about Origin, the top-left of the line before turning;
+    // clipped to Clip.
+    virtual void DrawRotatedText(TPoint Origin, const TRect& Clip, const QString& Text, const TFont& Font,
+                                 int Angle) = 0;
     virtual void NewPage() = 0;
 
     int TextWidth(const TFont& Font, const QString& Text) { return TextExtent(Font, Text).width(); }
@@ -38,6 +42,8 @@ public:
     void FillRect(const TRect& R, TColor Color) override;
     void Line(TPoint From, TPoint To, const TPen& Pen) override;
     void DrawText(const TRect& R, const QString& Text, const TFont& Font, unsigned Format) override;
+    void DrawRotatedText(TPoint Origin, const TRect& Clip, const QString& Text, const TFont& Font,
+                         int Angle) override;
     void NewPage() override;
 
 private:

@@ -5,6 +5,8 @@
 #include "grid/foundation/MiniHtml.h"
 #include "grid/io/PrintCanvas.h"
 #include "grid/io/PrintPageEngine.h"
+#include "grid/paint/CellTextPaint.h"
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
@@ -68,7 +70,14 @@ TPoint TPrintPageEngine::MeasureCell(int ACol, int ARow)
     int width = 0;
     for (const QString& line : lines)
         width = std::max(width, C.TextWidth(look.Font, line));
-    return {width, int(lines.size()) * C.TextHeight(look.Font, QStringLiteral("gh"))};
+    const int height = int(lines.size()) * C.TextHeight(look.Font, QStringLiteral("gh"));
+    int angle = 0;
+    if (G.IsRotated(G.RealColIndex(ACol), ARow, angle)) {
+        const double a = qDegreesToRadians(double(angle));
+        return {int(std::lround(std::abs(std::cos(a) * width) + std::abs(std::sin(a) * height))),
+                int(std::lround(std::abs(std::sin(a) * width) + std::abs(std::cos(a) * height)))};
+    }
+    return {width, height};
 }
 
 int TPrintPageEngine::RowHeight(int ARow)
@@ -121,7 +130,11 @@ void TPrintPageEngine::DrawCell(int ACol, int ARow, int ARowHeight, bool FirstIn
     const TCellLook look = CellLook(ACol, ARow);
     if (look.Color != clNone)
         C.FillRect(r, look.Color);
-    DrawCellText(r, CellText(ACol, ARow), look, span.X > 0 || span.Y > 0);
+    int angle = 0;
+    if (G.IsRotated(G.RealColIndex(ACol), ARow, angle))
+        DrawRotatedCellText(r, CellText(ACol, ARow), look, angle);
+    else
+        DrawCellText(r, CellText(ACol, ARow), look, span.X > 0 || span.Y > 0);
     DrawCellBorders(ACol, ARow, r, FirstInStrip, cut);
 }
 
@@ -157,6 +170,18 @@ void TPrintPageEngine::DrawCellText(const TRect& R, const QString& Text, const T
     if (G.EnhTextSize() && PS.NoAutoSize())
         format |= DT_END_ELLIPSIS;
     C.DrawText(box, lines.first(), Look.Font, format);
+}
+
+// The screen's placement rule for turned text counts y downwards; the page runs to negative y.
+void TPrintPageEngine::DrawRotatedCellText(const TRect& R, const QString& Text, const TCellLook& Look, int Angle)
+{
+    if (Text.isEmpty())
+        return;
+    const QSize extent = C.TextExtent(Look.Font, Text);
+    const TRotatedExtent e = RotatedExtent(extent.width(), extent.height(), Angle);
+    const TRect down = Rect(R.Left + FPadding, -R.Top + FGap, R.Right - FPadding, -R.Bottom);
+    const TRect at = CalcRotatedTextOrigin(down, Look.HA, Look.VA, e, Angle);
+    C.DrawRotatedText(Point(at.Left, -at.Top), R, Text, Look.Font, Angle);
 }
 
 void TPrintPageEngine::DrawCellBorders(int ACol, int ARow, const TRect& R, bool FirstInStrip, bool CutBottom)

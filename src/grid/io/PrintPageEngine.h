@@ -85,6 +85,7 @@ private:
     int Pitch(int ARowHeight) const { return 2 * FGap + ARowHeight + FRowSpacing; }
     void DrawCell(int ACol, int ARow, int ARowHeight, bool FirstInStrip);
     void DrawCellText(const TRect& R, const QString& Text, const TCellLook& Look, bool Merged);
+    void DrawRotatedCellText(const TRect& R, const QString& Text, const TCellLook& Look, int Angle);
     void DrawCellBorders(int ACol, int ARow, const TRect& R, bool FirstInStrip, bool CutBottom);
 
     TVxStringGrid& G;

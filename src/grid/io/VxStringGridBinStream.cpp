@@ -4,6 +4,7 @@
 #include "grid/core/VxGridError.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
+#include "grid/foundation/ColorText.h"
 #include "grid/foundation/DragDrop.h"
 #include "grid/io/ComponentStream.h"
 #include "grid/io/GridFile.h"
@@ -14,29 +15,6 @@ namespace {
 
 // The shortest cell image: signature, "TGridCellIO", no name, Col, Row and HasProp, both list ends.
 constexpr qsizetype kMinCellImage = 40;
-
-struct TColorName {
-    TColor Value;
-    const char* Name;
-};
-// In the toolkit's order: the first name of a value wins.
-constexpr TColorName kColorNames[] = {
-    {0x000000, "clBlack"}, {0x000080, "clMaroon"}, {0x008000, "clGreen"}, {0x008080, "clOlive"},
-    {0x800000, "clNavy"}, {0x800080, "clPurple"}, {0x808000, "clTeal"}, {0x808080, "clGray"},
-    {0xC0C0C0, "clSilver"}, {0x0000FF, "clRed"}, {0x00FF00, "clLime"}, {0x00FFFF, "clYellow"},
-    {0xFF0000, "clBlue"}, {0xFF00FF, "clFuchsia"}, {0xFFFF00, "clAqua"}, {0xFFFFFF, "clWhite"},
-    {0xC0DCC0, "clMoneyGreen"}, {0xF0CAA6, "clSkyBlue"}, {0xF0FBFF, "clCream"}, {0xA4A0A0, "clMedGray"},
-    {0xFF00000A, "clActiveBorder"}, {0xFF000002, "clActiveCaption"}, {0xFF00000C, "clAppWorkSpace"},
-    {0xFF000001, "clBackground"}, {0xFF00000F, "clBtnFace"}, {0xFF000014, "clBtnHighlight"},
-    {0xFF000010, "clBtnShadow"}, {0xFF000012, "clBtnText"}, {0xFF000009, "clCaptionText"},
-    {0x20000000, "clDefault"}, {0xFF00001B, "clGradientActiveCaption"}, {0xFF00001C, "clGradientInactiveCaption"},
-    {0xFF000011, "clGrayText"}, {0xFF00000D, "clHighlight"}, {0xFF00000E, "clHighlightText"},
-    {0xFF00001A, "clHotLight"}, {0xFF00000B, "clInactiveBorder"}, {0xFF000003, "clInactiveCaption"},
-    {0xFF000013, "clInactiveCaptionText"}, {0xFF000018, "clInfoBk"}, {0xFF000017, "clInfoText"},
-    {0xFF000004, "clMenu"}, {0xFF00001E, "clMenuBar"}, {0xFF00001D, "clMenuHighlight"}, {0xFF000007, "clMenuText"},
-    {0x1FFFFFFF, "clNone"}, {0xFF000000, "clScrollBar"}, {0xFF000015, "cl3DDkShadow"}, {0xFF000016, "cl3DLight"},
-    {0xFF000005, "clWindow"}, {0xFF000006, "clWindowFrame"}, {0xFF000008, "clWindowText"},
-};
 
 // Value names of the enumerations the records carry, in ordinal order.
 const QList<const char*> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
@@ -82,12 +60,11 @@ bool CarriesPayload(TCellType t)
 
 void WriteColor(TComponentWriter& w, const char* Name, TColor c)
 {
-    for (const TColorName& n : kColorNames)
-        if (n.Value == c) {
-            w.WriteIdent(Name, n.Name);
-            return;
-        }
-    w.WriteInteger(Name, qint32(c));
+    const QString ident = ColorToIdent(c);
+    if (!ident.isEmpty())
+        w.WriteIdent(Name, ident.toLatin1().constData());
+    else
+        w.WriteInteger(Name, qint32(c));
 }
 
 template <class E>
@@ -137,9 +114,9 @@ struct TRecordValues {
         if (!v)
             return std::nullopt;
         if (v->Kind == TValueKind::vaIdent) {
-            for (const TColorName& n : kColorNames)
-                if (v->Text == QLatin1String(n.Name))
-                    return n.Value;
+            TColor c = 0;
+            if (IdentToColor(v->Text, c))
+                return c;
             Ok = false;
             return std::nullopt;
         }

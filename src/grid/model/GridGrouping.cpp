@@ -3,6 +3,17 @@
 
 #include <algorithm>
 
+void TGrouping::Assign(const TGrouping& Source)
+{
+    const Values keep = F;
+    F = Source.F;
+    F.Summary = keep.Summary;
+    F.SummaryLineWidth = keep.SummaryLineWidth;
+    F.HeaderLineWidth = keep.HeaderLineWidth;
+    F.SummaryLineColor = keep.SummaryLineColor;
+    F.HeaderLineColor = keep.HeaderLineColor;
+}
+
 QString NoGroupValue() { return QString(QChar(0xFF)) + QChar(0xFE); }
 
 int GroupTextColumn(int GroupColumn) { return GroupColumn == 1 ? 2 : 1; }

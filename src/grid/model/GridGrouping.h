@@ -4,26 +4,70 @@
 // group calculations over the nodes. The grid applies the plans to its cells, colours and column.
 #include "grid/model/GridCalc.h"
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 class TGridNodes;
 
-// The grid's grouping settings; the row colours, lines and merging wait for the grouped rows' painting.
+// The grid's grouping settings: the rows Group makes, their colours, lines and merging. Colours are $00BBGGRR,
+// NoColor for none.
+#define VX_GROUPING(Type, Name) \
+    Type Name() const { return F.Name; } \
+    void Set##Name(Type Value) { F.Name = Value; }
+
 class TGrouping {
 public:
-    bool Summary() const { return FSummary; }   // a summary row after each group
-    void SetSummary(bool Value) { FSummary = Value; }
-    bool ShowGroupCount() const { return FShowGroupCount; }   // node rows show their group's row count
-    void SetShowGroupCount(bool Value) { FShowGroupCount = Value; }
-    QString GroupCountFormat() const { return FGroupCountFormat; }   // a printf format of the count
-    void SetGroupCountFormat(const QString& Value) { FGroupCountFormat = Value; }
+    static constexpr std::uint32_t NoColor = 0x1FFFFFFF;
+
+    VX_GROUPING(bool, MergeHeader)   // the header text cell spans the rest of the header row
+    VX_GROUPING(bool, MergeSummary)
+    VX_GROUPING(std::uint32_t, HeaderColor)
+    VX_GROUPING(std::uint32_t, SummaryColor)
+    VX_GROUPING(std::uint32_t, HeaderColorTo)
+    VX_GROUPING(std::uint32_t, HeaderTextColor)
+    VX_GROUPING(bool, Summary)   // a summary row after each group
+    VX_GROUPING(std::uint32_t, SummaryTextColor)
+    VX_GROUPING(std::uint32_t, SummaryColorTo)
+    VX_GROUPING(bool, HeaderUnderline)
+    VX_GROUPING(bool, SummaryLine)
+    VX_GROUPING(int, SummaryLineWidth)
+    VX_GROUPING(int, HeaderLineWidth)
+    VX_GROUPING(std::uint32_t, SummaryLineColor)
+    VX_GROUPING(std::uint32_t, HeaderLineColor)
+    VX_GROUPING(bool, ShowGroupCount)   // node rows show their group's row count
+    VX_GROUPING(const QString&, GroupCountFormat)   // a printf format of the count
+    VX_GROUPING(bool, AutoSelectGroup)
+    VX_GROUPING(bool, AutoCheckGroup)
+
+    // Everything but the line widths, the line colours and Summary.
+    void Assign(const TGrouping& Source);
 
 private:
-    bool FSummary = false;
-    bool FShowGroupCount = false;
-    QString FGroupCountFormat;
+    struct Values {
+        bool MergeHeader = false;
+        bool MergeSummary = false;
+        std::uint32_t HeaderColor = NoColor;
+        std::uint32_t SummaryColor = NoColor;
+        std::uint32_t HeaderColorTo = NoColor;
+        std::uint32_t HeaderTextColor = NoColor;
+        bool Summary = false;
+        std::uint32_t SummaryTextColor = NoColor;
+        std::uint32_t SummaryColorTo = NoColor;
+        bool HeaderUnderline = false;
+        bool SummaryLine = false;
+        int SummaryLineWidth = 2;
+        int HeaderLineWidth = 2;
+        std::uint32_t SummaryLineColor = 0xFF0000;
+        std::uint32_t HeaderLineColor = 0xFF0000;
+        bool ShowGroupCount = false;
+        QString GroupCountFormat;
+        bool AutoSelectGroup = false;
+        bool AutoCheckGroup = false;
+    } F;
 };
+
+#undef VX_GROUPING
 
 enum class TGroupRowKind { grData, grHeader, grSummary };
 

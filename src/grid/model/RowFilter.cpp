@@ -140,6 +140,8 @@ bool TRowFilter::MatchFilterRow(int ARow) const
     return result;
 }
 
+bool TFilterHost::MatchFilterRow(const TRowFilter& Filter, int Row) { return Filter.MatchFilterRow(Row); }
+
 void TRowFilter::ReportProgress(int Percent) const
 {
     if (OnFilterProgress)
@@ -158,7 +160,7 @@ void TRowFilter::ApplyFilter()
     for (int r = first; r <= last; ++r) {
         if (FFilterNormalCellsOnly && FHost.IsNodeOrSummaryRow(r))
             continue;
-        if (!MatchFilterRow(r))
+        if (!FHost.MatchFilterRow(*this, r))
             hide.push_back(r);
         ++done;
         if (OnFilterProgress && total > 0) {

@@ -54,6 +54,8 @@ private:
 };
 
 // What filtering needs of the grid. Rows are display rows.
+class TRowFilter;
+
 class TFilterHost {
 public:
     virtual ~TFilterHost() = default;
@@ -65,6 +67,8 @@ public:
     // The text a condition tests (never asked for fcRow: the filter joins the fcVirtual texts itself).
     virtual QString FilterCellText(TFilterCells Data, int Col, int Row) const = 0;
     virtual bool IsNodeOrSummaryRow(int Row) const = 0;
+    // Whether a row passes while a level is applied: a grid whose subclass judges rows itself answers here.
+    virtual bool MatchFilterRow(const TRowFilter& Filter, int Row);
     // Park the listed rows (ascending) as filter level Level and close the gaps; levels count from 1, so
     // they are never confused with rows hidden one by one or by contracted nodes (level 0).
     virtual void HideFilterLevel(const std::vector<int>& Rows, int Level) = 0;

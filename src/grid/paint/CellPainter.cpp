@@ -372,9 +372,18 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
         r.Top += Host.GridLineWidth();
     }
     // 5. The filter button.
-    if (Cell.FilterButton)
-        DrawTransparentBitmap(Canvas, GlyphBitmap(TGlyphId::Filter), Host.GridFixedColor(),
-                              Rect(r.Right - 16, r.Top, r.Right, r.Top + 16));
+    if (Cell.FilterButton) {
+        const TBitmap* glyph = Host.FilterGlyph(Cell.RealCol);
+        if (!glyph || glyph->Empty()) {
+            DrawTransparentBitmap(Canvas, GlyphBitmap(TGlyphId::Filter), Host.GridFixedColor(),
+                                  Rect(r.Right - 16, r.Top, r.Right, r.Top + 16));
+        } else {
+            TBitmap shown;
+            shown.Assign(*glyph);
+            shown.SetTransparent(true);
+            Canvas.Draw(r.Right - 16, r.Top, shown);
+        }
+    }
     CellBackground(Canvas, Host, Cell);
     SelectionFrame(Canvas, Host, Cell);
     Canvas.SetFont(look.Font);

@@ -74,7 +74,8 @@ public:
     virtual bool ActiveCellHeader(int Col, int Row) = 0;
     virtual bool SortHeaderGradientCell(int RealCol, int Row) = 0;
     virtual bool FilterButtonCell(int RealCol, int Row) = 0;
-    virtual bool FilterActive(int RealCol) = 0;
+    // The filter button's picture for the column (with or without a filter on it); null or empty: the built-in.
+    virtual const TBitmap* FilterGlyph(int RealCol) = 0;
     virtual bool RowModified(int Row) = 0;
     virtual bool CurrentCell(int Col, int Row) = 0;  // the painted cell's base cell is the current cell
     virtual bool RowSelectedUnderRowSelect(int Row) = 0;

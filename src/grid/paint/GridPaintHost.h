@@ -59,8 +59,8 @@ public:
                (Col == G.Col() && G.FixedRows() > 0 && Row == G.FixedRows() - 1);
     }
     bool SortHeaderGradientCell(int RealCol, int Row) override;
-    bool FilterButtonCell(int, int) override { return false; }
-    bool FilterActive(int) override { return false; }
+    bool FilterButtonCell(int RealCol, int Row) override;
+    const TBitmap* FilterGlyph(int RealCol) override;
     bool RowModified(int Row) override { return G.GetRowModified(G.RealRowIndex(Row)); }
     bool CurrentCell(int Col, int Row) override
     {

@@ -3,6 +3,8 @@
 #include "grid/model/GridNodes.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/FilePicture.h"
+#include "grid/interaction/FilterDropDown.h"
+#include "grid/model/RowFilter.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/GridProgress.h"
 #include "grid/model/GridText.h"
@@ -518,6 +520,22 @@ void TGridPaintHost::DrawNodeGlyph(TCanvas& Canvas, const TPaintCell& Cell, TRec
         Canvas.MoveTo(x + 4, y + 2);
         Canvas.LineTo(x + 4, y + 7);
     }
+}
+
+// The filter row's cells show the button where the column offers a list; the list a user has open stays as it is.
+bool TGridPaintHost::FilterButtonCell(int RealCol, int Row)
+{
+    if (Row != G.FilterDropDownRow())
+        return false;
+    const QStringList open = G.FFilterList;
+    const bool offered = G.BuildColumnFilterList(RealCol);
+    G.FFilterList = open;
+    return offered;
+}
+
+const TBitmap* TGridPaintHost::FilterGlyph(int RealCol)
+{
+    return G.Filter().HasFilter(RealCol) ? &G.FilterDropDown().GlyphActive() : &G.FilterDropDown().Glyph();
 }
 
 bool TGridPaintHost::SortHeaderGradientCell(int RealCol, int Row)

@@ -8,6 +8,7 @@
 #include "grid/foundation/MiniHtmlRender.h"
 #include "grid/foundation/PictureContainer.h"
 #include "grid/paint/GridPaintHost.h"
+#include "grid/interaction/WheelPanPictures.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/CellTextPaint.h"
 #include "grid/paint/GridPaintPass.h"
@@ -55,6 +56,14 @@ void TVxStringGrid::Paint()
     const TBackGround& bg = BackGround();
     if (!bg.Bitmap().Empty() || bg.ColorTo() != clNone)
         PaintOutsideCells(c);
+    if (FWheelPan) {
+        TBitmap marker;
+        marker.SetImage(PanMarkerImage(F.IntelliPan));
+        marker.SetTransparent(true);
+        marker.SetTransparentMode(TTransparentMode::tmFixed);
+        marker.SetTransparentColor(FromQColor(marker.Image().pixelColor(0, 0)));
+        c.Draw(FWheelPanPos.x(), FWheelPanPos.y(), marker);
+    }
     if (OnPainted)
         OnPainted(this);
 }

@@ -206,3 +206,44 @@ TEST(VxStringGridFilter, RealRowAccessorsReadAndWriteTheRealRowWhenFiltered)
     t.g.RemoveLastFilter();
     EXPECT_EQ(t.Shown(2), (QStringList{"one", "t2", "t3", "t4", t.g.CheckFalse(), "t6"}));
 }
+
+namespace {
+// A grid that also turns away rows whose tag is odd, whatever the conditions say.
+class EvenTagGrid : public TVxStringGrid {
+public:
+    bool MatchFilterRow(int ARow) override
+    {
+        ++Asked;
+        return TVxStringGrid::MatchFilterRow(ARow) && Cells(2, ARow).mid(1).toInt() % 2 == 0;
+    }
+    int Asked = 0;
+};
+} // namespace
+
+TEST(VxStringGridFilter, ASubclassJudgesTheRowsOfEveryLevel)
+{
+    EvenTagGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(9);
+    g.SetFixedRows(1);
+    for (int r = 1; r <= 8; ++r) {
+        g.SetCells(1, r, QString::number(r));
+        g.SetCells(2, r, QStringLiteral("t%1").arg(r));
+    }
+    const auto shown = [&g] {
+        QStringList out;
+        for (int r = g.FixedRows(); r < g.RowCount(); ++r)
+            out << g.Cells(1, r);
+        return out;
+    };
+    TFilterData* item = g.Filter().Add();
+    item->Column = 1;
+    item->Condition = QStringLiteral(">2");
+    g.SetFilterActive(true);
+    EXPECT_EQ(shown(), QStringList({"4", "6", "8"}));
+    EXPECT_EQ(g.Asked, 8);
+
+    g.SetFilterActive(false);
+    g.NarrowDown(QStringLiteral("t"), 2);
+    EXPECT_EQ(shown(), QStringList({"2", "4", "6", "8"}));
+}

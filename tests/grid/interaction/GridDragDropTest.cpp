@@ -4,7 +4,9 @@
 #include "support/DropRunner.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QStringPrinter.h"
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -377,4 +379,43 @@ TEST(GridDragDrop, AClickOnTheSelectionWithoutAMoveSelectsTheCell)
     a.SetSelection(TGridRect{1, 1, 2, 2});
     QTest::mouseClick(a.viewport(), Qt::LeftButton, {}, a.At(2, 2));
     EXPECT_EQ(a.Selection(), (TGridRect{2, 2, 2, 2}));
+}
+
+TEST(GridDragDrop, TheDraggedCellsFollowThePointerAsTheirPicture)
+{
+    for (const bool showCells : {true, false}) {
+        SCOPED_TRACE(showCells);
+        DropGrid a, b;
+        a.DragDropSettings().SetOleDropSource(true);
+        a.DragDropSettings().SetOleCopyAlways(true);
+        a.DragDropSettings().SetShowCells(showCells);
+        a.SetSelection(TGridRect{1, 1, 2, 2});
+        EventDropRunner runner(b.viewport(), b.At(2, 4));
+        QTest::mousePress(a.viewport(), Qt::LeftButton, {}, a.At(1, 1));
+        QMouseEvent move(QEvent::MouseMove, QPointF(a.At(2, 2)), QPointF(a.viewport()->mapToGlobal(a.At(2, 2))),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(a.viewport(), &move);
+        ASSERT_EQ(runner.Drags(), 1);
+        if (!showCells) {
+            EXPECT_TRUE(runner.Image().isNull());
+            continue;
+        }
+        // From one pixel inside the first cell to one past the last, a quarter see-through, beside the pointer.
+        const TRect first = a.CellRect(1, 1), last = a.CellRect(2, 2);
+        const QRect area(first.Left + 1, first.Top + 1, last.Right + 1 - first.Left, last.Bottom + 1 - first.Top);
+        ASSERT_EQ(runner.Image().size(), area.size());
+        EXPECT_EQ(runner.HotSpot(), QPoint(-4, -4));
+        // The drag's picture keeps its alpha premultiplied; the grid's own, alpha 192, the same way.
+        const QImage shot = a.viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image = runner.Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        int same = 0;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                const QRgb s = shot.pixel(x, y);
+                EXPECT_EQ(qAlpha(p), 192);
+                same += p == qPremultiply(qRgba(qRed(s), qGreen(s), qBlue(s), 192)) ? 1 : 0;
+            }
+        EXPECT_EQ(same, area.width() * area.height());
+    }
 }

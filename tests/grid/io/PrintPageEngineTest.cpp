@@ -283,3 +283,33 @@ TEST(PrintPageEngine, ARectangleBeyondTheGridPrintsTheCellsThatExist)
     EXPECT_EQ(engine.Run(TPrintMode::pmPreview, false, 0, 600, 700), 0);
 }
 } // namespace
+
+TEST(PrintPageEngine, TurnedCellsArePrintedTurnedAndMeasuredByTheirTurnedBox)
+{
+    // Cells print in the grid's 8-point font, 28 high on the recording canvas: "Turned" is 84 by 28, and turned
+    // by 90 degrees it stands 84 high.
+    PrintGrid p(2, 3);
+    p.g.AddRotated(1, 1, 90, QStringLiteral("Turned"));
+    p.Run(TPrintMode::pmPreview, 2000, 3000);
+    EXPECT_EQ(p.canvas.Find("Turned"), nullptr);
+    ASSERT_EQ(p.canvas.Turned.size(), 1u);
+    const RecordedTurnedText& t = p.canvas.Turned[0];
+    EXPECT_EQ(t.Angle, 90);
+    // Its top-left before turning lies at the cell's padded left, the text's length below the cell's top.
+    const RecordedText* above = p.canvas.Find("C1R0");
+    ASSERT_NE(above, nullptr);
+    EXPECT_EQ(t.Origin.X, above->Box.Left);
+    EXPECT_EQ(t.Origin.Y, above->Box.Top - 108 - 84);
+
+    // Measured rows: the turned cell makes its row as high as the text is long (plus an eighth).
+    const auto rowPitch = [](PrintGrid& q) { return q.canvas.Find("C0R1")->Box.Top - q.canvas.Find("C0R2")->Box.Top; };
+    PrintGrid plain(2, 3), turned(2, 3);
+    plain.g.SetCells(1, 1, QStringLiteral("Turned"));
+    turned.g.AddRotated(1, 1, 90, QStringLiteral("Turned"));
+    for (PrintGrid* q : {&plain, &turned}) {
+        q->g.PrintSettings().SetUseFixedHeight(false);
+        q->g.PrintSettings().SetNoAutoSize(false);
+        q->Run(TPrintMode::pmPreview, 2000, 3000);
+    }
+    EXPECT_EQ(rowPitch(turned) - rowPitch(plain), (84 + 84 / 8) - (28 + 28 / 8));
+}

@@ -13,6 +13,13 @@ struct RecordedText {
     unsigned Format;
 };
 
+struct RecordedTurnedText {
+    int Page;
+    TPoint Origin;
+    QString Text;
+    int Angle;
+};
+
 struct RecordedLine {
     int Page;
     TPoint From;
@@ -39,6 +46,10 @@ public:
     {
         Texts.push_back({Page, R, Text, Format});
     }
+    void DrawRotatedText(TPoint Origin, const TRect&, const QString& Text, const TFont&, int Angle) override
+    {
+        Turned.push_back({Page, Origin, Text, Angle});
+    }
     void NewPage() override { ++Page; }
 
     // The texts of one output page (from 0), in drawing order.
@@ -61,4 +72,5 @@ public:
     int Page = 0;
     std::vector<RecordedText> Texts;
     std::vector<RecordedLine> Lines;
+    std::vector<RecordedTurnedText> Turned;
 };

@@ -196,3 +196,19 @@ TEST(GridGrouping, GroupCalcWritesEachExpandedGroup)
     EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2, 3}, {9, 10}}));
     EXPECT_EQ(written(GroupCalc(t.nodes, 1, end, 2, 6, false, source)), "1=0 8=0");
 }
+
+TEST(GridGrouping, AssignCopiesColoursButNotLinesNorSummary)
+{
+    TGrouping a, b;
+    a.SetHeaderColor(0x0000FFu);
+    a.SetSummary(true);
+    a.SetHeaderLineWidth(5);
+    a.SetSummaryLineColor(0x00FF00u);
+    a.SetAutoSelectGroup(true);
+    b.Assign(a);
+    EXPECT_EQ(b.HeaderColor(), 0x0000FFu);
+    EXPECT_TRUE(b.AutoSelectGroup());
+    EXPECT_FALSE(b.Summary());
+    EXPECT_EQ(b.HeaderLineWidth(), 2);
+    EXPECT_EQ(b.SummaryLineColor(), 0xFF0000u);
+}

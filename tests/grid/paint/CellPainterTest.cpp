@@ -86,7 +86,7 @@ struct FakePaintHost : TCellPaintHost {
     bool ActiveCellHeader(int, int) override { return false; }
     bool SortHeaderGradientCell(int, int) override { return false; }
     bool FilterButtonCell(int, int) override { return false; }
-    bool FilterActive(int) override { return false; }
+    const TBitmap* FilterGlyph(int) override { return nullptr; }
     bool RowModified(int Row) override { return Row == modifiedRow; }
     bool CurrentCell(int Col, int Row) override { return current == TPoint{Col, Row}; }
     bool RowSelectedUnderRowSelect(int) override { return false; }
