@@ -117,8 +117,11 @@ public:
     TFilterProgressEvent OnFilterProgress;
 
 private:
+    struct TPrepared;   // an item with its condition parsed, for one pass over the rows
+    std::vector<TPrepared> Prepare() const;
+    bool MatchPreparedRow(const std::vector<TPrepared>& Items, int ARow) const;
     QString RowText(const TFilterData& Item, int ARow) const;
-    bool MatchItem(const TFilterData& Item, int ARow) const;
+    bool MatchItem(const TPrepared& Prepared, int ARow) const;
     void SetNarrowCondition(const QString& ACondition, int AColumn);
     void ReportProgress(int Percent) const;
 
