@@ -1290,7 +1290,7 @@ public:
     QString NewCellText() const { return FNewCellText; }
     QString CellCache() const { return FCellCache; }
     void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
-    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCombo* EditCombo();   // made on first use
     TGridCheckBox* EditCheck() const { return FEditCheck; }
     TGridEditBtn* EditBtn() const { return FEditBtn; }
     TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }

@@ -127,7 +127,7 @@ TEST(VxStringGrid, DefaultsAfterConstruction)
         {"SizeWhileTyping.Height/Width", V(g.SizeWhileTyping().Height()) + V(g.SizeWhileTyping().Width()), "falsefalse"},
         {"SearchFooter.Visible", V(g.SearchFooter().Visible()), "false"},
         {"RowIndicator empty", V(g.RowIndicator().Empty()), "true"},
-        {"hidden editor controls", V(int(g.EditorControls().size())), "11"},
+        {"hidden editor controls", V(int(g.EditorControls().size())), "10"},
     };
     for (const Default& d : table)
         EXPECT_EQ(d.actual, d.expected) << d.property;
