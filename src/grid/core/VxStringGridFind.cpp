@@ -129,11 +129,12 @@ bool TVxStringGrid::MatchFindCell(int ACol, int ARow)
     const bool html = FFindParams.Contains(fn::fnIgnoreHTMLTags);
     const bool regular = FFindParams.Contains(fn::fnMatchRegular);
     const bool empty = FSearchCache == QLatin1String("\"\"");
-    if (!html && !regular && !empty) {
-        const qsizetype at = FFindMatcher->IndexIn(text);
+    const auto plain = [this](qsizetype at, const auto& equal) {
         const bool found = FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
-        return found && (!FFindParams.Contains(fn::fnMatchFull) || FFindMatcher->Equals(text));
-    }
+        return found && (!FFindParams.Contains(fn::fnMatchFull) || equal());
+    };
+    if (!html && !regular && !empty)
+        return plain(FFindMatcher->IndexIn(text), [&] { return FFindMatcher->Equals(text); });
     QString folded = FFindMatcher->Fold(text);
     if (html)
         folded = MiniHtmlToPlainText(folded);
@@ -146,9 +147,7 @@ bool TVxStringGrid::MatchFindCell(int ACol, int ARow)
             return false;   // an expression the matcher cannot use does not match
         }
     }
-    const qsizetype at = folded.indexOf(FSearchCache);
-    const bool found = FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
-    return found && (!FFindParams.Contains(fn::fnMatchFull) || folded == FSearchCache);
+    return plain(folded.indexOf(FSearchCache), [&] { return folded == FSearchCache; });
 }
 
 TPoint TVxStringGrid::FindWide(TPoint StartCell, const QString& s, TFindParams FindParams)
