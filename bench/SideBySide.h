@@ -140,3 +140,15 @@ inline void SideSizes(benchmark::internal::Benchmark* b, bool Million = false)
         b->Arg(1000000);
     b->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
 }
+
+// Headless unless told otherwise.
+inline int RunSideBySide(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
