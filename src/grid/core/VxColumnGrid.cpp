@@ -396,8 +396,8 @@ QString TVxColumnGrid::GetFormattedCell(int ACol, int ARow)
         return TVxStringGrid::GetFormattedCell(ACol, ARow);
     QString format = item->FloatFormat();
     const QString text = Cells(ACol, ARow);
-    const int kind = ClassifyNumberText(text);
-    bool isFloat = !text.isEmpty() && (kind == 0 || kind == 1);
+    const TNumberTextKind kind = ClassifyNumberText(text);
+    bool isFloat = !text.isEmpty() && (kind == TNumberTextKind::ntInteger || kind == TNumberTextKind::ntDecimal);
     if (OnGetFloatFormat)
         OnGetFloatFormat(this, ACol, ARow, isFloat, format);
     if (format.isEmpty() || !isFloat)

@@ -120,7 +120,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         if (Options().testFlag(TGridOption::goEditing) && !editable)
             return consume();
         const QString text = GetCurrentCell();
-        if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL")))
+        if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
             return true;   // the cell's inline controls take it
     }
     if (Key == VK_RETURN && !editable) {
@@ -493,7 +493,7 @@ void TVxStringGrid::SelectAllCells()
 bool TVxStringGrid::WMChar(QChar& Key)
 {
     const QString text = GetCurrentCell();
-    if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL")))
+    if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
         return true;
     if (FMouseActions->EditOnDblClickOnly()) {
         bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();

@@ -250,7 +250,7 @@ bool TVxStringGrid::FixedSizingPress(int X, int Y)
 bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
 {
     const QString s = GetCellEx(RealCol, ARow);
-    const bool html = ClassifyCellText(s, F.EnableHTML) == 1;
+    const bool html = ClassifyCellText(s, F.EnableHTML) == TCellTextKind::ctkHtml;
     if (!F.URLShow && !html)
         return false;
     QString anchor;

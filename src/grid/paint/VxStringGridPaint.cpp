@@ -225,8 +225,8 @@ TPoint TVxStringGrid::GetCellTextSize(int ACol, int ARow)
 void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow)
 {
     QString text = GetFormattedCell(RCol, ARow);
-    int kind = ClassifyCellText(text, EnableHTML());
-    if (kind == 3) {
+    TCellTextKind kind = ClassifyCellText(text, EnableHTML());
+    if (kind == TCellTextKind::ctkFormula) {
         CalcFormulaCell(RCol, ARow, text);
         kind = ClassifyCellText(text, EnableHTML());
     }
@@ -260,7 +260,7 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
     }
     if (Extra)
         r.Right -= 17;
-    if (kind == 1) {
+    if (kind == TCellTextKind::ctkHtml) {
         TMiniHtmlParams params;
         params.Rect = r;
         if (!Wrapped)
@@ -289,7 +289,7 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
             Multilinecells() ? text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))) : QStringList{text};
         int widest = 0;
         for (QString line : lines) {
-            if (URLShow() && kind == 0 && HasUrlScheme(line))
+            if (URLShow() && kind == TCellTextKind::ctkPlain && HasUrlScheme(line))
                 StripUrlScheme(line);
             widest = std::max(widest, measure.TextWidth(line));
         }
