@@ -280,6 +280,8 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    // For handing whole rows over; the caller repaints.
+    TGridStore& CellStore() { return FStore; }
 
 private:
     TGridStore FStore;

@@ -17,6 +17,7 @@ public:
     int SortColCount() const override;
     QString SortCellText(int ACol, int ARow) const override;
     QString SortRawCellText(int ACol, int ARow) const override;
+    const QString* SortStoredText(int ACol, int ARow) const override;
     void SortColFormat(int ACol, TSortStyle& Style, QString& Prefix, QString& Suffix) const override;
     bool SortIsIgnoredColumn(int ACol) const override;
     int SortCustomCompare(const QString& S1, const QString& S2) const override;

@@ -123,7 +123,9 @@ struct TRowSorter::TCellKey {
         kText = 1, kRecognition = 2, kNumber = 4, kDate = 8, kTime = 16, kUpper = 32, kStripped = 64,
         kBlank = 128, kCheck = 256, kGraphic = 512, kNumberClass = 1024
     };
-    QString Text;
+    const QString& Text() const { return TextRef ? *TextRef : OwnText; }
+    const QString* TextRef = nullptr;   // the stored text itself, when the source lends it
+    QString OwnText;
     int Row = 0;
     std::uint16_t Have = 0;
     bool IsCheckBox = false, Number = false, DatePosition = false, DateDigits = false, HasDateSeparator = false;
@@ -204,8 +206,10 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
         key = &Column.Keys[std::size_t(ARow - FFirst)];
     }
     if (!(key->Have & TCellKey::kText)) {
-        key->Text = FSettings.SortOnVirtualCells() ? FSource.SortCellText(Column.Col, ARow)
-                                                   : FSource.SortRawCellText(Column.Col, ARow);
+        key->TextRef = FSettings.SortOnVirtualCells() ? nullptr : FSource.SortStoredText(Column.Col, ARow);
+        if (!key->TextRef)
+            key->OwnText = FSettings.SortOnVirtualCells() ? FSource.SortCellText(Column.Col, ARow)
+                                                          : FSource.SortRawCellText(Column.Col, ARow);
         key->Row = ARow;
         key->Have |= TCellKey::kText;
     }
@@ -215,7 +219,7 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
 bool TRowSorter::IsNumber(TCellKey& K)
 {
     if (!(K.Have & TCellKey::kNumberClass)) {
-        K.Number = ClassifyNumberTextWith(K.Text, FThousand, FDecimal) != TNumberTextKind::ntNotNumber;
+        K.Number = ClassifyNumberTextWith(K.Text(), FThousand, FDecimal) != TNumberTextKind::ntNotNumber;
         K.Have |= TCellKey::kNumberClass;
     }
     return K.Number;
@@ -227,15 +231,15 @@ void TRowSorter::Recognition(TColumn& Column, TCellKey& K)
         return;
     K.Have |= TCellKey::kRecognition;
     K.IsCheckBox = FSource.SortIsCheckBox(Column.Col, K.Row);
-    const qsizetype n = K.Text.size();
+    const qsizetype n = K.Text().size();
     // Positions count from 1 here, as the recognition rule states them.
-    const qsizetype i = K.Text.indexOf(FDateSeparator) + 1;
+    const qsizetype i = K.Text().indexOf(FDateSeparator) + 1;
     K.HasDateSeparator = i > 0;
     K.DatePosition = i >= 2 && i < 4 && i < n;
-    K.DateDigits = K.DatePosition && IsNumberChar(K.Text[i - 2]) && IsNumberChar(K.Text[i]);
-    const qsizetype j = K.Text.indexOf(FTimeSeparator) + 1;
+    K.DateDigits = K.DatePosition && IsNumberChar(K.Text()[i - 2]) && IsNumberChar(K.Text()[i]);
+    const qsizetype j = K.Text().indexOf(FTimeSeparator) + 1;
     K.HasTimeSeparator = j > 0;
-    K.TimeDigits = j >= 2 && j < 4 && j < n && IsNumberChar(K.Text[j - 2]) && IsNumberChar(K.Text[j]);
+    K.TimeDigits = j >= 2 && j < 4 && j < n && IsNumberChar(K.Text()[j - 2]) && IsNumberChar(K.Text()[j]);
 }
 
 TSortStyle TRowSorter::Recognize(TColumn& Column, TCellKey& K1, TCellKey& K2)
@@ -258,7 +262,7 @@ TSortStyle TRowSorter::Recognize(TColumn& Column, TCellKey& K1, TCellKey& K2)
 bool TRowSorter::IsBlank(const TColumn& Column, TCellKey& K)
 {
     if (!(K.Have & TCellKey::kBlank)) {
-        QString s = K.Text;
+        QString s = K.Text();
         RemoveFirst(s, Column.Prefix);
         RemoveFirst(s, Column.Suffix);
         K.Blank = s.isEmpty();
@@ -272,7 +276,7 @@ void TRowSorter::NumberOf(const TColumn& Column, TCellKey& K)
     if (K.Have & TCellKey::kNumber)
         return;
     K.Have |= TCellKey::kNumber;
-    QString s = K.Text;
+    QString s = K.Text();
     RemoveFirst(s, Column.Prefix);
     RemoveFirst(s, Column.Suffix);
     if (Column.Style == TSortStyle::ssFinancial)
@@ -286,7 +290,7 @@ void TRowSorter::NumberOf(const TColumn& Column, TCellKey& K)
     K.NumberOk = ParsePlainNumber(s, K.NumberValue, digits);
     if (!K.NumberOk) {
         const bool shownEmpty =
-            FSettings.SortOnVirtualCells() ? K.Text.isEmpty() : FSource.SortCellText(Column.Col, K.Row).isEmpty();
+            FSettings.SortOnVirtualCells() ? K.Text().isEmpty() : FSource.SortCellText(Column.Col, K.Row).isEmpty();
         K.NumberOk = shownEmpty;
         K.NumberValue = shownEmpty ? 0 : digits;
     }
@@ -304,7 +308,7 @@ int TRowSorter::CompareNumbers(const TColumn& Column, TCellKey& K1, TCellKey& K2
 void TRowSorter::UpperOf(TCellKey& K)
 {
     if (!(K.Have & TCellKey::kUpper)) {
-        K.Upper = UpperAsciiLetters(K.Text);
+        K.Upper = UpperAsciiLetters(K.Text());
         K.Have |= TCellKey::kUpper;
     }
 }
@@ -352,7 +356,7 @@ void TRowSorter::PrepareDense(int ACol)
         } else {
             if (noCase)
                 UpperOf(k);
-            const QString& s = noCase ? k.Upper : k.Text;
+            const QString& s = noCase ? k.Upper : k.Text();
             // The first four code units, high first: most pairs differ there and need no look at the text.
             std::uint64_t head = 0;
             for (qsizetype u = 0; u < 4; ++u)
@@ -375,7 +379,7 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
     case TSortStyle::ssAlphaCase:
     case TSortStyle::ssAlphaNumeric:
     case TSortStyle::ssAlphaNumericNoCase:
-        return Sign(QString::compare(K1.Text, K2.Text, Qt::CaseSensitive));
+        return Sign(QString::compare(K1.Text(), K2.Text(), Qt::CaseSensitive));
     case TSortStyle::ssAlphaNoCase:
         UpperOf(K1);
         UpperOf(K2);
@@ -392,7 +396,7 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
         if (!FCollators)
             FCollators = std::make_unique<TCollators>();
         QCollator& c = Style == TSortStyle::ssAnsiAlphaCase ? FCollators->CaseSensitive : FCollators->CaseInsensitive;
-        return Sign(c.compare(K1.Text, K2.Text));
+        return Sign(c.compare(K1.Text(), K2.Text()));
     }
     case TSortStyle::ssNumeric:
     case TSortStyle::ssFinancial:
@@ -406,15 +410,15 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
             if (!(k->Have & TCellKey::kDate)) {
                 k->Have |= TCellKey::kDate;
                 if (Style == TSortStyle::ssShortDateEU || Style == TSortStyle::ssShortDateUS)
-                    k->DateValue = ParseShortDate(k->Text, Style == TSortStyle::ssShortDateUS);
-                else if (k->Text.isEmpty() || !ParseDateByLocaleOrder(k->Text, k->DateValue))
+                    k->DateValue = ParseShortDate(k->Text(), Style == TSortStyle::ssShortDateUS);
+                else if (k->Text().isEmpty() || !ParseDateByLocaleOrder(k->Text(), k->DateValue))
                     k->DateValue = 0;
             }
         return CompareValues(K1.DateValue, K2.DateValue);
     case TSortStyle::ssTime:
         for (TCellKey* k : {&K1, &K2})
             if (!(k->Have & TCellKey::kTime)) {
-                k->TimeValue = ParseTime(k->Text, FTimeSeparator);
+                k->TimeValue = ParseTime(k->Text(), FTimeSeparator);
                 k->Have |= TCellKey::kTime;
             }
         return CompareValues(K1.TimeValue, K2.TimeValue);
@@ -433,7 +437,7 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
             }
         return CompareValues(K1.Graphic, K2.Graphic);
     case TSortStyle::ssCustom:
-        return Sign(FSource.SortCustomCompare(K1.Text, K2.Text));
+        return Sign(FSource.SortCustomCompare(K1.Text(), K2.Text()));
     case TSortStyle::ssRaw:
         return Sign(FSource.SortRawCompare(col, K1.Row, K2.Row));
     }

@@ -20,6 +20,8 @@ public:
     virtual int SortColCount() const = 0;                                  // the tie-break stops before it
     virtual QString SortCellText(int ACol, int ARow) const = 0;            // as displayed (Cells)
     virtual QString SortRawCellText(int ACol, int ARow) const { return SortCellText(ACol, ARow); }
+    // The raw text where it is stored, for a sort to refer to; null when nothing keeps it still during a sort.
+    virtual const QString* SortStoredText(int, int) const { return nullptr; }
     virtual QString SortStrippedCellText(int ACol, int ARow) const { return SortCellText(ACol, ARow); } // ssHTML
     // GetColFormat: the column may change the style, prefix and suffix it is given.
     virtual void SortColFormat(int, TSortStyle&, QString&, QString&) const {}

@@ -3,6 +3,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridFilterHost.h"
 #include "grid/model/GridGrouping.h"
+#include "grid/model/FindMatcher.h"
 #include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/GridSortHost.h"
@@ -92,6 +93,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FIgnoreColumns = std::make_unique<TIntList>(0, 0);
     FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
     FHiddenRows = std::make_unique<THiddenRows>();
+    FFindMatcher = std::make_unique<TFindMatcher>();
     FDragDropSettings = std::make_unique<TDragDropSettings>(this);
     FFilterDropDown = std::make_unique<TFilterDropDown>();
     FFilterHost = std::make_unique<TGridFilterHost>(*this);
@@ -113,21 +115,12 @@ void TVxStringGrid::CreateEditorControls()
     FSearchPanel->OnExitClick = [this](QObject*) { SearchFooterClose(); };
     FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
     SearchFooterChanged();
-    FFocusWindow = new TGridFocusWindow(this);
-    FFocusWindow->hide();
-    const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown, TArrowDirection::arrLeft,
-                                     TArrowDirection::arrRight};
-    for (int i = 0; i < 4; ++i) {
-        FArrows[i] = new TArrowWindow(this, dirs[i]);
-        FArrows[i]->hide();
-    }
     CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
     FEditTrans = new TGridTransEdit(this);
     FComboTrans = new TGridTransCombo(this);
     FControlEdit = new TControlEdit(this);
     FControlCombo = new TControlCombo(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{FEditTrans, FComboTrans, new THeaderDragButton(this),
-                                                     FControlEdit, FControlCombo})
+    for (QWidget* w : std::initializer_list<QWidget*>{FEditTrans, FComboTrans, FControlEdit, FControlCombo})
         FEditorControls.push_back(w);
     for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
         auto* bar = new QScrollBar(Qt::Vertical, this);
@@ -135,6 +128,23 @@ void TVxStringGrid::CreateEditorControls()
         bar->hide();
         FEditorControls.push_back(bar);
     }
+}
+
+// The helper windows are top-level windows: made when first needed, so that a grid costs none at start-up.
+TArrowWindow* TVxStringGrid::Arrow(int Index)
+{
+    static const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown,
+                                            TArrowDirection::arrLeft, TArrowDirection::arrRight};
+    if (!FArrows[Index] && !IsDesigning())
+        FArrows[Index] = new TArrowWindow(this, dirs[Index]);
+    return FArrows[Index];
+}
+
+TGridFocusWindow* TVxStringGrid::FocusWindow()
+{
+    if (!FFocusWindow && !IsDesigning())
+        FFocusWindow = new TGridFocusWindow(this);
+    return FFocusWindow;
 }
 
 TVxStringGrid::~TVxStringGrid()

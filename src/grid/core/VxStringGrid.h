@@ -31,6 +31,7 @@ class TBitmap;
 class TFilePicture;
 class TIntList;
 class TSortIndexList;
+class TFindMatcher;
 class THTMLPictureCache;
 class TControlList;
 class TSearchFooter;
@@ -1297,7 +1298,7 @@ public:
     QString NewCellText() const { return FNewCellText; }
     QString CellCache() const { return FCellCache; }
     void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
-    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCombo* EditCombo();   // made on first use
     TGridCheckBox* EditCheck() const { return FEditCheck; }
     TGridEditBtn* EditBtn() const { return FEditBtn; }
     TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
@@ -1703,7 +1704,6 @@ private:
     // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
     TGridCells StorageRow(int r) const;                     // every storage column
     void SetStorageRow(int r, const TGridCells& cells);     // object references only, nothing freed
-    void EmptyStorageRow(int r);
     void InsertStorageRows(int RowIndex, int RCount);       // display rows; no record or flag bookkeeping
     void DeleteStorageRows(int RowIndex, int RCount);
     void RestoreRecords(std::vector<TGridItem> Records);    // records taken out of the hidden rows, ascending
@@ -1802,6 +1802,7 @@ private:
     int FFilterCol = -1;
     TPoint FSearchCell{-1, -1};
     QString FSearchCache;
+    std::unique_ptr<TFindMatcher> FFindMatcher;
     TFindParams FFindParams;
     int FFindCol = 0;
     int FFindRow = 0;
@@ -2149,8 +2150,10 @@ private:
     QStringList FLookupItems;
     QStringList FFilterList;
     std::vector<QWidget*> FEditorControls;       // children of the grid
-    TGridFocusWindow* FFocusWindow = nullptr;    // child of the grid
-    TArrowWindow* FArrows[4] = {};               // children of the grid: up, down, left, right
+    TGridFocusWindow* FFocusWindow = nullptr;    // child of the grid, made by FocusWindow()
+    TArrowWindow* FArrows[4] = {};               // children of the grid: up, down, left, right; made by Arrow()
+    TArrowWindow* Arrow(int Index);
+    TGridFocusWindow* FocusWindow();
 
     // Dimensions.
     int FFixedRowsMin = 0;

@@ -1,4 +1,5 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/model/FindMatcher.h"
 #include "grid/model/GridFilter.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
@@ -25,8 +26,8 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
     Result = Point(-1, -1);
     FFindParams = FindParams;
     F.FindBusy = true;
-    const bool matchCase = FindParams.Contains(fn::fnMatchCase);
-    FSearchCache = matchCase ? s : QLocale().toUpper(s);
+    FFindMatcher->Start(s, FindParams.Contains(fn::fnMatchCase));
+    FSearchCache = FFindMatcher->Search();
     const int hiddenRows = AllRowCount() - RowCount();
     if (ColCount() == FixedCols() || ColCount() == 0 || RowCount() + hiddenRows == FixedRows() || RowCount() == 0) {
         F.FindBusy = false;
@@ -120,27 +121,33 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
     F.FindBusy = false;
 }
 
+// Plain searches compare the cell as read; the other kinds work on its text as compared.
 bool TVxStringGrid::MatchFindCell(int ACol, int ARow)
 {
-    const bool matchCase = FFindParams.Contains(fn::fnMatchCase);
     const int c = FFindParams.Contains(fn::fnIncludeHiddenColumns) ? ACol : RealColIndex(ACol);
-    QString text = FFindParams.Contains(fn::fnIncludeHiddenRows) ? AllCells(c, ARow) : Cells(c, ARow);
-    if (!matchCase)
-        text = QLocale().toUpper(text);
-    if (FFindParams.Contains(fn::fnIgnoreHTMLTags))
-        text = MiniHtmlToPlainText(text);
-    if (FSearchCache == QLatin1String("\"\""))
-        return text.isEmpty();
-    if (FFindParams.Contains(fn::fnMatchRegular)) {
+    const QString text = FFindParams.Contains(fn::fnIncludeHiddenRows) ? AllCells(c, ARow) : Cells(c, ARow);
+    const bool html = FFindParams.Contains(fn::fnIgnoreHTMLTags);
+    const bool regular = FFindParams.Contains(fn::fnMatchRegular);
+    const bool empty = FSearchCache == QLatin1String("\"\"");
+    const auto plain = [this](qsizetype at, const auto& equal) {
+        const bool found = FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
+        return found && (!FFindParams.Contains(fn::fnMatchFull) || equal());
+    };
+    if (!html && !regular && !empty)
+        return plain(FFindMatcher->IndexIn(text), [&] { return FFindMatcher->Equals(text); });
+    QString folded = FFindMatcher->Fold(text);
+    if (html)
+        folded = MiniHtmlToPlainText(folded);
+    if (empty)
+        return folded.isEmpty();
+    if (regular) {
         try {
-            return MatchFilterExpression(FSearchCache, text, matchCase);
+            return MatchFilterExpression(FSearchCache, folded, FFindParams.Contains(fn::fnMatchCase));
         } catch (const std::exception&) {
             return false;   // an expression the matcher cannot use does not match
         }
     }
-    const qsizetype at = text.indexOf(FSearchCache);
-    const bool found = FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
-    return found && (!FFindParams.Contains(fn::fnMatchFull) || text == FSearchCache);
+    return plain(folded.indexOf(FSearchCache), [&] { return folded == FSearchCache; });
 }
 
 TPoint TVxStringGrid::FindWide(TPoint StartCell, const QString& s, TFindParams FindParams)
@@ -209,8 +216,9 @@ int TVxStringGrid::Search(const QString& s)
                                         : SortSettings().Column();
     if (c == -1)
         return -1;
+    const QLocale locale;
     for (int r = FixedRows(); r < RowCount(); ++r)
-        if (QLocale().toUpper(MiniHtmlToPlainText(Cells(RealColIndex(c), r)).left(s.size())) == s)
+        if (locale.toUpper(MiniHtmlToPlainText(Cells(RealColIndex(c), r)).left(s.size())) == s)
             return r;
     return -1;
 }

@@ -147,11 +147,6 @@ void TVxStringGrid::SetStorageRow(int r, const TGridCells& cells)
     }
 }
 
-void TVxStringGrid::EmptyStorageRow(int r)
-{
-    SetStorageRow(r, {});
-}
-
 void TVxStringGrid::HideRows(int FromRow, int ToRow)
 {
     SyncHiddenMaps();
@@ -167,7 +162,7 @@ void TVxStringGrid::HideRows(int FromRow, int ToRow)
     for (int real = FromRow; real <= ToRow; ++real) {
         if (IsHiddenRow(real))
             continue;
-        records.push_back({real, RowHeights(displ), StorageRow(displ), 0});
+        records.push_back({real, RowHeights(displ), CellStore().TakeRow(displ), 0});
         ++displ;
     }
     if (records.empty())
@@ -195,10 +190,10 @@ void TVxStringGrid::HideRowList(const TIntList& RowList)
         if (r < 0 || r >= RowCount() || (!rows.empty() && r <= rows.back()))
             continue;
         rows.push_back(r);
-        records.push_back({RealRowIndex(r), RowHeights(r), StorageRow(r), 0});
+        records.push_back({RealRowIndex(r), RowHeights(r), CellStore().TakeRow(r), 0});
     }
     FHiddenRows->ParkLevel(std::move(records));
-    // One pass compacts the rows that stay; the listed ones are already parked.
+    // One pass compacts the rows that stay; the listed ones are already parked, so the tail ends up empty.
     int write = 0;
     std::size_t next = 0;
     const int count = RowCount();
@@ -208,13 +203,12 @@ void TVxStringGrid::HideRowList(const TIntList& RowList)
             continue;
         }
         if (write != read) {
-            SetStorageRow(write, StorageRow(read));
+            CellStore().PutRow(write, CellStore().TakeRow(read));
             SetRowHeights(write, RowHeights(read));
         }
         ++write;
     }
-    for (int r = write; r < count; ++r)
-        EmptyStorageRow(r);
+    InvalidateGrid();
     TVxStringGrid::SetRowCount(std::max(write, 1));
 }
 
@@ -231,12 +225,12 @@ void TVxStringGrid::RestoreRecords(std::vector<TGridItem> Records)
     int rec = n - 1;
     for (int t = oldCount + n - 1; t >= 0 && rec >= 0; --t) {
         if (DisplRowIndex(Records[std::size_t(rec)].Idx) == t) {
-            SetStorageRow(t, Records[std::size_t(rec)].Items);
+            CellStore().PutRow(t, std::move(Records[std::size_t(rec)].Items));
             SetRowHeights(t, Records[std::size_t(rec)].Height > 0 ? Records[std::size_t(rec)].Height
                                                                    : DefaultRowHeight());
             --rec;
         } else if (src < t) {
-            SetStorageRow(t, StorageRow(src));
+            CellStore().PutRow(t, CellStore().TakeRow(src));
             SetRowHeights(t, RowHeights(src));
             --src;
         } else {

@@ -29,14 +29,12 @@ void TVxStringGrid::InsertStorageRows(int RowIndex, int RCount)
 {
     const int oldCount = RowCount();
     TVxStringGrid::SetRowCount(oldCount + RCount);
-    for (int i = oldCount + RCount - 1; i >= RowIndex + RCount; --i) {
-        SetStorageRow(i, StorageRow(i - RCount));
+    CellStore().InsertRows(RowIndex, RCount, oldCount + RCount);
+    for (int i = oldCount + RCount - 1; i >= RowIndex + RCount; --i)
         SetRowHeights(i, RowHeights(i - RCount));
-    }
-    for (int i = RowIndex; i < RowIndex + RCount && i < RowCount(); ++i) {
-        EmptyStorageRow(i);
+    for (int i = RowIndex; i < RowIndex + RCount && i < RowCount(); ++i)
         SetRowHeights(i, DefaultRowHeight());
-    }
+    InvalidateGrid();
 }
 
 void TVxStringGrid::DeleteStorageRows(int RowIndex, int RCount)
@@ -45,14 +43,10 @@ void TVxStringGrid::DeleteStorageRows(int RowIndex, int RCount)
     RCount = std::min(RCount, count - RowIndex);
     if (RowIndex < 0 || RCount <= 0)
         return;
-    for (int i = RowIndex; i < count; ++i) {
-        if (i + RCount < count) {
-            SetStorageRow(i, StorageRow(i + RCount));
-            SetRowHeights(i, RowHeights(i + RCount));
-        } else {
-            EmptyStorageRow(i);
-        }
-    }
+    CellStore().RemoveRows(RowIndex, RCount, count);
+    for (int i = RowIndex; i + RCount < count; ++i)
+        SetRowHeights(i, RowHeights(i + RCount));
+    InvalidateGrid();
     const int keepRow = Row();
     TVxStringGrid::SetRowCount(std::max(count - RCount, 1));
     if (keepRow >= RowCount() && RowCount() > FixedRows())
@@ -343,9 +337,7 @@ void TVxStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount() || ARow1 == ARow2)
         return;
-    const TGridCells first = StorageRow(ARow1);
-    SetStorageRow(ARow1, StorageRow(ARow2));
-    SetStorageRow(ARow2, first);
+    CellStore().SwapRows(ARow1, ARow2);
     const int h1 = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));
     SetRowHeights(ARow2, h1);

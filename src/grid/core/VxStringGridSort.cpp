@@ -39,6 +39,14 @@ QString TGridSortHost::SortCellText(int ACol, int ARow) const
 
 QString TGridSortHost::SortRawCellText(int ACol, int ARow) const { return G.GetGridCell(G.RealColIndex(ACol), ARow); }
 
+// Events may write cells in the middle of a sort: with any of them assigned, the sort keeps copies.
+const QString* TGridSortHost::SortStoredText(int ACol, int ARow) const
+{
+    if (G.OnCustomCompare || G.OnRawCompare || G.OnGetFormat)
+        return nullptr;
+    return &G.Store().Text(G.RealColIndex(ACol), ARow);
+}
+
 void TGridSortHost::SortColFormat(int ACol, TSortStyle& Style, QString& Prefix, QString& Suffix) const
 {
     G.GetColFormat(ACol, Style, Prefix, Suffix);
@@ -104,7 +112,6 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
     if (moved.empty())
         return;
 
-    const int cols = AllColCount();
     const bool single = ForSort && FSortSettings->SingleColumn();
     // Column 0 stays where it is when the sort leaves the fixed column alone.
     const int c0 = ForSort && FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
@@ -122,26 +129,30 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
         return;
     }
 
-    std::vector<TGridCells> rows;
+    std::vector<int> from, to;
     std::vector<int> heights;
-    rows.reserve(moved.size());
+    std::vector<TGridCell> keep;   // column 0 of each target row, when it stays
+    from.reserve(moved.size());
+    to.reserve(moved.size());
     heights.reserve(moved.size());
     for (int i : moved) {
-        rows.push_back(Store().Row(Perm[std::size_t(i)], cols));
+        from.push_back(Perm[std::size_t(i)]);
+        to.push_back(First + i);
         heights.push_back(RowHeights(Perm[std::size_t(i)]));
+        if (c0 == 1)
+            keep.push_back({GetGridCell(0, First + i), GetGridObject(0, First + i)});
     }
+    CellStore().PermuteRows(from, to);
     for (std::size_t k = 0; k < moved.size(); ++k) {
-        const int r = First + moved[k];
-        if (c0 == 0 && cols == ColCount())
-            SetRows(r, rows[k]);
-        else
-            for (int c = c0; c < cols; ++c) {
-                SetGridCell(c, r, rows[k][std::size_t(c)].Text);
-                SetGridObject(c, r, rows[k][std::size_t(c)].Object);
-            }
+        const int r = to[k];
+        if (c0 == 1) {
+            SetGridCell(0, r, keep[k].Text);
+            SetGridObject(0, r, keep[k].Object);
+        }
         if (RowHeights(r) != heights[k])
             SetRowHeights(r, heights[k]);
     }
+    InvalidateGrid();
     if (FSortRow >= First && FSortRow < First + count)
         for (int i : moved)
             if (Perm[std::size_t(i)] == FSortRow) {

@@ -171,10 +171,9 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
     HideArrows();
     if (!Allow)
         return;
-    TArrowWindow* arwL = g.FArrows[2];
-    TArrowWindow* arwD = g.FArrows[1];
-    TArrowWindow* arwU = g.FArrows[0];
-    if (column && arwD && arwU) {
+    if (column && g.Arrow(1) && g.Arrow(0)) {
+        TArrowWindow* arwD = g.Arrow(1);
+        TArrowWindow* arwU = g.Arrow(0);
         const int c = std::min(t.Col, g.ColCount() - 1);
         TRect r = g.CalcCellRect(c, 0);
         const int x = t.Col >= g.ColCount() ? r.Right : r.Left;
@@ -182,7 +181,8 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
         arwU->move(g.viewport()->mapToGlobal(QPoint(x - arwU->width() / 2, r.Bottom)));
         arwD->show();
         arwU->show();
-    } else if (!column && arwL && t.Row >= 0) {
+    } else if (!column && t.Row >= 0 && g.Arrow(2)) {
+        TArrowWindow* arwL = g.Arrow(2);
         int row = t.Row;
         bool append = t.Append;
         if (row == 0 && g.FixedRowAlways()) {

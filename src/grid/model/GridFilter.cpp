@@ -246,12 +246,17 @@ QString NormalizeNumberText(const QString& S)
     return s;
 }
 
-bool MatchFilterTermCase(const QString& Term, const QString& Value, bool CaseSensitive)
+bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive)
 {
-    return CaseSensitive ? MatchFilterTerm(Term, Value) : MatchFilterTerm(Term.toUpper(), Value.toUpper());
+    return TFilterCondition(Condition, CaseSensitive).Match(Value);
 }
 
-bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive)
+TFilterCondition::TFilterCondition(const QString& Condition, bool CaseSensitive) : FCaseSensitive(CaseSensitive)
+{
+    Parse(Condition);
+}
+
+int TFilterCondition::Parse(QString Condition)
 {
     QString cond = StripSpacesOutsideQuotes(Condition.trimmed());
     // A condition that is one group, closed or running to the end, means what the group means. The groups are
@@ -279,33 +284,53 @@ bool MatchFilterExpression(const QString& Condition, const QString& Value, bool 
         }
     }
     cond = cond.mid(lo, hi - lo);
-    bool result = true;
+    const int group = int(FGroups.size());
+    FGroups.emplace_back();
     QChar previous;   // null: no operator seen yet
+    const auto add = [&](QString term, int child) {
+        if (!FCaseSensitive)
+            term = term.toUpper();
+        FGroups[std::size_t(group)].push_back({previous, term, child});
+    };
     for (;;) {
         int p = 0;
         const QChar found = FindFirstOfOutsideQuotes(QStringLiteral("(;^&|"), cond, p);
         if (found.isNull())
             break;
-        bool item;
         if (cond.startsWith(QLatin1Char('('))) {
             const int close = MatchingParenPos(cond);
             if (close == 0) {
                 // An unclosed group runs to the end of the condition.
-                item = MatchFilterExpression(cond.mid(1), Value, CaseSensitive);
+                add({}, Parse(cond.mid(1)));
                 cond.clear();
             } else {
-                item = MatchFilterExpression(cond.mid(1, close - 2), Value, CaseSensitive);
+                add({}, Parse(cond.mid(1, close - 2)));
                 cond.remove(0, close);
             }
         } else {
-            item = MatchFilterTermCase(cond.left(p - 1), Value, CaseSensitive);
+            add(cond.left(p - 1), -1);
             cond.remove(0, p);
         }
-        result = Combine(previous, result, item);
         previous = found;
     }
-    const bool last = MatchFilterTermCase(cond, Value, CaseSensitive);
-    return Combine(previous, result, last);
+    add(cond, -1);
+    return group;
+}
+
+bool TFilterCondition::Match(const QString& Value) const
+{
+    return MatchGroup(0, FCaseSensitive ? Value : Value.toUpper());
+}
+
+// Every part is matched, in order, whatever the result so far: a term that cannot be read throws as it comes.
+bool TFilterCondition::MatchGroup(int Group, const QString& Value) const
+{
+    bool result = true;
+    for (const TPart& part : FGroups[std::size_t(Group)]) {
+        const bool item = part.Group >= 0 ? MatchGroup(part.Group, Value) : MatchFilterTerm(part.Term, Value);
+        result = Combine(part.Operator, result, item);
+    }
+    return result;
 }
 
 bool MatchFilterTerm(const QString& Term, const QString& Value)

@@ -3,13 +3,33 @@
 #include "grid/foundation/GridTypes.h"
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class QDate;
 class QDateTime;
 
 // Terms joined by "&" (and), ";" "^" "|" (or), grouped by parentheses, evaluated left to right.
 bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive);
-bool MatchFilterTermCase(const QString& Term, const QString& Value, bool CaseSensitive);
+
+// A condition split into its terms once (upper-cased once when case does not count), for matching many values.
+class TFilterCondition {
+public:
+    TFilterCondition(const QString& Condition, bool CaseSensitive);
+    bool Match(const QString& Value) const;
+
+private:
+    struct TPart {
+        QChar Operator;     // the one before the part; null for the first
+        QString Term;
+        int Group = -1;     // a parenthesised group instead of a term
+    };
+    int Parse(QString Condition);
+    bool MatchGroup(int Group, const QString& Value) const;
+
+    bool FCaseSensitive;
+    std::vector<std::vector<TPart>> FGroups;   // group 0 is the whole condition
+};
+
 bool MatchFilterTerm(const QString& Term, const QString& Value);
 QString StripSpacesOutsideQuotes(const QString& S);
 int MatchingParenPos(const QString& S);

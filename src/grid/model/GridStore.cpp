@@ -1,6 +1,7 @@
 #include "grid/model/GridStore.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kEmpty;
@@ -121,6 +122,68 @@ void TGridStore::MoveCol(int from, int to)
             row.resize(needed);
         MoveElement(row, from, to);
     }
+}
+
+TGridCells TGridStore::TakeRow(int r)
+{
+    if (r < 0 || std::size_t(r) >= FRows.size())
+        return {};
+    return std::exchange(FRows[std::size_t(r)], {});
+}
+
+void TGridStore::PutRow(int r, TGridCells cells)
+{
+    if (r < 0 || (cells.empty() && std::size_t(r) >= FRows.size()))
+        return;
+    if (std::size_t(r) >= FRows.size())
+        FRows.resize(std::size_t(r) + 1);
+    FRows[std::size_t(r)] = std::move(cells);
+}
+
+void TGridStore::SwapRows(int r1, int r2)
+{
+    if (r1 < 0 || r2 < 0 || r1 == r2)
+        return;
+    if (FRows.size() <= std::size_t(std::max(r1, r2)))
+        FRows.resize(std::size_t(std::max(r1, r2)) + 1);
+    std::swap(FRows[std::size_t(r1)], FRows[std::size_t(r2)]);
+}
+
+void TGridStore::RemoveRows(int at, int n, int End)
+{
+    End = std::min(End, RowExtent());
+    if (at < 0 || n <= 0 || at >= End)
+        return;
+    n = std::min(n, End - at);
+    const auto first = FRows.begin() + at;
+    const auto last = FRows.begin() + End;
+    std::rotate(first, first + n, last);
+    for (auto it = last - n; it != last; ++it)
+        *it = {};
+}
+
+void TGridStore::InsertRows(int at, int n, int End)
+{
+    if (at < 0 || n <= 0 || at >= End || at >= RowExtent())
+        return;
+    n = std::min(n, End - at);
+    if (FRows.size() < std::size_t(End))
+        FRows.resize(std::size_t(End));
+    const auto first = FRows.begin() + at;
+    const auto last = FRows.begin() + End;
+    std::rotate(first, last - n, last);
+    for (auto it = first; it != first + n; ++it)
+        *it = {};
+}
+
+void TGridStore::PermuteRows(const std::vector<int>& From, const std::vector<int>& To)
+{
+    std::vector<TGridCells> moved;
+    moved.reserve(From.size());
+    for (int r : From)
+        moved.push_back(TakeRow(r));
+    for (std::size_t k = 0; k < moved.size() && k < To.size(); ++k)
+        PutRow(To[k], std::move(moved[k]));
 }
 
 int TGridStore::ColExtent(int r) const

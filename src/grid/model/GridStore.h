@@ -34,6 +34,16 @@ public:
     void SetCol(int c, const TGridCells& cells, int count);
 
     void MoveRow(int from, int to);                  // the rows between shift by one
+    // Whole rows change hands without copying a cell; what a row held past the grid's columns goes with it.
+    TGridCells TakeRow(int r);                       // row r is left empty
+    void PutRow(int r, TGridCells cells);
+    void SwapRows(int r1, int r2);
+    // Rows at..at+n-1 leave and the rows up to End close up; End-n..End-1 come out empty, rows from End stay.
+    void RemoveRows(int at, int n, int End);
+    // Rows at..End-n-1 move down by n and at..at+n-1 come out empty; the rows that passed End-1 are dropped.
+    void InsertRows(int at, int n, int End);
+    // Row To[k] takes what row From[k] held; From holds the same rows as To, in another order.
+    void PermuteRows(const std::vector<int>& From, const std::vector<int>& To);
     void MoveCol(int from, int to);
     void Clear();
     int RowExtent() const { return int(FRows.size()); }    // rows 0..RowExtent-1 may hold cells

@@ -96,12 +96,32 @@ QString TRowFilter::RowText(const TFilterData& Item, int ARow) const
     return text;
 }
 
-bool TRowFilter::MatchItem(const TFilterData& Item, int ARow) const
+struct TRowFilter::TPrepared {
+    TFilterData Item;   // a copy: OnCustomFilter may change the filter during the pass
+    TFilterCondition Condition;
+    QString UpperCondition;   // fcRow
+};
+
+std::vector<TRowFilter::TPrepared> TRowFilter::Prepare() const
 {
+    std::vector<TPrepared> items;
+    items.reserve(std::size_t(FFilter.Count()));
+    for (int i = 0; i < FFilter.Count(); ++i) {
+        const TFilterData& item = *FFilter.Items(i);
+        const bool expression = item.Data != TFilterCells::fcRow && item.Method == TFilterMethod::fmExpression;
+        items.push_back({item, TFilterCondition(expression ? item.Condition : QString(), item.CaseSensitive),
+                         item.Data == TFilterCells::fcRow ? item.Condition.toUpper() : QString()});
+    }
+    return items;
+}
+
+bool TRowFilter::MatchItem(const TPrepared& Prepared, int ARow) const
+{
+    const TFilterData& Item = Prepared.Item;
     try {
         QString text = RowText(Item, ARow);
         if (Item.Data == TFilterCells::fcRow)
-            return text.toUpper().contains(Item.Condition.toUpper());
+            return text.toUpper().contains(Prepared.UpperCondition);
         if (!Item.Prefix.isEmpty() && text.startsWith(Item.Prefix))
             text.remove(0, Item.Prefix.size());
         if (!Item.Suffix.isEmpty()) {
@@ -113,7 +133,7 @@ bool TRowFilter::MatchItem(const TFilterData& Item, int ARow) const
             return true;
         if (Item.Method == TFilterMethod::fmLiteral)
             return text == Item.Condition;
-        return MatchFilterExpression(Item.Condition, text, Item.CaseSensitive);
+        return Prepared.Condition.Match(text);
     } catch (const std::exception&) {
         return false;   // an unreadable number or date fails the condition
     }
@@ -121,10 +141,15 @@ bool TRowFilter::MatchItem(const TFilterData& Item, int ARow) const
 
 bool TRowFilter::MatchFilterRow(int ARow) const
 {
+    return FPass ? MatchPreparedRow(*FPass, ARow) : MatchPreparedRow(Prepare(), ARow);
+}
+
+bool TRowFilter::MatchPreparedRow(const std::vector<TPrepared>& Items, int ARow) const
+{
     bool result = true;
-    for (int i = 0; i < FFilter.Count(); ++i) {
-        const TFilterData& item = *FFilter.Items(i);
-        const bool match = MatchItem(item, ARow);
+    for (const TPrepared& prepared : Items) {
+        const TFilterData& item = prepared.Item;
+        const bool match = MatchItem(prepared, ARow);
         switch (item.Operation) {
         case TFilterOperation::foSHORT: result = match; break;
         case TFilterOperation::foNONE: result = match; break;
@@ -157,6 +182,13 @@ void TRowFilter::ApplyFilter()
     std::vector<int> hide;
     int done = 0;
     int percent = 0;
+    const std::vector<TPrepared> items = Prepare();
+    // A subclass's row match is asked per row; the conditions it reaches through MatchFilterRow stay parsed.
+    FPass = &items;
+    struct TPassEnd {
+        const std::vector<TPrepared>*& Pass;
+        ~TPassEnd() { Pass = nullptr; }
+    } passEnd{FPass};
     for (int r = first; r <= last; ++r) {
         if (FFilterNormalCellsOnly && FHost.IsNodeOrSummaryRow(r))
             continue;

@@ -121,8 +121,11 @@ public:
     TFilterProgressEvent OnFilterProgress;
 
 private:
+    struct TPrepared;   // an item with its condition parsed, for one pass over the rows
+    std::vector<TPrepared> Prepare() const;
+    bool MatchPreparedRow(const std::vector<TPrepared>& Items, int ARow) const;
     QString RowText(const TFilterData& Item, int ARow) const;
-    bool MatchItem(const TFilterData& Item, int ARow) const;
+    bool MatchItem(const TPrepared& Prepared, int ARow) const;
     void SetNarrowCondition(const QString& ACondition, int AColumn);
     void ReportProgress(int Percent) const;
 
@@ -134,4 +137,5 @@ private:
     int FFilterFixedRows = 0;
     QString FLastFilter;
     std::vector<std::vector<int>> FLevels;   // per level, the display rows it parked, as the grid then stood
+    const std::vector<TPrepared>* FPass = nullptr;   // the conditions of the pass running, parsed once for it
 };

@@ -82,12 +82,11 @@ TDateTime DateForPicker(TDateTime Value, TDateTime MinDate, TDateTime MaxDate)
 
 void TVxStringGrid::CreateGridEditors()
 {
-    FEditCombo = new TGridCombo(this);
     FEditCheck = new TGridCheckBox(this);
     FEditBtn = new TGridEditBtn(this);
     FUnitEditBtn = new TGridUnitEditBtn(this);
     FGridButton = new TGridButton(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{FEditCombo, FEditCheck, FEditBtn, FUnitEditBtn, FGridButton}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{FEditCheck, FEditBtn, FUnitEditBtn, FGridButton}) {
         Close(w);
         FEditorControls.push_back(w);
     }
@@ -95,6 +94,17 @@ void TVxStringGrid::CreateGridEditors()
     FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
     FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
     FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+}
+
+// An editable combo makes its pop-up window at once: the grid makes the combo when it first needs it.
+TGridCombo* TVxStringGrid::EditCombo()
+{
+    if (!FEditCombo) {
+        FEditCombo = new TGridCombo(this);
+        Close(FEditCombo);
+        FEditorControls.push_back(FEditCombo);
+    }
+    return FEditCombo;
 }
 
 TGridSpin* TVxStringGrid::SpinEdit()
@@ -276,7 +286,7 @@ void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
     const bool list = FEditControl == TEditorType::edComboList;
     const QString T = GetEditText(DisplColIndex(RC), ARow);
     FEditMode = true;
-    TGridCombo* combo = FEditCombo;
+    TGridCombo* combo = EditCombo();
     combo->SetDropDownCount(FControlLook->DropDownCount());
     DoGetEditorProp(RC, ARow, nullptr);
     combo->hidePopup();
@@ -361,10 +371,10 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
         if (FEditMode) {
             FEditMode = false;
-            if (!FEditCombo->Cancelled())
-                SetEditedCellText(rc, ARow, FEditCombo->Text());
-            FEditCombo->hidePopup();
-            Close(FEditCombo);
+            if (!EditCombo()->Cancelled())
+                SetEditedCellText(rc, ARow, EditCombo()->Text());
+            EditCombo()->hidePopup();
+            Close(EditCombo());
         }
     } else if (IsEditBtnKind(kind)) {
         if (FEditMode) {
@@ -407,31 +417,31 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
 
 void TVxStringGrid::ClearComboString()
 {
-    FEditCombo->clear();
+    EditCombo()->clear();
 }
 
 void TVxStringGrid::AddComboString(const QString& S)
 {
-    FEditCombo->addItem(S);
+    EditCombo()->addItem(S);
 }
 
 void TVxStringGrid::AddComboStringObject(const QString& S, TObject* AObject)
 {
-    FEditCombo->addItem(S, QVariant::fromValue(static_cast<void*>(AObject)));
+    EditCombo()->addItem(S, QVariant::fromValue(static_cast<void*>(AObject)));
 }
 
 bool TVxStringGrid::RemoveComboString(const QString& S)
 {
-    const int i = FindItem(FEditCombo->Items(), S);
+    const int i = FindItem(EditCombo()->Items(), S);
     if (i < 0)
         return false;
-    FEditCombo->removeItem(i);
+    EditCombo()->removeItem(i);
     return true;
 }
 
 bool TVxStringGrid::SetComboSelectionString(const QString& S)
 {
-    const int i = FindItem(FEditCombo->Items(), S);
+    const int i = FindItem(EditCombo()->Items(), S);
     if (i < 0)
         return false;
     FComboIdx = i;
@@ -440,19 +450,19 @@ bool TVxStringGrid::SetComboSelectionString(const QString& S)
 
 int TVxStringGrid::GetComboCount() const
 {
-    return FEditCombo->count();
+    return FEditCombo ? FEditCombo->count() : 0;
 }
 
 int TVxStringGrid::ComboIndex(int ACol, int ARow)
 {
     DoGetEditorProp(ACol, ARow, nullptr);
-    return FindItem(FEditCombo->Items(), GetCellEx(ACol, ARow));
+    return FindItem(EditCombo()->Items(), GetCellEx(ACol, ARow));
 }
 
 void TVxStringGrid::SetComboIndex(int ACol, int ARow, int Value)
 {
     DoGetEditorProp(ACol, ARow, nullptr);
-    if (Value < 0 || Value >= FEditCombo->count())
+    if (Value < 0 || Value >= EditCombo()->count())
         throw std::out_of_range("List index out of bounds");
-    SetCellEx(ACol, ARow, FEditCombo->itemText(Value));
+    SetCellEx(ACol, ARow, EditCombo()->itemText(Value));
 }

@@ -248,8 +248,8 @@ bool TVxStringGrid::CanEditShow()
 
 void TVxStringGrid::ShowFocusHaloOnCell()
 {
-    if (FFocusHelper->Enabled() && FFocusWindow)
-        ShowFocusHalo(*FFocusWindow, viewport(), CellRect(Col(), Row()));
+    if (FFocusHelper->Enabled() && FocusWindow())
+        ShowFocusHalo(*FocusWindow(), viewport(), CellRect(Col(), Row()));
 }
 
 bool TVxStringGrid::ValidateCell(const QString& NewValue)

@@ -7,6 +7,7 @@
 #include "grid/paint/ControlLook.h"
 #include "support/CountedObject.h"
 #include "support/QStringPrinter.h"
+#include <QApplication>
 #include <QStyle>
 #include <gtest/gtest.h>
 #include <type_traits>
@@ -126,7 +127,7 @@ TEST(VxStringGrid, DefaultsAfterConstruction)
         {"SizeWhileTyping.Height/Width", V(g.SizeWhileTyping().Height()) + V(g.SizeWhileTyping().Width()), "falsefalse"},
         {"SearchFooter.Visible", V(g.SearchFooter().Visible()), "false"},
         {"RowIndicator empty", V(g.RowIndicator().Empty()), "true"},
-        {"hidden editor controls", V(int(g.EditorControls().size())), "12"},
+        {"hidden editor controls", V(int(g.EditorControls().size())), "10"},
     };
     for (const Default& d : table)
         EXPECT_EQ(d.actual, d.expected) << d.property;
@@ -148,6 +149,18 @@ TEST(VxStringGrid, DefaultsAfterConstruction)
 }
 
 // Each hook passes its coordinates to its event in the published order.
+// Helper windows and pop-ups are top-level windows: a grid makes them when it first uses them.
+TEST(VxStringGrid, MakesNoTopLevelWindowBesideItself)
+{
+    const auto before = QApplication::topLevelWidgets();
+    TVxStringGrid g;
+    QStringList made;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!before.contains(w) && w != &g)
+            made << QString::fromLatin1(w->metaObject()->className()) + "/" + w->parentWidget()->metaObject()->className();
+    EXPECT_EQ(made, QStringList());
+}
+
 TEST(VxStringGrid, HooksPassRowAndColumnInTheirEventsOrder)
 {
     TVxStringGrid g;

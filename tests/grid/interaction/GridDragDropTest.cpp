@@ -1,10 +1,12 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/GridWindows.h"
 #include "grid/interaction/GridDragDrop.h"
 #include "support/DropRunner.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/QStringPrinter.h"
 #include <QApplication>
+#include <QDragMoveEvent>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTest>
@@ -81,6 +83,30 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 } // namespace
+
+// The arrow that points at the drop row is made when a drag first comes over, and goes with the drag.
+TEST(GridDragDrop, TheRowArrowShowsOverTheGridAndGoesWhenTheDragLeaves)
+{
+    DropGrid g;
+    const auto shownArrows = [&g] {
+        int n = 0;
+        for (QObject* child : g.children())
+            if (auto* arrow = dynamic_cast<TArrowWindow*>(child))
+                n += arrow->isVisible() ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(shownArrows(), 0);
+    QMimeData data;
+    data.setText(QStringLiteral("a"));
+    QDragEnterEvent enter(g.At(2, 3), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(g.viewport(), &enter);
+    QDragMoveEvent move(g.At(2, 3) + QPoint(1, 1), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(g.viewport(), &move);
+    EXPECT_EQ(shownArrows(), 1);
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(g.viewport(), &leave);
+    EXPECT_EQ(shownArrows(), 0);
+}
 
 TEST(GridDragDrop, TwoLinesOfTextInsertRowsAndBecomeTheSelection)
 {

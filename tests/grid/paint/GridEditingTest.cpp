@@ -630,21 +630,25 @@ TEST(GridEditing, FocusHaloShowsWhileEditingAndGoesWithAnAcceptedValue)
         EditFixture f;
         f.kinds[1] = kind;
         f.g->OnCellValidate = [](QObject*, int, int, QString& value, bool& valid) { valid = value != "bad"; };
-        TGridFocusWindow* halo = nullptr;   // a plain widget class: findChild cannot tell it
-        for (QObject* child : f.g->children())
-            if (auto* w = dynamic_cast<TGridFocusWindow*>(child))
-                halo = w;
-        ASSERT_NE(halo, nullptr);
+        // A plain widget class: findChild cannot tell it. The grid makes it when it first shows it.
+        const auto findHalo = [&f]() -> TGridFocusWindow* {
+            for (QObject* child : f.g->children())
+                if (auto* w = dynamic_cast<TGridFocusWindow*>(child))
+                    return w;
+            return nullptr;
+        };
         f.Go(1, 1);
         f.Key(Qt::Key_F2);
         ASSERT_TRUE(f.g->EditMode());
-        EXPECT_FALSE(halo->isVisible()) << "no halo without the focus helper";
+        EXPECT_FALSE(findHalo() && findHalo()->isVisible()) << "no halo without the focus helper";
         f.Key(Qt::Key_Escape);
 
         f.g->FocusHelper().SetEnabled(true);
         f.Go(1, 1);
         f.Key(Qt::Key_F2);
         ASSERT_TRUE(f.g->EditMode());
+        TGridFocusWindow* halo = findHalo();
+        ASSERT_NE(halo, nullptr);
         EXPECT_TRUE(halo->isVisible());
         // Around the cell: 4 pixels out at the left and top, 5 at the right and bottom.
         const TRect cell = f.g->CellRect(1, 1);

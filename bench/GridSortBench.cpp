@@ -1,0 +1,44 @@
+// The string grid sorting its own rows against QStandardItemModel::sort shown in a table view: 10 columns, the
+// same header texts, both widgets painted whole after each sort (see SideBySide.h). Text: the words of column 2;
+// numeric: column 1 (numbers the model holds as numbers, the grid as texts it recognises). Before each round
+// both sides go back to the first order, untimed, by sorting on the last column.
+#include "SideBySide.h"
+#include "grid/core/SortSettings.h"
+
+namespace {
+
+void Sort(benchmark::State& state, int col)
+{
+    const int rows = int(state.range(0));
+    auto grid = MakeSideGrid(rows);
+    auto model = MakeSideModel(rows, true);
+    auto view = MakeSideView(*model);
+    SideBySide(
+        state, [&] { grid->Sort(kSideCols - 1, TSortDirection::sdAscending); },
+        [&] {
+            grid->Sort(col, TSortDirection::sdAscending);
+            PaintWhole(*grid);
+        },
+        [&] { model->sort(kSideCols - 1); },
+        [&] {
+            model->sort(col);
+            PaintWhole(*view);
+        });
+    if (grid->Cells(col, 1) != model->index(0, col).data().toString())
+        state.SkipWithError("the two sides sort differently");
+}
+
+void BM_SortText(benchmark::State& state) { Sort(state, 1); }
+void BM_SortNumeric(benchmark::State& state) { Sort(state, 0); }
+
+void Sizes(benchmark::internal::Benchmark* b) { SideSizes(b); }
+
+} // namespace
+
+BENCHMARK(BM_SortText)->Apply(Sizes);
+BENCHMARK(BM_SortNumeric)->Apply(Sizes);
+
+int main(int argc, char** argv)
+{
+    return RunSideBySide(argc, argv);
+}
