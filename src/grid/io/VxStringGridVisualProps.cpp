@@ -6,6 +6,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/ColorText.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/model/CodePage.h"
 #include "grid/io/GridFile.h"
 #include "grid/io/GridIniFile.h"
 #include "grid/model/GridGrouping.h"
@@ -302,7 +303,7 @@ void TVxStringGrid::SaveVisualProps(const QString& FileName)
     QString text;
     for (const TVisualProp& p : VisualProps())
         text += p.Name + QLatin1Char('=') + p.Get(*this) + QLatin1String("\r\n");
-    WriteGridFile(FileName, StringToAnsi(text));
+    WriteGridFile(FileName, EncodeCodePage(text, TCodePage::cpAnsi1252));
 }
 
 void TVxStringGrid::LoadVisualProps(const QString& FileName)
@@ -311,7 +312,7 @@ void TVxStringGrid::LoadVisualProps(const QString& FileName)
     QString error;
     if (!Read_User_File(FileName, bytes, &error))
         throw EInOutError(error.toStdString());
-    QStringList lines = AnsiToString(bytes).split(QLatin1Char('\n'));
+    QStringList lines = DecodeCodePage(bytes, TCodePage::cpAnsi1252).split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);

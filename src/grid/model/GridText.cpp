@@ -493,24 +493,6 @@ void StringToOem(QString& S) { S = Recode(S, TCodePage::cpOem437, TCodePage::cpA
 
 void OemToString(QString& S) { S = Recode(S, TCodePage::cpAnsi1252, TCodePage::cpOem437); }
 
-QByteArray StringToAnsi(const QString& S)
-{
-    QByteArray out;
-    out.reserve(S.size());
-    for (QChar c : S)
-        out += char(c.unicode() < 0x80 ? c.unicode() : ByteOf(c.unicode(), Cp1252ToUnicode));
-    return out;
-}
-
-QString AnsiToString(const QByteArray& Bytes)
-{
-    QString out;
-    out.reserve(Bytes.size());
-    for (char b : Bytes)
-        out += QChar(Cp1252ToUnicode(static_cast<unsigned char>(b)));
-    return out;
-}
-
 bool HasUrlScheme(const QString& S)
 {
     return S.contains(QLatin1String("://")) || S.contains(QLatin1String("mailto:"));

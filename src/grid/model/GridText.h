@@ -80,9 +80,6 @@ QString CRToLF(const QString& S);
 // The OEM code page is 437; the ANSI code page 1252.
 void StringToOem(QString& S);
 void OemToString(QString& S);
-// Text files of the ANSI code page: a character the code page lacks is written as '?'.
-QByteArray StringToAnsi(const QString& S);
-QString AnsiToString(const QByteArray& Bytes);
 
 bool HasUrlScheme(const QString& S);
 void StripUrlScheme(QString& S);
