@@ -267,7 +267,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         if (TDropDownCellEditor* editor = DropDownEditor(kind)) {
             FEditMode = true;
             DoGetEditorProp(rc, ARow, nullptr);
-            editor->LoadValue(T);
+            editor->LoadCell(rc, ARow, T);
             Place(editor->Widget(), R, K);
             PostStartChar(editor->Widget());
             FEditCtrl = editor->Widget();
@@ -403,7 +403,7 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     } else if (IsDropDownKind(kind) && FEditMode && FEditCtrl) {
         FEditMode = false;
         if (TDropDownCellEditor* editor = DropDownEditor(kind))
-            SetEditedCellText(rc, ARow, editor->Value());
+            editor->CommitCell(rc, ARow);
         Close(FEditCtrl);
     }
     if (editorHadFocus)
