@@ -38,6 +38,8 @@ public:
             return CreateDropDown<TGridTimepickerDropDown>(owner);
         case TEditorType::edDetailDropDown:
             return CreateDropDown<TGridDetailPickerDropDown>(owner);
+        case TEditorType::edGridDropDown:
+            return CreateDropDown<TGridGridDropDown>(owner);
         case TEditorType::edColorPickerDropDown:
             return CreateDropDown<TGridColorDropDown>(owner);
         case TEditorType::edImagePickerDropDown:
@@ -216,6 +218,7 @@ template class TGridDropDownEditor<TVxCalculatorDropdown>;
 template class TGridDropDownEditor<TVxTimePickerDropDown>;
 template class TGridDropDownEditor<TVxDetailDropDown>;
 template class TGridDropDownEditor<TVxColorPickerDropDown>;
+template class TGridDropDownEditor<TVxMultiColumnDropDown>;
 template class TGridDropDownEditor<TVxImagePickerDropDown>;
 
 QString TGridMemoDropDown::Value() const
@@ -256,6 +259,18 @@ void TGridDetailPickerDropDown::Load(int, int, const QString& Text)
             SetItemIndex(i);
             break;
         }
+    SetText(Text);
+}
+
+TGridGridDropDown::TGridGridDropDown(TVxStringGrid* AGrid) : TGridDropDownEditor(AGrid)
+{
+    SetEditorEnabled(true);
+}
+
+void TGridGridDropDown::Load(int, int, const QString& Text)
+{
+    EndUpdate();
+    SetItemIndex(Text.isEmpty() ? 0 : GetItemIndex(Text));
     SetText(Text);
 }
 

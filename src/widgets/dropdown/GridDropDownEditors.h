@@ -7,6 +7,7 @@
 #include "widgets/dropdown/VxDetailDropDown.h"
 #include "widgets/dropdown/VxImagePickerDropDown.h"
 #include "widgets/dropdown/VxMemoDropDown.h"
+#include "widgets/dropdown/VxMultiColumnDropDown.h"
 #include "widgets/dropdown/VxTimePickerDropDown.h"
 #include "widgets/dropdown/VxTrackBarDropDown.h"
 
@@ -90,6 +91,16 @@ public:
 
 protected:
     // The item whose caption is the text is selected.
+    void Load(int ACol, int ARow, const QString& Text) override;
+};
+
+// The multi-column list: the application fills its columns and items when the grid asks for the editor's
+// properties; the item whose lookup text is the cell's is selected, item 0 for an empty cell.
+class TGridGridDropDown : public TGridDropDownEditor<TVxMultiColumnDropDown> {
+public:
+    explicit TGridGridDropDown(TVxStringGrid* AGrid);
+
+protected:
     void Load(int ACol, int ARow, const QString& Text) override;
 };
 

@@ -20,10 +20,10 @@ namespace {
 const TEditorType kColumnKinds[] = {
     TEditorType::edMemoDropDown,       TEditorType::edTrackbarDropDown,   TEditorType::edCalculatorDropDown,
     TEditorType::edTimePickerDropDown, TEditorType::edDetailDropDown,     TEditorType::edColorPickerDropDown,
-    TEditorType::edImagePickerDropDown};
-constexpr int kCalcCol = 3, kTimeCol = 4, kDetailCol = 5, kColorCol = 6, kImageCol = 7;
+    TEditorType::edImagePickerDropDown, TEditorType::edGridDropDown};
+constexpr int kCalcCol = 3, kTimeCol = 4, kDetailCol = 5, kColorCol = 6, kImageCol = 7, kListCol = 8;
 
-// A shown grid whose columns 1 to 7 are edited with the drop-down kinds above, the editors registered as the
+// A shown grid whose columns 1 to 8 are edited with the drop-down kinds above, the editors registered as the
 // program does at start-up, and a button after it to take the focus.
 struct DropDownGrid {
     QDialog dialog;
@@ -175,7 +175,7 @@ bool Is(QWidget* w)
 const KindCase kKinds[] = {
     {kCalcCol, "calculator", Is<TGridCalculatorDropDown>}, {kTimeCol, "time picker", Is<TGridTimepickerDropDown>},
     {kDetailCol, "detail", Is<TGridDetailPickerDropDown>}, {kColorCol, "colour", Is<TGridColorDropDown>},
-    {kImageCol, "image", Is<TGridImageDropDown>},
+    {kImageCol, "image", Is<TGridImageDropDown>},          {kListCol, "multi-column", Is<TGridGridDropDown>},
 };
 } // namespace
 
@@ -383,4 +383,38 @@ TEST(GridDropDownEditors, AcceptedEnterOpensTheNextCellsEditorAndPageUpWritesUnv
     EXPECT_EQ(f.g->Cells(kCalcCol, 2), QStringLiteral("9")) << "Page Up writes without validation";
     EXPECT_EQ(f.g->Row(), 2);
     EXPECT_EQ(f.Focused(), calc) << "and opens the editor again on the same cell";
+}
+
+TEST(GridDropDownEditors, MultiColumnListFilledByTheApplicationCommitsThePickedItem)
+{
+    DropDownGrid f;
+    f.g->OnGetEditorProp = [&](QObject*, int ACol, int, QObject*) {
+        auto* list = dynamic_cast<TGridGridDropDown*>(f.g->DropDownEditor(TEditorType::edGridDropDown));
+        if (ACol != kListCol || !list || list->Items().Count() > 0)
+            return;
+        list->Columns().Add()->SetHeader(QStringLiteral("Name"));
+        for (const char* name : {"Abcd", "Axe", "Banana"})
+            list->Items().Add()->SetText({QString::fromLatin1(name)});
+    };
+    f.g->SetCells(kListCol, 1, QStringLiteral("Axe"));
+    auto* list = f.Open<TGridGridDropDown>(kListCol, 1);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->ItemIndex(), 1) << "the item whose lookup text is the cell's";
+    f.Wheel(list, 1);
+    EXPECT_EQ(list->Text(), QStringLiteral("Banana"));
+    f.Key(list, Qt::Key_Escape);
+    EXPECT_EQ(f.g->Cells(kListCol, 1), QStringLiteral("Axe"));
+
+    ASSERT_EQ(f.Open<TGridGridDropDown>(kListCol, 1), list);
+    f.Key(list, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(list->DroppedDown());
+    const TRect r = list->ColGrid()->CellRect(0, 3);
+    QTest::mouseClick(list->ColGrid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(r.Left + 3, r.Top + 3));
+    EXPECT_FALSE(list->DroppedDown());
+    f.Key(list, Qt::Key_Return);
+    EXPECT_EQ(f.g->Cells(kListCol, 1), QStringLiteral("Banana"));
+
+    // An empty cell opens on the first item.
+    ASSERT_EQ(f.Open<TGridGridDropDown>(kListCol, 2), list);
+    EXPECT_EQ(list->ItemIndex(), 0);
 }
