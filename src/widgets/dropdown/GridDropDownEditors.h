@@ -126,6 +126,8 @@ public:
 protected:
     void Load(int ACol, int ARow, const QString& Text) override;
     void Commit(int ACol, int ARow) override;
+    // Its value is an index, not text: no key writes the shown caption into the cell to validate it.
+    bool ValidatesOn(std::uint16_t) const override { return false; }
 };
 
 // Makes one editor per drop-down kind that has a control.
