@@ -11,6 +11,13 @@ using namespace VxMultiColumn;
 namespace {
 constexpr int kPageItems = 10;
 
+// The keys the pop-up's list keeps for itself unless Alt is held.
+bool IsListKey(std::uint16_t Key, TShiftState Shift)
+{
+    return (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN) &&
+           !Shift.testFlag(TShiftStateItem::ssAlt);
+}
+
 struct TMultiColumnStyle {
     TColor header, headerTo;
     TSelectionColorStyle selection;
@@ -306,18 +313,15 @@ void TVxMultiColumnDropDown::DoWheelPrevious()
         Select(FItemIndex < 0 ? 0 : FItemIndex - 1);
 }
 
-// Page and arrow keys move in the list unless Alt is held.
 void TVxMultiColumnDropDown::DoControlKeyDown(std::uint16_t& Key, TShiftState Shift)
 {
-    const bool listKey = Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
-    if (!listKey || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (!IsListKey(Key, Shift))
         TVxCustomDropDown::DoControlKeyDown(Key, Shift);
 }
 
 void TVxMultiColumnDropDown::DoControlKeyUp(std::uint16_t& Key, TShiftState Shift)
 {
-    const bool listKey = Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
-    if (!listKey || Shift.testFlag(TShiftStateItem::ssAlt))
+    if (!IsListKey(Key, Shift))
         TVxCustomDropDown::DoControlKeyUp(Key, Shift);
 }
 
