@@ -2,9 +2,7 @@
 #include "widgets/dropdown/DropDownForm.h"
 #include "widgets/dropdown/PopupPanels.h"
 #include <QApplication>
-#include <QScrollBar>
 #include <QStyle>
-#include <cmath>
 
 using namespace VxMultiColumn;
 
