@@ -5,7 +5,7 @@
 #include "grid/core/VxColumnGrid.h"
 #include "tables/ip/BACnetSlaveFile.h"
 #include "tables/ip/IEC61850VariablesFile.h"
-#include "tables/ip/TableGrid.h"
+#include "tables/TableGrid.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UIEC61850_Variables.h"
 

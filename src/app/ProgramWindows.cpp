@@ -1,9 +1,15 @@
 #include "app/ProgramWindows.h"
 
 #include "tables/fieldbus/UReceiveCAN.h"
+#include "tables/fieldbus/USet_PDO_Access.h"
+#include "tables/fieldbus/USet_SDO_Client_Access.h"
+#include "tables/fieldbus/USet_SDO_Server_Access.h"
+#include "tables/fieldbus/UTransmitCAN.h"
 #include "tables/ip/UBACnetSlaveSetAccess.h"
 #include "tables/ip/UBACnet_Eng_Unit.h"
 #include "tables/ip/UIEC61850_Variables.h"
+#include "tables/ip/UModbus_TCP_Master_Set_Access.h"
+#include "tables/ip/USetAccess.h"
 #include "tables/ip/UTLS_Server_Known_Cert.h"
 #include "ui/UAbout.h"
 #include "ui/UBoot.h"
@@ -41,6 +47,12 @@ void Create_Program_Windows(TFVostrelanteFirmWare& main)
     Add<TFBACnet_Eng_Unit>(main, "FBACnet_Eng_Unit");
     Add<TFBACnetSlaveSetAccess>(main, "FBACnetSlaveSetAccess");
     Add<TFReceiveCAN>(main, "FReceiveCAN");
+    Add<TFTransmitCAN>(main, "FTransmitCAN");
+    Add<TFSet_PDO_Access>(main, "FSet_PDO_Access");
+    Add<TFSet_SDO_Client_Access>(main, "FSet_SDO_Client_Access");
+    Add<TFSet_SDO_Server_Access>(main, "FSet_SDO_Server_Access");
+    Add<TFSetAccess>(main, "FSetAccess");
+    Add<TFModbus_TCP_Master_Set_Access>(main, "FModbus_TCP_Master_Set_Access");
     auto* boot = Add<TFBoot>(main, "FBoot");
     main.OnShowBoot = [boot](std::uint32_t BACnetType, std::uint32_t) { boot->Show_Update(BACnetType); };
 }

@@ -106,8 +106,8 @@ TAddress TParGen::Address(const QString& prefix, const QString& older, const TAd
 
 const QString Project_File_Comment = QStringLiteral("SW_VERSION = 1.001");
 
-TTableWriter::TTableWriter(const QString& root, const QStringList& attributes)
-    : FWriter(root), FAttributes(attributes)
+TTableWriter::TTableWriter(const QString& root, const QStringList& attributes, const QString& comment)
+    : FWriter(root), FAttributes(attributes), FComment(comment)
 {
 }
 
@@ -124,7 +124,7 @@ void TTableWriter::Add_Row(const QStringList& values)
 
 QByteArray TTableWriter::Finish()
 {
-    return FWriter.Finish(Project_File_Comment);
+    return FWriter.Finish(FComment);
 }
 
 bool Save_Project_File(const QString& projectDir, const QString& path, const QByteArray& content, QString* error)

@@ -68,10 +68,10 @@ private:
 extern const QString Project_File_Comment;   // "SW_VERSION = 1.001"
 
 // A table file: root, optional sections, one `row` element per row with the table's attributes in their
-// fixed order, then Project_File_Comment.
+// fixed order, then its comment.
 class TTableWriter {
 public:
-    TTableWriter(const QString& root, const QStringList& attributes);
+    TTableWriter(const QString& root, const QStringList& attributes, const QString& comment = Project_File_Comment);
     void Start_Section(const QString& name);
     // The attributes of the rows that follow, for a file whose sections differ.
     void Set_Attributes(const QStringList& attributes) { FAttributes = attributes; }
@@ -83,6 +83,7 @@ public:
 private:
     XmlWriter FWriter;
     QStringList FAttributes;
+    QString FComment;
 };
 
 // Writes a file of the project whole or not at all, and only where it resolves inside `projectDir`;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path)
+std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path, const std::vector<int>& rows)
 {
     const TTableSchema& schema = *editor.Schema;
     std::vector<TTableLoad> tables(editor.Grids.size());
@@ -20,9 +20,9 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
             error = Missing_Element_Message(path, name);
             break;
         }
-        const int rows = static_cast<int>(section.Rows.size());
-        tables[t].Left_Out = std::max(0, rows - grid.Capacity);
-        for (int r = 0; r < rows - tables[t].Left_Out && error.isEmpty(); ++r) {
+        const int read = static_cast<int>(section.Rows.size());
+        tables[t].Left_Out = std::max(0, read - (t < rows.size() ? rows[t] : grid.Capacity));
+        for (int r = 0; r < read - tables[t].Left_Out && error.isEmpty(); ++r) {
             const TTableRow_Read& row = section.Rows[static_cast<std::size_t>(r)];
             QStringList cells;
             for (std::size_t a = 0; a < row.size(); ++a) {
@@ -34,6 +34,10 @@ std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QStr
                 }
                 cells << row[a].value_or(schemaSection.Attributes[a].Default);
             }
+            if (editor.Load_Row && error.isEmpty())
+                editor.Load_Row(static_cast<int>(t), row, cells);
+            if (editor.From_File && error.isEmpty())
+                editor.From_File(editor, static_cast<int>(t), cells);
             tables[t].Rows.push_back(std::move(cells));
         }
     }
@@ -70,9 +74,30 @@ QString Check_Table_Editor(const TTableEditor& editor, const std::vector<TTableR
 QByteArray Table_Editor_XML(const TTableEditor& editor, const std::vector<TTableRows>& tables)
 {
     std::vector<TTableRows> heads;
-    for (std::size_t g = 0; g < tables.size(); ++g)
+    for (std::size_t g = 0; g < tables.size(); ++g) {
         heads.emplace_back(tables[g].begin(), tables[g].begin() + Table_Editor_End(editor, static_cast<int>(g), tables[g]));
+        if (editor.To_File)
+            for (QStringList& cells : heads.back())
+                editor.To_File(editor, static_cast<int>(g), cells);
+    }
     return Write_Table_File(*editor.Schema, heads);
+}
+
+QString Check_Positions(const TTableEditor& editor, const QStringList& cells, int first, int count,
+                        const std::function<int(int n)>& text, int orNone)
+{
+    for (int n = 1; n <= count; ++n) {
+        QString cell = cells.value(first + n - 1);
+        if (orNone) {
+            cell = cell.trimmed();
+            if (cell.isEmpty() || cell == QLatin1String("None"))
+                continue;
+        }
+        const int position = Cell_Int(cell);
+        if (position < 0 || position > editor.Data_Area - 1)
+            return Lang(text(n)) + QString::number(editor.Data_Area - 1) + (orNone ? Lang(orNone) : QString());
+    }
+    return {};
 }
 
 QStringList Position_Items(int count)

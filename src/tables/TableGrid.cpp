@@ -1,40 +1,6 @@
 #include "tables/TableGrid.h"
 
 #include "grid/core/VxColumnGrid.h"
-#include "ui/UFormParts.h"
-#include "widgets/button/SbButton.h"
-
-#include <QHBoxLayout>
-
-void Make_Table_Buttons(QWidget* bar, TTableButtons& Buttons, const TTableButtonClicks& Clicks)
-{
-    const int right = bar->width() - 4 * 115;
-    TTableButtons& b = Buttons;
-    b.Btn_OK = Make_Bar_Button(bar, 10);
-    b.Btn_Cancel = Make_Bar_Button(bar, 125);
-    b.Btn_DelRow = Make_Bar_Button(bar, right);
-    b.Btn_InsRow = Make_Bar_Button(bar, right + 115);
-    b.Btn_CopyRow = Make_Bar_Button(bar, right + 230);
-    b.Btn_PasteRow = Make_Bar_Button(bar, right + 345);
-    b.Btn_Cancel->SetModalResult(mrCancel);
-    // The row buttons keep to the right edge of a bar that grows with its window.
-    auto* row = new QHBoxLayout(bar);
-    const int margin = (bar->height() - 28) / 2;
-    row->setContentsMargins(10, margin, 5, bar->height() - 28 - margin);
-    row->setSpacing(5);
-    for (TSbButton* button : {b.Btn_OK, b.Btn_Cancel, b.Btn_DelRow, b.Btn_InsRow, b.Btn_CopyRow, b.Btn_PasteRow}) {
-        button->setFixedSize(button->size());
-        row->addWidget(button);
-        if (button == b.Btn_Cancel)
-            row->addStretch(1);
-    }
-    const std::pair<TSbButton*, std::function<void()>> bound[] = {
-        {b.Btn_OK, Clicks.OK},         {b.Btn_DelRow, Clicks.DelRow},   {b.Btn_InsRow, Clicks.InsRow},
-        {b.Btn_CopyRow, Clicks.CopyRow}, {b.Btn_PasteRow, Clicks.PasteRow}};
-    // Not a structured binding: clang before 16 cannot capture one in a lambda.
-    for (const auto& entry : bound)
-        entry.first->OnClick = [click = entry.second](QObject*) { click(); };
-}
 
 void Shape_Table_Grid(TVxColumnGrid& Grid, const std::vector<TTableColumn>& columns)
 {

@@ -8,13 +8,11 @@
 #include <functional>
 #include <vector>
 
-class QWidget;
 class TSbButton;
 class TVxColumnGrid;
 class TVxStringGrid;
 
-// The six buttons of a table window's bar: OK and Cancel on the left, the row buttons on the right.
-// The windows take them as their own members.
+// The six buttons of a table window's bar. The windows take them as their own members.
 struct TTableButtons {
     TSbButton* Btn_OK = nullptr;
     TSbButton* Btn_Cancel = nullptr;
@@ -23,11 +21,6 @@ struct TTableButtons {
     TSbButton* Btn_CopyRow = nullptr;
     TSbButton* Btn_PasteRow = nullptr;
 };
-// What the buttons but Cancel do; Cancel closes with Cancel.
-struct TTableButtonClicks {
-    std::function<void()> OK, DelRow, InsRow, CopyRow, PasteRow;
-};
-void Make_Table_Buttons(QWidget* bar, TTableButtons& Buttons, const TTableButtonClicks& Clicks);
 
 // A column definition of a table: editor kind, list items, width and tint. Headers come from Set_Lang.
 struct TTableColumn {

@@ -1,6 +1,7 @@
 #include "tables/TableWindow.h"
 
 #include "core/ULanguage.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/VxColumnGrid.h"
 #include "platform/Dialogs.h"
 #include "ui/GridRowHelpers.h"
@@ -14,7 +15,6 @@
 
 namespace {
 constexpr int kFirstButton = 16;
-constexpr int kButtonGap = 8;
 
 std::vector<TTableColumn> Grid_Columns(const TTableEditorGrid& grid)
 {
@@ -41,7 +41,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     // The bar's layout keeps the buttons at their edge whatever the window's width.
     auto* bar = new QHBoxLayout(P_Button);
     bar->setContentsMargins(kFirstButton, 0, kFirstButton, 0);
-    bar->setSpacing(kButtonGap);
+    bar->setSpacing(editor.Button_Gap);
     TTableButtons& b = *this;
     TSbButton** const buttons[] = {&b.Btn_OK, &b.Btn_Cancel, &b.Btn_DelRow, &b.Btn_InsRow, &b.Btn_CopyRow, &b.Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
@@ -71,10 +71,27 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     for (const TTableEditorGrid& g : editor.Grids) {
         auto* grid = new TVxColumnGrid(PageControl1 ? nullptr : this);
         Shape_Table_Grid(*grid, Grid_Columns(g));
-        grid->SetDefaultRowHeight(22);
+        grid->SetDefaultRowHeight(editor.Row_Height);
         grid->SetRowHeights(0, 22);
         grid->SetRowCount(g.Capacity + 1);
-        grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
+        if (editor.Row_Height > 22) {
+            grid->SetOptions(grid->Options() | TGridOption::goRowSizing);
+            grid->SetVAlignment(TVAlignment::vtaCenter);
+        }
+        for (std::size_t c = 0; c < g.Columns.size(); ++c)
+            if (g.Columns[c].Hidden)
+                grid->HideColumn(static_cast<int>(c));
+        if (editor.Check_Boxes)
+            for (int r = 1; r <= g.Capacity; ++r) {
+                grid->CreateCellGraphic(1, r)->SetCheckBox(false, false, true, TCellHAlign::haBeforeText,
+                                                           TCellVAlign::vaCenter);
+                grid->SetAlignments(1, r, TAlignment::taCenter);
+            }
+        if (g.Enter_Jump)
+            grid->OnKeyPress = [grid](QObject*, QChar& Key) { Grid_Key_Press(*grid, Key); };
+        grid->OnComboChange = [this, grid](QObject*, int ACol, int ARow, int AItemIndex, const QString& ASelection) {
+            Combo_Change(*grid, ACol, ARow, AItemIndex, ASelection);
+        };
         grid->OnGridHint = [this, grid](QObject*, int ARow, int ACol, QString& hint) {
             hint = ARow == 0 && ACol > 0
                        ? Hint_Lists[static_cast<std::size_t>(Grid_Index(*grid))].value(grid->RealColIndex(ACol) - 1)
@@ -82,7 +99,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
         };
         Bind_Cell_Clicks(
             *grid, [grid](int ARow, int ACol) { Select_Row_On_Number(*grid, ARow, ACol); },
-            [grid](int ARow, int ACol) { Grid_DblClick_Cell(*grid, ARow, ACol); });
+            [this, grid](int ARow, int ACol) { Dbl_Click_Cell(*grid, ARow, ACol); });
         if (PageControl1)
             PageControl1->addTab(grid, QString());
         else
@@ -94,7 +111,16 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     layout->addWidget(P_Button);
     Hint_Lists.resize(Grids.size());
     Do_Copy.resize(Grids.size());
+    for (const TTableEditorGrid& g : editor.Grids)
+        Rows.push_back(g.Capacity);
     Set_Lang();
+}
+
+void TTableWindow::Combo_Change(TVxColumnGrid&, int, int, int, const QString&) {}
+
+void TTableWindow::Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol)
+{
+    Grid_DblClick_Cell(Grid, ARow, ACol);
 }
 
 int TTableWindow::Grid_Index(const TVxColumnGrid& grid) const
@@ -113,8 +139,16 @@ TVxColumnGrid& TTableWindow::Active_Grid() const
 std::vector<TTableRows> TTableWindow::Tables() const
 {
     std::vector<TTableRows> tables;
-    for (std::size_t g = 0; g < Grids.size(); ++g)
-        tables.push_back(Table_Rows(*Grids[g], FEditor.Grids[g].Capacity));
+    for (std::size_t g = 0; g < Grids.size(); ++g) {
+        TTableRows rows = Table_Rows(*Grids[g], Rows[g]);
+        if (FEditor.Check_Boxes)
+            for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+                bool checked = false;
+                const bool has = Grids[g]->GetCheckBoxState(1, r + 1, checked);
+                rows[static_cast<std::size_t>(r)][0] = has && checked ? QStringLiteral("Y") : QStringLiteral("N");
+            }
+        tables.push_back(std::move(rows));
+    }
     return tables;
 }
 
@@ -125,7 +159,8 @@ void TTableWindow::Set_Lang()
     L_SW_Desc->setText(Lang(e.Caption + 1));
     TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
-        buttons[i]->SetCaption(Lang(e.Caption + 2 + i));
+        const QString& fixed = e.Button_Texts[static_cast<std::size_t>(i)];
+        buttons[i]->SetCaption(fixed.isEmpty() ? Lang(e.Caption + 2 + i) : fixed);
         if (e.Button_Hints[static_cast<std::size_t>(i)])
             buttons[i]->setToolTip(Lang(e.Button_Hints[static_cast<std::size_t>(i)]));
     }
@@ -136,7 +171,7 @@ void TTableWindow::Set_Lang()
         for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
             Grids[g]->Columns().Items(static_cast<int>(c))->SetHeader(Lang(grid.Columns[c].Header));
             if (c > 0)
-                hints << Lang(grid.Columns[c].Hint);
+                hints << (grid.Columns[c].Hint ? Lang(grid.Columns[c].Hint) : QString());
         }
         if (PageControl1)
             PageControl1->setTabText(static_cast<int>(g), Lang(grid.Tab_Text));
@@ -146,22 +181,37 @@ void TTableWindow::Set_Lang()
 void TTableWindow::FormShow()
 {
     const QString& path = *FEditor.File;
+    for (std::size_t g = 0; g < Grids.size(); ++g)
+        Rows[g] = FEditor.Grids[g].Capacity;
+    On_Show();
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         TVxColumnGrid& grid = *Grids[g];
         const TTableEditorGrid& desc = FEditor.Grids[g];
+        // Every row the grid can have, so that rows beyond a shorter table hold nothing from an earlier showing.
         Reset_Table_Rows(grid, desc.Capacity, FEditor.Enable_Column ? QStringLiteral("Y") : QString());
+        if (FEditor.Check_Boxes)
+            for (int r = 1; r <= desc.Capacity; ++r)
+                grid.SetCheckBoxState(1, r, true);
+        grid.SetRowCount(Rows[g] + 1);
         for (std::size_t c = 0; c < desc.Columns.size(); ++c)
             if (desc.Columns[c].Positions)
                 grid.Columns().Items(static_cast<int>(c))->SetComboItems(Position_Items(FEditor.Data_Area));
     }
     if (PageControl1)
         PageControl1->setCurrentIndex(0);
-    const std::vector<TTableLoad> load = Load_Table_Editor(FEditor, path);
+    std::vector<TTableLoad> load = Load_Table_Editor(FEditor, path, Rows);
     FPartial = false;
     for (std::size_t g = 0; g < Grids.size(); ++g) {
-        Fill_Table_Rows(*Grids[g], load[g].Rows);
+        TTableRows& rows = load[g].Rows;
+        if (FEditor.Check_Boxes)
+            for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+                QString& enable = rows[static_cast<std::size_t>(r)][0];
+                Grids[g]->SetCheckBoxState(1, r + 1, enable != QLatin1String("N"));
+                enable.clear();
+            }
+        Fill_Table_Rows(*Grids[g], rows);
         FPartial = FPartial || load[g].Partial();
-        Report_Table_Load(path, load[g], FEditor.Grids[g].Capacity);
+        Report_Table_Load(path, load[g], Rows[g]);
     }
     std::fill(Do_Copy.begin(), Do_Copy.end(), false);
     Active_Grid().setFocus();
@@ -190,20 +240,30 @@ void TTableWindow::Btn_DelRowClick()
     const int row = grid.Row();
     const int question = FEditor.Grids[static_cast<std::size_t>(Grid_Index(grid))].Delete_Question;
     if (MessageDlg(Lang(question ? question : FEditor.Delete_Question) + QString::number(row),
-                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) == mrYes)
+                   TMsgDlgType::mtConfirmation, {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}) != mrYes)
+        return;
+    if (FEditor.Check_Boxes)
+        Grid_Delete_Row_Check(row, grid, FEditor.Insert_Enable);
+    else
         Grid_Delete_Row(row, grid);
 }
 
 void TTableWindow::Btn_InsRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
-    Grid_Insert_Row(grid.Row(), grid, FEditor.Insert_Enable);
+    if (FEditor.Check_Boxes)
+        Grid_Insert_Row_Check(grid.Row(), grid, FEditor.Insert_Enable);
+    else
+        Grid_Insert_Row(grid.Row(), grid, FEditor.Insert_Enable);
 }
 
 void TTableWindow::Btn_CopyRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
-    Grid_Copy_Row(grid, grid.Row());
+    if (FEditor.Check_Boxes)
+        Grid_Copy_Row_Check(grid, grid.Row());
+    else
+        Grid_Copy_Row(grid, grid.Row());
     const int index = Grid_Index(grid);
     for (std::size_t g = 0; g < Do_Copy.size(); ++g)
         Do_Copy[g] = static_cast<int>(g) == index;
@@ -212,5 +272,9 @@ void TTableWindow::Btn_CopyRowClick()
 void TTableWindow::Btn_PasteRowClick()
 {
     TVxColumnGrid& grid = Active_Grid();
-    Grid_Paste_Row(grid, grid.Row(), Do_Copy[static_cast<std::size_t>(Grid_Index(grid))]);
+    const bool copied = Do_Copy[static_cast<std::size_t>(Grid_Index(grid))];
+    if (FEditor.Check_Boxes)
+        Grid_Paste_Row_Check(grid, grid.Row(), copied);
+    else
+        Grid_Paste_Row(grid, grid.Row(), copied);
 }

@@ -21,7 +21,7 @@ public:
 
     void Set_Lang();
     // Checks the tables; shows the first error. True when they may be written.
-    bool Controllo_dati();
+    virtual bool Controllo_dati();
     void Btn_OKClick();
     void Btn_DelRowClick();
     void Btn_InsRowClick();
@@ -41,9 +41,16 @@ public:
     std::vector<TVxColumnGrid*> Grids;
     std::vector<QStringList> Hint_Lists;     // per grid: entry k is the hint of column k + 1
     std::vector<bool> Do_Copy;               // per grid: a row was copied since the showing
+    std::vector<int> Rows;                   // per grid: the data rows of this showing (its capacity at most)
 
 protected:
     void FormShow() override;
+    // At each showing, before the file is read: may set Rows.
+    virtual void On_Show() {}
+    // A choice made in a combo cell.
+    virtual void Combo_Change(TVxColumnGrid& Grid, int ACol, int ARow, int AItemIndex, const QString& ASelection);
+    // A double click on a cell; the header's auto-size.
+    virtual void Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol);
 
 private:
     int Grid_Index(const TVxColumnGrid& grid) const;

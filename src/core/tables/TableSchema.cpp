@@ -72,7 +72,7 @@ QStringList With_Defaults(const TTableRow_Read& row, const TSchemaSection& secti
 
 QByteArray Write_Table_File(const TTableSchema& schema, const std::vector<TTableRows>& tables)
 {
-    TTableWriter writer(schema.Root, {});
+    TTableWriter writer(schema.Root, {}, QStringLiteral("SW_VERSION = ") + schema.Version);
     for (std::size_t t = 0; t < tables.size() && t < schema.Sections.size(); ++t) {
         const TSchemaSection& section = schema.Sections[t];
         writer.Set_Attributes(section.Names());

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // What a cell of the column holds; the writer stores every kind as the cell text unchanged.
@@ -30,8 +31,14 @@ struct TSchemaSection {
 };
 
 struct TTableSchema {
+    TTableSchema(QString root, std::vector<TSchemaSection> sections, QString version = QStringLiteral("1.001"))
+        : Root(std::move(root)), Sections(std::move(sections)), Version(std::move(version))
+    {
+    }
+
     QString Root;                              // written; readers take the root whatever its name
     std::vector<TSchemaSection> Sections;      // one, unnamed, for a table whose rows stand under the root
+    QString Version;                           // of the "SW_VERSION = ..." comment written after the root
 };
 
 // One table row's cells, one per attribute: the value, or nothing where the file lacks the attribute.

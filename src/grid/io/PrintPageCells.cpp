@@ -1,7 +1,7 @@
 // The print page engine's cells: their look, text, size and drawing.
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxStringGrid.h"
-#include "grid/foundation/GridText.h"
+#include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
 #include "grid/io/PrintCanvas.h"
 #include "grid/io/PrintPageEngine.h"

@@ -1,5 +1,5 @@
 #include "grid/core/VxColumnGrid.h"
-#include "grid/core/GridIniFile.h"
+#include "grid/io/GridIniFile.h"
 #include "platform/SaveFile.h"
 #include <QFile>
 #include <QHash>

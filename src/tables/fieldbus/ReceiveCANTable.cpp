@@ -16,28 +16,17 @@ int Byte_Text(int n)
 
 QString Check_Row(const TTableEditor& editor, int, const QStringList& cells)
 {
+    const int maxCobId = CAN_Max_CobID(cells.value(cType));
     const int cobId = Cell_Int(cells.value(cCobID));
-    if (cells.value(cType).trimmed() == QLatin1String("2.0A (11 bits)")) {
-        if (cobId < 0 || cobId > 2047)
-            return Lang(2545);
-    } else if (cobId < 0 || cobId > 0x1FFFFFFF) {
-        return Lang(2546);
-    }
+    if (cobId < 0 || cobId > maxCobId)
+        return Lang(maxCobId == CAN_Max_11_Bits ? 2545 : 2546);
     const int dim = Cell_Int(cells.value(cDim));
     if (dim < 1 || dim > 8)
         return Lang(2547);
     const int timeOut = Cell_Int(cells.value(cTimeOut));
     if (timeOut < 0 || timeOut > 100000000)
         return Lang(2548);
-    for (int n = 1; n <= dim; ++n) {
-        const QString byte = cells.value(cByte1 + n - 1).trimmed();
-        if (byte.isEmpty() || byte == QLatin1String("None"))
-            continue;
-        const int position = Cell_Int(byte);
-        if (position < 0 || position > editor.Data_Area - 1)
-            return Lang(Byte_Text(n)) + QString::number(editor.Data_Area - 1) + Lang(2550);
-    }
-    return {};
+    return Check_Positions(editor, cells, cByte1, dim, Byte_Text, 2550);
 }
 
 TTableEditor Make_Editor()
@@ -50,7 +39,7 @@ TTableEditor Make_Editor()
         {2508, 0, E::edNormal, 40, clWhite},
         {2509, 2529, E::edDataCheckBox, 50, 0xB0D8FF},
         {2510, 2530, E::edNormal, 90, 0xFEFAE0},
-        {2511, 2531, E::edComboList, 90, 0xFEFAE0, {"2.0A (11 bits)", "2.0B (29 bits)"}},
+        {2511, 2531, E::edComboList, 90, 0xFEFAE0, CAN_Types},
         {2512, 2532, E::edNormal, 70, 0xFEFAE0},
         {2513, 2534, E::edNormal, 75, 0xA8FFA8},
     };
@@ -76,6 +65,11 @@ TTableEditor Make_Editor()
 }
 
 } // namespace
+
+int CAN_Max_CobID(const QString& type)
+{
+    return type.trimmed() == CAN_Types.front() ? CAN_Max_11_Bits : 0x1FFFFFFF;
+}
 
 const TTableEditor& ReceiveCAN_Editor()
 {

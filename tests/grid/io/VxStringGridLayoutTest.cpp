@@ -1,4 +1,4 @@
-#include "grid/core/GridIniFile.h"
+#include "grid/io/GridIniFile.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"

@@ -114,7 +114,7 @@ TEST_F(ReceiveCANWindow, ANewProjectShowsNumberedEnabledRowsAndOKWritesAnEmptyTa
     });
     EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join('|').toStdString();
-    EXPECT_EQ(File_Bytes(File_CAN_Rec_Frames), "<Receive_Frames/><!--SW_VERSION = 1.001-->");
+    EXPECT_EQ(File_Bytes(File_CAN_Rec_Frames), "<Receive_Frames/><!--SW_VERSION = 1.000-->");
 }
 
 TEST_F(ReceiveCANWindow, AFileRoundTripsWithItsDefaultsTheSameOnEveryRun)
@@ -155,7 +155,7 @@ TEST_F(ReceiveCANWindow, ARowTypedByTheUserIsCheckedThenWritten)
     EXPECT_EQ(File_Bytes(File_CAN_Rec_Frames),
               R"(<Receive_Frames><row Enable="Y" COBID="x1A0" CAN_Type="" Dim="1" TimeOut="250" Byte1="" Byte2="" )"
               R"(Byte3="" Byte4="" Byte5="" Byte6="" Byte7="" Byte8="" Mnemonic="Engine"/></Receive_Frames>)"
-              R"(<!--SW_VERSION = 1.001-->)");
+              R"(<!--SW_VERSION = 1.000-->)");
 }
 
 TEST_F(ReceiveCANWindow, RowsBeyondTheTableAreSaidAtLoadAndOKAsksBeforeWritingOverTheFile)

@@ -1,0 +1,17 @@
+#include "tables/fieldbus/USet_PDO_Access.h"
+
+#include "tables/fieldbus/PDOTable.h"
+
+TFSet_PDO_Access* FSet_PDO_Access = nullptr;
+
+TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent)
+    : TTableWindow(PDO_Editor(), parent), sga(Grids[0]), sgb(Grids[1])
+{
+    FSet_PDO_Access = this;
+}
+
+TFSet_PDO_Access::~TFSet_PDO_Access()
+{
+    if (FSet_PDO_Access == this)
+        FSet_PDO_Access = nullptr;
+}

@@ -1,0 +1,17 @@
+#include "tables/ip/UModbus_TCP_Master_Set_Access.h"
+
+#include "tables/ip/ModbusMasterTable.h"
+
+TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;
+
+TFModbus_TCP_Master_Set_Access::TFModbus_TCP_Master_Set_Access(QWidget* parent)
+    : TTableWindow(ModbusTCPM_Editor(), parent), VCG_Modbus_Read(Grids[0]), VCG_Modbus_Write(Grids[1])
+{
+    FModbus_TCP_Master_Set_Access = this;
+}
+
+TFModbus_TCP_Master_Set_Access::~TFModbus_TCP_Master_Set_Access()
+{
+    if (FModbus_TCP_Master_Set_Access == this)
+        FModbus_TCP_Master_Set_Access = nullptr;
+}

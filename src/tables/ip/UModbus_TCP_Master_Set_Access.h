@@ -1,0 +1,14 @@
+#pragma once
+// The Modbus TCP master rules of a converter polling Modbus TCP slaves, kept in ModbusTCPM_SetAccess.xml.
+#include "tables/TableWindow.h"
+
+class TFModbus_TCP_Master_Set_Access : public TTableWindow {
+public:
+    explicit TFModbus_TCP_Master_Set_Access(QWidget* parent = nullptr);
+    ~TFModbus_TCP_Master_Set_Access() override;
+
+    TVxColumnGrid* VCG_Modbus_Read;
+    TVxColumnGrid* VCG_Modbus_Write;
+};
+
+extern TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access;
