@@ -1356,9 +1356,18 @@ public:
     void CopySelectionToClipboard();
     void CutSelectionToClipboard();
     void PasteSelectionFromClipboard();
+    // The binary cell stream (io/VxStringGridBinStream.cpp): text, properties and graphics of a rectangle.
+    // Files throw EVxGridError with the toolkit's file and stream texts.
     QByteArray SaveRectToBinStream(const TGridRect& ARect);
-    // False, with nothing changed, when the stream is not a whole cell block; rows are added as needed.
+    QByteArray SaveToBinStream();   // the save range
+    void SaveToBinFile(const QString& FileName);
+    // False, with nothing changed, when the stream is damaged; a block grows the grid by its rows, a full
+    // grid replaces it; cells past the grid's edge are left out.
     bool LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream);
+    bool LoadFromBinStream(const QByteArray& Stream);
+    void LoadFromBinFile(const QString& FileName);
+    // Whole percentages of a file or stream written or read; fired only when the value changes.
+    std::function<void(QObject* Sender, int Progress)> OnFileProgress;
     // False with the reason in Error; the grid is only changed once the whole file has been read. Rows and
     // columns past what a grid takes are left out: true, with that said in Error.
     bool LoadFromCSV(const QString& FileName, int MaxRows = -1, QString* Error = nullptr);

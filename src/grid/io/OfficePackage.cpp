@@ -1,7 +1,5 @@
 #include "grid/io/OfficePackage.h"
-#include "grid/core/VxGridError.h"
 #include "grid/io/ZipArchive.h"
-#include "platform/SaveFile.h"
 #include "platform/UserFile.h"
 #include <QDir>
 #include <QXmlStreamReader>
@@ -126,13 +124,6 @@ QByteArray ReadOfficeFile(const QString& FileName)
         throw std::runtime_error(
             QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(FileName), reason).toStdString());
     return bytes;
-}
-
-void WriteOfficeFile(const QString& FileName, const QByteArray& Bytes)
-{
-    QString message;
-    if (!SaveWholeFileTold(FileName, Bytes, &message))
-        throw EVxGridError(message.toStdString());
 }
 
 QByteArray XmlPart(const QString& Body)

@@ -53,5 +53,3 @@ std::optional<QByteArray> NewOfficePackage(const QString& MainPart, const QList<
 
 // The whole file, for the office readers; a file that cannot be read raises its reason, naming the file.
 QByteArray ReadOfficeFile(const QString& FileName);
-// Writes through the save routine; a failure raises EVxGridError naming the file.
-void WriteOfficeFile(const QString& FileName, const QByteArray& Bytes);

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr quint32 kCellStreamMagic = 0x43475856;   // "VXGC"
-constexpr quint32 kCellStreamVersion = 1;
-
 // The first MaxLines lines only: ten million line breaks are not split when ten rows take them.
 QStringList TabLines(const QString& Text, int MaxLines)
 {
@@ -213,64 +210,6 @@ void TVxStringGrid::PasteSelectionFromClipboard()
                 SetCells(RealColIndex(s.Left + j), s.Top + i, cells[j]);
     }
     EndUpdate();
-}
-
-// Magic, version, columns, rows, then each row's cells as UTF-8 with their byte length, all little-endian.
-QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
-{
-    // Written into memory only, for the clipboard and a drag; no file is involved, so the save routine has no part.
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const int cols = std::max(0, ARect.Right - ARect.Left + 1), rows = std::max(0, ARect.Bottom - ARect.Top + 1);
-    out << kCellStreamMagic << kCellStreamVersion << quint32(cols) << quint32(rows);
-    for (int r = ARect.Top; r <= ARect.Bottom; ++r)
-        for (int c = ARect.Left; c <= ARect.Right; ++c) {
-            const QByteArray utf8 = Cells(RealColIndex(c), r).toUtf8();
-            out << quint32(utf8.size());
-            out.writeRawData(utf8.constData(), int(utf8.size()));
-        }
-    return bytes;
-}
-
-bool TVxStringGrid::LoadAtPointFromBinStream(TPoint ACell, const QByteArray& Stream)
-{
-    QDataStream in(Stream);
-    in.setByteOrder(QDataStream::LittleEndian);
-    quint32 magic = 0, version = 0, cols = 0, rows = 0;
-    in >> magic >> version >> cols >> rows;
-    if (in.status() != QDataStream::Ok || magic != kCellStreamMagic || version != kCellStreamVersion)
-        return false;
-    // Every cell takes at least its length field: a count beyond that, or rows without columns, is a damaged
-    // block. Nor may it grow the grid past what a grid takes.
-    const quint64 remaining = quint64(Stream.size()) - 16;
-    if (quint64(cols) * rows > remaining / 4 || (cols == 0 && rows != 0) || ACell.X < 0 || ACell.Y < 0)
-        return false;
-    if (cols > quint32(Max_Exchange_Cols) || ACell.Y + quint64(rows) > quint64(std::max(RowCount(), Max_Exchange_Rows)))
-        return false;
-    QList<QStringList> block;
-    for (quint32 r = 0; r < rows; ++r) {
-        QStringList line;
-        for (quint32 c = 0; c < cols; ++c) {
-            quint32 size = 0;
-            in >> size;
-            if (in.status() != QDataStream::Ok || size > quint64(Stream.size()) - in.device()->pos())
-                return false;
-            QByteArray utf8(qsizetype(size), Qt::Uninitialized);
-            if (in.readRawData(utf8.data(), int(size)) != int(size))
-                return false;
-            line << QString::fromUtf8(utf8);
-        }
-        block << line;
-    }
-    BeginUpdate();
-    if (ACell.Y + int(rows) > RowCount())
-        SetRowCount(ACell.Y + int(rows));
-    for (int r = 0; r < block.size(); ++r)
-        for (int c = 0; c < block[r].size() && ACell.X + c < ColCount(); ++c)
-            SetCells(RealColIndex(ACell.X + c), ACell.Y + r, block[r][c]);
-    EndUpdate();
-    return true;
 }
 
 bool TVxStringGrid::LoadFromCSV(const QString& FileName, int MaxRows, QString* Error)

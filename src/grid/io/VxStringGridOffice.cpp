@@ -4,6 +4,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/io/DocxDocument.h"
 #include "grid/io/GridDatabase.h"
+#include "grid/io/GridFile.h"
 #include "grid/io/OfficePackage.h"
 #include "grid/io/XlsxWorkbook.h"
 #include <QFileInfo>
@@ -118,7 +119,7 @@ void SaveSheet(TVxStringGrid& G, const QString& FileName, const QString* SheetNa
     const QByteArray bytes = SheetName && QFileInfo::exists(FileName)
                                  ? PutXlsxSheet(ReadOfficeFile(FileName), *SheetName, table, QLocale())
                                  : NewXlsxWorkbook(SheetName ? *SheetName : QStringLiteral("Sheet1"), table, QLocale());
-    WriteOfficeFile(FileName, bytes);
+    WriteGridFile(FileName, bytes);
 }
 
 } // namespace
@@ -152,13 +153,13 @@ void TVxStringGrid::SaveToXLSSheet(const QString& FileName, const QString& Sheet
 void TVxStringGrid::SaveToDOC(const QString& FileName, bool)
 {
     TWaitCursor wait;
-    WriteOfficeFile(FileName, NewDocxDocument(DocumentTable(*this), windowTitle()));
+    WriteGridFile(FileName, NewDocxDocument(DocumentTable(*this), windowTitle()));
 }
 
 void TVxStringGrid::AppendToDoc(const QString& FileName, const QString& Bookmark)
 {
     TWaitCursor wait;
-    WriteOfficeFile(FileName, InsertDocxTable(ReadOfficeFile(FileName), DocumentTable(*this), Bookmark));
+    WriteGridFile(FileName, InsertDocxTable(ReadOfficeFile(FileName), DocumentTable(*this), Bookmark));
 }
 
 void TVxStringGrid::LoadFromMDBTable(const QString& FileName, const QString& Table)

@@ -65,6 +65,7 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
         return;
     QByteArray pdf;
     {
+        // Drawn in memory: the file is written whole below, through the save routine.
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);

@@ -113,6 +113,7 @@ QString ReadStringItem(QXmlStreamReader& Xml)
 
 QByteArray SheetXml(const TTextTable& Cells, const QLocale& Locale)
 {
+    // One part of the package, in memory; the workbook reaches the disk whole through WriteGridFile.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -393,6 +393,19 @@ QString CapitalizeName(const QString& S)
     return out;
 }
 
+int LeadingInt(const QString& S)
+{
+    const QString t = S.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        ++i;
+    while (i < t.size() && t[i].isDigit())
+        ++i;
+    bool ok = false;
+    const int v = t.left(i).toInt(&ok);
+    return ok ? v : 0;
+}
+
 int MaxOf(int A, int B) { return A > B ? A : B; }
 int MinOf(int A, int B) { return A < B ? A : B; }
 

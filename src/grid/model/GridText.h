@@ -54,6 +54,8 @@ int CountChar(QChar Ch, const QString& S);
 int PosOfUndoubledChar(QChar Ch, const QString& S, int& P);
 int CountUndoubledChar(QChar Ch, const QString& S);
 QString CapitalizeName(const QString& S);
+// The whole number a text starts with (blanks around, an optional sign), 0 when none or out of range.
+int LeadingInt(const QString& S);
 int MaxOf(int A, int B);
 int MinOf(int A, int B);
 int ClampToLimits(int Value, int Min, int Max);

@@ -3,6 +3,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
+#include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/editors/GridEditors.h"
 #include "grid/paint/editors/LocaleDateTime.h"
@@ -40,20 +41,6 @@ bool IsUnitKind(TEditorType k)
 bool IsDropDownKind(TEditorType k)
 {
     return int(k) >= int(TEditorType::edTrackbarDropDown) && int(k) <= int(TEditorType::edVxGridDropDown);
-}
-
-// The leading integer of a text, 0 when none.
-int LeadingInt(const QString& T)
-{
-    int i = 0;
-    const QString t = T.trimmed();
-    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
-        ++i;
-    while (i < t.size() && t[i].isDigit())
-        ++i;
-    bool ok = false;
-    const int v = t.left(i).toInt(&ok);
-    return ok ? v : 0;
 }
 
 void Place(QWidget* w, const TRect& R, TColor K)

@@ -2,6 +2,7 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridTypes.h"
+#include "grid/model/GridText.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 

@@ -1,6 +1,5 @@
 #include "widgets/dropdown/VxColorPickerDropDown.h"
 #include "grid/core/HeaderFooterAppearance.h"
-#include "widgets/dropdown/ItemAppearanceStyles.h"
 #include "widgets/dropdown/PopupPanels.h"
 #include <QColor>
 #include <QHash>
@@ -72,8 +71,7 @@ void TColorItem::SetColor(TColor Value)
 // ---- the control ----
 
 TVxColorPickerDropDown::TVxColorPickerDropDown(QWidget* AOwner)
-    : TVxCustomDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>())
+    : TVxItemPickerDropDown(AOwner), FColors(std::make_unique<TColorItems>(this))
 {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
@@ -132,13 +130,6 @@ void TVxColorPickerDropDown::SetSelectedColor(TColor Value)
     update();
 }
 
-void TVxColorPickerDropDown::Move(TPickerMove Move)
-{
-    const int target = PickerTarget(Move, FItemIndex, FColors->Count());
-    if (target >= 0)
-        SetItemIndex(target);
-}
-
 void TVxColorPickerDropDown::SetShowText(bool Value)
 {
     SetProperty(FShowText, Value, [this] { update(); });
@@ -150,19 +141,6 @@ QString TVxColorPickerDropDown::GetSelectedColorText() const
         if (const TColorItem* item = FColors->GetItem(FItemIndex))
             return item->Caption();
     return ::ColorValueText(FSelectedColor, FColorValueText);
-}
-
-void TVxColorPickerDropDown::SetComponentStyle(TZarnStyle AStyle)
-{
-    TVxCustomDropDown::SetComponentStyle(AStyle);
-    ApplyItemAppearanceStyle(*FItemAppearance, AStyle);
-}
-
-void TVxColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
-{
-    TVxCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector)
-        FItemSelector->ItemAppearance().SetColorStyle(Value);
 }
 
 // ---- the pop-up contents ----
@@ -423,23 +401,6 @@ void TVxColorPickerDropDown::WheelMove(bool Next)
     });
 }
 
-void TVxColorPickerDropDown::DoWheelNext()
-{
-    WheelMove(true);
-}
-
-void TVxColorPickerDropDown::DoWheelPrevious()
-{
-    WheelMove(false);
-}
-
-bool TVxColorPickerDropDown::EditKeyDown(std::uint16_t& Key, TShiftState Shift)
-{
-    bool result = true;
-    GuardEvent([&] { result = KeyDownSteps(Key, Shift); });
-    return result;
-}
-
 bool TVxColorPickerDropDown::KeyDownSteps(std::uint16_t& Key, TShiftState Shift)
 {
     const bool list = FColorSelectionStyle == TColorSelectionStyle::csList && FItemSelector;
@@ -468,16 +429,8 @@ bool TVxColorPickerDropDown::KeyDownSteps(std::uint16_t& Key, TShiftState Shift)
         FColorSelector->HandleKey(Key, EditorEnabled(), open);
         return result;
     }
-    TPickerKeys keys;
-    keys.Selector = FItemSelector;
-    keys.DroppedDown = open;
-    keys.EditorEnabled = EditorEnabled();
+    TPickerKeys keys = PickerKeys(open, [this] { LoadItemSelector(); });
     keys.RowStep = FColumns;
-    keys.ControlCount = FColors->Count();
-    keys.Refill = [this] { LoadItemSelector(); };
-    keys.MoveControl = [this](TPickerMove move) { Move(move); };
-    keys.Search = &FSearch;
-    keys.InternalCall = &FInternalCall;
     PickerKeyDown(keys, Key, Shift);
     return result;
 }

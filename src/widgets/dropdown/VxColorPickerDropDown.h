@@ -3,11 +3,8 @@
 // a text for it; the pop-up shows, by ColorSelectionStyle, a list of named colours, a grid of colour boxes,
 // a honeycomb of colours or a spectrum.
 #include "widgets/dropdown/ItemCollection.h"
-#include "widgets/dropdown/PickerKeys.h"
-#include "widgets/dropdown/TypeAhead.h"
+#include "widgets/dropdown/ItemPickerDropDown.h"
 #include "widgets/dropdown/VxColorPickerPanels.h"
-#include "widgets/dropdown/VxDropDown.h"
-#include "widgets/dropdown/VxItemSelector.h"
 
 enum class TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum class TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -38,7 +35,7 @@ private:
 
 using TColorItems = TItemCollection<TColorItem>;
 
-class TVxColorPickerDropDown : public TVxCustomDropDown {
+class TVxColorPickerDropDown : public TVxItemPickerDropDown {
 public:
     explicit TVxColorPickerDropDown(QWidget* AOwner = nullptr);
     ~TVxColorPickerDropDown() override;
@@ -46,19 +43,14 @@ public:
     // Columns, Layout, the colour box size and ColorValueText are taken at the next opening or painting.
     int Columns() const { return FColumns; }
     void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     TColorItems& Colors() const { return *FColors; }
     void SetColors(const TColorItems& Value) { FColors->Assign(Value); }
-    int ItemIndex() const { return FItemIndex; }
     // A value at or beyond the count is ignored; any other is taken and fires OnSelect, also unchanged.
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
     int ColorBoxWidth() const { return FColorBoxWidth; }
     void SetColorBoxWidth(int Value) { FColorBoxWidth = Value; }
     int ColorBoxHeight() const { return FColorBoxHeight; }
     void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
-    TItemAppearance& ItemAppearance() const { return *FItemAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
     TColorValueText ColorValueText() const { return FColorValueText; }
     void SetColorValueText(TColorValueText Value) { FColorValueText = Value; }
     TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
@@ -70,25 +62,14 @@ public:
     // leaves no item selected.
     void SetSelectedColor(TColor Value);
     QString SelectedColorText() const { return GetSelectedColorText(); }
-    void SetTypeAheadClock(std::shared_ptr<TClock> Clock) { FSearch.SetClock(std::move(Clock)); }
 
-    // The pop-up contents, each made the first time its style is shown.
-    TVxCustomItemSelector* ItemSelector() const { return FItemSelector; }
+    // The pop-up contents besides the item selector, each made the first time its style is shown.
     TCustomColorSelector* ColorSelector() const { return FColorSelector; }
     TVxColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TVxColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
 
     // Appends the 16 named basic colours.
     void AddDefaultColors();
-    void SelectFirst() { Move(TPickerMove::pmFirst); }
-    void SelectLast() { Move(TPickerMove::pmLast); }
-    void SelectNext() { Move(TPickerMove::pmNext); }
-    void SelectPrevious() { Move(TPickerMove::pmPrevious); }
-
-    void SetComponentStyle(TZarnStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
-    TNotifyEvent OnSelect;
     // Draws the edit's content in place of the box and text.
     TOnDrawSelectedItem OnDrawSelectedColor;
     // Paints a list item's content after the list painted its background.
@@ -100,13 +81,12 @@ protected:
     void DoBeforeDropDown() override;
     void UpdateDropDownSize() override;
     void DoHideDropDown(bool Cancelled) override;
-    void DoWheelNext() override;
-    void DoWheelPrevious() override;
     void DrawFocusedText() override;
-    bool EditKeyDown(std::uint16_t& Key, TShiftState Shift) override;
+    int PickerCount() const override { return FColors->Count(); }
+    void WheelMove(bool Next) override;
+    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift) override;
 
 private:
-    void Move(TPickerMove Move);
     QWidget* CreateContent();
     void CreateItemSelector();
     void CreateColorSelector();
@@ -118,26 +98,17 @@ private:
     void SizeForStyle();
     void PickFromPanel(TColor Color, bool Close);
     void DrawSelectedColor();
-    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift);
-    void WheelMove(bool Next);
 
-    QPointer<TVxCustomItemSelector> FItemSelector;   // children of the pop-up
-    QPointer<TVxColorCubePanel> FColorCubePanel;
+    QPointer<TVxColorCubePanel> FColorCubePanel;   // children of the pop-up
     QPointer<TVxColorSpectrumPanel> FSpectrumPanel;
     QPointer<TCustomColorSelector> FColorSelector;
     int FColumns = 1;
-    TItemLayout FLayout = TItemLayout::ilCaptionRight;
     std::unique_ptr<TColorItems> FColors;
-    int FItemIndex = -1;
     int FColorBoxWidth = 14;
     int FColorBoxHeight = 14;
     TColorSelectionStyle FColorSelectionStyle = TColorSelectionStyle::csList;
     TColor FSelectedColor = clNone;
     bool FShowText = true;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
-    bool FInternalCall = false;
-    TTypeAheadSearch FSearch;
-    int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = TColorValueText::cvtNone;
 };

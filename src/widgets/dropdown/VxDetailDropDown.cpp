@@ -1,6 +1,5 @@
 #include "widgets/dropdown/VxDetailDropDown.h"
 #include "grid/core/DropDownDraw.h"
-#include "widgets/dropdown/ItemAppearanceStyles.h"
 #include "widgets/dropdown/PickerKeys.h"
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -41,8 +40,7 @@ int TDetailItems::IndexOf(const QString& AValue) const
 // ---- the control ----
 
 TVxDetailDropDown::TVxDetailDropDown(QWidget* AOwner)
-    : TVxCustomDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>()), FCaptionFont(TFont::fromQFont(font())),
+    : TVxItemPickerDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)), FCaptionFont(TFont::fromQFont(font())),
       FNotesFont(FCaptionFont)
 {
     SetEditorEnabled(true);
@@ -75,26 +73,6 @@ void TVxDetailDropDown::ShowCaption(const QString& Caption)
     // A caption that begins another item's caption would otherwise complete to that item.
     QScopedValueRollback<bool> guard(FCompleting, true);
     SetText(Caption);
-}
-
-void TVxDetailDropDown::Move(TPickerMove Move)
-{
-    const int target = PickerTarget(Move, FItemIndex, FItems->Count());
-    if (target >= 0)
-        SetItemIndex(target);
-}
-
-void TVxDetailDropDown::SetComponentStyle(TZarnStyle AStyle)
-{
-    TVxCustomDropDown::SetComponentStyle(AStyle);
-    ApplyItemAppearanceStyle(*FItemAppearance, AStyle);
-}
-
-void TVxDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
-{
-    TVxCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector)
-        FItemSelector->ItemAppearance().SetColorStyle(Value);
 }
 
 // ---- the pop-up ----
@@ -249,37 +227,12 @@ void TVxDetailDropDown::WheelMove(bool Next)
     });
 }
 
-void TVxDetailDropDown::DoWheelNext()
-{
-    WheelMove(true);
-}
-
-void TVxDetailDropDown::DoWheelPrevious()
-{
-    WheelMove(false);
-}
-
-bool TVxDetailDropDown::EditKeyDown(std::uint16_t& Key, TShiftState Shift)
-{
-    bool result = true;
-    GuardEvent([&] { result = KeyDownSteps(Key, Shift); });
-    return result;
-}
-
 bool TVxDetailDropDown::KeyDownSteps(std::uint16_t& Key, TShiftState Shift)
 {
     if (isEnabled() && !Shift.testFlag(TShiftStateItem::ssAlt)) {
         const bool open = DropDownForm() && DropDownForm()->isVisible();
-        TPickerKeys keys;
-        keys.Selector = FItemSelector;
-        keys.DroppedDown = open;
-        keys.EditorEnabled = EditorEnabled();
+        TPickerKeys keys = PickerKeys(open, [this] { FillSelector(); });
         keys.HomeEndNeedPickOnly = true;
-        keys.ControlCount = FItems->Count();
-        keys.Refill = [this] { FillSelector(); };
-        keys.MoveControl = [this](TPickerMove move) { Move(move); };
-        keys.Search = &FSearch;
-        keys.InternalCall = &FInternalCall;
         PickerKeyDown(keys, Key, Shift);
         const bool arrow = Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT;
         if (open && (Key == VK_UP || Key == VK_DOWN))

@@ -4,10 +4,7 @@
 // caption in the open list (type-ahead) or by typing into the edit, which completes the text to the first
 // matching caption.
 #include "widgets/dropdown/ItemCollection.h"
-#include "widgets/dropdown/PickerKeys.h"
-#include "widgets/dropdown/TypeAhead.h"
-#include "widgets/dropdown/VxDropDown.h"
-#include "widgets/dropdown/VxItemSelector.h"
+#include "widgets/dropdown/ItemPickerDropDown.h"
 
 class TDetailItem {
 public:
@@ -48,22 +45,16 @@ public:
     int IndexOf(const QString& AValue) const;
 };
 
-class TVxDetailDropDown : public TVxCustomDropDown {
+class TVxDetailDropDown : public TVxItemPickerDropDown {
 public:
     explicit TVxDetailDropDown(QWidget* AOwner = nullptr);
     ~TVxDetailDropDown() override;
 
     TDetailItems& Items() const { return *FItems; }
     void SetItems(const TDetailItems& Value) { FItems->Assign(Value); }
-    int ItemIndex() const { return FItemIndex; }
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int Value) { FItemHeight = Value; }
-    // Handed to the list, where it has no visible effect: the rows are drawn here.
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
-    TItemAppearance& ItemAppearance() const { return *FItemAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
     const TFont& CaptionFont() const { return FCaptionFont; }
     void SetCaptionFont(const TFont& Value) { FCaptionFont = Value; }
     const TFont& NotesFont() const { return FNotesFont; }
@@ -71,20 +62,6 @@ public:
     // Completion compares case-sensitively.
     bool MatchCase() const { return FMatchCase; }
     void SetMatchCase(bool Value) { FMatchCase = Value; }
-    // The list of the pop-up, made with it.
-    TVxCustomItemSelector* ItemSelector() const { return FItemSelector; }
-    // The clock of the type-ahead search.
-    void SetTypeAheadClock(std::shared_ptr<TClock> Clock) { FSearch.SetClock(std::move(Clock)); }
-
-    void SelectFirst() { Move(TPickerMove::pmFirst); }
-    void SelectLast() { Move(TPickerMove::pmLast); }
-    void SelectNext() { Move(TPickerMove::pmNext); }
-    void SelectPrevious() { Move(TPickerMove::pmPrevious); }
-
-    void SetComponentStyle(TZarnStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
-    TNotifyEvent OnSelect;
     // Paints a row of the list in place of the image, caption and notes.
     TOnDrawSelectedItem OnDrawSelectedImage;
 
@@ -95,9 +72,9 @@ protected:
     void UpdateDropDownSize() override;
     void DoHideDropDown(bool Cancelled) override;
     void DoFormSizing() override;
-    void DoWheelNext() override;
-    void DoWheelPrevious() override;
-    bool EditKeyDown(std::uint16_t& Key, TShiftState Shift) override;
+    int PickerCount() const override { return FItems->Count(); }
+    void WheelMove(bool Next) override;
+    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift) override;
     void DoFormKeyUp(std::uint16_t& Key, TShiftState Shift) override;
     void DoControlKeyUp(std::uint16_t& Key, TShiftState Shift) override;
     void DoControlKeyPress(QChar& Key) override;
@@ -105,26 +82,16 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
-    void Move(TPickerMove Move);
     void FillSelector();
     void SelectorItemSelect();
     void DrawRow(TCanvas& Canvas, const TRect& R, int Index);
     TSize RowSize() const;
-    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift);
     void KeyUp();
     void Complete();
     // Writes the edit text without completing it again.
     void ShowCaption(const QString& Caption);
-    void WheelMove(bool Next);
 
-    TVxCustomItemSelector* FItemSelector = nullptr;   // a child of the pop-up
-    TItemLayout FLayout = TItemLayout::ilCaptionRight;
     std::unique_ptr<TDetailItems> FItems;
-    int FItemIndex = -1;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
-    bool FInternalCall = false;
-    TTypeAheadSearch FSearch;
-    int FOldItemIndex = -1;
     int FItemHeight = 22;
     TFont FCaptionFont;
     TFont FNotesFont;

@@ -1,5 +1,4 @@
 #include "widgets/dropdown/VxImagePickerDropDown.h"
-#include "widgets/dropdown/ItemAppearanceStyles.h"
 #include "widgets/dropdown/PickerKeys.h"
 #include <QDir>
 #include <QFileInfo>
@@ -27,8 +26,7 @@ void TImageItem::SetImageIndex(int Value)
 }
 
 TVxImagePickerDropDown::TVxImagePickerDropDown(QWidget* AOwner)
-    : TVxCustomDropDown(AOwner), FItems(std::make_unique<TImageItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>())
+    : TVxItemPickerDropDown(AOwner), FItems(std::make_unique<TImageItems>(this))
 {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
@@ -84,26 +82,6 @@ void TVxImagePickerDropDown::AddImagesFromFolder(const QString& AFolder, bool Se
         if (item->FImage.LoadFromFile(folder.filePath(entry)) && SetImageCaption)
             item->FCaption = entry;
     }
-}
-
-void TVxImagePickerDropDown::Move(TPickerMove Move)
-{
-    const int target = PickerTarget(Move, FItemIndex, FItems->Count());
-    if (target >= 0)
-        SetItemIndex(target);
-}
-
-void TVxImagePickerDropDown::SetComponentStyle(TZarnStyle AStyle)
-{
-    TVxCustomDropDown::SetComponentStyle(AStyle);
-    ApplyItemAppearanceStyle(*FItemAppearance, AStyle);
-}
-
-void TVxImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
-{
-    TVxCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector)
-        FItemSelector->ItemAppearance().SetColorStyle(Value);
 }
 
 // ---- the edit ----
@@ -216,23 +194,6 @@ void TVxImagePickerDropDown::WheelMove(bool Next)
     });
 }
 
-void TVxImagePickerDropDown::DoWheelNext()
-{
-    WheelMove(true);
-}
-
-void TVxImagePickerDropDown::DoWheelPrevious()
-{
-    WheelMove(false);
-}
-
-bool TVxImagePickerDropDown::EditKeyDown(std::uint16_t& Key, TShiftState Shift)
-{
-    bool result = true;
-    GuardEvent([&] { result = KeyDownSteps(Key, Shift); });
-    return result;
-}
-
 bool TVxImagePickerDropDown::KeyDownSteps(std::uint16_t& Key, TShiftState Shift)
 {
     const bool open = DropDownForm() && DropDownForm()->isVisible();
@@ -249,16 +210,8 @@ bool TVxImagePickerDropDown::KeyDownSteps(std::uint16_t& Key, TShiftState Shift)
             OnSelect(this);
         return result;
     }
-    TPickerKeys keys;
-    keys.Selector = FItemSelector;
-    keys.DroppedDown = DropDownForm() && DropDownForm()->isVisible();
-    keys.EditorEnabled = EditorEnabled();
+    TPickerKeys keys = PickerKeys(DropDownForm() && DropDownForm()->isVisible(), [this] { FillSelector(); });
     keys.RowStep = FColumns;
-    keys.ControlCount = FItems->Count();
-    keys.Refill = [this] { FillSelector(); };
-    keys.MoveControl = [this](TPickerMove move) { Move(move); };
-    keys.Search = &FSearch;
-    keys.InternalCall = &FInternalCall;
     PickerKeyDown(keys, Key, Shift);
     return result;
 }

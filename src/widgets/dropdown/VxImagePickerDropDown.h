@@ -4,10 +4,7 @@
 // their own, an optional caption (shown in the pop-up and used by the type-ahead search) and a hint; they
 // can be made from every image of the image list or from the picture files of a folder.
 #include "widgets/dropdown/ItemCollection.h"
-#include "widgets/dropdown/PickerKeys.h"
-#include "widgets/dropdown/TypeAhead.h"
-#include "widgets/dropdown/VxDropDown.h"
-#include "widgets/dropdown/VxItemSelector.h"
+#include "widgets/dropdown/ItemPickerDropDown.h"
 
 class TImageItem {
 public:
@@ -36,7 +33,7 @@ private:
 
 using TImageItems = TItemCollection<TImageItem>;
 
-class TVxImagePickerDropDown : public TVxCustomDropDown {
+class TVxImagePickerDropDown : public TVxItemPickerDropDown {
 public:
     explicit TVxImagePickerDropDown(QWidget* AOwner = nullptr);
     ~TVxImagePickerDropDown() override;
@@ -44,36 +41,19 @@ public:
     // Columns and Layout are taken at the next opening.
     int Columns() const { return FColumns; }
     void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     TImageItems& Items() const { return *FItems; }
     void SetItems(const TImageItems& Value) { FItems->Assign(Value); }
-    int ItemIndex() const { return FItemIndex; }
     // Any negative value is stored; a value at or beyond the count is ignored.
-    void SetItemIndex(int Value);
+    void SetItemIndex(int Value) override;
     // -1 while nothing is selected. Writing selects the first item with that image index, or nothing.
     int ImageIndex() const;
     void SetImageIndex(int Value);
-    TItemAppearance& ItemAppearance() const { return *FItemAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance->Assign(Value); }
-    TVxCustomItemSelector* ItemSelector() const { return FItemSelector; }
-    void SetTypeAheadClock(std::shared_ptr<TClock> Clock) { FSearch.SetClock(std::move(Clock)); }
-
     // One item per image of the image list, after the items there are.
     void AddImagesFromImageList();
     // One item per entry the file search finds for AFolder, a folder followed by a file mask; an entry
     // that is no picture gives an item with an empty picture.
     void AddImagesFromFolder(const QString& AFolder, bool SetImageCaption);
 
-    void SelectFirst() { Move(TPickerMove::pmFirst); }
-    void SelectLast() { Move(TPickerMove::pmLast); }
-    void SelectNext() { Move(TPickerMove::pmNext); }
-    void SelectPrevious() { Move(TPickerMove::pmPrevious); }
-
-    void SetComponentStyle(TZarnStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
-
-    TNotifyEvent OnSelect;
     TOnDrawSelectedItem OnDrawSelectedImage;
     // Paints an item's content in the pop-up after the selector painted its background.
     TDrawItemEvent OnDrawItem;
@@ -83,26 +63,16 @@ protected:
     void DoBeforeDropDown() override;
     void UpdateDropDownSize() override;
     void DoHideDropDown(bool Cancelled) override;
-    void DoWheelNext() override;
-    void DoWheelPrevious() override;
     void DrawFocusedText() override;
-    bool EditKeyDown(std::uint16_t& Key, TShiftState Shift) override;
+    int PickerCount() const override { return FItems->Count(); }
+    void WheelMove(bool Next) override;
+    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift) override;
 
 private:
-    void Move(TPickerMove Move);
     void FillSelector();
     void SelectorItemSelect();
     void DrawSelectedImage();
-    bool KeyDownSteps(std::uint16_t& Key, TShiftState Shift);
-    void WheelMove(bool Next);
 
-    TVxCustomItemSelector* FItemSelector = nullptr;   // a child of the pop-up
     int FColumns = 1;
-    TItemLayout FLayout = TItemLayout::ilCaptionRight;
     std::unique_ptr<TImageItems> FItems;
-    int FItemIndex = -1;
-    std::unique_ptr<TItemAppearance> FItemAppearance;
-    bool FInternalCall = false;
-    TTypeAheadSearch FSearch;
-    int FOldItemIndex = -1;
 };
