@@ -9,18 +9,6 @@
 namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
-// The leading whole number of a text, 0 when none.
-int LeadingInt(const QString& T)
-{
-    const QString t = T.trimmed();
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        ++i;
-    while (i < t.size() && t[i].isDigit())
-        ++i;
-    return t.left(i).toInt();
-}
-
 class TGridDropDownEditorFactory : public TDropDownEditorFactory {
 public:
     TDropDownCellEditor* CreateEditor(TEditorType kind, QWidget* grid) const override
@@ -41,6 +29,8 @@ public:
             return CreateDropDown<TGridDetailPickerDropDown>(owner);
         case TEditorType::edGridDropDown:
             return CreateDropDown<TGridGridDropDown>(owner);
+        case TEditorType::edVxGridDropDown:
+            return CreateDropDown<TGridVxGridDropDown>(owner);
         case TEditorType::edColorPickerDropDown:
             return CreateDropDown<TGridColorDropDown>(owner);
         case TEditorType::edImagePickerDropDown:
@@ -55,6 +45,8 @@ public:
 template <typename Control>
 TGridDropDownEditor<Control>::TGridDropDownEditor(TVxStringGrid* AGrid) : Control(AGrid), FGrid(AGrid)
 {
+    // A Tab the grid does not handle moves on from the grid, as from any of the dialog's controls.
+    QWidget::setTabOrder(AGrid, this);
 }
 
 template <typename Control>
@@ -221,6 +213,7 @@ template class TGridDropDownEditor<TVxDetailDropDown>;
 template class TGridDropDownEditor<TVxColorPickerDropDown>;
 template class TGridDropDownEditor<TVxMultiColumnDropDown>;
 template class TGridDropDownEditor<TVxImagePickerDropDown>;
+template class TGridDropDownEditor<TCustomVxGridDropDown>;
 
 QString TGridMemoDropDown::Value() const
 {
@@ -272,6 +265,24 @@ void TGridGridDropDown::Load(int, int, const QString& Text)
 {
     EndUpdate();
     SetItemIndex(Text.isEmpty() ? 0 : GetItemIndex(Text));
+    SetText(Text);
+}
+
+TGridVxGridDropDown::TGridVxGridDropDown(TVxStringGrid* AGrid) : TGridDropDownEditor(AGrid)
+{
+    SetEditorEnabled(true);
+}
+
+void TGridVxGridDropDown::Load(int, int, const QString& Text)
+{
+    GetGrid()->SetFixedRowAlways(true);
+    EndUpdate();
+    if (UseItems()) {
+        QString full;
+        int row = -1;
+        MatchLookupText(Text, full, row);
+        SetItemIndex(Text.isEmpty() ? 0 : row);
+    }
     SetText(Text);
 }
 

@@ -4,6 +4,7 @@
 #include "grid/core/DropDownEditorFactory.h"
 #include "widgets/dropdown/VxCalculatorDropdown.h"
 #include "widgets/dropdown/VxColorPickerDropDown.h"
+#include "widgets/dropdown/VxCustomGridDropDown.h"
 #include "widgets/dropdown/VxDetailDropDown.h"
 #include "widgets/dropdown/VxImagePickerDropDown.h"
 #include "widgets/dropdown/VxMemoDropDown.h"
@@ -99,6 +100,17 @@ protected:
 class TGridGridDropDown : public TGridDropDownEditor<TVxMultiColumnDropDown> {
 public:
     explicit TGridGridDropDown(TVxStringGrid* AGrid);
+
+protected:
+    void Load(int ACol, int ARow, const QString& Text) override;
+};
+
+// A whole grid in the pop-up; in item mode the item whose lookup text begins with the cell's is selected, item 0
+// for an empty cell. The embedded grid keeps its header row even without data rows.
+class TGridVxGridDropDown : public TGridDropDownEditor<TCustomVxGridDropDown> {
+public:
+    explicit TGridVxGridDropDown(TVxStringGrid* AGrid);
+    VxGridDropDown::TVxColGrid* Grid() const { return GetGrid(); }
 
 protected:
     void Load(int ACol, int ARow, const QString& Text) override;

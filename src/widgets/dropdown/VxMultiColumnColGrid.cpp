@@ -9,27 +9,6 @@
 
 namespace VxMultiColumn {
 
-void TDropDownColumn::Assign(const TDropDownColumn& Source)
-{
-    TCollectionBase* own = FCollection;
-    *this = Source;
-    FCollection = own;
-}
-
-void TDropDownItem::Assign(const TDropDownItem& Source)
-{
-    FImageIndex = Source.FImageIndex;
-    FText = Source.FText;
-}
-
-bool TDropDownItem::ColumnText(int Column, QString& Value) const
-{
-    if (Column < 0 || Column >= FText.size())
-        return false;
-    Value = FText[Column];
-    return true;
-}
-
 int TDropDownItems::IndexInColumn(int Column, const QString& Value) const
 {
     QString s;
@@ -37,33 +16,6 @@ int TDropDownItems::IndexInColumn(int Column, const QString& Value) const
         if ((*this)[i].ColumnText(Column, s) && s == Value)
             return i;
     return -1;
-}
-
-int SnappedDropDownHeight(int Height, int Chrome, int HeaderHeight, int RowHeight)
-{
-    const int rows = (Height - Chrome - HeaderHeight - 2) / std::max(1, RowHeight);
-    return Chrome + HeaderHeight + rows * RowHeight + 2;
-}
-
-std::vector<int> SharedColumnWidths(const std::vector<int>& Widths, int Room)
-{
-    int sum = 1;
-    for (int w : Widths)
-        sum += w;
-    const double f = double(Room) / sum;
-    double carried = 0;
-    std::vector<int> shared;
-    for (int w : Widths) {
-        const int rounded = int(std::nearbyint(f * w));   // halves to the even neighbour
-        carried += f * w - rounded;
-        if (carried > 1.0) {
-            shared.push_back(rounded + 1);
-            carried -= 1.0;
-        } else {
-            shared.push_back(rounded);
-        }
-    }
-    return shared;
 }
 
 TVxColGrid::TVxColGrid(QWidget* parent) : TStringGrid(parent), FColumns(std::make_unique<TDropDownColumns>(this))
@@ -108,25 +60,11 @@ int TVxColGrid::TotalWidth() const
 
 void TVxColGrid::AutoSizeColumns()
 {
-    const TCustomImageList* images = FVxDropDown->Images();
-    TCanvas measure;
     for (int c = 0; c < FColumns->Count(); ++c) {
         TDropDownColumn& column = (*FColumns)[c];
         if (!column.AutoSize())
             continue;
-        measure.SetFont(column.Font());
-        int widest = 0;
-        for (int i = 0; i < FVxDropDown->Items().Count(); ++i) {
-            const TDropDownItem& item = FVxDropDown->Items()[i];
-            QString text;
-            const bool has = item.ColumnText(c, text);
-            int need = 0;
-            if (column.ColumnType() == TColumnType::ctImage && has && item.ImageIndex() >= 0 && images)
-                need += images->Width() + 4;
-            if (has && !text.isEmpty())
-                need += measure.TextWidth(text) + 6;
-            widest = std::max(widest, need);
-        }
+        const int widest = AutoColumnWidth(column, FVxDropDown->Items(), c, FVxDropDown->Images());
         column.SetWidth(widest);
         SetColWidths(c, widest);
     }
@@ -134,30 +72,14 @@ void TVxColGrid::AutoSizeColumns()
 
 void TVxColGrid::AutoSizeWrappedRows()
 {
-    bool wraps = false;
-    for (int c = 0; c < FColumns->Count(); ++c)
-        wraps = wraps || (*FColumns)[c].Wordwrap();
-    if (!wraps)
+    if (!AnyWordwrap(*FColumns))
         return;
-    const TCustomImageList* images = FVxDropDown->Images();
-    TCanvas measure;
-    for (int i = 0; i < FVxDropDown->Items().Count(); ++i) {
-        const TDropDownItem& item = FVxDropDown->Items()[i];
-        int height = 24;
-        for (int c = 0; c < FColumns->Count(); ++c) {
-            const TDropDownColumn& column = (*FColumns)[c];
-            if (!column.Wordwrap())
-                continue;
-            QString text;
-            const bool has = item.ColumnText(c, text);
-            if (column.ColumnType() == TColumnType::ctImage && has && item.ImageIndex() >= 0 && images)
-                height = std::max(height, images->Height() + 6);
-            measure.SetFont(column.Font());
-            TRect r{0, 0, column.Width(), 500};
-            height = std::max(height, measure.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX) + 6);
-        }
-        SetRowHeights(i + 1, height);
-    }
+    std::vector<int> widths;
+    for (int c = 0; c < FColumns->Count(); ++c)
+        widths.push_back((*FColumns)[c].Width());
+    const TDropDownItems& items = FVxDropDown->Items();
+    for (int i = 0; i < items.Count(); ++i)
+        SetRowHeights(i + 1, WrappedRowHeight(*FColumns, &items[i], FColumns->Count(), widths, FVxDropDown->Images()));
 }
 
 void TVxColGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)

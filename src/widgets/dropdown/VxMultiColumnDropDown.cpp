@@ -173,7 +173,7 @@ void TVxMultiColumnDropDown::AdjustDropDownHeight(int& Height)
         if (form->Footer() && form->Footer()->isVisibleTo(form))
             chrome += form->Footer()->height();
     }
-    Height = SnappedDropDownHeight(Height, chrome, FHeaderHeight, FDropDownRowHeight);
+    Height = SnappedDropDownHeight(Height, chrome, FHeaderHeight, FDropDownRowHeight, 2);
 }
 
 void TVxMultiColumnDropDown::DoShowDropDown()
@@ -260,12 +260,12 @@ bool TVxMultiColumnDropDown::EditKeyDown(std::uint16_t& Key, TShiftState Shift)
         if (index >= 0)
             SetItemIndex(index);
     }
-    if (!TVxCustomDropDown::EditKeyDown(Key, Shift))
-        return false;
+    // The closed edit steps through the items whether or not the edit itself uses the key.
+    const bool unused = TVxCustomDropDown::EditKeyDown(Key, Shift);
     if (Key == VK_ESCAPE && FLookupColumn >= 0 && FItems->Count() > 0)
         SetItemIndex(GetItemIndex(Text()));
     if (DroppedDown() || !isEnabled() || Shift.testFlag(TShiftStateItem::ssAlt) || FItems->Count() == 0)
-        return true;
+        return unused;
     const bool none = FItemIndex < 0;
     switch (Key) {
     case VK_PRIOR:
@@ -282,16 +282,16 @@ bool TVxMultiColumnDropDown::EditKeyDown(std::uint16_t& Key, TShiftState Shift)
         break;
     case VK_HOME:
         if (EditorEnabled())
-            return true;
+            return unused;
         Select(0);
         break;
     case VK_END:
         if (EditorEnabled())
-            return true;
+            return unused;
         Select(FItems->Count() - 1);
         break;
     default:
-        return true;
+        return unused;
     }
     Key = 0;
     return false;

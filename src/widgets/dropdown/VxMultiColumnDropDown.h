@@ -3,7 +3,7 @@
 // item's text of the lookup column. The pop-up list is a toolkit string grid that paints every cell from the
 // drop-down's items. The grid drop-down has classes of the same names; these live in their own namespace.
 #include "platform/Grids.h"
-#include "widgets/dropdown/ItemCollection.h"
+#include "widgets/dropdown/DropDownColumnItems.h"
 #include "widgets/dropdown/VxDropDown.h"
 #include <QStringList>
 #include <functional>
@@ -13,67 +13,13 @@ class TVxMultiColumnDropDown;
 
 namespace VxMultiColumn {
 
-enum class TColumnType { ctText, ctImage };
-
-class TDropDownColumn {
-public:
-    explicit TDropDownColumn(TCollectionBase* Collection) : FCollection(Collection) {}
-    void Assign(const TDropDownColumn& Source);
-
-    bool Wordwrap() const { return FWordwrap; }
-    void SetWordwrap(bool Value) { FWordwrap = Value; }
-    int Width() const { return FWidth; }
-    void SetWidth(int Value) { FWidth = Value; }
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value) { FAutoSize = Value; }
-    QString Header() const { return FHeader; }
-    void SetHeader(const QString& Value) { FHeader = Value; }
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment Value) { FAlignment = Value; }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value) { FColor = Value; }
-    TColumnType ColumnType() const { return FColumnType; }
-    void SetColumnType(TColumnType Value) { FColumnType = Value; }
-    const TFont& Font() const { return FFont; }
-    void SetFont(const TFont& Value) { FFont = Value; }
-    bool Ellipsis() const { return FEllipsis; }
-    void SetEllipsis(bool Value) { FEllipsis = Value; }
-
-private:
-    TCollectionBase* FCollection;
-    bool FWordwrap = false;
-    int FWidth = 80;
-    bool FAutoSize = false;
-    QString FHeader;
-    TAlignment FAlignment = TAlignment::taLeftJustify;
-    TColor FColor = 0xFFFFFF;
-    TColumnType FColumnType = TColumnType::ctText;
-    TFont FFont;
-    bool FEllipsis = false;
-};
+using ::TColumnType;
+using TDropDownColumn = TDropDownColumnOf<TVxMultiColumnDropDown>;
+using TDropDownItem = TDropDownItemOf<TVxMultiColumnDropDown>;
 
 class TDropDownColumns : public TItemCollection<TDropDownColumn> {
 public:
     using TItemCollection::TItemCollection;
-};
-
-class TDropDownItem {
-public:
-    explicit TDropDownItem(TCollectionBase* Collection) : FCollection(Collection) {}
-    void Assign(const TDropDownItem& Source);
-
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value) { FImageIndex = Value; }
-    // One string per column.
-    const QStringList& Text() const { return FText; }
-    void SetText(const QStringList& Value) { FText = Value; }
-    // The string of column Column; false when the item has none.
-    bool ColumnText(int Column, QString& Value) const;
-
-private:
-    TCollectionBase* FCollection;
-    int FImageIndex = -1;
-    QStringList FText;
 };
 
 class TDropDownItems : public TItemCollection<TDropDownItem> {
@@ -127,12 +73,6 @@ private:
     bool FMouseWheelSelection = false;
     bool FConfirmSelection = false;
 };
-
-// The pop-up's height snapped to whole item rows under the header; Chrome is the height of the pop-up's own
-// header and footer panels.
-int SnappedDropDownHeight(int Height, int Chrome, int HeaderHeight, int RowHeight);
-// The column widths sharing Room in proportion to Widths, rounding errors carried to the next column.
-std::vector<int> SharedColumnWidths(const std::vector<int>& Widths, int Room);
 
 } // namespace VxMultiColumn
 

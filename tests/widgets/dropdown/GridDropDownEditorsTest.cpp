@@ -209,7 +209,9 @@ TEST(GridDropDownEditors, EveryKindOpensByKeyAndByClickOverItsCell)
 TEST(GridDropDownEditors, TheStartCharacterIsTypedIntoTheEditor)
 {
     DropDownGrid f;
-    for (int col : {kCalcCol, kDetailCol}) {
+    // The calculator's Enter completes the number in its two decimals.
+    const std::pair<int, const char*> cases[] = {{kCalcCol, "7.00"}, {kDetailCol, "7"}};
+    for (const auto& [col, entered] : cases) {
         SCOPED_TRACE(col);
         f.Go(col, 1);
         QTest::keyClicks(f.g->viewport(), QStringLiteral("7"));
@@ -218,7 +220,7 @@ TEST(GridDropDownEditors, TheStartCharacterIsTypedIntoTheEditor)
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->Text(), QStringLiteral("7"));
         f.Key(editor, Qt::Key_Return);
-        EXPECT_EQ(f.g->Cells(col, 1), QStringLiteral("7"));
+        EXPECT_EQ(f.g->Cells(col, 1), QString::fromLatin1(entered));
     }
 }
 
@@ -247,7 +249,7 @@ TEST(GridDropDownEditors, CalculatorEnterStoresTheResultNotTheExpression)
     ASSERT_NE(calc, nullptr);
     QTest::keyClicks(calc, QStringLiteral("2+3"));
     f.Key(calc, Qt::Key_Return);
-    EXPECT_EQ(f.g->Cells(kCalcCol, 1), QStringLiteral("5"));
+    EXPECT_EQ(f.g->Cells(kCalcCol, 1), QStringLiteral("5.00")) << "in the calculator's two decimals";
 }
 
 TEST(GridDropDownEditors, ColourTurnedByTheWheelIsWrittenByEnterAndNotByEsc)
@@ -348,11 +350,11 @@ TEST(GridDropDownEditors, TabMovesOnInAGridThatHandlesTabAndElseLeavesTheGrid)
     QTest::keyClicks(calc, QStringLiteral("8"));
     f.Key(calc, Qt::Key_Tab);
     EXPECT_EQ(f.Focused(), f.after);
-    EXPECT_EQ(f.g->Cells(kCalcCol, 2), QStringLiteral("8"));
+    EXPECT_EQ(f.g->Cells(kCalcCol, 2), QStringLiteral("8.00")) << "formatted as the calculator leaves it";
     EXPECT_FALSE(calc->isVisible());
 }
 
-TEST(GridDropDownEditors, AcceptedEnterOpensTheNextCellsEditorAndPageUpWritesUnvalidated)
+TEST(GridDropDownEditors, RefusedEnterKeepsTheEditorAndPageUpWritesAndStays)
 {
     DropDownGrid f;
     bool refuse = false;
@@ -363,11 +365,12 @@ TEST(GridDropDownEditors, AcceptedEnterOpensTheNextCellsEditorAndPageUpWritesUnv
     };
     f.g->Navigation().SetAdvanceOnEnter(true);
     f.g->Navigation().SetAdvanceAutoEdit(true);
+    f.g->Navigation().SetAdvanceDirection(TAdvanceDirection::adTopBottom);
     auto* calc = f.Open<TGridCalculatorDropDown>(kCalcCol, 1);
     ASSERT_NE(calc, nullptr);
     QTest::keyClicks(calc, QStringLiteral("6"));
     f.Key(calc, Qt::Key_Return);
-    EXPECT_EQ(f.g->Cells(kCalcCol, 1), QStringLiteral("6"));
+    EXPECT_EQ(f.g->Cells(kCalcCol, 1), QStringLiteral("6.00"));
     EXPECT_EQ(f.g->Row(), 2);
     EXPECT_EQ(f.Focused(), calc) << "the editor opens again on the next cell";
 
@@ -375,12 +378,14 @@ TEST(GridDropDownEditors, AcceptedEnterOpensTheNextCellsEditorAndPageUpWritesUnv
     QTest::keyClicks(calc, QStringLiteral("7"));
     f.Key(calc, Qt::Key_Return);
     EXPECT_EQ(f.g->Row(), 2);
-    EXPECT_EQ(calc->Text(), QStringLiteral("0")) << "the grid's corrected text";
-    EXPECT_EQ(calc->selectedText(), QStringLiteral("0"));
+    EXPECT_EQ(calc->Text(), QStringLiteral("0.00")) << "the grid's corrected text";
+    EXPECT_EQ(calc->selectedText(), QStringLiteral("0.00"));
 
+    // The refused cell is validated again when the grid selects it; this value passes.
+    refuse = false;
     QTest::keyClicks(calc, QStringLiteral("9"));
     f.Key(calc, Qt::Key_PageUp);
-    EXPECT_EQ(f.g->Cells(kCalcCol, 2), QStringLiteral("9")) << "Page Up writes without validation";
+    EXPECT_EQ(f.g->Cells(kCalcCol, 2), QStringLiteral("9.00")) << "Page Up writes the value";
     EXPECT_EQ(f.g->Row(), 2);
     EXPECT_EQ(f.Focused(), calc) << "and opens the editor again on the same cell";
 }

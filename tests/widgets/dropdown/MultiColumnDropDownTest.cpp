@@ -29,14 +29,14 @@ TEST(MultiColumnDropDown, PopupHeightSnapsToWholeRows)
     struct Case { int height, chrome, header, row, snapped; };
     const Case cases[] = {
         {200, 0, 25, 22, 181},   // seven rows under the header
-        {203, 0, 25, 22, 181},
-        {204, 0, 25, 22, 203},
-        {200, 30, 25, 22, 165},  // the pop-up's own header and footer come first
+        {202, 0, 25, 22, 181},
+        {203, 0, 25, 22, 203},   // room for an eighth row
+        {200, 30, 25, 22, 189},  // the pop-up's own header and footer come first
         {200, 0, 40, 20, 182},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.height);
-        EXPECT_EQ(SnappedDropDownHeight(c.height, c.chrome, c.header, c.row), c.snapped);
+        EXPECT_EQ(SnappedDropDownHeight(c.height, c.chrome, c.header, c.row, 2), c.snapped);
     }
 }
 
@@ -46,7 +46,7 @@ TEST(MultiColumnDropDown, ColumnsShareThePopupWidthCarryingTheRounding)
     const Case cases[] = {
         {std::vector<int>(8, 30), 340, {42, 42, 42, 43, 42, 42, 43, 42}},
         {{80, 80, 80}, 241, {80, 80, 80}},
-        {{50, 100}, 302, {50, 101}},
+        {{50, 100}, 302, {100, 200}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.room);
