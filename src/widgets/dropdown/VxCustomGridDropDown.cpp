@@ -497,13 +497,16 @@ void TCustomVxGridDropDown::DoEnter()
 void TCustomVxGridDropDown::DoWheelNext()
 {
     TVxCustomDropDown::DoWheelNext();
-    Select(FItemIndex < 0 ? 0 : FItemIndex + 1);
+    // Over the open pop-up the wheel is the grid's: it moves the row without selecting.
+    if (!DroppedDown())
+        Select(FItemIndex < 0 ? 0 : FItemIndex + 1);
 }
 
 void TCustomVxGridDropDown::DoWheelPrevious()
 {
     TVxCustomDropDown::DoWheelPrevious();
-    Select(FItemIndex < 0 ? 0 : FItemIndex - 1);
+    if (!DroppedDown())
+        Select(FItemIndex < 0 ? 0 : FItemIndex - 1);
 }
 
 void TCustomVxGridDropDown::DoControlKeyDown(std::uint16_t& Key, TShiftState Shift)

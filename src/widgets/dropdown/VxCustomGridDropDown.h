@@ -60,8 +60,7 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
-    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void wheelEvent(QWheelEvent* e) override;
     bool WMChar(QChar& Key) override;
     bool event(QEvent* e) override;
 
@@ -70,7 +69,6 @@ private:
     TObject* ItemTag(int Index);
     void AutoSizeItemColumns();
     void AutoSizeWrappedRows();
-    bool Wheel(bool Down, TShiftState Shift, TPoint MousePos);
 
     TCustomVxGridDropDown* FVxDropDown = nullptr;
     std::unique_ptr<TDropDownColumns> FColumns;

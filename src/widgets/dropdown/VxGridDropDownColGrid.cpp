@@ -3,6 +3,7 @@
 #include "widgets/dropdown/VxCustomGridDropDown.h"
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QStyle>
 
 namespace VxGridDropDown {
@@ -181,24 +182,12 @@ void TVxColGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     TVxStringGrid::KeyDown(Key, Shift);
 }
 
-bool TVxColGrid::Wheel(bool Down, TShiftState Shift, TPoint MousePos)
+void TVxColGrid::wheelEvent(QWheelEvent* e)
 {
     FMouseWheelSelection = true;
     FConfirmSelection = false;
-    const bool done =
-        Down ? TVxStringGrid::DoMouseWheelDown(Shift, MousePos) : TVxStringGrid::DoMouseWheelUp(Shift, MousePos);
+    TVxStringGrid::wheelEvent(e);
     FMouseWheelSelection = false;
-    return done;
-}
-
-bool TVxColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    return Wheel(true, Shift, MousePos);
-}
-
-bool TVxColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    return Wheel(false, Shift, MousePos);
 }
 
 bool TVxColGrid::WMChar(QChar& Key)

@@ -20,10 +20,10 @@ namespace {
 const TEditorType kColumnKinds[] = {
     TEditorType::edMemoDropDown,       TEditorType::edTrackbarDropDown,   TEditorType::edCalculatorDropDown,
     TEditorType::edTimePickerDropDown, TEditorType::edDetailDropDown,     TEditorType::edColorPickerDropDown,
-    TEditorType::edImagePickerDropDown, TEditorType::edGridDropDown};
-constexpr int kCalcCol = 3, kTimeCol = 4, kDetailCol = 5, kColorCol = 6, kImageCol = 7, kListCol = 8;
+    TEditorType::edImagePickerDropDown, TEditorType::edGridDropDown,       TEditorType::edVxGridDropDown};
+constexpr int kCalcCol = 3, kTimeCol = 4, kDetailCol = 5, kColorCol = 6, kImageCol = 7, kListCol = 8, kGridCol = 9;
 
-// A shown grid whose columns 1 to 8 are edited with the drop-down kinds above, the editors registered as the
+// A shown grid whose columns 1 to 9 are edited with the drop-down kinds above, the editors registered as the
 // program does at start-up, and a button after it to take the focus.
 struct DropDownGrid {
     QDialog dialog;
@@ -37,7 +37,7 @@ struct DropDownGrid {
         layout->addWidget(g);
         after = new QPushButton(QStringLiteral("after"), &dialog);
         layout->addWidget(after);
-        g->SetColCount(9);
+        g->SetColCount(10);
         g->SetRowCount(5);
         g->SetOptions(g->Options() | TGridOption::goEditing);
         g->OnGetEditorType = [](QObject*, int ACol, int, TEditorType& e) {
@@ -176,6 +176,7 @@ const KindCase kKinds[] = {
     {kCalcCol, "calculator", Is<TGridCalculatorDropDown>}, {kTimeCol, "time picker", Is<TGridTimepickerDropDown>},
     {kDetailCol, "detail", Is<TGridDetailPickerDropDown>}, {kColorCol, "colour", Is<TGridColorDropDown>},
     {kImageCol, "image", Is<TGridImageDropDown>},          {kListCol, "multi-column", Is<TGridGridDropDown>},
+    {kGridCol, "grid", Is<TGridVxGridDropDown>},
 };
 } // namespace
 
@@ -422,4 +423,53 @@ TEST(GridDropDownEditors, MultiColumnListFilledByTheApplicationCommitsThePickedI
     // An empty cell opens on the first item.
     ASSERT_EQ(f.Open<TGridGridDropDown>(kListCol, 2), list);
     EXPECT_EQ(list->ItemIndex(), 0);
+}
+
+TEST(GridDropDownEditors, GridDropDownPicksFromItsSortedGridAndCommits)
+{
+    DropDownGrid f;
+    f.g->OnGetEditorProp = [&](QObject*, int ACol, int, QObject*) {
+        auto* editor = dynamic_cast<TGridVxGridDropDown*>(f.g->DropDownEditor(TEditorType::edVxGridDropDown));
+        if (ACol != kGridCol || !editor || editor->Items().Count() > 0)
+            return;
+        editor->Columns().Add()->SetHeader(QStringLiteral("Name"));
+        for (const char* name : {"Cherry", "Abcd", "Axe", "Banana"})
+            editor->Items().Add()->SetText({QString::fromLatin1(name)});
+        editor->SetSorting(VxGridDropDown::TGridSorting::gsSingleColumn);
+    };
+    f.g->SetCells(kGridCol, 1, QStringLiteral("Ax"));
+    auto* editor = f.Open<TGridVxGridDropDown>(kGridCol, 1);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->ItemIndex(), 2) << "the first item whose lookup text begins with the cell's";
+    EXPECT_EQ(editor->Text(), QStringLiteral("Ax")) << "the cell's text as it stands";
+    f.Key(editor, Qt::Key_Down);   // closed: Down enters the value and moves on
+    EXPECT_EQ(f.g->Cells(kGridCol, 1), QStringLiteral("Ax"));
+    EXPECT_EQ(f.g->Row(), 2);
+
+    // Opened, sorted by a click on the header, and a row taken by a click: the item that row shows.
+    ASSERT_EQ(f.Open<TGridVxGridDropDown>(kGridCol, 1), editor);
+    f.Key(editor, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(editor->DroppedDown());
+    VxGridDropDown::TVxColGrid* grid = editor->Grid();
+    const TRect header = grid->CellRect(0, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(header.Left + 5, header.Top + 5));
+    ASSERT_EQ(grid->Cells(0, 4), QStringLiteral("Cherry"));
+    const TRect r = grid->CellRect(0, 4);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(r.Left + 5, r.Top + 5));
+    EXPECT_FALSE(editor->DroppedDown());
+    EXPECT_EQ(editor->Text(), QStringLiteral("Cherry"));
+    f.Key(editor, Qt::Key_Return);
+    EXPECT_EQ(f.g->Cells(kGridCol, 1), QStringLiteral("Cherry"));
+    EXPECT_FALSE(editor->isVisible());
+
+    // Esc after a change leaves the cell as it was, and an empty cell opens on the first item.
+    ASSERT_EQ(f.Open<TGridVxGridDropDown>(kGridCol, 1), editor);
+    QTest::keyClicks(editor, QStringLiteral("B"));
+    EXPECT_EQ(editor->Text(), QStringLiteral("Banana")) << "typing finds the item";
+    f.Key(editor, Qt::Key_Escape);
+    EXPECT_EQ(f.g->Cells(kGridCol, 1), QStringLiteral("Cherry"));
+    EXPECT_TRUE(f.GridFocused());
+    ASSERT_EQ(f.Open<TGridVxGridDropDown>(kGridCol, 3), editor);
+    EXPECT_EQ(editor->ItemIndex(), 0);
+    EXPECT_EQ(editor->Text(), QString());
 }
