@@ -1415,9 +1415,13 @@ public:
     void ShowHTMLControlEditor(const QString& S, const QString& CtrlType, int ARow, int RealCol, int ACol,
                                const TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID);
     void EndHTMLControlEdit();   // writes the value back into the control's tag
+    // Opens the editor of the cell's next inline control after ID (the first for an empty ID) that one types
+    // into; the grid takes the focus when there is none.
+    void ActivateHTMLControl(int ACol, int ARow, const QString& ID);
     void ControlComboSelect();
     void EditFixedCell(int ACol, int ARow);
     bool ControlEditing() const { return FCtrlEditing; }
+    QString EditedControlID() const { return FCtrlID; }   // the inline control edited last
     TControlEdit* ControlEdit() const { return FControlEdit; }
     TControlCombo* ControlCombo() const { return FControlCombo; }
     TGridTransEdit* TransEdit() const { return FEditTrans; }
