@@ -138,6 +138,7 @@ void TVxStringGrid::CreateEditorControls()
 TVxStringGrid::~TVxStringGrid()
 {
     FDestroying = true;
+    SetEditLink(nullptr);   // the link lets go of the control the grid is about to delete
     F.ClearTextOnly = false;
     F.SaveHiddenCells = false;
     // Hidden columns come back first so that their cells' objects are freed with the others.

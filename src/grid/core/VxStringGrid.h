@@ -87,6 +87,7 @@ class TGridButton;
 class TGridSpin;
 class TGridDatePicker;
 class TDropDownCellEditor;
+class TEditLink;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -1267,6 +1268,9 @@ public:
     bool EditMode() const { return FEditMode; }
     TEditorType EditControl() const { return FEditControl; }
     QWidget* EditCtrl() const { return FEditCtrl; }
+    // The program's own editor of edCustom cells; not owned, forgotten when it goes.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
     bool GridModified() const { return FGridModified; }
     void SetGridModified(bool Value) { FGridModified = Value; }
     QString NewCellText() const { return FNewCellText; }
@@ -1790,6 +1794,7 @@ private:
     friend class TGridSpin;
     friend class TGridDatePicker;
     friend class TGridButton;
+    friend class TEditLink;
     void CreateGridEditors();
     bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
     void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
@@ -1802,6 +1807,7 @@ private:
     bool FEditMode = false;
     TEditorType FEditControl = TEditorType::edNormal;
     QWidget* FEditCtrl = nullptr;
+    QPointer<TEditLink> FEditLink;
     bool FEditing = false;
     bool FSpecialEditor = false;
     bool FEditActive = false;
