@@ -149,8 +149,11 @@ int TFont::Size() const
     return int(std::lround(-FHeight * 72.0 / kPixelsPerInch));
 }
 
+// Point sizes are clamped to what a 16-bit size holds, so the pixel height stays far inside the integer range.
 void TFont::SetSize(int value)
 {
+    constexpr int MaxPoints = 32767;
+    value = std::clamp(value, -MaxPoints, MaxPoints);
     FHeight = -int(std::lround(value * double(kPixelsPerInch) / 72.0));
 }
 
@@ -575,6 +578,9 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         mnemonic = Qt::TextShowMnemonic;
     const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
     for (auto& line : lines) {
+        // As a multiline edit control shows it: a later line that does not fit whole is not drawn at all.
+        if ((format & DT_EDITCONTROL) && !(format & DT_SINGLELINE) && y > r.Top && y + lineHeight > r.Bottom)
+            break;
         if ((format & DT_END_ELLIPSIS) && widthOf(line) > r.Width()) {
             line.raw = fm.elidedText(StripPrefix(line.raw, format), Qt::ElideRight, std::max(0, r.Width()));
             line.width = fm.horizontalAdvance(line.raw);

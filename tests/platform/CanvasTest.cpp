@@ -340,6 +340,28 @@ TEST(TCanvas, DrawTextAlignsClipsAndMeasures)
     EXPECT_LE(wrapped.Width(), c.TextWidth("three"));
 }
 
+// Word-wrapped text with the edit-control flag shows whole lines only: the one the rectangle cuts is left out.
+TEST(TCanvas, EditControlTextLeavesOutAHalfCutLastLine)
+{
+    QImage image(100, 60, QImage::Format_RGB32);
+    TCanvas c(&image);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    const int lh = c.TextHeight("Ag");
+    const auto inkBelow = [&](unsigned format) {
+        image.fill(Qt::white);
+        TRect r = Rect(0, 0, c.TextWidth("WWW"), lh + lh / 2);   // one line and half of the next
+        c.DrawText("WWW WWW WWW", r, format);
+        c.Release();
+        int ink = 0;
+        for (int y = lh; y < r.Bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += image.pixelColor(x, y) != Qt::white;
+        return ink;
+    };
+    EXPECT_GT(inkBelow(DT_WORDBREAK), 0) << "without the flag the cut line shows its top";
+    EXPECT_EQ(inkBelow(DT_WORDBREAK | DT_EDITCONTROL), 0);
+}
+
 TEST(TCanvas, EndEllipsisShortensALineThatDoesNotFit)
 {
     QImage image(200, 20, QImage::Format_RGB32);

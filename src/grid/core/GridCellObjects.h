@@ -13,4 +13,4 @@ struct TScrollProp {
     std::int32_t Range = -1;
 };
 
-using TRatingChangeEvent = std::function<void(QObject* Sender, int ACol, int ARow, int& NewRate, bool& Allow)>;
+using TRatingChangeEvent = std::function<void(QObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;

@@ -33,6 +33,15 @@ void TColumnSize::SetStretch(bool value)
         FOwner->ApplyColumnStretch(F.StretchColumn);
 }
 
+void TBalloonSettings::Assign(const QObject* Source)
+{
+    if (const auto* other = dynamic_cast<const TBalloonSettings*>(Source)) {
+        const std::uint8_t transparency = F.Transparency;
+        F = other->F;
+        F.Transparency = transparency;
+    }
+}
+
 void TColumnSize::Assign(const QObject* Source)
 {
     if (const auto* other = dynamic_cast<const TColumnSize*>(Source))

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 class TIntList;
@@ -73,6 +75,39 @@ public:
 private:
     bool FHeight = false;
     bool FWidth = false;
+};
+
+// The balloon tool tips of the grid's cells.
+class TBalloonSettings : public QObject {
+public:
+    VX_SETTING(int, AutoHideDelay)   // -1: the system's delay
+    VX_SETTING(TColor, BackgroundColor)
+    bool Enable() const { return F.Enable; }
+    void SetEnable(bool value)
+    {
+        F.Enable = value;
+        if (OnEnableChange)
+            OnEnableChange(this);
+    }
+    VX_SETTING(int, InitialDelay)
+    VX_SETTING(int, ReshowDelay)
+    VX_SETTING(TColor, TextColor)
+    VX_SETTING(std::uint8_t, Transparency)
+    std::function<void(QObject* Sender)> OnEnableChange;
+
+    // From a TBalloonSettings only; Transparency stays, and Enable is copied without the event.
+    void Assign(const QObject* Source);
+
+private:
+    struct Values {
+        int AutoHideDelay = -1;
+        TColor BackgroundColor = clNone;
+        bool Enable = false;
+        int InitialDelay = -1;
+        int ReshowDelay = -1;
+        TColor TextColor = clNone;
+        std::uint8_t Transparency = 0;
+    } F;
 };
 
 enum class TAutoSizeRows { arAll, arNormal, arFixed };

@@ -215,7 +215,7 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
 bool TRowSorter::IsNumber(TCellKey& K)
 {
     if (!(K.Have & TCellKey::kNumberClass)) {
-        K.Number = ClassifyNumberTextWith(K.Text, FThousand, FDecimal) != 2;
+        K.Number = ClassifyNumberTextWith(K.Text, FThousand, FDecimal) != TNumberTextKind::ntNotNumber;
         K.Have |= TCellKey::kNumberClass;
     }
     return K.Number;

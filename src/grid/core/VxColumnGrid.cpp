@@ -114,8 +114,8 @@ void TVxColumnGrid::RemoveCols(int ColIndex, int CCount)
         FColumnCollection->Delete(ColIndex);
 }
 
-// The grouped column's definition waits in the save slot until the column comes back; the column leaves and
-// comes back at the end of the grid, so its definition travels there and back with the column moves.
+// The grouped column's definition waits in the save slot until the column comes back: removing and inserting the
+// column removes and inserts its definition.
 void TVxColumnGrid::Group(int Colindex)
 {
     if (TGridColumnItem* item = Definition(Colindex))
@@ -127,12 +127,6 @@ void TVxColumnGrid::Group(int Colindex)
 void TVxColumnGrid::UnGroup()
 {
     const int column = GroupColumn();
-    if (column > 0) {
-        const bool held = FColumnCollection->NoRecursiveUpdate();
-        FColumnCollection->SetNoRecursiveUpdate(true);
-        FColumnCollection->Add();
-        FColumnCollection->SetNoRecursiveUpdate(held);
-    }
     TVxStringGrid::UnGroup();
     SyncColumnCountQuietly();
     if (column != -1)
@@ -402,8 +396,8 @@ QString TVxColumnGrid::GetFormattedCell(int ACol, int ARow)
         return TVxStringGrid::GetFormattedCell(ACol, ARow);
     QString format = item->FloatFormat();
     const QString text = Cells(ACol, ARow);
-    const int kind = ClassifyNumberText(text);
-    bool isFloat = !text.isEmpty() && (kind == 0 || kind == 1);
+    const TNumberTextKind kind = ClassifyNumberText(text);
+    bool isFloat = !text.isEmpty() && (kind == TNumberTextKind::ntInteger || kind == TNumberTextKind::ntDecimal);
     if (OnGetFloatFormat)
         OnGetFloatFormat(this, ACol, ARow, isFloat, format);
     if (format.isEmpty() || !isFloat)

@@ -1,4 +1,5 @@
 #include "grid/core/VxStringGrid.h"
+#include <exception>
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridFilterHost.h"
 #include "grid/model/GridGrouping.h"
@@ -53,6 +54,7 @@ void TVxStringGrid::CreateOwnedObjects()
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](QObject*) { NavigationChanged(); };
     FColumnSize = std::make_unique<TColumnSize>(this);
+    FBalloon = std::make_unique<TBalloonSettings>();
     FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
     FBands->OnChange = [this](QObject*) { Invalidate(); };
@@ -139,12 +141,24 @@ TVxStringGrid::~TVxStringGrid()
 {
     FDestroying = true;
     SetEditLink(nullptr);   // the link lets go of the control the grid is about to delete
+    if (FColumnSize->Save()) {
+        // A destructor cannot report: widths that cannot be stored are given up.
+        try {
+            SaveColSizes();
+        } catch (const std::exception&) {
+        }
+    }
     F.ClearTextOnly = false;
     F.SaveHiddenCells = false;
     // Hidden columns come back first so that their cells' objects are freed with the others.
     UnHideColumnsAll();
     FreeAllCellObjects();
     setCursor(FRememberedCursor);
+}
+
+void TVxStringGrid::SetBalloon(const TBalloonSettings& value)
+{
+    FBalloon->Assign(&value);
 }
 
 void TVxStringGrid::SetFocusHelper(const TFocusHelper& value)

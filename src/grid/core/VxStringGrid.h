@@ -45,6 +45,7 @@ class TGridProgressAppearance;
 class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
+class TBalloonSettings;
 class THTMLSettings;
 class TPrintSettings;
 class THiddenIndexMap;
@@ -168,6 +169,11 @@ public:
     TCellNode& CellNode() const { return *FCellNode; }
     TSizeWhileTyping& SizeWhileTyping() const { return *FSizeWhileTyping; }
     TColumnSize& ColumnSize() const { return *FColumnSize; }
+    TBalloonSettings& Balloon() const { return *FBalloon; }
+    void SetBalloon(const TBalloonSettings& value);
+    // A tool-tip request over a cell with Balloon.Enable shows the cell's text as a balloon; the cell's own
+    // balloon and then this event may give another title, text and icon.
+    TGridBalloonEvent OnCellBalloon;
     THTMLSettings& HTMLSettings() const { return *FHTMLSettings; }
     TPrintSettings& PrintSettings() const { return *FPrintSettings; }
     THTMLPictureCache& ImageCache() const { return *FImageCache; }
@@ -401,7 +407,11 @@ public:
     VX_GRID_VALUE(bool, HintShowLargeText)
     VX_GRID_VALUE(bool, HintShowSizing)
     VX_GRID_VALUE(bool, HTMLHint)
-    VX_GRID_VALUE(bool, IntegralHeight)
+    // With IntegralHeight every height the grid is given is corrected so that it ends on a row boundary.
+    bool IntegralHeight() const { return F.IntegralHeight; }
+    void SetIntegralHeight(bool value);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    int IntegralHeightFor(int AHeight) const;
     VX_GRID_VALUE(bool, Multilinecells)
     VX_GRID_VALUE(bool, SizeWithForm)
 
@@ -711,6 +721,12 @@ public:
     bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
     void CheckAll(int ACol);
     void UnCheckAll(int ACol);
+    // ACol and ARow are real indexes; a cell past the hidden rows and columns is "Invalid cell".
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
     virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
     TCheckBoxClickEvent OnCheckBoxChange;
 
@@ -1116,7 +1132,7 @@ public:
     TColor GetShapeColor(int ACol, int ARow);
     void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
     void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctRating); }
-    virtual bool DoRatingChange(int ACol, int ARow, int& NewRate);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);   // NewRate in half steps
     TRatingChangeEvent OnRatingChange;
     // With AutoRange the page size follows the row height and the range the height of the cell text.
     void AddScrollBar(int ACol, int ARow, bool AutoRange);
@@ -1176,6 +1192,7 @@ public:
     int TabStartCol();
     int VisibleFixedRightCols() const;
     bool IsLastNormalRow() const;
+    int LastTabRow() const;
     void AutoAddRow();
     virtual void GotoFirstRow();
     void ShowInplaceEdit();
@@ -1757,6 +1774,7 @@ private:
     int FTimerTicks = 0;
     QString FSearchInc;
     int FSearchTics = 0;
+    void IncrementalGoto(QChar Key);
     bool FGridBlink = false;
     bool FEnableBlink = false;
     TGridRect FMoveSelection;
@@ -1770,6 +1788,10 @@ private:
     QPoint FWheelPanPos;
     int FWheelTimerID = 0;
     bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
+    bool ShowCellBalloon(QEvent* e);
+    TPoint FLastBalloonPos{-1, -1};
+    bool FWindowCreated = false;     // the first show stands for the window's creation
+    void LoadSavedColSizes();        // with ColumnSize.Save; stored widths that do not read keep the current ones
     void SynchColumnSizes(int NewWidth);
     void AfterResize();
     void ChainOwnerForm();
@@ -1812,6 +1834,7 @@ private:
     bool FSpecialEditor = false;
     bool FEditActive = false;
     bool FValidating = false;
+    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
     bool FEntered = false;
     QString FCellCache;
     int FOldCol = 0;
@@ -1845,6 +1868,9 @@ private:
     bool FixedSizingPress(int X, int Y);
     bool LinkPress(int ACol, int ARow, int RealCol, int X, int Y);
     bool CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y);
+    TCellGraphic* CreateCheckBoxGraphic(int ACol, int ARow);
+    bool FIntegralSizing = false;   // set while the corrected height is applied
+    void ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit);
     void HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel);
     void DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo);
     void FinishFixedSizing(int X, int Y);
@@ -2026,6 +2052,7 @@ private:
     std::unique_ptr<TControlLook> FControlLook;
     std::unique_ptr<TNavigation> FNavigation;
     std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TCellNode> FCellNode;
     std::unique_ptr<TBands> FBands;
     std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;

@@ -10,14 +10,18 @@
 #include <algorithm>
 #include <cmath>
 
-// The font a cell is painted with: the fixed font for fixed cells, else the grid's, as the colour hook leaves
-// it; ACol is a real column.
+// Measured with the font the cell is painted with, so sizes fit what is drawn; ACol is a real column.
 TFont TVxStringGrid::CellMeasureFont(int ACol, int ARow, bool Zoom)
 {
-    const int displ = DisplColIndex(ACol);
-    TFont font = ARow < FixedRows() || displ < FixedCols() ? FixedFont() : Font();
+    TGridDrawState state;
     TBrush brush;
-    GetCellColor(ACol, ARow, TGridDrawState(), &brush, &font);
+    TColor colorTo, mirror, mirrorTo;
+    TFont font;
+    TAlignment ha;
+    TVAlignment va;
+    bool ww = WordWrap();
+    TCellGradientDirection gd;
+    GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
     if (Zoom && FZoomFactor != 0)
         font.SetSize(font.Size() + FZoomFactor);
     return font;

@@ -134,12 +134,10 @@ QString TVxStringGrid::RealRowCell(int c, int r)
 {
     if (!IsHiddenRow(r))
         return Cells(c, DisplRowIndex(r));
-    const std::vector<TGridItem>& items = FHiddenRows->Items();
-    const auto it = std::lower_bound(items.begin(), items.end(), r,
-                                     [](const TGridItem& Item, int Row) { return Item.Idx < Row; });
-    if (it == items.end() || it->Idx != r || c < 0 || c >= int(it->Items.size()))
+    const TGridItem* item = FHiddenRows->Find(r);
+    if (!item || c < 0 || c >= int(item->Items.size()))
         return QString();
-    return it->Items[std::size_t(c)].Text;
+    return item->Items[std::size_t(c)].Text;
 }
 
 // A range past the shown rows counts real rows (the footer passes one extended by the hidden rows).

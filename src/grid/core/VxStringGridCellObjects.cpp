@@ -314,7 +314,7 @@ void TVxStringGrid::AddRating(int ACol, int ARow, int Scale, TColor FillColor, T
     g->CellBitmap().Value = EmptyColor;
 }
 
-bool TVxStringGrid::DoRatingChange(int ACol, int ARow, int& NewRate)
+bool TVxStringGrid::DoRatingChange(int ACol, int ARow, double& NewRate)
 {
     bool allow = true;
     if (OnRatingChange)

@@ -1,20 +1,32 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
+#include "grid/model/HiddenRows.h"
 
-// No row is hidden until the index map lands, so a real row is its display row here.
+// Real rows: a filtered-out or hidden row is read and written where it is parked.
 
 QString TVxStringGrid::AllCells(int c, int r)
 {
     if (c < 0 || r < 0)
         return QString();
-    return Cells(c, r);
+    if (!IsHiddenRow(r))
+        return Cells(c, DisplRowIndex(r));
+    QString text = RealRowCell(c, r);
+    GetDisplText(c, r, text);
+    return text;
 }
 
 void TVxStringGrid::SetAllCells(int c, int r, const QString& Value)
 {
-    SetCells(c, r, Value);
+    if (TGridItem* parked = IsHiddenRow(r) ? FHiddenRows->Find(r) : nullptr) {
+        if (int(parked->Items.size()) <= c)
+            parked->Items.resize(std::size_t(c) + 1);
+        parked->Items[std::size_t(c)].Text = Value;
+        return;
+    }
+    const int d = DisplRowIndex(r);
+    SetCells(c, d, Value);
     if (DisplColIndex(c) != c)
-        RepaintDisplayCell(c, r);
+        RepaintDisplayCell(c, d);
 }
 
 QString TVxStringGrid::AllGridCells(int c, int r) const

@@ -1,5 +1,9 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/core/CellGraphic.h"
+#include <algorithm>
+#include "grid/foundation/GridOptionGroups.h"
+#include "grid/foundation/VxCheckBox.h"
+#include <stdexcept>
 
 namespace {
 // A plain check box keeps its state in its graphic, apart from the cell text.
@@ -10,45 +14,51 @@ TCellGraphic* PlainCheckBox(TVxStringGrid& Grid, int ACol, int ARow)
 }
 } // namespace
 
+// ARow is a real row, so that a filtered table still reads and writes the row asked for. A check box of its own
+// stands on a shown row; the text of a data or virtual check box is read and written wherever its row is parked.
 bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
-    if (const TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
-        return State = g->CellBoolean(), true;
-    if (!HasDataCheckBox(ACol, ARow))
+    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    if (!IsHiddenRow(ARow))
+        if (const TCellGraphic* g = PlainCheckBox(*this, ACol, d))
+            return State = g->CellBoolean(), true;
+    if (!HasDataCheckBox(ACol, d))
         return false;
     QString checkTrue;
-    GetCheckTrue(ACol, ARow, checkTrue);
-    State = Cells(ACol, ARow) == checkTrue;
+    GetCheckTrue(ACol, d, checkTrue);
+    State = AllCells(ACol, ARow) == checkTrue;
     return true;
 }
 
 bool TVxStringGrid::SetCheckBoxState(int ACol, int ARow, bool State)
 {
-    if (TCellGraphic* g = PlainCheckBox(*this, ACol, ARow))
-        return g->SetCellBoolean(State), RepaintDisplayCell(ACol, ARow), true;
-    if (!HasDataCheckBox(ACol, ARow))
+    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    if (!IsHiddenRow(ARow))
+        if (TCellGraphic* g = PlainCheckBox(*this, ACol, d))
+            return g->SetCellBoolean(State), RepaintDisplayCell(ACol, d), true;
+    if (!HasDataCheckBox(ACol, d))
         return false;
     QString text;
     if (State)
-        GetCheckTrue(ACol, ARow, text);
+        GetCheckTrue(ACol, d, text);
     else
-        GetCheckFalse(ACol, ARow, text);
-    SetCells(ACol, ARow, text);
+        GetCheckFalse(ACol, d, text);
+    SetAllCells(ACol, ARow, text);
     return true;
 }
 
 bool TVxStringGrid::IsChecked(int ACol, int ARow)
 {
     bool state = false;
-    return GetCheckBoxState(ACol, ARow, state) && state;
+    return GetCheckBoxState(ACol, RealRowIndex(ARow), state) && state;
 }
 
 bool TVxStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool Value)
 {
     bool was = false;
-    if (!GetCheckBoxState(ACol, ARow, was))
+    if (!GetCheckBoxState(ACol, RealRowIndex(ARow), was))
         return false;
-    SetCheckBoxState(ACol, ARow, Value);
+    SetCheckBoxState(ACol, RealRowIndex(ARow), Value);
     if (was != Value)
         DoCheckBoxChange(ACol, ARow, Value);
     return true;
@@ -65,9 +75,9 @@ bool TVxStringGrid::ToggleCheck(int ACol, int ARow, bool ByUser)
             return false;
     }
     bool checked = false;
-    GetCheckBoxState(ACol, ARow, checked);
+    GetCheckBoxState(ACol, RealRowIndex(ARow), checked);
     // Any text other than the check-true text counts as unchecked, so the toggle checks it.
-    SetCheckBoxState(ACol, ARow, !checked);
+    SetCheckBoxState(ACol, RealRowIndex(ARow), !checked);
     RepaintDisplayCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, !checked);
     return true;
@@ -91,4 +101,71 @@ void TVxStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State)
 {
     if (OnCheckBoxChange)
         OnCheckBoxChange(this, ACol, ARow, State);
+}
+
+namespace {
+TCellVAlign CheckBoxVAlign(TVAlignment Grid)
+{
+    return Grid == TVAlignment::vtaTop      ? TCellVAlign::vaTop
+           : Grid == TVAlignment::vtaCenter ? TCellVAlign::vaCenter
+                                            : TCellVAlign::vaBottom;
+}
+} // namespace
+
+TCellGraphic* TVxStringGrid::CreateCheckBoxGraphic(int ACol, int ARow)
+{
+    if (ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows())
+        throw std::runtime_error("Invalid cell");
+    return CreateCellGraphic(ACol, ARow);
+}
+
+void TVxStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
+{
+    TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow);
+    if (!g)
+        return;
+    g->SetCheckBox(State, Data, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
+    // A data check box's state is its text: a text that is neither check text takes State's.
+    if (Data && Cells(ACol, ARow) != CheckTrue() && Cells(ACol, ARow) != CheckFalse())
+        SetCells(ACol, ARow, State ? CheckTrue() : CheckFalse());
+}
+
+void TVxStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
+{
+    if (TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow))
+        g->SetCheckBox(State, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
+}
+
+void TVxStringGrid::ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit)
+{
+    for (int r = FMouseActions->CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
+        Visit(r);
+}
+
+void TVxStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
+{
+    ForEachCheckBoxRow([&](int r) {
+        if (IsSummary(r))
+            return;
+        if (IsNode(r))
+            AddCheckBox(ACol, r, TCheckBoxState::cbUnchecked);
+        else
+            AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    });
+}
+
+void TVxStringGrid::RemoveCheckBox(int ACol, int ARow)
+{
+    const TCellType kind = GetCellType(ACol, ARow);
+    if ((kind == TCellType::ctCheckBox || kind == TCellType::ctDataCheckBox || kind == TCellType::ctTriStateCheckBox)
+        && RemoveCellGraphic(ACol, ARow))
+        RepaintDisplayCell(ACol, ARow);
+}
+
+void TVxStringGrid::RemoveCheckBoxColumn(int ACol)
+{
+    ForEachCheckBoxRow([&](int r) {
+        if (HasCheckBox(ACol, r))
+            RemoveCheckBox(ACol, r);
+    });
 }

@@ -117,7 +117,9 @@ int TVxStringGrid::AllColWidths(int i) const
 
 void TVxStringGrid::SetAllColWidths(int i, int Value)
 {
-    FAllColWidths.at(std::size_t(i)) = Value;
+    // Columns past the table are never hidden: only their display width is kept.
+    if (i >= 0 && std::size_t(i) < FAllColWidths.size())
+        FAllColWidths[std::size_t(i)] = Value;
     if (!IsHiddenColumn(i))
         SetColWidths(DisplColIndex(i), Value);
 }

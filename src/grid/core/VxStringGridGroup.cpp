@@ -70,7 +70,7 @@ void TVxStringGrid::Group(int Colindex)
         if (plan[i].Span > 0)
             FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
     }
-    DeleteColumn(DisplColIndex(Colindex));
+    RemoveCols(Colindex, 1);
     if (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows(), true);
     if (RowCount() > FixedRows())
@@ -91,8 +91,7 @@ void TVxStringGrid::UnGroup()
         PlanUnGroup(nodes, first, end, FGrouping->Summary(), [this](int r) { return GetGridCell(1, r); });
 
     const int groupCol = F.GroupColumn;
-    SetColCount(ColCount() + 1);
-    TBaseGrid::MoveColumn(ColCount() - 1, DisplColIndex(groupCol));
+    InsertCols(groupCol, 1);
     SetAllColWidths(groupCol, FGroupWidth);
 
     // The rows that stay, in order, with the grouped column's text back in place; the header and summary rows go.

@@ -1,4 +1,5 @@
 #include "grid/core/VxStringGrid.h"
+#include "grid/model/HiddenRows.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
@@ -222,12 +223,17 @@ bool TVxStringGrid::BuildColumnFilterList(int ACol)
     FFilterList.clear();
     if (F.FilterDropDownAuto && (ACol >= FixedCols() || F.FilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
         QStringList values;
-        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) {
-            QString v = Cells(ACol, r).trimmed();
+        const auto add = [&values](QString v) {
             if (v.contains(QLatin1Char(' ')))
                 v = v + QStringLiteral("=\"") + v + QLatin1Char('"');
             values << v;
-        }
+        };
+        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
+            add(Cells(ACol, r).trimmed());
+        // A filtered-out row's value stays choosable, so that another value can be picked without clearing first.
+        if (!F.FilterIncremental)
+            for (const TGridItem& parked : FHiddenRows->Items())
+                add(ACol >= 0 && ACol < int(parked.Items.size()) ? parked.Items[std::size_t(ACol)].Text : QString());
         // Sorted without letter case, duplicates ignored as the sorted list does.
         std::stable_sort(values.begin(), values.end(),
                          [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });

@@ -22,6 +22,7 @@ void TVxStringGrid::Loaded()
     FFixedRowsMin = TBaseGrid::FixedRows();
     FFixedColsMin = TBaseGrid::FixedCols();
     F.MinRowHeight = DefaultRowHeight();
+    LoadSavedColSizes();
     F.MinColWidth = 10;
     FLargestRowCount = RowCount();
     FLoaded = true;

@@ -163,18 +163,25 @@ void TVxStringGrid::InsertCols(int ColIndex, int CCount)
         return;
     const int total = AllColCount();
     ColIndex = std::min(ColIndex, total);
+    const int displ = ColIndex == total ? ColCount() : DisplColIndex(ColIndex);
     SetColCount(ColCount() + CCount);
     for (int r = 0; r < Store().RowExtent(); ++r) {
         TGridCells cells = Store().Row(r, total);
         cells.insert(cells.begin() + ColIndex, std::size_t(CCount), TGridCell{});
         SetStorageRow(r, cells);
     }
-    for (int i = ColCount() - 1; i >= ColIndex + CCount; --i)
+    for (int i = ColCount() - 1; i >= displ + CCount; --i)
         SetColWidths(i, ColWidths(i - CCount));
-    for (int i = ColIndex; i < ColIndex + CCount && i < ColCount(); ++i)
+    for (int i = displ; i < displ + CCount && i < ColCount(); ++i)
         SetColWidths(i, DefaultColWidth());
     FHiddenColumns->Insert(ColIndex, CCount);
     FHiddenColumns->SetCount(MaxHiddenColumns);
+    // A hidden column's remembered width belongs to its real index and moves with it.
+    const int table = int(FAllColWidths.size());
+    if (ColIndex < table) {
+        FAllColWidths.insert(FAllColWidths.begin() + ColIndex, std::size_t(std::min(CCount, table - ColIndex)), 0);
+        FAllColWidths.resize(std::size_t(table));
+    }
     InsertEntries(FColSelect, ColIndex, CCount);
 }
 
@@ -198,6 +205,12 @@ void TVxStringGrid::RemoveCols(int ColIndex, int CCount)
         SetColWidths(i, ColWidths(i + shownGone));
     FHiddenColumns->Remove(ColIndex, CCount);
     FHiddenColumns->SetCount(MaxHiddenColumns);
+    const int table = int(FAllColWidths.size());
+    if (ColIndex < table) {
+        const auto from = FAllColWidths.begin() + ColIndex;
+        FAllColWidths.erase(from, from + std::min(CCount, table - ColIndex));
+        FAllColWidths.resize(std::size_t(table), 0);
+    }
     EraseEntries(FColSelect, ColIndex, CCount);
     SetColCount(std::max(ColCount() - shownGone, 1));
     CellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});

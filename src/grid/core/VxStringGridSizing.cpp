@@ -2,8 +2,11 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QResizeEvent>
+#include <QStyle>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 void TVxStringGrid::StretchRightColumn()
 {
@@ -25,12 +28,13 @@ void TVxStringGrid::ApplyColumnStretch(int ACol)
     if (ColCount() == 1) {
         SetColWidths(0, ClientWidth());
     } else {
-        int others = 0;
+        // Summed in 64 bits: widths set by the application can add up past the integer range.
+        std::int64_t others = 0;
         for (int c = 0; c < ColCount(); ++c)
             if (c != ACol)
                 others += ColWidths(c);
         if (others < ClientWidth())
-            SetColWidths(ACol, ClientWidth() - others - 1);
+            SetColWidths(ACol, int(ClientWidth() - others - 1));
         else if (LeftCol() == FixedCols())
             SetColWidths(ACol, DefaultColWidth());
     }
@@ -128,14 +132,44 @@ void TVxStringGrid::RowHeightsChanged()
 
 void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
-    StretchOnChange();
+    // A grid not placed in a window has no width of its own to fill yet.
+    if (parentWidget())
+        StretchOnChange();
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
 void TVxStringGrid::resizeEvent(QResizeEvent* event)
 {
     TBaseGrid::resizeEvent(event);
+    // Layouts and window managers resize without SetBounds; their heights are corrected too.
+    const int corrected = IntegralHeightFor(height());
+    if (corrected != height() && !FIntegralSizing) {
+        SetBounds(x(), y(), width(), height());
+        return;
+    }
     StretchOnChange();
+}
+
+int TVxStringGrid::IntegralHeightFor(int AHeight) const
+{
+    if (!F.IntegralHeight || LockUpdate() || DefaultRowHeight() <= 0)
+        return AHeight;
+    const int s = VisibleColCount() + FixedCols() < ColCount() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int b = frameShape() != QFrame::NoFrame ? 2 : 0;
+    return AHeight + b - (AHeight - s - b) % DefaultRowHeight();
+}
+
+void TVxStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    const bool was = std::exchange(FIntegralSizing, true);
+    setGeometry(ALeft, ATop, AWidth, IntegralHeightFor(AHeight));
+    FIntegralSizing = was;
+}
+
+void TVxStringGrid::SetIntegralHeight(bool value)
+{
+    F.IntegralHeight = value;
+    SetBounds(x(), y(), width(), height());
 }
 
 void TVxStringGrid::UpdateColumnSize(int ACol, int& AWidth)

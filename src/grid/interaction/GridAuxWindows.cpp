@@ -52,7 +52,7 @@ QString& THTMLHintWindow::HintFontName()
 
 bool THTMLHintWindow::IsWide(const QString& AHint) const
 {
-    return ClassifyCellText(AHint, true) == 5;
+    return ClassifyCellText(AHint, true) == TCellTextKind::ctkWide;
 }
 
 QSize THTMLHintWindow::Measure(const QString& AHint, int MaxWidth)

@@ -198,6 +198,8 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
     FCtrlType = CtrlType;
     FCtrlEditing = true;
     const int maxLen = GetHtmlControlMaxLen(S, CtrlID);
+    // The control is a child of the grid; CtrlRect is in the viewport's coordinates.
+    const QPoint o = viewport()->pos();
     if (edit) {
         TControlEdit* e = FControlEdit;
         e->setEchoMode(CtrlType == QLatin1String("PASSWORD") ? QLineEdit::Password : QLineEdit::Normal);
@@ -206,7 +208,7 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
         e->SetText(CtrlValue);
         e->SetBorderStyle(TBorderStyle::bsNone);
         e->SetMaxLength(maxLen);
-        e->setGeometry(CtrlRect.Left + 1, CtrlRect.Top + 8, CtrlRect.Width() - 4, 14);
+        e->setGeometry(o.x() + CtrlRect.Left + 1, o.y() + CtrlRect.Top + 8, CtrlRect.Width() - 4, 14);
         e->show();
         e->raise();
         e->setFocus();
@@ -229,7 +231,7 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
     if (editable && maxLen > 0)
         c->lineEdit()->setMaxLength(maxLen);
     const int itemHeight = c->fontMetrics().height() + 2;
-    c->setGeometry(CtrlRect.Left - 1, CtrlRect.Top + 4, CtrlRect.Width(), itemHeight * (dropCount + 2));
+    c->setGeometry(o.x() + CtrlRect.Left - 1, o.y() + CtrlRect.Top + 4, CtrlRect.Width(), itemHeight * (dropCount + 2));
     c->show();
     c->raise();
     c->setFocus();
@@ -306,8 +308,10 @@ void TVxStringGrid::EditFixedCell(int ACol, int ARow)
     TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor() : FMouseActions->FixedRowsEditor();
     QStringList values = FMouseActions->FixedComboValues();
     DoFixedEdit(ACol, ARow, kind, values);
+    // The editors are children of the grid: the cell's viewport rectangle moves by the viewport's place.
     TRect r = CalcCellRect(ACol, ARow);
-    r = TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    const QPoint o = viewport()->pos();
+    r = TRect{o.x() + r.Left + 1, o.y() + r.Top + 1, o.x() + r.Right - 1, o.y() + r.Bottom - 1};
     const int real = RealColIndex(ACol);
     const QString text = Cells(real, ARow);
     auto relay = [this, ACol, ARow](const QString& value) {

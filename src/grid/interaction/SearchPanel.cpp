@@ -178,7 +178,7 @@ void TSearchPanel::LayoutChildren()
 void TSearchPanel::FollowGrid()
 {
     const int h = isVisibleTo(FGrid) ? PanelHeight : 0;
-    setGeometry(0, FGrid->viewport()->geometry().bottom() + 1, FGrid->width(), h);
+    setGeometry(0, FGrid->height() - h, FGrid->width(), h);
 }
 
 bool TSearchPanel::eventFilter(QObject* watched, QEvent* e)

@@ -39,7 +39,7 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
     pos = QPoint(cursor.x(), R.Bottom + kHintBelowCell);
 
     const QString text = AllGridCells(RC, ARow);
-    const bool html = ClassifyCellText(text, F.EnableHTML) == 1;
+    const bool html = ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml;
     const bool wide = IsWideCell(RC, ARow);
     // The text as the hint shows it: wide text unchanged, tags kept for the HTML hint, stripped otherwise.
     auto hintText = [&] {
@@ -84,7 +84,7 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
             RenderMiniHtml(*Canvas(), text, params, measured);
             size = QSize(measured.XSize, measured.YSize);
         } else {
-            const QFontMetrics metrics(GetCellFont(RC, ARow).toQFont());
+            const QFontMetrics metrics(CellMeasureFont(RC, ARow, false).toQFont());
             size = metrics.size(0, wide ? DecodeWideCellText(text) : text);
         }
         if (size.width() > R.Width() || size.height() > R.Height()) {
@@ -100,7 +100,7 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
         GetCellHint(ACol, ARow, HintStr, wideHint);
     }
     HintInfo.HtmlHint = F.UseInternalHintClass &&
-                        (ClassifyCellText(HintStr, true) == 1 || HintStr.startsWith(QStringLiteral("|\\")));
+                        (ClassifyCellText(HintStr, true) == TCellTextKind::ctkHtml || HintStr.startsWith(QStringLiteral("|\\")));
     HintInfo.HintPos = viewport()->mapToGlobal(pos);
 }
 

@@ -5,6 +5,7 @@
 #include "grid/model/GridText.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/paint/ControlLook.h"
+#include "grid/interaction/SearchPanel.h"
 #include "platform/Form.h"
 #include <QGuiApplication>
 #include <algorithm>
@@ -112,12 +113,15 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
     }
+    if (ctrl && Key == 'F' && FSearchFooter->Visible())
+        FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
     const bool editable = CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)
             return consume();
         const QString text = GetCurrentCell();
-        if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL"))) {
+        if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml &&
+            text.toUpper().contains(QStringLiteral("<CONTROL"))) {
             ActivateHTMLControl(Col(), Row(), QString());   // the cell's inline controls take it
             return true;
         }
@@ -207,7 +211,7 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
         if (FShowModified->Enabled())
             RepaintCell(0, r);
         bool state = false;
-        GetCheckBoxState(rc, r, state);
+        GetCheckBoxState(rc, RealRowIndex(r), state);
         DoCheckBoxClick(rc, r, state);
     }
     if (canEdit && HasButton(rc, r))
@@ -492,7 +496,7 @@ void TVxStringGrid::SelectAllCells()
 bool TVxStringGrid::WMChar(QChar& Key)
 {
     const QString text = GetCurrentCell();
-    if (ClassifyCellText(text, F.EnableHTML) == 1 && text.toUpper().contains(QStringLiteral("<CONTROL")))
+    if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
         return true;
     if (FMouseActions->EditOnDblClickOnly()) {
         bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();

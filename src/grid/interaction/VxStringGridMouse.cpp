@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -249,7 +250,7 @@ bool TVxStringGrid::FixedSizingPress(int X, int Y)
 bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
 {
     const QString s = GetCellEx(RealCol, ARow);
-    const bool html = ClassifyCellText(s, F.EnableHTML) == 1;
+    const bool html = ClassifyCellText(s, F.EnableHTML) == TCellTextKind::ctkHtml;
     if (!F.URLShow && !html)
         return false;
     QString anchor;
@@ -321,7 +322,7 @@ bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit,
         }
     }
     bool state = false;
-    GetCheckBoxState(RealCol, ARow, state);
+    GetCheckBoxState(RealCol, RealRowIndex(ARow), state);
     const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
     if (!FNavigation->AlwaysEdit() && normal)
         MoveCurrent(ACol, ARow, true, true);
@@ -333,7 +334,7 @@ bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit,
             if (FMouseActions->HotmailRowSelect())
                 SetRowSelect(r, state);
             else
-                SetCheckBoxState(RealColIndex(ACol), r, state);
+                SetCheckBoxState(RealColIndex(ACol), RealRowIndex(r), state);
         }
         Invalidate();
     }
@@ -490,6 +491,15 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         RepaintCell(ACol, ARow);
     }
     const int realCol = RealColIndex(ACol);
+    if (HasRating(realCol, ARow) && IsEditable(ACol, ARow)) {
+        HideInplaceEdit();
+        double value = std::floor((X - CellRect(ACol, ARow).Left) / 9.0) / 2;   // half a star per 9 pixels
+        if (DoRatingChange(realCol, ARow, value)) {
+            SetFloats(realCol, ARow, value);
+            RepaintCell(ACol, ARow);
+        }
+        return;
+    }
     if (!IsDesigning()) {
         if (HasButton(realCol, ARow) || HasExpand(realCol, ARow)) {
             HideInplaceEdit();

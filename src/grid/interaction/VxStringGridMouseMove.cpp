@@ -123,7 +123,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (GridState() == TGridState::gsNormal && valid && !FSizeFixed && !FSizeFixedR) {
         const QString s = GetCellEx(RealColIndex(hit.X), hit.Y);
-        if (F.URLShow && ClassifyCellText(s, F.EnableHTML) != 1 && HasUrlScheme(s))
+        if (F.URLShow && ClassifyCellText(s, F.EnableHTML) != TCellTextKind::ctkHtml && HasUrlScheme(s))
             viewport()->setCursor(Qt::PointingHandCursor);
     }
     if (FSizeFixed)

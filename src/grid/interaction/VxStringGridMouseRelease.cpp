@@ -60,7 +60,7 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
 {
     const int realCol = RealColIndex(ACol);
     bool state = false;
-    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, ARow, state))
+    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, RealRowIndex(ARow), state))
         OnCheckBoxMouseUp(this, realCol, ARow, state);
     if (FDblClk) {
         FDblClk = false;
@@ -247,6 +247,22 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if (Shift.testFlag(TShiftStateItem::ssShift) && F.SelectionRectangle)
         InvalidateGridRect(Selection());
+    if (hit.X < 0 || hit.Y < 0)
+        return;
+    const bool fixedRow = hit.Y < FixedRows(), fixedCol = hit.X < FixedCols();
+    auto chosen = [&](TGridFixedCellEdit How) {
+        return (fixedRow && FMouseActions->FixedRowsEdit() == How) || (fixedCol && FMouseActions->FixedColsEdit() == How);
+    };
+    if (left && chosen(TGridFixedCellEdit::fceLeftClick)) {
+        // Where sizing is on, a press near a border sizes instead.
+        const bool sizing = (fixedRow && Options().testFlag(TGridOption::goColSizing)) ||
+                            (fixedCol && Options().testFlag(TGridOption::goRowSizing));
+        const TRect r = CellRect(hit.X, hit.Y);
+        if (!sizing || (X >= r.Left + 4 && X < r.Right - 4 && Y >= r.Top + 4 && Y < r.Bottom - 4))
+            EditFixedCell(hit.X, hit.Y);
+    } else if (Button == TMouseButton::mbRight && chosen(TGridFixedCellEdit::fceRightClick)) {
+        EditFixedCell(hit.X, hit.Y);
+    }
 }
 
 // Cells picked one by one; false when the cell may not be selected, which ends the release.
@@ -377,6 +393,9 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
         const TRect r = CellRect(b.X, b.Y);
         MouseDown(TMouseButton::mbLeft, {}, r.Left + 4, r.Top + 4);
     }
+    if ((ARow < FixedRows() && FMouseActions->FixedRowsEdit() == TGridFixedCellEdit::fceDblClick) ||
+        (ACol < FixedCols() && FMouseActions->FixedColsEdit() == TGridFixedCellEdit::fceDblClick))
+        EditFixedCell(ACol, ARow);
 }
 
 // ---- right button

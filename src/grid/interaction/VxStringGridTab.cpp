@@ -49,6 +49,12 @@ bool TVxStringGrid::IsLastNormalRow() const
     return Row() == RowCount() - FFixedFooters - 1 || (FFloatingFooter->Visible() && Row() == RowCount() - 2);
 }
 
+// The floating footer's row, like a fixed footer, is never entered.
+int TVxStringGrid::LastTabRow() const
+{
+    return RowCount() - std::max(FFixedFooters, FFloatingFooter->Visible() ? 1 : 0) - 1;
+}
+
 void TVxStringGrid::GotoFirstRow()
 {
     SetRow(FixedRows());
@@ -148,7 +154,7 @@ bool TVxStringGrid::TabAdvance(bool Backward)
 bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
 {
     const int firstRow = FixedRows();
-    const int lastRow = RowCount() - FFixedFooters - 1;
+    const int lastRow = LastTabRow();
     const int lastCol = ColCount() - VisibleFixedRightCols() - 1;
     if (lastRow < firstRow || lastCol < FixedCols())
         return true;   // no normal cell to go to
@@ -225,7 +231,7 @@ bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
 
 int TVxStringGrid::NextRowWithSelectableCol(int ARow)
 {
-    for (int r = ARow + 1; r <= RowCount() - FFixedFooters - 1; ++r)
+    for (int r = ARow + 1; r <= LastTabRow(); ++r)
         if (FirstSelectableCol(r) >= 0)
             return r;
     return -1;
@@ -235,18 +241,13 @@ int TVxStringGrid::NextRowWithSelectableCol(int ARow)
 // otherwise back to the first row.
 bool TVxStringGrid::TabLastRow(bool MayAppend)
 {
-    bool append = MayAppend && !FNavigation->TabToNextAtEnd() && FNavigation->AdvanceInsert();
-    if (append && OnCanAddRow)
-        OnCanAddRow(this, append);
-    if (append) {
-        AppendRow();
-        ClearNewLastRow();
-        FocusCell(Col(), RowCount() - 1, true);
-        if (OnAutoAddRow)
-            OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
-    } else {
+    const int rows = RowCount();
+    if (MayAppend && !FNavigation->TabToNextAtEnd() && FNavigation->AdvanceInsert())
+        AutoAddRow();   // asks the application; a footer row stays last with its texts
+    if (RowCount() > rows)
+        FocusCell(Col(), LastTabRow(), true);
+    else
         GotoFirstRow();
-    }
     const int first = FirstSelectableCol(Row());
     if (first >= 0)
         FocusCell(first, Row(), true);

@@ -1,6 +1,7 @@
 // The grid's window side: Qt's events turned into the grid's handlers, the update lock, the 500 ms grid
 // timer, the wheel with wheel panning, and the small in-place editor steps.
 #include "grid/core/VxStringGrid.h"
+#include "grid/core/GridSettings.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include "platform/GridEdit.h"
@@ -10,8 +11,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimerEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -47,15 +50,18 @@ bool TVxStringGrid::event(QEvent* e)
         }
         return true;
     }
-    if (e->type() == QEvent::Show)
+    if (e->type() == QEvent::Show) {
         ChainOwnerForm();
+        if (!std::exchange(FWindowCreated, true))
+            LoadSavedColSizes();
+    }
     return TBaseGrid::event(e);
 }
 
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip)
-        return ShowCellHint(e);
+        return FBalloon->Enable() ? ShowCellBalloon(e) : ShowCellHint(e);
     // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
     if (e->type() == QEvent::MouseMove && !FWheelPan) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
@@ -65,6 +71,14 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
         const TGridCoord cell = MouseCoord(p.x(), p.y());
         if (cell.X >= 0 && cell.Y >= 0 && GridState() == TGridState::gsNormal && !onBorder)
             DoGetCellCursor(cell.X, cell.Y, p.x(), p.y());
+        // A balloon belongs to its cell: leaving the cell takes it away.
+        if (FBalloon->Enable() && FLastBalloonPos.X >= 0) {
+            const TPoint base = cell.X >= 0 && cell.Y >= 0 ? BaseCell(cell.X, cell.Y) : TPoint{-1, -1};
+            if (base.X != FLastBalloonPos.X || base.Y != FLastBalloonPos.Y) {
+                QToolTip::hideText();
+                FLastBalloonPos = {-1, -1};
+            }
+        }
         return result;
     }
     if (e->type() == QEvent::Resize) {

@@ -4,8 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QTemporaryDir>
 
 bool Read_Ini_File(const QString& FileName, QByteArray& Bytes, QString* Error)
 {
@@ -27,21 +25,31 @@ bool Save_Ini_File(const QString& FileName, const QByteArray& Bytes, QString* Er
     return SaveWholeFile(FileName, Bytes, Error);
 }
 
+// The file form is the plain one of the toolkit's INI files: "[Section]" lines and "Name=Value" lines, a value as
+// it stands (no escapes; one pair of enclosing quotes is dropped), lines starting with ";" are comments.
 TGridIniFile::TGridIniFile(const QString& FileName) : FFileName(FileName)
 {
     QByteArray bytes;
     if (!Read_Ini_File(FileName, bytes, &FReadError) || bytes.isEmpty())
         return;
-    // QSettings parses files only: the bytes read go to a private copy, never the user's file itself.
-    QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QStringLiteral("grid.ini"));
-    if (!scratch.isValid() || !SaveWholeFile(copy, bytes, &FReadError))
-        return;
-    const QSettings ini(copy, QSettings::IniFormat);
-    // QSettings reads an unquoted value holding commas as a list; the file meant the text as it stands.
-    for (const QString& key : ini.allKeys()) {
-        const QVariant v = ini.value(key);
-        FValues.insert(key, v.typeId() == QMetaType::QStringList ? v.toStringList().join(QLatin1Char(',')) : v.toString());
+    QString section;
+    for (const QString& raw : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            const qsizetype end = line.indexOf(QLatin1Char(']'));
+            section = line.mid(1, end < 0 ? -1 : end - 1).trimmed();
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0 || section.isEmpty())
+            continue;
+        QString value = line.mid(eq + 1).trimmed();
+        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+            value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        FValues.insert(KeyOf(section, line.left(eq).trimmed()), value);
     }
 }
 
@@ -64,20 +72,23 @@ void TGridIniFile::UpdateFile() const
 {
     if (!FReadError.isEmpty())
         throw EInOutError(("Cannot write " + FFileName + ": it could not be read: " + FReadError).toStdString());
-    // QSettings writes the INI text into a scratch folder; the target is then replaced whole.
-    QTemporaryDir scratch;
-    const QString temp = scratch.filePath(QStringLiteral("grid.ini"));
-    {
-        QSettings ini(temp, QSettings::IniFormat);
-        for (auto it = FValues.cbegin(); it != FValues.cend(); ++it)
-            ini.setValue(it.key(), it.value());
-        ini.sync();
-        if (!scratch.isValid() || ini.status() != QSettings::NoError)
-            throw EInOutError(("Cannot write " + FFileName).toStdString());
+    QString text;
+    QString current;
+    for (auto it = FValues.cbegin(); it != FValues.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        const QString section = it.key().left(slash);
+        if (it == FValues.cbegin() || section != current) {
+            if (!text.isEmpty())
+                text += QLatin1Char('\n');
+            text += QLatin1Char('[') + section + QStringLiteral("]\n");
+        }
+        current = section;
+        // A line break cannot stand in a value's line: it is written as backslash and n, as title lines are.
+        QString value = it.value();
+        value.replace(QLatin1Char('\r'), QLatin1String("\\n")).remove(QLatin1Char('\n'));
+        text += it.key().mid(slash + 1) + QLatin1Char('=') + value + QLatin1Char('\n');
     }
-    QFile file(temp);   // QSettings writes no file for no values
     QString error;
-    const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (!Save_Ini_File(FFileName, text, &error))
+    if (!Save_Ini_File(FFileName, text.toUtf8(), &error))
         throw EInOutError(("Cannot write " + FFileName + ": " + error).toStdString());
 }

@@ -1,6 +1,6 @@
 #pragma once
-// An INI file held in memory: read through the program's bounded reader and parsed by QSettings, changed in
-// place, written back whole through the program's whole-file save, so a failed write leaves the old file as
+// An INI file held in memory: read through the program's bounded reader and parsed in the plain INI form, changed
+// in place, written back whole through the program's whole-file save, so a failed write leaves the old file as
 // it was. Loading never writes.
 #include <QByteArray>
 #include <QMap>

@@ -44,12 +44,12 @@ QString TPrintPageEngine::CellText(int ACol, int ARow)
     if (IsDataGraphic(G.GetCellType(realCol, ARow)))
         return {};
     QString text = G.GetFormattedCell(realCol, ARow);
-    int kind = ClassifyCellText(text, G.EnableHTML());
-    if (kind == 3) {
+    TCellTextKind kind = ClassifyCellText(text, G.EnableHTML());
+    if (kind == TCellTextKind::ctkFormula) {
         G.CalcFormulaCell(realCol, ARow, text);
         kind = ClassifyCellText(text, G.EnableHTML());
     }
-    if (kind == 1)
+    if (kind == TCellTextKind::ctkHtml)
         text = MiniHtmlToPlainText(text);
     if (G.URLShow() && !G.URLFull() && HasUrlScheme(text))
         StripUrlScheme(text);

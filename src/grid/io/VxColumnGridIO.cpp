@@ -68,6 +68,64 @@ bool IsWholeRecord(const QVariantMap& m, const QVariantMap& shape)
            EnumInRange(m, "Borders", 16) && EnumInRange(m, "PrintBorders", 16) && m.value("Width").toInt() >= 0;
 }
 
+// QDataStream's own reading of a map trusts the counts a stream declares (a string list reserves room for all it
+// claims): here each value is read by its type, and a count must fit in the bytes left.
+bool ReadRecord(QDataStream& in, QVariantMap& m)
+{
+    const QIODevice* dev = in.device();
+    const auto fits = [dev](quint32 n, qint64 each) {
+        return dev->isSequential() ? n <= 65536 : qint64(n) * each <= dev->bytesAvailable();
+    };
+    const auto ok = [&in] { return in.status() == QDataStream::Ok; };
+    quint32 n = 0;
+    in >> n;
+    if (!ok() || !fits(n, 9))   // a key's length, a type and a null flag at least
+        return false;
+    for (quint32 i = 0; i < n; ++i) {
+        QString key;
+        quint32 stored = 0;
+        qint8 isNull = 0;
+        in >> key >> stored >> isNull;
+        const int type = int(stored);
+        QVariant v;
+        if (type == QMetaType::Bool) {
+            bool b = false;
+            in >> b;
+            v = b;
+        } else if (type == QMetaType::Int) {
+            qint32 x = 0;
+            in >> x;
+            v = int(x);
+        } else if (type == QMetaType::UInt) {
+            quint32 x = 0;
+            in >> x;
+            v = x;
+        } else if (type == QMetaType::QString) {
+            QString text;
+            in >> text;
+            v = text;
+        } else if (type == QMetaType::QStringList) {
+            quint32 count = 0;
+            in >> count;
+            if (!ok() || !fits(count, 4))
+                return false;
+            QStringList list;
+            for (quint32 k = 0; k < count && ok(); ++k) {
+                QString text;
+                in >> text;
+                list << text;
+            }
+            v = list;
+        } else {
+            return false;
+        }
+        if (!ok())
+            return false;
+        m.insert(key, v);
+    }
+    return true;
+}
+
 void ApplyRecord(TGridColumnItem& c, const QVariantMap& m)
 {
     c.SetAlignment(TAlignment(m.value("Alignment").toInt()));
@@ -135,11 +193,9 @@ bool TVxColumnGrid::LoadColumnsFromStream(QIODevice& st)
         return false;
     const QVariantMap shape = Published(TGridColumnItem());
     std::vector<QVariantMap> records(static_cast<std::size_t>(count));
-    for (QVariantMap& m : records) {
-        in >> m;
-        if (in.status() != QDataStream::Ok || !IsWholeRecord(m, shape))
+    for (QVariantMap& m : records)
+        if (!ReadRecord(in, m) || !IsWholeRecord(m, shape))
             return false;
-    }
     FColumnCollection->SetNoRecursiveUpdate(true);
     for (int i = 0; i < count; ++i)
         ApplyRecord(*FColumnCollection->Items(i), records[std::size_t(i)]);

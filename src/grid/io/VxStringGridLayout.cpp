@@ -32,6 +32,14 @@ std::vector<int> IntList(const QString& Text)
     return out;
 }
 
+// The grid remembers widths in 16 bits; a wider one comes from a damaged or hostile file.
+constexpr int MaxStoredColWidth = 32767;
+
+bool BadWidth(int Width)
+{
+    return Width < 0 || Width > MaxStoredColWidth;
+}
+
 void CheckPermutation(const std::vector<int>& Order, int Count)
 {
     std::vector<bool> seen(std::size_t(Count), false);
@@ -130,8 +138,8 @@ void TVxStringGrid::StringToColumnStates(const QString& Value)
     const int shown = int(std::count_if(flags.begin(), flags.begin() + n, [](int f) { return f != 0; }));
     if (shown == 0)
         throw EConvertError("A column state must leave a column shown");
-    if (int(widths.size()) < shown || std::any_of(widths.begin(), widths.end(), [](int w) { return w < 0; }))
-        throw EConvertError("Too few or negative column widths");
+    if (int(widths.size()) < shown || std::any_of(widths.begin(), widths.end(), BadWidth))
+        throw EConvertError("Too few column widths or a width out of range");
 
     UnHideColumnsAll();
     SetColCount(n);
@@ -175,12 +183,22 @@ void TVxStringGrid::LoadColSizes()
     for (int i = 0; i < ColCount(); ++i) {
         const QString name = QStringLiteral("Col%1").arg(i);
         widths.push_back(ini.ValueExists(section, name) ? StrictInt(ini.ReadString(section, name, {})) : ColWidths(i));
-        if (widths.back() < 0)
-            throw EConvertError("Negative column width");
+        if (BadWidth(widths.back()))
+            throw EConvertError("Column width out of range");
     }
     for (int i = 0; i < ColCount(); ++i)
         if (ColWidths(i) != widths[std::size_t(i)])
             SetColWidths(i, widths[std::size_t(i)]);
+}
+
+void TVxStringGrid::LoadSavedColSizes()
+{
+    if (!ColumnSize().Save())
+        return;
+    try {
+        LoadColSizes();
+    } catch (const std::exception&) {
+    }
 }
 
 void TVxStringGrid::SaveColPositions()

@@ -7,6 +7,8 @@ QString Flag(bool b) { return b ? QStringLiteral("Y") : QStringLiteral("N"); }
 
 int StyleBits(TFontStyles s) { return int(s.toInt()); }
 
+constexpr int MaxPrintFontSize = 1000;   // points: taller than any page
+
 // The print settings' entries: one reader and one writer per kind, so both sides keep the same names.
 class TPrintIni {
 public:
@@ -40,7 +42,9 @@ public:
     {
         const QByteArray p(Prefix);
         f.SetName(Str((p + "FontName").constData(), QStringLiteral("Arial")));
-        f.SetSize(Int((p + "FontSize").constData(), 10));
+        // A size no page could print is a damaged file: the default stands in for it.
+        const int size = Int((p + "FontSize").constData(), 10);
+        f.SetSize(size >= 1 && size <= MaxPrintFontSize ? size : 10);
         f.SetStyle(TFontStyles::fromInt(Int((p + "FontStyle").constData(), 0) & 0xF));
         f.SetColor(TColor(std::int32_t(Int((p + "FontColor").constData(), 0))));
         return f;

@@ -31,7 +31,7 @@ void TVxStringGrid::SaveCellText(int ACol, int ARow, QString& Value)
         // A check box without text is written as its state.
         bool checked = false;
         const TCellType type = GetCellType(ACol, ARow);
-        if (type == TCellType::ctCheckBox && GetCheckBoxState(ACol, ARow, checked))
+        if (type == TCellType::ctCheckBox && GetCheckBoxState(ACol, RealRowIndex(ARow), checked))
             Value = checked ? CheckTrue() : CheckFalse();
         else if (type == TCellType::ctTriStateCheckBox &&
                  GetCellGraphic(ACol, ARow)->CellCheckBoxState() == TCheckBoxState::cbChecked)

@@ -118,12 +118,13 @@ bool IsWordSeparator(QChar ch)
            ch == QLatin1Char('.');
 }
 
-int ClassifyNumberText(const QString& S) { return ClassifyNumberTextWith(S, ThousandSeparatorChar(), DecimalSeparatorChar()); }
+TNumberTextKind ClassifyNumberText(const QString& S) { return ClassifyNumberTextWith(S, ThousandSeparatorChar(), DecimalSeparatorChar()); }
 
-int ClassifyNumberTextWith(const QString& S, QChar thousand, QChar decimal)
+TNumberTextKind ClassifyNumberTextWith(const QString& S, QChar thousand, QChar decimal)
 {
+    using K = TNumberTextKind;
     if (S.isEmpty())
-        return 2;
+        return K::ntNotNumber;
     const QChar minus = QLatin1Char('-');
     bool allDigits = true, separatorsOk = true, exponentOk = true, hasExponent = false;
     int lastThousand = -1, decimals = 0, minuses = 0;
@@ -159,17 +160,17 @@ int ClassifyNumberTextWith(const QString& S, QChar thousand, QChar decimal)
         if (ch == minus)
             ++minuses;
     }
-    int result;
+    K result;
     if (allDigits)
-        result = 0;
+        result = K::ntInteger;
     else {
-        result = separatorsOk && !hasExponent ? 1 : 2;
+        result = separatorsOk && !hasExponent ? K::ntDecimal : K::ntNotNumber;
         if (exponentOk && hasExponent)
-            result = 5;
+            result = K::ntExponent;
     }
-    const int allowedMinuses = result == 5 ? 2 : 1;   // mantissa and exponent may both be negative
+    const int allowedMinuses = result == K::ntExponent ? 2 : 1;   // mantissa and exponent may both be negative
     if (minuses > allowedMinuses || decimals > 1)
-        return 2;
+        return K::ntNotNumber;
     return result;
 }
 
@@ -200,26 +201,27 @@ QString ExtractNumberText(const QString& S)
     return negative ? QLatin1Char('-') + out : out;
 }
 
-int ClassifyCellText(const QString& S, bool AllowHtml)
+TCellTextKind ClassifyCellText(const QString& S, bool AllowHtml)
 {
+    using K = TCellTextKind;
     const QString s = S + QLatin1Char(' ');
     if (s.size() < 2)
-        return 0;
+        return K::ctkPlain;
     if (s.front() == QLatin1Char('='))
-        return 3;
+        return K::ctkFormula;
     if (s.startsWith(QLatin1String("|\\"))) {
         if (s.size() > 4 && s[3] == QLatin1Char('=') && s[4].unicode() == 0)
-            return 3;
-        return 5;
+            return K::ctkFormula;
+        return K::ctkWide;
     }
     if (s.startsWith(QLatin1String("{\\")))
-        return 2;
+        return K::ctkRich;
     if (!AllowHtml)
-        return 0;
+        return K::ctkPlain;
     for (const char* tag : {"</", "<B", "<I", "<C"})
         if (s.contains(QLatin1String(tag)))
-            return 1;
-    return 0;
+            return K::ctkHtml;
+    return K::ctkPlain;
 }
 
 QString EncodeWideCellText(const QString& W)

@@ -24,15 +24,18 @@ bool IsPlainNumberChar(QChar ch);
 bool IsSignedNumberTextChar(QChar ch);
 bool IsWordSeparator(QChar ch);
 
-// 0 integer, 1 number with the regional separators, 5 number with exponent, 2 not a number.
-int ClassifyNumberText(const QString& S);
+// What a cell's text reads as; the values are the codes the toolkit's own classifier gives.
+enum class TNumberTextKind { ntInteger = 0, ntDecimal = 1, ntNotNumber = 2, ntExponent = 5 };
+TNumberTextKind ClassifyNumberText(const QString& S);
 // The same with the separators given, for callers that classify many texts under one setting.
-int ClassifyNumberTextWith(const QString& S, QChar Thousand, QChar Decimal);
+TNumberTextKind ClassifyNumberTextWith(const QString& S, QChar Thousand, QChar Decimal);
 // The number inside a formatted text as a plain literal with "." as decimal separator.
 QString ExtractNumberText(const QString& S);
 
 // 3 formula, 2 rich text, 5 wide-encoded, 1 mini-HTML, 0 plain.
-int ClassifyCellText(const QString& S, bool AllowHtml);
+// How a cell's text is drawn: plain, mini HTML, rich text, a formula, or wide text stored as pairs of bytes.
+enum class TCellTextKind { ctkPlain = 0, ctkHtml = 1, ctkRich = 2, ctkFormula = 3, ctkWide = 5 };
+TCellTextKind ClassifyCellText(const QString& S, bool AllowHtml);
 QString EncodeWideCellText(const QString& W);
 QString DecodeWideCellText(const QString& S);
 int WidePos(const QString& Sub, const QString& S);

@@ -47,6 +47,13 @@ void THiddenRows::ParkLevel(std::vector<TGridItem> Records)
     MergeRecords(std::move(Records));
 }
 
+TGridItem* THiddenRows::Find(int Real)
+{
+    const auto it = std::lower_bound(FItems.begin(), FItems.end(), Real,
+                                     [](const TGridItem& r, int v) { return r.Idx < v; });
+    return it != FItems.end() && it->Idx == Real ? &*it : nullptr;
+}
+
 std::vector<TGridItem> THiddenRows::Take(int FromReal, int ToReal)
 {
     const auto first = std::lower_bound(FItems.begin(), FItems.end(), FromReal,

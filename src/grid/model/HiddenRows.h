@@ -19,6 +19,7 @@ public:
     int Count() const { return int(FItems.size()); }
     const std::vector<TGridItem>& Items() const { return FItems; }
     std::vector<TGridItem>& Items() { return FItems; }
+    TGridItem* Find(int Real);                        // the record of a hidden real row, or null
     // Keeps the map's real count at least the grid's total row count.
     void SetTotal(int Total);
 

@@ -162,19 +162,6 @@ void DecideCellLook(const TCellLookSettings& G, const TCellLookFacts& C, const T
         Hooks.Alignment(Out.HA, Out.VA);
 }
 
-TFont DecideCellFont(const TCellLookSettings& G, const TCellLookFacts& C, const TCellLookHooks& Hooks,
-                     TGridDrawState State)
-{
-    TFont font = C.FixedLook ? G.FixedFont : G.Font;
-    if (C.Props)
-        ApplyPropsFont(*C.Props, font);
-    if (Hooks.CellColor) {
-        TBrush brush;
-        Hooks.CellColor(font, brush, State);
-    }
-    return font;
-}
-
 void DecideCellAlignment(const TAlignmentInput& In, TAlignment& HA, TVAlignment& VA)
 {
     HA = In.DefaultAlignment;
@@ -187,7 +174,7 @@ void DecideCellAlignment(const TAlignmentInput& In, TAlignment& HA, TVAlignment&
         formula = plainFormula || wideFormula;
         if (formula && In.CalcFormula)
             text = In.CalcFormula(text);
-        if (ClassifyNumberText(text.trimmed()) != 2)
+        if (ClassifyNumberText(text.trimmed()) != TNumberTextKind::ntNotNumber)
             HA = TAlignment::taRightJustify;
     }
     if (In.Props && !formula)
@@ -200,7 +187,7 @@ QString FormatCellText(const QString& Text, const QString& GridFloatFormat,
                        const std::function<void(bool& IsFloat, QString& FloatFormat)>& OnGetFloatFormat,
                        const std::function<int()>& Ints, const std::function<double()>& Floats)
 {
-    if (!OnGetFloatFormat || ClassifyNumberText(Text) == 2)
+    if (!OnGetFloatFormat || ClassifyNumberText(Text) == TNumberTextKind::ntNotNumber)
         return Text;
     bool isFloat = true;
     QString format = GridFloatFormat;

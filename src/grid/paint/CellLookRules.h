@@ -71,9 +71,6 @@ struct TCellLook {
 
 void DecideCellLook(const TCellLookSettings& G, const TCellLookFacts& C, const TCellLookHooks& Hooks,
                     TGridDrawState& State, bool Print, bool Select, TCellLook& Out);
-// The font alone, as text measuring needs it.
-TFont DecideCellFont(const TCellLookSettings& G, const TCellLookFacts& C, const TCellLookHooks& Hooks,
-                     TGridDrawState State);
 
 struct TAlignmentInput {
     QString Text;

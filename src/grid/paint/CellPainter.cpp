@@ -359,7 +359,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     }
     // 3. The text.
     QString text = Host.FormattedText(Cell.RealCol, Cell.Row);
-    const int kind = ClassifyCellText(text, Host.EnableHTML());
+    const TCellTextKind kind = ClassifyCellText(text, Host.EnableHTML());
     int errorPos = 0, errorLength = 0;
     Host.ErrorMarker(Cell.RealCol, Cell.Row, errorPos, errorLength);
     QChar passwordChar;
@@ -403,7 +403,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     const bool sorted = Host.SortedHeaderCell(Cell.RealCol, Cell.Row, mark);
     Canvas.Brush() = look.Brush;
 
-    if (kind == 1) {
+    if (kind == TCellTextKind::ctkHtml) {
         // 11. Mini-HTML.
         if (Cell.FilterButton)
             r.Right -= 18;
@@ -433,7 +433,7 @@ void PaintCellText(TCanvas& Canvas, TCellPaintHost& Host, TPaintCell& Cell)
     if (sorted && look.HA == TAlignment::taCenter)
         r.Left += 10;
     const TFont plainFont = Canvas.Font();
-    if (Host.URLShow() && kind == 0 && HasUrlScheme(text)) {
+    if (Host.URLShow() && kind == TCellTextKind::ctkPlain && HasUrlScheme(text)) {
         StripUrlScheme(text);
         Canvas.Font().SetStyle(Canvas.Font().Style() | TFontStyle::fsUnderline);
         Canvas.Font().SetColor(urlColor);

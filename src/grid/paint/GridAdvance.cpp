@@ -169,5 +169,22 @@ void TVxStringGrid::KeyPress(QChar& Key)
             }
         }
     }
+    if (!Options().testFlag(TGridOption::goEditing) && FNavigation->AutoGotoWhenSorted())
+        IncrementalGoto(Key);
     TBaseGrid::KeyPress(Key);
+}
+
+// Typed characters find the first row whose sorted column starts with them; the grid timer forgets an
+// incremental search text shortly after the last key.
+void TVxStringGrid::IncrementalGoto(QChar Key)
+{
+    QString text = Key;
+    if (FNavigation->AutoGotoIncremental())
+        text = Key == QChar(8) ? FSearchInc.left(FSearchInc.size() - 1) : FSearchInc + Key;
+    SetSearchInc(text);
+    const int row = Search(text.toUpper());
+    if (row == -1)
+        FSearchInc.clear();
+    else
+        SetRow(row);
 }

@@ -315,7 +315,7 @@ bool TVxStringGrid::ValidateCell(const QString& NewValue)
         // The editor stays open on the edited cell.
         FValidating = false;
         FEditing = true;
-        if (!FSpecialEditor) {
+        if (!FSpecialEditor && !FEditorLeaving) {
             TBaseGrid::ShowEditor();
             InvalidateEditor();
         }

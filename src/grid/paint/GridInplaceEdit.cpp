@@ -112,6 +112,11 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     const bool atStart = !hasSelectedText() && cursorPosition() == 0;
     const bool atEnd = !hasSelectedText() && cursorPosition() == int(text().size());
+    if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete)
+        FWorkmode = false;
+    else if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && e->key() != Qt::Key_Up &&
+             e->key() != Qt::Key_Down)
+        FWorkmode = true;
     switch (e->key()) {
     case Qt::Key_Escape:
         setText(FGrid->FCellCache);
@@ -175,6 +180,34 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     TInplaceEdit::keyPressEvent(e);
 }
 
+void TVxInplaceEdit::keyReleaseEvent(QKeyEvent* e)
+{
+    TInplaceEdit::keyReleaseEvent(e);
+    CompleteFromLookup();
+}
+
+// The typed part stays as typed; the rest of the first matching item follows it, selected, so that typing on
+// replaces it.
+void TVxInplaceEdit::CompleteFromLookup()
+{
+    const QStringList& items = FGrid->LookupItems();
+    if (!FWorkmode || hasSelectedText() || !FGrid->Lookup() || items.isEmpty())
+        return;
+    const Qt::CaseSensitivity cs = FGrid->LookupCaseSensitive() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Only at the end of a typed text: a caret moved back into the text must not cost what follows it.
+    if (cursorPosition() != int(text().size()) || text().isEmpty())
+        return;
+    const QString typed = text();
+    for (const QString& item : items) {
+        if (!item.startsWith(typed, cs))
+            continue;
+        const QString completed = typed + item.mid(typed.size()).left(255);
+        setText(completed);
+        setSelection(int(typed.size()), int(completed.size() - typed.size()));
+        return;
+    }
+}
+
 void TVxInplaceEdit::focusInEvent(QFocusEvent* e)
 {
     TInplaceEdit::focusInEvent(e);
@@ -187,9 +220,14 @@ void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
     QWidget* to = QApplication::focusWidget();
     const bool toGrid = to == FGrid || to == FGrid->viewport();
     if (!toGrid && FGrid->FEditing && isVisible()) {
-        if (FGrid->ValidateCell(text())) {
-            FGrid->HideInplaceEdit();
-        }
+        // Accepted or refused, the edit ends here: the editor shows what the cell kept, then goes, and the focus
+        // stays where the user put it.
+        FGrid->FEditorLeaving = true;
+        FGrid->ValidateCell(text());
+        FGrid->FEditorLeaving = false;
+        setText(FGrid->GetCurrentCellText());
+        FGrid->HideInplaceEdit();
+        FGrid->FEditing = false;
     }
     TInplaceEdit::focusOutEvent(e);
     if (FGotFocus) {

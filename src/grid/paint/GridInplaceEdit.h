@@ -19,13 +19,16 @@ public:
 protected:
     void UpdateContents() override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     bool event(QEvent* e) override;
 
 private:
+    void CompleteFromLookup();
     bool ValidateOrRestore();   // false: the value was refused and the editor shows the grid's value again
     TVxStringGrid* FGrid;
+    bool FWorkmode = true;    // completion is allowed after the current key; Backspace and Delete forbid it
     bool FGotFocus = false;   // the end of the edit is still to be reported
     int FColE = 0;            // the display cell the editor was loaded for
     int FRowE = 0;

@@ -6,9 +6,9 @@
 QString BalloonCellText(const QString& CellText, bool EnableHTML, const std::function<QString(const QString&)>& RichToPlain)
 {
     switch (ClassifyCellText(CellText, EnableHTML)) {
-    case 1: return MiniHtmlToPlainText(CellText);
-    case 2: return RichToPlain ? RichToPlain(CellText) : QString();
-    case 5: return DecodeWideCellText(CellText);
+    case TCellTextKind::ctkHtml: return MiniHtmlToPlainText(CellText);
+    case TCellTextKind::ctkRich: return RichToPlain ? RichToPlain(CellText) : QString();
+    case TCellTextKind::ctkWide: return DecodeWideCellText(CellText);
     default: return CellText;
     }
 }

@@ -81,9 +81,12 @@ void TVxStringGrid::PaintOutsideCells(TCanvas& c)
         if (part.IsEmpty())
             continue;
         c.SetClipRect(part);
-        if (bg.Bitmap().Empty())
-            DrawGradient(c, bg.Color(), bg.ColorTo(), 128, drawing, bg.Display() == TBackGroundDisplay::bdGradientHorz);
-        else if (bg.Display() != TBackGroundDisplay::bdTile)
+        if (bg.Bitmap().Empty()) {
+            // Only a gradient background draws here; any other leaves the grid's colour the cells' paint put there.
+            if (bg.IsGradient())
+                DrawGradient(c, bg.Color(), bg.ColorTo(), 128, drawing,
+                             bg.Display() == TBackGroundDisplay::bdGradientHorz);
+        } else if (bg.Display() != TBackGroundDisplay::bdTile)
             c.Draw(bg.Left(), bg.Top(), bg.Bitmap());
         else if (bg.Cells() != TBackGroundCells::bcFixed) {
             c.ResetClipRect();   // the tiles clip themselves
@@ -222,8 +225,8 @@ TPoint TVxStringGrid::GetCellTextSize(int ACol, int ARow)
 void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow)
 {
     QString text = GetFormattedCell(RCol, ARow);
-    int kind = ClassifyCellText(text, EnableHTML());
-    if (kind == 3) {
+    TCellTextKind kind = ClassifyCellText(text, EnableHTML());
+    if (kind == TCellTextKind::ctkFormula) {
         CalcFormulaCell(RCol, ARow, text);
         kind = ClassifyCellText(text, EnableHTML());
     }
@@ -257,7 +260,7 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
     }
     if (Extra)
         r.Right -= 17;
-    if (kind == 1) {
+    if (kind == TCellTextKind::ctkHtml) {
         TMiniHtmlParams params;
         params.Rect = r;
         if (!Wrapped)
@@ -286,7 +289,7 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
             Multilinecells() ? text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))) : QStringList{text};
         int widest = 0;
         for (QString line : lines) {
-            if (URLShow() && kind == 0 && HasUrlScheme(line))
+            if (URLShow() && kind == TCellTextKind::ctkPlain && HasUrlScheme(line))
                 StripUrlScheme(line);
             widest = std::max(widest, measure.TextWidth(line));
         }

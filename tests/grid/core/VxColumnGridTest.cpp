@@ -311,8 +311,23 @@ TEST_F(IecVariablesForm, BadColumnStreamsChangeNothing)
             out << m;
         }
     }
+    // A few bytes that declare a list or a record of four billion entries.
+    const auto hostile = [](bool list) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << QStringLiteral("TVxColumnGridIO") << qint32(1) << qint32(13);
+        if (list)
+            out << quint32(1) << QStringLiteral("ComboItems") << quint32(QMetaType::QStringList) << qint8(0)
+                << quint32(0xFFFFFFFF);
+        else
+            out << quint32(0xFFFFFFFF);
+        return bytes;
+    };
     const Case cases[] = {
         {"empty", QByteArray(), &same},
+        {"a string list claiming four billion texts", hostile(true), &same},
+        {"a record claiming four billion values", hostile(false), &same},
         {"cut short", saved.left(saved.size() - 10), &same},
         {"another count of columns", saved, &fewer},
         {"foreign bytes", QByteArray("TPF0 not a column stream at all"), &same},

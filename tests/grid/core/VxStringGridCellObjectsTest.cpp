@@ -250,11 +250,11 @@ TEST(VxStringGridCellObjects, RatingChangeAsksTheEvent)
     Grid t;
     t.g.AddRating(1, 1, 5, clYellow, clSilver);
     int asked = 0;
-    t.g.OnRatingChange = [&](QObject*, int, int, int& NewRate, bool& Allow) {
+    t.g.OnRatingChange = [&](QObject*, int, int, double& NewRate, bool& Allow) {
         ++asked;
         Allow = NewRate <= 5;
     };
-    int rate = 3;
+    double rate = 3;
     EXPECT_TRUE(t.g.DoRatingChange(1, 1, rate));
     rate = 6;
     EXPECT_FALSE(t.g.DoRatingChange(1, 1, rate));

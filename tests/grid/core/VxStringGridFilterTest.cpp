@@ -1,4 +1,5 @@
 #include "grid/model/RowFilter.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/VxColumnGrid.h"
 #include "grid/core/VxStringGrid.h"
 #include "support/QStringPrinter.h"
@@ -176,4 +177,32 @@ TEST(VxStringGridFilter, ColumnGridEntryNamesTheHeaderAndFilters)
     g.FilterSelected(1);   // no "=": the whole entry is name and condition
     EXPECT_EQ(item->Header(), "50");
     EXPECT_EQ(g.Filter().GetColFilter(1)->Condition, "50");
+}
+
+// Once a user filters a table, the real-row accessors still read and write the row asked for, shown or filtered out.
+TEST(VxStringGridFilter, RealRowAccessorsReadAndWriteTheRealRowWhenFiltered)
+{
+    NumberGrid t(6);
+    t.AddCondition(">3");
+    t.g.ApplyFilter();   // rows 1..3 go, 4..6 show at display rows 1..3
+    ASSERT_EQ(t.Shown(1), NumberGrid::Range(4, 6));
+    EXPECT_EQ(t.g.AllCells(2, 5), "t5");
+    EXPECT_EQ(t.g.AllCells(2, 2), "t2") << "a filtered-out row answers its own text";
+    EXPECT_EQ(t.g.GetAllInts(1, 6), 6);
+    EXPECT_EQ(t.g.GetAllFloats(1, 4), 4.0);
+    t.g.SetAllCells(2, 5, "five");
+    t.g.SetAllCells(2, 1, "one");
+    EXPECT_EQ(t.g.Cells(2, 2), "five");
+
+    t.g.CreateCellGraphic(2, 2)->SetCellType(TCellType::ctDataCheckBox);   // display row 2 is real row 5
+    t.g.SetCheckTrue("five");
+    bool state = false;
+    ASSERT_TRUE(t.g.GetCheckBoxState(2, 5, state));
+    EXPECT_TRUE(state);
+    EXPECT_TRUE(t.g.SetCheckBoxState(2, 5, false));
+    EXPECT_EQ(t.g.Cells(2, 2), t.g.CheckFalse());
+    EXPECT_EQ(t.g.Cells(2, 1), "t4") << "the display row of the same number is untouched";
+
+    t.g.RemoveLastFilter();
+    EXPECT_EQ(t.Shown(2), (QStringList{"one", "t2", "t3", "t4", t.g.CheckFalse(), "t6"}));
 }

@@ -395,3 +395,36 @@ TEST(VxStringGridNodes, SortGroupsSortsInsideEachExpandedGroup)
     g.ExpandAll();
     EXPECT_EQ(Column(g, 1), (QStringList{"A", "r2", "r3", "r1", "B", "r4", "r5", "C", "r6"}));
 }
+
+// The grouped column goes and comes back by its real index: a hidden column before it stays hidden with its width,
+// and every row gets its value back.
+TEST(VxStringGridNodes, GroupAndUnGroupWithAHiddenColumn)
+{
+    TVxStringGrid g;
+    g.SetColCount(5);
+    g.SetRowCount(5);
+    const QStringList kinds{"A", "B", "A", "C"};
+    for (int r = 1; r <= 4; ++r) {
+        g.SetCells(1, r, QStringLiteral("h%1").arg(r));
+        g.SetCells(2, r, QStringLiteral("r%1").arg(r));
+        g.SetCells(3, r, kinds[r - 1]);
+    }
+    g.SetCells(3, 0, "Kind");
+    for (int c = 0; c < 5; ++c)
+        g.SetColWidths(c, 40 + c);
+    g.SortSettings().SetAutoSortForGrouping(false);
+    g.HideColumn(1);
+    g.Group(3);
+    EXPECT_EQ(g.AllColCount(), 4);
+    EXPECT_TRUE(g.IsHiddenColumn(1));
+    g.UnGroup();
+    ASSERT_EQ(g.AllColCount(), 5);
+    EXPECT_TRUE(g.IsHiddenColumn(1));
+    EXPECT_EQ(g.AllColWidths(1), 41);
+    EXPECT_EQ(g.AllColWidths(3), 43);
+    EXPECT_EQ(g.AllCells(3, 0), "Kind");
+    QStringList rows;
+    for (int r = 1; r < g.RowCount(); ++r)
+        rows << g.AllCells(1, r) + g.AllCells(2, r) + g.AllCells(3, r);
+    EXPECT_EQ(rows, (QStringList{"h1r1A", "h2r2B", "h3r3A", "h4r4C"}));
+}

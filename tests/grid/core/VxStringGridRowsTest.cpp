@@ -379,3 +379,33 @@ TEST(GridClearing, MergeSplitNumberAndTests)
     g.TrimColumn(3);
     EXPECT_EQ(g.Cells(3, 3), "a b");
 }
+
+// A hidden column's remembered width belongs to its real column: inserting or removing columns before it moves
+// the width with it, so showing it again brings back its width.
+TEST(VxStringGridRows, HiddenColumnKeepsItsWidthAcrossInsertAndRemove)
+{
+    LabelledGrid lg;
+    TVxStringGrid& g = lg.g;
+    for (int c = 0; c < 6; ++c)
+        g.SetColWidths(c, 50 + c);
+    g.HideColumn(3);
+    g.InsertCols(1, 2);
+    EXPECT_TRUE(g.IsHiddenColumn(5));
+    EXPECT_EQ(g.AllColWidths(5), 53);
+    EXPECT_EQ(g.ColWidths(g.DisplColIndex(6)), 54) << "a shown column after the insert keeps its width";
+    g.RemoveCols(0, 1);
+    EXPECT_EQ(g.AllColWidths(4), 53);
+    g.UnHideColumn(4);
+    EXPECT_EQ(g.ColWidths(4), 53);
+    EXPECT_EQ(g.Cells(4, 2), "r2");
+}
+
+// Past the table of hidden widths a column is never hidden: its width is simply its display width.
+TEST(VxStringGridRows, ColumnWidthPastTheHiddenTable)
+{
+    TVxStringGrid g;
+    g.SetColCount(600);
+    EXPECT_NO_THROW(g.SetAllColWidths(550, 33));
+    EXPECT_EQ(g.ColWidths(550), 33);
+    EXPECT_EQ(g.AllColWidths(550), 33);
+}

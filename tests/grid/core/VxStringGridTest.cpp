@@ -7,6 +7,7 @@
 #include "grid/paint/ControlLook.h"
 #include "support/CountedObject.h"
 #include "support/QStringPrinter.h"
+#include <QStyle>
 #include <gtest/gtest.h>
 #include <type_traits>
 
@@ -551,4 +552,33 @@ TEST(VxStringGrid, DestroyedWithHiddenColumnsFreesEverything)
         EXPECT_EQ(alive, 2);
     }
     EXPECT_EQ(alive, 0);
+}
+
+TEST(VxStringGrid, IntegralHeightCorrectsEveryHeightToRowBoundaries)
+{
+    TVxStringGrid g;
+    g.SetColCount(3);
+    g.resize(400, 100);
+    g.show();
+    g.SetIntegralHeight(true);
+    EXPECT_EQ(g.height(), 100 + 2 - (98 % 22));   // 92
+    g.resize(400, 150);
+    EXPECT_EQ(g.height(), 150 + 2 - (148 % 22));
+    g.SetBounds(0, 0, 400, 100);
+    EXPECT_EQ(g.height(), 92);
+
+    // A horizontal scroll bar takes its height off before the rows are counted.
+    g.SetColCount(30);
+    const int s = g.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    g.SetBounds(0, 0, 400, 100);
+    EXPECT_EQ(g.height(), 100 + 2 - ((98 - s) % 22));
+
+    // While updates are held, and without the property, the height stands.
+    g.StartUpdate();
+    g.SetBounds(0, 0, 400, 101);
+    EXPECT_EQ(g.height(), 101);
+    g.ResetUpdate();
+    g.SetIntegralHeight(false);
+    g.resize(400, 101);
+    EXPECT_EQ(g.height(), 101);
 }

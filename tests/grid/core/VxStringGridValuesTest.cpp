@@ -5,6 +5,7 @@
 #include "grid/model/GridText.h"
 #include "grid/model/IntList.h"
 #include "support/QStringPrinter.h"
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 namespace {
@@ -215,4 +216,24 @@ TEST(VxStringGridHeaders, CheckerSeesUnmarkedTextsAndChecksEveryCell)
     EXPECT_EQ(checker.stops, 1);
     g.SetCells(1, 1, "ok");
     EXPECT_TRUE(g.CheckCell(1, 1));
+}
+
+// Auto-size measures with the font the cell is painted with, its own font properties included.
+TEST(VxStringGridValues, AutoSizeMeasuresWithTheCellsPaintedFont)
+{
+    TVxStringGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(2);
+    g.SetCells(1, 1, "Measured text");
+    g.SetCells(2, 1, "Measured text");
+    TFont big = g.Font();
+    big.SetSize(g.Font().Size() * 3);
+    g.SetFonts(2, 1, big);
+    g.AutoSizeCol(1, 0);
+    g.AutoSizeCol(2, 0);
+    const int plain = QFontMetrics(g.Font().toQFont()).horizontalAdvance("Measured text");
+    const int large = QFontMetrics(big.toQFont()).horizontalAdvance("Measured text");
+    EXPECT_GE(g.ColWidths(1), plain);
+    EXPECT_LT(g.ColWidths(1), large);
+    EXPECT_GE(g.ColWidths(2), large);
 }

@@ -110,17 +110,26 @@ TEST(FilterDropDown, TheNoActiveFormLeavesTheFocusWhereItIs)
 
 #include "grid/core/VxStringGrid.h"
 
+namespace {
+// A shown grid whose column 1 holds five fruits, with the filter drop-down on.
+struct FruitGrid : TVxStringGrid {
+    FruitGrid()
+    {
+        SetColCount(3);
+        SetRowCount(6);
+        SetFilterDropDownAuto(true);
+        resize(400, 300);
+        show();
+        const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
+        for (int r = 1; r < 6; ++r)
+            SetCells(1, r, fruit[r - 1]);
+    }
+};
+} // namespace
+
 TEST(FilterDropDown, TheHeaderButtonOpensTheColumnsValuesAndEnterFilters)
 {
-    TVxStringGrid g;
-    g.SetColCount(3);
-    g.SetRowCount(6);
-    g.SetFilterDropDownAuto(true);
-    g.resize(400, 300);
-    g.show();
-    const char* fruit[] = {"pear", "apple", "pear", "fig", "apple"};
-    for (int r = 1; r < 6; ++r)
-        g.SetCells(1, r, fruit[r - 1]);
+    FruitGrid g;
     const TRect header = g.CellRect(1, 0);
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Left + 5, header.Top + 5));   // not the button
     EXPECT_FALSE(g.DropList()->isVisible());
@@ -138,4 +147,30 @@ TEST(FilterDropDown, TheHeaderButtonOpensTheColumnsValuesAndEnterFilters)
     EXPECT_EQ(g.RowCount(), 3);   // the header and the two pears
     EXPECT_EQ(g.Cells(1, 1), "pear");
     EXPECT_EQ(g.Cells(1, 2), "pear");
+}
+
+// Once filtered, the list still offers the values of the rows the filter took out, unless filtering is incremental.
+TEST(FilterDropDown, TheListOffersTheValuesOfFilteredOutRows)
+{
+    for (const bool incremental : {false, true}) {
+        FruitGrid g;
+        g.SetFilterIncremental(incremental);
+        const TRect header = g.CellRect(1, 0);
+        const auto open = [&] {
+            QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(header.Right - 8, header.Top + 5));
+            QStringList shown;
+            for (int i = 0; i < g.DropList()->count(); ++i)
+                shown << g.DropList()->item(i)->text();
+            return shown;
+        };
+        open();
+        ASSERT_TRUE(g.DropList()->isVisible());
+        g.DropList()->setCurrentRow(3);   // pear
+        QTest::keyClick(g.DropList(), Qt::Key_Return);
+        ASSERT_EQ(g.RowCount(), 3);
+        const QStringList shown = open();
+        EXPECT_EQ(shown, incremental ? QStringList({"(All)", "pear"}) : QStringList({"(All)", "apple", "fig", "pear"}))
+            << incremental;
+        QTest::keyClick(g.DropList(), Qt::Key_Escape);
+    }
 }

@@ -42,7 +42,7 @@ TEST(GridHintWindow, AnEscapedWideHintIsOneLineOfPlainText)
 {
     THTMLHintWindow hint;
     const QString wide = EncodeWideCellText(QStringLiteral("Ωmega <b>not bold</b>"));
-    ASSERT_EQ(ClassifyCellText(wide, true), 5);
+    ASSERT_EQ(ClassifyCellText(wide, true), TCellTextKind::ctkWide);
     hint.ActivateHint(TRect{10, 10, 11, 11}, wide);
     const QFontMetrics fm(hint.font());
     EXPECT_EQ(hint.width(), fm.horizontalAdvance(QStringLiteral("Ωmega <b>not bold</b>")) + 8);

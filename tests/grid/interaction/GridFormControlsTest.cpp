@@ -44,6 +44,8 @@ TEST(GridFormControls, AMaskedValueReplacesOnlyItsOwnControl)
     };
     g.Open("MASK", "b");
     ASSERT_TRUE(g.ControlEditing());
+    EXPECT_EQ(g.ControlEdit()->mapToGlobal(QPoint(0, 0)), g.viewport()->mapToGlobal(QPoint(11, 38)))
+        << "over the control's place in the cell, as the viewport shows it";
     QTest::keyClicks(g.ControlEdit(), "12a3");   // the letter does not fit the mask
     QTest::keyClick(g.ControlEdit(), Qt::Key_Return);
     EXPECT_FALSE(g.ControlEditing());
@@ -116,8 +118,10 @@ TEST(GridFormControls, HeaderEditorsFollowTheSettingsAndTheEvent)
     ASSERT_TRUE(combo->isVisible());
     EXPECT_FALSE(combo->isEditable());
     EXPECT_EQ(combo->currentText(), "Head");
+    // Over its cell as the viewport shows it, though the editor is a child of the grid.
     const TRect cell = g.CalcCellRect(2, 0);
-    EXPECT_EQ(combo->geometry(), QRect(cell.Left, cell.Top, cell.Width() - 1, cell.Height() - 2));
+    EXPECT_EQ(combo->mapToGlobal(QPoint(0, 0)), g.viewport()->mapToGlobal(QPoint(cell.Left, cell.Top)));
+    EXPECT_EQ(combo->size(), QSize(cell.Width() - 1, cell.Height() - 2));
     combo->setCurrentIndex(1);
     EXPECT_TRUE(combo->StopEdit());
     EXPECT_EQ(g.Cells(2, 0), "Other");
@@ -129,6 +133,9 @@ TEST(GridFormControls, HeaderEditorsFollowTheSettingsAndTheEvent)
     g.MouseActions().SetFixedColsEditor(TGridFixedCellEditor::fceComboEdit);
     g.EditFixedCell(0, 0);
     EXPECT_TRUE(g.TransEdit()->isVisible());
+    const TRect first = g.CalcCellRect(0, 0);
+    EXPECT_EQ(g.TransEdit()->mapToGlobal(QPoint(0, 0)),
+              g.viewport()->mapToGlobal(QPoint(first.Left + 1, first.Top + 1)));
 }
 
 TEST(GridFormControls, ARefusedHeaderTextKeepsTheEditorAndTheCell)

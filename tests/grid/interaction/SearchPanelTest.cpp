@@ -28,10 +28,11 @@ TEST(SearchPanel, ShownBelowTheCellsOnlyWhenTheFooterIsVisible)
     FooterGrid g;
     EXPECT_TRUE(g.Panel().isVisible());
     EXPECT_EQ(g.Panel().height(), TSearchPanel::PanelHeight);
-    EXPECT_EQ(g.Panel().geometry().top(), g.viewport()->geometry().bottom() + 1);
+    EXPECT_EQ(g.Panel().geometry().top(), g.height() - TSearchPanel::PanelHeight);
+    EXPECT_GT(g.Panel().geometry().top(), g.viewport()->geometry().bottom()) << "it covers no cell";
     const int cellsHeight = g.viewport()->height();
     g.resize(600, 400);
-    EXPECT_EQ(g.Panel().geometry().top(), g.viewport()->geometry().bottom() + 1);
+    EXPECT_EQ(g.Panel().geometry().top(), g.height() - TSearchPanel::PanelHeight);
     g.SearchFooter().SetVisible(false);
     EXPECT_FALSE(g.Panel().isVisible());
     EXPECT_EQ(g.viewport()->height(), cellsHeight + 100 + TSearchPanel::PanelHeight);
@@ -135,4 +136,18 @@ TEST(SearchPanel, CloseTellsAndHidesTheFooter)
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(g.SearchFooter().Visible());
     EXPECT_FALSE(g.Panel().isVisible());
+}
+
+TEST(SearchPanel, CtrlFInTheGridFocusesTheSearchEditOnlyWhenTheFooterShows)
+{
+    FooterGrid g;
+    g.setFocus();
+    QTest::keyClick(g.viewport(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(g.focusWidget(), g.Panel().Edit());
+
+    FooterGrid hidden;
+    hidden.SearchFooter().SetVisible(false);
+    hidden.setFocus();
+    QTest::keyClick(hidden.viewport(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_NE(hidden.focusWidget(), hidden.Panel().Edit());
 }

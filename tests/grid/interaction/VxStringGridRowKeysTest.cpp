@@ -261,3 +261,31 @@ TEST(GridRowKeys, KeypadDecimalKeyTypesTheLocaleSeparator)
     }
     QLocale::setDefault(saved);
 }
+
+// Tab past the last normal row never enters the floating footer's row: it appends before it (the footer keeps its
+// texts) or goes back to the first row.
+TEST(GridRowKeys, TabPastTheLastRowLeavesTheFloatingFooterLast)
+{
+    for (const bool insert : {true, false}) {
+        SCOPED_TRACE(insert);
+        TestGrid grid;
+        grid.SetRowCount(5);
+        NameRows(grid);
+        grid.SetCells(1, 4, "footer");
+        grid.FloatingFooter().SetVisible(true);
+        grid.SetOptions(grid.Options() | TGridOption::goTabs);
+        grid.Navigation().SetAdvanceInsert(insert);
+        grid.SetCol(4);
+        grid.SetRow(3);
+        grid.Key(Qt::Key_Tab);
+        EXPECT_EQ(grid.Cell(), (TGridCoord{5, 3}));
+        grid.Key(Qt::Key_Tab);
+        ASSERT_EQ(grid.RowCount(), insert ? 6 : 5);
+        EXPECT_EQ(grid.Row(), insert ? 4 : 1);
+        EXPECT_EQ(grid.Cells(1, grid.RowCount() - 1), "footer");
+        EXPECT_EQ(grid.Cells(1, 3), "r3");
+        if (insert) {
+            EXPECT_EQ(grid.Cells(1, 4), "");
+        }
+    }
+}

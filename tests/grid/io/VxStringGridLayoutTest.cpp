@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -32,6 +33,12 @@ struct LayoutGrid {
         return s;
     }
 };
+// A file as a user or another program left it.
+bool WriteFile(const QString& Path, const QByteArray& Bytes)
+{
+    QFile f(Path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(Bytes) == Bytes.size();
+}
 } // namespace
 
 TEST(VxStringGridLayout, ColumnStateStringRoundTrips)
@@ -70,6 +77,8 @@ TEST(VxStringGridLayout, BadColumnStatesAreRefusedWithNothingChanged)
         "3#64,80,50#0,1,2#0,0,0",      // nothing left to show
         "x#64#0#1",                    // junk count
         "3#64,80,50#0,1,2#1,1,1#9",    // a fifth field
+        "3#2000000000,2000000000,50#0,1,2#1,1,1",   // widths no column can have
+        "3#64,80,-1#0,1,2#1,1,1",      // a negative width
     };
     for (const char* value : bad) {
         SCOPED_TRACE(value);
@@ -81,6 +90,33 @@ TEST(VxStringGridLayout, BadColumnStatesAreRefusedWithNothingChanged)
     LayoutGrid t;
     t.g.StringToColumnStates("no separator");
     EXPECT_EQ(t.g.ColumnStatesToString(), "3#64,80,50#0,1,2#1,1,1");
+}
+
+// Widths an application sets can add up past the integer range: stretching still works.
+TEST(VxStringGridLayout, StretchingOverHugeWidthsDoesNotOverflow)
+{
+    LayoutGrid t;
+    t.g.SetColWidths(0, 2000000000);
+    t.g.SetColWidths(1, 2000000000);
+    t.g.ColumnSize().SetStretch(true);
+    EXPECT_EQ(t.g.ColWidths(2), t.g.DefaultColWidth()) << "the others need more than the client width";
+}
+
+// A count change stretches only a grid that stands in a window.
+TEST(VxStringGridLayout, ACountChangeStretchesOnlyAPlacedGrid)
+{
+    QWidget window;
+    for (const bool placed : {false, true}) {
+        SCOPED_TRACE(placed);
+        auto* g = new TVxStringGrid(placed ? &window : nullptr);
+        std::unique_ptr<TVxStringGrid> owned(placed ? nullptr : g);
+        g->resize(400, 200);
+        g->SetColCount(3);
+        g->ColumnSize().SetStretch(true);
+        g->SetColCount(4);
+        const int others = g->ColWidths(0) + g->ColWidths(1) + g->ColWidths(2);
+        EXPECT_EQ(g->ColWidths(3), placed ? g->ClientWidth() - others - 1 : g->DefaultColWidth());
+    }
 }
 
 TEST(VxStringGridLayout, ColumnSizesAndPositionsRoundTripThroughAnIniFile)
@@ -121,6 +157,7 @@ TEST(VxStringGridLayout, BadIniEntriesAreRefusedWithNothingChanged)
     };
     const Case cases[] = {
         {"[Grid]\nCol0=10\nCol1=junk\n", false},
+        {"[Grid]\nCol0=2147483000\nCol1=2147483000\n", false},
         {"[Grid]\nPos0=0\nPos1=0\nPos2=1\n", true},
         {"[Grid]\nPos0=0\nPos1=1\n", true},
     };
@@ -177,6 +214,46 @@ TEST(VxStringGridLayout, PrintSettingsRoundTripAndDefaultsAndExactFontStyle)
     f.close();
     back.LoadPrintSettings(hand, "Print");
     EXPECT_EQ(back.PrintSettings().TitleText(), "Plant,Hall 2");
+}
+
+// A font size no page could hold, up to the integer limit, falls back to the default instead of breaking the font.
+TEST(VxStringGridLayout, PrintFontSizesOutOfRangeFallBackToTheDefault)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("sizes.ini");
+    ASSERT_TRUE(WriteFile(ini, "[Print]\nFontSize=2147483647\nHeaderFontSize=-2147483648\nFooterFontSize=12\n"));
+    TVxStringGrid g;
+    g.LoadPrintSettings(ini, "Print");
+    EXPECT_EQ(g.PrintSettings().Font().Size(), 10);
+    EXPECT_EQ(g.PrintSettings().HeaderFont().Size(), 10);
+    EXPECT_EQ(g.PrintSettings().FooterFont().Size(), 12);
+    TFont huge;
+    huge.SetSize(2147483647);
+    EXPECT_GT(huge.toQFont().pixelSize(), 0) << "the font clamps what it is given";
+}
+
+// Title lines stand in the file as one line with a backslash and an n between them, written and read so.
+TEST(VxStringGridLayout, TitleLinesUseTheBackslashNFileForm)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("title.ini");
+    TVxStringGrid g;
+    g.PrintSettings().SetTitleLines({"Plant", "Hall 2"});
+    g.PrintSettings().SetTitleText("C:\\data\\new");
+    g.SavePrintSettings(ini, "Print");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    f.close();
+    EXPECT_TRUE(text.contains("TitleLines=Plant\\nHall 2\n")) << text.constData();
+    EXPECT_TRUE(text.contains("TitleText=C:\\data\\new\n")) << "a path's backslashes stand as they are";
+
+    const QString hand = dir.filePath("hand.ini");
+    ASSERT_TRUE(WriteFile(hand, "[Print]\r\nTitleLines=First\\nSecond\\nThird\r\nTitleText=C:\\data\\new\r\n"));
+    TVxStringGrid back;
+    back.LoadPrintSettings(hand, "Print");
+    EXPECT_EQ(back.PrintSettings().TitleLines(), (QStringList{"First", "Second", "Third"}));
+    EXPECT_EQ(back.PrintSettings().TitleText(), "C:\\data\\new");
 }
 
 // Loading a layout or print settings once wrote the INI file back, through a symbolic link too, and a file
@@ -268,4 +345,56 @@ TEST(VxStringGridLayout, ColumnGridPositionsUseItsOwnKeys)
     const QString text = QString::fromUtf8(f.readAll());
     EXPECT_TRUE(text.contains("CP2=")) << text.toStdString();
     EXPECT_FALSE(text.contains("Pos"));
+}
+
+TEST(VxStringGridLayout, ColumnSizesAreSavedOnDestructionAndLoadedWhenShown)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("sizes.ini");
+    auto configure = [&](TVxStringGrid& g, bool save) {
+        g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+        g.ColumnSize().SetKey(ini);
+        g.ColumnSize().SetSection("Grid");
+        g.ColumnSize().SetSave(save);
+    };
+    {
+        LayoutGrid t;
+        configure(t.g, true);
+        t.g.SetColWidths(1, 91);
+    }
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains("Col1=91"));
+
+    LayoutGrid off;
+    configure(off.g, false);
+    off.g.show();
+    EXPECT_EQ(off.g.ColWidths(1), 80);
+
+    LayoutGrid on;
+    configure(on.g, true);
+    EXPECT_EQ(on.g.ColWidths(1), 80);   // nothing before the window exists
+    on.g.show();
+    EXPECT_EQ(on.g.ColWidths(1), 91);
+    on.g.SetColWidths(1, 40);
+    on.g.hide();
+    on.g.show();   // a second show is no new window
+    EXPECT_EQ(on.g.ColWidths(1), 40);
+}
+
+TEST(VxStringGridLayout, UnreadableStoredSizesKeepTheWidthsWhenShown)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("bad.ini");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Grid]\r\nCol0=wide\r\nCol1=12\r\n");
+    f.close();
+    LayoutGrid t;
+    t.g.ColumnSize().SetLocation(TColumnSizeLocation::clIniFile);
+    t.g.ColumnSize().SetKey(ini);
+    t.g.ColumnSize().SetSection("Grid");
+    t.g.ColumnSize().SetSave(true);
+    t.g.show();
+    EXPECT_EQ(t.g.ColumnStatesToString(), "3#64,80,50#0,1,2#1,1,1");
 }

@@ -18,12 +18,17 @@ TEST(RegionalSettings, FollowTheLocale)
     EXPECT_EQ(DateSeparatorChar(), QChar('/'));
 }
 
+namespace {
+constexpr auto I = TNumberTextKind::ntInteger, D = TNumberTextKind::ntDecimal, N = TNumberTextKind::ntNotNumber,
+               E = TNumberTextKind::ntExponent;
+} // namespace
+
 TEST(ClassifyNumberText, CommaDecimals)
 {
     const auto scope = CommaDecimals();
-    const std::pair<const char*, int> cases[] = {
-        {"-12", 0}, {"1,5", 1}, {"1.234,5", 1}, {"1,5e-3", 5}, {"-1,5e-3", 5}, {"+5", 2}, {"12e", 2},
-        {"e5", 2}, {"1-2", 2}, {"1,2,3", 2}, {"", 2}, {"1.23.5", 2}, {"1e5e2", 2}, {"abc", 2},
+    const std::pair<const char*, TNumberTextKind> cases[] = {
+        {"-12", I}, {"1,5", D}, {"1.234,5", D}, {"1,5e-3", E}, {"-1,5e-3", E}, {"+5", N}, {"12e", N},
+        {"e5", N}, {"1-2", N}, {"1,2,3", N}, {"", N}, {"1.23.5", N}, {"1e5e2", N}, {"abc", N},
     };
     for (const auto& [text, kind] : cases) {
         SCOPED_TRACE(text);
@@ -34,8 +39,8 @@ TEST(ClassifyNumberText, CommaDecimals)
 TEST(ClassifyNumberText, DotDecimals)
 {
     const auto scope = DotDecimals();
-    const std::pair<const char*, int> cases[] = {
-        {"1.5", 1}, {"1,234.5", 1}, {"1.5e-3", 5}, {"1,5", 1}, {"1.2.3", 2}, {"1,5e3", 2},
+    const std::pair<const char*, TNumberTextKind> cases[] = {
+        {"1.5", D}, {"1,234.5", D}, {"1.5e-3", E}, {"1,5", D}, {"1.2.3", N}, {"1,5e3", N},
     };
     for (const auto& [text, kind] : cases) {
         SCOPED_TRACE(text);
@@ -59,17 +64,17 @@ TEST(ExtractNumberText, BothSeparators)
 TEST(ClassifyCellText, Kinds)
 {
     const QString wideFormula = QString("|\\") + QChar(0) + QChar('=') + QChar(0) + QChar('A');
-    const struct { QString text; bool html; int kind; } cases[] = {
-        {"", true, 0},
-        {"=A1+1", true, 3},
-        {"{\\rtf1}", true, 2},
-        {"<b>x</b>", true, 1},
-        {"<b>x</b>", false, 0},
-        {"<B>x", true, 1},
-        {"<b>x", true, 0},                     // case-sensitive tags
-        {EncodeWideCellText("x"), true, 5},
-        {wideFormula, true, 3},
-        {"a<Cb", true, 1},
+    const struct { QString text; bool html; TCellTextKind kind; } cases[] = {
+        {"", true, TCellTextKind::ctkPlain},
+        {"=A1+1", true, TCellTextKind::ctkFormula},
+        {"{\\rtf1}", true, TCellTextKind::ctkRich},
+        {"<b>x</b>", true, TCellTextKind::ctkHtml},
+        {"<b>x</b>", false, TCellTextKind::ctkPlain},
+        {"<B>x", true, TCellTextKind::ctkHtml},
+        {"<b>x", true, TCellTextKind::ctkPlain},                     // case-sensitive tags
+        {EncodeWideCellText("x"), true, TCellTextKind::ctkWide},
+        {wideFormula, true, TCellTextKind::ctkFormula},
+        {"a<Cb", true, TCellTextKind::ctkHtml},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());

@@ -215,6 +215,29 @@ TEST(GridEditing, RefusedValueRestoresTheOldTextKeepsTheEditorAndMarksNothing)
     }
 }
 
+// Leaving the grid for another control ends the edit even when the value is refused: the editor goes and the
+// cell keeps its old text.
+TEST(GridEditing, RefusedValueOnFocusLossHidesTheEditor)
+{
+    EditFixture f;
+    auto* other = new QLineEdit(&f.dialog);
+    f.dialog.layout()->addWidget(other);
+    other->show();
+    f.g->SetFixedCols(1);
+    f.g->SetCells(1, 1, QStringLiteral("old"));
+    f.g->OnCellValidate = [](QObject*, int, int, QString&, bool& Valid) { Valid = false; };
+    f.Go(1, 1);
+    f.Key(Qt::Key_F2);
+    ASSERT_TRUE(f.g->InplaceEditor() && f.g->InplaceEditor()->isVisible());
+    static_cast<QLineEdit*>(f.Focused())->selectAll();
+    f.Type(QStringLiteral("bad"));
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_EQ(f.Focused(), other);
+    EXPECT_FALSE(f.g->InplaceEditor()->isVisible());
+    EXPECT_FALSE(f.g->EditMode());
+    EXPECT_EQ(f.g->Cells(1, 1), QStringLiteral("old"));
+}
+
 TEST(GridEditing, AcceptedValueMarksTheRowAndAnEqualValueIsNotValidated)
 {
     EditFixture f;

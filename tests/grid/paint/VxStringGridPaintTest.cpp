@@ -114,6 +114,18 @@ TEST(VxStringGridPaint, EveryLookRendersToAPictureForAPerson)
     EXPECT_TRUE(QFileInfo::exists(path));
 }
 
+// A grid whose background is no gradient shows its own colour beside and below its cells, whatever ColorTo says.
+TEST(VxStringGridPaint, NoGradientOutsideTheCellsOfAPlainBackground)
+{
+    ShownGrid g;
+    g.grid.BackGround().SetColor(RGB(255, 0, 0));
+    g.grid.BackGround().SetColorTo(RGB(0, 0, 255));
+    ASSERT_FALSE(g.grid.BackGround().IsGradient());
+    const QImage img = g.Shot();
+    for (const QPoint p : {QPoint(290, 2), QPoint(290, 127), QPoint(100, 120)})
+        EXPECT_EQ(At(img, p.x(), p.y()), clWhite) << p.x() << "," << p.y();
+}
+
 TEST(VxStringGridPaint, BackgroundGradientRunsBehindCellsAndOutsideThem)
 {
     ShownGrid g;
