@@ -1,7 +1,9 @@
 #pragma once
 // Column definitions and items of the multi-column and grid drop-downs. Both controls have classes of these
 // names, alike in content but separate types: each instantiates the templates with its own unit tag.
+#include "grid/foundation/VxStyleIF.h"
 #include "platform/Canvas.h"
+#include "widgets/dropdown/DropDownStyles.h"
 #include "widgets/dropdown/ItemCollection.h"
 #include <QStringList>
 
@@ -128,6 +130,22 @@ int WrappedRowHeight(const Columns& columns, const Item* item, int ColCount, con
     return height;
 }
 
+// Each auto-sized column of Grid as wide as its widest item, in the grid and in its copy of the columns.
+template <typename Columns, typename Items, typename Grid>
+void AutoSizeItemColumns(Columns& columns, const Items& items, const TCustomImageList* Images, Grid& grid)
+{
+    for (int c = 0; c < columns.Count(); ++c) {
+        if (!columns[c].AutoSize())
+            continue;
+        const int widest = AutoColumnWidth(columns[c], items, c, Images);
+        columns[c].SetWidth(widest);
+        grid.SetColWidths(c, widest);
+    }
+}
+
+// The width of a pop-up list: its columns, and the vertical scroll bar when not all its rows show.
+int ListTotalWidth(int ColumnsWidth, bool AllRowsShow);
+
 template <typename Columns>
 bool AnyWordwrap(const Columns& columns)
 {
@@ -142,3 +160,43 @@ bool AnyWordwrap(const Columns& columns)
 int SnappedDropDownHeight(int Height, int Chrome, int HeaderHeight, int RowHeight, int Margin);
 // The column widths sharing Room in proportion to Widths, rounding errors carried to the next column.
 std::vector<int> SharedColumnWidths(const std::vector<int>& Widths, int Room);
+
+// The list colours of the multi-column and grid drop-downs for a style: header gradient, selection style,
+// header font colour (when setFont), selected text and lines. False for a style that leaves them alone; the
+// tsOffice2010 styles have colours only WithOffice2010.
+struct TListDropDownStyle {
+    TColor header, headerTo;
+    TSelectionColorStyle selection;
+    bool setFont;
+    TColor font, text, line, fixedLine;
+};
+bool ListDropDownStyle(TZarnStyle AStyle, bool WithOffice2010, TListDropDownStyle& Style);
+// The line colours a selection-colour style gives the lists; false for one that gives none.
+bool ListLineColors(TSelectionColorStyle Value, TColor& Line, TColor& FixedLine);
+
+// Sets the list colours of Control (a multi-column or grid drop-down) for AStyle, after the base's preset.
+template <typename Control>
+void ApplyListDropDownStyle(Control& c, TZarnStyle AStyle, bool WithOffice2010)
+{
+    TListDropDownStyle s;
+    if (!ListDropDownStyle(AStyle, WithOffice2010, s))
+        return;
+    c.SetHeaderColor(s.header);
+    c.SetHeaderColorTo(s.headerTo);
+    c.SetSelectionColorStyle(s.selection);
+    if (s.setFont) {
+        TFont font = c.HeaderFont();
+        font.SetColor(s.font);
+        c.SetHeaderFont(font);
+    }
+    c.SetSelectionTextColor(s.text);
+    c.SetLineColor(s.line);
+    c.SetFixedLineColor(s.fixedLine);
+    if (AStyle == TZarnStyle::tsWindowsXP || AStyle == TZarnStyle::tsTerminal) {
+        c.SetSelectionColor(clHighlight);
+        c.SetSelectionColorTo(clHighlight);
+    } else if (s.headerTo == clNone) {
+        c.SetSelectionColor(0x6CD0FF);
+        c.SetSelectionColorTo(0x6CD0FF);
+    }
+}

@@ -19,12 +19,6 @@ bool IsGridKey(std::uint16_t Key, TShiftState Shift)
            !Shift.testFlag(TShiftStateItem::ssAlt);
 }
 
-struct TGridDropDownStyle {
-    TColor header, headerTo;
-    TSelectionColorStyle selection;
-    bool setFont;
-    TColor font, text, line, fixedLine;
-};
 
 // Passes a grid event on to the drop-down's event of the same type when that is assigned.
 template <typename Event>
@@ -156,51 +150,14 @@ void TCustomVxGridDropDown::UpdateLookupItems()
 
 void TCustomVxGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
 {
-    if (Value == TSelectionColorStyle::scOffice2007) {
-        FLineColor = 0xF1EDEB;
-        FFixedLineColor = 0xD1BBA4;
-    } else if (Value == TSelectionColorStyle::scWindowsVista || Value == TSelectionColorStyle::scWindows7) {
-        FLineColor = 0xECECF0;
-        FFixedLineColor = 0xD4D2D1;
-    }
+    ListLineColors(Value, FLineColor, FFixedLineColor);
     TVxCustomDropDown::SetSelectionColorStyle(Value);
 }
 
 void TCustomVxGridDropDown::SetComponentStyle(TZarnStyle AStyle)
 {
-    using S = TSelectionColorStyle;
     TVxCustomDropDown::SetComponentStyle(AStyle);
-    // By style value; tsCustom (index 8) and the three tsOffice2010 styles change nothing here.
-    static const TGridDropDownStyle kStyles[] = {
-        {0xD68759, 0x933803, S::scOffice2007, true, 0xFFFFFF, 0, 0x962D00, 0x962D00},
-        {0xBDA4A5, 0x957475, S::scOffice2007, false, 0, 0, 0x947C7C, 0x947C7C},
-        {0x82C0AF, 0x447A63, S::scOffice2007, false, 0, 0, 0x588060, 0x588060},
-        {0x808080, 0x808080, S::scOffice2007, false, 0, 0, 0x808080, 0x808080},
-        {0xFFEFE3, 0xFFD2AF, S::scOffice2007, true, 0x723708, 0, 0xFFD2AF, 0xFFD2AF},
-        {0xF2F1F0, 0xC9C2BD, S::scOffice2007, true, 0x433C37, 0, 0x5C534C, 0x5C534C},
-        {clBtnFace, clBtnFace, S::scCustom, true, 0, clHighlightText, 0xC0C0C0, 0x000000},
-        {0xEBEEEF, 0x7E9898, S::scOffice2007, true, 0xFFFFFF, 0, 0x962D00, 0x962D00},
-        {},
-        {0xF8F7F6, 0xE8E0DB, S::scOffice2007, true, 0x8B4215, 0, 0x74706F, 0x74706F},
-        {0xFFFDF9, 0xFFFAF0, S::scWindowsVista, true, 0, 0, 0xFCF2DA, 0xFCF2DA},
-        {0xFDFBFA, 0xFDF3EB, S::scWindows7, true, 0, 0, 0xFBD6B8, 0xFBD6B8},
-        {clBtnFace, clBtnFace, S::scCustom, true, 0, clHighlightText, 0x808080, 0x808080},
-    };
-    if (AStyle == TZarnStyle::tsCustom || int(AStyle) >= int(std::size(kStyles)))
-        return;
-    const TGridDropDownStyle& s = kStyles[int(AStyle)];
-    FHeaderColor = s.header;
-    FHeaderColorTo = s.headerTo;
-    SetSelectionColorStyle(s.selection);
-    if (s.setFont)
-        FHeaderFont.SetColor(s.font);
-    FSelectionTextColor = s.text;
-    FLineColor = s.line;
-    FFixedLineColor = s.fixedLine;
-    if (AStyle == TZarnStyle::tsWindowsXP || AStyle == TZarnStyle::tsTerminal) {
-        SetSelectionColor(clHighlight);
-        SetSelectionColorTo(clHighlight);
-    }
+    ApplyListDropDownStyle(*this, AStyle, false);
 }
 
 // ---- the pop-up ----

@@ -1,10 +1,8 @@
 // The grid in the grid drop-down's pop-up.
 #include "grid/foundation/GridOptionGroups.h"
 #include "widgets/dropdown/VxCustomGridDropDown.h"
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWheelEvent>
-#include <QStyle>
 
 namespace VxGridDropDown {
 
@@ -115,21 +113,12 @@ int TVxColGrid::TotalWidth() const
     int w = 0;
     for (int i = 0; i < ColCount(); ++i)
         w += ColWidths(i);
-    if (VisibleRowCount() + FixedRows() != RowCount())
-        w += QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return w;
+    return ListTotalWidth(w, VisibleRowCount() + FixedRows() == RowCount());
 }
 
 void TVxColGrid::AutoSizeItemColumns()
 {
-    for (int c = 0; c < FColumns->Count(); ++c) {
-        TDropDownColumn& column = (*FColumns)[c];
-        if (!column.AutoSize())
-            continue;
-        const int widest = AutoColumnWidth(column, FVxDropDown->Items(), c, FVxDropDown->Images());
-        column.SetWidth(widest);
-        SetColWidths(c, widest);
-    }
+    ::AutoSizeItemColumns(*FColumns, FVxDropDown->Items(), FVxDropDown->Images(), *this);
 }
 
 void TVxColGrid::AutoSizeWrappedRows()

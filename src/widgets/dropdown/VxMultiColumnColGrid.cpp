@@ -2,9 +2,7 @@
 #include "widgets/dropdown/VxMultiColumnDropDown.h"
 #include "grid/core/HeaderFooterAppearance.h"
 #include "platform/ImageList.h"
-#include <QApplication>
 #include <QKeyEvent>
-#include <QStyle>
 #include <cmath>
 
 namespace VxMultiColumn {
@@ -53,21 +51,12 @@ int TVxColGrid::TotalWidth() const
     int w = 0;
     for (int i = 0; i < ColCount(); ++i)
         w += ColWidths(i);
-    if (VisibleRowCount() < RowCount() - FixedRows())
-        w += QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return w;
+    return ListTotalWidth(w, VisibleRowCount() >= RowCount() - FixedRows());
 }
 
 void TVxColGrid::AutoSizeColumns()
 {
-    for (int c = 0; c < FColumns->Count(); ++c) {
-        TDropDownColumn& column = (*FColumns)[c];
-        if (!column.AutoSize())
-            continue;
-        const int widest = AutoColumnWidth(column, FVxDropDown->Items(), c, FVxDropDown->Images());
-        column.SetWidth(widest);
-        SetColWidths(c, widest);
-    }
+    ::AutoSizeItemColumns(*FColumns, FVxDropDown->Items(), FVxDropDown->Images(), *this);
 }
 
 void TVxColGrid::AutoSizeWrappedRows()
