@@ -7,13 +7,16 @@
 class QWidget;
 enum class TEditorType;
 
-// A drop-down control editing one cell: the grid loads the cell's text into it and commits its value.
+// A drop-down control editing one cell: the grid loads the cell into it and has it commit its value. Columns
+// are real column indexes.
 class TDropDownCellEditor {
 public:
     virtual ~TDropDownCellEditor() = default;
     virtual QWidget* Widget() = 0;
-    virtual void LoadValue(const QString& Text) = 0;
-    virtual QString Value() const = 0;
+    // Fills the editor from cell (ACol, ARow), whose edit text is Text.
+    virtual void LoadCell(int ACol, int ARow, const QString& Text) = 0;
+    // Writes the editor's value into the cell it was loaded from; an edit cancelled by Esc writes nothing.
+    virtual void CommitCell(int ACol, int ARow) = 0;
 };
 
 class TDropDownEditorFactory {

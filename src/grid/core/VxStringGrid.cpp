@@ -150,6 +150,7 @@ TGridFocusWindow* TVxStringGrid::FocusWindow()
 TVxStringGrid::~TVxStringGrid()
 {
     FDestroying = true;
+    SetEditLink(nullptr);   // the link lets go of the control the grid is about to delete
     if (FColumnSize->Save()) {
         // A destructor cannot report: widths that cannot be stored are given up.
         try {

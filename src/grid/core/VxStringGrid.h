@@ -91,6 +91,7 @@ class TGridButton;
 class TGridSpin;
 class TGridDatePicker;
 class TDropDownCellEditor;
+class TEditLink;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -1293,6 +1294,9 @@ public:
     bool EditMode() const { return FEditMode; }
     TEditorType EditControl() const { return FEditControl; }
     QWidget* EditCtrl() const { return FEditCtrl; }
+    // The program's own editor of edCustom cells; not owned, forgotten when it goes.
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* Value);
     bool GridModified() const { return FGridModified; }
     void SetGridModified(bool Value) { FGridModified = Value; }
     QString NewCellText() const { return FNewCellText; }
@@ -1505,9 +1509,13 @@ public:
     void ShowHTMLControlEditor(const QString& S, const QString& CtrlType, int ARow, int RealCol, int ACol,
                                const TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID);
     void EndHTMLControlEdit();   // writes the value back into the control's tag
+    // Opens the editor of the cell's next inline control after ID (the first for an empty ID) that one types
+    // into; the grid takes the focus when there is none.
+    void ActivateHTMLControl(int ACol, int ARow, const QString& ID);
     void ControlComboSelect();
     void EditFixedCell(int ACol, int ARow);
     bool ControlEditing() const { return FCtrlEditing; }
+    QString EditedControlID() const { return FCtrlID; }   // the inline control edited last
     TControlEdit* ControlEdit() const { return FControlEdit; }
     TControlCombo* ControlCombo() const { return FControlCombo; }
     TGridTransEdit* TransEdit() const { return FEditTrans; }
@@ -1885,6 +1893,7 @@ private:
     friend class TGridSpin;
     friend class TGridDatePicker;
     friend class TGridButton;
+    friend class TEditLink;
     void CreateGridEditors();
     bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
     void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
@@ -1897,6 +1906,7 @@ private:
     bool FEditMode = false;
     TEditorType FEditControl = TEditorType::edNormal;
     QWidget* FEditCtrl = nullptr;
+    QPointer<TEditLink> FEditLink;
     bool FEditing = false;
     bool FSpecialEditor = false;
     bool FEditActive = false;

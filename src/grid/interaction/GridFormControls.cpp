@@ -2,6 +2,8 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/MiniHtml.h"
+#include "grid/foundation/MiniHtmlRender.h"
+#include "grid/paint/ControlLook.h"
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
@@ -137,6 +139,8 @@ bool ControlKey(TVxStringGrid* Grid, QKeyEvent* e)
     Grid->setFocus();
     if (tab && Grid->Navigation().AdvanceAuto())
         Grid->AdvanceEditCell(Grid->Col(), Grid->Row(), false, false, e->key() == Qt::Key_Tab, false, false);
+    else if (tab)
+        Grid->ActivateHTMLControl(Grid->Col(), Grid->Row(), Grid->EditedControlID());
     return true;
 }
 
@@ -252,6 +256,33 @@ void TVxStringGrid::EndHTMLControlEdit()
     if (OnControlEditDone)
         OnControlEditDone(this, FCtrlXY.Y, FCtrlXY.X, FCtrlID, FCtrlType, value);
     FCtrlType.clear();
+}
+
+void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
+{
+    const int real = RealColIndex(ACol);
+    const QString s = GetCellEx(real, ARow);
+    const QString next = NextHtmlEditControl(s, ID);
+    if (next.isEmpty()) {
+        setFocus();
+        return;
+    }
+    // Where the control is drawn is known only by rendering the text as the cell paints it.
+    TRect r = CellRect(ACol, ARow);
+    r.Left += FXYOffset.X + 1;
+    if (HasCheckBox(real, ARow))
+        r.Left += FControlLook->CheckSize();
+    r.Top += FXYOffset.Y + 1;
+    TMiniHtmlParams params;
+    params.Rect = r;
+    params.Cache = FImageCache.get();
+    params.CheckHotSpot = true;
+    params.ControlID = next;
+    TMiniHtmlResult found;
+    TCanvas& canvas = *Canvas();
+    canvas.Font() = Font();
+    RenderMiniHtml(canvas, s, params, found);
+    ShowHTMLControlEditor(s, found.ControlType, ARow, real, ACol, found.ControlRect, found.ControlValue, next);
 }
 
 void TVxStringGrid::ControlComboSelect()

@@ -120,8 +120,11 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         if (Options().testFlag(TGridOption::goEditing) && !editable)
             return consume();
         const QString text = GetCurrentCell();
-        if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
-            return true;   // the cell's inline controls take it
+        if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml &&
+            text.toUpper().contains(QStringLiteral("<CONTROL"))) {
+            ActivateHTMLControl(Col(), Row(), QString());   // the cell's inline controls take it
+            return true;
+        }
     }
     if (Key == VK_RETURN && !editable) {
         const auto* form = dynamic_cast<TForm*>(FindParentForm(this));

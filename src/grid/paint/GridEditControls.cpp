@@ -1,5 +1,6 @@
 // Opening and committing the special editors, one case per editor kind, and the combo item list.
 #include "grid/core/DropDownEditorFactory.h"
+#include "grid/interaction/EditLink.h"
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
@@ -259,12 +260,18 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         FGridButton->show();
         FGridButton->setFocus(Qt::OtherFocusReason);
         FEditCtrl = FGridButton;
+    } else if (kind == TEditorType::edCustom) {
+        if (FEditLink) {
+            FEditMode = true;
+            FEditLink->Open(this, rc, ARow, R, K, T);
+            FEditCtrl = FEditLink->GetEditControl();
+        }
     } else if (IsDropDownKind(kind)) {
         // Without a registered drop-down library these cells open nothing.
         if (TDropDownCellEditor* editor = DropDownEditor(kind)) {
             FEditMode = true;
             DoGetEditorProp(rc, ARow, nullptr);
-            editor->LoadValue(T);
+            editor->LoadCell(rc, ARow, T);
             Place(editor->Widget(), R, K);
             PostStartChar(editor->Widget());
             FEditCtrl = editor->Widget();
@@ -397,10 +404,14 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
         SetEditedCellText(rc, ARow, text);
         FEditMode = false;
         Close(FDatePicker);
+    } else if (kind == TEditorType::edCustom && FEditMode) {
+        FEditMode = false;
+        if (FEditLink)
+            FEditLink->Close();
     } else if (IsDropDownKind(kind) && FEditMode && FEditCtrl) {
         FEditMode = false;
         if (TDropDownCellEditor* editor = DropDownEditor(kind))
-            SetEditedCellText(rc, ARow, editor->Value());
+            editor->CommitCell(rc, ARow);
         Close(FEditCtrl);
     }
     if (editorHadFocus)

@@ -388,10 +388,13 @@ void TVxColorPickerDropDown::WheelMove(bool Next)
         const bool open = DroppedDown();
         QScopedValueRollback<bool> guard(FInternalCall, true);
         if (FColorSelectionStyle == TColorSelectionStyle::csList && FItemSelector) {
-            if (open)
+            if (open) {
                 Next ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
-            else
+            } else {
+                // The closed picker steps from its own colour, which may have changed since the last opening.
+                LoadItemSelector();
                 Next ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious();
+            }
         } else if (FColorSelectionStyle == TColorSelectionStyle::csDiscrete && FColorSelector) {
             if (open)
                 Next ? FColorSelector->HotNext() : FColorSelector->HotPrevious();

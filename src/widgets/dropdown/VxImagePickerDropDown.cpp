@@ -189,6 +189,8 @@ void TVxImagePickerDropDown::WheelMove(bool Next)
             Next ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
             return;
         }
+        // The closed picker steps from its own item, which may have changed since the last opening.
+        FillSelector();
         QScopedValueRollback<bool> guard(FInternalCall, true);
         Next ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious();
     });

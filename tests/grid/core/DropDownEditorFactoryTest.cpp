@@ -8,8 +8,8 @@ class LineEditor : public QLineEdit, public TDropDownCellEditor {
 public:
     using QLineEdit::QLineEdit;
     QWidget* Widget() override { return this; }
-    void LoadValue(const QString& Text) override { setText(Text); }
-    QString Value() const override { return text(); }
+    void LoadCell(int, int, const QString& Text) override { setText(Text); }
+    void CommitCell(int, int) override {}
 };
 
 // Makes an editor for the memo kind only, so a test can tell which kind was asked for.

@@ -167,3 +167,33 @@ TEST(GridFormControls, ToolkitMasksInQtSpelling)
     EXPECT_EQ(ToolkitMaskToInputMask("\\0X"), "\\0\\X");
     EXPECT_EQ(ToolkitMaskToInputMask(""), "");
 }
+
+TEST(GridFormControls, EnterOpensTheFirstControlAndTabTheNextOfTheSameCell)
+{
+    FormGrid g;
+    g.SetCells(1, 1, kTwoEdits);
+    g.SetColWidths(1, 300);
+    g.SetRowHeights(1, 30);
+    g.SetCol(1);
+    g.SetRow(1);
+    g.setFocus();
+    QTest::keyClick(g.viewport(), Qt::Key_Return);
+    ASSERT_TRUE(g.ControlEditing());
+    EXPECT_EQ(g.EditedControlID(), QStringLiteral("a"));
+    EXPECT_EQ(g.ControlEdit()->Text(), QStringLiteral("x"));
+    const int firstX = g.ControlEdit()->x();
+    EXPECT_GT(firstX, g.CellRect(1, 1).Left) << "over the control, after the text before it";
+
+    QTest::keyClicks(g.ControlEdit(), "y");
+    QTest::keyClick(g.ControlEdit(), Qt::Key_Tab);
+    ASSERT_TRUE(g.ControlEditing());
+    EXPECT_EQ(g.EditedControlID(), QStringLiteral("b"));
+    EXPECT_GT(g.ControlEdit()->x(), firstX) << "the second control lies further right";
+    QString a;
+    GetHtmlControlValue(g.Cells(1, 1), "a", a);
+    EXPECT_EQ(a, QStringLiteral("y")) << "the first control's value was written back";
+
+    QTest::keyClick(g.ControlEdit(), Qt::Key_Tab);
+    EXPECT_FALSE(g.ControlEditing()) << "after the last control the grid takes the focus";
+    EXPECT_EQ(g.Col(), 1);
+}
