@@ -78,7 +78,7 @@ void BM_BACnetSave(benchmark::State& state)
         state.PauseTiming();
         Open(window);
         state.ResumeTiming();
-        window.bitbtn1Click();   // checks, then writes the file
+        window.Btn_OKClick();   // checks, then writes the file
     }
 }
 BENCHMARK(BM_BACnetSave)->Iterations(5)->Unit(benchmark::kMillisecond);
