@@ -65,9 +65,10 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
         return;
     QByteArray pdf;
     {
-        // Drawn in memory: the file is written whole below, through the save routine.
+        // The PDF writer needs a device; this one is memory only, and the file is written whole below
+        // through the save routine.
         QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
+        buffer.open(QIODevice::WriteOnly);   // memory, not the disk: cannot fail
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         Grid.PrintGridRect(writer, Gridrect, OnlySelected);

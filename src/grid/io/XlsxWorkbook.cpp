@@ -2,7 +2,6 @@
 #include "grid/io/NumberText.h"
 #include "grid/io/OfficePackage.h"
 #include "grid/io/ZipArchive.h"
-#include <QBuffer>
 #include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -115,9 +114,7 @@ QByteArray SheetXml(const TTextTable& Cells, const QLocale& Locale)
 {
     // One part of the package, in memory; the workbook reaches the disk whole through WriteGridFile.
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter xml(&buffer);
+    QXmlStreamWriter xml(&bytes);
     xml.writeStartDocument(QStringLiteral("1.0"), true);
     xml.writeStartElement(QStringLiteral("worksheet"));
     xml.writeDefaultNamespace(Main_Namespace);
