@@ -137,71 +137,67 @@ using TSelectionChangedEvent = std::function<void(QObject* Sender, int ALeft, in
 using TCellTextEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
 using TCellsChangedEvent = std::function<void(QObject* Sender, const TRect& R)>;
 
-// A stored value with no side effect; F holds the grid's plain settings.
-#define VX_GRID_VALUE(Type, Name) \
-    Type Name() const { return F.Name; } \
-    void Set##Name(Type value) { F.Name = value; }
-// A value whose change repaints the grid.
-#define VX_GRID_LOOK(Type, Name) \
-    Type Name() const { return F.Name; } \
-    void Set##Name(Type value) { SetProperty(F.Name, value, [this] { Invalidate(); }); }
-// An appearance value the looks set and the painter reads, kept in FAppearance.
-#define VX_GRID_APPEARANCE(Type, Name, Field) \
-    Type Name() const { return FAppearance.Field; } \
-    void Set##Name(Type value) { SetProperty(FAppearance.Field, value, [this] { Invalidate(); }); }
+// A property whose value lives in the private half; VxStringGridProperties.cpp says what setting it does.
+#define VX_GRID_PROPERTY(Type, Name) \
+    Type Name() const; \
+    void Set##Name(Type value);
+
+struct TVxStringGridPrivate;
 
 class TVxStringGrid : public TBaseGrid {
     Q_OBJECT
+    // The state, one record per area (VxStringGridPrivate.h); the first member, so it outlives the others.
+    std::unique_ptr<TVxStringGridPrivate> d;
 
 public:
     explicit TVxStringGrid(QWidget* AOwner = nullptr);
     ~TVxStringGrid() override;
 
     // ---- Owned objects (VxStringGrid.cpp)
-    TSearchFooter& SearchFooter() const { return *FSearchFooter; }
-    TNavigation& Navigation() const { return *FNavigation; }
-    TMouseActions& MouseActions() const { return *FMouseActions; }
-    TSyncGrid& SyncGrid() const { return *FSyncGrid; }
-    TBands& Bands() const { return *FBands; }
-    TFocusHelper& FocusHelper() const { return *FFocusHelper; }
+    TSearchFooter& SearchFooter() const;
+    TNavigation& Navigation() const;
+    TMouseActions& MouseActions() const;
+    TSyncGrid& SyncGrid() const;
+    TBands& Bands() const;
+    TFocusHelper& FocusHelper() const;
     void SetFocusHelper(const TFocusHelper& value);
-    TControlLook& ControlLook() const { return *FControlLook; }
-    TBackGround& BackGround() const { return *FBackGround; }
+    TControlLook& ControlLook() const;
+    TBackGround& BackGround() const;
     void SetBackGround(const TBackGround& value);
-    TShowModified& ShowModified() const { return *FShowModified; }
+    TShowModified& ShowModified() const;
     void SetShowModified(const TShowModified& value);
-    TCellNode& CellNode() const { return *FCellNode; }
-    TSizeWhileTyping& SizeWhileTyping() const { return *FSizeWhileTyping; }
-    TColumnSize& ColumnSize() const { return *FColumnSize; }
-    TBalloonSettings& Balloon() const { return *FBalloon; }
+    TCellNode& CellNode() const;
+    TSizeWhileTyping& SizeWhileTyping() const;
+    TColumnSize& ColumnSize() const;
+    TBalloonSettings& Balloon() const;
     void SetBalloon(const TBalloonSettings& value);
     // A tool-tip request over a cell with Balloon.Enable shows the cell's text as a balloon; the cell's own
     // balloon and then this event may give another title, text and icon.
     TGridBalloonEvent OnCellBalloon;
-    THTMLSettings& HTMLSettings() const { return *FHTMLSettings; }
-    TPrintSettings& PrintSettings() const { return *FPrintSettings; }
-    THTMLPictureCache& ImageCache() const { return *FImageCache; }
-    TSortIndexList& SortIndexes() const { return *FSortIndexes; }
-    TIntList& MergedColumns() const { return *FMergedColumns; }
-    TIntList& IgnoreColumns() const { return *FIgnoreColumns; }
-    const TFont& FixedFont() const { return *FFixedFont; }
+    THTMLSettings& HTMLSettings() const;
+    TPrintSettings& PrintSettings() const;
+    THTMLPictureCache& ImageCache() const;
+    TSortIndexList& SortIndexes() const;
+    TIntList& MergedColumns() const;
+    TIntList& IgnoreColumns() const;
+    const TFont& FixedFont() const;
     void SetFixedFont(const TFont& value);
-    const TFont& ActiveCellFont() const { return *FActiveCellFont; }
+    const TFont& ActiveCellFont() const;
     void SetActiveCellFont(const TFont& value);
-    const TBitmap& RowIndicator() const { return *FRowIndicator; }
+    const TBitmap& RowIndicator() const;
     void SetRowIndicator(const TBitmap& value);
-    const QStringList& ColumnHeaders() const { return FColumnHeaders; }
+    const QStringList& ColumnHeaders() const;
     void SetColumnHeaders(const QStringList& value);
-    const QStringList& RowHeaders() const { return FRowHeaders; }
+    const QStringList& RowHeaders() const;
     void SetRowHeaders(const QStringList& value);
-    QStringList& LookupItems() { return FLookupItems; }
+    QStringList& LookupItems();
     // Filled for the filter drop-down: sorted while filling, duplicates ignored.
-    const QStringList& FilterList() const { return FFilterList; }
+    const QStringList& FilterList() const;
 
     // The hidden editor controls: the combo, check box, edit button, unit edit button and push button
     // editors, then placeholders for the two fixed-cell editors, the header drag button and the cell-control
     // editors.
-    const std::vector<QWidget*>& EditorControls() const { return FEditorControls; }
+    const std::vector<QWidget*>& EditorControls() const;
 
     // ---- Cell access (VxStringGridCells.cpp); c is a real column, r a display row unless named.
     QString AllCells(int c, int r);
@@ -267,169 +263,169 @@ public:
     void SetFixedRows(int Value);
     int FixedCols() const;
     void SetFixedCols(int Value);
-    int FixedRowsMin() const { return FFixedRowsMin; }
-    int FixedColsMin() const { return FFixedColsMin; }
-    bool FixedRowAlways() const { return FFixedRowAlways; }
-    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
-    bool FixedColAlways() const { return FFixedColAlways; }
-    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
-    int FixedFooters() const { return FFixedFooters; }
-    void SetFixedFooters(int Value) { SetPropertyAlways(FFixedFooters, Value, [this] { Invalidate(); }); }
-    int FixedRightCols() const { return FFixedRightCols; }
-    void SetFixedRightCols(int Value) { SetPropertyAlways(FFixedRightCols, Value, [this] { Invalidate(); }); }
+    int FixedRowsMin() const;
+    int FixedColsMin() const;
+    bool FixedRowAlways() const;
+    void SetFixedRowAlways(bool Value);
+    bool FixedColAlways() const;
+    void SetFixedColAlways(bool Value);
+    int FixedFooters() const;
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const;
+    void SetFixedRightCols(int Value);
     int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int Value);
-    int FixedRowHeight() const { return FFixedRowHeight; }
+    int FixedRowHeight() const;
     void SetFixedRowHeight(int Value);
     void SetDefaultRowHeight(int Value);
-    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
-    void SetDefaultAlignment(TAlignment Value) { SetProperty(FDefaultAlignment, Value, [this] { Invalidate(); }); }
-    TVAlignment VAlignment() const { return FVAlignment; }
+    TAlignment DefaultAlignment() const;
+    void SetDefaultAlignment(TAlignment Value);
+    TVAlignment VAlignment() const;
     void SetVAlignment(TVAlignment Value);
-    bool WordWrap() const { return FOwnWordWrap; }
+    bool WordWrap() const;
     void SetWordWrap(bool Value);
     int AllColCount() const;
     int AllRowCount() const { return TotalRowCount(); }
     int AllColWidths(int i) const;
     void SetAllColWidths(int i, int Value);
-    int LargestRowCount() const { return FLargestRowCount; }
-    int LargestColCount() const { return FLargestColCount; }
-    int ZoomFactor() const { return FZoomFactor; }
+    int LargestRowCount() const;
+    int LargestColCount() const;
+    int ZoomFactor() const;
     void Zoom(int x);
     Qt::CursorShape Cursor() const { return cursor().shape(); }
     void SetCursor(Qt::CursorShape Value);
-    TEditorType CurrentEditor() const { return FCurrentEditor; }
+    TEditorType CurrentEditor() const;
 
     // Selection and behaviour setters.
-    VX_GRID_APPEARANCE(TColor, SelectionColor, SelectionColor)
-    VX_GRID_APPEARANCE(TColor, SelectionColorTo, SelectionColorTo)
-    VX_GRID_APPEARANCE(TColor, SelectionMirrorColor, SelectionMirrorColor)
-    VX_GRID_APPEARANCE(TColor, SelectionMirrorColorTo, SelectionMirrorColorTo)
-    VX_GRID_APPEARANCE(TColor, SelectionTextColor, SelectionTextColor)
-    VX_GRID_LOOK(bool, SelectionColorMixer)
-    VX_GRID_LOOK(bool, SelectionRectangle)
-    VX_GRID_LOOK(bool, SelectionResizer)
-    VX_GRID_VALUE(TColor, SelectionRectangleColor)
-    int SelectionColorMixerFactor() const { return F.SelectionColorMixerFactor; }
+    VX_GRID_PROPERTY(TColor, SelectionColor)
+    VX_GRID_PROPERTY(TColor, SelectionColorTo)
+    VX_GRID_PROPERTY(TColor, SelectionMirrorColor)
+    VX_GRID_PROPERTY(TColor, SelectionMirrorColorTo)
+    VX_GRID_PROPERTY(TColor, SelectionTextColor)
+    VX_GRID_PROPERTY(bool, SelectionColorMixer)
+    VX_GRID_PROPERTY(bool, SelectionRectangle)
+    VX_GRID_PROPERTY(bool, SelectionResizer)
+    VX_GRID_PROPERTY(TColor, SelectionRectangleColor)
+    int SelectionColorMixerFactor() const;
     void SetSelectionColorMixerFactor(int Value);
-    bool ShowSelection() const { return F.ShowSelection; }
+    bool ShowSelection() const;
     void SetShowSelection(bool Value);
-    int MaxEditLength() const { return F.MaxEditLength; }
+    int MaxEditLength() const;
     void SetMaxEditLength(int Value);
-    bool SpreadSheet() const { return F.SpreadSheet; }
+    bool SpreadSheet() const;
     void SetSpreadSheet(bool Value);
-    bool AutoSize() const { return F.AutoSize; }
-    void SetAutoSize(bool Value) { F.AutoSize = Value; }   // sizing the columns to content lands with auto-sizing
-    bool Flat() const { return FAppearance.Flat; }
+    bool AutoSize() const;
+    void SetAutoSize(bool Value);   // sizing the columns to content lands with auto-sizing
+    bool Flat() const;
     void SetFlat(bool Value);
-    TColor ZarnGradientFrom() const { return FAppearance.Zarn.From; }
-    void SetZarnGradientFrom(TColor Value) { SetZarnColor(FAppearance.Zarn.From, Value); }
-    TColor ZarnGradientTo() const { return FAppearance.Zarn.To; }
-    void SetZarnGradientTo(TColor Value) { SetZarnColor(FAppearance.Zarn.To, Value); }
-    TColor ZarnGradientMirrorFrom() const { return FAppearance.Zarn.MirrorFrom; }
-    void SetZarnGradientMirrorFrom(TColor Value) { SetZarnColor(FAppearance.Zarn.MirrorFrom, Value); }
-    TColor ZarnGradientMirrorTo() const { return FAppearance.Zarn.MirrorTo; }
-    void SetZarnGradientMirrorTo(TColor Value) { SetZarnColor(FAppearance.Zarn.MirrorTo, Value); }
+    TColor ZarnGradientFrom() const;
+    void SetZarnGradientFrom(TColor Value);
+    TColor ZarnGradientTo() const;
+    void SetZarnGradientTo(TColor Value);
+    TColor ZarnGradientMirrorFrom() const;
+    void SetZarnGradientMirrorFrom(TColor Value);
+    TColor ZarnGradientMirrorTo() const;
+    void SetZarnGradientMirrorTo(TColor Value);
     // The looks, styles and tones (GridLook.h); the painter reads the appearance.
-    TGridAppearance& Appearance() { return FAppearance; }
-    const TGridAppearance& Appearance() const { return FAppearance; }
-    TLookHost& LookHost() const { return *FLookHost; }
-    void SetStyle(TVxGridStyle AStyle) { ::SetStyle(*FLookHost, AStyle); }
-    void SetComponentStyle(TZarnStyle AStyle) { ::SetComponentStyle(*FLookHost, AStyle); }
-    void SetColorTones(const TColorTones& ATones) { ::SetColorTones(*FLookHost, ATones); }
-    void SetTheme(int Scheme) { ::SetTheme(*FLookHost, Scheme); }
+    TGridAppearance& Appearance();
+    const TGridAppearance& Appearance() const;
+    TLookHost& LookHost() const;
+    void SetStyle(TVxGridStyle AStyle);
+    void SetComponentStyle(TZarnStyle AStyle);
+    void SetColorTones(const TColorTones& ATones);
+    void SetTheme(int Scheme);
 
     // Plain settings, read by the areas that use them.
-    VX_GRID_VALUE(QString, FloatFormat)
-    VX_GRID_VALUE(QString, CheckTrue)
-    VX_GRID_VALUE(QString, CheckFalse)
-    VX_GRID_VALUE(QChar, PasswordChar)
-    VX_GRID_VALUE(QString, XMLEncoding)
-    VX_GRID_VALUE(QString, FilterDropDownClear)
-    TGridLook Look() const { return FAppearance.Look; }
-    void SetLook(TGridLook Value) { ::SetLook(*FLookHost, Value); }
-    VX_GRID_VALUE(TColor, HintColor)
-    VX_GRID_VALUE(TColor, DisabledFontColor)
-    VX_GRID_APPEARANCE(TScrollType, ScrollType, ScrollType)
-    VX_GRID_VALUE(TColor, ScrollColor)
-    VX_GRID_VALUE(int, ScrollWidth)
-    VX_GRID_VALUE(TScrollHintType, ScrollHints)
-    VX_GRID_VALUE(bool, ScrollSynch)
-    VX_GRID_VALUE(TEditorType, DefaultEditor)
-    VX_GRID_VALUE(TInvalidEntryIcon, InvalidEntryIcon)
-    VX_GRID_VALUE(QString, InvalidEntryTitle)
-    VX_GRID_VALUE(QString, InvalidEntryText)
-    VX_GRID_VALUE(THoverFixedCells, HoverFixedCells)
-    VX_GRID_VALUE(THintPos, HintShowLargeTextPos)
-    VX_GRID_VALUE(TFilterDropDownColumns, FilterDropDownColumns)
-    VX_GRID_VALUE(TIntelliPan, IntelliPan)
-    VX_GRID_VALUE(int, GroupColumn)
-    VX_GRID_VALUE(int, MinRowHeight)
-    VX_GRID_VALUE(int, MaxRowHeight)
-    VX_GRID_VALUE(int, MinColWidth)
-    VX_GRID_VALUE(int, MaxColWidth)
-    VX_GRID_VALUE(int, PreviewPage)
-    VX_GRID_VALUE(QChar, Delimiter)
-    VX_GRID_VALUE(int, FilterDropDownRow)
-    VX_GRID_VALUE(int, MaxComboLength)
-    VX_GRID_VALUE(QString, ValidChars)
-    VX_GRID_VALUE(bool, FitCellsInGrid)
-    VX_GRID_VALUE(bool, FilterNormalCellsOnly)
-    VX_GRID_VALUE(bool, AutoFilterUpdate)
-    VX_GRID_VALUE(bool, UseInternalHintClass)
-    VX_GRID_VALUE(bool, EnhRowColMove)
-    VX_GRID_VALUE(bool, UseDisabledFont)
-    VX_GRID_VALUE(bool, EnableWheel)
-    VX_GRID_VALUE(bool, IntelliZoom)
-    VX_GRID_VALUE(bool, LoadFirstRow)
-    VX_GRID_VALUE(bool, QuoteEmptyCells)
-    VX_GRID_VALUE(bool, EnableHTML)
-    VX_GRID_VALUE(bool, ShowNullDates)
-    VX_GRID_VALUE(bool, SaveFixedCells)
-    VX_GRID_VALUE(bool, SaveVirtCells)
-    VX_GRID_VALUE(bool, SaveWithHTML)
-    VX_GRID_VALUE(bool, SizeGrowOnly)
-    VX_GRID_VALUE(bool, HideFocusRect)
-    VX_GRID_VALUE(bool, FixedAsButtons)
-    VX_GRID_VALUE(bool, AlwaysQuotes)
-    VX_GRID_VALUE(bool, SaveFixedRows)
-    VX_GRID_VALUE(bool, SaveFixedCols)
-    VX_GRID_VALUE(bool, SaveHiddenCells)
-    VX_GRID_VALUE(bool, JavaCSV)
-    VX_GRID_VALUE(bool, OemConvert)
-    VX_GRID_VALUE(bool, NoDefaultDraw)
-    VX_GRID_VALUE(bool, ClearTextOnly)
-    VX_GRID_VALUE(bool, FilterIncremental)
-    VX_GRID_VALUE(bool, PrinterDriverFix)
-    VX_GRID_VALUE(bool, ExcelClipboardFormat)
-    VX_GRID_VALUE(bool, FindBusy)
-    VX_GRID_VALUE(bool, AnchorHint)
-    VX_GRID_VALUE(bool, AutoNumAlign)
-    VX_GRID_VALUE(bool, EditWithTags)
-    VX_GRID_VALUE(bool, FilterDropDownAuto)
-    VX_GRID_VALUE(bool, FilterDropDownCheck)
-    VX_GRID_VALUE(bool, HintShowCells)
-    VX_GRID_VALUE(bool, HintShowLargeText)
-    VX_GRID_VALUE(bool, HintShowSizing)
-    VX_GRID_VALUE(bool, HTMLHint)
+    VX_GRID_PROPERTY(QString, FloatFormat)
+    VX_GRID_PROPERTY(QString, CheckTrue)
+    VX_GRID_PROPERTY(QString, CheckFalse)
+    VX_GRID_PROPERTY(QChar, PasswordChar)
+    VX_GRID_PROPERTY(QString, XMLEncoding)
+    VX_GRID_PROPERTY(QString, FilterDropDownClear)
+    TGridLook Look() const;
+    void SetLook(TGridLook Value);
+    VX_GRID_PROPERTY(TColor, HintColor)
+    VX_GRID_PROPERTY(TColor, DisabledFontColor)
+    VX_GRID_PROPERTY(TScrollType, ScrollType)
+    VX_GRID_PROPERTY(TColor, ScrollColor)
+    VX_GRID_PROPERTY(int, ScrollWidth)
+    VX_GRID_PROPERTY(TScrollHintType, ScrollHints)
+    VX_GRID_PROPERTY(bool, ScrollSynch)
+    VX_GRID_PROPERTY(TEditorType, DefaultEditor)
+    VX_GRID_PROPERTY(TInvalidEntryIcon, InvalidEntryIcon)
+    VX_GRID_PROPERTY(QString, InvalidEntryTitle)
+    VX_GRID_PROPERTY(QString, InvalidEntryText)
+    VX_GRID_PROPERTY(THoverFixedCells, HoverFixedCells)
+    VX_GRID_PROPERTY(THintPos, HintShowLargeTextPos)
+    VX_GRID_PROPERTY(TFilterDropDownColumns, FilterDropDownColumns)
+    VX_GRID_PROPERTY(TIntelliPan, IntelliPan)
+    VX_GRID_PROPERTY(int, GroupColumn)
+    VX_GRID_PROPERTY(int, MinRowHeight)
+    VX_GRID_PROPERTY(int, MaxRowHeight)
+    VX_GRID_PROPERTY(int, MinColWidth)
+    VX_GRID_PROPERTY(int, MaxColWidth)
+    VX_GRID_PROPERTY(int, PreviewPage)
+    VX_GRID_PROPERTY(QChar, Delimiter)
+    VX_GRID_PROPERTY(int, FilterDropDownRow)
+    VX_GRID_PROPERTY(int, MaxComboLength)
+    VX_GRID_PROPERTY(QString, ValidChars)
+    VX_GRID_PROPERTY(bool, FitCellsInGrid)
+    VX_GRID_PROPERTY(bool, FilterNormalCellsOnly)
+    VX_GRID_PROPERTY(bool, AutoFilterUpdate)
+    VX_GRID_PROPERTY(bool, UseInternalHintClass)
+    VX_GRID_PROPERTY(bool, EnhRowColMove)
+    VX_GRID_PROPERTY(bool, UseDisabledFont)
+    VX_GRID_PROPERTY(bool, EnableWheel)
+    VX_GRID_PROPERTY(bool, IntelliZoom)
+    VX_GRID_PROPERTY(bool, LoadFirstRow)
+    VX_GRID_PROPERTY(bool, QuoteEmptyCells)
+    VX_GRID_PROPERTY(bool, EnableHTML)
+    VX_GRID_PROPERTY(bool, ShowNullDates)
+    VX_GRID_PROPERTY(bool, SaveFixedCells)
+    VX_GRID_PROPERTY(bool, SaveVirtCells)
+    VX_GRID_PROPERTY(bool, SaveWithHTML)
+    VX_GRID_PROPERTY(bool, SizeGrowOnly)
+    VX_GRID_PROPERTY(bool, HideFocusRect)
+    VX_GRID_PROPERTY(bool, FixedAsButtons)
+    VX_GRID_PROPERTY(bool, AlwaysQuotes)
+    VX_GRID_PROPERTY(bool, SaveFixedRows)
+    VX_GRID_PROPERTY(bool, SaveFixedCols)
+    VX_GRID_PROPERTY(bool, SaveHiddenCells)
+    VX_GRID_PROPERTY(bool, JavaCSV)
+    VX_GRID_PROPERTY(bool, OemConvert)
+    VX_GRID_PROPERTY(bool, NoDefaultDraw)
+    VX_GRID_PROPERTY(bool, ClearTextOnly)
+    VX_GRID_PROPERTY(bool, FilterIncremental)
+    VX_GRID_PROPERTY(bool, PrinterDriverFix)
+    VX_GRID_PROPERTY(bool, ExcelClipboardFormat)
+    VX_GRID_PROPERTY(bool, FindBusy)
+    VX_GRID_PROPERTY(bool, AnchorHint)
+    VX_GRID_PROPERTY(bool, AutoNumAlign)
+    VX_GRID_PROPERTY(bool, EditWithTags)
+    VX_GRID_PROPERTY(bool, FilterDropDownAuto)
+    VX_GRID_PROPERTY(bool, FilterDropDownCheck)
+    VX_GRID_PROPERTY(bool, HintShowCells)
+    VX_GRID_PROPERTY(bool, HintShowLargeText)
+    VX_GRID_PROPERTY(bool, HintShowSizing)
+    VX_GRID_PROPERTY(bool, HTMLHint)
     // With IntegralHeight every height the grid is given is corrected so that it ends on a row boundary.
-    bool IntegralHeight() const { return F.IntegralHeight; }
+    bool IntegralHeight() const;
     void SetIntegralHeight(bool value);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
     int IntegralHeightFor(int AHeight) const;
-    VX_GRID_VALUE(bool, Multilinecells)
-    VX_GRID_VALUE(bool, SizeWithForm)
+    VX_GRID_PROPERTY(bool, Multilinecells)
+    VX_GRID_PROPERTY(bool, SizeWithForm)
 
     // ---- Loading, copying, window (VxStringGridLoading.cpp)
     // A grid built in code brackets its set-up with these so that the end-of-loading steps run.
-    void BeginLoading() { FLoading = true; }
+    void BeginLoading();
     void EndLoading();
-    bool Loading() const { return FLoading; }
-    bool IsLoaded() const { return FLoaded; }
+    bool Loading() const;
+    bool IsLoaded() const;
     void Assign(const QObject* Source);
     virtual void AssignCells(const QObject* Source);
     void Invalidate();
-    TColor BorderColor() const { return FAppearance.BorderColor; }
+    TColor BorderColor() const;
     void SetBorderColor(TColor Value);
     // The first form up the parent chain, the control itself when it is one.
     static QWidget* FindParentForm(QWidget* Control);
@@ -439,29 +435,29 @@ public:
     void SetSelection(const TGridRect& Value);
     void HideSelection();
     void UnHideSelection();
-    bool SelectionHidden() const { return FSelHidden; }
-    bool ShowDesignHelper() const { return FShowDesignHelper; }
-    void SetShowDesignHelper(bool Value) { SetProperty(FShowDesignHelper, Value, [this] { Invalidate(); }); }
-    TColor HighlightColor() const { return FHighlightColor; }
+    bool SelectionHidden() const;
+    bool ShowDesignHelper() const;
+    void SetShowDesignHelper(bool Value);
+    TColor HighlightColor() const;
     void SetHighlightColor(TColor Value);
-    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    TColor HighlightTextColor() const;
     void SetHighlightTextColor(TColor Value);
-    bool Hovering() const { return FHovering; }
-    void SetHovering(bool Value) { FHovering = Value; }
-    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool AutoThemeAdapt() const;
     void SetAutoThemeAdapt(bool Value);
-    bool ActiveCellShow() const { return FActiveCellShow; }
-    void SetActiveCellShow(bool Value) { SetPropertyAlways(FActiveCellShow, Value, [this] { Invalidate(); }); }
-    TColor ActiveCellColor() const { return FAppearance.ActiveCellColor; }
-    void SetActiveCellColor(TColor Value) { SetPropertyAlways(FAppearance.ActiveCellColor, Value, [this] { Invalidate(); }); }
-    TColor ActiveCellColorTo() const { return FAppearance.ActiveCellColorTo; }
-    void SetActiveCellColorTo(TColor Value) { SetPropertyAlways(FAppearance.ActiveCellColorTo, Value, [this] { Invalidate(); }); }
-    TPoint XYOffset() const { return FXYOffset; }
-    void SetXYOffset(TPoint Value) { SetPropertyAlways(FXYOffset, Value, [this] { Invalidate(); }); }
-    void UpdateXYOffset(int X, int Y) { FXYOffset = Point(X, Y); }
+    bool ActiveCellShow() const;
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const;
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const;
+    void SetActiveCellColorTo(TColor Value);
+    TPoint XYOffset() const;
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(int X, int Y);
     virtual void AppendRow() { SetRowCount(RowCount() + 1); }
-    void RegisterSelListener(ITVxStringGridSelect* AListener) { FISelect = AListener; }
-    void UnRegisterSelListener(ITVxStringGridSelect*) { FISelect = nullptr; }
+    void RegisterSelListener(ITVxStringGridSelect* AListener);
+    void UnRegisterSelListener(ITVxStringGridSelect*);
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
     // The changed rectangle goes to OnCellsChanged, then to every notifier in registration order.
@@ -473,9 +469,9 @@ public:
     // The text a cell shows: a number through OnGetFloatFormat when that is assigned. ACol is a real column.
     virtual QString GetFormattedCell(int ACol, int ARow);
     void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
-    VX_GRID_VALUE(bool, EnhTextSize)
-    VX_GRID_VALUE(bool, NoImageAndText)
-    VX_GRID_VALUE(bool, XYOffsetTopLeftOnly)
+    VX_GRID_PROPERTY(bool, EnhTextSize)
+    VX_GRID_PROPERTY(bool, NoImageAndText)
+    VX_GRID_PROPERTY(bool, XYOffsetTopLeftOnly)
     TFloatFormatEvent OnGetFloatFormat;
     TGridGradientEvent OnGetCellGradient;
     TGridBorderPropEvent OnGetCellBorderProp;
@@ -483,13 +479,13 @@ public:
     TCustomCellDrawEvent OnCustomCellDraw;
     TNotifyEvent OnPainted;
     // The levelled progress bars of the progress cells.
-    TGridProgressAppearance& ProgressAppearance() const { return *FProgressAppearance; }
+    TGridProgressAppearance& ProgressAppearance() const;
     // The size a cell's text needs (ACol a real column), turned cells by their angle.
     TPoint GetCellTextSize(int ACol, int ARow);
     void CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extra, bool Wrapped, int ARow);
     // The padding of a cell's text on both sides, once with XYOffsetTopLeftOnly.
-    int TotalXOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.X : 2 * FXYOffset.X; }
-    int TotalYOffset() const { return XYOffsetTopLeftOnly() ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    int TotalXOffset() const;
+    int TotalYOffset() const;
 
     // ---- Hooks (VxStringGridHooks.cpp); display column, row as the caller holds them.
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
@@ -585,9 +581,9 @@ public:
     TIntList* CellImages(int ACol, int ARow) { return GetCellImages(ACol, ARow); }
     // The object's address for bitmaps and icons, the image index for image-list cells, -1 otherwise.
     std::intptr_t GetGraphicSortKey(int ACol, int ARow);
-    virtual TCustomImageList* GetImageList() { return FGridImages; }
-    TCustomImageList* GridImages() const { return FGridImages; }
-    void SetGridImages(TCustomImageList* Value) { FGridImages = Value; }
+    virtual TCustomImageList* GetImageList();
+    TCustomImageList* GridImages() const;
+    void SetGridImages(TCustomImageList* Value);
     // Room the graphic takes beside the text, on screen (Reserve pixels kept free of a picture's height) and in print.
     virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
     virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
@@ -614,7 +610,7 @@ public:
     int RowSelectCount() { return GetRowSelectCount(); }
     int GetColSelectCount();
     int ColSelectCount() { return GetColSelectCount(); }
-    const std::vector<int>& SelectedRowList() const { return FSelectedRows; }   // in the order of selection
+    const std::vector<int>& SelectedRowList() const;   // in the order of selection
     bool GetRowModified(int ARow) const;
     void SetRowModified(int ARow, bool Value);
     bool RowModified(int ARow) const { return GetRowModified(ARow); }
@@ -659,7 +655,7 @@ public:
     int RealRowIndex(int ARow) const;    // display -> real
     int DisplRowIndex(int ARow) const;   // real -> display
     int RealRow() const { return RealRowIndex(Row()); }
-    const THiddenRows& HiddenRows() const { return *FHiddenRows; }
+    const THiddenRows& HiddenRows() const;
 
     // Row and column operations (VxStringGridRows.cpp): display rows; columns as each names.
     virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
@@ -792,17 +788,17 @@ public:
     virtual QString GetVersionString();
     QString Version() { return GetVersion(); }
     QString GetVersion();
-    bool URLShow() const { return F.URLShow; }
+    bool URLShow() const;
     void SetURLShow(bool Value);
-    bool URLShowInText() const { return FURLShowInText; }
+    bool URLShowInText() const;
     void SetURLShowInText(bool Value);
-    bool URLFull() const { return FURLFull; }
+    bool URLFull() const;
     void SetURLFull(bool Value);
-    TColor URLColor() const { return F.URLColor; }
+    TColor URLColor() const;
     void SetURLColor(TColor Value);
-    VX_GRID_VALUE(bool, URLEdit)
-    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
-    void SetURLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    VX_GRID_PROPERTY(bool, URLEdit)
+    bool URLUnderlineOnHover() const;
+    void SetURLUnderlineOnHover(bool Value);
     // Bulk fills of the normal cells, or of every cell with DoFixed; CellsLoaded runs once afterwards.
     void TextFill(bool DoFixed, const QString& Txt);
     void FormatFill(bool DoFixed, const QString& Fmt);   // a printf format of the column, then the row
@@ -839,16 +835,16 @@ public:
     void ScrollInView(int ColIndex, int RowIndex);
     void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
     bool IsOnSizingEdge(int X, int Y);
-    TScrollBarAlways ScrollBarAlways() const { return F.ScrollBarAlways; }
+    TScrollBarAlways ScrollBarAlways() const;
     void SetScrollBarAlways(TScrollBarAlways Value);
-    bool ScrollProportional() const { return F.ScrollProportional; }
+    bool ScrollProportional() const;
     void SetScrollProportional(bool Value);
     void UpdateHScrollProportional();
     void UpdateVScrollProportional();
-    bool ScrollHintShowing() const { return FScrollHintShow; }
-    QString ScrollHintText() const { return FScrollHintText; }
-    TDragScrollOptions& DragScrollOptions() { return FDragScrollOptions; }
-    TDragScrollDirections DragScrollDirection() const { return FDragScrollDirection; }
+    bool ScrollHintShowing() const;
+    QString ScrollHintText() const;
+    TDragScrollOptions& DragScrollOptions();
+    TDragScrollDirections DragScrollDirection() const;
     bool DragScrollTimerActive() const;
     // A drag hovers over the grid at client point (X, Y): scrolls near an edge.
     void DragScrollOver(int X, int Y, TDragState State);
@@ -869,8 +865,8 @@ public:
     // The mouse handling tells of the end of a user resize of one column or row, with its size at the start.
     void ColumnSized(int ACol, int StartWidth);
     void RowSized(int ARow, int StartHeight);
-    bool ColSizeFlg() const { return FColSizeFlg; }
-    void SetColSizeFlg(bool Value) { FColSizeFlg = Value; }
+    bool ColSizeFlg() const;
+    void SetColSizeFlg(bool Value);
     TUpdateColumnSizeEvent OnUpdateColumnSize;
 
     // Auto-sizing (VxStringGridAutoSize.cpp).
@@ -900,7 +896,7 @@ public:
 
     // ---- Nodes, moving rows and columns, grouping, sorting, column and row calculations
     // Sorting (VxStringGridSort.cpp): rows FixedRows .. RowCount - FixedFooters - 1, columns are display indexes.
-    TSortSettings& SortSettings() const { return *FSortSettings; }
+    TSortSettings& SortSettings() const;
     virtual void QSort();
     virtual void QSortIndexed();          // raises EVxGridError without sort indexes
     virtual void QUnSort();               // back to the order of the last InitSortXRef
@@ -913,20 +909,20 @@ public:
     void QuickSort(int Col, int Left, int Right);
     void QuickSortIndexed(int Left, int Right);
     void InitSortXRef();
-    const TSortXRef& SortRowXRef() const { return *FSortRowXRef; }
+    const TSortXRef& SortRowXRef() const;
     int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
     int CompareRowsByColumn(int ACol, int ARow1, int ARow2);
     int CompareRowsByIndex(int Index, int ARow1, int ARow2);
-    int SortDir() const { return FSortDir; }
-    int Compares() const { return FCompares; }
-    int Swaps() const { return FSwaps; }
+    int SortDir() const;
+    int Compares() const;
+    int Swaps() const;
     TCustomCompareEvent OnCustomCompare;
     TRawCompareEvent OnRawCompare;
     std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
 
     // Column and row calculations, the floating footer (VxStringGridCalc.cpp). FromRow or ToRow -1: every
     // normal row.
-    TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
+    TFloatingFooter& FloatingFooter() const;
     double ColumnSum(int ACol, int FromRow, int ToRow);
     double ColumnAvg(int ACol, int FromRow, int ToRow);
     double ColumnMin(int ACol, int FromRow, int ToRow);
@@ -948,7 +944,7 @@ public:
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
     std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
     std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
-    TFooterPanel* FooterPanel() const { return FFooterPanel; }   // made when the footer is first shown
+    TFooterPanel* FooterPanel() const;   // made when the footer is first shown
     std::function<void(QObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
     TNotifyEvent OnCreatedFloatingFooter;
 
@@ -994,7 +990,7 @@ public:
     TRect GetExpandButtonRect(int ACol, int ARow);
 
     // Grouping (VxStringGridGroup.cpp).
-    TGrouping& Grouping() const { return *FGrouping; }
+    TGrouping& Grouping() const;
     virtual void Group(int Colindex);
     virtual void UnGroup();
     // A second level inside the groups of a grouped grid, by another column.
@@ -1040,8 +1036,8 @@ public:
     // AColumn -1 matches the text anywhere in the row. An empty condition takes off the filter levels only.
     void NarrowDown(const QString& ACondition, int AColumn = -1);
     // The filter pop-up sets the column before telling the chosen entry or the checked entries.
-    int FilterCol() const { return FFilterCol; }
-    void SetFilterCol(int Value) { FFilterCol = Value; }
+    int FilterCol() const;
+    void SetFilterCol(int Value);
     virtual void FilterSelected(int ItemIndex);
     virtual void FilterChecked(const std::vector<int>& CheckedItems);
     std::function<void(QObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
@@ -1058,12 +1054,12 @@ public:
     TPoint FindNext();
     int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
     int Search(const QString& s);
-    TPoint SearchCell() const { return FSearchCell; }
-    QString SearchCache() const { return FSearchCache; }
-    int FindCol() const { return FFindCol; }
-    void SetFindCol(int Value) { FFindCol = Value; }
-    int FindRow() const { return FFindRow; }
-    void SetFindRow(int Value) { FFindRow = Value; }
+    TPoint SearchCell() const;
+    QString SearchCache() const;
+    int FindCol() const;
+    void SetFindCol(int Value);
+    int FindRow() const;
+    void SetFindRow(int Value);
 
     // Layout and settings persistence (io/VxStringGridLayout.cpp, io/VxStringGridPrintSettings.cpp). Stored
     // input is checked whole first: bad input raises EConvertError and changes nothing.
@@ -1188,11 +1184,11 @@ public:
     // Painting stays off while the lock is held; every call counts, whether the grid is shown or not.
     void BeginUpdate();
     void EndUpdate();
-    void StartUpdate() { ++FUpdateCount; }   // counts without switching painting off
-    void ResetUpdate() { FUpdateCount = 0; }
-    bool LockUpdate() const { return FUpdateCount != 0; }
+    void StartUpdate();   // counts without switching painting off
+    void ResetUpdate();
+    bool LockUpdate() const;
     void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
-    int UpdateCount() const { return FUpdateCount; }
+    int UpdateCount() const;
     // One Tab step; false when the Tab went on to the next control of the window.
     bool TabAdvance(bool Backward);
     bool IsSelectableCell(int ACol, int ARow);
@@ -1210,14 +1206,14 @@ public:
     void PostEditingDone(int ACol, int ARow);
     void SimulateCellClick(int ACol, int ARow);
     bool IsHoverFixedCell(int ACol, int ARow) const;
-    bool EnableBlink() const { return FEnableBlink; }
-    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
-    bool GridBlink() const { return FGridBlink; }
-    int TimerTicks() const { return FTimerTicks; }
-    const QString& SearchInc() const { return FSearchInc; }
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    bool GridBlink() const;
+    int TimerTicks() const;
+    const QString& SearchInc() const;
     void SetSearchInc(const QString& Value);   // a typed character restarts the forgetting
-    bool WheelPanning() const { return FWheelPan; }
-    QChar StartEditChar() const { return FStartEditChar; }   // the character that opened the editor
+    bool WheelPanning() const;
+    QChar StartEditChar() const;   // the character that opened the editor
 
     using TRowChangingEvent = std::function<void(QObject* Sender, int OldRow, int NewRow, bool& Allow)>;
     using TCellChangingEvent =
@@ -1253,8 +1249,8 @@ public:
     TNotifyEvent OnGridResize;
     TAnchorHintEvent OnAnchorHint;
     // The keypad's decimal key types the locale's decimal separator.
-    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
-    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    bool ExcelStyleDecimalSeparator() const;
+    void SetExcelStyleDecimalSeparator(bool Value);
     // Insert and Delete with Navigation.AllowInsertRow and AllowDeleteRow; display rows.
     void AutoInsertRow(int ARow);
     void AutoDeleteRow(int ARow);
@@ -1277,36 +1273,36 @@ public:
     virtual void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink);
     bool HasCellValidation() const;
     // Completion of typed text from LookupItems (and the combo's items).
-    bool Lookup() const { return FLookup; }
-    void SetLookup(bool Value) { FLookup = Value; }
-    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
-    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
-    bool LookupHistory() const { return FLookupHistory; }
-    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
-    bool AlwaysValidate() const { return FAlwaysValidate; }
-    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    bool Lookup() const;
+    void SetLookup(bool Value);
+    bool LookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool LookupHistory() const;
+    void SetLookupHistory(bool Value);
+    bool AlwaysValidate() const;
+    void SetAlwaysValidate(bool Value);
     ZEvuZudedoZadaRudiv* CellChecker() const;
     void SetCellChecker(ZEvuZudedoZadaRudiv* Value);   // forgotten when it goes
     void AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed, bool ShowEditor);
     // Ends a special edit by a key: commits it, then the key moves the grid.
     void DoneInplaceEdit(std::uint16_t Key, TShiftState Shift);
     void DoEllipsClick(int ACol, int ARow, QString& S);
-    bool EditMode() const { return FEditMode; }
-    TEditorType EditControl() const { return FEditControl; }
-    QWidget* EditCtrl() const { return FEditCtrl; }
+    bool EditMode() const;
+    TEditorType EditControl() const;
+    QWidget* EditCtrl() const;
     // The program's own editor of edCustom cells; not owned, forgotten when it goes.
     TEditLink* EditLink() const;
     void SetEditLink(TEditLink* Value);
-    bool GridModified() const { return FGridModified; }
-    void SetGridModified(bool Value) { FGridModified = Value; }
-    QString NewCellText() const { return FNewCellText; }
-    QString CellCache() const { return FCellCache; }
-    void SetNoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+    bool GridModified() const;
+    void SetGridModified(bool Value);
+    QString NewCellText() const;
+    QString CellCache() const;
+    void SetNoAutoAdvance(bool Value);
     TGridCombo* EditCombo();   // made on first use
-    TGridCheckBox* EditCheck() const { return FEditCheck; }
-    TGridEditBtn* EditBtn() const { return FEditBtn; }
-    TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
-    TGridButton* GridButton() const { return FGridButton; }
+    TGridCheckBox* EditCheck() const;
+    TGridEditBtn* EditBtn() const;
+    TGridUnitEditBtn* UnitEditBtn() const;
+    TGridButton* GridButton() const;
     TGridSpin* SpinEdit();                 // made on first use
     TGridDatePicker* DatePicker();         // made on first use
     TDropDownCellEditor* DropDownEditor(TEditorType Kind);   // nullptr when no drop-down library made one
@@ -1316,7 +1312,7 @@ public:
     void AddComboStringObject(const QString& S, TObject* AObject);
     bool RemoveComboString(const QString& S);
     bool SetComboSelectionString(const QString& S);
-    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    void SetComboSelection(int Idx);
     int GetComboCount() const;
     int ComboIndex(int ACol, int ARow);
     void SetComboIndex(int ACol, int ARow, int Value);   // throws std::out_of_range for an index outside the list
@@ -1347,15 +1343,15 @@ public:
     using TCanClickCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TSelectionResizeEvent =
         std::function<void(QObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
-    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
-    std::uint32_t SortTime() const { return FSortTime; }   // milliseconds the last header-click sort took
+    TMouseSelectMode MouseSelectMode() const;
+    std::uint32_t SortTime() const;   // milliseconds the last header-click sort took
     // Cells picked one by one under disjunct cell selection; any row and column.
     bool GetSelectedCells(int ACol, int ARow) const;
     void SetSelectedCells(int ACol, int ARow, bool Value);
     int SelectedCellsCount();
     void ClearSelectedCells();
     // The text of the sizing hint while a column or row is sized with the hint on; empty otherwise.
-    const QString& SizingHint() const { return FSizingHint; }
+    const QString& SizingHint() const;
     virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
     virtual void DoClickSort(int ACol);
     // Called with the whole normal area just before a click on the top-left cell selects it.
@@ -1484,9 +1480,9 @@ public:
     virtual void SaveCellText(int ACol, int ARow, QString& Value);   // ACol: a real column
     TCellTextEvent OnSaveCell;
     // Drag and drop (src/grid/interaction/GridDragDrop.cpp).
-    TDragDropSettings& DragDropSettings() const { return *FDragDropSettings; }
-    TGridDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
-    bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
+    TDragDropSettings& DragDropSettings() const;
+    TGridDropTarget* GridDropTarget() const;
+    bool OleDropTargetAssigned() const;
     void SetOleDropTargetEnabled(bool Value);   // the settings' OleDropTarget setter calls this
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
@@ -1494,7 +1490,7 @@ public:
     // The picture of ARect's cells that follows the pointer while they are dragged (interaction/GridDragDrop.cpp).
     QImage SelectionToImage(const TGridRect& ARect);
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
-    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TSearchPanel* SearchPanel() const;
     void SearchFooterChanged();   // applies SearchFooter to the strip
     // The strip's reactions: search as typed, next, previous, highlight toggled, close.
     void SearchEditChange();
@@ -1514,12 +1510,12 @@ public:
     void ActivateHTMLControl(int ACol, int ARow, const QString& ID);
     void ControlComboSelect();
     void EditFixedCell(int ACol, int ARow);
-    bool ControlEditing() const { return FCtrlEditing; }
-    QString EditedControlID() const { return FCtrlID; }   // the inline control edited last
-    TControlEdit* ControlEdit() const { return FControlEdit; }
-    TControlCombo* ControlCombo() const { return FControlCombo; }
-    TGridTransEdit* TransEdit() const { return FEditTrans; }
-    TGridTransCombo* TransCombo() const { return FComboTrans; }
+    bool ControlEditing() const;
+    QString EditedControlID() const;   // the inline control edited last
+    TControlEdit* ControlEdit() const;
+    TControlCombo* ControlCombo() const;
+    TGridTransEdit* TransEdit() const;
+    TGridTransCombo* TransCombo() const;
     std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
                        const QString& CtrlVal, QStringList& Values, bool& Edit, int& DropCount)>
         OnControlComboList;
@@ -1530,9 +1526,9 @@ public:
                        const QString& CtrlVal)>
         OnControlEditDone;
     // The filter drop-down of a header (src/grid/interaction/VxStringGridFilterDropDown.cpp).
-    TFilterDropDown& FilterDropDown() const { return *FFilterDropDown; }
-    TDropList* DropList() const { return FDropList; }
-    TDropCheckList* DropCheckList() const { return FDropCheckList; }
+    TFilterDropDown& FilterDropDown() const;
+    TDropList* DropList() const;
+    TDropCheckList* DropCheckList() const;
     // A release on a filter button of the filter row opens that column's list; false for any other release,
     // which closes an open plain list.
     bool FilterDropDownRelease(int X, int Y);
@@ -1540,8 +1536,8 @@ public:
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
-    TGridRect DropSelection() const { return FDropSelection; }
-    void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
+    TGridRect DropSelection() const;
+    void SetDropSelection(const TGridRect& Value);
     using TOleDragOverEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
     using TOleDropEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
     using TOleDropColEvent = std::function<void(QObject* Sender, int ARow, int ACol, int DropCol)>;
@@ -1595,7 +1591,6 @@ public:
     TPrintPageNumEvent OnPrintGetPageNum;
 private:
     friend class TPrintPageEngine;
-    std::shared_ptr<TGridPrintState> FPrintState;   // made at the first print
 
 protected:
     // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
@@ -1610,7 +1605,7 @@ protected:
     void WMHScroll(TScrollCode Code, int Pos) override;
     void WMVScroll(TScrollCode Code, int Pos) override;
     void ScrollRangeUpdated() override;
-    void SetFilterListEntries(const QStringList& Entries) { FFilterList = Entries; }
+    void SetFilterListEntries(const QStringList& Entries);
     // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
     // WrapWidth when it is positive). ACol is a real column.
     TPoint CellTextExtent(int ACol, int ARow, int WrapWidth = 0);
@@ -1661,7 +1656,7 @@ protected:
     void KeyPress(QChar& Key) override;
     void Click() override;
     QString GetEditMask(int ACol, int ARow) override;
-    int GetEditLimit() override { return F.MaxEditLength; }
+    int GetEditLimit() override;
     virtual void OpenEditControl(int ACol, int ARow);
     virtual void CommitEditControl(int ACol, int ARow);
 
@@ -1700,7 +1695,6 @@ protected:
 private:
     friend class TGridPaintHost;
     void PaintOutsideCells(TCanvas& c);
-    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     void CreateOwnedObjects();
     void CreateEditorControls();
     void SetZarnColor(TColor& field, TColor Value);
@@ -1718,39 +1712,8 @@ private:
     void SyncHiddenMaps() const;
     void RemoveColumnFlag(std::vector<std::uint8_t>& flags, int ACol);
     bool RowFlagOf(int DisplayRow);                          // the disjunct flag a bulk operation reads
-    TCustomImageList* FGridImages = nullptr;
-    std::unique_ptr<TCellGraphic> FRowCheckBox;             // shared by every row of column 0
-    std::unique_ptr<THiddenRows> FHiddenRows;
-    std::vector<std::uint8_t> FRowSelect;                   // by real row
-    std::vector<std::uint8_t> FColSelect;
-    std::vector<int> FSelectedRows;
-    std::vector<std::uint8_t> FModifiedRows;
-    std::vector<std::uint8_t> FEnabledRows;                  // 1 = disabled
-    bool FUseEnabledRows = false;
-    bool FNilObjects = false;    // clearing drops object references without freeing them
-    bool FSelChange = false;
 
     // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
-    bool FIsColChanging = false;   // a stretch is running
-    bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
-    bool FColSizeFlg = false;      // a width changed; the mouse handling reads and clears it
-    bool FColSized = false;        // the user finished resizing FColclicked
-    bool FRowsized = false;
-    int FColclicked = -1;
-    int FRowclicked = -1;
-    int FColclickedsize = 0;
-    int FRowclickedsize = 0;
-    bool FURLShowInText = false;
-    bool FURLFull = false;
-    bool FURLUnderlineOnHover = false;
-    std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
-    std::vector<int> FIndents = std::vector<int>(512);
-    bool FScrollLock = false;
-    bool FScrollHintShow = false;
-    QString FScrollHintText;
-    TDragScrollOptions FDragScrollOptions;
-    TDragScrollDirections FDragScrollDirection;
-    QTimer* FDragTmr = nullptr;   // child of the grid's parent while a drag hovers near an edge
     void ScrollHint(bool Horizontal, TScrollCode Code, int Pos);
     void ReleaseScrollHint();
     int ThumbToIndex(bool Horizontal, int Pos) const;
@@ -1774,29 +1737,14 @@ private:
     void WriteCalcValue(int c, int r, double Value, bool IsInteger);
     void FloatingFooterChanged(bool VisibilityChanged);
     friend class TFooterPanel;
-    TFooterPanel* FFooterPanel = nullptr;   // a child widget, the grid's
     void KeepFooterRowLast(int OldRowCount);
     void ShiftControls(bool Rows, int FromIndex, int ToIndex);
-    std::unique_ptr<TGridSortHost> FSortHost;
-    std::unique_ptr<TSortSettings> FSortSettings;
-    std::unique_ptr<TSortXRef> FSortRowXRef;
-    std::unique_ptr<TFloatingFooter> FFloatingFooter;
-    std::unique_ptr<TIntList> FColumnOrder;
     TGridNodes& NodesInStep() const;   // the node rows follow the real row count
     void NodeRowsInserted(int Real, int Count);
     void NodeRowsRemoved(int DisplRow, int Count);
     void ApplyNodeChange(const TNodeChange& Change);
     void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
     void ColorGroupRows(int First, const std::vector<TGroupRow>& Plan);
-    std::unique_ptr<TGridNodes> FNodes;
-    std::unique_ptr<TGrouping> FGrouping;
-    QString FGroupCaption;
-    QString FGroupFooter;
-    int FGroupWidth = 0;
-    int FSortDir = 1;
-    int FCompares = 0;
-    int FSwaps = 0;
-    int FSortRow = -1;   // the current row, followed through a sort
 
     // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
     friend class TGridFilterHost;
@@ -1805,15 +1753,6 @@ private:
     TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);
     void ForEachNormalCell(const std::function<void(int, int)>& Body);
     void ResetColumnsTo(const std::vector<int>& Order);
-    std::unique_ptr<TGridFilterHost> FFilterHost;
-    std::unique_ptr<TRowFilter> FRowFilter;
-    int FFilterCol = -1;
-    TPoint FSearchCell{-1, -1};
-    QString FSearchCache;
-    std::unique_ptr<TFindMatcher> FFindMatcher;
-    TFindParams FFindParams;
-    int FFindCol = 0;
-    int FFindRow = 0;
 
     // ---- State: interaction (src/grid/interaction/)
     void StandardKeyDown(std::uint16_t& Key, TShiftState Shift);
@@ -1843,46 +1782,15 @@ private:
     void MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos);
     void StartWheelPan(QPoint Pos);
     void EndWheelPan();
-    int FUpdateCount = 0;
-    int FGridTimerID = 0;
-    int FTimerTicks = 0;
-    QString FSearchInc;
-    int FSearchTics = 0;
     void IncrementalGoto(QChar Key);
-    bool FGridBlink = false;
-    bool FEnableBlink = false;
-    TGridRect FMoveSelection;
-    TGridCoord FLastKeyCell;
-    QChar FStartEditChar;
-    int FLastTabCol = -1;
-    int FLastTabRow = -1;
-    bool FTabAskedChanging = false;   // a Tab to another row asked the changing events; the move must not again
-    int FWheelAccumulator = 0;
-    bool FWheelPan = false;
-    QPoint FWheelPanPos;
-    QPoint FWheelPanDirection;   // the direction whose cursor is shown
-    int FWheelTimerID = 0;
     void SetWheelPanCursor(QPoint Direction);
     void InvalidateWheelPanMarker();
     bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
     bool ShowCellBalloon(QEvent* e);
-    TPoint FLastBalloonPos{-1, -1};
-    bool FWindowCreated = false;     // the first show stands for the window's creation
     void LoadSavedColSizes();        // with ColumnSize.Save; stored widths that do not read keep the current ones
     void SynchColumnSizes(int NewWidth);
     void AfterResize();
     void ChainOwnerForm();
-    bool FExcelStyleDecimalSeparator = false;
-    bool FBlockFocus = false;           // no enter step while set
-    bool FInvokedFocusChange = false;   // the grid moves the focus itself: no focus-gain handling
-    TPoint FLastHintPos{-1, -1};   // base cell whose hint shows
-    QString FLastAnchorHint;
-    int FOldSize = 0;               // grid width the recorded column widths belong to
-    std::vector<int> FOrigColSizes;
-    QPointer<QWidget> FOwnerForm;   // the window whose resizes the grid follows
-    QObject* FOwnerFilter = nullptr;
-    int FPrevSizeX = 0;
-    int FPrevSizeY = 0;
 
     // ---- State: in-place editing
     friend class TVxInplaceEdit;
@@ -1898,45 +1806,6 @@ private:
     bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
     void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
     void PostStartChar(QWidget* Editor);
-    bool FAlwaysValidate = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
-    bool FEditMode = false;
-    TEditorType FEditControl = TEditorType::edNormal;
-    QWidget* FEditCtrl = nullptr;
-    QPointer<TEditLink> FEditLink;
-    bool FEditing = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    bool FValidating = false;
-    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
-    bool FEntered = false;
-    QString FCellCache;
-    int FOldCol = 0;
-    int FOldRow = 0;
-    QString FOldCellText;
-    bool FOldModifiedValue = false;
-    QString FNewCellText;
-    int FComboIdx = -1;
-    bool FLastValidation = true;
-    bool FEditDisable = false;
-    bool FNoAutoAdvance = false;
-    bool FBlockKill = false;
-    bool FDisableChange = false;
-    bool FGridModified = false;
-    int FAECol = 0;
-    int FAERow = 0;
-    int FLastReportedRow = -1;
-    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
-    TGridCheckBox* FEditCheck = nullptr;
-    TGridEditBtn* FEditBtn = nullptr;
-    TGridUnitEditBtn* FUnitEditBtn = nullptr;
-    TGridButton* FGridButton = nullptr;
-    TGridSpin* FSpinEdit = nullptr;
-    TGridDatePicker* FDatePicker = nullptr;
-    std::vector<std::pair<TEditorType, TDropDownCellEditor*>> FDropDownEditors;   // widgets owned by the grid
 
     // ---- State: mouse (src/grid/interaction/)
     bool OnSelectionResizer(int X, int Y);
@@ -1946,7 +1815,6 @@ private:
     bool LinkPress(int ACol, int ARow, int RealCol, int X, int Y);
     bool CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y);
     TCellGraphic* CreateCheckBoxGraphic(int ACol, int ARow);
-    bool FIntegralSizing = false;   // set while the corrected height is applied
     void ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit);
     void HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel);
     void DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo);
@@ -1956,52 +1824,9 @@ private:
     int FixedBorderAt(bool Cols, int Pos) const;   // the fixed column or row whose far edge is under Pos, or -1
     void UpdateSizingFeedback();
     void UpdateSelectMode(int ACol, int ARow, int X, int Y);
-    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
-    bool FDoOnClick = false;
-    bool FMouseKeepDown = false;
-    bool FMouseDownMove = false;
-    bool FDeselectState = false;
-    bool FMouseResize = false;
-    std::vector<QStringList> FResizerBlock;   // the block the resizer copied, pasted at the release
-    TPoint FPushedCellButton{-1, -1};
-    bool FFixedCellPushed = false;
-    int Colclicked = -1;
-    int Rowclicked = -1;
-    int FMouseSelectStart = -1;
-    bool FSizeFixed = false;
-    bool FSizeFixedR = false;
-    bool FSizingFixed = false;
-    bool FSizingFixedR = false;
-    int FSizingFixedCol = -1;
-    int FSizingFixedRow = -1;
-    int FSizeFixedX = 0;
-    int FSizeFixedY = 0;
-    int FOldTopRow = 0;
-    int FOldKeepLeftCol = 0;
-    bool ColMoveFlg = false;
-    bool FDblClk = false;
-    bool FOnResizer = false;
-    std::uint32_t FSortTime = 0;
-    std::vector<TGridCoord> FSelectedCells;
-    QString FSizingHint;
-    int FPressRow = -1;                 // the row under the last press, for the header sort
-    qint64 FLastPressTime = -1;         // for telling the second press of a double click
-    QPoint FLastPressPos;
-    Qt::MouseButton FLastPressButton = Qt::NoButton;
 
     // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
     friend class TGridDropTarget;
-    std::unique_ptr<TDragDropSettings> FDragDropSettings;
-    std::unique_ptr<TGridDropTarget> FGridDropTarget;
-    bool FOleDropTargetAssigned = false;
-    TGridRect FDropSelection{-1, -1, -1, -1};
-    bool FOleDragging = false;   // a drag started here is running
-    TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
-    std::unique_ptr<TFilterDropDown> FFilterDropDown;
-    TDropList* FDropList = nullptr;
-    TDropCheckList* FDropCheckList = nullptr;
-    bool FSelectionClick = false;   // a press on the selection of a drag source: moving may start a drag
-    QPoint FClickPos;
     bool ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect);
     bool OleDragMove(TShiftState Shift, int X, int Y);
     bool OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y);
@@ -2009,202 +1834,19 @@ private:
     void SearchFooterStep(bool Backward);
     friend class TGridTransEdit;
     friend class TGridTransCombo;
-    TControlEdit* FControlEdit = nullptr;
-    TControlCombo* FControlCombo = nullptr;
-    TGridTransEdit* FEditTrans = nullptr;
-    TGridTransCombo* FComboTrans = nullptr;
-    bool FCtrlEditing = false;
-    TPoint FCtrlXY{-1, -1};   // real column, display row
-    QString FCtrlID;
-    QString FCtrlType;
-    int FFixedColEdit = -1;
-    int FFixedRowEdit = -1;
-    TGridRect FOleDropBlock{-1, -1, -1, -1};   // where that drag landed, when it landed in this grid
     void RemoveDragSource();
-    int FOleDragCol = -1;
-    int FOleDragIndex = -1;
-    QPointer<QListWidget> FOleDragList;
 
     // ---- State: shared
-    // Plain settings with their constructor values.
-    struct Values {
-        QString FloatFormat = QStringLiteral("%.2f");
-        QString CheckTrue = QStringLiteral("Y");
-        QString CheckFalse = QStringLiteral("N");
-        QChar PasswordChar = QLatin1Char('*');
-        QString XMLEncoding = QStringLiteral("ISO-8859-1");
-        QString FilterDropDownClear = QStringLiteral("(All)");
-        bool SelectionColorMixer = false;
-        int SelectionColorMixerFactor = 50;
-        TColor SelectionRectangleColor = clBlack;
-        bool SelectionRectangle = false;
-        bool SelectionResizer = false;
-        bool ShowSelection = true;
-        TColor HintColor = clInfoBk;
-        TColor URLColor = 0xFF0000;
-        TColor DisabledFontColor = clSilver;
-        TColor ScrollColor = clNone;
-        int ScrollWidth = 0;
-        TScrollBarAlways ScrollBarAlways = TScrollBarAlways::saNone;
-        TScrollHintType ScrollHints = TScrollHintType::shNone;
-        bool ScrollProportional = false;
-        bool ScrollSynch = false;
-        TEditorType DefaultEditor = TEditorType::edNormal;
-        TInvalidEntryIcon InvalidEntryIcon = TInvalidEntryIcon::ieWarning;
-        QString InvalidEntryTitle;
-        QString InvalidEntryText;
-        THoverFixedCells HoverFixedCells = THoverFixedCells::hfNone;
-        THintPos HintShowLargeTextPos = THintPos::hpCell;
-        TFilterDropDownColumns FilterDropDownColumns = TFilterDropDownColumns::fdNormal;
-        TIntelliPan IntelliPan = TIntelliPan::ipVertical;
-        int GroupColumn = -1;
-        int MinRowHeight = 0;
-        int MaxRowHeight = 0;
-        int MinColWidth = 0;
-        int MaxColWidth = 0;
-        int PreviewPage = 1;
-        QChar Delimiter;
-        int FilterDropDownRow = 0;
-        int MaxEditLength = 0;
-        int MaxComboLength = 0;
-        QString ValidChars;
-        bool SpreadSheet = false;
-        bool AutoSize = false;
-        bool FitCellsInGrid = true;
-        bool FilterNormalCellsOnly = true;
-        bool AutoFilterUpdate = true;
-        bool UseInternalHintClass = true;
-        bool EnhRowColMove = true;
-        bool UseDisabledFont = true;
-        bool EnableWheel = true;
-        bool IntelliZoom = true;
-        bool LoadFirstRow = true;
-        bool QuoteEmptyCells = true;
-        bool EnableHTML = true;
-        bool ShowNullDates = true;
-        bool SaveFixedCells = true;
-        bool SaveVirtCells = true;
-        bool SaveWithHTML = true;
-        bool SizeGrowOnly = false;
-        bool HideFocusRect = false;
-        bool FixedAsButtons = false;
-        bool AlwaysQuotes = false;
-        bool SaveFixedRows = false;
-        bool SaveFixedCols = false;
-        bool SaveHiddenCells = false;
-        bool JavaCSV = false;
-        bool OemConvert = false;
-        bool NoDefaultDraw = false;
-        bool ClearTextOnly = false;
-        bool FilterIncremental = false;
-        bool PrinterDriverFix = false;
-        bool ExcelClipboardFormat = false;
-        bool FindBusy = false;
-        bool AnchorHint = false;
-        bool AutoNumAlign = false;
-        bool EditWithTags = false;
-        bool FilterDropDownAuto = false;
-        bool FilterDropDownCheck = false;
-        bool HintShowCells = false;
-        bool HintShowLargeText = false;
-        bool HintShowSizing = false;
-        bool HTMLHint = false;
-        bool IntegralHeight = false;
-        bool Multilinecells = false;
-        bool SizeWithForm = false;
-        bool URLShow = false;
-        bool URLEdit = false;
-        bool EnhTextSize = false;
-        bool NoImageAndText = false;
-        bool XYOffsetTopLeftOnly = false;
-    } F;
 
-    // Clipboard state: the last copy's top-left cell and operation, and whether a paste fills the whole grid.
-    TPoint FClipTopLeft{-1, -1};
-    TClipOperation FClipLastOp = TClipOperation::coCopy;
-    bool FPasteAll = false;
     int PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
     void CopyRectToClipboard(const TGridRect& R, bool OnlySelected);
     void SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols);
 
-    TGridAppearance FAppearance;
-    // Owned objects, in the order the constructor makes them.
-    std::unique_ptr<TLookHost> FLookHost;
-    std::unique_ptr<TFont> FCellFont;   // scratch font answered by GetCellFont
-    std::unique_ptr<TFocusHelper> FFocusHelper;
-    std::unique_ptr<TSearchFooter> FSearchFooter;
-    std::unique_ptr<TPrintSettings> FPrintSettings;
-    std::unique_ptr<THTMLSettings> FHTMLSettings;
-    std::unique_ptr<TControlLook> FControlLook;
-    std::unique_ptr<TNavigation> FNavigation;
-    std::unique_ptr<TColumnSize> FColumnSize;
-    std::unique_ptr<TBalloonSettings> FBalloon;
-    std::unique_ptr<TCellNode> FCellNode;
-    std::unique_ptr<TBands> FBands;
-    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
-    std::unique_ptr<TMouseActions> FMouseActions;
-    std::unique_ptr<THTMLPictureCache> FImageCache;
-    std::unique_ptr<TFont> FFixedFont;
-    std::unique_ptr<TFont> FActiveCellFont;
-    std::unique_ptr<TSortIndexList> FSortIndexes;
-    std::unique_ptr<TIntList> FMergedColumns;
-    std::unique_ptr<TBitmap> FRowIndicator;
-    std::unique_ptr<TBackGround> FBackGround;
-    std::unique_ptr<TControlList> FControlList;
-    std::unique_ptr<TSyncGrid> FSyncGrid;
-    std::unique_ptr<TShowModified> FShowModified;
-    std::unique_ptr<TIntList> FIgnoreColumns;
-    std::unique_ptr<THiddenIndexMap> FHiddenColumns;
-    QStringList FColumnHeaders;
-    QStringList FRowHeaders;
-    QStringList FLookupItems;
-    QStringList FFilterList;
-    std::vector<QWidget*> FEditorControls;       // children of the grid
-    TGridFocusWindow* FFocusWindow = nullptr;    // child of the grid, made by FocusWindow()
-    TArrowWindow* FArrows[4] = {};               // children of the grid: up, down, left, right; made by Arrow()
     TArrowWindow* Arrow(int Index);
     TGridFocusWindow* FocusWindow();
 
-    // Dimensions.
-    int FFixedRowsMin = 0;
-    int FFixedColsMin = 0;
-    bool FFixedRowAlways = false;
-    bool FFixedColAlways = false;
-    int FFixedFooters = 0;
-    int FFixedRightCols = 0;
-    int FFixedRowHeight = 0;
-    int FLargestRowCount = 0;
-    int FLargestColCount = 0;
-    int FZoomFactor = 0;
-    bool FOwnWordWrap = true;
-    TAlignment FDefaultAlignment;
-    TVAlignment FVAlignment = TVAlignment::vtaTop;
-    std::vector<int> FAllColWidths;   // 513 entries: widths of hidden columns by real index
-    Qt::CursorShape FRememberedCursor = Qt::ArrowCursor;
-    TEditorType FCurrentEditor = TEditorType::edNormal;
 
-    // Loading and window.
-    bool FLoading = false;
-    bool FLoaded = false;
-    bool FEditChange = false;     // skips one repaint after an edit change
-    bool FNoEditChange = false;   // the editor is being loaded: no OnEditChange; the editor clears it
-    bool FDestroying = false;
 
-    // Appearance and listeners.
-    TGridRect FOldSelection;
-    bool FSelHidden = false;
-    bool FSelectionChanged = false;   // for the painter: the selection moved since it last looked
-    bool FShowDesignHelper = true;
-    TColor FHighlightColor = clHighlight;
-    TColor FHighlightTextColor = clHighlightText;
-    bool FHovering = false;
-    bool FAutoThemeAdapt = false;
-    bool FActiveCellShow = false;
-    TPoint FXYOffset{2, 2};
-    ITVxStringGridSelect* FISelect = nullptr;
-    std::vector<TGridChangeNotifier*> FNotifierList;
 };
 
-#undef VX_GRID_VALUE
-#undef VX_GRID_LOOK
-#undef VX_GRID_APPEARANCE
+#undef VX_GRID_PROPERTY

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/MiniHtml.h"
 #include <algorithm>
@@ -6,7 +6,7 @@
 void TVxStringGrid::SetSelection(const TGridRect& Value)
 {
     TBaseGrid::SetSelection(Value);
-    if (FActiveCellShow) {
+    if (d->Shared.FActiveCellShow) {
         for (int c = 0; c < ColCount(); ++c)
             InvalidateCell(c, 0);
         for (int r = 0; r < RowCount(); ++r)
@@ -20,36 +20,36 @@ void TVxStringGrid::SetSelection(const TGridRect& Value)
 // The selection moves to a cell past the grid, so nothing shows as selected.
 void TVxStringGrid::HideSelection()
 {
-    FOldSelection = Selection();
+    d->Shared.FOldSelection = Selection();
     const TGridRect outside{ColCount(), RowCount(), ColCount(), RowCount()};
     TBaseGrid::SetSelection(outside);
-    FSelHidden = true;
+    d->Shared.FSelHidden = true;
 }
 
 void TVxStringGrid::UnHideSelection()
 {
-    FSelHidden = false;
-    if (FOldSelection.Top < RowCount() && FOldSelection.Left < ColCount()) {
-        SetSelection(FOldSelection);
+    d->Shared.FSelHidden = false;
+    if (d->Shared.FOldSelection.Top < RowCount() && d->Shared.FOldSelection.Left < ColCount()) {
+        SetSelection(d->Shared.FOldSelection);
         return;
     }
-    const int row = FFixedRowAlways && RowCount() == FixedRows() ? 0 : FixedRows();
-    const int col = FFixedColAlways && ColCount() == FixedCols() ? 0 : FixedCols();
+    const int row = d->Shared.FFixedRowAlways && RowCount() == FixedRows() ? 0 : FixedRows();
+    const int col = d->Shared.FFixedColAlways && ColCount() == FixedCols() ? 0 : FixedCols();
     SetSelection(TGridRect{col, row, col, row});
 }
 
 void TVxStringGrid::SetHighlightColor(TColor Value)
 {
-    SetProperty(FHighlightColor, Value, [this] {
-        SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+    SetProperty(d->Shared.FHighlightColor, Value, [this] {
+        SetHtmlHighlightColors(d->Shared.FHighlightColor, d->Shared.FHighlightTextColor);
         Invalidate();
     });
 }
 
 void TVxStringGrid::SetHighlightTextColor(TColor Value)
 {
-    SetProperty(FHighlightTextColor, Value, [this] {
-        SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+    SetProperty(d->Shared.FHighlightTextColor, Value, [this] {
+        SetHtmlHighlightColors(d->Shared.FHighlightColor, d->Shared.FHighlightTextColor);
         Invalidate();
     });
 }
@@ -57,30 +57,30 @@ void TVxStringGrid::SetHighlightTextColor(TColor Value)
 // Following the office theme lands with the theme area; the search footer follows at once.
 void TVxStringGrid::SetAutoThemeAdapt(bool Value)
 {
-    SetProperty(FAutoThemeAdapt, Value, [this] { FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt); });
+    SetProperty(d->Shared.FAutoThemeAdapt, Value, [this] { d->Shared.FSearchFooter->SetAutoThemeAdapt(d->Shared.FAutoThemeAdapt); });
 }
 
 void TVxStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier)
 {
-    if (std::find(FNotifierList.begin(), FNotifierList.end(), ANotifier) == FNotifierList.end())
-        FNotifierList.push_back(ANotifier);
+    if (std::find(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier) == d->Shared.FNotifierList.end())
+        d->Shared.FNotifierList.push_back(ANotifier);
 }
 
 void TVxStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier)
 {
-    FNotifierList.erase(std::remove(FNotifierList.begin(), FNotifierList.end(), ANotifier), FNotifierList.end());
+    d->Shared.FNotifierList.erase(std::remove(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier), d->Shared.FNotifierList.end());
 }
 
 void TVxStringGrid::CellsChanged(const TRect& R)
 {
     if (OnCellsChanged)
         OnCellsChanged(this, R);
-    for (TGridChangeNotifier* notifier : FNotifierList)
+    for (TGridChangeNotifier* notifier : d->Shared.FNotifierList)
         notifier->CellsChanged(R);
 }
 
 void TVxStringGrid::Notification(QObject* AComponent)
 {
-    if (!FDestroying && AComponent && AComponent == FSyncGrid->Grid())
-        FSyncGrid->SetGrid(nullptr);
+    if (!d->Shared.FDestroying && AComponent && AComponent == d->Shared.FSyncGrid->Grid())
+        d->Shared.FSyncGrid->SetGrid(nullptr);
 }

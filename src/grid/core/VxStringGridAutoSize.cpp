@@ -1,5 +1,5 @@
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/GridText.h"
 #include "grid/model/IntList.h"
 #include "grid/foundation/MiniHtml.h"
@@ -22,8 +22,8 @@ TFont TVxStringGrid::CellMeasureFont(int ACol, int ARow, bool Zoom)
     bool ww = WordWrap();
     TCellGradientDirection gd;
     GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
-    if (Zoom && FZoomFactor != 0)
-        font.SetSize(font.Size() + FZoomFactor);
+    if (Zoom && d->Shared.FZoomFactor != 0)
+        font.SetSize(font.Size() + d->Shared.FZoomFactor);
     return font;
 }
 
@@ -32,7 +32,7 @@ TPoint TVxStringGrid::CellTextExtent(int ACol, int ARow, int WrapWidth)
     QString text = GetFormattedCell(ACol, ARow);
     if (text.isEmpty())
         return {0, 0};
-    if (F.EnableHTML && text.contains(u'<'))
+    if (d->Settings.EnableHTML && text.contains(u'<'))
         text = MiniHtmlToPlainText(text);
     const QFontMetrics fm(CellMeasureFont(ACol, ARow, true).toQFont());
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
@@ -55,24 +55,24 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
     const int rc = RealColIndex(ACol);
     int first = 0;
     int last = RowCount() - 1;
-    switch (FColumnSize->Rows()) {
+    switch (d->Shared.FColumnSize->Rows()) {
     case TAutoSizeRows::arAll:
         break;
     case TAutoSizeRows::arNormal:
         first = FixedRows();
-        last = RowCount() - FFixedFooters - 1;
+        last = RowCount() - d->Shared.FFixedFooters - 1;
         break;
     case TAutoSizeRows::arFixed:
         last = FixedRows() - 1;
         break;
     }
     bool filterList = false;
-    if (F.FilterDropDownAuto) {
-        const QStringList keep = FFilterList;
+    if (d->Settings.FilterDropDownAuto) {
+        const QStringList keep = d->Shared.FFilterList;
         filterList = BuildColumnFilterList(ACol);
-        FFilterList = keep;
+        d->Shared.FFilterList = keep;
     }
-    const bool sortShown = FSortSettings->Show() && RowCount() > FixedRows() + 1 && ACol == FSortSettings->Column();
+    const bool sortShown = d->Order.FSortSettings->Show() && RowCount() > FixedRows() + 1 && ACol == d->Order.FSortSettings->Column();
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         const TPoint b = BaseCell(rc, r);
@@ -80,34 +80,34 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
             continue;   // part of a range merged across columns
         const TPoint graphic = GetCellGraphicSize(rc, r);
         int c = graphic.X + CellTextExtent(rc, r).X;
-        if (FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r))
+        if (d->Shared.FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r))
             c += 16;
-        if (filterList && r == F.FilterDropDownRow)
+        if (filterList && r == d->Settings.FilterDropDownRow)
             c += 12;
-        if (sortShown && (r == FSortSettings->Row() || b.Y + CellSpan(rc, r).Y == FSortSettings->Row()))
+        if (sortShown && (r == d->Order.FSortSettings->Row() || b.Y + CellSpan(rc, r).Y == d->Order.FSortSettings->Row()))
             c += 10;
         if (TCellGraphic* g = GetCellGraphic(rc, r); g && g->CellHAlign() == TCellHAlign::haFull)
-            c = graphic.X - 2 * GridLineWidth() - FXYOffset.X - 2;
+            c = graphic.X - 2 * GridLineWidth() - d->Shared.FXYOffset.X - 2;
         widest = std::max(widest, c);
     }
     int w = widest + TotalXOffset() + 2 * GridLineWidth() + 2;
     if (GrowOnly && ColWidths(ACol) >= w)
         return;
     UpdateAutoColumnSize(rc, w);
-    SetColWidths(ACol, ClampToLimits(w, F.MinColWidth, F.MaxColWidth));
+    SetColWidths(ACol, ClampToLimits(w, d->Settings.MinColWidth, d->Settings.MaxColWidth));
 }
 
 void TVxStringGrid::AutoSizeCol(int ACol, int Padding)
 {
-    AutoSizeColumnWidth(ACol, F.SizeGrowOnly);
+    AutoSizeColumnWidth(ACol, d->Settings.SizeGrowOnly);
     if (Padding != 0 && ACol >= 0 && ACol < ColCount())
-        SetColWidths(ACol, ClampToLimits(ColWidths(ACol) + Padding, F.MinColWidth, F.MaxColWidth));
+        SetColWidths(ACol, ClampToLimits(ColWidths(ACol) + Padding, d->Settings.MinColWidth, d->Settings.MaxColWidth));
 }
 
 void TVxStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
 {
     const int first = DoFixedCols ? 0 : FixedCols();
-    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1;
     for (int c = first; c <= last; ++c)
         AutoSizeCol(c, Padding);
 }
@@ -119,7 +119,7 @@ void TVxStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding)
     int tallest = 0;
     for (int c = 0; c < ColCount(); ++c) {
         const int rc = RealColIndex(c);
-        if (FIgnoreColumns->IndexOf(rc) >= 0)
+        if (d->Shared.FIgnoreColumns->IndexOf(rc) >= 0)
             continue;
         const TPoint b = BaseCell(rc, ARow);
         if (CellSpan(b.X, b.Y).Y > 0 && b.Y != ARow)
@@ -144,17 +144,17 @@ void TVxStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding)
             h = 0;
         tallest = std::max(tallest, h);
     }
-    int height = TotalYOffset() + tallest + 2 * GridLineWidth() + (F.XYOffsetTopLeftOnly ? 2 : 0);
+    int height = TotalYOffset() + tallest + 2 * GridLineWidth() + (d->Settings.XYOffsetTopLeftOnly ? 2 : 0);
     if (GrowOnly && RowHeights(ARow) >= height)
         return;
-    SetRowHeights(ARow, ClampToLimits(height, F.MinRowHeight, F.MaxRowHeight));
+    SetRowHeights(ARow, ClampToLimits(height, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
 }
 
 void TVxStringGrid::AutoSizeRow(int ARow, int Padding)
 {
-    AutoSizeRowHeight(ARow, F.SizeGrowOnly, Padding);
+    AutoSizeRowHeight(ARow, d->Settings.SizeGrowOnly, Padding);
     if (Padding != 0 && ARow >= 0 && ARow < RowCount())
-        SetRowHeights(ARow, ClampToLimits(RowHeights(ARow) + Padding, F.MinRowHeight, F.MaxRowHeight));
+        SetRowHeights(ARow, ClampToLimits(RowHeights(ARow) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
 }
 
 void TVxStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
@@ -165,7 +165,7 @@ void TVxStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
     TBrush brush;
     GetCellColor(RealColIndex(FixedCols()), ARow, TGridDrawState(), &brush, &font);
     const int t = QFontMetrics(font.toQFont()).height();
-    SetRowHeights(ARow, ClampToLimits(Padding + Lines * (t + t / 8), F.MinRowHeight, F.MaxRowHeight));
+    SetRowHeights(ARow, ClampToLimits(Padding + Lines * (t + t / 8), d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
 }
 
 void TVxStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
@@ -178,10 +178,10 @@ void TVxStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
         if (WordWrap()) {
             AutoSizeRow(r, 0);
             if (Padding != 0)
-                SetRowHeights(r, ClampToLimits(RowHeights(r) + Padding, F.MinRowHeight, F.MaxRowHeight));
+                SetRowHeights(r, ClampToLimits(RowHeights(r) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
         } else {
             int lines = 1;
-            for (int c = 0; c < ColCount() && F.Multilinecells; ++c)
+            for (int c = 0; c < ColCount() && d->Settings.Multilinecells; ++c)
                 lines = std::max(lines, CountLines(Cells(RealColIndex(c), r), true));
             SizeRowToLines(r, lines, Padding);
         }
@@ -196,22 +196,22 @@ void TVxStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
     BeginUpdate();
     for (int c = DoFixedCells ? 0 : FixedCols(); c < ColCount(); ++c) {
         const int rc = RealColIndex(c);
-        int w = F.SizeGrowOnly ? ColWidths(c) : 0;
+        int w = d->Settings.SizeGrowOnly ? ColWidths(c) : 0;
         for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
             const TPoint g = GetCellGraphicSize(rc, r);
             const TPoint t = CellTextExtent(rc, r);
-            int cw = t.X + g.X + PaddingX + FXYOffset.X;
-            int ch = t.Y + g.Y + PaddingY + FXYOffset.Y;
+            int cw = t.X + g.X + PaddingX + d->Shared.FXYOffset.X;
+            int ch = t.Y + g.Y + PaddingY + d->Shared.FXYOffset.Y;
             const TPoint span = CellSpan(rc, r);
             if (span.X == 0 && cw > w) {
-                cw = ClampToLimits(cw, F.MinColWidth, F.MaxColWidth);
+                cw = ClampToLimits(cw, d->Settings.MinColWidth, d->Settings.MaxColWidth);
                 if (cw > w) {
                     SetColWidths(c, cw);
                     w = cw;
                 }
             }
             if (span.Y == 0 && ch > RowHeights(r)) {
-                ch = ClampToLimits(ch, F.MinRowHeight, F.MaxRowHeight);
+                ch = ClampToLimits(ch, d->Settings.MinRowHeight, d->Settings.MaxRowHeight);
                 if (ch > RowHeights(r))
                     SetRowHeights(r, ch);
             }
@@ -224,13 +224,13 @@ void TVxStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
 // no width share it equally instead of being divided by nothing.
 void TVxStringGrid::AutoFitColumns(bool DoFixedCells)
 {
-    const bool vertBar = F.ScrollBarAlways == TScrollBarAlways::saVert ||
+    const bool vertBar = d->Settings.ScrollBarAlways == TScrollBarAlways::saVert ||
                          ((ScrollBars() == TScrollStyle::ssVertical || ScrollBars() == TScrollStyle::ssBoth) &&
                           VisibleRowCount() + FixedRows() < RowCount());
     const int S = vertBar ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
     const int B = 2 * frameWidth();
     const int first = DoFixedCells ? 0 : FixedCols();
-    const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+    const int last = DoFixedCells ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1;
     int W = width();
     if (!DoFixedCells)
         for (int c = 0; c < ColCount(); ++c)
@@ -251,9 +251,9 @@ void TVxStringGrid::AutoFitColumns(bool DoFixedCells)
         return;
     if (T > 0) {
         const bool lines = Options().testFlag(TGridOption::goVertLine);
-        int L = lines ? GridLineWidth() * (ColCount() - FixedCols() - FFixedRightCols) : 0;
+        int L = lines ? GridLineWidth() * (ColCount() - FixedCols() - d->Shared.FFixedRightCols) : 0;
         if (lines && DoFixedCells && Options().testFlag(TGridOption::goFixedVertLine))
-            L += FixedCols() + FFixedRightCols;
+            L += FixedCols() + d->Shared.FFixedRightCols;
         const double f = double(room - L) / T;
         int N = 0;
         for (int c = first; c <= last; ++c)

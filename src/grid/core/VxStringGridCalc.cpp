@@ -4,7 +4,7 @@
 #include "grid/model/GridCalc.h"
 #include "grid/model/HiddenRows.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
@@ -57,22 +57,22 @@ void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) { FGrid.SetCol
 // Only showing or hiding the footer changes the fixed footer rows.
 void TVxStringGrid::FloatingFooterChanged(bool VisibilityChanged)
 {
-    const TFloatingFooter& ff = *FFloatingFooter;
+    const TFloatingFooter& ff = *d->Order.FFloatingFooter;
     const bool lastRow = ff.Visible() && ff.FooterStyle() == TFooterStyle::fsFixedLastRow;
     if (VisibilityChanged)
         SetFixedFooters(lastRow ? 1 : 0);
     FHideLastRow = lastRow;
-    if (ff.Visible() && !FFooterPanel) {
-        FFooterPanel = new TFooterPanel(*this);
+    if (ff.Visible() && !d->Order.FFooterPanel) {
+        d->Order.FFooterPanel = new TFooterPanel(*this);
         if (OnCreatedFloatingFooter)
             OnCreatedFloatingFooter(this);
     }
-    if (FFooterPanel) {
+    if (d->Order.FFooterPanel) {
         const int h = ff.Visible() ? std::max((ff.Height() > 0 ? ff.Height() : DefaultRowHeight()) - 1, 0) : 0;
         setViewportMargins(0, 0, 0, h);
-        FFooterPanel->resize(FFooterPanel->width(), h);
-        FFooterPanel->Place();
-        FFooterPanel->setVisible(ff.Visible());
+        d->Order.FFooterPanel->resize(d->Order.FFooterPanel->width(), h);
+        d->Order.FFooterPanel->Place();
+        d->Order.FFooterPanel->setVisible(ff.Visible());
     }
     Invalidate();
     UpdateFooter();
@@ -80,8 +80,8 @@ void TVxStringGrid::FloatingFooterChanged(bool VisibilityChanged)
 
 void TVxStringGrid::UpdateFooter()
 {
-    if (FFooterPanel)
-        FFooterPanel->update();
+    if (d->Order.FFooterPanel)
+        d->Order.FFooterPanel->update();
 }
 
 // Rows added to a grid whose footer shows the last row go before it: the footer row moves to the new end.
@@ -134,7 +134,7 @@ QString TVxStringGrid::RealRowCell(int c, int r)
 {
     if (!IsHiddenRow(r))
         return Cells(c, DisplRowIndex(r));
-    const TGridItem* item = FHiddenRows->Find(r);
+    const TGridItem* item = d->Cells.FHiddenRows->Find(r);
     if (!item || c < 0 || c >= int(item->Items.size()))
         return QString();
     return item->Items[std::size_t(c)].Text;
@@ -143,7 +143,7 @@ QString TVxStringGrid::RealRowCell(int c, int r)
 // A range past the shown rows counts real rows (the footer passes one extended by the hidden rows).
 TCalcSource TVxStringGrid::CalcSourceFor(int ToRow)
 {
-    return CalcSource(ToRow > RowCount() - (FFloatingFooter->Visible() ? 1 : 0));
+    return CalcSource(ToRow > RowCount() - (d->Order.FFloatingFooter->Visible() ? 1 : 0));
 }
 
 // Node and summary rows of a grouped grid, and cells inside a merged range, are left out; a hidden row counts.
@@ -163,7 +163,7 @@ TCalcSource TVxStringGrid::CalcSource(bool RealRows)
         if (RealRows && IsHiddenRow(r))
             return true;
         const int d = RealRows ? DisplRowIndex(r) : r;
-        return IsBaseCell(c, d) && (F.GroupColumn == -1 || (!IsNode(d) && !IsSummary(d)));
+        return IsBaseCell(c, d) && (d->Settings.GroupColumn == -1 || (!IsNode(d) && !IsSummary(d)));
     };
     return s;
 }
@@ -241,7 +241,7 @@ double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol) { return ::RowMax
 
 void TVxStringGrid::WriteCalcValue(int c, int r, double Value, bool IsInteger)
 {
-    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(F.FloatFormat.toLatin1().constData(), Value);
+    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(d->Settings.FloatFormat.toLatin1().constData(), Value);
     if (!IsInteger && DecimalSeparatorChar() != QLatin1Char('.'))
         s.replace(QLatin1Char('.'), DecimalSeparatorChar());
     SetCells(c, r, s);
@@ -249,7 +249,7 @@ void TVxStringGrid::WriteCalcValue(int c, int r, double Value, bool IsInteger)
 
 void TVxStringGrid::CalcFloatingFooter(int ACol)
 {
-    const TFloatingFooter& ff = *FFloatingFooter;
+    const TFloatingFooter& ff = *d->Order.FFloatingFooter;
     if (!ff.Visible() || ff.FooterStyle() != TFooterStyle::fsFixedLastRow || !ff.EnableCalculation())
         return;
     const int last = RowCount() - 1;

@@ -1,5 +1,5 @@
 // Picture, indicator, comment, marker, balloon and button cells: each is one kind of cell graphic.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/FilePicture.h"
 #include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
@@ -140,7 +140,7 @@ TBitmap* TVxStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAl
 
 void TVxStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val)
 {
-    if (!FGridImages)
+    if (!d->Cells.FGridImages)
         return;
     if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
         g->SetImageIdx(Aidx, hal, val);
@@ -148,7 +148,7 @@ void TVxStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, T
 
 bool TVxStringGrid::GetImageIdx(int ACol, int ARow, int& idx)
 {
-    const TCellGraphic* g = FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr;
+    const TCellGraphic* g = d->Cells.FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr;
     if (g)
         idx = g->CellIndex();
     return g != nullptr;
@@ -156,14 +156,14 @@ bool TVxStringGrid::GetImageIdx(int ACol, int ARow, int& idx)
 
 void TVxStringGrid::SetImageIdx(int ACol, int ARow, int Idx)
 {
-    if (TCellGraphic* g = FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr)
+    if (TCellGraphic* g = d->Cells.FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr)
         g->SetCellIndex(Idx);
 }
 
 // The image shown is the index in the text, so an empty text takes the index given.
 void TVxStringGrid::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val)
 {
-    if (!FGridImages)
+    if (!d->Cells.FGridImages)
         return;
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     if (!g)
@@ -181,7 +181,7 @@ void TVxStringGrid::RemoveDataImage(int ACol, int ARow)
 
 void TVxStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val)
 {
-    if (!FGridImages)
+    if (!d->Cells.FGridImages)
         return;
     if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
         g->SetMultiImage(ACol, ARow, Dir, hal, val,
@@ -230,7 +230,7 @@ void TVxStringGrid::AddProgressFormatted(int ACol, int ARow, TColor FGColor, TCo
     g->SetCellErrLen(Max);
     g->SetCellText(Fmt);
     g->SetCellBoolean(true);
-    if (F.AutoNumAlign)
+    if (d->Settings.AutoNumAlign)
         SetAlignments(ACol, ARow, TAlignment::taRightJustify);
 }
 

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/model/HiddenRows.h"
 
@@ -17,7 +17,7 @@ QString TVxStringGrid::AllCells(int c, int r)
 
 void TVxStringGrid::SetAllCells(int c, int r, const QString& Value)
 {
-    if (TGridItem* parked = IsHiddenRow(r) ? FHiddenRows->Find(r) : nullptr) {
+    if (TGridItem* parked = IsHiddenRow(r) ? d->Cells.FHiddenRows->Find(r) : nullptr) {
         if (int(parked->Items.size()) <= c)
             parked->Items.resize(std::size_t(c) + 1);
         parked->Items[std::size_t(c)].Text = Value;
@@ -118,11 +118,11 @@ const TFont& TVxStringGrid::GetCellFont(int i, int j)
     const TCellProperties* p = ExistingProps(i, j);
     if (!p)
         return Font();
-    FCellFont->SetName(p->FontName());
-    FCellFont->SetSize(p->FontSize());
-    FCellFont->SetStyle(p->FontStyle());
-    FCellFont->SetColor(p->FontColor());
-    return *FCellFont;
+    d->Shared.FCellFont->SetName(p->FontName());
+    d->Shared.FCellFont->SetSize(p->FontSize());
+    d->Shared.FCellFont->SetStyle(p->FontStyle());
+    d->Shared.FCellFont->SetColor(p->FontColor());
+    return *d->Shared.FCellFont;
 }
 
 void TVxStringGrid::SetFonts(int c, int r, const TFont& Value)
@@ -282,7 +282,7 @@ void TVxStringGrid::SetCurrentEditText(const QString& Value)
 
 QString TVxStringGrid::GetEditText(int ACol, int ARow)
 {
-    FNoEditChange = true;
+    d->Shared.FNoEditChange = true;
     const TPoint b = BaseCell(RealColIndex(ACol), ARow);
     return TBaseGrid::GetEditText(b.X, b.Y);
 }

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/CellGraphic.h"
 #include <algorithm>
 #include "grid/foundation/GridOptionGroups.h"
@@ -138,7 +138,7 @@ void TVxStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
 
 void TVxStringGrid::ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit)
 {
-    for (int r = FMouseActions->CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
+    for (int r = d->Shared.FMouseActions->CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
         Visit(r);
 }
 

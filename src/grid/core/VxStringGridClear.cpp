@@ -1,6 +1,6 @@
 #include "grid/model/HiddenRows.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
@@ -15,7 +15,7 @@ void TVxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
         for (int i = ACol1; i <= ACol2; ++i) {
             const int c = mapped ? RealColIndex(i) : i;
             if (!ClearTextOnly() && HasCellProperties(c, r)) {
-                if (FNilObjects) {
+                if (d->Cells.FNilObjects) {
                     SetGridCell(c, r, QString());
                     SetGridObject(c, r, nullptr);
                 } else {
@@ -23,7 +23,7 @@ void TVxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
                     FreeCellObjects(c, r, c, r);
                 }
             }
-            if (!FDestroying && !GetGridCell(c, r).isEmpty()) {
+            if (!d->Shared.FDestroying && !GetGridCell(c, r).isEmpty()) {
                 SetGridCell(c, r, QString());
                 if (c != i)
                     RepaintCell(i, r);
@@ -32,7 +32,7 @@ void TVxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
     }
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= ColCount() - 1 && ARow2 >= RowCount() - 1)
         FHasCellProps = false;
-    if (!FDestroying)
+    if (!d->Shared.FDestroying)
         CellsChanged(TRect{mapped ? RealColIndex(ACol1) : ACol1, ARow1, mapped ? RealColIndex(ACol2) : ACol2, ARow2});
 }
 
@@ -99,7 +99,7 @@ void TVxStringGrid::Clear()
 void TVxStringGrid::ClearAll()
 {
     Clear();
-    for (TGridItem& item : FHiddenRows->Items()) {
+    for (TGridItem& item : d->Cells.FHiddenRows->Items()) {
         for (TGridCell& cell : item.Items)
             if (auto* props = dynamic_cast<TCellProperties*>(cell.Object)) {
                 // The grid frees cell objects from a storage slot: the parked one passes through the slot past the rows.
@@ -115,7 +115,7 @@ void TVxStringGrid::ClearAll()
 
 void TVxStringGrid::ClearModifiedRows()
 {
-    FModifiedRows.clear();
+    d->Cells.FModifiedRows.clear();
     Invalidate();
 }
 

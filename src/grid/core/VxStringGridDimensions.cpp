@@ -1,5 +1,5 @@
 #include "grid/model/HiddenIndexMap.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "platform/GridEdit.h"
 #include <algorithm>
@@ -7,64 +7,64 @@
 void TVxStringGrid::SetRowCount(int Value)
 {
     // A grid shrunk to its fixed rows hid its selection; rows coming back show it again.
-    if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways && FSelHidden)
+    if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && d->Shared.FFixedRowAlways && d->Shared.FSelHidden)
         UnHideSelection();
     const int oldRowCount = TBaseGrid::RowCount();
     TBaseGrid::SetRowCount(Value);
     KeepFooterRowLast(oldRowCount);
-    if (FFixedRowAlways && FFixedRowsMin < TBaseGrid::RowCount())
-        TBaseGrid::SetFixedRows(FFixedRowsMin);
-    FLargestRowCount = std::max(FLargestRowCount, Value);
+    if (d->Shared.FFixedRowAlways && d->Shared.FFixedRowsMin < TBaseGrid::RowCount())
+        TBaseGrid::SetFixedRows(d->Shared.FFixedRowsMin);
+    d->Shared.FLargestRowCount = std::max(d->Shared.FLargestRowCount, Value);
     FNormalRowCount = Value;
 }
 
 void TVxStringGrid::SetColCount(int Value)
 {
     TBaseGrid::SetColCount(Value);
-    if (FFixedColAlways && FFixedColsMin < TBaseGrid::ColCount())
-        TBaseGrid::SetFixedCols(FFixedColsMin);
-    FLargestColCount = std::max(FLargestColCount, Value);
+    if (d->Shared.FFixedColAlways && d->Shared.FFixedColsMin < TBaseGrid::ColCount())
+        TBaseGrid::SetFixedCols(d->Shared.FFixedColsMin);
+    d->Shared.FLargestColCount = std::max(d->Shared.FLargestColCount, Value);
 }
 
 void TVxStringGrid::SetCol(int Value)
 {
     TBaseGrid::SetCol(Value);
-    if (TStringGrid* other = FSyncGrid->Grid(); other && FSyncGrid->SelectionColumn())
+    if (TStringGrid* other = d->Shared.FSyncGrid->Grid(); other && d->Shared.FSyncGrid->SelectionColumn())
         other->SetCol(Col());
 }
 
 int TVxStringGrid::FixedRows() const
 {
     const int fixed = TBaseGrid::FixedRows();
-    return fixed == 0 && FFixedRowAlways ? 1 : fixed;
+    return fixed == 0 && d->Shared.FFixedRowAlways ? 1 : fixed;
 }
 
 int TVxStringGrid::FixedCols() const
 {
     const int fixed = TBaseGrid::FixedCols();
-    return fixed == 0 && FFixedColAlways ? 1 : fixed;
+    return fixed == 0 && d->Shared.FFixedColAlways ? 1 : fixed;
 }
 
 // With FixedRowAlways a request for all rows keeps one normal row for the toolkit; the request is remembered.
 void TVxStringGrid::SetFixedRows(int Value)
 {
-    const int applied = Value >= RowCount() && FFixedRowAlways ? RowCount() - 1 : Value;
+    const int applied = Value >= RowCount() && d->Shared.FFixedRowAlways ? RowCount() - 1 : Value;
     TBaseGrid::SetFixedRows(applied);
-    if (!FLoading)
-        FFixedRowsMin = Value;
+    if (!d->Shared.FLoading)
+        d->Shared.FFixedRowsMin = Value;
 }
 
 void TVxStringGrid::SetFixedCols(int Value)
 {
-    const int applied = Value >= ColCount() && FFixedColAlways ? ColCount() - 1 : Value;
+    const int applied = Value >= ColCount() && d->Shared.FFixedColAlways ? ColCount() - 1 : Value;
     TBaseGrid::SetFixedCols(applied);
-    if (!FLoading)
-        FFixedColsMin = Value;
+    if (!d->Shared.FLoading)
+        d->Shared.FFixedColsMin = Value;
 }
 
 void TVxStringGrid::SetFixedColWidth(int Value)
 {
-    if (FLoading || Value == DefaultColWidth())
+    if (d->Shared.FLoading || Value == DefaultColWidth())
         return;
     for (int c = 0; c < TBaseGrid::FixedCols(); ++c)
         SetColWidths(c, Value);
@@ -72,8 +72,8 @@ void TVxStringGrid::SetFixedColWidth(int Value)
 
 void TVxStringGrid::SetFixedRowHeight(int Value)
 {
-    FFixedRowHeight = Value;
-    if (FLoading)
+    d->Shared.FFixedRowHeight = Value;
+    if (d->Shared.FLoading)
         return;
     if (Value == DefaultRowHeight()) {
         TBaseGrid::SetDefaultRowHeight(Value);
@@ -87,18 +87,18 @@ void TVxStringGrid::SetDefaultRowHeight(int Value)
 {
     TBaseGrid::SetDefaultRowHeight(Value);
     if (IsDesigning())
-        FFixedRowHeight = Value;
+        d->Shared.FFixedRowHeight = Value;
 }
 
 void TVxStringGrid::SetVAlignment(TVAlignment Value)
 {
-    FVAlignment = Value;
+    d->Shared.FVAlignment = Value;
     Invalidate();
 }
 
 void TVxStringGrid::SetWordWrap(bool Value)
 {
-    FOwnWordWrap = Value;
+    d->Shared.FOwnWordWrap = Value;
     TBaseGrid::SetWordWrap(Value);
     Invalidate();
 }
@@ -111,15 +111,15 @@ int TVxStringGrid::AllColCount() const
 int TVxStringGrid::AllColWidths(int i) const
 {
     if (IsHiddenColumn(i))
-        return FAllColWidths.at(std::size_t(i));
+        return d->Shared.FAllColWidths.at(std::size_t(i));
     return ColWidths(DisplColIndex(i));
 }
 
 void TVxStringGrid::SetAllColWidths(int i, int Value)
 {
     // Columns past the table are never hidden: only their display width is kept.
-    if (i >= 0 && std::size_t(i) < FAllColWidths.size())
-        FAllColWidths[std::size_t(i)] = Value;
+    if (i >= 0 && std::size_t(i) < d->Shared.FAllColWidths.size())
+        d->Shared.FAllColWidths[std::size_t(i)] = Value;
     if (!IsHiddenColumn(i))
         SetColWidths(DisplColIndex(i), Value);
 }
@@ -127,10 +127,10 @@ void TVxStringGrid::SetAllColWidths(int i, int Value)
 // Steps that would push the factor past 10 either way are refused whole; a size that would reach 0 stays.
 void TVxStringGrid::Zoom(int x)
 {
-    const int z = FZoomFactor + x;
+    const int z = d->Shared.FZoomFactor + x;
     if (z > 10 || z < -10)
         return;
-    FZoomFactor = z;
+    d->Shared.FZoomFactor = z;
     for (int c = 0; c < ColCount(); ++c)
         if (ColWidths(c) > 0 && ColWidths(c) + x > 0)
             SetColWidths(c, ColWidths(c) + x);
@@ -142,17 +142,17 @@ void TVxStringGrid::Zoom(int x)
 void TVxStringGrid::SetCursor(Qt::CursorShape Value)
 {
     setCursor(Value);
-    FRememberedCursor = Value;
+    d->Shared.FRememberedCursor = Value;
 }
 
 void TVxStringGrid::SetSelectionColorMixerFactor(int Value)
 {
-    SetProperty(F.SelectionColorMixerFactor, std::clamp(Value, 0, 100), [this] { Invalidate(); });
+    SetProperty(d->Settings.SelectionColorMixerFactor, std::clamp(Value, 0, 100), [this] { Invalidate(); });
 }
 
 void TVxStringGrid::SetShowSelection(bool Value)
 {
-    SetProperty(F.ShowSelection, Value, [this, Value] {
+    SetProperty(d->Settings.ShowSelection, Value, [this, Value] {
         FShowSel = Value;
         Invalidate();
     });
@@ -160,7 +160,7 @@ void TVxStringGrid::SetShowSelection(bool Value)
 
 void TVxStringGrid::SetMaxEditLength(int Value)
 {
-    F.MaxEditLength = Value;
+    d->Settings.MaxEditLength = Value;
     if (TInplaceEdit* editor = InplaceEditor())
         editor->setMaxLength(Value > 0 ? Value : 32767);
 }
@@ -168,18 +168,18 @@ void TVxStringGrid::SetMaxEditLength(int Value)
 // Whatever the value, a spreadsheet-like grid selects ranges and edits.
 void TVxStringGrid::SetSpreadSheet(bool Value)
 {
-    F.SpreadSheet = Value;
+    d->Settings.SpreadSheet = Value;
     SetSelectionRectangle(true);
     SetSelectionResizer(true);
-    FNavigation->SetAllowSmartClipboard(true);
+    d->Shared.FNavigation->SetAllowSmartClipboard(true);
     SetOptions(Options() | TGridOption::goRangeSelect | TGridOption::goEditing);
-    FMouseActions->SetRangeSelectAndEdit(true);
+    d->Shared.FMouseActions->SetRangeSelectAndEdit(true);
 }
 
 void TVxStringGrid::SetFlat(bool Value)
 {
-    FAppearance.Flat = Value;
-    if (!FLoading)
+    d->Shared.FAppearance.Flat = Value;
+    if (!d->Shared.FLoading)
         Invalidate();
 }
 

@@ -1,5 +1,5 @@
 #include "grid/core/GridFilterHost.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/IntList.h"
 #include "grid/foundation/MiniHtml.h"
 
@@ -58,27 +58,27 @@ void TGridFilterHost::UnHideFilterLevel(const std::vector<int>&, int)
     FGrid.UnHideRowList();
 }
 
-TFilter& TVxStringGrid::Filter() const { return FRowFilter->Filter(); }
-bool TVxStringGrid::FilterActive() const { return FRowFilter->FilterActive(); }
+TFilter& TVxStringGrid::Filter() const { return d->Find.FRowFilter->Filter(); }
+bool TVxStringGrid::FilterActive() const { return d->Find.FRowFilter->FilterActive(); }
 
 // The events and the option are the grid's; the filter reads them as they stand when it runs.
 void TVxStringGrid::WireRowFilter()
 {
-    FRowFilter->OnCustomFilter = OnCustomFilter;
-    FRowFilter->OnFilterProgress = OnFilterProgress;
-    FRowFilter->SetFilterNormalCellsOnly(F.FilterNormalCellsOnly);
+    d->Find.FRowFilter->OnCustomFilter = OnCustomFilter;
+    d->Find.FRowFilter->OnFilterProgress = OnFilterProgress;
+    d->Find.FRowFilter->SetFilterNormalCellsOnly(d->Settings.FilterNormalCellsOnly);
 }
 
 bool TVxStringGrid::MatchFilterRow(int ARow)
 {
     WireRowFilter();
-    return FRowFilter->MatchFilterRow(ARow);
+    return d->Find.FRowFilter->MatchFilterRow(ARow);
 }
 
 void TVxStringGrid::ApplyFilter()
 {
     WireRowFilter();
-    FRowFilter->ApplyFilter();
+    d->Find.FRowFilter->ApplyFilter();
 }
 
 void TVxStringGrid::FilterRow(int ARow)
@@ -89,10 +89,10 @@ void TVxStringGrid::FilterRow(int ARow)
 
 bool TVxStringGrid::RemoveLastFilter()
 {
-    if (FRowFilter->FilterLevel() == 0)
+    if (d->Find.FRowFilter->FilterLevel() == 0)
         return false;
-    const bool more = FRowFilter->RemoveLastFilter();
-    if (FSelHidden && RowCount() > FixedRows())
+    const bool more = d->Find.FRowFilter->RemoveLastFilter();
+    if (d->Shared.FSelHidden && RowCount() > FixedRows())
         UnHideSelection();
     CalcFooter(-1);
     return more;
@@ -100,11 +100,11 @@ bool TVxStringGrid::RemoveLastFilter()
 
 void TVxStringGrid::RemoveAllFilters()
 {
-    if (FRowFilter->FilterLevel() == 0) {
-        FRowFilter->RemoveAllFilters();
+    if (d->Find.FRowFilter->FilterLevel() == 0) {
+        d->Find.FRowFilter->RemoveAllFilters();
         return;
     }
-    while (FRowFilter->FilterLevel() > 0)
+    while (d->Find.FRowFilter->FilterLevel() > 0)
         RemoveLastFilter();
 }
 
@@ -115,10 +115,10 @@ void TVxStringGrid::SetFilterActive(bool Value)
             if (Col() >= ColCount() || Row() >= RowCount())
                 FocusCell(FixedCols(), FixedRows(), true);
             WireRowFilter();
-            FRowFilter->SetFilterActive(true);
+            d->Find.FRowFilter->SetFilterActive(true);
         } else {
-            FRowFilter->SetFilterActive(false);
-            if (FSelHidden && RowCount() > FixedRows())
+            d->Find.FRowFilter->SetFilterActive(false);
+            if (d->Shared.FSelHidden && RowCount() > FixedRows())
                 UnHideSelection();
         }
         SetTopRow(std::min(FixedRows(), RowCount() - 1));
@@ -130,14 +130,14 @@ void TVxStringGrid::NarrowDown(const QString& ACondition, int AColumn)
 {
     SetFixedRowAlways(true);
     WireRowFilter();
-    FRowFilter->NarrowDown(ACondition, AColumn);
-    if (FSelHidden && RowCount() > FixedRows())
+    d->Find.FRowFilter->NarrowDown(ACondition, AColumn);
+    if (d->Shared.FSelHidden && RowCount() > FixedRows())
         UnHideSelection();
 }
 
 void TVxStringGrid::FilterEntryChosen()
 {
-    if (F.AutoFilterUpdate) {
+    if (d->Settings.AutoFilterUpdate) {
         SetFixedRowAlways(true);
         SetFilterActive(true);
         if (RowCount() != FixedRows() && RowCount() != 1)
@@ -150,37 +150,37 @@ void TVxStringGrid::FilterSelected(int ItemIndex)
 {
     if (isVisible())
         setFocus();
-    if (FFilterCol >= 0 && FFilterCol < AllColCount()) {
-        BuildColumnFilterList(FFilterCol);
-        if (ItemIndex >= 0 && ItemIndex < FFilterList.size()) {
-            if (F.AutoFilterUpdate)
+    if (d->Find.FFilterCol >= 0 && d->Find.FFilterCol < AllColCount()) {
+        BuildColumnFilterList(d->Find.FFilterCol);
+        if (ItemIndex >= 0 && ItemIndex < d->Shared.FFilterList.size()) {
+            if (d->Settings.AutoFilterUpdate)
                 SetFilterActive(false);
-            FRowFilter->SelectFilterEntry(FFilterCol, ItemIndex, FFilterList[ItemIndex], F.FilterDropDownClear,
+            d->Find.FRowFilter->SelectFilterEntry(d->Find.FFilterCol, ItemIndex, d->Shared.FFilterList[ItemIndex], d->Settings.FilterDropDownClear,
                                           [this](int Index, const QString& Name, QString& Condition) {
                                               if (OnFilterSelect)
-                                                  OnFilterSelect(this, FFilterCol, Index, Name, Condition);
+                                                  OnFilterSelect(this, d->Find.FFilterCol, Index, Name, Condition);
                                           });
             FilterEntryChosen();
         }
     }
-    FFilterCol = -1;
+    d->Find.FFilterCol = -1;
 }
 
 void TVxStringGrid::FilterChecked(const std::vector<int>& CheckedItems)
 {
-    if (FFilterCol < 0 || FFilterCol >= AllColCount())
+    if (d->Find.FFilterCol < 0 || d->Find.FFilterCol >= AllColCount())
         return;
-    BuildColumnFilterList(FFilterCol);
-    if (F.AutoFilterUpdate)
+    BuildColumnFilterList(d->Find.FFilterCol);
+    if (d->Settings.AutoFilterUpdate)
         SetFilterActive(false);
     std::vector<std::pair<int, QString>> checked;
     for (int i : CheckedItems)
-        if (i >= 0 && i < FFilterList.size())
-            checked.emplace_back(i, FFilterList[i]);
-    FRowFilter->CheckFilterEntries(FFilterCol, checked, F.FilterDropDownClear,
+        if (i >= 0 && i < d->Shared.FFilterList.size())
+            checked.emplace_back(i, d->Shared.FFilterList[i]);
+    d->Find.FRowFilter->CheckFilterEntries(d->Find.FFilterCol, checked, d->Settings.FilterDropDownClear,
                                    [this](int Index, const QString& Name, QString& Condition) {
                                        if (OnFilterCheck)
-                                           OnFilterCheck(this, FFilterCol, Index, Name, Condition);
+                                           OnFilterCheck(this, d->Find.FFilterCol, Index, Name, Condition);
                                    });
     SetFilterActive(true);
 }

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/FindMatcher.h"
 #include "grid/model/GridFilter.h"
 #include "grid/core/FloatingFooter.h"
@@ -24,13 +24,13 @@ struct TFindRange {
 void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result, TFindParams FindParams)
 {
     Result = Point(-1, -1);
-    FFindParams = FindParams;
-    F.FindBusy = true;
-    FFindMatcher->Start(s, FindParams.Contains(fn::fnMatchCase));
-    FSearchCache = FFindMatcher->Search();
+    d->Find.FFindParams = FindParams;
+    d->Settings.FindBusy = true;
+    d->Find.FFindMatcher->Start(s, FindParams.Contains(fn::fnMatchCase));
+    d->Find.FSearchCache = d->Find.FFindMatcher->Search();
     const int hiddenRows = AllRowCount() - RowCount();
     if (ColCount() == FixedCols() || ColCount() == 0 || RowCount() + hiddenRows == FixedRows() || RowCount() == 0) {
-        F.FindBusy = false;
+        d->Settings.FindBusy = false;
         return;
     }
     TFindRange rg = FindParams.Contains(fn::fnIncludeFixed)
@@ -50,11 +50,11 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
     if (FindParams.Contains(fn::fnFindInCurrentRow))
         rg.Top = rg.Bottom = Row();
     if (FindParams.Contains(fn::fnFindInPresetRow))
-        rg.Top = rg.Bottom = FFindRow;
+        rg.Top = rg.Bottom = d->Find.FFindRow;
     if (FindParams.Contains(fn::fnFindInCurrentCol))
         rg.Left = rg.Right = Col();
     if (FindParams.Contains(fn::fnFindInPresetCol))
-        rg.Left = rg.Right = FFindCol;
+        rg.Left = rg.Right = d->Find.FFindCol;
 
     const bool back = FindParams.Contains(fn::fnBackward);
     const bool byRow = FindParams.Contains(fn::fnDirectionLeftRight);
@@ -88,7 +88,7 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
         ExportNotification(TGridExportState::esExportNewRow, r);
         if (IgnoreColumns().IndexOf(c) >= 0 || !MatchFindCell(c, r))
             return false;
-        Result = FSearchCell = Point(c, r);
+        Result = d->Find.FSearchCell = Point(c, r);
         return true;
     };
     bool found = false;
@@ -118,36 +118,36 @@ void TVxStringGrid::FindCell(TPoint StartCell, const QString& s, TPoint& Result,
             SetCol(Result.X);
         }
     }
-    F.FindBusy = false;
+    d->Settings.FindBusy = false;
 }
 
 // Plain searches compare the cell as read; the other kinds work on its text as compared.
 bool TVxStringGrid::MatchFindCell(int ACol, int ARow)
 {
-    const int c = FFindParams.Contains(fn::fnIncludeHiddenColumns) ? ACol : RealColIndex(ACol);
-    const QString text = FFindParams.Contains(fn::fnIncludeHiddenRows) ? AllCells(c, ARow) : Cells(c, ARow);
-    const bool html = FFindParams.Contains(fn::fnIgnoreHTMLTags);
-    const bool regular = FFindParams.Contains(fn::fnMatchRegular);
-    const bool empty = FSearchCache == QLatin1String("\"\"");
+    const int c = d->Find.FFindParams.Contains(fn::fnIncludeHiddenColumns) ? ACol : RealColIndex(ACol);
+    const QString text = d->Find.FFindParams.Contains(fn::fnIncludeHiddenRows) ? AllCells(c, ARow) : Cells(c, ARow);
+    const bool html = d->Find.FFindParams.Contains(fn::fnIgnoreHTMLTags);
+    const bool regular = d->Find.FFindParams.Contains(fn::fnMatchRegular);
+    const bool empty = d->Find.FSearchCache == QLatin1String("\"\"");
     const auto plain = [this](qsizetype at, const auto& equal) {
-        const bool found = FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
-        return found && (!FFindParams.Contains(fn::fnMatchFull) || equal());
+        const bool found = d->Find.FFindParams.Contains(fn::fnMatchStart) ? at == 0 : at >= 0;
+        return found && (!d->Find.FFindParams.Contains(fn::fnMatchFull) || equal());
     };
     if (!html && !regular && !empty)
-        return plain(FFindMatcher->IndexIn(text), [&] { return FFindMatcher->Equals(text); });
-    QString folded = FFindMatcher->Fold(text);
+        return plain(d->Find.FFindMatcher->IndexIn(text), [&] { return d->Find.FFindMatcher->Equals(text); });
+    QString folded = d->Find.FFindMatcher->Fold(text);
     if (html)
         folded = MiniHtmlToPlainText(folded);
     if (empty)
         return folded.isEmpty();
     if (regular) {
         try {
-            return MatchFilterExpression(FSearchCache, folded, FFindParams.Contains(fn::fnMatchCase));
+            return MatchFilterExpression(d->Find.FSearchCache, folded, d->Find.FFindParams.Contains(fn::fnMatchCase));
         } catch (const std::exception&) {
             return false;   // an expression the matcher cannot use does not match
         }
     }
-    return plain(folded.indexOf(FSearchCache), [&] { return folded == FSearchCache; });
+    return plain(folded.indexOf(d->Find.FSearchCache), [&] { return folded == d->Find.FSearchCache; });
 }
 
 TPoint TVxStringGrid::FindWide(TPoint StartCell, const QString& s, TFindParams FindParams)
@@ -171,14 +171,14 @@ TPoint TVxStringGrid::Find(TPoint StartCell, const QString& s, TFindParams FindP
 
 TPoint TVxStringGrid::FindFirst(const QString& s, TFindParams FindParams)
 {
-    FSearchCell = Find(Point(-1, -1), s, FindParams);
-    return FSearchCell;
+    d->Find.FSearchCell = Find(Point(-1, -1), s, FindParams);
+    return d->Find.FSearchCell;
 }
 
 TPoint TVxStringGrid::FindNext()
 {
-    FSearchCell = Find(FSearchCell, FSearchCache, FFindParams);
-    return FSearchCell;
+    d->Find.FSearchCell = Find(d->Find.FSearchCell, d->Find.FSearchCache, d->Find.FFindParams);
+    return d->Find.FSearchCell;
 }
 
 // Replaces with the letter case the search used: with fnMatchCase only exact occurrences change.

@@ -1,5 +1,5 @@
 #include "grid/core/CellGraphic.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/IntList.h"
@@ -25,9 +25,9 @@ TCellGraphic* TVxStringGrid::GetCellGraphic(int ACol, int ARow)
     if (slot && !graphic)
         return nullptr;
     if (ACol == 0 && MouseActions().HotmailRowSelect()) {
-        if (!FRowCheckBox)
-            FRowCheckBox = std::make_unique<TCellGraphic>();
-        TCellGraphic& box = *FRowCheckBox;
+        if (!d->Cells.FRowCheckBox)
+            d->Cells.FRowCheckBox = std::make_unique<TCellGraphic>();
+        TCellGraphic& box = *d->Cells.FRowCheckBox;
         box.SetCellType(TCellType::ctRowCheckBox);
         box.SetCellTransparent(ControlLook().ControlStyle() == TControlStyle::csFlat);
         if (ARow == 0) {
@@ -81,7 +81,7 @@ bool TVxStringGrid::RemoveCellGraphic(int ACol, int ARow)
         props->SetGraphicObject(nullptr);
     else
         SetGraphicObjectEx(ACol, ARow, std::unique_ptr<TObject>());
-    if (!FDestroying)
+    if (!d->Shared.FDestroying)
         RepaintCell(DisplColIndex(ACol), ARow);
     return true;
 }

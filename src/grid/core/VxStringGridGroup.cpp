@@ -6,23 +6,23 @@
 #include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/SortSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 
 void TVxStringGrid::Group(int Colindex)
 {
     if (Colindex < FixedCols())
         return;
-    if (F.GroupColumn != -1)
+    if (d->Settings.GroupColumn != -1)
         UnGroup();
     if (RowCount() <= FixedRows())
         return;
-    F.GroupColumn = Colindex;
-    FGroupWidth = AllColWidths(Colindex);
-    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
-    FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
-    if (FSortSettings->AutoSortForGrouping()) {
-        FSortSettings->SetColumn(DisplColIndex(Colindex));
+    d->Settings.GroupColumn = Colindex;
+    d->Order.FGroupWidth = AllColWidths(Colindex);
+    d->Order.FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    d->Order.FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    if (d->Order.FSortSettings->AutoSortForGrouping()) {
+        d->Order.FSortSettings->SetColumn(DisplColIndex(Colindex));
         QSort();
     }
 
@@ -31,7 +31,7 @@ void TVxStringGrid::Group(int Colindex)
     std::vector<QString> values;
     for (int r = first; r < end; ++r)
         values.push_back(GetGridCell(Colindex, r));
-    const std::vector<TGroupRow> plan = PlanGroup(values, FGrouping->Summary());
+    const std::vector<TGroupRow> plan = PlanGroup(values, d->Order.FGrouping->Summary());
 
     // The new layout of the rows, the footer rows after it.
     const int cols = AllColCount();
@@ -64,12 +64,12 @@ void TVxStringGrid::Group(int Colindex)
         SetRowHeights(r, heights[i]);
     }
 
-    *FNodes = TGridNodes(TotalRowCount());
+    *d->Order.FNodes = TGridNodes(TotalRowCount());
     for (std::size_t i = 0; i < plan.size(); ++i) {
         if (plan[i].Kind == TGroupRowKind::grSummary)
-            FNodes->MarkSummaryRow(first + int(i));
+            d->Order.FNodes->MarkSummaryRow(first + int(i));
         if (plan[i].Span > 0)
-            FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
+            d->Order.FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
     }
     RemoveCols(Colindex, 1);
     ColorGroupRows(first, plan);
@@ -84,7 +84,7 @@ void TVxStringGrid::Group(int Colindex)
 // cell that spans the row from column 1.
 void TVxStringGrid::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan)
 {
-    const TGrouping& gr = *FGrouping;
+    const TGrouping& gr = *d->Order.FGrouping;
     const bool mergeSummary = gr.MergeSummary() && gr.Summary();
     const auto paint = [this](int r, bool merge, TColor color, TColor colorTo, TColor textColor) {
         if (merge) {
@@ -116,7 +116,7 @@ void TVxStringGrid::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan
 
 void TVxStringGrid::UnGroup()
 {
-    if (F.GroupColumn <= 0)
+    if (d->Settings.GroupColumn <= 0)
         return;
     ExpandAll();
     TGridNodes& nodes = NodesInStep();
@@ -124,11 +124,11 @@ void TVxStringGrid::UnGroup()
     const int end = RowCount() - FixedFooters();
     // The header texts stand in column 1 while the grouped column is out.
     const TUnGroupPlan plan =
-        PlanUnGroup(nodes, first, end, FGrouping->Summary(), [this](int r) { return GetGridCell(1, r); });
+        PlanUnGroup(nodes, first, end, d->Order.FGrouping->Summary(), [this](int r) { return GetGridCell(1, r); });
 
-    const int groupCol = F.GroupColumn;
+    const int groupCol = d->Settings.GroupColumn;
     InsertCols(groupCol, 1);
-    SetAllColWidths(groupCol, FGroupWidth);
+    SetAllColWidths(groupCol, d->Order.FGroupWidth);
 
     // The rows that stay, in order, with the grouped column's text back in place; the header and summary rows go.
     const int cols = AllColCount();
@@ -146,7 +146,7 @@ void TVxStringGrid::UnGroup()
     }
     for (std::size_t i = 0; i < plan.Values.size() && i < rows.size(); ++i)
         rows[i][std::size_t(groupCol)].Text = plan.Values[i];
-    *FNodes = TGridNodes();
+    *d->Order.FNodes = TGridNodes();
     // The store keeps rows past the count: the slots left behind must not point at objects that moved up.
     for (int r = first + int(rows.size()); r < RowCount(); ++r)
         for (int c = 0; c < cols; ++c) {
@@ -163,10 +163,10 @@ void TVxStringGrid::UnGroup()
         SetRowHeights(r, heights[i]);
     }
     if (FixedRows() > 0)
-        SetGridCell(groupCol, 0, FGroupCaption);
+        SetGridCell(groupCol, 0, d->Order.FGroupCaption);
     if (FixedFooters() > 0)
-        SetGridCell(groupCol, RowCount() - 1, FGroupFooter);
-    F.GroupColumn = -1;
+        SetGridCell(groupCol, RowCount() - 1, d->Order.FGroupFooter);
+    d->Settings.GroupColumn = -1;
     Invalidate();
 }
 
@@ -175,7 +175,7 @@ void TVxStringGrid::GroupCalc(int Colindex, int method)
     // Over real rows: a contracted group's rows are hidden and the groups below it keep their real places.
     TGridNodes& nodes = NodesInStep();
     const auto results =
-        ::GroupCalc(nodes, RealRowIndex(FixedRows()), TotalRowCount(), Colindex, method, FGrouping->Summary(),
+        ::GroupCalc(nodes, RealRowIndex(FixedRows()), TotalRowCount(), Colindex, method, d->Order.FGrouping->Summary(),
                     CalcSource(true), [&](int from, int to) {
                         return DoGroupCalc(Colindex, DisplRowIndex(from), DisplRowIndex(to));
                     });
@@ -187,7 +187,7 @@ void TVxStringGrid::GroupCalc(int Colindex, int method)
 void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind)
 {
     GroupCalc(Colindex, method);
-    if (FFloatingFooter->Visible())
+    if (d->Order.FFloatingFooter->Visible())
         SetColumnCalc(Colindex, Kind);
 }
 
@@ -202,10 +202,10 @@ void TVxStringGrid::SubGroup(int Colindex)
         TVxStringGrid& G;
         ~End() { G.EndUpdate(); }
     } end{*this};
-    F.GroupColumn = Colindex;
-    FGroupWidth = AllColWidths(Colindex);
-    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
-    FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    d->Settings.GroupColumn = Colindex;
+    d->Order.FGroupWidth = AllColWidths(Colindex);
+    d->Order.FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    d->Order.FGroupFooter = FixedFooters() > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
 
     const int textCol = Colindex + 1;
     const auto plain = [this](int r) { return !IsNode(r) && !IsSummary(r); };
@@ -253,7 +253,7 @@ void TVxStringGrid::SubGroup(int Colindex)
         SetCells(Colindex, r, QString());
         ++r;
     }
-    if (FGrouping->Summary()) {
+    if (d->Order.FGrouping->Summary()) {
         InsertRows(r, 1, true);
         MarkSummaryRow(RealRowIndex(r));
     }

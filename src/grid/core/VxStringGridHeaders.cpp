@@ -1,5 +1,5 @@
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellChecker.h"
 #include "grid/model/GridText.h"
 #include "grid/model/IntList.h"
@@ -13,10 +13,10 @@ void TVxStringGrid::ClearColumnHeaders()
 // Entries past the columns are kept for later; columns past the entries keep their text.
 void TVxStringGrid::ShowColumnHeaders()
 {
-    if (FLoading || FixedRows() == 0)
+    if (d->Shared.FLoading || FixedRows() == 0)
         return;
-    for (int i = 0; i < FColumnHeaders.size() && i < TotalColCount(); ++i)
-        SetCells(i, 0, ExpandNewlineEscapes(FColumnHeaders[i]));
+    for (int i = 0; i < d->Shared.FColumnHeaders.size() && i < TotalColCount(); ++i)
+        SetCells(i, 0, ExpandNewlineEscapes(d->Shared.FColumnHeaders[i]));
 }
 
 void TVxStringGrid::ClearRowHeaders()
@@ -27,27 +27,27 @@ void TVxStringGrid::ClearRowHeaders()
 
 void TVxStringGrid::ShowRowHeaders()
 {
-    if (FLoading || FixedCols() == 0)
+    if (d->Shared.FLoading || FixedCols() == 0)
         return;
-    for (int i = 0; i < FRowHeaders.size() && i < RowCount(); ++i)
-        SetCells(0, i, ExpandNewlineEscapes(FRowHeaders[i]));
+    for (int i = 0; i < d->Shared.FRowHeaders.size() && i < RowCount(); ++i)
+        SetCells(0, i, ExpandNewlineEscapes(d->Shared.FRowHeaders[i]));
 }
 
 // Correct and MarkError both see the text without error marks; with both on, the marked text stays.
 bool TVxStringGrid::CheckCell(int Col, int Row)
 {
-    if (!FCellChecker)
+    if (!d->Edit.FCellChecker)
         return true;
     const QString s = UnMarkText(GetGridCell(Col, Row));
-    if (FCellChecker->GotoCell()) {
+    if (d->Edit.FCellChecker->GotoCell()) {
         FocusCell(Col, Row);
         ScrollInView(Col, Row);
     }
     QString t = s;
-    if (FCellChecker->UseCorrect())
-        t = FCellChecker->Correct(Col, Row, s);
-    if (FCellChecker->UseMarkError())
-        t = FCellChecker->MarkError(Col, Row, s);
+    if (d->Edit.FCellChecker->UseCorrect())
+        t = d->Edit.FCellChecker->Correct(Col, Row, s);
+    if (d->Edit.FCellChecker->UseMarkError())
+        t = d->Edit.FCellChecker->MarkError(Col, Row, s);
     SetCells(Col, Row, t);
     return t == s;
 }
@@ -55,36 +55,36 @@ bool TVxStringGrid::CheckCell(int Col, int Row)
 // Every cell is checked, also after one failed.
 bool TVxStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)
 {
-    if (!FCellChecker)
+    if (!d->Edit.FCellChecker)
         return true;
-    FCellChecker->StartCheck();
+    d->Edit.FCellChecker->StartCheck();
     const int row = Row();
     const int col = Col();
     bool passed = true;
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c)
             passed = CheckCell(c, r) && passed;
-    FCellChecker->StopCheck();
-    if (FCellChecker->GotoCell())
+    d->Edit.FCellChecker->StopCheck();
+    if (d->Edit.FCellChecker->GotoCell())
         FocusCell(col, row);
     return passed;
 }
 
 bool TVxStringGrid::CheckCol(bool DoFixed, int Col)
 {
-    return CheckCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1);
+    return CheckCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 bool TVxStringGrid::CheckRow(bool DoFixed, int Row)
 {
-    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row);
+    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1, Row);
 }
 
 bool TVxStringGrid::CheckGrid(bool DoFixed)
 {
     if (DoFixed)
         return CheckCells(0, 0, ColCount() - 1, RowCount() - 1);
-    return CheckCells(FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
+    return CheckCells(FixedCols(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1, RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 namespace {
@@ -98,21 +98,21 @@ void CheckPrintCol(int ACol, const std::vector<int>& Table)
 
 int TVxStringGrid::GetPrintColWidth(int ACol) const
 {
-    CheckPrintCol(ACol, FMaxWidths);
-    return FMaxWidths[std::size_t(ACol)];
+    CheckPrintCol(ACol, d->Sizing.FMaxWidths);
+    return d->Sizing.FMaxWidths[std::size_t(ACol)];
 }
 
 int TVxStringGrid::GetPrintColOffset(int ACol) const
 {
-    CheckPrintCol(ACol, FIndents);
-    return FIndents[std::size_t(ACol)];
+    CheckPrintCol(ACol, d->Sizing.FIndents);
+    return d->Sizing.FIndents[std::size_t(ACol)];
 }
 
 void TVxStringGrid::SetPrintColMetrics(int ACol, int Width, int Indent)
 {
-    CheckPrintCol(ACol, FMaxWidths);
-    FMaxWidths[std::size_t(ACol)] = Width;
-    FIndents[std::size_t(ACol)] = Indent;
+    CheckPrintCol(ACol, d->Sizing.FMaxWidths);
+    d->Sizing.FMaxWidths[std::size_t(ACol)] = Width;
+    d->Sizing.FIndents[std::size_t(ACol)] = Indent;
 }
 
 void TVxStringGrid::SplitAllColumnCells()
@@ -123,8 +123,8 @@ void TVxStringGrid::SplitAllColumnCells()
 
 void TVxStringGrid::MergeListedColumns()
 {
-    for (int i = 0; i < FMergedColumns->Count(); ++i)
-        MergeColumnCells(FMergedColumns->Items(i), i == 0);
+    for (int i = 0; i < d->Shared.FMergedColumns->Count(); ++i)
+        MergeColumnCells(d->Shared.FMergedColumns->Items(i), i == 0);
 }
 
 void TVxStringGrid::MergedColumnsChanged()
@@ -136,7 +136,7 @@ void TVxStringGrid::MergedColumnsChanged()
 void TVxStringGrid::SetLookupItems(const QStringList* Value)
 {
     if (Value)
-        FLookupItems = *Value;
+        d->Shared.FLookupItems = *Value;
 }
 
 void TVxStringGrid::RichEditSelChanged(QObject* Sender)

@@ -1,6 +1,6 @@
 #include "grid/model/HiddenIndexMap.h"
 #include "grid/model/HiddenRows.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/IntList.h"
 #include <algorithm>
 
@@ -8,12 +8,12 @@
 
 bool TVxStringGrid::IsHiddenColumn(int ACol) const
 {
-    return ACol >= 0 && ACol < MaxHiddenColumns && FHiddenColumns->IsHidden(ACol);
+    return ACol >= 0 && ACol < MaxHiddenColumns && d->Shared.FHiddenColumns->IsHidden(ACol);
 }
 
 int TVxStringGrid::NumHiddenColumns() const
 {
-    return FHiddenColumns->HiddenCount();
+    return d->Shared.FHiddenColumns->HiddenCount();
 }
 
 int TVxStringGrid::RealColIndex(int ACol) const
@@ -22,14 +22,14 @@ int TVxStringGrid::RealColIndex(int ACol) const
         return ACol;
     if (ACol < 0 || ACol >= ColCount())
         return 0;
-    return FHiddenColumns->RealOf(ACol);
+    return d->Shared.FHiddenColumns->RealOf(ACol);
 }
 
 int TVxStringGrid::DisplColIndex(int ACol) const
 {
     if (ACol >= MaxHiddenColumns || ACol < 0 || NumHiddenColumns() == 0)
         return ACol;
-    return FHiddenColumns->DisplayOf(ACol);
+    return d->Shared.FHiddenColumns->DisplayOf(ACol);
 }
 
 void TVxStringGrid::HideColumn(int ACol)
@@ -54,8 +54,8 @@ void TVxStringGrid::HideColumns(int FromCol, int ToCol)
         if (c >= MaxHiddenColumns || IsHiddenColumn(c) || c >= AllColCount() || ColCount() < 2)
             continue;
         const int displ = DisplColIndex(c);
-        FAllColWidths[std::size_t(c)] = ColWidths(displ);
-        FHiddenColumns->Hide(c, c);
+        d->Shared.FAllColWidths[std::size_t(c)] = ColWidths(displ);
+        d->Shared.FHiddenColumns->Hide(c, c);
         ApplyColumnWidthsAfterHide(displ, true);
     }
     Invalidate();
@@ -67,9 +67,9 @@ void TVxStringGrid::UnHideColumns(int FromCol, int ToCol)
     for (int c = std::max(FromCol, 0); c <= ToCol && c < MaxHiddenColumns; ++c) {
         if (!IsHiddenColumn(c))
             continue;
-        FHiddenColumns->Show(c, c);
+        d->Shared.FHiddenColumns->Show(c, c);
         ApplyColumnWidthsAfterHide(DisplColIndex(c), false);
-        SetColWidths(DisplColIndex(c), FAllColWidths[std::size_t(c)]);
+        SetColWidths(DisplColIndex(c), d->Shared.FAllColWidths[std::size_t(c)]);
     }
     Invalidate();
 }
@@ -96,36 +96,36 @@ void TVxStringGrid::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
 // The grid's row count can change behind the map's back (SetRowCount): the map follows before it is asked.
 void TVxStringGrid::SyncHiddenMaps() const
 {
-    FHiddenRows->SetTotal(TBaseGrid::RowCount() + FHiddenRows->Count());
+    d->Cells.FHiddenRows->SetTotal(TBaseGrid::RowCount() + d->Cells.FHiddenRows->Count());
 }
 
 bool TVxStringGrid::IsHiddenRow(int RowIndex) const
 {
-    return FHiddenRows->Map().IsHidden(RowIndex);
+    return d->Cells.FHiddenRows->Map().IsHidden(RowIndex);
 }
 
 int TVxStringGrid::NumHiddenRows() const
 {
-    return FHiddenRows->Count();
+    return d->Cells.FHiddenRows->Count();
 }
 
 int TVxStringGrid::FilterLevel() const
 {
-    return FHiddenRows->Map().FilterLevel();
+    return d->Cells.FHiddenRows->Map().FilterLevel();
 }
 
 int TVxStringGrid::RealRowIndex(int ARow) const
 {
-    if (FHiddenRows->Count() == 0)
+    if (d->Cells.FHiddenRows->Count() == 0)
         return ARow;
-    return FHiddenRows->Map().RealOf(ARow);
+    return d->Cells.FHiddenRows->Map().RealOf(ARow);
 }
 
 int TVxStringGrid::DisplRowIndex(int ARow) const
 {
-    if (FHiddenRows->Count() == 0)
+    if (d->Cells.FHiddenRows->Count() == 0)
         return ARow;
-    return FHiddenRows->Map().DisplayOf(ARow);
+    return d->Cells.FHiddenRows->Map().DisplayOf(ARow);
 }
 
 TGridCells TVxStringGrid::StorageRow(int r) const
@@ -168,7 +168,7 @@ void TVxStringGrid::HideRows(int FromRow, int ToRow)
     if (records.empty())
         return;
     const int n = int(records.size());
-    FHiddenRows->Park(std::move(records));
+    d->Cells.FHiddenRows->Park(std::move(records));
     DeleteStorageRows(d, n);
 }
 
@@ -192,7 +192,7 @@ void TVxStringGrid::HideRowList(const TIntList& RowList)
         rows.push_back(r);
         records.push_back({RealRowIndex(r), RowHeights(r), CellStore().TakeRow(r), 0});
     }
-    FHiddenRows->ParkLevel(std::move(records));
+    d->Cells.FHiddenRows->ParkLevel(std::move(records));
     // One pass compacts the rows that stay; the listed ones are already parked, so the tail ends up empty.
     int write = 0;
     std::size_t next = 0;
@@ -244,13 +244,13 @@ void TVxStringGrid::UnHideRows(int FromRow, int ToRow)
 {
     SyncHiddenMaps();
     SetEditorMode(false);
-    RestoreRecords(FHiddenRows->Take(FromRow, ToRow));
+    RestoreRecords(d->Cells.FHiddenRows->Take(FromRow, ToRow));
 }
 
 void TVxStringGrid::UnHideRowsAll()
 {
     SyncHiddenMaps();
-    RestoreRecords(FHiddenRows->TakeAll());
+    RestoreRecords(d->Cells.FHiddenRows->TakeAll());
 }
 
 void TVxStringGrid::UnHideRowList()
@@ -258,5 +258,5 @@ void TVxStringGrid::UnHideRowList()
     SyncHiddenMaps();
     if (Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows());
-    RestoreRecords(FHiddenRows->TakeLevel());
+    RestoreRecords(d->Cells.FHiddenRows->TakeLevel());
 }

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/MiniHtml.h"
 #include <QRegularExpression>
 
@@ -96,13 +96,13 @@ void TVxStringGrid::HilightInCell(bool DoCase, int Col, int Row, const QString& 
 void TVxStringGrid::HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText)
 {
     MarkInRange(HiText, kHilightTag, Col, DoFixed ? 0 : FixedRows(), Col,
-                DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1, DoCase);
+                DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1, DoCase);
 }
 
 void TVxStringGrid::HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText)
 {
     MarkInRange(HiText, kHilightTag, DoFixed ? 0 : FixedCols(), Row,
-                DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row, DoCase);
+                DoFixed ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1, Row, DoCase);
 }
 
 // The normal area reaches hidden columns; the whole grid only the shown count.
@@ -111,8 +111,8 @@ void TVxStringGrid::HilightInGrid(bool DoFixed, bool DoCase, const QString& HiTe
     if (DoFixed)
         MarkInRange(HiText, kHilightTag, 0, 0, ColCount() - 1, RowCount() - 1, DoCase);
     else
-        MarkInRange(HiText, kHilightTag, FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1,
-                    RowCount() - FFixedFooters - 1, DoCase);
+        MarkInRange(HiText, kHilightTag, FixedCols(), FixedRows(), AllColCount() - d->Shared.FFixedRightCols - 1,
+                    RowCount() - d->Shared.FFixedFooters - 1, DoCase);
 }
 
 void TVxStringGrid::UnHilightInCell(int Col, int Row)
@@ -123,13 +123,13 @@ void TVxStringGrid::UnHilightInCell(int Col, int Row)
 void TVxStringGrid::UnHilightInCol(bool DoFixed, int Col)
 {
     UnMarkInRange(kHilightTag, Col, DoFixed ? 0 : FixedRows(), Col,
-                  DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1);
+                  DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 void TVxStringGrid::UnHilightInRow(bool DoFixed, int Row)
 {
     UnMarkInRange(kHilightTag, DoFixed ? 0 : FixedCols(), Row,
-                  DoFixed ? AllColCount() - 1 : AllColCount() - FFixedRightCols - 1, Row);
+                  DoFixed ? AllColCount() - 1 : AllColCount() - d->Shared.FFixedRightCols - 1, Row);
 }
 
 void TVxStringGrid::UnHilightInGrid(bool DoFixed)
@@ -137,8 +137,8 @@ void TVxStringGrid::UnHilightInGrid(bool DoFixed)
     if (DoFixed)
         UnMarkInRange(kHilightTag, 0, 0, AllColCount() - 1, RowCount() - 1);
     else
-        UnMarkInRange(kHilightTag, FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1,
-                      RowCount() - FFixedFooters - 1);
+        UnMarkInRange(kHilightTag, FixedCols(), FixedRows(), AllColCount() - d->Shared.FFixedRightCols - 1,
+                      RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 void TVxStringGrid::MarkInCell(bool DoCase, int Col, int Row, const QString& HiText)
@@ -149,13 +149,13 @@ void TVxStringGrid::MarkInCell(bool DoCase, int Col, int Row, const QString& HiT
 void TVxStringGrid::MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText)
 {
     MarkInRange(HiText, kMarkTag, Col, DoFixed ? 0 : FixedRows(), Col,
-                DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1, DoCase);
+                DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1, DoCase);
 }
 
 void TVxStringGrid::MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText)
 {
     MarkInRange(HiText, kMarkTag, DoFixed ? 0 : FixedCols(), Row,
-                DoFixed ? ColCount() - 1 : ColCount() - FFixedRightCols - 1, Row, DoCase);
+                DoFixed ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1, Row, DoCase);
 }
 
 void TVxStringGrid::MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText)
@@ -163,8 +163,8 @@ void TVxStringGrid::MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText)
     if (DoFixed)
         MarkInRange(HiText, kMarkTag, 0, 0, ColCount() - 1, RowCount() - 1, DoCase);
     else
-        MarkInRange(HiText, kMarkTag, FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1,
-                    RowCount() - FFixedFooters - 1, DoCase);
+        MarkInRange(HiText, kMarkTag, FixedCols(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1,
+                    RowCount() - d->Shared.FFixedFooters - 1, DoCase);
 }
 
 void TVxStringGrid::UnMarkInCell(int Col, int Row)
@@ -175,13 +175,13 @@ void TVxStringGrid::UnMarkInCell(int Col, int Row)
 void TVxStringGrid::UnMarkInCol(bool DoFixed, int Col)
 {
     UnMarkInRange(kMarkTag, Col, DoFixed ? 0 : FixedRows(), Col,
-                  DoFixed ? RowCount() - 1 : RowCount() - FFixedFooters - 1);
+                  DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 void TVxStringGrid::UnMarkInRow(bool DoFixed, int Row)
 {
     UnMarkInRange(kMarkTag, DoFixed ? 0 : FixedCols(), Row,
-                  DoFixed ? AllColCount() - 1 : AllColCount() - FFixedRightCols - 1, Row);
+                  DoFixed ? AllColCount() - 1 : AllColCount() - d->Shared.FFixedRightCols - 1, Row);
 }
 
 void TVxStringGrid::UnMarkInGrid(bool DoFixed)
@@ -189,6 +189,6 @@ void TVxStringGrid::UnMarkInGrid(bool DoFixed)
     if (DoFixed)
         UnMarkInRange(kMarkTag, 0, 0, AllColCount() - 1, RowCount() - 1);
     else
-        UnMarkInRange(kMarkTag, FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1,
-                      RowCount() - FFixedFooters - 1);
+        UnMarkInRange(kMarkTag, FixedCols(), FixedRows(), AllColCount() - d->Shared.FFixedRightCols - 1,
+                      RowCount() - d->Shared.FFixedFooters - 1);
 }

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/GridGrouping.h"
 #include "grid/model/HiddenRows.h"
 #include "grid/foundation/CellProperties.h"
@@ -62,9 +62,9 @@ void TVxStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBru
 {
     const bool headerOfCurrentRow = ARow == Row() && FixedCols() > 0 && ACol == FixedCols() - 1;
     const bool headerOfCurrentCol = ACol == Col() && FixedRows() > 0 && ARow == FixedRows() - 1;
-    if (FActiveCellShow && (headerOfCurrentRow || headerOfCurrentCol)) {
-        *AFont = *FActiveCellFont;
-        ABrush->SetColor(FAppearance.ActiveCellColor);
+    if (d->Shared.FActiveCellShow && (headerOfCurrentRow || headerOfCurrentCol)) {
+        *AFont = *d->Shared.FActiveCellFont;
+        ABrush->SetColor(d->Shared.FAppearance.ActiveCellColor);
     }
     if (const TCellProperties* p = ExistingProps(ACol, ARow)) {
         // A cell showing a graphic keeps its background to the graphic's painter.
@@ -91,7 +91,7 @@ void TVxStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState,
 
 void TVxStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
-    const TGrouping& gr = *FGrouping;
+    const TGrouping& gr = *d->Order.FGrouping;
     const auto line = [&](TCellBorder Side, TColor Color, int Width) {
         Borders = TCellBorders{Side};
         if (APen) {
@@ -115,7 +115,7 @@ void TVxStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBord
 
 void TVxStringGrid::DoGetAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign)
 {
-    if (ACol == 0 && FMouseActions->HotmailRowSelect())
+    if (ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect())
         HAlign = TAlignment::taCenter;
     if (OnGetAlignment)
         OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
@@ -150,8 +150,8 @@ bool TVxStringGrid::IsEditorNone(int ACol, int ARow)
 // A grid kept at its fixed rows (columns) still reports them fixed; the event is asked only otherwise.
 void TVxStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed)
 {
-    IsFixed = IsFixed || (FFixedRowAlways && ARow <= FFixedRowsMin && RowCount() == FFixedRowsMin) ||
-              (FFixedColAlways && ACol < FFixedColsMin && ColCount() == FFixedColsMin) || ACol < FixedCols() ||
+    IsFixed = IsFixed || (d->Shared.FFixedRowAlways && ARow <= d->Shared.FFixedRowsMin && RowCount() == d->Shared.FFixedRowsMin) ||
+              (d->Shared.FFixedColAlways && ACol < d->Shared.FFixedColsMin && ColCount() == d->Shared.FFixedColsMin) || ACol < FixedCols() ||
               ARow < FixedRows();
     if (!IsFixed && OnIsFixedCell)
         OnIsFixedCell(this, ARow, ACol, IsFixed);
@@ -162,7 +162,7 @@ void TVxStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit)
     const TPoint b = BaseCell(ACol, ARow);
     if (CanEdit && ExistingProps(b.X, b.Y)) {
         CanEdit = !ReadOnly(b.X, b.Y);
-        if (!Options().testFlag(TGridOption::goEditing) && !FMouseActions->RangeSelectAndEdit())
+        if (!Options().testFlag(TGridOption::goEditing) && !d->Shared.FMouseActions->RangeSelectAndEdit())
             CanEdit = false;
     }
     if (b.X < AllColCount())
@@ -190,8 +190,8 @@ bool TVxStringGrid::HasComboBox(int ACol, int ARow)
         OnHasComboBox(this, ACol, ARow, result);
         return result;
     }
-    if (FControlLook->DropDownAlwaysVisible()) {
-        TEditorType editor = F.DefaultEditor;
+    if (d->Shared.FControlLook->DropDownAlwaysVisible()) {
+        TEditorType editor = d->Settings.DefaultEditor;
         GetCellEditor(ACol, ARow, editor);
         result = editor == TEditorType::edComboEdit || editor == TEditorType::edComboList;
     }
@@ -207,8 +207,8 @@ bool TVxStringGrid::HasSpinEdit(int ACol, int ARow)
         OnHasSpinEdit(this, ACol, ARow, result);
         return result;
     }
-    if (FControlLook->SpinButtonsAlwaysVisible()) {
-        TEditorType editor = F.DefaultEditor;
+    if (d->Shared.FControlLook->SpinButtonsAlwaysVisible()) {
+        TEditorType editor = d->Settings.DefaultEditor;
         GetCellButtonEditor(ACol, ARow, editor);
         result = editor == TEditorType::edSpinEdit || editor == TEditorType::edFloatSpinEdit ||
                  editor == TEditorType::edTimeSpinEdit || editor == TEditorType::edDateSpinEdit;
@@ -218,14 +218,14 @@ bool TVxStringGrid::HasSpinEdit(int ACol, int ARow)
 
 void TVxStringGrid::GetCheckTrue(int ACol, int ARow, QString& Value)
 {
-    Value = F.CheckTrue;
+    Value = d->Settings.CheckTrue;
     if (OnGetCheckTrue)
         OnGetCheckTrue(this, ACol, ARow, Value);
 }
 
 void TVxStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
 {
-    Value = F.CheckFalse;
+    Value = d->Settings.CheckFalse;
     if (OnGetCheckFalse)
         OnGetCheckFalse(this, ACol, ARow, Value);
 }
@@ -233,32 +233,32 @@ void TVxStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
 // The column's distinct values, each shown as itself; one holding a blank carries a quoted condition.
 bool TVxStringGrid::BuildColumnFilterList(int ACol)
 {
-    FFilterList.clear();
-    if (F.FilterDropDownAuto && (ACol >= FixedCols() || F.FilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
+    d->Shared.FFilterList.clear();
+    if (d->Settings.FilterDropDownAuto && (ACol >= FixedCols() || d->Settings.FilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
         QStringList values;
         const auto add = [&values](QString v) {
             if (v.contains(QLatin1Char(' ')))
                 v = v + QStringLiteral("=\"") + v + QLatin1Char('"');
             values << v;
         };
-        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
+        for (int r = FixedRows(); r < RowCount() - d->Shared.FFixedFooters; ++r)
             add(Cells(ACol, r).trimmed());
         // A filtered-out row's value stays choosable, so that another value can be picked without clearing first.
-        if (!F.FilterIncremental)
-            for (const TGridItem& parked : FHiddenRows->Items())
+        if (!d->Settings.FilterIncremental)
+            for (const TGridItem& parked : d->Cells.FHiddenRows->Items())
                 add(ACol >= 0 && ACol < int(parked.Items.size()) ? parked.Items[std::size_t(ACol)].Text : QString());
         // Sorted without letter case, duplicates ignored as the sorted list does.
         std::stable_sort(values.begin(), values.end(),
                          [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         for (const QString& v : values)
-            if (FFilterList.isEmpty() || FFilterList.last().compare(v, Qt::CaseInsensitive) != 0)
-                FFilterList << v;
-        if (!F.FilterDropDownClear.isEmpty())
-            FFilterList.prepend(F.FilterDropDownClear);
+            if (d->Shared.FFilterList.isEmpty() || d->Shared.FFilterList.last().compare(v, Qt::CaseInsensitive) != 0)
+                d->Shared.FFilterList << v;
+        if (!d->Settings.FilterDropDownClear.isEmpty())
+            d->Shared.FFilterList.prepend(d->Settings.FilterDropDownClear);
     }
     if (OnGetColumnFilter)
-        OnGetColumnFilter(this, ACol, FFilterList);
-    return !FFilterList.isEmpty();
+        OnGetColumnFilter(this, ACol, d->Shared.FFilterList);
+    return !d->Shared.FFilterList.isEmpty();
 }
 
 void TVxStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, QStringList& Values)
@@ -271,7 +271,7 @@ void TVxStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABot
 {
     if (Look() == TGridLook::glVista || Look() == TGridLook::glWin7 || Look() == TGridLook::glOffice2007)
         InvalidateGridRect(Selection());
-    FSelectionChanged = true;
+    d->Shared.FSelectionChanged = true;
     if (OnSelectionChanged)
         OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
@@ -305,8 +305,8 @@ void TVxStringGrid::ImportNotification(TGridImportState, int) {}
 bool TVxStringGrid::IsFixed(int ACol, int ARow)
 {
     const TPoint b = BaseCell(ACol, ARow);
-    if ((FFixedFooters > 0 && b.Y >= RowCount() - FFixedFooters) ||
-        (FFixedRightCols > 0 && b.X >= ColCount() - FFixedRightCols))
+    if ((d->Shared.FFixedFooters > 0 && b.Y >= RowCount() - d->Shared.FFixedFooters) ||
+        (d->Shared.FFixedRightCols > 0 && b.X >= ColCount() - d->Shared.FFixedRightCols))
         return true;
     bool fixed = false;
     IsFixedCell(b.X, b.Y, fixed);

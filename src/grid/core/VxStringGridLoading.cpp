@@ -1,6 +1,6 @@
 #include "grid/core/GridSettings.h"
 #include "grid/model/HiddenIndexMap.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/paint/ControlLook.h"
 #include <QDialog>
@@ -8,29 +8,29 @@
 
 void TVxStringGrid::EndLoading()
 {
-    if (!FLoading)
+    if (!d->Shared.FLoading)
         return;
-    FLoading = false;
+    d->Shared.FLoading = false;
     Loaded();
 }
 
 void TVxStringGrid::Loaded()
 {
-    FRememberedCursor = Cursor();
+    d->Shared.FRememberedCursor = Cursor();
     ShowColumnHeaders();
     ShowRowHeaders();
-    FFixedRowsMin = TBaseGrid::FixedRows();
-    FFixedColsMin = TBaseGrid::FixedCols();
-    F.MinRowHeight = DefaultRowHeight();
+    d->Shared.FFixedRowsMin = TBaseGrid::FixedRows();
+    d->Shared.FFixedColsMin = TBaseGrid::FixedCols();
+    d->Settings.MinRowHeight = DefaultRowHeight();
     LoadSavedColSizes();
-    F.MinColWidth = 10;
-    FLargestRowCount = RowCount();
-    FLoaded = true;
+    d->Settings.MinColWidth = 10;
+    d->Shared.FLargestRowCount = RowCount();
+    d->Shared.FLoaded = true;
     if (Options().testFlag(TGridOption::goAlwaysShowEditor)) {
-        FNavigation->SetAlwaysEdit(true);
+        d->Shared.FNavigation->SetAlwaysEdit(true);
         SetOptions(Options() & ~TGridOptions(TGridOption::goAlwaysShowEditor));
     }
-    FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    d->Shared.FSearchFooter->SetAutoThemeAdapt(d->Shared.FAutoThemeAdapt);
 }
 
 // Layout, settings and cells of another string grid; any other source is ignored.
@@ -40,28 +40,28 @@ void TVxStringGrid::Assign(const QObject* Source)
     if (!src || src == this)
         return;
     SetFont(src->Font());
-    FAppearance.ActiveCellColor = src->FAppearance.ActiveCellColor;
-    FAppearance.ActiveCellColorTo = src->FAppearance.ActiveCellColorTo;
-    *FActiveCellFont = *src->FActiveCellFont;
-    FActiveCellShow = src->FActiveCellShow;
+    d->Shared.FAppearance.ActiveCellColor = src->d->Shared.FAppearance.ActiveCellColor;
+    d->Shared.FAppearance.ActiveCellColorTo = src->d->Shared.FAppearance.ActiveCellColorTo;
+    *d->Shared.FActiveCellFont = *src->d->Shared.FActiveCellFont;
+    d->Shared.FActiveCellShow = src->d->Shared.FActiveCellShow;
     SetActiveRowShow(src->ActiveRowShow());
-    F.AnchorHint = src->F.AnchorHint;
-    F.AutoNumAlign = src->F.AutoNumAlign;
-    F.AutoSize = src->F.AutoSize;
-    FAutoThemeAdapt = src->FAutoThemeAdapt;
-    F.AutoFilterUpdate = src->F.AutoFilterUpdate;
-    FMouseActions->Assign(src->FMouseActions.get());
-    FNavigation->Assign(src->FNavigation.get());
-    FSearchFooter->Assign(src->FSearchFooter.get());
-    FPrintSettings->Assign(src->FPrintSettings.get());
-    FHTMLSettings->Assign(src->FHTMLSettings.get());
-    FBands->Assign(src->FBands.get());
-    FCellNode->Assign(src->FCellNode.get());
-    FColumnSize->Assign(src->FColumnSize.get());
-    FSyncGrid->Assign(src->FSyncGrid.get());
-    FFocusHelper->Assign(src->FFocusHelper.get());
-    FControlLook->Assign(src->FControlLook.get());
-    FFixedRowAlways = src->FFixedRowAlways;
+    d->Settings.AnchorHint = src->d->Settings.AnchorHint;
+    d->Settings.AutoNumAlign = src->d->Settings.AutoNumAlign;
+    d->Settings.AutoSize = src->d->Settings.AutoSize;
+    d->Shared.FAutoThemeAdapt = src->d->Shared.FAutoThemeAdapt;
+    d->Settings.AutoFilterUpdate = src->d->Settings.AutoFilterUpdate;
+    d->Shared.FMouseActions->Assign(src->d->Shared.FMouseActions.get());
+    d->Shared.FNavigation->Assign(src->d->Shared.FNavigation.get());
+    d->Shared.FSearchFooter->Assign(src->d->Shared.FSearchFooter.get());
+    d->Shared.FPrintSettings->Assign(src->d->Shared.FPrintSettings.get());
+    d->Shared.FHTMLSettings->Assign(src->d->Shared.FHTMLSettings.get());
+    d->Shared.FBands->Assign(src->d->Shared.FBands.get());
+    d->Shared.FCellNode->Assign(src->d->Shared.FCellNode.get());
+    d->Shared.FColumnSize->Assign(src->d->Shared.FColumnSize.get());
+    d->Shared.FSyncGrid->Assign(src->d->Shared.FSyncGrid.get());
+    d->Shared.FFocusHelper->Assign(src->d->Shared.FFocusHelper.get());
+    d->Shared.FControlLook->Assign(src->d->Shared.FControlLook.get());
+    d->Shared.FFixedRowAlways = src->d->Shared.FFixedRowAlways;
     SetColCount(src->ColCount());
     SetRowCount(src->RowCount());
     SetFixedRows(src->FixedRows());
@@ -70,23 +70,23 @@ void TVxStringGrid::Assign(const QObject* Source)
     SetDefaultRowHeight(src->DefaultRowHeight());
     SetFixedRowHeight(src->FixedRowHeight());
     SetFixedColWidth(src->FixedColWidth());
-    F.InvalidEntryTitle = src->F.InvalidEntryTitle;
-    F.InvalidEntryIcon = src->F.InvalidEntryIcon;
-    F.InvalidEntryText = src->F.InvalidEntryText;
+    d->Settings.InvalidEntryTitle = src->d->Settings.InvalidEntryTitle;
+    d->Settings.InvalidEntryIcon = src->d->Settings.InvalidEntryIcon;
+    d->Settings.InvalidEntryText = src->d->Settings.InvalidEntryText;
     SetOptions(src->Options());
     for (int c = 0; c < ColCount(); ++c)
         SetColWidths(c, src->ColWidths(c));
-    FColumnHeaders = src->FColumnHeaders;
+    d->Shared.FColumnHeaders = src->d->Shared.FColumnHeaders;
     for (int r = 0; r < RowCount(); ++r)
         SetRowHeights(r, src->RowHeights(r));
-    F.ScrollProportional = src->F.ScrollProportional;
-    F.ScrollSynch = src->F.ScrollSynch;
-    F.ScrollHints = src->F.ScrollHints;
-    F.ScrollBarAlways = src->F.ScrollBarAlways;
+    d->Settings.ScrollProportional = src->d->Settings.ScrollProportional;
+    d->Settings.ScrollSynch = src->d->Settings.ScrollSynch;
+    d->Settings.ScrollHints = src->d->Settings.ScrollHints;
+    d->Settings.ScrollBarAlways = src->d->Settings.ScrollBarAlways;
     SetScrollBars(src->ScrollBars());
-    F.ScrollColor = src->F.ScrollColor;
-    FAppearance.ScrollType = src->FAppearance.ScrollType;
-    F.ScrollWidth = src->F.ScrollWidth;
+    d->Settings.ScrollColor = src->d->Settings.ScrollColor;
+    d->Shared.FAppearance.ScrollType = src->d->Shared.FAppearance.ScrollType;
+    d->Settings.ScrollWidth = src->d->Settings.ScrollWidth;
     AssignCells(Source);
 }
 
@@ -105,8 +105,8 @@ void TVxStringGrid::AssignCells(const QObject* Source)
 // Right after an edit change one repaint is skipped: the editor already shows the text.
 void TVxStringGrid::Invalidate()
 {
-    if (FEditChange) {
-        FEditChange = false;
+    if (d->Shared.FEditChange) {
+        d->Shared.FEditChange = false;
         return;
     }
     InvalidateGrid();
@@ -114,7 +114,7 @@ void TVxStringGrid::Invalidate()
 
 void TVxStringGrid::SetBorderColor(TColor Value)
 {
-    SetProperty(FAppearance.BorderColor, Value, [this] { update(); });
+    SetProperty(d->Shared.FAppearance.BorderColor, Value, [this] { update(); });
 }
 
 QWidget* TVxStringGrid::FindParentForm(QWidget* Control)

@@ -1,5 +1,5 @@
 // Moving rows and columns by program, and the record of the initial column order.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/model/IntList.h"
@@ -9,8 +9,8 @@
 // The controls embedded in cells keep to their cells when a row or column moves.
 void TVxStringGrid::ShiftControls(bool Rows, int FromIndex, int ToIndex)
 {
-    for (int i = 0; i < FControlList->Count(); ++i) {
-        TControlItem* item = FControlList->Control(i);
+    for (int i = 0; i < d->Shared.FControlList->Count(); ++i) {
+        TControlItem* item = d->Shared.FControlList->Control(i);
         int at = Rows ? item->Y() : item->X();
         if (at == FromIndex)
             at = ToIndex;
@@ -27,10 +27,10 @@ void TVxStringGrid::ShiftControls(bool Rows, int FromIndex, int ToIndex)
 
 void TVxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
-    if (FColumnOrder->Count() > 0 && FromIndex >= 0 && FromIndex < FColumnOrder->Count()) {
-        const int initial = FColumnOrder->Items(FromIndex);
-        FColumnOrder->Delete(FromIndex);
-        FColumnOrder->Insert(std::min(ToIndex, FColumnOrder->Count()), initial);
+    if (d->Order.FColumnOrder->Count() > 0 && FromIndex >= 0 && FromIndex < d->Order.FColumnOrder->Count()) {
+        const int initial = d->Order.FColumnOrder->Items(FromIndex);
+        d->Order.FColumnOrder->Delete(FromIndex);
+        d->Order.FColumnOrder->Insert(std::min(ToIndex, d->Order.FColumnOrder->Count()), initial);
     }
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
     // The sort columns stay on their data. The current column was carried by the move itself, once.
@@ -43,16 +43,16 @@ void TVxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
             return c + 1;
         return c;
     };
-    FSortSettings->SetColumn(follow(FSortSettings->Column()));
+    d->Order.FSortSettings->SetColumn(follow(d->Order.FSortSettings->Column()));
     for (int i = 0; i < SortIndexes().Count(); ++i)
         SortIndexes().SetSortColumns(i, follow(SortIndexes().SortColumns(i)));
-    if (F.EnhRowColMove)
-        ColMoveFlg = true;
+    if (d->Settings.EnhRowColMove)
+        d->Mouse.ColMoveFlg = true;
 }
 
 void TVxStringGrid::MoveColumn(int FromIndex, int ToIndex)
 {
-    if (FColumnOrder->Count() == 0)
+    if (d->Order.FColumnOrder->Count() == 0)
         SetColumnOrder();
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
     ShiftControls(false, FromIndex, ToIndex);
@@ -96,24 +96,24 @@ void TVxStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
 
 void TVxStringGrid::SetColumnOrder()
 {
-    FColumnOrder->Clear();
+    d->Order.FColumnOrder->Clear();
     for (int c = 0; c < ColCount(); ++c)
-        FColumnOrder->Add(c);
+        d->Order.FColumnOrder->Add(c);
 }
 
 void TVxStringGrid::ResetColumnOrder()
 {
     UnHideColumnsAll();
-    if (FColumnOrder->Count() == 0) {
+    if (d->Order.FColumnOrder->Count() == 0) {
         SetColumnOrder();
         return;
     }
     // Each move takes a column to its smaller initial index, so the passes reach the initial order.
     for (bool moved = true; moved;) {
         moved = false;
-        for (int i = 0; i < ColCount() && i < FColumnOrder->Count(); ++i)
-            if (FColumnOrder->Items(i) < i) {
-                MoveColumn(i, FColumnOrder->Items(i));
+        for (int i = 0; i < ColCount() && i < d->Order.FColumnOrder->Count(); ++i)
+            if (d->Order.FColumnOrder->Items(i) < i) {
+                MoveColumn(i, d->Order.FColumnOrder->Items(i));
                 moved = true;
             }
     }
@@ -122,25 +122,25 @@ void TVxStringGrid::ResetColumnOrder()
 int TVxStringGrid::ColumnPosition(int ACol)
 {
     int pos = ACol;
-    const int n = std::min(FColumnOrder->Count(), ColCount() + NumHiddenColumns());
+    const int n = std::min(d->Order.FColumnOrder->Count(), ColCount() + NumHiddenColumns());
     for (int k = 0; k < n; ++k)
-        if (FColumnOrder->Items(k) == ACol) {
+        if (d->Order.FColumnOrder->Items(k) == ACol) {
             pos = k;
             break;
         }
-    if (F.GroupColumn != -1 && ACol >= F.GroupColumn)
+    if (d->Settings.GroupColumn != -1 && ACol >= d->Settings.GroupColumn)
         --pos;
     return pos;
 }
 
 int TVxStringGrid::ColumnAtPosition(int ACol)
 {
-    if (FColumnOrder->Count() == 0)
+    if (d->Order.FColumnOrder->Count() == 0)
         SetColumnOrder();
-    if (ACol < 0 || ACol >= FColumnOrder->Count())
+    if (ACol < 0 || ACol >= d->Order.FColumnOrder->Count())
         return ACol;
-    int v = FColumnOrder->Items(ACol);
-    if (F.GroupColumn != -1 && v >= F.GroupColumn)
+    int v = d->Order.FColumnOrder->Items(ACol);
+    if (d->Settings.GroupColumn != -1 && v >= d->Settings.GroupColumn)
         ++v;
     return v;
 }

@@ -2,7 +2,7 @@
 // of the grid, so expanding and contracting hide and show what the outline answers.
 #include "grid/model/GridNodes.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QApplication>
@@ -13,11 +13,11 @@ TGridNodes& TVxStringGrid::NodesInStep() const
 {
     SyncHiddenMaps();
     const int rows = TotalRowCount();
-    if (FNodes->RowCount() < rows)
-        FNodes->InsertRows(FNodes->RowCount(), rows - FNodes->RowCount());
-    else if (FNodes->RowCount() > rows)
-        FNodes->RemoveRows(rows, FNodes->RowCount() - rows);
-    return *FNodes;
+    if (d->Order.FNodes->RowCount() < rows)
+        d->Order.FNodes->InsertRows(d->Order.FNodes->RowCount(), rows - d->Order.FNodes->RowCount());
+    else if (d->Order.FNodes->RowCount() > rows)
+        d->Order.FNodes->RemoveRows(rows, d->Order.FNodes->RowCount() - rows);
+    return *d->Order.FNodes;
 }
 
 const TGridNodes& TVxStringGrid::Nodes() const { return NodesInStep(); }
@@ -25,13 +25,13 @@ const TGridNodes& TVxStringGrid::Nodes() const { return NodesInStep(); }
 // Called by the row operations before the storage changes, while the real row count is the old one.
 void TVxStringGrid::NodeRowsInserted(int Real, int Count)
 {
-    if (FNodes->HasNodes())
+    if (d->Order.FNodes->HasNodes())
         NodesInStep().InsertRows(Real, Count);
 }
 
 void TVxStringGrid::NodeRowsRemoved(int DisplRow, int Count)
 {
-    if (!FNodes->HasNodes())
+    if (!d->Order.FNodes->HasNodes())
         return;
     TGridNodes& nodes = NodesInStep();
     // The shown rows removed need not be consecutive real rows: from the bottom, one by one.
@@ -78,7 +78,7 @@ void TVxStringGrid::AddNode(int ARow, int Span)
 {
     if (ARow < 0 || ARow >= TotalRowCount())
         return;
-    const bool first = !FNodes->HasNodes();
+    const bool first = !d->Order.FNodes->HasNodes();
     NodesInStep().AddNode(ARow, Span, DisplRowIndex(ARow));
     if (first)
         RepaintCol(0);
@@ -144,7 +144,7 @@ int TVxStringGrid::GetParentRow(int ARow) const
     return parent < 0 ? -1 : DisplRowIndex(parent);
 }
 
-bool TVxStringGrid::HasNodes() { return FNodes->HasNodes(); }
+bool TVxStringGrid::HasNodes() { return d->Order.FNodes->HasNodes(); }
 
 int TVxStringGrid::GetNodeIndent(int ARow)
 {
@@ -281,8 +281,8 @@ void TVxStringGrid::RemoveChildRow(int ARow)
 {
     if (ARow < 0 || ARow >= TotalRowCount())
         return;
-    for (int i = 0; i < FControlList->Count(); ++i) {
-        TControlItem* item = FControlList->Control(i);
+    for (int i = 0; i < d->Shared.FControlList->Count(); ++i) {
+        TControlItem* item = d->Shared.FControlList->Control(i);
         if (item->Y() >= ARow)
             item->MoveTo(item->X(), item->Y() - 1);
     }

@@ -1,5 +1,5 @@
 #include "grid/model/HiddenRows.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QSet>
@@ -57,18 +57,18 @@ void TVxStringGrid::InsertRowsCore(int RowIndex, int RCount, bool)
 {
     if (RCount <= 0 || RowIndex < 0 || RowIndex > RowCount())
         return;
-    if (FSelHidden || Col() >= ColCount() || Row() >= RowCount())
+    if (d->Shared.FSelHidden || Col() >= ColCount() || Row() >= RowCount())
         UnHideSelection();
     SyncHiddenMaps();
     const int real = RowIndex < RowCount() ? RealRowIndex(RowIndex) : TotalRowCount();
     NodeRowsInserted(real, RCount);
     InsertStorageRows(RowIndex, RCount);
-    FHiddenRows->InsertRows(real, RCount);
-    InsertEntries(FModifiedRows, RowIndex, RCount);
-    if (FUseEnabledRows)
-        InsertEntries(FEnabledRows, RowIndex, RCount);
-    InsertEntries(FRowSelect, real, RCount);
-    if (!FDestroying)
+    d->Cells.FHiddenRows->InsertRows(real, RCount);
+    InsertEntries(d->Cells.FModifiedRows, RowIndex, RCount);
+    if (d->Cells.FUseEnabledRows)
+        InsertEntries(d->Cells.FEnabledRows, RowIndex, RCount);
+    InsertEntries(d->Cells.FRowSelect, real, RCount);
+    if (!d->Shared.FDestroying)
         CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
@@ -80,9 +80,9 @@ void TVxStringGrid::DeleteRowsCore(int RowIndex, int RCount, bool)
     SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
     NodeRowsRemoved(RowIndex, RCount);
-    FHiddenRows->RemoveRows(real, RCount);
+    d->Cells.FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
-    FSelHidden = false;
+    d->Shared.FSelHidden = false;
     if (RowCount() <= FixedRows())
         HideSelection();
     CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
@@ -102,25 +102,25 @@ void TVxStringGrid::RemoveRows(int RowIndex, int RCount)
     SyncHiddenMaps();
     FreeCellObjects(0, RowIndex, AllColCount() - 1, RowIndex + RCount - 1);
     const int real = RealRowIndex(RowIndex);
-    EraseEntries(FModifiedRows, RowIndex, RCount);
-    if (FUseEnabledRows)
-        EraseEntries(FEnabledRows, RowIndex, RCount);
+    EraseEntries(d->Cells.FModifiedRows, RowIndex, RCount);
+    if (d->Cells.FUseEnabledRows)
+        EraseEntries(d->Cells.FEnabledRows, RowIndex, RCount);
     // Selection flags go by real row: the shown rows removed are consecutive among the shown ones only.
     for (int k = RCount - 1; k >= 0; --k) {
         const int r = RealRowIndex(RowIndex + k);
-        EraseEntries(FRowSelect, r, 1);
-        std::erase(FSelectedRows, r);
-        for (int& s : FSelectedRows)
+        EraseEntries(d->Cells.FRowSelect, r, 1);
+        std::erase(d->Cells.FSelectedRows, r);
+        for (int& s : d->Cells.FSelectedRows)
             if (s > r)
                 --s;
     }
     NodeRowsRemoved(RowIndex, RCount);
-    FHiddenRows->RemoveRows(real, RCount);
+    d->Cells.FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
     if (RowCount() <= FixedRows())
         HideSelection();
     else
-        FSelHidden = false;
+        d->Shared.FSelHidden = false;
     CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
@@ -133,7 +133,7 @@ void TVxStringGrid::RemoveRowsEx(int RowIndex, int RCount)
     SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
     NodeRowsRemoved(RowIndex, RCount);
-    FHiddenRows->RemoveRows(real, RCount);
+    d->Cells.FHiddenRows->RemoveRows(real, RCount);
     DeleteStorageRows(RowIndex, RCount);
     CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
@@ -168,15 +168,15 @@ void TVxStringGrid::InsertCols(int ColIndex, int CCount)
         SetColWidths(i, ColWidths(i - CCount));
     for (int i = displ; i < displ + CCount && i < ColCount(); ++i)
         SetColWidths(i, DefaultColWidth());
-    FHiddenColumns->Insert(ColIndex, CCount);
-    FHiddenColumns->SetCount(MaxHiddenColumns);
+    d->Shared.FHiddenColumns->Insert(ColIndex, CCount);
+    d->Shared.FHiddenColumns->SetCount(MaxHiddenColumns);
     // A hidden column's remembered width belongs to its real index and moves with it.
-    const int table = int(FAllColWidths.size());
+    const int table = int(d->Shared.FAllColWidths.size());
     if (ColIndex < table) {
-        FAllColWidths.insert(FAllColWidths.begin() + ColIndex, std::size_t(std::min(CCount, table - ColIndex)), 0);
-        FAllColWidths.resize(std::size_t(table));
+        d->Shared.FAllColWidths.insert(d->Shared.FAllColWidths.begin() + ColIndex, std::size_t(std::min(CCount, table - ColIndex)), 0);
+        d->Shared.FAllColWidths.resize(std::size_t(table));
     }
-    InsertEntries(FColSelect, ColIndex, CCount);
+    InsertEntries(d->Cells.FColSelect, ColIndex, CCount);
 }
 
 void TVxStringGrid::RemoveCols(int ColIndex, int CCount)
@@ -197,15 +197,15 @@ void TVxStringGrid::RemoveCols(int ColIndex, int CCount)
     }
     for (int i = firstDispl; i + shownGone < ColCount(); ++i)
         SetColWidths(i, ColWidths(i + shownGone));
-    FHiddenColumns->Remove(ColIndex, CCount);
-    FHiddenColumns->SetCount(MaxHiddenColumns);
-    const int table = int(FAllColWidths.size());
+    d->Shared.FHiddenColumns->Remove(ColIndex, CCount);
+    d->Shared.FHiddenColumns->SetCount(MaxHiddenColumns);
+    const int table = int(d->Shared.FAllColWidths.size());
     if (ColIndex < table) {
-        const auto from = FAllColWidths.begin() + ColIndex;
-        FAllColWidths.erase(from, from + std::min(CCount, table - ColIndex));
-        FAllColWidths.resize(std::size_t(table), 0);
+        const auto from = d->Shared.FAllColWidths.begin() + ColIndex;
+        d->Shared.FAllColWidths.erase(from, from + std::min(CCount, table - ColIndex));
+        d->Shared.FAllColWidths.resize(std::size_t(table), 0);
     }
-    EraseEntries(FColSelect, ColIndex, CCount);
+    EraseEntries(d->Cells.FColSelect, ColIndex, CCount);
     SetColCount(std::max(ColCount() - shownGone, 1));
     CellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
 }
@@ -269,7 +269,7 @@ void TVxStringGrid::RemoveSelectedCols()
         for (int c = ColCount() - 1; c >= FixedCols(); --c)
             if (GetColSelect(c)) {
                 RemoveCols(RealColIndex(c), 1);
-                EraseEntries(FColSelect, c, 1);
+                EraseEntries(d->Cells.FColSelect, c, 1);
             }
     } else {
         const TGridRect s = Selection();
@@ -286,7 +286,7 @@ void TVxStringGrid::RemoveUnSelectedCols()
         for (int c = ColCount() - 1; c >= FixedCols(); --c)
             if (!GetColSelect(c)) {
                 RemoveCols(RealColIndex(c), 1);
-                EraseEntries(FColSelect, c, 1);
+                EraseEntries(d->Cells.FColSelect, c, 1);
             }
     } else {
         const TGridRect s = Selection();

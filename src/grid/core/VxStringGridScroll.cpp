@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include <QCursor>
 #include <QScrollBar>
 #include <QTimer>
@@ -55,7 +55,7 @@ bool TVxStringGrid::IsOnSizingEdge(int X, int Y)
 
 void TVxStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
 {
-    F.ScrollBarAlways = Value;
+    d->Settings.ScrollBarAlways = Value;
     ApplyScrollBarAlways();
 }
 
@@ -63,8 +63,8 @@ void TVxStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
 void TVxStringGrid::ApplyScrollBarAlways()
 {
     const TScrollStyle bars = ScrollBars();
-    const bool v = F.ScrollBarAlways == TScrollBarAlways::saVert || F.ScrollBarAlways == TScrollBarAlways::saBoth;
-    const bool h = F.ScrollBarAlways == TScrollBarAlways::saHorz || F.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const bool v = d->Settings.ScrollBarAlways == TScrollBarAlways::saVert || d->Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const bool h = d->Settings.ScrollBarAlways == TScrollBarAlways::saHorz || d->Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
     const bool hasV = bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth;
     const bool hasH = bars == TScrollStyle::ssHorizontal || bars == TScrollStyle::ssBoth;
     setVerticalScrollBarPolicy(!hasV ? Qt::ScrollBarAlwaysOff : v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
@@ -73,7 +73,7 @@ void TVxStringGrid::ApplyScrollBarAlways()
 
 void TVxStringGrid::SetScrollProportional(bool Value)
 {
-    F.ScrollProportional = Value;
+    d->Settings.ScrollProportional = Value;
     if (Value) {
         UpdateVScrollProportional();
         UpdateHScrollProportional();
@@ -85,7 +85,7 @@ void TVxStringGrid::SetScrollProportional(bool Value)
 
 void TVxStringGrid::ScrollRangeUpdated()
 {
-    if (F.ScrollProportional) {
+    if (d->Settings.ScrollProportional) {
         UpdateVScrollProportional();
         UpdateHScrollProportional();
     }
@@ -124,7 +124,7 @@ int ProportionalPage(float e)
 // The thumb's length follows the share of the columns' pixels that the grid shows.
 void TVxStringGrid::UpdateHScrollProportional()
 {
-    if (FLoading || IsDesigning() || !F.ScrollProportional || FScrollLock)
+    if (d->Shared.FLoading || IsDesigning() || !d->Settings.ScrollProportional || d->Sizing.FScrollLock)
         return;
     const TAxisExtent x =
         MeasureAxis(ColCount(), FixedCols(), LeftCol(), GridLineWidth(), [this](int c) { return ColWidths(c); });
@@ -140,7 +140,7 @@ void TVxStringGrid::UpdateHScrollProportional()
 
 void TVxStringGrid::UpdateVScrollProportional()
 {
-    if (FLoading || IsDesigning() || !F.ScrollProportional || FScrollLock)
+    if (d->Shared.FLoading || IsDesigning() || !d->Settings.ScrollProportional || d->Sizing.FScrollLock)
         return;
     if (VisibleRowCount() + FixedRows() >= RowCount())
         return;
@@ -166,16 +166,16 @@ int TVxStringGrid::ThumbToIndex(bool Horizontal, int Pos) const
 
 void TVxStringGrid::ReleaseScrollHint()
 {
-    if (FScrollHintShow)
+    if (d->Sizing.FScrollHintShow)
         QToolTip::hideText();
-    FScrollHintShow = false;
+    d->Sizing.FScrollHintShow = false;
 }
 
 // While the thumb is dragged a hint names the column or row it stands on.
 void TVxStringGrid::ScrollHint(bool Horizontal, TScrollCode Code, int Pos)
 {
     const TScrollHintType want = Horizontal ? TScrollHintType::shHorizontal : TScrollHintType::shVertical;
-    if (F.ScrollHints != want && F.ScrollHints != TScrollHintType::shBoth)
+    if (d->Settings.ScrollHints != want && d->Settings.ScrollHints != TScrollHintType::shBoth)
         return;
     if (Code == TScrollCode::scEndScroll) {
         ReleaseScrollHint();
@@ -187,8 +187,8 @@ void TVxStringGrid::ScrollHint(bool Horizontal, TScrollCode Code, int Pos)
     QString text = (Horizontal ? QStringLiteral("Col : ") : QStringLiteral("Row : ")) + QString::number(n);
     if (OnScrollHint)
         OnScrollHint(this, n, text);
-    FScrollHintText = text;
-    FScrollHintShow = true;
+    d->Sizing.FScrollHintText = text;
+    d->Sizing.FScrollHintShow = true;
     QToolTip::showText(QCursor::pos() + QPoint(10, 0), text, this);
 }
 
@@ -196,7 +196,7 @@ void TVxStringGrid::WMHScroll(TScrollCode Code, int Pos)
 {
     ScrollHint(true, Code, Pos);
     const int n = ThumbToIndex(true, Pos);
-    if (Code == TScrollCode::scTrack && F.ScrollSynch)
+    if (Code == TScrollCode::scTrack && d->Settings.ScrollSynch)
         SetLeftCol(n);
     if (FixedCols() == 0 && n >= Col())
         HideEditor();
@@ -214,7 +214,7 @@ void TVxStringGrid::WMVScroll(TScrollCode Code, int Pos)
         return;
     }
     ScrollHint(false, Code, Pos);
-    if (Code == TScrollCode::scTrack && F.ScrollSynch)
+    if (Code == TScrollCode::scTrack && d->Settings.ScrollSynch)
         SetTopRow(ThumbToIndex(false, Pos));
     TBaseGrid::WMVScroll(Code, Pos);
     if (HasCheckBox(RealColIndex(Col()), Row()))
@@ -229,65 +229,65 @@ void TVxStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int Scr
 
 bool TVxStringGrid::DragScrollTimerActive() const
 {
-    return FDragTmr && FDragTmr->isActive();
+    return d->Sizing.FDragTmr && d->Sizing.FDragTmr->isActive();
 }
 
 // The timer lives only while a drag hovers near an edge; it belongs to the grid so that it cannot outlive it.
 void TVxStringGrid::DragScrollOver(int X, int Y, TDragState State)
 {
     const auto stop = [this] {
-        if (FDragTmr) {
-            FDragTmr->stop();
-            FDragTmr->deleteLater();
-            FDragTmr = nullptr;
+        if (d->Sizing.FDragTmr) {
+            d->Sizing.FDragTmr->stop();
+            d->Sizing.FDragTmr->deleteLater();
+            d->Sizing.FDragTmr = nullptr;
         }
     };
-    if (!FDragScrollOptions.Active) {
+    if (!d->Sizing.FDragScrollOptions.Active) {
         stop();
         return;
     }
-    const TDragScrollDirections old = FDragScrollDirection;
-    FDragScrollDirection = {};
+    const TDragScrollDirections old = d->Sizing.FDragScrollDirection;
+    d->Sizing.FDragScrollDirection = {};
     if (State == TDragState::dsDragLeave) {
         stop();
         return;
     }
-    const TDragScrollMargins& m = FDragScrollOptions.Margins;
+    const TDragScrollMargins& m = d->Sizing.FDragScrollOptions.Margins;
     if (Y < m.TopMargin)
-        FDragScrollDirection.Include(TDragScrollDirection::dsdUp);
+        d->Sizing.FDragScrollDirection.Include(TDragScrollDirection::dsdUp);
     if (Y > height() - m.BottomMargin)
-        FDragScrollDirection.Include(TDragScrollDirection::dsdDown);
+        d->Sizing.FDragScrollDirection.Include(TDragScrollDirection::dsdDown);
     if (X < m.LeftMargin)
-        FDragScrollDirection.Include(TDragScrollDirection::dsdLeft);
+        d->Sizing.FDragScrollDirection.Include(TDragScrollDirection::dsdLeft);
     if (X > width() - m.RightMargin)
-        FDragScrollDirection.Include(TDragScrollDirection::dsdRight);
-    if (FDragScrollDirection.IsEmpty()) {
+        d->Sizing.FDragScrollDirection.Include(TDragScrollDirection::dsdRight);
+    if (d->Sizing.FDragScrollDirection.IsEmpty()) {
         stop();
         return;
     }
-    if (!FDragTmr) {
-        FDragTmr = new QTimer(this);
-        connect(FDragTmr, &QTimer::timeout, this, [this] { DragScrollTick(); });
-        FDragTmr->start(FDragScrollOptions.Delays.InitialDelay);
+    if (!d->Sizing.FDragTmr) {
+        d->Sizing.FDragTmr = new QTimer(this);
+        connect(d->Sizing.FDragTmr, &QTimer::timeout, this, [this] { DragScrollTick(); });
+        d->Sizing.FDragTmr->start(d->Sizing.FDragScrollOptions.Delays.InitialDelay);
     } else if (!old.IsEmpty()) {
-        FDragTmr->setInterval(FDragScrollOptions.Delays.InitialDelay);
+        d->Sizing.FDragTmr->setInterval(d->Sizing.FDragScrollOptions.Delays.InitialDelay);
     }
 }
 
 void TVxStringGrid::DragScrollTick()
 {
-    if (!FDragTmr)
+    if (!d->Sizing.FDragTmr)
         return;
-    if (!FDragScrollOptions.Active) {
-        FDragTmr->stop();
+    if (!d->Sizing.FDragScrollOptions.Active) {
+        d->Sizing.FDragTmr->stop();
         return;
     }
-    FDragTmr->setInterval(FDragScrollOptions.Delays.RepeatDelay);
+    d->Sizing.FDragTmr->setInterval(d->Sizing.FDragScrollOptions.Delays.RepeatDelay);
     bool canScroll = true;
-    TDragScrollDirections dir = FDragScrollDirection;
+    TDragScrollDirections dir = d->Sizing.FDragScrollDirection;
     if (OnDragScroll)
         OnDragScroll(this, TopRow(), LeftCol(), dir, canScroll);
-    FDragScrollDirection = dir;
+    d->Sizing.FDragScrollDirection = dir;
     if (!canScroll)
         return;
     if (dir.Contains(TDragScrollDirection::dsdUp) && TopRow() > FixedRows())

@@ -1,5 +1,5 @@
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <algorithm>
 
@@ -19,8 +19,8 @@ bool TVxStringGrid::GetRowSelect(int ARow)
     if ((ARow < 0 || ARow >= TotalRowCount()) && !MouseActions().RowSelectPersistent())
         throw EVxGridError(QStringLiteral("Invalid row %1 accessed").arg(ARow).toStdString());
     if (MouseActions().DisjunctRowSelect()) {
-        Grow(FRowSelect, ARow);
-        return FRowSelect[std::size_t(ARow)] != 0;
+        Grow(d->Cells.FRowSelect, ARow);
+        return d->Cells.FRowSelect[std::size_t(ARow)] != 0;
     }
     const TGridRect s = Selection();
     return ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
@@ -31,20 +31,20 @@ void TVxStringGrid::SetRowSelect(int ARow, bool Value)
     if (ARow < 0 || (ARow >= TotalRowCount() && RowCount() > FixedRows()))
         throw EVxGridError("Invalid row accessed");
     bool allow = true;
-    if ((ARow >= int(FRowSelect.size()) || (FRowSelect[std::size_t(ARow)] != 0) != Value) && OnRowDisjunctSelect)
+    if ((ARow >= int(d->Cells.FRowSelect.size()) || (d->Cells.FRowSelect[std::size_t(ARow)] != 0) != Value) && OnRowDisjunctSelect)
         OnRowDisjunctSelect(this, ARow, Value, allow);
     if (!allow)
         return;
-    Grow(FRowSelect, ARow);
-    std::uint8_t& flag = FRowSelect[std::size_t(ARow)];
+    Grow(d->Cells.FRowSelect, ARow);
+    std::uint8_t& flag = d->Cells.FRowSelect[std::size_t(ARow)];
     if (flag != std::uint8_t(Value))
         RepaintRow(DisplRowIndex(ARow));
     flag = Value ? 1 : 0;
     if (Value) {
-        if (ARow >= FixedRows() && std::find(FSelectedRows.begin(), FSelectedRows.end(), ARow) == FSelectedRows.end())
-            FSelectedRows.push_back(ARow);
+        if (ARow >= FixedRows() && std::find(d->Cells.FSelectedRows.begin(), d->Cells.FSelectedRows.end(), ARow) == d->Cells.FSelectedRows.end())
+            d->Cells.FSelectedRows.push_back(ARow);
     } else {
-        std::erase(FSelectedRows, ARow);
+        std::erase(d->Cells.FSelectedRows, ARow);
     }
     if (OnRowDisjunctSelected)
         OnRowDisjunctSelected(this, ARow);
@@ -54,37 +54,37 @@ bool TVxStringGrid::GetColSelect(int ACol)
 {
     if (ACol < 0 || ACol >= ColCount())
         throw EVxGridError("Invalid column accessed");
-    Grow(FColSelect, ACol);
-    return FColSelect[std::size_t(ACol)] != 0;
+    Grow(d->Cells.FColSelect, ACol);
+    return d->Cells.FColSelect[std::size_t(ACol)] != 0;
 }
 
 void TVxStringGrid::SetColSelect(int ACol, bool Value)
 {
     if (ACol < 0 || ACol >= ColCount())
         throw EVxGridError("Invalid column accessed");
-    Grow(FColSelect, ACol);
-    if ((FColSelect[std::size_t(ACol)] != 0) != Value)
+    Grow(d->Cells.FColSelect, ACol);
+    if ((d->Cells.FColSelect[std::size_t(ACol)] != 0) != Value)
         RepaintCol(ACol);
-    FColSelect[std::size_t(ACol)] = Value ? 1 : 0;
+    d->Cells.FColSelect[std::size_t(ACol)] = Value ? 1 : 0;
 }
 
 void TVxStringGrid::ClearRowSelect()
 {
-    if (FRowSelect.empty())
+    if (d->Cells.FRowSelect.empty())
         return;
-    for (std::size_t r = 0; r < FRowSelect.size(); ++r)
-        if (FRowSelect[r]) {
-            FRowSelect[r] = 0;
+    for (std::size_t r = 0; r < d->Cells.FRowSelect.size(); ++r)
+        if (d->Cells.FRowSelect[r]) {
+            d->Cells.FRowSelect[r] = 0;
             RepaintRow(DisplRowIndex(int(r)));
         }
-    FSelectedRows.clear();
+    d->Cells.FSelectedRows.clear();
 }
 
 void TVxStringGrid::ClearColSelect()
 {
-    for (std::size_t c = 0; c < FColSelect.size(); ++c)
-        if (FColSelect[c]) {
-            FColSelect[c] = 0;
+    for (std::size_t c = 0; c < d->Cells.FColSelect.size(); ++c)
+        if (d->Cells.FColSelect[c]) {
+            d->Cells.FColSelect[c] = 0;
             RepaintCol(int(c));
         }
 }
@@ -103,7 +103,7 @@ void TVxStringGrid::SelectRows(int RowIndex, int RCount)
     }
     if (!RowIndicator().Empty())
         RepaintCol(0);
-    FSelChange = false;
+    d->Cells.FSelChange = false;
 }
 
 void TVxStringGrid::UnSelectRows(int RowIndex, int RCount)
@@ -116,7 +116,7 @@ void TVxStringGrid::UnSelectRows(int RowIndex, int RCount)
                 SetRowSelect(row, false);
         }
     }
-    FSelChange = false;
+    d->Cells.FSelChange = false;
 }
 
 void TVxStringGrid::SelectCols(int ColIndex, int CCount)
@@ -170,8 +170,8 @@ void TVxStringGrid::SelectionToColSelect(bool All)
 int TVxStringGrid::GetRowSelectCount()
 {
     if (MouseActions().DisjunctRowSelect()) {
-        const int n = std::min<int>(TotalRowCount(), int(FRowSelect.size()));
-        return int(std::count_if(FRowSelect.begin(), FRowSelect.begin() + n, [](std::uint8_t f) { return f != 0; }));
+        const int n = std::min<int>(TotalRowCount(), int(d->Cells.FRowSelect.size()));
+        return int(std::count_if(d->Cells.FRowSelect.begin(), d->Cells.FRowSelect.begin() + n, [](std::uint8_t f) { return f != 0; }));
     }
     const TGridRect s = Selection();
     return std::abs(s.Bottom - s.Top) + 1;
@@ -180,33 +180,33 @@ int TVxStringGrid::GetRowSelectCount()
 int TVxStringGrid::GetColSelectCount()
 {
     if (MouseActions().DisjunctColSelect())
-        return int(std::count_if(FColSelect.begin(), FColSelect.end(), [](std::uint8_t f) { return f != 0; }));
+        return int(std::count_if(d->Cells.FColSelect.begin(), d->Cells.FColSelect.end(), [](std::uint8_t f) { return f != 0; }));
     const TGridRect s = Selection();
     return s.Right - s.Left + 1;
 }
 
 bool TVxStringGrid::GetRowModified(int ARow) const
 {
-    return ARow >= 0 && ARow < int(FModifiedRows.size()) && FModifiedRows[std::size_t(ARow)] != 0;
+    return ARow >= 0 && ARow < int(d->Cells.FModifiedRows.size()) && d->Cells.FModifiedRows[std::size_t(ARow)] != 0;
 }
 
 void TVxStringGrid::SetRowModified(int ARow, bool Value)
 {
     if (ARow < 0)
         return;
-    Grow(FModifiedRows, ARow);
-    FModifiedRows[std::size_t(ARow)] = Value ? 1 : 0;
+    Grow(d->Cells.FModifiedRows, ARow);
+    d->Cells.FModifiedRows[std::size_t(ARow)] = Value ? 1 : 0;
     RepaintCell(0, ARow);
 }
 
 int TVxStringGrid::ModifiedRowCount() const
 {
-    return int(std::count(FModifiedRows.begin(), FModifiedRows.end(), std::uint8_t(1)));
+    return int(std::count(d->Cells.FModifiedRows.begin(), d->Cells.FModifiedRows.end(), std::uint8_t(1)));
 }
 
 bool TVxStringGrid::GetRowEnabled(int ARow) const
 {
-    return ARow < 0 || ARow >= int(FEnabledRows.size()) || FEnabledRows[std::size_t(ARow)] == 0;
+    return ARow < 0 || ARow >= int(d->Cells.FEnabledRows.size()) || d->Cells.FEnabledRows[std::size_t(ARow)] == 0;
 }
 
 void TVxStringGrid::SetRowEnabled(int ARow, bool Value)
@@ -220,9 +220,9 @@ void TVxStringGrid::SetRowEnabled(int ARow, bool Value)
                 break;
             }
     }
-    FUseEnabledRows = true;
-    Grow(FEnabledRows, ARow);
-    FEnabledRows[std::size_t(ARow)] = Value ? 0 : 1;
+    d->Cells.FUseEnabledRows = true;
+    Grow(d->Cells.FEnabledRows, ARow);
+    d->Cells.FEnabledRows[std::size_t(ARow)] = Value ? 0 : 1;
     RepaintRow(ARow);
 }
 

@@ -1,4 +1,4 @@
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include <algorithm>
@@ -13,28 +13,28 @@ bool TVxStringGrid::IsSelected(int ACol, int ARow)
 {
     if (ARow < FixedRows() || ACol < FixedCols())
         return false;
-    if (FMouseActions->DisjunctCellSelect())
-        return std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow}) != FSelectedCells.end();
-    if (FMouseActions->DisjunctRowSelect())
+    if (d->Shared.FMouseActions->DisjunctCellSelect())
+        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) != d->Mouse.FSelectedCells.end();
+    if (d->Shared.FMouseActions->DisjunctRowSelect())
         return RowFlagOf(ARow);
-    if (FMouseActions->DisjunctColSelect())
+    if (d->Shared.FMouseActions->DisjunctColSelect())
         return GetColSelect(ACol);
     return Selection().Contains(ACol, ARow);
 }
 
 TGridCoord TVxStringGrid::GetSelectedCell(int i) const
 {
-    if (i < 0 || i >= int(FSelectedCells.size()))
+    if (i < 0 || i >= int(d->Mouse.FSelectedCells.size()))
         return {-1, -1};
-    return FSelectedCells[std::size_t(i)];
+    return d->Mouse.FSelectedCells[std::size_t(i)];
 }
 
 int TVxStringGrid::SelectedRowCount()
 {
-    if (FMouseActions->DisjunctRowSelect())
-        return int(FSelectedRows.size());
+    if (d->Shared.FMouseActions->DisjunctRowSelect())
+        return int(d->Cells.FSelectedRows.size());
     const TGridRect s = Selection();
-    const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
+    const int bottom = std::min(s.Bottom, RowCount() - d->Shared.FFixedFooters - 1);
     const TPoint topSpan = CellSpan(s.Left, s.Top);
     if (IsMergedCell(s.Left, s.Top))
         return s.Top + topSpan.Y > bottom ? topSpan.Y + 1 : std::abs(s.Top - bottom) + 1;
@@ -43,7 +43,7 @@ int TVxStringGrid::SelectedRowCount()
 
 int TVxStringGrid::SelectedColCount()
 {
-    if (FMouseActions->DisjunctColSelect())
+    if (d->Shared.FMouseActions->DisjunctColSelect())
         return GetColSelectCount();
     const TGridRect s = Selection();
     const TPoint leftSpan = CellSpan(s.Left, s.Top);
@@ -54,8 +54,8 @@ int TVxStringGrid::SelectedColCount()
 
 int TVxStringGrid::GetSelectedRow(int i)
 {
-    if (FMouseActions->DisjunctRowSelect())
-        return i >= 0 && i < int(FSelectedRows.size()) ? FSelectedRows[std::size_t(i)] : -1;
+    if (d->Shared.FMouseActions->DisjunctRowSelect())
+        return i >= 0 && i < int(d->Cells.FSelectedRows.size()) ? d->Cells.FSelectedRows[std::size_t(i)] : -1;
     const TGridRect s = Selection();
     const int r = std::min(s.Top, s.Bottom) + i;
     return r <= std::max(s.Top, s.Bottom) ? r : -1;

@@ -1,5 +1,5 @@
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QResizeEvent>
 #include <QStyle>
@@ -15,16 +15,16 @@ void TVxStringGrid::StretchRightColumn()
 
 void TVxStringGrid::ApplyColumnStretch(int ACol)
 {
-    if (FLoading || FDestroying)
+    if (d->Shared.FLoading || d->Shared.FDestroying)
         return;
     if (ACol == -1)
         ACol = ColCount() - 1;
     if (ACol >= ColCount())
         throw std::runtime_error("Stretch column index out of range");
-    if (ColCount() == 0 || !FColumnSize->Stretch() || FIsColChanging || ACol < 0)
+    if (ColCount() == 0 || !d->Shared.FColumnSize->Stretch() || d->Sizing.FIsColChanging || ACol < 0)
         return;
-    FIsColChanging = true;
-    FColchgFlg = false;
+    d->Sizing.FIsColChanging = true;
+    d->Sizing.FColchgFlg = false;
     if (ColCount() == 1) {
         SetColWidths(0, ClientWidth());
     } else {
@@ -38,16 +38,16 @@ void TVxStringGrid::ApplyColumnStretch(int ACol)
         else if (LeftCol() == FixedCols())
             SetColWidths(ACol, DefaultColWidth());
     }
-    FColchgFlg = true;
-    FIsColChanging = false;
+    d->Sizing.FColchgFlg = true;
+    d->Sizing.FIsColChanging = false;
 }
 
 // A stretch column that a count change left outside the grid waits until it is back, rather than failing a
 // width change or a resize that did not name it.
 void TVxStringGrid::StretchOnChange()
 {
-    if (FColumnSize && FColumnSize->Stretch() && FColumnSize->StretchColumn() < ColCount())
-        ApplyColumnStretch(FColumnSize->StretchColumn());
+    if (d->Shared.FColumnSize && d->Shared.FColumnSize->Stretch() && d->Shared.FColumnSize->StretchColumn() < ColCount())
+        ApplyColumnStretch(d->Shared.FColumnSize->StretchColumn());
 }
 
 namespace {
@@ -63,69 +63,69 @@ void ScaleOthers(int First, int Count, int Except, double Factor, const std::fun
 
 void TVxStringGrid::ColumnSized(int ACol, int StartWidth)
 {
-    FColclicked = ACol;
-    FColclickedsize = StartWidth;
-    FColSized = true;
+    d->Sizing.FColclicked = ACol;
+    d->Sizing.FColclickedsize = StartWidth;
+    d->Sizing.FColSized = true;
     ColWidthsChanged();
 }
 
 void TVxStringGrid::RowSized(int ARow, int StartHeight)
 {
-    FRowclicked = ARow;
-    FRowclickedsize = StartHeight;
-    FRowsized = true;
+    d->Sizing.FRowclicked = ARow;
+    d->Sizing.FRowclickedsize = StartHeight;
+    d->Sizing.FRowsized = true;
     RowHeightsChanged();
 }
 
 void TVxStringGrid::ColWidthsChanged()
 {
-    if (FColchgFlg)
+    if (d->Sizing.FColchgFlg)
         StretchOnChange();
     TBaseGrid::ColWidthsChanged();
-    FColSizeFlg = true;
-    if (FColSized && FMouseActions->AllColumnSize() && FColclickedsize > 0) {
-        FColSized = false;
-        ScaleOthers(FixedCols(), ColCount(), FColclicked, double(ColWidths(FColclicked)) / FColclickedsize,
+    d->Sizing.FColSizeFlg = true;
+    if (d->Sizing.FColSized && d->Shared.FMouseActions->AllColumnSize() && d->Sizing.FColclickedsize > 0) {
+        d->Sizing.FColSized = false;
+        ScaleOthers(FixedCols(), ColCount(), d->Sizing.FColclicked, double(ColWidths(d->Sizing.FColclicked)) / d->Sizing.FColclickedsize,
                     [this](int c) { return ColWidths(c); }, [this](int c, int w) { SetColWidths(c, w); });
-        FColSized = true;
+        d->Sizing.FColSized = true;
     }
-    if (FColSized && OnEndColumnSize)
-        OnEndColumnSize(this, FColclicked);
-    if (FColSized) {
-        int w = ColWidths(FColclicked);
-        UpdateColumnSize(RealColIndex(FColclicked), w);
-        if (w != ColWidths(FColclicked)) {
-            FColSized = false;
-            SetColWidths(FColclicked, w);
+    if (d->Sizing.FColSized && OnEndColumnSize)
+        OnEndColumnSize(this, d->Sizing.FColclicked);
+    if (d->Sizing.FColSized) {
+        int w = ColWidths(d->Sizing.FColclicked);
+        UpdateColumnSize(RealColIndex(d->Sizing.FColclicked), w);
+        if (w != ColWidths(d->Sizing.FColclicked)) {
+            d->Sizing.FColSized = false;
+            SetColWidths(d->Sizing.FColclicked, w);
         }
     }
-    if (FColSized) {
-        FColclicked = -1;
-        FRowclicked = -1;
+    if (d->Sizing.FColSized) {
+        d->Sizing.FColclicked = -1;
+        d->Sizing.FRowclicked = -1;
     }
-    FColSized = false;
+    d->Sizing.FColSized = false;
     if (HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
-    if (FColumnSize && FColumnSize->Stretch() && F.ScrollProportional)
+    if (d->Shared.FColumnSize && d->Shared.FColumnSize->Stretch() && d->Settings.ScrollProportional)
         UpdateVScrollProportional();
 }
 
 void TVxStringGrid::RowHeightsChanged()
 {
     TBaseGrid::RowHeightsChanged();
-    if (FRowsized && FMouseActions->AllRowSize() && FRowclickedsize > 0) {
-        FRowsized = false;
-        ScaleOthers(FixedRows(), RowCount(), FRowclicked, double(RowHeights(FRowclicked)) / FRowclickedsize,
+    if (d->Sizing.FRowsized && d->Shared.FMouseActions->AllRowSize() && d->Sizing.FRowclickedsize > 0) {
+        d->Sizing.FRowsized = false;
+        ScaleOthers(FixedRows(), RowCount(), d->Sizing.FRowclicked, double(RowHeights(d->Sizing.FRowclicked)) / d->Sizing.FRowclickedsize,
                     [this](int r) { return RowHeights(r); }, [this](int r, int h) { SetRowHeights(r, h); });
-        FRowsized = true;
+        d->Sizing.FRowsized = true;
     }
-    if (FRowsized) {
+    if (d->Sizing.FRowsized) {
         if (OnEndRowSize)
-            OnEndRowSize(this, FRowclicked);
-        FColclicked = -1;
-        FRowclicked = -1;
+            OnEndRowSize(this, d->Sizing.FRowclicked);
+        d->Sizing.FColclicked = -1;
+        d->Sizing.FRowclicked = -1;
     }
-    FRowsized = false;
+    d->Sizing.FRowsized = false;
     if (HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();
 }
@@ -143,7 +143,7 @@ void TVxStringGrid::resizeEvent(QResizeEvent* event)
     TBaseGrid::resizeEvent(event);
     // Layouts and window managers resize without SetBounds; their heights are corrected too.
     const int corrected = IntegralHeightFor(height());
-    if (corrected != height() && !FIntegralSizing) {
+    if (corrected != height() && !d->Mouse.FIntegralSizing) {
         SetBounds(x(), y(), width(), height());
         return;
     }
@@ -152,7 +152,7 @@ void TVxStringGrid::resizeEvent(QResizeEvent* event)
 
 int TVxStringGrid::IntegralHeightFor(int AHeight) const
 {
-    if (!F.IntegralHeight || LockUpdate() || DefaultRowHeight() <= 0)
+    if (!d->Settings.IntegralHeight || LockUpdate() || DefaultRowHeight() <= 0)
         return AHeight;
     const int s = VisibleColCount() + FixedCols() < ColCount() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
     const int b = frameShape() != QFrame::NoFrame ? 2 : 0;
@@ -161,14 +161,14 @@ int TVxStringGrid::IntegralHeightFor(int AHeight) const
 
 void TVxStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    const bool was = std::exchange(FIntegralSizing, true);
+    const bool was = std::exchange(d->Mouse.FIntegralSizing, true);
     setGeometry(ALeft, ATop, AWidth, IntegralHeightFor(AHeight));
-    FIntegralSizing = was;
+    d->Mouse.FIntegralSizing = was;
 }
 
 void TVxStringGrid::SetIntegralHeight(bool value)
 {
-    F.IntegralHeight = value;
+    d->Settings.IntegralHeight = value;
     SetBounds(x(), y(), width(), height());
 }
 

@@ -3,7 +3,7 @@
 #include "grid/model/GridNodes.h"
 #include "grid/core/GridSortHost.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/IntList.h"
 #include "grid/paint/ControlLook.h"
@@ -70,29 +70,29 @@ int TGridSortHost::SortRawCompare(int ACol, int ARow1, int ARow2) const
     return res;
 }
 
-void TVxStringGrid::InitSortXRef() { FSortRowXRef->Init(RowCount()); }
+void TVxStringGrid::InitSortXRef() { d->Order.FSortRowXRef->Init(RowCount()); }
 
 int TVxStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
 {
-    TRowSorter sorter(*FSortHost, *FSortSettings);
+    TRowSorter sorter(*d->Order.FSortHost, *d->Order.FSortSettings);
     const int res = sorter.CompareCells(ACol, ARow1, ARow2, Direction);
-    FCompares += sorter.Compares();
+    d->Order.FCompares += sorter.Compares();
     return res;
 }
 
 int TVxStringGrid::CompareRowsByColumn(int ACol, int ARow1, int ARow2)
 {
-    TRowSorter sorter(*FSortHost, *FSortSettings);
+    TRowSorter sorter(*d->Order.FSortHost, *d->Order.FSortSettings);
     const int res = sorter.CompareRowsByColumn(ACol, ARow1, ARow2);
-    FCompares += sorter.Compares();
+    d->Order.FCompares += sorter.Compares();
     return res;
 }
 
 int TVxStringGrid::CompareRowsByIndex(int Index, int ARow1, int ARow2)
 {
-    TRowSorter sorter(*FSortHost, *FSortSettings);
+    TRowSorter sorter(*d->Order.FSortHost, *d->Order.FSortSettings);
     const int res = sorter.CompareRowsByIndex(SortIndexes(), Index, ARow1, ARow2);
-    FCompares += sorter.Compares();
+    d->Order.FCompares += sorter.Compares();
     return res;
 }
 
@@ -101,24 +101,24 @@ int TVxStringGrid::CompareRowsByIndex(int Index, int ARow1, int ARow2)
 void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort)
 {
     const int count = int(Perm.size());
-    if (ForSort && FSortRowXRef->Count() >= First + count)
-        FSortRowXRef->Apply(Perm, First);
+    if (ForSort && d->Order.FSortRowXRef->Count() >= First + count)
+        d->Order.FSortRowXRef->Apply(Perm, First);
     std::vector<int> moved;   // positions i whose row changes
     for (int i = 0; i < count; ++i)
         if (Perm[std::size_t(i)] != First + i)
             moved.push_back(i);
     if (ForSort)
-        FSwaps += int(moved.size());
+        d->Order.FSwaps += int(moved.size());
     if (moved.empty())
         return;
 
-    const bool single = ForSort && FSortSettings->SingleColumn();
+    const bool single = ForSort && d->Order.FSortSettings->SingleColumn();
     // Column 0 stays where it is when the sort leaves the fixed column alone.
-    const int c0 = ForSort && FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
+    const int c0 = ForSort && d->Order.FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
     MoveRowMarks(Perm, First, moved, ForSort,
-                 single ? RealColIndex(FSortSettings->Column()) == 0 : c0 == 0);
+                 single ? RealColIndex(d->Order.FSortSettings->Column()) == 0 : c0 == 0);
     if (single) {
-        const int c = RealColIndex(FSortSettings->Column());
+        const int c = RealColIndex(d->Order.FSortSettings->Column());
         std::vector<TGridCell> cells;
         for (int i : moved)
             cells.push_back({GetGridCell(c, Perm[std::size_t(i)]), GetGridObject(c, Perm[std::size_t(i)])});
@@ -153,10 +153,10 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
             SetRowHeights(r, heights[k]);
     }
     InvalidateGrid();
-    if (FSortRow >= First && FSortRow < First + count)
+    if (d->Order.FSortRow >= First && d->Order.FSortRow < First + count)
         for (int i : moved)
-            if (Perm[std::size_t(i)] == FSortRow) {
-                FSortRow = First + i;
+            if (Perm[std::size_t(i)] == d->Order.FSortRow) {
+                d->Order.FSortRow = First + i;
                 break;
             }
 }
@@ -170,7 +170,7 @@ void TVxStringGrid::MoveRowMarks(const std::vector<int>& Perm, int First, const 
     real.reserve(Moved.size());
     for (int i : Moved)
         real.push_back({RealRowIndex(Perm[std::size_t(i)]), RealRowIndex(First + i)});
-    if (WithColumn0 && FNodes->HasNodes())
+    if (WithColumn0 && d->Order.FNodes->HasNodes())
         NodesInStep().MoveRows(real);
 
     const auto carry = [](std::vector<std::uint8_t>& Flags, const std::vector<TGridNodes::TRowMove>& Moves) {
@@ -192,14 +192,14 @@ void TVxStringGrid::MoveRowMarks(const std::vector<int>& Perm, int First, const 
         std::vector<TGridNodes::TRowMove> displ;
         for (int i : Moved)
             displ.push_back({Perm[std::size_t(i)], First + i});
-        carry(FModifiedRows, displ);
+        carry(d->Cells.FModifiedRows, displ);
     }
     if (!ForSort || (MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort())) {
-        carry(FRowSelect, real);
+        carry(d->Cells.FRowSelect, real);
         std::unordered_map<int, int> to;
         for (const auto& m : real)
             to[m.From] = m.To;
-        for (int& r : FSelectedRows)
+        for (int& r : d->Cells.FSelectedRows)
             if (const auto it = to.find(r); it != to.end())
                 r = it->second;
     }
@@ -209,10 +209,10 @@ void TVxStringGrid::SortRowRange(bool Indexed, int ACol, int First, int Last)
 {
     if (Last <= First)
         return;
-    TRowSorter sorter(*FSortHost, *FSortSettings);
+    TRowSorter sorter(*d->Order.FSortHost, *d->Order.FSortSettings);
     const std::vector<int> perm =
         Indexed ? sorter.SortByIndexes(SortIndexes(), First, Last) : sorter.SortByColumn(ACol, First, Last);
-    FCompares += sorter.Compares();
+    d->Order.FCompares += sorter.Compares();
     ApplyRowOrder(perm, First);
 }
 
@@ -233,12 +233,12 @@ void TVxStringGrid::SortSwapRows(int ARow1, int ARow2)
 // The current row and the top row around a sort of the normal rows; the footer rows stay last.
 void TVxStringGrid::SortFrame(const std::function<void()>& Body)
 {
-    FSortRowXRef->EnsureCount(RowCount());
+    d->Order.FSortRowXRef->EnsureCount(RowCount());
     const int top = TopRow();
     const int before = Row();
     const bool follow = Navigation().MoveRowOnSort();
-    FSortRow = before;
-    FSortDir = FSortSettings->Direction() == TSortDirection::sdDescending ? -1 : 1;
+    d->Order.FSortRow = before;
+    d->Order.FSortDir = d->Order.FSortSettings->Direction() == TSortDirection::sdDescending ? -1 : 1;
     struct Restore {
         TVxStringGrid& G;
         int Top;
@@ -251,25 +251,25 @@ void TVxStringGrid::SortFrame(const std::function<void()>& Body)
         }
     } restore{*this, top};
     Body();
-    if (follow && FSortRow != Row())
-        SetRow(FSortRow);
+    if (follow && d->Order.FSortRow != Row())
+        SetRow(d->Order.FSortRow);
     if (!follow && OnRowUpdate)
         OnRowUpdate(this, before, Row());
 }
 
 void TVxStringGrid::QSort()
 {
-    if (FSortSettings->Column() < 0)
+    if (d->Order.FSortSettings->Column() < 0)
         return;
     SortIndexes().Clear();
     SortFrame([this] {
-        SortRowRange(false, FSortSettings->Column(), FixedRows(), RowCount() - FixedFooters() - 1);
+        SortRowRange(false, d->Order.FSortSettings->Column(), FixedRows(), RowCount() - FixedFooters() - 1);
     });
 }
 
 void TVxStringGrid::QSortIndexed()
 {
-    FSortRowXRef->EnsureCount(RowCount());
+    d->Order.FSortRowXRef->EnsureCount(RowCount());
     if (SortIndexes().Count() == 0)
         throw EVxGridError("No indexes specified for indexed sort");
     SortFrame([this] { SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
@@ -277,7 +277,7 @@ void TVxStringGrid::QSortIndexed()
 
 void TVxStringGrid::SortGroups(bool Indexed)
 {
-    if (!Indexed && FSortSettings->Column() < 0)
+    if (!Indexed && d->Order.FSortSettings->Column() < 0)
         return;
     SortFrame([this, Indexed] {
         const int last = RowCount() - FixedFooters() - 1;
@@ -290,15 +290,15 @@ void TVxStringGrid::SortGroups(bool Indexed)
                 continue;
             const int span = GetNodeSpan(r);
             if (span > 2)
-                SortRowRange(Indexed, FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
+                SortRowRange(Indexed, d->Order.FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
         }
     });
 }
 
 void TVxStringGrid::Sort(int Column, TSortDirection Direction)
 {
-    FSortSettings->SetColumn(Column);
-    FSortSettings->SetDirection(Direction);
+    d->Order.FSortSettings->SetColumn(Column);
+    d->Order.FSortSettings->SetDirection(Direction);
     QSort();
 }
 
@@ -306,7 +306,7 @@ void TVxStringGrid::SortByColumn(int Col)
 {
     if (RowCount() <= 1)
         return;
-    FSortSettings->SetColumn(Col);
+    d->Order.FSortSettings->SetColumn(Col);
     QSort();
 }
 
@@ -316,7 +316,7 @@ void TVxStringGrid::QuickSortIndexed(int Left, int Right) { SortRowRange(true, -
 
 void TVxStringGrid::QUnSort()
 {
-    FSortRowXRef->EnsureCount(RowCount());
-    ApplyRowOrder(FSortRowXRef->UnSortPermutation(), 0);
+    d->Order.FSortRowXRef->EnsureCount(RowCount());
+    ApplyRowOrder(d->Order.FSortRowXRef->UnSortPermutation(), 0);
     Invalidate();
 }

@@ -1,6 +1,6 @@
 #include "grid/model/GridGrouping.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/model/GridFilter.h"
 #include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
@@ -137,17 +137,17 @@ double TVxStringGrid::GetAllFloats(int c, int r)
 
 void TVxStringGrid::SetAllFloats(int c, int r, double Value)
 {
-    SetAllCells(c, r, FormatFloat(F.FloatFormat, Value));
+    SetAllCells(c, r, FormatFloat(d->Settings.FloatFormat, Value));
 }
 
 QString TVxStringGrid::GetCellFloatFormat(int, int)
 {
-    return F.FloatFormat;
+    return d->Settings.FloatFormat;
 }
 
 void TVxStringGrid::SetDates(int c, int r, TDateTime Value)
 {
-    SetCells(c, r, Value > 0 || F.ShowNullDates ? DateOf(Value).toString(ShortDateFormat()) : QString());
+    SetCells(c, r, Value > 0 || d->Settings.ShowNullDates ? DateOf(Value).toString(ShortDateFormat()) : QString());
 }
 
 TDateTime TVxStringGrid::GetDates(int c, int r)
@@ -202,40 +202,40 @@ QString TVxStringGrid::GetVersion()
 
 void TVxStringGrid::SetURLShow(bool Value)
 {
-    SetProperty(F.URLShow, Value, [this] { Invalidate(); });
+    SetProperty(d->Settings.URLShow, Value, [this] { Invalidate(); });
 }
 
 void TVxStringGrid::SetURLShowInText(bool Value)
 {
-    SetProperty(FURLShowInText, Value, [this] { Invalidate(); });
+    SetProperty(d->Sizing.FURLShowInText, Value, [this] { Invalidate(); });
 }
 
 void TVxStringGrid::SetURLFull(bool Value)
 {
-    FURLFull = Value;
-    if (F.URLShow)
+    d->Sizing.FURLFull = Value;
+    if (d->Settings.URLShow)
         Invalidate();
 }
 
 void TVxStringGrid::SetURLColor(TColor Value)
 {
-    if (Value == F.URLColor)
+    if (Value == d->Settings.URLColor)
         return;
-    F.URLColor = Value;
-    if (F.URLShow)
+    d->Settings.URLColor = Value;
+    if (d->Settings.URLShow)
         Invalidate();
 }
 
 void TVxStringGrid::GetDisplText(int ACol, int ARow, QString& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (FURLShowInText)
+    if (d->Sizing.FURLShowInText)
         for (const QString& prefix : kUrlPrefixes)
             if (UrlToAnchor(Value, prefix, Value))
                 break;
-    if (FGrouping && FGrouping->ShowGroupCount() && ACol == 1 && IsNode(ARow)) {
+    if (d->Order.FGrouping && d->Order.FGrouping->ShowGroupCount() && ACol == 1 && IsNode(ARow)) {
         const int n = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
-        const QString format = FGrouping->GroupCountFormat();
+        const QString format = d->Order.FGrouping->GroupCountFormat();
         Value += format.isEmpty() ? QStringLiteral(" (%1)").arg(n) : FormatValues(format, {n});
     }
 }

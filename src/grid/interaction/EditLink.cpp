@@ -1,5 +1,5 @@
 #include "grid/interaction/EditLink.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -7,16 +7,16 @@
 
 TEditLink* TVxStringGrid::EditLink() const
 {
-    return FEditLink;
+    return d->Edit.FEditLink;
 }
 
 void TVxStringGrid::SetEditLink(TEditLink* Value)
 {
-    if (FEditLink && FEditLink != Value && FEditLink->FOwner == this) {
-        FEditLink->RestoreWinProc();
-        FEditLink->FOwner = nullptr;
+    if (d->Edit.FEditLink && d->Edit.FEditLink != Value && d->Edit.FEditLink->FOwner == this) {
+        d->Edit.FEditLink->RestoreWinProc();
+        d->Edit.FEditLink->FOwner = nullptr;
     }
-    FEditLink = Value;
+    d->Edit.FEditLink = Value;
 }
 
 TEditLink::TEditLink(QObject* AOwner) : QObject(AOwner) {}
@@ -91,7 +91,7 @@ void TEditLink::EditKeyDown(QObject*, std::uint16_t& Key, TShiftState Shift)
         g.SetCurrentCell(value);
         if (!g.ValidateCell(value)) {
             SetEditorValue(g.NewCellText());
-            g.FLastValidation = true;
+            g.d->Edit.FLastValidation = true;
             Key = 0;
             return;
         }
@@ -191,7 +191,7 @@ void TEditLink::FormExit(QObject* Sender)
         return;
     }
     EditExit(Sender);
-    FOwner->FInvokedFocusChange = true;
+    FOwner->d->Interaction.FInvokedFocusChange = true;
 }
 
 void TEditLink::Open(TVxStringGrid* AGrid, int ACol, int ARow, const TRect& CellRect, TColor Color,
@@ -223,11 +223,11 @@ void TEditLink::Open(TVxStringGrid* AGrid, int ACol, int ARow, const TRect& Cell
     SetProperties();
     AGrid->DoGetEditorProp(ACol, ARow, this);
     SetEditorValue(Text);
-    const QChar start = AGrid->FStartEditChar;
+    const QChar start = AGrid->d->Interaction.FStartEditChar;
     SetFocus(true);
     // The focus change may have ended them.
-    AGrid->FEditActive = true;
-    AGrid->FStartEditChar = start;
+    AGrid->d->Edit.FEditActive = true;
+    AGrid->d->Interaction.FStartEditChar = start;
     AGrid->PostStartChar(GetEditControl());
 }
 

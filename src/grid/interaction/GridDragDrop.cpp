@@ -1,5 +1,5 @@
 #include "grid/interaction/GridDragDrop.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridWindows.h"
 #include "grid/model/IntList.h"
@@ -16,35 +16,35 @@ constexpr int kDragImageAlpha = 192;
 
 void TDragDropSettings::Assign(const TDragDropSettings& Source)
 {
-    const bool target = F.OleDropTarget;
+    const bool target = d->Settings.OleDropTarget;
     F = Source.F;
-    F.OleDropTarget = target;
-    SetOleDropTarget(Source.F.OleDropTarget);
-    SetOleDropRTF(Source.F.OleDropRTF);
+    d->Settings.OleDropTarget = target;
+    SetOleDropTarget(Source.d->Settings.OleDropTarget);
+    SetOleDropRTF(Source.d->Settings.OleDropRTF);
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptFiles(bool v)
 {
-    F.OleAcceptFiles = v;
+    d->Settings.OleAcceptFiles = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptText(bool v)
 {
-    F.OleAcceptText = v;
+    d->Settings.OleAcceptText = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptURLs(bool v)
 {
-    F.OleAcceptURLs = v;
+    d->Settings.OleAcceptURLs = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleDropTarget(bool v)
 {
-    F.OleDropTarget = v;
+    d->Settings.OleDropTarget = v;
     if (FOwner)
         FOwner->SetOleDropTargetEnabled(v);
     AcceptChanged();
@@ -52,16 +52,16 @@ void TDragDropSettings::SetOleDropTarget(bool v)
 
 void TDragDropSettings::SetOleDropRTF(bool v)
 {
-    F.OleDropRTF = v;
+    d->Settings.OleDropRTF = v;
     SetRTFDropEnabled(v);
 }
 
 void TDragDropSettings::AcceptChanged()
 {
     if (TGridDropTarget* target = FOwner ? FOwner->GridDropTarget() : nullptr) {
-        target->SetAcceptText(F.OleAcceptText);
-        target->SetAcceptFiles(F.OleAcceptFiles);
-        target->SetAcceptURLs(F.OleAcceptURLs);
+        target->SetAcceptText(d->Settings.OleAcceptText);
+        target->SetAcceptFiles(d->Settings.OleAcceptFiles);
+        target->SetAcceptURLs(d->Settings.OleAcceptURLs);
         target->SetAcceptCols(true);
     }
 }
@@ -72,23 +72,23 @@ void TVxStringGrid::SetOleDropTargetEnabled(bool Value)
 {
     if (IsDesigning())
         return;
-    if (Value && !FGridDropTarget) {
-        FGridDropTarget = std::make_unique<TGridDropTarget>(this);
-        FGridDropTarget->Register(viewport());
-        FOleDropTargetAssigned = true;
-    } else if (!Value && FGridDropTarget) {
+    if (Value && !d->Aux.FGridDropTarget) {
+        d->Aux.FGridDropTarget = std::make_unique<TGridDropTarget>(this);
+        d->Aux.FGridDropTarget->Register(viewport());
+        d->Aux.FOleDropTargetAssigned = true;
+    } else if (!Value && d->Aux.FGridDropTarget) {
         // Dropping the filter object revokes the registration at once.
-        FGridDropTarget.reset();
+        d->Aux.FGridDropTarget.reset();
         viewport()->setAcceptDrops(false);
-        FOleDropTargetAssigned = false;
+        d->Aux.FOleDropTargetAssigned = false;
     }
 }
 
 void TVxStringGrid::OleColumnDragStart(int ACol, int AIndex, QListWidget* AList)
 {
-    FOleDragCol = ACol;
-    FOleDragIndex = AIndex;
-    FOleDragList = AList;
+    d->Aux.FOleDragCol = ACol;
+    d->Aux.FOleDragIndex = AIndex;
+    d->Aux.FOleDragList = AList;
 }
 
 // ---- Drop target ----
@@ -122,7 +122,7 @@ TGridDropTarget::TTarget TGridDropTarget::TargetAt(QPoint pt, bool Column) const
 
 void TGridDropTarget::HideArrows()
 {
-    for (TArrowWindow* arrow : FGrid->FArrows)
+    for (TArrowWindow* arrow : FGrid->d->Shared.FArrows)
         if (arrow)
             arrow->hide();
 }
@@ -141,13 +141,13 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
         else if (t.Row == g.TopRow() + g.VisibleRowCount())
             g.SetTopRow(g.TopRow() + 1);
         // Horizontal steps at most once per grid-timer tick: the step makes the count odd.
-        if (g.FTimerTicks % 2 == 0) {
+        if (g.d->Interaction.FTimerTicks % 2 == 0) {
             if (t.Col == 0 && g.LeftCol() > g.FixedCols()) {
                 g.SetLeftCol(g.LeftCol() - 1);
-                ++g.FTimerTicks;
+                ++g.d->Interaction.FTimerTicks;
             } else if (t.Col == g.LeftCol() + g.VisibleColCount()) {
                 g.SetLeftCol(g.LeftCol() + 1);
-                ++g.FTimerTicks;
+                ++g.d->Interaction.FTimerTicks;
             }
         }
     }
@@ -243,9 +243,9 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
                 // The row-selection flags move with the inserted rows. The source rectangle of a drag out of
                 // this very grid follows only rows really inserted at or above it.
                 g.InsertRows(t.Row, inserted);
-                if (g.FOleDragging && dd.OleRemoveRows() && g.FDropSelection.Top >= t.Row) {
-                    g.FDropSelection.Top += inserted;
-                    g.FDropSelection.Bottom += inserted;
+                if (g.d->Aux.FOleDragging && dd.OleRemoveRows() && g.d->Aux.FDropSelection.Top >= t.Row) {
+                    g.d->Aux.FDropSelection.Top += inserted;
+                    g.d->Aux.FDropSelection.Bottom += inserted;
                 }
             }
             if (oldTop > g.FixedRows())
@@ -269,8 +269,8 @@ void TGridDropTarget::DropText(QPoint pt, const QString& s)
         pasted.Right = std::min(pasted.Right, g.ColCount() - 1);
         pasted.Bottom = std::min(pasted.Bottom, g.RowCount() - 1);
         g.SetSelection(pasted);
-        if (g.FOleDragging)
-            g.FOleDropBlock = pasted;
+        if (g.d->Aux.FOleDragging)
+            g.d->Aux.FOleDropBlock = pasted;
     }
     HideArrows();
     if (!leftOut.isEmpty())
@@ -286,9 +286,9 @@ void TGridDropTarget::DropStream(QPoint pt, const QByteArray& Stream)
     // A block on a fixed row is refused, as dropped text is.
     if (t.Row >= g.FixedRows() && t.Col >= 0) {
         const int col = std::max(t.Col, g.FixedCols());
-        if (g.LoadAtPointFromBinStream(TPoint{col, t.Row}, Stream) && g.FOleDragging) {
-            const TGridRect& s = g.FDropSelection;
-            g.FOleDropBlock = TGridRect{col, t.Row, col + s.Right - s.Left, t.Row + s.Bottom - s.Top};
+        if (g.LoadAtPointFromBinStream(TPoint{col, t.Row}, Stream) && g.d->Aux.FOleDragging) {
+            const TGridRect& s = g.d->Aux.FDropSelection;
+            g.d->Aux.FOleDropBlock = TGridRect{col, t.Row, col + s.Right - s.Left, t.Row + s.Bottom - s.Top};
         }
     }
     HideArrows();
@@ -375,19 +375,19 @@ void TGridDropTarget::DropCol(QPoint pt, int Col)
         g.MoveColumn(from, to);
         g.SetEnhRowColMove(enh);
     };
-    if (g.FOleDragCol != -1) {
-        if (g.FOleDragList && g.FOleDragIndex >= 0 && g.FOleDragIndex < g.FOleDragList->count())
-            delete g.FOleDragList->takeItem(g.FOleDragIndex);
+    if (g.d->Aux.FOleDragCol != -1) {
+        if (g.d->Aux.FOleDragList && g.d->Aux.FOleDragIndex >= 0 && g.d->Aux.FOleDragIndex < g.d->Aux.FOleDragList->count())
+            delete g.d->Aux.FOleDragList->takeItem(g.d->Aux.FOleDragIndex);
         // The list names the column as it stood before any move; it is found through the column order.
-        int real = g.FOleDragCol;
-        if (g.FColumnOrder->Count() > 0)
-            real = std::max(0, g.FColumnOrder->IndexOf(g.FOleDragCol));
+        int real = g.d->Aux.FOleDragCol;
+        if (g.d->Order.FColumnOrder->Count() > 0)
+            real = std::max(0, g.d->Order.FColumnOrder->IndexOf(g.d->Aux.FOleDragCol));
         g.UnHideColumn(real);
         if (t.Col < g.ColCount())
             moveTo(g.DisplColIndex(real), t.Col);
-        g.FOleDragCol = -1;
-        g.FOleDragIndex = -1;
-        g.FOleDragList = nullptr;
+        g.d->Aux.FOleDragCol = -1;
+        g.d->Aux.FOleDragIndex = -1;
+        g.d->Aux.FOleDragList = nullptr;
     } else if (g.DragDropSettings().OleColumnReorder()) {
         const int to = std::min(t.Col, g.ColCount() - 1);
         const int from = g.DisplColIndex(Col);
@@ -432,10 +432,10 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
         OnOleDragStart(this, ARow, ACol);
     Qt::DropAction effect = Qt::IgnoreAction;
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-    FOleDropBlock = TGridRect{-1, -1, -1, -1};
-    FOleDragging = true;
-    const bool columnDrag = ARow < FixedRows() && FDragDropSettings->OleColumnDragDrop();
-    if (FDragDropSettings->ShowCells()) {
+    d->Aux.FOleDropBlock = TGridRect{-1, -1, -1, -1};
+    d->Aux.FOleDragging = true;
+    const bool columnDrag = ARow < FixedRows() && d->Aux.FDragDropSettings->OleColumnDragDrop();
+    if (d->Aux.FDragDropSettings->ShowCells()) {
         const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount() - 1);
         const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount() - 1);
         const TGridRect s = Selection();
@@ -448,24 +448,24 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
     }
     if (columnDrag) {
         const long result = BeginColumnDrag(this, source, ACol, offered, effect);
-        FOleDragging = false;
+        d->Aux.FOleDragging = false;
         if (result != DRAGDROP_S_CANCEL && OnOleDragStop)
             OnOleDragStop(this, EffectCode(effect));
-        for (TArrowWindow* arrow : FArrows)
+        for (TArrowWindow* arrow : d->Shared.FArrows)
             if (arrow)
                 arrow->hide();
         return;
     }
-    FDropSelection = Selection();
+    d->Aux.FDropSelection = Selection();
     QByteArray stream;
-    if (FNavigation->AllowFmtClipboard())
-        stream = SaveRectToBinStream(FDropSelection);
+    if (d->Shared.FNavigation->AllowFmtClipboard())
+        stream = SaveRectToBinStream(d->Aux.FDropSelection);
     const long result = BeginTextDrag(this, source, SelectedText(), Cells(ACol, ARow), effect, offered,
-                                      FNavigation->AllowFmtClipboard() ? &stream : nullptr);
-    FOleDragging = false;
+                                      d->Shared.FNavigation->AllowFmtClipboard() ? &stream : nullptr);
+    d->Aux.FOleDragging = false;
     if (result == DRAGDROP_S_CANCEL)
         return;
-    if (effect == Qt::MoveAction && !FDragDropSettings->OleCopyAlways())
+    if (effect == Qt::MoveAction && !d->Aux.FDragDropSettings->OleCopyAlways())
         RemoveDragSource();
     if (OnOleDragStop)
         OnOleDragStop(this, EffectCode(effect));
@@ -499,10 +499,10 @@ QImage TVxStringGrid::SelectionToImage(const TGridRect& ARect)
 // Cells or rows the drop wrote over are the moved data itself and stay.
 void TVxStringGrid::RemoveDragSource()
 {
-    const TGridRect source = FDropSelection;
-    const TGridRect landed = FOleDropBlock;
+    const TGridRect source = d->Aux.FDropSelection;
+    const TGridRect landed = d->Aux.FOleDropBlock;
     BeginUpdate();
-    if (FDragDropSettings->OleRemoveRows() && Options().testFlag(TGridOption::goRowSelect)) {
+    if (d->Aux.FDragDropSettings->OleRemoveRows() && Options().testFlag(TGridOption::goRowSelect)) {
         if (MouseActions().DisjunctRowSelect() && landed.Top < 0) {
             RemoveSelectedRows();
         } else {
@@ -527,14 +527,14 @@ bool TVxStringGrid::ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& Ce
 {
     const bool fixedRow = ARow < FixedRows();
     const bool nearSide = X < CellRect.Left + 4 || X > CellRect.Right - 4;
-    if (!FDragDropSettings->OleDropSource() || Options().testFlag(TGridOption::goEditing) ||
-        !(IsSelected(ACol, ARow) || (fixedRow && !F.EnhRowColMove)) || HasCheckBox(RealColIndex(ACol), ARow) ||
-        ((FMouseActions->ColSelect() || FMouseActions->AllSelect()) && fixedRow) || ACol < FixedCols() ||
+    if (!d->Aux.FDragDropSettings->OleDropSource() || Options().testFlag(TGridOption::goEditing) ||
+        !(IsSelected(ACol, ARow) || (fixedRow && !d->Settings.EnhRowColMove)) || HasCheckBox(RealColIndex(ACol), ARow) ||
+        ((d->Shared.FMouseActions->ColSelect() || d->Shared.FMouseActions->AllSelect()) && fixedRow) || ACol < FixedCols() ||
         (nearSide && Options().testFlag(TGridOption::goColSizing)))
         return false;
     setFocus(Qt::MouseFocusReason);
-    FSelectionClick = true;
-    FClickPos = QPoint(X, Y);
+    d->Aux.FSelectionClick = true;
+    d->Aux.FClickPos = QPoint(X, Y);
     if (OnClickCell)
         OnClickCell(this, ARow, ACol);
     return true;
@@ -542,17 +542,17 @@ bool TVxStringGrid::ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& Ce
 
 bool TVxStringGrid::OleDragMove(TShiftState Shift, int X, int Y)
 {
-    if (!FSelectionClick || !Shift.testFlag(TShiftStateItem::ssLeft) || !FDragDropSettings->OleDropSource() ||
+    if (!d->Aux.FSelectionClick || !Shift.testFlag(TShiftStateItem::ssLeft) || !d->Aux.FDragDropSettings->OleDropSource() ||
         GridState() == TGridState::gsColSizing)
         return false;
-    if (std::abs(X - FClickPos.x()) <= 3 && std::abs(Y - FClickPos.y()) <= 3)
+    if (std::abs(X - d->Aux.FClickPos.x()) <= 3 && std::abs(Y - d->Aux.FClickPos.y()) <= 3)
         return false;
     const TGridCoord hit = MouseCoord(X, Y);
     if (hit.X < 0 || hit.Y < 0)
         return false;
-    FSelectionClick = false;
+    d->Aux.FSelectionClick = false;
     const int realCol = RealColIndex(hit.X);
-    bool allow = !(FDragDropSettings->OleColumnsOnly() && hit.Y >= FixedRows());
+    bool allow = !(d->Aux.FDragDropSettings->OleColumnsOnly() && hit.Y >= FixedRows());
     if (allow && OnOleDrag)
         OnOleDrag(this, hit.Y, realCol, Cells(realCol, hit.Y), allow);
     if (!allow) {
@@ -566,9 +566,9 @@ bool TVxStringGrid::OleDragMove(TShiftState Shift, int X, int Y)
 
 bool TVxStringGrid::OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y)
 {
-    if (!FSelectionClick)
+    if (!d->Aux.FSelectionClick)
         return false;
-    FSelectionClick = false;
+    d->Aux.FSelectionClick = false;
     if (ARow < FixedRows() || ACol < FixedCols())
         return false;
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);

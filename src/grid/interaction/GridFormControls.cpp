@@ -1,5 +1,5 @@
 #include "grid/interaction/GridFormControls.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/MiniHtml.h"
 #include "grid/foundation/MiniHtmlRender.h"
@@ -193,15 +193,15 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
         return;
     // Another control still open writes its value back first.
     EndHTMLControlEdit();
-    FCtrlXY = TPoint{RealCol, ARow};
-    FCtrlID = CtrlID;
-    FCtrlType = CtrlType;
-    FCtrlEditing = true;
+    d->Aux.FCtrlXY = TPoint{RealCol, ARow};
+    d->Aux.FCtrlID = CtrlID;
+    d->Aux.FCtrlType = CtrlType;
+    d->Aux.FCtrlEditing = true;
     const int maxLen = GetHtmlControlMaxLen(S, CtrlID);
     // The control is a child of the grid; CtrlRect is in the viewport's coordinates.
     const QPoint o = viewport()->pos();
     if (edit) {
-        TControlEdit* e = FControlEdit;
+        TControlEdit* e = d->Aux.FControlEdit;
         e->setEchoMode(CtrlType == QLatin1String("PASSWORD") ? QLineEdit::Password : QLineEdit::Normal);
         const QString mask = CtrlType == QLatin1String("MASK") ? GetHtmlControlProp(S, CtrlID) : QString();
         e->setInputMask(ToolkitMaskToInputMask(mask));
@@ -215,7 +215,7 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
         e->selectAll();   // typing replaces the value, as it fills a mask from its start
         return;
     }
-    TControlCombo* c = FControlCombo;
+    TControlCombo* c = d->Aux.FControlCombo;
     c->clear();
     QStringList values;
     bool editable = true;
@@ -240,22 +240,22 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
 
 void TVxStringGrid::EndHTMLControlEdit()
 {
-    if (!FCtrlEditing)
+    if (!d->Aux.FCtrlEditing)
         return;
-    FCtrlEditing = false;
-    const bool combo = FCtrlType == QLatin1String("COMBO");
-    const QString value = combo ? FControlCombo->currentText() : FControlEdit->Text();
-    QString s = Cells(FCtrlXY.X, FCtrlXY.Y);
+    d->Aux.FCtrlEditing = false;
+    const bool combo = d->Aux.FCtrlType == QLatin1String("COMBO");
+    const QString value = combo ? d->Aux.FControlCombo->currentText() : d->Aux.FControlEdit->Text();
+    QString s = Cells(d->Aux.FCtrlXY.X, d->Aux.FCtrlXY.Y);
     // An ID gone from the text meanwhile leaves the text alone; the event still tells.
-    if (SetHtmlControlValue(s, FCtrlID, value))
-        SetCells(FCtrlXY.X, FCtrlXY.Y, s);
+    if (SetHtmlControlValue(s, d->Aux.FCtrlID, value))
+        SetCells(d->Aux.FCtrlXY.X, d->Aux.FCtrlXY.Y, s);
     if (combo)
-        FControlCombo->hide();
+        d->Aux.FControlCombo->hide();
     else
-        FControlEdit->hide();
+        d->Aux.FControlEdit->hide();
     if (OnControlEditDone)
-        OnControlEditDone(this, FCtrlXY.Y, FCtrlXY.X, FCtrlID, FCtrlType, value);
-    FCtrlType.clear();
+        OnControlEditDone(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FCtrlID, d->Aux.FCtrlType, value);
+    d->Aux.FCtrlType.clear();
 }
 
 void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
@@ -269,13 +269,13 @@ void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
     }
     // Where the control is drawn is known only by rendering the text as the cell paints it.
     TRect r = CellRect(ACol, ARow);
-    r.Left += FXYOffset.X + 1;
+    r.Left += d->Shared.FXYOffset.X + 1;
     if (HasCheckBox(real, ARow))
-        r.Left += FControlLook->CheckSize();
-    r.Top += FXYOffset.Y + 1;
+        r.Left += d->Shared.FControlLook->CheckSize();
+    r.Top += d->Shared.FXYOffset.Y + 1;
     TMiniHtmlParams params;
     params.Rect = r;
-    params.Cache = FImageCache.get();
+    params.Cache = d->Shared.FImageCache.get();
     params.CheckHotSpot = true;
     params.ControlID = next;
     TMiniHtmlResult found;
@@ -288,25 +288,25 @@ void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
 void TVxStringGrid::ControlComboSelect()
 {
     if (OnControlComboSelect)
-        OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, FControlCombo->currentIndex(), FCtrlID,
-                             FControlCombo->currentText());
+        OnControlComboSelect(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FControlCombo->currentIndex(), d->Aux.FCtrlID,
+                             d->Aux.FControlCombo->currentText());
 }
 
 void TVxStringGrid::EditFixedCell(int ACol, int ARow)
 {
-    if (FEditTrans->isVisible() && !FEditTrans->StopEdit())
+    if (d->Aux.FEditTrans->isVisible() && !d->Aux.FEditTrans->StopEdit())
         return;
-    if (FComboTrans->isVisible() && !FComboTrans->StopEdit())
+    if (d->Aux.FComboTrans->isVisible() && !d->Aux.FComboTrans->StopEdit())
         return;
     bool canEdit = true;
     if (OnCanEditCell)
         OnCanEditCell(this, ARow, ACol, canEdit);
     if (!canEdit)
         return;
-    FFixedColEdit = ACol;
-    FFixedRowEdit = ARow;
-    TGridFixedCellEditor kind = ACol == 0 ? FMouseActions->FixedColsEditor() : FMouseActions->FixedRowsEditor();
-    QStringList values = FMouseActions->FixedComboValues();
+    d->Aux.FFixedColEdit = ACol;
+    d->Aux.FFixedRowEdit = ARow;
+    TGridFixedCellEditor kind = ACol == 0 ? d->Shared.FMouseActions->FixedColsEditor() : d->Shared.FMouseActions->FixedRowsEditor();
+    QStringList values = d->Shared.FMouseActions->FixedComboValues();
     DoFixedEdit(ACol, ARow, kind, values);
     // The editors are children of the grid: the cell's viewport rectangle moves by the viewport's place.
     TRect r = CalcCellRect(ACol, ARow);
@@ -318,26 +318,26 @@ void TVxStringGrid::EditFixedCell(int ACol, int ARow)
         if (OnEditChange)
             OnEditChange(this, ACol, ARow, value);
     };
-    QObject::disconnect(FEditTrans, &QLineEdit::textEdited, nullptr, nullptr);
-    QObject::disconnect(FComboTrans, &QComboBox::currentTextChanged, nullptr, nullptr);
+    QObject::disconnect(d->Aux.FEditTrans, &QLineEdit::textEdited, nullptr, nullptr);
+    QObject::disconnect(d->Aux.FComboTrans, &QComboBox::currentTextChanged, nullptr, nullptr);
     if (kind == TGridFixedCellEditor::fceEdit) {
-        FEditTrans->setGeometry(r.Left, r.Top, r.Width(), r.Height());
-        FEditTrans->setText(text);
-        FEditTrans->SetCell(real, ARow);
-        QObject::connect(FEditTrans, &QLineEdit::textEdited, FEditTrans, relay);
-        FEditTrans->show();
-        FEditTrans->setFocus();
+        d->Aux.FEditTrans->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+        d->Aux.FEditTrans->setText(text);
+        d->Aux.FEditTrans->SetCell(real, ARow);
+        QObject::connect(d->Aux.FEditTrans, &QLineEdit::textEdited, d->Aux.FEditTrans, relay);
+        d->Aux.FEditTrans->show();
+        d->Aux.FEditTrans->setFocus();
         return;
     }
-    FComboTrans->clear();
-    FComboTrans->setEditable(kind == TGridFixedCellEditor::fceComboEdit);
-    FComboTrans->addItems(values);
-    FComboTrans->setCurrentIndex(int(values.indexOf(text)));
-    if (FComboTrans->isEditable())
-        FComboTrans->setEditText(text);
-    FComboTrans->setGeometry(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
-    FComboTrans->SetCell(real, ARow);
-    QObject::connect(FComboTrans, &QComboBox::currentTextChanged, FComboTrans, relay);
-    FComboTrans->show();
-    FComboTrans->setFocus();
+    d->Aux.FComboTrans->clear();
+    d->Aux.FComboTrans->setEditable(kind == TGridFixedCellEditor::fceComboEdit);
+    d->Aux.FComboTrans->addItems(values);
+    d->Aux.FComboTrans->setCurrentIndex(int(values.indexOf(text)));
+    if (d->Aux.FComboTrans->isEditable())
+        d->Aux.FComboTrans->setEditText(text);
+    d->Aux.FComboTrans->setGeometry(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
+    d->Aux.FComboTrans->SetCell(real, ARow);
+    QObject::connect(d->Aux.FComboTrans, &QComboBox::currentTextChanged, d->Aux.FComboTrans, relay);
+    d->Aux.FComboTrans->show();
+    d->Aux.FComboTrans->setFocus();
 }

@@ -1,5 +1,5 @@
 #include "grid/interaction/SearchPanel.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/VxCheckBox.h"
 #include "grid/foundation/VxGridButton.h"
@@ -234,10 +234,10 @@ void TSearchPanel::Paint()
 
 void TVxStringGrid::SearchFooterChanged()
 {
-    if (FLoading || !FSearchPanel)
+    if (d->Shared.FLoading || !d->Aux.FSearchPanel)
         return;
-    TSearchFooter& sf = *FSearchFooter;
-    TSearchPanel& p = *FSearchPanel;
+    TSearchFooter& sf = *d->Shared.FSearchFooter;
+    TSearchPanel& p = *d->Aux.FSearchPanel;
     const bool hiliteDown = p.HiliteButton()->Down();
     if ((hiliteDown && p.isVisibleTo(this) && !sf.Visible()) || sf.AlwaysHighLight())
         UnHilightInGrid(false);
@@ -246,7 +246,7 @@ void TVxStringGrid::SearchFooterChanged()
     p.SetFont(sf.Font());
     p.SetCaptions(sf.FindNextCaption(), sf.FindPrevCaption(), sf.MatchCaseCaption(), sf.HighLightCaption());
     p.SetHints(sf.HintFindNext(), sf.HintFindPrev(), sf.HintClose(), sf.HintHighlight());
-    const TControlStyle style = FControlLook->ControlStyle();
+    const TControlStyle style = d->Shared.FControlLook->ControlStyle();
     const bool themed = !sf.AutoThemeAdapt() && (style == TControlStyle::csWinXP || style == TControlStyle::csTheme);
     for (TVxGridButton* b : {p.ForwardButton(), p.BackwardButton(), p.HiliteButton()}) {
         b->SetAutoXPStyle(themed);
@@ -269,11 +269,11 @@ void TVxStringGrid::SearchFooterChanged()
 
 TFindParams TVxStringGrid::SearchFooterParams(bool ForEditChange)
 {
-    const TSearchFooter& sf = *FSearchFooter;
+    const TSearchFooter& sf = *d->Shared.FSearchFooter;
     TFindParams p{TFindParameters::fnAutoGoto};
-    if (FSearchPanel->HiliteButton()->Down())
+    if (d->Aux.FSearchPanel->HiliteButton()->Down())
         p.Include(TFindParameters::fnIgnoreHTMLTags);
-    if (FSearchPanel->MatchCase()->Checked())
+    if (d->Aux.FSearchPanel->MatchCase()->Checked())
         p.Include(TFindParameters::fnMatchCase);
     if (sf.SearchActiveColumnOnly())
         p.Include(TFindParameters::fnFindInCurrentCol);
@@ -308,16 +308,16 @@ void ColorEdit(QLineEdit* Edit, const QColor& Color)
 
 void TVxStringGrid::SearchEditChange()
 {
-    const TSearchFooter& sf = *FSearchFooter;
-    const QString text = FSearchPanel->Edit()->text();
+    const TSearchFooter& sf = *d->Shared.FSearchFooter;
+    const QString text = d->Aux.FSearchPanel->Edit()->text();
     bool defaultSearch = true;
     if (OnSearchEditChange)
         OnSearchEditChange(this, text, defaultSearch);
     if (!defaultSearch || !sf.AutoSearch())
         return;
     const TFindParams params = SearchFooterParams(true);
-    const bool hilite = FSearchPanel->HiliteButton()->Down() || sf.AlwaysHighLight();
-    const bool matchCase = FSearchPanel->MatchCase()->Checked();
+    const bool hilite = d->Aux.FSearchPanel->HiliteButton()->Down() || sf.AlwaysHighLight();
+    const bool matchCase = d->Aux.FSearchPanel->MatchCase()->Checked();
     auto unhilite = [&] {
         if (sf.SearchColumn() != -1)
             UnHilightInCol(false, sf.SearchColumn());
@@ -326,19 +326,19 @@ void TVxStringGrid::SearchEditChange()
     };
     if (hilite)
         unhilite();
-    const QColor window = FSearchPanel->palette().color(QPalette::Active, QPalette::Base);
+    const QColor window = d->Aux.FSearchPanel->palette().color(QPalette::Active, QPalette::Base);
     if (text.isEmpty()) {
-        ColorEdit(FSearchPanel->Edit(), window);
+        ColorEdit(d->Aux.FSearchPanel->Edit(), window);
         return;
     }
-    FSearchCell = Find(TPoint{-1, -1}, text, params);
-    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y, TSearchAction::saFindFirst);
-    if (FSearchCell.X < 0) {
-        ColorEdit(FSearchPanel->Edit(), ToQColor(clRed));
+    d->Find.FSearchCell = Find(TPoint{-1, -1}, text, params);
+    DoSearchFooterAction(text, d->Find.FSearchCell.X, d->Find.FSearchCell.Y, TSearchAction::saFindFirst);
+    if (d->Find.FSearchCell.X < 0) {
+        ColorEdit(d->Aux.FSearchPanel->Edit(), ToQColor(clRed));
         return;
     }
-    ColorEdit(FSearchPanel->Edit(), window);
-    ScrollInView(FSearchCell.X, FSearchCell.Y);
+    ColorEdit(d->Aux.FSearchPanel->Edit(), window);
+    ScrollInView(d->Find.FSearchCell.X, d->Find.FSearchCell.Y);
     if (hilite) {
         if (sf.SearchColumn() != -1)
             HilightInCol(false, matchCase, sf.SearchColumn(), text);
@@ -349,10 +349,10 @@ void TVxStringGrid::SearchEditChange()
 
 void TVxStringGrid::SearchFooterStep(bool Backward)
 {
-    TSearchFooter& sf = *FSearchFooter;
-    const QString text = FSearchPanel->Edit()->text();
+    TSearchFooter& sf = *d->Shared.FSearchFooter;
+    const QString text = d->Aux.FSearchPanel->Edit()->text();
     if (!sf.AutoSearch() && text != sf.LastSearch()) {
-        FSearchCell = TPoint{-1, -1};
+        d->Find.FSearchCell = TPoint{-1, -1};
         sf.SetLastSearch(text);
     }
     TFindParams params = SearchFooterParams(false);
@@ -360,20 +360,20 @@ void TVxStringGrid::SearchFooterStep(bool Backward)
         params.Include(TFindParameters::fnBackward);
     // Keeps the found row clear of the strip and a floating footer.
     auto keepClear = [&] {
-        const int a = FFloatingFooter->Visible() ? 1 : 0;
+        const int a = d->Order.FFloatingFooter->Visible() ? 1 : 0;
         if (TopRow() + VisibleRowCount() - 2 - a < Row() && VisibleRowCount() + FixedRows() + a < RowCount())
             SetTopRow(TopRow() + 2);
     };
-    FSearchCell = Find(FSearchCell, text, params);
+    d->Find.FSearchCell = Find(d->Find.FSearchCell, text, params);
     if (Backward)
         keepClear();
-    if (FSearchCell.X >= 0)
-        ScrollInView(FSearchCell.X, FSearchCell.Y);
+    if (d->Find.FSearchCell.X >= 0)
+        ScrollInView(d->Find.FSearchCell.X, d->Find.FSearchCell.Y);
     if (!Backward)
         keepClear();
-    DoSearchFooterAction(text, FSearchCell.X, FSearchCell.Y,
+    DoSearchFooterAction(text, d->Find.FSearchCell.X, d->Find.FSearchCell.Y,
                          Backward ? TSearchAction::saFindPrevious : TSearchAction::saFindNext);
-    FSearchPanel->Invalidate();
+    d->Aux.FSearchPanel->Invalidate();
 }
 
 void TVxStringGrid::SearchFindNext()
@@ -388,10 +388,10 @@ void TVxStringGrid::SearchFindPrevious()
 
 void TVxStringGrid::SearchHighlightClick()
 {
-    const TSearchFooter& sf = *FSearchFooter;
-    const QString text = FSearchPanel->Edit()->text();
-    const bool matchCase = FSearchPanel->MatchCase()->Checked();
-    if (FSearchPanel->HiliteButton()->Down()) {
+    const TSearchFooter& sf = *d->Shared.FSearchFooter;
+    const QString text = d->Aux.FSearchPanel->Edit()->text();
+    const bool matchCase = d->Aux.FSearchPanel->MatchCase()->Checked();
+    if (d->Aux.FSearchPanel->HiliteButton()->Down()) {
         if (sf.SearchColumn() != -1)
             HilightInCol(false, matchCase, sf.SearchColumn(), text);
         else
@@ -407,5 +407,5 @@ void TVxStringGrid::SearchFooterClose()
 {
     if (OnSearchFooterClose)
         OnSearchFooterClose(this);
-    FSearchFooter->SetVisible(false);
+    d->Shared.FSearchFooter->SetVisible(false);
 }

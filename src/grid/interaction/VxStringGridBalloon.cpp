@@ -1,6 +1,6 @@
 #include "grid/core/GridCellObjects.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/paint/GridPaintPass.h"
 #include <QHelpEvent>
 #include <QToolTip>
@@ -28,7 +28,7 @@ bool TVxStringGrid::ShowCellBalloon(QEvent* e)
     }
     const TPoint base = BaseCell(cell.X, cell.Y);
     const int realCol = RealColIndex(base.X);
-    QString text = FinishBalloonText(BalloonCellText(Cells(realCol, base.Y), F.EnableHTML, {}));
+    QString text = FinishBalloonText(BalloonCellText(Cells(realCol, base.Y), d->Settings.EnableHTML, {}));
     QString title = QStringLiteral(" ");
     int icon = int(TBalloonIcon::biInfo);
     TBalloonIcon own = TBalloonIcon::biInfo;
@@ -36,14 +36,14 @@ bool TVxStringGrid::ShowCellBalloon(QEvent* e)
         icon = int(own);
     if (OnCellBalloon)
         OnCellBalloon(this, base.X, base.Y, title, text, icon);
-    FLastBalloonPos = base;
+    d->Interaction.FLastBalloonPos = base;
     title = FinishBalloonTitle(title);
 
     QPalette palette = QToolTip::palette();
-    if (FBalloon->TextColor() != clNone)
-        palette.setColor(QPalette::ToolTipText, ToQColor(ColorToRGB(FBalloon->TextColor())));
-    if (FBalloon->BackgroundColor() != clNone)
-        palette.setColor(QPalette::ToolTipBase, ToQColor(ColorToRGB(FBalloon->BackgroundColor())));
+    if (d->Shared.FBalloon->TextColor() != clNone)
+        palette.setColor(QPalette::ToolTipText, ToQColor(ColorToRGB(d->Shared.FBalloon->TextColor())));
+    if (d->Shared.FBalloon->BackgroundColor() != clNone)
+        palette.setColor(QPalette::ToolTipBase, ToQColor(ColorToRGB(d->Shared.FBalloon->BackgroundColor())));
     QToolTip::setPalette(palette);
     QToolTip::showText(help->globalPos(), BalloonHtml(title, text), viewport());
     return true;

@@ -1,7 +1,7 @@
 // The grid's window notifications: focus gain and loss with the enter and exit steps, painting under the
 // update lock, enabled, colour and style changes, sizing with column synchronisation, and following the
 // owning window's size.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridSettings.h"
 #include "grid/foundation/GridOptionGroups.h"
@@ -31,7 +31,7 @@ private:
 
 void TVxStringGrid::focusInEvent(QFocusEvent* e)
 {
-    if (FInvokedFocusChange)
+    if (d->Interaction.FInvokedFocusChange)
         return;
     TBaseGrid::focusInEvent(e);
     if (HasCheckBox(RealColIndex(Col()), Row()))
@@ -39,7 +39,7 @@ void TVxStringGrid::focusInEvent(QFocusEvent* e)
     // Navigation.AlwaysEdit: the editor opens as the focus arrives, unless it comes back from the editor.
     const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
                         Row() < TopRow() + VisibleRowCount();
-    if (FNavigation->AlwaysEdit() && !EditorMode() && GridState() == TGridState::gsNormal && inView &&
+    if (d->Shared.FNavigation->AlwaysEdit() && !EditorMode() && GridState() == TGridState::gsNormal && inView &&
         CellEditable(Col(), Row()))
         ShowInplaceEdit();
     if (IsMergedCell(Col(), Row()))
@@ -55,26 +55,26 @@ void TVxStringGrid::focusOutEvent(QFocusEvent* e)
 
 void TVxStringGrid::DoEnter()
 {
-    if (FBlockFocus)
+    if (d->Interaction.FBlockFocus)
         return;
     TBaseGrid::DoEnter();
-    if (Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit())
+    if (Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit())
         SelectCell(Col(), Row());
 }
 
 // Leaving the grid: a selection made since the last exit becomes the disjunct row marks.
 void TVxStringGrid::DoExit()
 {
-    if (FSelChange && FMouseActions->DisjunctRowSelect())
+    if (d->Cells.FSelChange && d->Shared.FMouseActions->DisjunctRowSelect())
         SelectionToRowSelect(false);
-    FSelChange = false;
+    d->Cells.FSelChange = false;
     TBaseGrid::DoExit();
 }
 
 // Nothing is painted while the update lock is held; EndUpdate repaints once.
 void TVxStringGrid::paintEvent(QPaintEvent* e)
 {
-    if (FUpdateCount > 0)
+    if (d->Interaction.FUpdateCount > 0)
         return;
     TBaseGrid::paintEvent(e);
 }
@@ -87,12 +87,12 @@ void TVxStringGrid::changeEvent(QEvent* e)
         Invalidate();
         break;
     case QEvent::PaletteChange:
-        if (FFloatingFooter && FFloatingFooter->Visible())
+        if (d->Order.FFloatingFooter && d->Order.FFloatingFooter->Visible())
             RepaintRow(RowCount() - 1);
         break;
     case QEvent::StyleChange:
-        if (FLookHost)
-            AdaptToVCLStyle(*FLookHost, ActiveVisualStyle());
+        if (d->Shared.FLookHost)
+            AdaptToVCLStyle(*d->Shared.FLookHost, ActiveVisualStyle());
         break;
     default:
         break;
@@ -101,69 +101,69 @@ void TVxStringGrid::changeEvent(QEvent* e)
 
 void TVxStringGrid::InitOrigColSizes()
 {
-    FOrigColSizes.clear();
+    d->Interaction.FOrigColSizes.clear();
     for (int c = 0; c < ColCount(); ++c)
-        FOrigColSizes.push_back(ColWidths(c));
-    FOldSize = width();
+        d->Interaction.FOrigColSizes.push_back(ColWidths(c));
+    d->Interaction.FOldSize = width();
 }
 
 // ColumnSize.SynchWithGrid: every recorded column keeps its share of the grid's width.
 void TVxStringGrid::SynchColumnSizes(int NewWidth)
 {
-    if (!FColumnSize || !FColumnSize->SynchWithGrid() || FOldSize <= 0)
+    if (!d->Shared.FColumnSize || !d->Shared.FColumnSize->SynchWithGrid() || d->Interaction.FOldSize <= 0)
         return;
     HideInplaceEdit();
-    const double factor = double(NewWidth) / FOldSize;
+    const double factor = double(NewWidth) / d->Interaction.FOldSize;
     int from = 0;
     int to = ColCount() - 1;
-    if (FColumnSize->SynchNormalCellsOnly()) {
+    if (d->Shared.FColumnSize->SynchNormalCellsOnly()) {
         from = FixedCols();
-        to = ColCount() - FFixedRightCols - 1;
+        to = ColCount() - d->Shared.FFixedRightCols - 1;
     }
-    to = std::min(to, int(FOrigColSizes.size()) - 1);
+    to = std::min(to, int(d->Interaction.FOrigColSizes.size()) - 1);
     for (int c = from; c <= to; ++c)
-        SetColWidths(c, int(FOrigColSizes[std::size_t(c)] * factor));
+        SetColWidths(c, int(d->Interaction.FOrigColSizes[std::size_t(c)] * factor));
 }
 
 // A stretched grid reports its new size to the application.
 void TVxStringGrid::AfterResize()
 {
-    if (FColumnSize && FColumnSize->Stretch() && F.ScrollBarAlways == TScrollBarAlways::saNone && OnGridResize)
+    if (d->Shared.FColumnSize && d->Shared.FColumnSize->Stretch() && d->Settings.ScrollBarAlways == TScrollBarAlways::saNone && OnGridResize)
         OnGridResize(this);
 }
 
 // The grid follows the window it sits on from the first time it is shown.
 void TVxStringGrid::ChainOwnerForm()
 {
-    if (FColumnSize && FColumnSize->SynchWithGrid() && FOldSize == 0)
+    if (d->Shared.FColumnSize && d->Shared.FColumnSize->SynchWithGrid() && d->Interaction.FOldSize == 0)
         InitOrigColSizes();
     QWidget* form = window();
-    if (form == this || form == FOwnerForm)
+    if (form == this || form == d->Interaction.FOwnerForm)
         return;
-    if (!FOwnerFilter)
-        FOwnerFilter = new TOwnerResizeFilter(this);
-    if (FOwnerForm)
-        FOwnerForm->removeEventFilter(FOwnerFilter);
-    FOwnerForm = form;
-    FPrevSizeX = form->width();
-    FPrevSizeY = form->height();
-    form->installEventFilter(FOwnerFilter);
+    if (!d->Interaction.FOwnerFilter)
+        d->Interaction.FOwnerFilter = new TOwnerResizeFilter(this);
+    if (d->Interaction.FOwnerForm)
+        d->Interaction.FOwnerForm->removeEventFilter(d->Interaction.FOwnerFilter);
+    d->Interaction.FOwnerForm = form;
+    d->Interaction.FPrevSizeX = form->width();
+    d->Interaction.FPrevSizeY = form->height();
+    form->installEventFilter(d->Interaction.FOwnerFilter);
 }
 
 void TVxStringGrid::OwnerFormResize(QWidget* Sender)
 {
-    if (FDestroying || IsDesigning())
+    if (d->Shared.FDestroying || IsDesigning())
         return;
-    if (F.SizeWithForm && Sender && Sender->isWindow()) {
-        const int w = width() + Sender->width() - FPrevSizeX;
-        const int h = height() + Sender->height() - FPrevSizeY;
+    if (d->Settings.SizeWithForm && Sender && Sender->isWindow()) {
+        const int w = width() + Sender->width() - d->Interaction.FPrevSizeX;
+        const int h = height() + Sender->height() - d->Interaction.FPrevSizeY;
         if (w > 0 && h > 0) {
             resize(w, h);
-            FPrevSizeX = Sender->width();
-            FPrevSizeY = Sender->height();
+            d->Interaction.FPrevSizeX = Sender->width();
+            d->Interaction.FPrevSizeY = Sender->height();
         }
     }
     // A stretch column past the columns would throw out of the window's event handling.
-    if (FColumnSize->StretchColumn() < ColCount())
-        ApplyColumnStretch(FColumnSize->StretchColumn());
+    if (d->Shared.FColumnSize->StretchColumn() < ColCount())
+        ApplyColumnStretch(d->Shared.FColumnSize->StretchColumn());
 }

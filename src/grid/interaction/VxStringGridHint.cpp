@@ -1,6 +1,6 @@
 // The cell hint: what the hint window shows for the cell under the pointer, from the cell's text, its
 // anchors and the application's hint event.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/model/GridText.h"
 #include "grid/foundation/MiniHtml.h"
@@ -22,9 +22,9 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
 {
     const QPoint cursor = HintInfo.CursorPos;
     const TGridCoord cell = MouseCoord(cursor.x(), cursor.y());
-    if (FControlLook->HintMaxWidth() > 0)
-        HintInfo.HintMaxWidth = FControlLook->HintMaxWidth();
-    HintInfo.HintColor = F.HintColor;
+    if (d->Shared.FControlLook->HintMaxWidth() > 0)
+        HintInfo.HintMaxWidth = d->Shared.FControlLook->HintMaxWidth();
+    HintInfo.HintColor = d->Settings.HintColor;
     QPoint pos = cursor;
     if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) {
         HintInfo.HintPos = viewport()->mapToGlobal(pos);
@@ -33,53 +33,53 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
     const TPoint base = BaseCell(cell.X, cell.Y);
     const int ACol = base.X;
     const int ARow = base.Y;
-    FLastHintPos = base;
+    d->Interaction.FLastHintPos = base;
     const TRect R = CellRect(ACol, ARow);
     const int RC = RealColIndex(ACol);
     pos = QPoint(cursor.x(), R.Bottom + kHintBelowCell);
 
     const QString text = AllGridCells(RC, ARow);
-    const bool html = ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml;
+    const bool html = ClassifyCellText(text, d->Settings.EnableHTML) == TCellTextKind::ctkHtml;
     const bool wide = IsWideCell(RC, ARow);
     // The text as the hint shows it: wide text unchanged, tags kept for the HTML hint, stripped otherwise.
     auto hintText = [&] {
-        if (wide || !html || F.HTMLHint)
+        if (wide || !html || d->Settings.HTMLHint)
             return text;
         return MiniHtmlToPlainText(text);
     };
 
-    if (F.AnchorHint && html) {
+    if (d->Settings.AnchorHint && html) {
         TMiniHtmlParams params;
         params.Rect = R;
         params.XPos = cursor.x();
         params.YPos = cursor.y();
         params.CheckHotSpot = true;
-        params.Cache = FImageCache.get();
+        params.Cache = d->Shared.FImageCache.get();
         TMiniHtmlResult hit;
         if (RenderMiniHtml(*Canvas(), text, params, hit) && !hit.AnchorVal.isEmpty() && hit.AnchorVal != "ctrl") {
             QString anchor = hit.AnchorHint.isEmpty() ? hit.AnchorVal : hit.AnchorHint;
             if (OnAnchorHint)
                 OnAnchorHint(this, ARow, RC, anchor);
-            FLastAnchorHint = anchor;
+            d->Interaction.FLastAnchorHint = anchor;
             HintStr = anchor;
             pos = cursor + kAnchorHintOffset;
         }
     }
 
-    const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && ACol < ColCount() - FFixedRightCols &&
-                        ARow < RowCount() - FFixedFooters;
-    if (F.HintShowCells && normal) {
+    const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && ACol < ColCount() - d->Shared.FFixedRightCols &&
+                        ARow < RowCount() - d->Shared.FFixedFooters;
+    if (d->Settings.HintShowCells && normal) {
         pos.setY(R.Top);
         HintStr = hintText();
     }
 
-    if (F.HintShowLargeText) {
+    if (d->Settings.HintShowLargeText) {
         QSize size;
         if (html) {
             TMiniHtmlParams params;
             params.Rect = {0, 0, 0x3FFF, 0x3FFF};
             params.CheckHeight = true;
-            params.Cache = FImageCache.get();
+            params.Cache = d->Shared.FImageCache.get();
             TMiniHtmlResult measured;
             RenderMiniHtml(*Canvas(), text, params, measured);
             size = QSize(measured.XSize, measured.YSize);
@@ -89,17 +89,17 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
         }
         if (size.width() > R.Width() || size.height() > R.Height()) {
             HintStr = hintText();
-            if (F.HintShowLargeTextPos == THintPos::hpCell)
+            if (d->Settings.HintShowLargeTextPos == THintPos::hpCell)
                 pos = QPoint(R.Left, R.Top);
         }
     }
 
     // The floating footer's row has no hint of the application's.
-    if (!(FFloatingFooter->Visible() && ARow == RowCount() - 1)) {
+    if (!(d->Order.FFloatingFooter->Visible() && ARow == RowCount() - 1)) {
         QString wideHint;
         GetCellHint(ACol, ARow, HintStr, wideHint);
     }
-    HintInfo.HtmlHint = F.UseInternalHintClass &&
+    HintInfo.HtmlHint = d->Settings.UseInternalHintClass &&
                         (ClassifyCellText(HintStr, true) == TCellTextKind::ctkHtml || HintStr.startsWith(QStringLiteral("|\\")));
     HintInfo.HintPos = viewport()->mapToGlobal(pos);
 }

@@ -1,6 +1,6 @@
 // The grid's keyboard: the key-down step before the toolkit's cell movement, the typed characters, and what
 // the grid adds to the toolkit's KeyDown and KeyUp.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include "grid/core/FloatingFooter.h"
@@ -36,7 +36,7 @@ void TVxStringGrid::StandardKeyDown(std::uint16_t& Key, TShiftState Shift)
 // application decide.
 bool TVxStringGrid::CellEditable(int ACol, int ARow)
 {
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
     if (IsFixed(ACol, ARow))
         return false;
     CanEditCell(RealColIndex(ACol), ARow, canEdit);
@@ -46,10 +46,10 @@ bool TVxStringGrid::CellEditable(int ACol, int ARow)
 void TVxStringGrid::FireSelectionChanged()
 {
     const TGridRect s = Selection();
-    if (s == FMoveSelection)
+    if (s == d->Interaction.FMoveSelection)
         return;
     DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
-    FMoveSelection = s;
+    d->Interaction.FMoveSelection = s;
 }
 
 bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
@@ -59,7 +59,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     const bool alt = Shift.testFlag(TShiftStateItem::ssAlt);
     const bool editing = Options().testFlag(TGridOption::goEditing);
     const bool rowSelect = Options().testFlag(TGridOption::goRowSelect);
-    FMoveSelection = Selection();
+    d->Interaction.FMoveSelection = Selection();
     const std::uint16_t arrived = Key;
     auto fireKeyDown = [&] {
         std::uint16_t k = Key;
@@ -72,7 +72,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         return true;
     };
 
-    if (FNavigation->MoveScrollOnly() && (IsNavigationKey(Key) && Key != VK_LEFT && Key != VK_RIGHT)) {
+    if (d->Shared.FNavigation->MoveScrollOnly() && (IsNavigationKey(Key) && Key != VK_LEFT && Key != VK_RIGHT)) {
         const int visible = VisibleRowCount();
         switch (Key) {
         case VK_PRIOR:
@@ -101,26 +101,26 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     }
 
     const bool enterOrF2 = Key == VK_RETURN || Key == VK_F2;
-    if (FMouseActions->EditOnDblClickOnly() && enterOrF2 && !editing) {
+    if (d->Shared.FMouseActions->EditOnDblClickOnly() && enterOrF2 && !editing) {
         bool canEdit = true;
         CanEditCell(RealColIndex(Col()), Row(), canEdit);
         if (canEdit && !IsFixed(Col(), Row()))
             SetOptions(Options() | TGridOption::goEditing);
     }
-    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && enterOrF2) {
+    if (d->Shared.FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && enterOrF2) {
         if (!CellEditable(Col(), Row()))
             return consume();
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
     }
-    if (ctrl && Key == 'F' && FSearchFooter->Visible())
-        FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
+    if (ctrl && Key == 'F' && d->Shared.FSearchFooter->Visible())
+        d->Aux.FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
     const bool editable = CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)
             return consume();
         const QString text = GetCurrentCell();
-        if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml &&
+        if (ClassifyCellText(text, d->Settings.EnableHTML) == TCellTextKind::ctkHtml &&
             text.toUpper().contains(QStringLiteral("<CONTROL"))) {
             ActivateHTMLControl(Col(), Row(), QString());   // the cell's inline controls take it
             return true;
@@ -153,27 +153,27 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     // On a group header (a node whose text spans the row) Right opens the group and Left closes it.
     if (leftRight && nodeRow && IsMergedCell(RealColIndex(Col()), Row()))
         SetNodeState(Row(), Key == VK_LEFT);
-    if (ctrl && leftRight && rowSelect && !nodeRow && FNavigation->LeftRightRowSelect() &&
+    if (ctrl && leftRight && rowSelect && !nodeRow && d->Shared.FNavigation->LeftRightRowSelect() &&
         VisibleColCount() < ColCount() - FixedCols())
         SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
-    if (!ctrl && leftRight && rowSelect && !nodeRow && !FNavigation->LeftRightRowSelect() &&
+    if (!ctrl && leftRight && rowSelect && !nodeRow && !d->Shared.FNavigation->LeftRightRowSelect() &&
         VisibleColCount() < ColCount() - FixedCols()) {
         SetLeftCol(std::clamp(LeftCol() + (Key == VK_LEFT ? -1 : 1), FixedCols(), ColCount() - VisibleColCount()));
         fireKeyDown();
         return true;
     }
-    if (FNavigation->SkipFixedCells() && IsArrowKey(Key) && SkipFixedCells(Key, Shift))
+    if (d->Shared.FNavigation->SkipFixedCells() && IsArrowKey(Key) && SkipFixedCells(Key, Shift))
         return true;
-    if (arrived == VK_DOWN && IsLastNormalRow() && FNavigation->AppendOnArrowDown())
+    if (arrived == VK_DOWN && IsLastNormalRow() && d->Shared.FNavigation->AppendOnArrowDown())
         AutoAddRow();
-    if (Selection() != FMoveSelection && SelectionRectangle()) {
+    if (Selection() != d->Interaction.FMoveSelection && SelectionRectangle()) {
         InvalidateGridRect(Selection());
-        FMoveSelection = Selection();
+        d->Interaction.FMoveSelection = Selection();
     }
 
     // The toolkit's processing, keeping the left column where it was when asked to.
     const bool keepLeft = (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN) && rowSelect &&
-                          LeftCol() != FixedCols() && FNavigation->KeepHorizScroll();
+                          LeftCol() != FixedCols() && d->Shared.FNavigation->KeepHorizScroll();
     const int oldLeft = LeftCol();
     if (keepLeft)
         BeginUpdate();
@@ -186,9 +186,9 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         EndUpdate();
     }
 
-    if (FNavigation->AllowClipboardShortCuts() && ClipboardShortCut(arrived, Shift))
+    if (d->Shared.FNavigation->AllowClipboardShortCuts() && ClipboardShortCut(arrived, Shift))
         return true;
-    if (arrived == VK_INSERT && !ctrl && !shift && !alt && FNavigation->AllowInsertRow())
+    if (arrived == VK_INSERT && !ctrl && !shift && !alt && d->Shared.FNavigation->AllowInsertRow())
         InsertRowByKey();
     else if (ctrl && arrived == 'A' && (rowSelect || Options().testFlag(TGridOption::goRangeSelect)))
         SelectAllCells();
@@ -196,7 +196,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         DisjunctSelectByKey(Shift);
     else if (arrived == VK_SPACE)
         ToggleDisjunctByKey();
-    else if (arrived == VK_DELETE && !alt && FNavigation->AllowDeleteRow())
+    else if (arrived == VK_DELETE && !alt && d->Shared.FNavigation->AllowDeleteRow())
         DeleteRowByKey();
     if (arrived == VK_F2 && !alt)
         DoF2Key();
@@ -209,11 +209,11 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
 {
     const int rc = RealColIndex(Col());
     const int r = Row();
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
     CanEditCell(rc, r, canEdit);
-    if (Key == VK_SPACE && (canEdit || FControlLook->CheckAlwaysActive()) && ToggleCheck(rc, r, false)) {
+    if (Key == VK_SPACE && (canEdit || d->Shared.FControlLook->CheckAlwaysActive()) && ToggleCheck(rc, r, false)) {
         SetRowModified(r, true);
-        if (FShowModified->Enabled())
+        if (d->Shared.FShowModified->Enabled())
             RepaintCell(0, r);
         bool state = false;
         GetCheckBoxState(rc, RealRowIndex(r), state);
@@ -227,7 +227,7 @@ void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
 // The row flag a key marks: the real row when the marks stay with the rows, the display row otherwise.
 int TVxStringGrid::RowFlagIndex(int ARow) const
 {
-    return FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    return d->Shared.FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
 }
 
 // Navigation under disjunct row or column selection: a plain key leaves only the new current row (column)
@@ -237,7 +237,7 @@ void TVxStringGrid::DisjunctSelectByKey(TShiftState Shift)
     const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
     const bool plain = !shift && !Shift.testFlag(TShiftStateItem::ssCtrl);
     const TGridRect s = Selection();
-    if (FMouseActions->DisjunctRowSelect()) {
+    if (d->Shared.FMouseActions->DisjunctRowSelect()) {
         if (plain || shift)
             ClearRowSelect();
         if (shift)
@@ -247,7 +247,7 @@ void TVxStringGrid::DisjunctSelectByKey(TShiftState Shift)
             SetRowSelect(RowFlagIndex(Row()), true);
         Invalidate();
     }
-    if (FMouseActions->DisjunctColSelect()) {
+    if (d->Shared.FMouseActions->DisjunctColSelect()) {
         if (plain || shift)
             ClearColSelect();
         if (shift)
@@ -261,12 +261,12 @@ void TVxStringGrid::DisjunctSelectByKey(TShiftState Shift)
 
 void TVxStringGrid::ToggleDisjunctByKey()
 {
-    if (FMouseActions->DisjunctRowSelect()) {
+    if (d->Shared.FMouseActions->DisjunctRowSelect()) {
         const int flag = RowFlagIndex(Row());
         SetRowSelect(flag, !GetRowSelect(flag));
         RepaintRow(Row());
     }
-    if (FMouseActions->DisjunctColSelect()) {
+    if (d->Shared.FMouseActions->DisjunctColSelect()) {
         SetColSelect(Col(), !GetColSelect(Col()));
         RepaintCol(Col());
     }
@@ -287,8 +287,8 @@ void TVxStringGrid::InsertRowByKey()
         SetRow(real);
     int inserted = Row();
     int target = Row();
-    if (FNavigation->InsertPosition() == TInsertPosition::pInsertAfter) {
-        if (FFixedRowAlways && RowCount() - FFixedFooters <= FixedRows()) {
+    if (d->Shared.FNavigation->InsertPosition() == TInsertPosition::pInsertAfter) {
+        if (d->Shared.FFixedRowAlways && RowCount() - d->Shared.FFixedFooters <= FixedRows()) {
             // Only the header is left: the new row goes below it, never above.
             inserted = std::max(Row(), FixedRows());
             target = FixedRows();
@@ -315,7 +315,7 @@ void TVxStringGrid::AutoInsertRow(int ARow)
 // Delete removes the current row when the application agrees; a refusal leaves everything as it was.
 void TVxStringGrid::DeleteRowByKey()
 {
-    if (RowCount() - FFixedFooters - FixedRows() <= 0)
+    if (RowCount() - d->Shared.FFixedFooters - FixedRows() <= 0)
         return;
     const int real = RealRowIndex(Row());
     const bool filter = FilterActive();
@@ -328,7 +328,7 @@ void TVxStringGrid::DeleteRowByKey()
     SetFilterActive(filter);
     if (!canDelete)
         return;
-    if (FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() > 1)
+    if (d->Order.FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() > 1)
         SetRow(RowCount() - 2);
     CalcFooter(-1);
 }
@@ -346,9 +346,9 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
     const bool home = Key == VK_HOME;
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
     const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
-    const bool onlyFixed = FFixedRowAlways && RowCount() == 1;
-    const int lastNormalCol = ColCount() - FFixedRightCols - 1;
-    switch (FNavigation->HomeEndKey()) {
+    const bool onlyFixed = d->Shared.FFixedRowAlways && RowCount() == 1;
+    const int lastNormalCol = ColCount() - d->Shared.FFixedRightCols - 1;
+    switch (d->Shared.FNavigation->HomeEndKey()) {
     case THomeEndAction::heFirstLastCell:
         if (ctrl)
             return false;
@@ -360,11 +360,11 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
             return false;
         const int startRow = Row();
         const int oldLeft = LeftCol();
-        const bool footer = FFloatingFooter->Visible();
+        const bool footer = d->Order.FFloatingFooter->Visible();
         int row = FixedRows();
         if (!home) {
-            row = footer && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1;
-            if (FFixedFooters > 0 && !footer)
+            row = footer && RowCount() > 2 ? RowCount() - 2 : RowCount() - d->Shared.FFixedFooters - 1;
+            if (d->Shared.FFixedFooters > 0 && !footer)
                 SetTopRow(RowCount() - VisibleRowCount());
         }
         if (shift) {
@@ -375,12 +375,12 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
         }
         if (!home && footer)
             SetTopRow(RowCount() - VisibleRowCount());
-        if (FMouseActions->DisjunctRowSelect()) {
+        if (d->Shared.FMouseActions->DisjunctRowSelect()) {
             if (!shift)
                 ClearRowSelect();
             SelectionToRowSelect(false);
         }
-        if (Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll())
+        if (Options().testFlag(TGridOption::goRowSelect) && d->Shared.FNavigation->KeepHorizScroll())
             SetLeftCol(oldLeft);
         return true;
     }
@@ -435,9 +435,9 @@ bool TVxStringGrid::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
         break;
     }
     const int minCol = FixedCols();
-    const int maxCol = ColCount() - FFixedRightCols - 1;
+    const int maxCol = ColCount() - d->Shared.FFixedRightCols - 1;
     const int minRow = FixedRows();
-    const int maxRow = RowCount() - FFixedFooters - 1;
+    const int maxRow = RowCount() - d->Shared.FFixedFooters - 1;
     int c = Col() + dx;
     int r = Row() + dy;
     if (c < minCol || c > maxCol || r < minRow || r > maxRow || !IsFixed(c, r))
@@ -490,7 +490,7 @@ bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
 
 void TVxStringGrid::SelectAllCells()
 {
-    TGridRect r{TabStartCol(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+    TGridRect r{TabStartCol(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1, RowCount() - d->Shared.FFixedFooters - 1};
     if (r.Right < r.Left || r.Bottom < r.Top)
         return;
     DoKeySelectRect(r);
@@ -501,38 +501,38 @@ void TVxStringGrid::SelectAllCells()
 bool TVxStringGrid::WMChar(QChar& Key)
 {
     const QString text = GetCurrentCell();
-    if (ClassifyCellText(text, F.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
+    if (ClassifyCellText(text, d->Settings.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
         return true;
-    if (FMouseActions->EditOnDblClickOnly()) {
-        bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    if (d->Shared.FMouseActions->EditOnDblClickOnly()) {
+        bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
         CanEditCell(RealColIndex(Col()), Row(), canEdit);
         if (canEdit)
             SetOptions(Options() | TGridOption::goEditing);
     }
     const bool ctrl = QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
     const ushort code = Key.unicode();
-    if (FNavigation->AllowClipboardShortCuts() && (code == 3 || code == 22 || code == 24))
+    if (d->Shared.FNavigation->AllowClipboardShortCuts() && (code == 3 || code == 22 || code == 24))
         return true;
-    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && code != 9 &&
+    if (d->Shared.FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && code != 9 &&
         code != 27 && !ctrl && CellEditable(Col(), Row())) {
         QChar copy = Key;
         if (OnKeyPress)
             OnKeyPress(this, copy);
-        FStartEditChar = Key;
+        d->Interaction.FStartEditChar = Key;
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
         ShowEditorChar(Key);
         return true;
     }
     const bool graphic = HasClickableGraphic(RealColIndex(Col()), Row());
-    if (code == 13 && graphic && FNavigation->AdvanceOnEnter()) {
+    if (code == 13 && graphic && d->Shared.FNavigation->AdvanceOnEnter()) {
         KeyPress(Key);
         return Key.isNull();
     }
     if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) && !graphic &&
         CellEditable(Col(), Row())) {
         // The editor passes the character through KeyPress (OnKeyPress may change it) as it types it.
-        FStartEditChar = Key;
+        d->Interaction.FStartEditChar = Key;
         ShowEditorChar(Key);
         return true;
     }
@@ -555,21 +555,21 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
         return;
     }
     const std::uint16_t key = Key;
-    FLastKeyCell = {Col(), Row()};
-    if (FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) && (key == VK_UP || key == VK_DOWN)) {
+    d->Interaction.FLastKeyCell = {Col(), Row()};
+    if (d->Shared.FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) && (key == VK_UP || key == VK_DOWN)) {
         MoveRowsWithCursor(key);
         Key = 0;
         return;
     }
     TBaseGrid::KeyDown(Key, Shift);
-    if (FNavigation->CursorAdvance() != TCursorAdvance::caDefault)
+    if (d->Shared.FNavigation->CursorAdvance() != TCursorAdvance::caDefault)
         WrapCursor(key);
-    if (FUseEnabledRows && FNavigation->SkipDisabledRows() && (key == VK_UP || key == VK_DOWN))
+    if (d->Cells.FUseEnabledRows && d->Shared.FNavigation->SkipDisabledRows() && (key == VK_UP || key == VK_DOWN))
         SkipDisabledRow(key == VK_DOWN);
-    if (TStringGrid* other = FSyncGrid->Grid()) {
-        if (FSyncGrid->SelectionColumn())
+    if (TStringGrid* other = d->Shared.FSyncGrid->Grid()) {
+        if (d->Shared.FSyncGrid->SelectionColumn())
             other->SetCol(Col());
-        if (FSyncGrid->SelectionRow())
+        if (d->Shared.FSyncGrid->SelectionRow())
             other->SetRow(Row());
     }
 }
@@ -577,16 +577,16 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
 // Up and Down go on to the next enabled row when the row they reached, or stayed on, is disabled.
 void TVxStringGrid::SkipDisabledRow(bool Down)
 {
-    if (Row() != FLastKeyCell.Y && GetRowEnabled(Row()))
+    if (Row() != d->Interaction.FLastKeyCell.Y && GetRowEnabled(Row()))
         return;
     const int step = Down ? 1 : -1;
-    for (int r = FLastKeyCell.Y + step; r >= FixedRows() && r < RowCount(); r += step)
+    for (int r = d->Interaction.FLastKeyCell.Y + step; r >= FixedRows() && r < RowCount(); r += step)
         if (GetRowEnabled(r)) {
             FocusCell(Col(), r, true);
             return;
         }
     if (!GetRowEnabled(Row()))
-        FocusCell(Col(), FLastKeyCell.Y, true);
+        FocusCell(Col(), d->Interaction.FLastKeyCell.Y, true);
 }
 
 // Ctrl+Up and Ctrl+Down carry the selected rows one row along.
@@ -612,10 +612,10 @@ void TVxStringGrid::MoveRowsWithCursor(std::uint16_t Key)
 // Navigation.CursorAdvance: arrows at an edge go round (snake: into the next or previous row or column).
 void TVxStringGrid::WrapCursor(std::uint16_t Key)
 {
-    const bool snake = FNavigation->CursorAdvance() == TCursorAdvance::caSnake;
-    const TGridCoord was = FLastKeyCell;
-    const int lastNormalCol = ColCount() - FFixedRightCols - 1;
-    const int lastNormalRow = RowCount() - FFixedFooters - 1;
+    const bool snake = d->Shared.FNavigation->CursorAdvance() == TCursorAdvance::caSnake;
+    const TGridCoord was = d->Interaction.FLastKeyCell;
+    const int lastNormalCol = ColCount() - d->Shared.FFixedRightCols - 1;
+    const int lastNormalRow = RowCount() - d->Shared.FFixedFooters - 1;
     int c = was.X;
     int r = was.Y;
     switch (Key) {
@@ -657,10 +657,10 @@ void TVxStringGrid::KeyUp(std::uint16_t& Key, TShiftState Shift)
 {
     const std::uint16_t key = Key;
     if ((IsNavigationKey(key) && key != VK_HOME) || key == VK_INSERT || key == VK_DELETE)
-        FSearchInc.clear();
+        d->Interaction.FSearchInc.clear();
     TBaseGrid::KeyUp(Key, Shift);
     const bool tab = key == VK_TAB && Options().testFlag(TGridOption::goTabs);
-    if (FNavigation->AlwaysEdit() && (IsArrowKey(key) || tab))
+    if (d->Shared.FNavigation->AlwaysEdit() && (IsArrowKey(key) || tab))
         ShowInplaceEdit();
     if (IsArrowKey(key) || tab)
         FireSelectionChanged();

@@ -1,7 +1,7 @@
 // The left-button press: a chain of hit tests in a fixed order, the first that claims the press ends it; what no
 // test claims reaches the toolkit grid's own handling (current cell, range selection, sizing, moving). Also the
 // one place Qt's mouse events on the viewport are turned into the grid's mouse handlers.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
@@ -59,13 +59,13 @@ bool TVxStringGrid::MouseEvent(QEvent* e)
     case QEvent::MouseButtonPress: {
         // The second press of a double click comes just before the double click itself, which stands for it.
         const qint64 t = qint64(mouse->timestamp());
-        const QPoint d = p - FLastPressPos;
-        const bool secondOfDouble = button == FLastPressButton && FLastPressTime >= 0 &&
-                                    t - FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+        const QPoint d = p - d->Mouse.FLastPressPos;
+        const bool secondOfDouble = button == d->Mouse.FLastPressButton && d->Mouse.FLastPressTime >= 0 &&
+                                    t - d->Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
                                     d.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
-        FLastPressTime = secondOfDouble ? -1 : t;
-        FLastPressPos = p;
-        FLastPressButton = button;
+        d->Mouse.FLastPressTime = secondOfDouble ? -1 : t;
+        d->Mouse.FLastPressPos = p;
+        d->Mouse.FLastPressButton = button;
         if (secondOfDouble)
             break;
         if (button == Qt::LeftButton)
@@ -77,7 +77,7 @@ bool TVxStringGrid::MouseEvent(QEvent* e)
         break;
     }
     case QEvent::MouseButtonDblClick:
-        FLastPressTime = -1;
+        d->Mouse.FLastPressTime = -1;
         if (button == Qt::LeftButton)
             WMLButtonDblClk(message);
         else if (button == Qt::RightButton)
@@ -99,8 +99,8 @@ bool TVxStringGrid::MouseEvent(QEvent* e)
 
 bool TVxStringGrid::GetSelectedCells(int ACol, int ARow) const
 {
-    if (FMouseActions->DisjunctCellSelect())
-        return std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow}) != FSelectedCells.end();
+    if (d->Shared.FMouseActions->DisjunctCellSelect())
+        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) != d->Mouse.FSelectedCells.end();
     const TGridRect s = Selection();
     return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) &&
            ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
@@ -108,35 +108,35 @@ bool TVxStringGrid::GetSelectedCells(int ACol, int ARow) const
 
 void TVxStringGrid::SetSelectedCells(int ACol, int ARow, bool Value)
 {
-    const auto at = std::find(FSelectedCells.begin(), FSelectedCells.end(), TGridCoord{ACol, ARow});
-    if (Value == (at != FSelectedCells.end()))
+    const auto at = std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow});
+    if (Value == (at != d->Mouse.FSelectedCells.end()))
         return;
     if (Value)
-        FSelectedCells.push_back({ACol, ARow});
+        d->Mouse.FSelectedCells.push_back({ACol, ARow});
     else
-        FSelectedCells.erase(at);
+        d->Mouse.FSelectedCells.erase(at);
     RepaintCell(ACol, ARow);
 }
 
 int TVxStringGrid::SelectedCellsCount()
 {
-    if (!FMouseActions->DisjunctCellSelect()) {
-        FSelectedCells.clear();
+    if (!d->Shared.FMouseActions->DisjunctCellSelect()) {
+        d->Mouse.FSelectedCells.clear();
         const TGridRect s = Selection();
         if (s.Left == s.Right && s.Top == s.Bottom)
-            FSelectedCells.push_back({Col(), Row()});
+            d->Mouse.FSelectedCells.push_back({Col(), Row()});
         else
             for (int c = s.Left; c <= s.Right; ++c)
                 for (int r = s.Top; r <= s.Bottom; ++r)
-                    FSelectedCells.push_back({c, r});
+                    d->Mouse.FSelectedCells.push_back({c, r});
     }
-    return int(FSelectedCells.size());
+    return int(d->Mouse.FSelectedCells.size());
 }
 
 void TVxStringGrid::ClearSelectedCells()
 {
     SetSelection({FixedCols(), FixedRows(), FixedCols(), FixedRows()});
-    FSelectedCells.clear();
+    d->Mouse.FSelectedCells.clear();
     Invalidate();
 }
 
@@ -158,7 +158,7 @@ void TVxStringGrid::DoClickSort(int ACol)
 
 bool TVxStringGrid::OnSelectionResizer(int X, int Y)
 {
-    if (!F.SelectionResizer || !F.SelectionRectangle)
+    if (!d->Settings.SelectionResizer || !d->Settings.SelectionRectangle)
         return false;
     const TGridRect s = Selection();
     const TRect r = CellRect(s.Right, s.Bottom);
@@ -172,18 +172,18 @@ bool TVxStringGrid::OnSelectionResizer(int X, int Y)
 void TVxStringGrid::GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack)
 {
     SetGridState(TGridState::gsSelecting);
-    FDropSelection = Selection();
-    FResizerBlock.clear();
+    d->Aux.FDropSelection = Selection();
+    d->Mouse.FResizerBlock.clear();
     QStringList lines;
-    for (int r = FDropSelection.Top; r <= FDropSelection.Bottom; ++r) {
+    for (int r = d->Aux.FDropSelection.Top; r <= d->Aux.FDropSelection.Bottom; ++r) {
         QStringList cells;
-        for (int c = FDropSelection.Left; c <= FDropSelection.Right; ++c)
+        for (int c = d->Aux.FDropSelection.Left; c <= d->Aux.FDropSelection.Right; ++c)
             cells << Cells(RealColIndex(c), r);
         lines << cells.join(QLatin1Char('\t'));
-        FResizerBlock.push_back(cells);
+        d->Mouse.FResizerBlock.push_back(cells);
     }
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-    FMouseResize = true;
+    d->Mouse.FMouseResize = true;
     if (!HeldBack) {
         const TGridRect sel = Selection();
         TBaseGrid::MouseDown(TMouseButton::mbLeft, Shift, X, Y);
@@ -196,18 +196,18 @@ void TVxStringGrid::GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack)
 // Fills the new selection with the grabbed block, repeated; the grabbed cells keep their texts.
 void TVxStringGrid::PasteResizerBlock()
 {
-    if (FResizerBlock.empty() || FResizerBlock.front().isEmpty())
+    if (d->Mouse.FResizerBlock.empty() || d->Mouse.FResizerBlock.front().isEmpty())
         return;
     const TGridRect s = Selection();
-    const int h = int(FResizerBlock.size());
-    const int w = int(FResizerBlock.front().size());
+    const int h = int(d->Mouse.FResizerBlock.size());
+    const int w = int(d->Mouse.FResizerBlock.front().size());
     for (int r = s.Top; r <= s.Bottom; ++r)
         for (int c = s.Left; c <= s.Right; ++c) {
-            if (FDropSelection.Contains(c, r) || IsFixed(c, r) || ReadOnly(RealColIndex(c), r))
+            if (d->Aux.FDropSelection.Contains(c, r) || IsFixed(c, r) || ReadOnly(RealColIndex(c), r))
                 continue;
-            const int br = ((r - FDropSelection.Top) % h + h) % h;
-            const int bc = ((c - FDropSelection.Left) % w + w) % w;
-            SetCells(RealColIndex(c), r, FResizerBlock[std::size_t(br)][bc]);
+            const int br = ((r - d->Aux.FDropSelection.Top) % h + h) % h;
+            const int bc = ((c - d->Aux.FDropSelection.Left) % w + w) % w;
+            SetCells(RealColIndex(c), r, d->Mouse.FResizerBlock[std::size_t(br)][bc]);
         }
     CellsChanged(Rect(RealColIndex(s.Left), s.Top, RealColIndex(s.Right), s.Bottom));
 }
@@ -230,17 +230,17 @@ int TVxStringGrid::FixedBorderAt(bool Cols, int Pos) const
 // Fixed columns and rows are sized here: the toolkit sizes only the scrolling ones.
 bool TVxStringGrid::FixedSizingPress(int X, int Y)
 {
-    if (FSizeFixed) {
-        FSizingFixed = true;
-        FSizeFixedX = X;
-        FSizingFixedCol = IsDesigning() ? -1 : FixedBorderAt(true, X);
+    if (d->Mouse.FSizeFixed) {
+        d->Mouse.FSizingFixed = true;
+        d->Mouse.FSizeFixedX = X;
+        d->Mouse.FSizingFixedCol = IsDesigning() ? -1 : FixedBorderAt(true, X);
         viewport()->update();
         return true;
     }
-    if (FSizeFixedR) {
-        FSizingFixedR = true;
-        FSizeFixedY = Y;
-        FSizingFixedRow = IsDesigning() ? -1 : FixedBorderAt(false, Y);
+    if (d->Mouse.FSizeFixedR) {
+        d->Mouse.FSizingFixedR = true;
+        d->Mouse.FSizeFixedY = Y;
+        d->Mouse.FSizingFixedRow = IsDesigning() ? -1 : FixedBorderAt(false, Y);
         viewport()->update();
         return true;
     }
@@ -250,8 +250,8 @@ bool TVxStringGrid::FixedSizingPress(int X, int Y)
 bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
 {
     const QString s = GetCellEx(RealCol, ARow);
-    const bool html = ClassifyCellText(s, F.EnableHTML) == TCellTextKind::ctkHtml;
-    if (!F.URLShow && !html)
+    const bool html = ClassifyCellText(s, d->Settings.EnableHTML) == TCellTextKind::ctkHtml;
+    if (!d->Settings.URLShow && !html)
         return false;
     QString anchor;
     if (!html) {
@@ -259,21 +259,21 @@ bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
             anchor = s;
     } else {
         TRect r = CellRect(ACol, ARow);
-        r.Left += FXYOffset.X + 1;
+        r.Left += d->Shared.FXYOffset.X + 1;
         if (HasCheckBox(RealCol, ARow))
-            r.Left += FControlLook->CheckSize();
-        r.Top += FXYOffset.Y + 1;
-        r.Right -= FXYOffset.X;
+            r.Left += d->Shared.FControlLook->CheckSize();
+        r.Top += d->Shared.FXYOffset.Y + 1;
+        r.Right -= d->Shared.FXYOffset.X;
         TMiniHtmlParams params;
         params.Rect = r;
-        params.Cache = FImageCache.get();
+        params.Cache = d->Shared.FImageCache.get();
         params.XPos = X;
         params.YPos = Y;
-        params.URLColor = F.URLColor;
+        params.URLColor = d->Settings.URLColor;
         params.CheckHotSpot = true;
         TMiniHtmlResult result;
         TCanvas& canvas = *Canvas();
-        canvas.Font() = IsFixed(ACol, ARow) ? *FFixedFont : Font();
+        canvas.Font() = IsFixed(ACol, ARow) ? *d->Shared.FFixedFont : Font();
         if (RenderMiniHtml(canvas, s, params, result))
             anchor = result.AnchorVal;
     }
@@ -299,7 +299,7 @@ bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
 
 bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y)
 {
-    const bool active = CanEdit || FControlLook->CheckAlwaysActive() || (ACol == 0 && FMouseActions->HotmailRowSelect());
+    const bool active = CanEdit || d->Shared.FControlLook->CheckAlwaysActive() || (ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect());
     if (ACol >= ColCount() || ARow >= RowCount() || !active || !HasCheckBox(RealCol, ARow))
         return false;
     HideInplaceEdit();
@@ -307,31 +307,31 @@ bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit,
     const int realRow = RealRowIndex(ARow);
     // Whether the box may change was decided above, CheckAlwaysActive included.
     ToggleCheck(RealCol, ARow, false);
-    if (FShowModified->Enabled()) {
+    if (d->Shared.FShowModified->Enabled()) {
         SetRowModified(ARow, true);
         RepaintCell(0, ARow);
     }
-    if (ACol == 0 && FMouseActions->HotmailRowSelect()) {
+    if (ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect()) {
         SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
         SetRowSelect(ARow, !GetRowSelect(ARow));
         if (realRow != ARow)
             RepaintCell(0, ARow);
         if (Row() == ARow && !GetRowSelect(ARow)) {
             HideSelection();
-            FSelHidden = false;
+            d->Shared.FSelHidden = false;
         }
     }
     bool state = false;
     GetCheckBoxState(RealCol, RealRowIndex(ARow), state);
     const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
-    if (!FNavigation->AlwaysEdit() && normal)
+    if (!d->Shared.FNavigation->AlwaysEdit() && normal)
         MoveCurrent(ACol, ARow, true, true);
     DoCheckBoxClick(ACol, ARow, state);
-    if (F.HideFocusRect)
+    if (d->Settings.HideFocusRect)
         RepaintCell(ACol, ARow);
-    if (ARow < FixedRows() && FMouseActions->CheckAllCheck()) {
+    if (ARow < FixedRows() && d->Shared.FMouseActions->CheckAllCheck()) {
         for (int r = FixedRows(); r < RowCount(); ++r) {
-            if (FMouseActions->HotmailRowSelect())
+            if (d->Shared.FMouseActions->HotmailRowSelect())
                 SetRowSelect(r, state);
             else
                 SetCheckBoxState(RealColIndex(ACol), RealRowIndex(r), state);
@@ -350,39 +350,39 @@ void TVxStringGrid::HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, 
     const bool rangeSelect = Options().testFlag(TGridOption::goRangeSelect);
     const TGridRect oldSel = Selection();
     auto finish = [&](int start) {
-        FSelHidden = false;
+        d->Shared.FSelHidden = false;
         DoExit();
-        FMouseSelectStart = start;
-        if (FActiveCellShow)
+        d->Mouse.FMouseSelectStart = start;
+        if (d->Shared.FActiveCellShow)
             RepaintCellHeaders(oldSel.Left, oldSel.Top, Col(), Row());
     };
-    if (ACol < FixedCols() && ARow < FixedRows() && FMouseActions->AllSelect() && rangeSelect &&
-        FMouseSelectMode == TMouseSelectMode::msAll) {
+    if (ACol < FixedCols() && ARow < FixedRows() && d->Shared.FMouseActions->AllSelect() && rangeSelect &&
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msAll) {
         setFocus(Qt::MouseFocusReason);
         HideSelection();
         TGridRect r{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
         SelectAllRect(r);
         SetSelection(r);
-        finish(FMouseSelectStart);
-    } else if (ACol < FixedCols() && ARow >= FixedRows() && FMouseActions->RowSelect() &&
-               FMouseSelectMode == TMouseSelectMode::msRow) {
+        finish(d->Mouse.FMouseSelectStart);
+    } else if (ACol < FixedCols() && ARow >= FixedRows() && d->Shared.FMouseActions->RowSelect() &&
+               d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow) {
         if (EditorMode())
             setFocus(Qt::MouseFocusReason);
         HideSelection();
-        if (FMouseActions->DisjunctCellSelect())
-            FSelectedCells.clear();
+        if (d->Shared.FMouseActions->DisjunctCellSelect())
+            d->Mouse.FSelectedCells.clear();
         const int top = shift ? std::min(ARow, OldSel.Top) : ARow;
         const int bottom = shift ? std::max(ARow, OldSel.Top) : ARow;
         SetSelection({FixedCols(), top, ColCount() - 1, bottom});
         finish(ARow);
         if (RowIndicator().Empty())
             RepaintCol(0);
-    } else if (ARow < FixedRows() && ACol >= FixedCols() && FMouseActions->ColSelect() && rangeSelect &&
-               FMouseSelectMode == TMouseSelectMode::msColumn) {
+    } else if (ARow < FixedRows() && ACol >= FixedCols() && d->Shared.FMouseActions->ColSelect() && rangeSelect &&
+               d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn) {
         setFocus(Qt::MouseFocusReason);
         HideSelection();
-        if (FMouseActions->DisjunctCellSelect())
-            FSelectedCells.clear();
+        if (d->Shared.FMouseActions->DisjunctCellSelect())
+            d->Mouse.FSelectedCells.clear();
         int left = ACol;
         int right = ACol;
         if (shift) {
@@ -401,8 +401,8 @@ void TVxStringGrid::DirectEditPress(int ACol, int ARow, int X, bool CanEdit, boo
 {
     const TRect r = CellRect(ACol, ARow);
     const bool inside = X >= r.Left + 4 && X <= r.Right - 4;
-    const bool editOnDbl = FMouseActions->EditOnDblClickOnly() && Combo;
-    const bool direct = FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && Combo);
+    const bool editOnDbl = d->Shared.FMouseActions->EditOnDblClickOnly() && Combo;
+    const bool direct = d->Shared.FMouseActions->DirectEdit() || (d->Shared.FControlLook->DropDownAlwaysVisible() && Combo);
     const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
     if (!inside || !normal || !(CanEdit || editOnDbl) || !direct || HasClickableGraphic(RealColIndex(ACol), ARow))
         return;
@@ -428,51 +428,51 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
 {
     const int X = Message.XPos;
     const int Y = Message.YPos;
-    FDoOnClick = FMouseDownMove = FMouseKeepDown = true;
+    d->Mouse.FDoOnClick = d->Mouse.FMouseDownMove = d->Mouse.FMouseKeepDown = true;
     bool selectAfter = false;
     TGridCoord hit = MouseCoord(X, Y);
     int ACol = hit.X;
     int ARow = hit.Y;
     const TGridRect oldSel = Selection();
-    FPressRow = ARow;
+    d->Mouse.FPressRow = ARow;
     auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys, X, Y); };
 
     if (OnSelectionResizer(X, Y)) {
         GrabResizer(X, Y, Message.Keys,
-                    Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit());
+                    Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit());
         Message.Result = 1;
         return;
     }
-    if (Options().testFlag(TGridOption::goEditing) && FMouseActions->RangeSelectAndEdit() && !oldSel.Contains(ACol, ARow))
+    if (Options().testFlag(TGridOption::goEditing) && d->Shared.FMouseActions->RangeSelectAndEdit() && !oldSel.Contains(ACol, ARow))
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
     bool allow = true;
     if (OnCanClickCell)
         OnCanClickCell(this, ARow, ACol, allow);
     if (!allow)
         return;
-    if (FMouseSelectMode == TMouseSelectMode::msResize) {
+    if (d->Mouse.FMouseSelectMode == TMouseSelectMode::msResize) {
         GrabResizer(X, Y, Message.Keys, Options().testFlag(TGridOption::goEditing));
         return;
     }
 
     const TShiftState modifier = PressModifier(Message.Keys);
     const bool ctrl = modifier.testFlag(TShiftStateItem::ssCtrl);
-    if (FMouseActions->DisjunctCellSelect() && !ctrl && !IsFixed(ACol, ARow)) {
-        FSelectedCells.clear();
+    if (d->Shared.FMouseActions->DisjunctCellSelect() && !ctrl && !IsFixed(ACol, ARow)) {
+        d->Mouse.FSelectedCells.clear();
         Invalidate();
     }
     SetSearchInc(QString());
-    FSelectionClick = false;
-    FPushedCellButton = Point(-1, -1);
-    FOldTopRow = TopRow();
-    FOldKeepLeftCol = LeftCol();
+    d->Aux.FSelectionClick = false;
+    d->Mouse.FPushedCellButton = Point(-1, -1);
+    d->Mouse.FOldTopRow = TopRow();
+    d->Mouse.FOldKeepLeftCol = LeftCol();
     // A press just right of or below a border belongs to the cell before it, for sizing.
     const TGridCoord clicked = MouseCoord(ACol != 0 || ARow == 0 ? X - 5 : X, ARow != 0 ? Y - 4 : Y);
-    Colclicked = clicked.X;
-    Rowclicked = clicked.Y;
+    d->Mouse.Colclicked = clicked.X;
+    d->Mouse.Rowclicked = clicked.Y;
     if (ACol < 0 || ARow < 0) {
         HideInplaceEdit();
-        if (!FFixedRowAlways)
+        if (!d->Shared.FFixedRowAlways)
             inherited();
         return;
     }
@@ -485,9 +485,9 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     if (inFixedArea || IsFixed(ACol, ARow))
         HideInplaceEdit();
     const bool declaredFixed = !inFixedArea && IsFixed(ACol, ARow);
-    if ((inFixedArea || declaredFixed) && F.FixedAsButtons) {
-        FPushedCellButton = Point(ACol, ARow);
-        FFixedCellPushed = true;
+    if ((inFixedArea || declaredFixed) && d->Settings.FixedAsButtons) {
+        d->Mouse.FPushedCellButton = Point(ACol, ARow);
+        d->Mouse.FFixedCellPushed = true;
         RepaintCell(ACol, ARow);
     }
     const int realCol = RealColIndex(ACol);
@@ -505,7 +505,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
             HideInplaceEdit();
             if (!IsFixed(ACol, ARow))
                 MoveCurrent(ACol, ARow, true, true);
-            FPushedCellButton = Point(ACol, ARow);
+            d->Mouse.FPushedCellButton = Point(ACol, ARow);
             if (OnClickCell)
                 OnClickCell(this, ARow, ACol);
             return;
@@ -516,24 +516,24 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         return;
     }
     const bool normalRow = ARow >= FixedRows();
-    if (FMouseActions->DisjunctRowSelect() && normalRow && (ACol != 0 || !FMouseActions->HotmailRowSelect())) {
+    if (d->Shared.FMouseActions->DisjunctRowSelect() && normalRow && (ACol != 0 || !d->Shared.FMouseActions->HotmailRowSelect())) {
         if (modifier.testFlag(TShiftStateItem::ssShift)) {
             inherited();
             SetSelection({std::min(ACol, oldSel.Left), std::min(ARow, oldSel.Top), std::max(ACol, oldSel.Left),
                           std::max(ARow, oldSel.Top)});
             return;
         }
-        if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
+        if (ctrl || d->Shared.FMouseActions->DisjunctRowSelectNoCtrl()) {
             if (GetRowSelect(ARow))
-                FDeselectState = true;
+                d->Mouse.FDeselectState = true;
         } else if (!modifier.testFlag(TShiftStateItem::ssAlt)) {
             ClearRowSelect();
         }
     }
-    if (FMouseActions->DisjunctColSelect() && ACol >= FixedCols()) {
+    if (d->Shared.FMouseActions->DisjunctColSelect() && ACol >= FixedCols()) {
         if (ctrl) {
             if (GetColSelect(ACol))
-                FDeselectState = true;
+                d->Mouse.FDeselectState = true;
         } else {
             ClearColSelect();
         }
@@ -543,26 +543,26 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     HeaderSelectPress(ACol, ARow, modifier, oldSel);
     const TRect cellRect = CellRect(ACol, ARow);
 
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || FMouseActions->RangeSelectAndEdit();
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
     CanEditCell(realCol, ARow, canEdit);
     if (CheckBoxPress(ACol, ARow, realCol, canEdit, X, Y))
         return;
     const bool normal = ACol >= FixedCols() && normalRow;
-    const bool combo = normal && FControlLook->DropDownAlwaysVisible() && HasComboBox(realCol, ARow);
-    if (normal && (canEdit || (FMouseActions->EditOnDblClickOnly() && combo)) &&
-        (FMouseActions->DirectEdit() || (FControlLook->DropDownAlwaysVisible() && combo))) {
+    const bool combo = normal && d->Shared.FControlLook->DropDownAlwaysVisible() && HasComboBox(realCol, ARow);
+    if (normal && (canEdit || (d->Shared.FMouseActions->EditOnDblClickOnly() && combo)) &&
+        (d->Shared.FMouseActions->DirectEdit() || (d->Shared.FControlLook->DropDownAlwaysVisible() && combo))) {
         HideInplaceEdit();
         setFocus(Qt::MouseFocusReason);
     }
     const TGridRect single{ACol, ARow, ACol, ARow};
     const bool sameCell = oldSel == single;
-    if (!sameCell && FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !CellEditable(ACol, ARow)) {
+    if (!sameCell && d->Shared.FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !CellEditable(ACol, ARow)) {
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
         selectAfter = true;
     }
     if (declaredFixed) {
-        const bool footerRow = FFloatingFooter->Visible() &&
-                               FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow && ARow == RowCount() - 1;
+        const bool footerRow = d->Order.FFloatingFooter->Visible() &&
+                               d->Order.FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow && ARow == RowCount() - 1;
         if (OnClickCell && !footerRow)
             OnClickCell(this, ARow, ACol);
         return;
@@ -573,28 +573,28 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
 
     const bool edge = ARow == TopRow() + VisibleRowCount() || ACol == LeftCol() + VisibleColCount() ||
                       (ACol == LeftCol() && LeftCol() > FixedCols());
-    const bool keepLeft = Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll();
+    const bool keepLeft = Options().testFlag(TGridOption::goRowSelect) && d->Shared.FNavigation->KeepHorizScroll();
     const int left = LeftCol();
     if (keepLeft)
         BeginUpdate();
-    if (!FSelHidden) {
-        const bool alwaysEdit = FNavigation->AlwaysEdit();
-        FNavigation->SetAlwaysEdit(false);
+    if (!d->Shared.FSelHidden) {
+        const bool alwaysEdit = d->Shared.FNavigation->AlwaysEdit();
+        d->Shared.FNavigation->SetAlwaysEdit(false);
         inherited();
-        FNavigation->SetAlwaysEdit(alwaysEdit);
+        d->Shared.FNavigation->SetAlwaysEdit(alwaysEdit);
     }
     if (keepLeft) {
         SetLeftCol(left);
         EndUpdate();
     }
-    if (GridState() == TGridState::gsSelecting && edge && FMouseActions->NoAutoRangeScroll())
+    if (GridState() == TGridState::gsSelecting && edge && d->Shared.FMouseActions->NoAutoRangeScroll())
         SetGridState(TGridState::gsNormal);
-    if (TopRow() != FOldTopRow && FMouseActions->NoScrollOnPartialRow())
-        SetTopRow(FOldTopRow);
+    if (TopRow() != d->Mouse.FOldTopRow && d->Shared.FMouseActions->NoScrollOnPartialRow())
+        SetTopRow(d->Mouse.FOldTopRow);
     const bool nearSide = X < cellRect.Left + 4 || X > cellRect.Right - 4;
     if (OnClickCell && !(ARow < FixedRows() && nearSide && Options().testFlag(TGridOption::goColSizing)))
         OnClickCell(this, ARow, ACol);
-    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit && (sameCell || FMouseActions->DirectEdit()))
+    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit && (sameCell || d->Shared.FMouseActions->DirectEdit()))
         ShowInplaceEdit();
     DirectEditPress(ACol, ARow, X, canEdit, combo);
     if (!nearSide && selectAfter)

@@ -1,6 +1,6 @@
 // Mouse movement and leave: the hover row, what a press in the fixed area will select, whole-row and whole-column
 // drag selection, the sizing of fixed columns and rows, link cursors and the sizing events and hint.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include <QToolTip>
@@ -14,7 +14,7 @@ constexpr int kSizingEdge = 4;
 
 void TVxStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
 {
-    FMouseSelectMode = FOnResizer ? TMouseSelectMode::msResize : TMouseSelectMode::msNormal;
+    d->Mouse.FMouseSelectMode = d->Mouse.FOnResizer ? TMouseSelectMode::msResize : TMouseSelectMode::msNormal;
     if (ACol < 0 || ARow < 0)
         return;
     auto nearEdge = [](int pos, const TRect& r, bool cols) {
@@ -25,57 +25,57 @@ void TVxStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
     const TRect r = CellRect(ACol, ARow);
     const bool fixedRow = ARow < FixedRows();
     const bool fixedCol = ACol < FixedCols();
-    if (fixedRow && fixedCol && FMouseActions->AllSelect())
-        FMouseSelectMode = TMouseSelectMode::msAll;
-    else if (fixedRow && !fixedCol && FMouseActions->ColSelect() &&
+    if (fixedRow && fixedCol && d->Shared.FMouseActions->AllSelect())
+        d->Mouse.FMouseSelectMode = TMouseSelectMode::msAll;
+    else if (fixedRow && !fixedCol && d->Shared.FMouseActions->ColSelect() &&
              !(Options().testFlag(TGridOption::goColSizing) && nearEdge(X, r, true)))
-        FMouseSelectMode = TMouseSelectMode::msColumn;
-    else if (fixedCol && !fixedRow && ARow < RowCount() && FMouseActions->RowSelect() &&
+        d->Mouse.FMouseSelectMode = TMouseSelectMode::msColumn;
+    else if (fixedCol && !fixedRow && ARow < RowCount() && d->Shared.FMouseActions->RowSelect() &&
              !(Options().testFlag(TGridOption::goRowSizing) && nearEdge(Y, r, false)))
-        FMouseSelectMode = TMouseSelectMode::msRow;
+        d->Mouse.FMouseSelectMode = TMouseSelectMode::msRow;
 }
 
 // The sizing events and hint follow the column or row the press took hold of.
 void TVxStringGrid::UpdateSizingFeedback()
 {
-    const bool cols = GridState() == TGridState::gsColSizing || FSizingFixed;
-    const bool rows = GridState() == TGridState::gsRowSizing || FSizingFixedR;
+    const bool cols = GridState() == TGridState::gsColSizing || d->Mouse.FSizingFixed;
+    const bool rows = GridState() == TGridState::gsRowSizing || d->Mouse.FSizingFixedR;
     if (!cols && !rows)
         return;
     int index = 0;
     int size = 0;
     TPoint at = Point(0, 0);
     if (cols) {
-        if (FSizingFixed) {
-            size = FSizeFixedX;
+        if (d->Mouse.FSizingFixed) {
+            size = d->Mouse.FSizeFixedX;
         } else {
-            index = Colclicked >= 0 ? Colclicked : ColCount() - 1;
+            index = d->Mouse.Colclicked >= 0 ? d->Mouse.Colclicked : ColCount() - 1;
             size = ColWidths(index);
             at = Point(index, 0);
         }
         if (OnColumnSizing)
             OnColumnSizing(this, index, size);
     } else {
-        if (FSizingFixedR) {
-            size = FSizeFixedY;
+        if (d->Mouse.FSizingFixedR) {
+            size = d->Mouse.FSizeFixedY;
         } else {
-            index = Rowclicked >= 0 ? Rowclicked : RowCount() - 1;
+            index = d->Mouse.Rowclicked >= 0 ? d->Mouse.Rowclicked : RowCount() - 1;
             size = RowHeights(index);
             at = Point(0, index);
         }
         if (OnRowSizing)
             OnRowSizing(this, index, size);
     }
-    if (!F.HintShowSizing && !IsDesigning())
+    if (!d->Settings.HintShowSizing && !IsDesigning())
         return;
-    FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
+    d->Mouse.FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
     const TRect r = CalcCellRect(at.X, at.Y);
-    QToolTip::showText(viewport()->mapToGlobal(QPoint(r.Left, r.Top)), FSizingHint, viewport());
+    QToolTip::showText(viewport()->mapToGlobal(QPoint(r.Left, r.Top)), d->Mouse.FSizingHint, viewport());
 }
 
 void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (FMouseDownMove && FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
+    if (d->Mouse.FMouseDownMove && d->Shared.FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
         !EditorMode())
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
     if (OleDragMove(Shift, X, Y))
@@ -91,44 +91,44 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         if (old >= 0 && old < RowCount())
             RepaintRow(old);
     }
-    if (FMouseSelectStart >= 0 && leftDown && FMouseActions->RowSelect() &&
-        FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
+    if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->RowSelect() &&
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
         const int to = std::max(FixedRows(), hit.Y);
-        SetSelection({FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1, std::max(FMouseSelectStart, to)});
+        SetSelection({FixedCols(), std::min(d->Mouse.FMouseSelectStart, to), ColCount() - 1, std::max(d->Mouse.FMouseSelectStart, to)});
         if (Y > height() - 4)
             SetTopRow(std::min(TopRow() + 1, std::max(FixedRows(), RowCount() - VisibleRowCount())));
         else if (FixedRows() > 0 && Y < RowHeights(0) && TopRow() > FixedRows())
             SetTopRow(TopRow() - 1);
     }
-    if (FMouseSelectStart >= 0 && leftDown && FMouseActions->ColSelect() &&
-        FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
+    if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->ColSelect() &&
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
         const int to = std::max(FixedCols(), hit.X);
-        SetSelection({std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
+        SetSelection({std::min(d->Mouse.FMouseSelectStart, to), FixedRows(), std::max(d->Mouse.FMouseSelectStart, to), RowCount() - 1});
     }
-    FSizeFixed = valid && !IsDesigning() && FMouseActions->SizeFixedCol() && FixedBorderAt(true, X) >= 0;
-    FSizeFixedR = valid && !IsDesigning() && FMouseActions->SizeFixedRow() && FixedBorderAt(false, Y) >= 0;
-    if (FSizingFixed)
-        FSizeFixedX = X;
-    if (FSizingFixedR)
-        FSizeFixedY = Y;
-    FOnResizer = OnSelectionResizer(X, Y);
+    d->Mouse.FSizeFixed = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedCol() && FixedBorderAt(true, X) >= 0;
+    d->Mouse.FSizeFixedR = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedRow() && FixedBorderAt(false, Y) >= 0;
+    if (d->Mouse.FSizingFixed)
+        d->Mouse.FSizeFixedX = X;
+    if (d->Mouse.FSizingFixedR)
+        d->Mouse.FSizeFixedY = Y;
+    d->Mouse.FOnResizer = OnSelectionResizer(X, Y);
     if (!IsDesigning())
         UpdateSelectMode(hit.X, hit.Y, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
-    if (FNavigation->KeepHorizScroll() && FMouseKeepDown && GridState() != TGridState::gsColMoving &&
-        LeftCol() != FOldKeepLeftCol) {
+    if (d->Shared.FNavigation->KeepHorizScroll() && d->Mouse.FMouseKeepDown && GridState() != TGridState::gsColMoving &&
+        LeftCol() != d->Mouse.FOldKeepLeftCol) {
         StartUpdate();
-        SetLeftCol(FOldKeepLeftCol);
+        SetLeftCol(d->Mouse.FOldKeepLeftCol);
         ResetUpdate();
     }
-    if (GridState() == TGridState::gsNormal && valid && !FSizeFixed && !FSizeFixedR) {
+    if (GridState() == TGridState::gsNormal && valid && !d->Mouse.FSizeFixed && !d->Mouse.FSizeFixedR) {
         const QString s = GetCellEx(RealColIndex(hit.X), hit.Y);
-        if (F.URLShow && ClassifyCellText(s, F.EnableHTML) != TCellTextKind::ctkHtml && HasUrlScheme(s))
+        if (d->Settings.URLShow && ClassifyCellText(s, d->Settings.EnableHTML) != TCellTextKind::ctkHtml && HasUrlScheme(s))
             viewport()->setCursor(Qt::PointingHandCursor);
     }
-    if (FSizeFixed)
+    if (d->Mouse.FSizeFixed)
         viewport()->setCursor(Qt::SplitHCursor);
-    else if (FSizeFixedR)
+    else if (d->Mouse.FSizeFixedR)
         viewport()->setCursor(Qt::SplitVCursor);
     if (leftDown)
         UpdateSizingFeedback();
@@ -139,8 +139,8 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TVxStringGrid::CMMouseLeave()
 {
-    FMouseSelectMode = TMouseSelectMode::msNormal;
-    FSizeFixed = FSizeFixedR = false;
+    d->Mouse.FMouseSelectMode = TMouseSelectMode::msNormal;
+    d->Mouse.FSizeFixed = d->Mouse.FSizeFixedR = false;
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int old = FHoverRowIdx;
         FHoverRowIdx = -1;

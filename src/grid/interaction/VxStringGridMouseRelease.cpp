@@ -2,7 +2,7 @@
 // grid's mouse-down and mouse-up steps over the toolkit's, the double click and the right button.
 #include "grid/core/RowSorter.h"
 #include "grid/core/SortSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridGrouping.h"
 #include "grid/model/GridText.h"
@@ -24,34 +24,34 @@ constexpr int kBorderReach = 4;
 // the size the column or row really takes.
 void TVxStringGrid::FinishFixedSizing(int X, int Y)
 {
-    if (FSizingFixed) {
-        FSizeFixed = FSizingFixed = false;
-        if (FSizingFixedCol >= 0) {
+    if (d->Mouse.FSizingFixed) {
+        d->Mouse.FSizeFixed = d->Mouse.FSizingFixed = false;
+        if (d->Mouse.FSizingFixedCol >= 0) {
             int before = 0;
-            for (int c = 0; c < FSizingFixedCol; ++c)
+            for (int c = 0; c < d->Mouse.FSizingFixedCol; ++c)
                 before += ColWidths(c);
             int width = std::max(0, X - before);
-            SetColWidths(FSizingFixedCol, width);
+            SetColWidths(d->Mouse.FSizingFixedCol, width);
             if (OnEndColumnSize)
-                OnEndColumnSize(this, FSizingFixedCol);
+                OnEndColumnSize(this, d->Mouse.FSizingFixedCol);
             if (OnUpdateColumnSize) {
                 const int asked = width;
-                OnUpdateColumnSize(this, FSizingFixedCol, width);
+                OnUpdateColumnSize(this, d->Mouse.FSizingFixedCol, width);
                 if (width != asked)
-                    SetColWidths(FSizingFixedCol, std::max(0, width));
+                    SetColWidths(d->Mouse.FSizingFixedCol, std::max(0, width));
             }
         }
         viewport()->update();
     }
-    if (FSizingFixedR) {
-        FSizeFixedR = FSizingFixedR = false;
-        if (FSizingFixedRow >= 0) {
+    if (d->Mouse.FSizingFixedR) {
+        d->Mouse.FSizeFixedR = d->Mouse.FSizingFixedR = false;
+        if (d->Mouse.FSizingFixedRow >= 0) {
             int before = 0;
-            for (int r = 0; r < FSizingFixedRow; ++r)
+            for (int r = 0; r < d->Mouse.FSizingFixedRow; ++r)
                 before += RowHeights(r);
-            SetRowHeights(FSizingFixedRow, std::max(0, Y - before));
+            SetRowHeights(d->Mouse.FSizingFixedRow, std::max(0, Y - before));
             if (OnEndRowSize)
-                OnEndRowSize(this, FSizingFixedRow);
+                OnEndRowSize(this, d->Mouse.FSizingFixedRow);
         }
         viewport()->update();
     }
@@ -63,18 +63,18 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
     bool state = false;
     if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, RealRowIndex(ARow), state))
         OnCheckBoxMouseUp(this, realCol, ARow, state);
-    if (FDblClk) {
-        FDblClk = false;
+    if (d->Mouse.FDblClk) {
+        d->Mouse.FDblClk = false;
         return;
     }
     const TRect r = CellRect(ACol, ARow);
     if (ARow == 0 && Options().testFlag(TGridOption::goColSizing) &&
         (X < r.Left + kBorderReach || X > r.Right - kBorderReach))
         return;
-    TSortSettings& sort = *FSortSettings;
-    const bool byPosition = sort.Row() == ARow && FPressRow == ARow && FixedRows() > 0 && sort.Show() &&
-                            !HasCheckBox(realCol, ARow) && !ColMoveFlg && RowCount() > 2;
-    bool wanted = byPosition && FIgnoreColumns->IndexOf(ACol) < 0;
+    TSortSettings& sort = *d->Order.FSortSettings;
+    const bool byPosition = sort.Row() == ARow && d->Mouse.FPressRow == ARow && FixedRows() > 0 && sort.Show() &&
+                            !HasCheckBox(realCol, ARow) && !d->Mouse.ColMoveFlg && RowCount() > 2;
+    bool wanted = byPosition && d->Shared.FIgnoreColumns->IndexOf(ACol) < 0;
     if (wanted && OnCanSort)
         OnCanSort(this, ACol, wanted);
     if (!wanted) {
@@ -85,7 +85,7 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
     HideInplaceEdit();
     if (SortRowXRef().Count() != RowCount())
         InitSortXRef();
-    const bool keepLeft = FNavigation->KeepHorizScroll() && Options().testFlag(TGridOption::goRowSelect);
+    const bool keepLeft = d->Shared.FNavigation->KeepHorizScroll() && Options().testFlag(TGridOption::goRowSelect);
     const int left = LeftCol();
     if (keepLeft)
         BeginUpdate();
@@ -136,7 +136,7 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
         SetLeftCol(left);
         EndUpdate();
     }
-    FSortTime = std::uint32_t(timer.elapsed());
+    d->Mouse.FSortTime = std::uint32_t(timer.elapsed());
     DoClickSort(sort.Column());
 }
 
@@ -144,68 +144,68 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
 {
     const int X = Message.XPos;
     const int Y = Message.YPos;
-    ColMoveFlg = false;
-    FColSizeFlg = GridState() == TGridState::gsColSizing;
-    FMouseKeepDown = FMouseDownMove = false;
-    FMouseSelectMode = TMouseSelectMode::msNormal;
-    FMouseSelectStart = -1;
+    d->Mouse.ColMoveFlg = false;
+    d->Sizing.FColSizeFlg = GridState() == TGridState::gsColSizing;
+    d->Mouse.FMouseKeepDown = d->Mouse.FMouseDownMove = false;
+    d->Mouse.FMouseSelectMode = TMouseSelectMode::msNormal;
+    d->Mouse.FMouseSelectStart = -1;
     FinishFixedSizing(X, Y);
-    if (FFixedCellPushed) {
-        FFixedCellPushed = false;
-        if (FPushedCellButton.X >= 0)
-            RepaintCell(FPushedCellButton.X, FPushedCellButton.Y);
+    if (d->Mouse.FFixedCellPushed) {
+        d->Mouse.FFixedCellPushed = false;
+        if (d->Mouse.FPushedCellButton.X >= 0)
+            RepaintCell(d->Mouse.FPushedCellButton.X, d->Mouse.FPushedCellButton.Y);
     }
     const TGridCoord hit = MouseCoord(X, Y);
     const int ACol = hit.X;
     const int ARow = hit.Y;
     const bool valid = ACol >= 0 && ARow >= 0;
     bool onButton = false;
-    if (FPushedCellButton.X >= 0) {
-        const TPoint pushed = FPushedCellButton;
+    if (d->Mouse.FPushedCellButton.X >= 0) {
+        const TPoint pushed = d->Mouse.FPushedCellButton;
         const bool fixedCol = pushed.X < FixedCols();
         const bool fixedRow = pushed.Y < FixedRows();
         const bool enabled = Options().testFlag(TGridOption::goEditing) ||
-                             (valid && !FControlLook->NoDisabledButtonLook() && CellEditable(ACol, ARow));
-        if (valid && (enabled || FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
+                             (valid && !d->Shared.FControlLook->NoDisabledButtonLook() && CellEditable(ACol, ARow));
+        if (valid && (enabled || d->Shared.FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
             onButton = !fixedCol && !fixedRow && TPoint{BaseCell(ACol, ARow)} == pushed;
-            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (F.FixedAsButtons && fixedCol) || fixedRow)
+            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (d->Settings.FixedAsButtons && fixedCol) || fixedRow)
                 DoButtonClick(pushed.X, pushed.Y);
         }
-        FPushedCellButton = Point(-1, -1);
+        d->Mouse.FPushedCellButton = Point(-1, -1);
     }
-    if (!FSizingHint.isEmpty()) {
-        FSizingHint.clear();
+    if (!d->Mouse.FSizingHint.isEmpty()) {
+        d->Mouse.FSizingHint.clear();
         QToolTip::hideText();
     }
     if (onButton)
         return;
-    if (FDoOnClick && OnClick && valid && (ARow < FixedRows() || ACol < FixedCols()) &&
+    if (d->Mouse.FDoOnClick && OnClick && valid && (ARow < FixedRows() || ACol < FixedCols()) &&
         !(ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) &&
           viewport()->cursor().shape() == Qt::SplitHCursor))
         OnClick(this);
-    FDoOnClick = false;
+    d->Mouse.FDoOnClick = false;
     if (valid && OleDragNotStarted(ACol, ARow, Message.Keys, X, Y))
         return;
 
     bool deselected = false;
-    if (FMouseActions->DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {
-        if (!(ACol == 0 && FMouseActions->HotmailRowSelect()))
+    if (d->Shared.FMouseActions->DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {
+        if (!(ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect()))
             SelectionToRowSelect(false);
-        if (FDeselectState && ARow >= FixedRows() && ARow < RowCount() - FixedFooters()) {
-            SetRowSelect(FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow, false);
+        if (d->Mouse.FDeselectState && ARow >= FixedRows() && ARow < RowCount() - FixedFooters()) {
+            SetRowSelect(d->Shared.FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow, false);
             deselected = true;
         }
-        FDeselectState = false;
+        d->Mouse.FDeselectState = false;
     }
     // A click on an open group's header takes the whole group.
-    if (valid && ACol > 0 && FGrouping->AutoSelectGroup() && IsNode(ARow) && !GetNodeState(ARow)) {
+    if (valid && ACol > 0 && d->Order.FGrouping->AutoSelectGroup() && IsNode(ARow) && !GetNodeState(ARow)) {
         const int span = GetNodeSpan(ARow);
         // Done selecting: the toolkit's release must not stretch the selection back to the pointer.
         if (GridState() == TGridState::gsSelecting) {
             SetGridState(TGridState::gsNormal);
             Click();
         }
-        if (FMouseActions->DisjunctRowSelect()) {
+        if (d->Shared.FMouseActions->DisjunctRowSelect()) {
             for (int r = ARow + 1; r < ARow + span; ++r)
                 SetRowSelect(RealRowIndex(r), true);
         } else {
@@ -213,28 +213,28 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
                                    std::min(ARow + span - 1, RowCount() - 1)});
         }
     }
-    if (FMouseActions->DisjunctColSelect()) {
+    if (d->Shared.FMouseActions->DisjunctColSelect()) {
         SelectionToColSelect(false);
-        if (FDeselectState && ACol >= FixedCols() && ACol < ColCount() - FixedRightCols())
+        if (d->Mouse.FDeselectState && ACol >= FixedCols() && ACol < ColCount() - FixedRightCols())
             SetColSelect(ACol, false);
-        FDeselectState = false;
+        d->Mouse.FDeselectState = false;
     }
     MouseUp(TMouseButton::mbLeft, Message.Keys, X, Y);
     if (deselected)
-        FSelChange = false;
+        d->Cells.FSelChange = false;
     if (GridState() == TGridState::gsSelecting)
         SetGridState(TGridState::gsNormal);
-    if (FMouseResize) {
+    if (d->Mouse.FMouseResize) {
         const TGridRect now = Selection();
         if (OnSelectionResize)
-            OnSelectionResize(this, FDropSelection, now);
+            OnSelectionResize(this, d->Aux.FDropSelection, now);
         PasteResizerBlock();
-        FMouseResize = false;
-        FResizerBlock.clear();
+        d->Mouse.FMouseResize = false;
+        d->Mouse.FResizerBlock.clear();
         if (OnSelectionResized)
-            OnSelectionResized(this, FDropSelection, Selection());
+            OnSelectionResized(this, d->Aux.FDropSelection, Selection());
     }
-    if (ColMoveFlg || FColSizeFlg || !valid || (ACol < FixedCols() && !FSortSettings->FixedCols()))
+    if (d->Mouse.ColMoveFlg || d->Sizing.FColSizeFlg || !valid || (ACol < FixedCols() && !d->Order.FSortSettings->FixedCols()))
         return;
     ReleaseSort(ACol, ARow, X, Message.Keys);
 }
@@ -245,7 +245,7 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 {
     const TGridCoord hit = MouseCoord(X, Y);
     const bool left = Button == TMouseButton::mbLeft;
-    if (FMouseActions->RangeSelectAndEdit() && left && !FMouseActions->EditOnDblClickOnly() &&
+    if (d->Shared.FMouseActions->RangeSelectAndEdit() && left && !d->Shared.FMouseActions->EditOnDblClickOnly() &&
         !Shift.testFlag(TShiftStateItem::ssDouble)) {
         const bool editing = Options().testFlag(TGridOption::goEditing);
         const bool current = hit.X == Col() && hit.Y == Row();
@@ -262,13 +262,13 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         }
     }
     TBaseGrid::MouseDown(Button, Shift, X, Y);
-    if (Shift.testFlag(TShiftStateItem::ssShift) && F.SelectionRectangle)
+    if (Shift.testFlag(TShiftStateItem::ssShift) && d->Settings.SelectionRectangle)
         InvalidateGridRect(Selection());
     if (hit.X < 0 || hit.Y < 0)
         return;
     const bool fixedRow = hit.Y < FixedRows(), fixedCol = hit.X < FixedCols();
     auto chosen = [&](TGridFixedCellEdit How) {
-        return (fixedRow && FMouseActions->FixedRowsEdit() == How) || (fixedCol && FMouseActions->FixedColsEdit() == How);
+        return (fixedRow && d->Shared.FMouseActions->FixedRowsEdit() == How) || (fixedCol && d->Shared.FMouseActions->FixedColsEdit() == How);
     };
     if (left && chosen(TGridFixedCellEdit::fceLeftClick)) {
         // Where sizing is on, a press near a border sizes instead.
@@ -293,13 +293,13 @@ void TVxStringGrid::DisjunctCellRelease(int ACol, int ARow, TShiftState Shift)
         } else if (ctrl) {
             SetSelectedCells(c.X, c.Y, !GetSelectedCells(c.X, c.Y));
         } else {
-            for (const TGridCoord& cell : FSelectedCells)
+            for (const TGridCoord& cell : d->Mouse.FSelectedCells)
                 RepaintCell(cell.X, cell.Y);
-            FSelectedCells.clear();
+            d->Mouse.FSelectedCells.clear();
             SetSelectedCells(c.X, c.Y, true);
         }
     } else if (!ctrl && !IsFixed(ACol, ARow)) {
-        FSelectedCells.clear();
+        d->Mouse.FSelectedCells.clear();
         Invalidate();
     }
     const TGridRect s = Selection();
@@ -323,7 +323,7 @@ void TVxStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
         SetGridState(TGridState::gsNormal);
         return;
     }
-    if (FMouseActions->DisjunctCellSelect() && Button == TMouseButton::mbLeft && hit.X >= 0 && hit.Y >= 0) {
+    if (d->Shared.FMouseActions->DisjunctCellSelect() && Button == TMouseButton::mbLeft && hit.X >= 0 && hit.Y >= 0) {
         const TPoint c = BaseCell(hit.X, hit.Y);
         bool canSelect = true;
         if (!IsFixed(c.X, c.Y) && OnSelectCell)
@@ -347,10 +347,10 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     const int X = Message.XPos;
     const int Y = Message.YPos;
     TGridCoord hit = MouseCoord(X, Y);
-    FPressRow = hit.Y;   // the double click stands for the second press
+    d->Mouse.FPressRow = hit.Y;   // the double click stands for the second press
     auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys | TShiftStateItem::ssDouble, X, Y); };
     if (hit.X == -1) {
-        if (FFixedRowAlways) {
+        if (d->Shared.FFixedRowAlways) {
             inherited();
             return;
         }
@@ -360,7 +360,7 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     const int ARow = hit.Y;
     if (ARow < 0)
         return;
-    if (ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) && FMouseActions->AutoSizeColOnDblClick()) {
+    if (ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) && d->Shared.FMouseActions->AutoSizeColOnDblClick()) {
         const TRect r = CellRect(ACol, ARow);
         auto autoSize = [this](int c) {
             bool allow = true;
@@ -373,14 +373,14 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
             }
         };
         if (X - r.Left <= 3) {
-            FDblClk = true;
+            d->Mouse.FDblClk = true;
             if (ACol - 1 >= FixedCols()) {
                 autoSize(ACol - 1);
                 inherited();
                 return;
             }
         } else if (r.Right - X <= 3 && ACol >= FixedCols()) {
-            FDblClk = true;
+            d->Mouse.FDblClk = true;
             autoSize(ACol);
             return;
         }
@@ -395,23 +395,23 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     inherited();
     if (OnDblClickCell)
         OnDblClickCell(this, ARow, ACol);
-    if (FMouseActions->EditOnDblClickOnly()) {
-        const bool range = FMouseActions->RangeSelectAndEdit();
-        FMouseActions->SetRangeSelectAndEdit(true);
+    if (d->Shared.FMouseActions->EditOnDblClickOnly()) {
+        const bool range = d->Shared.FMouseActions->RangeSelectAndEdit();
+        d->Shared.FMouseActions->SetRangeSelectAndEdit(true);
         if (CellEditable(ACol, ARow)) {
             SetOptions(Options() | TGridOption::goEditing);
             ShowInplaceEdit();
         }
-        FMouseActions->SetRangeSelectAndEdit(range);
-    } else if (FMouseActions->RangeSelectAndEdit() && ACol < ColCount() && ARow < RowCount() &&
+        d->Shared.FMouseActions->SetRangeSelectAndEdit(range);
+    } else if (d->Shared.FMouseActions->RangeSelectAndEdit() && ACol < ColCount() && ARow < RowCount() &&
                CellEditable(ACol, ARow)) {
         SetOptions(Options() | TGridOption::goEditing);
         const TPoint b = BaseCell(ACol, ARow);
         const TRect r = CellRect(b.X, b.Y);
         MouseDown(TMouseButton::mbLeft, {}, r.Left + 4, r.Top + 4);
     }
-    if ((ARow < FixedRows() && FMouseActions->FixedRowsEdit() == TGridFixedCellEdit::fceDblClick) ||
-        (ACol < FixedCols() && FMouseActions->FixedColsEdit() == TGridFixedCellEdit::fceDblClick))
+    if ((ARow < FixedRows() && d->Shared.FMouseActions->FixedRowsEdit() == TGridFixedCellEdit::fceDblClick) ||
+        (ACol < FixedCols() && d->Shared.FMouseActions->FixedColsEdit() == TGridFixedCellEdit::fceDblClick))
         EditFixedCell(ACol, ARow);
 }
 
@@ -427,8 +427,8 @@ void TVxStringGrid::WMRButtonDown(TWMMouse& Message)
         return;
     const int ACol = hit.X;
     const int ARow = hit.Y;
-    if (FMouseActions->SelectOnRightClick() && !IsFixed(ACol, ARow) &&
-        !(FMouseActions->DisjunctCellSelect() && GetSelectedCells(ACol, ARow))) {
+    if (d->Shared.FMouseActions->SelectOnRightClick() && !IsFixed(ACol, ARow) &&
+        !(d->Shared.FMouseActions->DisjunctCellSelect() && GetSelectedCells(ACol, ARow))) {
         if (!HasClickableGraphic(RealColIndex(ACol), ARow)) {
             if (OnRightClickCell) {
                 FocusCell(ACol, ARow);
@@ -444,7 +444,7 @@ void TVxStringGrid::WMRButtonDown(TWMMouse& Message)
         } else {
             const TPoint b = BaseCell(ACol, ARow);
             const int left = LeftCol();
-            const bool keepLeft = FNavigation->KeepHorizScroll();
+            const bool keepLeft = d->Shared.FNavigation->KeepHorizScroll();
             if (keepLeft)
                 BeginUpdate();
             FocusCell(b.X, b.Y);
@@ -453,9 +453,9 @@ void TVxStringGrid::WMRButtonDown(TWMMouse& Message)
                 EndUpdate();
             }
         }
-        if (FMouseActions->DisjunctRowSelect()) {
+        if (d->Shared.FMouseActions->DisjunctRowSelect()) {
             const bool ctrl = Message.Keys.testFlag(TShiftStateItem::ssCtrl);
-            if (ctrl || FMouseActions->DisjunctRowSelectNoCtrl()) {
+            if (ctrl || d->Shared.FMouseActions->DisjunctRowSelectNoCtrl()) {
                 SetRowSelect(ARow, !GetRowSelect(ARow));
             } else if (!(GetRowSelectCount() > 1 && contextMenuPolicy() != Qt::NoContextMenu && GetRowSelect(ARow))) {
                 ClearRowSelect();
@@ -465,7 +465,7 @@ void TVxStringGrid::WMRButtonDown(TWMMouse& Message)
     }
     if (OnRightClickCell)
         OnRightClickCell(this, ARow, ACol);
-    if (F.URLShow && F.URLEdit && HasUrlScheme(GetCellEx(RealColIndex(ACol), ARow))) {
+    if (d->Settings.URLShow && d->Settings.URLEdit && HasUrlScheme(GetCellEx(RealColIndex(ACol), ARow))) {
         FocusCell(ACol, ARow);
         ShowInplaceEdit();
     }

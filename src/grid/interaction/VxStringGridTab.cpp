@@ -1,5 +1,5 @@
 // Tab navigation over the selectable cells, and the row appended when a Tab or Down leaves the last row.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ int TVxStringGrid::TabStartCol()
 int TVxStringGrid::VisibleFixedRightCols() const
 {
     int count = 0;
-    for (int c = std::max(0, AllColCount() - FFixedRightCols); c < AllColCount(); ++c)
+    for (int c = std::max(0, AllColCount() - d->Shared.FFixedRightCols); c < AllColCount(); ++c)
         if (!IsHiddenColumn(c))
             ++count;
     return count;
@@ -46,13 +46,13 @@ int TVxStringGrid::VisibleFixedRightCols() const
 
 bool TVxStringGrid::IsLastNormalRow() const
 {
-    return Row() == RowCount() - FFixedFooters - 1 || (FFloatingFooter->Visible() && Row() == RowCount() - 2);
+    return Row() == RowCount() - d->Shared.FFixedFooters - 1 || (d->Order.FFloatingFooter->Visible() && Row() == RowCount() - 2);
 }
 
 // The floating footer's row, like a fixed footer, is never entered.
 int TVxStringGrid::LastTabRow() const
 {
-    return RowCount() - std::max(FFixedFooters, FFloatingFooter->Visible() ? 1 : 0) - 1;
+    return RowCount() - std::max(d->Shared.FFixedFooters, d->Order.FFloatingFooter->Visible() ? 1 : 0) - 1;
 }
 
 void TVxStringGrid::GotoFirstRow()
@@ -67,7 +67,7 @@ void TVxStringGrid::AutoAddRow()
         OnCanAddRow(this, canAdd);
     if (!canAdd)
         return;
-    const bool footer = FFloatingFooter->Visible();
+    const bool footer = d->Order.FFloatingFooter->Visible();
     if (footer) {
         // The footer row stays last: its texts move down, the row it leaves becomes the new one.
         const int last = RowCount() - 1;
@@ -84,12 +84,12 @@ void TVxStringGrid::AutoAddRow()
         AppendRow();
         ClearNewLastRow();
     }
-    if (footer || FFixedFooters > 0)
+    if (footer || d->Shared.FFixedFooters > 0)
         SetRow(Row() + 1);
     if (footer)
         CalcFooter(-1);
     if (OnAutoAddRow)
-        OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+        OnAutoAddRow(this, RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 // The store keeps what rows held before the grid shrank; an appended row starts empty.
@@ -112,10 +112,10 @@ bool TVxStringGrid::TabAdvance(bool Backward)
         if (key != VK_TAB)
             return true;
     }
-    if (Col() == FLastTabCol && Row() == FLastTabRow)
+    if (Col() == d->Interaction.FLastTabCol && Row() == d->Interaction.FLastTabRow)
         return true;
-    FLastTabCol = Col();
-    FLastTabRow = Row();
+    d->Interaction.FLastTabCol = Col();
+    d->Interaction.FLastTabRow = Row();
     const TGridCoord start{Col(), Row()};
     const bool editing = Options().testFlag(TGridOption::goEditing);
     bool result = true;
@@ -141,11 +141,11 @@ bool TVxStringGrid::TabAdvance(bool Backward)
     }
     if (!found && (Col() != start.X || Row() != start.Y))
         FocusCell(start.X, start.Y, true);
-    if (result && found && FNavigation->AdvanceAutoEdit())
+    if (result && found && d->Shared.FNavigation->AdvanceAutoEdit())
         SimulateCellClick(Col(), Row());
-    FLastTabCol = -1;
-    FLastTabRow = -1;
-    if (FNavigation->AlwaysEdit())
+    d->Interaction.FLastTabCol = -1;
+    d->Interaction.FLastTabRow = -1;
+    if (d->Shared.FNavigation->AlwaysEdit())
         setFocus(Qt::OtherFocusReason);
     return result;
 }
@@ -163,7 +163,7 @@ bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
     const TPoint span = CellSpan(c, r);
     const int startCol = TabStartCol();
 
-    if (FNavigation->TabAdvanceDirection() != TAdvanceDirection::adLeftRight) {
+    if (d->Shared.FNavigation->TabAdvanceDirection() != TAdvanceDirection::adLeftRight) {
         if (Backward) {
             if (r > firstRow)
                 FocusCell(c, r - 1, true);
@@ -242,7 +242,7 @@ int TVxStringGrid::NextRowWithSelectableCol(int ARow)
 bool TVxStringGrid::TabLastRow(bool MayAppend)
 {
     const int rows = RowCount();
-    if (MayAppend && !FNavigation->TabToNextAtEnd() && FNavigation->AdvanceInsert())
+    if (MayAppend && !d->Shared.FNavigation->TabToNextAtEnd() && d->Shared.FNavigation->AdvanceInsert())
         AutoAddRow();   // asks the application; a footer row stays last with its texts
     if (RowCount() > rows)
         FocusCell(Col(), LastTabRow(), true);
@@ -258,7 +258,7 @@ bool TVxStringGrid::TabLastRow(bool MayAppend)
 bool TVxStringGrid::EndOfGrid()
 {
     QWidget* parent = parentWidget();
-    if (!parent || !FNavigation->TabToNextAtEnd())
+    if (!parent || !d->Shared.FNavigation->TabToNextAtEnd())
         return true;
     QCoreApplication::postEvent(parent, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
     return false;
@@ -278,8 +278,8 @@ bool TVxStringGrid::TabToCell(int ACol, int ARow, bool OtherRow)
         if (!allow)
             return false;
     }
-    FTabAskedChanging = OtherRow;
+    d->Interaction.FTabAskedChanging = OtherRow;
     FocusCell(ACol, ARow, true);
-    FTabAskedChanging = false;
+    d->Interaction.FTabAskedChanging = false;
     return Col() == ACol && Row() == ARow;
 }

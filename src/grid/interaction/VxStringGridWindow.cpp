@@ -1,6 +1,6 @@
 // The grid's window side: Qt's events turned into the grid's handlers, the update lock, the 500 ms grid
 // timer, the wheel with wheel panning, and the small in-place editor steps.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/core/GridSettings.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/interaction/WheelPanPictures.h"
@@ -46,7 +46,7 @@ bool TVxStringGrid::event(QEvent* e)
         const auto* done = static_cast<TGridEditDoneEvent*>(e);
         if (OnEditCellDone)
             OnEditCellDone(this, done->Col, done->Row);
-        if (FMouseActions->EditOnDblClickOnly()) {
+        if (d->Shared.FMouseActions->EditOnDblClickOnly()) {
             HideEditor();
             SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
         }
@@ -54,7 +54,7 @@ bool TVxStringGrid::event(QEvent* e)
     }
     if (e->type() == QEvent::Show) {
         ChainOwnerForm();
-        if (!std::exchange(FWindowCreated, true))
+        if (!std::exchange(d->Interaction.FWindowCreated, true))
             LoadSavedColSizes();
     }
     return TBaseGrid::event(e);
@@ -63,9 +63,9 @@ bool TVxStringGrid::event(QEvent* e)
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip)
-        return FBalloon->Enable() ? ShowCellBalloon(e) : ShowCellHint(e);
+        return d->Shared.FBalloon->Enable() ? ShowCellBalloon(e) : ShowCellHint(e);
     // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
-    if (e->type() == QEvent::MouseMove && !FWheelPan) {
+    if (e->type() == QEvent::MouseMove && !d->Interaction.FWheelPan) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
         const bool result = MouseEvent(e) || TBaseGrid::viewportEvent(e);
         const Qt::CursorShape shown = viewport()->cursor().shape();
@@ -74,11 +74,11 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
         if (cell.X >= 0 && cell.Y >= 0 && GridState() == TGridState::gsNormal && !onBorder)
             DoGetCellCursor(cell.X, cell.Y, p.x(), p.y());
         // A balloon belongs to its cell: leaving the cell takes it away.
-        if (FBalloon->Enable() && FLastBalloonPos.X >= 0) {
+        if (d->Shared.FBalloon->Enable() && d->Interaction.FLastBalloonPos.X >= 0) {
             const TPoint base = cell.X >= 0 && cell.Y >= 0 ? BaseCell(cell.X, cell.Y) : TPoint{-1, -1};
-            if (base.X != FLastBalloonPos.X || base.Y != FLastBalloonPos.Y) {
+            if (base.X != d->Interaction.FLastBalloonPos.X || base.Y != d->Interaction.FLastBalloonPos.Y) {
                 QToolTip::hideText();
-                FLastBalloonPos = {-1, -1};
+                d->Interaction.FLastBalloonPos = {-1, -1};
             }
         }
         return result;
@@ -93,9 +93,9 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
     if (e->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(e);
         // Any press ends panning and then counts as itself; a middle press starts it.
-        if (FWheelPan)
+        if (d->Interaction.FWheelPan)
             EndWheelPan();
-        else if (mouse->button() == Qt::MiddleButton && F.IntelliPan != TIntelliPan::ipNone &&
+        else if (mouse->button() == Qt::MiddleButton && d->Settings.IntelliPan != TIntelliPan::ipNone &&
                  RowCount() > FixedRows())
             StartWheelPan(mouse->position().toPoint());
     }
@@ -107,7 +107,7 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
 // A key press is the key-down step, then the characters it types; the toolkit grid's own handling is not run.
 void TVxStringGrid::keyPressEvent(QKeyEvent* e)
 {
-    if (FWheelPan)
+    if (d->Interaction.FWheelPan)
         EndWheelPan();
     std::uint16_t key = VirtualKeyFromQt(e->key(), e->modifiers());
     const TShiftState shift = ShiftStateFromQt(e->modifiers());
@@ -120,7 +120,7 @@ void TVxStringGrid::keyPressEvent(QKeyEvent* e)
         if (ch == QChar(127))   // Delete types nothing
             continue;
         QChar c = ch;
-        if (c == QLatin1Char('.') && FExcelStyleDecimalSeparator && e->modifiers().testFlag(Qt::KeypadModifier))
+        if (c == QLatin1Char('.') && d->Interaction.FExcelStyleDecimalSeparator && e->modifiers().testFlag(Qt::KeypadModifier))
             c = DecimalSeparatorChar();
         if (WMChar(c))
             used = true;
@@ -130,9 +130,9 @@ void TVxStringGrid::keyPressEvent(QKeyEvent* e)
 
 void TVxStringGrid::timerEvent(QTimerEvent* e)
 {
-    if (e->timerId() == FGridTimerID)
+    if (e->timerId() == d->Interaction.FGridTimerID)
         WMTimer();
-    else if (e->timerId() == FWheelTimerID)
+    else if (e->timerId() == d->Interaction.FWheelTimerID)
         WheelPanTick();
     else
         TBaseGrid::timerEvent(e);
@@ -142,13 +142,13 @@ void TVxStringGrid::timerEvent(QTimerEvent* e)
 
 void TVxStringGrid::BeginUpdate()
 {
-    if (FUpdateCount++ == 0)
+    if (d->Interaction.FUpdateCount++ == 0)
         viewport()->setUpdatesEnabled(false);
 }
 
 void TVxStringGrid::EndUpdate()
 {
-    if (FUpdateCount == 0 || --FUpdateCount > 0 || FDestroying)
+    if (d->Interaction.FUpdateCount == 0 || --d->Interaction.FUpdateCount > 0 || d->Shared.FDestroying)
         return;
     viewport()->setUpdatesEnabled(true);
     viewport()->update();
@@ -159,21 +159,21 @@ void TVxStringGrid::EndUpdate()
 
 void TVxStringGrid::SetSearchInc(const QString& Value)
 {
-    FSearchInc = Value;
-    FSearchTics = 0;
+    d->Interaction.FSearchInc = Value;
+    d->Interaction.FSearchTics = 0;
 }
 
 void TVxStringGrid::WMTimer()
 {
-    ++FTimerTicks;
-    if (FNavigation->AutoGotoIncremental() && FSearchTics++ == 3) {
-        FSearchInc.clear();
-        FSearchTics = 0;
+    ++d->Interaction.FTimerTicks;
+    if (d->Shared.FNavigation->AutoGotoIncremental() && d->Interaction.FSearchTics++ == 3) {
+        d->Interaction.FSearchInc.clear();
+        d->Interaction.FSearchTics = 0;
     }
-    if (FHovering && !IsDesigning())
+    if (d->Shared.FHovering && !IsDesigning())
         HoverFocus();
-    if (FEnableBlink) {
-        FGridBlink = !FGridBlink;
+    if (d->Interaction.FEnableBlink) {
+        d->Interaction.FGridBlink = !d->Interaction.FGridBlink;
         BlinkScan();
     }
 }
@@ -224,17 +224,17 @@ void TVxStringGrid::BlinkScan()
 void TVxStringGrid::wheelEvent(QWheelEvent* e)
 {
     e->accept();
-    if (FWheelPan)
+    if (d->Interaction.FWheelPan)
         return;
-    FWheelAccumulator += e->angleDelta().y();
+    d->Interaction.FWheelAccumulator += e->angleDelta().y();
     const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
     const QPoint global = e->globalPosition().toPoint();
-    while (FWheelAccumulator >= kWheelNotch) {
-        FWheelAccumulator -= kWheelNotch;
+    while (d->Interaction.FWheelAccumulator >= kWheelNotch) {
+        d->Interaction.FWheelAccumulator -= kWheelNotch;
         MouseWheelStep(false, shift, global);
     }
-    while (FWheelAccumulator <= -kWheelNotch) {
-        FWheelAccumulator += kWheelNotch;
+    while (d->Interaction.FWheelAccumulator <= -kWheelNotch) {
+        d->Interaction.FWheelAccumulator += kWheelNotch;
         MouseWheelStep(true, shift, global);
     }
 }
@@ -244,14 +244,14 @@ void TVxStringGrid::DoWheelScroll(int, bool&) {}
 void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos)
 {
     const int lines = std::max(1, QApplication::wheelScrollLines());
-    if (Shift.testFlag(TShiftStateItem::ssCtrl) && F.IntelliZoom) {
+    if (Shift.testFlag(TShiftStateItem::ssCtrl) && d->Settings.IntelliZoom) {
         Zoom(Down ? lines : -lines);
         return;
     }
-    if (!F.EnableWheel || (FFixedRowAlways && RowCount() == 1))
+    if (!d->Settings.EnableWheel || (d->Shared.FFixedRowAlways && RowCount() == 1))
         return;
-    const int step = FMouseActions->WheelIncrement() >= 1 ? FMouseActions->WheelIncrement() : lines;
-    const bool scroll = FMouseActions->WheelAction() == TWheelAction::waScroll;
+    const int step = d->Shared.FMouseActions->WheelIncrement() >= 1 ? d->Shared.FMouseActions->WheelIncrement() : lines;
+    const bool scroll = d->Shared.FMouseActions->WheelAction() == TWheelAction::waScroll;
     const TGridRect oldSel = Selection();
     const int oldRow = Row();
     const int oldTop = TopRow();
@@ -265,7 +265,7 @@ void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPo
     } else {
         target += Down ? step : -step;
     }
-    const int lastNormal = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
+    const int lastNormal = std::max(FixedRows(), RowCount() - d->Shared.FFixedFooters - 1);
     target = std::clamp(target, FixedRows(), lastNormal);
     int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
     if (!scroll && target >= 0 && target < RowCount()) {
@@ -280,13 +280,13 @@ void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPo
             if (TopRow() > FixedRows())
                 SetTopRow(TopRow() - 1);
         }
-        if (Options().testFlag(TGridOption::goRowSelect) && FNavigation->KeepHorizScroll())
+        if (Options().testFlag(TGridOption::goRowSelect) && d->Shared.FNavigation->KeepHorizScroll())
             SetLeftCol(oldLeft);
         EndUpdate();
     }
     bool handled = true;
     DoWheelScroll(scroll ? TopRow() - oldTop : Row() - oldRow, handled);
-    if ((FMouseActions->WheelIncrement() != 0 || FMouseActions->DisjunctRowSelect()) && handled) {
+    if ((d->Shared.FMouseActions->WheelIncrement() != 0 || d->Shared.FMouseActions->DisjunctRowSelect()) && handled) {
         bool eventHandled = false;
         const TWheelEvent& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
         if (event)
@@ -302,10 +302,10 @@ void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPo
 
 void TVxStringGrid::StartWheelPan(QPoint Pos)
 {
-    FWheelPan = true;
-    FWheelPanPos = Pos;
+    d->Interaction.FWheelPan = true;
+    d->Interaction.FWheelPanPos = Pos;
     SetWheelPanCursor({0, 0});
-    FWheelTimerID = startTimer(10);
+    d->Interaction.FWheelTimerID = startTimer(10);
     // The pointer keeps steering when it leaves the grid.
     viewport()->grabMouse();
     InvalidateWheelPanMarker();
@@ -313,20 +313,20 @@ void TVxStringGrid::StartWheelPan(QPoint Pos)
 
 void TVxStringGrid::EndWheelPan()
 {
-    FWheelPan = false;
-    if (FWheelTimerID)
-        killTimer(FWheelTimerID);
-    FWheelTimerID = 0;
+    d->Interaction.FWheelPan = false;
+    if (d->Interaction.FWheelTimerID)
+        killTimer(d->Interaction.FWheelTimerID);
+    d->Interaction.FWheelTimerID = 0;
     viewport()->releaseMouse();
-    viewport()->setCursor(FRememberedCursor);
+    viewport()->setCursor(d->Shared.FRememberedCursor);
     InvalidateWheelPanMarker();
 }
 
 void TVxStringGrid::SetWheelPanCursor(QPoint Direction)
 {
-    if (viewport()->cursor().shape() == Qt::BitmapCursor && Direction == FWheelPanDirection)
+    if (viewport()->cursor().shape() == Qt::BitmapCursor && Direction == d->Interaction.FWheelPanDirection)
         return;
-    FWheelPanDirection = Direction;
+    d->Interaction.FWheelPanDirection = Direction;
     viewport()->setCursor(QCursor(QPixmap::fromImage(PanCursorImage(Direction.x(), Direction.y())),
                                   kPanCursorSize / 2, kPanCursorSize / 2));
 }
@@ -334,25 +334,25 @@ void TVxStringGrid::SetWheelPanCursor(QPoint Direction)
 // The marker's square is repainted without erasing; painting draws the marker while panning.
 void TVxStringGrid::InvalidateWheelPanMarker()
 {
-    viewport()->update(QRect(FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
+    viewport()->update(QRect(d->Interaction.FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
 }
 
 void TVxStringGrid::WheelPanTick()
 {
     const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
-    int dy = p.y() < FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
-    int dx = p.x() > FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
-    if (F.IntelliPan == TIntelliPan::ipHorizontal)
+    int dy = p.y() < d->Interaction.FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > d->Interaction.FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
+    int dx = p.x() > d->Interaction.FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < d->Interaction.FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
+    if (d->Settings.IntelliPan == TIntelliPan::ipHorizontal)
         dy = 0;
-    if (F.IntelliPan == TIntelliPan::ipVertical)
+    if (d->Settings.IntelliPan == TIntelliPan::ipVertical)
         dx = 0;
     SetWheelPanCursor({dx, dy});
     const TGridRect oldSel = Selection();
-    const int lastNormalRow = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
-    const int lastNormalCol = std::max(FixedCols(), ColCount() - FFixedRightCols - 1);
+    const int lastNormalRow = std::max(FixedRows(), RowCount() - d->Shared.FFixedFooters - 1);
+    const int lastNormalCol = std::max(FixedCols(), ColCount() - d->Shared.FFixedRightCols - 1);
     int row = std::clamp(Row(), FixedRows(), lastNormalRow);
     int col = std::clamp(Col(), FixedCols(), lastNormalCol);
-    if (FMouseActions->WheelAction() == TWheelAction::waScroll) {
+    if (d->Shared.FMouseActions->WheelAction() == TWheelAction::waScroll) {
         if (dx != 0)
             SetLeftCol(std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), ColCount() - VisibleColCount())));
         if (dy != 0)
@@ -387,9 +387,9 @@ void TVxStringGrid::HideInplaceEdit()
         return;
     // The focus comes back to the grid before the editor goes, so that it never passes to another control.
     if (InplaceEditor() && InplaceEditor()->hasFocus()) {
-        FInvokedFocusChange = true;
+        d->Interaction.FInvokedFocusChange = true;
         setFocus(Qt::OtherFocusReason);
-        FInvokedFocusChange = false;
+        d->Interaction.FInvokedFocusChange = false;
     }
     HideEditor();
     HideCellEdit();
@@ -423,7 +423,7 @@ bool TVxStringGrid::IsHoverFixedCell(int ACol, int ARow) const
 {
     const bool inRows = ARow < FixedRows();
     const bool inCols = ACol < FixedCols();
-    switch (F.HoverFixedCells) {
+    switch (d->Settings.HoverFixedCells) {
     case THoverFixedCells::hfAll:
         return inRows || inCols;
     case THoverFixedCells::hfFixedRows:

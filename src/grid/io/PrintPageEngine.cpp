@@ -1,6 +1,6 @@
 #include "grid/io/PrintPageEngine.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/io/PrintCanvas.h"
 #include <QDate>
@@ -64,9 +64,9 @@ TPrintPageEngine::TPrintPageEngine(TVxStringGrid& Grid, TPrintCanvas& Canvas)
 
 bool TPrintPageEngine::Output() const { return FMode == TPrintMode::pmPreview || FMode == TPrintMode::pmPrint; }
 
-int& TPrintPageEngine::MaxWidth(int ACol) { return G.FMaxWidths[std::size_t(ACol)]; }
+int& TPrintPageEngine::MaxWidth(int ACol) { return G.d->Sizing.FMaxWidths[std::size_t(ACol)]; }
 
-int& TPrintPageEngine::Indent(int ACol) { return G.FIndents[std::size_t(ACol)]; }
+int& TPrintPageEngine::Indent(int ACol) { return G.d->Sizing.FIndents[std::size_t(ACol)]; }
 
 bool TPrintPageEngine::ColPrintable(int ACol)
 {
@@ -144,9 +144,9 @@ int TPrintPageEngine::Run(TPrintMode Mode, bool OnlySelected, int PageCount, int
     if (r.Left > r.Right || r.Top > r.Bottom)
         return 0;
     const std::size_t tableSize = std::max<std::size_t>(512, std::size_t(G.ColCount()) + 1);
-    if (G.FMaxWidths.size() < tableSize) {
-        G.FMaxWidths.resize(tableSize);
-        G.FIndents.resize(tableSize);
+    if (G.d->Sizing.FMaxWidths.size() < tableSize) {
+        G.d->Sizing.FMaxWidths.resize(tableSize);
+        G.d->Sizing.FIndents.resize(tableSize);
     }
     FSpacing = PS.UseFixedWidth() ? 0 : PS.ColumnSpacing() + 20;
     FRowSpacing = PS.RowSpacing();

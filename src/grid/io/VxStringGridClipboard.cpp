@@ -1,6 +1,6 @@
 // The grid's clipboard: tab-separated text as spreadsheets write and read it, the grid's own cell block, and
 // HTML; and the paste of text blocks that drops of text use too.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/DragDrop.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/MiniHtml.h"
@@ -118,8 +118,8 @@ TPoint TVxStringGrid::MeasureTabText(const QString& Text)
 
 QString TVxStringGrid::RectAsText(const TGridRect& R, bool OnlySelected)
 {
-    const bool rows = OnlySelected && FMouseActions->DisjunctRowSelect() && !FMouseActions->DisjunctColSelect();
-    const bool cols = OnlySelected && FMouseActions->DisjunctColSelect();
+    const bool rows = OnlySelected && d->Shared.FMouseActions->DisjunctRowSelect() && !d->Shared.FMouseActions->DisjunctColSelect();
+    const bool cols = OnlySelected && d->Shared.FMouseActions->DisjunctColSelect();
     QString text;
     for (int r = R.Top; r <= R.Bottom; ++r) {
         if (rows && !RowFlagOf(r))
@@ -135,9 +135,9 @@ QString TVxStringGrid::RectAsText(const TGridRect& R, bool OnlySelected)
             QString cell;
             SaveCellText(real, r, cell);
             cell = DecodeWideCellText(cell);
-            if (!FNavigation->CopyHTMLTagsToClipboard() && cell.contains(QLatin1String("</")))
+            if (!d->Shared.FNavigation->CopyHTMLTagsToClipboard() && cell.contains(QLatin1String("</")))
                 cell = MiniHtmlToPlainText(cell);
-            text += ClipboardCell(cell, F.ExcelClipboardFormat);
+            text += ClipboardCell(cell, d->Settings.ExcelClipboardFormat);
         }
         if (R.Bottom > R.Top)
             text += CRLF;
@@ -153,36 +153,36 @@ QString TVxStringGrid::SelectedText()
 void TVxStringGrid::CopyRectToClipboard(const TGridRect& R, bool OnlySelected)
 {
     ExportNotification(TGridExportState::esExportStart, -1);
-    FClipTopLeft = TPoint{R.Left, R.Top};
+    d->Shared.FClipTopLeft = TPoint{R.Left, R.Top};
     const QString text = RectAsText(R, OnlySelected);
     ExportNotification(TGridExportState::esExportDone, -1);
     auto* data = new QMimeData;
     data->setText(text);
     const QString topLeft = Cells(RealColIndex(R.Left), R.Top);
-    if (FNavigation->AllowRTFClipboard() && topLeft.contains(QLatin1String("{\\")))
+    if (d->Shared.FNavigation->AllowRTFClipboard() && topLeft.contains(QLatin1String("{\\")))
         data->setData(DragFormatMimeType(CF_RTF_NAME), topLeft.toLatin1() + '\0');
-    if (FNavigation->AllowFmtClipboard())
+    if (d->Shared.FNavigation->AllowFmtClipboard())
         data->setData(DragFormatMimeType(CF_GRIDCELLS_NAME), MakeGridCellsBlock(SaveRectToBinStream(R)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TVxStringGrid::CopySelectionToClipboard()
 {
-    const bool fmt = FNavigation->AllowFmtClipboard();
-    if (FMouseActions->DisjunctRowSelect() && !fmt)
+    const bool fmt = d->Shared.FNavigation->AllowFmtClipboard();
+    if (d->Shared.FMouseActions->DisjunctRowSelect() && !fmt)
         CopyRectToClipboard(
             TGridRect{FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
-    else if (FMouseActions->DisjunctColSelect() && !fmt)
+    else if (d->Shared.FMouseActions->DisjunctColSelect() && !fmt)
         CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, true);
     else
         CopyRectToClipboard(Normalized(Selection()), false);
-    FClipLastOp = TClipOperation::coCopy;
+    d->Shared.FClipLastOp = TClipOperation::coCopy;
 }
 
 void TVxStringGrid::CopyToClipBoard()
 {
     CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, false);
-    FClipLastOp = TClipOperation::coCopy;
+    d->Shared.FClipLastOp = TClipOperation::coCopy;
 }
 
 void TVxStringGrid::CutToClipboard()
@@ -191,13 +191,13 @@ void TVxStringGrid::CutToClipboard()
     BeginUpdate();
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         for (int c = SaveStartCol(); c <= SaveEndCol(); ++c)
-            if (FNavigation->AllowClipboardAlways() || IsEditable(c, r))
+            if (d->Shared.FNavigation->AllowClipboardAlways() || IsEditable(c, r))
                 SetCells(RealColIndex(c), r, QString());
         if (ShowModified().Enabled())
             SetRowModified(r, true);
     }
     EndUpdate();
-    FClipLastOp = TClipOperation::coCut;
+    d->Shared.FClipLastOp = TClipOperation::coCut;
 }
 
 void TVxStringGrid::CutSelectionToClipboard()
@@ -205,14 +205,14 @@ void TVxStringGrid::CutSelectionToClipboard()
     CopySelectionToClipboard();
     const TGridRect s = Normalized(Selection());
     BeginUpdate();
-    if (FMouseActions->DisjunctRowSelect()) {
+    if (d->Shared.FMouseActions->DisjunctRowSelect()) {
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (RowFlagOf(r)) {
                 ClearRows(r, 1);
                 if (ShowModified().Enabled())
                     SetRowModified(r, true);
             }
-    } else if (FMouseActions->DisjunctColSelect()) {
+    } else if (d->Shared.FMouseActions->DisjunctColSelect()) {
         for (int c = FixedCols(); c < ColCount(); ++c)
             if (GetColSelect(c))
                 ClearCols(c, 1);
@@ -222,7 +222,7 @@ void TVxStringGrid::CutSelectionToClipboard()
             undo->StartSequence();
         for (int r = s.Top; r <= s.Bottom; ++r) {
             for (int c = s.Left; c <= s.Right; ++c) {
-                if (!FNavigation->AllowClipboardAlways() && !IsEditable(c, r))
+                if (!d->Shared.FNavigation->AllowClipboardAlways() && !IsEditable(c, r))
                     continue;
                 const int real = RealColIndex(c);
                 if (undo)
@@ -232,13 +232,13 @@ void TVxStringGrid::CutSelectionToClipboard()
             if (ShowModified().Enabled())
                 SetRowModified(r, true);
         }
-        if (FNavigation->AllowFmtClipboard())
+        if (d->Shared.FNavigation->AllowFmtClipboard())
             FreeCellObjects(RealColIndex(s.Left), s.Top, RealColIndex(s.Right), s.Bottom);
         if (undo)
             undo->StopSequence();
     }
     EndUpdate();
-    FClipLastOp = TClipOperation::coCut;
+    d->Shared.FClipLastOp = TClipOperation::coCut;
     CellsChanged(TRect{s.Left, s.Top, s.Right, s.Bottom});
 }
 
@@ -276,15 +276,15 @@ void TVxStringGrid::CellsPasted(TPoint, const TGridRect& R, TClipOperation)
 
 bool TVxStringGrid::AllowFormattedClipboard()
 {
-    return FNavigation->AllowFmtClipboard();
+    return d->Shared.FNavigation->AllowFmtClipboard();
 }
 
 int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, const QString& Text, bool Dropped)
 {
     Rows = Cols = 0;
-    const bool always = Dropped || FNavigation->AllowClipboardAlways();
+    const bool always = Dropped || d->Shared.FNavigation->AllowClipboardAlways();
     if (ACol < 0 || ARow < 0 ||
-        (!Options().testFlag(TGridOption::goEditing) && !always && !FMouseActions->RangeSelectAndEdit()))
+        (!Options().testFlag(TGridOption::goEditing) && !always && !d->Shared.FMouseActions->RangeSelectAndEdit()))
         return 0;
     const QList<QStringList> lines = ParseTabText(Text);
     ZIveDoziVadeZizi* undo = UndoRedo();
@@ -295,13 +295,13 @@ int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, cons
     TGridRect pasted{ACol, ARow, ACol, ARow};
     for (int i = 0; i < lines.size(); ++i) {
         const int row = ARow + i;
-        ImportNotification(FPasteAll ? TGridImportState::isImportNewRow : TGridImportState::isImportSelRow, row);
+        ImportNotification(d->Shared.FPasteAll ? TGridImportState::isImportNewRow : TGridImportState::isImportSelRow, row);
         const QStringList& fields = lines[i];
         const bool emptyLine = fields.size() == 1 && fields[0].isEmpty();
-        if (!Dropped && FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert && !emptyLine)
+        if (!Dropped && d->Shared.FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert && !emptyLine)
             InsertRows(row, 1);
         if (row >= RowCount()) {
-            if (Dropped || !FNavigation->AllowClipboardRowGrow() || row >= Max_Exchange_Rows)
+            if (Dropped || !d->Shared.FNavigation->AllowClipboardRowGrow() || row >= Max_Exchange_Rows)
                 break;
             SetRowCount(row + 1);
         }
@@ -310,7 +310,7 @@ int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, cons
         for (int j = 0; j < fields.size(); ++j) {
             const int col = ACol + j;
             if (col >= ColCount()) {
-                if (Dropped || !FNavigation->AllowClipboardColGrow() || col >= Max_Exchange_Cols)
+                if (Dropped || !d->Shared.FNavigation->AllowClipboardColGrow() || col >= Max_Exchange_Cols)
                     break;
                 SetColCount(col + 1);
             }
@@ -334,7 +334,7 @@ int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, cons
     EndUpdate();
     if (undo)
         undo->StopSequence();
-    CellsPasted(FClipTopLeft, pasted, FClipLastOp);
+    CellsPasted(d->Shared.FClipTopLeft, pasted, d->Shared.FClipLastOp);
     CellsChanged(TRect{RealColIndex(pasted.Left), pasted.Top, RealColIndex(pasted.Right), pasted.Bottom});
     return count;
 }
@@ -351,16 +351,16 @@ int TVxStringGrid::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols)
         std::int32_t id = 0;
         if (stream && BinStreamHead(*stream, Cols, Rows, id)) {
             PasteStarting();
-            if (FNavigation->AllowClipboardColGrow() && ACol + Cols > ColCount())
+            if (d->Shared.FNavigation->AllowClipboardColGrow() && ACol + Cols > ColCount())
                 SetColCount(std::min(ACol + Cols, Max_Exchange_Cols));
-            if (FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert)
+            if (d->Shared.FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert)
                 InsertRows(ARow, Rows);
-            else if (FNavigation->AllowClipboardRowGrow() && ARow + Rows > RowCount())
+            else if (d->Shared.FNavigation->AllowClipboardRowGrow() && ARow + Rows > RowCount())
                 SetRowCount(std::min(ARow + Rows, Max_Exchange_Rows));
             int count = 0;
             if (LoadAtPointFromBinStream(TPoint{ACol, ARow}, *stream)) {
-                CellsPasted(id == BinStreamID() ? FClipTopLeft : TPoint{-1, -1},
-                            TGridRect{ACol, ARow, ACol + Cols - 1, ARow + Rows - 1}, FClipLastOp);
+                CellsPasted(id == BinStreamID() ? d->Shared.FClipTopLeft : TPoint{-1, -1},
+                            TGridRect{ACol, ARow, ACol + Cols - 1, ARow + Rows - 1}, d->Shared.FClipLastOp);
                 count = Cols * Rows;
             }
             PasteFinished();
@@ -368,7 +368,7 @@ int TVxStringGrid::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols)
         }
     }
     const QString rtfType = DragFormatMimeType(CF_RTF_NAME);
-    if (FNavigation->AllowRTFClipboard() && data->hasFormat(rtfType)) {
+    if (d->Shared.FNavigation->AllowRTFClipboard() && data->hasFormat(rtfType)) {
         QByteArray rtf = data->data(rtfType);
         rtf.truncate(rtf.indexOf('\0') < 0 ? rtf.size() : rtf.indexOf('\0'));
         if (IsEditable(ACol, ARow))
@@ -384,7 +384,7 @@ int TVxStringGrid::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols)
 void TVxStringGrid::PasteFromClipboard()
 {
     ImportNotification(TGridImportState::isImportStart, -1);
-    FPasteAll = true;
+    d->Shared.FPasteAll = true;
     int rows = 0, cols = 0;
     PasteClipboardAt(SaveStartCol(), SaveStartRow(), rows, cols);
     ImportNotification(TGridImportState::isImportDone, -1);
@@ -394,13 +394,13 @@ void TVxStringGrid::PasteFromClipboard()
 void TVxStringGrid::PasteSelectionFromClipboard()
 {
     ImportNotification(TGridImportState::isImportStart, -1);
-    FPasteAll = false;
+    d->Shared.FPasteAll = false;
     const TGridRect s = Normalized(Selection());
     const int left = Options().testFlag(TGridOption::goRowSelect) ? FixedCols() : s.Left;
     int rows = 0, cols = 0;
     const int pasted = PasteClipboardAt(left, s.Top, rows, cols);
     const int selected = (s.Right - s.Left + 1) * (s.Bottom - s.Top + 1);
-    if (FNavigation->AllowSmartClipboard() && pasted > 0 && pasted != selected)
+    if (d->Shared.FNavigation->AllowSmartClipboard() && pasted > 0 && pasted != selected)
         SmartFill(TGridRect{left, s.Top, s.Right, s.Bottom}, pasted, rows, cols);
     ImportNotification(TGridImportState::isImportDone, -1);
     CellsLoaded();
@@ -435,7 +435,7 @@ void TVxStringGrid::SetSelectionAsText(const QString& Value)
 void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols)
 {
     PasteStarting();
-    const bool always = FNavigation->AllowClipboardAlways();
+    const bool always = d->Shared.FNavigation->AllowClipboardAlways();
     auto fill = [&](int c, int r, QString Value) {
         if (!always && !IsEditable(c, r))
             return;
@@ -462,7 +462,7 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             for (int c = Sel.Left; c <= Sel.Right; ++c)
                 if (c != Sel.Left || r != Sel.Top)
                     fill(c, r, text);
-        CellsPasted(FClipTopLeft, Sel, TClipOperation::coCopy);
+        CellsPasted(d->Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
     } else if (column || row) {
         std::vector<TPoint> cells;
         for (int r = Sel.Top; r <= Sel.Bottom; ++r)
@@ -487,7 +487,7 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             const std::size_t extent = std::size_t(std::max(1, column ? Rows : Cols));
             for (std::size_t k = extent; k < cells.size(); ++k)
                 fill(cells[k].X, cells[k].Y, textOf(cells[k - extent].X, cells[k - extent].Y));
-            CellsPasted(FClipTopLeft, Sel, TClipOperation::coCopy);
+            CellsPasted(d->Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
         }
     } else if (Rows == 1) {
         for (int r = Sel.Top + 1; r <= Sel.Bottom; ++r) {

@@ -1,6 +1,6 @@
 #include "grid/io/GridIniFile.h"
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridTypes.h"
 #include "grid/model/IntList.h"
 
@@ -101,7 +101,7 @@ std::vector<int> OrderOf(const TIntList& List)
 QString TVxStringGrid::ColumnStatesToString()
 {
     const int n = ColCount() + NumHiddenColumns();
-    std::vector<int> widths, order = OrderOf(*FColumnOrder), visible;
+    std::vector<int> widths, order = OrderOf(*d->Order.FColumnOrder), visible;
     for (int i = 0; i < n; ++i) {
         widths.push_back(i < ColCount() ? ColWidths(i) : DefaultColWidth());
         visible.push_back(IsHiddenColumn(i) ? 0 : 1);
@@ -146,7 +146,7 @@ void TVxStringGrid::StringToColumnStates(const QString& Value)
     if (!order.empty())
         ResetColumnsTo(order);
     else
-        FColumnOrder->Clear();
+        d->Order.FColumnOrder->Clear();
     for (int i = n - 1; i >= 0; --i)
         if (flags[std::size_t(i)] == 0)
             HideColumn(i);
@@ -207,8 +207,8 @@ void TVxStringGrid::SaveColPositions()
     if (IsDesigning() || key.isEmpty() || section.isEmpty())
         return;
     TGridIniFile ini(StorageFile(ColumnSize()));
-    for (int i = 0; i < FColumnOrder->Count(); ++i)
-        ini.WriteInteger(section, QStringLiteral("Pos%1").arg(i), FColumnOrder->Items(i));
+    for (int i = 0; i < d->Order.FColumnOrder->Count(); ++i)
+        ini.WriteInteger(section, QStringLiteral("Pos%1").arg(i), d->Order.FColumnOrder->Items(i));
     ini.UpdateFile();
 }
 

@@ -2,7 +2,7 @@
 // through the page engine in 0.1 mm.
 #include "grid/core/GridSettings.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/io/PrintCanvas.h"
 #include "grid/io/PrintPageEngine.h"
 #include "platform/Dialogs.h"
@@ -81,9 +81,9 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
 
 TGridPrintState& TVxStringGrid::PrintState()
 {
-    if (!FPrintState)
-        FPrintState = std::make_shared<TGridPrintState>();
-    return *FPrintState;
+    if (!d->Shared.FPrintState)
+        d->Shared.FPrintState = std::make_shared<TGridPrintState>();
+    return *d->Shared.FPrintState;
 }
 
 int TVxStringGrid::MapFontHeight(int PointSize)

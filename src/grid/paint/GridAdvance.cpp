@@ -1,5 +1,5 @@
 // Moving on after Enter, and the grid's own key press.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 
 // The cell an advance from (ACol, ARow) goes to; false when a row was appended that cannot be edited.
@@ -7,9 +7,9 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
 {
     const TPoint span = CellSpan(RealColIndex(ACol), ARow);
     const int firstTab = FixedCols();
-    const int lastRow = RowCount() - 1 - FFixedFooters;
-    const int lastCol = ColCount() - 1 - FFixedRightCols;
-    const TAdvanceDirection dir = FNavigation->AdvanceDirection();
+    const int lastRow = RowCount() - 1 - d->Shared.FFixedFooters;
+    const int lastCol = ColCount() - 1 - d->Shared.FFixedRightCols;
+    const TAdvanceDirection dir = d->Shared.FNavigation->AdvanceDirection();
     c = ACol;
     r = ARow;
 
@@ -17,26 +17,26 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
         if (ACol + span.X < lastCol) {
             c = ACol + span.X + 1;
         } else if (dir == TAdvanceDirection::adLeftRightInRow) {
-            if (FNavigation->AdvanceOnEnterLoop())
+            if (d->Shared.FNavigation->AdvanceOnEnterLoop())
                 c = firstTab;
         } else if (ARow == lastRow) {
-            if (FNavigation->AdvanceInsert()) {
+            if (d->Shared.FNavigation->AdvanceInsert()) {
                 bool canAdd = true;
                 if (OnCanAddRow)
                     OnCanAddRow(this, canAdd);
                 c = firstTab;
                 if (canAdd) {
                     SetRowCount(RowCount() + 1);
-                    r = RowCount() - 1 - FFixedFooters;
+                    r = RowCount() - 1 - d->Shared.FFixedFooters;
                     if (OnAutoAddRow)
-                        OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+                        OnAutoAddRow(this, RowCount() - d->Shared.FFixedFooters - 1);
                     bool anyEditable = false;
                     for (int i = FixedCols(); i < ColCount() && !anyEditable; ++i)
                         anyEditable = IsEditable(i, r);
                     if (!anyEditable)
                         return false;
                 }
-            } else if (FNavigation->AdvanceOnEnterLoop()) {
+            } else if (d->Shared.FNavigation->AdvanceOnEnterLoop()) {
                 c = firstTab;
                 r = FixedRows();
             }
@@ -53,12 +53,12 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
             if (ACol < lastCol) {
                 r = FixedRows();
                 c = ACol + 1 >= ColCount() ? firstTab : ACol + 1;
-            } else if (FNavigation->AdvanceInsert()) {
+            } else if (d->Shared.FNavigation->AdvanceInsert()) {
                 SetColCount(ColCount() + 1);
                 c = ACol + span.X + 1;
                 r = FixedRows();
                 if (OnAutoInsertCol)
-                    OnAutoInsertCol(this, ColCount() - FFixedRightCols - 1);
+                    OnAutoInsertCol(this, ColCount() - d->Shared.FFixedRightCols - 1);
             } else {
                 c = firstTab;
                 r = FixedRows();
@@ -69,15 +69,15 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
         if (ACol > firstTab) {
             c = ACol - 1;
         } else {
-            r = ARow > FixedRows() ? ARow - 1 : RowCount() - FFixedFooters - 1;
-            c = ColCount() - FFixedRightCols - 1;
+            r = ARow > FixedRows() ? ARow - 1 : RowCount() - d->Shared.FFixedFooters - 1;
+            c = ColCount() - d->Shared.FFixedRightCols - 1;
         }
     } else if (dir == TAdvanceDirection::adTopBottom) {
         if (ARow > FixedRows()) {
             r = ARow - 1;
         } else {
-            c = ACol > firstTab ? ACol - 1 : ColCount() - FFixedRightCols - 1;
-            r = RowCount() - FFixedFooters - 1;
+            c = ACol > firstTab ? ACol - 1 : ColCount() - d->Shared.FFixedRightCols - 1;
+            r = RowCount() - d->Shared.FFixedFooters - 1;
         }
     }
 
@@ -87,15 +87,15 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
 void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursed,
                                     bool ShowEditor)
 {
-    if (!FNavigation->AdvanceOnEnter() && !Force)
+    if (!d->Shared.FNavigation->AdvanceOnEnter() && !Force)
         return;
-    if (FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing))
+    if (d->Shared.FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing))
         SetOptions(Options() | TGridOption::goEditing);
     if (!Recursed) {
-        FAECol = ACol;
-        FAERow = ARow;
+        d->Edit.FAECol = ACol;
+        d->Edit.FAERow = ARow;
     }
-    FStartEditChar = QChar();
+    d->Interaction.FStartEditChar = QChar();
     // Read-only cells are skipped one after the other; a walk that comes back to where it started, or
     // cannot move on, found no cell to edit and leaves the current cell where it is.
     TGridCoord origin{ACol, ARow};
@@ -107,32 +107,32 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
             return;
         canEdit = true;
         CanEditCell(RealColIndex(c), r, canEdit);
-        if (canEdit || !FNavigation->AdvanceSkipReadOnlyCells())
+        if (canEdit || !d->Shared.FNavigation->AdvanceSkipReadOnlyCells())
             break;
-        if ((c == FAECol && r == FAERow) || (c == origin.X && r == origin.Y) || steps > cells)
+        if ((c == d->Edit.FAECol && r == d->Edit.FAERow) || (c == origin.X && r == origin.Y) || steps > cells)
             return;
         origin = {c, r};
     }
     if (canEdit) {
         bool allow = true;
         if (OnAutoAdvance)
-            OnAutoAdvance(this, FAERow, FAECol, r, c, allow);
+            OnAutoAdvance(this, d->Edit.FAERow, d->Edit.FAECol, r, c, allow);
         if (allow && OnCellChanging)
-            OnCellChanging(this, FAERow, FAECol, r, c, allow);
-        FDisableChange = true;
+            OnCellChanging(this, d->Edit.FAERow, d->Edit.FAECol, r, c, allow);
+        d->Edit.FDisableChange = true;
         if (allow) {
             SetCol(c);
             SetRow(r);
         } else {
             SelectCell(origin.X, origin.Y);
         }
-        FDisableChange = false;
+        d->Edit.FDisableChange = false;
     } else {
         SetCol(c);
         SetRow(r);
     }
 
-    if (ShowEditor && AutoEdit && FNavigation->AdvanceAutoEdit()) {
+    if (ShowEditor && AutoEdit && d->Shared.FNavigation->AdvanceAutoEdit()) {
         if (!IsEditable(Col(), Row()))
             return;
         TCustomGrid::ShowEditor();
@@ -143,7 +143,7 @@ void TVxStringGrid::KeyPress(QChar& Key)
 {
     if (Key == QChar(27)) {
         // Esc ends an open edit only; otherwise it goes on to the window (a dialog's cancel button).
-        const bool editing = Options().testFlag(TGridOption::goEditing) && (FEditing || FEditMode);
+        const bool editing = Options().testFlag(TGridOption::goEditing) && (d->Edit.FEditing || d->Edit.FEditMode);
         if (editing)
             CancelCellEdit();
         if (OnKeyPress)
@@ -153,15 +153,15 @@ void TVxStringGrid::KeyPress(QChar& Key)
         return;
     }
     if (Key == QChar(13)) {
-        if (!FNavigation->AdvanceOnEnter() && !IsEditable(Col(), Row())) {
+        if (!d->Shared.FNavigation->AdvanceOnEnter() && !IsEditable(Col(), Row())) {
             if (OnKeyPress)
                 OnKeyPress(this, Key);
             Key = QChar();
             return;
         }
         if (!hasFocus()) {
-            AdvanceEditCell(Col(), Row(), false, false, true, false, FEditMode);
-            if (!FNavigation->AdvanceAutoEdit()) {
+            AdvanceEditCell(Col(), Row(), false, false, true, false, d->Edit.FEditMode);
+            if (!d->Shared.FNavigation->AdvanceAutoEdit()) {
                 if (OnKeyPress)
                     OnKeyPress(this, Key);
                 Key = QChar();
@@ -169,7 +169,7 @@ void TVxStringGrid::KeyPress(QChar& Key)
             }
         }
     }
-    if (!Options().testFlag(TGridOption::goEditing) && FNavigation->AutoGotoWhenSorted())
+    if (!Options().testFlag(TGridOption::goEditing) && d->Shared.FNavigation->AutoGotoWhenSorted())
         IncrementalGoto(Key);
     TBaseGrid::KeyPress(Key);
 }
@@ -179,12 +179,12 @@ void TVxStringGrid::KeyPress(QChar& Key)
 void TVxStringGrid::IncrementalGoto(QChar Key)
 {
     QString text = Key;
-    if (FNavigation->AutoGotoIncremental())
-        text = Key == QChar(8) ? FSearchInc.left(FSearchInc.size() - 1) : FSearchInc + Key;
+    if (d->Shared.FNavigation->AutoGotoIncremental())
+        text = Key == QChar(8) ? d->Interaction.FSearchInc.left(d->Interaction.FSearchInc.size() - 1) : d->Interaction.FSearchInc + Key;
     SetSearchInc(text);
     const int row = Search(text.toUpper());
     if (row == -1)
-        FSearchInc.clear();
+        d->Interaction.FSearchInc.clear();
     else
         SetRow(row);
 }

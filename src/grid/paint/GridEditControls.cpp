@@ -1,7 +1,7 @@
 // Opening and committing the special editors, one case per editor kind, and the combo item list.
 #include "grid/core/DropDownEditorFactory.h"
 #include "grid/interaction/EditLink.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
@@ -83,58 +83,58 @@ TDateTime DateForPicker(TDateTime Value, TDateTime MinDate, TDateTime MaxDate)
 
 void TVxStringGrid::CreateGridEditors()
 {
-    FEditCheck = new TGridCheckBox(this);
-    FEditBtn = new TGridEditBtn(this);
-    FUnitEditBtn = new TGridUnitEditBtn(this);
-    FGridButton = new TGridButton(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{FEditCheck, FEditBtn, FUnitEditBtn, FGridButton}) {
+    d->Edit.FEditCheck = new TGridCheckBox(this);
+    d->Edit.FEditBtn = new TGridEditBtn(this);
+    d->Edit.FUnitEditBtn = new TGridUnitEditBtn(this);
+    d->Edit.FGridButton = new TGridButton(this);
+    for (QWidget* w : std::initializer_list<QWidget*>{d->Edit.FEditCheck, d->Edit.FEditBtn, d->Edit.FUnitEditBtn, d->Edit.FGridButton}) {
         Close(w);
-        FEditorControls.push_back(w);
+        d->Shared.FEditorControls.push_back(w);
     }
-    FEditBtn->SetButtonCaption(QStringLiteral("..."));
-    FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
-    FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
-    FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+    d->Edit.FEditBtn->SetButtonCaption(QStringLiteral("..."));
+    d->Edit.FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+    d->Edit.FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
+    d->Edit.FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
 }
 
 // An editable combo makes its pop-up window at once: the grid makes the combo when it first needs it.
 TGridCombo* TVxStringGrid::EditCombo()
 {
-    if (!FEditCombo) {
-        FEditCombo = new TGridCombo(this);
-        Close(FEditCombo);
-        FEditorControls.push_back(FEditCombo);
+    if (!d->Edit.FEditCombo) {
+        d->Edit.FEditCombo = new TGridCombo(this);
+        Close(d->Edit.FEditCombo);
+        d->Shared.FEditorControls.push_back(d->Edit.FEditCombo);
     }
-    return FEditCombo;
+    return d->Edit.FEditCombo;
 }
 
 TGridSpin* TVxStringGrid::SpinEdit()
 {
-    if (!FSpinEdit) {
-        FSpinEdit = new TGridSpin(this);
-        Close(FSpinEdit);
+    if (!d->Edit.FSpinEdit) {
+        d->Edit.FSpinEdit = new TGridSpin(this);
+        Close(d->Edit.FSpinEdit);
     }
-    return FSpinEdit;
+    return d->Edit.FSpinEdit;
 }
 
 TGridDatePicker* TVxStringGrid::DatePicker()
 {
-    if (!FDatePicker) {
-        FDatePicker = new TGridDatePicker(this);
-        Close(FDatePicker);
+    if (!d->Edit.FDatePicker) {
+        d->Edit.FDatePicker = new TGridDatePicker(this);
+        Close(d->Edit.FDatePicker);
     }
-    return FDatePicker;
+    return d->Edit.FDatePicker;
 }
 
 TDropDownCellEditor* TVxStringGrid::DropDownEditor(TEditorType Kind)
 {
-    for (const auto& [kind, editor] : FDropDownEditors)
+    for (const auto& [kind, editor] : d->Edit.FDropDownEditors)
         if (kind == Kind)
             return editor;
     TDropDownCellEditor* editor = CreateDropDownEditor(Kind, this);
     if (editor) {
         Close(editor->Widget());
-        FDropDownEditors.emplace_back(Kind, editor);
+        d->Edit.FDropDownEditors.emplace_back(Kind, editor);
     }
     return editor;
 }
@@ -142,19 +142,19 @@ TDropDownCellEditor* TVxStringGrid::DropDownEditor(TEditorType Kind)
 // The key that started the edit lands in the editor once it has the focus.
 void TVxStringGrid::PostStartChar(QWidget* Editor)
 {
-    if (FStartEditChar.isNull() || !Editor)
+    if (d->Interaction.FStartEditChar.isNull() || !Editor)
         return;
     QWidget* target = Editor;
     if (auto* combo = qobject_cast<QComboBox*>(Editor); combo && combo->lineEdit())
         target = combo->lineEdit();
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(FStartEditChar)));
+    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(d->Interaction.FStartEditChar)));
 }
 
 void TVxStringGrid::OpenEditControl(int ACol, int ARow)
 {
-    FEditing = true;
-    FSpecialEditor = true;
-    FEditActive = true;
+    d->Edit.FEditing = true;
+    d->Edit.FSpecialEditor = true;
+    d->Edit.FEditActive = true;
     const int rc = RealColIndex(ACol);
     TRect R = CellRect(ACol, ARow);
     if (UseRightToLeftAlignment())
@@ -163,16 +163,16 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
     if (const TCellProperties* p = ExistingProps(rc, ARow); p && p->BrushColor() != clNone)
         K = p->BrushColor();
     SetGridState(TGridState::gsNormal);
-    FEditCtrl = nullptr;
-    if (FEditControl != TEditorType::edCustom)
-        FLastValidation = true;
+    d->Edit.FEditCtrl = nullptr;
+    if (d->Edit.FEditControl != TEditorType::edCustom)
+        d->Edit.FLastValidation = true;
     const QString T = GetEditText(ACol, ARow);
     const int W = R.Right - R.Left - 1;
     const int H = R.Bottom - R.Top - 1;
-    const TEditorType kind = FEditControl;
+    const TEditorType kind = d->Edit.FEditControl;
 
     if (IsSpinKind(kind)) {
-        FEditMode = true;
+        d->Edit.FEditMode = true;
         TGridSpin* spin = SpinEdit();
         spin->SetExcelStyleDecimalSeparator(false);
         DoGetEditorProp(rc, ARow, nullptr);
@@ -198,41 +198,41 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         }
         Place(spin, R, K);
         PostStartChar(spin);
-        FEditCtrl = spin;
+        d->Edit.FEditCtrl = spin;
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
         OpenComboEditor(rc, ARow, R, K);
     } else if (IsEditBtnKind(kind)) {
-        FEditMode = true;
-        FEditBtn->SetText(T);
-        FEditBtn->SetMaxLength(F.MaxEditLength);
+        d->Edit.FEditMode = true;
+        d->Edit.FEditBtn->SetText(T);
+        d->Edit.FEditBtn->SetMaxLength(d->Settings.MaxEditLength);
         if (kind == TEditorType::edMaskEditBtn)
-            FEditBtn->setInputMask(GetEditMask(rc, ARow));
+            d->Edit.FEditBtn->setInputMask(GetEditMask(rc, ARow));
         else
-            FEditBtn->setInputMask(QString());
-        Place(FEditBtn, R, K);
-        PostStartChar(FEditBtn);
-        FEditCtrl = FEditBtn;
+            d->Edit.FEditBtn->setInputMask(QString());
+        Place(d->Edit.FEditBtn, R, K);
+        PostStartChar(d->Edit.FEditBtn);
+        d->Edit.FEditCtrl = d->Edit.FEditBtn;
     } else if (IsUnitKind(kind)) {
-        FEditMode = true;
-        FUnitEditBtn->SetMaxLength(F.MaxEditLength);
-        FUnitEditBtn->SetUnitID(QString());
-        FUnitEditBtn->SetText(QString());
+        d->Edit.FEditMode = true;
+        d->Edit.FUnitEditBtn->SetMaxLength(d->Settings.MaxEditLength);
+        d->Edit.FUnitEditBtn->SetUnitID(QString());
+        d->Edit.FUnitEditBtn->SetText(QString());
         DoGetEditorProp(rc, ARow, nullptr);
-        FUnitEditBtn->SetTextAndUnit(T);
+        d->Edit.FUnitEditBtn->SetTextAndUnit(T);
         // A text without a known unit stays whole, so that closing the editor erases nothing.
-        if (FUnitEditBtn->Text().isEmpty() && FUnitEditBtn->UnitID().isEmpty())
-            FUnitEditBtn->SetText(T);
-        Place(FUnitEditBtn, R, K);
-        PostStartChar(FUnitEditBtn);
-        FEditCtrl = FUnitEditBtn;
+        if (d->Edit.FUnitEditBtn->Text().isEmpty() && d->Edit.FUnitEditBtn->UnitID().isEmpty())
+            d->Edit.FUnitEditBtn->SetText(T);
+        Place(d->Edit.FUnitEditBtn, R, K);
+        PostStartChar(d->Edit.FUnitEditBtn);
+        d->Edit.FEditCtrl = d->Edit.FUnitEditBtn;
     } else if (kind == TEditorType::edCheckBox) {
-        FEditMode = true;
-        FEditCheck->setText(T);
-        FEditCheck->setChecked(false);
-        Place(FEditCheck, R, K);
+        d->Edit.FEditMode = true;
+        d->Edit.FEditCheck->setText(T);
+        d->Edit.FEditCheck->setChecked(false);
+        Place(d->Edit.FEditCheck, R, K);
     } else if (kind == TEditorType::edDateEdit || kind == TEditorType::edDateEditUpDown ||
                kind == TEditorType::edTimeEdit) {
-        FEditMode = true;
+        d->Edit.FEditMode = true;
         TGridDatePicker* picker = DatePicker();
         TDateTime v = 0;
         if (kind == TEditorType::edTimeEdit) {
@@ -251,50 +251,50 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         Place(picker, R, K);
         if (kind != TEditorType::edTimeEdit)
             PostStartChar(picker);
-        FEditCtrl = picker;
+        d->Edit.FEditCtrl = picker;
     } else if (kind == TEditorType::edButton) {
-        FEditMode = true;
-        FGridButton->setText(T);
-        FGridButton->setGeometry(R.Left - 1, R.Top - 1, W + 2, H + 2);
-        FGridButton->setEnabled(true);
-        FGridButton->show();
-        FGridButton->setFocus(Qt::OtherFocusReason);
-        FEditCtrl = FGridButton;
+        d->Edit.FEditMode = true;
+        d->Edit.FGridButton->setText(T);
+        d->Edit.FGridButton->setGeometry(R.Left - 1, R.Top - 1, W + 2, H + 2);
+        d->Edit.FGridButton->setEnabled(true);
+        d->Edit.FGridButton->show();
+        d->Edit.FGridButton->setFocus(Qt::OtherFocusReason);
+        d->Edit.FEditCtrl = d->Edit.FGridButton;
     } else if (kind == TEditorType::edCustom) {
-        if (FEditLink) {
-            FEditMode = true;
-            FEditLink->Open(this, rc, ARow, R, K, T);
-            FEditCtrl = FEditLink->GetEditControl();
+        if (d->Edit.FEditLink) {
+            d->Edit.FEditMode = true;
+            d->Edit.FEditLink->Open(this, rc, ARow, R, K, T);
+            d->Edit.FEditCtrl = d->Edit.FEditLink->GetEditControl();
         }
     } else if (IsDropDownKind(kind)) {
         // Without a registered drop-down library these cells open nothing.
         if (TDropDownCellEditor* editor = DropDownEditor(kind)) {
-            FEditMode = true;
+            d->Edit.FEditMode = true;
             DoGetEditorProp(rc, ARow, nullptr);
             editor->LoadCell(rc, ARow, T);
             Place(editor->Widget(), R, K);
             PostStartChar(editor->Widget());
-            FEditCtrl = editor->Widget();
+            d->Edit.FEditCtrl = editor->Widget();
         }
     }
     // A kind that showed no control (a data check box, a drop-down not made) leaves the grid idle, or no
     // editor could open again.
-    if (!FEditCtrl && kind != TEditorType::edCheckBox) {
-        FEditing = false;
-        FSpecialEditor = false;
-        FEditActive = false;
-        FEditMode = false;
+    if (!d->Edit.FEditCtrl && kind != TEditorType::edCheckBox) {
+        d->Edit.FEditing = false;
+        d->Edit.FSpecialEditor = false;
+        d->Edit.FEditActive = false;
+        d->Edit.FEditMode = false;
     }
-    FStartEditChar = QChar();
+    d->Interaction.FStartEditChar = QChar();
 }
 
 void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
 {
-    const bool list = FEditControl == TEditorType::edComboList;
+    const bool list = d->Edit.FEditControl == TEditorType::edComboList;
     const QString T = GetEditText(DisplColIndex(RC), ARow);
-    FEditMode = true;
+    d->Edit.FEditMode = true;
     TGridCombo* combo = EditCombo();
-    combo->SetDropDownCount(FControlLook->DropDownCount());
+    combo->SetDropDownCount(d->Shared.FControlLook->DropDownCount());
     DoGetEditorProp(RC, ARow, nullptr);
     combo->hidePopup();
     combo->SetStyle(list ? TComboBoxStyle::csDropDownList : TComboBoxStyle::csDropDown);
@@ -303,22 +303,22 @@ void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
     if (list) {
         const QStringList items = combo->Items();
         int idx = FindItem(items, GetCellEx(RC, ARow));
-        if (idx < 0 && FComboIdx == -1) {
+        if (idx < 0 && d->Edit.FComboIdx == -1) {
             idx = FindItem(items, T);
             if (idx < 0 && !items.isEmpty())
                 idx = 0;
             // The report names the item actually selected.
             reportIndex = idx;
         } else if (idx < 0) {
-            idx = FComboIdx;
+            idx = d->Edit.FComboIdx;
         }
         combo->SetItemIndex(idx);
     } else {
         combo->SetText(T);
-        if (FComboIdx != -1 && combo->ItemIndex() < 0)
-            combo->SetItemIndex(FComboIdx);
+        if (d->Edit.FComboIdx != -1 && combo->ItemIndex() < 0)
+            combo->SetItemIndex(d->Edit.FComboIdx);
         if (combo->lineEdit()) {
-            combo->lineEdit()->setMaxLength(F.MaxComboLength > 0 ? F.MaxComboLength : 32767);
+            combo->lineEdit()->setMaxLength(d->Settings.MaxComboLength > 0 ? d->Settings.MaxComboLength : 32767);
             combo->lineEdit()->setText(T);
         }
     }
@@ -327,13 +327,13 @@ void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
                       Look() != TGridLook::glCustom;
     combo->SetFlat(flat);
     combo->SetEtched(flat);
-    if (FNavigation->AutoComboDropSize())
+    if (d->Shared.FNavigation->AutoComboDropSize())
         combo->SizeDropDownWidth();
     Place(combo, R, K);
     combo->setFixedHeight(R.Bottom - R.Top - 1);
-    if (FMouseActions->DirectComboDrop() || FControlLook->DropDownAlwaysVisible())
+    if (d->Shared.FMouseActions->DirectComboDrop() || d->Shared.FControlLook->DropDownAlwaysVisible())
         combo->showPopup();
-    if (FMouseActions->DirectEdit() && FMouseActions->DirectComboDrop()) {
+    if (d->Shared.FMouseActions->DirectEdit() && d->Shared.FMouseActions->DirectComboDrop()) {
         const TGridRect s = Selection();
         DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
@@ -347,81 +347,81 @@ void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
                                 static_cast<TObject*>(combo->itemData(reportIndex).value<void*>()));
     }
     PostStartChar(combo);
-    FEditCtrl = combo;
+    d->Edit.FEditCtrl = combo;
 }
 
 void TVxStringGrid::CommitEditControl(int ACol, int ARow)
 {
-    if (FDestroying)
+    if (d->Shared.FDestroying)
         return;
-    FSpecialEditor = false;
-    FBlockKill = true;
+    d->Edit.FSpecialEditor = false;
+    d->Edit.FBlockKill = true;
     const int rc = RealColIndex(ACol);
-    FStartEditChar = QChar();
-    const TEditorType kind = FEditControl;
+    d->Interaction.FStartEditChar = QChar();
+    const TEditorType kind = d->Edit.FEditControl;
     QWidget* focusBack = QApplication::focusWidget();
     const bool editorHadFocus = focusBack && focusBack != this && isAncestorOf(focusBack);
 
-    if (IsSpinKind(kind) && FSpinEdit) {
-        FEditMode = false;
-        if (FSpinEdit->AllowEmptyValue() && FSpinEdit->Text().trimmed().isEmpty())
+    if (IsSpinKind(kind) && d->Edit.FSpinEdit) {
+        d->Edit.FEditMode = false;
+        if (d->Edit.FSpinEdit->AllowEmptyValue() && d->Edit.FSpinEdit->Text().trimmed().isEmpty())
             SetCellEx(rc, ARow, QString());
         else if (kind == TEditorType::edSpinEdit)
-            SetEditedCellText(rc, ARow, QString::number(FSpinEdit->Value()));
+            SetEditedCellText(rc, ARow, QString::number(d->Edit.FSpinEdit->Value()));
         else if (kind == TEditorType::edFloatSpinEdit)
-            SetEditedCellText(rc, ARow, QLocale().toString(FSpinEdit->FloatValue(), 'f', 2));
+            SetEditedCellText(rc, ARow, QLocale().toString(d->Edit.FSpinEdit->FloatValue(), 'f', 2));
         else if (kind == TEditorType::edTimeSpinEdit)
-            SetEditedCellText(rc, ARow, FSpinEdit->Text());
+            SetEditedCellText(rc, ARow, d->Edit.FSpinEdit->Text());
         else
-            SetEditedCellText(rc, ARow, FormatShortDate(FSpinEdit->DateValue()));
-        Close(FSpinEdit);
+            SetEditedCellText(rc, ARow, FormatShortDate(d->Edit.FSpinEdit->DateValue()));
+        Close(d->Edit.FSpinEdit);
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
-        if (FEditMode) {
-            FEditMode = false;
+        if (d->Edit.FEditMode) {
+            d->Edit.FEditMode = false;
             if (!EditCombo()->Cancelled())
                 SetEditedCellText(rc, ARow, EditCombo()->Text());
             EditCombo()->hidePopup();
             Close(EditCombo());
         }
     } else if (IsEditBtnKind(kind)) {
-        if (FEditMode) {
-            FEditMode = false;
-            SetEditedCellText(rc, ARow, FEditBtn->Text());
-            Close(FEditBtn);
+        if (d->Edit.FEditMode) {
+            d->Edit.FEditMode = false;
+            SetEditedCellText(rc, ARow, d->Edit.FEditBtn->Text());
+            Close(d->Edit.FEditBtn);
         }
     } else if (IsUnitKind(kind)) {
-        SetEditedCellText(rc, ARow, FUnitEditBtn->TextAndUnit());
-        Close(FUnitEditBtn);
-        FEditMode = false;
+        SetEditedCellText(rc, ARow, d->Edit.FUnitEditBtn->TextAndUnit());
+        Close(d->Edit.FUnitEditBtn);
+        d->Edit.FEditMode = false;
     } else if (kind == TEditorType::edCheckBox || kind == TEditorType::edButton) {
-        Close(kind == TEditorType::edCheckBox ? static_cast<QWidget*>(FEditCheck) : FGridButton);
-        FEditMode = false;
+        Close(kind == TEditorType::edCheckBox ? static_cast<QWidget*>(d->Edit.FEditCheck) : d->Edit.FGridButton);
+        d->Edit.FEditMode = false;
     } else if ((kind == TEditorType::edDateEdit || kind == TEditorType::edDateEditUpDown ||
-                kind == TEditorType::edTimeEdit) && FDatePicker) {
+                kind == TEditorType::edTimeEdit) && d->Edit.FDatePicker) {
         const QString text = kind == TEditorType::edTimeEdit
-                                 ? FDatePicker->text()
-                                 : (FDatePicker->Checked() ? FormatShortDate(FromQDate(FDatePicker->date())) : QString());
+                                 ? d->Edit.FDatePicker->text()
+                                 : (d->Edit.FDatePicker->Checked() ? FormatShortDate(FromQDate(d->Edit.FDatePicker->date())) : QString());
         SetEditedCellText(rc, ARow, text);
-        FEditMode = false;
-        Close(FDatePicker);
-    } else if (kind == TEditorType::edCustom && FEditMode) {
-        FEditMode = false;
-        if (FEditLink)
-            FEditLink->Close();
-    } else if (IsDropDownKind(kind) && FEditMode && FEditCtrl) {
-        FEditMode = false;
+        d->Edit.FEditMode = false;
+        Close(d->Edit.FDatePicker);
+    } else if (kind == TEditorType::edCustom && d->Edit.FEditMode) {
+        d->Edit.FEditMode = false;
+        if (d->Edit.FEditLink)
+            d->Edit.FEditLink->Close();
+    } else if (IsDropDownKind(kind) && d->Edit.FEditMode && d->Edit.FEditCtrl) {
+        d->Edit.FEditMode = false;
         if (TDropDownCellEditor* editor = DropDownEditor(kind))
             editor->CommitCell(rc, ARow);
-        Close(FEditCtrl);
+        Close(d->Edit.FEditCtrl);
     }
     if (editorHadFocus)
         setFocus(Qt::OtherFocusReason);
-    if (kind != TEditorType::edNormal && FEditActive) {
-        FEditActive = false;
+    if (kind != TEditorType::edNormal && d->Edit.FEditActive) {
+        d->Edit.FEditActive = false;
         PostEditingDone(rc, ARow);
     }
-    FBlockKill = false;
-    FEditActive = false;
+    d->Edit.FBlockKill = false;
+    d->Edit.FEditActive = false;
 }
 
 // ---- the combo item list
@@ -455,13 +455,13 @@ bool TVxStringGrid::SetComboSelectionString(const QString& S)
     const int i = FindItem(EditCombo()->Items(), S);
     if (i < 0)
         return false;
-    FComboIdx = i;
+    d->Edit.FComboIdx = i;
     return true;
 }
 
 int TVxStringGrid::GetComboCount() const
 {
-    return FEditCombo ? FEditCombo->count() : 0;
+    return d->Edit.FEditCombo ? d->Edit.FEditCombo->count() : 0;
 }
 
 int TVxStringGrid::ComboIndex(int ACol, int ARow)

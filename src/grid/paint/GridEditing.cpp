@@ -1,6 +1,6 @@
 // The grid's side of in-place editing: whether a cell may be edited, moving the current cell, opening an
 // edit, and validating and storing an edited value.
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellChecker.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/UndoRedo.h"
@@ -38,7 +38,7 @@ bool IsTextKind(TEditorType k)
 // covered cell answers as its base cell, and a cell the application keeps fixed is never edited.
 bool TVxStringGrid::IsEditable(int ACol, int ARow)
 {
-    if (!Options().testFlag(TGridOption::goEditing) && !FMouseActions->RangeSelectAndEdit() && !FEditDisable)
+    if (!Options().testFlag(TGridOption::goEditing) && !d->Shared.FMouseActions->RangeSelectAndEdit() && !d->Edit.FEditDisable)
         return false;
     const TPoint b = BaseCell(RealColIndex(ACol), ARow);
     bool canEdit = true;
@@ -50,12 +50,12 @@ bool TVxStringGrid::IsEditable(int ACol, int ARow)
 
 ZEvuZudedoZadaRudiv* TVxStringGrid::CellChecker() const
 {
-    return FCellChecker.data();
+    return d->Edit.FCellChecker.data();
 }
 
 void TVxStringGrid::SetCellChecker(ZEvuZudedoZadaRudiv* Value)
 {
-    FCellChecker = Value;
+    d->Edit.FCellChecker = Value;
 }
 
 bool TVxStringGrid::HasCellValidation() const
@@ -65,7 +65,7 @@ bool TVxStringGrid::HasCellValidation() const
 
 void TVxStringGrid::HideCellEdit()
 {
-    if (FSpecialEditor)
+    if (d->Edit.FSpecialEditor)
         CommitEditControl(Col(), Row());
 }
 
@@ -77,28 +77,28 @@ void TVxStringGrid::ShowCellEdit()
 
 void TVxStringGrid::CellChanging(int ACol, int ARow, bool& Allow)
 {
-    if (FTabAskedChanging)
+    if (d->Interaction.FTabAskedChanging)
         return;
     if (ARow != Row() && OnRowChanging)
         OnRowChanging(this, Row(), ARow, Allow);
     if (ACol != Col() && OnColChanging)
         OnColChanging(this, Col(), ACol, Allow);
-    if ((ACol != Col() || ARow != Row()) && OnCellChanging && !FDisableChange)
+    if ((ACol != Col() || ARow != Row()) && OnCellChanging && !d->Edit.FDisableChange)
         OnCellChanging(this, Row(), Col(), ARow, ACol, Allow);
 }
 
 void TVxStringGrid::CaptureOldCell(int ACol, int ARow)
 {
-    FOldCol = ACol;
-    FOldRow = ARow;
-    FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
-    FOldModifiedValue = FGridModified;
+    d->Edit.FOldCol = ACol;
+    d->Edit.FOldRow = ARow;
+    d->Edit.FOldCellText = GetGridCell(RealColIndex(ACol), ARow);
+    d->Edit.FOldModifiedValue = d->Edit.FGridModified;
 }
 
 void TVxStringGrid::Click()
 {
     TBaseGrid::Click();
-    FEntered = false;
+    d->Edit.FEntered = false;
     CaptureOldCell(Col(), Row());
 }
 
@@ -132,8 +132,8 @@ bool TVxStringGrid::SelectCell(int ACol, int ARow)
     if (!parentWidget()) {
         if (!TBaseGrid::SelectCell(ACol, ARow))
             return false;
-        if (FISelect)
-            FISelect->SelectionChanged(Col(), ARow);
+        if (d->Shared.FISelect)
+            d->Shared.FISelect->SelectionChanged(Col(), ARow);
         return true;
     }
     if (ACol < 0 || ARow < 0)
@@ -142,7 +142,7 @@ bool TVxStringGrid::SelectCell(int ACol, int ARow)
         const TPoint b = BaseCell(RealColIndex(ACol), ARow);
         MoveColRow(DisplColIndex(b.X), b.Y, true, true);
         RepaintCell(b.X, b.Y);
-        if (FMouseActions->DirectEdit())
+        if (d->Shared.FMouseActions->DirectEdit())
             ShowEditor();
         return false;
     }
@@ -150,47 +150,47 @@ bool TVxStringGrid::SelectCell(int ACol, int ARow)
     QString text = GetCellEx(rc, ARow);
     const bool editorFocused = InplaceEditor() && InplaceEditor()->hasFocus();
 
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || FEditDisable;
+    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Edit.FEditDisable;
     CanEditCell(rc, ARow, canEdit);
-    if (FMouseActions->DirectEdit()) {
-        FEditControl = F.DefaultEditor;
+    if (d->Shared.FMouseActions->DirectEdit()) {
+        d->Edit.FEditControl = d->Settings.DefaultEditor;
         if (IsEditorNone(rc, ARow))
             canEdit = false;
     }
-    if (FMouseActions->EditOnDblClickOnly())
+    if (d->Shared.FMouseActions->EditOnDblClickOnly())
         canEdit = false;
     if (canEdit) {
-        FEditDisable = false;
+        d->Edit.FEditDisable = false;
         if (!Options().testFlag(TGridOption::goEditing)) {
-            if (!FEditing)
+            if (!d->Edit.FEditing)
                 CaptureOldCell(ACol, ARow);
             SetOptions(Options() | TGridOption::goEditing);
-            FEditChange = true;
+            d->Shared.FEditChange = true;
         }
     } else if (Options().testFlag(TGridOption::goEditing)) {
-        if (FEditing && editorFocused)
+        if (d->Edit.FEditing && editorFocused)
             text = GetCellEx(rc, ARow);
-        FEditMode = false;
-        FEditDisable = true;
-        FEditChange = true;
+        d->Edit.FEditMode = false;
+        d->Edit.FEditDisable = true;
+        d->Shared.FEditChange = true;
         // The move itself must not validate here: a special editor still open validates below.
-        const bool wasEditing = FEditing;
-        FEditing = wasEditing && !editorFocused;
+        const bool wasEditing = d->Edit.FEditing;
+        d->Edit.FEditing = wasEditing && !editorFocused;
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
-        FEditing = wasEditing;
+        d->Edit.FEditing = wasEditing;
     }
 
     bool answer = false;
     bool allow = true;
-    if (!FEditing || editorFocused) {
+    if (!d->Edit.FEditing || editorFocused) {
         CellChanging(ACol, ARow, allow);
         if (IsFixed(ACol, ARow) || !allow)
             answer = (allow && Options().testFlag(TGridOption::goRowSelect)) ||
-                     (FFixedRowAlways && RowCount() == TBaseGrid::FixedRows());
+                     (d->Shared.FFixedRowAlways && RowCount() == TBaseGrid::FixedRows());
         else
             answer = TBaseGrid::SelectCell(ACol, ARow);
     } else {
-        const QString cache = FCellCache;
+        const QString cache = d->Edit.FCellCache;
         answer = ValidateCell(GetCurrentCell());
         CellChanging(ACol, ARow, allow);
         if (!allow)
@@ -203,44 +203,44 @@ bool TVxStringGrid::SelectCell(int ACol, int ARow)
     if (!answer)
         return false;
 
-    if (FISelect)
-        FISelect->SelectionChanged(Col(), ARow);
-    if (!FLoading && ARow != FLastReportedRow && OnRowChanged) {
-        OnRowChanged(this, FLastReportedRow, ARow);
-        FLastReportedRow = ARow;
+    if (d->Shared.FISelect)
+        d->Shared.FISelect->SelectionChanged(Col(), ARow);
+    if (!d->Shared.FLoading && ARow != d->Edit.FLastReportedRow && OnRowChanged) {
+        OnRowChanged(this, d->Edit.FLastReportedRow, ARow);
+        d->Edit.FLastReportedRow = ARow;
     }
-    FCellCache = text;
+    d->Edit.FCellCache = text;
     return true;
 }
 
 bool TVxStringGrid::CanEditShow()
 {
-    if (FValidating || FSpecialEditor)
+    if (d->Edit.FValidating || d->Edit.FSpecialEditor)
         return false;
     bool answer = TBaseGrid::CanEditShow();
     const TPoint b = BaseCell(RealColIndex(Col()), Row());
-    if (answer && !FEditMode && HasClickableGraphic(b.X, b.Y))
+    if (answer && !d->Edit.FEditMode && HasClickableGraphic(b.X, b.Y))
         return false;   // toggled by the mouse or Space, never typed into
-    if (answer && !FEditMode) {
-        FNoEditChange = true;
-        FCellCache = GetCurrentCell();
-        FEditControl = F.DefaultEditor;
-        GetCellEditor(b.X, b.Y, FEditControl);
-        if (FEditControl == TEditorType::edNone)
+    if (answer && !d->Edit.FEditMode) {
+        d->Shared.FNoEditChange = true;
+        d->Edit.FCellCache = GetCurrentCell();
+        d->Edit.FEditControl = d->Settings.DefaultEditor;
+        GetCellEditor(b.X, b.Y, d->Edit.FEditControl);
+        if (d->Edit.FEditControl == TEditorType::edNone)
             return false;
         // The value a validation compares against is always that of the cell being opened.
         CaptureOldCell(Col(), Row());
-        FEditMode = true;
-        if (!IsTextKind(FEditControl)) {
+        d->Edit.FEditMode = true;
+        if (!IsTextKind(d->Edit.FEditControl)) {
             OpenEditControl(DisplColIndex(b.X), b.Y);
-            FEntered = true;
+            d->Edit.FEntered = true;
             ShowFocusHaloOnCell();
             return false;
         }
     }
     if (answer) {
-        FEntered = true;
-        FEditing = true;
+        d->Edit.FEntered = true;
+        d->Edit.FEditing = true;
         ShowFocusHaloOnCell();
     }
     return answer;
@@ -248,46 +248,46 @@ bool TVxStringGrid::CanEditShow()
 
 void TVxStringGrid::ShowFocusHaloOnCell()
 {
-    if (FFocusHelper->Enabled() && FocusWindow())
+    if (d->Shared.FFocusHelper->Enabled() && FocusWindow())
         ShowFocusHalo(*FocusWindow(), viewport(), CellRect(Col(), Row()));
 }
 
 bool TVxStringGrid::ValidateCell(const QString& NewValue)
 {
-    if (!FEditing || FValidating)
+    if (!d->Edit.FEditing || d->Edit.FValidating)
         return true;
-    FEditing = false;
-    FValidating = true;
+    d->Edit.FEditing = false;
+    d->Edit.FValidating = true;
     bool valid = true;
-    const int c = RealColIndex(FOldCol);
-    const int r = FOldRow;
-    FNewCellText = NewValue;
+    const int c = RealColIndex(d->Edit.FOldCol);
+    const int r = d->Edit.FOldRow;
+    d->Edit.FNewCellText = NewValue;
     struct Finally {
         TVxStringGrid* g;
         const bool& valid;
         ~Finally()
         {
             g->CaptureOldCell(g->Col(), g->Row());
-            g->FValidating = false;
-            if (valid && g->FFocusWindow)
-                HideFocusHalo(*g->FFocusWindow);
+            g->d->Edit.FValidating = false;
+            if (valid && g->d->Shared.FFocusWindow)
+                HideFocusHalo(*g->d->Shared.FFocusWindow);
         }
     } finally{this, valid};
 
-    if (NewValue == FOldCellText && !FAlwaysValidate)
+    if (NewValue == d->Edit.FOldCellText && !d->Edit.FAlwaysValidate)
         return true;
-    const bool changed = NewValue != FOldCellText;
-    const bool advance = FNavigation->AdvanceOnEnter();
-    FNavigation->SetAdvanceOnEnter(false);
+    const bool changed = NewValue != d->Edit.FOldCellText;
+    const bool advance = d->Shared.FNavigation->AdvanceOnEnter();
+    d->Shared.FNavigation->SetAdvanceOnEnter(false);
     QString v = NewValue;
-    ZEvuZudedoZadaRudiv* checker = FCellChecker.data();
+    ZEvuZudedoZadaRudiv* checker = d->Edit.FCellChecker.data();
     if (checker && checker->AutoCorrect())
         v = checker->Correct(c, r, v);
     if (OnCellValidate)
         OnCellValidate(this, c, r, v, valid);
     // A refused value marks nothing: the row and the grid keep their modified state.
-    if (valid && v != FOldCellText) {
-        FGridModified = true;
+    if (valid && v != d->Edit.FOldCellText) {
+        d->Edit.FGridModified = true;
         if (FixedCols() > 0)
             SetRowModified(RealRowIndex(Row()), true);
     }
@@ -296,31 +296,31 @@ bool TVxStringGrid::ValidateCell(const QString& NewValue)
     if (checker && checker->AutoMarkError())
         v = checker->MarkError(c, r, v);
     if (valid && UndoRedo())
-        UndoRedo()->RegisterChange(c, r, FOldCellText, v);
+        UndoRedo()->RegisterChange(c, r, d->Edit.FOldCellText, v);
     if (valid && changed)
         CellsChanged(TRect{c, r, c, r});
-    FNavigation->SetAdvanceOnEnter(advance);
-    FNewCellText = v;
+    d->Shared.FNavigation->SetAdvanceOnEnter(advance);
+    d->Edit.FNewCellText = v;
     if (valid) {
         SetCellEx(c, r, v);
         const TPoint b = BaseCell(c, r);
         if (b.X != c || b.Y != r)
             SetCellEx(b.X, b.Y, v);
     } else {
-        FLastValidation = false;
-        SetCellEx(c, r, v != NewValue ? v : FOldCellText);
-        if (FOldCol != Col() || FOldRow != Row())
-            MoveColRow(FOldCol, FOldRow, true, true);
-        FGridModified = FOldModifiedValue;
+        d->Edit.FLastValidation = false;
+        SetCellEx(c, r, v != NewValue ? v : d->Edit.FOldCellText);
+        if (d->Edit.FOldCol != Col() || d->Edit.FOldRow != Row())
+            MoveColRow(d->Edit.FOldCol, d->Edit.FOldRow, true, true);
+        d->Edit.FGridModified = d->Edit.FOldModifiedValue;
         // The editor stays open on the edited cell.
-        FValidating = false;
-        FEditing = true;
-        if (!FSpecialEditor && !FEditorLeaving) {
+        d->Edit.FValidating = false;
+        d->Edit.FEditing = true;
+        if (!d->Edit.FSpecialEditor && !d->Edit.FEditorLeaving) {
             TBaseGrid::ShowEditor();
             InvalidateEditor();
         }
     }
-    FOldCellText = GetGridCell(c, r);
+    d->Edit.FOldCellText = GetGridCell(c, r);
     return valid;
 }
 
@@ -333,14 +333,14 @@ void TVxStringGrid::SetEditedCellText(int ACol, int ARow, const QString& Value)
 void TVxStringGrid::CancelCellEdit()
 {
     const TPoint b = BaseCell(RealColIndex(Col()), Row());
-    SetCellEx(b.X, b.Y, FCellCache);
+    SetCellEx(b.X, b.Y, d->Edit.FCellCache);
 }
 
 void TVxStringGrid::HideEditor()
 {
     TBaseGrid::HideEditor();
-    if (!FSpecialEditor)
-        FEditMode = false;
+    if (!d->Edit.FSpecialEditor)
+        d->Edit.FEditMode = false;
 }
 
 void TVxStringGrid::DoneInplaceEdit(std::uint16_t Key, TShiftState Shift)

@@ -1,6 +1,6 @@
 #include "grid/paint/GridInplaceEdit.h"
 
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include "platform/Beep.h"
@@ -71,26 +71,26 @@ bool TVxInplaceEdit::FilterChar(TEditorType Kind, QChar& Key, const QString& Tex
 void TVxInplaceEdit::UpdateContents()
 {
     TInplaceEdit::UpdateContents();
-    const bool password = FGrid->FEditControl == TEditorType::edPassword;
+    const bool password = FGrid->d->Edit.FEditControl == TEditorType::edPassword;
     setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
-    FGrid->FNoEditChange = false;
+    FGrid->d->Shared.FNoEditChange = false;
 }
 
 bool TVxInplaceEdit::ValidateOrRestore()
 {
-    const QString oldText = FGrid->FOldCellText;
+    const QString oldText = FGrid->d->Edit.FOldCellText;
     if (FGrid->ValidateCell(text())) {
-        setText(FGrid->FNewCellText);
+        setText(FGrid->d->Edit.FNewCellText);
         return true;
     }
-    setText(FGrid->FNewCellText);
+    setText(FGrid->d->Edit.FNewCellText);
     if (FGrid->Navigation().EditSelectAll())
         selectAll();
     else
         Deselect();
-    FGrid->FOldCellText = oldText;
+    FGrid->d->Edit.FOldCellText = oldText;
     return false;
 }
 
@@ -119,7 +119,7 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
         FWorkmode = true;
     switch (e->key()) {
     case Qt::Key_Escape:
-        setText(FGrid->FCellCache);
+        setText(FGrid->d->Edit.FCellCache);
         FGrid->HideInplaceEdit();
         break;
     case Qt::Key_Return:
@@ -134,7 +134,7 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!ValidateOrRestore()) {
-            FGrid->FNoAutoAdvance = true;
+            FGrid->d->Edit.FNoAutoAdvance = true;
             e->accept();
             return;
         }
@@ -156,12 +156,12 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
             return;
         }
         const QChar typed = ch;
-        if (!FilterChar(FGrid->FEditControl, ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
+        if (!FilterChar(FGrid->d->Edit.FEditControl, ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
                         ctrl)) {
             e->accept();
             return;
         }
-        if (FGrid->FEditControl == TEditorType::edMixedCase) {
+        if (FGrid->d->Edit.FEditControl == TEditorType::edMixedCase) {
             // The whole text is re-cased after every character; the caret stays after the typed one.
             TInplaceEdit::keyPressEvent(e);
             const int caret = cursorPosition();
@@ -216,18 +216,18 @@ void TVxInplaceEdit::focusInEvent(QFocusEvent* e)
 
 void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
 {
-    FGrid->FStartEditChar = QChar();
+    FGrid->d->Interaction.FStartEditChar = QChar();
     QWidget* to = QApplication::focusWidget();
     const bool toGrid = to == FGrid || to == FGrid->viewport();
-    if (!toGrid && FGrid->FEditing && isVisible()) {
+    if (!toGrid && FGrid->d->Edit.FEditing && isVisible()) {
         // Accepted or refused, the edit ends here: the editor shows what the cell kept, then goes, and the focus
         // stays where the user put it.
-        FGrid->FEditorLeaving = true;
+        FGrid->d->Edit.FEditorLeaving = true;
         FGrid->ValidateCell(text());
-        FGrid->FEditorLeaving = false;
+        FGrid->d->Edit.FEditorLeaving = false;
         setText(FGrid->GetCurrentCellText());
         FGrid->HideInplaceEdit();
-        FGrid->FEditing = false;
+        FGrid->d->Edit.FEditing = false;
     }
     TInplaceEdit::focusOutEvent(e);
     if (FGotFocus) {

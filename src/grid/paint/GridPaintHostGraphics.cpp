@@ -13,6 +13,7 @@
 #include "grid/paint/CellGraphicPaint.h"
 #include "grid/paint/CellTextPaint.h"
 #include "grid/paint/GridPaintHost.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "platform/ImageList.h"
 #include <QCursor>
 #include <QGuiApplication>
@@ -527,9 +528,9 @@ bool TGridPaintHost::FilterButtonCell(int RealCol, int Row)
 {
     if (Row != G.FilterDropDownRow())
         return false;
-    const QStringList open = G.FFilterList;
+    const QStringList open = G.d->Shared.FFilterList;
     const bool offered = G.BuildColumnFilterList(RealCol);
-    G.FFilterList = open;
+    G.d->Shared.FFilterList = open;
     return offered;
 }
 

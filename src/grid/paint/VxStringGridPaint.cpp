@@ -1,7 +1,7 @@
 // TVxStringGrid's painting area: the cell look decided by the colour rules and the cell painter, each fed
 // from the grid through its hosts.
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
@@ -56,13 +56,13 @@ void TVxStringGrid::Paint()
     const TBackGround& bg = BackGround();
     if (!bg.Bitmap().Empty() || bg.ColorTo() != clNone)
         PaintOutsideCells(c);
-    if (FWheelPan) {
+    if (d->Interaction.FWheelPan) {
         TBitmap marker;
-        marker.SetImage(PanMarkerImage(F.IntelliPan));
+        marker.SetImage(PanMarkerImage(d->Settings.IntelliPan));
         marker.SetTransparent(true);
         marker.SetTransparentMode(TTransparentMode::tmFixed);
         marker.SetTransparentColor(FromQColor(marker.Image().pixelColor(0, 0)));
-        c.Draw(FWheelPanPos.x(), FWheelPanPos.y(), marker);
+        c.Draw(d->Interaction.FWheelPanPos.x(), d->Interaction.FWheelPanPos.y(), marker);
     }
     if (OnPainted)
         OnPainted(this);
@@ -135,30 +135,30 @@ void TVxStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     s.PrintFixedFont = s.FixedFont;
     s.Color = Color();
     s.FixedColor = FixedColor();
-    s.Appearance = FAppearance;
+    s.Appearance = d->Shared.FAppearance;
     s.SelectionColorMixer = SelectionColorMixer();
     s.SelectionColorMixerFactor = SelectionColorMixerFactor();
     s.ShowSelection = ShowSelection();
-    s.DisjunctRowSelect = FMouseActions->DisjunctRowSelect();
-    s.DisjunctColSelect = FMouseActions->DisjunctColSelect();
-    s.DisjunctCellSelect = FMouseActions->DisjunctCellSelect();
+    s.DisjunctRowSelect = d->Shared.FMouseActions->DisjunctRowSelect();
+    s.DisjunctColSelect = d->Shared.FMouseActions->DisjunctColSelect();
+    s.DisjunctCellSelect = d->Shared.FMouseActions->DisjunctCellSelect();
     s.UseDisabledFont = UseDisabledFont();
     s.DisabledFontColor = DisabledFontColor();
     s.GridEnabled = isEnabled();
-    s.BandsActive = FBands->Active();
-    s.BandsPrint = FBands->Print();
-    s.BandsTotalLength = FBands->TotalLength();
-    s.BandsPrimaryLength = FBands->PrimaryLength();
-    s.BandsPrimaryColor = FBands->PrimaryColor();
-    s.BandsSecondaryColor = FBands->SecondaryColor();
+    s.BandsActive = d->Shared.FBands->Active();
+    s.BandsPrint = d->Shared.FBands->Print();
+    s.BandsTotalLength = d->Shared.FBands->TotalLength();
+    s.BandsPrimaryLength = d->Shared.FBands->PrimaryLength();
+    s.BandsPrimaryColor = d->Shared.FBands->PrimaryColor();
+    s.BandsSecondaryColor = d->Shared.FBands->SecondaryColor();
     s.FixedRows = FixedRows();
 
     TCellLookFacts c;
     c.Row = ARow;
     c.Normal = ACol >= FixedCols() && ARow >= FixedRows();
     c.FixedLook = IsFixed(ACol, ARow) || !c.Normal;
-    c.FixedRightOrFooter = (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols) ||
-                           (FFixedFooters > 0 && ARow >= RowCount() - FFixedFooters);
+    c.FixedRightOrFooter = (d->Shared.FFixedRightCols > 0 && ACol >= ColCount() - d->Shared.FFixedRightCols) ||
+                           (d->Shared.FFixedFooters > 0 && ARow >= RowCount() - d->Shared.FFixedFooters);
     c.Props = HasCellProperties(realCol, ARow) ? GetCellProperties(realCol, ARow) : nullptr;
     const TCellType kind = GetCellType(realCol, ARow);
     c.PlainKind = kind == TCellType::ctNone || kind == TCellType::ctRotated || kind == TCellType::ctEmpty;
@@ -261,11 +261,11 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
     measure.SetFont(font);
 
     TRect r = CalcCellRect(ACol, ARow);
-    r.Left += FXYOffset.X;
-    r.Top += FXYOffset.Y;
+    r.Left += d->Shared.FXYOffset.X;
+    r.Top += d->Shared.FXYOffset.Y;
     if (!XYOffsetTopLeftOnly()) {
-        r.Right -= FXYOffset.X;
-        r.Bottom -= FXYOffset.Y;
+        r.Right -= d->Shared.FXYOffset.X;
+        r.Bottom -= d->Shared.FXYOffset.Y;
     }
     if (Extra)
         r.Right -= 17;

@@ -1,6 +1,6 @@
 #include "grid/paint/editors/GridEditors.h"
 
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/paint/GridInplaceEdit.h"
 #include "platform/KeyCodes.h"
@@ -94,7 +94,7 @@ void TGridCheckBox::keyPressEvent(QKeyEvent* e)
 void TGridCheckBox::focusOutEvent(QFocusEvent* e)
 {
     QCheckBox::focusOutEvent(e);
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
 }
 
@@ -105,7 +105,7 @@ TGridCombo::TGridCombo(TVxStringGrid* AGrid)
 {
     SetButtonWidth(16);
     OnChange = [this](QObject*) {
-        if (FGrid->FNoEditChange)
+        if (FGrid->d->Shared.FNoEditChange)
             return;
         if (FGrid->OnEditChange)
             FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
@@ -297,7 +297,7 @@ void TGridCombo::DoExit()
         return;
     if (FGrid->LookupHistory() && !Text().isEmpty() && findText(Text()) < 0)
         addItem(Text());
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
     TVxgComboBox::DoExit();
 }
@@ -366,7 +366,7 @@ void TGridEditBtn::WMChar(QChar& Key, bool Keypad)
 void TGridEditBtn::Change()
 {
     TVxgEditBtn::Change();
-    if (!FGrid->FNoEditChange && isVisible() && FGrid->OnEditChange)
+    if (!FGrid->d->Shared.FNoEditChange && isVisible() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
@@ -394,7 +394,7 @@ void TGridEditBtn::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridEditBtn::DoExit()
 {
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
     TVxgEditBtn::DoExit();
 }
@@ -470,7 +470,7 @@ void TGridUnitEditBtn::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridUnitEditBtn::DoExit()
 {
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
     TVxgUnitEditBtn::DoExit();
 }
@@ -497,7 +497,7 @@ bool TGridSpin::event(QEvent* e)
 void TGridSpin::Change()
 {
     TVxgSpinEdit::Change();
-    if (!FGrid->FNoEditChange && isVisible() && FGrid->OnEditChange)
+    if (!FGrid->d->Shared.FNoEditChange && isVisible() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
@@ -558,7 +558,7 @@ void TGridSpin::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridSpin::DoExit()
 {
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
     TVxgSpinEdit::DoExit();
 }
@@ -609,7 +609,7 @@ void TGridDatePicker::KeyDown(std::uint16_t& Key, TShiftState Shift)
 void TGridDatePicker::focusOutEvent(QFocusEvent* e)
 {
     TVxgDateTimePicker::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() && !FGrid->FBlockKill)
+    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
 }
 
@@ -659,6 +659,6 @@ void TGridButton::keyPressEvent(QKeyEvent* e)
 void TGridButton::focusOutEvent(QFocusEvent* e)
 {
     QPushButton::focusOutEvent(e);
-    if (isVisible() && !FGrid->FBlockKill)
+    if (isVisible() && !FGrid->d->Edit.FBlockKill)
         FGrid->HideInplaceEdit();
 }

@@ -1,0 +1,403 @@
+#pragma once
+// The string grid's private half: its state, one record per area, and what only its own implementation, its
+// hosts and its editors need. Code outside the grid uses VxStringGrid.h.
+#include "grid/core/VxStringGrid.h"
+#include <QPointer>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct TGridPrintState;
+
+struct TGridCellState {
+    TCustomImageList* FGridImages = nullptr;
+    std::unique_ptr<TCellGraphic> FRowCheckBox;             // shared by every row of column 0
+    std::unique_ptr<THiddenRows> FHiddenRows;
+    std::vector<std::uint8_t> FRowSelect;                   // by real row
+    std::vector<std::uint8_t> FColSelect;
+    std::vector<int> FSelectedRows;
+    std::vector<std::uint8_t> FModifiedRows;
+    std::vector<std::uint8_t> FEnabledRows;                  // 1 = disabled
+    bool FUseEnabledRows = false;
+    bool FNilObjects = false;    // clearing drops object references without freeing them
+    bool FSelChange = false;
+};
+
+struct TGridSizingState {
+    bool FIsColChanging = false;   // a stretch is running
+    bool FColchgFlg = true;        // width changes may stretch; off while a stretch sets widths
+    bool FColSizeFlg = false;      // a width changed; the mouse handling reads and clears it
+    bool FColSized = false;        // the user finished resizing FColclicked
+    bool FRowsized = false;
+    int FColclicked = -1;
+    int FRowclicked = -1;
+    int FColclickedsize = 0;
+    int FRowclickedsize = 0;
+    bool FURLShowInText = false;
+    bool FURLFull = false;
+    bool FURLUnderlineOnHover = false;
+    std::vector<int> FMaxWidths = std::vector<int>(512);   // print layout, by column
+    std::vector<int> FIndents = std::vector<int>(512);
+    bool FScrollLock = false;
+    bool FScrollHintShow = false;
+    QString FScrollHintText;
+    TDragScrollOptions FDragScrollOptions;
+    TDragScrollDirections FDragScrollDirection;
+    QTimer* FDragTmr = nullptr;   // child of the grid's parent while a drag hovers near an edge
+};
+
+struct TGridOrderState {
+    TFooterPanel* FFooterPanel = nullptr;   // a child widget, the grid's
+    std::unique_ptr<TGridSortHost> FSortHost;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TSortXRef> FSortRowXRef;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TGridNodes> FNodes;
+    std::unique_ptr<TGrouping> FGrouping;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int FGroupWidth = 0;
+    int FSortDir = 1;
+    int FCompares = 0;
+    int FSwaps = 0;
+    int FSortRow = -1;   // the current row, followed through a sort
+};
+
+struct TGridFindState {
+    std::unique_ptr<TGridFilterHost> FFilterHost;
+    std::unique_ptr<TRowFilter> FRowFilter;
+    int FFilterCol = -1;
+    TPoint FSearchCell{-1, -1};
+    QString FSearchCache;
+    std::unique_ptr<TFindMatcher> FFindMatcher;
+    TFindParams FFindParams;
+    int FFindCol = 0;
+    int FFindRow = 0;
+};
+
+struct TGridInteractionState {
+    int FUpdateCount = 0;
+    int FGridTimerID = 0;
+    int FTimerTicks = 0;
+    QString FSearchInc;
+    int FSearchTics = 0;
+    bool FGridBlink = false;
+    bool FEnableBlink = false;
+    TGridRect FMoveSelection;
+    TGridCoord FLastKeyCell;
+    QChar FStartEditChar;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    bool FTabAskedChanging = false;   // a Tab to another row asked the changing events; the move must not again
+    int FWheelAccumulator = 0;
+    bool FWheelPan = false;
+    QPoint FWheelPanPos;
+    QPoint FWheelPanDirection;   // the direction whose cursor is shown
+    int FWheelTimerID = 0;
+    TPoint FLastBalloonPos{-1, -1};
+    bool FWindowCreated = false;     // the first show stands for the window's creation
+    bool FExcelStyleDecimalSeparator = false;
+    bool FBlockFocus = false;           // no enter step while set
+    bool FInvokedFocusChange = false;   // the grid moves the focus itself: no focus-gain handling
+    TPoint FLastHintPos{-1, -1};   // base cell whose hint shows
+    QString FLastAnchorHint;
+    int FOldSize = 0;               // grid width the recorded column widths belong to
+    std::vector<int> FOrigColSizes;
+    QPointer<QWidget> FOwnerForm;   // the window whose resizes the grid follows
+    QObject* FOwnerFilter = nullptr;
+    int FPrevSizeX = 0;
+    int FPrevSizeY = 0;
+};
+
+struct TGridEditState {
+    bool FAlwaysValidate = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
+    bool FEditMode = false;
+    TEditorType FEditControl = TEditorType::edNormal;
+    QWidget* FEditCtrl = nullptr;
+    QPointer<TEditLink> FEditLink;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FValidating = false;
+    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
+    bool FEntered = false;
+    QString FCellCache;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    QString FNewCellText;
+    int FComboIdx = -1;
+    bool FLastValidation = true;
+    bool FEditDisable = false;
+    bool FNoAutoAdvance = false;
+    bool FBlockKill = false;
+    bool FDisableChange = false;
+    bool FGridModified = false;
+    int FAECol = 0;
+    int FAERow = 0;
+    int FLastReportedRow = -1;
+    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridSpin* FSpinEdit = nullptr;
+    TGridDatePicker* FDatePicker = nullptr;
+    std::vector<std::pair<TEditorType, TDropDownCellEditor*>> FDropDownEditors;   // widgets owned by the grid
+};
+
+struct TGridMouseState {
+    bool FIntegralSizing = false;   // set while the corrected height is applied
+    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FMouseDownMove = false;
+    bool FDeselectState = false;
+    bool FMouseResize = false;
+    std::vector<QStringList> FResizerBlock;   // the block the resizer copied, pasted at the release
+    TPoint FPushedCellButton{-1, -1};
+    bool FFixedCellPushed = false;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int FMouseSelectStart = -1;
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixed = false;
+    bool FSizingFixedR = false;
+    int FSizingFixedCol = -1;
+    int FSizingFixedRow = -1;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int FOldTopRow = 0;
+    int FOldKeepLeftCol = 0;
+    bool ColMoveFlg = false;
+    bool FDblClk = false;
+    bool FOnResizer = false;
+    std::uint32_t FSortTime = 0;
+    std::vector<TGridCoord> FSelectedCells;
+    QString FSizingHint;
+    int FPressRow = -1;                 // the row under the last press, for the header sort
+    qint64 FLastPressTime = -1;         // for telling the second press of a double click
+    QPoint FLastPressPos;
+    Qt::MouseButton FLastPressButton = Qt::NoButton;
+};
+
+struct TGridAuxState {
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TGridDropTarget> FGridDropTarget;
+    bool FOleDropTargetAssigned = false;
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    bool FOleDragging = false;   // a drag started here is running
+    TSearchPanel* FSearchPanel = nullptr;   // a child of the grid
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    bool FSelectionClick = false;   // a press on the selection of a drag source: moving may start a drag
+    QPoint FClickPos;
+    TControlEdit* FControlEdit = nullptr;
+    TControlCombo* FControlCombo = nullptr;
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY{-1, -1};   // real column, display row
+    QString FCtrlID;
+    QString FCtrlType;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    TGridRect FOleDropBlock{-1, -1, -1, -1};   // where that drag landed, when it landed in this grid
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    QPointer<QListWidget> FOleDragList;
+};
+
+struct TGridSharedState {
+    std::shared_ptr<TGridPrintState> FPrintState;   // made at the first print
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    // Clipboard state: the last copy's top-left cell and operation, and whether a paste fills the whole grid.
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = TClipOperation::coCopy;
+    bool FPasteAll = false;
+    TGridAppearance FAppearance;
+    // Owned objects, in the order the constructor makes them.
+    std::unique_ptr<TLookHost> FLookHost;
+    std::unique_ptr<TFont> FCellFont;   // scratch font answered by GetCellFont
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<THiddenIndexMap> FHiddenColumns;
+    QStringList FColumnHeaders;
+    QStringList FRowHeaders;
+    QStringList FLookupItems;
+    QStringList FFilterList;
+    std::vector<QWidget*> FEditorControls;       // children of the grid
+    TGridFocusWindow* FFocusWindow = nullptr;    // child of the grid, made by FocusWindow()
+    TArrowWindow* FArrows[4] = {};               // children of the grid: up, down, left, right; made by Arrow()
+    // Dimensions.
+    int FFixedRowsMin = 0;
+    int FFixedColsMin = 0;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FFixedRowHeight = 0;
+    int FLargestRowCount = 0;
+    int FLargestColCount = 0;
+    int FZoomFactor = 0;
+    bool FOwnWordWrap = true;
+    TAlignment FDefaultAlignment;
+    TVAlignment FVAlignment = TVAlignment::vtaTop;
+    std::vector<int> FAllColWidths = std::vector<int>(TVxStringGrid::MaxHiddenColumns + 1, 0);   // hidden widths, by real index
+    Qt::CursorShape FRememberedCursor = Qt::ArrowCursor;
+    TEditorType FCurrentEditor = TEditorType::edNormal;
+    // Loading and window.
+    bool FLoading = false;
+    bool FLoaded = false;
+    bool FEditChange = false;     // skips one repaint after an edit change
+    bool FNoEditChange = false;   // the editor is being loaded: no OnEditChange; the editor clears it
+    bool FDestroying = false;
+    // Appearance and listeners.
+    TGridRect FOldSelection;
+    bool FSelHidden = false;
+    bool FSelectionChanged = false;   // for the painter: the selection moved since it last looked
+    bool FShowDesignHelper = true;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FHovering = false;
+    bool FAutoThemeAdapt = false;
+    bool FActiveCellShow = false;
+    TPoint FXYOffset{2, 2};
+    ITVxStringGridSelect* FISelect = nullptr;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+};
+
+struct TGridSettings {
+    QString FloatFormat = QStringLiteral("%.2f");
+    QString CheckTrue = QStringLiteral("Y");
+    QString CheckFalse = QStringLiteral("N");
+    QChar PasswordChar = QLatin1Char('*');
+    QString XMLEncoding = QStringLiteral("ISO-8859-1");
+    QString FilterDropDownClear = QStringLiteral("(All)");
+    bool SelectionColorMixer = false;
+    int SelectionColorMixerFactor = 50;
+    TColor SelectionRectangleColor = clBlack;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool ShowSelection = true;
+    TColor HintColor = clInfoBk;
+    TColor URLColor = 0xFF0000;
+    TColor DisabledFontColor = clSilver;
+    TColor ScrollColor = clNone;
+    int ScrollWidth = 0;
+    TScrollBarAlways ScrollBarAlways = TScrollBarAlways::saNone;
+    TScrollHintType ScrollHints = TScrollHintType::shNone;
+    bool ScrollProportional = false;
+    bool ScrollSynch = false;
+    TEditorType DefaultEditor = TEditorType::edNormal;
+    TInvalidEntryIcon InvalidEntryIcon = TInvalidEntryIcon::ieWarning;
+    QString InvalidEntryTitle;
+    QString InvalidEntryText;
+    THoverFixedCells HoverFixedCells = THoverFixedCells::hfNone;
+    THintPos HintShowLargeTextPos = THintPos::hpCell;
+    TFilterDropDownColumns FilterDropDownColumns = TFilterDropDownColumns::fdNormal;
+    TIntelliPan IntelliPan = TIntelliPan::ipVertical;
+    int GroupColumn = -1;
+    int MinRowHeight = 0;
+    int MaxRowHeight = 0;
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    int PreviewPage = 1;
+    QChar Delimiter;
+    int FilterDropDownRow = 0;
+    int MaxEditLength = 0;
+    int MaxComboLength = 0;
+    QString ValidChars;
+    bool SpreadSheet = false;
+    bool AutoSize = false;
+    bool FitCellsInGrid = true;
+    bool FilterNormalCellsOnly = true;
+    bool AutoFilterUpdate = true;
+    bool UseInternalHintClass = true;
+    bool EnhRowColMove = true;
+    bool UseDisabledFont = true;
+    bool EnableWheel = true;
+    bool IntelliZoom = true;
+    bool LoadFirstRow = true;
+    bool QuoteEmptyCells = true;
+    bool EnableHTML = true;
+    bool ShowNullDates = true;
+    bool SaveFixedCells = true;
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SizeGrowOnly = false;
+    bool HideFocusRect = false;
+    bool FixedAsButtons = false;
+    bool AlwaysQuotes = false;
+    bool SaveFixedRows = false;
+    bool SaveFixedCols = false;
+    bool SaveHiddenCells = false;
+    bool JavaCSV = false;
+    bool OemConvert = false;
+    bool NoDefaultDraw = false;
+    bool ClearTextOnly = false;
+    bool FilterIncremental = false;
+    bool PrinterDriverFix = false;
+    bool ExcelClipboardFormat = false;
+    bool FindBusy = false;
+    bool AnchorHint = false;
+    bool AutoNumAlign = false;
+    bool EditWithTags = false;
+    bool FilterDropDownAuto = false;
+    bool FilterDropDownCheck = false;
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    bool HintShowSizing = false;
+    bool HTMLHint = false;
+    bool IntegralHeight = false;
+    bool Multilinecells = false;
+    bool SizeWithForm = false;
+    bool URLShow = false;
+    bool URLEdit = false;
+    bool EnhTextSize = false;
+    bool NoImageAndText = false;
+    bool XYOffsetTopLeftOnly = false;
+};
+
+// Everything the grid holds, one record per area; the grid reaches it through d.
+struct TVxStringGridPrivate {
+    TGridCellState Cells;
+    TGridSizingState Sizing;
+    TGridOrderState Order;
+    TGridFindState Find;
+    TGridInteractionState Interaction;
+    TGridEditState Edit;
+    TGridMouseState Mouse;
+    TGridAuxState Aux;
+    TGridSettings Settings;   // plain settings with their constructor values
+    TGridSharedState Shared;
+};
