@@ -1,5 +1,5 @@
 #include "grid/core/GridSettings.h"
-#include "grid/core/VxStringGridPrivate.h"
+#include "grid/core/VxStringGrid.h"
 #include "grid/model/IntList.h"
 
 TCellNode::TCellNode(TVxStringGrid* AOwner)
@@ -27,18 +27,18 @@ void TCellNode::Assign(const QObject* Source)
 
 void TColumnSize::SetStretch(bool value)
 {
-    const bool on = value && !d->Settings.Stretch;
-    d->Settings.Stretch = value;
-    if (on && FOwner && d->Settings.StretchColumn < FOwner->ColCount())
-        FOwner->ApplyColumnStretch(d->Settings.StretchColumn);
+    const bool on = value && !F.Stretch;
+    F.Stretch = value;
+    if (on && FOwner && F.StretchColumn < FOwner->ColCount())
+        FOwner->ApplyColumnStretch(F.StretchColumn);
 }
 
 void TBalloonSettings::Assign(const QObject* Source)
 {
     if (const auto* other = dynamic_cast<const TBalloonSettings*>(Source)) {
-        const std::uint8_t transparency = d->Settings.Transparency;
+        const std::uint8_t transparency = F.Transparency;
         F = other->F;
-        d->Settings.Transparency = transparency;
+        F.Transparency = transparency;
     }
 }
 

@@ -162,8 +162,8 @@ TCalcSource TVxStringGrid::CalcSource(bool RealRows)
     s.Counted = [this, RealRows](int c, int r) {
         if (RealRows && IsHiddenRow(r))
             return true;
-        const int d = RealRows ? DisplRowIndex(r) : r;
-        return IsBaseCell(c, d) && (d->Settings.GroupColumn == -1 || (!IsNode(d) && !IsSummary(d)));
+        const int row = RealRows ? DisplRowIndex(r) : r;
+        return IsBaseCell(c, row) && (d->Settings.GroupColumn == -1 || (!IsNode(row) && !IsSummary(row)));
     };
     return s;
 }

@@ -156,9 +156,9 @@ void TVxStringGrid::HideRows(int FromRow, int ToRow)
         return;
     SetEditorMode(false);
     // Rows of the range still shown stand one after the other from FromRow's display index.
-    const int d = DisplRowIndex(FromRow);
+    const int first = DisplRowIndex(FromRow);
     std::vector<TGridItem> records;
-    int displ = d;
+    int displ = first;
     for (int real = FromRow; real <= ToRow; ++real) {
         if (IsHiddenRow(real))
             continue;
@@ -169,7 +169,7 @@ void TVxStringGrid::HideRows(int FromRow, int ToRow)
         return;
     const int n = int(records.size());
     d->Cells.FHiddenRows->Park(std::move(records));
-    DeleteStorageRows(d, n);
+    DeleteStorageRows(first, n);
 }
 
 void TVxStringGrid::HideRowsEx(int FromRow, int ToRow)

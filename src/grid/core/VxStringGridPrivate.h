@@ -154,7 +154,7 @@ struct TGridEditState {
 
 struct TGridMouseState {
     bool FIntegralSizing = false;   // set while the corrected height is applied
-    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
+    TVxStringGrid::TMouseSelectMode FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msNormal;
     bool FDoOnClick = false;
     bool FMouseKeepDown = false;
     bool FMouseDownMove = false;

@@ -13,10 +13,10 @@
     void TVxStringGrid::Set##Name(Type value) { SetProperty(d->Settings.Name, value, [this] { Invalidate(); }); }
 // An appearance value the looks set and the painter reads.
 #define VX_GRID_APPEARANCE(Type, Name) \
-    Type TVxStringGrid::Name() const { return d->Shared.d->Shared.FAppearance.Name; } \
+    Type TVxStringGrid::Name() const { return d->Shared.FAppearance.Name; } \
     void TVxStringGrid::Set##Name(Type value) \
     { \
-        SetProperty(d->Shared.d->Shared.FAppearance.Name, value, [this] { Invalidate(); }); \
+        SetProperty(d->Shared.FAppearance.Name, value, [this] { Invalidate(); }); \
     }
 
 VX_GRID_VALUE(TColor, SelectionRectangleColor)
@@ -937,7 +937,7 @@ void TVxStringGrid::SetComboSelection(int Idx)
     d->Edit.FComboIdx = Idx;
 }
 
-TMouseSelectMode TVxStringGrid::MouseSelectMode() const
+TVxStringGrid::TMouseSelectMode TVxStringGrid::MouseSelectMode() const
 {
     return d->Mouse.FMouseSelectMode;
 }

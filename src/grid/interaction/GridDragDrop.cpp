@@ -16,35 +16,35 @@ constexpr int kDragImageAlpha = 192;
 
 void TDragDropSettings::Assign(const TDragDropSettings& Source)
 {
-    const bool target = d->Settings.OleDropTarget;
+    const bool target = F.OleDropTarget;
     F = Source.F;
-    d->Settings.OleDropTarget = target;
-    SetOleDropTarget(Source.d->Settings.OleDropTarget);
-    SetOleDropRTF(Source.d->Settings.OleDropRTF);
+    F.OleDropTarget = target;
+    SetOleDropTarget(Source.F.OleDropTarget);
+    SetOleDropRTF(Source.F.OleDropRTF);
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptFiles(bool v)
 {
-    d->Settings.OleAcceptFiles = v;
+    F.OleAcceptFiles = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptText(bool v)
 {
-    d->Settings.OleAcceptText = v;
+    F.OleAcceptText = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleAcceptURLs(bool v)
 {
-    d->Settings.OleAcceptURLs = v;
+    F.OleAcceptURLs = v;
     AcceptChanged();
 }
 
 void TDragDropSettings::SetOleDropTarget(bool v)
 {
-    d->Settings.OleDropTarget = v;
+    F.OleDropTarget = v;
     if (FOwner)
         FOwner->SetOleDropTargetEnabled(v);
     AcceptChanged();
@@ -52,16 +52,16 @@ void TDragDropSettings::SetOleDropTarget(bool v)
 
 void TDragDropSettings::SetOleDropRTF(bool v)
 {
-    d->Settings.OleDropRTF = v;
+    F.OleDropRTF = v;
     SetRTFDropEnabled(v);
 }
 
 void TDragDropSettings::AcceptChanged()
 {
     if (TGridDropTarget* target = FOwner ? FOwner->GridDropTarget() : nullptr) {
-        target->SetAcceptText(d->Settings.OleAcceptText);
-        target->SetAcceptFiles(d->Settings.OleAcceptFiles);
-        target->SetAcceptURLs(d->Settings.OleAcceptURLs);
+        target->SetAcceptText(F.OleAcceptText);
+        target->SetAcceptFiles(F.OleAcceptFiles);
+        target->SetAcceptURLs(F.OleAcceptURLs);
         target->SetAcceptCols(true);
     }
 }

@@ -59,10 +59,10 @@ bool TVxStringGrid::MouseEvent(QEvent* e)
     case QEvent::MouseButtonPress: {
         // The second press of a double click comes just before the double click itself, which stands for it.
         const qint64 t = qint64(mouse->timestamp());
-        const QPoint d = p - d->Mouse.FLastPressPos;
+        const QPoint moved = p - d->Mouse.FLastPressPos;
         const bool secondOfDouble = button == d->Mouse.FLastPressButton && d->Mouse.FLastPressTime >= 0 &&
                                     t - d->Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
-                                    d.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
+                                    moved.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
         d->Mouse.FLastPressTime = secondOfDouble ? -1 : t;
         d->Mouse.FLastPressPos = p;
         d->Mouse.FLastPressButton = button;

@@ -1,5 +1,5 @@
 #include "widgets/dropdown/GridDropDownEditors.h"
-#include "grid/core/VxStringGridPrivate.h"
+#include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridTypes.h"
 #include "grid/model/GridText.h"
@@ -56,9 +56,9 @@ void TGridDropDownEditor<Control>::LoadCell(int ACol, int ARow, const QString& T
     FOpenRow = ARow;
     FOpenText = Text;
     FCancelled = false;
-    d->Shared.FLoading = true;
+    FLoading = true;
     Load(ACol, ARow, Text);
-    d->Shared.FLoading = false;
+    FLoading = false;
 }
 
 template <typename Control>
@@ -135,9 +135,9 @@ bool TGridDropDownEditor<Control>::EditKeyDown(std::uint16_t& Key, TShiftState S
     const bool backward = Shift.testFlag(TShiftStateItem::ssShift);
     if (Key == VK_ESCAPE) {
         // Back to the value given at the opening, so that nothing the user did reaches the cell.
-        d->Shared.FLoading = true;
+        FLoading = true;
         Load(FOpenCol, FOpenRow, FOpenText);
-        d->Shared.FLoading = false;
+        FLoading = false;
         FCancelled = true;
         FGrid->HideInplaceEdit();
         FGrid->setFocus(Qt::OtherFocusReason);
@@ -183,7 +183,7 @@ template <typename Control>
 void TGridDropDownEditor<Control>::Change()
 {
     Control::Change();
-    if (!d->Shared.FLoading && this->isVisible() && FGrid->OnEditChange)
+    if (!FLoading && this->isVisible() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), this->Text());
 }
 

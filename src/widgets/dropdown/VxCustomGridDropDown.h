@@ -3,7 +3,7 @@
 // items and writes them into the grid at every opening; each data row remembers the item it shows, so a row
 // keeps its item when the user sorts the grid. In grid mode the application fills the grid itself.
 // The multi-column drop-down has classes of the same names; these live in their own namespace.
-#include "grid/core/VxStringGridPrivate.h"
+#include "grid/core/VxStringGrid.h"
 #include "widgets/dropdown/DropDownColumnItems.h"
 #include "widgets/dropdown/VxDropDown.h"
 #include <memory>
@@ -109,8 +109,8 @@ public:
     void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
     bool GridEditable() const { return FGridEditable; }
     void SetGridEditable(bool Value) { FGridEditable = Value; }
-    bool RowSelect() const { return d->Cells.FRowSelect; }
-    void SetRowSelect(bool Value) { d->Cells.FRowSelect = Value; }
+    bool RowSelect() const { return FRowSelect; }
+    void SetRowSelect(bool Value) { FRowSelect = Value; }
     bool ColumnSizing() const { return FColumnSizing; }
     void SetColumnSizing(bool Value) { FColumnSizing = Value; }
     bool ColumnMoving() const { return FColumnMoving; }
@@ -149,12 +149,12 @@ public:
     void SetHoverRowColor(TColor Value) { FHoverRowColor = Value; }
     TColor HoverRowColorTo() const { return FHoverRowColorTo; }
     void SetHoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
-    TCustomImageList* GridImages() const { return d->Cells.FGridImages; }
+    TCustomImageList* GridImages() const { return FGridImages; }
     void SetGridImages(TCustomImageList* Value);
-    TSearchFooter& SearchFooter() const { return *d->Shared.FSearchFooter; }
-    TNavigation& Navigation() const { return *d->Shared.FNavigation; }
-    TMouseActions& MouseActions() const { return *d->Shared.FMouseActions; }
-    TBands& Bands() const { return *d->Shared.FBands; }
+    TSearchFooter& SearchFooter() const { return *FSearchFooter; }
+    TNavigation& Navigation() const { return *FNavigation; }
+    TMouseActions& MouseActions() const { return *FMouseActions; }
+    TBands& Bands() const { return *FBands; }
     int GetVersionNr() const override { return 0x06000101; }
 
     // The embedded grid; the application fills it in grid mode.
@@ -236,12 +236,12 @@ private:
     VxGridDropDown::TVxColGrid* FVxColGrid = nullptr;
     TColor FFixedLineColor = 0xD1BBA4;
     int FSelRow = 0;
-    bool d->Cells.FRowSelect = true;
-    QStringList d->Shared.FLookupItems;
-    std::unique_ptr<TSearchFooter> d->Shared.FSearchFooter;
-    std::unique_ptr<TBands> d->Shared.FBands;
-    std::unique_ptr<TNavigation> d->Shared.FNavigation;
-    std::unique_ptr<TMouseActions> d->Shared.FMouseActions;
+    bool FRowSelect = true;
+    QStringList FLookupItems;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TMouseActions> FMouseActions;
     int FOldItemIndex = -1;
     bool FDropDownAutoWidth = true;
     bool FColumnSizeWithDropDown = true;
@@ -255,7 +255,7 @@ private:
     TColor FHoverRowColorTo = clNone;
     VxGridDropDown::TGridSorting FSorting = VxGridDropDown::TGridSorting::gsNone;
     bool FGridEditable = false;
-    TCustomImageList* d->Cells.FGridImages = nullptr;
+    TCustomImageList* FGridImages = nullptr;
     bool FRowMoving = false;
     bool FRowSizing = false;
     bool FAutoShowDropDown = false;
