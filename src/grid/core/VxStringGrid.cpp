@@ -24,11 +24,15 @@
 #include <QScrollBar>
 #include <QStyle>
 
+TVxStringGridPrivate::TVxStringGridPrivate(TVxStringGrid* AGrid) : q(AGrid) {}
+
+TVxStringGridPrivate::~TVxStringGridPrivate() = default;
+
 TVxStringGrid::TVxStringGrid(QWidget* AOwner)
-    : TBaseGrid(AOwner), d(std::make_unique<TVxStringGridPrivate>())
+    : TBaseGrid(AOwner), d(std::make_unique<TVxStringGridPrivate>(this))
 {
     d->Shared.FDefaultAlignment = TAlignment::taLeftJustify;
-    CreateOwnedObjects();
+    d->CreateOwnedObjects();
 
     SetRowCount(10);
     resize(400, 250);
@@ -39,112 +43,112 @@ TVxStringGrid::TVxStringGrid(QWidget* AOwner)
     d->Shared.FAppearance.Zarn.To = ColorToRGB(clBtnFace);
     d->Settings.ScrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 
-    CreateEditorControls();
+    d->CreateEditorControls();
     d->Interaction.FGridTimerID = startTimer(500);
 }
 
-void TVxStringGrid::CreateOwnedObjects()
+void TVxStringGridPrivate::CreateOwnedObjects()
 {
-    d->Shared.FCellFont = std::make_unique<TFont>();
-    d->Shared.FFocusHelper = std::make_unique<TFocusHelper>();
-    d->Shared.FSearchFooter = std::make_unique<TSearchFooter>(IsDesigning());
-    d->Shared.FPrintSettings = std::make_unique<TPrintSettings>(this);
-    d->Shared.FHTMLSettings = std::make_unique<THTMLSettings>();
-    d->Shared.FLookHost = MakeGridLookHost(*this);
-    d->Shared.FControlLook = std::make_unique<TControlLook>(d->Shared.FLookHost.get());
-    d->Shared.FNavigation = std::make_unique<TNavigation>();
-    d->Shared.FNavigation->OnChange = [this](QObject*) { NavigationChanged(); };
-    d->Shared.FColumnSize = std::make_unique<TColumnSize>(this);
-    d->Shared.FBalloon = std::make_unique<TBalloonSettings>();
-    d->Shared.FCellNode = std::make_unique<TCellNode>(this);
-    d->Shared.FBands = std::make_unique<TBands>();
-    d->Shared.FBands->OnChange = [this](QObject*) { Invalidate(); };
-    d->Shared.FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
-    d->Shared.FMouseActions = std::make_unique<TMouseActions>();
-    d->Shared.FMouseActions->OnChange = [this](QObject*) { MouseActionsChanged(); };
-    d->Shared.FMouseActions->OnIsDesigning = [this](QObject*, bool& designing) { designing = IsDesigning(); };
-    d->Shared.FMouseActions->OnInvalidate = [this](QObject*) { Invalidate(); };
-    d->Shared.FImageCache = std::make_unique<THTMLPictureCache>();
-    d->Shared.FFixedFont = std::make_unique<TFont>();
-    d->Shared.FFixedFont->SetStyle(TFontStyle::fsBold);
-    d->Shared.FActiveCellFont = std::make_unique<TFont>();
-    d->Shared.FActiveCellFont->SetStyle(TFontStyle::fsBold);
-    d->Shared.FSortIndexes = std::make_unique<TSortIndexList>();
-    d->Shared.FMergedColumns = std::make_unique<TIntList>(0, 0);
-    d->Shared.FMergedColumns->OnChange = [this](QObject*, int, int) { MergedColumnsChanged(); };
-    d->Shared.FRowIndicator = std::make_unique<TBitmap>();
-    d->Shared.FBackGround = std::make_unique<TBackGround>(d->Shared.FLookHost.get());
-    d->Shared.FControlList = std::make_unique<TControlList>();
-    d->Order.FSortHost = std::make_unique<TGridSortHost>(*this);
-    d->Order.FSortSettings = std::make_unique<TSortSettings>(*d->Order.FSortHost);
-    d->Order.FSortRowXRef = std::make_unique<TSortXRef>();
-    d->Order.FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
-    d->Order.FColumnOrder = std::make_unique<TIntList>(0, 0);
-    d->Order.FNodes = std::make_unique<TGridNodes>();
-    d->Order.FGrouping = std::make_unique<TGrouping>();
-    d->Shared.FSyncGrid = std::make_unique<TSyncGrid>(this);
-    d->Shared.FShowModified = std::make_unique<TShowModified>();
-    d->Shared.FShowModified->OnChange = [this](QObject*) {
-        for (int r = 0; r < RowCount(); ++r)
-            InvalidateCell(0, r);
+    Shared.FCellFont = std::make_unique<TFont>();
+    Shared.FFocusHelper = std::make_unique<TFocusHelper>();
+    Shared.FSearchFooter = std::make_unique<TSearchFooter>(q->IsDesigning());
+    Shared.FPrintSettings = std::make_unique<TPrintSettings>(q);
+    Shared.FHTMLSettings = std::make_unique<THTMLSettings>();
+    Shared.FLookHost = MakeGridLookHost(*q);
+    Shared.FControlLook = std::make_unique<TControlLook>(Shared.FLookHost.get());
+    Shared.FNavigation = std::make_unique<TNavigation>();
+    Shared.FNavigation->OnChange = [this](QObject*) { q->NavigationChanged(); };
+    Shared.FColumnSize = std::make_unique<TColumnSize>(q);
+    Shared.FBalloon = std::make_unique<TBalloonSettings>();
+    Shared.FCellNode = std::make_unique<TCellNode>(q);
+    Shared.FBands = std::make_unique<TBands>();
+    Shared.FBands->OnChange = [this](QObject*) { q->Invalidate(); };
+    Shared.FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    Shared.FMouseActions = std::make_unique<TMouseActions>();
+    Shared.FMouseActions->OnChange = [this](QObject*) { q->MouseActionsChanged(); };
+    Shared.FMouseActions->OnIsDesigning = [this](QObject*, bool& designing) { designing = q->IsDesigning(); };
+    Shared.FMouseActions->OnInvalidate = [this](QObject*) { q->Invalidate(); };
+    Shared.FImageCache = std::make_unique<THTMLPictureCache>();
+    Shared.FFixedFont = std::make_unique<TFont>();
+    Shared.FFixedFont->SetStyle(TFontStyle::fsBold);
+    Shared.FActiveCellFont = std::make_unique<TFont>();
+    Shared.FActiveCellFont->SetStyle(TFontStyle::fsBold);
+    Shared.FSortIndexes = std::make_unique<TSortIndexList>();
+    Shared.FMergedColumns = std::make_unique<TIntList>(0, 0);
+    Shared.FMergedColumns->OnChange = [this](QObject*, int, int) { q->MergedColumnsChanged(); };
+    Shared.FRowIndicator = std::make_unique<TBitmap>();
+    Shared.FBackGround = std::make_unique<TBackGround>(Shared.FLookHost.get());
+    Shared.FControlList = std::make_unique<TControlList>();
+    Order.FSortHost = std::make_unique<TGridSortHost>(*q);
+    Order.FSortSettings = std::make_unique<TSortSettings>(*Order.FSortHost);
+    Order.FSortRowXRef = std::make_unique<TSortXRef>();
+    Order.FFloatingFooter = std::make_unique<TFloatingFooter>(*q);
+    Order.FColumnOrder = std::make_unique<TIntList>(0, 0);
+    Order.FNodes = std::make_unique<TGridNodes>();
+    Order.FGrouping = std::make_unique<TGrouping>();
+    Shared.FSyncGrid = std::make_unique<TSyncGrid>(q);
+    Shared.FShowModified = std::make_unique<TShowModified>();
+    Shared.FShowModified->OnChange = [this](QObject*) {
+        for (int r = 0; r < q->RowCount(); ++r)
+            q->InvalidateCell(0, r);
     };
-    d->Shared.FProgressAppearance = std::make_unique<TGridProgressAppearance>();
-    d->Shared.FProgressAppearance->OnChange = [this](QObject*) { Invalidate(); };
-    d->Shared.FIgnoreColumns = std::make_unique<TIntList>(0, 0);
-    d->Shared.FHiddenColumns = std::make_unique<THiddenIndexMap>(MaxHiddenColumns);
-    d->Cells.FHiddenRows = std::make_unique<THiddenRows>();
-    d->Find.FFindMatcher = std::make_unique<TFindMatcher>();
-    d->Aux.FDragDropSettings = std::make_unique<TDragDropSettings>(this);
-    d->Aux.FFilterDropDown = std::make_unique<TFilterDropDown>();
-    d->Find.FFilterHost = std::make_unique<TGridFilterHost>(*this);
-    d->Find.FRowFilter = std::make_unique<TRowFilter>(*d->Find.FFilterHost, this);
-    d->Find.FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { InvalidateCell(Col, 0); };
+    Shared.FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    Shared.FProgressAppearance->OnChange = [this](QObject*) { q->Invalidate(); };
+    Shared.FIgnoreColumns = std::make_unique<TIntList>(0, 0);
+    Shared.FHiddenColumns = std::make_unique<THiddenIndexMap>(q->MaxHiddenColumns);
+    Cells.FHiddenRows = std::make_unique<THiddenRows>();
+    Find.FFindMatcher = std::make_unique<TFindMatcher>();
+    Aux.FDragDropSettings = std::make_unique<TDragDropSettings>(q);
+    Aux.FFilterDropDown = std::make_unique<TFilterDropDown>();
+    Find.FFilterHost = std::make_unique<TGridFilterHost>(*q);
+    Find.FRowFilter = std::make_unique<TRowFilter>(*Find.FFilterHost, q);
+    Find.FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { q->InvalidateCell(Col, 0); };
 }
 
 // Run-time children; the editing area replaces the placeholders with the real editors.
-void TVxStringGrid::CreateEditorControls()
+void TVxStringGridPrivate::CreateEditorControls()
 {
-    if (IsDesigning())
+    if (q->IsDesigning())
         return;
-    CreateFilterLists();
-    d->Aux.FSearchPanel = new TSearchPanel(this);
-    d->Aux.FSearchPanel->OnEditChange = [this](QObject*) { SearchEditChange(); };
-    d->Aux.FSearchPanel->OnForwardClick = [this](QObject*) { SearchFindNext(); };
-    d->Aux.FSearchPanel->OnBackwardClick = [this](QObject*) { SearchFindPrevious(); };
-    d->Aux.FSearchPanel->OnHighlightClick = [this](QObject*) { SearchHighlightClick(); };
-    d->Aux.FSearchPanel->OnExitClick = [this](QObject*) { SearchFooterClose(); };
-    d->Shared.FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
-    SearchFooterChanged();
+    q->CreateFilterLists();
+    Aux.FSearchPanel = new TSearchPanel(q);
+    Aux.FSearchPanel->OnEditChange = [this](QObject*) { q->SearchEditChange(); };
+    Aux.FSearchPanel->OnForwardClick = [this](QObject*) { q->SearchFindNext(); };
+    Aux.FSearchPanel->OnBackwardClick = [this](QObject*) { q->SearchFindPrevious(); };
+    Aux.FSearchPanel->OnHighlightClick = [this](QObject*) { q->SearchHighlightClick(); };
+    Aux.FSearchPanel->OnExitClick = [this](QObject*) { q->SearchFooterClose(); };
+    Shared.FSearchFooter->OnChange = [this](QObject*) { q->SearchFooterChanged(); };
+    q->SearchFooterChanged();
     CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
-    d->Aux.FEditTrans = new TGridTransEdit(this);
-    d->Aux.FComboTrans = new TGridTransCombo(this);
-    d->Aux.FControlEdit = new TControlEdit(this);
-    d->Aux.FControlCombo = new TControlCombo(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{d->Aux.FEditTrans, d->Aux.FComboTrans, d->Aux.FControlEdit, d->Aux.FControlCombo})
-        d->Shared.FEditorControls.push_back(w);
+    Aux.FEditTrans = new TGridTransEdit(q);
+    Aux.FComboTrans = new TGridTransCombo(q);
+    Aux.FControlEdit = new TControlEdit(q);
+    Aux.FControlCombo = new TControlCombo(q);
+    for (QWidget* w : std::initializer_list<QWidget*>{Aux.FEditTrans, Aux.FComboTrans, Aux.FControlEdit, Aux.FControlCombo})
+        Shared.FEditorControls.push_back(w);
     for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
-        auto* bar = new QScrollBar(Qt::Vertical, this);
+        auto* bar = new QScrollBar(Qt::Vertical, q);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->hide();
-        d->Shared.FEditorControls.push_back(bar);
+        Shared.FEditorControls.push_back(bar);
     }
 }
 
 // The helper windows are top-level windows: made when first needed, so that a grid costs none at start-up.
-TArrowWindow* TVxStringGrid::Arrow(int Index)
+TArrowWindow* TVxStringGridPrivate::Arrow(int Index)
 {
     static const TArrowDirection dirs[4] = {TArrowDirection::arrUp, TArrowDirection::arrDown,
                                             TArrowDirection::arrLeft, TArrowDirection::arrRight};
-    if (!d->Shared.FArrows[Index] && !IsDesigning())
-        d->Shared.FArrows[Index] = new TArrowWindow(this, dirs[Index]);
-    return d->Shared.FArrows[Index];
+    if (!Shared.FArrows[Index] && !q->IsDesigning())
+        Shared.FArrows[Index] = new TArrowWindow(q, dirs[Index]);
+    return Shared.FArrows[Index];
 }
 
-TGridFocusWindow* TVxStringGrid::FocusWindow()
+TGridFocusWindow* TVxStringGridPrivate::FocusWindow()
 {
-    if (!d->Shared.FFocusWindow && !IsDesigning())
-        d->Shared.FFocusWindow = new TGridFocusWindow(this);
-    return d->Shared.FFocusWindow;
+    if (!Shared.FFocusWindow && !q->IsDesigning())
+        Shared.FFocusWindow = new TGridFocusWindow(q);
+    return Shared.FFocusWindow;
 }
 
 TVxStringGrid::~TVxStringGrid()

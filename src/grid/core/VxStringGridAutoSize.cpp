@@ -11,7 +11,7 @@
 #include <cmath>
 
 // Measured with the font the cell is painted with, so sizes fit what is drawn; ACol is a real column.
-TFont TVxStringGrid::CellMeasureFont(int ACol, int ARow, bool Zoom)
+TFont TVxStringGridPrivate::CellMeasureFont(int ACol, int ARow, bool Zoom)
 {
     TGridDrawState state;
     TBrush brush;
@@ -19,11 +19,11 @@ TFont TVxStringGrid::CellMeasureFont(int ACol, int ARow, bool Zoom)
     TFont font;
     TAlignment ha;
     TVAlignment va;
-    bool ww = WordWrap();
+    bool ww = q->WordWrap();
     TCellGradientDirection gd;
-    GetVisualProperties(DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
-    if (Zoom && d->Shared.FZoomFactor != 0)
-        font.SetSize(font.Size() + d->Shared.FZoomFactor);
+    q->GetVisualProperties(q->DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
+    if (Zoom && Shared.FZoomFactor != 0)
+        font.SetSize(font.Size() + Shared.FZoomFactor);
     return font;
 }
 
@@ -34,7 +34,7 @@ TPoint TVxStringGrid::CellTextExtent(int ACol, int ARow, int WrapWidth)
         return {0, 0};
     if (d->Settings.EnableHTML && text.contains(u'<'))
         text = MiniHtmlToPlainText(text);
-    const QFontMetrics fm(CellMeasureFont(ACol, ARow, true).toQFont());
+    const QFontMetrics fm(d->CellMeasureFont(ACol, ARow, true).toQFont());
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
     const QStringList lines = text.split(breaks);
     int widest = 0;
@@ -186,7 +186,7 @@ void TVxStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
             SizeRowToLines(r, lines, Padding);
         }
     }
-    ApplyScrollBarAlways();
+    d->ApplyScrollBarAlways();
     ExportNotification(TGridExportState::esExportDone, -1);
 }
 

@@ -26,20 +26,20 @@ void TFloatingFooter::Invalidate() { FGrid.UpdateFooter(); }
 void TFloatingFooter::SetVisible(bool Value)
 {
     FVisible = Value;
-    FGrid.FloatingFooterChanged(true);
+    FGrid.d->FloatingFooterChanged(true);
 }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
     FFooterStyle = Value;
-    FGrid.FloatingFooterChanged(false);
+    FGrid.d->FloatingFooterChanged(false);
 }
 
 void TFloatingFooter::SetHeight(int Value)
 {
     FHeight = Value;
     if (Value > 0)
-        FGrid.FloatingFooterChanged(false);
+        FGrid.d->FloatingFooterChanged(false);
 }
 
 void TFloatingFooter::SetBorderColor(TColor Value)
@@ -55,27 +55,27 @@ void TFloatingFooter::SetColumnCalc(int c, TColumnCalcType Value) { FGrid.SetCol
 
 // The footer row is the grid's own last row while the footer shows it; the panel paints it under the cells.
 // Only showing or hiding the footer changes the fixed footer rows.
-void TVxStringGrid::FloatingFooterChanged(bool VisibilityChanged)
+void TVxStringGridPrivate::FloatingFooterChanged(bool VisibilityChanged)
 {
-    const TFloatingFooter& ff = *d->Order.FFloatingFooter;
+    const TFloatingFooter& ff = *Order.FFloatingFooter;
     const bool lastRow = ff.Visible() && ff.FooterStyle() == TFooterStyle::fsFixedLastRow;
     if (VisibilityChanged)
-        SetFixedFooters(lastRow ? 1 : 0);
-    FHideLastRow = lastRow;
-    if (ff.Visible() && !d->Order.FFooterPanel) {
-        d->Order.FFooterPanel = new TFooterPanel(*this);
-        if (OnCreatedFloatingFooter)
-            OnCreatedFloatingFooter(this);
+        q->SetFixedFooters(lastRow ? 1 : 0);
+    q->FHideLastRow = lastRow;
+    if (ff.Visible() && !Order.FFooterPanel) {
+        Order.FFooterPanel = new TFooterPanel(*q);
+        if (q->OnCreatedFloatingFooter)
+            q->OnCreatedFloatingFooter(q);
     }
-    if (d->Order.FFooterPanel) {
-        const int h = ff.Visible() ? std::max((ff.Height() > 0 ? ff.Height() : DefaultRowHeight()) - 1, 0) : 0;
-        setViewportMargins(0, 0, 0, h);
-        d->Order.FFooterPanel->resize(d->Order.FFooterPanel->width(), h);
-        d->Order.FFooterPanel->Place();
-        d->Order.FFooterPanel->setVisible(ff.Visible());
+    if (Order.FFooterPanel) {
+        const int h = ff.Visible() ? std::max((ff.Height() > 0 ? ff.Height() : q->DefaultRowHeight()) - 1, 0) : 0;
+        q->setViewportMargins(0, 0, 0, h);
+        Order.FFooterPanel->resize(Order.FFooterPanel->width(), h);
+        Order.FFooterPanel->Place();
+        Order.FFooterPanel->setVisible(ff.Visible());
     }
-    Invalidate();
-    UpdateFooter();
+    q->Invalidate();
+    q->UpdateFooter();
 }
 
 void TVxStringGrid::UpdateFooter()
@@ -85,16 +85,16 @@ void TVxStringGrid::UpdateFooter()
 }
 
 // Rows added to a grid whose footer shows the last row go before it: the footer row moves to the new end.
-void TVxStringGrid::KeepFooterRowLast(int OldRowCount)
+void TVxStringGridPrivate::KeepFooterRowLast(int OldRowCount)
 {
-    if (!FHideLastRow || OldRowCount < 1 || RowCount() <= OldRowCount)
+    if (!q->FHideLastRow || OldRowCount < 1 || q->RowCount() <= OldRowCount)
         return;
-    TStringGrid::MoveRow(OldRowCount - 1, RowCount() - 1);
+    q->TStringGrid::MoveRow(OldRowCount - 1, q->RowCount() - 1);
 }
 
 TColumnCalcType TVxStringGrid::ColumnCalc(int c)
 {
-    const TCellProperties* p = ExistingProps(c, RowCount() - 1);
+    const TCellProperties* p = d->ExistingProps(c, RowCount() - 1);
     return p ? TColumnCalcType(int(p->CalcType()) & 0x7F) : TColumnCalcType::acNONE;
 }
 
@@ -105,7 +105,7 @@ void TVxStringGrid::SetColumnCalc(int c, TColumnCalcType Value)
 }
 
 // A cell as a number: mini-HTML removed, thousand separators dropped, empty or "-" as 0.
-double TVxStringGrid::CalcFloat(const QString& Text)
+double TVxStringGridPrivate::CalcFloat(const QString& Text)
 {
     QString s = MiniHtmlToPlainText(Text).trimmed();
     s.remove(ThousandSeparatorChar());
@@ -121,49 +121,49 @@ double TVxStringGrid::CalcFloat(const QString& Text)
     return v;
 }
 
-void TVxStringGrid::ResolveCalcRange(int& FromRow, int& ToRow) const
+void TVxStringGridPrivate::ResolveCalcRange(int& FromRow, int& ToRow)
 {
     if (FromRow == -1 || ToRow == -1) {
-        FromRow = FixedRows();
-        ToRow = RowCount() - FixedFooters() - 1;
+        FromRow = q->FixedRows();
+        ToRow = q->RowCount() - q->FixedFooters() - 1;
     }
 }
 
 // A hidden row's text is read from where it is parked.
-QString TVxStringGrid::RealRowCell(int c, int r)
+QString TVxStringGridPrivate::RealRowCell(int c, int r)
 {
-    if (!IsHiddenRow(r))
-        return Cells(c, DisplRowIndex(r));
-    const TGridItem* item = d->Cells.FHiddenRows->Find(r);
+    if (!q->IsHiddenRow(r))
+        return q->Cells(c, q->DisplRowIndex(r));
+    const TGridItem* item = Cells.FHiddenRows->Find(r);
     if (!item || c < 0 || c >= int(item->Items.size()))
         return QString();
     return item->Items[std::size_t(c)].Text;
 }
 
 // A range past the shown rows counts real rows (the footer passes one extended by the hidden rows).
-TCalcSource TVxStringGrid::CalcSourceFor(int ToRow)
+TCalcSource TVxStringGridPrivate::CalcSourceFor(int ToRow)
 {
-    return CalcSource(ToRow > RowCount() - (d->Order.FFloatingFooter->Visible() ? 1 : 0));
+    return CalcSource(ToRow > q->RowCount() - (Order.FFloatingFooter->Visible() ? 1 : 0));
 }
 
 // Node and summary rows of a grouped grid, and cells inside a merged range, are left out; a hidden row counts.
-TCalcSource TVxStringGrid::CalcSource(bool RealRows)
+TCalcSource TVxStringGridPrivate::CalcSource(bool RealRows)
 {
     TCalcSource s;
-    const auto text = [this, RealRows](int c, int r) { return RealRows ? RealRowCell(c, r) : Cells(c, r); };
+    const auto text = [this, RealRows](int c, int r) { return RealRows ? RealRowCell(c, r) : q->Cells(c, r); };
     s.Floats = [this, text](int c, int r) {
-        ExportNotification(TGridExportState::esExportNextRow, r);
+        q->ExportNotification(TGridExportState::esExportNextRow, r);
         return CalcFloat(text(c, r));
     };
     s.Cells = [this, text](int c, int r) {
-        ExportNotification(TGridExportState::esExportNextRow, r);
+        q->ExportNotification(TGridExportState::esExportNextRow, r);
         return text(c, r);
     };
     s.Counted = [this, RealRows](int c, int r) {
-        if (RealRows && IsHiddenRow(r))
+        if (RealRows && q->IsHiddenRow(r))
             return true;
-        const int row = RealRows ? DisplRowIndex(r) : r;
-        return IsBaseCell(c, row) && (d->Settings.GroupColumn == -1 || (!IsNode(row) && !IsSummary(row)));
+        const int row = RealRows ? q->DisplRowIndex(r) : r;
+        return q->IsBaseCell(c, row) && (Settings.GroupColumn == -1 || (!q->IsNode(row) && !q->IsSummary(row)));
     };
     return s;
 }
@@ -184,38 +184,38 @@ auto Bracketed(TVxStringGrid& G, int FromRow, F Body)
 
 double TVxStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnSum(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnSum(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 double TVxStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnAvg(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnAvg(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 double TVxStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnMin(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnMin(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 double TVxStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnMax(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnMax(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 double TVxStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnStdDev(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnStdDev(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 int TVxStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
 {
-    ResolveCalcRange(FromRow, ToRow);
-    return Bracketed(*this, FromRow, [&] { return ::ColumnDistinct(CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
+    d->ResolveCalcRange(FromRow, ToRow);
+    return Bracketed(*this, FromRow, [&] { return ::ColumnDistinct(d->CalcSourceFor(ToRow), ACol, FromRow, ToRow); });
 }
 
 double TVxStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
@@ -234,17 +234,17 @@ double TVxStringGrid::DoGroupCalc(int ACol, int FromRow, int ToRow)
     return res;
 }
 
-double TVxStringGrid::RowSum(int ARow, int fromCol, int toCol) { return ::RowSum(CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowAvg(int ARow, int fromCol, int toCol) { return ::RowAvg(CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowMin(int ARow, int fromCol, int toCol) { return ::RowMin(CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol) { return ::RowMax(CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowSum(int ARow, int fromCol, int toCol) { return ::RowSum(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowAvg(int ARow, int fromCol, int toCol) { return ::RowAvg(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowMin(int ARow, int fromCol, int toCol) { return ::RowMin(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol) { return ::RowMax(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
 
-void TVxStringGrid::WriteCalcValue(int c, int r, double Value, bool IsInteger)
+void TVxStringGridPrivate::WriteCalcValue(int c, int r, double Value, bool IsInteger)
 {
-    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(d->Settings.FloatFormat.toLatin1().constData(), Value);
+    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(Settings.FloatFormat.toLatin1().constData(), Value);
     if (!IsInteger && DecimalSeparatorChar() != QLatin1Char('.'))
         s.replace(QLatin1Char('.'), DecimalSeparatorChar());
-    SetCells(c, r, s);
+    q->SetCells(c, r, s);
 }
 
 void TVxStringGrid::CalcFloatingFooter(int ACol)
@@ -268,16 +268,16 @@ void TVxStringGrid::CalcFloatingFooter(int ACol)
                 ff.OnCalcFooter(this, c, last + hidden, value);
             SetCells(c, last, value);
         } else if (kind == TColumnCalcType::acCOUNT) {
-            WriteCalcValue(c, last, hidden + RowCount() - FixedRows() - 1, true);
+            d->WriteCalcValue(c, last, hidden + RowCount() - FixedRows() - 1, true);
         } else {
             // With hidden rows counted the range is real rows, also with one hidden row, whose range ends on
             // the shown footer row's display index.
             const int fromRow = FixedRows();
             const auto v = Bracketed(*this, fromRow, [&] {
-                return FooterCalcValue(kind, CalcSource(hidden > 0), c, FixedRows(), RowCount(), hidden);
+                return FooterCalcValue(kind, d->CalcSource(hidden > 0), c, FixedRows(), RowCount(), hidden);
             });
             if (v)
-                WriteCalcValue(c, last, *v, false);
+                d->WriteCalcValue(c, last, *v, false);
         }
     }
 }

@@ -24,26 +24,26 @@ bool CarriesBalloon(const TCellGraphic& g)
 }
 } // namespace
 
-TCellGraphic* TVxStringGrid::GraphicOfKind(int ACol, int ARow, TCellType Kind)
+TCellGraphic* TVxStringGridPrivate::GraphicOfKind(int ACol, int ARow, TCellType Kind)
 {
-    TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    TCellGraphic* g = q->GetCellGraphic(ACol, ARow);
     return g && g->CellType() == Kind ? g : nullptr;
 }
 
-TCellGraphic* TVxStringGrid::BaseGraphicOfKind(int ACol, int ARow, TCellType Kind)
+TCellGraphic* TVxStringGridPrivate::BaseGraphicOfKind(int ACol, int ARow, TCellType Kind)
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    const TPoint b = BaseCell(ACol, ARow);
+    const TPoint b = q->BaseCell(ACol, ARow);
     return GraphicOfKind(b.X, b.Y, Kind);
 }
 
 // Display columns mapped to their real columns, so the cells shown are the cells visited.
-void TVxStringGrid::ForEachNormalCell(const std::function<void(int, int)>& Body)
+void TVxStringGridPrivate::ForEachNormalCell(const std::function<void(int, int)>& Body)
 {
-    for (int c = 0; c < ColCount(); ++c)
-        for (int r = 0; r < RowCount(); ++r)
-            Body(RealColIndex(c), r);
+    for (int c = 0; c < q->ColCount(); ++c)
+        for (int r = 0; r < q->RowCount(); ++r)
+            Body(q->RealColIndex(c), r);
 }
 
 // ---- Pictures and images
@@ -67,7 +67,7 @@ TBitmap* TVxStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCell
 
 TBitmap* TVxStringGrid::GetBitmap(int ACol, int ARow)
 {
-    TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctBitmap);
+    TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctBitmap);
     return g ? g->CellBitmap().As<TBitmap>() : nullptr;
 }
 
@@ -92,7 +92,7 @@ TBitmap* TVxStringGrid::CreatePicture(int ACol, int ARow, bool Transparent, TStr
 
 TBitmap* TVxStringGrid::GetPicture(int ACol, int ARow)
 {
-    TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctPicture);
+    TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctPicture);
     return g ? g->CellBitmap().As<TBitmap>() : nullptr;
 }
 
@@ -117,7 +117,7 @@ TFilePicture* TVxStringGrid::CreateFilePicture(int ACol, int ARow, bool Transpar
 
 TFilePicture* TVxStringGrid::GetFilePicture(int ACol, int ARow)
 {
-    TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctFilePicture);
+    TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctFilePicture);
     return g ? g->CellBitmap().As<TFilePicture>() : nullptr;
 }
 
@@ -148,7 +148,7 @@ void TVxStringGrid::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, T
 
 bool TVxStringGrid::GetImageIdx(int ACol, int ARow, int& idx)
 {
-    const TCellGraphic* g = d->Cells.FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr;
+    const TCellGraphic* g = d->Cells.FGridImages ? d->GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr;
     if (g)
         idx = g->CellIndex();
     return g != nullptr;
@@ -156,7 +156,7 @@ bool TVxStringGrid::GetImageIdx(int ACol, int ARow, int& idx)
 
 void TVxStringGrid::SetImageIdx(int ACol, int ARow, int Idx)
 {
-    if (TCellGraphic* g = d->Cells.FGridImages ? GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr)
+    if (TCellGraphic* g = d->Cells.FGridImages ? d->GraphicOfKind(ACol, ARow, TCellType::ctImageList) : nullptr)
         g->SetCellIndex(Idx);
 }
 
@@ -185,7 +185,7 @@ void TVxStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, 
         return;
     if (TCellGraphic* g = CreateCellGraphic(ACol, ARow))
         g->SetMultiImage(ACol, ARow, Dir, hal, val,
-                         [this](QObject*, int c, int r) { RepaintDisplayCell(c, r); });
+                         [this](QObject*, int c, int r) { d->RepaintDisplayCell(c, r); });
 }
 
 void TVxStringGrid::AddInterfacedCell(int ACol, int ARow, ICellGraphic* AObject)
@@ -196,7 +196,7 @@ void TVxStringGrid::AddInterfacedCell(int ACol, int ARow, ICellGraphic* AObject)
 
 ICellGraphic* TVxStringGrid::GetInterfacedCell(int ACol, int ARow)
 {
-    TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctInterface);
+    TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctInterface);
     return g ? g->CellBitmap().As<ICellGraphic>() : nullptr;
 }
 
@@ -205,7 +205,7 @@ ICellGraphic* TVxStringGrid::GetInterfacedCell(int ACol, int ARow)
 void TVxStringGrid::AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor)
 {
     AddProgressFormatted(ACol, ARow, FGColor, 0, BKColor, 0, QString(), 0, 100);
-    if (TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctProgress))
+    if (TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctProgress))
         g->SetCellBoolean(false);
 }
 
@@ -257,9 +257,9 @@ void TVxStringGrid::AddProgressPie(int ACol, int ARow, TColor Color, int Value)
 
 void TVxStringGrid::SetProgressPie(int ACol, int ARow, int Value)
 {
-    if (TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctProgressPie)) {
+    if (TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctProgressPie)) {
         g->SetCellAngle(Value);
-        RepaintDisplayCell(ACol, ARow);
+        d->RepaintDisplayCell(ACol, ARow);
     }
 }
 
@@ -292,13 +292,13 @@ void TVxStringGrid::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillCo
 
 void TVxStringGrid::SetShapeColor(int ACol, int ARow, TColor FillColor)
 {
-    if (TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctShape))
+    if (TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctShape))
         g->SetCellIndex(int(FillColor));
 }
 
 TColor TVxStringGrid::GetShapeColor(int ACol, int ARow)
 {
-    const TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctShape);
+    const TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctShape);
     return g ? TColor(g->CellIndex()) : clNone;
 }
 
@@ -338,14 +338,14 @@ void TVxStringGrid::AddScrollBar(int ACol, int ARow, bool AutoRange)
 
 bool TVxStringGrid::HasAutoRangeScrollBar(int ACol, int ARow)
 {
-    const TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
+    const TCellGraphic* g = d->BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
     return g && g->CellBoolean();
 }
 
 void TVxStringGrid::CellTextChanged(int ACol, int ARow)
 {
     TBaseGrid::CellTextChanged(ACol, ARow);
-    TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
+    TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
     if (!g || !g->CellBoolean())
         return;
     const QStringList lines = Cells(ACol, ARow).split(QStringLiteral("\r\n"));
@@ -355,21 +355,21 @@ void TVxStringGrid::CellTextChanged(int ACol, int ARow)
 
 void TVxStringGrid::SetScrollPosition(int ACol, int ARow, int Pos)
 {
-    if (TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar)) {
+    if (TCellGraphic* g = d->BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar)) {
         g->SetCellIndex(Pos);
-        RepaintDisplayCell(ACol, ARow);
+        d->RepaintDisplayCell(ACol, ARow);
     }
 }
 
 int TVxStringGrid::GetScrollPosition(int ACol, int ARow)
 {
-    const TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
+    const TCellGraphic* g = d->BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
     return g ? g->CellIndex() : -1;
 }
 
 void TVxStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop)
 {
-    if (TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar)) {
+    if (TCellGraphic* g = d->BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar)) {
         g->SetCellAngle(Prop.PageSize);
         g->SetCellErrFrom(Prop.Range);
     }
@@ -377,7 +377,7 @@ void TVxStringGrid::SetScrollProp(int ACol, int ARow, TScrollProp Prop)
 
 TScrollProp TVxStringGrid::GetScrollProp(int ACol, int ARow)
 {
-    const TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
+    const TCellGraphic* g = d->BaseGraphicOfKind(ACol, ARow, TCellType::ctScrollbar);
     return g ? TScrollProp{g->CellAngle(), g->CellErrFrom()} : TScrollProp{};
 }
 
@@ -400,7 +400,7 @@ void TVxStringGrid::AddColorComment(int ACol, int ARow, const QString& Comment, 
 
 bool TVxStringGrid::IsComment(int ACol, int ARow, QString& Comment)
 {
-    const TCellGraphic* g = GraphicOfKind(ACol, ARow, TCellType::ctComment);
+    const TCellGraphic* g = d->GraphicOfKind(ACol, ARow, TCellType::ctComment);
     if (g)
         Comment = g->CellText();
     return g != nullptr;
@@ -424,7 +424,7 @@ void TVxStringGrid::SetComment(int ACol, int ARow, const QString& Value)
 
 void TVxStringGrid::RemoveAllComments()
 {
-    ForEachNormalCell([this](int c, int r) { RemoveComment(c, r); });
+    d->ForEachNormalCell([this](int c, int r) { RemoveComment(c, r); });
 }
 
 void TVxStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen)
@@ -438,7 +438,7 @@ void TVxStringGrid::AddMarker(int ACol, int ARow, int ErrPos, int ErrLen)
     }
     g->SetCellMarkerFrom(ErrPos);
     g->SetCellMarkerLen(ErrLen);
-    RepaintDisplayCell(ACol, ARow);
+    d->RepaintDisplayCell(ACol, ARow);
 }
 
 void TVxStringGrid::GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen)
@@ -463,7 +463,7 @@ void TVxStringGrid::RemoveMarker(int ACol, int ARow)
 
 void TVxStringGrid::RemoveAllMarkers()
 {
-    ForEachNormalCell([this](int c, int r) { RemoveMarker(c, r); });
+    d->ForEachNormalCell([this](int c, int r) { RemoveMarker(c, r); });
 }
 
 // ---- Balloons
@@ -573,7 +573,7 @@ void TVxStringGrid::RemoveButton(int ACol, int ARow)
 
 void TVxStringGrid::RemoveAllButtons()
 {
-    ForEachNormalCell([this](int c, int r) {
+    d->ForEachNormalCell([this](int c, int r) {
         if (HasButton(c, r))
             RemoveButton(c, r);
     });

@@ -10,7 +10,7 @@ QString TVxStringGrid::AllCells(int c, int r)
         return QString();
     if (!IsHiddenRow(r))
         return Cells(c, DisplRowIndex(r));
-    QString text = RealRowCell(c, r);
+    QString text = d->RealRowCell(c, r);
     GetDisplText(c, r, text);
     return text;
 }
@@ -23,10 +23,10 @@ void TVxStringGrid::SetAllCells(int c, int r, const QString& Value)
         parked->Items[std::size_t(c)].Text = Value;
         return;
     }
-    const int d = DisplRowIndex(r);
-    SetCells(c, d, Value);
+    const int displ = DisplRowIndex(r);
+    SetCells(c, displ, Value);
     if (DisplColIndex(c) != c)
-        RepaintDisplayCell(c, d);
+        d->RepaintDisplayCell(c, displ);
 }
 
 QString TVxStringGrid::AllGridCells(int c, int r) const
@@ -38,7 +38,7 @@ void TVxStringGrid::SetAllGridCells(int c, int r, const QString& Value)
 {
     SetGridCell(c, r, Value);
     if (DisplColIndex(c) != c)
-        RepaintDisplayCell(c, r);
+        d->RepaintDisplayCell(c, r);
 }
 
 TObject* TVxStringGrid::AllObjects(int c, int r) const
@@ -56,23 +56,23 @@ int TVxStringGrid::LinesInCell(int c, int r)
     return int(Cells(c, r).count(QLatin1Char('\r'))) + 1;
 }
 
-void TVxStringGrid::RepaintDisplayCell(int RealCol, int ARow)
+void TVxStringGridPrivate::RepaintDisplayCell(int RealCol, int ARow)
 {
-    if (!IsHiddenColumn(RealCol))
-        InvalidateCell(DisplColIndex(RealCol), ARow);
+    if (!q->IsHiddenColumn(RealCol))
+        q->InvalidateCell(q->DisplColIndex(RealCol), ARow);
 }
 
-TCellProperties* TVxStringGrid::ExistingProps(int c, int r) const
+TCellProperties* TVxStringGridPrivate::ExistingProps(int c, int r)
 {
-    if (!HasCellProperties(c, r))
+    if (!q->HasCellProperties(c, r))
         return nullptr;
-    return const_cast<TVxStringGrid*>(this)->GetCellProperties(c, r);
+    return const_cast<TVxStringGrid*>(q)->GetCellProperties(c, r);
 }
 
 // Properties are made when missing; the cell is repainted unless an update is open.
-void TVxStringGrid::WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write)
+void TVxStringGridPrivate::WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write)
 {
-    TCellProperties* props = GetCellProperties(c, r);
+    TCellProperties* props = q->GetCellProperties(c, r);
     if (!props)
         return;
     write(*props);
@@ -81,41 +81,41 @@ void TVxStringGrid::WriteProps(int c, int r, const std::function<void(TCellPrope
 
 TColor TVxStringGrid::Colors(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->BrushColor() : clNone;
 }
 
 void TVxStringGrid::SetColors(int c, int r, TColor Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColor(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColor(Value); });
 }
 
 TColor TVxStringGrid::ColorsTo(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->BrushColorTo() : clNone;
 }
 
 void TVxStringGrid::SetColorsTo(int c, int r, TColor Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColorTo(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetBrushColorTo(Value); });
 }
 
 TCellGradientDirection TVxStringGrid::Gradients(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->GradientDirection() : TCellGradientDirection::GradientVertical;
 }
 
 void TVxStringGrid::SetGradients(int c, int r, TCellGradientDirection Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetGradientDirection(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetGradientDirection(Value); });
 }
 
 // One scratch font per grid: the answer is valid until the next call.
 const TFont& TVxStringGrid::GetCellFont(int i, int j)
 {
-    const TCellProperties* p = ExistingProps(i, j);
+    const TCellProperties* p = d->ExistingProps(i, j);
     if (!p)
         return Font();
     d->Shared.FCellFont->SetName(p->FontName());
@@ -127,7 +127,7 @@ const TFont& TVxStringGrid::GetCellFont(int i, int j)
 
 void TVxStringGrid::SetFonts(int c, int r, const TFont& Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) {
+    d->WriteProps(c, r, [&](TCellProperties& p) {
         p.SetFontName(Value.Name());
         p.SetFontSize(Value.Size());
         p.SetFontStyle(Value.Style());
@@ -137,68 +137,68 @@ void TVxStringGrid::SetFonts(int c, int r, const TFont& Value)
 
 TColor TVxStringGrid::FontColors(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->FontColor() : clNone;
 }
 
 void TVxStringGrid::SetFontColors(int c, int r, TColor Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontColor(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetFontColor(Value); });
 }
 
 TFontStyles TVxStringGrid::FontStyles(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->FontStyle() : TFontStyles();
 }
 
 void TVxStringGrid::SetFontStyles(int c, int r, TFontStyles Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontStyle(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetFontStyle(Value); });
 }
 
 int TVxStringGrid::FontSizes(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->FontSize() : 0;
 }
 
 void TVxStringGrid::SetFontSizes(int c, int r, int Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontSize(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetFontSize(Value); });
 }
 
 QString TVxStringGrid::FontNames(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->FontName() : QString();
 }
 
 void TVxStringGrid::SetFontNames(int c, int r, const QString& Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetFontName(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetFontName(Value); });
 }
 
 TAlignment TVxStringGrid::Alignments(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p ? p->Alignment() : TAlignment::taLeftJustify;
 }
 
 void TVxStringGrid::SetAlignments(int c, int r, TAlignment Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetAlignment(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetAlignment(Value); });
 }
 
 bool TVxStringGrid::ReadOnly(int c, int r) const
 {
-    const TCellProperties* p = ExistingProps(c, r);
+    const TCellProperties* p = d->ExistingProps(c, r);
     return p && p->ReadOnly();
 }
 
 void TVxStringGrid::SetReadOnly(int c, int r, bool Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetReadOnly(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetReadOnly(Value); });
 }
 
 bool TVxStringGrid::WordWraps(int c, int r)
@@ -209,7 +209,7 @@ bool TVxStringGrid::WordWraps(int c, int r)
 
 void TVxStringGrid::SetWordWraps(int c, int r, bool Value)
 {
-    WriteProps(c, r, [&](TCellProperties& p) { p.SetWordWrap(Value); });
+    d->WriteProps(c, r, [&](TCellProperties& p) { p.SetWordWrap(Value); });
 }
 
 void TVxStringGrid::SetRowColor(int r, TColor Value)
@@ -217,7 +217,7 @@ void TVxStringGrid::SetRowColor(int r, TColor Value)
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != clNone)
             GetCellProperties(c, r)->SetBrushColor(Value);
-        else if (TCellProperties* p = ExistingProps(c, r)) {
+        else if (TCellProperties* p = d->ExistingProps(c, r)) {
             if (!GraphicOfProps(p))
                 SetCellProperties(c, r, nullptr);
             else
@@ -233,7 +233,7 @@ void TVxStringGrid::SetRowColorTo(int r, TColor Value)
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != clNone)
             GetCellProperties(c, r)->SetBrushColorTo(Value);
-        else if (ExistingProps(c, r))
+        else if (d->ExistingProps(c, r))
             FreeCellObjects(c, r, c, r);
     }
     for (int c = 0; c < ColCount(); ++c)
@@ -245,7 +245,7 @@ void TVxStringGrid::SetRowFontColor(int r, TColor Value)
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != clNone)
             GetCellProperties(c, r)->SetFontColor(Value);
-        else if (const TCellProperties* p = ExistingProps(c, r); p && p->BrushColor() == clNone)
+        else if (const TCellProperties* p = d->ExistingProps(c, r); p && p->BrushColor() == clNone)
             FreeCellObjects(c, r, c, r);
     }
     for (int c = 0; c < ColCount(); ++c)

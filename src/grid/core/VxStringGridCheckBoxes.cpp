@@ -18,31 +18,31 @@ TCellGraphic* PlainCheckBox(TVxStringGrid& Grid, int ACol, int ARow)
 // stands on a shown row; the text of a data or virtual check box is read and written wherever its row is parked.
 bool TVxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
-    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    const int displ = std::min(DisplRowIndex(ARow), RowCount() - 1);
     if (!IsHiddenRow(ARow))
-        if (const TCellGraphic* g = PlainCheckBox(*this, ACol, d))
+        if (const TCellGraphic* g = PlainCheckBox(*this, ACol, displ))
             return State = g->CellBoolean(), true;
-    if (!HasDataCheckBox(ACol, d))
+    if (!HasDataCheckBox(ACol, displ))
         return false;
     QString checkTrue;
-    GetCheckTrue(ACol, d, checkTrue);
+    GetCheckTrue(ACol, displ, checkTrue);
     State = AllCells(ACol, ARow) == checkTrue;
     return true;
 }
 
 bool TVxStringGrid::SetCheckBoxState(int ACol, int ARow, bool State)
 {
-    const int d = std::min(DisplRowIndex(ARow), RowCount() - 1);
+    const int displ = std::min(DisplRowIndex(ARow), RowCount() - 1);
     if (!IsHiddenRow(ARow))
-        if (TCellGraphic* g = PlainCheckBox(*this, ACol, d))
-            return g->SetCellBoolean(State), RepaintDisplayCell(ACol, d), true;
-    if (!HasDataCheckBox(ACol, d))
+        if (TCellGraphic* g = PlainCheckBox(*this, ACol, displ))
+            return g->SetCellBoolean(State), d->RepaintDisplayCell(ACol, displ), true;
+    if (!HasDataCheckBox(ACol, displ))
         return false;
     QString text;
     if (State)
-        GetCheckTrue(ACol, d, text);
+        GetCheckTrue(ACol, displ, text);
     else
-        GetCheckFalse(ACol, d, text);
+        GetCheckFalse(ACol, displ, text);
     SetAllCells(ACol, ARow, text);
     return true;
 }
@@ -78,7 +78,7 @@ bool TVxStringGrid::ToggleCheck(int ACol, int ARow, bool ByUser)
     GetCheckBoxState(ACol, RealRowIndex(ARow), checked);
     // Any text other than the check-true text counts as unchecked, so the toggle checks it.
     SetCheckBoxState(ACol, RealRowIndex(ARow), !checked);
-    RepaintDisplayCell(ACol, ARow);
+    d->RepaintDisplayCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, !checked);
     return true;
 }
@@ -112,16 +112,16 @@ TCellVAlign CheckBoxVAlign(TVAlignment Grid)
 }
 } // namespace
 
-TCellGraphic* TVxStringGrid::CreateCheckBoxGraphic(int ACol, int ARow)
+TCellGraphic* TVxStringGridPrivate::CreateCheckBoxGraphic(int ACol, int ARow)
 {
-    if (ACol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows())
+    if (ACol >= q->ColCount() + q->NumHiddenColumns() || ARow >= q->RowCount() + q->NumHiddenRows())
         throw std::runtime_error("Invalid cell");
-    return CreateCellGraphic(ACol, ARow);
+    return q->CreateCellGraphic(ACol, ARow);
 }
 
 void TVxStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
 {
-    TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow);
+    TCellGraphic* g = d->CreateCheckBoxGraphic(ACol, ARow);
     if (!g)
         return;
     g->SetCheckBox(State, Data, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
@@ -132,19 +132,19 @@ void TVxStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
 
 void TVxStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
 {
-    if (TCellGraphic* g = CreateCheckBoxGraphic(ACol, ARow))
+    if (TCellGraphic* g = d->CreateCheckBoxGraphic(ACol, ARow))
         g->SetCheckBox(State, true, TCellHAlign::haBeforeText, CheckBoxVAlign(VAlignment()));
 }
 
-void TVxStringGrid::ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit)
+void TVxStringGridPrivate::ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit)
 {
-    for (int r = d->Shared.FMouseActions->CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
+    for (int r = Shared.FMouseActions->CheckAllCheck() ? 0 : q->FixedRows(); r < q->RowCount(); ++r)
         Visit(r);
 }
 
 void TVxStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
 {
-    ForEachCheckBoxRow([&](int r) {
+    d->ForEachCheckBoxRow([&](int r) {
         if (IsSummary(r))
             return;
         if (IsNode(r))
@@ -159,12 +159,12 @@ void TVxStringGrid::RemoveCheckBox(int ACol, int ARow)
     const TCellType kind = GetCellType(ACol, ARow);
     if ((kind == TCellType::ctCheckBox || kind == TCellType::ctDataCheckBox || kind == TCellType::ctTriStateCheckBox)
         && RemoveCellGraphic(ACol, ARow))
-        RepaintDisplayCell(ACol, ARow);
+        d->RepaintDisplayCell(ACol, ARow);
 }
 
 void TVxStringGrid::RemoveCheckBoxColumn(int ACol)
 {
-    ForEachCheckBoxRow([&](int r) {
+    d->ForEachCheckBoxRow([&](int r) {
         if (HasCheckBox(ACol, r))
             RemoveCheckBox(ACol, r);
     });

@@ -71,7 +71,7 @@ void TVxStringGrid::ClearSelection()
 {
     if (MouseActions().DisjunctRowSelect()) {
         for (int r = FixedRows(); r < RowCount(); ++r)
-            if (RowFlagOf(r))
+            if (d->RowFlagOf(r))
                 ClearRows(r, 1);
     } else if (MouseActions().DisjunctColSelect()) {
         for (int c = FixedCols(); c < ColCount(); ++c)

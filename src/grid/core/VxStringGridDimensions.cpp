@@ -11,7 +11,7 @@ void TVxStringGrid::SetRowCount(int Value)
         UnHideSelection();
     const int oldRowCount = TBaseGrid::RowCount();
     TBaseGrid::SetRowCount(Value);
-    KeepFooterRowLast(oldRowCount);
+    d->KeepFooterRowLast(oldRowCount);
     if (d->Shared.FFixedRowAlways && d->Shared.FFixedRowsMin < TBaseGrid::RowCount())
         TBaseGrid::SetFixedRows(d->Shared.FFixedRowsMin);
     d->Shared.FLargestRowCount = std::max(d->Shared.FLargestRowCount, Value);
@@ -184,8 +184,8 @@ void TVxStringGrid::SetFlat(bool Value)
 }
 
 // System colours are resolved when set, so a later theme change does not move them; none stays none.
-void TVxStringGrid::SetZarnColor(TColor& field, TColor Value)
+void TVxStringGridPrivate::SetZarnColor(TColor& field, TColor Value)
 {
     field = Value == clNone ? clNone : ColorToRGB(Value);
-    Invalidate();
+    q->Invalidate();
 }

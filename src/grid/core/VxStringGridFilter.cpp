@@ -62,22 +62,22 @@ TFilter& TVxStringGrid::Filter() const { return d->Find.FRowFilter->Filter(); }
 bool TVxStringGrid::FilterActive() const { return d->Find.FRowFilter->FilterActive(); }
 
 // The events and the option are the grid's; the filter reads them as they stand when it runs.
-void TVxStringGrid::WireRowFilter()
+void TVxStringGridPrivate::WireRowFilter()
 {
-    d->Find.FRowFilter->OnCustomFilter = OnCustomFilter;
-    d->Find.FRowFilter->OnFilterProgress = OnFilterProgress;
-    d->Find.FRowFilter->SetFilterNormalCellsOnly(d->Settings.FilterNormalCellsOnly);
+    Find.FRowFilter->OnCustomFilter = q->OnCustomFilter;
+    Find.FRowFilter->OnFilterProgress = q->OnFilterProgress;
+    Find.FRowFilter->SetFilterNormalCellsOnly(Settings.FilterNormalCellsOnly);
 }
 
 bool TVxStringGrid::MatchFilterRow(int ARow)
 {
-    WireRowFilter();
+    d->WireRowFilter();
     return d->Find.FRowFilter->MatchFilterRow(ARow);
 }
 
 void TVxStringGrid::ApplyFilter()
 {
-    WireRowFilter();
+    d->WireRowFilter();
     d->Find.FRowFilter->ApplyFilter();
 }
 
@@ -114,7 +114,7 @@ void TVxStringGrid::SetFilterActive(bool Value)
         if (Value) {
             if (Col() >= ColCount() || Row() >= RowCount())
                 FocusCell(FixedCols(), FixedRows(), true);
-            WireRowFilter();
+            d->WireRowFilter();
             d->Find.FRowFilter->SetFilterActive(true);
         } else {
             d->Find.FRowFilter->SetFilterActive(false);
@@ -129,7 +129,7 @@ void TVxStringGrid::SetFilterActive(bool Value)
 void TVxStringGrid::NarrowDown(const QString& ACondition, int AColumn)
 {
     SetFixedRowAlways(true);
-    WireRowFilter();
+    d->WireRowFilter();
     d->Find.FRowFilter->NarrowDown(ACondition, AColumn);
     if (d->Shared.FSelHidden && RowCount() > FixedRows())
         UnHideSelection();

@@ -61,7 +61,7 @@ TCellGraphic* TVxStringGrid::CreateCellGraphic(int ACol, int ARow)
     TCellGraphic* raw = graphic.get();
     SetGraphicObjectEx(ACol, ARow, std::move(graphic));
     if (NumHiddenColumns() > 0 && DisplColIndex(ACol) != ACol)
-        RepaintDisplayCell(ACol, ARow);
+        d->RepaintDisplayCell(ACol, ARow);
     return raw;
 }
 

@@ -72,7 +72,7 @@ void TVxStringGrid::Group(int Colindex)
             d->Order.FNodes->AddNode(first + int(i), plan[i].Span, first + int(i));
     }
     RemoveCols(Colindex, 1);
-    ColorGroupRows(first, plan);
+    d->ColorGroupRows(first, plan);
     if (Col() < 0 || Col() >= ColCount() || Row() < 0 || Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows(), true);
     if (RowCount() > FixedRows())
@@ -82,14 +82,14 @@ void TVxStringGrid::Group(int Colindex)
 
 // Header and summary rows get the grouping's colours, each only when set: as a row, or with merging as the one
 // cell that spans the row from column 1.
-void TVxStringGrid::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan)
+void TVxStringGridPrivate::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan)
 {
-    const TGrouping& gr = *d->Order.FGrouping;
+    const TGrouping& gr = *Order.FGrouping;
     const bool mergeSummary = gr.MergeSummary() && gr.Summary();
     const auto paint = [this](int r, bool merge, TColor color, TColor colorTo, TColor textColor) {
         if (merge) {
-            MergeCells(1, r, ColCount() - 1, 1);
-            TCellProperties* p = GetCellProperties(1, r);
+            q->MergeCells(1, r, q->ColCount() - 1, 1);
+            TCellProperties* p = q->GetCellProperties(1, r);
             if (color != clNone)
                 p->SetBrushColor(color);
             if (colorTo != clNone)
@@ -99,11 +99,11 @@ void TVxStringGrid::ColorGroupRows(int First, const std::vector<TGroupRow>& Plan
             return;
         }
         if (color != clNone)
-            SetRowColor(r, color);
+            q->SetRowColor(r, color);
         if (colorTo != clNone)
-            SetRowColorTo(r, colorTo);
+            q->SetRowColorTo(r, colorTo);
         if (textColor != clNone)
-            SetRowFontColor(r, textColor);
+            q->SetRowFontColor(r, textColor);
     };
     for (std::size_t i = 0; i < Plan.size(); ++i) {
         const int r = First + int(i);
@@ -119,7 +119,7 @@ void TVxStringGrid::UnGroup()
     if (d->Settings.GroupColumn <= 0)
         return;
     ExpandAll();
-    TGridNodes& nodes = NodesInStep();
+    TGridNodes& nodes = d->NodesInStep();
     const int first = FixedRows();
     const int end = RowCount() - FixedFooters();
     // The header texts stand in column 1 while the grouped column is out.
@@ -173,15 +173,15 @@ void TVxStringGrid::UnGroup()
 void TVxStringGrid::GroupCalc(int Colindex, int method)
 {
     // Over real rows: a contracted group's rows are hidden and the groups below it keep their real places.
-    TGridNodes& nodes = NodesInStep();
+    TGridNodes& nodes = d->NodesInStep();
     const auto results =
         ::GroupCalc(nodes, RealRowIndex(FixedRows()), TotalRowCount(), Colindex, method, d->Order.FGrouping->Summary(),
-                    CalcSource(true), [&](int from, int to) {
+                    d->CalcSource(true), [&](int from, int to) {
                         return DoGroupCalc(Colindex, DisplRowIndex(from), DisplRowIndex(to));
                     });
     for (const TGroupCalcResult& res : results)
         if (!IsHiddenRow(res.Row))
-            WriteCalcValue(Colindex, DisplRowIndex(res.Row), res.Value, res.IsInteger);
+            d->WriteCalcValue(Colindex, DisplRowIndex(res.Row), res.Value, res.IsInteger);
 }
 
 void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind)
@@ -212,7 +212,7 @@ void TVxStringGrid::SubGroup(int Colindex)
     const auto makeNode = [this, Colindex](int h, int span) {
         const int real = RealRowIndex(h);
         AddNode(real, span);
-        NodesInStep().SetNodeValue(real, Colindex);
+        d->NodesInStep().SetNodeValue(real, Colindex);
     };
     const auto subHeader = [this, textCol](int r, const QString& v) {
         InsertChildRow(RealRowIndex(r), 0);
@@ -268,7 +268,7 @@ void TVxStringGrid::SubUnGroup(int Colindex)
         if (!IsNode(r)) {
             SetCells(Colindex, r, v);
             ++r;
-        } else if (NodesInStep().GetNodeValue(RealRowIndex(r)) == Colindex) {
+        } else if (d->NodesInStep().GetNodeValue(RealRowIndex(r)) == Colindex) {
             v = Cells(Colindex + 1, r);
             const int real = RealRowIndex(r);
             RemoveNode(real);

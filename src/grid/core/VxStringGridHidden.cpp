@@ -56,7 +56,7 @@ void TVxStringGrid::HideColumns(int FromCol, int ToCol)
         const int displ = DisplColIndex(c);
         d->Shared.FAllColWidths[std::size_t(c)] = ColWidths(displ);
         d->Shared.FHiddenColumns->Hide(c, c);
-        ApplyColumnWidthsAfterHide(displ, true);
+        d->ApplyColumnWidthsAfterHide(displ, true);
     }
     Invalidate();
 }
@@ -68,35 +68,35 @@ void TVxStringGrid::UnHideColumns(int FromCol, int ToCol)
         if (!IsHiddenColumn(c))
             continue;
         d->Shared.FHiddenColumns->Show(c, c);
-        ApplyColumnWidthsAfterHide(DisplColIndex(c), false);
+        d->ApplyColumnWidthsAfterHide(DisplColIndex(c), false);
         SetColWidths(DisplColIndex(c), d->Shared.FAllColWidths[std::size_t(c)]);
     }
     Invalidate();
 }
 
 // The toolkit keeps widths by display position: they shift with the columns that follow.
-void TVxStringGrid::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
+void TVxStringGridPrivate::ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding)
 {
-    const int count = TBaseGrid::ColCount();
+    const int count = q->TBaseGrid::ColCount();
     if (Hiding) {
         for (int d = DisplCol; d + 1 < count; ++d)
-            SetColWidths(d, ColWidths(d + 1));
-        TBaseGrid::SetColCount(count - 1);
-        if (Col() >= ColCount())
-            SetCol(ColCount() - 1);
+            q->SetColWidths(d, q->ColWidths(d + 1));
+        q->TBaseGrid::SetColCount(count - 1);
+        if (q->Col() >= q->ColCount())
+            q->SetCol(q->ColCount() - 1);
     } else {
-        TBaseGrid::SetColCount(count + 1);
+        q->TBaseGrid::SetColCount(count + 1);
         for (int d = count; d > DisplCol; --d)
-            SetColWidths(d, ColWidths(d - 1));
+            q->SetColWidths(d, q->ColWidths(d - 1));
     }
 }
 
 // ---- rows: hidden rows leave the grid and are parked with their cells and heights
 
 // The grid's row count can change behind the map's back (SetRowCount): the map follows before it is asked.
-void TVxStringGrid::SyncHiddenMaps() const
+void TVxStringGridPrivate::SyncHiddenMaps()
 {
-    d->Cells.FHiddenRows->SetTotal(TBaseGrid::RowCount() + d->Cells.FHiddenRows->Count());
+    Cells.FHiddenRows->SetTotal(q->TBaseGrid::RowCount() + Cells.FHiddenRows->Count());
 }
 
 bool TVxStringGrid::IsHiddenRow(int RowIndex) const
@@ -128,28 +128,28 @@ int TVxStringGrid::DisplRowIndex(int ARow) const
     return d->Cells.FHiddenRows->Map().DisplayOf(ARow);
 }
 
-TGridCells TVxStringGrid::StorageRow(int r) const
+TGridCells TVxStringGridPrivate::StorageRow(int r)
 {
-    return Store().Row(r, std::max(AllColCount(), Store().ColExtent(r)));
+    return q->Store().Row(r, std::max(q->AllColCount(), q->Store().ColExtent(r)));
 }
 
-void TVxStringGrid::SetStorageRow(int r, const TGridCells& cells)
+void TVxStringGridPrivate::SetStorageRow(int r, const TGridCells& cells)
 {
-    const int width = std::max({int(cells.size()), AllColCount(), Store().ColExtent(r)});
+    const int width = std::max({int(cells.size()), q->AllColCount(), q->Store().ColExtent(r)});
     for (int c = 0; c < width; ++c) {
         const bool has = std::size_t(c) < cells.size();
         const QString& text = has ? cells[std::size_t(c)].Text : QString();
         TObject* object = has ? cells[std::size_t(c)].Object : nullptr;
-        if (GetGridCell(c, r) != text)
-            SetGridCell(c, r, text);
-        if (GetGridObject(c, r) != object)
-            SetGridObject(c, r, object);
+        if (q->GetGridCell(c, r) != text)
+            q->SetGridCell(c, r, text);
+        if (q->GetGridObject(c, r) != object)
+            q->SetGridObject(c, r, object);
     }
 }
 
 void TVxStringGrid::HideRows(int FromRow, int ToRow)
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     FromRow = std::max(FromRow, 0);
     ToRow = std::min(ToRow, TotalRowCount() - 1);
     if (FromRow > ToRow)
@@ -169,12 +169,12 @@ void TVxStringGrid::HideRows(int FromRow, int ToRow)
         return;
     const int n = int(records.size());
     d->Cells.FHiddenRows->Park(std::move(records));
-    DeleteStorageRows(first, n);
+    d->DeleteStorageRows(first, n);
 }
 
 void TVxStringGrid::HideRowsEx(int FromRow, int ToRow)
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     if (IsHiddenRow(FromRow))
         return;
     HideRows(FromRow, ToRow);
@@ -182,7 +182,7 @@ void TVxStringGrid::HideRowsEx(int FromRow, int ToRow)
 
 void TVxStringGrid::HideRowList(const TIntList& RowList)
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     std::vector<TGridItem> records;
     std::vector<int> rows;
     for (int i = 0; i < RowList.Count(); ++i) {
@@ -213,50 +213,50 @@ void TVxStringGrid::HideRowList(const TIntList& RowList)
 }
 
 // Records come back in ascending real order: each lands at its display place among the rows shown.
-void TVxStringGrid::RestoreRecords(std::vector<TGridItem> Records)
+void TVxStringGridPrivate::RestoreRecords(std::vector<TGridItem> Records)
 {
     if (Records.empty())
         return;
-    const int oldCount = RowCount();
+    const int oldCount = q->RowCount();
     const int n = int(Records.size());
-    TVxStringGrid::SetRowCount(oldCount + n);
+    q->TVxStringGrid::SetRowCount(oldCount + n);
     // Fill from the bottom: a record lands on its display row, the shown rows move down past it.
     int src = oldCount - 1;
     int rec = n - 1;
     for (int t = oldCount + n - 1; t >= 0 && rec >= 0; --t) {
-        if (DisplRowIndex(Records[std::size_t(rec)].Idx) == t) {
-            CellStore().PutRow(t, std::move(Records[std::size_t(rec)].Items));
-            SetRowHeights(t, Records[std::size_t(rec)].Height > 0 ? Records[std::size_t(rec)].Height
-                                                                   : DefaultRowHeight());
+        if (q->DisplRowIndex(Records[std::size_t(rec)].Idx) == t) {
+            q->CellStore().PutRow(t, std::move(Records[std::size_t(rec)].Items));
+            q->SetRowHeights(t, Records[std::size_t(rec)].Height > 0 ? Records[std::size_t(rec)].Height
+                                                                   : q->DefaultRowHeight());
             --rec;
         } else if (src < t) {
-            CellStore().PutRow(t, CellStore().TakeRow(src));
-            SetRowHeights(t, RowHeights(src));
+            q->CellStore().PutRow(t, q->CellStore().TakeRow(src));
+            q->SetRowHeights(t, q->RowHeights(src));
             --src;
         } else {
             --src;
         }
     }
-    Invalidate();
+    q->Invalidate();
 }
 
 void TVxStringGrid::UnHideRows(int FromRow, int ToRow)
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     SetEditorMode(false);
-    RestoreRecords(d->Cells.FHiddenRows->Take(FromRow, ToRow));
+    d->RestoreRecords(d->Cells.FHiddenRows->Take(FromRow, ToRow));
 }
 
 void TVxStringGrid::UnHideRowsAll()
 {
-    SyncHiddenMaps();
-    RestoreRecords(d->Cells.FHiddenRows->TakeAll());
+    d->SyncHiddenMaps();
+    d->RestoreRecords(d->Cells.FHiddenRows->TakeAll());
 }
 
 void TVxStringGrid::UnHideRowList()
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     if (Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows());
-    RestoreRecords(d->Cells.FHiddenRows->TakeLevel());
+    d->RestoreRecords(d->Cells.FHiddenRows->TakeLevel());
 }

@@ -64,9 +64,9 @@ QString TVxStringGrid::UnMarkText(const QString& S)
 
 // The text as shown only where the user's event changes it; otherwise the stored text, so that links and counts
 // the grid shows are not written into the cells.
-QString TVxStringGrid::ReadForMark(int c, int r)
+QString TVxStringGridPrivate::ReadForMark(int c, int r)
 {
-    return OnGetDisplText ? Cells(c, r) : GetGridCell(c, r);
+    return q->OnGetDisplText ? q->Cells(c, r) : q->GetGridCell(c, r);
 }
 
 void TVxStringGrid::MarkInRange(const QString& HiText, const QString& Tag, int FromCol, int FromRow, int ToCol,
@@ -76,7 +76,7 @@ void TVxStringGrid::MarkInRange(const QString& HiText, const QString& Tag, int F
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c)
             if (IsBaseCell(c, r))
-                SetCells(c, r, Marked(DoCase, Encoded(ReadForMark(c, r)), find, Tag));
+                SetCells(c, r, Marked(DoCase, Encoded(d->ReadForMark(c, r)), find, Tag));
 }
 
 // Every cell of the range is decoded, marked or not: marking encoded them all.
@@ -85,7 +85,7 @@ void TVxStringGrid::UnMarkInRange(const QString& Tag, int FromCol, int FromRow, 
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c)
             if (IsBaseCell(c, r))
-                SetCells(c, r, Decoded(WithoutTag(ReadForMark(c, r), Tag)));
+                SetCells(c, r, Decoded(WithoutTag(d->ReadForMark(c, r), Tag)));
 }
 
 void TVxStringGrid::HilightInCell(bool DoCase, int Col, int Row, const QString& HiText)

@@ -66,7 +66,7 @@ void TVxStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBru
         *AFont = *d->Shared.FActiveCellFont;
         ABrush->SetColor(d->Shared.FAppearance.ActiveCellColor);
     }
-    if (const TCellProperties* p = ExistingProps(ACol, ARow)) {
+    if (const TCellProperties* p = d->ExistingProps(ACol, ARow)) {
         // A cell showing a graphic keeps its background to the graphic's painter.
         if (!GraphicOfProps(p) && p->BrushColor() != clNone)
             ABrush->SetColor(p->BrushColor());
@@ -160,7 +160,7 @@ void TVxStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed)
 void TVxStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit)
 {
     const TPoint b = BaseCell(ACol, ARow);
-    if (CanEdit && ExistingProps(b.X, b.Y)) {
+    if (CanEdit && d->ExistingProps(b.X, b.Y)) {
         CanEdit = !ReadOnly(b.X, b.Y);
         if (!Options().testFlag(TGridOption::goEditing) && !d->Shared.FMouseActions->RangeSelectAndEdit())
             CanEdit = false;

@@ -22,7 +22,7 @@ void TVxStringGrid::Loaded()
     d->Shared.FFixedRowsMin = TBaseGrid::FixedRows();
     d->Shared.FFixedColsMin = TBaseGrid::FixedCols();
     d->Settings.MinRowHeight = DefaultRowHeight();
-    LoadSavedColSizes();
+    d->LoadSavedColSizes();
     d->Settings.MinColWidth = 10;
     d->Shared.FLargestRowCount = RowCount();
     d->Shared.FLoaded = true;

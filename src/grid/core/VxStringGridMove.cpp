@@ -7,10 +7,10 @@
 #include <numeric>
 
 // The controls embedded in cells keep to their cells when a row or column moves.
-void TVxStringGrid::ShiftControls(bool Rows, int FromIndex, int ToIndex)
+void TVxStringGridPrivate::ShiftControls(bool Rows, int FromIndex, int ToIndex)
 {
-    for (int i = 0; i < d->Shared.FControlList->Count(); ++i) {
-        TControlItem* item = d->Shared.FControlList->Control(i);
+    for (int i = 0; i < Shared.FControlList->Count(); ++i) {
+        TControlItem* item = Shared.FControlList->Control(i);
         int at = Rows ? item->Y() : item->X();
         if (at == FromIndex)
             at = ToIndex;
@@ -55,7 +55,7 @@ void TVxStringGrid::MoveColumn(int FromIndex, int ToIndex)
     if (d->Order.FColumnOrder->Count() == 0)
         SetColumnOrder();
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
-    ShiftControls(false, FromIndex, ToIndex);
+    d->ShiftControls(false, FromIndex, ToIndex);
 }
 
 void TVxStringGrid::MoveRow(int FromIndex, int ToIndex)
@@ -71,10 +71,10 @@ void TVxStringGrid::MoveRow(int FromIndex, int ToIndex)
             std::rotate(perm.rbegin(), perm.rbegin() + 1, perm.rend());
         std::vector<int> moved(perm.size());
         std::iota(moved.begin(), moved.end(), 0);
-        MoveRowMarks(perm, first, moved, false, true);
+        d->MoveRowMarks(perm, first, moved, false, true);
     }
     TBaseGrid::MoveRow(FromIndex, ToIndex);
-    ShiftControls(true, FromIndex, ToIndex);
+    d->ShiftControls(true, FromIndex, ToIndex);
 }
 
 // The block is taken out and put back at ToIndex of the shortened grid (less Count when it lay after the block).
@@ -90,7 +90,7 @@ void TVxStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     order.erase(order.begin() + FromIndex, order.begin() + FromIndex + Count);
     const int at = std::clamp(ToIndex, 0, int(order.size()));
     order.insert(order.begin() + at, block.begin(), block.end());
-    ApplyRowOrder(order, 0, false);
+    d->ApplyRowOrder(order, 0, false);
     Invalidate();
 }
 
@@ -170,7 +170,7 @@ void TVxStringGrid::SetRotated(int ACol, int ARow, std::int16_t AAngle)
     if (!g)
         return;
     g->SetAngle(AAngle);
-    RepaintDisplayCell(ACol, ARow);
+    d->RepaintDisplayCell(ACol, ARow);
 }
 
 void TVxStringGrid::RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, TCellType::ctRotated); }

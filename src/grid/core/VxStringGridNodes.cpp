@@ -9,34 +9,34 @@
 #include <QStyle>
 #include <algorithm>
 
-TGridNodes& TVxStringGrid::NodesInStep() const
+TGridNodes& TVxStringGridPrivate::NodesInStep()
 {
     SyncHiddenMaps();
-    const int rows = TotalRowCount();
-    if (d->Order.FNodes->RowCount() < rows)
-        d->Order.FNodes->InsertRows(d->Order.FNodes->RowCount(), rows - d->Order.FNodes->RowCount());
-    else if (d->Order.FNodes->RowCount() > rows)
-        d->Order.FNodes->RemoveRows(rows, d->Order.FNodes->RowCount() - rows);
-    return *d->Order.FNodes;
+    const int rows = q->TotalRowCount();
+    if (Order.FNodes->RowCount() < rows)
+        Order.FNodes->InsertRows(Order.FNodes->RowCount(), rows - Order.FNodes->RowCount());
+    else if (Order.FNodes->RowCount() > rows)
+        Order.FNodes->RemoveRows(rows, Order.FNodes->RowCount() - rows);
+    return *Order.FNodes;
 }
 
-const TGridNodes& TVxStringGrid::Nodes() const { return NodesInStep(); }
+const TGridNodes& TVxStringGrid::Nodes() const { return d->NodesInStep(); }
 
 // Called by the row operations before the storage changes, while the real row count is the old one.
-void TVxStringGrid::NodeRowsInserted(int Real, int Count)
+void TVxStringGridPrivate::NodeRowsInserted(int Real, int Count)
 {
-    if (d->Order.FNodes->HasNodes())
+    if (Order.FNodes->HasNodes())
         NodesInStep().InsertRows(Real, Count);
 }
 
-void TVxStringGrid::NodeRowsRemoved(int DisplRow, int Count)
+void TVxStringGridPrivate::NodeRowsRemoved(int DisplRow, int Count)
 {
-    if (!d->Order.FNodes->HasNodes())
+    if (!Order.FNodes->HasNodes())
         return;
     TGridNodes& nodes = NodesInStep();
     // The shown rows removed need not be consecutive real rows: from the bottom, one by one.
     for (int k = Count - 1; k >= 0; --k)
-        nodes.RemoveRows(RealRowIndex(DisplRow + k), 1);
+        nodes.RemoveRows(q->RealRowIndex(DisplRow + k), 1);
 }
 
 namespace {
@@ -63,15 +63,15 @@ std::vector<int> SortedRows(std::vector<int> Rows)
 } // namespace
 
 // Rows shown first, then the rows hidden: each a real row, real rows do not move when rows hide or show.
-void TVxStringGrid::ApplyNodeChange(const TNodeChange& Change)
+void TVxStringGridPrivate::ApplyNodeChange(const TNodeChange& Change)
 {
     if (Change.Show.empty() && Change.Hide.empty())
         return;
     const std::vector<int> show = SortedRows(Change.Show);
     const std::vector<int> hide = SortedRows(Change.Hide);
-    ForRunsFromBottom(show, [this](int From, int To) { UnHideRows(From, To); });
-    ForRunsFromBottom(hide, [this](int From, int To) { HideRows(From, To); });
-    Invalidate();
+    ForRunsFromBottom(show, [this](int From, int To) { q->UnHideRows(From, To); });
+    ForRunsFromBottom(hide, [this](int From, int To) { q->HideRows(From, To); });
+    q->Invalidate();
 }
 
 void TVxStringGrid::AddNode(int ARow, int Span)
@@ -79,7 +79,7 @@ void TVxStringGrid::AddNode(int ARow, int Span)
     if (ARow < 0 || ARow >= TotalRowCount())
         return;
     const bool first = !d->Order.FNodes->HasNodes();
-    NodesInStep().AddNode(ARow, Span, DisplRowIndex(ARow));
+    d->NodesInStep().AddNode(ARow, Span, DisplRowIndex(ARow));
     if (first)
         RepaintCol(0);
     if (Col() == 0 && ColCount() > 1)
@@ -89,18 +89,18 @@ void TVxStringGrid::AddNode(int ARow, int Span)
 void TVxStringGrid::MarkSummaryRow(int ARow)
 {
     if (ARow >= 0 && ARow < TotalRowCount())
-        NodesInStep().MarkSummaryRow(ARow);
+        d->NodesInStep().MarkSummaryRow(ARow);
 }
 
 void TVxStringGrid::RemoveNode(int ARow)
 {
-    ApplyNodeChange(NodesInStep().RemoveNode(ARow));
+    d->ApplyNodeChange(d->NodesInStep().RemoveNode(ARow));
     Invalidate();
 }
 
 void TVxStringGrid::RemoveAllNodes()
 {
-    ApplyNodeChange(NodesInStep().RemoveAllNodes());
+    d->ApplyNodeChange(d->NodesInStep().RemoveAllNodes());
     Invalidate();
 }
 
@@ -120,19 +120,19 @@ int TVxStringGrid::GetSubNodeCount(int ARow) const
 void TVxStringGrid::SetNodeSpan(int ARow, int Span)
 {
     if (IsNode(ARow))
-        NodesInStep().SetNodeSpan(RealRowIndex(ARow), Span);
+        d->NodesInStep().SetNodeSpan(RealRowIndex(ARow), Span);
 }
 
 void TVxStringGrid::UpdateNodeSpan(int ARow, int Delta)
 {
     if (IsNode(ARow))
-        NodesInStep().UpdateNodeSpan(RealRowIndex(ARow), Delta);
+        d->NodesInStep().UpdateNodeSpan(RealRowIndex(ARow), Delta);
 }
 
 void TVxStringGrid::UpdateSubNodeCount(int ARow, int Delta)
 {
     if (IsNode(ARow))
-        NodesInStep().UpdateSubNodeCount(RealRowIndex(ARow), Delta);
+        d->NodesInStep().UpdateSubNodeCount(RealRowIndex(ARow), Delta);
 }
 
 // A shown row's ancestors are all expanded, so they are shown too.
@@ -190,7 +190,7 @@ bool TVxStringGrid::IsInNodeGlyph(int ARow, int X)
 
 void TVxStringGrid::ExpandNode(int ARow)
 {
-    TGridNodes& nodes = NodesInStep();
+    TGridNodes& nodes = d->NodesInStep();
     if (!nodes.IsNode(ARow))
         return;
     const int current = Row();
@@ -201,7 +201,7 @@ void TVxStringGrid::ExpandNode(int ARow)
     if (rowSelect)
         SetOptions(Options() & ~TGridOptions(TGridOption::goRowSelect));
     BeginUpdate();
-    ApplyNodeChange(nodes.ExpandNode(ARow, CellNode().ExpandOne()));
+    d->ApplyNodeChange(nodes.ExpandNode(ARow, CellNode().ExpandOne()));
     EndUpdate();
     MouseActions().SetDisjunctRowSelectDirect(disjunct);
     if (rowSelect) {
@@ -216,7 +216,7 @@ void TVxStringGrid::ExpandNode(int ARow)
 void TVxStringGrid::ContractNode(int ARow)
 {
     HideInplaceEdit();
-    ApplyNodeChange(NodesInStep().ContractNode(ARow));
+    d->ApplyNodeChange(d->NodesInStep().ContractNode(ARow));
     CalcFooter(-1);
 }
 
@@ -233,7 +233,7 @@ void TVxStringGrid::SetNodeState(int ARow, bool Value)
 void TVxStringGrid::ExpandAll()
 {
     BeginUpdate();
-    ApplyNodeChange(NodesInStep().ExpandAll());
+    d->ApplyNodeChange(d->NodesInStep().ExpandAll());
     EndUpdate();
     CalcFooter(-1);
 }
@@ -241,14 +241,14 @@ void TVxStringGrid::ExpandAll()
 void TVxStringGrid::ContractAll()
 {
     BeginUpdate();
-    ApplyNodeChange(NodesInStep().ContractAll());
+    d->ApplyNodeChange(d->NodesInStep().ContractAll());
     EndUpdate();
     CalcFooter(-1);
 }
 
 void TVxStringGrid::InsertNormalRow(int ARow)
 {
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     InsertRows(ARow < TotalRowCount() ? DisplRowIndex(ARow) : RowCount(), 1, true);
 }
 
@@ -258,8 +258,8 @@ void TVxStringGrid::InsertChildRow(int ARow, int InsertAt)
 {
     if (ARow < 0 || ARow >= TotalRowCount())
         return;
-    const TGridNodes::TChildInsert plan = NodesInStep().PrepareChildRow(ARow, InsertAt);
-    ApplyNodeChange(plan.Change);
+    const TGridNodes::TChildInsert plan = d->NodesInStep().PrepareChildRow(ARow, InsertAt);
+    d->ApplyNodeChange(plan.Change);
     // The insertion point is a real row; past the last one the row is appended.
     const int at = plan.At < TotalRowCount() ? DisplRowIndex(plan.At) : RowCount();
     InsertRows(at, 1, true);
@@ -274,7 +274,7 @@ void TVxStringGrid::InsertChildRow(int ARow, int InsertAt)
             }
         }
     }
-    NodesInStep().SetRowLevel(plan.At, plan.Level);
+    d->NodesInStep().SetRowLevel(plan.At, plan.Level);
 }
 
 void TVxStringGrid::RemoveChildRow(int ARow)
@@ -287,7 +287,7 @@ void TVxStringGrid::RemoveChildRow(int ARow)
             item->MoveTo(item->X(), item->Y() - 1);
     }
     // Expanding the parents shows the row unless something else hid it; it is shown to be removed.
-    ApplyNodeChange(NodesInStep().ShrinkParentChain(ARow));
+    d->ApplyNodeChange(d->NodesInStep().ShrinkParentChain(ARow));
     if (IsHiddenRow(ARow))
         UnHideRow(ARow);
     RemoveRowsDirect(DisplRowIndex(ARow), 1);

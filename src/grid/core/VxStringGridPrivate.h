@@ -388,8 +388,13 @@ struct TGridSettings {
     bool XYOffsetTopLeftOnly = false;
 };
 
-// Everything the grid holds, one record per area; the grid reaches it through d.
+// Everything the grid holds, one record per area, and the helpers of its implementation; the grid reaches it
+// through d, the helpers reach the grid through q.
 struct TVxStringGridPrivate {
+    explicit TVxStringGridPrivate(TVxStringGrid* AGrid);
+    ~TVxStringGridPrivate();
+    TVxStringGrid* const q;
+
     TGridCellState Cells;
     TGridSizingState Sizing;
     TGridOrderState Order;
@@ -400,4 +405,118 @@ struct TVxStringGridPrivate {
     TGridAuxState Aux;
     TGridSettings Settings;   // plain settings with their constructor values
     TGridSharedState Shared;
+
+    void PaintOutsideCells(TCanvas& c);
+    void CreateOwnedObjects();
+    void CreateEditorControls();
+    void SetZarnColor(TColor& field, TColor Value);
+    void RepaintDisplayCell(int RealCol, int ARow);
+    TCellProperties* ExistingProps(int c, int r);   // none without properties
+    void WriteProps(int c, int r, const std::function<void(TCellProperties&)>& write);
+    void ApplyColumnWidthsAfterHide(int DisplCol, bool Hiding);
+    TGridCells StorageRow(int r);                     // every storage column
+    void SetStorageRow(int r, const TGridCells& cells);     // object references only, nothing freed
+    void InsertStorageRows(int RowIndex, int RCount);       // display rows; no record or flag bookkeeping
+    void DeleteStorageRows(int RowIndex, int RCount);
+    void RestoreRecords(std::vector<TGridItem> Records);    // records taken out of the hidden rows, ascending
+    void SyncHiddenMaps();
+    void RemoveColumnFlag(std::vector<std::uint8_t>& flags, int ACol);
+    bool RowFlagOf(int DisplayRow);                          // the disjunct flag a bulk operation reads
+    void ScrollHint(bool Horizontal, TScrollCode Code, int Pos);
+    void ReleaseScrollHint();
+    int ThumbToIndex(bool Horizontal, int Pos);
+    void ApplyScrollBarAlways();
+    TFont CellMeasureFont(int ACol, int ARow, bool Zoom);
+    QString ReadForMark(int c, int r);
+    void SortFrame(const std::function<void()>& Body);
+    void ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort = true);
+    void MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved, bool ForSort,
+                      bool WithColumn0);
+    void SortRowRange(bool Indexed, int ACol, int First, int Last);
+    double CalcFloat(const QString& Text);
+    TCalcSource CalcSourceFor(int ToRow);   // real rows when ToRow lies past the shown rows
+    TCalcSource CalcSource(bool RealRows);
+    QString RealRowCell(int c, int r);   // real column and row, hidden rows included
+    void ResolveCalcRange(int& FromRow, int& ToRow);
+    void WriteCalcValue(int c, int r, double Value, bool IsInteger);
+    void FloatingFooterChanged(bool VisibilityChanged);
+    void KeepFooterRowLast(int OldRowCount);
+    void ShiftControls(bool Rows, int FromIndex, int ToIndex);
+    TGridNodes& NodesInStep();   // the node rows follow the real row count
+    void NodeRowsInserted(int Real, int Count);
+    void NodeRowsRemoved(int DisplRow, int Count);
+    void ApplyNodeChange(const TNodeChange& Change);
+    void ColorGroupRows(int First, const std::vector<TGroupRow>& Plan);
+    void WireRowFilter();
+    TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType Kind);   // nil for another kind
+    TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);
+    void ForEachNormalCell(const std::function<void(int, int)>& Body);
+    void ResetColumnsTo(const std::vector<int>& Order);
+    void StandardKeyDown(std::uint16_t& Key, TShiftState Shift);
+    bool CellEditable(int ACol, int ARow);
+    bool HomeEndKey(std::uint16_t Key, TShiftState Shift);
+    bool SkipFixedCells(std::uint16_t& Key, TShiftState Shift);
+    bool ClipboardShortCut(std::uint16_t Key, TShiftState Shift);
+    void SelectAllCells();
+    void MoveRowsWithCursor(std::uint16_t Key);
+    void WrapCursor(std::uint16_t Key);
+    void FireSelectionChanged();
+    void ClickGraphicByKey(std::uint16_t Key);
+    int RowFlagIndex(int ARow);
+    void DisjunctSelectByKey(TShiftState Shift);
+    void ToggleDisjunctByKey();
+    void InsertRowByKey();
+    void DeleteRowByKey();
+    void SkipDisabledRow(bool Down);
+    bool TabStep(bool Backward, bool MayAppend);
+    bool EndOfGrid();
+    bool TabToCell(int ACol, int ARow, bool OtherRow);
+    bool TabLastRow(bool MayAppend);
+    int NextRowWithSelectableCol(int ARow);
+    void ClearNewLastRow();
+    void BlinkScan();
+    void HoverFocus();
+    void MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos);
+    void StartWheelPan(QPoint Pos);
+    void EndWheelPan();
+    void IncrementalGoto(QChar Key);
+    void SetWheelPanCursor(QPoint Direction);
+    void InvalidateWheelPanMarker();
+    bool ShowCellHint(QEvent* e);   // a tool-tip request on the viewport
+    bool ShowCellBalloon(QEvent* e);
+    void LoadSavedColSizes();        // with ColumnSize.Save; stored widths that do not read keep the current ones
+    void SynchColumnSizes(int NewWidth);
+    void AfterResize();
+    void ChainOwnerForm();
+    void CreateGridEditors();
+    bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
+    void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
+    void PostStartChar(QWidget* Editor);
+    bool OnSelectionResizer(int X, int Y);
+    void GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack);
+    void PasteResizerBlock();
+    bool FixedSizingPress(int X, int Y);
+    bool LinkPress(int ACol, int ARow, int RealCol, int X, int Y);
+    bool CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y);
+    TCellGraphic* CreateCheckBoxGraphic(int ACol, int ARow);
+    void ForEachCheckBoxRow(const std::function<void(int ARow)>& Visit);
+    void HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel);
+    void DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo);
+    void FinishFixedSizing(int X, int Y);
+    void ReleaseSort(int ACol, int ARow, int X, TShiftState Shift);
+    void DisjunctCellRelease(int ACol, int ARow, TShiftState Shift);
+    int FixedBorderAt(bool Cols, int Pos);   // the fixed column or row whose far edge is under Pos, or -1
+    void UpdateSizingFeedback();
+    void UpdateSelectMode(int ACol, int ARow, int X, int Y);
+    bool ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect);
+    bool OleDragMove(TShiftState Shift, int X, int Y);
+    bool OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y);
+    TFindParams SearchFooterParams(bool ForEditChange);
+    void SearchFooterStep(bool Backward);
+    void RemoveDragSource();
+    int PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
+    void CopyRectToClipboard(const TGridRect& R, bool OnlySelected);
+    void SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols);
+    TArrowWindow* Arrow(int Index);
+    TGridFocusWindow* FocusWindow();
 };

@@ -379,7 +379,7 @@ TColor TVxStringGrid::ZarnGradientFrom() const
 
 void TVxStringGrid::SetZarnGradientFrom(TColor Value)
 {
-    SetZarnColor(d->Shared.FAppearance.Zarn.From, Value);
+    d->SetZarnColor(d->Shared.FAppearance.Zarn.From, Value);
 }
 
 TColor TVxStringGrid::ZarnGradientTo() const
@@ -389,7 +389,7 @@ TColor TVxStringGrid::ZarnGradientTo() const
 
 void TVxStringGrid::SetZarnGradientTo(TColor Value)
 {
-    SetZarnColor(d->Shared.FAppearance.Zarn.To, Value);
+    d->SetZarnColor(d->Shared.FAppearance.Zarn.To, Value);
 }
 
 TColor TVxStringGrid::ZarnGradientMirrorFrom() const
@@ -399,7 +399,7 @@ TColor TVxStringGrid::ZarnGradientMirrorFrom() const
 
 void TVxStringGrid::SetZarnGradientMirrorFrom(TColor Value)
 {
-    SetZarnColor(d->Shared.FAppearance.Zarn.MirrorFrom, Value);
+    d->SetZarnColor(d->Shared.FAppearance.Zarn.MirrorFrom, Value);
 }
 
 TColor TVxStringGrid::ZarnGradientMirrorTo() const
@@ -409,7 +409,7 @@ TColor TVxStringGrid::ZarnGradientMirrorTo() const
 
 void TVxStringGrid::SetZarnGradientMirrorTo(TColor Value)
 {
-    SetZarnColor(d->Shared.FAppearance.Zarn.MirrorTo, Value);
+    d->SetZarnColor(d->Shared.FAppearance.Zarn.MirrorTo, Value);
 }
 
 TGridAppearance& TVxStringGrid::Appearance()

@@ -25,32 +25,32 @@ void EraseEntries(std::vector<T>& list, int at, int n)
 } // namespace
 
 // Every storage column moves with its row: hidden columns included. One pass, whatever RCount.
-void TVxStringGrid::InsertStorageRows(int RowIndex, int RCount)
+void TVxStringGridPrivate::InsertStorageRows(int RowIndex, int RCount)
 {
-    const int oldCount = RowCount();
-    TVxStringGrid::SetRowCount(oldCount + RCount);
-    CellStore().InsertRows(RowIndex, RCount, oldCount + RCount);
+    const int oldCount = q->RowCount();
+    q->TVxStringGrid::SetRowCount(oldCount + RCount);
+    q->CellStore().InsertRows(RowIndex, RCount, oldCount + RCount);
     for (int i = oldCount + RCount - 1; i >= RowIndex + RCount; --i)
-        SetRowHeights(i, RowHeights(i - RCount));
-    for (int i = RowIndex; i < RowIndex + RCount && i < RowCount(); ++i)
-        SetRowHeights(i, DefaultRowHeight());
-    InvalidateGrid();
+        q->SetRowHeights(i, q->RowHeights(i - RCount));
+    for (int i = RowIndex; i < RowIndex + RCount && i < q->RowCount(); ++i)
+        q->SetRowHeights(i, q->DefaultRowHeight());
+    q->InvalidateGrid();
 }
 
-void TVxStringGrid::DeleteStorageRows(int RowIndex, int RCount)
+void TVxStringGridPrivate::DeleteStorageRows(int RowIndex, int RCount)
 {
-    const int count = RowCount();
+    const int count = q->RowCount();
     RCount = std::min(RCount, count - RowIndex);
     if (RowIndex < 0 || RCount <= 0)
         return;
-    CellStore().RemoveRows(RowIndex, RCount, count);
+    q->CellStore().RemoveRows(RowIndex, RCount, count);
     for (int i = RowIndex; i + RCount < count; ++i)
-        SetRowHeights(i, RowHeights(i + RCount));
-    InvalidateGrid();
-    const int keepRow = Row();
-    TVxStringGrid::SetRowCount(std::max(count - RCount, 1));
-    if (keepRow >= RowCount() && RowCount() > FixedRows())
-        SetRow(RowCount() - 1);
+        q->SetRowHeights(i, q->RowHeights(i + RCount));
+    q->InvalidateGrid();
+    const int keepRow = q->Row();
+    q->TVxStringGrid::SetRowCount(std::max(count - RCount, 1));
+    if (keepRow >= q->RowCount() && q->RowCount() > q->FixedRows())
+        q->SetRow(q->RowCount() - 1);
 }
 
 void TVxStringGrid::InsertRowsCore(int RowIndex, int RCount, bool)
@@ -59,10 +59,10 @@ void TVxStringGrid::InsertRowsCore(int RowIndex, int RCount, bool)
         return;
     if (d->Shared.FSelHidden || Col() >= ColCount() || Row() >= RowCount())
         UnHideSelection();
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     const int real = RowIndex < RowCount() ? RealRowIndex(RowIndex) : TotalRowCount();
-    NodeRowsInserted(real, RCount);
-    InsertStorageRows(RowIndex, RCount);
+    d->NodeRowsInserted(real, RCount);
+    d->InsertStorageRows(RowIndex, RCount);
     d->Cells.FHiddenRows->InsertRows(real, RCount);
     InsertEntries(d->Cells.FModifiedRows, RowIndex, RCount);
     if (d->Cells.FUseEnabledRows)
@@ -77,11 +77,11 @@ void TVxStringGrid::DeleteRowsCore(int RowIndex, int RCount, bool)
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
         return;
     RCount = std::min(RCount, RowCount() - RowIndex);
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
-    NodeRowsRemoved(RowIndex, RCount);
+    d->NodeRowsRemoved(RowIndex, RCount);
     d->Cells.FHiddenRows->RemoveRows(real, RCount);
-    DeleteStorageRows(RowIndex, RCount);
+    d->DeleteStorageRows(RowIndex, RCount);
     d->Shared.FSelHidden = false;
     if (RowCount() <= FixedRows())
         HideSelection();
@@ -99,7 +99,7 @@ void TVxStringGrid::RemoveRows(int RowIndex, int RCount)
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
         return;
     RCount = std::min(RCount, RowCount() - RowIndex);
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     FreeCellObjects(0, RowIndex, AllColCount() - 1, RowIndex + RCount - 1);
     const int real = RealRowIndex(RowIndex);
     EraseEntries(d->Cells.FModifiedRows, RowIndex, RCount);
@@ -114,9 +114,9 @@ void TVxStringGrid::RemoveRows(int RowIndex, int RCount)
             if (s > r)
                 --s;
     }
-    NodeRowsRemoved(RowIndex, RCount);
+    d->NodeRowsRemoved(RowIndex, RCount);
     d->Cells.FHiddenRows->RemoveRows(real, RCount);
-    DeleteStorageRows(RowIndex, RCount);
+    d->DeleteStorageRows(RowIndex, RCount);
     if (RowCount() <= FixedRows())
         HideSelection();
     else
@@ -130,11 +130,11 @@ void TVxStringGrid::RemoveRowsEx(int RowIndex, int RCount)
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
         return;
     RCount = std::min(RCount, RowCount() - RowIndex);
-    SyncHiddenMaps();
+    d->SyncHiddenMaps();
     const int real = RealRowIndex(RowIndex);
-    NodeRowsRemoved(RowIndex, RCount);
+    d->NodeRowsRemoved(RowIndex, RCount);
     d->Cells.FHiddenRows->RemoveRows(real, RCount);
-    DeleteStorageRows(RowIndex, RCount);
+    d->DeleteStorageRows(RowIndex, RCount);
     CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
@@ -162,7 +162,7 @@ void TVxStringGrid::InsertCols(int ColIndex, int CCount)
     for (int r = 0; r < Store().RowExtent(); ++r) {
         TGridCells cells = Store().Row(r, total);
         cells.insert(cells.begin() + ColIndex, std::size_t(CCount), TGridCell{});
-        SetStorageRow(r, cells);
+        d->SetStorageRow(r, cells);
     }
     for (int i = ColCount() - 1; i >= displ + CCount; --i)
         SetColWidths(i, ColWidths(i - CCount));
@@ -193,7 +193,7 @@ void TVxStringGrid::RemoveCols(int ColIndex, int CCount)
     for (int r = 0; r < Store().RowExtent(); ++r) {
         TGridCells cells = Store().Row(r, total);
         cells.erase(cells.begin() + ColIndex, cells.begin() + ColIndex + CCount);
-        SetStorageRow(r, cells);
+        d->SetStorageRow(r, cells);
     }
     for (int i = firstDispl; i + shownGone < ColCount(); ++i)
         SetColWidths(i, ColWidths(i + shownGone));
@@ -227,9 +227,9 @@ void TVxStringGrid::RemoveDuplicates(int ACol, bool DoCase)
     }
 }
 
-bool TVxStringGrid::RowFlagOf(int DisplayRow)
+bool TVxStringGridPrivate::RowFlagOf(int DisplayRow)
 {
-    return GetRowSelect(MouseActions().RowSelectPersistent() ? RealRowIndex(DisplayRow) : DisplayRow);
+    return q->GetRowSelect(q->MouseActions().RowSelectPersistent() ? q->RealRowIndex(DisplayRow) : DisplayRow);
 }
 
 void TVxStringGrid::RemoveSelectedRows()
@@ -237,7 +237,7 @@ void TVxStringGrid::RemoveSelectedRows()
     if (MouseActions().DisjunctRowSelect()) {
         std::vector<int> rows;
         for (int r = RowCount() - FixedFooters() - 1; r >= FixedRows(); --r)
-            if (RowFlagOf(r))
+            if (d->RowFlagOf(r))
                 rows.push_back(r);
         for (int r : rows)
             RemoveRowsDirect(r, 1);
@@ -304,7 +304,7 @@ void TVxStringGrid::HideSelectedRows()
 {
     std::vector<int> reals;
     for (int r = RowCount() - 1; r >= FixedRows(); --r)
-        if (RowFlagOf(r))
+        if (d->RowFlagOf(r))
             reals.push_back(RealRowIndex(r));
     for (int real : reals)
         HideRows(real, real);
@@ -314,7 +314,7 @@ void TVxStringGrid::HideUnSelectedRows()
 {
     int r = FixedRows();
     while (r < RowCount()) {
-        if (RowFlagOf(r) || RowCount() <= FixedRows() + 1) {
+        if (d->RowFlagOf(r) || RowCount() <= FixedRows() + 1) {
             ++r;
             continue;
         }

@@ -56,19 +56,19 @@ bool TVxStringGrid::IsOnSizingEdge(int X, int Y)
 void TVxStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
 {
     d->Settings.ScrollBarAlways = Value;
-    ApplyScrollBarAlways();
+    d->ApplyScrollBarAlways();
 }
 
 // Bars named here stay visible; the others show only when something scrolls.
-void TVxStringGrid::ApplyScrollBarAlways()
+void TVxStringGridPrivate::ApplyScrollBarAlways()
 {
-    const TScrollStyle bars = ScrollBars();
-    const bool v = d->Settings.ScrollBarAlways == TScrollBarAlways::saVert || d->Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
-    const bool h = d->Settings.ScrollBarAlways == TScrollBarAlways::saHorz || d->Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const TScrollStyle bars = q->ScrollBars();
+    const bool v = Settings.ScrollBarAlways == TScrollBarAlways::saVert || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const bool h = Settings.ScrollBarAlways == TScrollBarAlways::saHorz || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
     const bool hasV = bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth;
     const bool hasH = bars == TScrollStyle::ssHorizontal || bars == TScrollStyle::ssBoth;
-    setVerticalScrollBarPolicy(!hasV ? Qt::ScrollBarAlwaysOff : v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-    setHorizontalScrollBarPolicy(!hasH ? Qt::ScrollBarAlwaysOff : h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    q->setVerticalScrollBarPolicy(!hasV ? Qt::ScrollBarAlwaysOff : v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    q->setHorizontalScrollBarPolicy(!hasH ? Qt::ScrollBarAlwaysOff : h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void TVxStringGrid::SetScrollProportional(bool Value)
@@ -157,25 +157,25 @@ void TVxStringGrid::UpdateVScrollProportional()
 }
 
 // The scrollable index a thumb position stands for, over the toolkit's range of visible counts.
-int TVxStringGrid::ThumbToIndex(bool Horizontal, int Pos) const
+int TVxStringGridPrivate::ThumbToIndex(bool Horizontal, int Pos)
 {
     if (Horizontal)
-        return FixedCols() + MulDiv(Pos, ColCount() - VisibleColCount() - FixedCols(), kScrollBarMax);
-    return FixedRows() + MulDiv(Pos, RowCount() - VisibleRowCount() - FixedRows(), kScrollBarMax);
+        return q->FixedCols() + MulDiv(Pos, q->ColCount() - q->VisibleColCount() - q->FixedCols(), kScrollBarMax);
+    return q->FixedRows() + MulDiv(Pos, q->RowCount() - q->VisibleRowCount() - q->FixedRows(), kScrollBarMax);
 }
 
-void TVxStringGrid::ReleaseScrollHint()
+void TVxStringGridPrivate::ReleaseScrollHint()
 {
-    if (d->Sizing.FScrollHintShow)
+    if (Sizing.FScrollHintShow)
         QToolTip::hideText();
-    d->Sizing.FScrollHintShow = false;
+    Sizing.FScrollHintShow = false;
 }
 
 // While the thumb is dragged a hint names the column or row it stands on.
-void TVxStringGrid::ScrollHint(bool Horizontal, TScrollCode Code, int Pos)
+void TVxStringGridPrivate::ScrollHint(bool Horizontal, TScrollCode Code, int Pos)
 {
     const TScrollHintType want = Horizontal ? TScrollHintType::shHorizontal : TScrollHintType::shVertical;
-    if (d->Settings.ScrollHints != want && d->Settings.ScrollHints != TScrollHintType::shBoth)
+    if (Settings.ScrollHints != want && Settings.ScrollHints != TScrollHintType::shBoth)
         return;
     if (Code == TScrollCode::scEndScroll) {
         ReleaseScrollHint();
@@ -185,17 +185,17 @@ void TVxStringGrid::ScrollHint(bool Horizontal, TScrollCode Code, int Pos)
         return;
     const int n = ThumbToIndex(Horizontal, Pos);
     QString text = (Horizontal ? QStringLiteral("Col : ") : QStringLiteral("Row : ")) + QString::number(n);
-    if (OnScrollHint)
-        OnScrollHint(this, n, text);
-    d->Sizing.FScrollHintText = text;
-    d->Sizing.FScrollHintShow = true;
-    QToolTip::showText(QCursor::pos() + QPoint(10, 0), text, this);
+    if (q->OnScrollHint)
+        q->OnScrollHint(q, n, text);
+    Sizing.FScrollHintText = text;
+    Sizing.FScrollHintShow = true;
+    QToolTip::showText(QCursor::pos() + QPoint(10, 0), text, q);
 }
 
 void TVxStringGrid::WMHScroll(TScrollCode Code, int Pos)
 {
-    ScrollHint(true, Code, Pos);
-    const int n = ThumbToIndex(true, Pos);
+    d->ScrollHint(true, Code, Pos);
+    const int n = d->ThumbToIndex(true, Pos);
     if (Code == TScrollCode::scTrack && d->Settings.ScrollSynch)
         SetLeftCol(n);
     if (FixedCols() == 0 && n >= Col())
@@ -213,9 +213,9 @@ void TVxStringGrid::WMVScroll(TScrollCode Code, int Pos)
         TBaseGrid::WMVScroll(Code, Pos);
         return;
     }
-    ScrollHint(false, Code, Pos);
+    d->ScrollHint(false, Code, Pos);
     if (Code == TScrollCode::scTrack && d->Settings.ScrollSynch)
-        SetTopRow(ThumbToIndex(false, Pos));
+        SetTopRow(d->ThumbToIndex(false, Pos));
     TBaseGrid::WMVScroll(Code, Pos);
     if (HasCheckBox(RealColIndex(Col()), Row()))
         HideEditor();

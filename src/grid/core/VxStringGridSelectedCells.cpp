@@ -16,7 +16,7 @@ bool TVxStringGrid::IsSelected(int ACol, int ARow)
     if (d->Shared.FMouseActions->DisjunctCellSelect())
         return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) != d->Mouse.FSelectedCells.end();
     if (d->Shared.FMouseActions->DisjunctRowSelect())
-        return RowFlagOf(ARow);
+        return d->RowFlagOf(ARow);
     if (d->Shared.FMouseActions->DisjunctColSelect())
         return GetColSelect(ACol);
     return Selection().Contains(ACol, ARow);

@@ -98,33 +98,33 @@ int TVxStringGrid::CompareRowsByIndex(int Index, int ARow1, int ARow2)
 
 // Rows First .. First + Perm.size() - 1 take the rows Perm names, each row read and written once; rows that
 // stay where they are are not touched. Heights and the current row follow their rows.
-void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort)
+void TVxStringGridPrivate::ApplyRowOrder(const std::vector<int>& Perm, int First, bool ForSort)
 {
     const int count = int(Perm.size());
-    if (ForSort && d->Order.FSortRowXRef->Count() >= First + count)
-        d->Order.FSortRowXRef->Apply(Perm, First);
+    if (ForSort && Order.FSortRowXRef->Count() >= First + count)
+        Order.FSortRowXRef->Apply(Perm, First);
     std::vector<int> moved;   // positions i whose row changes
     for (int i = 0; i < count; ++i)
         if (Perm[std::size_t(i)] != First + i)
             moved.push_back(i);
     if (ForSort)
-        d->Order.FSwaps += int(moved.size());
+        Order.FSwaps += int(moved.size());
     if (moved.empty())
         return;
 
-    const bool single = ForSort && d->Order.FSortSettings->SingleColumn();
+    const bool single = ForSort && Order.FSortSettings->SingleColumn();
     // Column 0 stays where it is when the sort leaves the fixed column alone.
-    const int c0 = ForSort && d->Order.FSortSettings->NormalCellsOnly() && FixedCols() > 0 ? 1 : 0;
+    const int c0 = ForSort && Order.FSortSettings->NormalCellsOnly() && q->FixedCols() > 0 ? 1 : 0;
     MoveRowMarks(Perm, First, moved, ForSort,
-                 single ? RealColIndex(d->Order.FSortSettings->Column()) == 0 : c0 == 0);
+                 single ? q->RealColIndex(Order.FSortSettings->Column()) == 0 : c0 == 0);
     if (single) {
-        const int c = RealColIndex(d->Order.FSortSettings->Column());
+        const int c = q->RealColIndex(Order.FSortSettings->Column());
         std::vector<TGridCell> cells;
         for (int i : moved)
-            cells.push_back({GetGridCell(c, Perm[std::size_t(i)]), GetGridObject(c, Perm[std::size_t(i)])});
+            cells.push_back({q->GetGridCell(c, Perm[std::size_t(i)]), q->GetGridObject(c, Perm[std::size_t(i)])});
         for (std::size_t k = 0; k < moved.size(); ++k) {
-            SetGridCell(c, First + moved[k], cells[k].Text);
-            SetGridObject(c, First + moved[k], cells[k].Object);
+            q->SetGridCell(c, First + moved[k], cells[k].Text);
+            q->SetGridObject(c, First + moved[k], cells[k].Object);
         }
         return;
     }
@@ -138,39 +138,39 @@ void TVxStringGrid::ApplyRowOrder(const std::vector<int>& Perm, int First, bool 
     for (int i : moved) {
         from.push_back(Perm[std::size_t(i)]);
         to.push_back(First + i);
-        heights.push_back(RowHeights(Perm[std::size_t(i)]));
+        heights.push_back(q->RowHeights(Perm[std::size_t(i)]));
         if (c0 == 1)
-            keep.push_back({GetGridCell(0, First + i), GetGridObject(0, First + i)});
+            keep.push_back({q->GetGridCell(0, First + i), q->GetGridObject(0, First + i)});
     }
-    CellStore().PermuteRows(from, to);
+    q->CellStore().PermuteRows(from, to);
     for (std::size_t k = 0; k < moved.size(); ++k) {
         const int r = to[k];
         if (c0 == 1) {
-            SetGridCell(0, r, keep[k].Text);
-            SetGridObject(0, r, keep[k].Object);
+            q->SetGridCell(0, r, keep[k].Text);
+            q->SetGridObject(0, r, keep[k].Object);
         }
-        if (RowHeights(r) != heights[k])
-            SetRowHeights(r, heights[k]);
+        if (q->RowHeights(r) != heights[k])
+            q->SetRowHeights(r, heights[k]);
     }
-    InvalidateGrid();
-    if (d->Order.FSortRow >= First && d->Order.FSortRow < First + count)
+    q->InvalidateGrid();
+    if (Order.FSortRow >= First && Order.FSortRow < First + count)
         for (int i : moved)
-            if (Perm[std::size_t(i)] == d->Order.FSortRow) {
-                d->Order.FSortRow = First + i;
+            if (Perm[std::size_t(i)] == Order.FSortRow) {
+                Order.FSortRow = First + i;
                 break;
             }
 }
 
 // The marks kept by row follow the rows that moved: node marks with column 0 (where the node's cell is), the
 // modified flags and the selection flags; a sort moves the last two only when the grid asks for it.
-void TVxStringGrid::MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved,
+void TVxStringGridPrivate::MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved,
                                  bool ForSort, bool WithColumn0)
 {
     std::vector<TGridNodes::TRowMove> real;
     real.reserve(Moved.size());
     for (int i : Moved)
-        real.push_back({RealRowIndex(Perm[std::size_t(i)]), RealRowIndex(First + i)});
-    if (WithColumn0 && d->Order.FNodes->HasNodes())
+        real.push_back({q->RealRowIndex(Perm[std::size_t(i)]), q->RealRowIndex(First + i)});
+    if (WithColumn0 && Order.FNodes->HasNodes())
         NodesInStep().MoveRows(real);
 
     const auto carry = [](std::vector<std::uint8_t>& Flags, const std::vector<TGridNodes::TRowMove>& Moves) {
@@ -188,31 +188,31 @@ void TVxStringGrid::MoveRowMarks(const std::vector<int>& Perm, int First, const 
             Flags[std::size_t(to)] = values[k];
         }
     };
-    if (!ForSort || ShowModified().Enabled()) {
+    if (!ForSort || q->ShowModified().Enabled()) {
         std::vector<TGridNodes::TRowMove> displ;
         for (int i : Moved)
             displ.push_back({Perm[std::size_t(i)], First + i});
-        carry(d->Cells.FModifiedRows, displ);
+        carry(Cells.FModifiedRows, displ);
     }
-    if (!ForSort || (MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort())) {
-        carry(d->Cells.FRowSelect, real);
+    if (!ForSort || (q->MouseActions().DisjunctRowSelect() && q->Navigation().MoveRowOnSort())) {
+        carry(Cells.FRowSelect, real);
         std::unordered_map<int, int> to;
         for (const auto& m : real)
             to[m.From] = m.To;
-        for (int& r : d->Cells.FSelectedRows)
+        for (int& r : Cells.FSelectedRows)
             if (const auto it = to.find(r); it != to.end())
                 r = it->second;
     }
 }
 
-void TVxStringGrid::SortRowRange(bool Indexed, int ACol, int First, int Last)
+void TVxStringGridPrivate::SortRowRange(bool Indexed, int ACol, int First, int Last)
 {
     if (Last <= First)
         return;
-    TRowSorter sorter(*d->Order.FSortHost, *d->Order.FSortSettings);
+    TRowSorter sorter(*Order.FSortHost, *Order.FSortSettings);
     const std::vector<int> perm =
-        Indexed ? sorter.SortByIndexes(SortIndexes(), First, Last) : sorter.SortByColumn(ACol, First, Last);
-    d->Order.FCompares += sorter.Compares();
+        Indexed ? sorter.SortByIndexes(q->SortIndexes(), First, Last) : sorter.SortByColumn(ACol, First, Last);
+    Order.FCompares += sorter.Compares();
     ApplyRowOrder(perm, First);
 }
 
@@ -227,18 +227,18 @@ void TVxStringGrid::SortSwapRows(int ARow1, int ARow2)
     for (int r = first + 1; r < last; ++r)
         perm.push_back(r);
     perm.push_back(first);
-    ApplyRowOrder(perm, first);
+    d->ApplyRowOrder(perm, first);
 }
 
 // The current row and the top row around a sort of the normal rows; the footer rows stay last.
-void TVxStringGrid::SortFrame(const std::function<void()>& Body)
+void TVxStringGridPrivate::SortFrame(const std::function<void()>& Body)
 {
-    d->Order.FSortRowXRef->EnsureCount(RowCount());
-    const int top = TopRow();
-    const int before = Row();
-    const bool follow = Navigation().MoveRowOnSort();
-    d->Order.FSortRow = before;
-    d->Order.FSortDir = d->Order.FSortSettings->Direction() == TSortDirection::sdDescending ? -1 : 1;
+    Order.FSortRowXRef->EnsureCount(q->RowCount());
+    const int top = q->TopRow();
+    const int before = q->Row();
+    const bool follow = q->Navigation().MoveRowOnSort();
+    Order.FSortRow = before;
+    Order.FSortDir = Order.FSortSettings->Direction() == TSortDirection::sdDescending ? -1 : 1;
     struct Restore {
         TVxStringGrid& G;
         int Top;
@@ -249,12 +249,12 @@ void TVxStringGrid::SortFrame(const std::function<void()>& Body)
             G.UpdateFooter();
             G.Invalidate();
         }
-    } restore{*this, top};
+    } restore{*q, top};
     Body();
-    if (follow && d->Order.FSortRow != Row())
-        SetRow(d->Order.FSortRow);
-    if (!follow && OnRowUpdate)
-        OnRowUpdate(this, before, Row());
+    if (follow && Order.FSortRow != q->Row())
+        q->SetRow(Order.FSortRow);
+    if (!follow && q->OnRowUpdate)
+        q->OnRowUpdate(q, before, q->Row());
 }
 
 void TVxStringGrid::QSort()
@@ -262,8 +262,8 @@ void TVxStringGrid::QSort()
     if (d->Order.FSortSettings->Column() < 0)
         return;
     SortIndexes().Clear();
-    SortFrame([this] {
-        SortRowRange(false, d->Order.FSortSettings->Column(), FixedRows(), RowCount() - FixedFooters() - 1);
+    d->SortFrame([this] {
+        d->SortRowRange(false, d->Order.FSortSettings->Column(), FixedRows(), RowCount() - FixedFooters() - 1);
     });
 }
 
@@ -272,14 +272,14 @@ void TVxStringGrid::QSortIndexed()
     d->Order.FSortRowXRef->EnsureCount(RowCount());
     if (SortIndexes().Count() == 0)
         throw EVxGridError("No indexes specified for indexed sort");
-    SortFrame([this] { SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
+    d->SortFrame([this] { d->SortRowRange(true, -1, FixedRows(), RowCount() - FixedFooters() - 1); });
 }
 
 void TVxStringGrid::SortGroups(bool Indexed)
 {
     if (!Indexed && d->Order.FSortSettings->Column() < 0)
         return;
-    SortFrame([this, Indexed] {
+    d->SortFrame([this, Indexed] {
         const int last = RowCount() - FixedFooters() - 1;
         int deepest = 0;
         for (int r = FixedRows(); r <= last; ++r)
@@ -290,7 +290,7 @@ void TVxStringGrid::SortGroups(bool Indexed)
                 continue;
             const int span = GetNodeSpan(r);
             if (span > 2)
-                SortRowRange(Indexed, d->Order.FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
+                d->SortRowRange(Indexed, d->Order.FSortSettings->Column(), r + 1, std::min(r + span - 1, last));
         }
     });
 }
@@ -310,13 +310,13 @@ void TVxStringGrid::SortByColumn(int Col)
     QSort();
 }
 
-void TVxStringGrid::QuickSort(int Col, int Left, int Right) { SortRowRange(false, Col, Left, Right); }
+void TVxStringGrid::QuickSort(int Col, int Left, int Right) { d->SortRowRange(false, Col, Left, Right); }
 
-void TVxStringGrid::QuickSortIndexed(int Left, int Right) { SortRowRange(true, -1, Left, Right); }
+void TVxStringGrid::QuickSortIndexed(int Left, int Right) { d->SortRowRange(true, -1, Left, Right); }
 
 void TVxStringGrid::QUnSort()
 {
     d->Order.FSortRowXRef->EnsureCount(RowCount());
-    ApplyRowOrder(d->Order.FSortRowXRef->UnSortPermutation(), 0);
+    d->ApplyRowOrder(d->Order.FSortRowXRef->UnSortPermutation(), 0);
     Invalidate();
 }

@@ -228,7 +228,7 @@ void TEditLink::Open(TVxStringGrid* AGrid, int ACol, int ARow, const TRect& Cell
     // The focus change may have ended them.
     AGrid->d->Edit.FEditActive = true;
     AGrid->d->Interaction.FStartEditChar = start;
-    AGrid->PostStartChar(GetEditControl());
+    AGrid->d->PostStartChar(GetEditControl());
 }
 
 void TEditLink::Close()

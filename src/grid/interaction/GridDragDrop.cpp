@@ -171,9 +171,9 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
     HideArrows();
     if (!Allow)
         return;
-    if (column && g.Arrow(1) && g.Arrow(0)) {
-        TArrowWindow* arwD = g.Arrow(1);
-        TArrowWindow* arwU = g.Arrow(0);
+    if (column && g.d->Arrow(1) && g.d->Arrow(0)) {
+        TArrowWindow* arwD = g.d->Arrow(1);
+        TArrowWindow* arwU = g.d->Arrow(0);
         const int c = std::min(t.Col, g.ColCount() - 1);
         TRect r = g.CalcCellRect(c, 0);
         const int x = t.Col >= g.ColCount() ? r.Right : r.Left;
@@ -181,8 +181,8 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats DropFor
         arwU->move(g.viewport()->mapToGlobal(QPoint(x - arwU->width() / 2, r.Bottom)));
         arwD->show();
         arwU->show();
-    } else if (!column && t.Row >= 0 && g.Arrow(2)) {
-        TArrowWindow* arwL = g.Arrow(2);
+    } else if (!column && t.Row >= 0 && g.d->Arrow(2)) {
+        TArrowWindow* arwL = g.d->Arrow(2);
         int row = t.Row;
         bool append = t.Append;
         if (row == 0 && g.FixedRowAlways()) {
@@ -466,7 +466,7 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
     if (result == DRAGDROP_S_CANCEL)
         return;
     if (effect == Qt::MoveAction && !d->Aux.FDragDropSettings->OleCopyAlways())
-        RemoveDragSource();
+        d->RemoveDragSource();
     if (OnOleDragStop)
         OnOleDragStop(this, EffectCode(effect));
 }
@@ -497,94 +497,94 @@ QImage TVxStringGrid::SelectionToImage(const TGridRect& ARect)
 }
 
 // Cells or rows the drop wrote over are the moved data itself and stay.
-void TVxStringGrid::RemoveDragSource()
+void TVxStringGridPrivate::RemoveDragSource()
 {
-    const TGridRect source = d->Aux.FDropSelection;
-    const TGridRect landed = d->Aux.FOleDropBlock;
-    BeginUpdate();
-    if (d->Aux.FDragDropSettings->OleRemoveRows() && Options().testFlag(TGridOption::goRowSelect)) {
-        if (MouseActions().DisjunctRowSelect() && landed.Top < 0) {
-            RemoveSelectedRows();
+    const TGridRect source = Aux.FDropSelection;
+    const TGridRect landed = Aux.FOleDropBlock;
+    q->BeginUpdate();
+    if (Aux.FDragDropSettings->OleRemoveRows() && q->Options().testFlag(TGridOption::goRowSelect)) {
+        if (q->MouseActions().DisjunctRowSelect() && landed.Top < 0) {
+            q->RemoveSelectedRows();
         } else {
             for (int r = source.Bottom; r >= source.Top; --r)
-                if (!(landed.Top >= 0 && r >= landed.Top && r <= landed.Bottom) && r < RowCount())
-                    RemoveRowsDirect(r, 1);
+                if (!(landed.Top >= 0 && r >= landed.Top && r <= landed.Bottom) && r < q->RowCount())
+                    q->RemoveRowsDirect(r, 1);
         }
-    } else if (MouseActions().DisjunctRowSelect() && landed.Top < 0) {
-        ClearSelection();
+    } else if (q->MouseActions().DisjunctRowSelect() && landed.Top < 0) {
+        q->ClearSelection();
     } else {
-        for (int r = source.Top; r <= source.Bottom && r < RowCount(); ++r)
-            for (int c = source.Left; c <= source.Right && c < ColCount(); ++c)
+        for (int r = source.Top; r <= source.Bottom && r < q->RowCount(); ++r)
+            for (int c = source.Left; c <= source.Right && c < q->ColCount(); ++c)
                 if (!InBlock(landed, c, r))
-                    SetCells(RealColIndex(c), r, QString());
+                    q->SetCells(q->RealColIndex(c), r, QString());
     }
-    EndUpdate();
+    q->EndUpdate();
 }
 
 // ---- The mouse's part: arming on a press, starting on a move, a click when nothing moved ----
 
-bool TVxStringGrid::ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect)
+bool TVxStringGridPrivate::ArmOleDrag(int ACol, int ARow, int X, int Y, const TRect& CellRect)
 {
-    const bool fixedRow = ARow < FixedRows();
+    const bool fixedRow = ARow < q->FixedRows();
     const bool nearSide = X < CellRect.Left + 4 || X > CellRect.Right - 4;
-    if (!d->Aux.FDragDropSettings->OleDropSource() || Options().testFlag(TGridOption::goEditing) ||
-        !(IsSelected(ACol, ARow) || (fixedRow && !d->Settings.EnhRowColMove)) || HasCheckBox(RealColIndex(ACol), ARow) ||
-        ((d->Shared.FMouseActions->ColSelect() || d->Shared.FMouseActions->AllSelect()) && fixedRow) || ACol < FixedCols() ||
-        (nearSide && Options().testFlag(TGridOption::goColSizing)))
+    if (!Aux.FDragDropSettings->OleDropSource() || q->Options().testFlag(TGridOption::goEditing) ||
+        !(q->IsSelected(ACol, ARow) || (fixedRow && !Settings.EnhRowColMove)) || q->HasCheckBox(q->RealColIndex(ACol), ARow) ||
+        ((Shared.FMouseActions->ColSelect() || Shared.FMouseActions->AllSelect()) && fixedRow) || ACol < q->FixedCols() ||
+        (nearSide && q->Options().testFlag(TGridOption::goColSizing)))
         return false;
-    setFocus(Qt::MouseFocusReason);
-    d->Aux.FSelectionClick = true;
-    d->Aux.FClickPos = QPoint(X, Y);
-    if (OnClickCell)
-        OnClickCell(this, ARow, ACol);
+    q->setFocus(Qt::MouseFocusReason);
+    Aux.FSelectionClick = true;
+    Aux.FClickPos = QPoint(X, Y);
+    if (q->OnClickCell)
+        q->OnClickCell(q, ARow, ACol);
     return true;
 }
 
-bool TVxStringGrid::OleDragMove(TShiftState Shift, int X, int Y)
+bool TVxStringGridPrivate::OleDragMove(TShiftState Shift, int X, int Y)
 {
-    if (!d->Aux.FSelectionClick || !Shift.testFlag(TShiftStateItem::ssLeft) || !d->Aux.FDragDropSettings->OleDropSource() ||
-        GridState() == TGridState::gsColSizing)
+    if (!Aux.FSelectionClick || !Shift.testFlag(TShiftStateItem::ssLeft) || !Aux.FDragDropSettings->OleDropSource() ||
+        q->GridState() == TGridState::gsColSizing)
         return false;
-    if (std::abs(X - d->Aux.FClickPos.x()) <= 3 && std::abs(Y - d->Aux.FClickPos.y()) <= 3)
+    if (std::abs(X - Aux.FClickPos.x()) <= 3 && std::abs(Y - Aux.FClickPos.y()) <= 3)
         return false;
-    const TGridCoord hit = MouseCoord(X, Y);
+    const TGridCoord hit = q->MouseCoord(X, Y);
     if (hit.X < 0 || hit.Y < 0)
         return false;
-    d->Aux.FSelectionClick = false;
-    const int realCol = RealColIndex(hit.X);
-    bool allow = !(d->Aux.FDragDropSettings->OleColumnsOnly() && hit.Y >= FixedRows());
-    if (allow && OnOleDrag)
-        OnOleDrag(this, hit.Y, realCol, Cells(realCol, hit.Y), allow);
+    Aux.FSelectionClick = false;
+    const int realCol = q->RealColIndex(hit.X);
+    bool allow = !(Aux.FDragDropSettings->OleColumnsOnly() && hit.Y >= q->FixedRows());
+    if (allow && q->OnOleDrag)
+        q->OnOleDrag(q, hit.Y, realCol, q->Cells(realCol, hit.Y), allow);
     if (!allow) {
-        if (GridState() == TGridState::gsNormal)
-            SetGridState(TGridState::gsSelecting);   // the drag turns into a range selection
+        if (q->GridState() == TGridState::gsNormal)
+            q->SetGridState(TGridState::gsSelecting);   // the drag turns into a range selection
         return false;
     }
-    StartOleDrag(hit.Y, realCol);
+    q->StartOleDrag(hit.Y, realCol);
     return true;
 }
 
-bool TVxStringGrid::OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y)
+bool TVxStringGridPrivate::OleDragNotStarted(int ACol, int ARow, TShiftState Shift, int X, int Y)
 {
-    if (!d->Aux.FSelectionClick)
+    if (!Aux.FSelectionClick)
         return false;
-    d->Aux.FSelectionClick = false;
-    if (ARow < FixedRows() || ACol < FixedCols())
+    Aux.FSelectionClick = false;
+    if (ARow < q->FixedRows() || ACol < q->FixedCols())
         return false;
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
-    if (MouseActions().DisjunctRowSelect()) {
-        if (ctrl || MouseActions().DisjunctRowSelectNoCtrl()) {
-            SetRowSelect(ARow, !GetRowSelect(ARow));
-            MouseUp(TMouseButton::mbLeft, Shift, X, Y);
+    if (q->MouseActions().DisjunctRowSelect()) {
+        if (ctrl || q->MouseActions().DisjunctRowSelectNoCtrl()) {
+            q->SetRowSelect(ARow, !q->GetRowSelect(ARow));
+            q->MouseUp(TMouseButton::mbLeft, Shift, X, Y);
             return true;
         }
-        ClearRowSelect();
+        q->ClearRowSelect();
     }
-    RepaintCell(0, Row());
-    if (Options().testFlag(TGridOption::goRowSelect))
-        SetSelection(TGridRect{FixedCols(), ARow, ColCount() - 1, ARow});
+    q->RepaintCell(0, q->Row());
+    if (q->Options().testFlag(TGridOption::goRowSelect))
+        q->SetSelection(TGridRect{q->FixedCols(), ARow, q->ColCount() - 1, ARow});
     else
-        SetSelection(TGridRect{ACol, ARow, ACol, ARow});
-    RepaintCell(0, Row());
+        q->SetSelection(TGridRect{ACol, ARow, ACol, ARow});
+    q->RepaintCell(0, q->Row());
     return false;
 }

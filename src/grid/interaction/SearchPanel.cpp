@@ -267,13 +267,13 @@ void TVxStringGrid::SearchFooterChanged()
 
 // ---- Searching from the strip ----
 
-TFindParams TVxStringGrid::SearchFooterParams(bool ForEditChange)
+TFindParams TVxStringGridPrivate::SearchFooterParams(bool ForEditChange)
 {
-    const TSearchFooter& sf = *d->Shared.FSearchFooter;
+    const TSearchFooter& sf = *Shared.FSearchFooter;
     TFindParams p{TFindParameters::fnAutoGoto};
-    if (d->Aux.FSearchPanel->HiliteButton()->Down())
+    if (Aux.FSearchPanel->HiliteButton()->Down())
         p.Include(TFindParameters::fnIgnoreHTMLTags);
-    if (d->Aux.FSearchPanel->MatchCase()->Checked())
+    if (Aux.FSearchPanel->MatchCase()->Checked())
         p.Include(TFindParameters::fnMatchCase);
     if (sf.SearchActiveColumnOnly())
         p.Include(TFindParameters::fnFindInCurrentCol);
@@ -285,8 +285,8 @@ TFindParams TVxStringGrid::SearchFooterParams(bool ForEditChange)
         p.Include(TFindParameters::fnIncludeHiddenRows);
     if (sf.SearchDirection() == TSearchDirection::sdLeftRight)
         p.Include(TFindParameters::fnDirectionLeftRight);
-    if (sf.SearchColumn() >= 0 && sf.SearchColumn() < ColCount()) {
-        SetFindCol(sf.SearchColumn());
+    if (sf.SearchColumn() >= 0 && sf.SearchColumn() < q->ColCount()) {
+        q->SetFindCol(sf.SearchColumn());
         p.Include(TFindParameters::fnFindInPresetCol);
     }
     return p;
@@ -315,7 +315,7 @@ void TVxStringGrid::SearchEditChange()
         OnSearchEditChange(this, text, defaultSearch);
     if (!defaultSearch || !sf.AutoSearch())
         return;
-    const TFindParams params = SearchFooterParams(true);
+    const TFindParams params = d->SearchFooterParams(true);
     const bool hilite = d->Aux.FSearchPanel->HiliteButton()->Down() || sf.AlwaysHighLight();
     const bool matchCase = d->Aux.FSearchPanel->MatchCase()->Checked();
     auto unhilite = [&] {
@@ -347,12 +347,12 @@ void TVxStringGrid::SearchEditChange()
     }
 }
 
-void TVxStringGrid::SearchFooterStep(bool Backward)
+void TVxStringGridPrivate::SearchFooterStep(bool Backward)
 {
-    TSearchFooter& sf = *d->Shared.FSearchFooter;
-    const QString text = d->Aux.FSearchPanel->Edit()->text();
+    TSearchFooter& sf = *Shared.FSearchFooter;
+    const QString text = Aux.FSearchPanel->Edit()->text();
     if (!sf.AutoSearch() && text != sf.LastSearch()) {
-        d->Find.FSearchCell = TPoint{-1, -1};
+        Find.FSearchCell = TPoint{-1, -1};
         sf.SetLastSearch(text);
     }
     TFindParams params = SearchFooterParams(false);
@@ -360,30 +360,30 @@ void TVxStringGrid::SearchFooterStep(bool Backward)
         params.Include(TFindParameters::fnBackward);
     // Keeps the found row clear of the strip and a floating footer.
     auto keepClear = [&] {
-        const int a = d->Order.FFloatingFooter->Visible() ? 1 : 0;
-        if (TopRow() + VisibleRowCount() - 2 - a < Row() && VisibleRowCount() + FixedRows() + a < RowCount())
-            SetTopRow(TopRow() + 2);
+        const int a = Order.FFloatingFooter->Visible() ? 1 : 0;
+        if (q->TopRow() + q->VisibleRowCount() - 2 - a < q->Row() && q->VisibleRowCount() + q->FixedRows() + a < q->RowCount())
+            q->SetTopRow(q->TopRow() + 2);
     };
-    d->Find.FSearchCell = Find(d->Find.FSearchCell, text, params);
+    Find.FSearchCell = q->Find(Find.FSearchCell, text, params);
     if (Backward)
         keepClear();
-    if (d->Find.FSearchCell.X >= 0)
-        ScrollInView(d->Find.FSearchCell.X, d->Find.FSearchCell.Y);
+    if (Find.FSearchCell.X >= 0)
+        q->ScrollInView(Find.FSearchCell.X, Find.FSearchCell.Y);
     if (!Backward)
         keepClear();
-    DoSearchFooterAction(text, d->Find.FSearchCell.X, d->Find.FSearchCell.Y,
+    q->DoSearchFooterAction(text, Find.FSearchCell.X, Find.FSearchCell.Y,
                          Backward ? TSearchAction::saFindPrevious : TSearchAction::saFindNext);
-    d->Aux.FSearchPanel->Invalidate();
+    Aux.FSearchPanel->Invalidate();
 }
 
 void TVxStringGrid::SearchFindNext()
 {
-    SearchFooterStep(false);
+    d->SearchFooterStep(false);
 }
 
 void TVxStringGrid::SearchFindPrevious()
 {
-    SearchFooterStep(true);
+    d->SearchFooterStep(true);
 }
 
 void TVxStringGrid::SearchHighlightClick()

@@ -17,34 +17,34 @@ QString BalloonHtml(const QString& Title, const QString& Text)
 }
 } // namespace
 
-bool TVxStringGrid::ShowCellBalloon(QEvent* e)
+bool TVxStringGridPrivate::ShowCellBalloon(QEvent* e)
 {
     auto* help = static_cast<QHelpEvent*>(e);
-    const TGridCoord cell = MouseCoord(help->pos().x(), help->pos().y());
+    const TGridCoord cell = q->MouseCoord(help->pos().x(), help->pos().y());
     if (cell.X < 0 || cell.Y < 0) {
         QToolTip::hideText();
         e->ignore();
         return true;
     }
-    const TPoint base = BaseCell(cell.X, cell.Y);
-    const int realCol = RealColIndex(base.X);
-    QString text = FinishBalloonText(BalloonCellText(Cells(realCol, base.Y), d->Settings.EnableHTML, {}));
+    const TPoint base = q->BaseCell(cell.X, cell.Y);
+    const int realCol = q->RealColIndex(base.X);
+    QString text = FinishBalloonText(BalloonCellText(q->Cells(realCol, base.Y), Settings.EnableHTML, {}));
     QString title = QStringLiteral(" ");
     int icon = int(TBalloonIcon::biInfo);
     TBalloonIcon own = TBalloonIcon::biInfo;
-    if (IsBalloon(realCol, base.Y, title, text, own))
+    if (q->IsBalloon(realCol, base.Y, title, text, own))
         icon = int(own);
-    if (OnCellBalloon)
-        OnCellBalloon(this, base.X, base.Y, title, text, icon);
-    d->Interaction.FLastBalloonPos = base;
+    if (q->OnCellBalloon)
+        q->OnCellBalloon(q, base.X, base.Y, title, text, icon);
+    Interaction.FLastBalloonPos = base;
     title = FinishBalloonTitle(title);
 
     QPalette palette = QToolTip::palette();
-    if (d->Shared.FBalloon->TextColor() != clNone)
-        palette.setColor(QPalette::ToolTipText, ToQColor(ColorToRGB(d->Shared.FBalloon->TextColor())));
-    if (d->Shared.FBalloon->BackgroundColor() != clNone)
-        palette.setColor(QPalette::ToolTipBase, ToQColor(ColorToRGB(d->Shared.FBalloon->BackgroundColor())));
+    if (Shared.FBalloon->TextColor() != clNone)
+        palette.setColor(QPalette::ToolTipText, ToQColor(ColorToRGB(Shared.FBalloon->TextColor())));
+    if (Shared.FBalloon->BackgroundColor() != clNone)
+        palette.setColor(QPalette::ToolTipBase, ToQColor(ColorToRGB(Shared.FBalloon->BackgroundColor())));
     QToolTip::setPalette(palette);
-    QToolTip::showText(help->globalPos(), BalloonHtml(title, text), viewport());
+    QToolTip::showText(help->globalPos(), BalloonHtml(title, text), q->viewport());
     return true;
 }

@@ -40,7 +40,7 @@ void TVxStringGrid::focusInEvent(QFocusEvent* e)
     const bool inView = Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
                         Row() < TopRow() + VisibleRowCount();
     if (d->Shared.FNavigation->AlwaysEdit() && !EditorMode() && GridState() == TGridState::gsNormal && inView &&
-        CellEditable(Col(), Row()))
+        d->CellEditable(Col(), Row()))
         ShowInplaceEdit();
     if (IsMergedCell(Col(), Row()))
         RepaintCell(Col(), Row());
@@ -108,46 +108,46 @@ void TVxStringGrid::InitOrigColSizes()
 }
 
 // ColumnSize.SynchWithGrid: every recorded column keeps its share of the grid's width.
-void TVxStringGrid::SynchColumnSizes(int NewWidth)
+void TVxStringGridPrivate::SynchColumnSizes(int NewWidth)
 {
-    if (!d->Shared.FColumnSize || !d->Shared.FColumnSize->SynchWithGrid() || d->Interaction.FOldSize <= 0)
+    if (!Shared.FColumnSize || !Shared.FColumnSize->SynchWithGrid() || Interaction.FOldSize <= 0)
         return;
-    HideInplaceEdit();
-    const double factor = double(NewWidth) / d->Interaction.FOldSize;
+    q->HideInplaceEdit();
+    const double factor = double(NewWidth) / Interaction.FOldSize;
     int from = 0;
-    int to = ColCount() - 1;
-    if (d->Shared.FColumnSize->SynchNormalCellsOnly()) {
-        from = FixedCols();
-        to = ColCount() - d->Shared.FFixedRightCols - 1;
+    int to = q->ColCount() - 1;
+    if (Shared.FColumnSize->SynchNormalCellsOnly()) {
+        from = q->FixedCols();
+        to = q->ColCount() - Shared.FFixedRightCols - 1;
     }
-    to = std::min(to, int(d->Interaction.FOrigColSizes.size()) - 1);
+    to = std::min(to, int(Interaction.FOrigColSizes.size()) - 1);
     for (int c = from; c <= to; ++c)
-        SetColWidths(c, int(d->Interaction.FOrigColSizes[std::size_t(c)] * factor));
+        q->SetColWidths(c, int(Interaction.FOrigColSizes[std::size_t(c)] * factor));
 }
 
 // A stretched grid reports its new size to the application.
-void TVxStringGrid::AfterResize()
+void TVxStringGridPrivate::AfterResize()
 {
-    if (d->Shared.FColumnSize && d->Shared.FColumnSize->Stretch() && d->Settings.ScrollBarAlways == TScrollBarAlways::saNone && OnGridResize)
-        OnGridResize(this);
+    if (Shared.FColumnSize && Shared.FColumnSize->Stretch() && Settings.ScrollBarAlways == TScrollBarAlways::saNone && q->OnGridResize)
+        q->OnGridResize(q);
 }
 
 // The grid follows the window it sits on from the first time it is shown.
-void TVxStringGrid::ChainOwnerForm()
+void TVxStringGridPrivate::ChainOwnerForm()
 {
-    if (d->Shared.FColumnSize && d->Shared.FColumnSize->SynchWithGrid() && d->Interaction.FOldSize == 0)
-        InitOrigColSizes();
-    QWidget* form = window();
-    if (form == this || form == d->Interaction.FOwnerForm)
+    if (Shared.FColumnSize && Shared.FColumnSize->SynchWithGrid() && Interaction.FOldSize == 0)
+        q->InitOrigColSizes();
+    QWidget* form = q->window();
+    if (form == q || form == Interaction.FOwnerForm)
         return;
-    if (!d->Interaction.FOwnerFilter)
-        d->Interaction.FOwnerFilter = new TOwnerResizeFilter(this);
-    if (d->Interaction.FOwnerForm)
-        d->Interaction.FOwnerForm->removeEventFilter(d->Interaction.FOwnerFilter);
-    d->Interaction.FOwnerForm = form;
-    d->Interaction.FPrevSizeX = form->width();
-    d->Interaction.FPrevSizeY = form->height();
-    form->installEventFilter(d->Interaction.FOwnerFilter);
+    if (!Interaction.FOwnerFilter)
+        Interaction.FOwnerFilter = new TOwnerResizeFilter(q);
+    if (Interaction.FOwnerForm)
+        Interaction.FOwnerForm->removeEventFilter(Interaction.FOwnerFilter);
+    Interaction.FOwnerForm = form;
+    Interaction.FPrevSizeX = form->width();
+    Interaction.FPrevSizeY = form->height();
+    form->installEventFilter(Interaction.FOwnerFilter);
 }
 
 void TVxStringGrid::OwnerFormResize(QWidget* Sender)

@@ -84,7 +84,7 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
             RenderMiniHtml(*Canvas(), text, params, measured);
             size = QSize(measured.XSize, measured.YSize);
         } else {
-            const QFontMetrics metrics(CellMeasureFont(RC, ARow, false).toQFont());
+            const QFontMetrics metrics(d->CellMeasureFont(RC, ARow, false).toQFont());
             size = metrics.size(0, wide ? DecodeWideCellText(text) : text);
         }
         if (size.width() > R.Width() || size.height() > R.Height()) {
@@ -104,13 +104,13 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
     HintInfo.HintPos = viewport()->mapToGlobal(pos);
 }
 
-bool TVxStringGrid::ShowCellHint(QEvent* e)
+bool TVxStringGridPrivate::ShowCellHint(QEvent* e)
 {
     auto* help = static_cast<QHelpEvent*>(e);
     QString hint;
-    THintInfo info;
+    TVxStringGrid::THintInfo info;
     info.CursorPos = help->pos();
-    BuildCellHint(hint, info);
+    q->BuildCellHint(hint, info);
     if (hint.startsWith(QStringLiteral("|\\")))
         hint = DecodeWideCellText(hint);
     if (hint.isEmpty()) {
@@ -125,6 +125,6 @@ bool TVxStringGrid::ShowCellHint(QEvent* e)
         hint = QStringLiteral("<qt>") + PrepareMiniHtml(hint) + QStringLiteral("</qt>");
     else if (!info.HtmlHint && Qt::mightBeRichText(hint))
         hint = QStringLiteral("<qt>") + hint.toHtmlEscaped() + QStringLiteral("</qt>");
-    QToolTip::showText(info.HintPos, hint, viewport());
+    QToolTip::showText(info.HintPos, hint, q->viewport());
     return true;
 }

@@ -24,32 +24,32 @@ bool IsArrowKey(std::uint16_t Key)
 
 } // namespace
 
-void TVxStringGrid::StandardKeyDown(std::uint16_t& Key, TShiftState Shift)
+void TVxStringGridPrivate::StandardKeyDown(std::uint16_t& Key, TShiftState Shift)
 {
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
+    if (q->OnKeyDown)
+        q->OnKeyDown(q, Key, Shift);
     if (Key != 0)
-        KeyDown(Key, Shift);
+        q->KeyDown(Key, Shift);
 }
 
 // Whether a cell (display column) may be edited: editing allowed by the options, then the cell and the
 // application decide.
-bool TVxStringGrid::CellEditable(int ACol, int ARow)
+bool TVxStringGridPrivate::CellEditable(int ACol, int ARow)
 {
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
-    if (IsFixed(ACol, ARow))
+    bool canEdit = q->Options().testFlag(TGridOption::goEditing) || Shared.FMouseActions->RangeSelectAndEdit();
+    if (q->IsFixed(ACol, ARow))
         return false;
-    CanEditCell(RealColIndex(ACol), ARow, canEdit);
+    q->CanEditCell(q->RealColIndex(ACol), ARow, canEdit);
     return canEdit;
 }
 
-void TVxStringGrid::FireSelectionChanged()
+void TVxStringGridPrivate::FireSelectionChanged()
 {
-    const TGridRect s = Selection();
-    if (s == d->Interaction.FMoveSelection)
+    const TGridRect s = q->Selection();
+    if (s == Interaction.FMoveSelection)
         return;
-    DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
-    d->Interaction.FMoveSelection = s;
+    q->DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    Interaction.FMoveSelection = s;
 }
 
 bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
@@ -108,14 +108,14 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
             SetOptions(Options() | TGridOption::goEditing);
     }
     if (d->Shared.FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && enterOrF2) {
-        if (!CellEditable(Col(), Row()))
+        if (!d->CellEditable(Col(), Row()))
             return consume();
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
     }
     if (ctrl && Key == 'F' && d->Shared.FSearchFooter->Visible())
         d->Aux.FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
-    const bool editable = CellEditable(Col(), Row());
+    const bool editable = d->CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)
             return consume();
@@ -129,22 +129,22 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     if (Key == VK_RETURN && !editable) {
         const auto* form = dynamic_cast<TForm*>(FindParentForm(this));
         if (form && form->KeyPreview()) {
-            StandardKeyDown(Key, Shift);
+            d->StandardKeyDown(Key, Shift);
             return false;
         }
         return consume();
     }
     if ((Key == VK_RETURN || Key == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row()))
-        ClickGraphicByKey(Key);
+        d->ClickGraphicByKey(Key);
 
-    if ((Key == VK_HOME || Key == VK_END) && HomeEndKey(Key, Shift)) {
+    if ((Key == VK_HOME || Key == VK_END) && d->HomeEndKey(Key, Shift)) {
         fireKeyDown();
         return true;
     }
 
     if (Key == VK_TAB && Options().testFlag(TGridOption::goTabs)) {
         TabAdvance(shift);
-        FireSelectionChanged();
+        d->FireSelectionChanged();
         Key = 0;
         return true;
     }
@@ -162,7 +162,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         fireKeyDown();
         return true;
     }
-    if (d->Shared.FNavigation->SkipFixedCells() && IsArrowKey(Key) && SkipFixedCells(Key, Shift))
+    if (d->Shared.FNavigation->SkipFixedCells() && IsArrowKey(Key) && d->SkipFixedCells(Key, Shift))
         return true;
     if (arrived == VK_DOWN && IsLastNormalRow() && d->Shared.FNavigation->AppendOnArrowDown())
         AutoAddRow();
@@ -177,7 +177,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
     const int oldLeft = LeftCol();
     if (keepLeft)
         BeginUpdate();
-    StandardKeyDown(Key, Shift);
+    d->StandardKeyDown(Key, Shift);
     // The floating footer's row is never current.
     if (arrived == VK_DOWN && FHideLastRow && Row() == RowCount() - 1 && RowCount() - 2 >= FixedRows())
         FocusCell(Col(), RowCount() - 2, true);
@@ -186,125 +186,125 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         EndUpdate();
     }
 
-    if (d->Shared.FNavigation->AllowClipboardShortCuts() && ClipboardShortCut(arrived, Shift))
+    if (d->Shared.FNavigation->AllowClipboardShortCuts() && d->ClipboardShortCut(arrived, Shift))
         return true;
     if (arrived == VK_INSERT && !ctrl && !shift && !alt && d->Shared.FNavigation->AllowInsertRow())
-        InsertRowByKey();
+        d->InsertRowByKey();
     else if (ctrl && arrived == 'A' && (rowSelect || Options().testFlag(TGridOption::goRangeSelect)))
-        SelectAllCells();
+        d->SelectAllCells();
     else if (IsNavigationKey(arrived))
-        DisjunctSelectByKey(Shift);
+        d->DisjunctSelectByKey(Shift);
     else if (arrived == VK_SPACE)
-        ToggleDisjunctByKey();
+        d->ToggleDisjunctByKey();
     else if (arrived == VK_DELETE && !alt && d->Shared.FNavigation->AllowDeleteRow())
-        DeleteRowByKey();
+        d->DeleteRowByKey();
     if (arrived == VK_F2 && !alt)
         DoF2Key();
-    FireSelectionChanged();
+    d->FireSelectionChanged();
     return Key == 0;
 }
 
 // Enter or Space on a check box or button cell: Space toggles the check box, both press the button.
-void TVxStringGrid::ClickGraphicByKey(std::uint16_t Key)
+void TVxStringGridPrivate::ClickGraphicByKey(std::uint16_t Key)
 {
-    const int rc = RealColIndex(Col());
-    const int r = Row();
-    bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
-    CanEditCell(rc, r, canEdit);
-    if (Key == VK_SPACE && (canEdit || d->Shared.FControlLook->CheckAlwaysActive()) && ToggleCheck(rc, r, false)) {
-        SetRowModified(r, true);
-        if (d->Shared.FShowModified->Enabled())
-            RepaintCell(0, r);
+    const int rc = q->RealColIndex(q->Col());
+    const int r = q->Row();
+    bool canEdit = q->Options().testFlag(TGridOption::goEditing) || Shared.FMouseActions->RangeSelectAndEdit();
+    q->CanEditCell(rc, r, canEdit);
+    if (Key == VK_SPACE && (canEdit || Shared.FControlLook->CheckAlwaysActive()) && q->ToggleCheck(rc, r, false)) {
+        q->SetRowModified(r, true);
+        if (Shared.FShowModified->Enabled())
+            q->RepaintCell(0, r);
         bool state = false;
-        GetCheckBoxState(rc, RealRowIndex(r), state);
-        DoCheckBoxClick(rc, r, state);
+        q->GetCheckBoxState(rc, q->RealRowIndex(r), state);
+        q->DoCheckBoxClick(rc, r, state);
     }
-    if (canEdit && HasButton(rc, r))
-        DoButtonClick(rc, r);
-    RepaintCell(Col(), Row());
+    if (canEdit && q->HasButton(rc, r))
+        q->DoButtonClick(rc, r);
+    q->RepaintCell(q->Col(), q->Row());
 }
 
 // The row flag a key marks: the real row when the marks stay with the rows, the display row otherwise.
-int TVxStringGrid::RowFlagIndex(int ARow) const
+int TVxStringGridPrivate::RowFlagIndex(int ARow)
 {
-    return d->Shared.FMouseActions->RowSelectPersistent() ? RealRowIndex(ARow) : ARow;
+    return Shared.FMouseActions->RowSelectPersistent() ? q->RealRowIndex(ARow) : ARow;
 }
 
 // Navigation under disjunct row or column selection: a plain key leaves only the new current row (column)
 // marked, Shift marks the rows of the selection, Ctrl adds the current one.
-void TVxStringGrid::DisjunctSelectByKey(TShiftState Shift)
+void TVxStringGridPrivate::DisjunctSelectByKey(TShiftState Shift)
 {
     const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
     const bool plain = !shift && !Shift.testFlag(TShiftStateItem::ssCtrl);
-    const TGridRect s = Selection();
-    if (d->Shared.FMouseActions->DisjunctRowSelect()) {
+    const TGridRect s = q->Selection();
+    if (Shared.FMouseActions->DisjunctRowSelect()) {
         if (plain || shift)
-            ClearRowSelect();
+            q->ClearRowSelect();
         if (shift)
             for (int r = s.Top; r <= s.Bottom; ++r)
-                SetRowSelect(RowFlagIndex(r), true);
+                q->SetRowSelect(RowFlagIndex(r), true);
         else
-            SetRowSelect(RowFlagIndex(Row()), true);
-        Invalidate();
+            q->SetRowSelect(RowFlagIndex(q->Row()), true);
+        q->Invalidate();
     }
-    if (d->Shared.FMouseActions->DisjunctColSelect()) {
+    if (Shared.FMouseActions->DisjunctColSelect()) {
         if (plain || shift)
-            ClearColSelect();
+            q->ClearColSelect();
         if (shift)
             for (int c = s.Left; c <= s.Right; ++c)
-                SetColSelect(c, true);
+                q->SetColSelect(c, true);
         else
-            SetColSelect(Col(), true);
-        Invalidate();
+            q->SetColSelect(q->Col(), true);
+        q->Invalidate();
     }
 }
 
-void TVxStringGrid::ToggleDisjunctByKey()
+void TVxStringGridPrivate::ToggleDisjunctByKey()
 {
-    if (d->Shared.FMouseActions->DisjunctRowSelect()) {
-        const int flag = RowFlagIndex(Row());
-        SetRowSelect(flag, !GetRowSelect(flag));
-        RepaintRow(Row());
+    if (Shared.FMouseActions->DisjunctRowSelect()) {
+        const int flag = RowFlagIndex(q->Row());
+        q->SetRowSelect(flag, !q->GetRowSelect(flag));
+        q->RepaintRow(q->Row());
     }
-    if (d->Shared.FMouseActions->DisjunctColSelect()) {
-        SetColSelect(Col(), !GetColSelect(Col()));
-        RepaintCol(Col());
+    if (Shared.FMouseActions->DisjunctColSelect()) {
+        q->SetColSelect(q->Col(), !q->GetColSelect(q->Col()));
+        q->RepaintCol(q->Col());
     }
 }
 
 // Insert adds an empty row before or after the current one, as Navigation.InsertPosition says; the filter
 // is lifted meanwhile so that the row lands among all rows.
-void TVxStringGrid::InsertRowByKey()
+void TVxStringGridPrivate::InsertRowByKey()
 {
     bool canInsert = true;
-    DoCanInsertRow(Row(), canInsert);
+    q->DoCanInsertRow(q->Row(), canInsert);
     if (!canInsert)
         return;
-    const int real = RealRowIndex(Row());
-    const bool filter = FilterActive();
-    SetFilterActive(false);
-    if (real < RowCount())
-        SetRow(real);
-    int inserted = Row();
-    int target = Row();
-    if (d->Shared.FNavigation->InsertPosition() == TInsertPosition::pInsertAfter) {
-        if (d->Shared.FFixedRowAlways && RowCount() - d->Shared.FFixedFooters <= FixedRows()) {
+    const int real = q->RealRowIndex(q->Row());
+    const bool filter = q->FilterActive();
+    q->SetFilterActive(false);
+    if (real < q->RowCount())
+        q->SetRow(real);
+    int inserted = q->Row();
+    int target = q->Row();
+    if (Shared.FNavigation->InsertPosition() == TInsertPosition::pInsertAfter) {
+        if (Shared.FFixedRowAlways && q->RowCount() - Shared.FFixedFooters <= q->FixedRows()) {
             // Only the header is left: the new row goes below it, never above.
-            inserted = std::max(Row(), FixedRows());
-            target = FixedRows();
+            inserted = std::max(q->Row(), q->FixedRows());
+            target = q->FixedRows();
         } else {
-            inserted = Row() + 1;
+            inserted = q->Row() + 1;
             target = inserted;
         }
     }
-    inserted = std::max(inserted, FixedRows());
-    AutoInsertRow(inserted);
-    if (OnAutoInsertRow)
-        OnAutoInsertRow(this, inserted);
-    SetFilterActive(filter);
-    if (target < RowCount())
-        SetRow(target);
-    CalcFooter(-1);
+    inserted = std::max(inserted, q->FixedRows());
+    q->AutoInsertRow(inserted);
+    if (q->OnAutoInsertRow)
+        q->OnAutoInsertRow(q, inserted);
+    q->SetFilterActive(filter);
+    if (target < q->RowCount())
+        q->SetRow(target);
+    q->CalcFooter(-1);
 }
 
 void TVxStringGrid::AutoInsertRow(int ARow)
@@ -313,24 +313,24 @@ void TVxStringGrid::AutoInsertRow(int ARow)
 }
 
 // Delete removes the current row when the application agrees; a refusal leaves everything as it was.
-void TVxStringGrid::DeleteRowByKey()
+void TVxStringGridPrivate::DeleteRowByKey()
 {
-    if (RowCount() - d->Shared.FFixedFooters - FixedRows() <= 0)
+    if (q->RowCount() - Shared.FFixedFooters - q->FixedRows() <= 0)
         return;
-    const int real = RealRowIndex(Row());
-    const bool filter = FilterActive();
-    SetFilterActive(false);
+    const int real = q->RealRowIndex(q->Row());
+    const bool filter = q->FilterActive();
+    q->SetFilterActive(false);
     bool canDelete = true;
-    if (OnCanDeleteRow)
-        OnCanDeleteRow(this, real, canDelete);
+    if (q->OnCanDeleteRow)
+        q->OnCanDeleteRow(q, real, canDelete);
     if (canDelete)
-        AutoDeleteRow(real);
-    SetFilterActive(filter);
+        q->AutoDeleteRow(real);
+    q->SetFilterActive(filter);
     if (!canDelete)
         return;
-    if (d->Order.FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() > 1)
-        SetRow(RowCount() - 2);
-    CalcFooter(-1);
+    if (Order.FFloatingFooter->Visible() && q->Row() == q->RowCount() - 1 && q->RowCount() > 1)
+        q->SetRow(q->RowCount() - 2);
+    q->CalcFooter(-1);
 }
 
 void TVxStringGrid::AutoDeleteRow(int ARow)
@@ -341,73 +341,73 @@ void TVxStringGrid::AutoDeleteRow(int ARow)
 }
 
 // Home and End as Navigation.HomeEndKey says; false leaves the key to the toolkit.
-bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
+bool TVxStringGridPrivate::HomeEndKey(std::uint16_t Key, TShiftState Shift)
 {
     const bool home = Key == VK_HOME;
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
     const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
-    const bool onlyFixed = d->Shared.FFixedRowAlways && RowCount() == 1;
-    const int lastNormalCol = ColCount() - d->Shared.FFixedRightCols - 1;
-    switch (d->Shared.FNavigation->HomeEndKey()) {
+    const bool onlyFixed = Shared.FFixedRowAlways && q->RowCount() == 1;
+    const int lastNormalCol = q->ColCount() - Shared.FFixedRightCols - 1;
+    switch (Shared.FNavigation->HomeEndKey()) {
     case THomeEndAction::heFirstLastCell:
         if (ctrl)
             return false;
-        FocusCell(home ? FixedCols() : ColCount() - 1, home ? FixedRows() : RowCount() - 1, true);
-        MoveToBaseCell();
+        q->FocusCell(home ? q->FixedCols() : q->ColCount() - 1, home ? q->FixedRows() : q->RowCount() - 1, true);
+        q->MoveToBaseCell();
         return true;
     case THomeEndAction::heFirstLastRow: {
         if (ctrl || onlyFixed)
             return false;
-        const int startRow = Row();
-        const int oldLeft = LeftCol();
-        const bool footer = d->Order.FFloatingFooter->Visible();
-        int row = FixedRows();
+        const int startRow = q->Row();
+        const int oldLeft = q->LeftCol();
+        const bool footer = Order.FFloatingFooter->Visible();
+        int row = q->FixedRows();
         if (!home) {
-            row = footer && RowCount() > 2 ? RowCount() - 2 : RowCount() - d->Shared.FFixedFooters - 1;
-            if (d->Shared.FFixedFooters > 0 && !footer)
-                SetTopRow(RowCount() - VisibleRowCount());
+            row = footer && q->RowCount() > 2 ? q->RowCount() - 2 : q->RowCount() - Shared.FFixedFooters - 1;
+            if (Shared.FFixedFooters > 0 && !footer)
+                q->SetTopRow(q->RowCount() - q->VisibleRowCount());
         }
         if (shift) {
-            SetSelection({0, std::min(startRow, row), ColCount() - 1, std::max(startRow, row)});
+            q->SetSelection({0, std::min(startRow, row), q->ColCount() - 1, std::max(startRow, row)});
         } else {
-            FocusCell(Col(), row, true);
-            MoveToBaseCell();
+            q->FocusCell(q->Col(), row, true);
+            q->MoveToBaseCell();
         }
         if (!home && footer)
-            SetTopRow(RowCount() - VisibleRowCount());
-        if (d->Shared.FMouseActions->DisjunctRowSelect()) {
+            q->SetTopRow(q->RowCount() - q->VisibleRowCount());
+        if (Shared.FMouseActions->DisjunctRowSelect()) {
             if (!shift)
-                ClearRowSelect();
-            SelectionToRowSelect(false);
+                q->ClearRowSelect();
+            q->SelectionToRowSelect(false);
         }
-        if (Options().testFlag(TGridOption::goRowSelect) && d->Shared.FNavigation->KeepHorizScroll())
-            SetLeftCol(oldLeft);
+        if (q->Options().testFlag(TGridOption::goRowSelect) && Shared.FNavigation->KeepHorizScroll())
+            q->SetLeftCol(oldLeft);
         return true;
     }
     case THomeEndAction::heFirstLastColumn:
         if (ctrl) {
             if (!home)
                 return false;
-            const int row = FixedRows();
-            FocusCell(std::max(FixedCols(), FirstSelectableCol(row)), row, true);
-            MoveToBaseCell();
-            SetLeftCol(TabStartCol());
+            const int row = q->FixedRows();
+            q->FocusCell(std::max(q->FixedCols(), q->FirstSelectableCol(row)), row, true);
+            q->MoveToBaseCell();
+            q->SetLeftCol(q->TabStartCol());
             return true;
         }
-        if (Options().testFlag(TGridOption::goRowSelect) || onlyFixed)
+        if (q->Options().testFlag(TGridOption::goRowSelect) || onlyFixed)
             return false;
         if (shift) {
-            SetSelection(home ? TGridRect{FixedCols(), Row(), Col(), Row()} : TGridRect{Col(), Row(), lastNormalCol, Row()});
+            q->SetSelection(home ? TGridRect{q->FixedCols(), q->Row(), q->Col(), q->Row()} : TGridRect{q->Col(), q->Row(), lastNormalCol, q->Row()});
             return true;
         }
         if (home) {
-            FocusCell(std::max(FixedCols(), FirstSelectableCol(Row())), Row(), true);
-            MoveToBaseCell();
-            SetLeftCol(TabStartCol());
+            q->FocusCell(std::max(q->FixedCols(), q->FirstSelectableCol(q->Row())), q->Row(), true);
+            q->MoveToBaseCell();
+            q->SetLeftCol(q->TabStartCol());
         } else {
-            FocusCell(ColCount() - 1, Row(), true);
-            MoveToBaseCell();
-            SetLeftCol(ColCount() - VisibleColCount());
+            q->FocusCell(q->ColCount() - 1, q->Row(), true);
+            q->MoveToBaseCell();
+            q->SetLeftCol(q->ColCount() - q->VisibleColCount());
         }
         return true;
     }
@@ -415,11 +415,11 @@ bool TVxStringGrid::HomeEndKey(std::uint16_t Key, TShiftState Shift)
 }
 
 // Arrow keys walk over cells the application keeps fixed inside the normal area.
-bool TVxStringGrid::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
+bool TVxStringGridPrivate::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
 {
     int dx = 0;
     int dy = 0;
-    const bool rtl = UseRightToLeftAlignment();
+    const bool rtl = q->UseRightToLeftAlignment();
     switch (Key) {
     case VK_LEFT:
         dx = rtl ? 1 : -1;
@@ -434,33 +434,33 @@ bool TVxStringGrid::SkipFixedCells(std::uint16_t& Key, TShiftState Shift)
         dy = 1;
         break;
     }
-    const int minCol = FixedCols();
-    const int maxCol = ColCount() - d->Shared.FFixedRightCols - 1;
-    const int minRow = FixedRows();
-    const int maxRow = RowCount() - d->Shared.FFixedFooters - 1;
-    int c = Col() + dx;
-    int r = Row() + dy;
-    if (c < minCol || c > maxCol || r < minRow || r > maxRow || !IsFixed(c, r))
+    const int minCol = q->FixedCols();
+    const int maxCol = q->ColCount() - Shared.FFixedRightCols - 1;
+    const int minRow = q->FixedRows();
+    const int maxRow = q->RowCount() - Shared.FFixedFooters - 1;
+    int c = q->Col() + dx;
+    int r = q->Row() + dy;
+    if (c < minCol || c > maxCol || r < minRow || r > maxRow || !q->IsFixed(c, r))
         return false;
-    if (dy != 0 && Options().testFlag(TGridOption::goRowSelect)) {
-        FocusCell(Col(), r, true);
+    if (dy != 0 && q->Options().testFlag(TGridOption::goRowSelect)) {
+        q->FocusCell(q->Col(), r, true);
     } else {
-        while (c >= minCol && c <= maxCol && r >= minRow && r <= maxRow && IsFixed(c, r)) {
+        while (c >= minCol && c <= maxCol && r >= minRow && r <= maxRow && q->IsFixed(c, r)) {
             c += dx;
             r += dy;
         }
         if (c < minCol || c > maxCol || r < minRow || r > maxRow)
             return false;
-        FocusCell(c, r, true);
+        q->FocusCell(c, r, true);
     }
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
+    if (q->OnKeyDown)
+        q->OnKeyDown(q, Key, Shift);
     Key = 0;
     return true;
 }
 
 // Ctrl+X, Ctrl+V, Ctrl+C, Ctrl+Insert, Shift+Insert and Shift+Delete; true when the key was one of them.
-bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
+bool TVxStringGridPrivate::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
 {
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
     const bool shift = Shift.testFlag(TShiftStateItem::ssShift);
@@ -474,27 +474,27 @@ bool TVxStringGrid::ClipboardShortCut(std::uint16_t Key, TShiftState Shift)
     if (action == None)
         return false;
     bool allow = true;
-    const TClipboardEvent& event = action == Cut ? OnClipboardCut : action == Copy ? OnClipboardCopy : OnClipboardPaste;
+    const TVxStringGrid::TClipboardEvent& event = action == Cut ? q->OnClipboardCut : action == Copy ? q->OnClipboardCopy : q->OnClipboardPaste;
     if (event)
-        event(this, allow);
+        event(q, allow);
     if (!allow)
         return true;
     if (action == Paste)
-        PasteSelectionFromClipboard();
+        q->PasteSelectionFromClipboard();
     else if (action == Cut)
-        CutSelectionToClipboard();
+        q->CutSelectionToClipboard();
     else
-        CopySelectionToClipboard();
+        q->CopySelectionToClipboard();
     return true;
 }
 
-void TVxStringGrid::SelectAllCells()
+void TVxStringGridPrivate::SelectAllCells()
 {
-    TGridRect r{TabStartCol(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1, RowCount() - d->Shared.FFixedFooters - 1};
+    TGridRect r{q->TabStartCol(), q->FixedRows(), q->ColCount() - Shared.FFixedRightCols - 1, q->RowCount() - Shared.FFixedFooters - 1};
     if (r.Right < r.Left || r.Bottom < r.Top)
         return;
-    DoKeySelectRect(r);
-    SetSelection(r);
+    q->DoKeySelectRect(r);
+    q->SetSelection(r);
 }
 
 // A character after the key-down step; true when the grid used it.
@@ -514,7 +514,7 @@ bool TVxStringGrid::WMChar(QChar& Key)
     if (d->Shared.FNavigation->AllowClipboardShortCuts() && (code == 3 || code == 22 || code == 24))
         return true;
     if (d->Shared.FMouseActions->RangeSelectAndEdit() && !Options().testFlag(TGridOption::goEditing) && code != 9 &&
-        code != 27 && !ctrl && CellEditable(Col(), Row())) {
+        code != 27 && !ctrl && d->CellEditable(Col(), Row())) {
         QChar copy = Key;
         if (OnKeyPress)
             OnKeyPress(this, copy);
@@ -530,14 +530,14 @@ bool TVxStringGrid::WMChar(QChar& Key)
         return Key.isNull();
     }
     if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) && !graphic &&
-        CellEditable(Col(), Row())) {
+        d->CellEditable(Col(), Row())) {
         // The editor passes the character through KeyPress (OnKeyPress may change it) as it types it.
         d->Interaction.FStartEditChar = Key;
         ShowEditorChar(Key);
         return true;
     }
     // Enter on a cell that cannot be edited is only reported: the toolkit would open its editor.
-    if (code == 13 && !CellEditable(Col(), Row())) {
+    if (code == 13 && !d->CellEditable(Col(), Row())) {
         if (OnKeyPress)
             OnKeyPress(this, Key);
         return Key.isNull();
@@ -557,15 +557,15 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     const std::uint16_t key = Key;
     d->Interaction.FLastKeyCell = {Col(), Row()};
     if (d->Shared.FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) && (key == VK_UP || key == VK_DOWN)) {
-        MoveRowsWithCursor(key);
+        d->MoveRowsWithCursor(key);
         Key = 0;
         return;
     }
     TBaseGrid::KeyDown(Key, Shift);
     if (d->Shared.FNavigation->CursorAdvance() != TCursorAdvance::caDefault)
-        WrapCursor(key);
+        d->WrapCursor(key);
     if (d->Cells.FUseEnabledRows && d->Shared.FNavigation->SkipDisabledRows() && (key == VK_UP || key == VK_DOWN))
-        SkipDisabledRow(key == VK_DOWN);
+        d->SkipDisabledRow(key == VK_DOWN);
     if (TStringGrid* other = d->Shared.FSyncGrid->Grid()) {
         if (d->Shared.FSyncGrid->SelectionColumn())
             other->SetCol(Col());
@@ -575,82 +575,82 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
 }
 
 // Up and Down go on to the next enabled row when the row they reached, or stayed on, is disabled.
-void TVxStringGrid::SkipDisabledRow(bool Down)
+void TVxStringGridPrivate::SkipDisabledRow(bool Down)
 {
-    if (Row() != d->Interaction.FLastKeyCell.Y && GetRowEnabled(Row()))
+    if (q->Row() != Interaction.FLastKeyCell.Y && q->GetRowEnabled(q->Row()))
         return;
     const int step = Down ? 1 : -1;
-    for (int r = d->Interaction.FLastKeyCell.Y + step; r >= FixedRows() && r < RowCount(); r += step)
-        if (GetRowEnabled(r)) {
-            FocusCell(Col(), r, true);
+    for (int r = Interaction.FLastKeyCell.Y + step; r >= q->FixedRows() && r < q->RowCount(); r += step)
+        if (q->GetRowEnabled(r)) {
+            q->FocusCell(q->Col(), r, true);
             return;
         }
-    if (!GetRowEnabled(Row()))
-        FocusCell(Col(), d->Interaction.FLastKeyCell.Y, true);
+    if (!q->GetRowEnabled(q->Row()))
+        q->FocusCell(q->Col(), Interaction.FLastKeyCell.Y, true);
 }
 
 // Ctrl+Up and Ctrl+Down carry the selected rows one row along.
-void TVxStringGrid::MoveRowsWithCursor(std::uint16_t Key)
+void TVxStringGridPrivate::MoveRowsWithCursor(std::uint16_t Key)
 {
-    const TGridRect s = Selection();
+    const TGridRect s = q->Selection();
     const bool down = Key == VK_DOWN;
-    if (down ? s.Bottom >= RowCount() - 1 : s.Top <= FixedRows())
+    if (down ? s.Bottom >= q->RowCount() - 1 : s.Top <= q->FixedRows())
         return;
     if (s.Top == s.Bottom) {
-        MoveRow(s.Top, s.Top + (down ? 1 : -1));
+        q->MoveRow(s.Top, s.Top + (down ? 1 : -1));
         return;
     }
     // The row next to the block goes to its other side.
     if (down)
-        MoveRow(s.Bottom + 1, s.Top);
+        q->MoveRow(s.Bottom + 1, s.Top);
     else
-        MoveRow(s.Top - 1, s.Bottom);
+        q->MoveRow(s.Top - 1, s.Bottom);
     const int shift = down ? 1 : -1;
-    SetSelection({FixedCols(), s.Top + shift, ColCount() - 1, s.Bottom + shift});
+    q->SetSelection({q->FixedCols(), s.Top + shift, q->ColCount() - 1, s.Bottom + shift});
 }
 
 // Navigation.CursorAdvance: arrows at an edge go round (snake: into the next or previous row or column).
-void TVxStringGrid::WrapCursor(std::uint16_t Key)
+void TVxStringGridPrivate::WrapCursor(std::uint16_t Key)
 {
-    const bool snake = d->Shared.FNavigation->CursorAdvance() == TCursorAdvance::caSnake;
-    const TGridCoord was = d->Interaction.FLastKeyCell;
-    const int lastNormalCol = ColCount() - d->Shared.FFixedRightCols - 1;
-    const int lastNormalRow = RowCount() - d->Shared.FFixedFooters - 1;
+    const bool snake = Shared.FNavigation->CursorAdvance() == TCursorAdvance::caSnake;
+    const TGridCoord was = Interaction.FLastKeyCell;
+    const int lastNormalCol = q->ColCount() - Shared.FFixedRightCols - 1;
+    const int lastNormalRow = q->RowCount() - Shared.FFixedFooters - 1;
     int c = was.X;
     int r = was.Y;
     switch (Key) {
     case VK_LEFT:
-        if (was.X != FixedCols())
+        if (was.X != q->FixedCols())
             return;
         c = lastNormalCol;
-        if (snake && r > FixedRows())
+        if (snake && r > q->FixedRows())
             --r;
         break;
     case VK_UP:
-        if (was.Y != FixedRows())
+        if (was.Y != q->FixedRows())
             return;
         r = lastNormalRow;
-        if (snake && c > FixedCols())
+        if (snake && c > q->FixedCols())
             --c;
         break;
     case VK_RIGHT:
-        if (was.X != ColCount() - 1)
+        if (was.X != q->ColCount() - 1)
             return;
-        c = FixedCols();
+        c = q->FixedCols();
         if (snake && r < lastNormalRow)
             ++r;
         break;
     case VK_DOWN:
-        if (was.Y != RowCount() - 1)
+        if (was.Y != q->RowCount() - 1)
             return;
-        r = FixedRows();
+        r = q->FixedRows();
         if (snake && c < lastNormalCol)
             ++c;
         break;
     default:
         return;
     }
-    FocusCell(c, r, true);
+    q->FocusCell(c, r, true);
 }
 
 void TVxStringGrid::KeyUp(std::uint16_t& Key, TShiftState Shift)
@@ -663,5 +663,5 @@ void TVxStringGrid::KeyUp(std::uint16_t& Key, TShiftState Shift)
     if (d->Shared.FNavigation->AlwaysEdit() && (IsArrowKey(key) || tab))
         ShowInplaceEdit();
     if (IsArrowKey(key) || tab)
-        FireSelectionChanged();
+        d->FireSelectionChanged();
 }

@@ -156,71 +156,71 @@ void TVxStringGrid::DoClickSort(int ACol)
 
 // ---- selection resizer: the small square at the selection's bottom-right corner
 
-bool TVxStringGrid::OnSelectionResizer(int X, int Y)
+bool TVxStringGridPrivate::OnSelectionResizer(int X, int Y)
 {
-    if (!d->Settings.SelectionResizer || !d->Settings.SelectionRectangle)
+    if (!Settings.SelectionResizer || !Settings.SelectionRectangle)
         return false;
-    const TGridRect s = Selection();
-    const TRect r = CellRect(s.Right, s.Bottom);
+    const TGridRect s = q->Selection();
+    const TRect r = q->CellRect(s.Right, s.Bottom);
     if (r.IsEmpty())
         return false;
-    const int left = UseRightToLeftAlignment() ? r.Left : r.Right - kResizerSquare;
+    const int left = q->UseRightToLeftAlignment() ? r.Left : r.Right - kResizerSquare;
     return X >= left && X < left + kResizerSquare && Y >= r.Bottom - kResizerSquare && Y < r.Bottom;
 }
 
 // The block is kept in the grid itself for the paste at the release: the clipboard may change meanwhile.
-void TVxStringGrid::GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack)
+void TVxStringGridPrivate::GrabResizer(int X, int Y, TShiftState Shift, bool HeldBack)
 {
-    SetGridState(TGridState::gsSelecting);
-    d->Aux.FDropSelection = Selection();
-    d->Mouse.FResizerBlock.clear();
+    q->SetGridState(TGridState::gsSelecting);
+    Aux.FDropSelection = q->Selection();
+    Mouse.FResizerBlock.clear();
     QStringList lines;
-    for (int r = d->Aux.FDropSelection.Top; r <= d->Aux.FDropSelection.Bottom; ++r) {
+    for (int r = Aux.FDropSelection.Top; r <= Aux.FDropSelection.Bottom; ++r) {
         QStringList cells;
-        for (int c = d->Aux.FDropSelection.Left; c <= d->Aux.FDropSelection.Right; ++c)
-            cells << Cells(RealColIndex(c), r);
+        for (int c = Aux.FDropSelection.Left; c <= Aux.FDropSelection.Right; ++c)
+            cells << q->Cells(q->RealColIndex(c), r);
         lines << cells.join(QLatin1Char('\t'));
-        d->Mouse.FResizerBlock.push_back(cells);
+        Mouse.FResizerBlock.push_back(cells);
     }
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-    d->Mouse.FMouseResize = true;
+    Mouse.FMouseResize = true;
     if (!HeldBack) {
-        const TGridRect sel = Selection();
-        TBaseGrid::MouseDown(TMouseButton::mbLeft, Shift, X, Y);
-        TBaseGrid::SetSelection(sel);
-        SetGridState(TGridState::gsSelecting);
+        const TGridRect sel = q->Selection();
+        q->TBaseGrid::MouseDown(TMouseButton::mbLeft, Shift, X, Y);
+        q->TBaseGrid::SetSelection(sel);
+        q->SetGridState(TGridState::gsSelecting);
     }
-    MouseMove({}, X, Y);
+    q->MouseMove({}, X, Y);
 }
 
 // Fills the new selection with the grabbed block, repeated; the grabbed cells keep their texts.
-void TVxStringGrid::PasteResizerBlock()
+void TVxStringGridPrivate::PasteResizerBlock()
 {
-    if (d->Mouse.FResizerBlock.empty() || d->Mouse.FResizerBlock.front().isEmpty())
+    if (Mouse.FResizerBlock.empty() || Mouse.FResizerBlock.front().isEmpty())
         return;
-    const TGridRect s = Selection();
-    const int h = int(d->Mouse.FResizerBlock.size());
-    const int w = int(d->Mouse.FResizerBlock.front().size());
+    const TGridRect s = q->Selection();
+    const int h = int(Mouse.FResizerBlock.size());
+    const int w = int(Mouse.FResizerBlock.front().size());
     for (int r = s.Top; r <= s.Bottom; ++r)
         for (int c = s.Left; c <= s.Right; ++c) {
-            if (d->Aux.FDropSelection.Contains(c, r) || IsFixed(c, r) || ReadOnly(RealColIndex(c), r))
+            if (Aux.FDropSelection.Contains(c, r) || q->IsFixed(c, r) || q->ReadOnly(q->RealColIndex(c), r))
                 continue;
-            const int br = ((r - d->Aux.FDropSelection.Top) % h + h) % h;
-            const int bc = ((c - d->Aux.FDropSelection.Left) % w + w) % w;
-            SetCells(RealColIndex(c), r, d->Mouse.FResizerBlock[std::size_t(br)][bc]);
+            const int br = ((r - Aux.FDropSelection.Top) % h + h) % h;
+            const int bc = ((c - Aux.FDropSelection.Left) % w + w) % w;
+            q->SetCells(q->RealColIndex(c), r, Mouse.FResizerBlock[std::size_t(br)][bc]);
         }
-    CellsChanged(Rect(RealColIndex(s.Left), s.Top, RealColIndex(s.Right), s.Bottom));
+    q->CellsChanged(Rect(q->RealColIndex(s.Left), s.Top, q->RealColIndex(s.Right), s.Bottom));
 }
 
 // ---- the press
 
-int TVxStringGrid::FixedBorderAt(bool Cols, int Pos) const
+int TVxStringGridPrivate::FixedBorderAt(bool Cols, int Pos)
 {
-    const int n = Cols ? FixedCols() : FixedRows();
+    const int n = Cols ? q->FixedCols() : q->FixedRows();
     int edge = 0;
     int found = -1;
     for (int i = 0; i < n; ++i) {
-        edge += Cols ? ColWidths(i) : RowHeights(i);
+        edge += Cols ? q->ColWidths(i) : q->RowHeights(i);
         if (std::abs(edge - Pos) < kFixedBorderReach)
             found = i;
     }
@@ -228,60 +228,60 @@ int TVxStringGrid::FixedBorderAt(bool Cols, int Pos) const
 }
 
 // Fixed columns and rows are sized here: the toolkit sizes only the scrolling ones.
-bool TVxStringGrid::FixedSizingPress(int X, int Y)
+bool TVxStringGridPrivate::FixedSizingPress(int X, int Y)
 {
-    if (d->Mouse.FSizeFixed) {
-        d->Mouse.FSizingFixed = true;
-        d->Mouse.FSizeFixedX = X;
-        d->Mouse.FSizingFixedCol = IsDesigning() ? -1 : FixedBorderAt(true, X);
-        viewport()->update();
+    if (Mouse.FSizeFixed) {
+        Mouse.FSizingFixed = true;
+        Mouse.FSizeFixedX = X;
+        Mouse.FSizingFixedCol = q->IsDesigning() ? -1 : FixedBorderAt(true, X);
+        q->viewport()->update();
         return true;
     }
-    if (d->Mouse.FSizeFixedR) {
-        d->Mouse.FSizingFixedR = true;
-        d->Mouse.FSizeFixedY = Y;
-        d->Mouse.FSizingFixedRow = IsDesigning() ? -1 : FixedBorderAt(false, Y);
-        viewport()->update();
+    if (Mouse.FSizeFixedR) {
+        Mouse.FSizingFixedR = true;
+        Mouse.FSizeFixedY = Y;
+        Mouse.FSizingFixedRow = q->IsDesigning() ? -1 : FixedBorderAt(false, Y);
+        q->viewport()->update();
         return true;
     }
     return false;
 }
 
-bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
+bool TVxStringGridPrivate::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
 {
-    const QString s = GetCellEx(RealCol, ARow);
-    const bool html = ClassifyCellText(s, d->Settings.EnableHTML) == TCellTextKind::ctkHtml;
-    if (!d->Settings.URLShow && !html)
+    const QString s = q->GetCellEx(RealCol, ARow);
+    const bool html = ClassifyCellText(s, Settings.EnableHTML) == TCellTextKind::ctkHtml;
+    if (!Settings.URLShow && !html)
         return false;
     QString anchor;
     if (!html) {
         if (HasUrlScheme(s))
             anchor = s;
     } else {
-        TRect r = CellRect(ACol, ARow);
-        r.Left += d->Shared.FXYOffset.X + 1;
-        if (HasCheckBox(RealCol, ARow))
-            r.Left += d->Shared.FControlLook->CheckSize();
-        r.Top += d->Shared.FXYOffset.Y + 1;
-        r.Right -= d->Shared.FXYOffset.X;
+        TRect r = q->CellRect(ACol, ARow);
+        r.Left += Shared.FXYOffset.X + 1;
+        if (q->HasCheckBox(RealCol, ARow))
+            r.Left += Shared.FControlLook->CheckSize();
+        r.Top += Shared.FXYOffset.Y + 1;
+        r.Right -= Shared.FXYOffset.X;
         TMiniHtmlParams params;
         params.Rect = r;
-        params.Cache = d->Shared.FImageCache.get();
+        params.Cache = Shared.FImageCache.get();
         params.XPos = X;
         params.YPos = Y;
-        params.URLColor = d->Settings.URLColor;
+        params.URLColor = Settings.URLColor;
         params.CheckHotSpot = true;
         TMiniHtmlResult result;
-        TCanvas& canvas = *Canvas();
-        canvas.Font() = IsFixed(ACol, ARow) ? *d->Shared.FFixedFont : Font();
+        TCanvas& canvas = *q->Canvas();
+        canvas.Font() = q->IsFixed(ACol, ARow) ? *Shared.FFixedFont : q->Font();
         if (RenderMiniHtml(canvas, s, params, result))
             anchor = result.AnchorVal;
     }
     if (anchor.isEmpty())
         return false;
     bool autoHandle = true;
-    if (OnAnchorClick)
-        OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
+    if (q->OnAnchorClick)
+        q->OnAnchorClick(q, ARow, ACol, anchor, autoHandle);
     if (!autoHandle)
         return true;
     if (!anchor.toUpper().contains(QLatin1String("CELL://"))) {
@@ -289,100 +289,100 @@ bool TVxStringGrid::LinkPress(int ACol, int ARow, int RealCol, int X, int Y)
         return true;
     }
     TGridCoord cell;
-    if (ParseRCReference(anchor.mid(7), cell) && cell.X >= 0 && cell.X < ColCount() && cell.Y >= 0 &&
-        cell.Y < RowCount()) {
-        FocusCell(cell.X, cell.Y, true);
-        ScrollInView(cell.X, cell.Y);
+    if (ParseRCReference(anchor.mid(7), cell) && cell.X >= 0 && cell.X < q->ColCount() && cell.Y >= 0 &&
+        cell.Y < q->RowCount()) {
+        q->FocusCell(cell.X, cell.Y, true);
+        q->ScrollInView(cell.X, cell.Y);
     }
     return true;
 }
 
-bool TVxStringGrid::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y)
+bool TVxStringGridPrivate::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y)
 {
-    const bool active = CanEdit || d->Shared.FControlLook->CheckAlwaysActive() || (ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect());
-    if (ACol >= ColCount() || ARow >= RowCount() || !active || !HasCheckBox(RealCol, ARow))
+    const bool active = CanEdit || Shared.FControlLook->CheckAlwaysActive() || (ACol == 0 && Shared.FMouseActions->HotmailRowSelect());
+    if (ACol >= q->ColCount() || ARow >= q->RowCount() || !active || !q->HasCheckBox(RealCol, ARow))
         return false;
-    HideInplaceEdit();
-    setFocus(Qt::MouseFocusReason);
-    const int realRow = RealRowIndex(ARow);
+    q->HideInplaceEdit();
+    q->setFocus(Qt::MouseFocusReason);
+    const int realRow = q->RealRowIndex(ARow);
     // Whether the box may change was decided above, CheckAlwaysActive included.
-    ToggleCheck(RealCol, ARow, false);
-    if (d->Shared.FShowModified->Enabled()) {
-        SetRowModified(ARow, true);
-        RepaintCell(0, ARow);
+    q->ToggleCheck(RealCol, ARow, false);
+    if (Shared.FShowModified->Enabled()) {
+        q->SetRowModified(ARow, true);
+        q->RepaintCell(0, ARow);
     }
-    if (ACol == 0 && d->Shared.FMouseActions->HotmailRowSelect()) {
-        SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
-        SetRowSelect(ARow, !GetRowSelect(ARow));
+    if (ACol == 0 && Shared.FMouseActions->HotmailRowSelect()) {
+        q->SetSelection({q->FixedCols(), ARow, q->ColCount() - 1, ARow});
+        q->SetRowSelect(ARow, !q->GetRowSelect(ARow));
         if (realRow != ARow)
-            RepaintCell(0, ARow);
-        if (Row() == ARow && !GetRowSelect(ARow)) {
-            HideSelection();
-            d->Shared.FSelHidden = false;
+            q->RepaintCell(0, ARow);
+        if (q->Row() == ARow && !q->GetRowSelect(ARow)) {
+            q->HideSelection();
+            Shared.FSelHidden = false;
         }
     }
     bool state = false;
-    GetCheckBoxState(RealCol, RealRowIndex(ARow), state);
-    const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
-    if (!d->Shared.FNavigation->AlwaysEdit() && normal)
-        MoveCurrent(ACol, ARow, true, true);
-    DoCheckBoxClick(ACol, ARow, state);
-    if (d->Settings.HideFocusRect)
-        RepaintCell(ACol, ARow);
-    if (ARow < FixedRows() && d->Shared.FMouseActions->CheckAllCheck()) {
-        for (int r = FixedRows(); r < RowCount(); ++r) {
-            if (d->Shared.FMouseActions->HotmailRowSelect())
-                SetRowSelect(r, state);
+    q->GetCheckBoxState(RealCol, q->RealRowIndex(ARow), state);
+    const bool normal = ACol >= q->FixedCols() && ARow >= q->FixedRows();
+    if (!Shared.FNavigation->AlwaysEdit() && normal)
+        q->MoveCurrent(ACol, ARow, true, true);
+    q->DoCheckBoxClick(ACol, ARow, state);
+    if (Settings.HideFocusRect)
+        q->RepaintCell(ACol, ARow);
+    if (ARow < q->FixedRows() && Shared.FMouseActions->CheckAllCheck()) {
+        for (int r = q->FixedRows(); r < q->RowCount(); ++r) {
+            if (Shared.FMouseActions->HotmailRowSelect())
+                q->SetRowSelect(r, state);
             else
-                SetCheckBoxState(RealColIndex(ACol), RealRowIndex(r), state);
+                q->SetCheckBoxState(q->RealColIndex(ACol), q->RealRowIndex(r), state);
         }
-        Invalidate();
+        q->Invalidate();
     }
-    if (TBaseGrid::OnMouseDown)
-        TBaseGrid::OnMouseDown(this, TMouseButton::mbLeft, ShiftStateFromQt(QApplication::keyboardModifiers()), X, Y);
-    Click();
+    if (q->TBaseGrid::OnMouseDown)
+        q->TBaseGrid::OnMouseDown(q, TMouseButton::mbLeft, ShiftStateFromQt(QApplication::keyboardModifiers()), X, Y);
+    q->Click();
     return true;
 }
 
-void TVxStringGrid::HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel)
+void TVxStringGridPrivate::HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, const TGridRect& OldSel)
 {
     const bool shift = Modifier.testFlag(TShiftStateItem::ssShift);
-    const bool rangeSelect = Options().testFlag(TGridOption::goRangeSelect);
-    const TGridRect oldSel = Selection();
+    const bool rangeSelect = q->Options().testFlag(TGridOption::goRangeSelect);
+    const TGridRect oldSel = q->Selection();
     auto finish = [&](int start) {
-        d->Shared.FSelHidden = false;
-        DoExit();
-        d->Mouse.FMouseSelectStart = start;
-        if (d->Shared.FActiveCellShow)
-            RepaintCellHeaders(oldSel.Left, oldSel.Top, Col(), Row());
+        Shared.FSelHidden = false;
+        q->DoExit();
+        Mouse.FMouseSelectStart = start;
+        if (Shared.FActiveCellShow)
+            q->RepaintCellHeaders(oldSel.Left, oldSel.Top, q->Col(), q->Row());
     };
-    if (ACol < FixedCols() && ARow < FixedRows() && d->Shared.FMouseActions->AllSelect() && rangeSelect &&
-        d->Mouse.FMouseSelectMode == TMouseSelectMode::msAll) {
-        setFocus(Qt::MouseFocusReason);
-        HideSelection();
-        TGridRect r{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
-        SelectAllRect(r);
-        SetSelection(r);
-        finish(d->Mouse.FMouseSelectStart);
-    } else if (ACol < FixedCols() && ARow >= FixedRows() && d->Shared.FMouseActions->RowSelect() &&
-               d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow) {
-        if (EditorMode())
-            setFocus(Qt::MouseFocusReason);
-        HideSelection();
-        if (d->Shared.FMouseActions->DisjunctCellSelect())
-            d->Mouse.FSelectedCells.clear();
+    if (ACol < q->FixedCols() && ARow < q->FixedRows() && Shared.FMouseActions->AllSelect() && rangeSelect &&
+        Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msAll) {
+        q->setFocus(Qt::MouseFocusReason);
+        q->HideSelection();
+        TGridRect r{q->FixedCols(), q->FixedRows(), q->ColCount() - 1, q->RowCount() - 1};
+        q->SelectAllRect(r);
+        q->SetSelection(r);
+        finish(Mouse.FMouseSelectStart);
+    } else if (ACol < q->FixedCols() && ARow >= q->FixedRows() && Shared.FMouseActions->RowSelect() &&
+               Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msRow) {
+        if (q->EditorMode())
+            q->setFocus(Qt::MouseFocusReason);
+        q->HideSelection();
+        if (Shared.FMouseActions->DisjunctCellSelect())
+            Mouse.FSelectedCells.clear();
         const int top = shift ? std::min(ARow, OldSel.Top) : ARow;
         const int bottom = shift ? std::max(ARow, OldSel.Top) : ARow;
-        SetSelection({FixedCols(), top, ColCount() - 1, bottom});
+        q->SetSelection({q->FixedCols(), top, q->ColCount() - 1, bottom});
         finish(ARow);
-        if (RowIndicator().Empty())
-            RepaintCol(0);
-    } else if (ARow < FixedRows() && ACol >= FixedCols() && d->Shared.FMouseActions->ColSelect() && rangeSelect &&
-               d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn) {
-        setFocus(Qt::MouseFocusReason);
-        HideSelection();
-        if (d->Shared.FMouseActions->DisjunctCellSelect())
-            d->Mouse.FSelectedCells.clear();
+        if (q->RowIndicator().Empty())
+            q->RepaintCol(0);
+    } else if (ARow < q->FixedRows() && ACol >= q->FixedCols() && Shared.FMouseActions->ColSelect() && rangeSelect &&
+               Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msColumn) {
+        q->setFocus(Qt::MouseFocusReason);
+        q->HideSelection();
+        if (Shared.FMouseActions->DisjunctCellSelect())
+            Mouse.FSelectedCells.clear();
         int left = ACol;
         int right = ACol;
         if (shift) {
@@ -391,37 +391,37 @@ void TVxStringGrid::HeaderSelectPress(int ACol, int ARow, TShiftState Modifier, 
             else
                 left = OldSel.Left;
         }
-        SetSelection({left, FixedRows(), right, RowCount() - 1});
+        q->SetSelection({left, q->FixedRows(), right, q->RowCount() - 1});
         finish(ACol);
     }
 }
 
 // A press that opens the editor at once (direct editing), after the toolkit has moved the current cell.
-void TVxStringGrid::DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo)
+void TVxStringGridPrivate::DirectEditPress(int ACol, int ARow, int X, bool CanEdit, bool Combo)
 {
-    const TRect r = CellRect(ACol, ARow);
+    const TRect r = q->CellRect(ACol, ARow);
     const bool inside = X >= r.Left + 4 && X <= r.Right - 4;
-    const bool editOnDbl = d->Shared.FMouseActions->EditOnDblClickOnly() && Combo;
-    const bool direct = d->Shared.FMouseActions->DirectEdit() || (d->Shared.FControlLook->DropDownAlwaysVisible() && Combo);
-    const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
-    if (!inside || !normal || !(CanEdit || editOnDbl) || !direct || HasClickableGraphic(RealColIndex(ACol), ARow))
+    const bool editOnDbl = Shared.FMouseActions->EditOnDblClickOnly() && Combo;
+    const bool direct = Shared.FMouseActions->DirectEdit() || (Shared.FControlLook->DropDownAlwaysVisible() && Combo);
+    const bool normal = ACol >= q->FixedCols() && ARow >= q->FixedRows();
+    if (!inside || !normal || !(CanEdit || editOnDbl) || !direct || q->HasClickableGraphic(q->RealColIndex(ACol), ARow))
         return;
-    if (editOnDbl && !Options().testFlag(TGridOption::goEditing)) {
-        SetOptions(Options() | TGridOption::goEditing);
-        setFocus(Qt::MouseFocusReason);
+    if (editOnDbl && !q->Options().testFlag(TGridOption::goEditing)) {
+        q->SetOptions(q->Options() | TGridOption::goEditing);
+        q->setFocus(Qt::MouseFocusReason);
     }
     bool allow = true;
-    if (ARow != Row() && OnRowChanging)
-        OnRowChanging(this, Row(), ARow, allow);
-    if (ACol != Col() && OnColChanging)
-        OnColChanging(this, Col(), ACol, allow);
-    if ((ARow != Row() || ACol != Col()) && OnCellChanging)
-        OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
+    if (ARow != q->Row() && q->OnRowChanging)
+        q->OnRowChanging(q, q->Row(), ARow, allow);
+    if (ACol != q->Col() && q->OnColChanging)
+        q->OnColChanging(q, q->Col(), ACol, allow);
+    if ((ARow != q->Row() || ACol != q->Col()) && q->OnCellChanging)
+        q->OnCellChanging(q, q->Row(), q->Col(), ARow, ACol, allow);
     if (!allow)
         return;
-    const TPoint b = BaseCell(ACol, ARow);
-    FocusCell(b.X, b.Y);
-    ShowInplaceEdit();
+    const TPoint b = q->BaseCell(ACol, ARow);
+    q->FocusCell(b.X, b.Y);
+    q->ShowInplaceEdit();
 }
 
 void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
@@ -437,8 +437,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     d->Mouse.FPressRow = ARow;
     auto inherited = [&] { MouseDown(TMouseButton::mbLeft, Message.Keys, X, Y); };
 
-    if (OnSelectionResizer(X, Y)) {
-        GrabResizer(X, Y, Message.Keys,
+    if (d->OnSelectionResizer(X, Y)) {
+        d->GrabResizer(X, Y, Message.Keys,
                     Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit());
         Message.Result = 1;
         return;
@@ -450,8 +450,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         OnCanClickCell(this, ARow, ACol, allow);
     if (!allow)
         return;
-    if (d->Mouse.FMouseSelectMode == TMouseSelectMode::msResize) {
-        GrabResizer(X, Y, Message.Keys, Options().testFlag(TGridOption::goEditing));
+    if (d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msResize) {
+        d->GrabResizer(X, Y, Message.Keys, Options().testFlag(TGridOption::goEditing));
         return;
     }
 
@@ -480,7 +480,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     const TPoint base = BaseCell(ACol, ARow);
     ACol = base.X;
     ARow = base.Y;
-    if (FixedSizingPress(X, Y))
+    if (d->FixedSizingPress(X, Y))
         return;
     if (inFixedArea || IsFixed(ACol, ARow))
         HideInplaceEdit();
@@ -538,14 +538,14 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
             ClearColSelect();
         }
     }
-    if (LinkPress(ACol, ARow, realCol, X, Y))
+    if (d->LinkPress(ACol, ARow, realCol, X, Y))
         return;
-    HeaderSelectPress(ACol, ARow, modifier, oldSel);
+    d->HeaderSelectPress(ACol, ARow, modifier, oldSel);
     const TRect cellRect = CellRect(ACol, ARow);
 
     bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
     CanEditCell(realCol, ARow, canEdit);
-    if (CheckBoxPress(ACol, ARow, realCol, canEdit, X, Y))
+    if (d->CheckBoxPress(ACol, ARow, realCol, canEdit, X, Y))
         return;
     const bool normal = ACol >= FixedCols() && normalRow;
     const bool combo = normal && d->Shared.FControlLook->DropDownAlwaysVisible() && HasComboBox(realCol, ARow);
@@ -556,7 +556,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     }
     const TGridRect single{ACol, ARow, ACol, ARow};
     const bool sameCell = oldSel == single;
-    if (!sameCell && d->Shared.FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !CellEditable(ACol, ARow)) {
+    if (!sameCell && d->Shared.FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !d->CellEditable(ACol, ARow)) {
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
         selectAfter = true;
     }
@@ -568,7 +568,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         return;
     }
 
-    if (ArmOleDrag(ACol, ARow, X, Y, cellRect))
+    if (d->ArmOleDrag(ACol, ARow, X, Y, cellRect))
         return;
 
     const bool edge = ARow == TopRow() + VisibleRowCount() || ACol == LeftCol() + VisibleColCount() ||
@@ -596,7 +596,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         OnClickCell(this, ARow, ACol);
     if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit && (sameCell || d->Shared.FMouseActions->DirectEdit()))
         ShowInplaceEdit();
-    DirectEditPress(ACol, ARow, X, canEdit, combo);
+    d->DirectEditPress(ACol, ARow, X, canEdit, combo);
     if (!nearSide && selectAfter)
         SetGridState(TGridState::gsSelecting);
 }

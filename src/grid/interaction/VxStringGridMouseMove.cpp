@@ -12,9 +12,9 @@ constexpr int kSizingEdge = 4;
 
 } // namespace
 
-void TVxStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
+void TVxStringGridPrivate::UpdateSelectMode(int ACol, int ARow, int X, int Y)
 {
-    d->Mouse.FMouseSelectMode = d->Mouse.FOnResizer ? TMouseSelectMode::msResize : TMouseSelectMode::msNormal;
+    Mouse.FMouseSelectMode = Mouse.FOnResizer ? TVxStringGrid::TMouseSelectMode::msResize : TVxStringGrid::TMouseSelectMode::msNormal;
     if (ACol < 0 || ARow < 0)
         return;
     auto nearEdge = [](int pos, const TRect& r, bool cols) {
@@ -22,55 +22,55 @@ void TVxStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y)
         const int to = cols ? r.Right : r.Bottom;
         return pos < from + kSizingEdge || pos > to - kSizingEdge;
     };
-    const TRect r = CellRect(ACol, ARow);
-    const bool fixedRow = ARow < FixedRows();
-    const bool fixedCol = ACol < FixedCols();
-    if (fixedRow && fixedCol && d->Shared.FMouseActions->AllSelect())
-        d->Mouse.FMouseSelectMode = TMouseSelectMode::msAll;
-    else if (fixedRow && !fixedCol && d->Shared.FMouseActions->ColSelect() &&
-             !(Options().testFlag(TGridOption::goColSizing) && nearEdge(X, r, true)))
-        d->Mouse.FMouseSelectMode = TMouseSelectMode::msColumn;
-    else if (fixedCol && !fixedRow && ARow < RowCount() && d->Shared.FMouseActions->RowSelect() &&
-             !(Options().testFlag(TGridOption::goRowSizing) && nearEdge(Y, r, false)))
-        d->Mouse.FMouseSelectMode = TMouseSelectMode::msRow;
+    const TRect r = q->CellRect(ACol, ARow);
+    const bool fixedRow = ARow < q->FixedRows();
+    const bool fixedCol = ACol < q->FixedCols();
+    if (fixedRow && fixedCol && Shared.FMouseActions->AllSelect())
+        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msAll;
+    else if (fixedRow && !fixedCol && Shared.FMouseActions->ColSelect() &&
+             !(q->Options().testFlag(TGridOption::goColSizing) && nearEdge(X, r, true)))
+        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msColumn;
+    else if (fixedCol && !fixedRow && ARow < q->RowCount() && Shared.FMouseActions->RowSelect() &&
+             !(q->Options().testFlag(TGridOption::goRowSizing) && nearEdge(Y, r, false)))
+        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msRow;
 }
 
 // The sizing events and hint follow the column or row the press took hold of.
-void TVxStringGrid::UpdateSizingFeedback()
+void TVxStringGridPrivate::UpdateSizingFeedback()
 {
-    const bool cols = GridState() == TGridState::gsColSizing || d->Mouse.FSizingFixed;
-    const bool rows = GridState() == TGridState::gsRowSizing || d->Mouse.FSizingFixedR;
+    const bool cols = q->GridState() == TGridState::gsColSizing || Mouse.FSizingFixed;
+    const bool rows = q->GridState() == TGridState::gsRowSizing || Mouse.FSizingFixedR;
     if (!cols && !rows)
         return;
     int index = 0;
     int size = 0;
     TPoint at = Point(0, 0);
     if (cols) {
-        if (d->Mouse.FSizingFixed) {
-            size = d->Mouse.FSizeFixedX;
+        if (Mouse.FSizingFixed) {
+            size = Mouse.FSizeFixedX;
         } else {
-            index = d->Mouse.Colclicked >= 0 ? d->Mouse.Colclicked : ColCount() - 1;
-            size = ColWidths(index);
+            index = Mouse.Colclicked >= 0 ? Mouse.Colclicked : q->ColCount() - 1;
+            size = q->ColWidths(index);
             at = Point(index, 0);
         }
-        if (OnColumnSizing)
-            OnColumnSizing(this, index, size);
+        if (q->OnColumnSizing)
+            q->OnColumnSizing(q, index, size);
     } else {
-        if (d->Mouse.FSizingFixedR) {
-            size = d->Mouse.FSizeFixedY;
+        if (Mouse.FSizingFixedR) {
+            size = Mouse.FSizeFixedY;
         } else {
-            index = d->Mouse.Rowclicked >= 0 ? d->Mouse.Rowclicked : RowCount() - 1;
-            size = RowHeights(index);
+            index = Mouse.Rowclicked >= 0 ? Mouse.Rowclicked : q->RowCount() - 1;
+            size = q->RowHeights(index);
             at = Point(0, index);
         }
-        if (OnRowSizing)
-            OnRowSizing(this, index, size);
+        if (q->OnRowSizing)
+            q->OnRowSizing(q, index, size);
     }
-    if (!d->Settings.HintShowSizing && !IsDesigning())
+    if (!Settings.HintShowSizing && !q->IsDesigning())
         return;
-    d->Mouse.FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
-    const TRect r = CalcCellRect(at.X, at.Y);
-    QToolTip::showText(viewport()->mapToGlobal(QPoint(r.Left, r.Top)), d->Mouse.FSizingHint, viewport());
+    Mouse.FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
+    const TRect r = q->CalcCellRect(at.X, at.Y);
+    QToolTip::showText(q->viewport()->mapToGlobal(QPoint(r.Left, r.Top)), Mouse.FSizingHint, q->viewport());
 }
 
 void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
@@ -78,7 +78,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (d->Mouse.FMouseDownMove && d->Shared.FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
         !EditorMode())
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
-    if (OleDragMove(Shift, X, Y))
+    if (d->OleDragMove(Shift, X, Y))
         return;
     const TGridRect oldSel = Selection();
     const TGridCoord hit = MouseCoord(X, Y);
@@ -92,7 +92,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             RepaintRow(old);
     }
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->RowSelect() &&
-        d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
+        d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
         const int to = std::max(FixedRows(), hit.Y);
         SetSelection({FixedCols(), std::min(d->Mouse.FMouseSelectStart, to), ColCount() - 1, std::max(d->Mouse.FMouseSelectStart, to)});
         if (Y > height() - 4)
@@ -101,19 +101,19 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             SetTopRow(TopRow() - 1);
     }
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->ColSelect() &&
-        d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
+        d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msColumn && hit.X >= 0) {
         const int to = std::max(FixedCols(), hit.X);
         SetSelection({std::min(d->Mouse.FMouseSelectStart, to), FixedRows(), std::max(d->Mouse.FMouseSelectStart, to), RowCount() - 1});
     }
-    d->Mouse.FSizeFixed = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedCol() && FixedBorderAt(true, X) >= 0;
-    d->Mouse.FSizeFixedR = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedRow() && FixedBorderAt(false, Y) >= 0;
+    d->Mouse.FSizeFixed = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedCol() && d->FixedBorderAt(true, X) >= 0;
+    d->Mouse.FSizeFixedR = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedRow() && d->FixedBorderAt(false, Y) >= 0;
     if (d->Mouse.FSizingFixed)
         d->Mouse.FSizeFixedX = X;
     if (d->Mouse.FSizingFixedR)
         d->Mouse.FSizeFixedY = Y;
-    d->Mouse.FOnResizer = OnSelectionResizer(X, Y);
+    d->Mouse.FOnResizer = d->OnSelectionResizer(X, Y);
     if (!IsDesigning())
-        UpdateSelectMode(hit.X, hit.Y, X, Y);
+        d->UpdateSelectMode(hit.X, hit.Y, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
     if (d->Shared.FNavigation->KeepHorizScroll() && d->Mouse.FMouseKeepDown && GridState() != TGridState::gsColMoving &&
         LeftCol() != d->Mouse.FOldKeepLeftCol) {
@@ -131,7 +131,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     else if (d->Mouse.FSizeFixedR)
         viewport()->setCursor(Qt::SplitVCursor);
     if (leftDown)
-        UpdateSizingFeedback();
+        d->UpdateSizingFeedback();
     const TGridRect s = Selection();
     if (s != oldSel)
         DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
@@ -139,7 +139,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TVxStringGrid::CMMouseLeave()
 {
-    d->Mouse.FMouseSelectMode = TMouseSelectMode::msNormal;
+    d->Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msNormal;
     d->Mouse.FSizeFixed = d->Mouse.FSizeFixedR = false;
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int old = FHoverRowIdx;

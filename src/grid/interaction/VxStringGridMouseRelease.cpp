@@ -22,79 +22,79 @@ constexpr int kBorderReach = 4;
 
 // The width or height is where the line was let go less what lies before it, never below 0: the events are told
 // the size the column or row really takes.
-void TVxStringGrid::FinishFixedSizing(int X, int Y)
+void TVxStringGridPrivate::FinishFixedSizing(int X, int Y)
 {
-    if (d->Mouse.FSizingFixed) {
-        d->Mouse.FSizeFixed = d->Mouse.FSizingFixed = false;
-        if (d->Mouse.FSizingFixedCol >= 0) {
+    if (Mouse.FSizingFixed) {
+        Mouse.FSizeFixed = Mouse.FSizingFixed = false;
+        if (Mouse.FSizingFixedCol >= 0) {
             int before = 0;
-            for (int c = 0; c < d->Mouse.FSizingFixedCol; ++c)
-                before += ColWidths(c);
+            for (int c = 0; c < Mouse.FSizingFixedCol; ++c)
+                before += q->ColWidths(c);
             int width = std::max(0, X - before);
-            SetColWidths(d->Mouse.FSizingFixedCol, width);
-            if (OnEndColumnSize)
-                OnEndColumnSize(this, d->Mouse.FSizingFixedCol);
-            if (OnUpdateColumnSize) {
+            q->SetColWidths(Mouse.FSizingFixedCol, width);
+            if (q->OnEndColumnSize)
+                q->OnEndColumnSize(q, Mouse.FSizingFixedCol);
+            if (q->OnUpdateColumnSize) {
                 const int asked = width;
-                OnUpdateColumnSize(this, d->Mouse.FSizingFixedCol, width);
+                q->OnUpdateColumnSize(q, Mouse.FSizingFixedCol, width);
                 if (width != asked)
-                    SetColWidths(d->Mouse.FSizingFixedCol, std::max(0, width));
+                    q->SetColWidths(Mouse.FSizingFixedCol, std::max(0, width));
             }
         }
-        viewport()->update();
+        q->viewport()->update();
     }
-    if (d->Mouse.FSizingFixedR) {
-        d->Mouse.FSizeFixedR = d->Mouse.FSizingFixedR = false;
-        if (d->Mouse.FSizingFixedRow >= 0) {
+    if (Mouse.FSizingFixedR) {
+        Mouse.FSizeFixedR = Mouse.FSizingFixedR = false;
+        if (Mouse.FSizingFixedRow >= 0) {
             int before = 0;
-            for (int r = 0; r < d->Mouse.FSizingFixedRow; ++r)
-                before += RowHeights(r);
-            SetRowHeights(d->Mouse.FSizingFixedRow, std::max(0, Y - before));
-            if (OnEndRowSize)
-                OnEndRowSize(this, d->Mouse.FSizingFixedRow);
+            for (int r = 0; r < Mouse.FSizingFixedRow; ++r)
+                before += q->RowHeights(r);
+            q->SetRowHeights(Mouse.FSizingFixedRow, std::max(0, Y - before));
+            if (q->OnEndRowSize)
+                q->OnEndRowSize(q, Mouse.FSizingFixedRow);
         }
-        viewport()->update();
+        q->viewport()->update();
     }
 }
 
-void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
+void TVxStringGridPrivate::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
 {
-    const int realCol = RealColIndex(ACol);
+    const int realCol = q->RealColIndex(ACol);
     bool state = false;
-    if (OnCheckBoxMouseUp && GetCheckBoxState(realCol, RealRowIndex(ARow), state))
-        OnCheckBoxMouseUp(this, realCol, ARow, state);
-    if (d->Mouse.FDblClk) {
-        d->Mouse.FDblClk = false;
+    if (q->OnCheckBoxMouseUp && q->GetCheckBoxState(realCol, q->RealRowIndex(ARow), state))
+        q->OnCheckBoxMouseUp(q, realCol, ARow, state);
+    if (Mouse.FDblClk) {
+        Mouse.FDblClk = false;
         return;
     }
-    const TRect r = CellRect(ACol, ARow);
-    if (ARow == 0 && Options().testFlag(TGridOption::goColSizing) &&
+    const TRect r = q->CellRect(ACol, ARow);
+    if (ARow == 0 && q->Options().testFlag(TGridOption::goColSizing) &&
         (X < r.Left + kBorderReach || X > r.Right - kBorderReach))
         return;
-    TSortSettings& sort = *d->Order.FSortSettings;
-    const bool byPosition = sort.Row() == ARow && d->Mouse.FPressRow == ARow && FixedRows() > 0 && sort.Show() &&
-                            !HasCheckBox(realCol, ARow) && !d->Mouse.ColMoveFlg && RowCount() > 2;
-    bool wanted = byPosition && d->Shared.FIgnoreColumns->IndexOf(ACol) < 0;
-    if (wanted && OnCanSort)
-        OnCanSort(this, ACol, wanted);
+    TSortSettings& sort = *Order.FSortSettings;
+    const bool byPosition = sort.Row() == ARow && Mouse.FPressRow == ARow && q->FixedRows() > 0 && sort.Show() &&
+                            !q->HasCheckBox(realCol, ARow) && !Mouse.ColMoveFlg && q->RowCount() > 2;
+    bool wanted = byPosition && Shared.FIgnoreColumns->IndexOf(ACol) < 0;
+    if (wanted && q->OnCanSort)
+        q->OnCanSort(q, ACol, wanted);
     if (!wanted) {
         if (byPosition)
-            RepaintCell(ACol, sort.Row());
+            q->RepaintCell(ACol, sort.Row());
         return;
     }
-    HideInplaceEdit();
-    if (SortRowXRef().Count() != RowCount())
-        InitSortXRef();
-    const bool keepLeft = d->Shared.FNavigation->KeepHorizScroll() && Options().testFlag(TGridOption::goRowSelect);
-    const int left = LeftCol();
+    q->HideInplaceEdit();
+    if (q->SortRowXRef().Count() != q->RowCount())
+        q->InitSortXRef();
+    const bool keepLeft = Shared.FNavigation->KeepHorizScroll() && q->Options().testFlag(TGridOption::goRowSelect);
+    const int left = q->LeftCol();
     if (keepLeft)
-        BeginUpdate();
+        q->BeginUpdate();
     QElapsedTimer timer;
     timer.start();
     try {
         const bool ascending = sort.InitSortDirection() == TSortDirection::sdAscending;
         if (sort.IndexShow()) {
-            TSortIndexList& indexes = SortIndexes();
+            TSortIndexList& indexes = q->SortIndexes();
             const bool key = sort.IndexSortKey() == TIndexSortKey::ikCtrl ? Shift.testFlag(TShiftStateItem::ssCtrl)
                                                                            : Shift.testFlag(TShiftStateItem::ssShift);
             if (key) {
@@ -108,36 +108,36 @@ void TVxStringGrid::ReleaseSort(int ACol, int ARow, int X, TShiftState Shift)
                 indexes.Clear();
                 indexes.AddIndex(ACol, ascending);
             }
-            QSortIndexed();
+            q->QSortIndexed();
             sort.SetColumn(indexes.Count() > 0 ? indexes.SortColumns(0) : -1);
         } else if (ACol == sort.Column()) {
             const TSortDirection before = sort.Direction();
             sort.SetDirection(before == TSortDirection::sdAscending ? TSortDirection::sdDescending
                                                                      : TSortDirection::sdAscending);
             if (before != sort.InitSortDirection() && sort.UndoSort()) {
-                QUnSort();
+                q->QUnSort();
                 sort.SetColumn(-1);
             } else {
-                QSort();
+                q->QSort();
             }
         } else {
             sort.SetDirection(sort.InitSortDirection());
             sort.SetColumn(ACol);
-            QSort();
+            q->QSort();
         }
     } catch (...) {
         if (keepLeft) {
-            SetLeftCol(left);
-            EndUpdate();
+            q->SetLeftCol(left);
+            q->EndUpdate();
         }
         throw;
     }
     if (keepLeft) {
-        SetLeftCol(left);
-        EndUpdate();
+        q->SetLeftCol(left);
+        q->EndUpdate();
     }
-    d->Mouse.FSortTime = std::uint32_t(timer.elapsed());
-    DoClickSort(sort.Column());
+    Mouse.FSortTime = std::uint32_t(timer.elapsed());
+    q->DoClickSort(sort.Column());
 }
 
 void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
@@ -149,7 +149,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     d->Mouse.FMouseKeepDown = d->Mouse.FMouseDownMove = false;
     d->Mouse.FMouseSelectMode = TMouseSelectMode::msNormal;
     d->Mouse.FMouseSelectStart = -1;
-    FinishFixedSizing(X, Y);
+    d->FinishFixedSizing(X, Y);
     if (d->Mouse.FFixedCellPushed) {
         d->Mouse.FFixedCellPushed = false;
         if (d->Mouse.FPushedCellButton.X >= 0)
@@ -165,7 +165,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
         const bool fixedCol = pushed.X < FixedCols();
         const bool fixedRow = pushed.Y < FixedRows();
         const bool enabled = Options().testFlag(TGridOption::goEditing) ||
-                             (valid && !d->Shared.FControlLook->NoDisabledButtonLook() && CellEditable(ACol, ARow));
+                             (valid && !d->Shared.FControlLook->NoDisabledButtonLook() && d->CellEditable(ACol, ARow));
         if (valid && (enabled || d->Shared.FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
             onButton = !fixedCol && !fixedRow && TPoint{BaseCell(ACol, ARow)} == pushed;
             if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (d->Settings.FixedAsButtons && fixedCol) || fixedRow)
@@ -184,7 +184,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
           viewport()->cursor().shape() == Qt::SplitHCursor))
         OnClick(this);
     d->Mouse.FDoOnClick = false;
-    if (valid && OleDragNotStarted(ACol, ARow, Message.Keys, X, Y))
+    if (valid && d->OleDragNotStarted(ACol, ARow, Message.Keys, X, Y))
         return;
 
     bool deselected = false;
@@ -228,7 +228,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
         const TGridRect now = Selection();
         if (OnSelectionResize)
             OnSelectionResize(this, d->Aux.FDropSelection, now);
-        PasteResizerBlock();
+        d->PasteResizerBlock();
         d->Mouse.FMouseResize = false;
         d->Mouse.FResizerBlock.clear();
         if (OnSelectionResized)
@@ -236,7 +236,7 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
     }
     if (d->Mouse.ColMoveFlg || d->Sizing.FColSizeFlg || !valid || (ACol < FixedCols() && !d->Order.FSortSettings->FixedCols()))
         return;
-    ReleaseSort(ACol, ARow, X, Message.Keys);
+    d->ReleaseSort(ACol, ARow, X, Message.Keys);
 }
 
 // ---- the grid's mouse-down and mouse-up steps
@@ -249,7 +249,7 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         !Shift.testFlag(TShiftStateItem::ssDouble)) {
         const bool editing = Options().testFlag(TGridOption::goEditing);
         const bool current = hit.X == Col() && hit.Y == Row();
-        if (current && !editing && CellEditable(hit.X, hit.Y)) {
+        if (current && !editing && d->CellEditable(hit.X, hit.Y)) {
             SetOptions(Options() | TGridOption::goEditing);
             TBaseGrid::MouseDown(Button, Shift, X, Y);
             ShowInplaceEdit();
@@ -283,32 +283,32 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
 }
 
 // Cells picked one by one; false when the cell may not be selected, which ends the release.
-void TVxStringGrid::DisjunctCellRelease(int ACol, int ARow, TShiftState Shift)
+void TVxStringGridPrivate::DisjunctCellRelease(int ACol, int ARow, TShiftState Shift)
 {
-    const TPoint c = BaseCell(ACol, ARow);
+    const TPoint c = q->BaseCell(ACol, ARow);
     const bool ctrl = Shift.testFlag(TShiftStateItem::ssCtrl);
-    if (!IsFixed(c.X, c.Y)) {
+    if (!q->IsFixed(c.X, c.Y)) {
         if (Shift.testFlag(TShiftStateItem::ssShift)) {
-            SetSelectedCells(ACol, ARow, true);
+            q->SetSelectedCells(ACol, ARow, true);
         } else if (ctrl) {
-            SetSelectedCells(c.X, c.Y, !GetSelectedCells(c.X, c.Y));
+            q->SetSelectedCells(c.X, c.Y, !q->GetSelectedCells(c.X, c.Y));
         } else {
-            for (const TGridCoord& cell : d->Mouse.FSelectedCells)
-                RepaintCell(cell.X, cell.Y);
-            d->Mouse.FSelectedCells.clear();
-            SetSelectedCells(c.X, c.Y, true);
+            for (const TGridCoord& cell : Mouse.FSelectedCells)
+                q->RepaintCell(cell.X, cell.Y);
+            Mouse.FSelectedCells.clear();
+            q->SetSelectedCells(c.X, c.Y, true);
         }
-    } else if (!ctrl && !IsFixed(ACol, ARow)) {
-        d->Mouse.FSelectedCells.clear();
-        Invalidate();
+    } else if (!ctrl && !q->IsFixed(ACol, ARow)) {
+        Mouse.FSelectedCells.clear();
+        q->Invalidate();
     }
-    const TGridRect s = Selection();
+    const TGridRect s = q->Selection();
     if (s.Left != s.Right || s.Top != s.Bottom)
         for (int col = s.Left; col <= s.Right; ++col)
             for (int row = s.Top; row <= s.Bottom; ++row)
                 if (TGridCoord{col, row} != TGridCoord{c.X, c.Y})
-                    SetSelectedCells(col, row, true);
-    RepaintCell(ACol, ARow);
+                    q->SetSelectedCells(col, row, true);
+    q->RepaintCell(ACol, ARow);
 }
 
 void TVxStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -330,7 +330,7 @@ void TVxStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
             OnSelectCell(this, c.X, c.Y, canSelect);
         if (!canSelect)
             return;
-        DisjunctCellRelease(hit.X, hit.Y, Shift);
+        d->DisjunctCellRelease(hit.X, hit.Y, Shift);
     }
     if (GridState() == TGridState::gsColMoving && Button == TMouseButton::mbRight)
         return;
@@ -398,13 +398,13 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     if (d->Shared.FMouseActions->EditOnDblClickOnly()) {
         const bool range = d->Shared.FMouseActions->RangeSelectAndEdit();
         d->Shared.FMouseActions->SetRangeSelectAndEdit(true);
-        if (CellEditable(ACol, ARow)) {
+        if (d->CellEditable(ACol, ARow)) {
             SetOptions(Options() | TGridOption::goEditing);
             ShowInplaceEdit();
         }
         d->Shared.FMouseActions->SetRangeSelectAndEdit(range);
     } else if (d->Shared.FMouseActions->RangeSelectAndEdit() && ACol < ColCount() && ARow < RowCount() &&
-               CellEditable(ACol, ARow)) {
+               d->CellEditable(ACol, ARow)) {
         SetOptions(Options() | TGridOption::goEditing);
         const TPoint b = BaseCell(ACol, ARow);
         const TRect r = CellRect(b.X, b.Y);

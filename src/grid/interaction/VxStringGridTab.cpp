@@ -8,7 +8,7 @@
 
 bool TVxStringGrid::IsSelectableCell(int ACol, int ARow)
 {
-    bool canSelect = Options().testFlag(TGridOption::goEditing) ? CellEditable(ACol, ARow) : !IsFixed(ACol, ARow);
+    bool canSelect = Options().testFlag(TGridOption::goEditing) ? d->CellEditable(ACol, ARow) : !IsFixed(ACol, ARow);
     if (TBaseGrid::OnSelectCell)
         TBaseGrid::OnSelectCell(this, ACol, ARow, canSelect);
     return canSelect;
@@ -82,7 +82,7 @@ void TVxStringGrid::AutoAddRow()
             SetGridCell(c, last + 1, texts[std::size_t(c)]);
     } else {
         AppendRow();
-        ClearNewLastRow();
+        d->ClearNewLastRow();
     }
     if (footer || d->Shared.FFixedFooters > 0)
         SetRow(Row() + 1);
@@ -93,12 +93,12 @@ void TVxStringGrid::AutoAddRow()
 }
 
 // The store keeps what rows held before the grid shrank; an appended row starts empty.
-void TVxStringGrid::ClearNewLastRow()
+void TVxStringGridPrivate::ClearNewLastRow()
 {
-    const int last = RowCount() - 1;
-    for (int c = 0; c < AllColCount(); ++c)
-        SetGridCell(c, last, QString());
-    FreeCellObjects(0, last, AllColCount() - 1, last);
+    const int last = q->RowCount() - 1;
+    for (int c = 0; c < q->AllColCount(); ++c)
+        q->SetGridCell(c, last, QString());
+    q->FreeCellObjects(0, last, q->AllColCount() - 1, last);
 }
 
 // The next cell in Tab order becomes current. Under goEditing the walk goes on over read-only cells; it
@@ -125,14 +125,14 @@ bool TVxStringGrid::TabAdvance(bool Backward)
     for (long long step = 0; step < bound; ++step) {
         const TGridCoord before{Col(), Row()};
         const int rowsBefore = RowCount();
-        if (!TabStep(Backward, mayAppend)) {
+        if (!d->TabStep(Backward, mayAppend)) {
             result = false;
             found = true;
             break;
         }
         if (RowCount() != rowsBefore)
             mayAppend = false;
-        if (!editing || CellEditable(Col(), Row())) {
+        if (!editing || d->CellEditable(Col(), Row())) {
             found = true;
             break;
         }
@@ -151,63 +151,63 @@ bool TVxStringGrid::TabAdvance(bool Backward)
 }
 
 // One step; false when the Tab went on to the window.
-bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
+bool TVxStringGridPrivate::TabStep(bool Backward, bool MayAppend)
 {
-    const int firstRow = FixedRows();
-    const int lastRow = LastTabRow();
-    const int lastCol = ColCount() - VisibleFixedRightCols() - 1;
-    if (lastRow < firstRow || lastCol < FixedCols())
+    const int firstRow = q->FixedRows();
+    const int lastRow = q->LastTabRow();
+    const int lastCol = q->ColCount() - q->VisibleFixedRightCols() - 1;
+    if (lastRow < firstRow || lastCol < q->FixedCols())
         return true;   // no normal cell to go to
-    const int c = Col();
-    const int r = Row();
-    const TPoint span = CellSpan(c, r);
-    const int startCol = TabStartCol();
+    const int c = q->Col();
+    const int r = q->Row();
+    const TPoint span = q->CellSpan(c, r);
+    const int startCol = q->TabStartCol();
 
-    if (d->Shared.FNavigation->TabAdvanceDirection() != TAdvanceDirection::adLeftRight) {
+    if (Shared.FNavigation->TabAdvanceDirection() != TAdvanceDirection::adLeftRight) {
         if (Backward) {
             if (r > firstRow)
-                FocusCell(c, r - 1, true);
+                q->FocusCell(c, r - 1, true);
             else
-                FocusCell(c <= startCol ? lastCol : c - 1, lastRow, true);
+                q->FocusCell(c <= startCol ? lastCol : c - 1, lastRow, true);
             return true;
         }
         if (r + span.Y + 1 <= lastRow) {
-            FocusCell(c, r + span.Y + 1, true);
+            q->FocusCell(c, r + span.Y + 1, true);
             return true;
         }
         const bool atEnd = c >= lastCol;
-        FocusCell(atEnd ? startCol : c + 1, firstRow, true);
+        q->FocusCell(atEnd ? startCol : c + 1, firstRow, true);
         return atEnd ? EndOfGrid() : true;
     }
 
     if (Backward) {
         for (int x = c - 1; x >= startCol; --x)
-            if (IsSelectableCell(x, r) && IsBaseCell(x, r)) {
+            if (q->IsSelectableCell(x, r) && q->IsBaseCell(x, r)) {
                 TabToCell(x, r, false);
                 return true;
             }
         const int row = r > firstRow ? r - 1 : lastRow;
         int col = -1;
-        for (int x = lastCol; x >= FixedCols() && col < 0; --x)
-            if (IsSelectableCell(x, row))
+        for (int x = lastCol; x >= q->FixedCols() && col < 0; --x)
+            if (q->IsSelectableCell(x, row))
                 col = x;
         if (col >= 0 && TabToCell(col, row, row != r))
-            MoveToBaseCell();
+            q->MoveToBaseCell();
         return true;
     }
 
     if (c + span.X + 1 <= lastCol) {
         for (int x = c + span.X + 1; x <= lastCol; ++x)
-            if (IsSelectableCell(x, r) && IsBaseCell(x, r)) {
+            if (q->IsSelectableCell(x, r) && q->IsBaseCell(x, r)) {
                 TabToCell(x, r, false);
                 return true;
             }
         if (r < lastRow) {
-            const int first = FirstSelectableCol(r + 1);
-            TabToCell(first >= 0 ? first : FixedCols(), r + 1, true);
+            const int first = q->FirstSelectableCol(r + 1);
+            TabToCell(first >= 0 ? first : q->FixedCols(), r + 1, true);
             return true;
         }
-        const int first = FirstSelectableCol(firstRow);
+        const int first = q->FirstSelectableCol(firstRow);
         if (first >= 0)
             TabToCell(first, firstRow, true);
         return EndOfGrid();
@@ -216,9 +216,9 @@ bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
     if (r < lastRow) {
         const int row = NextRowWithSelectableCol(r);
         if (row >= 0) {
-            int col = FixedCols();
-            for (int x = startCol; x < ColCount(); ++x)
-                if (IsBaseCell(x, row) && IsSelectableCell(x, row)) {
+            int col = q->FixedCols();
+            for (int x = startCol; x < q->ColCount(); ++x)
+                if (q->IsBaseCell(x, row) && q->IsSelectableCell(x, row)) {
                     col = x;
                     break;
                 }
@@ -229,57 +229,57 @@ bool TVxStringGrid::TabStep(bool Backward, bool MayAppend)
     return TabLastRow(MayAppend);
 }
 
-int TVxStringGrid::NextRowWithSelectableCol(int ARow)
+int TVxStringGridPrivate::NextRowWithSelectableCol(int ARow)
 {
-    for (int r = ARow + 1; r <= LastTabRow(); ++r)
-        if (FirstSelectableCol(r) >= 0)
+    for (int r = ARow + 1; r <= q->LastTabRow(); ++r)
+        if (q->FirstSelectableCol(r) >= 0)
             return r;
     return -1;
 }
 
 // From the end of the last row: a new row when Navigation.AdvanceInsert asks and the application agrees,
 // otherwise back to the first row.
-bool TVxStringGrid::TabLastRow(bool MayAppend)
+bool TVxStringGridPrivate::TabLastRow(bool MayAppend)
 {
-    const int rows = RowCount();
-    if (MayAppend && !d->Shared.FNavigation->TabToNextAtEnd() && d->Shared.FNavigation->AdvanceInsert())
-        AutoAddRow();   // asks the application; a footer row stays last with its texts
-    if (RowCount() > rows)
-        FocusCell(Col(), LastTabRow(), true);
+    const int rows = q->RowCount();
+    if (MayAppend && !Shared.FNavigation->TabToNextAtEnd() && Shared.FNavigation->AdvanceInsert())
+        q->AutoAddRow();   // asks the application; a footer row stays last with its texts
+    if (q->RowCount() > rows)
+        q->FocusCell(q->Col(), q->LastTabRow(), true);
     else
-        GotoFirstRow();
-    const int first = FirstSelectableCol(Row());
+        q->GotoFirstRow();
+    const int first = q->FirstSelectableCol(q->Row());
     if (first >= 0)
-        FocusCell(first, Row(), true);
+        q->FocusCell(first, q->Row(), true);
     return EndOfGrid();
 }
 
 // Leaving the grid: with Navigation.TabToNextAtEnd the window gets a Tab of its own, after this one.
-bool TVxStringGrid::EndOfGrid()
+bool TVxStringGridPrivate::EndOfGrid()
 {
-    QWidget* parent = parentWidget();
-    if (!parent || !d->Shared.FNavigation->TabToNextAtEnd())
+    QWidget* parent = q->parentWidget();
+    if (!parent || !Shared.FNavigation->TabToNextAtEnd())
         return true;
     QCoreApplication::postEvent(parent, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
     return false;
 }
 
 // Moves the current cell; a move to another row asks the application first.
-bool TVxStringGrid::TabToCell(int ACol, int ARow, bool OtherRow)
+bool TVxStringGridPrivate::TabToCell(int ACol, int ARow, bool OtherRow)
 {
     if (OtherRow) {
         bool allow = true;
-        if (OnRowChanging)
-            OnRowChanging(this, Row(), ARow, allow);
-        if (allow && OnCellChanging)
-            OnCellChanging(this, Row(), Col(), ARow, ACol, allow);
-        if (allow && OnColChanging)
-            OnColChanging(this, Col(), ACol, allow);
+        if (q->OnRowChanging)
+            q->OnRowChanging(q, q->Row(), ARow, allow);
+        if (allow && q->OnCellChanging)
+            q->OnCellChanging(q, q->Row(), q->Col(), ARow, ACol, allow);
+        if (allow && q->OnColChanging)
+            q->OnColChanging(q, q->Col(), ACol, allow);
         if (!allow)
             return false;
     }
-    d->Interaction.FTabAskedChanging = OtherRow;
-    FocusCell(ACol, ARow, true);
-    d->Interaction.FTabAskedChanging = false;
-    return Col() == ACol && Row() == ARow;
+    Interaction.FTabAskedChanging = OtherRow;
+    q->FocusCell(ACol, ARow, true);
+    Interaction.FTabAskedChanging = false;
+    return q->Col() == ACol && q->Row() == ARow;
 }

@@ -53,9 +53,9 @@ bool TVxStringGrid::event(QEvent* e)
         return true;
     }
     if (e->type() == QEvent::Show) {
-        ChainOwnerForm();
+        d->ChainOwnerForm();
         if (!std::exchange(d->Interaction.FWindowCreated, true))
-            LoadSavedColSizes();
+            d->LoadSavedColSizes();
     }
     return TBaseGrid::event(e);
 }
@@ -63,7 +63,7 @@ bool TVxStringGrid::event(QEvent* e)
 bool TVxStringGrid::viewportEvent(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip)
-        return d->Shared.FBalloon->Enable() ? ShowCellBalloon(e) : ShowCellHint(e);
+        return d->Shared.FBalloon->Enable() ? d->ShowCellBalloon(e) : d->ShowCellHint(e);
     // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
     if (e->type() == QEvent::MouseMove && !d->Interaction.FWheelPan) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
@@ -84,9 +84,9 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
         return result;
     }
     if (e->type() == QEvent::Resize) {
-        SynchColumnSizes(width());
+        d->SynchColumnSizes(width());
         const bool result = TBaseGrid::viewportEvent(e);
-        AfterResize();
+        d->AfterResize();
         return result;
     }
     // A second quick press comes as a press and then a double click: the press alone counts here.
@@ -94,10 +94,10 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
         auto* mouse = static_cast<QMouseEvent*>(e);
         // Any press ends panning and then counts as itself; a middle press starts it.
         if (d->Interaction.FWheelPan)
-            EndWheelPan();
+            d->EndWheelPan();
         else if (mouse->button() == Qt::MiddleButton && d->Settings.IntelliPan != TIntelliPan::ipNone &&
                  RowCount() > FixedRows())
-            StartWheelPan(mouse->position().toPoint());
+            d->StartWheelPan(mouse->position().toPoint());
     }
     if (MouseEvent(e))
         return true;
@@ -108,7 +108,7 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
 void TVxStringGrid::keyPressEvent(QKeyEvent* e)
 {
     if (d->Interaction.FWheelPan)
-        EndWheelPan();
+        d->EndWheelPan();
     std::uint16_t key = VirtualKeyFromQt(e->key(), e->modifiers());
     const TShiftState shift = ShiftStateFromQt(e->modifiers());
     // Enter and Esc go on to the window (its default and cancel buttons) unless the grid used them.
@@ -171,52 +171,52 @@ void TVxStringGrid::WMTimer()
         d->Interaction.FSearchTics = 0;
     }
     if (d->Shared.FHovering && !IsDesigning())
-        HoverFocus();
+        d->HoverFocus();
     if (d->Interaction.FEnableBlink) {
         d->Interaction.FGridBlink = !d->Interaction.FGridBlink;
-        BlinkScan();
+        d->BlinkScan();
     }
 }
 
-void TVxStringGrid::HoverFocus()
+void TVxStringGridPrivate::HoverFocus()
 {
     const QPoint global = QCursor::pos();
-    if (QApplication::widgetAt(global) != viewport())
+    if (QApplication::widgetAt(global) != q->viewport())
         return;
-    const QPoint p = viewport()->mapFromGlobal(global);
-    if (!viewport()->rect().contains(p))
+    const QPoint p = q->viewport()->mapFromGlobal(global);
+    if (!q->viewport()->rect().contains(p))
         return;
-    const TGridCoord cell = MouseCoord(p.x(), p.y());
-    if (cell.X < FixedCols() || cell.Y < FixedRows() || cell.X >= ColCount() || cell.Y >= RowCount())
+    const TGridCoord cell = q->MouseCoord(p.x(), p.y());
+    if (cell.X < q->FixedCols() || cell.Y < q->FixedRows() || cell.X >= q->ColCount() || cell.Y >= q->RowCount())
         return;
-    setFocus(Qt::OtherFocusReason);
-    if (cell.X != Col() || cell.Y != Row())
-        FocusCell(cell.X, cell.Y, true);
+    q->setFocus(Qt::OtherFocusReason);
+    if (cell.X != q->Col() || cell.Y != q->Row())
+        q->FocusCell(cell.X, cell.Y, true);
 }
 
 // Repaints every cell in view whose text blinks: the scrollable area (hidden columns skipped, never past the
 // last real column), the fixed rows across it and the fixed columns down it.
-void TVxStringGrid::BlinkScan()
+void TVxStringGridPrivate::BlinkScan()
 {
     auto blinks = [this](int realCol, int row) {
-        return PosInUpperCase(QStringLiteral("<BLI"), AllGridCells(realCol, row)) > 0;
+        return PosInUpperCase(QStringLiteral("<BLI"), q->AllGridCells(realCol, row)) > 0;
     };
-    const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
-    const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
-    const int firstReal = RealColIndex(LeftCol());
-    const int lastReal = std::min(AllColCount() - 1, firstReal + VisibleColCount() + NumHiddenColumns());
-    for (int r = TopRow(); r <= lastRow; ++r)
+    const int lastRow = std::min(q->RowCount() - 1, q->TopRow() + q->VisibleRowCount());
+    const int lastCol = std::min(q->ColCount() - 1, q->LeftCol() + q->VisibleColCount());
+    const int firstReal = q->RealColIndex(q->LeftCol());
+    const int lastReal = std::min(q->AllColCount() - 1, firstReal + q->VisibleColCount() + q->NumHiddenColumns());
+    for (int r = q->TopRow(); r <= lastRow; ++r)
         for (int c = firstReal; c <= lastReal; ++c)
-            if (!IsHiddenColumn(c) && blinks(c, r))
-                RepaintCell(DisplColIndex(c), r);
-    for (int r = 0; r < FixedRows(); ++r)
-        for (int c = LeftCol(); c <= lastCol; ++c)
-            if (blinks(RealColIndex(c), r))
-                RepaintCell(c, r);
-    for (int c = 0; c < FixedCols(); ++c)
-        for (int r = TopRow(); r <= lastRow; ++r)
-            if (blinks(RealColIndex(c), r))
-                RepaintCell(c, r);
+            if (!q->IsHiddenColumn(c) && blinks(c, r))
+                q->RepaintCell(q->DisplColIndex(c), r);
+    for (int r = 0; r < q->FixedRows(); ++r)
+        for (int c = q->LeftCol(); c <= lastCol; ++c)
+            if (blinks(q->RealColIndex(c), r))
+                q->RepaintCell(c, r);
+    for (int c = 0; c < q->FixedCols(); ++c)
+        for (int r = q->TopRow(); r <= lastRow; ++r)
+            if (blinks(q->RealColIndex(c), r))
+                q->RepaintCell(c, r);
 }
 
 // ---- wheel
@@ -231,110 +231,110 @@ void TVxStringGrid::wheelEvent(QWheelEvent* e)
     const QPoint global = e->globalPosition().toPoint();
     while (d->Interaction.FWheelAccumulator >= kWheelNotch) {
         d->Interaction.FWheelAccumulator -= kWheelNotch;
-        MouseWheelStep(false, shift, global);
+        d->MouseWheelStep(false, shift, global);
     }
     while (d->Interaction.FWheelAccumulator <= -kWheelNotch) {
         d->Interaction.FWheelAccumulator += kWheelNotch;
-        MouseWheelStep(true, shift, global);
+        d->MouseWheelStep(true, shift, global);
     }
 }
 
 void TVxStringGrid::DoWheelScroll(int, bool&) {}
 
-void TVxStringGrid::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos)
+void TVxStringGridPrivate::MouseWheelStep(bool Down, TShiftState Shift, QPoint GlobalPos)
 {
     const int lines = std::max(1, QApplication::wheelScrollLines());
-    if (Shift.testFlag(TShiftStateItem::ssCtrl) && d->Settings.IntelliZoom) {
-        Zoom(Down ? lines : -lines);
+    if (Shift.testFlag(TShiftStateItem::ssCtrl) && Settings.IntelliZoom) {
+        q->Zoom(Down ? lines : -lines);
         return;
     }
-    if (!d->Settings.EnableWheel || (d->Shared.FFixedRowAlways && RowCount() == 1))
+    if (!Settings.EnableWheel || (Shared.FFixedRowAlways && q->RowCount() == 1))
         return;
-    const int step = d->Shared.FMouseActions->WheelIncrement() >= 1 ? d->Shared.FMouseActions->WheelIncrement() : lines;
-    const bool scroll = d->Shared.FMouseActions->WheelAction() == TWheelAction::waScroll;
-    const TGridRect oldSel = Selection();
-    const int oldRow = Row();
-    const int oldTop = TopRow();
-    const int oldLeft = LeftCol();
-    int target = Row();
+    const int step = Shared.FMouseActions->WheelIncrement() >= 1 ? Shared.FMouseActions->WheelIncrement() : lines;
+    const bool scroll = Shared.FMouseActions->WheelAction() == TWheelAction::waScroll;
+    const TGridRect oldSel = q->Selection();
+    const int oldRow = q->Row();
+    const int oldTop = q->TopRow();
+    const int oldLeft = q->LeftCol();
+    int target = q->Row();
     if (scroll) {
-        if (Down && TopRow() < RowCount() - VisibleRowCount())
-            SetTopRow(TopRow() + step);
-        else if (!Down && TopRow() > FixedRows())
-            SetTopRow(std::max(FixedRows(), TopRow() - step));
+        if (Down && q->TopRow() < q->RowCount() - q->VisibleRowCount())
+            q->SetTopRow(q->TopRow() + step);
+        else if (!Down && q->TopRow() > q->FixedRows())
+            q->SetTopRow(std::max(q->FixedRows(), q->TopRow() - step));
     } else {
         target += Down ? step : -step;
     }
-    const int lastNormal = std::max(FixedRows(), RowCount() - d->Shared.FFixedFooters - 1);
-    target = std::clamp(target, FixedRows(), lastNormal);
-    int col = std::clamp(Col(), FixedCols(), ColCount() - 1);
-    if (!scroll && target >= 0 && target < RowCount()) {
-        BeginUpdate();
-        if (target != Row() || col != Col())
-            FocusCell(col, target, true);
-        if (Row() != target) {
+    const int lastNormal = std::max(q->FixedRows(), q->RowCount() - Shared.FFixedFooters - 1);
+    target = std::clamp(target, q->FixedRows(), lastNormal);
+    int col = std::clamp(q->Col(), q->FixedCols(), q->ColCount() - 1);
+    if (!scroll && target >= 0 && target < q->RowCount()) {
+        q->BeginUpdate();
+        if (target != q->Row() || col != q->Col())
+            q->FocusCell(col, target, true);
+        if (q->Row() != target) {
             // Refused: try half the way.
             const int half = oldRow + int(std::lround((target - oldRow) / 2.0));
-            if (half != Row())
-                FocusCell(col, half, true);
-            if (TopRow() > FixedRows())
-                SetTopRow(TopRow() - 1);
+            if (half != q->Row())
+                q->FocusCell(col, half, true);
+            if (q->TopRow() > q->FixedRows())
+                q->SetTopRow(q->TopRow() - 1);
         }
-        if (Options().testFlag(TGridOption::goRowSelect) && d->Shared.FNavigation->KeepHorizScroll())
-            SetLeftCol(oldLeft);
-        EndUpdate();
+        if (q->Options().testFlag(TGridOption::goRowSelect) && Shared.FNavigation->KeepHorizScroll())
+            q->SetLeftCol(oldLeft);
+        q->EndUpdate();
     }
     bool handled = true;
-    DoWheelScroll(scroll ? TopRow() - oldTop : Row() - oldRow, handled);
-    if ((d->Shared.FMouseActions->WheelIncrement() != 0 || d->Shared.FMouseActions->DisjunctRowSelect()) && handled) {
+    q->DoWheelScroll(scroll ? q->TopRow() - oldTop : q->Row() - oldRow, handled);
+    if ((Shared.FMouseActions->WheelIncrement() != 0 || Shared.FMouseActions->DisjunctRowSelect()) && handled) {
         bool eventHandled = false;
-        const TWheelEvent& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+        const TVxStringGrid::TWheelEvent& event = Down ? q->OnMouseWheelDown : q->OnMouseWheelUp;
         if (event)
-            event(this, Shift, Point(GlobalPos.x(), GlobalPos.y()), eventHandled);
+            event(q, Shift, Point(GlobalPos.x(), GlobalPos.y()), eventHandled);
     }
-    if (Selection() != oldSel) {
-        const TGridRect s = Selection();
-        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    if (q->Selection() != oldSel) {
+        const TGridRect s = q->Selection();
+        q->DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
 }
 
 // ---- wheel panning: the view or the current cell follows the pointer's side of where the middle press was
 
-void TVxStringGrid::StartWheelPan(QPoint Pos)
+void TVxStringGridPrivate::StartWheelPan(QPoint Pos)
 {
-    d->Interaction.FWheelPan = true;
-    d->Interaction.FWheelPanPos = Pos;
+    Interaction.FWheelPan = true;
+    Interaction.FWheelPanPos = Pos;
     SetWheelPanCursor({0, 0});
-    d->Interaction.FWheelTimerID = startTimer(10);
+    Interaction.FWheelTimerID = q->startTimer(10);
     // The pointer keeps steering when it leaves the grid.
-    viewport()->grabMouse();
+    q->viewport()->grabMouse();
     InvalidateWheelPanMarker();
 }
 
-void TVxStringGrid::EndWheelPan()
+void TVxStringGridPrivate::EndWheelPan()
 {
-    d->Interaction.FWheelPan = false;
-    if (d->Interaction.FWheelTimerID)
-        killTimer(d->Interaction.FWheelTimerID);
-    d->Interaction.FWheelTimerID = 0;
-    viewport()->releaseMouse();
-    viewport()->setCursor(d->Shared.FRememberedCursor);
+    Interaction.FWheelPan = false;
+    if (Interaction.FWheelTimerID)
+        q->killTimer(Interaction.FWheelTimerID);
+    Interaction.FWheelTimerID = 0;
+    q->viewport()->releaseMouse();
+    q->viewport()->setCursor(Shared.FRememberedCursor);
     InvalidateWheelPanMarker();
 }
 
-void TVxStringGrid::SetWheelPanCursor(QPoint Direction)
+void TVxStringGridPrivate::SetWheelPanCursor(QPoint Direction)
 {
-    if (viewport()->cursor().shape() == Qt::BitmapCursor && Direction == d->Interaction.FWheelPanDirection)
+    if (q->viewport()->cursor().shape() == Qt::BitmapCursor && Direction == Interaction.FWheelPanDirection)
         return;
-    d->Interaction.FWheelPanDirection = Direction;
-    viewport()->setCursor(QCursor(QPixmap::fromImage(PanCursorImage(Direction.x(), Direction.y())),
+    Interaction.FWheelPanDirection = Direction;
+    q->viewport()->setCursor(QCursor(QPixmap::fromImage(PanCursorImage(Direction.x(), Direction.y())),
                                   kPanCursorSize / 2, kPanCursorSize / 2));
 }
 
 // The marker's square is repainted without erasing; painting draws the marker while panning.
-void TVxStringGrid::InvalidateWheelPanMarker()
+void TVxStringGridPrivate::InvalidateWheelPanMarker()
 {
-    viewport()->update(QRect(d->Interaction.FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
+    q->viewport()->update(QRect(Interaction.FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
 }
 
 void TVxStringGrid::WheelPanTick()
@@ -346,7 +346,7 @@ void TVxStringGrid::WheelPanTick()
         dy = 0;
     if (d->Settings.IntelliPan == TIntelliPan::ipVertical)
         dx = 0;
-    SetWheelPanCursor({dx, dy});
+    d->SetWheelPanCursor({dx, dy});
     const TGridRect oldSel = Selection();
     const int lastNormalRow = std::max(FixedRows(), RowCount() - d->Shared.FFixedFooters - 1);
     const int lastNormalCol = std::max(FixedCols(), ColCount() - d->Shared.FFixedRightCols - 1);

@@ -122,7 +122,7 @@ QString TVxStringGrid::RectAsText(const TGridRect& R, bool OnlySelected)
     const bool cols = OnlySelected && d->Shared.FMouseActions->DisjunctColSelect();
     QString text;
     for (int r = R.Top; r <= R.Bottom; ++r) {
-        if (rows && !RowFlagOf(r))
+        if (rows && !d->RowFlagOf(r))
             continue;
         bool first = true;
         for (int c = R.Left; c <= R.Right; ++c) {
@@ -150,19 +150,19 @@ QString TVxStringGrid::SelectedText()
     return RectAsText(Selection(), true);
 }
 
-void TVxStringGrid::CopyRectToClipboard(const TGridRect& R, bool OnlySelected)
+void TVxStringGridPrivate::CopyRectToClipboard(const TGridRect& R, bool OnlySelected)
 {
-    ExportNotification(TGridExportState::esExportStart, -1);
-    d->Shared.FClipTopLeft = TPoint{R.Left, R.Top};
-    const QString text = RectAsText(R, OnlySelected);
-    ExportNotification(TGridExportState::esExportDone, -1);
+    q->ExportNotification(TGridExportState::esExportStart, -1);
+    Shared.FClipTopLeft = TPoint{R.Left, R.Top};
+    const QString text = q->RectAsText(R, OnlySelected);
+    q->ExportNotification(TGridExportState::esExportDone, -1);
     auto* data = new QMimeData;
     data->setText(text);
-    const QString topLeft = Cells(RealColIndex(R.Left), R.Top);
-    if (d->Shared.FNavigation->AllowRTFClipboard() && topLeft.contains(QLatin1String("{\\")))
+    const QString topLeft = q->Cells(q->RealColIndex(R.Left), R.Top);
+    if (Shared.FNavigation->AllowRTFClipboard() && topLeft.contains(QLatin1String("{\\")))
         data->setData(DragFormatMimeType(CF_RTF_NAME), topLeft.toLatin1() + '\0');
-    if (d->Shared.FNavigation->AllowFmtClipboard())
-        data->setData(DragFormatMimeType(CF_GRIDCELLS_NAME), MakeGridCellsBlock(SaveRectToBinStream(R)));
+    if (Shared.FNavigation->AllowFmtClipboard())
+        data->setData(DragFormatMimeType(CF_GRIDCELLS_NAME), MakeGridCellsBlock(q->SaveRectToBinStream(R)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -170,18 +170,18 @@ void TVxStringGrid::CopySelectionToClipboard()
 {
     const bool fmt = d->Shared.FNavigation->AllowFmtClipboard();
     if (d->Shared.FMouseActions->DisjunctRowSelect() && !fmt)
-        CopyRectToClipboard(
+        d->CopyRectToClipboard(
             TGridRect{FixedCols(), SaveStartRow(), ColCount() - FixedRightCols() - 1, SaveEndRow()}, true);
     else if (d->Shared.FMouseActions->DisjunctColSelect() && !fmt)
-        CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, true);
+        d->CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, true);
     else
-        CopyRectToClipboard(Normalized(Selection()), false);
+        d->CopyRectToClipboard(Normalized(Selection()), false);
     d->Shared.FClipLastOp = TClipOperation::coCopy;
 }
 
 void TVxStringGrid::CopyToClipBoard()
 {
-    CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, false);
+    d->CopyRectToClipboard(TGridRect{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, false);
     d->Shared.FClipLastOp = TClipOperation::coCopy;
 }
 
@@ -207,7 +207,7 @@ void TVxStringGrid::CutSelectionToClipboard()
     BeginUpdate();
     if (d->Shared.FMouseActions->DisjunctRowSelect()) {
         for (int r = FixedRows(); r < RowCount(); ++r)
-            if (RowFlagOf(r)) {
+            if (d->RowFlagOf(r)) {
                 ClearRows(r, 1);
                 if (ShowModified().Enabled())
                     SetRowModified(r, true);
@@ -339,45 +339,45 @@ int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, cons
     return count;
 }
 
-int TVxStringGrid::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols)
+int TVxStringGridPrivate::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols)
 {
     Rows = Cols = 0;
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return 0;
     const QString cellsType = DragFormatMimeType(CF_GRIDCELLS_NAME);
-    if (AllowFormattedClipboard() && data->hasFormat(cellsType)) {
+    if (q->AllowFormattedClipboard() && data->hasFormat(cellsType)) {
         const auto stream = ReadGridCellsBlock(data->data(cellsType));
         std::int32_t id = 0;
-        if (stream && BinStreamHead(*stream, Cols, Rows, id)) {
-            PasteStarting();
-            if (d->Shared.FNavigation->AllowClipboardColGrow() && ACol + Cols > ColCount())
-                SetColCount(std::min(ACol + Cols, Max_Exchange_Cols));
-            if (d->Shared.FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert)
-                InsertRows(ARow, Rows);
-            else if (d->Shared.FNavigation->AllowClipboardRowGrow() && ARow + Rows > RowCount())
-                SetRowCount(std::min(ARow + Rows, Max_Exchange_Rows));
+        if (stream && q->BinStreamHead(*stream, Cols, Rows, id)) {
+            q->PasteStarting();
+            if (Shared.FNavigation->AllowClipboardColGrow() && ACol + Cols > q->ColCount())
+                q->SetColCount(std::min(ACol + Cols, Max_Exchange_Cols));
+            if (Shared.FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert)
+                q->InsertRows(ARow, Rows);
+            else if (Shared.FNavigation->AllowClipboardRowGrow() && ARow + Rows > q->RowCount())
+                q->SetRowCount(std::min(ARow + Rows, Max_Exchange_Rows));
             int count = 0;
-            if (LoadAtPointFromBinStream(TPoint{ACol, ARow}, *stream)) {
-                CellsPasted(id == BinStreamID() ? d->Shared.FClipTopLeft : TPoint{-1, -1},
-                            TGridRect{ACol, ARow, ACol + Cols - 1, ARow + Rows - 1}, d->Shared.FClipLastOp);
+            if (q->LoadAtPointFromBinStream(TPoint{ACol, ARow}, *stream)) {
+                q->CellsPasted(id == q->BinStreamID() ? Shared.FClipTopLeft : TPoint{-1, -1},
+                            TGridRect{ACol, ARow, ACol + Cols - 1, ARow + Rows - 1}, Shared.FClipLastOp);
                 count = Cols * Rows;
             }
-            PasteFinished();
+            q->PasteFinished();
             return count;
         }
     }
     const QString rtfType = DragFormatMimeType(CF_RTF_NAME);
-    if (d->Shared.FNavigation->AllowRTFClipboard() && data->hasFormat(rtfType)) {
+    if (Shared.FNavigation->AllowRTFClipboard() && data->hasFormat(rtfType)) {
         QByteArray rtf = data->data(rtfType);
         rtf.truncate(rtf.indexOf('\0') < 0 ? rtf.size() : rtf.indexOf('\0'));
-        if (IsEditable(ACol, ARow))
-            PasteCellText(RealColIndex(ACol), ARow, QString::fromLatin1(rtf));
+        if (q->IsEditable(ACol, ARow))
+            q->PasteCellText(q->RealColIndex(ACol), ARow, QString::fromLatin1(rtf));
         Rows = Cols = 1;
         return 0;
     }
     if (data->hasText())
-        return PasteTextBlock(ACol, ARow, Rows, Cols, data->text());
+        return q->PasteTextBlock(ACol, ARow, Rows, Cols, data->text());
     return 0;
 }
 
@@ -386,7 +386,7 @@ void TVxStringGrid::PasteFromClipboard()
     ImportNotification(TGridImportState::isImportStart, -1);
     d->Shared.FPasteAll = true;
     int rows = 0, cols = 0;
-    PasteClipboardAt(SaveStartCol(), SaveStartRow(), rows, cols);
+    d->PasteClipboardAt(SaveStartCol(), SaveStartRow(), rows, cols);
     ImportNotification(TGridImportState::isImportDone, -1);
     CellsLoaded();
 }
@@ -398,10 +398,10 @@ void TVxStringGrid::PasteSelectionFromClipboard()
     const TGridRect s = Normalized(Selection());
     const int left = Options().testFlag(TGridOption::goRowSelect) ? FixedCols() : s.Left;
     int rows = 0, cols = 0;
-    const int pasted = PasteClipboardAt(left, s.Top, rows, cols);
+    const int pasted = d->PasteClipboardAt(left, s.Top, rows, cols);
     const int selected = (s.Right - s.Left + 1) * (s.Bottom - s.Top + 1);
     if (d->Shared.FNavigation->AllowSmartClipboard() && pasted > 0 && pasted != selected)
-        SmartFill(TGridRect{left, s.Top, s.Right, s.Bottom}, pasted, rows, cols);
+        d->SmartFill(TGridRect{left, s.Top, s.Right, s.Bottom}, pasted, rows, cols);
     ImportNotification(TGridImportState::isImportDone, -1);
     CellsLoaded();
 }
@@ -432,28 +432,28 @@ void TVxStringGrid::SetSelectionAsText(const QString& Value)
     CellsChanged(TRect{RealColIndex(s.Left), s.Top, RealColIndex(right), bottom});
 }
 
-void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols)
+void TVxStringGridPrivate::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols)
 {
-    PasteStarting();
-    const bool always = d->Shared.FNavigation->AllowClipboardAlways();
+    q->PasteStarting();
+    const bool always = Shared.FNavigation->AllowClipboardAlways();
     auto fill = [&](int c, int r, QString Value) {
-        if (!always && !IsEditable(c, r))
+        if (!always && !q->IsEditable(c, r))
             return;
         bool allow = true;
-        if (OnClipboardBeforePasteCell)
-            OnClipboardBeforePasteCell(this, c, r, Value, allow);
+        if (q->OnClipboardBeforePasteCell)
+            q->OnClipboardBeforePasteCell(q, c, r, Value, allow);
         if (!allow)
             return;
-        PasteCellText(RealColIndex(c), r, Value);
-        if (OnClipboardAfterPasteCell)
-            OnClipboardAfterPasteCell(this, c, r, Value);
+        q->PasteCellText(q->RealColIndex(c), r, Value);
+        if (q->OnClipboardAfterPasteCell)
+            q->OnClipboardAfterPasteCell(q, c, r, Value);
     };
     auto textOf = [this](int c, int r) {
-        const int real = RealColIndex(c);
+        const int real = q->RealColIndex(c);
         bool checked = false;
-        if (GetCellType(real, r) == TCellType::ctCheckBox && GetCheckBoxState(real, r, checked))
-            return checked ? CheckTrue() : CheckFalse();
-        return Cells(real, r);
+        if (q->GetCellType(real, r) == TCellType::ctCheckBox && q->GetCheckBoxState(real, r, checked))
+            return checked ? q->CheckTrue() : q->CheckFalse();
+        return q->Cells(real, r);
     };
     const bool column = Sel.Left == Sel.Right, row = Sel.Top == Sel.Bottom;
     if (Pasted == 1) {
@@ -462,7 +462,7 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             for (int c = Sel.Left; c <= Sel.Right; ++c)
                 if (c != Sel.Left || r != Sel.Top)
                     fill(c, r, text);
-        CellsPasted(d->Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
+        q->CellsPasted(Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
     } else if (column || row) {
         std::vector<TPoint> cells;
         for (int r = Sel.Top; r <= Sel.Bottom; ++r)
@@ -476,7 +476,7 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             const double v1 = a.replace(decimal, QLatin1Char('.')).toDouble(&ok1);
             const double v2 = b.replace(decimal, QLatin1Char('.')).toDouble(&ok2);
             for (std::size_t k = 2; ok1 && ok2 && k < cells.size(); ++k)
-                fill(cells[k].X, cells[k].Y, FormatSeriesFloat(v1 + double(k) * (v2 - v1), FloatFormat()));
+                fill(cells[k].X, cells[k].Y, FormatSeriesFloat(v1 + double(k) * (v2 - v1), q->FloatFormat()));
         } else {
             const qint64 v1 = first.toLongLong(&ok1), v2 = second.toLongLong(&ok2);
             for (std::size_t k = 2; ok1 && ok2 && k < cells.size(); ++k)
@@ -487,7 +487,7 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             const std::size_t extent = std::size_t(std::max(1, column ? Rows : Cols));
             for (std::size_t k = extent; k < cells.size(); ++k)
                 fill(cells[k].X, cells[k].Y, textOf(cells[k - extent].X, cells[k - extent].Y));
-            CellsPasted(d->Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
+            q->CellsPasted(Shared.FClipTopLeft, Sel, TClipOperation::coCopy);
         }
     } else if (Rows == 1) {
         for (int r = Sel.Top + 1; r <= Sel.Bottom; ++r) {
@@ -500,6 +500,6 @@ void TVxStringGrid::SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Co
             PasteClipboardAt(c, Sel.Top, rows, cols);
         }
     }
-    CellsChanged(TRect{RealColIndex(Sel.Left), Sel.Top, RealColIndex(Sel.Right), Sel.Bottom});
-    PasteFinished();
+    q->CellsChanged(TRect{q->RealColIndex(Sel.Left), Sel.Top, q->RealColIndex(Sel.Right), Sel.Bottom});
+    q->PasteFinished();
 }

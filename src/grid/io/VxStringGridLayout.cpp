@@ -73,16 +73,16 @@ QString JoinInts(const std::vector<int>& Values)
 
 // Position k comes to show the column standing at position Order[k] now; hidden columns must be shown already.
 // The moves keep the column order list in step, so it ends as Order.
-void TVxStringGrid::ResetColumnsTo(const std::vector<int>& Order)
+void TVxStringGridPrivate::ResetColumnsTo(const std::vector<int>& Order)
 {
     const int n = int(Order.size());
-    SetColumnOrder();
+    q->SetColumnOrder();
     std::vector<int> cur(static_cast<std::size_t>(n));
     std::iota(cur.begin(), cur.end(), 0);
     for (int k = 0; k < n; ++k) {
         const int p = int(std::find(cur.begin() + k, cur.end(), Order[std::size_t(k)]) - cur.begin());
         if (p != k) {
-            MoveColumn(p, k);
+            q->MoveColumn(p, k);
             std::rotate(cur.begin() + k, cur.begin() + p, cur.begin() + p + 1);
         }
     }
@@ -144,7 +144,7 @@ void TVxStringGrid::StringToColumnStates(const QString& Value)
     UnHideColumnsAll();
     SetColCount(n);
     if (!order.empty())
-        ResetColumnsTo(order);
+        d->ResetColumnsTo(order);
     else
         d->Order.FColumnOrder->Clear();
     for (int i = n - 1; i >= 0; --i)
@@ -191,12 +191,12 @@ void TVxStringGrid::LoadColSizes()
             SetColWidths(i, widths[std::size_t(i)]);
 }
 
-void TVxStringGrid::LoadSavedColSizes()
+void TVxStringGridPrivate::LoadSavedColSizes()
 {
-    if (!ColumnSize().Save())
+    if (!q->ColumnSize().Save())
         return;
     try {
-        LoadColSizes();
+        q->LoadColSizes();
     } catch (const std::exception&) {
     }
 }
@@ -235,7 +235,7 @@ void TVxStringGrid::LoadColPositions()
         if (IsHiddenColumn(c))
             hidden.push_back(c);
     UnHideColumnsAll();
-    ResetColumnsTo(order);
+    d->ResetColumnsTo(order);
     for (auto it = hidden.rbegin(); it != hidden.rend(); ++it)
         HideColumn(*it);
 }

@@ -3,13 +3,13 @@
 #include "grid/foundation/GridOptionGroups.h"
 
 // The cell an advance from (ACol, ARow) goes to; false when a row was appended that cannot be edited.
-bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r)
+bool TVxStringGridPrivate::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r)
 {
-    const TPoint span = CellSpan(RealColIndex(ACol), ARow);
-    const int firstTab = FixedCols();
-    const int lastRow = RowCount() - 1 - d->Shared.FFixedFooters;
-    const int lastCol = ColCount() - 1 - d->Shared.FFixedRightCols;
-    const TAdvanceDirection dir = d->Shared.FNavigation->AdvanceDirection();
+    const TPoint span = q->CellSpan(q->RealColIndex(ACol), ARow);
+    const int firstTab = q->FixedCols();
+    const int lastRow = q->RowCount() - 1 - Shared.FFixedFooters;
+    const int lastCol = q->ColCount() - 1 - Shared.FFixedRightCols;
+    const TAdvanceDirection dir = Shared.FNavigation->AdvanceDirection();
     c = ACol;
     r = ARow;
 
@@ -17,28 +17,28 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
         if (ACol + span.X < lastCol) {
             c = ACol + span.X + 1;
         } else if (dir == TAdvanceDirection::adLeftRightInRow) {
-            if (d->Shared.FNavigation->AdvanceOnEnterLoop())
+            if (Shared.FNavigation->AdvanceOnEnterLoop())
                 c = firstTab;
         } else if (ARow == lastRow) {
-            if (d->Shared.FNavigation->AdvanceInsert()) {
+            if (Shared.FNavigation->AdvanceInsert()) {
                 bool canAdd = true;
-                if (OnCanAddRow)
-                    OnCanAddRow(this, canAdd);
+                if (q->OnCanAddRow)
+                    q->OnCanAddRow(q, canAdd);
                 c = firstTab;
                 if (canAdd) {
-                    SetRowCount(RowCount() + 1);
-                    r = RowCount() - 1 - d->Shared.FFixedFooters;
-                    if (OnAutoAddRow)
-                        OnAutoAddRow(this, RowCount() - d->Shared.FFixedFooters - 1);
+                    q->SetRowCount(q->RowCount() + 1);
+                    r = q->RowCount() - 1 - Shared.FFixedFooters;
+                    if (q->OnAutoAddRow)
+                        q->OnAutoAddRow(q, q->RowCount() - Shared.FFixedFooters - 1);
                     bool anyEditable = false;
-                    for (int i = FixedCols(); i < ColCount() && !anyEditable; ++i)
-                        anyEditable = IsEditable(i, r);
+                    for (int i = q->FixedCols(); i < q->ColCount() && !anyEditable; ++i)
+                        anyEditable = q->IsEditable(i, r);
                     if (!anyEditable)
                         return false;
                 }
-            } else if (d->Shared.FNavigation->AdvanceOnEnterLoop()) {
+            } else if (Shared.FNavigation->AdvanceOnEnterLoop()) {
                 c = firstTab;
-                r = FixedRows();
+                r = q->FixedRows();
             }
         } else {
             r = ARow + 1;
@@ -48,36 +48,36 @@ bool TVxStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int&
         if (ARow < lastRow) {
             r = ARow + 1;
         } else if (dir == TAdvanceDirection::adTopBottomInCol) {
-            r = FixedRows();
+            r = q->FixedRows();
         } else {
             if (ACol < lastCol) {
-                r = FixedRows();
-                c = ACol + 1 >= ColCount() ? firstTab : ACol + 1;
-            } else if (d->Shared.FNavigation->AdvanceInsert()) {
-                SetColCount(ColCount() + 1);
+                r = q->FixedRows();
+                c = ACol + 1 >= q->ColCount() ? firstTab : ACol + 1;
+            } else if (Shared.FNavigation->AdvanceInsert()) {
+                q->SetColCount(q->ColCount() + 1);
                 c = ACol + span.X + 1;
-                r = FixedRows();
-                if (OnAutoInsertCol)
-                    OnAutoInsertCol(this, ColCount() - d->Shared.FFixedRightCols - 1);
+                r = q->FixedRows();
+                if (q->OnAutoInsertCol)
+                    q->OnAutoInsertCol(q, q->ColCount() - Shared.FFixedRightCols - 1);
             } else {
                 c = firstTab;
-                r = FixedRows();
+                r = q->FixedRows();
             }
-            Invalidate();
+            q->Invalidate();
         }
     } else if (dir == TAdvanceDirection::adLeftRight) {
         if (ACol > firstTab) {
             c = ACol - 1;
         } else {
-            r = ARow > FixedRows() ? ARow - 1 : RowCount() - d->Shared.FFixedFooters - 1;
-            c = ColCount() - d->Shared.FFixedRightCols - 1;
+            r = ARow > q->FixedRows() ? ARow - 1 : q->RowCount() - Shared.FFixedFooters - 1;
+            c = q->ColCount() - Shared.FFixedRightCols - 1;
         }
     } else if (dir == TAdvanceDirection::adTopBottom) {
-        if (ARow > FixedRows()) {
+        if (ARow > q->FixedRows()) {
             r = ARow - 1;
         } else {
-            c = ACol > firstTab ? ACol - 1 : ColCount() - d->Shared.FFixedRightCols - 1;
-            r = RowCount() - d->Shared.FFixedFooters - 1;
+            c = ACol > firstTab ? ACol - 1 : q->ColCount() - Shared.FFixedRightCols - 1;
+            r = q->RowCount() - Shared.FFixedFooters - 1;
         }
     }
 
@@ -103,7 +103,7 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
     int r = ARow;
     bool canEdit = true;
     for (long steps = 0, cells = long(ColCount()) * RowCount();; ++steps) {
-        if (!AdvanceTarget(origin.X, origin.Y, Forward, c, r))
+        if (!d->AdvanceTarget(origin.X, origin.Y, Forward, c, r))
             return;
         canEdit = true;
         CanEditCell(RealColIndex(c), r, canEdit);
@@ -170,21 +170,21 @@ void TVxStringGrid::KeyPress(QChar& Key)
         }
     }
     if (!Options().testFlag(TGridOption::goEditing) && d->Shared.FNavigation->AutoGotoWhenSorted())
-        IncrementalGoto(Key);
+        d->IncrementalGoto(Key);
     TBaseGrid::KeyPress(Key);
 }
 
 // Typed characters find the first row whose sorted column starts with them; the grid timer forgets an
 // incremental search text shortly after the last key.
-void TVxStringGrid::IncrementalGoto(QChar Key)
+void TVxStringGridPrivate::IncrementalGoto(QChar Key)
 {
     QString text = Key;
-    if (d->Shared.FNavigation->AutoGotoIncremental())
-        text = Key == QChar(8) ? d->Interaction.FSearchInc.left(d->Interaction.FSearchInc.size() - 1) : d->Interaction.FSearchInc + Key;
-    SetSearchInc(text);
-    const int row = Search(text.toUpper());
+    if (Shared.FNavigation->AutoGotoIncremental())
+        text = Key == QChar(8) ? Interaction.FSearchInc.left(Interaction.FSearchInc.size() - 1) : Interaction.FSearchInc + Key;
+    q->SetSearchInc(text);
+    const int row = q->Search(text.toUpper());
     if (row == -1)
-        d->Interaction.FSearchInc.clear();
+        Interaction.FSearchInc.clear();
     else
-        SetRow(row);
+        q->SetRow(row);
 }

@@ -81,20 +81,20 @@ TDateTime DateForPicker(TDateTime Value, TDateTime MinDate, TDateTime MaxDate)
     return Value;
 }
 
-void TVxStringGrid::CreateGridEditors()
+void TVxStringGridPrivate::CreateGridEditors()
 {
-    d->Edit.FEditCheck = new TGridCheckBox(this);
-    d->Edit.FEditBtn = new TGridEditBtn(this);
-    d->Edit.FUnitEditBtn = new TGridUnitEditBtn(this);
-    d->Edit.FGridButton = new TGridButton(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{d->Edit.FEditCheck, d->Edit.FEditBtn, d->Edit.FUnitEditBtn, d->Edit.FGridButton}) {
+    Edit.FEditCheck = new TGridCheckBox(q);
+    Edit.FEditBtn = new TGridEditBtn(q);
+    Edit.FUnitEditBtn = new TGridUnitEditBtn(q);
+    Edit.FGridButton = new TGridButton(q);
+    for (QWidget* w : std::initializer_list<QWidget*>{Edit.FEditCheck, Edit.FEditBtn, Edit.FUnitEditBtn, Edit.FGridButton}) {
         Close(w);
-        d->Shared.FEditorControls.push_back(w);
+        Shared.FEditorControls.push_back(w);
     }
-    d->Edit.FEditBtn->SetButtonCaption(QStringLiteral("..."));
-    d->Edit.FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
-    d->Edit.FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
-    d->Edit.FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+    Edit.FEditBtn->SetButtonCaption(QStringLiteral("..."));
+    Edit.FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+    Edit.FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
+    Edit.FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
 }
 
 // An editable combo makes its pop-up window at once: the grid makes the combo when it first needs it.
@@ -140,14 +140,14 @@ TDropDownCellEditor* TVxStringGrid::DropDownEditor(TEditorType Kind)
 }
 
 // The key that started the edit lands in the editor once it has the focus.
-void TVxStringGrid::PostStartChar(QWidget* Editor)
+void TVxStringGridPrivate::PostStartChar(QWidget* Editor)
 {
-    if (d->Interaction.FStartEditChar.isNull() || !Editor)
+    if (Interaction.FStartEditChar.isNull() || !Editor)
         return;
     QWidget* target = Editor;
     if (auto* combo = qobject_cast<QComboBox*>(Editor); combo && combo->lineEdit())
         target = combo->lineEdit();
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(d->Interaction.FStartEditChar)));
+    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(Interaction.FStartEditChar)));
 }
 
 void TVxStringGrid::OpenEditControl(int ACol, int ARow)
@@ -160,7 +160,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
     if (UseRightToLeftAlignment())
         ++R.Left;
     TColor K = Color();
-    if (const TCellProperties* p = ExistingProps(rc, ARow); p && p->BrushColor() != clNone)
+    if (const TCellProperties* p = d->ExistingProps(rc, ARow); p && p->BrushColor() != clNone)
         K = p->BrushColor();
     SetGridState(TGridState::gsNormal);
     d->Edit.FEditCtrl = nullptr;
@@ -197,10 +197,10 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         }
         }
         Place(spin, R, K);
-        PostStartChar(spin);
+        d->PostStartChar(spin);
         d->Edit.FEditCtrl = spin;
     } else if (kind == TEditorType::edComboEdit || kind == TEditorType::edComboList) {
-        OpenComboEditor(rc, ARow, R, K);
+        d->OpenComboEditor(rc, ARow, R, K);
     } else if (IsEditBtnKind(kind)) {
         d->Edit.FEditMode = true;
         d->Edit.FEditBtn->SetText(T);
@@ -210,7 +210,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         else
             d->Edit.FEditBtn->setInputMask(QString());
         Place(d->Edit.FEditBtn, R, K);
-        PostStartChar(d->Edit.FEditBtn);
+        d->PostStartChar(d->Edit.FEditBtn);
         d->Edit.FEditCtrl = d->Edit.FEditBtn;
     } else if (IsUnitKind(kind)) {
         d->Edit.FEditMode = true;
@@ -223,7 +223,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         if (d->Edit.FUnitEditBtn->Text().isEmpty() && d->Edit.FUnitEditBtn->UnitID().isEmpty())
             d->Edit.FUnitEditBtn->SetText(T);
         Place(d->Edit.FUnitEditBtn, R, K);
-        PostStartChar(d->Edit.FUnitEditBtn);
+        d->PostStartChar(d->Edit.FUnitEditBtn);
         d->Edit.FEditCtrl = d->Edit.FUnitEditBtn;
     } else if (kind == TEditorType::edCheckBox) {
         d->Edit.FEditMode = true;
@@ -250,7 +250,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         }
         Place(picker, R, K);
         if (kind != TEditorType::edTimeEdit)
-            PostStartChar(picker);
+            d->PostStartChar(picker);
         d->Edit.FEditCtrl = picker;
     } else if (kind == TEditorType::edButton) {
         d->Edit.FEditMode = true;
@@ -273,7 +273,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
             DoGetEditorProp(rc, ARow, nullptr);
             editor->LoadCell(rc, ARow, T);
             Place(editor->Widget(), R, K);
-            PostStartChar(editor->Widget());
+            d->PostStartChar(editor->Widget());
             d->Edit.FEditCtrl = editor->Widget();
         }
     }
@@ -288,66 +288,66 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
     d->Interaction.FStartEditChar = QChar();
 }
 
-void TVxStringGrid::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
+void TVxStringGridPrivate::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
 {
-    const bool list = d->Edit.FEditControl == TEditorType::edComboList;
-    const QString T = GetEditText(DisplColIndex(RC), ARow);
-    d->Edit.FEditMode = true;
-    TGridCombo* combo = EditCombo();
-    combo->SetDropDownCount(d->Shared.FControlLook->DropDownCount());
-    DoGetEditorProp(RC, ARow, nullptr);
+    const bool list = Edit.FEditControl == TEditorType::edComboList;
+    const QString T = q->GetEditText(q->DisplColIndex(RC), ARow);
+    Edit.FEditMode = true;
+    TGridCombo* combo = q->EditCombo();
+    combo->SetDropDownCount(Shared.FControlLook->DropDownCount());
+    q->DoGetEditorProp(RC, ARow, nullptr);
     combo->hidePopup();
     combo->SetStyle(list ? TComboBoxStyle::csDropDownList : TComboBoxStyle::csDropDown);
     const bool wasReporting = combo->blockSignals(true);
     int reportIndex = -1;
     if (list) {
         const QStringList items = combo->Items();
-        int idx = FindItem(items, GetCellEx(RC, ARow));
-        if (idx < 0 && d->Edit.FComboIdx == -1) {
+        int idx = FindItem(items, q->GetCellEx(RC, ARow));
+        if (idx < 0 && Edit.FComboIdx == -1) {
             idx = FindItem(items, T);
             if (idx < 0 && !items.isEmpty())
                 idx = 0;
             // The report names the item actually selected.
             reportIndex = idx;
         } else if (idx < 0) {
-            idx = d->Edit.FComboIdx;
+            idx = Edit.FComboIdx;
         }
         combo->SetItemIndex(idx);
     } else {
         combo->SetText(T);
-        if (d->Edit.FComboIdx != -1 && combo->ItemIndex() < 0)
-            combo->SetItemIndex(d->Edit.FComboIdx);
+        if (Edit.FComboIdx != -1 && combo->ItemIndex() < 0)
+            combo->SetItemIndex(Edit.FComboIdx);
         if (combo->lineEdit()) {
-            combo->lineEdit()->setMaxLength(d->Settings.MaxComboLength > 0 ? d->Settings.MaxComboLength : 32767);
+            combo->lineEdit()->setMaxLength(Settings.MaxComboLength > 0 ? Settings.MaxComboLength : 32767);
             combo->lineEdit()->setText(T);
         }
     }
     combo->blockSignals(wasReporting);
-    const bool flat = Look() != TGridLook::glStandard && Look() != TGridLook::glClassic &&
-                      Look() != TGridLook::glCustom;
+    const bool flat = q->Look() != TGridLook::glStandard && q->Look() != TGridLook::glClassic &&
+                      q->Look() != TGridLook::glCustom;
     combo->SetFlat(flat);
     combo->SetEtched(flat);
-    if (d->Shared.FNavigation->AutoComboDropSize())
+    if (Shared.FNavigation->AutoComboDropSize())
         combo->SizeDropDownWidth();
     Place(combo, R, K);
     combo->setFixedHeight(R.Bottom - R.Top - 1);
-    if (d->Shared.FMouseActions->DirectComboDrop() || d->Shared.FControlLook->DropDownAlwaysVisible())
+    if (Shared.FMouseActions->DirectComboDrop() || Shared.FControlLook->DropDownAlwaysVisible())
         combo->showPopup();
-    if (d->Shared.FMouseActions->DirectEdit() && d->Shared.FMouseActions->DirectComboDrop()) {
-        const TGridRect s = Selection();
-        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    if (Shared.FMouseActions->DirectEdit() && Shared.FMouseActions->DirectComboDrop()) {
+        const TGridRect s = q->Selection();
+        q->DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
     if (reportIndex >= 0) {
-        if (OnEditChange)
-            OnEditChange(this, Col(), Row(), combo->Text());
-        if (OnComboChange)
-            OnComboChange(this, RC, ARow, reportIndex, combo->itemText(reportIndex));
-        if (OnComboObjectChange)
-            OnComboObjectChange(this, RC, ARow, reportIndex, combo->itemText(reportIndex),
+        if (q->OnEditChange)
+            q->OnEditChange(q, q->Col(), q->Row(), combo->Text());
+        if (q->OnComboChange)
+            q->OnComboChange(q, RC, ARow, reportIndex, combo->itemText(reportIndex));
+        if (q->OnComboObjectChange)
+            q->OnComboObjectChange(q, RC, ARow, reportIndex, combo->itemText(reportIndex),
                                 static_cast<TObject*>(combo->itemData(reportIndex).value<void*>()));
     }
     PostStartChar(combo);
-    d->Edit.FEditCtrl = combo;
+    Edit.FEditCtrl = combo;
 }
 
 void TVxStringGrid::CommitEditControl(int ACol, int ARow)

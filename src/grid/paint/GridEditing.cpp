@@ -248,8 +248,8 @@ bool TVxStringGrid::CanEditShow()
 
 void TVxStringGrid::ShowFocusHaloOnCell()
 {
-    if (d->Shared.FFocusHelper->Enabled() && FocusWindow())
-        ShowFocusHalo(*FocusWindow(), viewport(), CellRect(Col(), Row()));
+    if (d->Shared.FFocusHelper->Enabled() && d->FocusWindow())
+        ShowFocusHalo(*d->FocusWindow(), viewport(), CellRect(Col(), Row()));
 }
 
 bool TVxStringGrid::ValidateCell(const QString& NewValue)

@@ -55,7 +55,7 @@ void TVxStringGrid::Paint()
     c.Pen().SetColor(clBlack);
     const TBackGround& bg = BackGround();
     if (!bg.Bitmap().Empty() || bg.ColorTo() != clNone)
-        PaintOutsideCells(c);
+        d->PaintOutsideCells(c);
     if (d->Interaction.FWheelPan) {
         TBitmap marker;
         marker.SetImage(PanMarkerImage(d->Settings.IntelliPan));
@@ -68,23 +68,23 @@ void TVxStringGrid::Paint()
         OnPainted(this);
 }
 
-void TVxStringGrid::PaintOutsideCells(TCanvas& c)
+void TVxStringGridPrivate::PaintOutsideCells(TCanvas& c)
 {
-    const TBackGround& bg = BackGround();
+    const TBackGround& bg = q->BackGround();
     if (bg.IsGradient() && bg.ColorTo() == clNone)
         return;
-    const TRect client = TRect::fromQRect(viewport()->rect());
-    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
-    const int leftCol = lastCol < FixedCols() ? lastCol : std::max(LeftCol(), FixedCols());
-    const int topRow = lastRow < FixedRows() ? lastRow : std::max(TopRow(), FixedRows());
-    const int lastColRight = int(ColOffset(ColCount()) - ColOffset(leftCol) + ColOffset(std::min(FixedCols(), leftCol)));
-    const int lastRowBottom = int(RowOffset(RowCount()) - RowOffset(topRow) + RowOffset(std::min(FixedRows(), topRow)));
+    const TRect client = TRect::fromQRect(q->viewport()->rect());
+    const int lastCol = q->ColCount() - 1, lastRow = q->RowCount() - 1;
+    const int leftCol = lastCol < q->FixedCols() ? lastCol : std::max(q->LeftCol(), q->FixedCols());
+    const int topRow = lastRow < q->FixedRows() ? lastRow : std::max(q->TopRow(), q->FixedRows());
+    const int lastColRight = int(q->ColOffset(q->ColCount()) - q->ColOffset(leftCol) + q->ColOffset(std::min(q->FixedCols(), leftCol)));
+    const int lastRowBottom = int(q->RowOffset(q->RowCount()) - q->RowOffset(topRow) + q->RowOffset(std::min(q->FixedRows(), topRow)));
     const TOutsideArea area = OutsideCellsArea(client, lastColRight, lastColRight < client.Right, lastRowBottom,
-                                               lastRowBottom < client.Bottom, GridLineWidth());
+                                               lastRowBottom < client.Bottom, q->GridLineWidth());
     if (area.IsEmpty())
         return;
     TRect drawing = client;
-    if (SearchFooter().Visible())
+    if (q->SearchFooter().Visible())
         drawing.Bottom -= 32;
     for (const TRect& part : {area.Right, area.Below}) {
         if (part.IsEmpty())
@@ -101,11 +101,11 @@ void TVxStringGrid::PaintOutsideCells(TCanvas& c)
             c.ResetClipRect();   // the tiles clip themselves
             TRect tiles = drawing;
             if (bg.Cells() == TBackGroundCells::bcNormal) {
-                tiles.Left = FixedColsWidth();
-                tiles.Top = FixedRowsHeight();
+                tiles.Left = q->FixedColsWidth();
+                tiles.Top = q->FixedRowsHeight();
             }
-            tiles.Left += XYOffset().X;
-            tiles.Top += XYOffset().Y;
+            tiles.Left += q->XYOffset().X;
+            tiles.Top += q->XYOffset().Y;
             TRect shown;
             if (IntersectRect(shown, part, tiles))
                 DrawTiledBitmap(c, bg.Bitmap(), shown, shown.Left - tiles.Left, shown.Top - tiles.Top);
@@ -242,7 +242,7 @@ void TVxStringGrid::CalcCellTextSize(int ACol, int RCol, TPoint& Size, bool Extr
     const bool fixedLook = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     TCanvas measure;
     TFont font = fixedLook ? FixedFont() : Font();
-    if (const TCellProperties* p = ExistingProps(RCol, ARow)) {
+    if (const TCellProperties* p = d->ExistingProps(RCol, ARow)) {
         if (p->FontColor() != clNone)
             font.SetColor(p->FontColor());
         if (p->FontStyle() != TFontStyles())
