@@ -31,9 +31,7 @@ class TBitmap;
 class TFilePicture;
 class TIntList;
 class TSortIndexList;
-class TFindMatcher;
 class THTMLPictureCache;
-class TControlList;
 class TSearchFooter;
 class TNavigation;
 class TMouseActions;
@@ -48,25 +46,18 @@ class TCellNode;
 class TSizeWhileTyping;
 class TColumnSize;
 class TBalloonSettings;
-struct TGroupRow;
 class THTMLSettings;
 class TPrintSettings;
-class THiddenIndexMap;
 class THiddenRows;
 class TCustomImageList;
-class TArrowWindow;
-class TGridFocusWindow;
-class TRowFilter;
 class TFilter;
 class TGridFilterHost;
 class TSortSettings;
 class TSortXRef;
-class TRowSorter;
 class TGridSortHost;
 class TFloatingFooter;
 class TFooterPanel;
 class TGridNodes;
-struct TNodeChange;
 class TGrouping;
 class TDragDropSettings;
 class TGridDropTarget;
@@ -79,8 +70,6 @@ class TControlCombo;
 class TGridTransEdit;
 class TGridTransCombo;
 class QListWidget;
-class QTimer;
-struct TCalcSource;
 enum class TSortDirection;
 class ZEvuZudedoZadaRudiv;
 class TGridCombo;
@@ -998,11 +987,11 @@ public:
     void SubGroup(int Colindex);
     void SubUnGroup(int Colindex);
     void GroupCalc(int Colindex, int method);
-    void GroupSum(int Colindex) { GroupCalcWithFooter(Colindex, 1, TColumnCalcType::acSUM); }
-    void GroupAvg(int Colindex) { GroupCalcWithFooter(Colindex, 2, TColumnCalcType::acAVG); }
-    void GroupMin(int Colindex) { GroupCalcWithFooter(Colindex, 3, TColumnCalcType::acMIN); }
-    void GroupMax(int Colindex) { GroupCalcWithFooter(Colindex, 4, TColumnCalcType::acMAX); }
-    void GroupCount(int Colindex) { GroupCalcWithFooter(Colindex, 5, TColumnCalcType::acCOUNT); }
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
     void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
     void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
     void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
@@ -1590,12 +1579,7 @@ public:
     TPrintColumnWidthEvent OnPrintSetColumnWidth;
     TPrintRowHeightEvent OnPrintSetRowHeight;
     TPrintPageNumEvent OnPrintGetPageNum;
-private:
-    friend class TPrintPageEngine;
-
 protected:
-    // ---- Overrides: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
-
     // ---- Overrides: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
     void resizeEvent(QResizeEvent* event) override;
     void ColWidthsChanged() override;
@@ -1674,8 +1658,6 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
-    // ---- Overrides: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
-
     // ---- Overrides: base grid
     bool IsFixed(int ACol, int ARow) override;
     bool SelectCell(int ACol, int ARow) override;
@@ -1694,24 +1676,16 @@ protected:
     virtual int FixedCellHotState(int ACol, int ARow, bool& ButtonPressed);
 
 private:
+    // The hosts and editors that work on the grid's state, which lives in VxStringGridPrivate.h.
+    friend class TPrintPageEngine;
     friend class TGridPaintHost;
-
-    // ---- State: cell graphics and sizes, selection flags and navigation, hidden rows, row and column operations, clearing and merging
-
-    // ---- State: check boxes, typed values, header lists and highlighting, scrolling, size changes and stretching, auto-size
-
-    // ---- State: nodes, moving rows and columns, grouping, sorting, column and row calculations
     friend class TGridSortHost;
     friend class TFloatingFooter;
     friend class TFooterPanel;
-    void GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind);
-
-    // ---- State: filtering, find and replace, layout and settings persistence, picture and marker cells
     friend class TGridFilterHost;
-
-    // ---- State: interaction (src/grid/interaction/)
-
-    // ---- State: in-place editing
+    friend class TGridDropTarget;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
     friend class TVxInplaceEdit;
     friend class TGridCombo;
     friend class TGridCheckBox;
@@ -1721,20 +1695,6 @@ private:
     friend class TGridDatePicker;
     friend class TGridButton;
     friend class TEditLink;
-
-    // ---- State: mouse (src/grid/interaction/)
-
-    // ---- State: drag and drop, search footer, filter lists, form controls, custom and header editors, auxiliary windows
-    friend class TGridDropTarget;
-    friend class TGridTransEdit;
-    friend class TGridTransCombo;
-
-    // ---- State: shared
-
-
-
-
-
 };
 
 #undef VX_GRID_PROPERTY

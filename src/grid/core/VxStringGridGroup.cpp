@@ -184,12 +184,19 @@ void TVxStringGrid::GroupCalc(int Colindex, int method)
             d->WriteCalcValue(Colindex, DisplRowIndex(res.Row), res.Value, res.IsInteger);
 }
 
-void TVxStringGrid::GroupCalcWithFooter(int Colindex, int method, TColumnCalcType Kind)
+// A group calculation; a shown footer calculates the column the same way.
+static void GroupCalcWithFooter(TVxStringGrid& G, int Colindex, int method, TColumnCalcType Kind)
 {
-    GroupCalc(Colindex, method);
-    if (d->Order.FFloatingFooter->Visible())
-        SetColumnCalc(Colindex, Kind);
+    G.GroupCalc(Colindex, method);
+    if (G.FloatingFooter().Visible())
+        G.SetColumnCalc(Colindex, Kind);
 }
+
+void TVxStringGrid::GroupSum(int Colindex) { GroupCalcWithFooter(*this, Colindex, 1, TColumnCalcType::acSUM); }
+void TVxStringGrid::GroupAvg(int Colindex) { GroupCalcWithFooter(*this, Colindex, 2, TColumnCalcType::acAVG); }
+void TVxStringGrid::GroupMin(int Colindex) { GroupCalcWithFooter(*this, Colindex, 3, TColumnCalcType::acMIN); }
+void TVxStringGrid::GroupMax(int Colindex) { GroupCalcWithFooter(*this, Colindex, 4, TColumnCalcType::acMAX); }
+void TVxStringGrid::GroupCount(int Colindex) { GroupCalcWithFooter(*this, Colindex, 5, TColumnCalcType::acCOUNT); }
 
 // Inside the groups, a sub-header child row before every run of equal values of Colindex; the run's cells of
 // Colindex are emptied, their value stands in the sub-header's next column. Rows are display rows here.

@@ -8,6 +8,16 @@
 #include <vector>
 
 struct TGridPrintState;
+class TFindMatcher;
+class TControlList;
+struct TGroupRow;
+class THiddenIndexMap;
+class TArrowWindow;
+class TGridFocusWindow;
+class TRowFilter;
+struct TNodeChange;
+class QTimer;
+struct TCalcSource;
 
 struct TGridCellState {
     TCustomImageList* FGridImages = nullptr;
@@ -420,7 +430,6 @@ struct TVxStringGridPrivate {
     void DeleteStorageRows(int RowIndex, int RCount);
     void RestoreRecords(std::vector<TGridItem> Records);    // records taken out of the hidden rows, ascending
     void SyncHiddenMaps();
-    void RemoveColumnFlag(std::vector<std::uint8_t>& flags, int ACol);
     bool RowFlagOf(int DisplayRow);                          // the disjunct flag a bulk operation reads
     void ScrollHint(bool Horizontal, TScrollCode Code, int Pos);
     void ReleaseScrollHint();
