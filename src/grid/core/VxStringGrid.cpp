@@ -24,7 +24,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
-TVxStringGridPrivate::TVxStringGridPrivate(TVxStringGrid* AGrid) : q(AGrid) {}
+TVxStringGridPrivate::TVxStringGridPrivate(TVxStringGrid* AGrid) : q(AGrid), Edit(*AGrid) {}
 
 TVxStringGridPrivate::~TVxStringGridPrivate() = default;
 

@@ -81,6 +81,7 @@ class TGridSpin;
 class TGridDatePicker;
 class TDropDownCellEditor;
 class TEditLink;
+class TGridEditSession;
 
 enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -1249,7 +1250,7 @@ public:
     TAutoDeleteRowEvent OnAutoDeleteRow;
 
     // ---- In-place editing
-    // In src/grid/paint/GridEditing*.cpp; display columns unless named real.
+    // In src/grid/edit/GridEditing*.cpp; display columns unless named real.
     bool IsEditable(int ACol, int ARow);
     void HideCellEdit();   // commits the special editor of the current cell
     void ShowCellEdit();   // as F2
@@ -1262,6 +1263,8 @@ public:
     virtual void CellChanging(int ACol, int ARow, bool& Allow);
     virtual void DoGetEditorProp(int ACol, int ARow, QObject* AEditLink);
     bool HasCellValidation() const;
+    // The open edit, for the editors (grid/edit/EditSession.h).
+    TGridEditSession& EditSession() const;
     // Completion of typed text from LookupItems (and the combo's items).
     bool Lookup() const;
     void SetLookup(bool Value);
@@ -1676,7 +1679,8 @@ protected:
     virtual int FixedCellHotState(int ACol, int ARow, bool& ButtonPressed);
 
 private:
-    // The hosts and editors that work on the grid's state, which lives in VxStringGridPrivate.h.
+    // The hosts that work on the grid's state, which lives in VxStringGridPrivate.h; editors use the session.
+    friend class TGridEditSession;
     friend class TPrintPageEngine;
     friend class TGridPaintHost;
     friend class TGridSortHost;
@@ -1686,15 +1690,6 @@ private:
     friend class TGridDropTarget;
     friend class TGridTransEdit;
     friend class TGridTransCombo;
-    friend class TVxInplaceEdit;
-    friend class TGridCombo;
-    friend class TGridCheckBox;
-    friend class TGridEditBtn;
-    friend class TGridUnitEditBtn;
-    friend class TGridSpin;
-    friend class TGridDatePicker;
-    friend class TGridButton;
-    friend class TEditLink;
 };
 
 #undef VX_GRID_PROPERTY

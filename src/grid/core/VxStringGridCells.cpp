@@ -282,7 +282,7 @@ void TVxStringGrid::SetCurrentEditText(const QString& Value)
 
 QString TVxStringGrid::GetEditText(int ACol, int ARow)
 {
-    d->Shared.FNoEditChange = true;
+    d->Edit.FNoEditChange = true;
     const TPoint b = BaseCell(RealColIndex(ACol), ARow);
     return TBaseGrid::GetEditText(b.X, b.Y);
 }

@@ -2,6 +2,7 @@
 // The string grid's private half: its state, one record per area, and what only its own implementation, its
 // hosts and its editors need. Code outside the grid uses VxStringGrid.h.
 #include "grid/core/VxStringGrid.h"
+#include "grid/edit/EditSession.h"
 #include <QPointer>
 #include <cstdint>
 #include <memory>
@@ -96,7 +97,6 @@ struct TGridInteractionState {
     bool FEnableBlink = false;
     TGridRect FMoveSelection;
     TGridCoord FLastKeyCell;
-    QChar FStartEditChar;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
     bool FTabAskedChanging = false;   // a Tab to another row asked the changing events; the move must not again
@@ -118,48 +118,6 @@ struct TGridInteractionState {
     QObject* FOwnerFilter = nullptr;
     int FPrevSizeX = 0;
     int FPrevSizeY = 0;
-};
-
-struct TGridEditState {
-    bool FAlwaysValidate = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    QPointer<ZEvuZudedoZadaRudiv> FCellChecker;
-    bool FEditMode = false;
-    TEditorType FEditControl = TEditorType::edNormal;
-    QWidget* FEditCtrl = nullptr;
-    QPointer<TEditLink> FEditLink;
-    bool FEditing = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    bool FValidating = false;
-    bool FEditorLeaving = false;   // the text editor is losing the focus: a refusal does not reopen it
-    bool FEntered = false;
-    QString FCellCache;
-    int FOldCol = 0;
-    int FOldRow = 0;
-    QString FOldCellText;
-    bool FOldModifiedValue = false;
-    QString FNewCellText;
-    int FComboIdx = -1;
-    bool FLastValidation = true;
-    bool FEditDisable = false;
-    bool FNoAutoAdvance = false;
-    bool FBlockKill = false;
-    bool FDisableChange = false;
-    bool FGridModified = false;
-    int FAECol = 0;
-    int FAERow = 0;
-    int FLastReportedRow = -1;
-    TGridCombo* FEditCombo = nullptr;          // the editors are children of the grid
-    TGridCheckBox* FEditCheck = nullptr;
-    TGridEditBtn* FEditBtn = nullptr;
-    TGridUnitEditBtn* FUnitEditBtn = nullptr;
-    TGridButton* FGridButton = nullptr;
-    TGridSpin* FSpinEdit = nullptr;
-    TGridDatePicker* FDatePicker = nullptr;
-    std::vector<std::pair<TEditorType, TDropDownCellEditor*>> FDropDownEditors;   // widgets owned by the grid
 };
 
 struct TGridMouseState {
@@ -289,7 +247,6 @@ struct TGridSharedState {
     bool FLoading = false;
     bool FLoaded = false;
     bool FEditChange = false;     // skips one repaint after an edit change
-    bool FNoEditChange = false;   // the editor is being loaded: no OnEditChange; the editor clears it
     bool FDestroying = false;
     // Appearance and listeners.
     TGridRect FOldSelection;
@@ -410,7 +367,7 @@ struct TVxStringGridPrivate {
     TGridOrderState Order;
     TGridFindState Find;
     TGridInteractionState Interaction;
-    TGridEditState Edit;
+    TGridEditSession Edit;
     TGridMouseState Mouse;
     TGridAuxState Aux;
     TGridSettings Settings;   // plain settings with their constructor values

@@ -819,7 +819,7 @@ bool TVxStringGrid::WheelPanning() const
 
 QChar TVxStringGrid::StartEditChar() const
 {
-    return d->Interaction.FStartEditChar;
+    return d->Edit.FStartEditChar;
 }
 
 bool TVxStringGrid::ExcelStyleDecimalSeparator() const

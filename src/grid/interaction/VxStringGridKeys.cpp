@@ -518,7 +518,7 @@ bool TVxStringGrid::WMChar(QChar& Key)
         QChar copy = Key;
         if (OnKeyPress)
             OnKeyPress(this, copy);
-        d->Interaction.FStartEditChar = Key;
+        d->Edit.FStartEditChar = Key;
         SetOptions(Options() | TGridOption::goEditing);
         ShowInplaceEdit();
         ShowEditorChar(Key);
@@ -532,7 +532,7 @@ bool TVxStringGrid::WMChar(QChar& Key)
     if (Options().testFlag(TGridOption::goEditing) && (code == 8 || (code >= 32 && code <= 255)) && !graphic &&
         d->CellEditable(Col(), Row())) {
         // The editor passes the character through KeyPress (OnKeyPress may change it) as it types it.
-        d->Interaction.FStartEditChar = Key;
+        d->Edit.FStartEditChar = Key;
         ShowEditorChar(Key);
         return true;
     }

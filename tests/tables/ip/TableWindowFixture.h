@@ -9,7 +9,7 @@
 #include "support/TempProgramFolder.h"
 
 #include "grid/core/VxStringGrid.h"
-#include "grid/paint/editors/GridEditors.h"
+#include "grid/edit/editors/GridEditors.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "grid/paint/editors/FlatFrame.h"
+#include "grid/edit/editors/FlatFrame.h"
 #include "platform/Canvas.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "grid/model/GridFilter.h"
-#include "grid/paint/editors/VXGEdit.h"
-#include "grid/paint/editors/VxDateTimePicker.h"
-#include "grid/paint/editors/VxgCombo.h"
-#include "grid/paint/editors/vxgspin.h"
+#include "grid/edit/editors/VXGEdit.h"
+#include "grid/edit/editors/VxDateTimePicker.h"
+#include "grid/edit/editors/VxgCombo.h"
+#include "grid/edit/editors/vxgspin.h"
 #include "platform/SaveFile.h"
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "grid/paint/editors/VxgDateTimePicker.h"
+#include "grid/edit/editors/VxgDateTimePicker.h"
 #include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
 #include "grid/foundation/ThemeBinding.h"
-#include "grid/paint/editors/FlatFrame.h"
+#include "grid/edit/editors/FlatFrame.h"
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // A single-line edit with a pair of up/down buttons that steps an integer, a float, a date or a time of day,
 // filters typed characters by the kind of value and brings the value back into its range on exit.
-#include "grid/paint/editors/EditButtonColors.h"
+#include "grid/edit/editors/EditButtonColors.h"
 #include "grid/foundation/GridTypes.h"
 #include "platform/Canvas.h"
 #include "platform/CustomControl.h"

@@ -1,6 +1,6 @@
 #include "support/LocaleScope.h"
 #include "grid/model/GridFilter.h"
-#include "grid/paint/editors/VxDateTimePicker.h"
+#include "grid/edit/editors/VxDateTimePicker.h"
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLineEdit>

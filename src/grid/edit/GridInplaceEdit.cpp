@@ -1,6 +1,7 @@
-#include "grid/paint/GridInplaceEdit.h"
+#include "grid/edit/GridInplaceEdit.h"
 
-#include "grid/core/VxStringGridPrivate.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/edit/EditSession.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include "platform/Beep.h"
@@ -71,26 +72,24 @@ bool TVxInplaceEdit::FilterChar(TEditorType Kind, QChar& Key, const QString& Tex
 void TVxInplaceEdit::UpdateContents()
 {
     TInplaceEdit::UpdateContents();
-    const bool password = FGrid->d->Edit.FEditControl == TEditorType::edPassword;
+    const bool password = FGrid->EditSession().Kind() == TEditorType::edPassword;
     setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
-    FGrid->d->Shared.FNoEditChange = false;
+    FGrid->EditSession().EditorLoaded();
 }
 
 bool TVxInplaceEdit::ValidateOrRestore()
 {
-    const QString oldText = FGrid->d->Edit.FOldCellText;
-    if (FGrid->ValidateCell(text())) {
-        setText(FGrid->d->Edit.FNewCellText);
+    QString shown;
+    const bool accepted = FGrid->EditSession().Commit(text(), shown);
+    setText(shown);
+    if (accepted)
         return true;
-    }
-    setText(FGrid->d->Edit.FNewCellText);
     if (FGrid->Navigation().EditSelectAll())
         selectAll();
     else
         Deselect();
-    FGrid->d->Edit.FOldCellText = oldText;
     return false;
 }
 
@@ -119,7 +118,7 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
         FWorkmode = true;
     switch (e->key()) {
     case Qt::Key_Escape:
-        setText(FGrid->d->Edit.FCellCache);
+        setText(FGrid->EditSession().CachedText());
         FGrid->HideInplaceEdit();
         break;
     case Qt::Key_Return:
@@ -134,7 +133,7 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (!ValidateOrRestore()) {
-            FGrid->d->Edit.FNoAutoAdvance = true;
+            FGrid->SetNoAutoAdvance(true);
             e->accept();
             return;
         }
@@ -156,12 +155,12 @@ void TVxInplaceEdit::keyPressEvent(QKeyEvent* e)
             return;
         }
         const QChar typed = ch;
-        if (!FilterChar(FGrid->d->Edit.FEditControl, ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
+        if (!FilterChar(FGrid->EditSession().Kind(), ch, text(), cursorPosition(), selectedText(), FGrid->ValidChars(),
                         ctrl)) {
             e->accept();
             return;
         }
-        if (FGrid->d->Edit.FEditControl == TEditorType::edMixedCase) {
+        if (FGrid->EditSession().Kind() == TEditorType::edMixedCase) {
             // The whole text is re-cased after every character; the caret stays after the typed one.
             TInplaceEdit::keyPressEvent(e);
             const int caret = cursorPosition();
@@ -216,18 +215,17 @@ void TVxInplaceEdit::focusInEvent(QFocusEvent* e)
 
 void TVxInplaceEdit::focusOutEvent(QFocusEvent* e)
 {
-    FGrid->d->Interaction.FStartEditChar = QChar();
+    TGridEditSession& session = FGrid->EditSession();
+    session.StartCharUsed();
     QWidget* to = QApplication::focusWidget();
     const bool toGrid = to == FGrid || to == FGrid->viewport();
-    if (!toGrid && FGrid->d->Edit.FEditing && isVisible()) {
+    if (!toGrid && session.Editing() && isVisible()) {
         // Accepted or refused, the edit ends here: the editor shows what the cell kept, then goes, and the focus
         // stays where the user put it.
-        FGrid->d->Edit.FEditorLeaving = true;
-        FGrid->ValidateCell(text());
-        FGrid->d->Edit.FEditorLeaving = false;
+        session.FocusLost(text());
         setText(FGrid->GetCurrentCellText());
         FGrid->HideInplaceEdit();
-        FGrid->d->Edit.FEditing = false;
+        session.Ended();
     }
     TInplaceEdit::focusOutEvent(e);
     if (FGotFocus) {

@@ -1,4 +1,4 @@
-#include "grid/paint/editors/VxgCombo.h"
+#include "grid/edit/editors/VxgCombo.h"
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "grid/paint/editors/VxgCombo.h"
+#include "grid/edit/editors/VxgCombo.h"
 #include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/VxStyleIF.h"
 #include "grid/foundation/ThemeBinding.h"
-#include "grid/paint/editors/FlatFrame.h"
+#include "grid/edit/editors/FlatFrame.h"
 #include "platform/MaskEdit.h"
 #include <QAbstractItemView>
 #include <QApplication>

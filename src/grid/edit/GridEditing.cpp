@@ -7,8 +7,8 @@
 #include "grid/foundation/GridWindows.h"
 #include "grid/paint/ControlLook.h"
 #include "grid/paint/GridGlyphs.h"
-#include "grid/paint/GridInplaceEdit.h"
-#include "grid/paint/editors/GridEditors.h"
+#include "grid/edit/GridInplaceEdit.h"
+#include "grid/edit/editors/GridEditors.h"
 
 namespace {
 
@@ -56,6 +56,11 @@ ZEvuZudedoZadaRudiv* TVxStringGrid::CellChecker() const
 void TVxStringGrid::SetCellChecker(ZEvuZudedoZadaRudiv* Value)
 {
     d->Edit.FCellChecker = Value;
+}
+
+TGridEditSession& TVxStringGrid::EditSession() const
+{
+    return d->Edit;
 }
 
 bool TVxStringGrid::HasCellValidation() const
@@ -222,7 +227,7 @@ bool TVxStringGrid::CanEditShow()
     if (answer && !d->Edit.FEditMode && HasClickableGraphic(b.X, b.Y))
         return false;   // toggled by the mouse or Space, never typed into
     if (answer && !d->Edit.FEditMode) {
-        d->Shared.FNoEditChange = true;
+        d->Edit.FNoEditChange = true;
         d->Edit.FCellCache = GetCurrentCell();
         d->Edit.FEditControl = d->Settings.DefaultEditor;
         GetCellEditor(b.X, b.Y, d->Edit.FEditControl);

@@ -95,7 +95,7 @@ void TVxStringGrid::AdvanceEditCell(int ACol, int ARow, bool Force, bool AutoEdi
         d->Edit.FAECol = ACol;
         d->Edit.FAERow = ARow;
     }
-    d->Interaction.FStartEditChar = QChar();
+    d->Edit.FStartEditChar = QChar();
     // Read-only cells are skipped one after the other; a walk that comes back to where it started, or
     // cannot move on, found no cell to edit and leaves the current cell where it is.
     TGridCoord origin{ACol, ARow};

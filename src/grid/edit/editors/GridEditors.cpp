@@ -1,8 +1,9 @@
-#include "grid/paint/editors/GridEditors.h"
+#include "grid/edit/editors/GridEditors.h"
 
-#include "grid/core/VxStringGridPrivate.h"
+#include "grid/core/VxStringGrid.h"
+#include "grid/edit/EditSession.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/paint/GridInplaceEdit.h"
+#include "grid/edit/GridInplaceEdit.h"
 #include "platform/KeyCodes.h"
 #include <QAbstractItemView>
 #include <QApplication>
@@ -94,7 +95,7 @@ void TGridCheckBox::keyPressEvent(QKeyEvent* e)
 void TGridCheckBox::focusOutEvent(QFocusEvent* e)
 {
     QCheckBox::focusOutEvent(e);
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
 }
 
@@ -105,7 +106,7 @@ TGridCombo::TGridCombo(TVxStringGrid* AGrid)
 {
     SetButtonWidth(16);
     OnChange = [this](QObject*) {
-        if (FGrid->d->Shared.FNoEditChange)
+        if (FGrid->EditSession().LoadingEditor())
             return;
         if (FGrid->OnEditChange)
             FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
@@ -297,7 +298,7 @@ void TGridCombo::DoExit()
         return;
     if (FGrid->LookupHistory() && !Text().isEmpty() && findText(Text()) < 0)
         addItem(Text());
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
     TVxgComboBox::DoExit();
 }
@@ -366,7 +367,7 @@ void TGridEditBtn::WMChar(QChar& Key, bool Keypad)
 void TGridEditBtn::Change()
 {
     TVxgEditBtn::Change();
-    if (!FGrid->d->Shared.FNoEditChange && isVisible() && FGrid->OnEditChange)
+    if (!FGrid->EditSession().LoadingEditor() && isVisible() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
@@ -394,7 +395,7 @@ void TGridEditBtn::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridEditBtn::DoExit()
 {
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
     TVxgEditBtn::DoExit();
 }
@@ -470,7 +471,7 @@ void TGridUnitEditBtn::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridUnitEditBtn::DoExit()
 {
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
     TVxgUnitEditBtn::DoExit();
 }
@@ -497,7 +498,7 @@ bool TGridSpin::event(QEvent* e)
 void TGridSpin::Change()
 {
     TVxgSpinEdit::Change();
-    if (!FGrid->d->Shared.FNoEditChange && isVisible() && FGrid->OnEditChange)
+    if (!FGrid->EditSession().LoadingEditor() && isVisible() && FGrid->OnEditChange)
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
@@ -558,7 +559,7 @@ void TGridSpin::KeyDown(std::uint16_t& Key, TShiftState Shift)
 
 void TGridSpin::DoExit()
 {
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
     TVxgSpinEdit::DoExit();
 }
@@ -609,7 +610,7 @@ void TGridDatePicker::KeyDown(std::uint16_t& Key, TShiftState Shift)
 void TGridDatePicker::focusOutEvent(QFocusEvent* e)
 {
     TVxgDateTimePicker::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() && !FGrid->d->Edit.FBlockKill)
+    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
 }
 
@@ -659,6 +660,6 @@ void TGridButton::keyPressEvent(QKeyEvent* e)
 void TGridButton::focusOutEvent(QFocusEvent* e)
 {
     QPushButton::focusOutEvent(e);
-    if (isVisible() && !FGrid->d->Edit.FBlockKill)
+    if (isVisible() && !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
 }

@@ -1,6 +1,6 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
-#include "grid/interaction/EditLink.h"
+#include "grid/edit/EditLink.h"
 #include "support/QStringPrinter.h"
 #include <QApplication>
 #include <QLineEdit>

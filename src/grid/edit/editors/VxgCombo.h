@@ -2,8 +2,8 @@
 // The flat combo box: the toolkit's combo box with its own flat border, single-colour borders for the normal
 // and the focused state, a coloured or themed drop-down button with hot tracking, a focus colour and an
 // attached caption label.
-#include "grid/paint/editors/EditButtonColors.h"
-#include "grid/paint/editors/ControlLabel.h"
+#include "grid/edit/editors/EditButtonColors.h"
+#include "grid/edit/editors/ControlLabel.h"
 #include "platform/CustomControl.h"
 #include <QComboBox>
 

@@ -1,5 +1,5 @@
-#include "grid/paint/editors/BeepCounter.h"
-#include "grid/paint/editors/VXGEdit.h"
+#include "grid/edit/editors/BeepCounter.h"
+#include "grid/edit/editors/VXGEdit.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "grid/paint/editors/LocaleDateTime.h"
+#include "grid/edit/editors/LocaleDateTime.h"
 #include "grid/model/GridText.h"
 #include "grid/model/GridFilter.h"
 #include <QDateTime>

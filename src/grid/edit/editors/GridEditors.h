@@ -1,10 +1,10 @@
 #pragma once
 // The grid's special editor controls: each a base control that reports its value, its ending keys and its
 // loss of focus to the grid that owns it. The grid opens and commits them (GridEditControls.cpp).
-#include "grid/paint/editors/VXGEdit.h"
-#include "grid/paint/editors/VxgCombo.h"
-#include "grid/paint/editors/VxgDateTimePicker.h"
-#include "grid/paint/editors/vxgspin.h"
+#include "grid/edit/editors/VXGEdit.h"
+#include "grid/edit/editors/VxgCombo.h"
+#include "grid/edit/editors/VxgDateTimePicker.h"
+#include "grid/edit/editors/vxgspin.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <utility>

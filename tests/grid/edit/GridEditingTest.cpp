@@ -2,8 +2,8 @@
 #include "grid/core/VxStringGrid.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/foundation/GridWindows.h"
-#include "grid/paint/GridInplaceEdit.h"
-#include "grid/paint/editors/GridEditors.h"
+#include "grid/edit/GridInplaceEdit.h"
+#include "grid/edit/editors/GridEditors.h"
 #include "platform/GridEdit.h"
 #include "support/QStringPrinter.h"
 #include <QAbstractItemView>

@@ -1,13 +1,13 @@
 // Opening and committing the special editors, one case per editor kind, and the combo item list.
 #include "grid/core/DropDownEditorFactory.h"
-#include "grid/interaction/EditLink.h"
+#include "grid/edit/EditLink.h"
 #include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include "grid/model/GridText.h"
 #include "grid/paint/ControlLook.h"
-#include "grid/paint/editors/GridEditors.h"
-#include "grid/paint/editors/LocaleDateTime.h"
+#include "grid/edit/editors/GridEditors.h"
+#include "grid/edit/editors/LocaleDateTime.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -142,12 +142,12 @@ TDropDownCellEditor* TVxStringGrid::DropDownEditor(TEditorType Kind)
 // The key that started the edit lands in the editor once it has the focus.
 void TVxStringGridPrivate::PostStartChar(QWidget* Editor)
 {
-    if (Interaction.FStartEditChar.isNull() || !Editor)
+    if (Edit.FStartEditChar.isNull() || !Editor)
         return;
     QWidget* target = Editor;
     if (auto* combo = qobject_cast<QComboBox*>(Editor); combo && combo->lineEdit())
         target = combo->lineEdit();
-    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(Interaction.FStartEditChar)));
+    QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(Edit.FStartEditChar)));
 }
 
 void TVxStringGrid::OpenEditControl(int ACol, int ARow)
@@ -285,7 +285,7 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         d->Edit.FEditActive = false;
         d->Edit.FEditMode = false;
     }
-    d->Interaction.FStartEditChar = QChar();
+    d->Edit.FStartEditChar = QChar();
 }
 
 void TVxStringGridPrivate::OpenComboEditor(int RC, int ARow, const TRect& R, TColor K)
@@ -357,7 +357,7 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     d->Edit.FSpecialEditor = false;
     d->Edit.FBlockKill = true;
     const int rc = RealColIndex(ACol);
-    d->Interaction.FStartEditChar = QChar();
+    d->Edit.FStartEditChar = QChar();
     const TEditorType kind = d->Edit.FEditControl;
     QWidget* focusBack = QApplication::focusWidget();
     const bool editorHadFocus = focusBack && focusBack != this && isAncestorOf(focusBack);

@@ -2,7 +2,7 @@
 // Date-time pickers with an optional flat, Metro-style look: their own drop-down button (coloured, themed or
 // classic), single-colour borders for the normal, focused and disabled states, hot tracking.
 // TFlatDateTimePicker holds the paint and border code that TVxgDateTimePicker and TCustomDateTimePicker share.
-#include "grid/paint/editors/EditButtonColors.h"
+#include "grid/edit/editors/EditButtonColors.h"
 #include "platform/DateTimePicker.h"
 #include "platform/MaskEdit.h"
 

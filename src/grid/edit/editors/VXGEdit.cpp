@@ -1,4 +1,4 @@
-#include "grid/paint/editors/VXGEdit.h"
+#include "grid/edit/editors/VXGEdit.h"
 #include "platform/Property.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/foundation/ThemeBinding.h"

@@ -1,4 +1,4 @@
-#include "grid/paint/editors/ControlLabel.h"
+#include "grid/edit/editors/ControlLabel.h"
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>

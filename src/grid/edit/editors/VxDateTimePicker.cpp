@@ -1,4 +1,4 @@
-#include "grid/paint/editors/VxDateTimePicker.h"
+#include "grid/edit/editors/VxDateTimePicker.h"
 #include "grid/model/GridFilter.h"
 #include "grid/foundation/ThemeBinding.h"
 #include <QCheckBox>

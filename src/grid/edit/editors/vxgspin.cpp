@@ -1,10 +1,10 @@
-#include "grid/paint/editors/vxgspin.h"
+#include "grid/edit/editors/vxgspin.h"
 #include "platform/Property.h"
 #include "grid/model/GridText.h"
 #include "grid/foundation/GridDraw.h"
 #include "grid/model/GridFilter.h"
 #include "grid/foundation/ThemeBinding.h"
-#include "grid/paint/editors/LocaleDateTime.h"
+#include "grid/edit/editors/LocaleDateTime.h"
 #include "platform/Beep.h"
 #include "platform/DecimalSeparator.h"
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // An edit with a push button at its right edge (the button or F4 raises OnClickBtn), and the unit edit: a value
 // with a unit drawn between the text and the button, whose button pops up the list of units.
-#include "grid/paint/editors/EditButtonColors.h"
+#include "grid/edit/editors/EditButtonColors.h"
 #include "platform/MaskEdit.h"
 #include "platform/SpeedButton.h"
 #include <QPointer>

@@ -3,8 +3,8 @@
 // current one (AutoTab). TVxDateTimePicker: a picker of date, time or date and time with a caption label; for
 // date and time it embeds a time picker at its right end and keeps the two in step.
 #include "grid/foundation/GridTypes.h"
-#include "grid/paint/editors/ControlLabel.h"
-#include "grid/paint/editors/VxgDateTimePicker.h"
+#include "grid/edit/editors/ControlLabel.h"
+#include "grid/edit/editors/VxgDateTimePicker.h"
 #include <QPointer>
 
 class TCustomDateTimePicker : public TFlatDateTimePicker {

@@ -1,4 +1,4 @@
-#include "grid/interaction/EditLink.h"
+#include "grid/edit/EditLink.h"
 #include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/GridOptionGroups.h"
 #include <QCoreApplication>
@@ -91,7 +91,7 @@ void TEditLink::EditKeyDown(QObject*, std::uint16_t& Key, TShiftState Shift)
         g.SetCurrentCell(value);
         if (!g.ValidateCell(value)) {
             SetEditorValue(g.NewCellText());
-            g.d->Edit.FLastValidation = true;
+            g.EditSession().RefusalShown();
             Key = 0;
             return;
         }
@@ -114,8 +114,7 @@ void TEditLink::EditKeyDown(QObject*, std::uint16_t& Key, TShiftState Shift)
     if (key == VK_RETURN) {
         g.AdvanceEditCell(g.Col(), g.Row(), false, false, !backward, false, false);
     } else if (key != VK_ESCAPE) {
-        std::uint16_t replay = key;
-        g.KeyDown(replay, Shift);
+        g.EditSession().EndKey(key, Shift);
         if (key == VK_TAB && g.Options().testFlag(TGridOption::goTabs))
             PostF2IfEditable();
     }
@@ -191,7 +190,7 @@ void TEditLink::FormExit(QObject* Sender)
         return;
     }
     EditExit(Sender);
-    FOwner->d->Interaction.FInvokedFocusChange = true;
+    FOwner->EditSession().FocusMovedByEditor();
 }
 
 void TEditLink::Open(TVxStringGrid* AGrid, int ACol, int ARow, const TRect& CellRect, TColor Color,
@@ -223,12 +222,9 @@ void TEditLink::Open(TVxStringGrid* AGrid, int ACol, int ARow, const TRect& Cell
     SetProperties();
     AGrid->DoGetEditorProp(ACol, ARow, this);
     SetEditorValue(Text);
-    const QChar start = AGrid->d->Interaction.FStartEditChar;
+    const QChar start = AGrid->EditSession().StartChar();
     SetFocus(true);
-    // The focus change may have ended them.
-    AGrid->d->Edit.FEditActive = true;
-    AGrid->d->Interaction.FStartEditChar = start;
-    AGrid->d->PostStartChar(GetEditControl());
+    AGrid->EditSession().CustomEditorActive(GetEditControl(), start);
 }
 
 void TEditLink::Close()

@@ -1,7 +1,7 @@
 #include "support/LocaleScope.h"
 #include "grid/model/GridFilter.h"
-#include "grid/paint/editors/BeepCounter.h"
-#include "grid/paint/editors/vxgspin.h"
+#include "grid/edit/editors/BeepCounter.h"
+#include "grid/edit/editors/vxgspin.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
