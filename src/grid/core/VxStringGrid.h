@@ -9,6 +9,7 @@
 //   ../interaction/              keys, Tab, wheel and panning, grid timer, update lock (VxStringGrid<Area>.cpp)
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
+#include "grid/core/VxStringGridTypes.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/DragScroll.h"
 #include "grid/core/GridCellObjects.h"
@@ -82,50 +83,6 @@ class TGridDatePicker;
 class TDropDownCellEditor;
 class TEditLink;
 class TGridEditSession;
-
-enum class TScrollBarAlways { saNone, saVert, saHorz, saBoth };
-enum class TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
-enum class TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum class THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
-enum class THintPos { hpCell, hpCursor };
-enum class TFilterDropDownColumns { fdNormal, fdAll };
-enum class TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
-enum class TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-enum class TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
-enum class TClipOperation { coCut, coCopy };
-enum class TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
-
-// One object following the grid's selection.
-class ITVxStringGridSelect {
-public:
-    virtual ~ITVxStringGridSelect() = default;
-    virtual void SelectionChanged(int ACol, int ARow) = 0;
-};
-
-// A component told of every rectangle of changed cells; not owned by the grid.
-class TGridChangeNotifier {
-public:
-    virtual ~TGridChangeNotifier() = default;
-    virtual void CellsChanged(const TRect& R) = 0;
-};
-
-using TGridWideHintEvent = TGridHintEvent;
-using THasComboBoxEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& HasComboBox)>;
-using THasSpinEditEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
-using TIsFixedCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& IsFixed)>;
-using TIsPasswordCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& IsPassword)>;
-using TGetWordWrapEvent = std::function<void(QObject* Sender, int ACol, int ARow, bool& WordWrap)>;
-using TGetCheckEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
-using TGetColumnFilterEvent = std::function<void(QObject* Sender, int Column, QStringList& Filter)>;
-using TGetCellCursorEvent = std::function<void(QObject* Sender, int ACol, int ARow, int X, int Y, int& ACursor)>;
-using TSearchFooterActionEvent =
-    std::function<void(QObject* Sender, const QString& Value, int ACol, int ARow, TSearchAction SearchAction)>;
-using TComboCloseUpEvent = std::function<void(QObject* Sender, int ARow, int ACol)>;
-using TFixedEditEvent = std::function<void(QObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
-                                           QStringList& Values)>;
-using TSelectionChangedEvent = std::function<void(QObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
-using TCellTextEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
-using TCellsChangedEvent = std::function<void(QObject* Sender, const TRect& R)>;
 
 // A property whose value lives in the private half; VxStringGridProperties.cpp says what setting it does.
 #define VX_GRID_PROPERTY(Type, Name) \
@@ -620,10 +577,10 @@ public:
     void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
     virtual void DoCanAddRow(bool& CanAdd);
     virtual void DoCanInsertRow(int ARow, bool& CanInsert);
-    std::function<void(QObject* Sender, int ARow, bool Value, bool& Allow)> OnRowDisjunctSelect;
-    std::function<void(QObject* Sender, int ARow)> OnRowDisjunctSelected;
-    std::function<void(QObject* Sender, bool& CanAdd)> OnCanAddRow;
-    std::function<void(QObject* Sender, int ARow, bool& CanInsert)> OnCanInsertRow;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
 
     // Hidden columns and rows (VxStringGridHidden.cpp): columns by real index, rows by real index.
     static constexpr int MaxHiddenColumns = 512;   // columns from here on are never hidden
@@ -841,12 +798,9 @@ public:
     void DragScrollOver(int X, int Y, TDragState State);
     void DragScrollTick();
     virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
-    std::function<void(QObject* Sender, int ARow, QString& hintstr)> OnScrollHint;
-    std::function<void(QObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
-        OnScrollCell;
-    std::function<void(QObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
-                       bool& CanScroll)>
-        OnDragScroll;
+    TScrollHintEvent OnScrollHint;
+    TScrollCellEvent OnScrollCell;
+    TDragScrollEvent OnDragScroll;
 
     // Size changes and stretching (VxStringGridSizing.cpp).
     void StretchRightColumn();
@@ -909,7 +863,7 @@ public:
     int Swaps() const;
     TCustomCompareEvent OnCustomCompare;
     TRawCompareEvent OnRawCompare;
-    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowUpdate;
+    TRowUpdateEvent OnRowUpdate;
 
     // Column and row calculations, the floating footer (VxStringGridCalc.cpp). FromRow or ToRow -1: every
     // normal row.
@@ -932,11 +886,11 @@ public:
     TColumnCalcType ColumnCalc(int c);
     void SetColumnCalc(int c, TColumnCalcType Value);
     QString ExpandFooterTemplate(const QString& Template);   // over the current row
-    std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
-    std::function<void(QObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
-    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnFooterCalc;
+    TColumnCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TFooterCalcEvent OnFooterCalc;
     TFooterPanel* FooterPanel() const;   // made when the footer is first shown
-    std::function<void(QObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
+    TFooterPaintEvent OnFooterPaint;
     TNotifyEvent OnCreatedFloatingFooter;
 
     // Nodes (VxStringGridNodes.cpp). The operations that change the outline take real rows; the queries,
@@ -1031,12 +985,10 @@ public:
     void SetFilterCol(int Value);
     virtual void FilterSelected(int ItemIndex);
     virtual void FilterChecked(const std::vector<int>& CheckedItems);
-    std::function<void(QObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
-    std::function<void(QObject* Sender, int progress)> OnFilterProgress;
-    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
-                       QString& FilterCondition)> OnFilterSelect;
-    std::function<void(QObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
-                       QString& FilterCondition)> OnFilterCheck;
+    TCustomFilterEvent OnCustomFilter;
+    TFilterProgressEvent OnFilterProgress;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
 
     // Find and replace (VxStringGridFind.cpp). Cells are (column, row); (-1, -1) when none.
     TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
@@ -1206,13 +1158,6 @@ public:
     bool WheelPanning() const;
     QChar StartEditChar() const;   // the character that opened the editor
 
-    using TRowChangingEvent = std::function<void(QObject* Sender, int OldRow, int NewRow, bool& Allow)>;
-    using TCellChangingEvent =
-        std::function<void(QObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
-    using TColChangingEvent = std::function<void(QObject* Sender, int OldCol, int NewCol, bool& Allow)>;
-    using TClipboardEvent = std::function<void(QObject* Sender, bool& Allow)>;
-    using TWheelEvent = std::function<void(QObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
-    using TEditCellDoneEvent = std::function<void(QObject* Sender, int ACol, int ARow)>;
     TAutoAddRowEvent OnAutoAddRow;
     TRowChangingEvent OnRowChanging;
     TCellChangingEvent OnCellChanging;
@@ -1224,14 +1169,6 @@ public:
     TWheelEvent OnMouseWheelUp;
     TNotifyEvent OnEditingDone;
     TEditCellDoneEvent OnEditCellDone;
-    // What the hint window shows for the cell under the pointer, filled by BuildCellHint.
-    struct THintInfo {
-        QPoint CursorPos;        // viewport coordinates
-        QPoint HintPos;          // screen coordinates on return
-        int HintMaxWidth = 0;
-        TColor HintColor = clInfoBk;
-        bool HtmlHint = false;   // mini-HTML or wide text, for the HTML hint window
-    };
     void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
     // The owning window was resized: with SizeWithForm the grid follows its change in size.
     void OwnerFormResize(QWidget* Sender);
@@ -1310,32 +1247,19 @@ public:
     int ComboIndex(int ACol, int ARow);
     void SetComboIndex(int ACol, int ARow, int Value);   // throws std::out_of_range for an index outside the list
 
-    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
-    std::function<void(QObject* Sender, int OldRow, int NewRow)> OnRowChanged;
-    std::function<void(QObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
+    TCellValidateEvent OnCellValidate;
+    TRowChangedEvent OnRowChanged;
+    TAutoAdvanceEvent OnAutoAdvance;
     TAutoInsertColEvent OnAutoInsertCol;
-    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)> OnComboChange;
-    std::function<void(QObject* Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection,
-                       TObject* AObject)> OnComboObjectChange;
-    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnEditChange;
-    std::function<void(QObject* Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
-    std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)> OnGetEditMask;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TEditChangeEvent OnEditChange;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditMaskEvent OnGetEditMask;
     TEllipsClickEvent OnEllipsClick;
     TSpinClickEvent OnSpinClick;
 
     // ---- Mouse: press, movement and leave, release, double click, right button (src/grid/interaction/)
-    // What a press in the fixed area selects, decided by the pointer's movement.
-    enum class TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
-    // A mouse message as its handler takes it: the client position, the keys and buttons held, an answer.
-    struct TWMMouse {
-        int XPos = 0;
-        int YPos = 0;
-        TShiftState Keys;
-        int Result = 0;
-    };
-    using TCanClickCellEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
-    using TSelectionResizeEvent =
-        std::function<void(QObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
     TMouseSelectMode MouseSelectMode() const;
     std::uint32_t SortTime() const;   // milliseconds the last header-click sort took
     // Cells picked one by one under disjunct cell selection; any row and column.
@@ -1393,9 +1317,8 @@ public:
     // Marks the pasted rows modified; TopLeft is the copy's own top-left when it came from this grid.
     virtual void CellsPasted(TPoint TopLeft, const TGridRect& R, TClipOperation LastOp);
     virtual bool AllowFormattedClipboard();
-    using TClipboardPasteCellEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
     TClipboardPasteCellEvent OnClipboardBeforePasteCell;
-    std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnClipboardAfterPasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     // The counts and the writer's ID of a cell stream's head; false when it has none.
     static bool BinStreamHead(const QByteArray& Stream, int& Cols, int& Rows, std::int32_t& ID);
     std::int32_t BinStreamID() const;   // what this grid writes as its ID
@@ -1410,7 +1333,7 @@ public:
     bool LoadFromBinStream(const QByteArray& Stream);
     void LoadFromBinFile(const QString& FileName);
     // Whole percentages of a file or stream written or read; fired only when the value changes.
-    std::function<void(QObject* Sender, int Progress)> OnFileProgress;
+    TFileProgressEvent OnFileProgress;
     // CSV in the grid's dialect (src/grid/io/VxStringGridCsv.cpp): Delimiter (none: "," written, guessed on
     // reading), quotes, multi-line cells. Unicode writes UTF-8 after a byte-order mark, else the system code
     // page. Failures raise EVxGridError, or std::runtime_error "File is empty"; nothing changes before the
@@ -1491,7 +1414,7 @@ public:
     void SearchFindPrevious();
     void SearchHighlightClick();
     void SearchFooterClose();
-    std::function<void(QObject* Sender, const QString& Value, bool& DefaultSearch)> OnSearchEditChange;
+    TSearchEditChangeEvent OnSearchEditChange;
     TNotifyEvent OnSearchFooterClose;
     // Form controls inside mini-HTML cells and header editing (src/grid/interaction/GridFormControls.cpp).
     // CtrlRect is the control's rectangle in client pixels, as the renderer reported it.
@@ -1509,15 +1432,9 @@ public:
     TControlCombo* ControlCombo() const;
     TGridTransEdit* TransEdit() const;
     TGridTransCombo* TransCombo() const;
-    std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
-                       const QString& CtrlVal, QStringList& Values, bool& Edit, int& DropCount)>
-        OnControlComboList;
-    std::function<void(QObject* Sender, int ARow, int ACol, int ItemIndex, const QString& CtrlID,
-                       const QString& CtrlValue)>
-        OnControlComboSelect;
-    std::function<void(QObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
-                       const QString& CtrlVal)>
-        OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
     // The filter drop-down of a header (src/grid/interaction/VxStringGridFilterDropDown.cpp).
     TFilterDropDown& FilterDropDown() const;
     TDropList* DropList() const;
@@ -1531,12 +1448,6 @@ public:
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
     TGridRect DropSelection() const;
     void SetDropSelection(const TGridRect& Value);
-    using TOleDragOverEvent = std::function<void(QObject* Sender, int ARow, int ACol, bool& Allow)>;
-    using TOleDropEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
-    using TOleDropColEvent = std::function<void(QObject* Sender, int ARow, int ACol, int DropCol)>;
-    using TOleDroppedEvent = std::function<void(QObject* Sender, const TGridRect& ARect)>;
-    using TOleDragStartEvent = std::function<void(QObject* Sender, int ARow, int ACol)>;
-    using TOleDragStopEvent = std::function<void(QObject* Sender, int OLEEffect)>;
     TOleDragOverEvent OnOleDragOver;
     TOleDropEvent OnOleDrop;
     TOleDropEvent OnOleDropFile;
@@ -1545,7 +1456,6 @@ public:
     TOleDroppedEvent OnOleDropped;
     TOleDragStartEvent OnOleDragStart;
     TOleDragStopEvent OnOleDragStop;
-    using TOleDragEvent = std::function<void(QObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)>;
     TOleDragEvent OnOleDrag;
 
     // ---- Printing and print preview (grid/io/VxStringGridPrint.cpp, the page engine in grid/io/PrintPageEngine)

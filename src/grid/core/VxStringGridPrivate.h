@@ -122,7 +122,7 @@ struct TGridInteractionState {
 
 struct TGridMouseState {
     bool FIntegralSizing = false;   // set while the corrected height is applied
-    TVxStringGrid::TMouseSelectMode FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msNormal;
+    TMouseSelectMode FMouseSelectMode = TMouseSelectMode::msNormal;
     bool FDoOnClick = false;
     bool FMouseKeepDown = false;
     bool FMouseDownMove = false;

@@ -937,7 +937,7 @@ void TVxStringGrid::SetComboSelection(int Idx)
     d->Edit.FComboIdx = Idx;
 }
 
-TVxStringGrid::TMouseSelectMode TVxStringGrid::MouseSelectMode() const
+TMouseSelectMode TVxStringGrid::MouseSelectMode() const
 {
     return d->Mouse.FMouseSelectMode;
 }

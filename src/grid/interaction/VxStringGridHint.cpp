@@ -108,7 +108,7 @@ bool TVxStringGridPrivate::ShowCellHint(QEvent* e)
 {
     auto* help = static_cast<QHelpEvent*>(e);
     QString hint;
-    TVxStringGrid::THintInfo info;
+    THintInfo info;
     info.CursorPos = help->pos();
     q->BuildCellHint(hint, info);
     if (hint.startsWith(QStringLiteral("|\\")))

@@ -357,7 +357,7 @@ void TVxStringGridPrivate::HeaderSelectPress(int ACol, int ARow, TShiftState Mod
             q->RepaintCellHeaders(oldSel.Left, oldSel.Top, q->Col(), q->Row());
     };
     if (ACol < q->FixedCols() && ARow < q->FixedRows() && Shared.FMouseActions->AllSelect() && rangeSelect &&
-        Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msAll) {
+        Mouse.FMouseSelectMode == TMouseSelectMode::msAll) {
         q->setFocus(Qt::MouseFocusReason);
         q->HideSelection();
         TGridRect r{q->FixedCols(), q->FixedRows(), q->ColCount() - 1, q->RowCount() - 1};
@@ -365,7 +365,7 @@ void TVxStringGridPrivate::HeaderSelectPress(int ACol, int ARow, TShiftState Mod
         q->SetSelection(r);
         finish(Mouse.FMouseSelectStart);
     } else if (ACol < q->FixedCols() && ARow >= q->FixedRows() && Shared.FMouseActions->RowSelect() &&
-               Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msRow) {
+               Mouse.FMouseSelectMode == TMouseSelectMode::msRow) {
         if (q->EditorMode())
             q->setFocus(Qt::MouseFocusReason);
         q->HideSelection();
@@ -378,7 +378,7 @@ void TVxStringGridPrivate::HeaderSelectPress(int ACol, int ARow, TShiftState Mod
         if (q->RowIndicator().Empty())
             q->RepaintCol(0);
     } else if (ARow < q->FixedRows() && ACol >= q->FixedCols() && Shared.FMouseActions->ColSelect() && rangeSelect &&
-               Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msColumn) {
+               Mouse.FMouseSelectMode == TMouseSelectMode::msColumn) {
         q->setFocus(Qt::MouseFocusReason);
         q->HideSelection();
         if (Shared.FMouseActions->DisjunctCellSelect())
@@ -450,7 +450,7 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         OnCanClickCell(this, ARow, ACol, allow);
     if (!allow)
         return;
-    if (d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msResize) {
+    if (d->Mouse.FMouseSelectMode == TMouseSelectMode::msResize) {
         d->GrabResizer(X, Y, Message.Keys, Options().testFlag(TGridOption::goEditing));
         return;
     }

@@ -14,7 +14,7 @@ constexpr int kSizingEdge = 4;
 
 void TVxStringGridPrivate::UpdateSelectMode(int ACol, int ARow, int X, int Y)
 {
-    Mouse.FMouseSelectMode = Mouse.FOnResizer ? TVxStringGrid::TMouseSelectMode::msResize : TVxStringGrid::TMouseSelectMode::msNormal;
+    Mouse.FMouseSelectMode = Mouse.FOnResizer ? TMouseSelectMode::msResize : TMouseSelectMode::msNormal;
     if (ACol < 0 || ARow < 0)
         return;
     auto nearEdge = [](int pos, const TRect& r, bool cols) {
@@ -26,13 +26,13 @@ void TVxStringGridPrivate::UpdateSelectMode(int ACol, int ARow, int X, int Y)
     const bool fixedRow = ARow < q->FixedRows();
     const bool fixedCol = ACol < q->FixedCols();
     if (fixedRow && fixedCol && Shared.FMouseActions->AllSelect())
-        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msAll;
+        Mouse.FMouseSelectMode = TMouseSelectMode::msAll;
     else if (fixedRow && !fixedCol && Shared.FMouseActions->ColSelect() &&
              !(q->Options().testFlag(TGridOption::goColSizing) && nearEdge(X, r, true)))
-        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msColumn;
+        Mouse.FMouseSelectMode = TMouseSelectMode::msColumn;
     else if (fixedCol && !fixedRow && ARow < q->RowCount() && Shared.FMouseActions->RowSelect() &&
              !(q->Options().testFlag(TGridOption::goRowSizing) && nearEdge(Y, r, false)))
-        Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msRow;
+        Mouse.FMouseSelectMode = TMouseSelectMode::msRow;
 }
 
 // The sizing events and hint follow the column or row the press took hold of.
@@ -92,7 +92,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             RepaintRow(old);
     }
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->RowSelect() &&
-        d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
         const int to = std::max(FixedRows(), hit.Y);
         SetSelection({FixedCols(), std::min(d->Mouse.FMouseSelectStart, to), ColCount() - 1, std::max(d->Mouse.FMouseSelectStart, to)});
         if (Y > height() - 4)
@@ -101,7 +101,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             SetTopRow(TopRow() - 1);
     }
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->ColSelect() &&
-        d->Mouse.FMouseSelectMode == TVxStringGrid::TMouseSelectMode::msColumn && hit.X >= 0) {
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
         const int to = std::max(FixedCols(), hit.X);
         SetSelection({std::min(d->Mouse.FMouseSelectStart, to), FixedRows(), std::max(d->Mouse.FMouseSelectStart, to), RowCount() - 1});
     }
@@ -139,7 +139,7 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TVxStringGrid::CMMouseLeave()
 {
-    d->Mouse.FMouseSelectMode = TVxStringGrid::TMouseSelectMode::msNormal;
+    d->Mouse.FMouseSelectMode = TMouseSelectMode::msNormal;
     d->Mouse.FSizeFixed = d->Mouse.FSizeFixedR = false;
     if (HoverRow() && FHoverRowIdx >= 0) {
         const int old = FHoverRowIdx;

@@ -288,7 +288,7 @@ void TVxStringGridPrivate::MouseWheelStep(bool Down, TShiftState Shift, QPoint G
     q->DoWheelScroll(scroll ? q->TopRow() - oldTop : q->Row() - oldRow, handled);
     if ((Shared.FMouseActions->WheelIncrement() != 0 || Shared.FMouseActions->DisjunctRowSelect()) && handled) {
         bool eventHandled = false;
-        const TVxStringGrid::TWheelEvent& event = Down ? q->OnMouseWheelDown : q->OnMouseWheelUp;
+        const TWheelEvent& event = Down ? q->OnMouseWheelDown : q->OnMouseWheelUp;
         if (event)
             event(q, Shift, Point(GlobalPos.x(), GlobalPos.y()), eventHandled);
     }

@@ -40,7 +40,7 @@ TEST(GridHint, CellTextAndApplicationHint)
         asked.push_back({col, row});
         hint = QStringLiteral("hint %1,%2").arg(col).arg(row);
     };
-    TVxStringGrid::THintInfo info;
+    THintInfo info;
     EXPECT_EQ(grid.HintAt(4, 5, &info), "hint 4,5");
     EXPECT_EQ(info.HintColor, grid.HintColor());
     // Below the cell, at the pointer's X.
@@ -56,7 +56,7 @@ TEST(GridHint, LargeTextOnlyForCutOffCells)
     grid.SetCells(2, 3, "ok");
     grid.SetCells(3, 3, QString(200, QLatin1Char('w')));
     EXPECT_EQ(grid.HintAt(2, 3), "");
-    TVxStringGrid::THintInfo info;
+    THintInfo info;
     EXPECT_EQ(grid.HintAt(3, 3, &info), QString(200, QLatin1Char('w')));
     const TRect r = grid.CellRect(3, 3);
     EXPECT_EQ(info.HintPos, grid.viewport()->mapToGlobal(QPoint(r.Left, r.Top)));
