@@ -110,7 +110,7 @@ void TVxStringGridPrivate::CreateEditorControls()
 {
     if (q->IsDesigning())
         return;
-    q->CreateFilterLists();
+    CreateFilterLists();
     Aux.FSearchPanel = new TSearchPanel(q);
     Aux.FSearchPanel->OnEditChange = [this](QObject*) { q->SearchEditChange(); };
     Aux.FSearchPanel->OnForwardClick = [this](QObject*) { q->SearchFindNext(); };

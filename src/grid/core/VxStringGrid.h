@@ -7,6 +7,8 @@
 //   VxStringGridLoading.cpp     the loading bracket, Assign, window creation and repainting
 //   VxStringGridAppearance.cpp  selection hiding, appearance setters, notifications and listeners
 //   ../interaction/              keys, Tab, wheel and panning, grid timer, update lock (VxStringGrid<Area>.cpp)
+//   ../edit/                     the editing cycle, the editors and the edit session they report to
+// The state and the implementation's helpers are in VxStringGridPrivate.h, the event types in VxStringGridTypes.h.
 // Columns: Cells, Colors, ... take real column indexes; ColCount, Col and the events use display indexes.
 #include "grid/foundation/BaseGrid.h"
 #include "grid/core/VxStringGridTypes.h"
@@ -360,7 +362,6 @@ public:
     bool IntegralHeight() const;
     void SetIntegralHeight(bool value);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    int IntegralHeightFor(int AHeight) const;
     VX_GRID_PROPERTY(bool, Multilinecells)
     VX_GRID_PROPERTY(bool, SizeWithForm)
 
@@ -1140,7 +1141,6 @@ public:
     int TabStartCol();
     int VisibleFixedRightCols() const;
     bool IsLastNormalRow() const;
-    int LastTabRow() const;
     void AutoAddRow();
     virtual void GotoFirstRow();
     void ShowInplaceEdit();
@@ -1162,6 +1162,7 @@ public:
     TRowChangingEvent OnRowChanging;
     TCellChangingEvent OnCellChanging;
     TColChangingEvent OnColChanging;
+    using TClipboardEvent = std::function<void(QObject* Sender, bool& Allow)>;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardPaste;
@@ -1321,7 +1322,6 @@ public:
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     // The counts and the writer's ID of a cell stream's head; false when it has none.
     static bool BinStreamHead(const QByteArray& Stream, int& Cols, int& Rows, std::int32_t& ID);
-    std::int32_t BinStreamID() const;   // what this grid writes as its ID
     // The binary cell stream (io/VxStringGridBinStream.cpp): text, properties and graphics of a rectangle.
     // Files throw EVxGridError with the toolkit's file and stream texts.
     QByteArray SaveRectToBinStream(const TGridRect& ARect);
@@ -1403,8 +1403,6 @@ public:
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
     void StartOleDrag(int ARow, int ACol);
-    // The picture of ARect's cells that follows the pointer while they are dragged (interaction/GridDragDrop.cpp).
-    QImage SelectionToImage(const TGridRect& ARect);
     // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
     TSearchPanel* SearchPanel() const;
     void SearchFooterChanged();   // applies SearchFooter to the strip
@@ -1439,10 +1437,6 @@ public:
     TFilterDropDown& FilterDropDown() const;
     TDropList* DropList() const;
     TDropCheckList* DropCheckList() const;
-    // A release on a filter button of the filter row opens that column's list; false for any other release,
-    // which closes an open plain list.
-    bool FilterDropDownRelease(int X, int Y);
-    void CreateFilterLists();
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
     // The source rectangle of a drag inside this grid; rows inserted above it by a drop move it down.
@@ -1498,15 +1492,11 @@ protected:
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
-    void StretchOnChange();
     void GetDisplText(int ACol, int ARow, QString& Value) override;
     void WMHScroll(TScrollCode Code, int Pos) override;
     void WMVScroll(TScrollCode Code, int Pos) override;
     void ScrollRangeUpdated() override;
     void SetFilterListEntries(const QStringList& Entries);
-    // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
-    // WrapWidth when it is positive). ACol is a real column.
-    TPoint CellTextExtent(int ACol, int ARow, int WrapWidth = 0);
 
     // ---- Overrides: nodes, moving rows and columns, grouping, sorting, column and row calculations
     virtual void SortSwapRows(int ARow1, int ARow2);
@@ -1541,14 +1531,12 @@ protected:
     void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
     // The 500 ms tick: incremental-search reset, hover focus, blinking text.
     virtual void WMTimer();
-    void WheelPanTick();
     virtual void DoWheelScroll(int Delta, bool& Handled);
     virtual void DoF2Key() {}
     virtual void DoKeySelectRect(TGridRect&) {}
 
     // ---- Overrides: in-place editing
     bool CanEditShow() override;
-    void ShowFocusHaloOnCell();   // with FocusHelper.Enabled, around the cell being edited
     void HideEditor() override;
     TInplaceEdit* CreateEditor() override;
     void KeyPress(QChar& Key) override;
@@ -1559,8 +1547,6 @@ protected:
     virtual void CommitEditControl(int ACol, int ARow);
 
     // ---- Overrides: mouse (src/grid/interaction/)
-    // Qt's mouse events on the viewport become the handlers below; true when the event was one of them.
-    bool MouseEvent(QEvent* e);
     virtual void WMLButtonDown(TWMMouse& Message);
     virtual void WMLButtonUp(TWMMouse& Message);
     virtual void WMLButtonDblClk(TWMMouse& Message);

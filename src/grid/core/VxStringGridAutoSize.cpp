@@ -27,14 +27,14 @@ TFont TVxStringGridPrivate::CellMeasureFont(int ACol, int ARow, bool Zoom)
     return font;
 }
 
-TPoint TVxStringGrid::CellTextExtent(int ACol, int ARow, int WrapWidth)
+TPoint TVxStringGridPrivate::CellTextExtent(int ACol, int ARow, int WrapWidth)
 {
-    QString text = GetFormattedCell(ACol, ARow);
+    QString text = q->GetFormattedCell(ACol, ARow);
     if (text.isEmpty())
         return {0, 0};
-    if (d->Settings.EnableHTML && text.contains(u'<'))
+    if (Settings.EnableHTML && text.contains(u'<'))
         text = MiniHtmlToPlainText(text);
-    const QFontMetrics fm(d->CellMeasureFont(ACol, ARow, true).toQFont());
+    const QFontMetrics fm(CellMeasureFont(ACol, ARow, true).toQFont());
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
     const QStringList lines = text.split(breaks);
     int widest = 0;
@@ -79,7 +79,7 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
         if (b.X != rc || CellSpan(rc, r).X > 0)
             continue;   // part of a range merged across columns
         const TPoint graphic = GetCellGraphicSize(rc, r);
-        int c = graphic.X + CellTextExtent(rc, r).X;
+        int c = graphic.X + d->CellTextExtent(rc, r).X;
         if (d->Shared.FControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r))
             c += 16;
         if (filterList && r == d->Settings.FilterDropDownRow)
@@ -124,7 +124,7 @@ void TVxStringGrid::AutoSizeRowHeight(int ARow, bool GrowOnly, int Padding)
         const TPoint b = BaseCell(rc, ARow);
         if (CellSpan(b.X, b.Y).Y > 0 && b.Y != ARow)
             continue;   // covered by a range merged across rows
-        int th = CellTextExtent(rc, ARow, WordWrap() ? ColWidths(c) - TotalXOffset() : 0).Y;
+        int th = d->CellTextExtent(rc, ARow, WordWrap() ? ColWidths(c) - TotalXOffset() : 0).Y;
         int gh = CalcCellGraphicSize(rc, ARow, Padding).Y;
         int h = 0;
         if (TCellGraphic* g = GetCellGraphic(rc, ARow)) {
@@ -199,7 +199,7 @@ void TVxStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
         int w = d->Settings.SizeGrowOnly ? ColWidths(c) : 0;
         for (int r = DoFixedCells ? 0 : FixedRows(); r < RowCount(); ++r) {
             const TPoint g = GetCellGraphicSize(rc, r);
-            const TPoint t = CellTextExtent(rc, r);
+            const TPoint t = d->CellTextExtent(rc, r);
             int cw = t.X + g.X + PaddingX + d->Shared.FXYOffset.X;
             int ch = t.Y + g.Y + PaddingY + d->Shared.FXYOffset.Y;
             const TPoint span = CellSpan(rc, r);

@@ -485,4 +485,21 @@ struct TVxStringGridPrivate {
     void SmartFill(const TGridRect& Sel, int Pasted, int Rows, int Cols);
     TArrowWindow* Arrow(int Index);
     TGridFocusWindow* FocusWindow();
+    int IntegralHeightFor(int AHeight);
+    int LastTabRow();
+    std::int32_t BinStreamID();   // what this grid writes as its ID
+    // The picture of ARect's cells that follows the pointer while they are dragged (interaction/GridDragDrop.cpp).
+    QImage SelectionToImage(const TGridRect& ARect);
+    // A release on a filter button of the filter row opens that column's list; false for any other release,
+    // which closes an open plain list.
+    bool FilterDropDownRelease(int X, int Y);
+    void CreateFilterLists();
+    void StretchOnChange();
+    // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
+    // WrapWidth when it is positive). ACol is a real column.
+    TPoint CellTextExtent(int ACol, int ARow, int WrapWidth = 0);
+    void WheelPanTick();
+    void ShowFocusHaloOnCell();   // with FocusHelper.Enabled, around the cell being edited
+    // Qt's mouse events on the viewport become the grid's mouse handlers; true when the event was one of them.
+    bool MouseEvent(QEvent* e);
 };

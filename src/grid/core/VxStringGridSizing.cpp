@@ -44,10 +44,10 @@ void TVxStringGrid::ApplyColumnStretch(int ACol)
 
 // A stretch column that a count change left outside the grid waits until it is back, rather than failing a
 // width change or a resize that did not name it.
-void TVxStringGrid::StretchOnChange()
+void TVxStringGridPrivate::StretchOnChange()
 {
-    if (d->Shared.FColumnSize && d->Shared.FColumnSize->Stretch() && d->Shared.FColumnSize->StretchColumn() < ColCount())
-        ApplyColumnStretch(d->Shared.FColumnSize->StretchColumn());
+    if (Shared.FColumnSize && Shared.FColumnSize->Stretch() && Shared.FColumnSize->StretchColumn() < q->ColCount())
+        q->ApplyColumnStretch(Shared.FColumnSize->StretchColumn());
 }
 
 namespace {
@@ -80,7 +80,7 @@ void TVxStringGrid::RowSized(int ARow, int StartHeight)
 void TVxStringGrid::ColWidthsChanged()
 {
     if (d->Sizing.FColchgFlg)
-        StretchOnChange();
+        d->StretchOnChange();
     TBaseGrid::ColWidthsChanged();
     d->Sizing.FColSizeFlg = true;
     if (d->Sizing.FColSized && d->Shared.FMouseActions->AllColumnSize() && d->Sizing.FColclickedsize > 0) {
@@ -134,7 +134,7 @@ void TVxStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     // A grid not placed in a window has no width of its own to fill yet.
     if (parentWidget())
-        StretchOnChange();
+        d->StretchOnChange();
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
@@ -142,27 +142,27 @@ void TVxStringGrid::resizeEvent(QResizeEvent* event)
 {
     TBaseGrid::resizeEvent(event);
     // Layouts and window managers resize without SetBounds; their heights are corrected too.
-    const int corrected = IntegralHeightFor(height());
+    const int corrected = d->IntegralHeightFor(height());
     if (corrected != height() && !d->Mouse.FIntegralSizing) {
         SetBounds(x(), y(), width(), height());
         return;
     }
-    StretchOnChange();
+    d->StretchOnChange();
 }
 
-int TVxStringGrid::IntegralHeightFor(int AHeight) const
+int TVxStringGridPrivate::IntegralHeightFor(int AHeight)
 {
-    if (!d->Settings.IntegralHeight || LockUpdate() || DefaultRowHeight() <= 0)
+    if (!Settings.IntegralHeight || q->LockUpdate() || q->DefaultRowHeight() <= 0)
         return AHeight;
-    const int s = VisibleColCount() + FixedCols() < ColCount() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    const int b = frameShape() != QFrame::NoFrame ? 2 : 0;
-    return AHeight + b - (AHeight - s - b) % DefaultRowHeight();
+    const int s = q->VisibleColCount() + q->FixedCols() < q->ColCount() ? q->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int b = q->frameShape() != QFrame::NoFrame ? 2 : 0;
+    return AHeight + b - (AHeight - s - b) % q->DefaultRowHeight();
 }
 
 void TVxStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     const bool was = std::exchange(d->Mouse.FIntegralSizing, true);
-    setGeometry(ALeft, ATop, AWidth, IntegralHeightFor(AHeight));
+    setGeometry(ALeft, ATop, AWidth, d->IntegralHeightFor(AHeight));
     d->Mouse.FIntegralSizing = was;
 }
 

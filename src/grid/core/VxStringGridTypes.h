@@ -74,7 +74,6 @@ using TRowChangingEvent = std::function<void(QObject* Sender, int OldRow, int Ne
 using TCellChangingEvent =
     std::function<void(QObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
 using TColChangingEvent = std::function<void(QObject* Sender, int OldCol, int NewCol, bool& Allow)>;
-using TClipboardEvent = std::function<void(QObject* Sender, bool& Allow)>;
 using TWheelEvent = std::function<void(QObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TEditCellDoneEvent = std::function<void(QObject* Sender, int ACol, int ARow)>;
 // What the hint window shows for the cell under the pointer, filled by BuildCellHint.

@@ -239,22 +239,22 @@ bool TVxStringGrid::CanEditShow()
         if (!IsTextKind(d->Edit.FEditControl)) {
             OpenEditControl(DisplColIndex(b.X), b.Y);
             d->Edit.FEntered = true;
-            ShowFocusHaloOnCell();
+            d->ShowFocusHaloOnCell();
             return false;
         }
     }
     if (answer) {
         d->Edit.FEntered = true;
         d->Edit.FEditing = true;
-        ShowFocusHaloOnCell();
+        d->ShowFocusHaloOnCell();
     }
     return answer;
 }
 
-void TVxStringGrid::ShowFocusHaloOnCell()
+void TVxStringGridPrivate::ShowFocusHaloOnCell()
 {
-    if (d->Shared.FFocusHelper->Enabled() && d->FocusWindow())
-        ShowFocusHalo(*d->FocusWindow(), viewport(), CellRect(Col(), Row()));
+    if (Shared.FFocusHelper->Enabled() && FocusWindow())
+        ShowFocusHalo(*FocusWindow(), q->viewport(), q->CellRect(q->Col(), q->Row()));
 }
 
 bool TVxStringGrid::ValidateCell(const QString& NewValue)

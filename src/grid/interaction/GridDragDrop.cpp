@@ -444,7 +444,7 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
                                                        std::min(s.Right, lastCol), std::min(s.Bottom, lastRow)};
         // The picture sits 4 pixels right of and below the pointer.
         if (shown.Left <= shown.Right && shown.Top <= shown.Bottom)
-            source.SetDragImage(QPixmap::fromImage(SelectionToImage(shown)), QPoint(-4, -4));
+            source.SetDragImage(QPixmap::fromImage(d->SelectionToImage(shown)), QPoint(-4, -4));
     }
     if (columnDrag) {
         const long result = BeginColumnDrag(this, source, ACol, offered, effect);
@@ -472,19 +472,19 @@ void TVxStringGrid::StartOleDrag(int ARow, int ACol)
 }
 
 // The cells as painted, half see-through, with the fixed line along an edge the grid's fixed cells give them.
-QImage TVxStringGrid::SelectionToImage(const TGridRect& ARect)
+QImage TVxStringGridPrivate::SelectionToImage(const TGridRect& ARect)
 {
-    const TRect a = CellRect(ARect.Left, ARect.Top);
-    const TRect b = CellRect(ARect.Right, ARect.Bottom);
+    const TRect a = q->CellRect(ARect.Left, ARect.Top);
+    const TRect b = q->CellRect(ARect.Right, ARect.Bottom);
     const QRect area(a.Left + 1, a.Top + 1, b.Right + 1 - a.Left, b.Bottom + 1 - a.Top);
-    QImage img = viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QColor line = ToQColor(GridFixedLineColor());
-    const TGridOptions options = Options();
-    for (int y = 0; ARect.Left == 0 && FixedCols() > 0 && options.testFlag(TGridOption::goFixedHorzLine) &&
+    QImage img = q->viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor line = ToQColor(q->GridFixedLineColor());
+    const TGridOptions options = q->Options();
+    for (int y = 0; ARect.Left == 0 && q->FixedCols() > 0 && options.testFlag(TGridOption::goFixedHorzLine) &&
                     y < img.height();
          ++y)
         img.setPixelColor(0, y, line);
-    for (int x = 0; ARect.Top == 0 && FixedRows() > 0 && options.testFlag(TGridOption::goFixedVertLine) &&
+    for (int x = 0; ARect.Top == 0 && q->FixedRows() > 0 && options.testFlag(TGridOption::goFixedVertLine) &&
                     x < img.width();
          ++x)
         img.setPixelColor(x, 0, line);

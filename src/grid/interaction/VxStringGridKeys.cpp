@@ -474,7 +474,7 @@ bool TVxStringGridPrivate::ClipboardShortCut(std::uint16_t Key, TShiftState Shif
     if (action == None)
         return false;
     bool allow = true;
-    const TClipboardEvent& event = action == Cut ? q->OnClipboardCut : action == Copy ? q->OnClipboardCopy : q->OnClipboardPaste;
+    const TVxStringGrid::TClipboardEvent& event = action == Cut ? q->OnClipboardCut : action == Copy ? q->OnClipboardCopy : q->OnClipboardPaste;
     if (event)
         event(q, allow);
     if (!allow)

@@ -38,11 +38,11 @@ TShiftState PressModifier(TShiftState Keys)
 
 // ---- dispatch
 
-bool TVxStringGrid::MouseEvent(QEvent* e)
+bool TVxStringGridPrivate::MouseEvent(QEvent* e)
 {
     const QEvent::Type type = e->type();
     if (type == QEvent::Leave) {
-        CMMouseLeave();
+        q->CMMouseLeave();
         return false;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
@@ -54,42 +54,42 @@ bool TVxStringGrid::MouseEvent(QEvent* e)
     const Qt::MouseButton button = mouse->button();
     switch (type) {
     case QEvent::MouseMove:
-        MouseMove(message.Keys, p.x(), p.y());
+        q->MouseMove(message.Keys, p.x(), p.y());
         break;
     case QEvent::MouseButtonPress: {
         // The second press of a double click comes just before the double click itself, which stands for it.
         const qint64 t = qint64(mouse->timestamp());
-        const QPoint moved = p - d->Mouse.FLastPressPos;
-        const bool secondOfDouble = button == d->Mouse.FLastPressButton && d->Mouse.FLastPressTime >= 0 &&
-                                    t - d->Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+        const QPoint moved = p - Mouse.FLastPressPos;
+        const bool secondOfDouble = button == Mouse.FLastPressButton && Mouse.FLastPressTime >= 0 &&
+                                    t - Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
                                     moved.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
-        d->Mouse.FLastPressTime = secondOfDouble ? -1 : t;
-        d->Mouse.FLastPressPos = p;
-        d->Mouse.FLastPressButton = button;
+        Mouse.FLastPressTime = secondOfDouble ? -1 : t;
+        Mouse.FLastPressPos = p;
+        Mouse.FLastPressButton = button;
         if (secondOfDouble)
             break;
         if (button == Qt::LeftButton)
-            WMLButtonDown(message);
+            q->WMLButtonDown(message);
         else if (button == Qt::RightButton)
-            WMRButtonDown(message);
+            q->WMRButtonDown(message);
         else
-            MouseDown(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
+            q->MouseDown(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
         break;
     }
     case QEvent::MouseButtonDblClick:
-        d->Mouse.FLastPressTime = -1;
+        Mouse.FLastPressTime = -1;
         if (button == Qt::LeftButton)
-            WMLButtonDblClk(message);
+            q->WMLButtonDblClk(message);
         else if (button == Qt::RightButton)
-            WMRButtonDown(message);
+            q->WMRButtonDown(message);
         break;
     default:
         if (button == Qt::LeftButton)
-            WMLButtonUp(message);
+            q->WMLButtonUp(message);
         else if (button == Qt::RightButton)
-            WMRButtonUp(message);
+            q->WMRButtonUp(message);
         else
-            MouseUp(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
+            q->MouseUp(TMouseButton::mbMiddle, message.Keys, p.x(), p.y());
         break;
     }
     return true;

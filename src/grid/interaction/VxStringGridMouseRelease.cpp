@@ -316,7 +316,7 @@ void TVxStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     const TGridRect before = Selection();
     const TGridCoord hit = MouseCoord(X, Y);
     if (Button == TMouseButton::mbLeft)
-        FilterDropDownRelease(X, Y);
+        d->FilterDropDownRelease(X, Y);
     // Let go beyond the grid, a sizing is dropped.
     if ((GridState() == TGridState::gsColSizing && X > ClientWidth()) ||
         (GridState() == TGridState::gsRowSizing && Y > ClientHeight())) {

@@ -50,9 +50,9 @@ bool TVxStringGrid::IsLastNormalRow() const
 }
 
 // The floating footer's row, like a fixed footer, is never entered.
-int TVxStringGrid::LastTabRow() const
+int TVxStringGridPrivate::LastTabRow()
 {
-    return RowCount() - std::max(d->Shared.FFixedFooters, d->Order.FFloatingFooter->Visible() ? 1 : 0) - 1;
+    return q->RowCount() - std::max(Shared.FFixedFooters, Order.FFloatingFooter->Visible() ? 1 : 0) - 1;
 }
 
 void TVxStringGrid::GotoFirstRow()
@@ -154,7 +154,7 @@ bool TVxStringGrid::TabAdvance(bool Backward)
 bool TVxStringGridPrivate::TabStep(bool Backward, bool MayAppend)
 {
     const int firstRow = q->FixedRows();
-    const int lastRow = q->LastTabRow();
+    const int lastRow = LastTabRow();
     const int lastCol = q->ColCount() - q->VisibleFixedRightCols() - 1;
     if (lastRow < firstRow || lastCol < q->FixedCols())
         return true;   // no normal cell to go to
@@ -231,7 +231,7 @@ bool TVxStringGridPrivate::TabStep(bool Backward, bool MayAppend)
 
 int TVxStringGridPrivate::NextRowWithSelectableCol(int ARow)
 {
-    for (int r = ARow + 1; r <= q->LastTabRow(); ++r)
+    for (int r = ARow + 1; r <= LastTabRow(); ++r)
         if (q->FirstSelectableCol(r) >= 0)
             return r;
     return -1;
@@ -245,7 +245,7 @@ bool TVxStringGridPrivate::TabLastRow(bool MayAppend)
     if (MayAppend && !Shared.FNavigation->TabToNextAtEnd() && Shared.FNavigation->AdvanceInsert())
         q->AutoAddRow();   // asks the application; a footer row stays last with its texts
     if (q->RowCount() > rows)
-        q->FocusCell(q->Col(), q->LastTabRow(), true);
+        q->FocusCell(q->Col(), LastTabRow(), true);
     else
         q->GotoFirstRow();
     const int first = q->FirstSelectableCol(q->Row());

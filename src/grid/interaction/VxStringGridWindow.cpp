@@ -67,7 +67,7 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
     // The pointer's cursor: after the toolkit's own, the application may choose one for the cell under it.
     if (e->type() == QEvent::MouseMove && !d->Interaction.FWheelPan) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
-        const bool result = MouseEvent(e) || TBaseGrid::viewportEvent(e);
+        const bool result = d->MouseEvent(e) || TBaseGrid::viewportEvent(e);
         const Qt::CursorShape shown = viewport()->cursor().shape();
         const bool onBorder = shown == Qt::SplitHCursor || shown == Qt::SplitVCursor;
         const TGridCoord cell = MouseCoord(p.x(), p.y());
@@ -99,7 +99,7 @@ bool TVxStringGrid::viewportEvent(QEvent* e)
                  RowCount() > FixedRows())
             d->StartWheelPan(mouse->position().toPoint());
     }
-    if (MouseEvent(e))
+    if (d->MouseEvent(e))
         return true;
     return TBaseGrid::viewportEvent(e);
 }
@@ -133,7 +133,7 @@ void TVxStringGrid::timerEvent(QTimerEvent* e)
     if (e->timerId() == d->Interaction.FGridTimerID)
         WMTimer();
     else if (e->timerId() == d->Interaction.FWheelTimerID)
-        WheelPanTick();
+        d->WheelPanTick();
     else
         TBaseGrid::timerEvent(e);
 }
@@ -337,36 +337,36 @@ void TVxStringGridPrivate::InvalidateWheelPanMarker()
     q->viewport()->update(QRect(Interaction.FWheelPanPos, QSize(kPanMarkerSize, kPanMarkerSize)));
 }
 
-void TVxStringGrid::WheelPanTick()
+void TVxStringGridPrivate::WheelPanTick()
 {
-    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
-    int dy = p.y() < d->Interaction.FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > d->Interaction.FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
-    int dx = p.x() > d->Interaction.FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < d->Interaction.FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
-    if (d->Settings.IntelliPan == TIntelliPan::ipHorizontal)
+    const QPoint p = q->viewport()->mapFromGlobal(QCursor::pos());
+    int dy = p.y() < Interaction.FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > Interaction.FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
+    int dx = p.x() > Interaction.FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < Interaction.FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
+    if (Settings.IntelliPan == TIntelliPan::ipHorizontal)
         dy = 0;
-    if (d->Settings.IntelliPan == TIntelliPan::ipVertical)
+    if (Settings.IntelliPan == TIntelliPan::ipVertical)
         dx = 0;
-    d->SetWheelPanCursor({dx, dy});
-    const TGridRect oldSel = Selection();
-    const int lastNormalRow = std::max(FixedRows(), RowCount() - d->Shared.FFixedFooters - 1);
-    const int lastNormalCol = std::max(FixedCols(), ColCount() - d->Shared.FFixedRightCols - 1);
-    int row = std::clamp(Row(), FixedRows(), lastNormalRow);
-    int col = std::clamp(Col(), FixedCols(), lastNormalCol);
-    if (d->Shared.FMouseActions->WheelAction() == TWheelAction::waScroll) {
+    SetWheelPanCursor({dx, dy});
+    const TGridRect oldSel = q->Selection();
+    const int lastNormalRow = std::max(q->FixedRows(), q->RowCount() - Shared.FFixedFooters - 1);
+    const int lastNormalCol = std::max(q->FixedCols(), q->ColCount() - Shared.FFixedRightCols - 1);
+    int row = std::clamp(q->Row(), q->FixedRows(), lastNormalRow);
+    int col = std::clamp(q->Col(), q->FixedCols(), lastNormalCol);
+    if (Shared.FMouseActions->WheelAction() == TWheelAction::waScroll) {
         if (dx != 0)
-            SetLeftCol(std::clamp(LeftCol() + dx, FixedCols(), std::max(FixedCols(), ColCount() - VisibleColCount())));
+            q->SetLeftCol(std::clamp(q->LeftCol() + dx, q->FixedCols(), std::max(q->FixedCols(), q->ColCount() - q->VisibleColCount())));
         if (dy != 0)
-            SetTopRow(std::clamp(TopRow() + dy, FixedRows(), std::max(FixedRows(), RowCount() - VisibleRowCount())));
+            q->SetTopRow(std::clamp(q->TopRow() + dy, q->FixedRows(), std::max(q->FixedRows(), q->RowCount() - q->VisibleRowCount())));
     } else {
-        if ((dx < 0 && col > FixedCols()) || (dx > 0 && col < lastNormalCol))
+        if ((dx < 0 && col > q->FixedCols()) || (dx > 0 && col < lastNormalCol))
             col += dx;
-        row = std::clamp(row + dy, FixedRows(), lastNormalRow);
+        row = std::clamp(row + dy, q->FixedRows(), lastNormalRow);
     }
-    if (col != Col() || row != Row())
-        FocusCell(col, row, true);
-    if (Selection() != oldSel) {
-        const TGridRect s = Selection();
-        DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    if (col != q->Col() || row != q->Row())
+        q->FocusCell(col, row, true);
+    if (q->Selection() != oldSel) {
+        const TGridRect s = q->Selection();
+        q->DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
     }
 }
 

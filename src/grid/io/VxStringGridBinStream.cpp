@@ -2,7 +2,7 @@
 // graphic, as the clipboard, drags and the bin files carry them.
 #include "grid/core/CellGraphic.h"
 #include "grid/core/VxGridError.h"
-#include "grid/core/VxStringGrid.h"
+#include "grid/core/VxStringGridPrivate.h"
 #include "grid/foundation/CellProperties.h"
 #include "grid/foundation/ColorText.h"
 #include "grid/foundation/DragDrop.h"
@@ -345,7 +345,7 @@ QByteArray TVxStringGrid::SaveRectToBinStream(const TGridRect& ARect)
     w.WriteText("RowHeights", heights.join(QLatin1Char(',')));
     w.WriteBoolean("FullGrid", full);
     // Stands for the window handle: a reader compares it with its own; always four bytes wide.
-    w.WriteInteger("ID", BinStreamID());
+    w.WriteInteger("ID", d->BinStreamID());
     w.EndImage();
 
     TFileProgress progress(OnFileProgress, this);
@@ -394,10 +394,10 @@ void TVxStringGrid::SaveToBinFile(const QString& FileName)
     WriteGridFile(FileName, SaveToBinStream());
 }
 
-std::int32_t TVxStringGrid::BinStreamID() const
+std::int32_t TVxStringGridPrivate::BinStreamID()
 {
     // No window handles here: the grid's address stands in, kept positive and unlike any other live grid's.
-    const quint64 a = quint64(quintptr(this));
+    const quint64 a = quint64(quintptr(q));
     return std::int32_t(0x40000000 | ((a ^ (a >> 32)) & 0x3fffffff));
 }
 

@@ -359,7 +359,7 @@ int TVxStringGridPrivate::PasteClipboardAt(int ACol, int ARow, int& Rows, int& C
                 q->SetRowCount(std::min(ARow + Rows, Max_Exchange_Rows));
             int count = 0;
             if (q->LoadAtPointFromBinStream(TPoint{ACol, ARow}, *stream)) {
-                q->CellsPasted(id == q->BinStreamID() ? Shared.FClipTopLeft : TPoint{-1, -1},
+                q->CellsPasted(id == BinStreamID() ? Shared.FClipTopLeft : TPoint{-1, -1},
                             TGridRect{ACol, ARow, ACol + Cols - 1, ARow + Rows - 1}, Shared.FClipLastOp);
                 count = Cols * Rows;
             }
