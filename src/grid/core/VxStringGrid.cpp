@@ -124,7 +124,8 @@ void TVxStringGridPrivate::CreateEditorControls()
     Aux.FComboTrans = new TGridTransCombo(q);
     Aux.FControlEdit = new TControlEdit(q);
     Aux.FControlCombo = new TControlCombo(q);
-    for (QWidget* w : std::initializer_list<QWidget*>{Aux.FEditTrans, Aux.FComboTrans, Aux.FControlEdit, Aux.FControlCombo})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Aux.FEditTrans, Aux.FComboTrans, Aux.FControlEdit, Aux.FControlCombo})
         Shared.FEditorControls.push_back(w);
     for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
         auto* bar = new QScrollBar(Qt::Vertical, q);

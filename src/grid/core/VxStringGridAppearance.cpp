@@ -57,18 +57,22 @@ void TVxStringGrid::SetHighlightTextColor(TColor Value)
 // Following the office theme lands with the theme area; the search footer follows at once.
 void TVxStringGrid::SetAutoThemeAdapt(bool Value)
 {
-    SetProperty(d->Shared.FAutoThemeAdapt, Value, [this] { d->Shared.FSearchFooter->SetAutoThemeAdapt(d->Shared.FAutoThemeAdapt); });
+    SetProperty(d->Shared.FAutoThemeAdapt, Value,
+                [this] { d->Shared.FSearchFooter->SetAutoThemeAdapt(d->Shared.FAutoThemeAdapt); });
 }
 
 void TVxStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier)
 {
-    if (std::find(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier) == d->Shared.FNotifierList.end())
+    if (std::find(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier) ==
+        d->Shared.FNotifierList.end())
         d->Shared.FNotifierList.push_back(ANotifier);
 }
 
 void TVxStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier)
 {
-    d->Shared.FNotifierList.erase(std::remove(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier), d->Shared.FNotifierList.end());
+    d->Shared.FNotifierList.erase(
+        std::remove(d->Shared.FNotifierList.begin(), d->Shared.FNotifierList.end(), ANotifier),
+        d->Shared.FNotifierList.end());
 }
 
 void TVxStringGrid::CellsChanged(const TRect& R)

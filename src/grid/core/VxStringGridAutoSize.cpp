@@ -21,7 +21,8 @@ TFont TVxStringGridPrivate::CellMeasureFont(int ACol, int ARow, bool Zoom)
     TVAlignment va;
     bool ww = q->WordWrap();
     TCellGradientDirection gd;
-    q->GetVisualProperties(q->DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
+    q->GetVisualProperties(q->DisplColIndex(ACol), ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo,
+                           font, ha, va, ww, gd);
     if (Zoom && Shared.FZoomFactor != 0)
         font.SetSize(font.Size() + Shared.FZoomFactor);
     return font;
@@ -72,7 +73,8 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
         filterList = BuildColumnFilterList(ACol);
         d->Shared.FFilterList = keep;
     }
-    const bool sortShown = d->Order.FSortSettings->Show() && RowCount() > FixedRows() + 1 && ACol == d->Order.FSortSettings->Column();
+    const bool sortShown =
+        d->Order.FSortSettings->Show() && RowCount() > FixedRows() + 1 && ACol == d->Order.FSortSettings->Column();
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         const TPoint b = BaseCell(rc, r);
@@ -84,7 +86,8 @@ void TVxStringGrid::AutoSizeColumnWidth(int ACol, bool GrowOnly)
             c += 16;
         if (filterList && r == d->Settings.FilterDropDownRow)
             c += 12;
-        if (sortShown && (r == d->Order.FSortSettings->Row() || b.Y + CellSpan(rc, r).Y == d->Order.FSortSettings->Row()))
+        if (sortShown &&
+            (r == d->Order.FSortSettings->Row() || b.Y + CellSpan(rc, r).Y == d->Order.FSortSettings->Row()))
             c += 10;
         if (TCellGraphic* g = GetCellGraphic(rc, r); g && g->CellHAlign() == TCellHAlign::haFull)
             c = graphic.X - 2 * GridLineWidth() - d->Shared.FXYOffset.X - 2;
@@ -154,7 +157,8 @@ void TVxStringGrid::AutoSizeRow(int ARow, int Padding)
 {
     AutoSizeRowHeight(ARow, d->Settings.SizeGrowOnly, Padding);
     if (Padding != 0 && ARow >= 0 && ARow < RowCount())
-        SetRowHeights(ARow, ClampToLimits(RowHeights(ARow) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
+        SetRowHeights(ARow,
+                      ClampToLimits(RowHeights(ARow) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
 }
 
 void TVxStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
@@ -165,7 +169,8 @@ void TVxStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
     TBrush brush;
     GetCellColor(RealColIndex(FixedCols()), ARow, TGridDrawState(), &brush, &font);
     const int t = QFontMetrics(font.toQFont()).height();
-    SetRowHeights(ARow, ClampToLimits(Padding + Lines * (t + t / 8), d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
+    SetRowHeights(ARow,
+                  ClampToLimits(Padding + Lines * (t + t / 8), d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
 }
 
 void TVxStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
@@ -178,7 +183,8 @@ void TVxStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
         if (WordWrap()) {
             AutoSizeRow(r, 0);
             if (Padding != 0)
-                SetRowHeights(r, ClampToLimits(RowHeights(r) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
+                SetRowHeights(
+                    r, ClampToLimits(RowHeights(r) + Padding, d->Settings.MinRowHeight, d->Settings.MaxRowHeight));
         } else {
             int lines = 1;
             for (int c = 0; c < ColCount() && d->Settings.Multilinecells; ++c)

@@ -234,14 +234,27 @@ double TVxStringGrid::DoGroupCalc(int ACol, int FromRow, int ToRow)
     return res;
 }
 
-double TVxStringGrid::RowSum(int ARow, int fromCol, int toCol) { return ::RowSum(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowAvg(int ARow, int fromCol, int toCol) { return ::RowAvg(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowMin(int ARow, int fromCol, int toCol) { return ::RowMin(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
-double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol) { return ::RowMax(d->CalcSourceFor(ARow), ARow, fromCol, toCol); }
+double TVxStringGrid::RowSum(int ARow, int fromCol, int toCol)
+{
+    return ::RowSum(d->CalcSourceFor(ARow), ARow, fromCol, toCol);
+}
+double TVxStringGrid::RowAvg(int ARow, int fromCol, int toCol)
+{
+    return ::RowAvg(d->CalcSourceFor(ARow), ARow, fromCol, toCol);
+}
+double TVxStringGrid::RowMin(int ARow, int fromCol, int toCol)
+{
+    return ::RowMin(d->CalcSourceFor(ARow), ARow, fromCol, toCol);
+}
+double TVxStringGrid::RowMax(int ARow, int fromCol, int toCol)
+{
+    return ::RowMax(d->CalcSourceFor(ARow), ARow, fromCol, toCol);
+}
 
 void TVxStringGridPrivate::WriteCalcValue(int c, int r, double Value, bool IsInteger)
 {
-    QString s = IsInteger ? QString::number(qint64(Value)) : QString::asprintf(Settings.FloatFormat.toLatin1().constData(), Value);
+    QString s = IsInteger ? QString::number(qint64(Value))
+                          : QString::asprintf(Settings.FloatFormat.toLatin1().constData(), Value);
     if (!IsInteger && DecimalSeparatorChar() != QLatin1Char('.'))
         s.replace(QLatin1Char('.'), DecimalSeparatorChar());
     q->SetCells(c, r, s);

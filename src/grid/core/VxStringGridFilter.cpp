@@ -155,11 +155,12 @@ void TVxStringGrid::FilterSelected(int ItemIndex)
         if (ItemIndex >= 0 && ItemIndex < d->Shared.FFilterList.size()) {
             if (d->Settings.AutoFilterUpdate)
                 SetFilterActive(false);
-            d->Find.FRowFilter->SelectFilterEntry(d->Find.FFilterCol, ItemIndex, d->Shared.FFilterList[ItemIndex], d->Settings.FilterDropDownClear,
-                                          [this](int Index, const QString& Name, QString& Condition) {
-                                              if (OnFilterSelect)
-                                                  OnFilterSelect(this, d->Find.FFilterCol, Index, Name, Condition);
-                                          });
+            d->Find.FRowFilter->SelectFilterEntry(
+                d->Find.FFilterCol, ItemIndex, d->Shared.FFilterList[ItemIndex], d->Settings.FilterDropDownClear,
+                [this](int Index, const QString& Name, QString& Condition) {
+                    if (OnFilterSelect)
+                        OnFilterSelect(this, d->Find.FFilterCol, Index, Name, Condition);
+                });
             FilterEntryChosen();
         }
     }

@@ -114,8 +114,10 @@ bool TVxStringGrid::HasButton(int ACol, int ARow)
 
 bool TVxStringGrid::HasCheckBox(int ACol, int ARow)
 {
-    return HasDataCheckBox(ACol, ARow) || HasCellTypeIn(ACol, ARow, {TCellType::ctCheckBox, TCellType::ctDataCheckBox, TCellType::ctVirtCheckBox,
-                                      TCellType::ctRowCheckBox, TCellType::ctTriStateCheckBox});
+    return HasDataCheckBox(ACol, ARow) ||
+           HasCellTypeIn(ACol, ARow,
+                         {TCellType::ctCheckBox, TCellType::ctDataCheckBox, TCellType::ctVirtCheckBox,
+                          TCellType::ctRowCheckBox, TCellType::ctTriStateCheckBox});
 }
 
 bool TVxStringGrid::HasDataCheckBox(int ACol, int ARow)
@@ -256,7 +258,8 @@ TPoint TVxStringGrid::CalcCellGraphicSize(int ACol, int ARow, int Reserve)
         size = {20, 20};
         break;
     case TCellType::ctInterface:
-        if (ICellGraphic* object = g->CellBitmap().As<ICellGraphic>(); object && object->GetWidth() && object->GetHeight())
+        if (ICellGraphic* object = g->CellBitmap().As<ICellGraphic>();
+            object && object->GetWidth() && object->GetHeight())
             size = {object->GetWidth(), object->GetHeight()};
         else
             size = CellSize(ACol, ARow);

@@ -72,19 +72,22 @@ bool TVxStringGrid::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)
 
 bool TVxStringGrid::CheckCol(bool DoFixed, int Col)
 {
-    return CheckCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1);
+    return CheckCells(Col, DoFixed ? 0 : FixedRows(), Col,
+                      DoFixed ? RowCount() - 1 : RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 bool TVxStringGrid::CheckRow(bool DoFixed, int Row)
 {
-    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1, Row);
+    return CheckCells(DoFixed ? 0 : FixedCols(), Row,
+                      DoFixed ? ColCount() - 1 : ColCount() - d->Shared.FFixedRightCols - 1, Row);
 }
 
 bool TVxStringGrid::CheckGrid(bool DoFixed)
 {
     if (DoFixed)
         return CheckCells(0, 0, ColCount() - 1, RowCount() - 1);
-    return CheckCells(FixedCols(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1, RowCount() - d->Shared.FFixedFooters - 1);
+    return CheckCells(FixedCols(), FixedRows(), ColCount() - d->Shared.FFixedRightCols - 1,
+                      RowCount() - d->Shared.FFixedFooters - 1);
 }
 
 namespace {

@@ -150,9 +150,10 @@ bool TVxStringGrid::IsEditorNone(int ACol, int ARow)
 // A grid kept at its fixed rows (columns) still reports them fixed; the event is asked only otherwise.
 void TVxStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed)
 {
-    IsFixed = IsFixed || (d->Shared.FFixedRowAlways && ARow <= d->Shared.FFixedRowsMin && RowCount() == d->Shared.FFixedRowsMin) ||
-              (d->Shared.FFixedColAlways && ACol < d->Shared.FFixedColsMin && ColCount() == d->Shared.FFixedColsMin) || ACol < FixedCols() ||
-              ARow < FixedRows();
+    IsFixed = IsFixed ||
+              (d->Shared.FFixedRowAlways && ARow <= d->Shared.FFixedRowsMin && RowCount() == d->Shared.FFixedRowsMin) ||
+              (d->Shared.FFixedColAlways && ACol < d->Shared.FFixedColsMin && ColCount() == d->Shared.FFixedColsMin) ||
+              ACol < FixedCols() || ARow < FixedRows();
     if (!IsFixed && OnIsFixedCell)
         OnIsFixedCell(this, ARow, ACol, IsFixed);
 }
@@ -234,7 +235,8 @@ void TVxStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
 bool TVxStringGrid::BuildColumnFilterList(int ACol)
 {
     d->Shared.FFilterList.clear();
-    if (d->Settings.FilterDropDownAuto && (ACol >= FixedCols() || d->Settings.FilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
+    if (d->Settings.FilterDropDownAuto &&
+        (ACol >= FixedCols() || d->Settings.FilterDropDownColumns == TFilterDropDownColumns::fdAll)) {
         QStringList values;
         const auto add = [&values](QString v) {
             if (v.contains(QLatin1Char(' ')))

@@ -104,7 +104,10 @@ void TVxStringGrid::RemoveAllNodes()
     Invalidate();
 }
 
-bool TVxStringGrid::IsNode(int ARow) const { return ARow >= 0 && ARow < RowCount() && Nodes().IsNode(RealRowIndex(ARow)); }
+bool TVxStringGrid::IsNode(int ARow) const
+{
+    return ARow >= 0 && ARow < RowCount() && Nodes().IsNode(RealRowIndex(ARow));
+}
 bool TVxStringGrid::IsSummary(int ARow) const
 {
     return ARow >= 0 && ARow < RowCount() && Nodes().IsSummary(RealRowIndex(ARow));

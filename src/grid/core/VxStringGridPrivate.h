@@ -240,7 +240,8 @@ struct TGridSharedState {
     bool FOwnWordWrap = true;
     TAlignment FDefaultAlignment;
     TVAlignment FVAlignment = TVAlignment::vtaTop;
-    std::vector<int> FAllColWidths = std::vector<int>(TVxStringGrid::MaxHiddenColumns + 1, 0);   // hidden widths, by real index
+    std::vector<int> FAllColWidths =
+        std::vector<int>(TVxStringGrid::MaxHiddenColumns + 1, 0); // hidden widths, by real index
     Qt::CursorShape FRememberedCursor = Qt::ArrowCursor;
     TEditorType FCurrentEditor = TEditorType::edNormal;
     // Loading and window.

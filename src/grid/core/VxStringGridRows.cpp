@@ -173,7 +173,8 @@ void TVxStringGrid::InsertCols(int ColIndex, int CCount)
     // A hidden column's remembered width belongs to its real index and moves with it.
     const int table = int(d->Shared.FAllColWidths.size());
     if (ColIndex < table) {
-        d->Shared.FAllColWidths.insert(d->Shared.FAllColWidths.begin() + ColIndex, std::size_t(std::min(CCount, table - ColIndex)), 0);
+        d->Shared.FAllColWidths.insert(d->Shared.FAllColWidths.begin() + ColIndex,
+                                       std::size_t(std::min(CCount, table - ColIndex)), 0);
         d->Shared.FAllColWidths.resize(std::size_t(table));
     }
     InsertEntries(d->Cells.FColSelect, ColIndex, CCount);

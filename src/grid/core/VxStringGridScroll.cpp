@@ -63,8 +63,10 @@ void TVxStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
 void TVxStringGridPrivate::ApplyScrollBarAlways()
 {
     const TScrollStyle bars = q->ScrollBars();
-    const bool v = Settings.ScrollBarAlways == TScrollBarAlways::saVert || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
-    const bool h = Settings.ScrollBarAlways == TScrollBarAlways::saHorz || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const bool v =
+        Settings.ScrollBarAlways == TScrollBarAlways::saVert || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
+    const bool h =
+        Settings.ScrollBarAlways == TScrollBarAlways::saHorz || Settings.ScrollBarAlways == TScrollBarAlways::saBoth;
     const bool hasV = bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth;
     const bool hasH = bars == TScrollStyle::ssHorizontal || bars == TScrollStyle::ssBoth;
     q->setVerticalScrollBarPolicy(!hasV ? Qt::ScrollBarAlwaysOff : v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);

@@ -31,7 +31,8 @@ void TVxStringGrid::SetRowSelect(int ARow, bool Value)
     if (ARow < 0 || (ARow >= TotalRowCount() && RowCount() > FixedRows()))
         throw EVxGridError("Invalid row accessed");
     bool allow = true;
-    if ((ARow >= int(d->Cells.FRowSelect.size()) || (d->Cells.FRowSelect[std::size_t(ARow)] != 0) != Value) && OnRowDisjunctSelect)
+    if ((ARow >= int(d->Cells.FRowSelect.size()) || (d->Cells.FRowSelect[std::size_t(ARow)] != 0) != Value) &&
+        OnRowDisjunctSelect)
         OnRowDisjunctSelect(this, ARow, Value, allow);
     if (!allow)
         return;
@@ -41,7 +42,8 @@ void TVxStringGrid::SetRowSelect(int ARow, bool Value)
         RepaintRow(DisplRowIndex(ARow));
     flag = Value ? 1 : 0;
     if (Value) {
-        if (ARow >= FixedRows() && std::find(d->Cells.FSelectedRows.begin(), d->Cells.FSelectedRows.end(), ARow) == d->Cells.FSelectedRows.end())
+        if (ARow >= FixedRows() && std::find(d->Cells.FSelectedRows.begin(), d->Cells.FSelectedRows.end(), ARow) ==
+                                       d->Cells.FSelectedRows.end())
             d->Cells.FSelectedRows.push_back(ARow);
     } else {
         std::erase(d->Cells.FSelectedRows, ARow);
@@ -171,7 +173,8 @@ int TVxStringGrid::GetRowSelectCount()
 {
     if (MouseActions().DisjunctRowSelect()) {
         const int n = std::min<int>(TotalRowCount(), int(d->Cells.FRowSelect.size()));
-        return int(std::count_if(d->Cells.FRowSelect.begin(), d->Cells.FRowSelect.begin() + n, [](std::uint8_t f) { return f != 0; }));
+        return int(std::count_if(d->Cells.FRowSelect.begin(), d->Cells.FRowSelect.begin() + n,
+                                 [](std::uint8_t f) { return f != 0; }));
     }
     const TGridRect s = Selection();
     return std::abs(s.Bottom - s.Top) + 1;
@@ -180,7 +183,8 @@ int TVxStringGrid::GetRowSelectCount()
 int TVxStringGrid::GetColSelectCount()
 {
     if (MouseActions().DisjunctColSelect())
-        return int(std::count_if(d->Cells.FColSelect.begin(), d->Cells.FColSelect.end(), [](std::uint8_t f) { return f != 0; }));
+        return int(std::count_if(d->Cells.FColSelect.begin(), d->Cells.FColSelect.end(),
+                                 [](std::uint8_t f) { return f != 0; }));
     const TGridRect s = Selection();
     return s.Right - s.Left + 1;
 }

@@ -14,7 +14,8 @@ bool TVxStringGrid::IsSelected(int ACol, int ARow)
     if (ARow < FixedRows() || ACol < FixedCols())
         return false;
     if (d->Shared.FMouseActions->DisjunctCellSelect())
-        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) != d->Mouse.FSelectedCells.end();
+        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) !=
+               d->Mouse.FSelectedCells.end();
     if (d->Shared.FMouseActions->DisjunctRowSelect())
         return d->RowFlagOf(ARow);
     if (d->Shared.FMouseActions->DisjunctColSelect())

@@ -85,8 +85,10 @@ void TVxStringGrid::ColWidthsChanged()
     d->Sizing.FColSizeFlg = true;
     if (d->Sizing.FColSized && d->Shared.FMouseActions->AllColumnSize() && d->Sizing.FColclickedsize > 0) {
         d->Sizing.FColSized = false;
-        ScaleOthers(FixedCols(), ColCount(), d->Sizing.FColclicked, double(ColWidths(d->Sizing.FColclicked)) / d->Sizing.FColclickedsize,
-                    [this](int c) { return ColWidths(c); }, [this](int c, int w) { SetColWidths(c, w); });
+        ScaleOthers(
+            FixedCols(), ColCount(), d->Sizing.FColclicked,
+            double(ColWidths(d->Sizing.FColclicked)) / d->Sizing.FColclickedsize,
+            [this](int c) { return ColWidths(c); }, [this](int c, int w) { SetColWidths(c, w); });
         d->Sizing.FColSized = true;
     }
     if (d->Sizing.FColSized && OnEndColumnSize)
@@ -115,8 +117,10 @@ void TVxStringGrid::RowHeightsChanged()
     TBaseGrid::RowHeightsChanged();
     if (d->Sizing.FRowsized && d->Shared.FMouseActions->AllRowSize() && d->Sizing.FRowclickedsize > 0) {
         d->Sizing.FRowsized = false;
-        ScaleOthers(FixedRows(), RowCount(), d->Sizing.FRowclicked, double(RowHeights(d->Sizing.FRowclicked)) / d->Sizing.FRowclickedsize,
-                    [this](int r) { return RowHeights(r); }, [this](int r, int h) { SetRowHeights(r, h); });
+        ScaleOthers(
+            FixedRows(), RowCount(), d->Sizing.FRowclicked,
+            double(RowHeights(d->Sizing.FRowclicked)) / d->Sizing.FRowclickedsize,
+            [this](int r) { return RowHeights(r); }, [this](int r, int h) { SetRowHeights(r, h); });
         d->Sizing.FRowsized = true;
     }
     if (d->Sizing.FRowsized) {
@@ -154,7 +158,8 @@ int TVxStringGridPrivate::IntegralHeightFor(int AHeight)
 {
     if (!Settings.IntegralHeight || q->LockUpdate() || q->DefaultRowHeight() <= 0)
         return AHeight;
-    const int s = q->VisibleColCount() + q->FixedCols() < q->ColCount() ? q->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int s =
+        q->VisibleColCount() + q->FixedCols() < q->ColCount() ? q->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
     const int b = q->frameShape() != QFrame::NoFrame ? 2 : 0;
     return AHeight + b - (AHeight - s - b) % q->DefaultRowHeight();
 }

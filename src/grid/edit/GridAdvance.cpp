@@ -180,7 +180,8 @@ void TVxStringGridPrivate::IncrementalGoto(QChar Key)
 {
     QString text = Key;
     if (Shared.FNavigation->AutoGotoIncremental())
-        text = Key == QChar(8) ? Interaction.FSearchInc.left(Interaction.FSearchInc.size() - 1) : Interaction.FSearchInc + Key;
+        text = Key == QChar(8) ? Interaction.FSearchInc.left(Interaction.FSearchInc.size() - 1)
+                               : Interaction.FSearchInc + Key;
     q->SetSearchInc(text);
     const int row = q->Search(text.toUpper());
     if (row == -1)

@@ -87,7 +87,8 @@ void TVxStringGridPrivate::CreateGridEditors()
     Edit.FEditBtn = new TGridEditBtn(q);
     Edit.FUnitEditBtn = new TGridUnitEditBtn(q);
     Edit.FGridButton = new TGridButton(q);
-    for (QWidget* w : std::initializer_list<QWidget*>{Edit.FEditCheck, Edit.FEditBtn, Edit.FUnitEditBtn, Edit.FGridButton}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Edit.FEditCheck, Edit.FEditBtn, Edit.FUnitEditBtn, Edit.FGridButton}) {
         Close(w);
         Shared.FEditorControls.push_back(w);
     }
@@ -398,9 +399,11 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
         d->Edit.FEditMode = false;
     } else if ((kind == TEditorType::edDateEdit || kind == TEditorType::edDateEditUpDown ||
                 kind == TEditorType::edTimeEdit) && d->Edit.FDatePicker) {
-        const QString text = kind == TEditorType::edTimeEdit
-                                 ? d->Edit.FDatePicker->text()
-                                 : (d->Edit.FDatePicker->Checked() ? FormatShortDate(FromQDate(d->Edit.FDatePicker->date())) : QString());
+        const QString text =
+            kind == TEditorType::edTimeEdit
+                ? d->Edit.FDatePicker->text()
+                : (d->Edit.FDatePicker->Checked() ? FormatShortDate(FromQDate(d->Edit.FDatePicker->date()))
+                                                  : QString());
         SetEditedCellText(rc, ARow, text);
         d->Edit.FEditMode = false;
         Close(d->Edit.FDatePicker);

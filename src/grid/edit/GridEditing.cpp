@@ -38,7 +38,8 @@ bool IsTextKind(TEditorType k)
 // covered cell answers as its base cell, and a cell the application keeps fixed is never edited.
 bool TVxStringGrid::IsEditable(int ACol, int ARow)
 {
-    if (!Options().testFlag(TGridOption::goEditing) && !d->Shared.FMouseActions->RangeSelectAndEdit() && !d->Edit.FEditDisable)
+    if (!Options().testFlag(TGridOption::goEditing) && !d->Shared.FMouseActions->RangeSelectAndEdit() &&
+        !d->Edit.FEditDisable)
         return false;
     const TPoint b = BaseCell(RealColIndex(ACol), ARow);
     bool canEdit = true;

@@ -376,7 +376,8 @@ void TGridDropTarget::DropCol(QPoint pt, int Col)
         g.SetEnhRowColMove(enh);
     };
     if (g.d->Aux.FOleDragCol != -1) {
-        if (g.d->Aux.FOleDragList && g.d->Aux.FOleDragIndex >= 0 && g.d->Aux.FOleDragIndex < g.d->Aux.FOleDragList->count())
+        if (g.d->Aux.FOleDragList && g.d->Aux.FOleDragIndex >= 0 &&
+            g.d->Aux.FOleDragIndex < g.d->Aux.FOleDragList->count())
             delete g.d->Aux.FOleDragList->takeItem(g.d->Aux.FOleDragIndex);
         // The list names the column as it stood before any move; it is found through the column order.
         int real = g.d->Aux.FOleDragCol;
@@ -528,9 +529,10 @@ bool TVxStringGridPrivate::ArmOleDrag(int ACol, int ARow, int X, int Y, const TR
     const bool fixedRow = ARow < q->FixedRows();
     const bool nearSide = X < CellRect.Left + 4 || X > CellRect.Right - 4;
     if (!Aux.FDragDropSettings->OleDropSource() || q->Options().testFlag(TGridOption::goEditing) ||
-        !(q->IsSelected(ACol, ARow) || (fixedRow && !Settings.EnhRowColMove)) || q->HasCheckBox(q->RealColIndex(ACol), ARow) ||
-        ((Shared.FMouseActions->ColSelect() || Shared.FMouseActions->AllSelect()) && fixedRow) || ACol < q->FixedCols() ||
-        (nearSide && q->Options().testFlag(TGridOption::goColSizing)))
+        !(q->IsSelected(ACol, ARow) || (fixedRow && !Settings.EnhRowColMove)) ||
+        q->HasCheckBox(q->RealColIndex(ACol), ARow) ||
+        ((Shared.FMouseActions->ColSelect() || Shared.FMouseActions->AllSelect()) && fixedRow) ||
+        ACol < q->FixedCols() || (nearSide && q->Options().testFlag(TGridOption::goColSizing)))
         return false;
     q->setFocus(Qt::MouseFocusReason);
     Aux.FSelectionClick = true;

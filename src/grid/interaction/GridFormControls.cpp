@@ -288,8 +288,8 @@ void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
 void TVxStringGrid::ControlComboSelect()
 {
     if (OnControlComboSelect)
-        OnControlComboSelect(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FControlCombo->currentIndex(), d->Aux.FCtrlID,
-                             d->Aux.FControlCombo->currentText());
+        OnControlComboSelect(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FControlCombo->currentIndex(),
+                             d->Aux.FCtrlID, d->Aux.FControlCombo->currentText());
 }
 
 void TVxStringGrid::EditFixedCell(int ACol, int ARow)
@@ -305,7 +305,8 @@ void TVxStringGrid::EditFixedCell(int ACol, int ARow)
         return;
     d->Aux.FFixedColEdit = ACol;
     d->Aux.FFixedRowEdit = ARow;
-    TGridFixedCellEditor kind = ACol == 0 ? d->Shared.FMouseActions->FixedColsEditor() : d->Shared.FMouseActions->FixedRowsEditor();
+    TGridFixedCellEditor kind =
+        ACol == 0 ? d->Shared.FMouseActions->FixedColsEditor() : d->Shared.FMouseActions->FixedRowsEditor();
     QStringList values = d->Shared.FMouseActions->FixedComboValues();
     DoFixedEdit(ACol, ARow, kind, values);
     // The editors are children of the grid: the cell's viewport rectangle moves by the viewport's place.

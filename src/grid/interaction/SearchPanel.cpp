@@ -361,7 +361,8 @@ void TVxStringGridPrivate::SearchFooterStep(bool Backward)
     // Keeps the found row clear of the strip and a floating footer.
     auto keepClear = [&] {
         const int a = Order.FFloatingFooter->Visible() ? 1 : 0;
-        if (q->TopRow() + q->VisibleRowCount() - 2 - a < q->Row() && q->VisibleRowCount() + q->FixedRows() + a < q->RowCount())
+        if (q->TopRow() + q->VisibleRowCount() - 2 - a < q->Row() &&
+            q->VisibleRowCount() + q->FixedRows() + a < q->RowCount())
             q->SetTopRow(q->TopRow() + 2);
     };
     Find.FSearchCell = q->Find(Find.FSearchCell, text, params);

@@ -128,7 +128,8 @@ void TVxStringGridPrivate::SynchColumnSizes(int NewWidth)
 // A stretched grid reports its new size to the application.
 void TVxStringGridPrivate::AfterResize()
 {
-    if (Shared.FColumnSize && Shared.FColumnSize->Stretch() && Settings.ScrollBarAlways == TScrollBarAlways::saNone && q->OnGridResize)
+    if (Shared.FColumnSize && Shared.FColumnSize->Stretch() && Settings.ScrollBarAlways == TScrollBarAlways::saNone &&
+        q->OnGridResize)
         q->OnGridResize(q);
 }
 

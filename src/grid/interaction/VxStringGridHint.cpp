@@ -99,8 +99,9 @@ void TVxStringGrid::BuildCellHint(QString& HintStr, THintInfo& HintInfo)
         QString wideHint;
         GetCellHint(ACol, ARow, HintStr, wideHint);
     }
-    HintInfo.HtmlHint = d->Settings.UseInternalHintClass &&
-                        (ClassifyCellText(HintStr, true) == TCellTextKind::ctkHtml || HintStr.startsWith(QStringLiteral("|\\")));
+    HintInfo.HtmlHint =
+        d->Settings.UseInternalHintClass &&
+        (ClassifyCellText(HintStr, true) == TCellTextKind::ctkHtml || HintStr.startsWith(QStringLiteral("|\\")));
     HintInfo.HintPos = viewport()->mapToGlobal(pos);
 }
 

@@ -397,7 +397,8 @@ bool TVxStringGridPrivate::HomeEndKey(std::uint16_t Key, TShiftState Shift)
         if (q->Options().testFlag(TGridOption::goRowSelect) || onlyFixed)
             return false;
         if (shift) {
-            q->SetSelection(home ? TGridRect{q->FixedCols(), q->Row(), q->Col(), q->Row()} : TGridRect{q->Col(), q->Row(), lastNormalCol, q->Row()});
+            q->SetSelection(home ? TGridRect{q->FixedCols(), q->Row(), q->Col(), q->Row()}
+                                 : TGridRect{q->Col(), q->Row(), lastNormalCol, q->Row()});
             return true;
         }
         if (home) {
@@ -474,7 +475,9 @@ bool TVxStringGridPrivate::ClipboardShortCut(std::uint16_t Key, TShiftState Shif
     if (action == None)
         return false;
     bool allow = true;
-    const TVxStringGrid::TClipboardEvent& event = action == Cut ? q->OnClipboardCut : action == Copy ? q->OnClipboardCopy : q->OnClipboardPaste;
+    const TVxStringGrid::TClipboardEvent& event = action == Cut    ? q->OnClipboardCut
+                                                  : action == Copy ? q->OnClipboardCopy
+                                                                   : q->OnClipboardPaste;
     if (event)
         event(q, allow);
     if (!allow)
@@ -490,7 +493,8 @@ bool TVxStringGridPrivate::ClipboardShortCut(std::uint16_t Key, TShiftState Shif
 
 void TVxStringGridPrivate::SelectAllCells()
 {
-    TGridRect r{q->TabStartCol(), q->FixedRows(), q->ColCount() - Shared.FFixedRightCols - 1, q->RowCount() - Shared.FFixedFooters - 1};
+    TGridRect r{q->TabStartCol(), q->FixedRows(), q->ColCount() - Shared.FFixedRightCols - 1,
+                q->RowCount() - Shared.FFixedFooters - 1};
     if (r.Right < r.Left || r.Bottom < r.Top)
         return;
     q->DoKeySelectRect(r);
@@ -501,7 +505,8 @@ void TVxStringGridPrivate::SelectAllCells()
 bool TVxStringGrid::WMChar(QChar& Key)
 {
     const QString text = GetCurrentCell();
-    if (ClassifyCellText(text, d->Settings.EnableHTML) == TCellTextKind::ctkHtml && text.toUpper().contains(QStringLiteral("<CONTROL")))
+    if (ClassifyCellText(text, d->Settings.EnableHTML) == TCellTextKind::ctkHtml &&
+        text.toUpper().contains(QStringLiteral("<CONTROL")))
         return true;
     if (d->Shared.FMouseActions->EditOnDblClickOnly()) {
         bool canEdit = Options().testFlag(TGridOption::goEditing) || d->Shared.FMouseActions->RangeSelectAndEdit();
@@ -556,7 +561,8 @@ void TVxStringGrid::KeyDown(std::uint16_t& Key, TShiftState Shift)
     }
     const std::uint16_t key = Key;
     d->Interaction.FLastKeyCell = {Col(), Row()};
-    if (d->Shared.FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) && (key == VK_UP || key == VK_DOWN)) {
+    if (d->Shared.FNavigation->CursorMoveRows() && Shift.testFlag(TShiftStateItem::ssCtrl) &&
+        (key == VK_UP || key == VK_DOWN)) {
         d->MoveRowsWithCursor(key);
         Key = 0;
         return;

@@ -60,9 +60,10 @@ bool TVxStringGridPrivate::MouseEvent(QEvent* e)
         // The second press of a double click comes just before the double click itself, which stands for it.
         const qint64 t = qint64(mouse->timestamp());
         const QPoint moved = p - Mouse.FLastPressPos;
-        const bool secondOfDouble = button == Mouse.FLastPressButton && Mouse.FLastPressTime >= 0 &&
-                                    t - Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
-                                    moved.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
+        const bool secondOfDouble =
+            button == Mouse.FLastPressButton && Mouse.FLastPressTime >= 0 &&
+            t - Mouse.FLastPressTime < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+            moved.manhattanLength() <= QGuiApplication::styleHints()->mouseDoubleClickDistance();
         Mouse.FLastPressTime = secondOfDouble ? -1 : t;
         Mouse.FLastPressPos = p;
         Mouse.FLastPressButton = button;
@@ -100,7 +101,8 @@ bool TVxStringGridPrivate::MouseEvent(QEvent* e)
 bool TVxStringGrid::GetSelectedCells(int ACol, int ARow) const
 {
     if (d->Shared.FMouseActions->DisjunctCellSelect())
-        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) != d->Mouse.FSelectedCells.end();
+        return std::find(d->Mouse.FSelectedCells.begin(), d->Mouse.FSelectedCells.end(), TGridCoord{ACol, ARow}) !=
+               d->Mouse.FSelectedCells.end();
     const TGridRect s = Selection();
     return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) &&
            ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
@@ -299,7 +301,8 @@ bool TVxStringGridPrivate::LinkPress(int ACol, int ARow, int RealCol, int X, int
 
 bool TVxStringGridPrivate::CheckBoxPress(int ACol, int ARow, int RealCol, bool CanEdit, int X, int Y)
 {
-    const bool active = CanEdit || Shared.FControlLook->CheckAlwaysActive() || (ACol == 0 && Shared.FMouseActions->HotmailRowSelect());
+    const bool active =
+        CanEdit || Shared.FControlLook->CheckAlwaysActive() || (ACol == 0 && Shared.FMouseActions->HotmailRowSelect());
     if (ACol >= q->ColCount() || ARow >= q->RowCount() || !active || !q->HasCheckBox(RealCol, ARow))
         return false;
     q->HideInplaceEdit();
@@ -443,7 +446,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         Message.Result = 1;
         return;
     }
-    if (Options().testFlag(TGridOption::goEditing) && d->Shared.FMouseActions->RangeSelectAndEdit() && !oldSel.Contains(ACol, ARow))
+    if (Options().testFlag(TGridOption::goEditing) && d->Shared.FMouseActions->RangeSelectAndEdit() &&
+        !oldSel.Contains(ACol, ARow))
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
     bool allow = true;
     if (OnCanClickCell)
@@ -516,7 +520,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
         return;
     }
     const bool normalRow = ARow >= FixedRows();
-    if (d->Shared.FMouseActions->DisjunctRowSelect() && normalRow && (ACol != 0 || !d->Shared.FMouseActions->HotmailRowSelect())) {
+    if (d->Shared.FMouseActions->DisjunctRowSelect() && normalRow &&
+        (ACol != 0 || !d->Shared.FMouseActions->HotmailRowSelect())) {
         if (modifier.testFlag(TShiftStateItem::ssShift)) {
             inherited();
             SetSelection({std::min(ACol, oldSel.Left), std::min(ARow, oldSel.Top), std::max(ACol, oldSel.Left),
@@ -556,13 +561,15 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     }
     const TGridRect single{ACol, ARow, ACol, ARow};
     const bool sameCell = oldSel == single;
-    if (!sameCell && d->Shared.FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) && !d->CellEditable(ACol, ARow)) {
+    if (!sameCell && d->Shared.FMouseActions->RangeSelectAndEdit() && !IsFixed(ACol, ARow) &&
+        !d->CellEditable(ACol, ARow)) {
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
         selectAfter = true;
     }
     if (declaredFixed) {
         const bool footerRow = d->Order.FFloatingFooter->Visible() &&
-                               d->Order.FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow && ARow == RowCount() - 1;
+                               d->Order.FFloatingFooter->FooterStyle() == TFooterStyle::fsFixedLastRow &&
+                               ARow == RowCount() - 1;
         if (OnClickCell && !footerRow)
             OnClickCell(this, ARow, ACol);
         return;
@@ -594,7 +601,8 @@ void TVxStringGrid::WMLButtonDown(TWMMouse& Message)
     const bool nearSide = X < cellRect.Left + 4 || X > cellRect.Right - 4;
     if (OnClickCell && !(ARow < FixedRows() && nearSide && Options().testFlag(TGridOption::goColSizing)))
         OnClickCell(this, ARow, ACol);
-    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit && (sameCell || d->Shared.FMouseActions->DirectEdit()))
+    if (IsMergedCell(ACol, ARow) && !IsFixed(ACol, ARow) && canEdit &&
+        (sameCell || d->Shared.FMouseActions->DirectEdit()))
         ShowInplaceEdit();
     d->DirectEditPress(ACol, ARow, X, canEdit, combo);
     if (!nearSide && selectAfter)

@@ -68,15 +68,16 @@ void TVxStringGridPrivate::UpdateSizingFeedback()
     }
     if (!Settings.HintShowSizing && !q->IsDesigning())
         return;
-    Mouse.FSizingHint = QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
+    Mouse.FSizingHint =
+        QStringLiteral("%1=<b>%2</b>").arg(cols ? QStringLiteral("cw") : QStringLiteral("rh")).arg(size);
     const TRect r = q->CalcCellRect(at.X, at.Y);
     QToolTip::showText(q->viewport()->mapToGlobal(QPoint(r.Left, r.Top)), Mouse.FSizingHint, q->viewport());
 }
 
 void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (d->Mouse.FMouseDownMove && d->Shared.FMouseActions->RangeSelectAndEdit() && Options().testFlag(TGridOption::goEditing) &&
-        !EditorMode())
+    if (d->Mouse.FMouseDownMove && d->Shared.FMouseActions->RangeSelectAndEdit() &&
+        Options().testFlag(TGridOption::goEditing) && !EditorMode())
         SetOptions(Options() & ~TGridOptions(TGridOption::goEditing));
     if (d->OleDragMove(Shift, X, Y))
         return;
@@ -92,9 +93,11 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
             RepaintRow(old);
     }
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->RowSelect() &&
-        d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() && hit.Y < RowCount() - FixedFooters()) {
+        d->Mouse.FMouseSelectMode == TMouseSelectMode::msRow && hit.Y >= FixedRows() &&
+        hit.Y < RowCount() - FixedFooters()) {
         const int to = std::max(FixedRows(), hit.Y);
-        SetSelection({FixedCols(), std::min(d->Mouse.FMouseSelectStart, to), ColCount() - 1, std::max(d->Mouse.FMouseSelectStart, to)});
+        SetSelection({FixedCols(), std::min(d->Mouse.FMouseSelectStart, to), ColCount() - 1,
+                      std::max(d->Mouse.FMouseSelectStart, to)});
         if (Y > height() - 4)
             SetTopRow(std::min(TopRow() + 1, std::max(FixedRows(), RowCount() - VisibleRowCount())));
         else if (FixedRows() > 0 && Y < RowHeights(0) && TopRow() > FixedRows())
@@ -103,10 +106,13 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (d->Mouse.FMouseSelectStart >= 0 && leftDown && d->Shared.FMouseActions->ColSelect() &&
         d->Mouse.FMouseSelectMode == TMouseSelectMode::msColumn && hit.X >= 0) {
         const int to = std::max(FixedCols(), hit.X);
-        SetSelection({std::min(d->Mouse.FMouseSelectStart, to), FixedRows(), std::max(d->Mouse.FMouseSelectStart, to), RowCount() - 1});
+        SetSelection({std::min(d->Mouse.FMouseSelectStart, to), FixedRows(), std::max(d->Mouse.FMouseSelectStart, to),
+                      RowCount() - 1});
     }
-    d->Mouse.FSizeFixed = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedCol() && d->FixedBorderAt(true, X) >= 0;
-    d->Mouse.FSizeFixedR = valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedRow() && d->FixedBorderAt(false, Y) >= 0;
+    d->Mouse.FSizeFixed =
+        valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedCol() && d->FixedBorderAt(true, X) >= 0;
+    d->Mouse.FSizeFixedR =
+        valid && !IsDesigning() && d->Shared.FMouseActions->SizeFixedRow() && d->FixedBorderAt(false, Y) >= 0;
     if (d->Mouse.FSizingFixed)
         d->Mouse.FSizeFixedX = X;
     if (d->Mouse.FSizingFixedR)
@@ -123,7 +129,8 @@ void TVxStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (GridState() == TGridState::gsNormal && valid && !d->Mouse.FSizeFixed && !d->Mouse.FSizeFixedR) {
         const QString s = GetCellEx(RealColIndex(hit.X), hit.Y);
-        if (d->Settings.URLShow && ClassifyCellText(s, d->Settings.EnableHTML) != TCellTextKind::ctkHtml && HasUrlScheme(s))
+        if (d->Settings.URLShow && ClassifyCellText(s, d->Settings.EnableHTML) != TCellTextKind::ctkHtml &&
+            HasUrlScheme(s))
             viewport()->setCursor(Qt::PointingHandCursor);
     }
     if (d->Mouse.FSizeFixed)

@@ -168,7 +168,8 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
                              (valid && !d->Shared.FControlLook->NoDisabledButtonLook() && d->CellEditable(ACol, ARow));
         if (valid && (enabled || d->Shared.FControlLook->NoDisabledButtonLook() || fixedCol || fixedRow)) {
             onButton = !fixedCol && !fixedRow && TPoint{BaseCell(ACol, ARow)} == pushed;
-            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (d->Settings.FixedAsButtons && fixedCol) || fixedRow)
+            if ((onButton && HasButton(RealColIndex(pushed.X), pushed.Y)) || (d->Settings.FixedAsButtons && fixedCol) ||
+                fixedRow)
                 DoButtonClick(pushed.X, pushed.Y);
         }
         d->Mouse.FPushedCellButton = Point(-1, -1);
@@ -234,7 +235,8 @@ void TVxStringGrid::WMLButtonUp(TWMMouse& Message)
         if (OnSelectionResized)
             OnSelectionResized(this, d->Aux.FDropSelection, Selection());
     }
-    if (d->Mouse.ColMoveFlg || d->Sizing.FColSizeFlg || !valid || (ACol < FixedCols() && !d->Order.FSortSettings->FixedCols()))
+    if (d->Mouse.ColMoveFlg || d->Sizing.FColSizeFlg || !valid ||
+        (ACol < FixedCols() && !d->Order.FSortSettings->FixedCols()))
         return;
     d->ReleaseSort(ACol, ARow, X, Message.Keys);
 }
@@ -268,7 +270,8 @@ void TVxStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
         return;
     const bool fixedRow = hit.Y < FixedRows(), fixedCol = hit.X < FixedCols();
     auto chosen = [&](TGridFixedCellEdit How) {
-        return (fixedRow && d->Shared.FMouseActions->FixedRowsEdit() == How) || (fixedCol && d->Shared.FMouseActions->FixedColsEdit() == How);
+        return (fixedRow && d->Shared.FMouseActions->FixedRowsEdit() == How) ||
+               (fixedCol && d->Shared.FMouseActions->FixedColsEdit() == How);
     };
     if (left && chosen(TGridFixedCellEdit::fceLeftClick)) {
         // Where sizing is on, a press near a border sizes instead.
@@ -360,7 +363,8 @@ void TVxStringGrid::WMLButtonDblClk(TWMMouse& Message)
     const int ARow = hit.Y;
     if (ARow < 0)
         return;
-    if (ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) && d->Shared.FMouseActions->AutoSizeColOnDblClick()) {
+    if (ARow < FixedRows() && Options().testFlag(TGridOption::goColSizing) &&
+        d->Shared.FMouseActions->AutoSizeColOnDblClick()) {
         const TRect r = CellRect(ACol, ARow);
         auto autoSize = [this](int c) {
             bool allow = true;

@@ -46,7 +46,8 @@ int TVxStringGrid::VisibleFixedRightCols() const
 
 bool TVxStringGrid::IsLastNormalRow() const
 {
-    return Row() == RowCount() - d->Shared.FFixedFooters - 1 || (d->Order.FFloatingFooter->Visible() && Row() == RowCount() - 2);
+    return Row() == RowCount() - d->Shared.FFixedFooters - 1 ||
+           (d->Order.FFloatingFooter->Visible() && Row() == RowCount() - 2);
 }
 
 // The floating footer's row, like a fixed footer, is never entered.

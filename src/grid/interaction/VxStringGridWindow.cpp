@@ -120,7 +120,8 @@ void TVxStringGrid::keyPressEvent(QKeyEvent* e)
         if (ch == QChar(127))   // Delete types nothing
             continue;
         QChar c = ch;
-        if (c == QLatin1Char('.') && d->Interaction.FExcelStyleDecimalSeparator && e->modifiers().testFlag(Qt::KeypadModifier))
+        if (c == QLatin1Char('.') && d->Interaction.FExcelStyleDecimalSeparator &&
+            e->modifiers().testFlag(Qt::KeypadModifier))
             c = DecimalSeparatorChar();
         if (WMChar(c))
             used = true;
@@ -340,8 +341,12 @@ void TVxStringGridPrivate::InvalidateWheelPanMarker()
 void TVxStringGridPrivate::WheelPanTick()
 {
     const QPoint p = q->viewport()->mapFromGlobal(QCursor::pos());
-    int dy = p.y() < Interaction.FWheelPanPos.y() - kPanDeadZone ? -1 : p.y() > Interaction.FWheelPanPos.y() + kPanDeadZone ? 1 : 0;
-    int dx = p.x() > Interaction.FWheelPanPos.x() + kPanDeadZone ? 1 : p.x() < Interaction.FWheelPanPos.x() - kPanDeadZone ? -1 : 0;
+    int dy = p.y() < Interaction.FWheelPanPos.y() - kPanDeadZone   ? -1
+             : p.y() > Interaction.FWheelPanPos.y() + kPanDeadZone ? 1
+                                                                   : 0;
+    int dx = p.x() > Interaction.FWheelPanPos.x() + kPanDeadZone   ? 1
+             : p.x() < Interaction.FWheelPanPos.x() - kPanDeadZone ? -1
+                                                                   : 0;
     if (Settings.IntelliPan == TIntelliPan::ipHorizontal)
         dy = 0;
     if (Settings.IntelliPan == TIntelliPan::ipVertical)
@@ -354,9 +359,11 @@ void TVxStringGridPrivate::WheelPanTick()
     int col = std::clamp(q->Col(), q->FixedCols(), lastNormalCol);
     if (Shared.FMouseActions->WheelAction() == TWheelAction::waScroll) {
         if (dx != 0)
-            q->SetLeftCol(std::clamp(q->LeftCol() + dx, q->FixedCols(), std::max(q->FixedCols(), q->ColCount() - q->VisibleColCount())));
+            q->SetLeftCol(std::clamp(q->LeftCol() + dx, q->FixedCols(),
+                                     std::max(q->FixedCols(), q->ColCount() - q->VisibleColCount())));
         if (dy != 0)
-            q->SetTopRow(std::clamp(q->TopRow() + dy, q->FixedRows(), std::max(q->FixedRows(), q->RowCount() - q->VisibleRowCount())));
+            q->SetTopRow(std::clamp(q->TopRow() + dy, q->FixedRows(),
+                                    std::max(q->FixedRows(), q->RowCount() - q->VisibleRowCount())));
     } else {
         if ((dx < 0 && col > q->FixedCols()) || (dx > 0 && col < lastNormalCol))
             col += dx;

@@ -419,7 +419,8 @@ void TPrintPageEngine::DrawPageLines(int BlockTop, int Bottom, const TPrintStrip
     const bool fixedRepeat = RepeatedFixedWidth(Strip.ColStart) > 0;
     const int left = fixedRepeat ? Indent(0) : Indent(Strip.ColStart);
     const int right = Indent(Strip.ColEnd + 1);
-    if (b == TPrintBorders::pbAround || b == TPrintBorders::pbAroundVertical || b == TPrintBorders::pbAroundHorizontal) {
+    if (b == TPrintBorders::pbAround || b == TPrintBorders::pbAroundVertical ||
+        b == TPrintBorders::pbAroundHorizontal) {
         const int frameBottom = Bottom - FGap / 2;
         C.Line(Point(left, BlockTop), Point(right, BlockTop), pen);
         C.Line(Point(right, BlockTop), Point(right, frameBottom), pen);

@@ -118,7 +118,8 @@ TPoint TVxStringGrid::MeasureTabText(const QString& Text)
 
 QString TVxStringGrid::RectAsText(const TGridRect& R, bool OnlySelected)
 {
-    const bool rows = OnlySelected && d->Shared.FMouseActions->DisjunctRowSelect() && !d->Shared.FMouseActions->DisjunctColSelect();
+    const bool rows =
+        OnlySelected && d->Shared.FMouseActions->DisjunctRowSelect() && !d->Shared.FMouseActions->DisjunctColSelect();
     const bool cols = OnlySelected && d->Shared.FMouseActions->DisjunctColSelect();
     QString text;
     for (int r = R.Top; r <= R.Bottom; ++r) {
@@ -295,7 +296,8 @@ int TVxStringGrid::PasteTextBlock(int ACol, int ARow, int& Rows, int& Cols, cons
     TGridRect pasted{ACol, ARow, ACol, ARow};
     for (int i = 0; i < lines.size(); ++i) {
         const int row = ARow + i;
-        ImportNotification(d->Shared.FPasteAll ? TGridImportState::isImportNewRow : TGridImportState::isImportSelRow, row);
+        ImportNotification(d->Shared.FPasteAll ? TGridImportState::isImportNewRow : TGridImportState::isImportSelRow,
+                           row);
         const QStringList& fields = lines[i];
         const bool emptyLine = fields.size() == 1 && fields[0].isEmpty();
         if (!Dropped && d->Shared.FNavigation->ClipboardPasteAction() == TClipboardPasteAction::paInsert && !emptyLine)

@@ -124,7 +124,9 @@ void TGridPaintHost::GraphicInfo(int RealCol, int Row, TPaintCell& Cell)
     const TControlLook& look = G.ControlLook();
     int w = 0, h = 0;
     switch (kind) {
-    case CT::ctBitmap: std::tie(w, h) = std::pair(g->CellBitmap().NaturalSize().X, g->CellBitmap().NaturalSize().Y); break;
+    case CT::ctBitmap:
+        std::tie(w, h) = std::pair(g->CellBitmap().NaturalSize().X, g->CellBitmap().NaturalSize().Y);
+        break;
     case CT::ctIcon: std::tie(w, h) = std::pair(g->CellIcon().NaturalSize().X, g->CellIcon().NaturalSize().Y); break;
     case CT::ctImageList:
     case CT::ctDataImage: w = iw; h = ih; break;
@@ -264,8 +266,9 @@ void TGridPaintHost::DrawGraphic(TCanvas& Canvas, TPaintCell& Cell, bool BeforeT
     case CT::ctRadio: {
         const QStringList* options = g.CellBitmap().As<QStringList>();
         const TGlyphContext ctx = GlyphContext();
-        DrawRadioGlyph(Canvas, ctx, r, false, 1.0, look.ControlStyle(), Cell.State.testFlag(TGridDrawStateItem::gdSelected),
-                       options, !canEdit, g.CellBoolean(), g.CellIndex(), options ? int(options->size()) : 0, text);
+        DrawRadioGlyph(Canvas, ctx, r, false, 1.0, look.ControlStyle(),
+                       Cell.State.testFlag(TGridDrawStateItem::gdSelected), options, !canEdit, g.CellBoolean(),
+                       g.CellIndex(), options ? int(options->size()) : 0, text);
         break;
     }
     case CT::ctRotated: {
@@ -323,7 +326,8 @@ void TGridPaintHost::DrawGraphic(TCanvas& Canvas, TPaintCell& Cell, bool BeforeT
     case CT::ctInterface:
         if (ICellGraphic* object = g.CellBitmap().As<ICellGraphic>()) {
             const TRect at = Rect(r.Left - 1, r.Top - 1, r.Right, r.Bottom);
-            object->Draw(&Canvas, at, Cell.RealCol, Cell.Row, Cell.State.testFlag(TGridDrawStateItem::gdSelected), nullptr);
+            object->Draw(&Canvas, at, Cell.RealCol, Cell.Row, Cell.State.testFlag(TGridDrawStateItem::gdSelected),
+                         nullptr);
         }
         break;
     case CT::ctShape:
@@ -331,7 +335,8 @@ void TGridPaintHost::DrawGraphic(TCanvas& Canvas, TPaintCell& Cell, bool BeforeT
                        TColor(g.CellIndex()), g.CellBitmap().Value);
         break;
     case CT::ctRating:
-        DrawRating(Canvas, box.Left, box.Top, CellNumber(text), g.CellAngle(), g.CellBitmap().Value, TColor(g.CellIndex()));
+        DrawRating(Canvas, box.Left, box.Top, CellNumber(text), g.CellAngle(), g.CellBitmap().Value,
+                   TColor(g.CellIndex()));
         break;
     default: break;
     }

@@ -77,8 +77,10 @@ void TVxStringGridPrivate::PaintOutsideCells(TCanvas& c)
     const int lastCol = q->ColCount() - 1, lastRow = q->RowCount() - 1;
     const int leftCol = lastCol < q->FixedCols() ? lastCol : std::max(q->LeftCol(), q->FixedCols());
     const int topRow = lastRow < q->FixedRows() ? lastRow : std::max(q->TopRow(), q->FixedRows());
-    const int lastColRight = int(q->ColOffset(q->ColCount()) - q->ColOffset(leftCol) + q->ColOffset(std::min(q->FixedCols(), leftCol)));
-    const int lastRowBottom = int(q->RowOffset(q->RowCount()) - q->RowOffset(topRow) + q->RowOffset(std::min(q->FixedRows(), topRow)));
+    const int lastColRight =
+        int(q->ColOffset(q->ColCount()) - q->ColOffset(leftCol) + q->ColOffset(std::min(q->FixedCols(), leftCol)));
+    const int lastRowBottom =
+        int(q->RowOffset(q->RowCount()) - q->RowOffset(topRow) + q->RowOffset(std::min(q->FixedRows(), topRow)));
     const TOutsideArea area = OutsideCellsArea(client, lastColRight, lastColRight < client.Right, lastRowBottom,
                                                lastRowBottom < client.Bottom, q->GridLineWidth());
     if (area.IsEmpty())

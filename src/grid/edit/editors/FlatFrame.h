@@ -27,4 +27,5 @@ constexpr TColor clDisabledFrame = 0xB99D7F;
 void DrawFlatFrame(TCanvas& Canvas, TRect R, const TFlatFrame& Frame);
 // The ring around the drop-down button of a control W x H: flattened to the button face when not Active; a
 // picker raises it while Active (flat while its calendar is down).
-void DrawFlatButtonFace(TCanvas& Canvas, int W, int H, int ButtonWidth, bool Active, bool Picker, bool DroppedDown = false);
+void DrawFlatButtonFace(TCanvas& Canvas, int W, int H, int ButtonWidth, bool Active, bool Picker,
+                        bool DroppedDown = false);

@@ -610,7 +610,8 @@ void TGridDatePicker::KeyDown(std::uint16_t& Key, TShiftState Shift)
 void TGridDatePicker::focusOutEvent(QFocusEvent* e)
 {
     TVxgDateTimePicker::focusOutEvent(e);
-    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() && !FGrid->EditSession().FocusLossIgnored())
+    if (e->reason() != Qt::PopupFocusReason && isVisible() && !DroppedDown() &&
+        !FGrid->EditSession().FocusLossIgnored())
         FGrid->HideInplaceEdit();
 }
 

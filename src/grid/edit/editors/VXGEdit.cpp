@@ -40,7 +40,9 @@ void TVxSpeedButton::Paint()
     const bool down = Down();
     if (FOwner->ButtonColor() != clNone) {
         FFlat = true;
-        const TColor color = down ? FOwner->ButtonColorDown() : Hot() ? FOwner->ButtonColorHot() : FOwner->ButtonColor();
+        const TColor color = down    ? FOwner->ButtonColorDown()
+                             : Hot() ? FOwner->ButtonColorHot()
+                                     : FOwner->ButtonColor();
         c.Brush().SetStyle(TBrushStyle::bsSolid);
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);

@@ -227,7 +227,8 @@ void TVxDateTimePicker::SetDate(TDateTime value)
 
 TDateTime TVxDateTimePicker::Time() const
 {
-    const TDateTime v = FTimePicker && FKind == TVxDateTimeKind::dkDateTime ? FTimePicker->PickerDateTime() : PickerDateTime();
+    const TDateTime v =
+        FTimePicker && FKind == TVxDateTimeKind::dkDateTime ? FTimePicker->PickerDateTime() : PickerDateTime();
     return v - std::floor(v);
 }
 

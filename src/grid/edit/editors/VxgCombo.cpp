@@ -347,7 +347,10 @@ void TVxgCustomCombo::DrawButton(TCanvas& c)
         c.Pen().SetColor(text);
         c.Polygon({{r.Left + 4, r.Top + 7}, {r.Left + 10, r.Top + 7}, {r.Left + 7, r.Top + 10}});
     } else if (ThemesActive()) {
-        const int state = !isEnabled() ? 4 : mouseDown && FDroppedDown ? 3 : FButtonHover && !mouseDown && !FDroppedDown ? 2 : 1;
+        const int state = !isEnabled()                                  ? 4
+                          : mouseDown && FDroppedDown                   ? 3
+                          : FButtonHover && !mouseDown && !FDroppedDown ? 2
+                                                                        : 1;
         const TThemeApiTable& api = VxXPVS().ThemeApi();
         const HTHEME theme = api.OpenThemeData(this, QStringLiteral("combobox"));
         api.DrawThemeBackground(theme, c, 1, state, r);

@@ -120,7 +120,9 @@ void TVxTimerSpeedButton::Paint()
     TCanvas& c = Canvas();
     const TRect r = ClientRect();
     if (FOwner->ButtonColor() != clNone) {
-        const TColor color = Down() ? FOwner->ButtonColorDown() : MouseInControl() ? FOwner->ButtonColorHot() : FOwner->ButtonColor();
+        const TColor color = Down()             ? FOwner->ButtonColorDown()
+                             : MouseInControl() ? FOwner->ButtonColorHot()
+                                                : FOwner->ButtonColor();
         c.Brush().SetStyle(TBrushStyle::bsSolid);
         c.Brush().SetColor(color);
         c.Pen().SetColor(color);
@@ -550,7 +552,9 @@ void TVxgSpinEdit::Step(int Sign, bool Page)
     }
     switch (FSpinType) {
     case TVxgSpinType::sptNormal: SetValue(Value() + Sign * FIncrement); break;
-    case TVxgSpinType::sptFloat: SetFloatValue(FloatValue() + Sign * (Page ? FIncrementFloatPage : FIncrementFloat)); break;
+    case TVxgSpinType::sptFloat:
+        SetFloatValue(FloatValue() + Sign * (Page ? FIncrementFloatPage : FIncrementFloat));
+        break;
     case TVxgSpinType::sptDate: {
         const QString format = ShortDateFormat().toUpper();
         FUsDates = int(format.indexOf(QLatin1Char('M')) + 1) < int(format.indexOf(QLatin1Char('D')) + 1);
