@@ -23,8 +23,8 @@ public:
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override
     {
-        if (!FLimit)
-            return true;
+        if (!FLimit)   // the text rule, if any
+            return QSortFilterProxyModel::filterAcceptsRow(row, parent);
         bool ok = false;
         const double v = sourceModel()->index(row, 0, parent).data().toString().toDouble(&ok);
         return !ok || v > *FLimit;
@@ -65,7 +65,7 @@ struct Sides {
     void Check(benchmark::State& state)
     {
         if (grid->RowCount() - 1 != proxy.rowCount())
-            state.SkipWithError("the two sides show different rows");
+            state.SkipWithError(QStringLiteral("the two sides show different rows: %1 and %2").arg(grid->RowCount() - 1).arg(proxy.rowCount()).toStdString().c_str());
     }
 };
 
