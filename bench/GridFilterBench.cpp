@@ -113,13 +113,14 @@ void BM_FilterNumeric(benchmark::State& state) { Filter(state, false); }
 void BM_FilterText(benchmark::State& state) { Filter(state, true); }
 void BM_Unfilter(benchmark::State& state) { Unfilter(state); }
 
-void Sizes(benchmark::internal::Benchmark* b) { SideSizes(b); }
-
 } // namespace
 
-BENCHMARK(BM_FilterNumeric)->Apply(Sizes);
-BENCHMARK(BM_FilterText)->Apply(Sizes);
-BENCHMARK(BM_Unfilter)->Apply(Sizes);
+BENCHMARK(BM_FilterNumeric)->Apply(SideSizes);
+BENCHMARK(BM_FilterNumeric)->Apply(SideMillion);
+BENCHMARK(BM_FilterText)->Apply(SideSizes);
+BENCHMARK(BM_FilterText)->Apply(SideMillion);
+BENCHMARK(BM_Unfilter)->Apply(SideSizes);
+BENCHMARK(BM_Unfilter)->Apply(SideMillion);
 
 int main(int argc, char** argv)
 {

@@ -34,12 +34,12 @@ void Sort(benchmark::State& state, int col)
 void BM_SortText(benchmark::State& state) { Sort(state, 1); }
 void BM_SortNumeric(benchmark::State& state) { Sort(state, 0); }
 
-void Sizes(benchmark::internal::Benchmark* b) { SideSizes(b); }
-
 } // namespace
 
-BENCHMARK(BM_SortText)->Apply(Sizes);
-BENCHMARK(BM_SortNumeric)->Apply(Sizes);
+BENCHMARK(BM_SortText)->Apply(SideSizes);
+BENCHMARK(BM_SortText)->Apply(SideMillion);
+BENCHMARK(BM_SortNumeric)->Apply(SideSizes);
+BENCHMARK(BM_SortNumeric)->Apply(SideMillion);
 
 int main(int argc, char** argv)
 {

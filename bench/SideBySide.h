@@ -42,7 +42,7 @@ inline QString SideCell(int c, int r)
 }
 
 // Row 0 holds the headers; no fixed column, as the view shows no row header.
-inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows)
+inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows, bool Show = true)
 {
     auto grid = std::make_unique<TVxStringGrid>();
     grid->BeginLoading();
@@ -58,7 +58,8 @@ inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows)
         for (int c = 0; c < kSideCols; ++c)
             grid->SetCells(c, r + 1, SideCell(c, r));
     grid->EndLoading();
-    ShowFocused(*grid);
+    if (Show)
+        ShowFocused(*grid);
     return grid;
 }
 
@@ -82,14 +83,15 @@ inline std::unique_ptr<QStandardItemModel> MakeSideModel(int rows, bool NumbersA
     return model;
 }
 
-inline std::unique_ptr<QTableView> MakeSideView(QAbstractItemModel& model)
+inline std::unique_ptr<QTableView> MakeSideView(QAbstractItemModel& model, bool Show = true)
 {
     auto view = std::make_unique<QTableView>();
     view->setModel(&model);
     SetUpView(*view);
     view->verticalHeader()->hide();
     view->setCurrentIndex(model.index(0, 0));
-    ShowFocused(*view);
+    if (Show)
+        ShowFocused(*view);
     return view;
 }
 
@@ -132,13 +134,16 @@ void SideBySide(benchmark::State& state, GridSetUp gridSetUp, GridStep gridStep,
     state.counters["ratio"] = qtTotal > 0 ? gridTotal / qtTotal : 0;
 }
 
-// Sizes 10,000 and 100,000 rows (and 1,000,000 when asked), five samples each.
-inline void SideSizes(benchmark::internal::Benchmark* b, bool Million = false)
+// 10,000 and 100,000 rows, five samples of three rounds each.
+inline void SideSizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(10000)->Arg(100000);
-    if (Million)
-        b->Arg(1000000);
-    b->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
+    b->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
+}
+
+// 1,000,000 rows, three samples of one round: a round there takes seconds.
+inline void SideMillion(benchmark::internal::Benchmark* b)
+{
+    b->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1);
 }
 
 // Headless unless told otherwise.
