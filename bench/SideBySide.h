@@ -1,8 +1,7 @@
 #pragma once
 // The string grid and Qt's item view side by side on the same 10 columns: the same header texts, the same cells,
-// both widgets shown and painted whole after each step. Every iteration times both sides back to back (which
-// goes first alternates), so the ratio grid time / Qt time sees the same load on the machine; run with
-// repetitions and read the median of "ratio".
+// both widgets shown and painted whole after each step, timed back to back (BackToBack.h).
+#include "BackToBack.h"
 #include "FairTable.h"
 #include "grid/core/VxStringGrid.h"
 
@@ -107,31 +106,15 @@ inline void PaintWhole(QWidget& w)
 template <typename GridSetUp, typename GridStep, typename QtSetUp, typename QtStep>
 void SideBySide(benchmark::State& state, GridSetUp gridSetUp, GridStep gridStep, QtSetUp qtSetUp, QtStep qtStep)
 {
-    double gridTotal = 0, qtTotal = 0;
-    bool gridFirst = true;
-    for (auto _ : state) {
-        gridSetUp();
-        qtSetUp();
-        QElapsedTimer t;
-        double g = 0, q = 0;
-        for (int side = 0; side < 2; ++side) {
-            const bool grid = (side == 0) == gridFirst;
+    const auto timed = [](auto step) {
+        return [step] {
+            QElapsedTimer t;
             t.start();
-            if (grid)
-                gridStep();
-            else
-                qtStep();
-            (grid ? g : q) = double(t.nsecsElapsed()) / 1e9;
-        }
-        gridFirst = !gridFirst;
-        state.SetIterationTime(g);
-        gridTotal += g;
-        qtTotal += q;
-    }
-    const double n = double(state.iterations());
-    state.counters["grid_ms"] = gridTotal * 1e3 / n;
-    state.counters["qt_ms"] = qtTotal * 1e3 / n;
-    state.counters["ratio"] = qtTotal > 0 ? gridTotal / qtTotal : 0;
+            step();
+            return double(t.nsecsElapsed()) / 1e9;
+        };
+    };
+    BackToBack(state, "grid", "qt", gridSetUp, timed(gridStep), qtSetUp, timed(qtStep));
 }
 
 // 10,000 and 100,000 rows, five samples of three rounds each.

@@ -1,12 +1,12 @@
 // Process start to first frame: the program's real start-up (StartupProbe: the main window and every window
-// made at start) against a Qt Widgets hello-world (HelloProbe), each started as a process, headless. Every
-// iteration runs both back to back, which goes first alternating; the clock stops when the probe reports its
-// first paint, before it quits. Read the median of "ratio" over the repetitions.
+// made at start) against a Qt Widgets hello-world (HelloProbe), each started as a process, headless, back to
+// back (BackToBack.h). The clock stops when the probe reports its first paint, before it quits.
+#include "BackToBack.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -35,28 +35,9 @@ double FirstFrameSeconds(const QString& probe)
 
 void BM_StartUp(benchmark::State& state)
 {
-    double programTotal = 0, helloTotal = 0;
-    bool programFirst = true;
-    for (auto _ : state) {
-        double program = 0, hello = 0;
-        for (int side = 0; side < 2; ++side)
-            if ((side == 0) == programFirst)
-                program = FirstFrameSeconds(QStringLiteral("StartupProbe"));
-            else
-                hello = FirstFrameSeconds(QStringLiteral("HelloProbe"));
-        programFirst = !programFirst;
-        if (program < 0 || hello < 0) {
-            state.SkipWithError("a probe showed no first frame");
-            return;
-        }
-        state.SetIterationTime(program);
-        programTotal += program;
-        helloTotal += hello;
-    }
-    const double n = double(state.iterations());
-    state.counters["program_ms"] = programTotal * 1e3 / n;
-    state.counters["hello_ms"] = helloTotal * 1e3 / n;
-    state.counters["ratio"] = programTotal / helloTotal;
+    BackToBack(
+        state, "program", "hello", [] {}, [] { return FirstFrameSeconds(QStringLiteral("StartupProbe")); }, [] {},
+        [] { return FirstFrameSeconds(QStringLiteral("HelloProbe")); });
 }
 
 } // namespace
