@@ -139,6 +139,7 @@ struct TRowSorter::TCellKey {
 struct TRowSorter::TColumn {
     int Col = 0;
     TSortStyle Style = TSortStyle::ssAutomatic;
+    bool Ignored = false;   // read once per sorter: asked at every comparison
     QString Prefix, Suffix;
     std::vector<TCellKey> Keys;   // rows FFirst..FLast, once the column is used
     std::vector<TDenseKey> Dense; // the same rows' compact keys, when the column allows them
@@ -179,8 +180,10 @@ void TRowSorter::BeginRange(int First, int Last)
 
 TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
 {
-    if (FLastColumn && FLastColumn->Col == ACol)
-        return *FLastColumn;
+    // A tie moves on to the next column at every comparison: found by index, not by hash.
+    const auto at = std::size_t(ACol);
+    if (ACol >= 0 && at < FByColumn.size() && FByColumn[at])
+        return *FByColumn[at];
     auto& slot = FColumns[ACol];
     if (!slot) {
         slot = std::make_unique<TColumn>();
@@ -189,8 +192,13 @@ TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
                       : FSettings.IgnoreCase() ? TSortStyle::ssAlphaNoCase
                                                : TSortStyle::ssAlphabetic;
         FSource.SortColFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
+        slot->Ignored = FSource.SortIsIgnoredColumn(ACol);
     }
-    FLastColumn = slot.get();
+    if (ACol >= 0 && ACol < kIndexedColumns) {
+        if (at >= FByColumn.size())
+            FByColumn.resize(at + 1, nullptr);
+        FByColumn[at] = slot.get();
+    }
     return *slot;
 }
 
@@ -494,12 +502,12 @@ int TRowSorter::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Dire
 
 int TRowSorter::CompareRowsByColumn(int ACol, int ARow1, int ARow2)
 {
-    if (FSource.SortIsIgnoredColumn(ACol))
+    if (ColumnOf(ACol).Ignored)
         return 0;
     int r = CompareCells(ACol, ARow1, ARow2, FSettings.Direction());
     if (FSettings.Full())
         for (int c = ACol + 1; r == 0 && c < FSource.SortColCount(); ++c)
-            if (!FSource.SortIsIgnoredColumn(c))
+            if (!ColumnOf(c).Ignored)
                 r = CompareCells(c, ARow1, ARow2, FSettings.Direction());
     return r;
 }
@@ -510,7 +518,7 @@ int TRowSorter::CompareRowsByIndex(const TSortIndexList& Indexes, int Index, int
         const int col = Indexes.SortColumns(i);
         const bool ascending = Indexes.SortDirections(i);
         int r = 0;
-        if (!FSource.SortIsIgnoredColumn(col)) {
+        if (!ColumnOf(col).Ignored) {
             r = CompareCells(col, ARow1, ARow2,
                              ascending ? TSortDirection::sdAscending : TSortDirection::sdDescending);
             if (!ascending)

@@ -81,7 +81,8 @@ private:
     int FLast = -1;
     int FCompares = 0;
     std::unordered_map<int, std::unique_ptr<TColumn>> FColumns;
-    TColumn* FLastColumn = nullptr;
+    static constexpr int kIndexedColumns = 4096;
+    std::vector<TColumn*> FByColumn;   // FColumns' entries by column, for the first kIndexedColumns
     struct TDenseKey {
         double Number = 0;
         std::uint64_t Head = 0;
