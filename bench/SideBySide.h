@@ -1,8 +1,7 @@
 #pragma once
 // The string grid and Qt's item view side by side on the same 10 columns: the same header texts, the same cells,
-// both widgets shown and painted whole after each step. Every iteration times both sides back to back (which
-// goes first alternates), so the ratio grid time / Qt time sees the same load on the machine; run with
-// repetitions and read the median of "ratio".
+// both widgets shown and painted whole after each step, timed back to back (BackToBack.h).
+#include "BackToBack.h"
 #include "FairTable.h"
 #include "grid/core/VxStringGrid.h"
 
@@ -42,7 +41,7 @@ inline QString SideCell(int c, int r)
 }
 
 // Row 0 holds the headers; no fixed column, as the view shows no row header.
-inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows)
+inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows, bool Show = true)
 {
     auto grid = std::make_unique<TVxStringGrid>();
     grid->BeginLoading();
@@ -58,7 +57,8 @@ inline std::unique_ptr<TVxStringGrid> MakeSideGrid(int rows)
         for (int c = 0; c < kSideCols; ++c)
             grid->SetCells(c, r + 1, SideCell(c, r));
     grid->EndLoading();
-    ShowFocused(*grid);
+    if (Show)
+        ShowFocused(*grid);
     return grid;
 }
 
@@ -82,14 +82,15 @@ inline std::unique_ptr<QStandardItemModel> MakeSideModel(int rows, bool NumbersA
     return model;
 }
 
-inline std::unique_ptr<QTableView> MakeSideView(QAbstractItemModel& model)
+inline std::unique_ptr<QTableView> MakeSideView(QAbstractItemModel& model, bool Show = true)
 {
     auto view = std::make_unique<QTableView>();
     view->setModel(&model);
     SetUpView(*view);
     view->verticalHeader()->hide();
     view->setCurrentIndex(model.index(0, 0));
-    ShowFocused(*view);
+    if (Show)
+        ShowFocused(*view);
     return view;
 }
 
@@ -105,40 +106,27 @@ inline void PaintWhole(QWidget& w)
 template <typename GridSetUp, typename GridStep, typename QtSetUp, typename QtStep>
 void SideBySide(benchmark::State& state, GridSetUp gridSetUp, GridStep gridStep, QtSetUp qtSetUp, QtStep qtStep)
 {
-    double gridTotal = 0, qtTotal = 0;
-    bool gridFirst = true;
-    for (auto _ : state) {
-        gridSetUp();
-        qtSetUp();
-        QElapsedTimer t;
-        double g = 0, q = 0;
-        for (int side = 0; side < 2; ++side) {
-            const bool grid = (side == 0) == gridFirst;
+    const auto timed = [](auto step) {
+        return [step] {
+            QElapsedTimer t;
             t.start();
-            if (grid)
-                gridStep();
-            else
-                qtStep();
-            (grid ? g : q) = double(t.nsecsElapsed()) / 1e9;
-        }
-        gridFirst = !gridFirst;
-        state.SetIterationTime(g);
-        gridTotal += g;
-        qtTotal += q;
-    }
-    const double n = double(state.iterations());
-    state.counters["grid_ms"] = gridTotal * 1e3 / n;
-    state.counters["qt_ms"] = qtTotal * 1e3 / n;
-    state.counters["ratio"] = qtTotal > 0 ? gridTotal / qtTotal : 0;
+            step();
+            return double(t.nsecsElapsed()) / 1e9;
+        };
+    };
+    BackToBack(state, "grid", "qt", gridSetUp, timed(gridStep), qtSetUp, timed(qtStep));
 }
 
-// Sizes 10,000 and 100,000 rows (and 1,000,000 when asked), five samples each.
-inline void SideSizes(benchmark::internal::Benchmark* b, bool Million = false)
+// 10,000 and 100,000 rows, five samples of three rounds each.
+inline void SideSizes(benchmark::internal::Benchmark* b)
 {
-    b->Arg(10000)->Arg(100000);
-    if (Million)
-        b->Arg(1000000);
-    b->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
+    b->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->Iterations(3);
+}
+
+// 1,000,000 rows, three samples of one round: a round there takes seconds.
+inline void SideMillion(benchmark::internal::Benchmark* b)
+{
+    b->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(3)->Iterations(1);
 }
 
 // Headless unless told otherwise.

@@ -139,8 +139,13 @@ struct TRowSorter::TCellKey {
 struct TRowSorter::TColumn {
     int Col = 0;
     TSortStyle Style = TSortStyle::ssAutomatic;
+    bool Ignored = false;   // read once per sorter: asked at every comparison
     QString Prefix, Suffix;
     std::vector<TCellKey> Keys;   // rows FFirst..FLast, once the column is used
+    std::vector<TDenseKey> Dense; // the same rows' compact keys, when the column allows them
+    std::vector<QString> DenseTexts;   // what they point into, where the cell store does not hold it
+    bool DenseTried = false;
+    bool DenseNumbers = false;
 };
 
 struct TRowSorter::TCollators {
@@ -165,16 +170,20 @@ void TRowSorter::BeginRange(int First, int Last)
 {
     FFirst = First;
     FLast = Last;
-    for (auto& column : FColumns)
+    for (auto& column : FColumns) {
         column.second->Keys = {};
-    FDense = {};
-    FDenseCol = -1;
+        column.second->Dense = {};
+        column.second->DenseTexts = {};
+        column.second->DenseTried = false;
+    }
 }
 
 TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
 {
-    if (FLastColumn && FLastColumn->Col == ACol)
-        return *FLastColumn;
+    // A tie moves on to the next column at every comparison: found by index, not by hash.
+    const auto at = std::size_t(ACol);
+    if (ACol >= 0 && at < FByColumn.size() && FByColumn[at])
+        return *FByColumn[at];
     auto& slot = FColumns[ACol];
     if (!slot) {
         slot = std::make_unique<TColumn>();
@@ -183,18 +192,14 @@ TRowSorter::TColumn& TRowSorter::ColumnOf(int ACol)
                       : FSettings.IgnoreCase() ? TSortStyle::ssAlphaNoCase
                                                : TSortStyle::ssAlphabetic;
         FSource.SortColFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
+        slot->Ignored = FSource.SortIsIgnoredColumn(ACol);
     }
-    FLastColumn = slot.get();
+    if (ACol >= 0 && ACol < kIndexedColumns) {
+        if (at >= FByColumn.size())
+            FByColumn.resize(at + 1, nullptr);
+        FByColumn[at] = slot.get();
+    }
     return *slot;
-}
-
-void TRowSorter::LoadTexts(int ACol)
-{
-    // In row order, before the sort visits the rows at random.
-    TColumn& column = ColumnOf(ACol);
-    TCellKey scratch;
-    for (int r = FFirst; r <= FLast; ++r)
-        KeyOf(column, r, scratch);
 }
 
 TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scratch)
@@ -205,15 +210,19 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
             Column.Keys.resize(std::size_t(FLast - FFirst + 1));
         key = &Column.Keys[std::size_t(ARow - FFirst)];
     }
-    if (!(key->Have & TCellKey::kText)) {
-        key->TextRef = FSettings.SortOnVirtualCells() ? nullptr : FSource.SortStoredText(Column.Col, ARow);
-        if (!key->TextRef)
-            key->OwnText = FSettings.SortOnVirtualCells() ? FSource.SortCellText(Column.Col, ARow)
-                                                          : FSource.SortRawCellText(Column.Col, ARow);
-        key->Row = ARow;
-        key->Have |= TCellKey::kText;
-    }
+    if (!(key->Have & TCellKey::kText))
+        LoadText(Column, ARow, *key);
     return *key;
+}
+
+void TRowSorter::LoadText(const TColumn& Column, int ARow, TCellKey& K)
+{
+    K.TextRef = FSettings.SortOnVirtualCells() ? nullptr : FSource.SortStoredText(Column.Col, ARow);
+    if (!K.TextRef)
+        K.OwnText = FSettings.SortOnVirtualCells() ? FSource.SortCellText(Column.Col, ARow)
+                                                   : FSource.SortRawCellText(Column.Col, ARow);
+    K.Row = ARow;
+    K.Have |= TCellKey::kText;
 }
 
 bool TRowSorter::IsNumber(TCellKey& K)
@@ -313,61 +322,67 @@ void TRowSorter::UpperOf(TCellKey& K)
     }
 }
 
-// When every cell of the sort column compares the same way whatever its partner (all numbers, or all plain
-// text), its sort keys go into one compact array: the sort then reads a number or a text without the rest of
-// what is known of the cell.
-void TRowSorter::PrepareDense(int ACol)
+// When every cell of a column compares the same way whatever its partner (all numbers, or all plain text), its
+// sort keys go into one compact array: the sort then reads a number or a text without the rest of what is known
+// of the cell, and the full keys are never made. Tried once per column and sort, for the sort column and for
+// every column a tie reaches, so that ties cost no more than the first comparison.
+void TRowSorter::PrepareDense(TColumn& Column)
 {
-    FDense.clear();
-    FDenseCol = -1;
-    if (FSettings.IgnoreBlanks())
-        return;
-    TColumn& column = ColumnOf(ACol);
-    bool numbers = column.Style == TSortStyle::ssNumeric || column.Style == TSortStyle::ssFinancial;
-    bool texts = column.Style == TSortStyle::ssAlphabetic || column.Style == TSortStyle::ssAlphaCase ||
-                 column.Style == TSortStyle::ssAlphaNoCase;
-    bool noCase = column.Style == TSortStyle::ssAlphaNoCase;
-    if (column.Style == TSortStyle::ssAutomatic) {
-        numbers = texts = true;
-        noCase = FSettings.IgnoreCase();
-        for (TCellKey& k : column.Keys) {
-            Recognition(column, k);
-            const bool number = !k.IsCheckBox && IsNumber(k);
-            const bool text = !k.IsCheckBox && !IsNumber(k) && !(k.DatePosition && k.DateDigits) &&
-                              !(!k.DatePosition && k.TimeDigits);
-            numbers = numbers && number;
-            texts = texts && text;
-            if (!numbers && !texts)
-                return;
-        }
-    }
-    if (!numbers && !texts)
-        return;
-    FDense.resize(column.Keys.size());
-    for (std::size_t i = 0; i < column.Keys.size(); ++i) {
-        TCellKey& k = column.Keys[i];
-        if (numbers) {
-            NumberOf(column, k);
-            if (!k.NumberOk) {   // a pair that both fail compares equal: not a plain order of numbers
-                FDense.clear();
-                return;
+    Column.DenseTried = true;
+    bool numbers = Column.Style == TSortStyle::ssNumeric || Column.Style == TSortStyle::ssFinancial;
+    bool texts = Column.Style == TSortStyle::ssAlphabetic || Column.Style == TSortStyle::ssAlphaCase ||
+                 Column.Style == TSortStyle::ssAlphaNoCase;
+    const bool automatic = Column.Style == TSortStyle::ssAutomatic;
+    const bool noCase = automatic ? FSettings.IgnoreCase() : Column.Style == TSortStyle::ssAlphaNoCase;
+    numbers = numbers || automatic;
+    texts = texts || automatic;
+    if (!FSettings.IgnoreBlanks() && (numbers || texts)) {
+        const std::size_t n = std::size_t(FLast - FFirst + 1);
+        Column.Dense.resize(n);
+        Column.DenseTexts.reserve(n);
+        TCellKey k;
+        for (std::size_t i = 0; i < n && (numbers || texts); ++i) {
+            k = TCellKey{};
+            LoadText(Column, FFirst + int(i), k);
+            if (automatic) {
+                Recognition(Column, k);
+                const bool number = !k.IsCheckBox && IsNumber(k);
+                numbers = numbers && number;
+                texts = texts && !k.IsCheckBox && !number && !(k.DatePosition && k.DateDigits) &&
+                        !(!k.DatePosition && k.TimeDigits);
             }
-            FDense[i].Number = k.NumberValue;
-        } else {
-            if (noCase)
-                UpperOf(k);
-            const QString& s = noCase ? k.Upper : k.Text();
-            // The first four code units, high first: most pairs differ there and need no look at the text.
-            std::uint64_t head = 0;
-            for (qsizetype u = 0; u < 4; ++u)
-                head = (head << 16) | (u < s.size() ? s[u].unicode() : 0u);
-            FDense[i].Head = head;
-            FDense[i].Chars = s.constData();
-            FDense[i].Length = s.size();
+            TDenseKey& d = Column.Dense[i];
+            if (numbers) {
+                NumberOf(Column, k);
+                numbers = k.NumberOk;   // a pair that both fail compares equal: not a plain order of numbers
+                d.Number = k.NumberValue;
+            }
+            if (texts) {
+                // Texts the cell store does not keep still are kept here, so that the key can point into them.
+                if (noCase)
+                    Column.DenseTexts.push_back(UpperAsciiLetters(k.Text()));
+                else if (!k.TextRef)
+                    Column.DenseTexts.push_back(k.OwnText);
+                const QString& s = noCase || !k.TextRef ? Column.DenseTexts.back() : *k.TextRef;
+                // The first four code units, high first: most pairs differ there and need no look at the text.
+                std::uint64_t head = 0;
+                for (qsizetype u = 0; u < 4; ++u)
+                    head = (head << 16) | (u < s.size() ? s[u].unicode() : 0u);
+                d.Head = head;
+                d.Chars = s.constData();
+                d.Length = s.size();
+            }
         }
+        if (numbers || texts) {
+            Column.DenseNumbers = numbers;
+            return;
+        }
+        Column.Dense = {};
+        Column.DenseTexts = {};
     }
-    FDenseCol = ACol;
-    FDenseNumbers = numbers;
+    TCellKey scratch;
+    for (int r = FFirst; r <= FLast; ++r)   // in row order, before the sort visits the rows at random
+        KeyOf(Column, r, scratch);
 }
 
 int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, TCellKey& K2)
@@ -447,16 +462,21 @@ int TRowSorter::CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, 
 int TRowSorter::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction)
 {
     ++FCompares;
-    if (ACol == FDenseCol && ARow1 >= FFirst && ARow1 <= FLast && ARow2 >= FFirst && ARow2 <= FLast) {
-        const TDenseKey& d1 = FDense[std::size_t(ARow1 - FFirst)];
-        const TDenseKey& d2 = FDense[std::size_t(ARow2 - FFirst)];
-        if (FDenseNumbers)
-            return CompareValues(d1.Number, d2.Number);
-        if (d1.Head != d2.Head)
-            return CompareValues(d1.Head, d2.Head);
-        return Sign(QStringView(d1.Chars, d1.Length).compare(QStringView(d2.Chars, d2.Length), Qt::CaseSensitive));
-    }
     TColumn& column = ColumnOf(ACol);
+    if (ARow1 >= FFirst && ARow1 <= FLast && ARow2 >= FFirst && ARow2 <= FLast) {
+        if (!column.DenseTried)
+            PrepareDense(column);
+        if (!column.Dense.empty()) {
+            const TDenseKey& d1 = column.Dense[std::size_t(ARow1 - FFirst)];
+            const TDenseKey& d2 = column.Dense[std::size_t(ARow2 - FFirst)];
+            if (column.DenseNumbers)
+                return CompareValues(d1.Number, d2.Number);
+            if (d1.Head != d2.Head)
+                return CompareValues(d1.Head, d2.Head);
+            return Sign(
+                QStringView(d1.Chars, d1.Length).compare(QStringView(d2.Chars, d2.Length), Qt::CaseSensitive));
+        }
+    }
     TCellKey scratch1, scratch2;
     TCellKey& k1 = KeyOf(column, ARow1, scratch1);
     TCellKey& k2 = KeyOf(column, ARow2, scratch2);
@@ -482,12 +502,12 @@ int TRowSorter::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Dire
 
 int TRowSorter::CompareRowsByColumn(int ACol, int ARow1, int ARow2)
 {
-    if (FSource.SortIsIgnoredColumn(ACol))
+    if (ColumnOf(ACol).Ignored)
         return 0;
     int r = CompareCells(ACol, ARow1, ARow2, FSettings.Direction());
     if (FSettings.Full())
         for (int c = ACol + 1; r == 0 && c < FSource.SortColCount(); ++c)
-            if (!FSource.SortIsIgnoredColumn(c))
+            if (!ColumnOf(c).Ignored)
                 r = CompareCells(c, ARow1, ARow2, FSettings.Direction());
     return r;
 }
@@ -498,7 +518,7 @@ int TRowSorter::CompareRowsByIndex(const TSortIndexList& Indexes, int Index, int
         const int col = Indexes.SortColumns(i);
         const bool ascending = Indexes.SortDirections(i);
         int r = 0;
-        if (!FSource.SortIsIgnoredColumn(col)) {
+        if (!ColumnOf(col).Ignored) {
             r = CompareCells(col, ARow1, ARow2,
                              ascending ? TSortDirection::sdAscending : TSortDirection::sdDescending);
             if (!ascending)
@@ -551,8 +571,6 @@ std::vector<int> TRowSorter::SortByColumn(int ACol, int First, int Last)
     if (ACol < 0 || rows.size() < 2)
         return rows;
     BeginRange(First, Last);
-    LoadTexts(ACol);
-    PrepareDense(ACol);
     const int dir = FSettings.Direction() == TSortDirection::sdDescending ? -1 : 1;
     StableSort(rows, [&](int a, int b) { return dir * CompareRowsByColumn(ACol, a, b); });
     BeginRange(0, -1);
@@ -566,8 +584,6 @@ std::vector<int> TRowSorter::SortByIndexes(const TSortIndexList& Indexes, int Fi
     if (Indexes.Count() == 0 || rows.size() < 2)
         return rows;
     BeginRange(First, Last);
-    LoadTexts(Indexes.SortColumns(0));
-    PrepareDense(Indexes.SortColumns(0));
     StableSort(rows, [&](int a, int b) { return CompareRowsByIndex(Indexes, 0, a, b); });
     BeginRange(0, -1);
     return rows;

@@ -60,8 +60,8 @@ private:
     struct TColumn;
     TColumn& ColumnOf(int ACol);
     TCellKey& KeyOf(TColumn& Column, int ARow, TCellKey& Scratch);
+    void LoadText(const TColumn& Column, int ARow, TCellKey& K);
     void BeginRange(int First, int Last);
-    void LoadTexts(int ACol);
     void Recognition(TColumn& Column, TCellKey& K);
     TSortStyle Recognize(TColumn& Column, TCellKey& K1, TCellKey& K2);
     bool IsNumber(TCellKey& K);
@@ -69,7 +69,7 @@ private:
     void NumberOf(const TColumn& Column, TCellKey& K);
     void UpperOf(TCellKey& K);
     int CompareNumbers(const TColumn& Column, TCellKey& K1, TCellKey& K2);
-    void PrepareDense(int ACol);
+    void PrepareDense(TColumn& Column);
     int CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, TCellKey& K2);
     template <typename Compare>
     void StableSort(std::vector<int>& Rows, Compare Cmp);
@@ -81,16 +81,14 @@ private:
     int FLast = -1;
     int FCompares = 0;
     std::unordered_map<int, std::unique_ptr<TColumn>> FColumns;
-    TColumn* FLastColumn = nullptr;
+    static constexpr int kIndexedColumns = 4096;
+    std::vector<TColumn*> FByColumn;   // FColumns' entries by column, for the first kIndexedColumns
     struct TDenseKey {
         double Number = 0;
         std::uint64_t Head = 0;
         const QChar* Chars = nullptr;
         qsizetype Length = 0;
     };
-    std::vector<TDenseKey> FDense;   // the sort column's keys, rows FFirst..FLast, when they allow it
-    int FDenseCol = -1;
-    bool FDenseNumbers = false;
     struct TCollators;
     std::unique_ptr<TCollators> FCollators;
 };

@@ -41,28 +41,52 @@ QString ReadOperand(const QString& term, qsizetype at, bool& inclusive)
     return operand.left(kMaxOperand);
 }
 
-bool ToNumber(const QString& s, double& value)
+bool ParseDateWith(const TRegionalMarks& Marks, const QString& S, TDateTime& DateTime);
+
+bool ToNumber(const TRegionalMarks& Marks, const QString& s, double& value)
 {
     TDateTime date;
-    if (ParseDateByLocaleOrder(s, date))
+    if (ParseDateWith(Marks, s, date))
         return false;   // "01.02.2020" would otherwise read as 1022020
     bool ok = false;
-    value = QLocale::c().toDouble(NormalizeNumberText(s), &ok);
+    if (s.contains(Marks.Thousand) || (Marks.Decimal != QLatin1Char('.') && s.contains(Marks.Decimal))) {
+        QString n = s;
+        n.remove(Marks.Thousand);
+        n.replace(Marks.Decimal, QLatin1Char('.'));
+        value = Marks.C.toDouble(n, &ok);
+    } else {
+        value = Marks.C.toDouble(s, &ok);
+    }
     return ok && std::isfinite(value);   // "nan" and "inf" are words here, not numbers
 }
 
-// -1, 0 or 1 as value compares with operand: numbers, else dates, else texts.
-int CompareOperand(const QString& value, const QString& operand)
-{
-    double v = 0, o = 0;
-    if (ToNumber(value, v) && ToNumber(operand, o))
-        return v < o ? -1 : (v > o ? 1 : 0);
-    TDateTime vd = 0, od = 0;
-    if (ParseDateByLocaleOrder(value, vd) && ParseDateByLocaleOrder(operand, od))
-        return vd < od ? -1 : (vd > od ? 1 : 0);
-    const int c = QString::compare(value.left(kMaxOperand), operand, Qt::CaseSensitive);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
+// A value's number and date, read the first time a bound needs them.
+struct TValueReading {
+    const QString& Value;
+    const TRegionalMarks& Marks;
+    bool NumberRead = false, DateRead = false, IsNumber = false, IsDate = false;
+    double Number = 0;
+    TDateTime Date = 0;
+
+    // -1, 0 or 1 as the value compares with the bound: numbers, else dates, else texts.
+    int Compare(const TFilterTerm::TBound& Bound)
+    {
+        if (!NumberRead) {
+            IsNumber = ToNumber(Marks, Value, Number);
+            NumberRead = true;
+        }
+        if (IsNumber && Bound.IsNumber)
+            return Number < Bound.Number ? -1 : (Number > Bound.Number ? 1 : 0);
+        if (!DateRead) {
+            IsDate = ParseDateWith(Marks, Value, Date);
+            DateRead = true;
+        }
+        if (IsDate && Bound.IsDate)
+            return Date < Bound.Date ? -1 : (Date > Bound.Date ? 1 : 0);
+        const int c = QStringView(Value).left(kMaxOperand).compare(Bound.Text, Qt::CaseSensitive);
+        return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    }
+};
 
 // Wildcard match of a term against a value; "!" anywhere flags negation. A "*" tries every tail of the value,
 // so the tails that already failed after a "*" are remembered: without that, a term with many "*" takes
@@ -251,7 +275,8 @@ bool MatchFilterExpression(const QString& Condition, const QString& Value, bool 
     return TFilterCondition(Condition, CaseSensitive).Match(Value);
 }
 
-TFilterCondition::TFilterCondition(const QString& Condition, bool CaseSensitive) : FCaseSensitive(CaseSensitive)
+TFilterCondition::TFilterCondition(const QString& Condition, bool CaseSensitive)
+    : FCaseSensitive(CaseSensitive), FMarks(TRegionalMarks::Current())
 {
     Parse(Condition);
 }
@@ -290,7 +315,7 @@ int TFilterCondition::Parse(QString Condition)
     const auto add = [&](QString term, int child) {
         if (!FCaseSensitive)
             term = term.toUpper();
-        FGroups[std::size_t(group)].push_back({previous, term, child});
+        FGroups[std::size_t(group)].push_back({previous, TFilterTerm(term, FMarks), child});
     };
     for (;;) {
         int p = 0;
@@ -327,7 +352,7 @@ bool TFilterCondition::MatchGroup(int Group, const QString& Value) const
 {
     bool result = true;
     for (const TPart& part : FGroups[std::size_t(Group)]) {
-        const bool item = part.Group >= 0 ? MatchGroup(part.Group, Value) : MatchFilterTerm(part.Term, Value);
+        const bool item = part.Group >= 0 ? MatchGroup(part.Group, Value) : part.Term.Match(Value, FMarks);
         result = Combine(part.Operator, result, item);
     }
     return result;
@@ -335,52 +360,81 @@ bool TFilterCondition::MatchGroup(int Group, const QString& Value) const
 
 bool MatchFilterTerm(const QString& Term, const QString& Value)
 {
-    bool greater = true, less = true, hasGreater = false, hasLess = false;
-    bool inclusive = false;
-    const qsizetype gt = Term.indexOf(QLatin1Char('>'));
-    const qsizetype lt = Term.indexOf(QLatin1Char('<'));
-    const qsizetype bang = Term.indexOf(QLatin1Char('!'));
-    if (gt >= 0) {
-        const QString operand = ReadOperand(Term, gt, inclusive);
-        const int c = CompareOperand(Value, operand);
-        greater = inclusive ? c >= 0 : c > 0;
-        hasGreater = true;
+    const TRegionalMarks marks = TRegionalMarks::Current();
+    return TFilterTerm(Term, marks).Match(Value, marks);
+}
+
+TFilterTerm::TFilterTerm(const QString& ATerm, const TRegionalMarks& Marks)
+    : Term(ATerm), Bang(ATerm.contains(QLatin1Char('!'))), Caret(ATerm.contains(QLatin1Char('^'))),
+      Amp(ATerm.contains(QLatin1Char('&')))
+{
+    const auto read = [&](QChar op, bool& has, TBound& bound) {
+        const qsizetype at = Term.indexOf(op);
+        has = at >= 0;
+        if (!has)
+            return;
+        bound.Text = ReadOperand(Term, at, bound.Inclusive);
+        bound.IsNumber = ToNumber(Marks, bound.Text, bound.Number);
+        bound.IsDate = ParseDateWith(Marks, bound.Text, bound.Date);
+    };
+    read(QLatin1Char('>'), HasGreater, Greater);
+    read(QLatin1Char('<'), HasLess, Less);
+}
+
+bool TFilterTerm::Match(const QString& Value, const TRegionalMarks& Marks) const
+{
+    TValueReading reading{Value, Marks};
+    bool greater = true, less = true;
+    if (HasGreater) {
+        const int c = reading.Compare(Greater);
+        greater = Greater.Inclusive ? c >= 0 : c > 0;
     }
-    if (lt >= 0) {
-        const QString operand = ReadOperand(Term, lt, inclusive);
-        const int c = CompareOperand(Value, operand);
-        less = inclusive ? c <= 0 : c < 0;
-        hasLess = true;
+    if (HasLess) {
+        const int c = reading.Compare(Less);
+        less = Less.Inclusive ? c <= 0 : c < 0;
     }
-    if (bang >= 0) {   // a negation takes part in the "^" and "&" decisions below as both bounds
-        if (gt < 0)
-            hasGreater = true;
-        if (lt < 0)
-            hasLess = true;
-    }
-    if (Term.contains(QLatin1Char('^')) && (hasGreater || hasLess))
+    // A negation takes part in the "^" and "&" decisions below as both bounds.
+    const bool boundGreater = HasGreater || Bang, boundLess = HasLess || Bang;
+    if (Caret && (boundGreater || boundLess))
         return less || greater;
-    if (Term.contains(QLatin1Char('&')) && hasGreater && hasLess)
+    if (Amp && boundGreater && boundLess)
         return less && greater;
-    if (gt >= 0 && greater)
+    if (HasGreater && greater)
         return true;
-    if (lt >= 0 && less)
+    if (HasLess && less)
         return true;
     TPatternMatch pattern(Term, Value);
     const bool matched = pattern.Match(0, 0);
     return pattern.Negated() ? !matched : matched;
 }
 
-bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)
+TRegionalMarks TRegionalMarks::Current()
 {
+    TRegionalMarks m;
+    m.DateSeparator = DateSeparatorChar();
+    m.TimeSeparator = TimeSeparatorChar();
+    m.Thousand = ThousandSeparatorChar();
+    m.Decimal = DecimalSeparatorChar();
     const QString format = ShortDateFormatText().toUpper();
     struct Field { int pos; char which; };
     Field order[3] = {{DatePartOrder(format, QLatin1Char('D')), 'D'},
                       {DatePartOrder(format, QLatin1Char('M')), 'M'},
                       {DatePartOrder(format, QLatin1Char('Y')), 'Y'}};
     std::stable_sort(std::begin(order), std::end(order), [](Field a, Field b) { return a.pos < b.pos; });
+    for (int i = 0; i < 3; ++i)
+        m.DateOrder[i] = order[i].which;
+    return m;
+}
 
-    const QChar sep = DateSeparatorChar();
+bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)
+{
+    return ParseDateWith(TRegionalMarks::Current(), S, DateTime);
+}
+
+namespace {
+bool ParseDateWith(const TRegionalMarks& Marks, const QString& S, TDateTime& DateTime)
+{
+    const QChar sep = Marks.DateSeparator;
     const qsizetype p1 = S.indexOf(sep);
     if (p1 < 0)
         return false;
@@ -401,7 +455,7 @@ bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)
         return false;
     int day = 0, month = 0, year = 0;
     for (int i = 0; i < 3; ++i)
-        (order[i].which == 'D' ? day : order[i].which == 'M' ? month : year) = values[i];
+        (Marks.DateOrder[i] == 'D' ? day : Marks.DateOrder[i] == 'M' ? month : year) = values[i];
     if (day > 31 || month > 12)
         return false;
     const QDate date(year, month, day);
@@ -411,7 +465,7 @@ bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)
         DateTime = double(kEpoch.daysTo(date));
         return true;
     }
-    const QChar timeSep = TimeSeparatorChar();
+    const QChar timeSep = Marks.TimeSeparator;
     const qsizetype t1 = timeText.indexOf(timeSep);
     if (t1 < 0) {
         DateTime = double(kEpoch.daysTo(date));
@@ -432,6 +486,7 @@ bool ParseDateByLocaleOrder(const QString& S, TDateTime& DateTime)
     DateTime = ToDateTime(QDateTime(date, time, Qt::UTC));
     return true;
 }
+} // namespace
 
 TDateTime ParseDateMDY(const QString& S) { return ParseDateWithOrder(S, true); }
 TDateTime ParseDateDMY(const QString& S) { return ParseDateWithOrder(S, false); }

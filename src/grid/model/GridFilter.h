@@ -1,6 +1,7 @@
 #pragma once
 // Filter conditions matched against cell values, and the date parsers of filtering, sorting and pasting.
 #include "grid/foundation/GridTypes.h"
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,30 @@ class QDateTime;
 // Terms joined by "&" (and), ";" "^" "|" (or), grouped by parentheses, evaluated left to right.
 bool MatchFilterExpression(const QString& Condition, const QString& Value, bool CaseSensitive);
 
+// The regional marks that reading numbers and dates depends on, read once for many values.
+struct TRegionalMarks {
+    QChar DateSeparator, TimeSeparator, Thousand, Decimal;
+    char DateOrder[3] = {'D', 'M', 'Y'};   // as the short date format orders them
+    QLocale C = QLocale::c();
+    static TRegionalMarks Current();
+};
+
+// One term of a condition with its bounds read: what stays the same for every value it is matched against.
+struct TFilterTerm {
+    struct TBound {
+        QString Text;
+        bool Inclusive = false, IsNumber = false, IsDate = false;
+        double Number = 0;
+        TDateTime Date = 0;
+    };
+    QString Term;
+    bool HasGreater = false, HasLess = false, Bang = false, Caret = false, Amp = false;
+    TBound Greater, Less;
+
+    TFilterTerm(const QString& Term, const TRegionalMarks& Marks);
+    bool Match(const QString& Value, const TRegionalMarks& Marks) const;
+};
+
 // A condition split into its terms once (upper-cased once when case does not count), for matching many values.
 class TFilterCondition {
 public:
@@ -20,13 +45,14 @@ public:
 private:
     struct TPart {
         QChar Operator;     // the one before the part; null for the first
-        QString Term;
+        TFilterTerm Term;
         int Group = -1;     // a parenthesised group instead of a term
     };
     int Parse(QString Condition);
     bool MatchGroup(int Group, const QString& Value) const;
 
     bool FCaseSensitive;
+    TRegionalMarks FMarks;
     std::vector<std::vector<TPart>> FGroups;   // group 0 is the whole condition
 };
 

@@ -7,9 +7,17 @@ void THiddenRows::SetTotal(int Total)
     FMap.SetCount(std::max(Total, last + 1));
 }
 
+// Fresh memory costs a page fault per page (dear on a virtual machine): with nothing parked yet, or everything
+// taken back, the records' own vector is handed over whole rather than copied into a new one.
 void THiddenRows::MergeRecords(std::vector<TGridItem> Records)
 {
-    std::sort(Records.begin(), Records.end(), [](const TGridItem& a, const TGridItem& b) { return a.Idx < b.Idx; });
+    const auto byIdx = [](const TGridItem& a, const TGridItem& b) { return a.Idx < b.Idx; };
+    if (!std::is_sorted(Records.begin(), Records.end(), byIdx))
+        std::sort(Records.begin(), Records.end(), byIdx);
+    if (FItems.empty()) {
+        FItems = std::move(Records);
+        return;
+    }
     std::vector<TGridItem> merged;
     merged.reserve(FItems.size() + Records.size());
     std::merge(std::make_move_iterator(FItems.begin()), std::make_move_iterator(FItems.end()),
@@ -73,6 +81,14 @@ std::vector<TGridItem> THiddenRows::TakeLevel()
     const int level = FMap.FilterLevel();
     if (level == 0)
         return taken;
+    const auto mine = std::size_t(
+        std::count_if(FItems.begin(), FItems.end(), [&](const TGridItem& r) { return r.Level == level; }));
+    if (mine == FItems.size()) {
+        taken.swap(FItems);
+        FMap.PopFilterLevel();
+        return taken;
+    }
+    taken.reserve(mine);
     std::erase_if(FItems, [&](TGridItem& r) {
         if (r.Level != level)
             return false;

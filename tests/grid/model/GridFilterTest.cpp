@@ -77,6 +77,23 @@ TEST(MatchFilterExpression, CaseSensitiveMatch)
     EXPECT_TRUE(MatchFilterExpression("a*", "abc", true));
 }
 
+// A condition reads its bounds once and then meets values of every kind in turn: what one value was read as
+// (number, date, text) must not carry over to the next.
+TEST(FilterCondition, OnePreparedConditionOverValuesOfEveryKind)
+{
+    const auto scope = DotDecimals();
+    const TFilterCondition numbers(">5|<2/1/2020", false);
+    const FilterCase cases[] = {
+        {"", "7", true},   {"", "1/31/2020", true}, {"", "3", false},  {"", "abc", true},
+        {"", "4.5", false}, {"", "2/2/2020", false}, {"", "1e3", true}, {"", "", true},   // the empty text sorts before the date's text
+    };
+    for (const FilterCase& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(numbers.Match(c.value), c.result);
+        EXPECT_EQ(MatchFilterExpression(">5|<2/1/2020", c.value, false), c.result);   // prepared afresh
+    }
+}
+
 TEST(MatchFilterExpression, UnclosedGroupEnds)
 {
     // Once looped for ever: the rest of the condition is taken as the group.

@@ -1,0 +1,37 @@
+#pragma once
+// Two sides timed back to back in every iteration, which goes first alternating, so that the ratio of their
+// times sees the same load on the machine; run with repetitions and read the median of "ratio".
+#include <benchmark/benchmark.h>
+#include <string>
+
+// Per iteration: both untimed set-ups, then both steps, each returning its own seconds (negative: it failed).
+// The iteration time is side A's; the counters are <NameA>_ms, <NameB>_ms and ratio, A's time / B's.
+template <typename SetUpA, typename StepA, typename SetUpB, typename StepB>
+void BackToBack(benchmark::State& state, const std::string& NameA, const std::string& NameB, SetUpA setUpA,
+                StepA stepA, SetUpB setUpB, StepB stepB)
+{
+    double totalA = 0, totalB = 0;
+    bool aFirst = true;
+    for (auto _ : state) {
+        setUpA();
+        setUpB();
+        double a = 0, b = 0;
+        for (int side = 0; side < 2; ++side)
+            if ((side == 0) == aFirst)
+                a = stepA();
+            else
+                b = stepB();
+        aFirst = !aFirst;
+        if (a < 0 || b < 0) {
+            state.SkipWithError("a step failed");
+            return;
+        }
+        state.SetIterationTime(a);
+        totalA += a;
+        totalB += b;
+    }
+    const double n = double(state.iterations());
+    state.counters[NameA + "_ms"] = totalA * 1e3 / n;
+    state.counters[NameB + "_ms"] = totalB * 1e3 / n;
+    state.counters["ratio"] = totalB > 0 ? totalA / totalB : 0;
+}
