@@ -108,9 +108,10 @@ TEST_F(IEC61850Window, ComboCellsDropTheirListsAndTakeTheItemChosenInIt)
                 // list's item; the key choice below covers the column.
                 QTest::keyClick(combo->view(), Qt::Key_Down);
                 QTest::keyClick(combo->view(), Qt::Key_Return);
+                EXPECT_TRUE(QTest::qWaitFor([combo] { return !combo->view()->isVisible(); }, 2000));
                 QCoreApplication::processEvents();
             } else {
-                Click_List_Item(combo, 1);
+                EXPECT_TRUE(Click_List_Item(combo, 1));
             }
             EXPECT_FALSE(combo->view()->isVisible());
             EXPECT_FALSE(combo->isVisible());
@@ -122,6 +123,7 @@ TEST_F(IEC61850Window, ComboCellsDropTheirListsAndTakeTheItemChosenInIt)
             ASSERT_TRUE(combo->view()->isVisible());
             QTest::keyClick(combo->view(), Qt::Key_Down);
             QTest::keyClick(combo->view(), Qt::Key_Return);
+            EXPECT_TRUE(QTest::qWaitFor([combo] { return !combo->view()->isVisible(); }, 2000));
             QCoreApplication::processEvents();
             EXPECT_FALSE(combo->isVisible());
             EXPECT_EQ(grid.Cells(c, 1), items[2]);

@@ -145,13 +145,16 @@ inline void Press_Arrow(QComboBox* combo)
 }
 
 // A click on an item of the combo's open list. A list opened by a press ignores a release that follows
-// within the double-click time, so the click waits that out as a user's would.
-inline void Click_List_Item(QComboBox* combo, int index)
+// within the double-click time, so the click waits that out as a user's would. False when the list stayed open.
+inline bool Click_List_Item(QComboBox* combo, int index)
 {
     QAbstractItemView* list = combo->view();
     const QModelIndex item = list->model()->index(index, combo->modelColumn());
     list->scrollTo(item);
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
-    QCoreApplication::processEvents();   // the choice is taken once the list has closed
+    // The choice is taken once the list has closed, which a busy machine may take a moment to do.
+    const bool closed = QTest::qWaitFor([list] { return !list->isVisible(); }, 2000);
+    QCoreApplication::processEvents();
+    return closed;
 }
