@@ -15,7 +15,7 @@
 #include "grid/model/IntList.h"
 #include "grid/foundation/PictureContainer.h"
 #include "grid/interaction/GridDragDrop.h"
-#include "grid/interaction/SearchPanel.h"
+#include "grid/edit/editors/GridEditors.h"
 #include "grid/interaction/FilterDropDown.h"
 #include "grid/interaction/GridAuxWindows.h"
 #include "grid/interaction/GridFormControls.h"
@@ -43,7 +43,10 @@ TVxStringGrid::TVxStringGrid(QWidget* AOwner)
     d->Shared.FAppearance.Zarn.To = ColorToRGB(clBtnFace);
     d->Settings.ScrollWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 
-    d->CreateEditorControls();
+    if (!IsDesigning()) {
+        d->Shared.FSearchFooter->OnChange = [this](QObject*) { SearchFooterChanged(); };
+        SearchFooterChanged();
+    }
     d->Interaction.FGridTimerID = startTimer(500);
 }
 
@@ -105,34 +108,22 @@ void TVxStringGridPrivate::CreateOwnedObjects()
     Find.FRowFilter->Filter().OnColumnFilterRemoved = [this](int Col) { q->InvalidateCell(Col, 0); };
 }
 
-// Run-time children; the editing area replaces the placeholders with the real editors.
-void TVxStringGridPrivate::CreateEditorControls()
+void TVxStringGridPrivate::ListEditorControls()
 {
-    if (q->IsDesigning())
+    if (Shared.FEditorControlsListed || q->IsDesigning())
         return;
-    CreateFilterLists();
-    Aux.FSearchPanel = new TSearchPanel(q);
-    Aux.FSearchPanel->OnEditChange = [this](QObject*) { q->SearchEditChange(); };
-    Aux.FSearchPanel->OnForwardClick = [this](QObject*) { q->SearchFindNext(); };
-    Aux.FSearchPanel->OnBackwardClick = [this](QObject*) { q->SearchFindPrevious(); };
-    Aux.FSearchPanel->OnHighlightClick = [this](QObject*) { q->SearchHighlightClick(); };
-    Aux.FSearchPanel->OnExitClick = [this](QObject*) { q->SearchFooterClose(); };
-    Shared.FSearchFooter->OnChange = [this](QObject*) { q->SearchFooterChanged(); };
-    q->SearchFooterChanged();
-    CreateGridEditors();   // combo, check box, edit button, unit edit button, push button
-    Aux.FEditTrans = new TGridTransEdit(q);
-    Aux.FComboTrans = new TGridTransCombo(q);
-    Aux.FControlEdit = new TControlEdit(q);
-    Aux.FControlCombo = new TControlCombo(q);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Aux.FEditTrans, Aux.FComboTrans, Aux.FControlEdit, Aux.FControlCombo})
-        Shared.FEditorControls.push_back(w);
-    for (int i = 0; i < 2; ++i) {   // both vertical, as the toolkit made them
+    Shared.FEditorControlsListed = true;
+    std::vector<QWidget*> listed{EditCheck(), EditBtn(), UnitEditBtn(), GridButton(),
+                                 TransEdit(), TransCombo(), ControlEdit(), ControlCombo()};
+    // Nothing reads the two bars: they stand in the list only because the toolkit made them.
+    for (int i = 0; i < 2; ++i) {
         auto* bar = new QScrollBar(Qt::Vertical, q);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->hide();
-        Shared.FEditorControls.push_back(bar);
+        listed.push_back(bar);
     }
+    // An editor made earlier on its own (the combo) keeps its place after them.
+    Shared.FEditorControls.insert(Shared.FEditorControls.begin(), listed.begin(), listed.end());
 }
 
 // The helper windows are top-level windows: made when first needed, so that a grid costs none at start-up.

@@ -144,9 +144,9 @@ public:
     // Filled for the filter drop-down: sorted while filling, duplicates ignored.
     const QStringList& FilterList() const;
 
-    // The hidden editor controls: the combo, check box, edit button, unit edit button and push button
-    // editors, then placeholders for the two fixed-cell editors, the header drag button and the cell-control
-    // editors.
+    // The hidden editor controls, all made by the first call: the check box, edit button, unit edit button and
+    // push button editors, the two fixed-cell editors, the cell-control edit and combo and two spare scroll bars;
+    // then the combo editor, when it was made before.
     const std::vector<QWidget*>& EditorControls() const;
 
     // ---- Cell access (VxStringGridCells.cpp); c is a real column, r a display row unless named.
@@ -1230,6 +1230,7 @@ public:
     QString CellCache() const;
     void SetNoAutoAdvance(bool Value);
     TGridCombo* EditCombo();   // made on first use
+    // These children are made on first use; none at design time.
     TGridCheckBox* EditCheck() const;
     TGridEditBtn* EditBtn() const;
     TGridUnitEditBtn* UnitEditBtn() const;
@@ -1403,7 +1404,8 @@ public:
     // Runs the drag of the selection (or, from a fixed row with OleColumnDragDrop, of column ACol, a real
     // column) once the mouse has armed it. A move empties the source, except cells the drop landed on.
     void StartOleDrag(int ARow, int ACol);
-    // The search footer strip (src/grid/interaction/SearchPanel.cpp); none at design time.
+    // The search footer strip (src/grid/interaction/SearchPanel.cpp), made when first shown or asked for;
+    // none at design time.
     TSearchPanel* SearchPanel() const;
     void SearchFooterChanged();   // applies SearchFooter to the strip
     // The strip's reactions: search as typed, next, previous, highlight toggled, close.
@@ -1426,7 +1428,7 @@ public:
     void EditFixedCell(int ACol, int ARow);
     bool ControlEditing() const;
     QString EditedControlID() const;   // the inline control edited last
-    TControlEdit* ControlEdit() const;
+    TControlEdit* ControlEdit() const;   // this and the three below are made on first use
     TControlCombo* ControlCombo() const;
     TGridTransEdit* TransEdit() const;
     TGridTransCombo* TransCombo() const;
@@ -1435,7 +1437,7 @@ public:
     TControlEditDoneEvent OnControlEditDone;
     // The filter drop-down of a header (src/grid/interaction/VxStringGridFilterDropDown.cpp).
     TFilterDropDown& FilterDropDown() const;
-    TDropList* DropList() const;
+    TDropList* DropList() const;   // the filter lists are made on first use
     TDropCheckList* DropCheckList() const;
     // A column dragged from item AIndex of a list (a column chooser) is pending until a column drop takes it.
     void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);

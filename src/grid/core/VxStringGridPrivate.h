@@ -224,6 +224,7 @@ struct TGridSharedState {
     QStringList FLookupItems;
     QStringList FFilterList;
     std::vector<QWidget*> FEditorControls;       // children of the grid
+    bool FEditorControlsListed = false;
     TGridFocusWindow* FFocusWindow = nullptr;    // child of the grid, made by FocusWindow()
     TArrowWindow* FArrows[4] = {};               // children of the grid: up, down, left, right; made by Arrow()
     // Dimensions.
@@ -376,7 +377,29 @@ struct TVxStringGridPrivate {
 
     void PaintOutsideCells(TCanvas& c);
     void CreateOwnedObjects();
-    void CreateEditorControls();
+    // Run-time children of the grid, made when first used so that a grid costs none of them at start-up;
+    // none at design time.
+    template <class W, class... Setup>
+    W* ChildOnFirstUse(W*& Field, Setup&&... setup)
+    {
+        if (!Field && !q->IsDesigning()) {
+            Field = new W(q);
+            (setup(*Field), ...);
+        }
+        return Field;
+    }
+    TSearchPanel* SearchPanel();
+    TDropList* DropList();
+    TDropCheckList* DropCheckList();
+    TGridCheckBox* EditCheck();
+    TGridEditBtn* EditBtn();
+    TGridUnitEditBtn* UnitEditBtn();
+    TGridButton* GridButton();
+    TGridTransEdit* TransEdit();
+    TGridTransCombo* TransCombo();
+    TControlEdit* ControlEdit();
+    TControlCombo* ControlCombo();
+    void ListEditorControls();   // makes them all, in the order EditorControls() promises
     void SetZarnColor(TColor& field, TColor Value);
     void RepaintDisplayCell(int RealCol, int ARow);
     TCellProperties* ExistingProps(int c, int r);   // none without properties
@@ -455,7 +478,6 @@ struct TVxStringGridPrivate {
     void SynchColumnSizes(int NewWidth);
     void AfterResize();
     void ChainOwnerForm();
-    void CreateGridEditors();
     bool AdvanceTarget(int ACol, int ARow, bool Forward, int& c, int& r);
     void OpenComboEditor(int RC, int ARow, const TRect& R, TColor K);
     void PostStartChar(QWidget* Editor);
@@ -494,7 +516,6 @@ struct TVxStringGridPrivate {
     // A release on a filter button of the filter row opens that column's list; false for any other release,
     // which closes an open plain list.
     bool FilterDropDownRelease(int X, int Y);
-    void CreateFilterLists();
     void StretchOnChange();
     // The text of a cell as shown, measured in its font: the widest line, and the lines' height (wrapped at
     // WrapWidth when it is positive). ACol is a real column.

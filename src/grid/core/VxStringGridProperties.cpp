@@ -239,6 +239,7 @@ const QStringList& TVxStringGrid::FilterList() const
 
 const std::vector<QWidget*>& TVxStringGrid::EditorControls() const
 {
+    d->ListEditorControls();
     return d->Shared.FEditorControls;
 }
 
@@ -914,22 +915,22 @@ void TVxStringGrid::SetNoAutoAdvance(bool Value)
 
 TGridCheckBox* TVxStringGrid::EditCheck() const
 {
-    return d->Edit.FEditCheck;
+    return d->EditCheck();
 }
 
 TGridEditBtn* TVxStringGrid::EditBtn() const
 {
-    return d->Edit.FEditBtn;
+    return d->EditBtn();
 }
 
 TGridUnitEditBtn* TVxStringGrid::UnitEditBtn() const
 {
-    return d->Edit.FUnitEditBtn;
+    return d->UnitEditBtn();
 }
 
 TGridButton* TVxStringGrid::GridButton() const
 {
-    return d->Edit.FGridButton;
+    return d->GridButton();
 }
 
 void TVxStringGrid::SetComboSelection(int Idx)
@@ -969,7 +970,7 @@ bool TVxStringGrid::OleDropTargetAssigned() const
 
 TSearchPanel* TVxStringGrid::SearchPanel() const
 {
-    return d->Aux.FSearchPanel;
+    return d->SearchPanel();
 }
 
 bool TVxStringGrid::ControlEditing() const
@@ -984,22 +985,22 @@ QString TVxStringGrid::EditedControlID() const
 
 TControlEdit* TVxStringGrid::ControlEdit() const
 {
-    return d->Aux.FControlEdit;
+    return d->ControlEdit();
 }
 
 TControlCombo* TVxStringGrid::ControlCombo() const
 {
-    return d->Aux.FControlCombo;
+    return d->ControlCombo();
 }
 
 TGridTransEdit* TVxStringGrid::TransEdit() const
 {
-    return d->Aux.FEditTrans;
+    return d->TransEdit();
 }
 
 TGridTransCombo* TVxStringGrid::TransCombo() const
 {
-    return d->Aux.FComboTrans;
+    return d->TransCombo();
 }
 
 TFilterDropDown& TVxStringGrid::FilterDropDown() const
@@ -1009,12 +1010,12 @@ TFilterDropDown& TVxStringGrid::FilterDropDown() const
 
 TDropList* TVxStringGrid::DropList() const
 {
-    return d->Aux.FDropList;
+    return d->DropList();
 }
 
 TDropCheckList* TVxStringGrid::DropCheckList() const
 {
-    return d->Aux.FDropCheckList;
+    return d->DropCheckList();
 }
 
 TGridRect TVxStringGrid::DropSelection() const

@@ -81,21 +81,34 @@ TDateTime DateForPicker(TDateTime Value, TDateTime MinDate, TDateTime MaxDate)
     return Value;
 }
 
-void TVxStringGridPrivate::CreateGridEditors()
+namespace {
+
+void ButtonLook(TVxgEditBtn& Editor)
 {
-    Edit.FEditCheck = new TGridCheckBox(q);
-    Edit.FEditBtn = new TGridEditBtn(q);
-    Edit.FUnitEditBtn = new TGridUnitEditBtn(q);
-    Edit.FGridButton = new TGridButton(q);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Edit.FEditCheck, Edit.FEditBtn, Edit.FUnitEditBtn, Edit.FGridButton}) {
-        Close(w);
-        Shared.FEditorControls.push_back(w);
-    }
-    Edit.FEditBtn->SetButtonCaption(QStringLiteral("..."));
-    Edit.FEditBtn->SetBorderStyle(TBorderStyle::bsNone);
-    Edit.FUnitEditBtn->SetButtonCaption(QStringLiteral("..."));
-    Edit.FUnitEditBtn->SetBorderStyle(TBorderStyle::bsNone);
+    Editor.SetButtonCaption(QStringLiteral("..."));
+    Editor.SetBorderStyle(TBorderStyle::bsNone);
+}
+
+}  // namespace
+
+TGridCheckBox* TVxStringGridPrivate::EditCheck()
+{
+    return ChildOnFirstUse(Edit.FEditCheck, [](QWidget& w) { Close(&w); });
+}
+
+TGridEditBtn* TVxStringGridPrivate::EditBtn()
+{
+    return ChildOnFirstUse(Edit.FEditBtn, [](QWidget& w) { Close(&w); }, ButtonLook);
+}
+
+TGridUnitEditBtn* TVxStringGridPrivate::UnitEditBtn()
+{
+    return ChildOnFirstUse(Edit.FUnitEditBtn, [](QWidget& w) { Close(&w); }, ButtonLook);
+}
+
+TGridButton* TVxStringGridPrivate::GridButton()
+{
+    return ChildOnFirstUse(Edit.FGridButton, [](QWidget& w) { Close(&w); });
 }
 
 // An editable combo makes its pop-up window at once: the grid makes the combo when it first needs it.
@@ -204,33 +217,33 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         d->OpenComboEditor(rc, ARow, R, K);
     } else if (IsEditBtnKind(kind)) {
         d->Edit.FEditMode = true;
-        d->Edit.FEditBtn->SetText(T);
-        d->Edit.FEditBtn->SetMaxLength(d->Settings.MaxEditLength);
+        d->EditBtn()->SetText(T);
+        d->EditBtn()->SetMaxLength(d->Settings.MaxEditLength);
         if (kind == TEditorType::edMaskEditBtn)
-            d->Edit.FEditBtn->setInputMask(GetEditMask(rc, ARow));
+            d->EditBtn()->setInputMask(GetEditMask(rc, ARow));
         else
-            d->Edit.FEditBtn->setInputMask(QString());
-        Place(d->Edit.FEditBtn, R, K);
-        d->PostStartChar(d->Edit.FEditBtn);
-        d->Edit.FEditCtrl = d->Edit.FEditBtn;
+            d->EditBtn()->setInputMask(QString());
+        Place(d->EditBtn(), R, K);
+        d->PostStartChar(d->EditBtn());
+        d->Edit.FEditCtrl = d->EditBtn();
     } else if (IsUnitKind(kind)) {
         d->Edit.FEditMode = true;
-        d->Edit.FUnitEditBtn->SetMaxLength(d->Settings.MaxEditLength);
-        d->Edit.FUnitEditBtn->SetUnitID(QString());
-        d->Edit.FUnitEditBtn->SetText(QString());
+        d->UnitEditBtn()->SetMaxLength(d->Settings.MaxEditLength);
+        d->UnitEditBtn()->SetUnitID(QString());
+        d->UnitEditBtn()->SetText(QString());
         DoGetEditorProp(rc, ARow, nullptr);
-        d->Edit.FUnitEditBtn->SetTextAndUnit(T);
+        d->UnitEditBtn()->SetTextAndUnit(T);
         // A text without a known unit stays whole, so that closing the editor erases nothing.
-        if (d->Edit.FUnitEditBtn->Text().isEmpty() && d->Edit.FUnitEditBtn->UnitID().isEmpty())
-            d->Edit.FUnitEditBtn->SetText(T);
-        Place(d->Edit.FUnitEditBtn, R, K);
-        d->PostStartChar(d->Edit.FUnitEditBtn);
-        d->Edit.FEditCtrl = d->Edit.FUnitEditBtn;
+        if (d->UnitEditBtn()->Text().isEmpty() && d->UnitEditBtn()->UnitID().isEmpty())
+            d->UnitEditBtn()->SetText(T);
+        Place(d->UnitEditBtn(), R, K);
+        d->PostStartChar(d->UnitEditBtn());
+        d->Edit.FEditCtrl = d->UnitEditBtn();
     } else if (kind == TEditorType::edCheckBox) {
         d->Edit.FEditMode = true;
-        d->Edit.FEditCheck->setText(T);
-        d->Edit.FEditCheck->setChecked(false);
-        Place(d->Edit.FEditCheck, R, K);
+        d->EditCheck()->setText(T);
+        d->EditCheck()->setChecked(false);
+        Place(d->EditCheck(), R, K);
     } else if (kind == TEditorType::edDateEdit || kind == TEditorType::edDateEditUpDown ||
                kind == TEditorType::edTimeEdit) {
         d->Edit.FEditMode = true;
@@ -255,12 +268,12 @@ void TVxStringGrid::OpenEditControl(int ACol, int ARow)
         d->Edit.FEditCtrl = picker;
     } else if (kind == TEditorType::edButton) {
         d->Edit.FEditMode = true;
-        d->Edit.FGridButton->setText(T);
-        d->Edit.FGridButton->setGeometry(R.Left - 1, R.Top - 1, W + 2, H + 2);
-        d->Edit.FGridButton->setEnabled(true);
-        d->Edit.FGridButton->show();
-        d->Edit.FGridButton->setFocus(Qt::OtherFocusReason);
-        d->Edit.FEditCtrl = d->Edit.FGridButton;
+        d->GridButton()->setText(T);
+        d->GridButton()->setGeometry(R.Left - 1, R.Top - 1, W + 2, H + 2);
+        d->GridButton()->setEnabled(true);
+        d->GridButton()->show();
+        d->GridButton()->setFocus(Qt::OtherFocusReason);
+        d->Edit.FEditCtrl = d->GridButton();
     } else if (kind == TEditorType::edCustom) {
         if (d->Edit.FEditLink) {
             d->Edit.FEditMode = true;
@@ -387,15 +400,15 @@ void TVxStringGrid::CommitEditControl(int ACol, int ARow)
     } else if (IsEditBtnKind(kind)) {
         if (d->Edit.FEditMode) {
             d->Edit.FEditMode = false;
-            SetEditedCellText(rc, ARow, d->Edit.FEditBtn->Text());
-            Close(d->Edit.FEditBtn);
+            SetEditedCellText(rc, ARow, d->EditBtn()->Text());
+            Close(d->EditBtn());
         }
     } else if (IsUnitKind(kind)) {
-        SetEditedCellText(rc, ARow, d->Edit.FUnitEditBtn->TextAndUnit());
-        Close(d->Edit.FUnitEditBtn);
+        SetEditedCellText(rc, ARow, d->UnitEditBtn()->TextAndUnit());
+        Close(d->UnitEditBtn());
         d->Edit.FEditMode = false;
     } else if (kind == TEditorType::edCheckBox || kind == TEditorType::edButton) {
-        Close(kind == TEditorType::edCheckBox ? static_cast<QWidget*>(d->Edit.FEditCheck) : d->Edit.FGridButton);
+        Close(kind == TEditorType::edCheckBox ? static_cast<QWidget*>(d->EditCheck()) : d->GridButton());
         d->Edit.FEditMode = false;
     } else if ((kind == TEditorType::edDateEdit || kind == TEditorType::edDateEditUpDown ||
                 kind == TEditorType::edTimeEdit) && d->Edit.FDatePicker) {

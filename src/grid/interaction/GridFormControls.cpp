@@ -201,7 +201,7 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
     // The control is a child of the grid; CtrlRect is in the viewport's coordinates.
     const QPoint o = viewport()->pos();
     if (edit) {
-        TControlEdit* e = d->Aux.FControlEdit;
+        TControlEdit* e = d->ControlEdit();
         e->setEchoMode(CtrlType == QLatin1String("PASSWORD") ? QLineEdit::Password : QLineEdit::Normal);
         const QString mask = CtrlType == QLatin1String("MASK") ? GetHtmlControlProp(S, CtrlID) : QString();
         e->setInputMask(ToolkitMaskToInputMask(mask));
@@ -215,7 +215,7 @@ void TVxStringGrid::ShowHTMLControlEditor(const QString& S, const QString& CtrlT
         e->selectAll();   // typing replaces the value, as it fills a mask from its start
         return;
     }
-    TControlCombo* c = d->Aux.FControlCombo;
+    TControlCombo* c = d->ControlCombo();
     c->clear();
     QStringList values;
     bool editable = true;
@@ -244,15 +244,15 @@ void TVxStringGrid::EndHTMLControlEdit()
         return;
     d->Aux.FCtrlEditing = false;
     const bool combo = d->Aux.FCtrlType == QLatin1String("COMBO");
-    const QString value = combo ? d->Aux.FControlCombo->currentText() : d->Aux.FControlEdit->Text();
+    const QString value = combo ? d->ControlCombo()->currentText() : d->ControlEdit()->Text();
     QString s = Cells(d->Aux.FCtrlXY.X, d->Aux.FCtrlXY.Y);
     // An ID gone from the text meanwhile leaves the text alone; the event still tells.
     if (SetHtmlControlValue(s, d->Aux.FCtrlID, value))
         SetCells(d->Aux.FCtrlXY.X, d->Aux.FCtrlXY.Y, s);
     if (combo)
-        d->Aux.FControlCombo->hide();
+        d->ControlCombo()->hide();
     else
-        d->Aux.FControlEdit->hide();
+        d->ControlEdit()->hide();
     if (OnControlEditDone)
         OnControlEditDone(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FCtrlID, d->Aux.FCtrlType, value);
     d->Aux.FCtrlType.clear();
@@ -288,15 +288,16 @@ void TVxStringGrid::ActivateHTMLControl(int ACol, int ARow, const QString& ID)
 void TVxStringGrid::ControlComboSelect()
 {
     if (OnControlComboSelect)
-        OnControlComboSelect(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->Aux.FControlCombo->currentIndex(),
-                             d->Aux.FCtrlID, d->Aux.FControlCombo->currentText());
+        OnControlComboSelect(this, d->Aux.FCtrlXY.Y, d->Aux.FCtrlXY.X, d->ControlCombo()->currentIndex(),
+                             d->Aux.FCtrlID, d->ControlCombo()->currentText());
 }
 
 void TVxStringGrid::EditFixedCell(int ACol, int ARow)
 {
-    if (d->Aux.FEditTrans->isVisible() && !d->Aux.FEditTrans->StopEdit())
+    // Only the editors made already can be open.
+    if (d->Aux.FEditTrans && d->Aux.FEditTrans->isVisible() && !d->Aux.FEditTrans->StopEdit())
         return;
-    if (d->Aux.FComboTrans->isVisible() && !d->Aux.FComboTrans->StopEdit())
+    if (d->Aux.FComboTrans && d->Aux.FComboTrans->isVisible() && !d->Aux.FComboTrans->StopEdit())
         return;
     bool canEdit = true;
     if (OnCanEditCell)
@@ -319,26 +320,48 @@ void TVxStringGrid::EditFixedCell(int ACol, int ARow)
         if (OnEditChange)
             OnEditChange(this, ACol, ARow, value);
     };
-    QObject::disconnect(d->Aux.FEditTrans, &QLineEdit::textEdited, nullptr, nullptr);
-    QObject::disconnect(d->Aux.FComboTrans, &QComboBox::currentTextChanged, nullptr, nullptr);
+    if (d->Aux.FEditTrans)
+        QObject::disconnect(d->Aux.FEditTrans, &QLineEdit::textEdited, nullptr, nullptr);
+    if (d->Aux.FComboTrans)
+        QObject::disconnect(d->Aux.FComboTrans, &QComboBox::currentTextChanged, nullptr, nullptr);
     if (kind == TGridFixedCellEditor::fceEdit) {
-        d->Aux.FEditTrans->setGeometry(r.Left, r.Top, r.Width(), r.Height());
-        d->Aux.FEditTrans->setText(text);
-        d->Aux.FEditTrans->SetCell(real, ARow);
-        QObject::connect(d->Aux.FEditTrans, &QLineEdit::textEdited, d->Aux.FEditTrans, relay);
-        d->Aux.FEditTrans->show();
-        d->Aux.FEditTrans->setFocus();
+        d->TransEdit()->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+        d->TransEdit()->setText(text);
+        d->TransEdit()->SetCell(real, ARow);
+        QObject::connect(d->TransEdit(), &QLineEdit::textEdited, d->TransEdit(), relay);
+        d->TransEdit()->show();
+        d->TransEdit()->setFocus();
         return;
     }
-    d->Aux.FComboTrans->clear();
-    d->Aux.FComboTrans->setEditable(kind == TGridFixedCellEditor::fceComboEdit);
-    d->Aux.FComboTrans->addItems(values);
-    d->Aux.FComboTrans->setCurrentIndex(int(values.indexOf(text)));
-    if (d->Aux.FComboTrans->isEditable())
-        d->Aux.FComboTrans->setEditText(text);
-    d->Aux.FComboTrans->setGeometry(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
-    d->Aux.FComboTrans->SetCell(real, ARow);
-    QObject::connect(d->Aux.FComboTrans, &QComboBox::currentTextChanged, d->Aux.FComboTrans, relay);
-    d->Aux.FComboTrans->show();
-    d->Aux.FComboTrans->setFocus();
+    d->TransCombo()->clear();
+    d->TransCombo()->setEditable(kind == TGridFixedCellEditor::fceComboEdit);
+    d->TransCombo()->addItems(values);
+    d->TransCombo()->setCurrentIndex(int(values.indexOf(text)));
+    if (d->TransCombo()->isEditable())
+        d->TransCombo()->setEditText(text);
+    d->TransCombo()->setGeometry(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height());
+    d->TransCombo()->SetCell(real, ARow);
+    QObject::connect(d->TransCombo(), &QComboBox::currentTextChanged, d->TransCombo(), relay);
+    d->TransCombo()->show();
+    d->TransCombo()->setFocus();
+}
+
+TGridTransEdit* TVxStringGridPrivate::TransEdit()
+{
+    return ChildOnFirstUse(Aux.FEditTrans);
+}
+
+TGridTransCombo* TVxStringGridPrivate::TransCombo()
+{
+    return ChildOnFirstUse(Aux.FComboTrans);
+}
+
+TControlEdit* TVxStringGridPrivate::ControlEdit()
+{
+    return ChildOnFirstUse(Aux.FControlEdit);
+}
+
+TControlCombo* TVxStringGridPrivate::ControlCombo()
+{
+    return ChildOnFirstUse(Aux.FControlCombo);
 }

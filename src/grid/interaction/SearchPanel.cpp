@@ -232,37 +232,60 @@ void TSearchPanel::Paint()
 
 // ---- The grid's side ----
 
+TSearchPanel* TVxStringGridPrivate::SearchPanel()
+{
+    if (Aux.FSearchPanel || q->IsDesigning())
+        return Aux.FSearchPanel;
+    auto* p = new TSearchPanel(q);
+    p->hide();   // until the footer shows: made before the grid shows, it would show with it
+    p->OnEditChange = [this](QObject*) { q->SearchEditChange(); };
+    p->OnForwardClick = [this](QObject*) { q->SearchFindNext(); };
+    p->OnBackwardClick = [this](QObject*) { q->SearchFindPrevious(); };
+    p->OnHighlightClick = [this](QObject*) { q->SearchHighlightClick(); };
+    p->OnExitClick = [this](QObject*) { q->SearchFooterClose(); };
+    Aux.FSearchPanel = p;
+    q->SearchFooterChanged();
+    return p;
+}
+
 void TVxStringGrid::SearchFooterChanged()
 {
-    if (d->Shared.FLoading || !d->Aux.FSearchPanel)
+    if (d->Shared.FLoading || IsDesigning())
         return;
     TSearchFooter& sf = *d->Shared.FSearchFooter;
-    TSearchPanel& p = *d->Aux.FSearchPanel;
-    const bool hiliteDown = p.HiliteButton()->Down();
-    if ((hiliteDown && p.isVisibleTo(this) && !sf.Visible()) || sf.AlwaysHighLight())
-        UnHilightInGrid(false);
-    p.SetColor(sf.Color());
-    p.SetColorTo(sf.ColorTo());
-    p.SetFont(sf.Font());
-    p.SetCaptions(sf.FindNextCaption(), sf.FindPrevCaption(), sf.MatchCaseCaption(), sf.HighLightCaption());
-    p.SetHints(sf.HintFindNext(), sf.HintFindPrev(), sf.HintClose(), sf.HintHighlight());
-    const TControlStyle style = d->Shared.FControlLook->ControlStyle();
-    const bool themed = !sf.AutoThemeAdapt() && (style == TControlStyle::csWinXP || style == TControlStyle::csTheme);
-    for (TVxGridButton* b : {p.ForwardButton(), p.BackwardButton(), p.HiliteButton()}) {
-        b->SetAutoXPStyle(themed);
-        b->SetFlat(sf.AutoThemeAdapt() || style == TControlStyle::csFlat);
-        b->SetAutoThemeAdapt(sf.AutoThemeAdapt());
+    if (!d->Aux.FSearchPanel && sf.Visible()) {
+        d->SearchPanel();   // which comes back here to dress it
+        return;
     }
-    p.HiliteButton()->setVisible(sf.ShowHighLight());
-    p.ExitButton()->setVisible(sf.ShowClose());
-    p.MatchCase()->setVisible(sf.ShowMatchCase());
-    p.BackwardButton()->setVisible(sf.ShowFindPrev());
-    p.ForwardButton()->setVisible(sf.ShowFindNext());
-    p.LayoutChildren();
-    p.setVisible(sf.Visible());
+    TSearchPanel* p = d->Aux.FSearchPanel;
+    if ((p && p->HiliteButton()->Down() && p->isVisibleTo(this) && !sf.Visible()) || sf.AlwaysHighLight())
+        UnHilightInGrid(false);
+    if (p) {
+        p->SetColor(sf.Color());
+        p->SetColorTo(sf.ColorTo());
+        p->SetFont(sf.Font());
+        p->SetCaptions(sf.FindNextCaption(), sf.FindPrevCaption(), sf.MatchCaseCaption(), sf.HighLightCaption());
+        p->SetHints(sf.HintFindNext(), sf.HintFindPrev(), sf.HintClose(), sf.HintHighlight());
+        const TControlStyle style = d->Shared.FControlLook->ControlStyle();
+        const bool themed =
+            !sf.AutoThemeAdapt() && (style == TControlStyle::csWinXP || style == TControlStyle::csTheme);
+        for (TVxGridButton* b : {p->ForwardButton(), p->BackwardButton(), p->HiliteButton()}) {
+            b->SetAutoXPStyle(themed);
+            b->SetFlat(sf.AutoThemeAdapt() || style == TControlStyle::csFlat);
+            b->SetAutoThemeAdapt(sf.AutoThemeAdapt());
+        }
+        p->HiliteButton()->setVisible(sf.ShowHighLight());
+        p->ExitButton()->setVisible(sf.ShowClose());
+        p->MatchCase()->setVisible(sf.ShowMatchCase());
+        p->BackwardButton()->setVisible(sf.ShowFindPrev());
+        p->ForwardButton()->setVisible(sf.ShowFindNext());
+        p->LayoutChildren();
+        p->setVisible(sf.Visible());
+    }
     // The strip takes its room below the cells, so the last row is never behind it.
     setViewportMargins(0, 0, 0, sf.Visible() ? TSearchPanel::PanelHeight : 0);
-    p.FollowGrid();
+    if (p)
+        p->FollowGrid();
 }
 
 // ---- Searching from the strip ----
@@ -271,9 +294,9 @@ TFindParams TVxStringGridPrivate::SearchFooterParams(bool ForEditChange)
 {
     const TSearchFooter& sf = *Shared.FSearchFooter;
     TFindParams p{TFindParameters::fnAutoGoto};
-    if (Aux.FSearchPanel->HiliteButton()->Down())
+    if (SearchPanel()->HiliteButton()->Down())
         p.Include(TFindParameters::fnIgnoreHTMLTags);
-    if (Aux.FSearchPanel->MatchCase()->Checked())
+    if (SearchPanel()->MatchCase()->Checked())
         p.Include(TFindParameters::fnMatchCase);
     if (sf.SearchActiveColumnOnly())
         p.Include(TFindParameters::fnFindInCurrentCol);
@@ -309,15 +332,15 @@ void ColorEdit(QLineEdit* Edit, const QColor& Color)
 void TVxStringGrid::SearchEditChange()
 {
     const TSearchFooter& sf = *d->Shared.FSearchFooter;
-    const QString text = d->Aux.FSearchPanel->Edit()->text();
+    const QString text = d->SearchPanel()->Edit()->text();
     bool defaultSearch = true;
     if (OnSearchEditChange)
         OnSearchEditChange(this, text, defaultSearch);
     if (!defaultSearch || !sf.AutoSearch())
         return;
     const TFindParams params = d->SearchFooterParams(true);
-    const bool hilite = d->Aux.FSearchPanel->HiliteButton()->Down() || sf.AlwaysHighLight();
-    const bool matchCase = d->Aux.FSearchPanel->MatchCase()->Checked();
+    const bool hilite = d->SearchPanel()->HiliteButton()->Down() || sf.AlwaysHighLight();
+    const bool matchCase = d->SearchPanel()->MatchCase()->Checked();
     auto unhilite = [&] {
         if (sf.SearchColumn() != -1)
             UnHilightInCol(false, sf.SearchColumn());
@@ -326,18 +349,18 @@ void TVxStringGrid::SearchEditChange()
     };
     if (hilite)
         unhilite();
-    const QColor window = d->Aux.FSearchPanel->palette().color(QPalette::Active, QPalette::Base);
+    const QColor window = d->SearchPanel()->palette().color(QPalette::Active, QPalette::Base);
     if (text.isEmpty()) {
-        ColorEdit(d->Aux.FSearchPanel->Edit(), window);
+        ColorEdit(d->SearchPanel()->Edit(), window);
         return;
     }
     d->Find.FSearchCell = Find(TPoint{-1, -1}, text, params);
     DoSearchFooterAction(text, d->Find.FSearchCell.X, d->Find.FSearchCell.Y, TSearchAction::saFindFirst);
     if (d->Find.FSearchCell.X < 0) {
-        ColorEdit(d->Aux.FSearchPanel->Edit(), ToQColor(clRed));
+        ColorEdit(d->SearchPanel()->Edit(), ToQColor(clRed));
         return;
     }
-    ColorEdit(d->Aux.FSearchPanel->Edit(), window);
+    ColorEdit(d->SearchPanel()->Edit(), window);
     ScrollInView(d->Find.FSearchCell.X, d->Find.FSearchCell.Y);
     if (hilite) {
         if (sf.SearchColumn() != -1)
@@ -350,7 +373,7 @@ void TVxStringGrid::SearchEditChange()
 void TVxStringGridPrivate::SearchFooterStep(bool Backward)
 {
     TSearchFooter& sf = *Shared.FSearchFooter;
-    const QString text = Aux.FSearchPanel->Edit()->text();
+    const QString text = SearchPanel()->Edit()->text();
     if (!sf.AutoSearch() && text != sf.LastSearch()) {
         Find.FSearchCell = TPoint{-1, -1};
         sf.SetLastSearch(text);
@@ -374,7 +397,7 @@ void TVxStringGridPrivate::SearchFooterStep(bool Backward)
         keepClear();
     q->DoSearchFooterAction(text, Find.FSearchCell.X, Find.FSearchCell.Y,
                          Backward ? TSearchAction::saFindPrevious : TSearchAction::saFindNext);
-    Aux.FSearchPanel->Invalidate();
+    SearchPanel()->Invalidate();
 }
 
 void TVxStringGrid::SearchFindNext()
@@ -390,9 +413,9 @@ void TVxStringGrid::SearchFindPrevious()
 void TVxStringGrid::SearchHighlightClick()
 {
     const TSearchFooter& sf = *d->Shared.FSearchFooter;
-    const QString text = d->Aux.FSearchPanel->Edit()->text();
-    const bool matchCase = d->Aux.FSearchPanel->MatchCase()->Checked();
-    if (d->Aux.FSearchPanel->HiliteButton()->Down()) {
+    const QString text = d->SearchPanel()->Edit()->text();
+    const bool matchCase = d->SearchPanel()->MatchCase()->Checked();
+    if (d->SearchPanel()->HiliteButton()->Down()) {
         if (sf.SearchColumn() != -1)
             HilightInCol(false, matchCase, sf.SearchColumn(), text);
         else

@@ -5,15 +5,20 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-void TVxStringGridPrivate::CreateFilterLists()
+TDropList* TVxStringGridPrivate::DropList()
 {
-    Aux.FDropList = new TDropList(q);
-    Aux.FDropCheckList = new TDropCheckList(q);
-    Aux.FDropList->OnSelect = [this](QObject*, int ItemIndex) { q->FilterSelected(ItemIndex); };
-    Aux.FDropCheckList->OnSelect = [this](QObject*, int) { q->FilterChecked(Aux.FDropCheckList->CheckedItems()); };
-    const TNotifyEvent closed = [this](QObject*) { Find.FFilterCol = -1; };
-    Aux.FDropList->OnCancel = closed;
-    Aux.FDropCheckList->OnCancel = closed;
+    return ChildOnFirstUse(Aux.FDropList, [this](TDropList& list) {
+        list.OnSelect = [this](QObject*, int ItemIndex) { q->FilterSelected(ItemIndex); };
+        list.OnCancel = [this](QObject*) { Find.FFilterCol = -1; };
+    });
+}
+
+TDropCheckList* TVxStringGridPrivate::DropCheckList()
+{
+    return ChildOnFirstUse(Aux.FDropCheckList, [this](TDropCheckList& list) {
+        list.OnSelect = [this](QObject*, int) { q->FilterChecked(Aux.FDropCheckList->CheckedItems()); };
+        list.OnCancel = [this](QObject*) { Find.FFilterCol = -1; };
+    });
 }
 
 namespace {
@@ -34,13 +39,14 @@ bool TVxStringGridPrivate::FilterDropDownRelease(int X, int Y)
     const bool onButton = hit.Y == Settings.FilterDropDownRow && hit.X >= 0 && rc != Find.FFilterCol &&
                           X >= cell.Right - 16 && X < cell.Right - 3 && Y < cell.Top + 19;
     if (!onButton || !q->BuildColumnFilterList(rc)) {
-        Aux.FDropList->hide();
+        if (Aux.FDropList)
+            Aux.FDropList->hide();
         Find.FFilterCol = -1;
         return false;
     }
     Find.FFilterCol = rc;
     const bool check = Settings.FilterDropDownCheck;
-    TDropListBase* list = check ? static_cast<TDropListBase*>(Aux.FDropCheckList) : Aux.FDropList;
+    TDropListBase* list = check ? static_cast<TDropListBase*>(DropCheckList()) : DropList();
     const QSignalBlocker quiet(list);   // filling is not choosing
     list->clear();
     QPalette pal = list->palette();

@@ -114,7 +114,7 @@ bool TVxStringGrid::WMKeyDown(std::uint16_t& Key, TShiftState Shift)
         ShowInplaceEdit();
     }
     if (ctrl && Key == 'F' && d->Shared.FSearchFooter->Visible())
-        d->Aux.FSearchPanel->Edit()->setFocus(Qt::ShortcutFocusReason);
+        d->SearchPanel()->Edit()->setFocus(Qt::ShortcutFocusReason);
     const bool editable = d->CellEditable(Col(), Row());
     if (enterOrF2) {
         if (Options().testFlag(TGridOption::goEditing) && !editable)
