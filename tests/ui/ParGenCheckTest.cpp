@@ -4,8 +4,10 @@
 #include "core/UComon.h"
 #include "ui/ParGenCheck.h"
 #include "ui/ParGenRows.h"
+#include "widgets/button/SbButton.h"
 
 #include <QFile>
+#include <QTest>
 #include <utility>
 #include <vector>
 
@@ -107,7 +109,7 @@ TEST_F(ParGenCheck, OkWithAnErrorWritesNothingAndKeepsTheEntries)
     TFParGen& d = Show();
     Set("E_NTP_Poll_Time", "60");
     Set("E_IEC61850_Server_IP2", "777");
-    d.Btn_OKClick();
+    QTest::mouseClick(d.Btn_OK, Qt::LeftButton);
     EXPECT_EQ(boxes.texts(), QStringList{Lang(608)});
     EXPECT_FALSE(QFile::exists(File_ParGen));
     EXPECT_EQ(d.ModalResult(), mrNone);

@@ -339,7 +339,7 @@ TEST_F(ParGenFile, EachElementIsReadIntoItsOwnControlAndWrittenBackFromIt)
         WriteParGen("<Par_Gen>" + pollTime + element + "</Par_Gen>");
         TFParGen& d = Show();
         EXPECT_EQ(Value(QString::fromLatin1(c.control)), QString::fromLatin1(c.value));
-        d.Btn_OKClick();
+        QTest::mouseClick(d.Btn_OK, Qt::LeftButton);
         EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(" | ").toStdString();
         EXPECT_TRUE(ParGenBytes().contains(element)) << ParGenBytes().toStdString();
         d.hide();
@@ -359,7 +359,7 @@ TEST_F(ParGenFile, TextsAreKeptExactlyThroughSavingAndLoading)
     Set("E_NTP_Poll_Time", "60");
     for (const auto& [name, text] : texts)
         Set(QString::fromLatin1(name), QString::fromLatin1(text));
-    d.Btn_OKClick();
+    QTest::mouseClick(d.Btn_OK, Qt::LeftButton);
     ASSERT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(" | ").toStdString();
     d.hide();
     for (const auto& [name, text] : texts)

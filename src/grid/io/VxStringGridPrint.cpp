@@ -65,10 +65,10 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
         return;
     QByteArray pdf;
     {
-        // The PDF writer needs a device; this one is memory only, and the file is written whole below
-        // through the save routine.
+        // Not a file: the PDF writer needs a device, so it writes into memory, and the bytes reach the disk
+        // whole through SaveWholeFileTold below, which keeps the old file and tells the user on a failure.
         QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);   // memory, not the disk: cannot fail
+        buffer.open(QIODevice::WriteOnly);   // a memory buffer: opening it cannot fail
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         Grid.PrintGridRect(writer, Gridrect, OnlySelected);
