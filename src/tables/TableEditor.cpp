@@ -3,6 +3,7 @@
 #include "core/ULanguage.h"
 
 #include <algorithm>
+#include <map>
 
 std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path, const std::vector<int>& rows)
 {
@@ -119,16 +120,34 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
     return {};
 }
 
+namespace {
+
+// The same few lists of thousands of numbers are asked for by every window at start: made once, then shared.
+const QStringList& Shared_Items(std::map<int, QStringList>& made, int count, bool none)
+{
+    auto it = made.find(count);
+    if (it == made.end()) {
+        QStringList items;
+        items.reserve(count + 1);
+        if (none)
+            items << QStringLiteral("None");
+        for (int n = 0; n < count; ++n)
+            items << QString::number(n);
+        it = made.emplace(count, std::move(items)).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
 QStringList Position_Items(int count)
 {
-    return QStringList{QStringLiteral("None")} + Number_Items(count);
+    static std::map<int, QStringList> made;
+    return Shared_Items(made, count, true);
 }
 
 QStringList Number_Items(int count)
 {
-    QStringList items;
-    items.reserve(count);
-    for (int n = 0; n < count; ++n)
-        items << QString::number(n);
-    return items;
+    static std::map<int, QStringList> made;
+    return Shared_Items(made, count, false);
 }

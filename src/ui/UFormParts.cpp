@@ -6,6 +6,13 @@
 #include <QFont>
 #include <QLabel>
 
+void Set_Gray_Text(QLabel* label)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::gray);
+    label->setPalette(p);
+}
+
 TTitlePanel Make_Title_Panel(QWidget* form, int width)
 {
     TTitlePanel t;
@@ -20,7 +27,7 @@ TTitlePanel Make_Title_Panel(QWidget* form, int width)
     code.setBold(true);
     code.setPointSize(12);
     t.L_SW_Code->setFont(code);
-    t.L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    Set_Gray_Text(t.L_SW_Code);
     t.L_SW_Code->move(8, 4);
     t.L_SW_Code->adjustSize();
     t.L_SW_Desc = new QLabel(t.Panel);

@@ -12,6 +12,9 @@ struct TTitlePanel {
 };
 
 // A title panel across the top of `form`, `width` wide; the code label already shows SW_Code.
+// Grey text by the label's palette: a style sheet would give each label a style of its own to build.
+void Set_Gray_Text(QLabel* label);
+
 TTitlePanel Make_Title_Panel(QWidget* form, int width);
 
 // A bar of `height` pixels along the bottom of a form `width` x `formHeight`.

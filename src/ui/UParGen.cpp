@@ -71,8 +71,7 @@ struct TFParGen::TPanels {
 };
 
 TFParGen::TFParGen(QWidget* parent, int Model)
-    : TForm(parent), FModel(Model_Of(Model)), FControls(std::make_unique<TParControls>()),
-      FPanels(std::make_unique<TPanels>())
+    : TForm(parent), FModel(Model_Of(Model)), FControls(std::make_unique<TParControls>())
 {
     setFont(QFont(QStringLiteral("Verdana")));
     Paint_Face(this);
@@ -81,7 +80,7 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
     Paint_Face(P_Title);
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
+    Set_Gray_Text(L_SW_Desc);
     CPG = new TCategoryPanelGroup(this);
     Paint_Face(CPG->widget());
     P_Button = Make_Button_Bar(this, kWidth, kHeight, kBarHeight);
@@ -91,20 +90,6 @@ TFParGen::TFParGen(QWidget* parent, int Model)
     Btn_Cancel = Make_Bar_Button(P_Button, kWidth - (110 + 8));
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_Cancel->OnClick = [this](QObject*) { Btn_CancelClick(); };
-
-    const TParHandlers handlers{[this](QObject* s) { On_Change(s); }, [this](QObject* s) { On_Click(s); },
-                                [this](QObject* s, QChar& k) { KeyPress(s, k); }};
-    for (int id = 0; id < kParPanelCount; ++id) {
-        const TParPanelDef& def = ParGen_Panel(static_cast<TParPanelId>(id));
-        auto* panel = new TCategoryPanel(CPG);
-        panel->setObjectName(QString::fromLatin1(def.Name));
-        Paint_Face(panel->Surface());
-        FPanels->Panels.push_back(panel);
-        FPanels->Rows.push_back(Build_Panel_Rows(panel, def.Rows, def.RowCount, *FControls, handlers));
-        const std::vector<QWidget*> chain = FPanels->Rows.back().Dot_Chain();
-        for (std::size_t i = 1; i < chain.size(); ++i)
-            FPanels->DotNext.insert(chain[i - 1], chain[i]);
-    }
     // The wheel is the window's before it is any control's.
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
@@ -118,16 +103,47 @@ void TFParGen::FormCreate()
     L_SW_Code->setText(SW_Code);
     resize(kWidth, kHeight);
     FormResize();
-    for (TCategoryPanel* p : FPanels->Panels)
-        p->hide();
+    Set_Lang();
+}
+
+// The panels hold hundreds of controls that only this window's showing needs: they are made the first time
+// the window shows or its controls are asked for, not with the program's other windows at start.
+TFParGen::TPanels& TFParGen::Panels() const
+{
+    if (!FPanels)
+        const_cast<TFParGen*>(this)->Build_Panels();
+    return *FPanels;
+}
+
+void TFParGen::Build_Panels()
+{
+    FPanels = std::make_unique<TPanels>();
+    const TParHandlers handlers{[this](QObject* s) { On_Change(s); }, [this](QObject* s) { On_Click(s); },
+                                [this](QObject* s, QChar& k) { KeyPress(s, k); }};
+    for (int id = 0; id < kParPanelCount; ++id) {
+        const TParPanelDef& def = ParGen_Panel(static_cast<TParPanelId>(id));
+        auto* panel = new TCategoryPanel(CPG);
+        panel->setObjectName(QString::fromLatin1(def.Name));
+        Paint_Face(panel->Surface());
+        FPanels->Panels.push_back(panel);
+        FPanels->Rows.push_back(Build_Panel_Rows(panel, def.Rows, def.RowCount, *FControls, handlers));
+        const std::vector<QWidget*> chain = FPanels->Rows.back().Dot_Chain();
+        for (std::size_t i = 1; i < chain.size(); ++i)
+            FPanels->DotNext.insert(chain[i - 1], chain[i]);
+        for (QWidget* w : panel->findChildren<QWidget*>())
+            w->installEventFilter(this);
+        panel->installEventFilter(this);
+        panel->hide();
+    }
     Order_TAB_Panels();
     Move_GroupBoxs();
-    Set_Lang();
+    for (const TParPanelRows& rows : FPanels->Rows)
+        Apply_Row_Texts(rows);
 }
 
 TCategoryPanel* TFParGen::Panel(const QString& Name) const
 {
-    for (TCategoryPanel* p : FPanels->Panels)
+    for (TCategoryPanel* p : Panels().Panels)
         if (p->objectName() == Name)
             return p;
     return nullptr;
@@ -135,7 +151,7 @@ TCategoryPanel* TFParGen::Panel(const QString& Name) const
 
 const TParPanelRows& TFParGen::Rows_Of(int panel) const
 {
-    return FPanels->Rows[static_cast<std::size_t>(panel)];
+    return Panels().Rows[static_cast<std::size_t>(panel)];
 }
 
 void TFParGen::Order_TAB_Panels()
@@ -149,7 +165,7 @@ void TFParGen::Order_TAB_Panels()
         previous = w;
     };
     for (const TParPanelId id : FModel.Panels) {
-        TCategoryPanel* panel = FPanels->Panels[static_cast<std::size_t>(id)];
+        TCategoryPanel* panel = Panels().Panels[static_cast<std::size_t>(id)];
         panel->show();
         panel->SetTop(top);
         top = panel->Top() + panel->height();
@@ -164,7 +180,7 @@ void TFParGen::Order_TAB_Panels()
 void TFParGen::Move_GroupBoxs()
 {
     for (const TParPanelId id : FModel.RePosition)
-        RePosition_Object(id, Rows_Of(static_cast<int>(id)), *FControls);
+        RePosition_Object(id, Rows_Of(static_cast<int>(id)), Controls());
 }
 
 void TFParGen::Set_Lang()
@@ -175,8 +191,9 @@ void TFParGen::Set_Lang()
     Btn_Cancel->SetCaption(Lang(403));
     Btn_OK->setToolTip(Lang(404));
     Btn_Cancel->setToolTip(Lang(405));
-    for (const TParPanelRows& rows : FPanels->Rows)
-        Apply_Row_Texts(rows);
+    if (FPanels)
+        for (const TParPanelRows& rows : FPanels->Rows)
+            Apply_Row_Texts(rows);
 }
 
 void TFParGen::On_Change(QObject* Sender)
@@ -198,7 +215,7 @@ void TFParGen::KeyPress(QObject* Sender, QChar& Key)
     if (Key != QLatin1Char('.'))
         return;
     Key = QChar();
-    QWidget* next = FPanels->DotNext.value(Sender);
+    QWidget* next = Panels().DotNext.value(Sender);
     if (next && next->isVisible() && next->isEnabled())
         next->setFocus(Qt::TabFocusReason);
 }
@@ -256,7 +273,7 @@ void TFParGen::FormShow()
     // A file that cannot be read or parsed is reported, and the defaults shown; OK writes a sound file.
     if (Load_Project_File(File_ParGen, root, &error) == TProjectFileLoad::Failed)
         MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
-    Read_ParGen(&root, *FControls);
+    Read_ParGen(&root, Controls());
     Is_Change = false;
     Move_GroupBoxs();
 }
@@ -266,7 +283,7 @@ void TFParGen::Btn_OKClick()
     if (!Controllo_Dati())
         return;
     QString error;
-    if (!Write_ParGen(*FControls, File_ParGen, &error)) {
+    if (!Write_ParGen(Controls(), File_ParGen, &error)) {
         MessageDlg(error, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
         return;
     }
@@ -276,7 +293,7 @@ void TFParGen::Btn_OKClick()
 
 bool TFParGen::Controllo_Dati()
 {
-    const int text = First_ParGen_Error(*FControls);
+    const int text = First_ParGen_Error(Controls());
     if (text != 0)
         MessageDlg(Lang(text), TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
     return text == 0;

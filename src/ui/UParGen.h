@@ -42,7 +42,11 @@ public:
     void Btn_CancelClick();
 
     // The controls of all 26 panels by name ("E_IEC61850_Server_IP1", "CB_TLS_Server_Enable", ...).
-    const TParControls& Controls() const { return *FControls; }
+    const TParControls& Controls() const
+    {
+        Panels();
+        return *FControls;
+    }
     // A panel by name ("CP_NTP").
     TCategoryPanel* Panel(const QString& Name) const;
 
@@ -67,9 +71,11 @@ private:
     void FormResize();
     bool Confirm_Exit();
     const TParPanelRows& Rows_Of(int panel) const;
+    struct TPanels;
+    TPanels& Panels() const;
+    void Build_Panels();
 
     const TParGenModel& FModel;
     std::unique_ptr<TParControls> FControls;
-    struct TPanels;
-    std::unique_ptr<TPanels> FPanels;
+    std::unique_ptr<TPanels> FPanels;   // made on first use (Panels())
 };

@@ -16,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/SaveFile.h"
+#include "ui/UFormParts.h"
 #include "ui/UNew_Project.h"
 #include "ui/UOpenConf.h"
 #include "ui/USoftOptions.h"
@@ -151,7 +152,7 @@ void TFVostrelanteFirmWare::Create_Controls()
     big.setPointSize(20);
     big.setBold(true);
     L_SW_Code->setFont(big);
-    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    Set_Gray_Text(L_SW_Code);
     L_SW_Desc = label(16, 42);
     QFont bold = L_SW_Desc->font();
     bold.setBold(true);

@@ -56,6 +56,16 @@ TEST_F(ParGenLayout, TheBuiltModelShowsItsFourNumberedPanelsStackedInOrder)
     EXPECT_EQ(Height("CP_NTP"), 37 + 21 + h + 12);
 }
 
+// The program makes this dialog at start; its hundreds of controls wait for its first showing.
+TEST_F(ParGenLayout, PanelsAreMadeWhenTheDialogFirstShowsNotAtStart)
+{
+    TFParGen& d = Create();
+    EXPECT_TRUE(d.CPG->Panels().empty());
+    Show();
+    EXPECT_EQ(d.CPG->Panels().size(), 26u);
+    EXPECT_TRUE(d.Panel(QStringLiteral("CP_NTP"))->isVisible());
+}
+
 TEST_F(ParGenLayout, RowsSitAtTheirExactPlaces)
 {
     Create();
@@ -255,7 +265,8 @@ TEST_F(ParGenLayout, EveryModelShowsItsOwnSideBetweenTheServersAndNTP)
     };
     for (const ModelCase& c : cases) {
         SCOPED_TRACE(c.model);
-        TFParGen& d = Create(c.model);
+        Create(c.model);
+        TFParGen& d = Show();
         std::vector<const TCategoryPanel*> shown;
         for (const TCategoryPanel* p : d.CPG->Panels())
             if (!p->isHidden())

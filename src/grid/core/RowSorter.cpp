@@ -217,7 +217,7 @@ TRowSorter::TCellKey& TRowSorter::KeyOf(TColumn& Column, int ARow, TCellKey& Scr
 
 void TRowSorter::LoadText(const TColumn& Column, int ARow, TCellKey& K)
 {
-    K.TextRef = FSettings.SortOnVirtualCells() ? nullptr : FSource.SortStoredText(Column.Col, ARow);
+    K.TextRef = FSource.SortStoredText(Column.Col, ARow);
     if (!K.TextRef)
         K.OwnText = FSettings.SortOnVirtualCells() ? FSource.SortCellText(Column.Col, ARow)
                                                    : FSource.SortRawCellText(Column.Col, ARow);
@@ -345,11 +345,16 @@ void TRowSorter::PrepareDense(TColumn& Column)
             k = TCellKey{};
             LoadText(Column, FFirst + int(i), k);
             if (automatic) {
-                Recognition(Column, k);
-                const bool number = !k.IsCheckBox && IsNumber(k);
+                // A number needs no look for date or time separators: it ends the plain-text reading anyway.
+                const bool checkBox = FSource.SortIsCheckBox(Column.Col, k.Row);
+                const bool number = !checkBox && IsNumber(k);
                 numbers = numbers && number;
-                texts = texts && !k.IsCheckBox && !number && !(k.DatePosition && k.DateDigits) &&
-                        !(!k.DatePosition && k.TimeDigits);
+                if (texts && (checkBox || number))
+                    texts = false;
+                else if (texts) {
+                    Recognition(Column, k);
+                    texts = !(k.DatePosition && k.DateDigits) && !(!k.DatePosition && k.TimeDigits);
+                }
             }
             TDenseKey& d = Column.Dense[i];
             if (numbers) {
@@ -504,7 +509,14 @@ int TRowSorter::CompareRowsByColumn(int ACol, int ARow1, int ARow2)
 {
     if (ColumnOf(ACol).Ignored)
         return 0;
-    int r = CompareCells(ACol, ARow1, ARow2, FSettings.Direction());
+    const int r = CompareCells(ACol, ARow1, ARow2, FSettings.Direction());
+    return r != 0 ? r : CompareTies(ACol, ARow1, ARow2);
+}
+
+// Rows equal in ACol: a full sort goes on through the columns after it.
+int TRowSorter::CompareTies(int ACol, int ARow1, int ARow2)
+{
+    int r = 0;
     if (FSettings.Full())
         for (int c = ACol + 1; r == 0 && c < FSource.SortColCount(); ++c)
             if (!ColumnOf(c).Ignored)
@@ -530,24 +542,24 @@ int TRowSorter::CompareRowsByIndex(const TSortIndexList& Indexes, int Index, int
     return 0;
 }
 
-// Bottom-up merge sort over row indexes. A row is taken from the right run only when it is strictly before
-// the left one, so equal rows keep their order; any answer of Cmp keeps every index inside the array.
-template <typename Compare>
-void TRowSorter::StableSort(std::vector<int>& Rows, Compare Cmp)
+// Bottom-up merge sort. An item is taken from the right run only when it is strictly before the left one, so
+// equal items keep their order; any answer of Cmp keeps every index inside the array.
+template <typename TItem, typename Compare>
+void TRowSorter::StableSort(std::vector<TItem>& Rows, Compare Cmp)
 {
     const std::size_t n = Rows.size();
     constexpr std::size_t kRun = 16;
     for (std::size_t s = 0; s < n; s += kRun) {
         const std::size_t e = std::min(s + kRun, n);
         for (std::size_t i = s + 1; i < e; ++i) {
-            const int x = Rows[i];
+            const TItem x = Rows[i];
             std::size_t j = i;
             for (; j > s && Cmp(x, Rows[j - 1]) < 0; --j)
                 Rows[j] = Rows[j - 1];
             Rows[j] = x;
         }
     }
-    std::vector<int> merged(n);
+    std::vector<TItem> merged(n);
     for (std::size_t width = kRun; width < n; width *= 2) {
         for (std::size_t lo = 0; lo < n; lo += 2 * width) {
             const std::size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
@@ -572,7 +584,28 @@ std::vector<int> TRowSorter::SortByColumn(int ACol, int First, int Last)
         return rows;
     BeginRange(First, Last);
     const int dir = FSettings.Direction() == TSortDirection::sdDescending ? -1 : 1;
-    StableSort(rows, [&](int a, int b) { return dir * CompareRowsByColumn(ACol, a, b); });
+    TColumn& column = ColumnOf(ACol);
+    if (!column.Ignored && !column.DenseTried)
+        PrepareDense(column);
+    if (!column.Ignored && column.DenseNumbers && !column.Dense.empty()) {
+        // Each number beside its row: the sort reads keys in the order it visits them, not row by row at random.
+        struct TNumberedRow {
+            double Number;
+            int Row;
+        };
+        std::vector<TNumberedRow> items(rows.size());
+        for (std::size_t i = 0; i < items.size(); ++i)
+            items[i] = {column.Dense[i].Number, rows[i]};
+        StableSort(items, [&](const TNumberedRow& a, const TNumberedRow& b) {
+            ++FCompares;
+            const int r = CompareValues(a.Number, b.Number);
+            return dir * (r != 0 ? r : CompareTies(ACol, a.Row, b.Row));
+        });
+        for (std::size_t i = 0; i < items.size(); ++i)
+            rows[i] = items[i].Row;
+    } else {
+        StableSort(rows, [&](int a, int b) { return dir * CompareRowsByColumn(ACol, a, b); });
+    }
     BeginRange(0, -1);
     return rows;
 }

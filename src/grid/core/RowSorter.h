@@ -71,8 +71,9 @@ private:
     int CompareNumbers(const TColumn& Column, TCellKey& K1, TCellKey& K2);
     void PrepareDense(TColumn& Column);
     int CompareByStyle(TSortStyle Style, TColumn& Column, TCellKey& K1, TCellKey& K2);
-    template <typename Compare>
-    void StableSort(std::vector<int>& Rows, Compare Cmp);
+    int CompareTies(int ACol, int ARow1, int ARow2);
+    template <typename TItem, typename Compare>
+    static void StableSort(std::vector<TItem>& Items, Compare Cmp);
 
     const TSortCellSource& FSource;
     const TSortSettings& FSettings;

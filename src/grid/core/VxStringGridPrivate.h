@@ -423,6 +423,7 @@ struct TVxStringGridPrivate {
     void MoveRowMarks(const std::vector<int>& Perm, int First, const std::vector<int>& Moved, bool ForSort,
                       bool WithColumn0);
     void SortRowRange(bool Indexed, int ACol, int First, int Last);
+    bool ShowsStoredText() const;   // no cell's shown text differs from its stored one
     double CalcFloat(const QString& Text);
     TCalcSource CalcSourceFor(int ToRow);   // real rows when ToRow lies past the shown rows
     TCalcSource CalcSource(bool RealRows);

@@ -1,5 +1,6 @@
 // Row sorting of the string grid: a stable sort over row indexes (TRowSorter) whose permutation is applied to
 // the rows in one pass, with the cross-reference that undoes it.
+#include "grid/model/GridGrouping.h"
 #include "grid/model/GridNodes.h"
 #include "grid/core/GridSortHost.h"
 #include "grid/core/VxGridError.h"
@@ -39,10 +40,13 @@ QString TGridSortHost::SortCellText(int ACol, int ARow) const
 
 QString TGridSortHost::SortRawCellText(int ACol, int ARow) const { return G.GetGridCell(G.RealColIndex(ACol), ARow); }
 
-// Events may write cells in the middle of a sort: with any of them assigned, the sort keeps copies.
+// Events may write cells in the middle of a sort: with any of them assigned, the sort keeps copies. A sort on
+// the shown texts reads the stored ones as long as nothing rewrites a text for display.
 const QString* TGridSortHost::SortStoredText(int ACol, int ARow) const
 {
     if (G.OnCustomCompare || G.OnRawCompare || G.OnGetFormat)
+        return nullptr;
+    if (G.SortSettings().SortOnVirtualCells() && !G.d->ShowsStoredText())
         return nullptr;
     return &G.Store().Text(G.RealColIndex(ACol), ARow);
 }
@@ -68,6 +72,12 @@ int TGridSortHost::SortRawCompare(int ACol, int ARow1, int ARow2) const
     if (G.OnRawCompare)
         G.OnRawCompare(&G, ACol, ARow1, ARow2, res);
     return res;
+}
+
+bool TVxStringGridPrivate::ShowsStoredText() const
+{
+    return !q->OnGetDisplText && !q->OnGetDisplWideText && !Sizing.FURLShowInText && !q->FHasCellProps &&
+           !(Order.FGrouping && Order.FGrouping->ShowGroupCount());
 }
 
 void TVxStringGrid::InitSortXRef() { d->Order.FSortRowXRef->Init(RowCount()); }

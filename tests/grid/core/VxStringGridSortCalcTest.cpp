@@ -282,3 +282,36 @@ TEST(VxStringGridGroup, GroupThenUnGroupGivesTheGridBack)
         EXPECT_FALSE(g.Nodes().HasNodes());
     }
 }
+
+// A sort on the shown texts must see what the display event makes of a cell, and a sort on the stored texts
+// must not; the shown text is read from the store only while nothing rewrites it.
+TEST(VxStringGridSort, ShownOrStoredTextsAsTheSettingsSay)
+{
+    struct TCase {
+        bool DisplayEvent;
+        bool OnShownTexts;
+        QStringList Stored;   // column 0 after the sort
+    };
+    const TCase cases[] = {
+        {false, true, {"1", "2", "3"}},
+        {false, false, {"1", "2", "3"}},
+        {true, true, {"3", "2", "1"}},   // shown as 7, 8, 9 from the bottom up
+        {true, false, {"1", "2", "3"}},
+    };
+    for (const TCase& c : cases) {
+        TVxStringGrid g;
+        g.SetFixedCols(0);
+        Fill(g, {{"2"}, {"3"}, {"1"}});
+        if (c.DisplayEvent)
+            g.OnGetDisplText = [](QObject*, int, int ARow, QString& Value) {
+                if (ARow > 0)
+                    Value = QString::number(10 - Value.toInt());
+            };
+        g.SortSettings().SetSortOnVirtualCells(c.OnShownTexts);
+        g.Sort(0, TSortDirection::sdAscending);
+        QStringList stored;
+        for (int r = 1; r < g.RowCount(); ++r)
+            stored << g.GetGridCell(0, r);
+        EXPECT_EQ(stored, c.Stored) << "display event " << c.DisplayEvent << ", shown texts " << c.OnShownTexts;
+    }
+}
