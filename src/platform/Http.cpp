@@ -1,11 +1,9 @@
 #include "platform/Http.h"
+#include "platform/HttpModule.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
-#include <memory>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <utility>
 
 namespace {
@@ -18,35 +16,24 @@ THttpHook& Hook()
 
 } // namespace
 
+THttpModuleGet LoadHttpModule(const QString& Path)
+{
+    // The library stays loaded when this QLibrary goes: the function is used for the rest of the run.
+    QLibrary library(Path);
+    return reinterpret_cast<THttpModuleGet>(library.resolve(Http_Module_Get));
+}
+
 std::optional<QByteArray> HttpGet(const QUrl& url, const THttpHeaders& headers, int timeoutMs)
 {
     if (Hook())
         return Hook()(url, headers);
 
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    for (const auto& [name, value] : headers)
-        request.setRawHeader(name, value);
-    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-    request.setTransferTimeout(timeoutMs);
-
-    std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limit.start(timeoutMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!reply->isFinished()) {
-        reply->abort();
+    static const THttpModuleGet get =
+        LoadHttpModule(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(Http_Module_Name)));
+    QByteArray body;
+    if (!get || !get(&url, &headers, timeoutMs, &body))
         return std::nullopt;
-    }
-    if (reply->error() != QNetworkReply::NoError)
-        return std::nullopt;
-    return reply->readAll();
+    return body;
 }
 
 void SetHttpHook(THttpHook hook)

@@ -1,6 +1,12 @@
 #include "platform/Http.h"
+#include "platform/HttpModule.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
@@ -80,6 +86,43 @@ TEST(Http, TheHookAnswersInsteadOfTheNetwork)
     SetHttpHook({});
     EXPECT_EQ(asked, QUrl("http://example.invalid/x"));
     EXPECT_EQ(body.value_or("none"), "canned");
+}
+
+QString ModuleBesideThisProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(Http_Module_Name));
+}
+
+TEST(HttpModule, OnlyTheModuleGivesAnEntryPoint)
+{
+    EXPECT_NE(LoadHttpModule(ModuleBesideThisProgram()), nullptr);
+    QTemporaryDir dir;
+    const QString notALibrary = dir.filePath("libnot_a_module.so");
+    QFile f(notALibrary);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("text");
+    f.close();
+    for (const QString& path : {dir.filePath("missing"), notALibrary})
+        EXPECT_EQ(LoadHttpModule(path), nullptr) << path.toStdString();
+}
+
+// Started from a folder without the module, this test's own executable asks a working server and gets nothing.
+TEST(HttpModule, WithoutItARequestFails)
+{
+    if (LoadHttpModule(ModuleBesideThisProgram())) {
+        QTemporaryDir dir;
+        const QString alone = dir.filePath("alone");
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), alone));
+        QProcess p;
+        p.start(alone, {"--gtest_filter=HttpModule.WithoutItARequestFails"});
+        ASSERT_TRUE(p.waitForFinished(120000));
+        const QByteArray out = p.readAllStandardOutput() + p.readAllStandardError();
+        EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
+        EXPECT_TRUE(out.contains("[       OK ] HttpModule.WithoutItARequestFails")) << out.toStdString();
+        return;
+    }
+    LocalServer server("HTTP/1.0 200 OK\r\n\r\nVer. 1.002");
+    EXPECT_EQ(HttpGet(server.url("/")), std::nullopt);
 }
 
 } // namespace
