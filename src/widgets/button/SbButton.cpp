@@ -37,11 +37,8 @@ bool SeeThrough(TSbButtonStyle s)
 }
 } // namespace
 
-TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortcut(this))
+TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner)
 {
-    FAccel->setContext(Qt::WindowShortcut);
-    QObject::connect(FAccel, &QShortcut::activated, this, [this] { Accelerate(); });
-    QObject::connect(FAccel, &QShortcut::activatedAmbiguously, this, [this] { Accelerate(); });
     if (owner && owner->isWindow())
         FHTFont = TFont::fromQFont(owner->font());
     resize(100, 23);
@@ -49,7 +46,6 @@ TSbButton::TSbButton(QWidget* owner) : TCustomControl(owner), FAccel(new QShortc
     SetDoubleClicks(false); // a quick second click is a second press
     SetColor(clBtnFace);
     setAttribute(Qt::WA_OpaquePaintEvent, !SeeThrough(FStyle));
-    CreateFadeTimer();
 }
 
 TSbButton::~TSbButton() = default;
@@ -62,7 +58,16 @@ void TSbButton::SetAlignment(TAlignment value)
 void TSbButton::SetCaption(const QString& value)
 {
     FCaption = value;
-    FAccel->setKey(QKeySequence::mnemonic(value));
+    const QKeySequence key = QKeySequence::mnemonic(value);
+    // Most captions carry no accelerator: a program has hundreds of buttons, so the shortcut waits for one.
+    if (!FAccel && !key.isEmpty()) {
+        FAccel = new QShortcut(this);
+        FAccel->setContext(Qt::WindowShortcut);
+        QObject::connect(FAccel, &QShortcut::activated, this, [this] { Accelerate(); });
+        QObject::connect(FAccel, &QShortcut::activatedAmbiguously, this, [this] { Accelerate(); });
+    }
+    if (FAccel)
+        FAccel->setKey(key);
     updateGeometry();
     Invalidate();
 }
@@ -156,7 +161,7 @@ void TSbButton::SetSlowDecease(bool value)
     FSlowDecease = value;
     if (value && !FFadeTimer) {
         CreateFadeTimer();
-    } else if (!value && FFadeTimer) {
+    } else if (!value) {
         FHotTrackStep = 0;
         FFadeTimer.reset();
     }

@@ -116,12 +116,13 @@ private:
     bool bCursorOnButton = false;
     // Enter or Space went down on this button; only its release clicks.
     std::uint16_t FPressedKey = 0;
-    // The fade's pace maker: made with the button, dropped (highlight and all) when SlowDecease is switched
-    // off, made again when it is switched on; it runs only from a pointer leave to the step that reaches 0.
+    // The fade's pace maker: made when SlowDecease is switched on, dropped (highlight and all) when it is
+    // switched off; it runs only from a pointer leave to the step that reaches 0.
     std::unique_ptr<QTimer> FFadeTimer;
     int FHotTrackStep = 0;
     QString FCaption;
     QPointer<QWidget> FPopupMenu; // a QMenu, not owned
-    // Alt with the caption's accelerator, wherever the focus is in the window.
-    QShortcut* FAccel;
+    // Alt with the caption's accelerator, wherever the focus is in the window; made for the first caption
+    // that has one.
+    QShortcut* FAccel = nullptr;
 };
