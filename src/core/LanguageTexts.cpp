@@ -2,6 +2,7 @@
 #include "core/ULanguage.h"
 #include <algorithm>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -2373,5 +2374,7 @@ QString Default_Language_Text(int n)
                                      [](const BuiltInText& t, int key) { return t.n < key; });
     if (it == std::end(kTexts) || it->n != n)
         return QStringLiteral(" ");
-    return QString::fromUtf16(it->text);
+    // The table lives as long as the program: its texts are lent, not copied (thousands at every start).
+    return QString::fromRawData(reinterpret_cast<const QChar*>(it->text),
+                                qsizetype(std::char_traits<char16_t>::length(it->text)));
 }
