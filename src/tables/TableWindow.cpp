@@ -205,10 +205,12 @@ void TTableWindow::Set_Lang()
         QStringList& hints = Hint_Lists[g];
         hints.clear();
         for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
-            Grids[g]->Columns().Items(static_cast<int>(c))->SetHeader(Lang(grid.Columns[c].Header));
+            Grids[g]->Columns().Items(static_cast<int>(c))->SetHeaderField(Lang(grid.Columns[c].Header));
             if (c > 0)
                 hints << (grid.Columns[c].Hint ? Lang(grid.Columns[c].Hint) : QString());
         }
+        // All headers in one go: setting them one by one rewrites every header at each.
+        Grids[g]->SyncColumnHeaders();
         if (PageControl1)
             PageControl1->setTabText(static_cast<int>(g), Lang(grid.Tab_Text));
     }
