@@ -68,7 +68,7 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
         // Not a file: the PDF writer needs a device, so it writes into memory, and the bytes reach the disk
         // whole through SaveWholeFileTold below, which keeps the old file and tells the user on a failure.
         QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);   // a memory buffer: opening it cannot fail
+        buffer.open(QIODevice::WriteOnly);   // memory, not a file (see above): opening it cannot fail
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         Grid.PrintGridRect(writer, Gridrect, OnlySelected);
