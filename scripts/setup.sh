@@ -5,7 +5,7 @@ set -euo pipefail
 VX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VX_PACKAGES=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
              libbenchmark-dev libjpeg62-turbo-dev fonts-dejavu-core libxml2-utils poppler-utils
-             zlib1g-dev unzip libqt6sql6-sqlite libreoffice-calc-nogui libreoffice-writer-nogui)
+             zlib1g-dev libharfbuzz-dev pkg-config unzip libqt6sql6-sqlite libreoffice-calc-nogui libreoffice-writer-nogui)
 
 vx_install_missing() {
   local missing=()

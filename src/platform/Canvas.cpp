@@ -1,4 +1,5 @@
 #include "platform/Canvas.h"
+#include "platform/GlyphRunText.h"
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -76,8 +77,11 @@ QString ExpandTabs(const QString& line)
 }
 
 struct TextLine {
+    explicit TextLine(QString text, int measured = -1) : raw(std::move(text)), width(measured) {}
     QString raw;     // with its prefix characters, as drawn
     int width = -1;  // -1 until someone needs it
+    enum { Unknown, Plain, Shaped } glyphs = Unknown;
+    TGlyphLine run;  // the glyphs of a Plain line
 };
 
 // Splits the text into the lines DrawText shows, measured with the same advances as TextWidth.
@@ -87,16 +91,22 @@ std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, un
     if (text.isEmpty())
         return lines;
     auto measure = [&](const QString& raw) { return fm.horizontalAdvance(StripPrefix(raw, format)); };
+    const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+    // Most cells hold one short line: kept as it stands, with no copy to split.
+    if (!wrap && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+        !((format & DT_EXPANDTABS) && text.contains(QLatin1Char('\t')))) {
+        lines.emplace_back(text);
+        return lines;
+    }
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (format & DT_SINGLELINE)
         normalized.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
     for (QString para : normalized.split(QLatin1Char('\n'))) {
         if (format & DT_EXPANDTABS)
             para = ExpandTabs(para);
         if (!wrap) {
-            lines.push_back({para, -1});
+            lines.emplace_back(para);
             continue;
         }
         // Greedy breaking between words; a word wider than the line stays whole.
@@ -114,7 +124,7 @@ std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, un
             const QString candidate = current + word;
             if (any && measure(candidate) > width) {
                 const QString done = current.trimmed();
-                lines.push_back({done, measure(done)});
+                lines.emplace_back(done, measure(done));
                 current = word + para.mid(j, k - j);
             } else {
                 current = candidate + para.mid(j, k - j);
@@ -123,7 +133,7 @@ std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, un
             i = k;
         }
         const QString last = current.endsWith(QLatin1Char(' ')) ? current.trimmed() : current;
-        lines.push_back({last, measure(last)});
+        lines.emplace_back(last, measure(last));
     }
     return lines;
 }
@@ -199,6 +209,7 @@ const QFont& TCanvas::CurrentQFont() const
         FBuiltFor = FFont;
         FBuilt = FFont.toQFont();
         FBuiltMetrics = std::make_unique<QFontMetrics>(FBuilt);
+        FGlyphFont = TGlyphRunFont::For(FBuilt);
     }
     return FBuilt;
 }
@@ -544,9 +555,16 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
     std::vector<TextLine> lines = LayoutText(text, fm, format, std::max(0, r.Width()));
     const int lineHeight = fm.height();
     const int height = int(lines.size()) * lineHeight;
+    // Text drawn as it stands can skip shaping where the font allows; text with prefix characters cannot.
+    const TGlyphRunFont* glyphFont = format & DT_NOPREFIX ? FGlyphFont : nullptr;
+    auto glyphsOf = [&](TextLine& line) {
+        if (line.glyphs == TextLine::Unknown)
+            line.glyphs = glyphFont && glyphFont->Layout(line.raw, line.run) ? TextLine::Plain : TextLine::Shaped;
+        return line.glyphs == TextLine::Plain;
+    };
     auto widthOf = [&](TextLine& line) {
         if (line.width < 0)
-            line.width = fm.horizontalAdvance(StripPrefix(line.raw, format));
+            line.width = glyphsOf(line) ? line.run.Width : fm.horizontalAdvance(StripPrefix(line.raw, format));
         return line.width;
     };
     if (format & DT_CALCRECT) {
@@ -565,18 +583,23 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         y = r.Top + (r.Height() - height) / 2;
     else if ((format & DT_SINGLELINE) && (format & DT_BOTTOM))
         y = r.Bottom - height;
-    p->save();
-    if (!(format & DT_NOCLIP))
-        p->setClipRect(r.toQRect(), Qt::IntersectClip);
-    const QColor textColor = ToQColor(FFont.Color());
-    p->setFont(font);
-    p->setPen(textColor);
     int mnemonic = 0;
     if (format & DT_HIDEPREFIX)
         mnemonic = Qt::TextHideMnemonic;
     else if (!(format & DT_NOPREFIX))
         mnemonic = Qt::TextShowMnemonic;
-    const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
+    struct Placed {
+        TextLine* line;
+        int x, y;
+        int mnemonic;   // an elided line shows its prefix characters as they stand, and so do the later ones
+    };
+    std::vector<Placed> placed;
+    placed.reserve(lines.size());
+    const bool glyphRuns = glyphFont && TGlyphRunFont::CanDrawOn(*p);
+    // Clipping costs a painter state of its own per call; lines drawn as glyph runs whose pixels all fall
+    // inside r need none.
+    bool needsState = !glyphRuns;
+    const QRect bounds = r.toQRect();
     for (auto& line : lines) {
         // As a multiline edit control shows it: a later line that does not fit whole is not drawn at all.
         if ((format & DT_EDITCONTROL) && !(format & DT_SINGLELINE) && y > r.Top && y + lineHeight > r.Bottom)
@@ -584,6 +607,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         if ((format & DT_END_ELLIPSIS) && widthOf(line) > r.Width()) {
             line.raw = fm.elidedText(StripPrefix(line.raw, format), Qt::ElideRight, std::max(0, r.Width()));
             line.width = fm.horizontalAdvance(line.raw);
+            line.glyphs = TextLine::Unknown;
             mnemonic = 0;
         }
         int x = r.Left;
@@ -591,18 +615,39 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
             x = r.Left + (r.Width() - widthOf(line)) / 2;
         else if (format & DT_RIGHT)
             x = r.Right - widthOf(line);
-        if (opaque)
-            p->fillRect(QRect(x, y, widthOf(line), lineHeight), ToQColor(FBrush.Color()));
-        if (mnemonic == 0) {
-            // Plain text needs no layout box: drawn at its baseline, as TextOut does.
-            p->drawText(QPoint(x, y + fm.ascent()), line.raw);
-        } else {
-            const QRect box(x, y, std::max(0, line.width) + 4 * lineHeight, lineHeight);
-            p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | mnemonic, line.raw);
+        placed.push_back({&line, x, y, mnemonic});
+        if (!needsState) {
+            needsState = mnemonic != 0 || !glyphsOf(line) ||
+                         (!(format & DT_NOCLIP) &&
+                          !bounds.contains(glyphFont->InkBounds(line.run).translated(x, y + fm.ascent())));
         }
         y += lineHeight;
     }
-    p->restore();
+    if (needsState) {
+        p->save();
+        if (!(format & DT_NOCLIP))
+            p->setClipRect(bounds, Qt::IntersectClip);
+        p->setFont(font);
+    }
+    p->setPen(ToQColor(FFont.Color()));
+    const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
+    for (const Placed& at : placed) {
+        TextLine& line = *at.line;
+        if (opaque)
+            p->fillRect(QRect(at.x, at.y, widthOf(line), lineHeight), ToQColor(FBrush.Color()));
+        if (at.mnemonic == 0 && glyphRuns && glyphsOf(line)) {
+            glyphFont->Draw(*p, QPointF(at.x, at.y + fm.ascent()), line.run);
+        } else if (at.mnemonic == 0) {
+            // Plain text needs no layout box: drawn at its baseline, as TextOut does.
+            p->drawText(QPoint(at.x, at.y + fm.ascent()), line.raw);
+        } else {
+            const QRect box(at.x, at.y, std::max(0, line.width) + 4 * lineHeight, lineHeight);
+            p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | at.mnemonic,
+                        line.raw);
+        }
+    }
+    if (needsState)
+        p->restore();
     return height;
 }
 

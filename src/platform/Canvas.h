@@ -10,6 +10,7 @@
 #include <vector>
 
 class QFontMetrics;
+class TGlyphRunFont;
 class QPaintDevice;
 class QPainter;
 
@@ -185,6 +186,7 @@ private:
     mutable TFont FBuiltFor;
     mutable QFont FBuilt;
     mutable std::unique_ptr<QFontMetrics> FBuiltMetrics;
+    mutable const TGlyphRunFont* FGlyphFont = nullptr;   // the built font's way round shaping, if it has one
 };
 
 enum class TTransparentMode { tmAuto, tmFixed };
