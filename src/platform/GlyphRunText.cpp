@@ -329,8 +329,10 @@ QRect TGlyphRunFont::InkBounds(const TGlyphLine& Line) const
 
 bool TGlyphRunFont::CanDrawOn(const QPainter& p)
 {
+    // A text of simple characters alone has no strong right-to-left one, so a direction taken from the text
+    // is left to right.
     return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
-           p.layoutDirection() == Qt::LeftToRight;
+           p.layoutDirection() != Qt::RightToLeft;
 }
 
 void TGlyphRunFont::Draw(QPainter& p, QPointF Baseline, const TGlyphLine& Line) const

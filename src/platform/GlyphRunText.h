@@ -49,7 +49,8 @@ public:
     // Where the glyphs' pixels may fall, from the pen on the baseline, rounded outwards.
     QRect InkBounds(const TGlyphLine& Line) const;
     // Draws in the pen's colour with the pen at Baseline. Only for a raster painter, where a glyph run is drawn
-    // from the same glyph cache as text is (elsewhere, e.g. in a PDF, a glyph run loses the text behind it).
+    // from the same glyph cache as text is (elsewhere, e.g. in a PDF, a glyph run loses the text behind it),
+    // and not in a right-to-left layout.
     void Draw(QPainter& p, QPointF Baseline, const TGlyphLine& Line) const;
     static bool CanDrawOn(const QPainter& p);
 
