@@ -85,12 +85,12 @@ struct TextLine {
 };
 
 // Splits the text into the lines DrawText shows, measured with the same advances as TextWidth.
-std::vector<TextLine> LayoutText(const QString& text, const QFontMetrics& fm, unsigned format, int width)
+template <typename Measure>
+std::vector<TextLine> LayoutText(const QString& text, unsigned format, int width, Measure measure)
 {
     std::vector<TextLine> lines;
     if (text.isEmpty())
         return lines;
-    auto measure = [&](const QString& raw) { return fm.horizontalAdvance(StripPrefix(raw, format)); };
     const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
     // Most cells hold one short line: kept as it stands, with no copy to split.
     if (!wrap && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
@@ -378,6 +378,13 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
         }
         return;
     }
+    // A frame in the fill's own colour leaves just the fill: one call, as cell backgrounds and gradient bands
+    // are drawn many times a paint.
+    if (FBrush.Style() == TBrushStyle::bsSolid && FPen.Style() == TPenStyle::psSolid && FPen.Width() == 1 &&
+        FPen.Mode() == TPenMode::pmCopy && FPen.Color() == FBrush.Color()) {
+        p->fillRect(ToQRect(X1, Y1, X2, Y2), ToQColor(FBrush.Color()));
+        return;
+    }
     if (FBrush.Style() != TBrushStyle::bsClear) {
         ApplyBrush();
         p->setPen(Qt::NoPen);
@@ -552,11 +559,15 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
 {
     const QFont& font = CurrentQFont();
     const QFontMetrics& fm = Metrics();
-    std::vector<TextLine> lines = LayoutText(text, fm, format, std::max(0, r.Width()));
-    const int lineHeight = fm.height();
-    const int height = int(lines.size()) * lineHeight;
     // Text drawn as it stands can skip shaping where the font allows; text with prefix characters cannot.
     const TGlyphRunFont* glyphFont = format & DT_NOPREFIX ? FGlyphFont : nullptr;
+    TGlyphLine measured;
+    std::vector<TextLine> lines = LayoutText(text, format, std::max(0, r.Width()), [&](const QString& raw) {
+        return glyphFont && glyphFont->Layout(raw, measured) ? measured.Width
+                                                             : fm.horizontalAdvance(StripPrefix(raw, format));
+    });
+    const int lineHeight = fm.height();
+    const int height = int(lines.size()) * lineHeight;
     auto glyphsOf = [&](TextLine& line) {
         if (line.glyphs == TextLine::Unknown)
             line.glyphs = glyphFont && glyphFont->Layout(line.raw, line.run) ? TextLine::Plain : TextLine::Shaped;

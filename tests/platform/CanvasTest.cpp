@@ -108,6 +108,17 @@ TEST(TCanvas, RectangleIsAFillWithAOnePixelFrameInsideTheExclusiveEdges)
     n.canvas.Rectangle(0, 0, 5, 5);
     EXPECT_EQ(n.Count(clBlue), 16);
     EXPECT_EQ(n.Pixel(4, 4), clWhite);
+
+    // A frame in the fill's colour: the fill reaches the frame's pixels and stops at the exclusive edges.
+    Surface f;
+    f.canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    f.canvas.Brush().SetColor(clGreen);
+    f.canvas.Pen().SetColor(clGreen);
+    f.canvas.Rectangle(2, 3, 10, 8);
+    EXPECT_EQ(f.Count(clGreen), 8 * 5);
+    EXPECT_EQ(f.Pixel(9, 7), clGreen);
+    EXPECT_EQ(f.Pixel(10, 5), clWhite);
+    EXPECT_EQ(f.Pixel(5, 8), clWhite);
 }
 
 TEST(TCanvas, FillRectAndFrameRectUseTheBrushUpToTheExclusiveEdges)
