@@ -205,19 +205,22 @@ TCanvas::TCanvas(QImage* image) : FImage(image) {}
 
 const QFont& TCanvas::CurrentQFont() const
 {
-    if (!FBuiltMetrics || !(FBuiltFor == FFont)) {
-        FBuiltFor = FFont;
-        FBuilt = FFont.toQFont();
-        FBuiltMetrics = std::make_unique<QFontMetrics>(FBuilt);
-        FGlyphFont = TGlyphRunFont::For(FBuilt);
+    if (!FBuilt.Metrics || !(FBuilt.For == FFont)) {
+        std::swap(FBuilt, FBuiltBefore);
+        if (!FBuilt.Metrics || !(FBuilt.For == FFont)) {
+            FBuilt.For = FFont;
+            FBuilt.Font = FFont.toQFont();
+            FBuilt.Metrics = std::make_unique<QFontMetrics>(FBuilt.Font);
+            FBuilt.Glyphs = TGlyphRunFont::For(FBuilt.Font);
+        }
     }
-    return FBuilt;
+    return FBuilt.Font;
 }
 
 const QFontMetrics& TCanvas::Metrics() const
 {
     CurrentQFont();
-    return *FBuiltMetrics;
+    return *FBuilt.Metrics;
 }
 
 TPoint TCanvas::PenPos() const
@@ -560,7 +563,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
     const QFont& font = CurrentQFont();
     const QFontMetrics& fm = Metrics();
     // Text drawn as it stands can skip shaping where the font allows; text with prefix characters cannot.
-    const TGlyphRunFont* glyphFont = format & DT_NOPREFIX ? FGlyphFont : nullptr;
+    const TGlyphRunFont* glyphFont = format & DT_NOPREFIX ? FBuilt.Glyphs : nullptr;
     TGlyphLine measured;
     std::vector<TextLine> lines = LayoutText(text, format, std::max(0, r.Width()), [&](const QString& raw) {
         return glyphFont && glyphFont->Layout(raw, measured) ? measured.Width

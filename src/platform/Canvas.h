@@ -183,10 +183,14 @@ private:
     mutable bool FPenAfterText = false;
     mutable QString FPenText;
     mutable std::unique_ptr<QFontMetrics> FPenMetrics;   // the font the text was written in
-    mutable TFont FBuiltFor;
-    mutable QFont FBuilt;
-    mutable std::unique_ptr<QFontMetrics> FBuiltMetrics;
-    mutable const TGlyphRunFont* FGlyphFont = nullptr;   // the built font's way round shaping, if it has one
+    struct TBuiltFont {
+        TFont For;
+        QFont Font;
+        std::unique_ptr<QFontMetrics> Metrics;
+        const TGlyphRunFont* Glyphs = nullptr;   // the font's way round shaping, if it has one
+    };
+    // The current font and the one before: a paint turns between a cell's font and the grid's cell by cell.
+    mutable TBuiltFont FBuilt, FBuiltBefore;
 };
 
 enum class TTransparentMode { tmAuto, tmFixed };
