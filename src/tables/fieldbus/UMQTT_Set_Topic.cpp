@@ -8,10 +8,15 @@
 
 TFMQTT_Set_Topic* FMQTT_Set_Topic = nullptr;
 
-TFMQTT_Set_Topic::TFMQTT_Set_Topic(QWidget* parent)
-    : TTableWindow(MQTT_Set_Topic_Editor(), parent), VCG_Pub(Grids[0]), VCG_Sub(Grids[1])
+TFMQTT_Set_Topic::TFMQTT_Set_Topic(QWidget* parent) : TTableWindow(MQTT_Set_Topic_Editor(), parent)
 {
     FMQTT_Set_Topic = this;
+}
+
+void TFMQTT_Set_Topic::On_Build()
+{
+    VCG_Pub = Grids[0];
+    VCG_Sub = Grids[1];
 }
 
 TFMQTT_Set_Topic::~TFMQTT_Set_Topic()

@@ -68,11 +68,17 @@ const TTableEditor& BACnet_Slave_Editor()
     return editor;
 }
 
-TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent)
-    : TTableWindow(BACnet_Slave_Editor(), parent), TS_BACnet_in_Read(Grids[0]), TS_BACnet_in_Write(Grids[1]),
-      VCG_BACnet_in_Read(Grids[0]), VCG_BACnet_in_Write(Grids[1])
+TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent) : TTableWindow(BACnet_Slave_Editor(), parent)
 {
     FBACnetSlaveSetAccess = this;
+}
+
+void TFBACnetSlaveSetAccess::On_Build()
+{
+    TS_BACnet_in_Read = Grids[0];
+    TS_BACnet_in_Write = Grids[1];
+    VCG_BACnet_in_Read = Grids[0];
+    VCG_BACnet_in_Write = Grids[1];
 }
 
 TFBACnetSlaveSetAccess::~TFBACnetSlaveSetAccess()

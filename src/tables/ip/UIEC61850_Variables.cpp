@@ -60,9 +60,14 @@ const TTableEditor& IEC61850_Editor()
 
 } // namespace
 
-TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(IEC61850_Editor(), parent), VCG(Grids.front())
+TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(IEC61850_Editor(), parent)
 {
     FIEC61850_Variables = this;
+}
+
+void TFIEC61850_Variables::On_Build()
+{
+    VCG = Grids.front();
 }
 
 TFIEC61850_Variables::~TFIEC61850_Variables()
