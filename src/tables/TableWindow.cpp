@@ -38,17 +38,8 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     SetCaption(Lang(editor.Caption));
 }
 
-void TTableWindow::setVisible(bool visible)
+void TTableWindow::Build_Controls()
 {
-    if (visible)
-        Build();
-    TForm::setVisible(visible);
-}
-
-void TTableWindow::Build()
-{
-    if (Built())
-        return;
     const TTableEditor& editor = *FEditor;
     const TTitlePanel title = Make_Title_Panel(this, editor.Width);
     P_Title = title.Panel;

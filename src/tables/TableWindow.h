@@ -2,8 +2,7 @@
 // The one frame of every table window: title panel, one grid or two tabs, the six buttons, header hints, the
 // file loaded at each showing, and OK that checks, then writes the whole file. What differs between the
 // windows stands in their TTableEditor.
-// The program makes every window at start but shows few: a table window makes its frame and grids the first
-// time it shows (or Build() is called). Until then its controls are null.
+// The frame and the grids are made at the window's first showing (Build_Controls).
 #include "platform/Form.h"
 #include "tables/TableEditor.h"
 #include "tables/TableGrid.h"
@@ -21,11 +20,6 @@ public:
     TTableWindow(const TTableEditor& editor, QWidget* parent = nullptr);
 
     const TTableEditor& Editor() const { return *FEditor; }
-
-    // Makes the frame and the grids once; showing the window does it.
-    void Build();
-    bool Built() const { return P_Title != nullptr; }
-    void setVisible(bool visible) override;
 
     void Set_Lang();
     // Checks the tables; shows the first error. True when they may be written.
@@ -53,6 +47,7 @@ public:
     std::vector<int> Rows;                   // per grid: the data rows of this showing (its capacity at most)
 
 protected:
+    void Build_Controls() override;
     // Once the frame and grids are made: takes hold of what the window's own code uses of them.
     virtual void On_Build() {}
     void FormShow() override;

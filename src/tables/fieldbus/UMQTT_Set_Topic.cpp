@@ -42,6 +42,7 @@ void TFMQTT_Set_Topic::Show_Form_Topic(TVxColumnGrid& Grid, int ARow, int ACol)
     editor.TopicTemplate = ACol == (pub ? MQTT_Pub_Template_Col : MQTT_Sub_Template_Col) ? 1 : 0;
     editor.Working_Mode = Working_Mode;
     editor.Pub_Sub = pub ? 0 : 1;
+    editor.Build();
     editor.RE_TopicTemplate->clear();
     editor.RE_TopicTemplate->setPlainText(Grid.Cells(ACol, ARow));
     if (editor.ShowModal() == mrOk)

@@ -147,6 +147,7 @@ TEST_F(BACnetAccessWindow, TextsButtonsAndThePropertyHint)
 {
     EXPECT_EQ(window.windowTitle(), Lang(2100));
     EXPECT_EQ(import.windowTitle(), Lang(2200));
+    import.Build();   // what its first showing does
     EXPECT_EQ(import.Btn_Select_All->Caption(), "Select All");
     EXPECT_EQ(import.VCG->Columns().Items(8)->Header(), Lang(2212));
     Type("0");
