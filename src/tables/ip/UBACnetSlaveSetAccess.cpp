@@ -18,11 +18,8 @@ constexpr int kLength = 5;
 TTableEditorGrid Object_Grid(int header, int tab, const QStringList& types)
 {
     using E = TEditorType;
-    QStringList bits, positions;
-    for (int b = 0; b <= 7; ++b)
-        bits << QString::number(b);
-    for (int p = 0; p < BACnet_Slave_NByte; ++p)
-        positions << QString::number(p);
+    const QStringList bits = Number_Items(8);
+    const QStringList positions = Number_Items(BACnet_Slave_NByte);
     TTableEditorGrid grid;
     grid.Capacity = BACnet_Slave_Rows(false);
     grid.Tab_Text = tab;

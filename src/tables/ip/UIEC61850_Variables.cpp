@@ -11,9 +11,7 @@ namespace {
 TTableEditor Make_Editor()
 {
     using E = TEditorType;
-    QStringList bits;
-    for (int b = 0; b <= 7; ++b)
-        bits << QString::number(b);
+    const QStringList bits = Number_Items(8);
     TTableEditorGrid grid;
     grid.Capacity = IEC61850_Variable_Rows;
     grid.Key_Column = 2;
