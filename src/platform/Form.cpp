@@ -59,6 +59,21 @@ void TForm::done(int result)
     QDialog::done(r);
 }
 
+void TForm::Build()
+{
+    if (FBuilt)
+        return;
+    FBuilt = true;
+    Build_Controls();
+}
+
+void TForm::setVisible(bool visible)
+{
+    if (visible)
+        Build();
+    QDialog::setVisible(visible);
+}
+
 void TForm::FormKeyDown(int&, Qt::KeyboardModifiers) {}
 void TForm::FormKeyPress(QChar&) {}
 

@@ -31,7 +31,15 @@ public:
 
     void done(int result) override;
 
+    // Makes the window's controls once (Build_Controls); the first showing does it.
+    void Build();
+    bool Built() const { return FBuilt; }
+    void setVisible(bool visible) override;
+
 protected:
+    // The program makes all its windows at start and shows few: a window that waits for its first showing to
+    // make its controls makes them here. Until then they are null.
+    virtual void Build_Controls() {}
     virtual void FormShow() {}
     // False keeps the form open.
     virtual bool FormCloseQuery() { return true; }
@@ -48,6 +56,7 @@ private:
     TModalResult FModalResult = mrNone;
     bool FKeyPreview = false;
     bool FInModal = false;
+    bool FBuilt = false;
     const QEvent* FPreviewedEvent = nullptr;
     QPointer<QWidget> FPreviewedAt;
 };

@@ -3,7 +3,9 @@
 #include "core/ULanguage.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
+#include <string>
 
 std::vector<TTableLoad> Load_Table_Editor(const TTableEditor& editor, const QString& path, const std::vector<int>& rows)
 {
@@ -122,32 +124,54 @@ QString Check_Positions(const TTableEditor& editor, const QStringList& cells, in
 
 namespace {
 
+// A list of numbers, its texts side by side in one block that lives as long as the list is shared.
+struct TNumberItems {
+    QString Block;
+    QStringList Items;
+};
+
 // The same few lists of thousands of numbers are asked for by every window at start: made once, then shared.
-const QStringList& Shared_Items(std::map<int, QStringList>& made, int count, bool none)
+// Each item lends its text from the block, so a list costs two allocations, not one per number.
+const QStringList& Shared_Items(std::map<int, TNumberItems>& made, int count, bool none)
 {
     auto it = made.find(count);
     if (it == made.end()) {
-        QStringList items;
-        items.reserve(count + 1);
+        TNumberItems& list = made[count];
+        std::string digits;
+        digits.reserve(static_cast<std::size_t>(count) * 5);
+        for (int n = 0; n < count; ++n) {
+            char number[12];
+            digits.append(number, std::to_chars(number, number + sizeof number, n).ptr);
+        }
+        list.Block = QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+        list.Items.reserve(count + 1);
         if (none)
-            items << QStringLiteral("None");
-        for (int n = 0; n < count; ++n)
-            items << QString::number(n);
-        it = made.emplace(count, std::move(items)).first;
+            list.Items << QStringLiteral("None");
+        // The block is complete: from here on its characters never move.
+        const QChar* text = list.Block.constData();
+        for (int n = 0, width = 1, next = 10; n < count; ++n) {
+            if (n == next) {
+                ++width;
+                next *= 10;
+            }
+            list.Items << QString::fromRawData(text, width);
+            text += width;
+        }
+        return list.Items;
     }
-    return it->second;
+    return it->second.Items;
 }
 
 } // namespace
 
 QStringList Position_Items(int count)
 {
-    static std::map<int, QStringList> made;
+    static std::map<int, TNumberItems> made;
     return Shared_Items(made, count, true);
 }
 
 QStringList Number_Items(int count)
 {
-    static std::map<int, QStringList> made;
+    static std::map<int, TNumberItems> made;
     return Shared_Items(made, count, false);
 }

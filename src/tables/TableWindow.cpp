@@ -33,6 +33,14 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     } else {
         SetFixedClientSize(editor.Width, editor.Height);
     }
+    for (const TTableEditorGrid& g : editor.Grids)
+        Rows.push_back(g.Capacity);
+    SetCaption(Lang(editor.Caption));
+}
+
+void TTableWindow::Build_Controls()
+{
+    const TTableEditor& editor = *FEditor;
     const TTitlePanel title = Make_Title_Panel(this, editor.Width);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -124,8 +132,7 @@ TTableWindow::TTableWindow(const TTableEditor& editor, QWidget* parent) : TForm(
     layout->addWidget(P_Button);
     Hint_Lists.resize(Grids.size());
     Do_Copy.resize(Grids.size());
-    for (const TTableEditorGrid& g : editor.Grids)
-        Rows.push_back(g.Capacity);
+    On_Build();
     Set_Lang();
 }
 
@@ -139,6 +146,7 @@ QString TTableWindow::Cell_Hint(TVxColumnGrid&, int, int)
 void TTableWindow::Use_Editor(const TTableEditor& editor)
 {
     FEditor = &editor;
+    Build();
     for (std::size_t g = 0; g < Grids.size(); ++g) {
         const std::vector<TTableEditorColumn>& columns = editor.Grids[g].Columns;
         for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -190,6 +198,8 @@ void TTableWindow::Set_Lang()
 {
     const TTableEditor& e = *FEditor;
     SetCaption(Lang(e.Caption));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(e.Caption + 1));
     TSbButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int i = 0; i < e.Bar_Buttons; ++i) {

@@ -2,6 +2,7 @@
 // The one frame of every table window: title panel, one grid or two tabs, the six buttons, header hints, the
 // file loaded at each showing, and OK that checks, then writes the whole file. What differs between the
 // windows stands in their TTableEditor.
+// The frame and the grids are made at the window's first showing (Build_Controls).
 #include "platform/Form.h"
 #include "tables/TableEditor.h"
 #include "tables/TableGrid.h"
@@ -34,10 +35,10 @@ public:
     // The cells of each grid's data rows, from column 1 on.
     std::vector<TTableRows> Tables() const;
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QWidget* P_Button;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QWidget* P_Button = nullptr;
     QTabWidget* PageControl1 = nullptr;      // two-grid windows
     std::vector<TVxColumnGrid*> Grids;
     std::vector<TSbButton*> More_Buttons;    // the window's own, after the row buttons
@@ -46,6 +47,9 @@ public:
     std::vector<int> Rows;                   // per grid: the data rows of this showing (its capacity at most)
 
 protected:
+    void Build_Controls() override;
+    // Once the frame and grids are made: takes hold of what the window's own code uses of them.
+    virtual void On_Build() {}
     void FormShow() override;
     // At each showing, before the file is read: may set Rows.
     virtual void On_Show() {}

@@ -32,6 +32,10 @@ QPixmap Logo()
 TFAbout::TFAbout(QWidget* parent) : TForm(parent)
 {
     SetCaption(QStringLiteral("About"));
+}
+
+void TFAbout::Build_Controls()
+{
     auto label = [this](int left, int top, const QString& text = QString()) {
         auto* l = new QLabel(text, this);
         l->move(left, top);

@@ -12,19 +12,20 @@ public:
 
     void Label4Click();
 
-    QLabel* Image2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label12;
-    TSbButton* SbButton1;
+    QLabel* Image2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label12 = nullptr;
+    TSbButton* SbButton1 = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

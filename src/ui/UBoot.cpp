@@ -65,6 +65,11 @@ TFBoot::TFBoot(QWidget* parent) : TForm(parent)
     FClock = std::make_unique<TSystemClock>();
 
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFBoot::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -125,6 +130,8 @@ TModalResult TFBoot::Show_Update(std::uint32_t Type)
 void TFBoot::Set_Lang()
 {
     SetCaption(Lang(1002));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(1003));
     L_IP_Address->setText(Lang(1006));
     L_Update_Option->setText(Lang(1014));

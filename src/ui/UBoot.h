@@ -37,24 +37,25 @@ public:
     // True while an update press is being handled.
     bool Busy() const { return FBusy; }
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QWidget* P_IP_Address;
-    QLabel* L_IP_Address;
-    QLineEdit* E_IP1;
-    QLineEdit* E_IP2;
-    QLineEdit* E_IP3;
-    QLineEdit* E_IP4;
-    QWidget* P_Options;
-    QLabel* L_Update_Option;
-    QComboBox* CB_Update_Options;
-    QCheckBox* CB_Update_Option_Read_Back;
-    QWidget* P_Button;
-    TSbButton* Btn_Cancel;
-    TSbButton* Btn_Update;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QWidget* P_IP_Address = nullptr;
+    QLabel* L_IP_Address = nullptr;
+    QLineEdit* E_IP1 = nullptr;
+    QLineEdit* E_IP2 = nullptr;
+    QLineEdit* E_IP3 = nullptr;
+    QLineEdit* E_IP4 = nullptr;
+    QWidget* P_Options = nullptr;
+    QLabel* L_Update_Option = nullptr;
+    QComboBox* CB_Update_Options = nullptr;
+    QCheckBox* CB_Update_Option_Read_Back = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
+    TSbButton* Btn_Update = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
     bool FormCloseQuery() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

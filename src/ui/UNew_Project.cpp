@@ -31,6 +31,11 @@ bool Valid_Project_Name(const QString& Name)
 TFNew_Project::TFNew_Project(QWidget* parent) : TForm(parent)
 {
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFNew_Project::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -53,6 +58,8 @@ TFNew_Project::~TFNew_Project() = default;
 void TFNew_Project::Set_Lang()
 {
     SetCaption(Lang(100));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(101));
     Label1->setText(Lang(102));
     Btn_OK->SetCaption(Lang(103));

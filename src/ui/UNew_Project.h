@@ -18,15 +18,16 @@ public:
     void Set_Lang();
     void Btn_OKClick();
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QLabel* Label1;
-    QLineEdit* E_New_Proj;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* E_New_Proj = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
 };

@@ -29,6 +29,11 @@ QString AsciiUpper(const QString& s)
 TFOpenConf::TFOpenConf(QWidget* parent) : TForm(parent)
 {
     resize(377, 351);
+    Set_Lang();
+}
+
+void TFOpenConf::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, width());
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -61,6 +66,8 @@ void TFOpenConf::resizeEvent(QResizeEvent* event)
 void TFOpenConf::Set_Lang()
 {
     SetCaption(Lang(200));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(201));
     Label1->setText(Lang(202));
     Label1->adjustSize();

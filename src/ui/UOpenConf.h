@@ -23,16 +23,17 @@ public:
     QStringList SL;
     QString Name_Conf;  // kept between showings
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QLabel* Label1;
-    QListWidget* ListBox1;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QLabel* Label1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
     void resizeEvent(QResizeEvent* event) override;
 };

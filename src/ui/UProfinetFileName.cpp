@@ -22,7 +22,14 @@ constexpr int kPartTop = 108;
 TFProfinetFileName::TFProfinetFileName(QWidget* parent) : TForm(parent)
 {
     FProfinetFileName = this;
+    // The date is the day the program started, also when the dialog is first used after midnight.
+    FStarted = Desc_Now().date();
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFProfinetFileName::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -41,9 +48,8 @@ TFProfinetFileName::TFProfinetFileName(QWidget* parent) : TForm(parent)
     E_XML_User = new QLineEdit(this);
     E_XML_User->setGeometry(206, kPartTop, 200, 22);
     L_XML_Fix2 = label(410, kPartTop, 120);
-    // The date is the day the program started, also when the dialog is used after midnight.
     L_XML_Fix1->setText(PROFINET_Fixed_Prefix());
-    L_XML_Fix2->setText(PROFINET_Fixed_Suffix(Desc_Now().date()));
+    L_XML_Fix2->setText(PROFINET_Fixed_Suffix(FStarted));
     P_Button = Make_Button_Bar(this, kWidth, kHeight);
     Btn_OK = Make_Bar_Button(P_Button, 150);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
@@ -61,6 +67,8 @@ TFProfinetFileName::~TFProfinetFileName()
 void TFProfinetFileName::Set_Lang()
 {
     SetCaption(Lang(1500));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(1501));
     Btn_OK->SetCaption(Lang(1502));
     Btn_Cancel->SetCaption(Lang(1503));

@@ -2,6 +2,8 @@
 // The GSDML file-name dialog: a fixed prefix, a part of the user's choosing and the fixed date suffix.
 #include "platform/Form.h"
 
+#include <QDate>
+
 class QLabel;
 class QLineEdit;
 class TSbButton;
@@ -17,19 +19,25 @@ public:
 
     QString Name_File_XML;
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* L_XML_Fix1;
-    QLabel* L_XML_Fix2;
-    QLineEdit* E_XML_User;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* L_XML_Fix1 = nullptr;
+    QLabel* L_XML_Fix2 = nullptr;
+    QLineEdit* E_XML_User = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
+
+protected:
+    void Build_Controls() override;
+
+private:
+    QDate FStarted;
 };
 
 extern TFProfinetFileName* FProfinetFileName;

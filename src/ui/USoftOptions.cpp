@@ -35,6 +35,11 @@ QString LanguageOf(const QString& fileName)
 TFSoftOptions::TFSoftOptions(QWidget* parent) : TForm(parent)
 {
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFSoftOptions::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -105,6 +110,8 @@ TFSoftOptions::~TFSoftOptions() = default;
 void TFSoftOptions::Set_Lang()
 {
     SetCaption(Lang(300));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(301));
     PC_Options->setTabText(PC_Options->indexOf(TS_Language), Lang(302));
     PC_Options->setTabText(PC_Options->indexOf(TS_Con_Options), Lang(303));

@@ -36,30 +36,31 @@ public:
     int Show_Page = 1;
     QString Language_In_Use;
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QTabWidget* PC_Options;
-    QWidget* TS_Language;
-    QWidget* TS_Con_Options;
-    QWidget* TS_Soft_Settings;
-    QLabel* L_Sel_Lang;
-    QLabel* L_Page_Lang;
-    std::array<QLabel*, 6> I_L;  // I_L1 ... I_L6: the flags
-    std::array<QLabel*, 6> L_L;  // L_L1 ... L_L6: the names
-    TSbButton* Btn_Prev;
-    TSbButton* Btn_Next;
-    QCheckBox* CB_En_Con;
-    QCheckBox* CB_Update;
-    TSbButton* Btn_Check_Update;
-    QLabel* LL_Check_Update;
-    QCheckBox* CB_Soft_Set_Jump_Table;
-    QCheckBox* CB_DoubleClick_Auto_Size;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QTabWidget* PC_Options = nullptr;
+    QWidget* TS_Language = nullptr;
+    QWidget* TS_Con_Options = nullptr;
+    QWidget* TS_Soft_Settings = nullptr;
+    QLabel* L_Sel_Lang = nullptr;
+    QLabel* L_Page_Lang = nullptr;
+    std::array<QLabel*, 6> I_L{};  // I_L1 ... I_L6: the flags
+    std::array<QLabel*, 6> L_L{};  // L_L1 ... L_L6: the names
+    TSbButton* Btn_Prev = nullptr;
+    TSbButton* Btn_Next = nullptr;
+    QCheckBox* CB_En_Con = nullptr;
+    QCheckBox* CB_Update = nullptr;
+    TSbButton* Btn_Check_Update = nullptr;
+    QLabel* LL_Check_Update = nullptr;
+    QCheckBox* CB_Soft_Set_Jump_Table = nullptr;
+    QCheckBox* CB_DoubleClick_Auto_Size = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

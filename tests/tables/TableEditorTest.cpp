@@ -82,3 +82,20 @@ TEST(CellInt, OneWholeNumberReaderForEveryTable)
     for (const auto& [text, value] : cases)
         EXPECT_EQ(Cell_Int(QString::fromLatin1(text)), value) << text;
 }
+
+TEST(NumberItems, EveryNumberAcrossItsWidthsWithNoneFirstForPositions)
+{
+    const QStringList numbers = Number_Items(1001);
+    ASSERT_EQ(numbers.size(), 1001);
+    for (int n = 0; n < numbers.size(); ++n)
+        ASSERT_EQ(numbers[n], QString::number(n)) << n;
+    EXPECT_EQ(Position_Items(12), QStringList({"None", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
+
+    // Items lend their texts from the shared list: a changed copy must leave the list as it was.
+    QString item = Number_Items(150)[123];
+    item.append(QLatin1Char('x'));
+    item[0] = QLatin1Char('9');
+    EXPECT_EQ(item, "923x");
+    EXPECT_EQ(Number_Items(150)[123], "123");
+    EXPECT_EQ(Number_Items(150)[124], "124");
+}

@@ -134,6 +134,10 @@ TEST_F(DescFileSteps, ProfinetDialogComposesTheNameAndTheFolderComesFromTheSaveD
     auto* dialog = new TFProfinetFileName(main.get());
     main->Add_Window("FProfinetFileName", dialog, [dialog] { dialog->Set_Lang(); });
     EXPECT_EQ(dialog->Caption(), "PROFINET XML File Name");
+    // Made at the first showing, after midnight: the name keeps the day the program started.
+    Set_Desc_Clock(QDateTime(QDate(2026, 3, 8), QTime(0, 10)));
+    dialog->Build();   // what its first showing does
+    Set_Desc_Clock(QDateTime(QDate(2026, 3, 7), QTime(12, 30)));
     EXPECT_EQ(dialog->ClientWidth(), 540);
     EXPECT_EQ(dialog->ClientHeight(), 205);
     EXPECT_EQ(dialog->L_SW_Desc->text(), "Create the PROFINET XML GSD File");

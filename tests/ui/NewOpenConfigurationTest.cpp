@@ -177,6 +177,8 @@ TEST_F(Configurations, OkWithNothingToChooseChangesNothing)
 
 TEST_F(Configurations, EnglishTextsOfBothDialogs)
 {
+    newProject->Build();   // what their first showing does
+    openConf->Build();
     const struct {
         const char* caption;
         QLabel* code;

@@ -66,6 +66,7 @@ protected:
 
 TEST_F(Options, EnglishTextsAndTheConnectionPageFirst)
 {
+    options->Build();   // what its first showing does, before the showing picks its page
     EXPECT_EQ(options->PC_Options->currentWidget(), options->TS_Con_Options);
     EXPECT_EQ(options->Caption(), "Software Options");
     EXPECT_EQ(options->L_SW_Code->text(), "QV48143");
@@ -225,6 +226,7 @@ TEST_F(Options, DependentControlsFollowTheConnectionOption)
         bool checkEnabled;
     } cases[] = {{false, false, false, false}, {false, true, false, false}, {true, false, true, false},
                  {true, true, true, true}};
+    options->Build();
     for (const auto& c : cases) {
         options->CB_En_Con->setChecked(c.connection);
         options->CB_Update->setChecked(c.update);

@@ -93,7 +93,7 @@ TTableEditor Make_Editor()
     constexpr TReadMode Required = TReadMode::rmRequired;
     const QStringList qos = {"0", "1", "2"};
     const QStringList types = {"Int", "Float", "String", "Base64"};
-    QStringList channels = Position_Items(64).mid(1);
+    QStringList channels = Number_Items(64);
     channels << "All";
 
     TTableEditorGrid publish;

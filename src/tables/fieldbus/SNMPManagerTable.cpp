@@ -99,7 +99,7 @@ TTableEditor Make_Editor()
         {3917, 3931, E::edDataCheckBox, 50, 0xA8FFA8},
         {3918, 3932, E::edDataCheckBox, 65, 0xA8FFA8},
         {3919, 3933, E::edNormal, 65, 0xA8FFA8},
-        {3920, 3934, E::edComboList, 75, 0xF4D6FC, Position_Items(SNMP_Manager_Data_Area).mid(1)},
+        {3920, 3934, E::edComboList, 75, 0xF4D6FC, Number_Items(SNMP_Manager_Data_Area)},
         {3921, 3935, E::edNormal, 75, 0xF4D6FC},
         {3954, 3955, E::edComboList, 95, 0xB0D8FF, {"None", "Float", "Float * 10", "Float * 100"}},
         {3960, 3961, E::edDataCheckBox, 50, 0xFFD5D5},

@@ -84,8 +84,8 @@ QString Check_Tables(const TTableEditor&, const std::vector<TTableRows>& tables)
 TTableEditor Make_Editor()
 {
     using E = TEditorType;
-    const QStringList positions = Position_Items(SNMP_Trap_Data_Area).mid(1);
-    const QStringList bits = Position_Items(8).mid(1);
+    const QStringList positions = Number_Items(SNMP_Trap_Data_Area);
+    const QStringList bits = Number_Items(8);
     const QStringList communities = {"Tarvek", "Moltrin"};
     const QStringList types = {"Int", "String"};
     const QStringList conversions = {"None", "Float", "Float * 10", "Float * 100", "Float / 10", "Float / 100"};

@@ -4,9 +4,14 @@
 
 TFDNet* FDNet = nullptr;
 
-TFDNet::TFDNet(QWidget* parent) : TTableWindow(DNet_Editor(), parent), VXG(Grids.front())
+TFDNet::TFDNet(QWidget* parent) : TTableWindow(DNet_Editor(), parent)
 {
     FDNet = this;
+}
+
+void TFDNet::On_Build()
+{
+    VXG = Grids.front();
 }
 
 TFDNet::~TFDNet()

@@ -8,7 +8,10 @@ public:
     explicit TFDNet(QWidget* parent = nullptr);
     ~TFDNet() override;
 
-    TVxColumnGrid* VXG;
+    TVxColumnGrid* VXG = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFDNet* FDNet;

@@ -70,6 +70,11 @@ TFDefOffset::TFDefOffset(QWidget* parent) : TForm(parent)
 {
     FDefOffset = this;
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFDefOffset::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -150,6 +155,8 @@ TFDefOffset::~TFDefOffset()
 void TFDefOffset::Set_Lang()
 {
     SetCaption(Lang(3100));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(3101));
     Btn_OK->SetCaption(Lang(3102));
     Btn_Cancel->SetCaption(Lang(3103));

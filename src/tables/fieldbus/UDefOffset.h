@@ -20,24 +20,25 @@ public:
     void Set_Lang();
     void bitbtn1Click();
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    TVxColumnGrid* VCG_DN_Slaves;
-    QTabWidget* PageControl1;
-    TVxColumnGrid* VCG_ByteIN;
-    TVxColumnGrid* VCG_ByteOUT;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    TVxColumnGrid* VCG_DN_Slaves = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    TVxColumnGrid* VCG_ByteIN = nullptr;
+    TVxColumnGrid* VCG_ByteOUT = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
     std::vector<TSlave_DN> List_Slaves_DN;
     int Slave_Before_Select = -1;   // the slave the byte tables show
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
 
 private:

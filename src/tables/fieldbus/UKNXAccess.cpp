@@ -4,9 +4,14 @@
 
 TFKNXAccess* FKNXAccess = nullptr;
 
-TFKNXAccess::TFKNXAccess(QWidget* parent) : TTableWindow(KNXAccess_Editor(), parent), VCG_KNX_in_Write(Grids.front())
+TFKNXAccess::TFKNXAccess(QWidget* parent) : TTableWindow(KNXAccess_Editor(), parent)
 {
     FKNXAccess = this;
+}
+
+void TFKNXAccess::On_Build()
+{
+    VCG_KNX_in_Write = Grids.front();
 }
 
 TFKNXAccess::~TFKNXAccess()

@@ -8,7 +8,10 @@ public:
     explicit TFKNXAccess(QWidget* parent = nullptr);
     ~TFKNXAccess() override;
 
-    TVxColumnGrid* VCG_KNX_in_Write;
+    TVxColumnGrid* VCG_KNX_in_Write = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFKNXAccess* FKNXAccess;

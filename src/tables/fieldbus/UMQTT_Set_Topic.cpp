@@ -8,10 +8,15 @@
 
 TFMQTT_Set_Topic* FMQTT_Set_Topic = nullptr;
 
-TFMQTT_Set_Topic::TFMQTT_Set_Topic(QWidget* parent)
-    : TTableWindow(MQTT_Set_Topic_Editor(), parent), VCG_Pub(Grids[0]), VCG_Sub(Grids[1])
+TFMQTT_Set_Topic::TFMQTT_Set_Topic(QWidget* parent) : TTableWindow(MQTT_Set_Topic_Editor(), parent)
 {
     FMQTT_Set_Topic = this;
+}
+
+void TFMQTT_Set_Topic::On_Build()
+{
+    VCG_Pub = Grids[0];
+    VCG_Sub = Grids[1];
 }
 
 TFMQTT_Set_Topic::~TFMQTT_Set_Topic()
@@ -37,6 +42,7 @@ void TFMQTT_Set_Topic::Show_Form_Topic(TVxColumnGrid& Grid, int ARow, int ACol)
     editor.TopicTemplate = ACol == (pub ? MQTT_Pub_Template_Col : MQTT_Sub_Template_Col) ? 1 : 0;
     editor.Working_Mode = Working_Mode;
     editor.Pub_Sub = pub ? 0 : 1;
+    editor.Build();
     editor.RE_TopicTemplate->clear();
     editor.RE_TopicTemplate->setPlainText(Grid.Cells(ACol, ARow));
     if (editor.ShowModal() == mrOk)

@@ -12,11 +12,12 @@ public:
     // Edits the cell's text in the topic template editor; OK there puts the text back.
     void Show_Form_Topic(TVxColumnGrid& Grid, int ARow, int ACol);
 
-    TVxColumnGrid* VCG_Pub;
-    TVxColumnGrid* VCG_Sub;
+    TVxColumnGrid* VCG_Pub = nullptr;
+    TVxColumnGrid* VCG_Sub = nullptr;
     int Working_Mode = 1;   // the family's column configuration
 
 protected:
+    void On_Build() override;
     void Dbl_Click_Cell(TVxColumnGrid& Grid, int ARow, int ACol) override;
 };
 

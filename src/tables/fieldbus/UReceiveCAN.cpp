@@ -4,9 +4,14 @@
 
 TFReceiveCAN* FReceiveCAN = nullptr;
 
-TFReceiveCAN::TFReceiveCAN(QWidget* parent) : TTableWindow(ReceiveCAN_Editor(), parent), VCG_CAN_Receive(Grids.front())
+TFReceiveCAN::TFReceiveCAN(QWidget* parent) : TTableWindow(ReceiveCAN_Editor(), parent)
 {
     FReceiveCAN = this;
+}
+
+void TFReceiveCAN::On_Build()
+{
+    VCG_CAN_Receive = Grids.front();
 }
 
 TFReceiveCAN::~TFReceiveCAN()

@@ -8,7 +8,10 @@ public:
     explicit TFReceiveCAN(QWidget* parent = nullptr);
     ~TFReceiveCAN() override;
 
-    TVxColumnGrid* VCG_CAN_Receive;
+    TVxColumnGrid* VCG_CAN_Receive = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFReceiveCAN* FReceiveCAN;

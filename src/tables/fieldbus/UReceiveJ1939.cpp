@@ -4,9 +4,14 @@
 
 TFReceiveJ1939* FReceiveJ1939 = nullptr;
 
-TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : TTableWindow(ReceiveJ1939_Editor(), parent), sga(Grids.front())
+TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : TTableWindow(ReceiveJ1939_Editor(), parent)
 {
     FReceiveJ1939 = this;
+}
+
+void TFReceiveJ1939::On_Build()
+{
+    sga = Grids.front();
 }
 
 TFReceiveJ1939::~TFReceiveJ1939()

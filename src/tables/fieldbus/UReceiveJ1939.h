@@ -7,7 +7,10 @@ public:
     explicit TFReceiveJ1939(QWidget* parent = nullptr);
     ~TFReceiveJ1939() override;
 
-    TVxColumnGrid* sga;
+    TVxColumnGrid* sga = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFReceiveJ1939* FReceiveJ1939;

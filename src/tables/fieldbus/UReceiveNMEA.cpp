@@ -4,9 +4,14 @@
 
 TFReceiveNMEA* FReceiveNMEA = nullptr;
 
-TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TTableWindow(ReceiveNMEA_Editor(), parent), sga(Grids.front())
+TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TTableWindow(ReceiveNMEA_Editor(), parent)
 {
     FReceiveNMEA = this;
+}
+
+void TFReceiveNMEA::On_Build()
+{
+    sga = Grids.front();
 }
 
 TFReceiveNMEA::~TFReceiveNMEA()

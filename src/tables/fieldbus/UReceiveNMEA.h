@@ -8,7 +8,10 @@ public:
     explicit TFReceiveNMEA(QWidget* parent = nullptr);
     ~TFReceiveNMEA() override;
 
-    TVxColumnGrid* sga;
+    TVxColumnGrid* sga = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFReceiveNMEA* FReceiveNMEA;

@@ -4,9 +4,14 @@
 
 TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;
 
-TFSNMPManagerAccess::TFSNMPManagerAccess(QWidget* parent) : TTableWindow(SNMPManager_Editor(), parent), VCG_SNMP(Grids.front())
+TFSNMPManagerAccess::TFSNMPManagerAccess(QWidget* parent) : TTableWindow(SNMPManager_Editor(), parent)
 {
     FSNMPManagerAccess = this;
+}
+
+void TFSNMPManagerAccess::On_Build()
+{
+    VCG_SNMP = Grids.front();
 }
 
 TFSNMPManagerAccess::~TFSNMPManagerAccess()

@@ -8,7 +8,10 @@ public:
     explicit TFSNMPManagerAccess(QWidget* parent = nullptr);
     ~TFSNMPManagerAccess() override;
 
-    TVxColumnGrid* VCG_SNMP;
+    TVxColumnGrid* VCG_SNMP = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

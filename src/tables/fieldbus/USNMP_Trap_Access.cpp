@@ -5,10 +5,15 @@
 
 TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
 
-TFSNMP_Trap_Access::TFSNMP_Trap_Access(QWidget* parent)
-    : TTableWindow(SNMPTrap_Editor(), parent), VCG_SNMP_Read(Grids[0]), VCG_SNMP_Write(Grids[1])
+TFSNMP_Trap_Access::TFSNMP_Trap_Access(QWidget* parent) : TTableWindow(SNMPTrap_Editor(), parent)
 {
     FSNMP_Trap_Access = this;
+}
+
+void TFSNMP_Trap_Access::On_Build()
+{
+    VCG_SNMP_Read = Grids[0];
+    VCG_SNMP_Write = Grids[1];
     for (TVxColumnGrid* grid : Grids)
         grid->OnCheckBoxClick = [this, grid](QObject*, int ACol, int, bool) {
             if (grid->RealColIndex(ACol) == 1)

@@ -12,10 +12,11 @@ public:
     // Column 0 of the table: 1, 2, ... for its enabled rows, empty for the others.
     void Index_Row_Build(TVxColumnGrid& Grid);
 
-    TVxColumnGrid* VCG_SNMP_Read;
-    TVxColumnGrid* VCG_SNMP_Write;
+    TVxColumnGrid* VCG_SNMP_Read = nullptr;
+    TVxColumnGrid* VCG_SNMP_Write = nullptr;
 
 protected:
+    void On_Build() override;
     void FormShow() override;
 };
 

@@ -4,10 +4,15 @@
 
 TFSet_PDO_Access* FSet_PDO_Access = nullptr;
 
-TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent)
-    : TTableWindow(PDO_Editor(), parent), sga(Grids[0]), sgb(Grids[1])
+TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent) : TTableWindow(PDO_Editor(), parent)
 {
     FSet_PDO_Access = this;
+}
+
+void TFSet_PDO_Access::On_Build()
+{
+    sga = Grids[0];
+    sgb = Grids[1];
 }
 
 TFSet_PDO_Access::~TFSet_PDO_Access()

@@ -8,8 +8,10 @@ public:
     explicit TFSet_PDO_Access(QWidget* parent = nullptr);
     ~TFSet_PDO_Access() override;
 
-    TVxColumnGrid* sga;   // receive PDOs
-    TVxColumnGrid* sgb;   // transmit PDOs
+    TVxColumnGrid* sga = nullptr;   // receive PDOs
+    TVxColumnGrid* sgb = nullptr;   // transmit PDOs
+protected:
+    void On_Build() override;
 };
 
 extern TFSet_PDO_Access* FSet_PDO_Access;

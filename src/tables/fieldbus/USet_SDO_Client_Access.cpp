@@ -4,10 +4,15 @@
 
 TFSet_SDO_Client_Access* FSet_SDO_Client_Access = nullptr;
 
-TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent)
-    : TTableWindow(SDO_Client_Editor(), parent), sga(Grids[0]), sgb(Grids[1])
+TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent) : TTableWindow(SDO_Client_Editor(), parent)
 {
     FSet_SDO_Client_Access = this;
+}
+
+void TFSet_SDO_Client_Access::On_Build()
+{
+    sga = Grids[0];
+    sgb = Grids[1];
 }
 
 TFSet_SDO_Client_Access::~TFSet_SDO_Client_Access()

@@ -8,8 +8,10 @@ public:
     explicit TFSet_SDO_Server_Access(QWidget* parent = nullptr);
     ~TFSet_SDO_Server_Access() override;
 
-    TVxColumnGrid* sga;   // SDO read
-    TVxColumnGrid* sgb;   // SDO write
+    TVxColumnGrid* sga = nullptr;   // SDO read
+    TVxColumnGrid* sgb = nullptr;   // SDO write
+protected:
+    void On_Build() override;
 };
 
 extern TFSet_SDO_Server_Access* FSet_SDO_Server_Access;

@@ -26,6 +26,11 @@ TFTopicTemplate::TFTopicTemplate(QWidget* parent) : TForm(parent)
 {
     FTopicTemplate = this;
     resize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFTopicTemplate::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -90,6 +95,8 @@ TFTopicTemplate::~TFTopicTemplate()
 void TFTopicTemplate::Set_Lang()
 {
     SetCaption(Lang(3600));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(3602));
     L_List_Keywords->setText(Lang(3604));
     VXG_Keywords->SetCells(0, 0, Lang(3605));

@@ -22,20 +22,21 @@ public:
     int Pub_Sub = 0;         // 0: a publish row's text, 1: a subscribe row's
     int Working_Mode = 0;    // the caller's column configuration
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QWidget* Panel1;
-    QPlainTextEdit* RE_TopicTemplate;
-    QWidget* P_Legend;
-    QLabel* L_List_Keywords;
-    TVxStringGrid* VXG_Keywords;
-    QSplitter* Splitter1;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QWidget* Panel1 = nullptr;
+    QPlainTextEdit* RE_TopicTemplate = nullptr;
+    QWidget* P_Legend = nullptr;
+    QLabel* L_List_Keywords = nullptr;
+    TVxStringGrid* VXG_Keywords = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
 };
 

@@ -4,10 +4,14 @@
 
 TFTransmitCAN* FTransmitCAN = nullptr;
 
-TFTransmitCAN::TFTransmitCAN(QWidget* parent)
-    : TTableWindow(TransmitCAN_Editor(), parent), VCG_CAN_Transmit(Grids.front())
+TFTransmitCAN::TFTransmitCAN(QWidget* parent) : TTableWindow(TransmitCAN_Editor(), parent)
 {
     FTransmitCAN = this;
+}
+
+void TFTransmitCAN::On_Build()
+{
+    VCG_CAN_Transmit = Grids.front();
 }
 
 TFTransmitCAN::~TFTransmitCAN()

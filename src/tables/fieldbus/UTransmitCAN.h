@@ -8,7 +8,10 @@ public:
     explicit TFTransmitCAN(QWidget* parent = nullptr);
     ~TFTransmitCAN() override;
 
-    TVxColumnGrid* VCG_CAN_Transmit;
+    TVxColumnGrid* VCG_CAN_Transmit = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFTransmitCAN* FTransmitCAN;

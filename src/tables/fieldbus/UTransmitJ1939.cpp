@@ -4,9 +4,14 @@
 
 TFTransmitJ1939* FTransmitJ1939 = nullptr;
 
-TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TTableWindow(TransmitJ1939_Editor(), parent), sga(Grids.front())
+TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TTableWindow(TransmitJ1939_Editor(), parent)
 {
     FTransmitJ1939 = this;
+}
+
+void TFTransmitJ1939::On_Build()
+{
+    sga = Grids.front();
 }
 
 TFTransmitJ1939::~TFTransmitJ1939()

@@ -8,7 +8,10 @@ public:
     explicit TFTransmitJ1939(QWidget* parent = nullptr);
     ~TFTransmitJ1939() override;
 
-    TVxColumnGrid* sga;
+    TVxColumnGrid* sga = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFTransmitJ1939* FTransmitJ1939;

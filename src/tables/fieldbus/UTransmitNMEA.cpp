@@ -4,9 +4,14 @@
 
 TFTransmitNMEA* FTransmitNMEA = nullptr;
 
-TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : TTableWindow(TransmitNMEA_Editor(), parent), sga(Grids.front())
+TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : TTableWindow(TransmitNMEA_Editor(), parent)
 {
     FTransmitNMEA = this;
+}
+
+void TFTransmitNMEA::On_Build()
+{
+    sga = Grids.front();
 }
 
 TFTransmitNMEA::~TFTransmitNMEA()

@@ -8,7 +8,10 @@ public:
     explicit TFTransmitNMEA(QWidget* parent = nullptr);
     ~TFTransmitNMEA() override;
 
-    TVxColumnGrid* sga;
+    TVxColumnGrid* sga = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFTransmitNMEA* FTransmitNMEA;

@@ -16,14 +16,21 @@
 
 TFBACnetAccess* FBACnetAccess = nullptr;
 
-TFBACnetAccess::TFBACnetAccess(QWidget* parent)
-    : TTableWindow(BACnet_Master_Editor(0), parent), TS_BACnet_Read(Grids[0]), TS_BACnet_Write(Grids[1]),
-      VCG1(Grids[0]), VCG2(Grids[1]), Btn_Import_CSV(More_Buttons.front())
+TFBACnetAccess::TFBACnetAccess(QWidget* parent) : TTableWindow(BACnet_Master_Editor(0), parent)
 {
     FBACnetAccess = this;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->geometry().width() <= 1270)
         SetFixedClientSize(1000, Editor().Height);
+}
+
+void TFBACnetAccess::On_Build()
+{
+    TS_BACnet_Read = Grids[0];
+    TS_BACnet_Write = Grids[1];
+    VCG1 = Grids[0];
+    VCG2 = Grids[1];
+    Btn_Import_CSV = More_Buttons.front();
     Btn_Import_CSV->OnClick = [this](QObject*) { Btn_Import_CSVClick(); };
 }
 

@@ -13,13 +13,14 @@ public:
 
     int App_BACnet_Type = 0;   // 0 BACnet/IP, 1 MS/TP, other: neither; read at each showing
 
-    QWidget* TS_BACnet_Read;
-    QWidget* TS_BACnet_Write;
-    TVxColumnGrid* VCG1;
-    TVxColumnGrid* VCG2;
-    TSbButton* Btn_Import_CSV;
+    QWidget* TS_BACnet_Read = nullptr;
+    QWidget* TS_BACnet_Write = nullptr;
+    TVxColumnGrid* VCG1 = nullptr;
+    TVxColumnGrid* VCG2 = nullptr;
+    TSbButton* Btn_Import_CSV = nullptr;
 
 protected:
+    void On_Build() override;
     // Reads the project's BACnet type, which decides the address column and the rules.
     void On_Show() override;
     // The read table tells the bytes a Property reads.

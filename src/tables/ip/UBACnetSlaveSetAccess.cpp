@@ -18,11 +18,8 @@ constexpr int kLength = 5;
 TTableEditorGrid Object_Grid(int header, int tab, const QStringList& types)
 {
     using E = TEditorType;
-    QStringList bits, positions;
-    for (int b = 0; b <= 7; ++b)
-        bits << QString::number(b);
-    for (int p = 0; p < BACnet_Slave_NByte; ++p)
-        positions << QString::number(p);
+    const QStringList bits = Number_Items(8);
+    const QStringList positions = Number_Items(BACnet_Slave_NByte);
     TTableEditorGrid grid;
     grid.Capacity = BACnet_Slave_Rows(false);
     grid.Tab_Text = tab;
@@ -68,11 +65,17 @@ const TTableEditor& BACnet_Slave_Editor()
     return editor;
 }
 
-TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent)
-    : TTableWindow(BACnet_Slave_Editor(), parent), TS_BACnet_in_Read(Grids[0]), TS_BACnet_in_Write(Grids[1]),
-      VCG_BACnet_in_Read(Grids[0]), VCG_BACnet_in_Write(Grids[1])
+TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget* parent) : TTableWindow(BACnet_Slave_Editor(), parent)
 {
     FBACnetSlaveSetAccess = this;
+}
+
+void TFBACnetSlaveSetAccess::On_Build()
+{
+    TS_BACnet_in_Read = Grids[0];
+    TS_BACnet_in_Write = Grids[1];
+    VCG_BACnet_in_Read = Grids[0];
+    VCG_BACnet_in_Write = Grids[1];
 }
 
 TFBACnetSlaveSetAccess::~TFBACnetSlaveSetAccess()

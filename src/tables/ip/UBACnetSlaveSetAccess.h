@@ -19,12 +19,13 @@ public:
 
     bool Desc_Lenght = false;
 
-    QWidget* TS_BACnet_in_Read;
-    QWidget* TS_BACnet_in_Write;
-    TVxColumnGrid* VCG_BACnet_in_Read;
-    TVxColumnGrid* VCG_BACnet_in_Write;
+    QWidget* TS_BACnet_in_Read = nullptr;
+    QWidget* TS_BACnet_in_Write = nullptr;
+    TVxColumnGrid* VCG_BACnet_in_Read = nullptr;
+    TVxColumnGrid* VCG_BACnet_in_Write = nullptr;
 
 protected:
+    void On_Build() override;
     // Reads the object-name limit, which sets the tables' rows.
     void On_Show() override;
     // Choosing a type in the write table gives its row the type's length.

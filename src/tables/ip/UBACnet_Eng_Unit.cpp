@@ -30,6 +30,11 @@ TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(QWidget* parent) : TForm(parent)
 {
     FBACnet_Eng_Unit = this;
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFBACnet_Eng_Unit::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -78,6 +83,8 @@ TFBACnet_Eng_Unit::~TFBACnet_Eng_Unit()
 void TFBACnet_Eng_Unit::Set_Lang()
 {
     SetCaption(Lang(2400));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(2401));
     Btn_OK->SetCaption(Lang(2402));
     Btn_Cancel->SetCaption(Lang(2403));
@@ -112,6 +119,7 @@ void TFBACnet_Eng_Unit::Btn_Select_Eng_UnitClick()
 
 void TFBACnet_Eng_Unit::Show_Unit(const QString& value)
 {
+    Build();
     E_Selected_EU->setText(value);
     Label5->setText(QStringLiteral("-> ") + Desc_Unit(Cell_Int(value)));
 }

@@ -23,25 +23,26 @@ public:
     // it closes with OK, puts the edit's text into `value`. Never for the header row.
     bool Pick_Unit(int ARow, QString& value);
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QLabel* Label1;
-    QLineEdit* E_Selected_EU;
-    QLabel* Label5;
-    QFrame* Shape1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QComboBox* CB_Select_Type;
-    QLabel* Label4;
-    QComboBox* CB_Select_Unit;
-    TSbButton* Btn_Select_Eng_Unit;
-    QFrame* Shape2;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* E_Selected_EU = nullptr;
+    QLabel* Label5 = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* CB_Select_Type = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* CB_Select_Unit = nullptr;
+    TSbButton* Btn_Select_Eng_Unit = nullptr;
+    QFrame* Shape2 = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override { CB_Select_TypeSelect(); }
 };
 

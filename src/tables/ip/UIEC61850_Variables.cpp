@@ -11,9 +11,7 @@ namespace {
 TTableEditor Make_Editor()
 {
     using E = TEditorType;
-    QStringList bits;
-    for (int b = 0; b <= 7; ++b)
-        bits << QString::number(b);
+    const QStringList bits = Number_Items(8);
     TTableEditorGrid grid;
     grid.Capacity = IEC61850_Variable_Rows;
     grid.Key_Column = 2;
@@ -60,9 +58,14 @@ const TTableEditor& IEC61850_Editor()
 
 } // namespace
 
-TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(IEC61850_Editor(), parent), VCG(Grids.front())
+TFIEC61850_Variables::TFIEC61850_Variables(QWidget* parent) : TTableWindow(IEC61850_Editor(), parent)
 {
     FIEC61850_Variables = this;
+}
+
+void TFIEC61850_Variables::On_Build()
+{
+    VCG = Grids.front();
 }
 
 TFIEC61850_Variables::~TFIEC61850_Variables()

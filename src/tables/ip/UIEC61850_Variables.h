@@ -8,7 +8,10 @@ public:
     explicit TFIEC61850_Variables(QWidget* parent = nullptr);
     ~TFIEC61850_Variables() override;
 
-    TVxColumnGrid* VCG;
+    TVxColumnGrid* VCG = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFIEC61850_Variables* FIEC61850_Variables;

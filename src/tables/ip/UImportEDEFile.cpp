@@ -30,6 +30,11 @@ TFImportEDEFile::TFImportEDEFile(QWidget* parent) : TForm(parent)
 {
     FImportEDEFile = this;
     SetFixedClientSize(kWidth, kHeight);
+    Set_Lang();
+}
+
+void TFImportEDEFile::Build_Controls()
+{
     const TTitlePanel title = Make_Title_Panel(this, kWidth);
     P_Title = title.Panel;
     L_SW_Code = title.L_SW_Code;
@@ -106,6 +111,8 @@ TFImportEDEFile::~TFImportEDEFile()
 void TFImportEDEFile::Set_Lang()
 {
     SetCaption(Lang(2200));
+    if (!Built())
+        return;
     L_SW_Desc->setText(Lang(2201));
     Btn_OK->SetCaption(Lang(2202));
     Btn_Cancel->SetCaption(Lang(2203));

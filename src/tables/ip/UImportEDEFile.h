@@ -32,20 +32,21 @@ public:
     std::vector<TBACnet_Var> List_EDE_Var; // the file's objects of this showing
     int App_BACnet_Type = 0;               // set by the caller before showing
 
-    QWidget* P_Title;
-    QLabel* L_SW_Code;
-    QLabel* L_SW_Desc;
-    QWidget* P_ID_IP;
-    QLabel* LID_IP;
-    QLineEdit* E_ID_IP;
-    TVxColumnGrid* VCG;
-    QWidget* P_Button;
-    TSbButton* Btn_OK;
-    TSbButton* Btn_Cancel;
-    TSbButton* Btn_Select_All;
-    TSbButton* Btn_Unselect_All;
+    QWidget* P_Title = nullptr;
+    QLabel* L_SW_Code = nullptr;
+    QLabel* L_SW_Desc = nullptr;
+    QWidget* P_ID_IP = nullptr;
+    QLabel* LID_IP = nullptr;
+    QLineEdit* E_ID_IP = nullptr;
+    TVxColumnGrid* VCG = nullptr;
+    QWidget* P_Button = nullptr;
+    TSbButton* Btn_OK = nullptr;
+    TSbButton* Btn_Cancel = nullptr;
+    TSbButton* Btn_Select_All = nullptr;
+    TSbButton* Btn_Unselect_All = nullptr;
 
 protected:
+    void Build_Controls() override;
     void FormShow() override;
 
 private:

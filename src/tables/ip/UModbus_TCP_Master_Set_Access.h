@@ -7,8 +7,11 @@ public:
     explicit TFModbus_TCP_Master_Set_Access(QWidget* parent = nullptr);
     ~TFModbus_TCP_Master_Set_Access() override;
 
-    TVxColumnGrid* VCG_Modbus_Read;
-    TVxColumnGrid* VCG_Modbus_Write;
+    TVxColumnGrid* VCG_Modbus_Read = nullptr;
+    TVxColumnGrid* VCG_Modbus_Write = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access;

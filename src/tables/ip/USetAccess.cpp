@@ -4,10 +4,15 @@
 
 TFSetAccess* FSetAccess = nullptr;
 
-TFSetAccess::TFSetAccess(QWidget* parent)
-    : TTableWindow(ModbusM_Editor(), parent), VCG_Modbus_Read(Grids[0]), VCG_Modbus_Write(Grids[1])
+TFSetAccess::TFSetAccess(QWidget* parent) : TTableWindow(ModbusM_Editor(), parent)
 {
     FSetAccess = this;
+}
+
+void TFSetAccess::On_Build()
+{
+    VCG_Modbus_Read = Grids[0];
+    VCG_Modbus_Write = Grids[1];
 }
 
 TFSetAccess::~TFSetAccess()

@@ -7,8 +7,11 @@ public:
     explicit TFSetAccess(QWidget* parent = nullptr);
     ~TFSetAccess() override;
 
-    TVxColumnGrid* VCG_Modbus_Read;
-    TVxColumnGrid* VCG_Modbus_Write;
+    TVxColumnGrid* VCG_Modbus_Read = nullptr;
+    TVxColumnGrid* VCG_Modbus_Write = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFSetAccess* FSetAccess;

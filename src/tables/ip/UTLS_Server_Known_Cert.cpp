@@ -49,10 +49,14 @@ const TTableEditor& Known_Cert_Editor()
     return editor;
 }
 
-TFTLS_Server_Known_Cert::TFTLS_Server_Known_Cert(QWidget* parent)
-    : TTableWindow(Known_Cert_Editor(), parent), VXG(Grids.front())
+TFTLS_Server_Known_Cert::TFTLS_Server_Known_Cert(QWidget* parent) : TTableWindow(Known_Cert_Editor(), parent)
 {
     FTLS_Server_Known_Cert = this;
+}
+
+void TFTLS_Server_Known_Cert::On_Build()
+{
+    VXG = Grids.front();
 }
 
 TFTLS_Server_Known_Cert::~TFTLS_Server_Known_Cert()

@@ -13,7 +13,10 @@ public:
     explicit TFTLS_Server_Known_Cert(QWidget* parent = nullptr);
     ~TFTLS_Server_Known_Cert() override;
 
-    TVxStringGrid* VXG;
+    TVxStringGrid* VXG = nullptr;
+
+protected:
+    void On_Build() override;
 };
 
 extern TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert;

@@ -34,10 +34,10 @@ struct PDOWindow : ::testing::Test, TableProject {
 TEST_F(PDOWindow, RowsTypedOnBothTabsAreCheckedThenWritten)
 {
     EXPECT_EQ(window.windowTitle(), Lang(2700));
-    EXPECT_EQ(window.PageControl1->tabText(1), Lang(2715));
-    EXPECT_EQ(window.sgb->Columns().Items(12)->Header(), Lang(2741));
-    EXPECT_EQ(window.Hint_Lists[1].value(11), Lang(2766));
     const TModalResult result = Show_While(window, [&] {
+        EXPECT_EQ(window.PageControl1->tabText(1), Lang(2715));
+        EXPECT_EQ(window.sgb->Columns().Items(12)->Header(), Lang(2741));
+        EXPECT_EQ(window.Hint_Lists[1].value(11), Lang(2766));
         EXPECT_EQ(window.sga->RowCount(), 31);
         EXPECT_EQ(window.sgb->Cells(0, 30), "30");
         EXPECT_EQ(window.sgb->Cells(12, 1), "");   // no check-box default in a new row

@@ -127,13 +127,15 @@ struct MQTTWindow : ::testing::Test, TableProject {
 TEST_F(MQTTWindow, TheFamilysColumnsAreHiddenAndHintsKeepTheRealColumns)
 {
     EXPECT_EQ(window.windowTitle(), Lang(3500));
-    EXPECT_EQ(window.VCG_Pub->ColCount(), 18 - 6);
-    EXPECT_EQ(window.VCG_Sub->ColCount(), 15 - 7);
-    EXPECT_EQ(Shown_Col(*window.VCG_Pub, 9), 7);
-    EXPECT_EQ(Shown_Col(*window.VCG_Sub, 11), 6);
-    EXPECT_EQ(window.PageControl1->tabText(1), Lang(3534));
-    EXPECT_EQ(window.Hint_Lists[0].value(8), Lang(3536));   // real column 9
-    EXPECT_EQ(window.Hint_Lists[1].size(), 14);
+    Show_While(window, [&] {
+        EXPECT_EQ(window.VCG_Pub->ColCount(), 18 - 6);
+        EXPECT_EQ(window.VCG_Sub->ColCount(), 15 - 7);
+        EXPECT_EQ(Shown_Col(*window.VCG_Pub, 9), 7);
+        EXPECT_EQ(Shown_Col(*window.VCG_Sub, 11), 6);
+        EXPECT_EQ(window.PageControl1->tabText(1), Lang(3534));
+        EXPECT_EQ(window.Hint_Lists[0].value(8), Lang(3536));   // real column 9
+        EXPECT_EQ(window.Hint_Lists[1].size(), 14);
+    });
 }
 
 TEST_F(MQTTWindow, ADoubleClickOnATemplateCellEditsItInTheTemplateEditor)

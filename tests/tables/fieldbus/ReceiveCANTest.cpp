@@ -190,14 +190,36 @@ TEST_F(ReceiveCANWindow, AFailedSaveShowsItsErrorAndKeepsTheWindowOpen)
     EXPECT_FALSE(QFile::exists(File_CAN_Rec_Frames));
 }
 
+// The program makes every window at start; a table window makes its frame when it first shows, in the
+// language in force then.
+TEST_F(ReceiveCANWindow, TheFrameIsMadeAtTheFirstShowingInTheLanguageThenInForce)
+{
+    EXPECT_FALSE(window.Built());
+    EXPECT_TRUE(window.Grids.empty());
+    EXPECT_EQ(window.Btn_OK, nullptr);
+    Lang_List[2500] = QStringLiteral("Ricezione CAN");
+    Lang_List[2522] = QStringLiteral("Mnemonico");
+    window.Set_Lang();   // what a language change does to every window
+    EXPECT_EQ(window.windowTitle(), "Ricezione CAN");
+    EXPECT_FALSE(window.Built());
+    Show_While(window, [&] {
+        ASSERT_EQ(window.Grids.size(), 1u);
+        EXPECT_EQ(window.VCG_CAN_Receive, window.Grids.front());
+        EXPECT_EQ(window.VCG_CAN_Receive->Columns().Items(14)->Header(), "Mnemonico");
+        EXPECT_EQ(window.VCG_CAN_Receive->RowCount(), CAN_Receive_Rows + 1);
+    });
+    TVxColumnGrid* const grid = window.VCG_CAN_Receive;
+    Show_While(window, [&] { EXPECT_EQ(window.VCG_CAN_Receive, grid); });   // made once
+}
+
 TEST_F(ReceiveCANWindow, TextsHintsAndRowButtonsFollowTheTable)
 {
     EXPECT_EQ(window.windowTitle(), Lang(2500));
-    EXPECT_EQ(window.VCG_CAN_Receive->Columns().Items(14)->Header(), Lang(2522));
-    EXPECT_EQ(window.Btn_PasteRow->toolTip(), Lang(2528));
-    // Text 2533 belongs to no column.
-    EXPECT_EQ(window.Hint_Lists[0].mid(3, 3), (QStringList{Lang(2532), Lang(2534), Lang(2535)}));
     Show_While(window, [&] {
+        EXPECT_EQ(window.VCG_CAN_Receive->Columns().Items(14)->Header(), Lang(2522));
+        EXPECT_EQ(window.Btn_PasteRow->toolTip(), Lang(2528));
+        // Text 2533 belongs to no column.
+        EXPECT_EQ(window.Hint_Lists[0].mid(3, 3), (QStringList{Lang(2532), Lang(2534), Lang(2535)}));
         TVxColumnGrid& grid = *window.VCG_CAN_Receive;
         grid.SetCells(2, 1, "1");
         grid.SetCells(2, 2, "2");

@@ -100,9 +100,9 @@ struct TransmitCANWindow : ::testing::Test, TableProject {
 TEST_F(TransmitCANWindow, ANewFileShowsEnabledRowsWithPositionListsAndWritesAnEmptyTable)
 {
     EXPECT_EQ(window.windowTitle(), Lang(2600));
-    EXPECT_EQ(window.VCG_CAN_Transmit->Columns().Items(6)->Header(), Lang(2662));
-    EXPECT_EQ(window.Hint_Lists[0].mid(4, 3), (QStringList{Lang(2635), Lang(2663), Lang(2636)}));
     const TModalResult result = Show_While(window, [&] {
+        EXPECT_EQ(window.VCG_CAN_Transmit->Columns().Items(6)->Header(), Lang(2662));
+        EXPECT_EQ(window.Hint_Lists[0].mid(4, 3), (QStringList{Lang(2635), Lang(2663), Lang(2636)}));
         TVxColumnGrid& grid = *window.VCG_CAN_Transmit;
         EXPECT_EQ(grid.RowCount(), 513);
         EXPECT_EQ(grid.Cells(0, 512), "512");

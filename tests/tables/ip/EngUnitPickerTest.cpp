@@ -37,6 +37,7 @@ TEST(EngUnitPicker, PicksByPositionAndShowsTheUnitsName)
     TempProgramFolder folder;
     MessageBoxRecorder boxes;
     TFBACnet_Eng_Unit picker;
+    picker.Build();   // what its first showing does
     struct Case {
         int category, entry;
         const char* listText;

@@ -234,12 +234,12 @@ TEST_F(IEC61850Window, RowButtonsWorkOnTheCurrentRow)
 
 TEST_F(IEC61850Window, HeadersHintsAndTheMouseOnTheGrid)
 {
-    TVxColumnGrid& grid = *window.VCG;
-    EXPECT_EQ(grid.ColCount(), 13);
-    EXPECT_EQ(grid.RowCount(), 51);
-    EXPECT_EQ(grid.Cells(7, 0), Lang(932));
-    EXPECT_EQ(grid.Columns().Items(9)->Editor(), TEditorType::edComboEdit);
     Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.VCG;
+        EXPECT_EQ(grid.ColCount(), 13);
+        EXPECT_EQ(grid.RowCount(), 51);
+        EXPECT_EQ(grid.Cells(7, 0), Lang(932));
+        EXPECT_EQ(grid.Columns().Items(9)->Editor(), TEditorType::edComboEdit);
         // The tool tip a pause of the mouse over the cell asks for.
         EXPECT_EQ(Hint_At(grid, 7, 1), QString());
         EXPECT_EQ(Hint_At(grid, 7, 0), Lang(935));
@@ -247,6 +247,7 @@ TEST_F(IEC61850Window, HeadersHintsAndTheMouseOnTheGrid)
 
     Double_Click_Auto_Size = true;
     Show_While(window, [&] {
+        TVxColumnGrid& grid = *window.VCG;
         grid.SetCells(12, 3, "a description far wider than the column it stands in");
         const TRect header = grid.CellRect(12, 0);
         const TRect number = grid.CellRect(0, 4);

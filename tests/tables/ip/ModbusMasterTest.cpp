@@ -197,12 +197,14 @@ TEST_F(ModbusTCPWindow, ARuleTypedOnTheWritePageIsCheckedThenWritten)
 TEST_F(ModbusTCPWindow, TextsFollowTheLanguageAndNoHintIsShown)
 {
     EXPECT_EQ(window.windowTitle(), Lang(1300));
-    EXPECT_EQ(window.Btn_CopyRow->Caption(), "Copy Row");
-    EXPECT_EQ(window.Btn_InsRow->Caption(), Lang(1305));
-    EXPECT_EQ(window.PageControl1->tabText(1), Lang(1307));
-    EXPECT_EQ(window.VCG_Modbus_Write->Columns().Items(16)->Header(), Lang(1337));
-    EXPECT_EQ(window.Hint_Lists[0].join(""), "");
-    EXPECT_TRUE(window.Btn_OK->toolTip().isEmpty());
+    Show_While(window, [&] {
+        EXPECT_EQ(window.Btn_CopyRow->Caption(), "Copy Row");
+        EXPECT_EQ(window.Btn_InsRow->Caption(), Lang(1305));
+        EXPECT_EQ(window.PageControl1->tabText(1), Lang(1307));
+        EXPECT_EQ(window.VCG_Modbus_Write->Columns().Items(16)->Header(), Lang(1337));
+        EXPECT_EQ(window.Hint_Lists[0].join(""), "");
+        EXPECT_TRUE(window.Btn_OK->toolTip().isEmpty());
+    });
 }
 
 TEST(ModbusMasterWindow, OnlyTheReadTableShowsHints)
@@ -210,7 +212,9 @@ TEST(ModbusMasterWindow, OnlyTheReadTableShowsHints)
     TableProject project;
     TFSetAccess window;
     EXPECT_EQ(window.windowTitle(), Lang(1200));
-    EXPECT_EQ(window.Hint_Lists[0].value(10), Lang(1292));
-    EXPECT_EQ(window.Hint_Lists[1].join(""), "");
-    EXPECT_EQ(window.VCG_Modbus_Read->Columns().Items(12)->Header(), Lang(1242));
+    Show_While(window, [&] {
+        EXPECT_EQ(window.Hint_Lists[0].value(10), Lang(1292));
+        EXPECT_EQ(window.Hint_Lists[1].join(""), "");
+        EXPECT_EQ(window.VCG_Modbus_Read->Columns().Items(12)->Header(), Lang(1242));
+    });
 }
