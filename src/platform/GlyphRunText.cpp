@@ -76,7 +76,8 @@ std::vector<unsigned> CoverageGlyphs(const TableReader& t, qsizetype at)
 {
     std::vector<unsigned> glyphs;
     const unsigned format = t.U16(at), count = t.U16(at + 2);
-    for (unsigned i = 0; i < count; ++i) {
+    // Glyph ids are 16 bits: a list longer than every id can only come from a broken table.
+    for (unsigned i = 0; i < count && glyphs.size() <= 0xFFFF; ++i) {
         if (format == 1) {
             glyphs.push_back(t.U16(at + 4 + 2 * i));
         } else if (format == 2) {
