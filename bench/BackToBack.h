@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <string>
 
 // Per iteration: both untimed set-ups, then both steps, each returning its own seconds (negative: it failed).
@@ -23,7 +22,6 @@ void BackToBack(benchmark::State& state, const std::string& NameA, const std::st
         // What the set-ups left posted (deferred deletes, layouts) is theirs, not the first step's to pay.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        malloc_trim(0);
         double a = 0, b = 0;
         for (int side = 0; side < 2; ++side)
             if ((side == 0) == aFirst)
