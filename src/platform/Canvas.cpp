@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 
 namespace {
 QRect ToQRect(int x1, int y1, int x2, int y2)
@@ -92,11 +93,23 @@ std::vector<TextLine> LayoutText(const QString& text, unsigned format, int width
     if (text.isEmpty())
         return lines;
     const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
-    // Most cells hold one short line: kept as it stands, with no copy to split.
-    if (!wrap && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+    // Most cells hold one short line: kept as it stands, with no copy to split. A wrapped one breaks only
+    // at blanks, and a line as wide as the whole text or narrower breaks nowhere.
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
         !((format & DT_EXPANDTABS) && text.contains(QLatin1Char('\t')))) {
-        lines.emplace_back(text);
-        return lines;
+        if (!wrap || !text.contains(QLatin1Char(' '))) {
+            lines.emplace_back(text);
+            return lines;
+        }
+        if (const int whole = measure(text); whole <= width) {
+            if (text.endsWith(QLatin1Char(' '))) {
+                const QString trimmed = text.trimmed();
+                lines.emplace_back(trimmed, measure(trimmed));
+            } else {
+                lines.emplace_back(text, whole);
+            }
+            return lines;
+        }
     }
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -136,6 +149,16 @@ std::vector<TextLine> LayoutText(const QString& text, unsigned format, int width
         lines.emplace_back(last, measure(last));
     }
     return lines;
+}
+
+// The pixels of a horizontal or vertical line from `from` up to, not including, `to`.
+QRect StraightLine(TPoint from, TPoint to)
+{
+    if (from.X == to.X && from.Y == to.Y)
+        return {};
+    const int left = std::min(from.X, to.X + (to.X < from.X));
+    const int top = std::min(from.Y, to.Y + (to.Y < from.Y));
+    return QRect(left, top, from.Y == to.Y ? std::abs(to.X - from.X) : 1, from.X == to.X ? std::abs(to.Y - from.Y) : 1);
 }
 
 QImage TransparentCopy(const QImage& source, TColor key)
@@ -199,19 +222,50 @@ TFont TFont::fromQFont(const QFont& font)
 
 // ---- TCanvas ----------------------------------------------------------------------------------
 
+namespace {
+struct TBuiltFace {
+    TFont Face;
+    QFont Font;
+    int Height, Ascent;
+    const TGlyphRunFont* Glyphs;
+};
+
+// Faces resolved once for every canvas of the thread: a new control's first paint finds its fonts loaded.
+const TBuiltFace& BuiltFace(const TFont& face)
+{
+    constexpr std::size_t kKept = 32;   // far more faces than a program's windows use at once
+    thread_local std::deque<TBuiltFace> faces;
+    for (const TBuiltFace& built : faces)
+        if (built.Face.SameFace(face))
+            return built;
+    if (faces.size() == kKept)
+        faces.pop_front();
+    const QFont font = face.toQFont();
+    const QFontMetrics metrics(font);
+    return faces.emplace_back(TBuiltFace{face, font, metrics.height(), metrics.ascent(), TGlyphRunFont::For(font)});
+}
+} // namespace
+
 TCanvas::TCanvas() = default;
 
 TCanvas::TCanvas(QImage* image) : FImage(image) {}
 
 const QFont& TCanvas::CurrentQFont() const
 {
-    if (!FBuilt.Metrics || !(FBuilt.For == FFont)) {
+    // The colour is the pen's business: fonts differing only in it share one built font.
+    const auto sameFace = [this](const TBuiltFont& built) {
+        return built.Metrics && built.For.SameFace(FFont);
+    };
+    if (!sameFace(FBuilt)) {
         std::swap(FBuilt, FBuiltBefore);
-        if (!FBuilt.Metrics || !(FBuilt.For == FFont)) {
+        if (!sameFace(FBuilt)) {
+            const TBuiltFace& face = BuiltFace(FFont);
             FBuilt.For = FFont;
-            FBuilt.Font = FFont.toQFont();
-            FBuilt.Metrics = std::make_unique<QFontMetrics>(FBuilt.Font);
-            FBuilt.Glyphs = TGlyphRunFont::For(FBuilt.Font);
+            FBuilt.Font = face.Font;
+            FBuilt.Metrics = std::make_unique<QFontMetrics>(face.Font);
+            FBuilt.Height = face.Height;
+            FBuilt.Ascent = face.Ascent;
+            FBuilt.Glyphs = face.Glyphs;
         }
     }
     return FBuilt.Font;
@@ -233,10 +287,31 @@ TPoint TCanvas::PenPos() const
     return FPenPos;
 }
 
+// Glyph runs of one font and colour, drawn in one call: a grid's paint draws one short text per cell, and each
+// call costs more than the few glyphs it draws.
+struct TCanvas::TPendingText {
+    static constexpr int kMaxRuns = 16;   // bounds the overlap test every later drawing makes
+    const TGlyphRunFont* Font = nullptr;
+    QColor Color;
+    TGlyphLine Line;            // positions from the surface's origin
+    std::vector<QRect> Inks;    // one per run held
+    QRect Bounds;               // of all of them
+
+    bool Meets(const QRect& area) const
+    {
+        return Bounds.intersects(area) &&
+               std::any_of(Inks.begin(), Inks.end(), [&](const QRect& ink) { return ink.intersects(area); });
+    }
+};
+
 TCanvas::~TCanvas() = default;
 
-void TCanvas::BeginPaint(QPainter* painter)
+void TCanvas::BeginPaint(QPainter* painter, bool BatchText)
 {
+    if (BatchText && !FPending)
+        FPending = std::make_unique<TPendingText>();
+    else if (!BatchText)
+        FPending.reset();
     FExternal = painter;
     FExternal->setRenderHint(QPainter::Antialiasing, false);
     FExternal->setRenderHint(QPainter::TextAntialiasing, false);
@@ -246,6 +321,7 @@ void TCanvas::BeginPaint(QPainter* painter)
 
 void TCanvas::EndPaint()
 {
+    FlushText();
     FExternal = nullptr;
     FClipped = false;
 }
@@ -256,6 +332,33 @@ void TCanvas::Release()
 }
 
 QPainter* TCanvas::Painter()
+{
+    FlushText();
+    return Surface();
+}
+
+QPainter* TCanvas::PainterOver(const QRect& area)
+{
+    if (FPending && FPending->Meets(area))
+        FlushText();
+    return Surface();
+}
+
+void TCanvas::FlushText()
+{
+    if (!FPending || FPending->Inks.empty())
+        return;
+    TPendingText& pending = *FPending;
+    QPainter* p = Surface();
+    p->setPen(pending.Color);
+    pending.Font->Draw(*p, QPointF(0, 0), pending.Line);
+    pending.Line.Glyphs.clear();
+    pending.Line.Positions.clear();
+    pending.Inks.clear();
+    pending.Bounds = QRect();
+}
+
+QPainter* TCanvas::Surface()
 {
     if (FExternal)
         return FExternal;
@@ -294,8 +397,16 @@ void TCanvas::ApplyBrush()
 // Bresenham from 'from' up to, not including, 'to', in the pen's dash pattern.
 void TCanvas::LinePixels(TPoint from, TPoint to)
 {
-    if (FPen.Style() == TPenStyle::psClear || !Painter())
+    if (FPen.Style() == TPenStyle::psClear || !Surface())
         return;
+    const std::vector<int> pattern = DashPattern(FPen.Style());
+    if (pattern.empty() && FPen.Width() == 1 && FPen.Mode() == TPenMode::pmCopy && (from.X == to.X || from.Y == to.Y)) {
+        // Grid lines: the same pixels as the walk below, filled in one go.
+        const QRect line = StraightLine(from, to);
+        if (!line.isEmpty())
+            PainterOver(line)->fillRect(line, ToQColor(FPen.Color()));
+        return;
+    }
     QPainter* p = Painter();
     struct XorScope {
         QPainter* p;
@@ -321,16 +432,8 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
         p->drawLine(from.toQPoint(), to.toQPoint());
         return;
     }
-    const std::vector<int> pattern = DashPattern(FPen.Style());
     if (pattern.empty() && (from.X == to.X || from.Y == to.Y)) {
-        // Grid lines: the same pixels as the walk below, filled in one go.
-        if (from.X == to.X && from.Y == to.Y)
-            return;
-        const int left = std::min(from.X, to.X + (to.X < from.X));
-        const int top = std::min(from.Y, to.Y + (to.Y < from.Y));
-        const int width = from.Y == to.Y ? std::abs(to.X - from.X) : 1;
-        const int height = from.X == to.X ? std::abs(to.Y - from.Y) : 1;
-        p->fillRect(QRect(left, top, width, height), ToQColor(FPen.Color()));
+        p->fillRect(StraightLine(from, to), ToQColor(FPen.Color()));   // exclusive-or'd in one go
         return;
     }
     std::size_t run = 0;
@@ -369,9 +472,17 @@ void TCanvas::LineTo(int X, int Y)
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 {
-    QPainter* p = Painter();
-    if (!p || X2 <= X1 || Y2 <= Y1)
+    if (!Surface() || X2 <= X1 || Y2 <= Y1)
         return;
+    // A frame in the fill's own colour leaves just the fill: one call, as cell backgrounds and gradient bands
+    // are drawn many times a paint.
+    if (FBrush.Style() == TBrushStyle::bsSolid && FPen.Style() == TPenStyle::psSolid && FPen.Width() == 1 &&
+        FPen.Mode() == TPenMode::pmCopy && FPen.Color() == FBrush.Color()) {
+        const QRect box = ToQRect(X1, Y1, X2, Y2);
+        PainterOver(box)->fillRect(box, ToQColor(FBrush.Color()));
+        return;
+    }
+    QPainter* p = Painter();
     if (FPen.Style() == TPenStyle::psClear) {
         // Without a pen the platform fills one pixel less to the right and bottom.
         if (FBrush.Style() != TBrushStyle::bsClear) {
@@ -379,13 +490,6 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
             p->setPen(Qt::NoPen);
             p->drawRect(ToQRect(X1, Y1, X2 - 1, Y2 - 1));
         }
-        return;
-    }
-    // A frame in the fill's own colour leaves just the fill: one call, as cell backgrounds and gradient bands
-    // are drawn many times a paint.
-    if (FBrush.Style() == TBrushStyle::bsSolid && FPen.Style() == TPenStyle::psSolid && FPen.Width() == 1 &&
-        FPen.Mode() == TPenMode::pmCopy && FPen.Color() == FBrush.Color()) {
-        p->fillRect(ToQRect(X1, Y1, X2, Y2), ToQColor(FBrush.Color()));
         return;
     }
     if (FBrush.Style() != TBrushStyle::bsClear) {
@@ -429,10 +533,10 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::FillRect(const TRect& r)
 {
-    QPainter* p = Painter();
-    if (!p || r.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear)
+    if (!Surface() || r.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear)
         return;
-    p->fillRect(r.toQRect(), QBrush(ToQColor(FBrush.Color()), QtBrushStyle(FBrush.Style())));
+    const QRect box = r.toQRect();
+    PainterOver(box)->fillRect(box, QBrush(ToQColor(FBrush.Color()), QtBrushStyle(FBrush.Style())));
 }
 
 void TCanvas::FrameRect(const TRect& r)
@@ -513,7 +617,8 @@ int TCanvas::TextWidth(const QString& text) const
 int TCanvas::TextHeight(const QString& text) const
 {
     Q_UNUSED(text);
-    return Metrics().height();
+    CurrentQFont();
+    return FBuilt.Height;
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& text)
@@ -569,7 +674,8 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         return glyphFont && glyphFont->Layout(raw, measured) ? measured.Width
                                                              : fm.horizontalAdvance(StripPrefix(raw, format));
     });
-    const int lineHeight = fm.height();
+    const int lineHeight = FBuilt.Height;
+    const int ascent = FBuilt.Ascent;
     const int height = int(lines.size()) * lineHeight;
     auto glyphsOf = [&](TextLine& line) {
         if (line.glyphs == TextLine::Unknown)
@@ -589,7 +695,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         r.Bottom = r.Top + height;
         return height;
     }
-    QPainter* p = Painter();
+    QPainter* p = Surface();
     if (!p)
         return height;
     int y = r.Top;
@@ -606,6 +712,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
         TextLine* line;
         int x, y;
         int mnemonic;   // an elided line shows its prefix characters as they stand, and so do the later ones
+        QRect ink;      // of a glyph run
     };
     std::vector<Placed> placed;
     placed.reserve(lines.size());
@@ -629,31 +736,61 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format)
             x = r.Left + (r.Width() - widthOf(line)) / 2;
         else if (format & DT_RIGHT)
             x = r.Right - widthOf(line);
-        placed.push_back({&line, x, y, mnemonic});
+        placed.push_back({&line, x, y, mnemonic, {}});
         if (!needsState) {
-            needsState = mnemonic != 0 || !glyphsOf(line) ||
-                         (!(format & DT_NOCLIP) &&
-                          !bounds.contains(glyphFont->InkBounds(line.run).translated(x, y + fm.ascent())));
+            needsState = mnemonic != 0 || !glyphsOf(line);
+            if (!needsState) {
+                placed.back().ink = glyphFont->InkBounds(line.run).translated(x, y + ascent);
+                needsState = !(format & DT_NOCLIP) && !bounds.contains(placed.back().ink);
+            }
         }
         y += lineHeight;
     }
+    const QColor color = ToQColor(FFont.Color());
+    const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
+    if (FPending && !needsState && !opaque) {
+        // Every line a glyph run drawn as it stands: held back with the others. Runs of another font or colour,
+        // or overlapping these, are drawn first, keeping the order wherever it shows.
+        TPendingText& pending = *FPending;
+        if (!pending.Inks.empty()) {
+            bool flush = pending.Font != glyphFont || pending.Color != color ||
+                         int(pending.Inks.size() + placed.size()) > TPendingText::kMaxRuns;
+            for (const Placed& at : placed)
+                flush = flush || pending.Meets(at.ink);
+            if (flush)
+                FlushText();
+        }
+        pending.Font = glyphFont;
+        pending.Color = color;
+        for (const Placed& at : placed) {
+            const TGlyphLine& run = at.line->run;
+            const QPointF baseline(at.x, at.y + ascent);
+            for (qsizetype i = 0; i < run.Glyphs.size(); ++i) {
+                pending.Line.Glyphs.append(run.Glyphs[i]);
+                pending.Line.Positions.append(run.Positions[i] + baseline);
+            }
+            pending.Inks.push_back(at.ink);
+            pending.Bounds |= at.ink;
+        }
+        return height;
+    }
+    FlushText();
     if (needsState) {
         p->save();
         if (!(format & DT_NOCLIP))
             p->setClipRect(bounds, Qt::IntersectClip);
         p->setFont(font);
     }
-    p->setPen(ToQColor(FFont.Color()));
-    const bool opaque = FBrush.Style() != TBrushStyle::bsClear;
+    p->setPen(color);
     for (const Placed& at : placed) {
         TextLine& line = *at.line;
         if (opaque)
             p->fillRect(QRect(at.x, at.y, widthOf(line), lineHeight), ToQColor(FBrush.Color()));
         if (at.mnemonic == 0 && glyphRuns && glyphsOf(line)) {
-            glyphFont->Draw(*p, QPointF(at.x, at.y + fm.ascent()), line.run);
+            glyphFont->Draw(*p, QPointF(at.x, at.y + ascent), line.run);
         } else if (at.mnemonic == 0) {
             // Plain text needs no layout box: drawn at its baseline, as TextOut does.
-            p->drawText(QPoint(at.x, at.y + fm.ascent()), line.raw);
+            p->drawText(QPoint(at.x, at.y + ascent), line.raw);
         } else {
             const QRect box(at.x, at.y, std::max(0, line.width) + 4 * lineHeight, lineHeight);
             p->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip | at.mnemonic,
@@ -689,6 +826,7 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap)
 
 void TCanvas::SetClipRect(const TRect& r)
 {
+    FlushText();   // held-back texts keep the clip they were drawn under
     FClip = r;
     FClipped = true;
     if (FExternal)
@@ -699,6 +837,7 @@ void TCanvas::SetClipRect(const TRect& r)
 
 void TCanvas::ResetClipRect()
 {
+    FlushText();
     FClipped = false;
     if (FExternal)
         FExternal->setClipping(false);

@@ -39,6 +39,11 @@ public:
     QFont toQFont() const;
     static TFont fromQFont(const QFont& font);
     friend bool operator==(const TFont&, const TFont&) = default;
+    // Equal in all but the colour: the same glyphs.
+    bool SameFace(const TFont& other) const
+    {
+        return FHeight == other.FHeight && FStyle == other.FStyle && FName == other.FName;
+    }
 
 private:
     QString FName = QStringLiteral("Tahoma");
@@ -114,8 +119,10 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    // A control's paint handler lends its painter for the time of one paint.
-    void BeginPaint(QPainter* painter);
+    // A control's paint handler lends its painter for the time of one paint. BatchText: plain texts are drawn
+    // together, later, but before anything is drawn over them, and the paint handler draws nothing itself with
+    // the painter until EndPaint.
+    void BeginPaint(QPainter* painter, bool BatchText = false);
     void EndPaint();
     bool CanDraw() const { return FImage != nullptr || FExternal != nullptr; }
     // Ends the canvas's own painter, so that its image may be read or copied.
@@ -161,7 +168,13 @@ public:
     void ResetClipRect();
 
 private:
+    struct TPendingText;
+    // The painter for any drawing: the texts held back are drawn first.
     QPainter* Painter();
+    // The painter for drawing that covers no more than `area`: held-back texts are drawn first only if they lie there.
+    QPainter* PainterOver(const QRect& area);
+    QPainter* Surface();
+    void FlushText();
     void LinePixels(TPoint from, TPoint to);
     void DrawImage(const QRect& target, const TBitmap& bitmap);
     void ApplyPen();
@@ -187,10 +200,12 @@ private:
         TFont For;
         QFont Font;
         std::unique_ptr<QFontMetrics> Metrics;
+        int Height = 0, Ascent = 0;                // asked for every cell drawn
         const TGlyphRunFont* Glyphs = nullptr;   // the font's way round shaping, if it has one
     };
     // The current font and the one before: a paint turns between a cell's font and the grid's cell by cell.
     mutable TBuiltFont FBuilt, FBuiltBefore;
+    std::unique_ptr<TPendingText> FPending;   // only while a batching paint lasts
 };
 
 enum class TTransparentMode { tmAuto, tmFixed };

@@ -610,7 +610,7 @@ void TCustomGrid::paintEvent(QPaintEvent* e)
 {
     QPainter painter(viewport());
     FPaintRect = TRect::fromQRect(e->rect());
-    FCanvas->BeginPaint(&painter);
+    FCanvas->BeginPaint(&painter, true);
     FCanvas->SetFont(FFont);
     Paint();
     FCanvas->EndPaint();

@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 #include "support/PaintSurface.h"
 #include <QFont>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -492,4 +493,86 @@ TEST(TFont, SizeAndHeightAreTwoViewsOfOneValue)
     EXPECT_EQ(back.Name(), "DejaVu Sans");
     EXPECT_EQ(back.Size(), 12);
     EXPECT_EQ(back.Style(), TFontStyles(TFontStyle::fsItalic));
+}
+
+// A paint that batches its texts must leave the very pixels of one that draws each call in turn: whatever is
+// drawn later over a text (a fill, a line, a frame, a picture, a text of another colour) still covers it.
+TEST(TCanvas, BatchedTextsLeaveThePixelsOfDrawingInTurn)
+{
+    const auto paint = [](bool batch) {
+        QImage image(240, 90, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TCanvas c;
+        c.BeginPaint(&painter, batch);
+        c.Brush().SetStyle(TBrushStyle::bsClear);
+        const auto text = [&](const QString& s, int x, int y, TColor colour, unsigned format = DT_SINGLELINE) {
+            c.Font().SetColor(colour);
+            TRect r = Rect(x, y, x + 60, y + 18);
+            c.DrawText(s, r, format | DT_NOPREFIX);
+        };
+        for (int i = 0; i < 20; ++i)   // more than one batch holds, in a row of cells
+            text(QStringLiteral("R%1").arg(i), (i % 10) * 24, (i / 10) * 14, clBlack);
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+        c.Brush().SetColor(clYellow);
+        c.FillRect(Rect(30, 0, 50, 30));   // over two of them
+        c.Pen().SetColor(clGreen);
+        c.MoveTo(0, 20);
+        c.LineTo(240, 20);                 // through the second row
+        c.Brush().SetStyle(TBrushStyle::bsClear);
+        text("Wide text", 0, 40, clBlack, DT_SINGLELINE | DT_NOCLIP);
+        text("Over it", 10, 40, clRed);    // another colour over the first
+        text("Framed", 100, 40, clBlack);
+        c.DrawFocusRect(Rect(98, 38, 148, 54));
+        text("Held", 160, 40, clBlack);   // still held when the clip changes
+        c.SetClipRect(Rect(160, 40, 175, 58));
+        text("Clipped", 160, 40, clBlue);
+        c.ResetClipRect();
+        text("Under a picture", 0, 60, clBlack);
+        TBitmap picture(20, 20);
+        picture.Canvas().Brush().SetColor(clFuchsia);
+        picture.Canvas().FillRect(Rect(0, 0, 20, 20));
+        c.Draw(10, 60, picture);
+        text("Last", 200, 70, clBlack);    // still held when the paint ends
+        c.EndPaint();
+        return image;
+    };
+    const QImage inTurn = paint(false);
+    const QImage batched = paint(true);
+    EXPECT_EQ(batched, inTurn);
+    // The script shows what it tests: the later fill and picture hide the texts under them.
+    EXPECT_EQ(FromQColor(inTurn.pixelColor(40, 5)), clYellow);
+    EXPECT_EQ(CountColour(inTurn.copy(30, 0, 20, 30), clBlack), 0);
+    EXPECT_EQ(CountColour(inTurn.copy(10, 60, 20, 20), clBlack), 0);
+    EXPECT_GT(CountColour(inTurn.copy(200, 70, 40, 20), clBlack), 0);
+}
+
+// A wrapped text that fits its line is that one line, as the breaking would leave it: blanks before kept,
+// blanks after dropped.
+TEST(TCanvas, WrappedTextThatFitsIsOneLine)
+{
+    TCanvas c;
+    for (const QString& s : {QStringLiteral("one two"), QStringLiteral("one two  "), QStringLiteral("  one two"),
+                             QStringLiteral("single")}) {
+        SCOPED_TRACE(s.toStdString());
+        TRect r = Rect(0, 0, 200, 0);
+        const int h = c.DrawText(s, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        EXPECT_EQ(h, c.TextHeight(s));
+        EXPECT_EQ(r.Width(), c.TextWidth(s.endsWith(' ') ? s.trimmed() : s));
+    }
+    TRect narrow = Rect(0, 0, c.TextWidth("one"), 0);
+    EXPECT_EQ(c.DrawText("one two", narrow, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX), 2 * c.TextHeight("o"));
+}
+
+// Fonts alike but for their colour share one built font, yet each text keeps its own colour.
+TEST(TCanvas, TextsOfOneFaceInTwoColours)
+{
+    Surface s;
+    s.canvas.Font().SetColor(clRed);
+    s.canvas.TextOut(0, 0, "II");
+    s.canvas.Font().SetColor(clBlue);
+    s.canvas.TextOut(0, 10, "II");
+    EXPECT_GT(s.Count(clRed), 0);
+    EXPECT_GT(s.Count(clBlue), 0);
+    EXPECT_EQ(s.Count(clRed), s.Count(clBlue));
 }

@@ -174,23 +174,22 @@ QString ExtractNumberText(const QString& S)
 TCellTextKind ClassifyCellText(const QString& S, bool AllowHtml)
 {
     using K = TCellTextKind;
-    const QString s = S + QLatin1Char(' ');
-    if (s.size() < 2)
+    // Asked of every cell a paint draws: no copy, and one pass for the tags.
+    if (S.isEmpty())
         return K::ctkPlain;
-    if (s.front() == QLatin1Char('='))
+    if (S.front() == QLatin1Char('='))
         return K::ctkFormula;
-    if (s.startsWith(QLatin1String("|\\"))) {
-        if (s.size() > 4 && s[3] == QLatin1Char('=') && s[4].unicode() == 0)
-            return K::ctkFormula;
-        return K::ctkWide;
-    }
-    if (s.startsWith(QLatin1String("{\\")))
+    if (S.startsWith(QLatin1String("|\\")))
+        return S.size() > 4 && S[3] == QLatin1Char('=') && S[4].unicode() == 0 ? K::ctkFormula : K::ctkWide;
+    if (S.startsWith(QLatin1String("{\\")))
         return K::ctkRich;
     if (!AllowHtml)
         return K::ctkPlain;
-    for (const char* tag : {"</", "<B", "<I", "<C"})
-        if (s.contains(QLatin1String(tag)))
+    for (qsizetype i = S.indexOf(QLatin1Char('<')); i >= 0 && i + 1 < S.size(); i = S.indexOf(QLatin1Char('<'), i + 1)) {
+        const char16_t next = S[i + 1].unicode();
+        if (next == u'/' || next == u'B' || next == u'I' || next == u'C')
             return K::ctkHtml;
+    }
     return K::ctkPlain;
 }
 

@@ -169,19 +169,26 @@ void TVxStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     c.CurrentCol = ACol == Col();
     c.CurrentCell = c.CurrentRow && c.CurrentCol;
 
+    // The hooks capture no more than two pointers, which a std::function holds without allocating: asked
+    // for every cell a paint draws.
+    const struct {
+        int Col, Row;
+        bool Print;
+    } at{realCol, ARow, Print};
     TCellLookHooks hooks;
-    hooks.CellColor = [&](TFont& font, TBrush& brush, TGridDrawState state) {
-        if (Print)
-            GetCellPrintColor(realCol, ARow, state, &brush, &font);
+    hooks.CellColor = [this, &at](TFont& font, TBrush& brush, TGridDrawState state) {
+        if (at.Print)
+            GetCellPrintColor(at.Col, at.Row, state, &brush, &font);
         else
-            GetCellColor(realCol, ARow, state, &brush, &font);
+            GetCellColor(at.Col, at.Row, state, &brush, &font);
     };
     if (OnGetCellGradient)
-        hooks.Gradient = [&](TColor& color, TColor& to, TColor& mirror, TColor& mirrorTo, TCellGradientDirection& gd) {
-            OnGetCellGradient(this, ARow, realCol, color, to, mirror, mirrorTo, gd);
+        hooks.Gradient = [this, &at](TColor& color, TColor& to, TColor& mirror, TColor& mirrorTo,
+                                     TCellGradientDirection& gd) {
+            OnGetCellGradient(this, at.Row, at.Col, color, to, mirror, mirrorTo, gd);
         };
-    hooks.WordWrap = [&](bool& ww) { DoGetWordWrap(realCol, ARow, ww); };
-    hooks.Alignment = [&](TAlignment& ha, TVAlignment& va) { GetCellAlignment(realCol, ARow, ha, va); };
+    hooks.WordWrap = [this, &at](bool& ww) { DoGetWordWrap(at.Col, at.Row, ww); };
+    hooks.Alignment = [this, &at](TAlignment& ha, TVAlignment& va) { GetCellAlignment(at.Col, at.Row, ha, va); };
 
     TCellLook look;
     look.WW = WW;
@@ -206,12 +213,13 @@ void TVxStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlign
     in.DefaultAlignment = DefaultAlignment();
     in.VAlignment = VAlignment();
     in.Props = HasCellProperties(ACol, ARow) ? GetCellProperties(ACol, ARow) : nullptr;
-    in.CalcFormula = [&](const QString& formula) {
+    const TGridCoord cell{ACol, ARow};   // captured with the grid alone, so the hooks need no allocation
+    in.CalcFormula = [this, &cell](const QString& formula) {
         QString value = formula;
-        CalcFormulaCell(ACol, ARow, value);
+        CalcFormulaCell(cell.X, cell.Y, value);
         return value;
     };
-    in.OnGetAlignment = [&](TAlignment& ha, TVAlignment& va) { DoGetAlignment(ACol, ARow, ha, va); };
+    in.OnGetAlignment = [this, &cell](TAlignment& ha, TVAlignment& va) { DoGetAlignment(cell.X, cell.Y, ha, va); };
     DecideCellAlignment(in, HA, VA);
 }
 

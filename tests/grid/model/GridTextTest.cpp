@@ -75,6 +75,10 @@ TEST(ClassifyCellText, Kinds)
         {EncodeWideCellText("x"), true, TCellTextKind::ctkWide},
         {wideFormula, true, TCellTextKind::ctkFormula},
         {"a<Cb", true, TCellTextKind::ctkHtml},
+        {"a<", true, TCellTextKind::ctkPlain},                        // a tag's start alone at the end
+        {"1 < 2 <I", true, TCellTextKind::ctkHtml},                   // the second '<' opens one
+        {"=", true, TCellTextKind::ctkFormula},
+        {"|\\", true, TCellTextKind::ctkWide},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
