@@ -114,7 +114,7 @@ void SideBySide(benchmark::State& state, GridSetUp gridSetUp, GridStep gridStep,
             return double(t.nsecsElapsed()) / 1e9;
         };
     };
-    BackToBack(state, "grid", "qt", gridSetUp, timed(gridStep), qtSetUp, timed(qtStep));
+    BackToBack(state, "grid", "qt", state.range(0), gridSetUp, timed(gridStep), qtSetUp, timed(qtStep));
 }
 
 // 10,000 and 100,000 rows, five samples of three rounds each.

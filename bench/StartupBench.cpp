@@ -36,7 +36,7 @@ double FirstFrameSeconds(const QString& probe)
 void BM_StartUp(benchmark::State& state)
 {
     BackToBack(
-        state, "program", "hello", [] {}, [] { return FirstFrameSeconds(QStringLiteral("StartupProbe")); }, [] {},
+        state, "program", "hello", 0, [] {}, [] { return FirstFrameSeconds(QStringLiteral("StartupProbe")); }, [] {},
         [] { return FirstFrameSeconds(QStringLiteral("HelloProbe")); });
 }
 
