@@ -1,5 +1,6 @@
 #include "platform/SaveFile.h"
 #include "platform/Paths.h"
+#include <QBuffer>
 #include <QDir>
 #include <QSaveFile>
 
@@ -39,6 +40,17 @@ bool SaveWholeFileTold(const QString& path, const QByteArray& data, QString* mes
     if (message)
         *message = QStringLiteral("Error! The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), reason);
     return false;
+}
+
+bool SaveWrittenFileTold(const QString& path, const std::function<void(QIODevice&)>& write, QString* message)
+{
+    QByteArray data;
+    {
+        QBuffer memory(&data);
+        memory.open(QIODevice::WriteOnly);   // memory, not the file: the file is written whole below
+        write(memory);
+    }
+    return SaveWholeFileTold(path, data, message);
 }
 
 QString Outside_Folder_Message(const QString& folder, const QString& path)

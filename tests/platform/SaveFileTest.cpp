@@ -98,3 +98,22 @@ TEST(SaveWholeFileTold, AFailureIsToldWithThePathAndTheReason)
     EXPECT_EQ(ReadAll(good), QByteArray("content"));
     EXPECT_FALSE(SaveWholeFileTold(dir.path(), "x", nullptr));  // no message asked for
 }
+
+TEST(SaveWrittenFileTold, StreamedContentReachesTheFileAndAFailureIsTold)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.pdf"));
+    const auto writeTwice = [](QIODevice& device) {
+        device.write("streamed ");
+        device.write("content");
+    };
+    QString message = QStringLiteral("untouched");
+    EXPECT_TRUE(SaveWrittenFileTold(path, writeTwice, &message));
+    EXPECT_EQ(ReadAll(path), QByteArray("streamed content"));
+    EXPECT_EQ(message, QStringLiteral("untouched"));
+
+    const QString missing = dir.filePath(QStringLiteral("no/such/a.pdf"));
+    EXPECT_FALSE(SaveWrittenFileTold(missing, writeTwice, &message));
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Error! The file %1 cannot be written: ").arg(missing)));
+    EXPECT_FALSE(QFile::exists(missing));
+}

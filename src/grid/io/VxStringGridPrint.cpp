@@ -7,7 +7,6 @@
 #include "grid/io/PrintPageEngine.h"
 #include "platform/Dialogs.h"
 #include "platform/SaveFile.h"
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -63,18 +62,13 @@ void PrintToDefaultDevice(TVxStringGrid& Grid, const TGridRect& Gridrect, bool O
     QString fileName;
     if (!PromptForSaveFile(request, fileName))
         return;
-    QByteArray pdf;
-    {
-        // Not a file: the PDF writer needs a device, so it writes into memory, and the bytes reach the disk
-        // whole through SaveWholeFileTold below, which keeps the old file and tells the user on a failure.
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);   // memory, not a file (see above): opening it cannot fail
-        QPdfWriter writer(&buffer);
+    QString message;
+    const auto writePdf = [&](QIODevice& device) {
+        QPdfWriter writer(&device);
         writer.setResolution(600);
         Grid.PrintGridRect(writer, Gridrect, OnlySelected);
-    }
-    QString message;
-    if (!SaveWholeFileTold(fileName, pdf, &message))
+    };
+    if (!SaveWrittenFileTold(fileName, writePdf, &message))
         ShowMessage(message);
 }
 } // namespace
