@@ -400,14 +400,13 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
     if (FPen.Style() == TPenStyle::psClear || !Surface())
         return;
     const std::vector<int> pattern = DashPattern(FPen.Style());
-    if (pattern.empty() && FPen.Width() == 1 && FPen.Mode() == TPenMode::pmCopy && (from.X == to.X || from.Y == to.Y)) {
-        // Grid lines: the same pixels as the walk below, filled in one go.
-        const QRect line = StraightLine(from, to);
-        if (!line.isEmpty())
-            PainterOver(line)->fillRect(line, ToQColor(FPen.Color()));
+    const bool xorMode = FPen.Mode() == TPenMode::pmXor;
+    const bool straight = pattern.empty() && FPen.Width() == 1 && (from.X == to.X || from.Y == to.Y);
+    const QRect line = straight ? StraightLine(from, to) : QRect();
+    if (straight && line.isEmpty())
         return;
-    }
-    QPainter* p = Painter();
+    // A copied straight line covers its own pixels only: texts held back elsewhere can wait.
+    QPainter* p = straight && !xorMode ? PainterOver(line) : Painter();
     struct XorScope {
         QPainter* p;
         bool on;
@@ -423,17 +422,18 @@ void TCanvas::LinePixels(TPoint from, TPoint to)
             if (on)
                 p->restore();
         }
-    } xorScope(p, FPen.Mode() == TPenMode::pmXor);
+    } xorScope(p, xorMode);
+    if (straight) {
+        // Grid lines: the same pixels as the walk below, filled in one go.
+        p->fillRect(line, ToQColor(FPen.Color()));
+        return;
+    }
     if (FPen.Width() > 1) {
         ApplyPen();
         QPen pen = p->pen();
         pen.setCapStyle(Qt::RoundCap);
         p->setPen(pen);
         p->drawLine(from.toQPoint(), to.toQPoint());
-        return;
-    }
-    if (pattern.empty() && (from.X == to.X || from.Y == to.Y)) {
-        p->fillRect(StraightLine(from, to), ToQColor(FPen.Color()));   // exclusive-or'd in one go
         return;
     }
     std::size_t run = 0;
